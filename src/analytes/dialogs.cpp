@@ -1,0 +1,25 @@
+#include "analytes/dialogs.h"
+
+#include <QtGlobal>
+
+namespace quarvex {
+
+namespace {
+Dialogs* g_dialogs = nullptr;
+}
+
+Dialogs& dialogs()
+{
+    Q_ASSERT_X(g_dialogs, "quarvex::dialogs", "no dialogs set");
+    return *g_dialogs;
+}
+
+void setDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+
+void ErrMsg(Dialogs& dialogs)
+{
+    dialogs.beep();
+    dialogs.message(QStringLiteral("Data entry incomplete"), MessageIcon::Warning);
+}
+
+} // namespace quarvex

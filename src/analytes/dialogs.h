@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace quarvex {
+
+// The application title, the caption of every message box without one of its own.
+inline constexpr const char* AppTitle = "Quarvex";
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+// Every beep, message box and input box of the program goes through this
+// interface: the desktop program shows real dialogs, tests record the calls.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    virtual void beep() = 0;
+    // A modal message box with a single OK button.
+    virtual void message(const QString& text, MessageIcon icon = MessageIcon::None,
+                         const QString& title = QString::fromLatin1(AppTitle)) = 0;
+    // A modal input box; returns the typed text, or an empty text on Cancel.
+    virtual QString input(const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+};
+
+// The dialogs in use by the program; set once at start-up (tests set a recorder).
+Dialogs& dialogs();
+void setDialogs(Dialogs* dialogs);
+
+// "Data entry incomplete": a beep, then the warning box.
+void ErrMsg(Dialogs& dialogs);
+
+} // namespace quarvex

@@ -1,0 +1,42 @@
+#include "analytes/number.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quarvex {
+
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    QLocale reader = locale;
+    reader.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = reader.toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+WholeNumber readWholeNumber(const QString& text, const QLocale& locale)
+{
+    WholeNumber result;
+    const std::optional<double> number = readNumber(text, locale);
+    if (!number)
+        return result;
+    result.number = *number;
+    // Half to even, independent of the floating-point environment.
+    double rounded = std::round(*number);
+    if (std::fabs(*number - std::trunc(*number)) == 0.5)
+        rounded = 2.0 * std::round(*number / 2.0);
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max()) {
+        result.status = WholeNumberStatus::TooLarge;
+        return result;
+    }
+    result.status = WholeNumberStatus::Ok;
+    result.rounded = int(rounded);
+    return result;
+}
+
+} // namespace quarvex

@@ -1,0 +1,50 @@
+#include "app/qtdialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quarvex {
+
+QString displayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        boxIcon = QMessageBox::Information;
+        break;
+    case MessageIcon::Warning:
+        boxIcon = QMessageBox::Warning;
+        break;
+    case MessageIcon::Critical:
+        boxIcon = QMessageBox::Critical;
+        break;
+    }
+    QMessageBox box(boxIcon, title, displayText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title,
+                                               displayText(prompt), QLineEdit::Normal,
+                                               defaultText, &ok);
+    return ok ? text : QString();
+}
+
+} // namespace quarvex

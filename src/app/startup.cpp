@@ -1,0 +1,9 @@
+#include "app/startup.h"
+
+#include "app/navigation.h"
+
+namespace quarvex {
+
+void modStartup() { showSelector(); }
+
+} // namespace quarvex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "analytes/checks.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quarvex {
+
+// One line of the overview's grid and export: test item, result, interpretation.
+struct ResultRow {
+    QString name;
+    QString result;
+    QString interpretation;
+
+    // The three texts joined by tabs (never a tab at the end, no quoting).
+    QString line() const;
+    // Splits a line back into its three cells (missing cells are empty).
+    static ResultRow fromLine(const QString& line);
+
+    bool operator==(const ResultRow&) const = default;
+};
+
+// What one calculation produces, computed once; the calculator screen applies
+// the screen form (result, moreInfo, message) and the overview and export use
+// the row form (rows).
+struct Outcome {
+    // Text for the screen's Result box; no value leaves the box as it was
+    // (the items whose screen form writes only the interpretation).
+    std::optional<QString> result;
+    // Text for the screen's MoreInfo label; empty when the item chose no
+    // interpretation (the screen then empties the label).
+    QString moreInfo;
+    // Text of the information box that the screen shows after a beep
+    // (only UreaCreatinineRatios); empty for every other item.
+    QString message;
+    // The row form, in order.
+    QList<ResultRow> rows;
+
+    // The working: each input as typed and converted, and the unrounded
+    // value(s) the bands were chosen from.
+    QList<ConvertedInput> inputs;
+    QList<double> values;
+};
+
+} // namespace quarvex

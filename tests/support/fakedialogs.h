@@ -1,0 +1,57 @@
+#pragma once
+
+#include "analytes/dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace quarvex::test {
+
+// Records every beep, message box and input box in order; input boxes are
+// answered from a script (an empty answer, like Cancel, when it runs out).
+class FakeDialogs final : public Dialogs
+{
+public:
+    enum class Kind { Beep, Message, Input };
+    struct Call {
+        Kind kind;
+        QString text; // message text or input prompt
+        MessageIcon icon = MessageIcon::None;
+        QString title;
+        QString defaultText; // input boxes
+    };
+
+    void beep() override;
+    void message(const QString& text, MessageIcon icon, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    void answerInputWith(const QString& text) { m_answers << text; }
+    void clear();
+
+    const QList<Call>& calls() const { return m_calls; }
+    int beeps() const;
+    QList<Call> messages() const;
+    // A compact trace for QCOMPARE: "beep", "critical:<text>", "warning:<text>",
+    // "information:<text>", "message:<text>", "input:<title>".
+    QStringList trace() const;
+
+private:
+    QList<Call> m_calls;
+    QStringList m_answers;
+};
+
+// Installs a FakeDialogs as the program's dialogs for the life of the object.
+class ScopedFakeDialogs
+{
+public:
+    ScopedFakeDialogs() { setDialogs(&m_fake); }
+    ~ScopedFakeDialogs() { setDialogs(nullptr); }
+    FakeDialogs* operator->() { return &m_fake; }
+    FakeDialogs& operator*() { return m_fake; }
+
+private:
+    FakeDialogs m_fake;
+};
+
+} // namespace quarvex::test
