@@ -1,0 +1,144 @@
+#include "app/analytewidgets.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace quarvex {
+
+QWidget* AnalyteWidgets::valueWidget() const
+{
+    return value ? static_cast<QWidget*>(value) : static_cast<QWidget*>(choice);
+}
+
+QWidget* AnalyteWidgets::unitWidget() const
+{
+    if (unitList)
+        return unitList;
+    return fixedUnit;
+}
+
+QList<QWidget*> AnalyteWidgets::group() const
+{
+    QList<QWidget*> widgets{caption, valueWidget()};
+    if (QWidget* unit = unitWidget())
+        widgets << unit;
+    return widgets;
+}
+
+QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(items);
+    if (QCompleter* completer = list->completer())
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+    return list;
+}
+
+AnalyteForm::AnalyteForm(CaptionSet captions)
+    : m_captions(captions)
+{
+}
+
+const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
+{
+    Q_ASSERT(!m_widgets.contains(id));
+    const Analyte& a = analyte(id);
+    AnalyteWidgets w{id};
+
+    const char* captionText = m_captions == CaptionSet::DataEntry ? a.dataCaption : a.caption;
+    w.caption = new QLabel(QString::fromLatin1(captionText), parent);
+    w.caption->setObjectName(a.labelName());
+
+    if (id == AnalyteId::Gender) {
+        w.choice = makeChoiceList(a.listItems(), parent);
+        w.choice->setObjectName(a.fieldName());
+        w.choice->setAccessibleName(a.accessibleName());
+        w.caption->setBuddy(w.choice);
+    } else {
+        w.value = new QLineEdit(parent);
+        w.value->setObjectName(a.fieldName());
+        w.value->setAccessibleName(a.accessibleName());
+        if (id == AnalyteId::Age || id == AnalyteId::Weight)
+            w.value->setMaxLength(3);
+        w.caption->setBuddy(w.value);
+    }
+
+    switch (a.unitKind) {
+    case UnitKind::None:
+        break;
+    case UnitKind::List:
+        w.unitList = makeChoiceList(a.listItems(), parent);
+        w.unitList->setObjectName(a.unitFieldName());
+        w.unitList->setAccessibleName(a.unitAccessibleName());
+        break;
+    case UnitKind::Fixed:
+        w.fixedUnit = new QLabel(QString::fromLatin1(a.fixedUnit), parent);
+        w.fixedUnit->setObjectName(a.unitFieldName());
+        break;
+    }
+
+    m_order << id;
+    return *m_widgets.insert(id, w);
+}
+
+const AnalyteWidgets& AnalyteForm::widgets(AnalyteId id) const
+{
+    Q_ASSERT(m_widgets.contains(id));
+    return *m_widgets.constFind(id);
+}
+
+void AnalyteForm::clear()
+{
+    for (const AnalyteWidgets& w : std::as_const(m_widgets)) {
+        if (w.value)
+            w.value->clear();
+        if (w.choice) {
+            w.choice->setCurrentIndex(-1);
+            w.choice->setEditText(QString());
+        }
+        if (w.unitList) {
+            w.unitList->setCurrentIndex(-1);
+            w.unitList->setEditText(QString());
+        }
+    }
+}
+
+QString AnalyteForm::value(AnalyteId id) const
+{
+    auto it = m_widgets.constFind(id);
+    if (it == m_widgets.constEnd())
+        return {};
+    return it->value ? it->value->text() : it->choice->currentText();
+}
+
+QString AnalyteForm::unit(AnalyteId id) const
+{
+    auto it = m_widgets.constFind(id);
+    if (it == m_widgets.constEnd() || !it->unitList)
+        return {};
+    return it->unitList->currentText();
+}
+
+void AnalyteForm::setValue(AnalyteId id, const QString& text)
+{
+    const AnalyteWidgets& w = widgets(id);
+    if (w.value)
+        w.value->setText(text);
+    else
+        w.choice->setEditText(text);
+}
+
+void AnalyteForm::setUnit(AnalyteId id, const QString& text)
+{
+    const AnalyteWidgets& w = widgets(id);
+    Q_ASSERT(w.unitList);
+    w.unitList->setEditText(text);
+}
+
+} // namespace quarvex
