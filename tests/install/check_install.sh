@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs:
+# the programs, the menu entry, the icon and the AppStream metadata, each
+# validated by its tool where that tool is on the machine.
+set -euo pipefail
+build_dir="$1"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+fail=0
+need() {
+    if [ ! -e "$prefix/$1" ]; then
+        echo "missing after install: $1"
+        fail=1
+    fi
+}
+need bin/quarvex
+need bin/quarvex-cli
+need share/applications/org.quarvex.Quarvex.desktop
+need share/icons/hicolor/scalable/apps/org.quarvex.Quarvex.svg
+need share/metainfo/org.quarvex.Quarvex.metainfo.xml
+[ $fail = 0 ] || exit 1
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+    echo "desktop-file-validate: ok"
+else
+    echo "desktop-file-validate not installed; skipped"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/org.quarvex.Quarvex.metainfo.xml"
+else
+    echo "appstreamcli not installed; skipped"
+fi
+grep -q '^GenericName=Clinical Lab Calculator$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+grep -q '^Categories=Education;Science;MedicalSoftware;$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+
+QT_QPA_PLATFORM=offscreen "$prefix/bin/quarvex-cli" --help >/dev/null
+echo "installed quarvex-cli answers --help"
