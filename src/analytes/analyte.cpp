@@ -11,9 +11,18 @@ using K = UnitKind;
 
 constexpr const char* EqPerL = "mEq/L or mmol/L";
 
-constexpr UnitChoice same(const char* text) { return {text, 1.0, 1.0}; }
-constexpr UnitChoice div(const char* text, double d) { return {text, 1.0, d}; }
-constexpr UnitChoice mul(const char* text, double m) { return {text, m, 1.0}; }
+constexpr UnitChoice same(const char* text)
+{
+    return {text, 1.0, 1.0};
+}
+constexpr UnitChoice div(const char* text, double d)
+{
+    return {text, 1.0, d};
+}
+constexpr UnitChoice mul(const char* text, double m)
+{
+    return {text, m, 1.0};
+}
 
 // clang-format off
 constexpr std::array<Analyte, AnalyteCount> Table{{
@@ -64,9 +73,15 @@ static_assert(tableInOrder(), "the analyte table must list the analytes in Analy
 
 } // namespace
 
-std::span<const Analyte> analytes() { return Table; }
+std::span<const Analyte> analytes()
+{
+    return Table;
+}
 
-const Analyte& analyte(AnalyteId id) { return Table[size_t(id)]; }
+const Analyte& analyte(AnalyteId id)
+{
+    return Table[size_t(id)];
+}
 
 QString Analyte::labelName() const
 {

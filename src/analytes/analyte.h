@@ -75,7 +75,7 @@ struct Analyte {
     std::span<const UnitChoice> unitChoices() const { return {units.data(), size_t(unitCount)}; }
     QString fieldName() const { return QString::fromLatin1(field); }
     QString unitFieldName() const { return QStringLiteral("Unit") + fieldName(); }
-    QString labelName() const;     // "SerumCreatinineLabel"; the HDL caption is "HDLLabell"
+    QString labelName() const; // "SerumCreatinineLabel"; the HDL caption is "HDLLabell"
     QString checkName() const { return QStringLiteral("Check") + fieldName(); }
     QString accessibleName() const { return QString::fromLatin1(name); }
     QString unitAccessibleName() const { return accessibleName() + QStringLiteral(" unit"); }

@@ -79,8 +79,8 @@ int evaluate(std::span<const AnalyteId> checks, const Fields& fields, Dialogs& d
 ConvertedInput convertInput(AnalyteId id, const Fields& fields, const QLocale& locale)
 {
     ConvertedInput input{id, fields.value(id), fields.unit(id)};
-    input.typed = readNumber(input.valueText, locale).value_or(
-        std::numeric_limits<double>::quiet_NaN());
+    input.typed =
+        readNumber(input.valueText, locale).value_or(std::numeric_limits<double>::quiet_NaN());
     input.converted = input.typed;
     const Analyte& a = analyte(id);
     if (a.unitKind != UnitKind::List)

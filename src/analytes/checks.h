@@ -22,8 +22,7 @@ namespace quarvex {
 //  - the unit test (unit lists only): the unit text must equal one of the
 //    choices exactly; ten analytes beep when it does not;
 //  - Gender passes only as exactly "Male" or "Female".
-bool check(AnalyteId id, const Fields& fields, Dialogs& dialogs,
-           const QLocale& locale = QLocale());
+bool check(AnalyteId id, const Fields& fields, Dialogs& dialogs, const QLocale& locale = QLocale());
 
 // The description shown in the conversion-failure box, or an empty text when
 // the value reads as a whole number that fits.
@@ -35,8 +34,8 @@ QString conversionFailure(AnalyteId id, const QString& valueText,
 // returned count is 0.
 int evaluate(std::span<const AnalyteId> checks, const Fields& fields, Dialogs& dialogs,
              const QLocale& locale = QLocale());
-inline int evaluate(std::initializer_list<AnalyteId> checks, const Fields& fields,
-                    Dialogs& dialogs, const QLocale& locale = QLocale())
+inline int evaluate(std::initializer_list<AnalyteId> checks, const Fields& fields, Dialogs& dialogs,
+                    const QLocale& locale = QLocale())
 {
     return evaluate(std::span<const AnalyteId>(checks.begin(), checks.size()), fields, dialogs,
                     locale);
@@ -48,11 +47,10 @@ struct ConvertedInput {
     AnalyteId id;
     QString valueText;
     QString unitText;
-    double typed = 0.0;     // the value as typed (NaN if it does not read as a number)
-    double converted = 0.0; // in the formula unit
+    double typed = 0.0;               // the value as typed (NaN if it does not read as a number)
+    double converted = 0.0;           // in the formula unit
     const UnitChoice* unit = nullptr; // the matching unit choice, if any
 };
-ConvertedInput convertInput(AnalyteId id, const Fields& fields,
-                            const QLocale& locale = QLocale());
+ConvertedInput convertInput(AnalyteId id, const Fields& fields, const QLocale& locale = QLocale());
 
 } // namespace quarvex

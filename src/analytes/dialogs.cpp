@@ -14,7 +14,10 @@ Dialogs& dialogs()
     return *g_dialogs;
 }
 
-void setDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+void setDialogs(Dialogs* dialogs)
+{
+    g_dialogs = dialogs;
+}
 
 void ErrMsg(Dialogs& dialogs)
 {

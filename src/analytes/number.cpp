@@ -30,7 +30,8 @@ WholeNumber readWholeNumber(const QString& text, const QLocale& locale)
     double rounded = std::round(*number);
     if (std::fabs(*number - std::trunc(*number)) == 0.5)
         rounded = 2.0 * std::round(*number / 2.0);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max()) {
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max()) {
         result.status = WholeNumberStatus::TooLarge;
         return result;
     }

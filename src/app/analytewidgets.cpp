@@ -42,8 +42,7 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
 
 AnalyteForm::AnalyteForm(CaptionSet captions)
     : m_captions(captions)
-{
-}
+{}
 
 const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
 {

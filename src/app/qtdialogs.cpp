@@ -14,7 +14,10 @@ QString displayText(const QString& text)
     return shown;
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep()
+{
+    QApplication::beep();
+}
 
 void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title)
 {
@@ -41,9 +44,9 @@ void QtDialogs::message(const QString& text, MessageIcon icon, const QString& ti
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title,
-                                               displayText(prompt), QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, displayText(prompt),
+                              QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 

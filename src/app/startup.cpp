@@ -4,6 +4,9 @@
 
 namespace quarvex {
 
-void modStartup() { showSelector(); }
+void modStartup()
+{
+    showSelector();
+}
 
 } // namespace quarvex

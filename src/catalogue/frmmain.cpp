@@ -15,6 +15,9 @@ public:
 };
 } // namespace
 
-void showSelector() { showWindow<SelectorPlaceholder>(); }
+void showSelector()
+{
+    showWindow<SelectorPlaceholder>();
+}
 
 } // namespace quarvex

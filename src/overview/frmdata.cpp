@@ -15,6 +15,9 @@ public:
 };
 } // namespace
 
-void showDataEntry() { showWindow<DataEntryPlaceholder>(); }
+void showDataEntry()
+{
+    showWindow<DataEntryPlaceholder>();
+}
 
 } // namespace quarvex

@@ -39,6 +39,9 @@ const std::vector<OverviewItem>& table()
 
 } // namespace
 
-std::span<const OverviewItem> overviewItems() { return table(); }
+std::span<const OverviewItem> overviewItems()
+{
+    return table();
+}
 
 } // namespace quarvex

@@ -46,7 +46,8 @@ void TestChecks::checkOne_data()
     // Positive values below one are ordinary clinical values and pass.
     QTest::addRow("0.4 passes") << A::SerumCreatinine << "0.4" << mg << true << none;
     QTest::addRow("0.5 passes") << A::SerumCreatinine << "0.5" << mg << true << none;
-    QTest::addRow("0.15 g/L protein passes") << A::UrineProtein << "0.15" << "" << true << none;
+    QTest::addRow("0.15 g/L protein passes") << A::UrineProtein << "0.15"
+                                             << "" << true << none;
     QTest::addRow("tiny positive passes") << A::SerumCreatinine << "1e-300" << mg << true << none;
     QTest::addRow("1.5 passes") << A::SerumCreatinine << "1.5" << mg << true << none;
     QTest::addRow("zero fails silently") << A::SerumCreatinine << "0" << mg << false << none;
@@ -54,12 +55,14 @@ void TestChecks::checkOne_data()
     QTest::addRow("-3 fails silently") << A::SerumCreatinine << "-3" << mg << false << none;
     QTest::addRow("empty fails silently") << A::SerumCreatinine << "" << mg << false << none;
     QTest::addRow("32767 passes") << A::SerumCreatinine << "32767" << mg << true << none;
-    QTest::addRow("32767.4 passes") << A::Age << "32767.4" << "" << true << none;
+    QTest::addRow("32767.4 passes") << A::Age << "32767.4"
+                                    << "" << true << none;
     QTest::addRow("32767.5 too large") << A::SerumCreatinine << "32767.5" << mg << false << box;
     QTest::addRow("40000 too large") << A::SerumCreatinine << "40000" << mg << false << box;
-    QTest::addRow("-40000 too large") << A::Age << "-40000" << "" << false << box;
-    QTest::addRow("-32768.5 rounds to even, fails silently")
-        << A::Age << "-32768.5" << "" << false << none;
+    QTest::addRow("-40000 too large") << A::Age << "-40000"
+                                      << "" << false << box;
+    QTest::addRow("-32768.5 rounds to even, fails silently") << A::Age << "-32768.5"
+                                                             << "" << false << none;
     QTest::addRow("letters") << A::SerumCreatinine << "abc" << mg << false << box;
     QTest::addRow("single blank") << A::SerumCreatinine << " " << mg << false << box;
     QTest::addRow("inf") << A::SerumCreatinine << "inf" << mg << false << box;
@@ -69,30 +72,44 @@ void TestChecks::checkOne_data()
     QTest::addRow("blanks around") << A::SerumCreatinine << " 1.5 " << mg << true << none;
     QTest::addRow("exponent") << A::SerumCreatinine << "1e2" << mg << true << none;
     // The value is tested before the unit: a bad value never also beeps for its unit.
-    QTest::addRow("letters and no unit") << A::SerumCreatinine << "x" << "" << false << box;
-    QTest::addRow("zero and no unit") << A::SerumCreatinine << "0" << "" << false << none;
+    QTest::addRow("letters and no unit") << A::SerumCreatinine << "x"
+                                         << "" << false << box;
+    QTest::addRow("zero and no unit") << A::SerumCreatinine << "0"
+                                      << "" << false << none;
     // Units: exact and case-sensitive.
-    QTest::addRow("no unit, beeping analyte")
-        << A::SerumCreatinine << "1" << "" << false << QStringList{QStringLiteral("beep")};
-    QTest::addRow("capital unit")
-        << A::SerumCreatinine << "1" << "MG/DL" << false << QStringList{QStringLiteral("beep")};
-    QTest::addRow("unit with blank")
-        << A::SerumCreatinine << "1" << "mg/dL " << false << QStringList{QStringLiteral("beep")};
+    QTest::addRow("no unit, beeping analyte") << A::SerumCreatinine << "1"
+                                              << "" << false << QStringList{QStringLiteral("beep")};
+    QTest::addRow("capital unit") << A::SerumCreatinine << "1"
+                                  << "MG/DL" << false << QStringList{QStringLiteral("beep")};
+    QTest::addRow("unit with blank") << A::SerumCreatinine << "1"
+                                     << "mg/dL " << false << QStringList{QStringLiteral("beep")};
     QTest::addRow("other analyte's unit")
-        << A::SerumCreatinine << "1" << "mmol/L" << false << QStringList{QStringLiteral("beep")};
-    QTest::addRow("no unit, quiet analyte") << A::UrineCreatinine << "1" << "" << false << none;
-    QTest::addRow("phosphorus mmol/L") << A::SerumPhosphorus << "1.13" << "mmol/L" << true << none;
-    QTest::addRow("albumin g/L") << A::Albumin << "40" << "g/L" << true << none;
-    QTest::addRow("albumin g/dL") << A::Albumin << "4" << "g/dL" << true << none;
+        << A::SerumCreatinine << "1"
+        << "mmol/L" << false << QStringList{QStringLiteral("beep")};
+    QTest::addRow("no unit, quiet analyte") << A::UrineCreatinine << "1"
+                                            << "" << false << none;
+    QTest::addRow("phosphorus mmol/L") << A::SerumPhosphorus << "1.13"
+                                       << "mmol/L" << true << none;
+    QTest::addRow("albumin g/L") << A::Albumin << "40"
+                                 << "g/L" << true << none;
+    QTest::addRow("albumin g/dL") << A::Albumin << "4"
+                                  << "g/dL" << true << none;
     // Fixed units and age read no unit field.
-    QTest::addRow("fixed unit ignores unit text") << A::SerumSodium << "140" << "junk" << true << none;
-    QTest::addRow("age 0.6") << A::Age << "0.6" << "" << true << none;
+    QTest::addRow("fixed unit ignores unit text") << A::SerumSodium << "140"
+                                                  << "junk" << true << none;
+    QTest::addRow("age 0.6") << A::Age << "0.6"
+                             << "" << true << none;
     // Gender.
-    QTest::addRow("Male") << A::Gender << "Male" << "" << true << none;
-    QTest::addRow("Female") << A::Gender << "Female" << "" << true << none;
-    QTest::addRow("male lower case") << A::Gender << "male" << "" << false << none;
-    QTest::addRow("gender empty") << A::Gender << "" << "" << false << none;
-    QTest::addRow("gender with blank") << A::Gender << "Male " << "" << false << none;
+    QTest::addRow("Male") << A::Gender << "Male"
+                          << "" << true << none;
+    QTest::addRow("Female") << A::Gender << "Female"
+                            << "" << true << none;
+    QTest::addRow("male lower case") << A::Gender << "male"
+                                     << "" << false << none;
+    QTest::addRow("gender empty") << A::Gender << ""
+                                  << "" << false << none;
+    QTest::addRow("gender with blank") << A::Gender << "Male "
+                                       << "" << false << none;
 }
 
 void TestChecks::checkOne()
@@ -123,10 +140,16 @@ void TestChecks::unitBeeps_data()
 {
     QTest::addColumn<AnalyteId>("id");
     QTest::addColumn<bool>("beeps");
-    const QList<AnalyteId> beeping{AnalyteId::SerumCalcium, AnalyteId::SerumCreatinine,
-                                   AnalyteId::SerumPhosphorus, AnalyteId::SerumUrate,
-                                   AnalyteId::SerumUrea, AnalyteId::UrineUrea, AnalyteId::Chol,
-                                   AnalyteId::HDL, AnalyteId::LDL, AnalyteId::Iron};
+    const QList<AnalyteId> beeping{AnalyteId::SerumCalcium,
+                                   AnalyteId::SerumCreatinine,
+                                   AnalyteId::SerumPhosphorus,
+                                   AnalyteId::SerumUrate,
+                                   AnalyteId::SerumUrea,
+                                   AnalyteId::UrineUrea,
+                                   AnalyteId::Chol,
+                                   AnalyteId::HDL,
+                                   AnalyteId::LDL,
+                                   AnalyteId::Iron};
     int lists = 0;
     for (const Analyte& a : analytes()) {
         if (a.unitKind != UnitKind::List)
@@ -158,7 +181,8 @@ void TestChecks::everyUnitChoicePasses()
             MapFields fields;
             fields.set(a.id, QStringLiteral("2"), unit);
             FakeDialogs dialogs;
-            QVERIFY2(check(a.id, fields, dialogs), qPrintable(a.checkName() + QLatin1Char(' ') + unit));
+            QVERIFY2(check(a.id, fields, dialogs),
+                     qPrintable(a.checkName() + QLatin1Char(' ') + unit));
             QVERIFY(dialogs.calls().isEmpty());
         }
     }
@@ -248,8 +272,7 @@ void TestChecks::germanLocale()
     QCOMPARE(check(AnalyteId::Weight, fields, dialogs), passes);
     QCOMPARE(int(dialogs.messages().size()), boxes);
     if (passes)
-        QCOMPARE(convertInput(AnalyteId::Weight, fields).converted,
-                 QLocale().toDouble(value));
+        QCOMPARE(convertInput(AnalyteId::Weight, fields).converted, QLocale().toDouble(value));
 }
 
 void TestChecks::conversions_data()
@@ -259,18 +282,28 @@ void TestChecks::conversions_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<double>("expected");
     using A = AnalyteId;
-    QTest::addRow("154 lbs") << A::Weight << "154" << "lbs" << 70.0;
-    QTest::addRow("70 kg") << A::Weight << "70" << "kg" << 70.0;
-    QTest::addRow("88.4 umol/L creatinine") << A::SerumCreatinine << "88.4" << "umol/L" << 1.0;
-    QTest::addRow("8.84 mmol/L urine creatinine")
-        << A::UrineCreatinine << "8.84" << "mmol/L" << 8.84 * 1000 / 88.4;
-    QTest::addRow("phosphorus") << A::SerumPhosphorus << "1.13" << "mmol/L" << 1.13 / 0.323;
-    QTest::addRow("cholesterol") << A::Chol << "5.18" << "mmol/L" << 5.18 / 0.0259;
-    QTest::addRow("transferrin g/L") << A::Transferrin << "2.5" << "g/L" << 250.0;
-    QTest::addRow("ferritin pmol/L") << A::Ferritin << "449.4" << "pmol/L" << 449.4 / 2.247;
-    QTest::addRow("ferritin ug/L") << A::Ferritin << "200" << "ug/L" << 200.0;
-    QTest::addRow("unknown unit as typed") << A::Iron << "100" << "UMOL/L" << 100.0;
-    QTest::addRow("fixed unit as typed") << A::UrineProtein << "1" << "g/L" << 1.0;
+    QTest::addRow("154 lbs") << A::Weight << "154"
+                             << "lbs" << 70.0;
+    QTest::addRow("70 kg") << A::Weight << "70"
+                           << "kg" << 70.0;
+    QTest::addRow("88.4 umol/L creatinine") << A::SerumCreatinine << "88.4"
+                                            << "umol/L" << 1.0;
+    QTest::addRow("8.84 mmol/L urine creatinine") << A::UrineCreatinine << "8.84"
+                                                  << "mmol/L" << 8.84 * 1000 / 88.4;
+    QTest::addRow("phosphorus") << A::SerumPhosphorus << "1.13"
+                                << "mmol/L" << 1.13 / 0.323;
+    QTest::addRow("cholesterol") << A::Chol << "5.18"
+                                 << "mmol/L" << 5.18 / 0.0259;
+    QTest::addRow("transferrin g/L") << A::Transferrin << "2.5"
+                                     << "g/L" << 250.0;
+    QTest::addRow("ferritin pmol/L") << A::Ferritin << "449.4"
+                                     << "pmol/L" << 449.4 / 2.247;
+    QTest::addRow("ferritin ug/L") << A::Ferritin << "200"
+                                   << "ug/L" << 200.0;
+    QTest::addRow("unknown unit as typed") << A::Iron << "100"
+                                           << "UMOL/L" << 100.0;
+    QTest::addRow("fixed unit as typed") << A::UrineProtein << "1"
+                                         << "g/L" << 1.0;
 }
 
 void TestChecks::conversions()

@@ -2,7 +2,10 @@
 
 namespace quarvex::test {
 
-void FakeDialogs::beep() { m_calls.append({Kind::Beep, {}, MessageIcon::None, {}, {}}); }
+void FakeDialogs::beep()
+{
+    m_calls.append({Kind::Beep, {}, MessageIcon::None, {}, {}});
+}
 
 void FakeDialogs::message(const QString& text, MessageIcon icon, const QString& title)
 {
@@ -51,8 +54,8 @@ QStringList FakeDialogs::trace() const
             out << QStringLiteral("input:") + c.title;
             break;
         case Kind::Message: {
-            static const char* const names[] = {"message:", "information:", "warning:",
-                                                "critical:"};
+            static const char* const names[] = {
+                "message:", "information:", "warning:", "critical:"};
             out << QString::fromLatin1(names[int(c.icon)]) + c.text;
             break;
         }

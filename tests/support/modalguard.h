@@ -27,7 +27,6 @@ private:
 } // namespace quarvex::test
 
 // Fails the current test function if an unexpected modal dialog appeared.
-#define QUARVEX_VERIFY_NO_MODAL(guard)                                                            \
-    QVERIFY2((guard).caught().isEmpty(),                                                          \
-             qPrintable(QStringLiteral("unexpected modal dialog: ") +                             \
-                        (guard).caught().join(QStringLiteral(" | "))))
+#define QUARVEX_VERIFY_NO_MODAL(guard)                                                             \
+    QVERIFY2((guard).caught().isEmpty(), qPrintable(QStringLiteral("unexpected modal dialog: ") +  \
+                                                    (guard).caught().join(QStringLiteral(" | "))))

@@ -1,0 +1,67 @@
+// Reading a value text and running a check on it, under an English and a
+// German locale: no text may crash, and every answer must hold together.
+#include "analytes/checks.h"
+#include "analytes/number.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+class SilentDialogs final : public quarvex::Dialogs
+{
+public:
+    void beep() override { ++beeps; }
+    void message(const QString&, quarvex::MessageIcon, const QString&) override { ++messages; }
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+    int beeps = 0;
+    int messages = 0;
+};
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace quarvex;
+    if (size < 2)
+        return 0;
+    const QLocale locale = data[0] & 1 ? QLocale(QLocale::German, QLocale::Germany)
+                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+    const auto id = AnalyteId(data[1] % AnalyteCount);
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
+
+    const std::optional<double> number = readNumber(text, locale);
+    if (number)
+        require(std::isfinite(*number));
+    const WholeNumber whole = readWholeNumber(text, locale);
+    require((whole.status == WholeNumberStatus::NotANumber) == !number.has_value());
+    if (whole.status == WholeNumberStatus::Ok)
+        require(whole.rounded >= -32768 && whole.rounded <= 32767 &&
+                std::fabs(whole.number - whole.rounded) <= 0.5);
+
+    const Analyte& a = analyte(id);
+    MapFields fields;
+    const QString unit =
+        a.unitCount > 0 ? QString::fromLatin1(a.units[data[0] % a.unitCount].text) : QString();
+    fields.set(id, text, unit);
+    SilentDialogs dialogs;
+    const bool passed = check(id, fields, dialogs, locale);
+    // A box always comes with its beep, and only for a conversion failure.
+    require(dialogs.messages <= 1 && dialogs.beeps >= dialogs.messages);
+    require((dialogs.messages == 1) == !conversionFailure(id, text, locale).isEmpty() ||
+            text.isEmpty() || id == AnalyteId::Gender);
+    if (passed && id != AnalyteId::Gender) {
+        require(number && *number > 0.0);
+        const ConvertedInput input = convertInput(id, fields, locale);
+        require(input.typed == *number && !std::isnan(input.converted));
+    }
+    return 0;
+}
