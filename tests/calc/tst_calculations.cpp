@@ -66,9 +66,9 @@ Calculation calculationNamed(const QString& name) {
 
 // "Age=40; Weight=70 kg; Gender=Male": each value field by its name, then its
 // unit text after the first blank.
-MapFields F(const char* spec) {
+MapFields F(const char* entries) {
     MapFields fields;
-    for (const QString& entry : QString::fromLatin1(spec).split(u';', Qt::SkipEmptyParts)) {
+    for (const QString& entry : QString::fromLatin1(entries).split(u';', Qt::SkipEmptyParts)) {
         const QString trimmed = entry.trimmed();
         const qsizetype eq = trimmed.indexOf(u'=');
         const QString name = trimmed.left(eq);
@@ -304,10 +304,10 @@ void TestCalculations::golden_data() {
            u"1.00"_s, UrateHigh);
 
     // Urea and creatinine: three ratios, the legend and the box.
-    const auto urea = [](const char* tag, const char* spec, const QString& r1, const QString& i1,
+    const auto urea = [](const char* tag, const char* entries, const QString& r1, const QString& i1,
                          const QString& r2, const QString& i2, const QString& r3,
                          const QString& i3) {
-        QTest::addRow("%s", tag) << u"UreaCreatinineRatios"_s << F(spec) << English
+        QTest::addRow("%s", tag) << u"UreaCreatinineRatios"_s << F(entries) << English
                                  << r1 + u" ; "_s + r2 + u" ; "_s + r3 << UreaLegend
                                  << u"Serum BUN to Serum Creatinine ratio: "_s + r1 +
                                         u"\rUrine Creatinine to Serum Creatinine: "_s + r2 +
@@ -372,10 +372,10 @@ void TestCalculations::golden_data() {
            u"Ratio indicates nephrotic syndrome."_s);
 
     // Cholesterol level interpretation: three classes, rows of words.
-    const auto general = [](const char* tag, const char* spec, const QString& total,
+    const auto general = [](const char* tag, const char* entries, const QString& total,
                             const QString& hdl, const QString& ldl) {
         QTest::addRow("%s", tag)
-            << u"GeneralResults"_s << F(spec) << English << Kept << summary(total, hdl, ldl)
+            << u"GeneralResults"_s << F(entries) << English << Kept << summary(total, hdl, ldl)
             << QString()
             << QStringList{line(u"Total Cholesterol"_s, total, u"Total Cholesterol: "_s + total),
                            line(u"HDL Cholesterol"_s, hdl, u"HDL Cholesterol: "_s + hdl),
@@ -463,17 +463,16 @@ void TestCalculations::golden_data() {
            cardio + u"high"_s);
 
     // ATP III: words on the screen, plain mg/dL numbers in the rows.
-    const auto atp3 =
-        [](const char* tag, const char* spec, const QLocale& locale, const QStringList& values,
-           const QString& total, const QString& hdl, const QString& ldl) {
-            QTest::addRow("%s", tag)
-                << u"Adult3"_s << F(spec) << locale << Kept << summary(total, hdl, ldl) << QString()
-                << QStringList{
-                       line(u"ATP3: Total Cholesterol"_s, values[0],
-                            u"Total Cholesterol: "_s + total),
-                       line(u"ATP3 :HDL Cholesterol"_s, values[1], u"HDL Cholesterol: "_s + hdl),
-                       line(u"ATP3: LDL Cholesterol"_s, values[2], u"LDL Cholesterol: "_s + ldl)};
-        };
+    const auto atp3 = [](const char* tag, const char* entries, const QLocale& locale,
+                         const QStringList& values, const QString& total, const QString& hdl,
+                         const QString& ldl) {
+        QTest::addRow("%s", tag)
+            << u"Adult3"_s << F(entries) << locale << Kept << summary(total, hdl, ldl) << QString()
+            << QStringList{
+                   line(u"ATP3: Total Cholesterol"_s, values[0], u"Total Cholesterol: "_s + total),
+                   line(u"ATP3 :HDL Cholesterol"_s, values[1], u"HDL Cholesterol: "_s + hdl),
+                   line(u"ATP3: LDL Cholesterol"_s, values[2], u"LDL Cholesterol: "_s + ldl)};
+    };
     atp3("ATP3 lower edges", "Chol=200 mg/dL; HDL=40 mg/dL; LDL=100 mg/dL", English,
          {u"200"_s, u"40"_s, u"100"_s}, u"borderline high"_s, u"intermediate"_s,
          u"near or above optimal"_s);
@@ -523,8 +522,8 @@ void TestCalculations::golden_data() {
            BiliObstruction);
 
     // Ferritin: no result on the screen, an empty result cell in the row.
-    const auto ferritin = [](const char* tag, const char* spec, const QString& text) {
-        QTest::addRow("%s", tag) << u"FerritinStores"_s << F(spec) << English << Kept << text
+    const auto ferritin = [](const char* tag, const char* entries, const QString& text) {
+        QTest::addRow("%s", tag) << u"FerritinStores"_s << F(entries) << English << Kept << text
                                  << QString()
                                  << QStringList{line(u"Ferritin Stores"_s, QString(), text)};
     };
