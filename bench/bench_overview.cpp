@@ -16,14 +16,16 @@ namespace {
 using namespace quarvex;
 using A = AnalyteId;
 
-class SilentDialogs final : public Dialogs {
+class SilentDialogs final : public Dialogs
+{
 public:
     void beep() override {}
     void message(const QString&, MessageIcon, const QString&) override {}
     QString input(const QString&, const QString&, const QString&) override { return {}; }
 };
 
-MapFields completeFields() {
+MapFields completeFields()
+{
     MapFields f;
     const auto set = [&f](A id, const char* value, const char* unit = "") {
         f.set(id, QString::fromLatin1(value), QString::fromLatin1(unit));
@@ -63,7 +65,8 @@ MapFields completeFields() {
     return f;
 }
 
-void BM_OverviewAllItems(benchmark::State& state) {
+void BM_OverviewAllItems(benchmark::State& state)
+{
     const MapFields fields = completeFields();
     SilentDialogs silent;
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
@@ -85,7 +88,8 @@ void BM_OverviewAllItems(benchmark::State& state) {
 BENCHMARK(BM_OverviewAllItems)->Unit(benchmark::kMicrosecond);
 
 // The two halves on their own: the checks of every item, and the 22 calculations.
-void BM_OverviewChecksOnly(benchmark::State& state) {
+void BM_OverviewChecksOnly(benchmark::State& state)
+{
     const MapFields fields = completeFields();
     SilentDialogs silent;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -96,7 +100,8 @@ void BM_OverviewChecksOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_OverviewChecksOnly)->Unit(benchmark::kMicrosecond);
 
-void BM_OverviewCalculationsOnly(benchmark::State& state) {
+void BM_OverviewCalculationsOnly(benchmark::State& state)
+{
     const MapFields fields = completeFields();
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     for (auto _ : state) {

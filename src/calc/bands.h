@@ -12,19 +12,24 @@ namespace quarvex {
 // doubles, and is exactly 55). Every band decision goes through these.
 inline constexpr double BandTolerance = 1e-9;
 
-inline bool approxEqual(double value, double bound) {
+inline bool approxEqual(double value, double bound)
+{
     return value == bound || std::fabs(value - bound) <= BandTolerance * std::fabs(bound);
 }
-inline bool less(double value, double bound) {
+inline bool less(double value, double bound)
+{
     return value < bound && !approxEqual(value, bound);
 }
-inline bool lessOrEqual(double value, double bound) {
+inline bool lessOrEqual(double value, double bound)
+{
     return value < bound || approxEqual(value, bound);
 }
-inline bool greater(double value, double bound) {
+inline bool greater(double value, double bound)
+{
     return value > bound && !approxEqual(value, bound);
 }
-inline bool greaterOrEqual(double value, double bound) {
+inline bool greaterOrEqual(double value, double bound)
+{
     return value > bound || approxEqual(value, bound);
 }
 
@@ -42,7 +47,8 @@ inline constexpr double AndAbove = std::numeric_limits<double>::infinity();
 // Walks the bands in ascending order and returns the text of the first band
 // that holds the value; the last band takes everything above. A value that is
 // not a number falls in no band (nullptr).
-inline const char* bandText(double value, std::span<const Band> bands) {
+inline const char* bandText(double value, std::span<const Band> bands)
+{
     if (std::isnan(value) || bands.empty())
         return nullptr;
     for (const Band& band : bands.first(bands.size() - 1)) {

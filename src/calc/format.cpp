@@ -18,7 +18,8 @@ struct Decimal {
     int pointPosition = 0; // number of digits before the decimal point
 };
 
-Decimal decimalOf(double value) {
+Decimal decimalOf(double value)
+{
     Decimal d;
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
@@ -47,14 +48,16 @@ Decimal decimalOf(double value) {
     return d;
 }
 
-QString nonFiniteText(double value) {
+QString nonFiniteText(double value)
+{
     if (std::isnan(value))
         return QStringLiteral("not a number");
     return value < 0 ? QStringLiteral("-infinity") : QStringLiteral("infinity");
 }
 
 QString assemble(bool negative, const std::string& integerDigits, const std::string& fraction,
-                 const QLocale& locale) {
+                 const QLocale& locale)
+{
     QString text;
     if (negative)
         text += locale.negativeSign();
@@ -68,7 +71,8 @@ QString assemble(bool negative, const std::string& integerDigits, const std::str
 
 } // namespace
 
-QString formatFixed2(double value, const QLocale& locale) {
+QString formatFixed2(double value, const QLocale& locale)
+{
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const Decimal d = decimalOf(value);
@@ -108,7 +112,8 @@ QString formatFixed2(double value, const QLocale& locale) {
     return assemble(d.negative && !zero, integerDigits, fraction, locale);
 }
 
-QString formatPlain(double value, const QLocale& locale) {
+QString formatPlain(double value, const QLocale& locale)
+{
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const Decimal d = decimalOf(value);

@@ -78,7 +78,8 @@ constexpr Band Atp3LdlBands[] = {
 // The band table of a gender-dependent text: "Male" and "Female" have their
 // own; any other gender text gives no text.
 std::span<const Band> byGender(const QString& gender, std::span<const Band> male,
-                               std::span<const Band> female) {
+                               std::span<const Band> female)
+{
     if (gender == QLatin1String(GenderMale))
         return male;
     if (gender == QLatin1String(GenderFemale))
@@ -87,7 +88,8 @@ std::span<const Band> byGender(const QString& gender, std::span<const Band> male
 }
 
 QString genderText(double value, const QString& gender, std::span<const Band> male,
-                   std::span<const Band> female) {
+                   std::span<const Band> female)
+{
     return text(bandText(value, byGender(gender, male, female)));
 }
 
@@ -102,14 +104,16 @@ const QString TotalPrefix = QStringLiteral("Total Cholesterol: ");
 const QString HdlPrefix = QStringLiteral("HDL Cholesterol: ");
 const QString LdlPrefix = QStringLiteral("LDL Cholesterol: ");
 
-QString lipidSummary(const LipidClasses& classes) {
+QString lipidSummary(const LipidClasses& classes)
+{
     return TotalPrefix + classes.total + CR + CR + HdlPrefix + classes.hdl + CR + CR + LdlPrefix +
            classes.ldl + CR + CR;
 }
 
 } // namespace
 
-Outcome GeneralResults(const Fields& fields, const QLocale& locale) {
+Outcome GeneralResults(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput chol = convertInput(A::Chol, fields, locale);
     const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
     const ConvertedInput ldl = convertInput(A::LDL, fields, locale);
@@ -133,7 +137,8 @@ Outcome GeneralResults(const Fields& fields, const QLocale& locale) {
     return outcome;
 }
 
-Outcome CholHDL(const Fields& fields, const QLocale& locale) {
+Outcome CholHDL(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput chol = convertInput(A::Chol, fields, locale);
     const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
     const ConvertedInput gender = textInput(A::Gender, fields);
@@ -147,7 +152,8 @@ Outcome CholHDL(const Fields& fields, const QLocale& locale) {
                   "Total Cholesterol-to-HDL Cholesterol Ratio");
 }
 
-Outcome LDLHDL(const Fields& fields, const QLocale& locale) {
+Outcome LDLHDL(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput ldl = convertInput(A::LDL, fields, locale);
     const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
 
@@ -159,7 +165,8 @@ Outcome LDLHDL(const Fields& fields, const QLocale& locale) {
                   "LDL to HDL ratio");
 }
 
-Outcome Adult3(const Fields& fields, const QLocale& locale) {
+Outcome Adult3(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput chol = convertInput(A::Chol, fields, locale);
     const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
     const ConvertedInput ldl = convertInput(A::LDL, fields, locale);

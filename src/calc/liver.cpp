@@ -96,7 +96,8 @@ constexpr double TransferrinPerTibc = 0.7;
 
 } // namespace
 
-Outcome ASTALT(const Fields& fields, const QLocale& locale) {
+Outcome ASTALT(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput ast = convertInput(A::AST, fields, locale);
     const ConvertedInput alt = convertInput(A::ALT, fields, locale);
 
@@ -106,7 +107,8 @@ Outcome ASTALT(const Fields& fields, const QLocale& locale) {
                   text(bandText(ratio, AstAltBands)), "AST to ALT ratio");
 }
 
-Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale) {
+Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput albumin = convertInput(A::Albumin, fields, locale);
     const ConvertedInput globulin = convertInput(A::Globulin, fields, locale);
 
@@ -116,7 +118,8 @@ Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale) {
                   text(bandText(ratio, AlbuminGlobulinBands)), "Albumin to Globulin ratio");
 }
 
-Outcome Bilirubin(const Fields& fields, const QLocale& locale) {
+Outcome Bilirubin(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput direct = convertInput(A::BilirubinDirect, fields, locale);
     const ConvertedInput total = convertInput(A::BilirubinTotal, fields, locale);
 
@@ -126,7 +129,8 @@ Outcome Bilirubin(const Fields& fields, const QLocale& locale) {
                   text(bandText(percent, BilirubinBands)), "Bilirubin to Bilirubin ratio");
 }
 
-Outcome FerritinStores(const Fields& fields, const QLocale& locale) {
+Outcome FerritinStores(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput ferritin = convertInput(A::Ferritin, fields, locale);
 
     // No result number: the screen keeps its Result, the row's result is empty.
@@ -136,7 +140,8 @@ Outcome FerritinStores(const Fields& fields, const QLocale& locale) {
     return outcome;
 }
 
-Outcome TransferrinSat(const Fields& fields, const QLocale& locale) {
+Outcome TransferrinSat(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput iron = convertInput(A::Iron, fields, locale);
     const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
 
@@ -146,7 +151,8 @@ Outcome TransferrinSat(const Fields& fields, const QLocale& locale) {
                   text(bandText(saturation, SaturationBands)), "Transferrin Saturation");
 }
 
-Outcome TIBCCalculated(const Fields& fields, const QLocale& locale) {
+Outcome TIBCCalculated(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput transferrin = convertInput(A::Transferrin, fields, locale);
 
     const double tibc = transferrin.converted * TibcPerTransferrin;
@@ -155,7 +161,8 @@ Outcome TIBCCalculated(const Fields& fields, const QLocale& locale) {
                   text(bandText(tibc, TibcBands)), "Total Iron Binding Capacity");
 }
 
-Outcome TransferrinCalculated(const Fields& fields, const QLocale& locale) {
+Outcome TransferrinCalculated(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
 
     const double transferrin = tibc.converted * TransferrinPerTibc;

@@ -4,11 +4,13 @@
 
 namespace quarvex {
 
-QString ResultRow::line() const {
+QString ResultRow::line() const
+{
     return name + QLatin1Char('\t') + result + QLatin1Char('\t') + interpretation;
 }
 
-ResultRow ResultRow::fromLine(const QString& line) {
+ResultRow ResultRow::fromLine(const QString& line)
+{
     const QStringList cells = line.split(QLatin1Char('\t'));
     ResultRow row;
     row.name = cells.value(0);

@@ -38,7 +38,8 @@ constexpr double FemaleConstant = 85.0;
 // Cockcroft and Gault with the given serum value in mg/dL:
 // ((140 - age) * weight) / (serum * constant).
 Outcome cockcroftGault(AnalyteId serum, const Fields& fields, const QLocale& locale,
-                       const char* rowName, std::span<const Band> bands) {
+                       const char* rowName, std::span<const Band> bands)
+{
     const ConvertedInput age = convertInput(A::Age, fields, locale);
     const ConvertedInput weight = convertInput(A::Weight, fields, locale);
     const ConvertedInput gender = textInput(A::Gender, fields);
@@ -56,7 +57,8 @@ Outcome cockcroftGault(AnalyteId serum, const Fields& fields, const QLocale& loc
 
 } // namespace
 
-Outcome AmylaseClearance(const Fields& fields, const QLocale& locale) {
+Outcome AmylaseClearance(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sAmy = convertInput(A::SerumAmylase, fields, locale);
     const ConvertedInput uAmy = convertInput(A::UrineAmylase, fields, locale);
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
@@ -69,12 +71,14 @@ Outcome AmylaseClearance(const Fields& fields, const QLocale& locale) {
                   text(bandText(ratio, AmylaseBands)), "Amylase Clearance");
 }
 
-Outcome CreatinineClearanceEstimated(const Fields& fields, const QLocale& locale) {
+Outcome CreatinineClearanceEstimated(const Fields& fields, const QLocale& locale)
+{
     return cockcroftGault(A::SerumCreatinine, fields, locale, "Creatinine Clearance (GFR)",
                           ClearanceBands);
 }
 
-Outcome FractionalPotassiumExcretion(const Fields& fields, const QLocale& locale) {
+Outcome FractionalPotassiumExcretion(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     const ConvertedInput sK = convertInput(A::SerumPotassium, fields, locale);
@@ -87,7 +91,8 @@ Outcome FractionalPotassiumExcretion(const Fields& fields, const QLocale& locale
                   "Fractional Potassium Excretion");
 }
 
-Outcome FractionalSodiumExcretion(const Fields& fields, const QLocale& locale) {
+Outcome FractionalSodiumExcretion(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     const ConvertedInput sNa = convertInput(A::SerumSodium, fields, locale);
@@ -100,11 +105,13 @@ Outcome FractionalSodiumExcretion(const Fields& fields, const QLocale& locale) {
                   "Fractional Sodium Excretion");
 }
 
-Outcome PhosphorusClearanceEstimated(const Fields& fields, const QLocale& locale) {
+Outcome PhosphorusClearanceEstimated(const Fields& fields, const QLocale& locale)
+{
     return cockcroftGault(A::SerumPhosphorus, fields, locale, "Phosphorus Clearance", {});
 }
 
-Outcome RenalCalciumClearance(const Fields& fields, const QLocale& locale) {
+Outcome RenalCalciumClearance(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     const ConvertedInput sCa = convertInput(A::SerumCalcium, fields, locale);
@@ -116,7 +123,8 @@ Outcome RenalCalciumClearance(const Fields& fields, const QLocale& locale) {
                   "Renal Calcium Clearance");
 }
 
-Outcome RFI(const Fields& fields, const QLocale& locale) {
+Outcome RFI(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     const ConvertedInput uNa = convertInput(A::UrineSodium, fields, locale);

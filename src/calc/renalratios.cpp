@@ -70,7 +70,8 @@ constexpr double ProteinGramsPerLitreToMgPerDl = 100.0;
 
 } // namespace
 
-Outcome UrateCreatinineRatio(const Fields& fields, const QLocale& locale) {
+Outcome UrateCreatinineRatio(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput sUrate = convertInput(A::SerumUrate, fields, locale);
 
@@ -80,7 +81,8 @@ Outcome UrateCreatinineRatio(const Fields& fields, const QLocale& locale) {
                   text(bandText(ratio, UrateBands)), "Urate to Creatinine Ratio");
 }
 
-Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale) {
+Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     const ConvertedInput sUrea = convertInput(A::SerumUrea, fields, locale);
@@ -119,7 +121,8 @@ Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale) {
     return outcome;
 }
 
-Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale) {
+Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput volume = convertInput(A::UrineVolume, fields, locale);
     const ConvertedInput uK = convertInput(A::UrinePotassium, fields, locale);
 
@@ -137,7 +140,8 @@ Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale) {
     return outcome;
 }
 
-Outcome UrineProteinCreatinineRatio(const Fields& fields, const QLocale& locale) {
+Outcome UrineProteinCreatinineRatio(const Fields& fields, const QLocale& locale)
+{
     const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
     ConvertedInput protein = convertInput(A::UrineProtein, fields, locale);
     protein.converted = protein.typed * ProteinGramsPerLitreToMgPerDl;

@@ -4,7 +4,8 @@
 
 namespace quarvex::steps {
 
-ConvertedInput textInput(AnalyteId id, const Fields& fields) {
+ConvertedInput textInput(AnalyteId id, const Fields& fields)
+{
     ConvertedInput input{id, fields.value(id), fields.unit(id)};
     input.typed = std::numeric_limits<double>::quiet_NaN();
     input.converted = input.typed;
@@ -12,7 +13,8 @@ ConvertedInput textInput(AnalyteId id, const Fields& fields) {
 }
 
 Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
-               const QString& interpretation, const char* rowName) {
+               const QString& interpretation, const char* rowName)
+{
     Outcome outcome;
     outcome.result = result;
     outcome.moreInfo = interpretation;

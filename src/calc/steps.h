@@ -19,7 +19,8 @@ namespace quarvex::steps {
 inline constexpr QChar CR = QChar(13);
 
 // A fixed text of the calculations (all plain ASCII); nullptr is no text.
-inline QString text(const char* fixed) {
+inline QString text(const char* fixed)
+{
     return fixed ? QString::fromLatin1(fixed) : QString();
 }
 
@@ -27,7 +28,8 @@ inline QString text(const char* fixed) {
 ConvertedInput textInput(AnalyteId id, const Fields& fields);
 
 // The "###0.00" result text with its unit suffix.
-inline QString resultText(double value, const char* suffix, const QLocale& locale) {
+inline QString resultText(double value, const char* suffix, const QLocale& locale)
+{
     return formatFixed2(value, locale) + QLatin1String(suffix);
 }
 

@@ -7,7 +7,8 @@ using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(quarvex::MapFields)
 
-class TestCalculations : public QObject {
+class TestCalculations : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -56,7 +57,8 @@ constexpr Named Calculations[] = {
     {"TransferrinCalculated", TransferrinCalculated},
 };
 
-Calculation calculationNamed(const QString& name) {
+Calculation calculationNamed(const QString& name)
+{
     for (const Named& n : Calculations) {
         if (name == QLatin1String(n.name))
             return n.calculation;
@@ -66,7 +68,8 @@ Calculation calculationNamed(const QString& name) {
 
 // "Age=40; Weight=70 kg; Gender=Male": each value field by its name, then its
 // unit text after the first blank.
-MapFields F(const char* entries) {
+MapFields F(const char* entries)
+{
     MapFields fields;
     for (const QString& entry : QString::fromLatin1(entries).split(u';', Qt::SkipEmptyParts)) {
         const QString trimmed = entry.trimmed();
@@ -82,12 +85,14 @@ MapFields F(const char* entries) {
     return fields;
 }
 
-QString line(const QString& name, const QString& result, const QString& interpretation) {
+QString line(const QString& name, const QString& result, const QString& interpretation)
+{
     return name + u'\t' + result + u'\t' + interpretation;
 }
 
 // The screen's lipid summary, lines broken by two CRs and ending in two.
-QString summary(const QString& total, const QString& hdl, const QString& ldl) {
+QString summary(const QString& total, const QString& hdl, const QString& ldl)
+{
     return u"Total Cholesterol: "_s + total + u"\r\rHDL Cholesterol: "_s + hdl +
            u"\r\rLDL Cholesterol: "_s + ldl + u"\r\r"_s;
 }
@@ -167,13 +172,15 @@ const QString TfLow =
     u"Calculated transferrin is decreased and may be due to chronic inflammation, malnutrition, liver disease, nephrotic syndrome, or iron overload."_s;
 const QString TfNormal = u"Calculated transferrin is normal."_s;
 
-QString risk(const QString& phrase) {
+QString risk(const QString& phrase)
+{
     return u"The risk of coronary artery disease is "_s + phrase + u" the 'average American'."_s;
 }
 
 // An item whose one row carries the screen's texts.
 void single(const char* tag, const char* item, const MapFields& fields, const QString& rowName,
-            const QString& result, const QString& interpretation, const QLocale& locale = English) {
+            const QString& result, const QString& interpretation, const QLocale& locale = English)
+{
     QTest::addRow("%s", tag) << QString::fromLatin1(item) << fields << locale << result
                              << interpretation << QString()
                              << QStringList{line(rowName, result, interpretation)};
@@ -181,7 +188,8 @@ void single(const char* tag, const char* item, const MapFields& fields, const QS
 
 } // namespace
 
-void TestCalculations::golden_data() {
+void TestCalculations::golden_data()
+{
     QTest::addColumn<QString>("item");
     QTest::addColumn<MapFields>("fields");
     QTest::addColumn<QLocale>("locale");
@@ -570,7 +578,8 @@ void TestCalculations::golden_data() {
            tfRow, u"360.00 mg/dL "_s, TfNormal);
 }
 
-void TestCalculations::golden() {
+void TestCalculations::golden()
+{
     QFETCH(QString, item);
     QFETCH(MapFields, fields);
     QFETCH(QLocale, locale);
@@ -594,7 +603,8 @@ void TestCalculations::golden() {
 
 // Across all 22 items from one set of fields: the row form repeats the screen
 // form's texts except where the items word them differently.
-void TestCalculations::formsAgree() {
+void TestCalculations::formsAgree()
+{
     const MapFields fields =
         F("Age=40; Weight=70 kg; Gender=Male; SerumCreatinine=1.0 mg/dL; "
           "UrineCreatinine=100 mg/dL; SerumSodium=140; UrineSodium=40; SerumPotassium=4; "
@@ -644,7 +654,8 @@ void TestCalculations::formsAgree() {
 }
 
 // The working: each input as typed and converted, and the unrounded value.
-void TestCalculations::convertedInputsAndValues() {
+void TestCalculations::convertedInputsAndValues()
+{
     const Outcome outcome = CreatinineClearanceEstimated(
         F("Age=40; Weight=154 lbs; Gender=Female; SerumCreatinine=88.4 umol/L"), English);
     QCOMPARE(outcome.inputs.size(), 4);

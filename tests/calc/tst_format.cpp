@@ -8,7 +8,8 @@
 using namespace quarvex;
 using namespace Qt::Literals::StringLiterals;
 
-class TestFormat : public QObject {
+class TestFormat : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -27,7 +28,8 @@ const QLocale German(QLocale::German, QLocale::Germany);
 constexpr double Inf = std::numeric_limits<double>::infinity();
 } // namespace
 
-void TestFormat::fixed2_data() {
+void TestFormat::fixed2_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
@@ -64,7 +66,8 @@ void TestFormat::fixed2_data() {
     QTest::addRow("-infinity") << -Inf << u"-infinity"_s << u"-infinity"_s;
 }
 
-void TestFormat::fixed2() {
+void TestFormat::fixed2()
+{
     QFETCH(double, value);
     QFETCH(QString, english);
     QFETCH(QString, german);
@@ -72,7 +75,8 @@ void TestFormat::fixed2() {
     QCOMPARE(formatFixed2(value, German), german);
 }
 
-void TestFormat::plain_data() {
+void TestFormat::plain_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
@@ -89,7 +93,8 @@ void TestFormat::plain_data() {
     QTest::addRow("infinity") << Inf << u"infinity"_s << u"infinity"_s;
 }
 
-void TestFormat::plain() {
+void TestFormat::plain()
+{
     QFETCH(double, value);
     QFETCH(QString, english);
     QFETCH(QString, german);
@@ -97,7 +102,8 @@ void TestFormat::plain() {
     QCOMPARE(formatPlain(value, German), german);
 }
 
-void TestFormat::bandEdges_data() {
+void TestFormat::bandEdges_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("bound");
     QTest::addColumn<bool>("less");
@@ -113,7 +119,8 @@ void TestFormat::bandEdges_data() {
                                   << false;
 }
 
-void TestFormat::bandEdges() {
+void TestFormat::bandEdges()
+{
     QFETCH(double, value);
     QFETCH(double, bound);
     QFETCH(bool, less);
@@ -124,7 +131,8 @@ void TestFormat::bandEdges() {
     QCOMPARE(quarvex::greater(value, bound), !lessOrEqual && !std::isnan(value));
 }
 
-void TestFormat::rowLine() {
+void TestFormat::rowLine()
+{
     const ResultRow row{u"Ferritin Stores"_s, QString(), u"a\rb "_s};
     QCOMPARE(row.line(), u"Ferritin Stores\t\ta\rb "_s);
     QCOMPARE(ResultRow::fromLine(row.line()), row);

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Feeds quarvex-cli random sets of data entry fields and compares every row
+line with the independent reference (reference.py), byte for byte.
+
+    differential.py QUARVEX_CLI [CASES] [SEED]
+"""
+
+import os
+import random
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import reference  # noqa: E402
+
+BOUNDS = [0.1, 0.2, 0.5, 0.65, 0.8, 1, 1.3, 1.5, 2, 3, 3.3, 3.4, 3.5, 4.3, 4.9, 5, 6, 6.9, 8,
+          9.5, 10, 10.9, 16, 20, 23.3, 28, 36, 40, 42, 52, 55, 60, 62.5, 80]
+
+
+def random_number(rng):
+    kind = rng.random()
+    if kind < 0.55:
+        v = rng.uniform(0.05, 400)
+        return "%.*f" % (rng.choice([0, 0, 1, 1, 2, 3]), v)
+    if kind < 0.75:
+        return str(rng.randint(1, 300))
+    if kind < 0.85:
+        return rng.choice(["0.4", "0.5", "0.6", "1.5", "0.005", "2.675", "1.005", "0.125",
+                           "32767", "999", "140", "141"])
+    if kind < 0.93:
+        return "%g" % (rng.choice(BOUNDS) * rng.choice([1, 2, 4, 5, 10, 20, 25, 50, 100]))
+    return rng.choice(["", "0", "-3", " 12 ", "1e2", "40000", "abc", " "])
+
+
+def random_fields(rng):
+    f = {}
+    for name in reference.ALL_VALUES:
+        if rng.random() < 0.1:
+            continue
+        if name == "Gender":
+            f[name] = rng.choice(["Male", "Female", "Male", "Female", "", "male"])
+            continue
+        f[name] = random_number(rng)
+        if name in reference.UNITS:
+            choices = list(reference.UNITS[name])
+            f["Unit" + name] = rng.choice(choices * 4 + ["", "MG/DL"])
+    if rng.random() < 0.5:
+        # Put one ratio right on a band edge.
+        num, den = rng.choice([("AST", "ALT"), ("Albumin", "Globulin"), ("HDL", "LDL"),
+                               ("Chol", "HDL"), ("LDL", "HDL"), ("SerumUrate", "SerumCreatinine"),
+                               ("SerumUrea", "SerumCreatinine"), ("UrineUrea", "SerumUrea"),
+                               ("UrineCreatinine", "SerumCreatinine")])
+        d = rng.choice([1, 2, 4, 5, 8, 10, 20, 25, 40, 50])
+        f[den] = str(d)
+        f[num] = "%g" % (rng.choice(BOUNDS) * d)
+        for n in (num, den):
+            if n in reference.UNITS:
+                f["Unit" + n] = list(reference.UNITS[n])[0]
+    return f
+
+
+def run_cli(cli, fields):
+    text = "".join("%s=%s\n" % (k, v) for k, v in fields.items())
+    env = dict(os.environ, LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8", QT_QPA_PLATFORM="offscreen")
+    done = subprocess.run([cli], input=text.encode(), capture_output=True, env=env, timeout=60)
+    if done.returncode != 0:
+        raise RuntimeError("quarvex-cli exited %d: %s" % (done.returncode, done.stderr.decode()))
+    lines = done.stdout.decode("utf-8").split("\r\n")
+    assert lines[-1] == "", "output does not end with CRLF"
+    return lines[6:-1]
+
+
+def main():
+    cli = sys.argv[1]
+    cases = int(sys.argv[2]) if len(sys.argv) > 2 else 300
+    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20261206
+    rng = random.Random(seed)
+    failures = 0
+    rows_checked = 0
+    for case in range(cases):
+        fields = random_fields(rng)
+        expected = ["\t".join(r) for r in reference.overview_rows(fields)]
+        got = run_cli(cli, fields)
+        rows_checked += len(expected)
+        if got != expected:
+            failures += 1
+            if failures <= 5:
+                print("case %d differs; fields: %r" % (case, fields))
+                for i in range(max(len(got), len(expected))):
+                    g = got[i] if i < len(got) else "<none>"
+                    e = expected[i] if i < len(expected) else "<none>"
+                    if g != e:
+                        print("  got:      %r\n  expected: %r" % (g, e))
+    print("%d passed, %d failed (%d rows compared)" % (cases - failures, failures, rows_checked))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
