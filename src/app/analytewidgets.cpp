@@ -7,28 +7,24 @@
 
 namespace quarvex {
 
-QWidget* AnalyteWidgets::valueWidget() const
-{
+QWidget* AnalyteWidgets::valueWidget() const {
     return value ? static_cast<QWidget*>(value) : static_cast<QWidget*>(choice);
 }
 
-QWidget* AnalyteWidgets::unitWidget() const
-{
+QWidget* AnalyteWidgets::unitWidget() const {
     if (unitList)
         return unitList;
     return fixedUnit;
 }
 
-QList<QWidget*> AnalyteWidgets::group() const
-{
+QList<QWidget*> AnalyteWidgets::group() const {
     QList<QWidget*> widgets{caption, valueWidget()};
     if (QWidget* unit = unitWidget())
         widgets << unit;
     return widgets;
 }
 
-QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
-{
+QComboBox* makeChoiceList(const QStringList& items, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
@@ -41,12 +37,9 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
 }
 
 AnalyteForm::AnalyteForm(CaptionSet captions)
-    : m_captions(captions)
-{
-}
+    : m_captions(captions) {}
 
-const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
-{
+const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent) {
     Q_ASSERT(!m_widgets.contains(id));
     const Analyte& a = analyte(id);
     AnalyteWidgets w{id};
@@ -87,14 +80,12 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     return *m_widgets.insert(id, w);
 }
 
-const AnalyteWidgets& AnalyteForm::widgets(AnalyteId id) const
-{
+const AnalyteWidgets& AnalyteForm::widgets(AnalyteId id) const {
     Q_ASSERT(m_widgets.contains(id));
     return *m_widgets.constFind(id);
 }
 
-void AnalyteForm::clear()
-{
+void AnalyteForm::clear() {
     for (const AnalyteWidgets& w : std::as_const(m_widgets)) {
         if (w.value)
             w.value->clear();
@@ -109,24 +100,21 @@ void AnalyteForm::clear()
     }
 }
 
-QString AnalyteForm::value(AnalyteId id) const
-{
+QString AnalyteForm::value(AnalyteId id) const {
     auto it = m_widgets.constFind(id);
     if (it == m_widgets.constEnd())
         return {};
     return it->value ? it->value->text() : it->choice->currentText();
 }
 
-QString AnalyteForm::unit(AnalyteId id) const
-{
+QString AnalyteForm::unit(AnalyteId id) const {
     auto it = m_widgets.constFind(id);
     if (it == m_widgets.constEnd() || !it->unitList)
         return {};
     return it->unitList->currentText();
 }
 
-void AnalyteForm::setValue(AnalyteId id, const QString& text)
-{
+void AnalyteForm::setValue(AnalyteId id, const QString& text) {
     const AnalyteWidgets& w = widgets(id);
     if (w.value)
         w.value->setText(text);
@@ -134,8 +122,7 @@ void AnalyteForm::setValue(AnalyteId id, const QString& text)
         w.choice->setEditText(text);
 }
 
-void AnalyteForm::setUnit(AnalyteId id, const QString& text)
-{
+void AnalyteForm::setUnit(AnalyteId id, const QString& text) {
     const AnalyteWidgets& w = widgets(id);
     Q_ASSERT(w.unitList);
     w.unitList->setEditText(text);

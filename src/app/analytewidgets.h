@@ -36,8 +36,7 @@ enum class CaptionSet { Calculator, DataEntry };
 // SerumCreatinineLabel) and an accessible name that says what it is ("Serum
 // creatinine", "Serum creatinine unit"); each caption label is its field's buddy.
 // Unit lists and Gender are editable, filled in list order and start empty.
-class AnalyteForm final : public Fields
-{
+class AnalyteForm final : public Fields {
 public:
     explicit AnalyteForm(CaptionSet captions = CaptionSet::Calculator);
 

@@ -6,18 +6,18 @@
 
 namespace quarvex {
 
-QString displayText(const QString& text)
-{
+QString displayText(const QString& text) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
-void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title)
-{
+void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title) {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
     case MessageIcon::None:
@@ -38,12 +38,11 @@ void QtDialogs::message(const QString& text, MessageIcon icon, const QString& ti
     box.exec();
 }
 
-QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText)
-{
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title,
-                                               displayText(prompt), QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, displayText(prompt),
+                              QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 

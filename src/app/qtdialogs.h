@@ -5,8 +5,7 @@
 namespace quarvex {
 
 // The real dialogs: QApplication::beep, QMessageBox and QInputDialog.
-class QtDialogs final : public Dialogs
-{
+class QtDialogs final : public Dialogs {
 public:
     void beep() override;
     void message(const QString& text, MessageIcon icon, const QString& title) override;

@@ -1,9 +1,11 @@
 #include "app/startup.h"
 
-#include "app/navigation.h"
+#include "app/windows.h"
 
 namespace quarvex {
 
-void modStartup() { showSelector(); }
+void modStartup(int splashInterval) {
+    showWindow<SplashWindow>(splashInterval);
+}
 
 } // namespace quarvex

@@ -5,8 +5,7 @@
 
 namespace quarvex {
 
-void centreOnScreen(QWidget* window)
-{
+void centreOnScreen(QWidget* window) {
     window->adjustSize();
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)

@@ -14,9 +14,7 @@ namespace quarvex {
 
 void centreOnScreen(QWidget* window);
 
-template <class W>
-QPointer<W>& windowSlot()
-{
+template <class W> QPointer<W>& windowSlot() {
     static QPointer<W> slot;
     // A closed window has given up WA_DeleteOnClose and waits for deletion:
     // it no longer counts as open.
@@ -26,16 +24,12 @@ QPointer<W>& windowSlot()
 }
 
 // The open window of this kind, or nullptr.
-template <class W>
-W* openWindow()
-{
+template <class W> W* openWindow() {
     return windowSlot<W>().data();
 }
 
 // The window of this kind, created (not shown) if it is not open.
-template <class W, class... Args>
-W* ensureWindow(Args&&... args)
-{
+template <class W, class... Args> W* ensureWindow(Args&&... args) {
     QPointer<W>& slot = windowSlot<W>();
     if (!slot) {
         W* window = new W(std::forward<Args>(args)...);
@@ -47,9 +41,7 @@ W* ensureWindow(Args&&... args)
 
 // Shows the window of this kind (creating it centred on the screen the
 // first time) and brings it to the front.
-template <class W, class... Args>
-W* showWindow(Args&&... args)
-{
+template <class W, class... Args> W* showWindow(Args&&... args) {
     const bool wasOpen = openWindow<W>() != nullptr && openWindow<W>()->isVisible();
     W* window = ensureWindow<W>(std::forward<Args>(args)...);
     if (!wasOpen)
@@ -61,9 +53,7 @@ W* showWindow(Args&&... args)
 }
 
 // Closes the window of this kind if it is open.
-template <class W>
-void closeWindow()
-{
+template <class W> void closeWindow() {
     if (W* window = openWindow<W>())
         window->close();
 }
