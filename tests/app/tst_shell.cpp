@@ -57,19 +57,23 @@ template <class T = QAbstractButton> T* control(QWidget* window, const char* nam
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
-// Counts the moments at which the last visible window went away: each one
-// would end the program.
-class LastWindowWatch : public QObject {
+// Notes the windows as they are shown, and counts the moments at which the
+// last visible window went away: each one would end the program.
+class WindowLog : public QObject {
 public:
-    LastWindowWatch() { qApp->installEventFilter(this); }
-    ~LastWindowWatch() override { qApp->removeEventFilter(this); }
+    WindowLog() { qApp->installEventFilter(this); }
+    ~WindowLog() override { qApp->removeEventFilter(this); }
+    QStringList shown;
     int emptied = 0;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Hide && widget && widget->isWindow() &&
-            visibleWindows().isEmpty())
+        if (!widget || !widget->isWindow())
+            return false;
+        if (event->type() == QEvent::Show)
+            shown << widget->objectName();
+        if (event->type() == QEvent::Hide && visibleWindows().isEmpty())
             ++emptied;
         return false;
     }
@@ -131,18 +135,18 @@ void TestShell::cleanup() {
 
 void TestShell::startupLeadsToSwitchboard() {
     ModalGuard guard;
-    LastWindowWatch watch;
+    WindowLog log;
     modStartup(50);
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSplash")});
-
     QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("frmDisclaimer")});
     QVERIFY(!openWindow<SplashWindow>());
 
     control(visibleWindow(QStringLiteral("frmDisclaimer")), "CommandButton0")->click();
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSwitchboard")});
     QVERIFY(!openWindow<DisclaimerWindow>());
+    QCOMPARE(log.shown, (QStringList{QStringLiteral("frmSplash"), QStringLiteral("frmDisclaimer"),
+                                     QStringLiteral("frmSwitchboard")}));
     // The next window always opens before the last one closes.
-    QCOMPARE(watch.emptied, 0);
+    QCOMPARE(log.emptied, 0);
     QVERIFY(control<QRadioButton>(openWindow<SwitchboardWindow>(), "Option1")->isChecked());
     QVERIFY(m_dialogs->calls().isEmpty());
     QUARVEX_VERIFY_NO_MODAL(guard);
