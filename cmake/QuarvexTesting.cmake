@@ -16,6 +16,7 @@ function(quarvex_add_test name)
         "LC_ALL=en_US.UTF-8"
         "LANGUAGE=en"
         "QT_ACCESSIBILITY=0"
+        "QT_NO_GLIB=1"
         "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1"
         "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

@@ -1,12 +1,12 @@
 #include "app/startup.h"
 
-#include "app/navigation.h"
+#include "app/windows.h"
 
 namespace quarvex {
 
-void modStartup()
+void modStartup(int splashInterval)
 {
-    showSelector();
+    showWindow<SplashWindow>(splashInterval);
 }
 
 } // namespace quarvex

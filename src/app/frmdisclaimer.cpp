@@ -1,0 +1,83 @@
+#include "app/frmdisclaimer.h"
+
+#include "app/frmswitchboard.h"
+#include "app/qtdialogs.h"
+#include "app/windows.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarvex {
+
+QString disclaimerText()
+{
+    static const char* const pieces[] = {
+        "This software is intended only for educational and personal use.",
+        " It is not intended for making clinical decisions pertaining to diagnosis, care, or "
+        "management.",
+        " Outcomes may vary with other sources and are impacted by newer developments in "
+        "diagnostics and therapeutics.",
+        " These should be validated prior to use.",
+        "\r",
+        "\r",
+        " Although every attempt has been made to provide the latest algorithms possible and to "
+        "ensure the accuracy of calculations,",
+        " the author of this software is not liable for the results generated.",
+        " Likewise, while every effort has been made to make sure this program won't interfere "
+        "with the normal functioning of the",
+        " underlying operating system and other programs running,",
+        " the author of this software won't be responsible for any problems that may occur either "
+        "directly or indirectly as a result of ",
+        " running this program.",
+    };
+    QString text;
+    for (const char* piece : pieces)
+        text += QLatin1String(piece);
+    return text;
+}
+
+DisclaimerWindow::DisclaimerWindow()
+{
+    setObjectName(QStringLiteral("frmDisclaimer"));
+    setWindowTitle(QStringLiteral("Disclaimer"));
+
+    auto* label = new QLabel(displayText(disclaimerText()), this);
+    label->setObjectName(QStringLiteral("Label"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* proceed = new QPushButton(QStringLiteral("Continue"), this);
+    proceed->setObjectName(QStringLiteral("CommandButton0"));
+    proceed->setAutoDefault(true);
+    proceed->setDefault(true);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("CommandButton1"));
+    exit->setAutoDefault(true);
+
+    connect(proceed, &QPushButton::clicked, this, [this] {
+        showWindow<SwitchboardWindow>();
+        close();
+    });
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(proceed);
+    buttons->addWidget(exit);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(16);
+    layout->addWidget(label, 1);
+    layout->addLayout(buttons);
+
+    label->setMinimumWidth(480);
+    resize(560, 0);
+    proceed->setFocus();
+}
+
+} // namespace quarvex

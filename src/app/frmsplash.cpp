@@ -1,0 +1,128 @@
+#include "app/frmsplash.h"
+
+#include "analytes/dialogs.h"
+#include "app/frmdisclaimer.h"
+#include "app/logo.h"
+#include "app/version.h"
+#include "app/windows.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quarvex {
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, qreal pointSize = 0,
+                 bool bold = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    QFont font = label->font();
+    if (pointSize > 0)
+        font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(int interval)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("fraMainFrame"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setLineWidth(2);
+
+    auto* logo = new QLabel(frame);
+    logo->setObjectName(QStringLiteral("picLogo"));
+    logo->setPixmap(drawLogo(128));
+    logo->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    logo->setAccessibleName(QStringLiteral("Quarvex logo"));
+
+    auto* companyProduct =
+        addLabel(frame, "lblCompanyProduct", QStringLiteral("By the Quarvex Developers"), 18, true);
+    auto* product = addLabel(frame, "lblProductName", QString::fromLatin1(AppTitle), 29.25, true);
+    auto* platform = addLabel(frame, "lblPlatform", QStringLiteral("Windows 32-bit"), 13.5, true);
+    auto* version = addLabel(frame, "lblVersion", versionText(), 12, true);
+    auto* warning =
+        addLabel(frame, "lblWarning",
+                 QStringLiteral("Free for educational and personal use. Provided as is, without "
+                                "warranty of any kind."));
+    warning->setWordWrap(true);
+    auto* company = addLabel(frame, "lblCompany", QStringLiteral("\u00a9 2026 Quarvex Developers"));
+
+    for (QLabel* label : {companyProduct, product, platform, version, company})
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(24, 20, 24, 16);
+    grid->setHorizontalSpacing(32);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(logo, 0, 0, 5, 1);
+    grid->addWidget(companyProduct, 0, 1);
+    grid->addWidget(product, 1, 1);
+    grid->addWidget(platform, 2, 1);
+    grid->addWidget(version, 3, 1);
+    grid->setRowStretch(4, 1);
+    grid->setRowMinimumHeight(5, 12);
+    grid->addWidget(warning, 6, 0, 1, 2);
+    grid->addWidget(company, 7, 0, 1, 2);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    frame->setMinimumWidth(520);
+
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(interval);
+    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::timerFired);
+    m_timer.start();
+}
+
+void SplashWindow::timerFired()
+{
+    m_timer.stop();
+    // The disclaimer opens before the splash closes, so that a window is
+    // always open and the program does not end in between.
+    showWindow<DisclaimerWindow>();
+    m_done = true;
+    close();
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_done)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void SplashWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+} // namespace quarvex

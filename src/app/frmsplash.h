@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+namespace quarvex {
+
+// How long the splash screen stays, in milliseconds (Timer1's interval).
+inline constexpr int SplashInterval = 3000;
+
+// The splash screen frmSplash: no title bar and not in the task bar. It
+// answers neither clicks nor keys nor close requests; its timer shows the
+// disclaimer and then closes it.
+class SplashWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SplashWindow(int interval = SplashInterval);
+
+    QTimer* timer() { return &m_timer; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void timerFired();
+
+    QTimer m_timer;
+    bool m_done = false; // the timer has fired: the splash may close
+};
+
+} // namespace quarvex

@@ -1,0 +1,121 @@
+#include "app/frmswitchboard.h"
+
+#include "app/frmabout.h"
+#include "app/navigation.h"
+#include "app/windows.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quarvex {
+
+namespace {
+
+constexpr Qt::WindowFlags FixedDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowCloseButtonHint |
+                                        Qt::MSWindowsFixedSizeDialogHint;
+
+QLabel* explanation(const char* name, const QString& text, QRadioButton* option, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    option->setAccessibleDescription(text);
+    return label;
+}
+
+QPushButton* button(const char* name, const QString& text, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
+
+SwitchboardWindow::SwitchboardWindow()
+    : QDialog(nullptr, FixedDialog)
+{
+    setObjectName(QStringLiteral("frmSwitchboard"));
+    setWindowTitle(QStringLiteral("Quarvex Options"));
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame"));
+
+    m_quick = new QRadioButton(QStringLiteral("Quick Calculator"), frame);
+    m_quick->setObjectName(QStringLiteral("Option1"));
+    auto* label1 = explanation(
+        "Label1", QStringLiteral("Quickly calculate results for an individual test item."), m_quick,
+        frame);
+    m_overview = new QRadioButton(QStringLiteral("Comprehensive Overview"), frame);
+    m_overview->setObjectName(QStringLiteral("Option2"));
+    auto* label2 = explanation(
+        "Label2",
+        QStringLiteral("Enter data for results of multiple test items (results can be exported)."),
+        m_overview, frame);
+    m_quick->setChecked(true);
+
+    // The explanations sit under their options, indented to the option's text.
+    const int indent =
+        m_quick->sizeHint().width() - m_quick->fontMetrics().horizontalAdvance(m_quick->text());
+    auto* options = new QVBoxLayout(frame);
+    options->setSpacing(4);
+    options->addWidget(m_quick);
+    options->addWidget(label1);
+    options->addSpacing(12);
+    options->addWidget(m_overview);
+    options->addWidget(label2);
+    options->addStretch();
+    label1->setContentsMargins(indent, 0, 0, 0);
+    label2->setContentsMargins(indent, 0, 0, 0);
+    frame->setMinimumWidth(380);
+
+    auto* ok = button("OKButton", QStringLiteral("OK"), this);
+    auto* exit = button("ExitButton", QStringLiteral("Exit"), this);
+    auto* about = button("AboutButton", QStringLiteral("About"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &SwitchboardWindow::openChosen);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(about, &QPushButton::clicked, this, [] { showWindow<AboutWindow>(); });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(exit);
+    buttons->addWidget(about);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(frame, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_quick->setFocus();
+}
+
+void SwitchboardWindow::openChosen()
+{
+    if (m_overview->isChecked())
+        showDataEntry();
+    else
+        showSelector();
+}
+
+void SwitchboardWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close the switchboard: closing it is what Exit is for.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace quarvex

@@ -1,0 +1,479 @@
+#include "app/frmabout.h"
+#include "app/frmdisclaimer.h"
+#include "app/frmsplash.h"
+#include "app/frmswitchboard.h"
+#include "app/qtdialogs.h"
+#include "app/startup.h"
+#include "app/sysinfo.h"
+#include "app/windows.h"
+#include "fakedialogs.h"
+#include "modalguard.h"
+#include "testmain.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace quarvex;
+using quarvex::test::ModalGuard;
+using quarvex::test::ScopedFakeDialogs;
+
+using Opener = std::function<QWidget*()>;
+Q_DECLARE_METATYPE(Opener)
+
+namespace {
+
+// The object names of the visible top-level windows, sorted.
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+QWidget* visibleWindow(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+int countWindows(const QString& name)
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += w->isVisible() && w->objectName() == name ? 1 : 0;
+    return n;
+}
+
+template <class T = QAbstractButton>
+T* control(QWidget* window, const char* name)
+{
+    return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+// Notes the windows as they are shown, and counts the moments at which the
+// last visible window went away: each one would end the program.
+class WindowLog : public QObject
+{
+public:
+    WindowLog() { qApp->installEventFilter(this); }
+    ~WindowLog() override { qApp->removeEventFilter(this); }
+    QStringList shown;
+    int emptied = 0;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || !widget->isWindow())
+            return false;
+        if (event->type() == QEvent::Show)
+            shown << widget->objectName();
+        if (event->type() == QEvent::Hide && visibleWindows().isEmpty())
+            ++emptied;
+        return false;
+    }
+};
+
+// Runs the application's event loop as the program does, after step, until the
+// program ends by itself; returns false if it had not ended after timeoutMs.
+bool programEnds(const std::function<void()>& step, int timeoutMs = 5000)
+{
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    timeout.start(timeoutMs);
+    QTimer::singleShot(0, qApp, step);
+    return QApplication::exec() == 0;
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startupLeadsToSwitchboard();
+    void splashIgnoresInput_data();
+    void splashIgnoresInput();
+    void disclaimerExitEndsProgram();
+    void switchboardOpens_data();
+    void switchboardOpens();
+    void switchboardExitLeavesOthersOpen();
+    void oneInstancePerWindow_data();
+    void oneInstancePerWindow();
+    void texts_data();
+    void texts();
+    void disclaimerText();
+    void titleFonts_data();
+    void titleFonts();
+    void sysInfo_data();
+    void sysInfo();
+
+private:
+    ScopedFakeDialogs m_dialogs;
+};
+
+void TestShell::init()
+{
+    m_dialogs->clear();
+}
+
+void TestShell::cleanup()
+{
+    QApplication::closeAllWindows();
+    // The splash screen refuses to close before its timer: take it away.
+    if (SplashWindow* splash = openWindow<SplashWindow>())
+        delete splash;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(visibleWindows().isEmpty());
+}
+
+void TestShell::startupLeadsToSwitchboard()
+{
+    ModalGuard guard;
+    WindowLog log;
+    modStartup(50);
+    QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("frmDisclaimer")});
+    QVERIFY(!openWindow<SplashWindow>());
+
+    control(visibleWindow(QStringLiteral("frmDisclaimer")), "CommandButton0")->click();
+    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSwitchboard")});
+    QVERIFY(!openWindow<DisclaimerWindow>());
+    QCOMPARE(log.shown, (QStringList{QStringLiteral("frmSplash"), QStringLiteral("frmDisclaimer"),
+                                     QStringLiteral("frmSwitchboard")}));
+    // The next window always opens before the last one closes.
+    QCOMPARE(log.emptied, 0);
+    QVERIFY(control<QRadioButton>(openWindow<SwitchboardWindow>(), "Option1")->isChecked());
+    QVERIFY(m_dialogs->calls().isEmpty());
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::splashIgnoresInput_data()
+{
+    QTest::addColumn<std::function<void(QWidget*)>>("input");
+    using Input = std::function<void(QWidget*)>;
+    QTest::addRow("click") << Input([](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); });
+    QTest::addRow("right click") << Input(
+        [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); });
+    QTest::addRow("double click") << Input(
+        [](QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); });
+    QTest::addRow("click on the logo") << Input([](QWidget* w) {
+        QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("picLogo")), Qt::LeftButton);
+    });
+    QTest::addRow("Escape") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    QTest::addRow("Return") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+    QTest::addRow("Space") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); });
+    QTest::addRow("Alt+F4") << Input(
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier); });
+    QTest::addRow("close request") << Input([](QWidget* w) { QVERIFY(!w->close()); });
+}
+
+void TestShell::splashIgnoresInput()
+{
+    QFETCH(std::function<void(QWidget*)>, input);
+    ModalGuard guard;
+    SplashWindow* splash = showWindow<SplashWindow>(60000);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    input(splash);
+    QTest::qWait(20);
+    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSplash")});
+    QCOMPARE(openWindow<SplashWindow>(), splash);
+    QVERIFY(splash->timer()->isActive());
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::disclaimerExitEndsProgram()
+{
+    ModalGuard guard;
+    DisclaimerWindow* disclaimer = showWindow<DisclaimerWindow>();
+    QVERIFY(programEnds([disclaimer] { control(disclaimer, "CommandButton1")->click(); }));
+    QVERIFY(visibleWindows().isEmpty());
+    QVERIFY(!openWindow<SwitchboardWindow>());
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::switchboardOpens_data()
+{
+    QTest::addColumn<QStringList>("optionsClicked");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+
+    const QString selector = QStringLiteral("frmMain");
+    const QString dataEntry = QStringLiteral("frmData");
+    QTest::addRow("options untouched: selector")
+        << QStringList{} << selector << QStringLiteral("Medical Calculator");
+    QTest::addRow("Comprehensive Overview: data entry")
+        << QStringList{QStringLiteral("Option2")} << dataEntry << QStringLiteral("Data Entry");
+    QTest::addRow("back to Quick Calculator: selector")
+        << QStringList{QStringLiteral("Option2"), QStringLiteral("Option1")} << selector
+        << QStringLiteral("Medical Calculator");
+}
+
+void TestShell::switchboardOpens()
+{
+    QFETCH(QStringList, optionsClicked);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    ModalGuard guard;
+    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+    for (const QString& option : optionsClicked)
+        switchboard->findChild<QRadioButton*>(option)->click();
+    auto* option1 = control<QRadioButton>(switchboard, "Option1");
+    auto* option2 = control<QRadioButton>(switchboard, "Option2");
+    QVERIFY(option1->isChecked() != option2->isChecked());
+
+    control(switchboard, "OKButton")->click();
+    QCOMPARE(visibleWindows(), (QStringList{window, QStringLiteral("frmSwitchboard")}));
+    QCOMPARE(visibleWindow(window)->windowTitle(), caption);
+
+    // OK again brings the same window back rather than a second one.
+    control(switchboard, "OKButton")->click();
+    QCOMPARE(countWindows(window), 1);
+    QCOMPARE(visibleWindows().size(), 2);
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::switchboardExitLeavesOthersOpen()
+{
+    ModalGuard guard;
+    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+    control(switchboard, "OKButton")->click();
+    control(switchboard, "AboutButton")->click();
+
+    QStringList afterExit;
+    QVERIFY(programEnds([&] {
+        control(switchboard, "ExitButton")->click();
+        QTimer::singleShot(50, qApp, [&] {
+            afterExit = visibleWindows();
+            QApplication::closeAllWindows();
+        });
+    }));
+    QCOMPARE(afterExit, (QStringList{QStringLiteral("frmAbout"), QStringLiteral("frmMain")}));
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::oneInstancePerWindow_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QString>("window");
+
+    QTest::addRow("splash") << Opener([] { return showWindow<SplashWindow>(60000); })
+                            << QStringLiteral("frmSplash");
+    QTest::addRow("disclaimer") << Opener([] { return showWindow<DisclaimerWindow>(); })
+                                << QStringLiteral("frmDisclaimer");
+    QTest::addRow("switchboard") << Opener([] { return showWindow<SwitchboardWindow>(); })
+                                 << QStringLiteral("frmSwitchboard");
+    QTest::addRow("about box") << Opener([] { return showWindow<AboutWindow>(); })
+                               << QStringLiteral("frmAbout");
+    QTest::addRow("About button") << Opener([] {
+        control(showWindow<SwitchboardWindow>(), "AboutButton")->click();
+        return openWindow<AboutWindow>();
+    }) << QStringLiteral("frmAbout");
+}
+
+void TestShell::oneInstancePerWindow()
+{
+    QFETCH(Opener, open);
+    QFETCH(QString, window);
+    ModalGuard guard;
+    QWidget* first = open();
+    QVERIFY(first);
+    QWidget* second = open();
+    QCOMPARE(second, first);
+    QCOMPARE(countWindows(window), 1);
+    // Once closed, it opens afresh.
+    if (window != QLatin1String("frmSplash")) {
+        first->close();
+        QVERIFY(!visibleWindow(window));
+        QWidget* third = open();
+        QVERIFY(third && third->isVisible());
+        QCOMPARE(countWindows(window), 1);
+    }
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestShell::texts_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QString>("control"); // empty: the window's caption
+    QTest::addColumn<QString>("text");
+
+    const Opener splash = [] { return showWindow<SplashWindow>(60000); };
+    const Opener disclaimer = [] { return showWindow<DisclaimerWindow>(); };
+    const Opener switchboard = [] { return showWindow<SwitchboardWindow>(); };
+    const Opener about = [] { return showWindow<AboutWindow>(); };
+
+    QTest::addRow("splash product") << splash << "lblProductName"
+                                    << "Quarvex";
+    QTest::addRow("splash version") << splash << "lblVersion"
+                                    << "Version 2.0.1";
+    QTest::addRow("splash platform") << splash << "lblPlatform"
+                                     << "Windows 32-bit";
+    QTest::addRow("disclaimer caption") << disclaimer << ""
+                                        << "Disclaimer";
+    QTest::addRow("disclaimer Continue") << disclaimer << "CommandButton0"
+                                         << "Continue";
+    QTest::addRow("disclaimer Exit") << disclaimer << "CommandButton1"
+                                     << "Exit";
+    QTest::addRow("switchboard caption") << switchboard << ""
+                                         << "Quarvex Options";
+    QTest::addRow("switchboard Option1") << switchboard << "Option1"
+                                         << "Quick Calculator";
+    QTest::addRow("switchboard Label1") << switchboard << "Label1"
+                                        << "Quickly calculate results for an individual test item.";
+    QTest::addRow("switchboard Option2") << switchboard << "Option2"
+                                         << "Comprehensive Overview";
+    QTest::addRow("switchboard Label2")
+        << switchboard << "Label2"
+        << "Enter data for results of multiple test items (results can be exported).";
+    QTest::addRow("switchboard OK") << switchboard << "OKButton"
+                                    << "OK";
+    QTest::addRow("switchboard Exit") << switchboard << "ExitButton"
+                                      << "Exit";
+    QTest::addRow("switchboard About") << switchboard << "AboutButton"
+                                       << "About";
+    QTest::addRow("about caption") << about << ""
+                                   << "About Quarvex";
+    QTest::addRow("about title") << about << "lblTitle"
+                                 << "Quarvex";
+    QTest::addRow("about version") << about << "lblVersion"
+                                   << "Version 2.0.1";
+    QTest::addRow("about OK") << about << "cmdOK"
+                              << "OK";
+    QTest::addRow("about System Info") << about << "cmdSysInfo"
+                                       << "&System Info...";
+}
+
+void TestShell::texts()
+{
+    QFETCH(Opener, open);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QWidget* window = open();
+    if (control.isEmpty()) {
+        QCOMPARE(window->windowTitle(), text);
+        return;
+    }
+    QWidget* widget = window->findChild<QWidget*>(control);
+    QVERIFY2(widget, qPrintable(control));
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), text);
+    else
+        QCOMPARE(qobject_cast<QAbstractButton*>(widget)->text(), text);
+}
+
+void TestShell::disclaimerText()
+{
+    const QString expected = QStringLiteral(
+        "This software is intended only for educational and personal use. It is not intended for "
+        "making clinical decisions pertaining to diagnosis, care, or management. Outcomes may vary "
+        "with other sources and are impacted by newer developments in diagnostics and "
+        "therapeutics. These should be validated prior to use.\r\r Although every attempt has "
+        "been made to provide the latest algorithms possible and to ensure the accuracy of "
+        "calculations, the author of this software is not liable for the results generated. "
+        "Likewise, while every effort has been made to make sure this program won't interfere "
+        "with the normal functioning of the underlying operating system and other programs "
+        "running, the author of this software won't be responsible for any problems that may "
+        "occur either directly or indirectly as a result of  running this program.");
+    QCOMPARE(quarvex::disclaimerText(), expected);
+
+    // Shown with line feeds for the CRs, the words unchanged.
+    auto* label = control<QLabel>(showWindow<DisclaimerWindow>(), "Label");
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->text(), QString(expected).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+void TestShell::titleFonts_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<qreal>("pointSize");
+
+    const Opener splash = [] { return showWindow<SplashWindow>(60000); };
+    QTest::addRow("splash product") << splash << "lblProductName" << 29.25;
+    QTest::addRow("splash version") << splash << "lblVersion" << 12.0;
+    QTest::addRow("splash platform") << splash << "lblPlatform" << 13.5;
+    QTest::addRow("splash credit") << splash << "lblCompanyProduct" << 18.0;
+    QTest::addRow("about title") << Opener([] { return showWindow<AboutWindow>(); }) << "lblTitle"
+                                 << 9.75;
+}
+
+void TestShell::titleFonts()
+{
+    QFETCH(Opener, open);
+    QFETCH(QString, control);
+    QFETCH(qreal, pointSize);
+    auto* label = open()->findChild<QLabel*>(control);
+    QVERIFY(label);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+}
+
+void TestShell::sysInfo_data()
+{
+    QTest::addColumn<QByteArray>("script"); // empty: no program on the PATH
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<bool>("starts");
+
+    QTest::addRow("no program on the PATH") << QByteArray() << false << false;
+    QTest::addRow("program not executable")
+        << QByteArray("#!/bin/sh\n: > \"${0%/*}/started\"\n") << false << false;
+    QTest::addRow("program cannot start")
+        << QByteArray("#!/nonexistent/interpreter\n") << true << false;
+    QTest::addRow("program starts")
+        << QByteArray("#!/bin/sh\n: > \"${0%/*}/started\"\n") << true << true;
+}
+
+void TestShell::sysInfo()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, executable);
+    QFETCH(bool, starts);
+    ModalGuard guard;
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    if (!script.isEmpty()) {
+        QFile tool(dir.filePath(QStringLiteral("hardinfo")));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write(script);
+        tool.close();
+        if (executable)
+            tool.setPermissions(tool.permissions() | QFile::ExeOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.path()));
+    control(showWindow<AboutWindow>(), "cmdSysInfo")->click();
+    qputenv("PATH", path);
+
+    if (starts) {
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("started"))));
+        QVERIFY(m_dialogs->calls().isEmpty());
+    } else {
+        QCOMPARE(
+            m_dialogs->trace(),
+            QStringList{QStringLiteral("message:System Information Is Unavailable At This Time")});
+        QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Quarvex"));
+    }
+    QVERIFY(openWindow<AboutWindow>());
+    QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+QUARVEX_TEST_MAIN(TestShell)
+#include "tst_shell.moc"
