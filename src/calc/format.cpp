@@ -1,0 +1,139 @@
+#include "calc/format.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace quarvex {
+
+namespace {
+
+// A finite value as a decimal of at most 15 significant digits:
+// 0.d1d2d3... times 10^pointPosition, with no trailing zeros in the digits
+// (digits is empty for zero).
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int pointPosition = 0; // number of digits before the decimal point
+};
+
+Decimal decimalOf(double value) {
+    Decimal d;
+    d.negative = std::signbit(value);
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0)
+        return d;
+    // "d.dddddddddddddde+XX": 15 significant digits, correctly rounded and
+    // independent of the C library's locale.
+    char buffer[64];
+    const std::to_chars_result written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    const std::string_view text(buffer, size_t(written.ptr - buffer));
+    const size_t e = text.find('e');
+    d.digits.reserve(15);
+    for (size_t i = 0; i < e; ++i) {
+        if (text[i] != '.')
+            d.digits.push_back(text[i]);
+    }
+    int exponent = 0;
+    std::string_view exponentText = text.substr(e + 1);
+    if (!exponentText.empty() && exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    d.pointPosition = exponent + 1;
+    return d;
+}
+
+QString nonFiniteText(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("not a number");
+    return value < 0 ? QStringLiteral("-infinity") : QStringLiteral("infinity");
+}
+
+QString assemble(bool negative, const std::string& integerDigits, const std::string& fraction,
+                 const QLocale& locale) {
+    QString text;
+    if (negative)
+        text += locale.negativeSign();
+    text += QLatin1String(integerDigits.data(), qsizetype(integerDigits.size()));
+    if (!fraction.empty()) {
+        text += locale.decimalPoint();
+        text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    }
+    return text;
+}
+
+} // namespace
+
+QString formatFixed2(double value, const QLocale& locale) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const Decimal d = decimalOf(value);
+    const int size = int(d.digits.size());
+
+    // The digits up to the second decimal, integer part included, and the
+    // first digit after them (the one that decides the rounding).
+    const int kept = d.pointPosition + 2;
+    std::string digits;
+    if (kept > 0) {
+        digits.reserve(size_t(kept) + 1);
+        for (int i = 0; i < kept; ++i)
+            digits.push_back(i < size ? d.digits[size_t(i)] : '0');
+    }
+    // Position of the deciding digit in d.digits (may be before the first digit).
+    const int decidingIndex = kept;
+    const bool roundUp =
+        decidingIndex >= 0 && decidingIndex < size && d.digits[size_t(decidingIndex)] >= '5';
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    if (roundUp) {
+        int i = int(digits.size()) - 1;
+        while (i >= 0 && digits[size_t(i)] == '9') {
+            digits[size_t(i)] = '0';
+            --i;
+        }
+        if (i >= 0)
+            ++digits[size_t(i)];
+        else
+            digits.insert(digits.begin(), '1');
+    }
+    std::string integerDigits = digits.substr(0, digits.size() - 2);
+    const std::string fraction = digits.substr(digits.size() - 2);
+    const size_t firstNonZero = integerDigits.find_first_not_of('0');
+    integerDigits.erase(0, std::min(firstNonZero, integerDigits.size() - 1));
+    const bool zero = integerDigits == "0" && fraction == "00";
+    return assemble(d.negative && !zero, integerDigits, fraction, locale);
+}
+
+QString formatPlain(double value, const QLocale& locale) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const Decimal d = decimalOf(value);
+    if (d.digits.empty())
+        return QStringLiteral("0");
+    const int size = int(d.digits.size());
+    if (d.pointPosition > 21 || d.pointPosition < -6) {
+        // Scientific: d[.ddd]e+XX.
+        QString text = assemble(d.negative, d.digits.substr(0, 1), d.digits.substr(1), locale);
+        const int exponent = d.pointPosition - 1;
+        text += QLatin1Char('e');
+        text += exponent < 0 ? QLatin1Char('-') : QLatin1Char('+');
+        text += QString::number(std::abs(exponent));
+        return text;
+    }
+    if (d.pointPosition <= 0) {
+        const std::string fraction = std::string(size_t(-d.pointPosition), '0') + d.digits;
+        return assemble(d.negative, "0", fraction, locale);
+    }
+    std::string integerDigits = d.digits.substr(0, size_t(std::min(size, d.pointPosition)));
+    if (d.pointPosition > size)
+        integerDigits.append(size_t(d.pointPosition - size), '0');
+    const std::string fraction =
+        d.pointPosition < size ? d.digits.substr(size_t(d.pointPosition)) : std::string();
+    return assemble(d.negative, integerDigits, fraction, locale);
+}
+
+} // namespace quarvex

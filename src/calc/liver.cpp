@@ -1,0 +1,167 @@
+// Liver function and iron studies.
+
+#include "calc/calculations.h"
+#include "calc/steps.h"
+
+namespace quarvex {
+
+namespace {
+
+using A = AnalyteId;
+using namespace steps;
+
+// AST over ALT; normal from 0.8 up to but not including 1.3.
+constexpr Band AstAltBands[] = {
+    {0.65, true, "The AST to ALT ratio indicates acute viral hepatitis."},
+    {0.8, false, "The AST to ALT ratio indicates extrahepatic cholestasis."},
+    {1.3, false, "The AST to ALT ratio is normal."},
+    {1.5, true, "The AST to ALT ratio is slightly increased and indicates chronic hepatitis."},
+    {2.0, true,
+     "The AST to ALT ratio indicates alcoholic hepatitis, cirrhosis, intrahepatic cholestasis, or "
+     "hepatocellular carcinoma."},
+    {3.0, true, "The AST to ALT ratio indicates drug hepatotoxicity."},
+    {AndAbove, false, "The AST to ALT ratio indicates acute MI."},
+};
+
+// The low-ratio text is three sentences run together.
+constexpr Band AlbuminGlobulinBands[] = {
+    {1.0, false,
+     "The Albumin to Globumin ratio is low and found in states with low albumin (protein wastage "
+     "malnutrition decreased production) or high globulins (polyclonal or monoclonal "
+     "gammopathies) or both."
+     "Disorders with low ratios include cirrhosis and other liver diseases, chronic "
+     "glomerulonephritis, nephrotic syndrome, myeloma macroglobulinemia, sarcoidosis and other "
+     "granulomatous diseases, "
+     "collagen vascular diseases, severe infections, inflammatory states, cachexia, burns, or "
+     "ulcerative colitis."},
+    {AndAbove, false,
+     "The Albumin to Globumin ratio is high but often clinically insignificant except in "
+     "hypogammaglobulinemia."},
+};
+
+// Direct over total bilirubin, in percent.
+constexpr Band BilirubinBands[] = {
+    {20.0, false,
+     "The ratio of direct to total serum bilirubin indicates constitutional hyperbilirubinemia "
+     "(Gilbert's Crigler-Najjar etc.)."},
+    {40.0, false,
+     "The ratio of direct to total serum bilirubin indicates hepatocellular disease more likely "
+     "than extrahepatic obstruction."},
+    {60.0, false, "may be either hepatocellular disease or extrahepatic obstruction."},
+    {AndAbove, false, "extrahepatic obstruction more likely than hepatocellular disease."},
+};
+
+// Ferritin, ng/mL.
+constexpr Band FerritinBands[] = {
+    {10.0, false, "Serum ferritin level is low and usually indicative of iron deficiency anemia."},
+    {220.0, true, "Serum ferritin level appears normal."},
+    {AndAbove, false, "Serum ferritin level is high and in an adult represents iron overload."},
+};
+
+// Transferrin saturation, percent.
+constexpr Band SaturationBands[] = {
+    {16.0, false,
+     "Serum Transferrin Saturation is decreased and may be due to iron deficiency anemia or "
+     "anemia of chronic disease."},
+    {55.0, true, "Serum Transferrin Saturation is normal."},
+    {AndAbove, false,
+     "Serum Transferrin Saturation is increased and may be due to hemochromatosis, "
+     "hemosiderosis, or thalassemia."},
+};
+
+// Calculated TIBC, ug/dL: normal from 250 up to 450.
+constexpr Band TibcBands[] = {
+    {250.0, false,
+     "Total Iron Binding Capacity is decreased and may be due hemochromatosis, cirrhosis, "
+     "thalassemia, anemia of chronic disease, or nephrosis."},
+    {450.0, true, "Total Iron Binding Capacity is normal."},
+    {AndAbove, false,
+     "Total Iron Binding Capacity is increased and may be due to iron deficiency anemia, acute "
+     "and chronic blood loss, acute liver damage, or late pregnancy."},
+};
+
+// Calculated transferrin, mg/dL: normal from 200 up to 360.
+constexpr Band TransferrinBands[] = {
+    {200.0, false,
+     "Calculated transferrin is decreased and may be due to chronic inflammation, malnutrition, "
+     "liver disease, nephrotic syndrome, or iron overload."},
+    {360.0, true, "Calculated transferrin is normal."},
+    {AndAbove, false,
+     "Calculated transferrin is increased and may be due to iron deficiency anemia, pregnancy, "
+     "or estrogen therapy."},
+};
+
+constexpr double TibcPerTransferrin = 1.43;
+constexpr double TransferrinPerTibc = 0.7;
+
+} // namespace
+
+Outcome ASTALT(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput ast = convertInput(A::AST, fields, locale);
+    const ConvertedInput alt = convertInput(A::ALT, fields, locale);
+
+    const double ratio = ast.converted / alt.converted;
+
+    return oneRow({ast, alt}, ratio, resultText(ratio, " ", locale),
+                  text(bandText(ratio, AstAltBands)), "AST to ALT ratio");
+}
+
+Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput albumin = convertInput(A::Albumin, fields, locale);
+    const ConvertedInput globulin = convertInput(A::Globulin, fields, locale);
+
+    const double ratio = albumin.converted / globulin.converted;
+
+    return oneRow({albumin, globulin}, ratio, resultText(ratio, " ", locale),
+                  text(bandText(ratio, AlbuminGlobulinBands)), "Albumin to Globulin ratio");
+}
+
+Outcome Bilirubin(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput direct = convertInput(A::BilirubinDirect, fields, locale);
+    const ConvertedInput total = convertInput(A::BilirubinTotal, fields, locale);
+
+    const double percent = direct.converted / total.converted * 100.0;
+
+    return oneRow({direct, total}, percent, resultText(percent, " % ", locale),
+                  text(bandText(percent, BilirubinBands)), "Bilirubin to Bilirubin ratio");
+}
+
+Outcome FerritinStores(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput ferritin = convertInput(A::Ferritin, fields, locale);
+
+    // No result number: the screen keeps its Result, the row's result is empty.
+    Outcome outcome = oneRow({ferritin}, ferritin.converted, QString(),
+                             text(bandText(ferritin.converted, FerritinBands)), "Ferritin Stores");
+    outcome.result.reset();
+    return outcome;
+}
+
+Outcome TransferrinSat(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput iron = convertInput(A::Iron, fields, locale);
+    const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
+
+    const double saturation = iron.converted / tibc.converted * 100.0;
+
+    return oneRow({iron, tibc}, saturation, resultText(saturation, " % ", locale),
+                  text(bandText(saturation, SaturationBands)), "Transferrin Saturation");
+}
+
+Outcome TIBCCalculated(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput transferrin = convertInput(A::Transferrin, fields, locale);
+
+    const double tibc = transferrin.converted * TibcPerTransferrin;
+
+    return oneRow({transferrin}, tibc, resultText(tibc, " ug/dL ", locale),
+                  text(bandText(tibc, TibcBands)), "Total Iron Binding Capacity");
+}
+
+Outcome TransferrinCalculated(const Fields& fields, const QLocale& locale) {
+    const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
+
+    const double transferrin = tibc.converted * TransferrinPerTibc;
+
+    return oneRow({tibc}, transferrin, resultText(transferrin, " mg/dL ", locale),
+                  text(bandText(transferrin, TransferrinBands)), "Transferrin Calculated");
+}
+
+} // namespace quarvex
