@@ -70,6 +70,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_errors->setObjectName(QStringLiteral("Errors"));
     m_errors->setAccessibleName(QStringLiteral("Error count"));
     m_errors->setText(QStringLiteral("0"));
+    m_errors->setFocusPolicy(Qt::NoFocus);
     m_errors->hide();
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
@@ -117,8 +118,7 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled,
     chain << m_calculate << m_clear << afterButtons;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
-    if (!chain.isEmpty())
-        chain.first()->setFocus();
+    focusFirstField();
     m_errors->setText(QStringLiteral("0"));
 }
 
@@ -147,6 +147,17 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings) {
     if (settings.showMoreInfoButton) {
         if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
             button->setVisible(true);
+    }
+    focusFirstField();
+}
+
+void CalculatorScreen::focusFirstField() {
+    for (AnalyteId id : m_form.order()) {
+        QWidget* field = m_form.widgets(id).valueWidget();
+        if (field->isEnabled()) {
+            field->setFocus();
+            return;
+        }
     }
 }
 

@@ -66,6 +66,8 @@ protected:
 
 private:
     void setMoreInfo(const QString& text);
+    // Keyboard focus to the first value field the user can type into.
+    void focusFirstField();
 
     ScreenId m_screenId;
     bool m_resetOnProceed;

@@ -392,6 +392,10 @@ void TestSelector::proceed() {
     disabled.sort();
     QCOMPARE(enabledNow, enabled);
     QCOMPARE(disabledNow, disabled);
+    // The keyboard starts in the first field the item uses.
+    QWidget* focus = screen->focusWidget();
+    QVERIFY(focus && focus->isEnabled());
+    QVERIFY2(enabled.contains(focus->objectName()), qPrintable(focus->objectName()));
     QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), resultShown);
     QPushButton* button = child<QPushButton>(screen, "MoreInfoButton");
     QCOMPARE(button != nullptr, screenName == QLatin1String("frmKidney"));
