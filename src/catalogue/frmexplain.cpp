@@ -19,9 +19,7 @@ ExplainWindow::ExplainWindow()
     m_explanation->setWordWrap(true);
     m_explanation->setTextFormat(Qt::PlainText);
     m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                           Qt::TextSelectableByKeyboard);
-    m_explanation->setFocusPolicy(Qt::StrongFocus);
+    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);

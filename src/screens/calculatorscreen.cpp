@@ -95,10 +95,15 @@ QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& t
 }
 
 QHBoxLayout* CalculatorScreen::buttonRow() {
+    // The buttons keep their size; the result box takes the rest of the row,
+    // or the trailing space does while the box is hidden.
+    m_calculate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_clear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout;
     row->addWidget(m_calculate);
     row->addWidget(m_result, 1);
     row->addWidget(m_clear);
+    row->addStretch(0);
     return row;
 }
 
@@ -120,6 +125,15 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled,
         setTabOrder(chain[i - 1], chain[i]);
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
+
+    // Wide enough for the longest title of the screen on one line.
+    const QFontMetrics titleMetrics(m_title->font());
+    int widest = 0;
+    for (const DispatchRow& row : dispatchTable(m_screenId))
+        widest =
+            std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    setMinimumWidth(widest + margins.left() + margins.right() + 8);
 }
 
 void CalculatorScreen::applySettings(const ScreenSettings& settings) {
@@ -239,6 +253,7 @@ KidneyScreen::KidneyScreen()
     ageAndGender->addWidget(age.value);
     ageAndGender->addSpacing(12);
     ageAndGender->addWidget(gender.caption);
+    ageAndGender->addSpacing(6);
     ageAndGender->addWidget(gender.choice, 1);
     age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 +
                                16);
