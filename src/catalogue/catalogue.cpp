@@ -1,0 +1,240 @@
+#include "catalogue/catalogue.h"
+
+namespace quarvex {
+
+namespace {
+
+using A = AnalyteId;
+
+// HideResult: the item writes no Result. ShowMoreInfoButton: a renal item with an
+// interpretation, which the renal screen shows only through "More Info".
+enum Extra { NoExtra, HideResult, ShowMoreInfoButton };
+
+ScreenSettings enables(std::vector<AnalyteId> groups, Extra extra = NoExtra)
+{
+    return {std::move(groups), {}, extra == HideResult, extra == ShowMoreInfoButton};
+}
+
+ScreenSettings disables(std::vector<const char*> controls, Extra extra = NoExtra)
+{
+    return {{}, std::move(controls), extra == HideResult, extra == ShowMoreInfoButton};
+}
+
+const std::vector<CatalogueCategory>& categoryTable()
+{
+    static const std::vector<CatalogueCategory> table{
+        {"Cholesterol and Coronary Heart Disease", ScreenId::Heart},
+        {"Liver Functions", ScreenId::Liver},
+        {"Renal & Urinary System", ScreenId::Kidney},
+    };
+    return table;
+}
+
+// Category, position, selector name, explanation, screen title, calculation,
+// what Proceed does to the screen.
+const std::vector<TestItem>& itemTable()
+{
+    // clang-format off
+    static const std::vector<TestItem> table{
+        {0, 0, "Cholesterol Level Interpretation",
+         "Total cholesterol, LDL cholesterol, and HDL cholesterol levels are correlated with risk of coronary artery disease. Patients with ischemic heart disease can reduce their risk by changes in the serum levels of these lipids.",
+         "Cholesterol Level Interpretation", GeneralResults,
+         disables({}, HideResult)},
+        {0, 1, "Total Cholesterol-to-HDL Cholesterol Ratio",
+         "The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of 'Average Americans'.",
+         "Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL,
+         disables({"LDLLabel", "LDL", "UnitLDL"})},
+        {0, 2, "LDL Cholesterol-to-HDL Cholesterol Ratio",
+         "The ratio of LDL cholesterol to HDL cholesterol can be used to assess a risk for coronary vascular disease.",
+         "LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL,
+         disables({"Gender", "Chol", "UnitChol"})},
+        {0, 3, "NCEP Adult Treatment Panel III Classification of Serum Lipids",
+         "The Adult Treatment Panel III (ATP III) of the National Cholesterol Eduction Program (NCEP) revised the interpretation of serum lipid values and provided goals for LDL cholesterol based on the number of risk factors for coronary heart disease (CHD).",
+         "Adult Treatment Panel III Classification", Adult3,
+         disables({"Gender"}, HideResult)},
+        {1, 0, "AST-to-ALT (SGOT-to-SGPT) Ratio",
+         "The ratio of the aminotransferases correlates with the etiology of liver disease.",
+         "AST-to-ALT (SGOT-to-SGPT) Ratio", ASTALT,
+         enables({A::ALT, A::AST})},
+        {1, 1, "Serum Albumin-to-Globulin Ratio",
+         "The ratio of albumin to globulin can help identify disorders of serum proteins.",
+         "Serum Albumin-to-Globulin Ratio", AlbuminGlobulin,
+         enables({A::Albumin, A::Globulin})},
+        {1, 2, "Serum Direct -to- Total Bilirubin Ratio",
+         "The ratio of direct to total serum bilirubin can help in predicting the cause of jaundice. The total serum bilirubin must exceed 2.5 mg/dl to produce clinical jaundice.",
+         "Serum Direct -to- Total Bilirubin Ratio", Bilirubin,
+         enables({A::BilirubinDirect, A::BilirubinTotal})},
+        {1, 3, "Serum Ferritin and Estimate of Body Iron Stores",
+         "Ferritin consists of a protein shell (apoferritin) surrounding variable amounts of iron complexed as ferric hydroxide-phosphate. Ferritin present in the serum contains approximately 20-25% iron. Serum ferritin concentrations in normal individuals and iron deficient patients correlate well with total body iron stores.",
+         "Serum Ferritin and Estimate of Iron Stores", FerritinStores,
+         enables({A::Ferritin}, HideResult)},
+        {1, 4, "Serum Transferrin Saturation",
+         "Serum transferrin is a transport protein for serum iron. The degree of its saturation by iron varies with different disorders involving iron.",
+         "Serum Transferrin Saturation", TransferrinSat,
+         enables({A::Iron, A::TIBC})},
+        {1, 5, "Total Iron Binding Capacity (TIBC) Calculated",
+         "Calculates the Total Iron Binding Capacity (TIBC) from serum transferrin.",
+         "Total Iron Binding Capacity (TIBC)", TIBCCalculated,
+         enables({A::Transferrin})},
+        {1, 6, "Transferrin Calculated",
+         "Serum transferrin is a transport protein for serum iron.",
+         "Transferrin", TransferrinCalculated,
+         enables({A::TIBC})},
+        {2, 0, "Amylase Clearance to Creatinine Clearance",
+         "The amylase-creatinine clearance may be calculated if random simultaneously collected serum and urine samples are analyzed for both creatinine and amylase. May be used to diagnose acute pancreatitis as well as the effect of burns, diabetic ketoacidosis, acute defects in renal tubular function, severe renal insufficiency, dudodenal perforation, and pancreatic cancer.",
+         "Amylase Clearance to Creatinine Clearance", AmylaseClearance,
+         enables({A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine}, ShowMoreInfoButton)},
+        {2, 1, "Creatinine Clearance Estimated",
+         "Estimation of creatinine clearance based on age, body weight, and serum creatinine levels. Uses the method of Cockcroft and Gault (1976).",
+         "Creatinine Clearance Estimated", CreatinineClearanceEstimated,
+         enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
+        {2, 2, "Fractional Potassium Excretion",
+         "The fractional excretion of potassium normalizes urinary potassium excretion rate for the glomerular filtration rate.",
+         "Fractional Potassium Excretion", FractionalPotassiumExcretion,
+         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium})},
+        {2, 3, "Fractional Sodium Excretion",
+         "The fractional sodium excretion is an index of renal ability to conserve sodium and represents the percent of filtered sodium to reach the urine.",
+         "Fractional Sodium Excretion", FractionalSodiumExcretion,
+         enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium, A::SerumSodium})},
+        {2, 4, "Glomerular Filtration Rate (GFR)",
+         "The glomerular filtration rate (GFR) reflects the amount of plasma filtered each minute. A decrease in GFR reflects deterioration of renal function.",
+         "Glomerular Filtration Rate (GFR)", CreatinineClearanceEstimated,
+         enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
+        {2, 5, "Phosphorus Clearance Estimated",
+         "The renal phosphorus clearance is analogous to the creatinine clearance except that serum and urine phosphorus levels are used in place of the corresponding creatinine values.",
+         "Phosphorus Clearance Estimated", PhosphorusClearanceEstimated,
+         enables({A::Age, A::Weight, A::Gender, A::SerumPhosphorus})},
+        {2, 6, "Renal Calcium Clearance to Creatinine Clearance",
+         "The ratio of renal calcium clearance to creatinine clearance can be useful in diagnosing some patients with hypercalcemia.",
+         "Renal Calcium to Creatinine Clearance", RenalCalciumClearance,
+         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium})},
+        {2, 7, "Renal Failure Index (RFI)",
+         "The renal failure index measures sodium conservation and concentrating ability. It is chiefly of use in oliguric patients for the early differentiation of prerenal azotemia from acute tubular necrosis.",
+         "Renal Failure Index (RFI)", RFI,
+         enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium})},
+        {2, 8, "Urea Nitrogen and Creatinine Ratios",
+         "A group of three tests for determining renal function. Includes a serum BUN to Serum Creatinine Ratio, Urine Creatinine to Serum Creatinine Ratio, and Urine Urea Nitrogen to Serum Urea Nitrogen Ratio.",
+         "Urea Nitrogen and Creatinine Ratios", UreaCreatinineRatios,
+         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea}, ShowMoreInfoButton)},
+        {2, 9, "Uric Acid-to-Creatinine Ratio",
+         "The ratio of uric acid to creatinine can help distinguish patients with acute renal failure due to hyperuricemia from patients with renal failure due to other causes.",
+         "Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio,
+         enables({A::SerumCreatinine, A::SerumUrate}, ShowMoreInfoButton)},
+        {2, 10, "Urinary Potassium Excretion Rate",
+         "Measurement of the urinary potassium excretion rate in a timed specimen can be used to distinguish renal from nonrenal cause of hypokalemia.",
+         "Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion,
+         enables({A::UrinePotassium, A::UrineVolume}, ShowMoreInfoButton)},
+        {2, 11, "Urine Protein to Urine Creatinine Ratio",
+         "The ratio of urine protein to urine creatinine ratio reliably detects significant proteinuria and is useful in assessing patients with proteinuria.",
+         "Urine Protein to Urine Creatinine Ratio", UrineProteinCreatinineRatio,
+         enables({A::UrineCreatinine, A::UrineProtein}, ShowMoreInfoButton)},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<DispatchRow>& kidneyDispatch()
+{
+    // clang-format off
+    static const std::vector<DispatchRow> table{
+        {"Amylase Clearance to Creatinine Clearance", {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine}, AmylaseClearance},
+        {"Creatinine Clearance Estimated", {A::Age, A::Weight, A::Gender, A::SerumCreatinine}, CreatinineClearanceEstimated},
+        {"Glomerular Filtration Rate (GFR)", {A::Age, A::Weight, A::Gender, A::SerumCreatinine}, CreatinineClearanceEstimated},
+        {"Fractional Potassium Excretion", {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium}, FractionalPotassiumExcretion},
+        {"Renal Calcium to Creatinine Clearance", {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium}, RenalCalciumClearance},
+        {"Renal Failure Index (RFI)", {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium}, RFI},
+        {"Fractional Sodium Excretion", {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium}, FractionalSodiumExcretion},
+        {"Phosphorus Clearance Estimated", {A::Age, A::Weight, A::Gender, A::SerumPhosphorus}, PhosphorusClearanceEstimated},
+        {"Uric Acid-to-Creatinine Ratio", {A::SerumCreatinine, A::SerumUrate}, UrateCreatinineRatio},
+        {"Urinary Potassium Excretion Rate", {A::UrineVolume, A::UrinePotassium}, UrinaryPotassiumExcretion},
+        {"Urea Nitrogen and Creatinine Ratios", {A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea}, UreaCreatinineRatios},
+        {"Urine Protein to Urine Creatinine Ratio", {A::UrineCreatinine, A::UrineProtein}, UrineProteinCreatinineRatio},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<DispatchRow>& heartDispatch()
+{
+    // clang-format off
+    static const std::vector<DispatchRow> table{
+        {"Cholesterol Level Interpretation", {A::Gender, A::Chol, A::HDL, A::LDL}, GeneralResults},
+        {"Total Cholesterol-to-HDL Cholesterol Ratio", {A::Gender, A::Chol, A::HDL}, CholHDL},
+        {"LDL Cholesterol-to-HDL Cholesterol Ratio", {A::HDL, A::LDL}, LDLHDL},
+        {"Adult Treatment Panel III Classification", {A::Chol, A::HDL, A::LDL}, Adult3},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<DispatchRow>& liverDispatch()
+{
+    // clang-format off
+    static const std::vector<DispatchRow> table{
+        {"AST-to-ALT (SGOT-to-SGPT) Ratio", {A::AST, A::ALT}, ASTALT},
+        {"Serum Albumin-to-Globulin Ratio", {A::Albumin, A::Globulin}, AlbuminGlobulin},
+        {"Serum Direct -to- Total Bilirubin Ratio", {A::BilirubinDirect, A::BilirubinTotal}, Bilirubin},
+        {"Serum Ferritin and Estimate of Iron Stores", {A::Ferritin}, FerritinStores},
+        {"Serum Transferrin Saturation", {A::Iron, A::TIBC}, TransferrinSat},
+        {"Total Iron Binding Capacity (TIBC)", {A::Transferrin}, TIBCCalculated},
+        {"Transferrin", {A::TIBC}, TransferrinCalculated},
+    };
+    // clang-format on
+    return table;
+}
+
+} // namespace
+
+std::span<const CatalogueCategory> categories()
+{
+    return categoryTable();
+}
+
+std::span<const TestItem> catalogue()
+{
+    return itemTable();
+}
+
+std::span<const TestItem> categoryItems(int category)
+{
+    const std::vector<TestItem>& items = itemTable();
+    auto first = items.begin();
+    while (first != items.end() && first->category != category)
+        ++first;
+    auto last = first;
+    while (last != items.end() && last->category == category)
+        ++last;
+    return {first, last};
+}
+
+const TestItem* catalogueItem(int category, int position)
+{
+    const std::span<const TestItem> items = categoryItems(category);
+    if (position < 0 || position >= int(items.size()))
+        return nullptr;
+    return &items[size_t(position)];
+}
+
+std::span<const DispatchRow> dispatchTable(ScreenId screen)
+{
+    switch (screen) {
+    case ScreenId::Heart:
+        return heartDispatch();
+    case ScreenId::Liver:
+        return liverDispatch();
+    case ScreenId::Kidney:
+        return kidneyDispatch();
+    }
+    return {};
+}
+
+const DispatchRow* findDispatch(ScreenId screen, const QString& title)
+{
+    for (const DispatchRow& row : dispatchTable(screen)) {
+        if (title == QLatin1String(row.screenTitle))
+            return &row;
+    }
+    return nullptr;
+}
+
+} // namespace quarvex

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/analytewidgets.h"
+#include "catalogue/catalogue.h"
+
+#include <QWidget>
+
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quarvex {
+
+// What the three calculator screens share: the title, the Calculate and
+// Clear All buttons, the result box, the interpretation label and the error
+// count, and the analyte fields of the screen's category.
+class CalculatorScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    ScreenId screenId() const { return m_screenId; }
+
+    // Applies one catalogue entry's settings (Proceed).
+    void applySettings(const ScreenSettings& settings);
+    // Sets TitleLabel, then the window caption, to the screen title.
+    void setScreenTitle(const QString& title);
+    QString screenTitle() const;
+    // The text MoreInfo shows (lines broken by line feeds).
+    QString moreInfoText() const;
+
+    AnalyteForm& form() { return m_form; }
+    const AnalyteForm& form() const { return m_form; }
+
+    // The two buttons.
+    void calculate();
+    void clearAll();
+
+protected:
+    // resetOnProceed: Proceed first enables and shows every field again
+    // before it applies the item's settings (the lipid screen); otherwise the
+    // settings accumulate on top of the screen's state.
+    CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
+                     bool resetOnProceed);
+
+    // Caption at column, value at column + 1, unit field at column + 2.
+    const AnalyteWidgets& addAnalyte(AnalyteId id, QGridLayout* grid, int row, int column);
+    // A bold, underlined 12 pt heading ("Serum Values").
+    QLabel* addHeading(const QString& objectName, const QString& text);
+    // Calculate, Result and Clear side by side.
+    QHBoxLayout* buttonRow();
+
+    // Ends loading: keyboard order in the order the analytes were added (each
+    // value before its unit list), then Calculate, Clear, extra; the analyte
+    // groups start disabled when groupsStartDisabled; the error count is 0.
+    void finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons = {});
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+    QLabel* m_title;
+    QPushButton* m_calculate;
+    QPushButton* m_clear;
+    QLineEdit* m_result;
+    QLabel* m_moreInfo;
+    QLineEdit* m_errors;
+
+private:
+    void setMoreInfo(const QString& text);
+    // Keyboard focus to the first value field the user can type into.
+    void focusFirstField();
+
+    ScreenId m_screenId;
+    bool m_resetOnProceed;
+    AnalyteForm m_form;
+};
+
+// frmKidney: the renal and urinary screen.
+class KidneyScreen final : public CalculatorScreen
+{
+    Q_OBJECT
+public:
+    KidneyScreen();
+
+private:
+    QPushButton* m_moreInfoButton;
+};
+
+// frmHeart: cholesterol and coronary heart disease.
+class HeartScreen final : public CalculatorScreen
+{
+    Q_OBJECT
+public:
+    HeartScreen();
+};
+
+// frmLiver: liver functions and iron studies.
+class LiverScreen final : public CalculatorScreen
+{
+    Q_OBJECT
+public:
+    LiverScreen();
+};
+
+// The screen of a category: the open one or nullptr; created and loaded
+// (not shown) if not open; shown and brought to the front.
+CalculatorScreen* openCalculatorScreen(ScreenId id);
+CalculatorScreen* ensureCalculatorScreen(ScreenId id);
+CalculatorScreen* showCalculatorScreen(ScreenId id);
+
+} // namespace quarvex
