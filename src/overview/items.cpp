@@ -6,8 +6,7 @@ namespace {
 
 using A = AnalyteId;
 
-const std::vector<OverviewItem>& table()
-{
+const std::vector<OverviewItem>& table() {
     // clang-format off
     static const std::vector<OverviewItem> items{
         {"Cholesterol Level Interpretation", {A::Gender, A::Chol, A::HDL, A::LDL}, GeneralResults},
@@ -39,6 +38,8 @@ const std::vector<OverviewItem>& table()
 
 } // namespace
 
-std::span<const OverviewItem> overviewItems() { return table(); }
+std::span<const OverviewItem> overviewItems() {
+    return table();
+}
 
 } // namespace quarvex
