@@ -37,7 +37,16 @@ QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows, const QL
 bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
                  const QLocale& locale) {
     const QByteArray bytes = exportBytes(date, rows, locale);
-    return device.write(bytes) == bytes.size();
+    // A short write (the disk filled up) is followed by another attempt, which
+    // fails with the reason and lets the device describe it.
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += qsizetype(written);
+    }
+    return true;
 }
 
 namespace {
@@ -58,7 +67,7 @@ std::optional<QString> writeDevice(const QString& path, const QDate& date, const
                                    Dialogs& dialogs, const QLocale& locale,
                                    const ErrorCountSink& sink) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(file);
     const QList<ResultRow> rows = overviewRows(fields, dialogs, locale, sink);
     if (!writeExport(file, date, rows, locale) || !file.flush())
@@ -77,8 +86,10 @@ std::optional<QString> saveExport(const QString& path, const QDate& date, const 
     if (isDevice(path))
         return writeDevice(path, date, fields, dialogs, locale, sink);
 
+    // Unbuffered, so that every write reports its own failure: a failure in
+    // the last flush of a buffered QSaveFile can go unnoticed by commit().
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(file);
     const QList<ResultRow> rows = overviewRows(fields, dialogs, locale, sink);
     if (!writeExport(file, date, rows, locale)) {

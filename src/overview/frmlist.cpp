@@ -19,7 +19,7 @@ FrmList::FrmList() {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
     m_list->setMinimumSize(m_list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 46,
-                           m_list->fontMetrics().height() * 10);
+                           m_list->fontMetrics().height() * 14);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));

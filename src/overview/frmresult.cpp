@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -29,6 +30,7 @@ ResultGrid::ResultGrid(QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
+    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 3px 4px; }"));
 
     // Test item and result fit their texts; the interpretation, which runs to
     // several hundred characters, takes the rest and is always the widest.
@@ -84,6 +86,15 @@ void ResultGrid::copySelection() const {
     const QString text = selectedRowsText();
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
+}
+
+void ResultGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void ResultGrid::fitRows() {
@@ -150,7 +161,7 @@ FrmResult::FrmResult() {
 }
 
 QSize FrmResult::sizeHint() const {
-    return {900, 560};
+    return {920, 620};
 }
 
 void FrmResult::alignHeadings() {

@@ -24,6 +24,9 @@ public:
     QString selectedRowsText() const;
     void copySelection() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void fitRows();
 };
