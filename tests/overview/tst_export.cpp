@@ -259,7 +259,7 @@ void TestExport::failures_data() {
     QTest::addRow("read-only folder") << "readonly"
                                       << "ermission denied";
     QTest::addRow("write fails halfway") << "toobig"
-                                         << "";
+                                         << "File too large";
 }
 
 void TestExport::failures() {
