@@ -157,6 +157,7 @@ FrmResult::FrmResult() {
     setTabOrder(back, exportButton);
     setTabOrder(exportButton, close);
     setTabOrder(close, m_grid);
+    back->setFocus();
     alignHeadings();
 }
 
