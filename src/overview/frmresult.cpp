@@ -36,8 +36,9 @@ ResultGrid::ResultGrid(QWidget* parent)
     // several hundred characters, takes the rest and is always the widest.
     const QFontMetrics fm = fontMetrics();
     horizontalHeader()->setMinimumSectionSize(40);
-    setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("Creatinine to Creatinine Ratio")) + 16);
-    setColumnWidth(1, fm.horizontalAdvance(QStringLiteral("9999.99 mEq/24 ")) + 16);
+    m_itemWidth = fm.horizontalAdvance(QStringLiteral("Creatinine to Creatinine Ratio")) + 16;
+    m_resultWidth = fm.horizontalAdvance(QStringLiteral("9999.99 mEq/24 ")) + 16;
+    fitColumns();
     horizontalHeader()->setStretchLastSection(true);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this] { QTimer::singleShot(0, this, &ResultGrid::fitRows); });
@@ -95,6 +96,19 @@ void ResultGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void ResultGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    fitColumns();
+}
+
+void ResultGrid::fitColumns() {
+    // In a narrow window the first two columns give way, so the
+    // interpretation keeps more than half of the width.
+    const int width = viewport()->width();
+    setColumnWidth(0, std::min(m_itemWidth, width * 30 / 100));
+    setColumnWidth(1, std::min(m_resultWidth, width * 18 / 100));
 }
 
 void ResultGrid::fitRows() {

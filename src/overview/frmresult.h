@@ -26,9 +26,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitColumns();
     void fitRows();
+
+    int m_itemWidth = 0;   // what the longest test item text needs
+    int m_resultWidth = 0; // what a long result text needs
 };
 
 // frmResult, "Test Results": the result rows of the computable items.

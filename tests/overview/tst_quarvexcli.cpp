@@ -18,29 +18,24 @@ struct Run {
 };
 
 Run runCli(const QStringList& args, const QByteArray& input = {},
-           const QByteArray& locale = "en_US.UTF-8") {
+           const QString& locale = QStringLiteral("en_US.UTF-8")) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
-    env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(QStringLiteral("LANG"), locale);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUARVEX_CLI), args);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale()) {
     FakeDialogs quiet;
     return exportBytes(QDate::currentDate(), overviewRows(fields, quiet, locale), locale);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -49,90 +44,82 @@ class TestQuarvexCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void exampleFileGivesTheScreensRows();
-    void standardInputAndOutputFile();
-    void germanLocale();
+    void exampleFileGivesTheCoreRows();
+    void outputFileAndGermanInput();
     void conversionFailureNamesTheFieldOnce();
-    void inputErrors_data();
-    void inputErrors();
+    void badInput_data();
+    void badInput();
     void unwritableOutput_data();
     void unwritableOutput();
-    void helpListsEveryField();
 };
 
-void TestQuarvexCli::exampleFileGivesTheScreensRows() {
+void TestQuarvexCli::exampleFileGivesTheCoreRows() {
     const Run run = runCli({QStringLiteral(QUARVEX_EXAMPLE_INPUT)});
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, expectedFor(exampleFields()));
-    // A full set computes all 22 items: 28 rows.
-    QCOMPARE(run.out.count("\r\n"), 6 + 28);
+    QCOMPARE(run.out.count("\r\n"), 6 + 28); // all 22 items
+    // The same from standard input.
+    QCOMPARE(runCli({}, exampleInputText().toUtf8()).out, run.out);
 }
 
-void TestQuarvexCli::standardInputAndOutputFile() {
+void TestQuarvexCli::outputFileAndGermanInput() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.txt"));
     QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(9000, 'x'));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(9000, 'x')) == 9000);
     old.close();
-
-    const QByteArray input = "# ferritin only\r\n\r\nFerritin=5\r\nUnitFerritin=pmol/L\r\n";
-    const Run run = runCli({QStringLiteral("-o"), path}, input);
+    const Run run = runCli({QStringLiteral("-o"), path}, "# comment\r\n\r\nAST=42,5\r\nALT=35\r\n",
+                           QStringLiteral("de_DE.UTF-8"));
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray());
-    QCOMPARE(readFile(path), expectedFor(fieldsFrom({"Ferritin=5", "UnitFerritin=pmol/L"})));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), strs({"out.txt"}));
-}
-
-void TestQuarvexCli::germanLocale() {
-    const QByteArray input = "AST=42,5\nALT=35\n";
-    const Run run = runCli({}, input, "de_DE.UTF-8");
-    QCOMPARE(run.exitCode, 0);
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QCOMPARE(run.out, expectedFor(fieldsFrom({"AST=42,5", "ALT=35"}), german));
-    QVERIFY(run.out.contains("\t1,21 \t"));
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QCOMPARE(bytes, expectedFor(fieldsFrom(strs({"AST=42,5", "ALT=35"})),
+                                QLocale(QLocale::German, QLocale::Germany)));
+    QVERIFY(bytes.contains("\nAST to ALT ratio\t1,21 \t"));
 }
 
 void TestQuarvexCli::conversionFailureNamesTheFieldOnce() {
-    const QByteArray input =
-        exampleInputText()
-            .replace(QStringLiteral("SerumCreatinine=1.1"), QStringLiteral("SerumCreatinine=1.l"))
-            .toUtf8();
-    const Run run = runCli({}, input);
+    QString input = exampleInputText();
+    input.replace(QStringLiteral("SerumCreatinine=1.1"), QStringLiteral("SerumCreatinine=1.l"));
+    const Run run = runCli({}, input.toUtf8());
     QCOMPARE(run.exitCode, 0);
-    const QList<QByteArray> lines = run.err.trimmed().split('\n');
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.at(0).contains("SerumCreatinine") && lines.at(0).contains("1.l"),
-             lines.at(0).constData());
-    // The eight items that check serum creatinine are left out.
-    QCOMPARE(run.out.count("\r\n"), 6 + 28 - 10);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains("SerumCreatinine") && run.err.contains("\"1.l\""),
+             run.err.constData());
+    QCOMPARE(run.out.count("\r\n"), 6 + 28 - 10); // the 8 items that check it
 }
 
-void TestQuarvexCli::inputErrors_data() {
+void TestQuarvexCli::badInput_data() {
+    QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("message");
-    QTest::addRow("unknown name") << QByteArray("Age=40\nCreatinine=1\n") << QByteArray("line 2");
-    QTest::addRow("fixed unit is no field")
-        << QByteArray("UnitSerumSodium=mmol/L\n") << QByteArray("line 1");
-    QTest::addRow("no equals sign") << QByteArray("Age=40\n\nWeight 70\n") << QByteArray("line 3");
+    const QStringList none;
+    QTest::addRow("unknown name") << none << QByteArray("Age=40\nCreatinine=1\n")
+                                  << QByteArray("line 2");
+    QTest::addRow("a fixed unit is no field")
+        << none << QByteArray("UnitSerumSodium=mmol/L\n") << QByteArray("line 1");
+    QTest::addRow("no equals sign")
+        << none << QByteArray("Age=40\n\nWeight 70\n") << QByteArray("line 3");
     QTest::addRow("name given twice")
-        << QByteArray("Age=40\n# again\nAge=41\n") << QByteArray("line 3");
-    QTest::addRow("names are case-sensitive") << QByteArray("age=40\n") << QByteArray("line 1");
+        << none << QByteArray("Age=40\n#\nAge=41\n") << QByteArray("line 3");
+    QTest::addRow("unknown option") << strs({"--bogus"}) << QByteArray() << QByteArray("--bogus");
+    QTest::addRow("missing input file")
+        << strs({"no/such/input.txt"}) << QByteArray() << QByteArray("No such file");
 }
 
-void TestQuarvexCli::inputErrors() {
+void TestQuarvexCli::badInput() {
+    QFETCH(QStringList, args);
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, message);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.txt"));
-    Run run = runCli({}, input);
+    const Run run =
+        runCli(args + strs({"-o"}) + QStringList{dir.filePath(QStringLiteral("o"))}, input);
     QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.contains(message), run.err.constData());
-    run = runCli({QStringLiteral("-o"), path}, input);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY(!QFile::exists(path));
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 void TestQuarvexCli::unwritableOutput_data() {
@@ -146,8 +133,6 @@ void TestQuarvexCli::unwritableOutput_data() {
 void TestQuarvexCli::unwritableOutput() {
     QFETCH(QString, path);
     QFETCH(QByteArray, error);
-    if (path == QLatin1String("/dev/full") && !QFileInfo::exists(path))
-        QSKIP("no /dev/full");
     QTemporaryDir dir;
     if (!path.startsWith(QLatin1Char('/')))
         path = dir.filePath(path);
@@ -155,18 +140,6 @@ void TestQuarvexCli::unwritableOutput() {
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(error), run.err.constData());
     QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-}
-
-void TestQuarvexCli::helpListsEveryField() {
-    const Run run = runCli({QStringLiteral("--help")});
-    QCOMPARE(run.exitCode, 0);
-    for (const QString& name : inputFieldNames())
-        QVERIFY2(run.out.contains(' ' + name.toLatin1() + '\n') ||
-                     run.out.contains(' ' + name.toLatin1() + ' '),
-                 qPrintable(name));
-    QCOMPARE(inputFieldNames().size(), 32 + 20);
-    QCOMPARE(runCli({QStringLiteral("--bogus")}).exitCode, 2);
-    QCOMPARE(runCli({QStringLiteral("no/such/input.txt")}).exitCode, 2);
 }
 
 QUARVEX_TEST_MAIN(TestQuarvexCli)
