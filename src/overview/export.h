@@ -1,0 +1,40 @@
+#pragma once
+
+#include "analytes/dialogs.h"
+#include "analytes/fields.h"
+#include "calc/outcome.h"
+#include "overview/overview.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+namespace quarvex {
+
+// "generated on " date: the locale's month abbreviation, two-digit day and
+// four-digit year ("Dec-06-2026" in English).
+QString exportDate(const QDate& date, const QLocale& locale = QLocale());
+
+// The export file as bytes: the header block, the heading line and one line
+// per row, every line ended by CR LF.
+QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows,
+                       const QLocale& locale = QLocale());
+
+// Writes the export to an open device; false when the device refused a write.
+bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
+                 const QLocale& locale = QLocale());
+
+// Evaluates the overview items against the fields and writes the export file
+// to path. A regular file is replaced only once everything was written, so a
+// failure leaves an existing file exactly as it was and no partial file
+// behind; a device (a terminal, a pipe, /dev/full) is written directly.
+// Returns the platform's description of the failure, or nothing on success.
+std::optional<QString> saveExport(const QString& path, const QDate& date, const Fields& fields,
+                                  Dialogs& dialogs, const QLocale& locale = QLocale(),
+                                  const ErrorCountSink& sink = {});
+
+} // namespace quarvex

@@ -1,0 +1,206 @@
+#include "overview/frmresult.h"
+
+#include "overview/overviewmodule.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quarvex {
+
+ResultGrid::ResultGrid(QWidget* parent)
+    : QTableWidget(0, 3, parent)
+{
+    setObjectName(QStringLiteral("FlexGrid"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlternatingRowColors(true);
+    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 3px 4px; }"));
+
+    // Test item and result fit their texts; the interpretation, which runs to
+    // several hundred characters, takes the rest and is always the widest.
+    const QFontMetrics fm = fontMetrics();
+    horizontalHeader()->setMinimumSectionSize(40);
+    m_itemWidth = fm.horizontalAdvance(QStringLiteral("Creatinine to Creatinine Ratio")) + 16;
+    m_resultWidth = fm.horizontalAdvance(QStringLiteral("9999.99 mEq/24 ")) + 16;
+    fitColumns();
+    horizontalHeader()->setStretchLastSection(true);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { QTimer::singleShot(0, this, &ResultGrid::fitRows); });
+
+    auto* copy = new QAction(QStringLiteral("Copy"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &ResultGrid::copySelection);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void ResultGrid::appendRow(const ResultRow& row)
+{
+    const int index = rowCount();
+    insertRow(index);
+    const QString texts[] = {row.name, row.result, row.interpretation};
+    for (int column = 0; column < 3; ++column) {
+        auto* item = new QTableWidgetItem(texts[column]);
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        setItem(index, column, item);
+    }
+    resizeRowToContents(index);
+}
+
+ResultRow ResultGrid::row(int index) const
+{
+    auto text = [&](int column) {
+        const QTableWidgetItem* cell = item(index, column);
+        return cell ? cell->text() : QString();
+    };
+    return {text(0), text(1), text(2)};
+}
+
+QString ResultGrid::selectedRowsText() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QStringList lines;
+    for (int r : rows)
+        lines << row(r).line();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ResultGrid::copySelection() const
+{
+    const QString text = selectedRowsText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void ResultGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void ResultGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    fitColumns();
+}
+
+void ResultGrid::fitColumns()
+{
+    // In a narrow window the first two columns give way, so the
+    // interpretation keeps more than half of the width.
+    const int width = viewport()->width();
+    setColumnWidth(0, std::min(m_itemWidth, width * 30 / 100));
+    setColumnWidth(1, std::min(m_resultWidth, width * 18 / 100));
+}
+
+void ResultGrid::fitRows()
+{
+    resizeRowsToContents();
+}
+
+namespace {
+
+QPushButton* boldButton(const char* objectName, const char* text, QWidget* parent)
+{
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::fromLatin1(objectName));
+    QFont font = b->font();
+    font.setBold(true);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+FrmResult::FrmResult()
+{
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(QStringLiteral("Test Results"));
+
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(0);
+    const char* const texts[] = {"Test Item", "Result", "Interpretation"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(texts[i]), this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        headings->addWidget(label, i == 2 ? 1 : 0);
+        m_headings << label;
+    }
+
+    m_grid = new ResultGrid(this);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &FrmResult::alignHeadings);
+
+    QPushButton* back = boldButton("BackButton", "Back", this);
+    QPushButton* exportButton = boldButton("ExportButton", "Export", this);
+    QPushButton* close = boldButton("CloseButton", "Close", this);
+    connect(back, &QPushButton::clicked, this, [] { backToDataEntry(); });
+    connect(exportButton, &QPushButton::clicked, this, [] { exportButtonClicked(); });
+    connect(close, &QPushButton::clicked, this, [] { closeOverview(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(back);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(headings);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(back, exportButton);
+    setTabOrder(exportButton, close);
+    setTabOrder(close, m_grid);
+    back->setFocus();
+    alignHeadings();
+}
+
+QSize FrmResult::sizeHint() const
+{
+    return {920, 620};
+}
+
+void FrmResult::alignHeadings()
+{
+    // Each heading stands above its column: the grid's frame, then the widths
+    // of the columns before it.
+    const int frame = m_grid->frameWidth();
+    m_headings.at(0)->setFixedWidth(frame + m_grid->columnWidth(0));
+    m_headings.at(1)->setFixedWidth(m_grid->columnWidth(1));
+    m_headings.at(0)->setIndent(frame + 3);
+    m_headings.at(1)->setIndent(3);
+    m_headings.at(2)->setIndent(3);
+}
+
+} // namespace quarvex

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/navigation.h"
+#include "app/windows.h"
+#include "overview/cliinput.h"
+#include "overview/frmdata.h"
+#include "overview/frmlist.h"
+#include "overview/frmresult.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace quarvex::test {
+
+inline QStringList strs(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* text : texts)
+        out << QString::fromUtf8(text);
+    return out;
+}
+
+// Fields from "Name=text" lines, the quarvex-cli input format.
+inline MapFields fieldsFrom(const QStringList& lines)
+{
+    CliInput input;
+    if (const auto error = parseCliInput(lines.join(QLatin1Char('\n')), input))
+        qFatal("bad test input on line %d", error->line);
+    return input.fields;
+}
+
+inline QString exampleInputText()
+{
+    QFile file(QStringLiteral(QUARVEX_EXAMPLE_INPUT));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+// The example input file: a full, valid set of fields.
+inline MapFields exampleFields()
+{
+    return fieldsFrom(exampleInputText().split(QLatin1Char('\n')));
+}
+
+// Opens frmData if needed and types the fields into it (the others emptied).
+inline FrmData* typeIntoDataEntry(const Fields& fields)
+{
+    showDataEntry();
+    FrmData* data = openWindow<FrmData>();
+    for (const Analyte& a : analytes()) {
+        data->form().setValue(a.id, fields.value(a.id));
+        if (a.unitKind == UnitKind::List)
+            data->form().setUnit(a.id, fields.unit(a.id));
+    }
+    return data;
+}
+
+inline void closeOverviewWindows()
+{
+    closeWindow<FrmResult>();
+    closeWindow<FrmList>();
+    closeWindow<FrmData>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace quarvex::test
