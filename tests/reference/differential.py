@@ -2,7 +2,10 @@
 """Feeds quarvex-cli random sets of data entry fields and compares every row
 line with the independent reference (reference.py), byte for byte.
 
-    differential.py QUARVEX_CLI [CASES] [SEED]
+    differential.py QUARVEX_CLI [CASES] [SEED] [--german]
+
+With --german the values are typed with a decimal comma under a German
+locale, and every number in a result cell must carry the comma too.
 """
 
 import os
@@ -59,9 +62,23 @@ def random_fields(rng):
     return f
 
 
-def run_cli(cli, fields):
+# The rows whose result cell is a word, not a number.
+WORD_RESULTS = {"Total Cholesterol", "HDL Cholesterol", "LDL Cholesterol"}
+
+
+def germanise(fields, rows):
+    typed = {k: (v.replace(".", ",") if not k.startswith("Unit") else v) for k, v in fields.items()}
+    shown = []
+    for name, result, interpretation in rows:
+        if name not in WORD_RESULTS:
+            result = result.replace(".", ",")
+        shown.append((name, result, interpretation))
+    return typed, shown
+
+
+def run_cli(cli, fields, locale):
     text = "".join("%s=%s\n" % (k, v) for k, v in fields.items())
-    env = dict(os.environ, LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8", QT_QPA_PLATFORM="offscreen")
+    env = dict(os.environ, LC_ALL=locale, LANG=locale, QT_QPA_PLATFORM="offscreen")
     done = subprocess.run([cli], input=text.encode(), capture_output=True, env=env, timeout=60)
     if done.returncode != 0:
         raise RuntimeError("quarvex-cli exited %d: %s" % (done.returncode, done.stderr.decode()))
@@ -71,16 +88,22 @@ def run_cli(cli, fields):
 
 
 def main():
-    cli = sys.argv[1]
-    cases = int(sys.argv[2]) if len(sys.argv) > 2 else 300
-    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20261206
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    german = "--german" in sys.argv
+    cli = args[0]
+    cases = int(args[1]) if len(args) > 1 else 300
+    seed = int(args[2]) if len(args) > 2 else 20261206
+    locale = "de_DE.UTF-8" if german else "en_US.UTF-8"
     rng = random.Random(seed)
     failures = 0
     rows_checked = 0
     for case in range(cases):
         fields = random_fields(rng)
-        expected = ["\t".join(r) for r in reference.overview_rows(fields)]
-        got = run_cli(cli, fields)
+        rows = reference.overview_rows(fields)
+        if german:
+            fields, rows = germanise(fields, rows)
+        expected = ["\t".join(r) for r in rows]
+        got = run_cli(cli, fields, locale)
         rows_checked += len(expected)
         if got != expected:
             failures += 1
