@@ -1,0 +1,68 @@
+// A whole overview from arbitrary bytes: the bytes are read as command-line
+// input (field lines), the 22 items are evaluated and computed, and the export
+// is written to memory. Nothing may crash, and the file must keep its shape:
+// CR LF after every line, the six header lines, and exactly two tabs in
+// every row line.
+#include "overview/cliinput.h"
+#include "overview/export.h"
+#include "overview/overview.h"
+
+#include <QBuffer>
+#include <QDate>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+class CountingDialogs final : public quarvex::Dialogs
+{
+public:
+    void beep() override {}
+    void message(const QString&, quarvex::MessageIcon, const QString&) override {}
+    QString input(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace quarvex;
+    if (size < 1)
+        return 0;
+    const QLocale locale = data[0] & 1 ? QLocale(QLocale::German, QLocale::Germany)
+                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+
+    CliInput input;
+    if (parseCliInput(text, input))
+        return 0; // rejected input names its line; nothing else to do
+
+    CountingDialogs dialogs;
+    const QList<ResultRow> rows = overviewRows(input.fields, dialogs, locale);
+    const QStringList listed = computableListTexts(input.fields, dialogs, locale);
+    require(listed.size() <= 22 && rows.size() >= listed.size());
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    require(writeExport(buffer, QDate(2026, 12, 6), rows, locale));
+    const QByteArray bytes = buffer.data();
+    require(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.chopped(1).split('\n');
+    require(lines.size() == 6 + rows.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        require(line.endsWith('\r'));
+        if (i >= 6)
+            require(line.count('\t') == 2);
+    }
+    require(lines[0] == "Quarvex Test Results\r");
+    return 0;
+}
