@@ -28,14 +28,17 @@ export LC_ALL=C.UTF-8
 
 now_ns() { date +%s%N; }
 
-# time_to_map PROGRAM NAME-PATTERN -> milliseconds until a window matching is visible
+# time_to_map NAME-PATTERN PROGRAM [ARGS] -> milliseconds until a window matching is visible
 time_to_map() {
-    local program="$1" pattern="$2" start pid
+    local pattern="$1" start pid
+    shift
     start=$(now_ns)
-    "$program" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     pid=$!
-    xdotool search --sync --onlyvisible --pid "$pid" --name "$pattern" >/dev/null 2>&1 || \
-        xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+    # Poll (xdotool's own --sync waits half a second between looks).
+    until xdotool search --all --onlyvisible --pid "$pid" --name "$pattern" >/dev/null 2>&1; do
+        sleep 0.002
+    done
     echo $(( ($(now_ns) - start) / 1000000 )) "$pid"
 }
 
@@ -43,29 +46,37 @@ peak_kib() { awk '/^VmHWM:/ {print $2}' "/proc/$1/status"; }
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR%2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 
-qt_times=() qt_mem=() bare_times=() bare_mem=()
+qt_times=() qt_mem=() bare_times=() bare_mem=() text_times=() text_mem=()
 for ((i = 0; i < runs; i++)); do
-    read -r ms pid < <(time_to_map "$bare" "Bare window")
+    read -r ms pid < <(time_to_map "^Bare window$" "$bare")
     sleep 0.5
     bare_times+=("$ms"); bare_mem+=("$(peak_kib "$pid")")
     kill "$pid"; wait "$pid" 2>/dev/null || true
 
-    read -r ms pid < <(time_to_map "$quarvex" "")
+    read -r ms pid < <(time_to_map "^Bare window$" "$bare" --text)
+    sleep 0.5
+    text_times+=("$ms"); text_mem+=("$(peak_kib "$pid")")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+
+    read -r ms pid < <(time_to_map "^Quarvex$" "$quarvex")
     qt_times+=("$ms")
     # Splash, then the disclaimer: Continue leads to the switchboard.
-    win=$(xdotool search --sync --onlyvisible --name '^Disclaimer$' | head -n 1)
-    xdotool windowfocus --sync "$win" 2>/dev/null || true
-    xdotool key --window "$win" Return
-    xdotool search --sync --onlyvisible --name '^Quarvex Options$' >/dev/null
+    win=$(xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Disclaimer$' | head -n 1)
+    xdotool windowfocus --sync "$win"
+    xdotool key Return
+    xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Quarvex Options$' >/dev/null
     sleep 0.5
     qt_mem+=("$(peak_kib "$pid")")
     kill "$pid"; wait "$pid" 2>/dev/null || true
 done
 
 bt=$(printf '%s\n' "${bare_times[@]}" | median)
+tt=$(printf '%s\n' "${text_times[@]}" | median)
 qt=$(printf '%s\n' "${qt_times[@]}" | median)
 bm=$(printf '%s\n' "${bare_mem[@]}" | median)
+tm=$(printf '%s\n' "${text_mem[@]}" | median)
 qm=$(printf '%s\n' "${qt_mem[@]}" | median)
-printf '%-28s %12s %12s %8s\n' "median of $runs runs" "bare window" "Quarvex" "ratio"
-printf '%-28s %12s %12s %8s\n' "time to first window (ms)" "$bt" "$qt" "$(awk -v a="$qt" -v b="$bt" 'BEGIN{printf "%.2f", a/b}')"
-printf '%-28s %12s %12s %8s\n' "peak resident memory (KiB)" "$bm" "$qm" "$(awk -v a="$qm" -v b="$bm" 'BEGIN{printf "%.2f", a/b}')"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
+printf '%-28s %9s %9s %9s %10s %10s\n' "median of $runs runs" "bare" "bare+text" "Quarvex" "Q/bare" "Q/text"
+printf '%-28s %9s %9s %9s %10s %10s\n' "time to first window (ms)" "$bt" "$tt" "$qt" "$(ratio "$qt" "$bt")" "$(ratio "$qt" "$tt")"
+printf '%-28s %9s %9s %9s %10s %10s\n' "peak resident memory (KiB)" "$bm" "$tm" "$qm" "$(ratio "$qm" "$bm")" "$(ratio "$qm" "$tm")"
