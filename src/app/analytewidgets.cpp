@@ -40,6 +40,13 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
     return list;
 }
 
+void setChoiceListName(QComboBox* list, const QString& name)
+{
+    list->setAccessibleName(name);
+    if (QLineEdit* edit = list->lineEdit())
+        edit->setAccessibleName(name);
+}
+
 AnalyteForm::AnalyteForm(CaptionSet captions)
     : m_captions(captions)
 {}
@@ -57,7 +64,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     if (id == AnalyteId::Gender) {
         w.choice = makeChoiceList(a.listItems(), parent);
         w.choice->setObjectName(a.fieldName());
-        w.choice->setAccessibleName(a.accessibleName());
+        setChoiceListName(w.choice, a.accessibleName());
         w.caption->setBuddy(w.choice);
     } else {
         w.value = new QLineEdit(parent);
@@ -74,7 +81,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     case UnitKind::List:
         w.unitList = makeChoiceList(a.listItems(), parent);
         w.unitList->setObjectName(a.unitFieldName());
-        w.unitList->setAccessibleName(a.unitAccessibleName());
+        setChoiceListName(w.unitList, a.unitAccessibleName());
         break;
     case UnitKind::Fixed:
         w.fixedUnit = new QLabel(QString::fromLatin1(a.fixedUnit), parent);

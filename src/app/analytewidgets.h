@@ -69,4 +69,8 @@ private:
 // user types as typed (no case folding, nothing added to the list).
 QComboBox* makeChoiceList(const QStringList& items, QWidget* parent);
 
+// Names an editable drop-down list and its text part alike, so that a screen
+// reader says the same whether it reports the list or the text being typed.
+void setChoiceListName(QComboBox* list, const QString& name);
+
 } // namespace quarvex
