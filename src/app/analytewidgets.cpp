@@ -1,7 +1,9 @@
 #include "app/analytewidgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -37,7 +39,21 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
         completer->setCaseSensitivity(Qt::CaseSensitive);
     list->setCurrentIndex(-1);
     list->setEditText(QString());
+    onAssistiveChoice(list, [list](int row) { list->setCurrentIndex(row); });
     return list;
+}
+
+void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen)
+{
+    QAbstractItemView* view = list->view();
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                     [list, view, chosen = std::move(chosen)] {
+                         const QModelIndexList rows = view->selectionModel()->selectedRows();
+                         if (rows.size() != 1 || rows.first() == view->currentIndex())
+                             return;
+                         list->hidePopup();
+                         chosen(rows.first().row());
+                     });
 }
 
 void setChoiceListName(QComboBox* list, const QString& name)

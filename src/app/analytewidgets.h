@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -68,6 +70,12 @@ private:
 // An editable drop-down list that starts with no choice and keeps whatever the
 // user types as typed (no case folding, nothing added to the list).
 QComboBox* makeChoiceList(const QStringList& items, QWidget* parent);
+
+// Calls chosen(row) when an entry of the list is selected without the list's
+// current entry moving to it: that is how an assistive tool picks an entry
+// (the "Toggle" action of a screen reader's list item), where the keyboard,
+// the mouse and the program move the current entry as well.
+void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen);
 
 // Names an editable drop-down list and its text part alike, so that a screen
 // reader says the same whether it reports the list or the text being typed.

@@ -29,6 +29,12 @@ CategoryBox::CategoryBox(QWidget* parent)
         m_typed = true;
         m_chosen = -1;
     });
+    // An entry picked by an assistive tool is chosen like one clicked.
+    onAssistiveChoice(this, [this](int row) {
+        m_typed = false;
+        setCurrentIndex(row);
+        Q_EMIT activated(row);
+    });
 }
 
 void CategoryBox::showPopup()

@@ -185,6 +185,8 @@ private Q_SLOTS:
     void inputsAreNamed_data();
     void inputsAreNamed();
     void gridCellsRead();
+    void assistiveToolPicksFromLists_data();
+    void assistiveToolPicksFromLists();
     void enterPressesTheDefault_data();
     void enterPressesTheDefault();
     void escapeCloses_data();
@@ -313,6 +315,53 @@ void TestAccessibility::gridCellsRead()
     QCOMPARE(table->cellAt(0, 2)->text(QAccessible::Name), grid->row(0).interpretation);
     QVERIFY(!grid->row(0).interpretation.isEmpty());
     QUARVEX_VERIFY_NO_MODAL(guard);
+}
+
+void TestAccessibility::assistiveToolPicksFromLists_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Check>("picked");
+
+    QTest::addRow("selector category") << Selector << QByteArray("Category") << 2 << Check([] {
+        return child<QListWidget>(openWindow<SelectorWindow>(), "SubCat")->count() == 12;
+    });
+    QTest::addRow("selector category after typing") << Opener([] {
+        SelectorWindow* selector = openSelector();
+        QTest::keyClicks(child<QComboBox>(selector, "Category")->lineEdit(), QStringLiteral("Liv"));
+        return selector;
+    }) << QByteArray("Category") << 1 << Check([] {
+        return child<QListWidget>(openWindow<SelectorWindow>(), "SubCat")->count() == 7;
+    });
+    QTest::addRow("weight unit") << Kidney << QByteArray("UnitWeight") << 0 << Check([] {
+        return openCalculatorScreen(ScreenId::Kidney)->form().unit(A::Weight) ==
+               QLatin1String("kg");
+    });
+    QTest::addRow("gender") << Data << QByteArray("Gender") << 1 << Check([] {
+        return openWindow<FrmData>()->form().value(A::Gender) == QLatin1String("Female");
+    });
+}
+
+void TestAccessibility::assistiveToolPicksFromLists()
+{
+    // A screen reader's "Toggle" on an entry of a drop-down list selects it in
+    // the list's view without moving the view's current entry.
+    QFETCH(Opener, open);
+    QFETCH(QByteArray, list);
+    QFETCH(int, row);
+    QFETCH(Check, picked);
+    QWidget* window = open();
+    auto* box = window->findChild<QComboBox*>(QString::fromLatin1(list));
+    QVERIFY(box);
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(box->view());
+    QVERIFY(view && view->tableInterface());
+    QAccessibleInterface* cell = view->tableInterface()->cellAt(row, 0);
+    QVERIFY(cell && cell->actionInterface());
+    cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(picked());
+    QCOMPARE(box->currentIndex(), row);
+    QVERIFY(!box->view()->isVisible());
 }
 
 void TestAccessibility::enterPressesTheDefault_data()
