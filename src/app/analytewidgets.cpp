@@ -1,5 +1,7 @@
 #include "app/analytewidgets.h"
 
+#include "app/accessiblechoicelist.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
@@ -31,7 +33,7 @@ QList<QWidget*> AnalyteWidgets::group() const
 
 QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ChoiceList(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(items);
@@ -54,6 +56,12 @@ void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen)
                          list->hidePopup();
                          chosen(rows.first().row());
                      });
+}
+
+ChoiceList::ChoiceList(QWidget* parent)
+    : QComboBox(parent)
+{
+    keepChoiceListNames();
 }
 
 void setChoiceListName(QComboBox* list, const QString& name)

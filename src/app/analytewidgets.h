@@ -2,12 +2,12 @@
 
 #include "analytes/fields.h"
 
+#include <QComboBox>
 #include <QHash>
 #include <QList>
 
 #include <functional>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -65,6 +65,16 @@ private:
     CaptionSet m_captions;
     QHash<AnalyteId, AnalyteWidgets> m_widgets;
     QList<AnalyteId> m_order;
+};
+
+// The class of the program's drop-down lists (units, Gender, the selector's
+// Category), so that screen readers are given their names as names and their
+// texts as values (see keepChoiceListNames).
+class ChoiceList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ChoiceList(QWidget* parent = nullptr);
 };
 
 // An editable drop-down list that starts with no choice and keeps whatever the

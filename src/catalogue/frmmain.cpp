@@ -19,7 +19,7 @@
 namespace quarvex {
 
 CategoryBox::CategoryBox(QWidget* parent)
-    : QComboBox(parent)
+    : ChoiceList(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

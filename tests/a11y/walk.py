@@ -291,6 +291,10 @@ def scenario_overview(app):
     picked = text_of(find(box, pyatspi.ROLE_TEXT))
     if picked != "ng/ml":
         problem("picking 'ng/ml' left the ferritin unit at %r" % picked)
+    # A chosen unit is the list's value; its name still says which list it is.
+    box.clear_cache()
+    if box.name != "Ferritin unit":
+        problem("after picking a unit the list is named %r" % box.name)
 
     # The urine values are on the second tab.
     urine = control(window, pyatspi.ROLE_PAGE_TAB, "Urine")

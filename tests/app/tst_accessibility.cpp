@@ -150,6 +150,17 @@ FrmData* dataEntryWithFerritin()
     return data;
 }
 
+// Every drop-down list of the window given its first entry: many lists then
+// show the same unit, and each must still be told apart by its name.
+QWidget* withListsChosen(QWidget* window)
+{
+    for (QComboBox* box : window->findChildren<QComboBox*>()) {
+        if (box->objectName() != QLatin1String("Category"))
+            box->setCurrentIndex(0);
+    }
+    return window;
+}
+
 const Opener Splash = [] { return showWindow<SplashWindow>(60000); };
 const Opener Disclaimer = [] { return showWindow<DisclaimerWindow>(); };
 const Opener Switchboard = [] { return showWindow<SwitchboardWindow>(); };
@@ -226,6 +237,8 @@ void TestAccessibility::inputsAreNamed_data()
                                << strs({"Result=Result", "Clear=Clear All",
                                         "MoreInfoButton=More Info", "Errors=Error count"})
                                << 33;
+    QTest::addRow("frmKidney, lists chosen")
+        << Opener([] { return withListsChosen(Kidney()); }) << strs({"Result=Result"}) << 33;
     QTest::addRow("frmHeart") << Heart << strs({"Result=Result"}) << 11;
     QTest::addRow("frmLiver") << Liver << strs({"Result=Result"}) << 22;
     QTest::addRow("frmData, blood") << Data << strs({"qt_tabwidget_tabbar=Blood"}) << 57;
@@ -235,6 +248,8 @@ void TestAccessibility::inputsAreNamed_data()
         return data;
     }) << strs({"qt_tabwidget_tabbar=Urine"})
                                     << 57;
+    QTest::addRow("frmData, lists chosen")
+        << Opener([] { return withListsChosen(Data()); }) << QStringList() << 57;
     QTest::addRow("frmList") << List << strs({"List1=Computable items"}) << 3;
     QTest::addRow("frmResult") << Result << strs({"FlexGrid=Test results"}) << 4;
 }
@@ -262,9 +277,13 @@ void TestAccessibility::inputsAreNamed()
             caption.remove(QLatin1Char('&'));
             QCOMPARE(name, caption);
         }
-        // The text part of a drop-down list says what the list is.
-        if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit())
+        // The text part of a drop-down list says what the list is; the
+        // list's value is its text.
+        if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
             QCOMPARE(accessibleName(box->lineEdit()), name);
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value),
+                     box->currentText());
+        }
     }
 
     // Analyte fields by the analyte table; caption labels are buddies.
