@@ -343,7 +343,15 @@ def main(argv):
         if name not in SCENARIOS:
             raise SystemExit("unknown scenario %r (choose from %s)" % (name, ", ".join(SCENARIOS)))
     app = find_app("quarvex")
-    press(wait_for(app, pyatspi.ROLE_PUSH_BUTTON, "Continue", timeout=30))
+    cont = wait_for(app, pyatspi.ROLE_PUSH_BUTTON, "Continue", timeout=30)
+    check_window(wait_for_window(app, "Disclaimer"))
+    press(cont)
+    switchboard = wait_for_window(app, "Quarvex Options")
+    check_window(switchboard)
+    press(control(switchboard, pyatspi.ROLE_PUSH_BUTTON, "About"))
+    about = wait_for_window(app, "About Quarvex")
+    check_window(about)
+    press(control(about, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     for name in chosen:
         print("== %s" % name)
         SCENARIOS[name](app)
