@@ -521,6 +521,7 @@ void TestAccessibility::tabOrder_data()
                                  << strs({"Option1", "OKButton", "ExitButton", "AboutButton",
                                           "Option1"});
     QTest::addRow("about box") << About << strs({"cmdOK", "cmdSysInfo", "cmdOK"});
+    QTest::addRow("explanation") << Explain << strs({"Explanation", "Explanation"});
     QTest::addRow("selector") << Opener([] {
         SelectorWindow* selector = openSelector();
         pickCategory(selector, 0);
