@@ -67,6 +67,7 @@ ChoiceList::ChoiceList(QWidget* parent)
 void setChoiceListName(QComboBox* list, const QString& name)
 {
     list->setAccessibleName(name);
+    list->view()->setAccessibleName(name);
     if (QLineEdit* edit = list->lineEdit())
         edit->setAccessibleName(name);
 }

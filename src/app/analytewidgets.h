@@ -87,8 +87,8 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent);
 // the mouse and the program move the current entry as well.
 void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen);
 
-// Names an editable drop-down list and its text part alike, so that a screen
-// reader says the same whether it reports the list or the text being typed.
+// Names an editable drop-down list, its text part and its list of entries
+// alike, so that a screen reader says the same whichever of them it reports.
 void setChoiceListName(QComboBox* list, const QString& name);
 
 } // namespace quarvex

@@ -281,6 +281,7 @@ void TestAccessibility::inputsAreNamed()
         // list's value is its text.
         if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
             QCOMPARE(accessibleName(box->lineEdit()), name);
+            QCOMPARE(accessibleName(box->view()), name);
             QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value),
                      box->currentText());
         }
