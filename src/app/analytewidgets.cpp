@@ -1,7 +1,11 @@
 #include "app/analytewidgets.h"
 
+#include "app/accessiblechoicelist.h"
+
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -29,7 +33,7 @@ QList<QWidget*> AnalyteWidgets::group() const
 
 QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ChoiceList(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(items);
@@ -37,7 +41,35 @@ QComboBox* makeChoiceList(const QStringList& items, QWidget* parent)
         completer->setCaseSensitivity(Qt::CaseSensitive);
     list->setCurrentIndex(-1);
     list->setEditText(QString());
+    onAssistiveChoice(list, [list](int row) { list->setCurrentIndex(row); });
     return list;
+}
+
+void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen)
+{
+    QAbstractItemView* view = list->view();
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                     [list, view, chosen = std::move(chosen)] {
+                         const QModelIndexList rows = view->selectionModel()->selectedRows();
+                         if (rows.size() != 1 || rows.first() == view->currentIndex())
+                             return;
+                         list->hidePopup();
+                         chosen(rows.first().row());
+                     });
+}
+
+ChoiceList::ChoiceList(QWidget* parent)
+    : QComboBox(parent)
+{
+    keepChoiceListNames();
+}
+
+void setChoiceListName(QComboBox* list, const QString& name)
+{
+    list->setAccessibleName(name);
+    list->view()->setAccessibleName(name);
+    if (QLineEdit* edit = list->lineEdit())
+        edit->setAccessibleName(name);
 }
 
 AnalyteForm::AnalyteForm(CaptionSet captions)
@@ -57,7 +89,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     if (id == AnalyteId::Gender) {
         w.choice = makeChoiceList(a.listItems(), parent);
         w.choice->setObjectName(a.fieldName());
-        w.choice->setAccessibleName(a.accessibleName());
+        setChoiceListName(w.choice, a.accessibleName());
         w.caption->setBuddy(w.choice);
     } else {
         w.value = new QLineEdit(parent);
@@ -74,7 +106,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     case UnitKind::List:
         w.unitList = makeChoiceList(a.listItems(), parent);
         w.unitList->setObjectName(a.unitFieldName());
-        w.unitList->setAccessibleName(a.unitAccessibleName());
+        setChoiceListName(w.unitList, a.unitAccessibleName());
         break;
     case UnitKind::Fixed:
         w.fixedUnit = new QLabel(QString::fromLatin1(a.fixedUnit), parent);

@@ -2,10 +2,12 @@
 
 #include "analytes/fields.h"
 
+#include <QComboBox>
 #include <QHash>
 #include <QList>
 
-class QComboBox;
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -65,8 +67,28 @@ private:
     QList<AnalyteId> m_order;
 };
 
+// The class of the program's drop-down lists (units, Gender, the selector's
+// Category), so that screen readers are given their names as names and their
+// texts as values (see keepChoiceListNames).
+class ChoiceList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ChoiceList(QWidget* parent = nullptr);
+};
+
 // An editable drop-down list that starts with no choice and keeps whatever the
 // user types as typed (no case folding, nothing added to the list).
 QComboBox* makeChoiceList(const QStringList& items, QWidget* parent);
+
+// Calls chosen(row) when an entry of the list is selected without the list's
+// current entry moving to it: that is how an assistive tool picks an entry
+// (the "Toggle" action of a screen reader's list item), where the keyboard,
+// the mouse and the program move the current entry as well.
+void onAssistiveChoice(QComboBox* list, std::function<void(int)> chosen);
+
+// Names an editable drop-down list, its text part and its list of entries
+// alike, so that a screen reader says the same whichever of them it reports.
+void setChoiceListName(QComboBox* list, const QString& name);
 
 } // namespace quarvex

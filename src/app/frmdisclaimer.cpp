@@ -1,6 +1,7 @@
 #include "app/frmdisclaimer.h"
 
 #include "app/frmswitchboard.h"
+#include "app/keyboard.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
 
@@ -75,6 +76,7 @@ DisclaimerWindow::DisclaimerWindow()
     layout->addWidget(label, 1);
     layout->addLayout(buttons);
 
+    pressDefaultOnEnter(this, proceed);
     label->setMinimumWidth(480);
     resize(560, 0);
     proceed->setFocus();

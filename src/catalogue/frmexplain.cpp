@@ -20,7 +20,12 @@ ExplainWindow::ExplainWindow()
     m_explanation->setWordWrap(true);
     m_explanation->setTextFormat(Qt::PlainText);
     m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The text takes the keyboard focus, so that a screen reader reads it
+    // when the window opens and the keyboard can select and copy it.
+    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    m_explanation->setFocusPolicy(Qt::StrongFocus);
+    m_explanation->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);

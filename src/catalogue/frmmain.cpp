@@ -1,5 +1,7 @@
 #include "catalogue/frmmain.h"
 
+#include "app/analytewidgets.h"
+#include "app/keyboard.h"
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "catalogue/catalogue.h"
@@ -17,7 +19,7 @@
 namespace quarvex {
 
 CategoryBox::CategoryBox(QWidget* parent)
-    : QComboBox(parent)
+    : ChoiceList(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -26,6 +28,12 @@ CategoryBox::CategoryBox(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
         m_typed = true;
         m_chosen = -1;
+    });
+    // An entry picked by an assistive tool is chosen like one clicked.
+    onAssistiveChoice(this, [this](int row) {
+        m_typed = false;
+        setCurrentIndex(row);
+        Q_EMIT activated(row);
     });
 }
 
@@ -78,7 +86,7 @@ SelectorWindow::SelectorWindow()
     m_categoryLabel->setObjectName(QStringLiteral("CategoryLabel"));
     m_categoryLabel->setBuddy(m_category);
     m_category->setObjectName(QStringLiteral("Category"));
-    m_category->setAccessibleName(QStringLiteral("Category"));
+    setChoiceListName(m_category, QStringLiteral("Category"));
     for (const CatalogueCategory& category : categories())
         m_category->addItem(QString::fromLatin1(category.text));
     m_category->setCurrentIndex(-1);
@@ -86,7 +94,7 @@ SelectorWindow::SelectorWindow()
     m_category->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     m_subCat->setObjectName(QStringLiteral("SubCat"));
-    m_subCat->setAccessibleName(QStringLiteral("Test item"));
+    m_subCat->setAccessibleName(QStringLiteral("Test items"));
     m_subCat->setSortingEnabled(false);
     m_subCat->setSelectionMode(QAbstractItemView::SingleSelection);
     // Room for the longest item name without a scroll bar.
@@ -121,10 +129,13 @@ SelectorWindow::SelectorWindow()
     setTabOrder(m_subCat, m_proceed);
     setTabOrder(m_proceed, m_explain);
     m_category->setFocus();
+    pressDefaultOnEnter(this, m_proceed);
 
     connect(m_category, &CategoryBox::categoryChosen, this, &SelectorWindow::chooseCategory);
     connect(m_subCat, &QListWidget::itemSelectionChanged, this, &SelectorWindow::chooseItem);
-    connect(m_subCat, &QListWidget::itemActivated, this, &SelectorWindow::proceed);
+    // Enter on the list reaches the window and presses Proceed there; a double
+    // click proceeds as well.
+    connect(m_subCat, &QListWidget::itemDoubleClicked, this, &SelectorWindow::proceed);
     connect(m_proceed, &QPushButton::clicked, this, &SelectorWindow::proceed);
     connect(m_explain, &QPushButton::clicked, this, &SelectorWindow::explain);
 }

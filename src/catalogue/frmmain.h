@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/analytewidgets.h"
+
 #include <QComboBox>
 #include <QWidget>
 
@@ -12,7 +14,7 @@ namespace quarvex {
 // The category list of the selector: an editable drop-down list in which
 // only a category picked from the list counts as chosen (with the mouse, the
 // arrow keys or the wheel); text typed into it chooses no category.
-class CategoryBox final : public QComboBox
+class CategoryBox final : public ChoiceList
 {
     Q_OBJECT
 public:

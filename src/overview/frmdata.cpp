@@ -1,5 +1,6 @@
 #include "overview/frmdata.h"
 
+#include "app/keyboard.h"
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "overview/overviewmodule.h"
@@ -141,9 +142,14 @@ FrmData::FrmData()
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    tabChain << m_tabs->tabBar();
-    m_tabs->addTab(buildPage("Frame1_1", BloodSections, m_form, tabChain), QStringLiteral("Blood"));
-    m_tabs->addTab(buildPage("Frame1_2", UrineSections, m_form, tabChain), QStringLiteral("Urine"));
+    tabChain << m_tabs; // its focus goes to the tab bar
+    const QString blood = QStringLiteral("Blood");
+    const QString urine = QStringLiteral("Urine");
+    m_tabs->addTab(buildPage("Frame1_1", BloodSections, m_form, tabChain), blood);
+    m_tabs->addTab(buildPage("Frame1_2", UrineSections, m_form, tabChain), urine);
+    // A screen reader names each page after its tab.
+    m_tabs->widget(0)->setAccessibleName(blood);
+    m_tabs->widget(1)->setAccessibleName(urine);
     m_tabs->setCurrentIndex(0);
     setProperty("CurrentFrame", m_currentFrame);
     connect(m_tabs, &QTabWidget::currentChanged, this, &FrmData::tabClicked);
@@ -154,10 +160,13 @@ FrmData::FrmData()
     connect(clear, &QPushButton::clicked, this, &FrmData::clearFields);
     connect(ok, &QPushButton::clicked, this, [] { ListComputableItems(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    tabChain << ok << clear << exit;
+    tabChain << clear << ok << exit;
+    pressDefaultOnEnter(this, ok);
 
     m_errors = new QLineEdit(QStringLiteral("0"), this);
     m_errors->setObjectName(QStringLiteral("Errors"));
+    m_errors->setAccessibleName(QStringLiteral("Error count"));
+    m_errors->setFocusPolicy(Qt::NoFocus);
     m_errors->setVisible(false);
 
     auto* buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "overview/frmlist.h"
 
+#include "app/keyboard.h"
 #include "overview/overviewmodule.h"
 
 #include <QGridLayout>
@@ -17,6 +18,7 @@ FrmList::FrmList()
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Computable items"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
     m_list->setMinimumSize(m_list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 46,
@@ -45,6 +47,7 @@ FrmList::FrmList()
     setTabOrder(m_ok, cancel);
     setTabOrder(cancel, m_list);
     m_ok->setFocus();
+    pressDefaultOnEnter(this, m_ok);
 }
 
 } // namespace quarvex

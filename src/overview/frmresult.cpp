@@ -1,5 +1,6 @@
 #include "overview/frmresult.h"
 
+#include "app/keyboard.h"
 #include "overview/overviewmodule.h"
 
 #include <QAction>
@@ -21,7 +22,14 @@ ResultGrid::ResultGrid(QWidget* parent)
     : QTableWidget(0, 3, parent)
 {
     setObjectName(QStringLiteral("FlexGrid"));
+    setAccessibleName(QStringLiteral("Test results"));
+    // The headings stand above the grid as labels; the hidden header keeps
+    // them for screen readers, which name each cell's column by them.
+    setHorizontalHeaderLabels(
+        {QStringLiteral("Test Item"), QStringLiteral("Result"), QStringLiteral("Interpretation")});
     horizontalHeader()->hide();
+    // Tab leaves the grid for the buttons; the arrow keys move within it.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -183,6 +191,7 @@ FrmResult::FrmResult()
     setTabOrder(exportButton, close);
     setTabOrder(close, m_grid);
     back->setFocus();
+    pressDefaultOnEnter(this, nullptr);
     alignHeadings();
 }
 

@@ -128,6 +128,14 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     chain << m_calculate << m_clear << afterButtons;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    // Screen readers present a window's controls in the order they were made;
+    // the shared ones were made first but stand below the fields.
+    QList<QWidget*> below{m_calculate, m_result, m_clear};
+    if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+        below << moreInfoButton;
+    below << m_moreInfo << m_errors;
+    for (QWidget* widget : std::as_const(below))
+        widget->raise();
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
 
