@@ -48,14 +48,6 @@ QWidget* visibleWindow(const QString& name)
     return nullptr;
 }
 
-int countWindows(const QString& name)
-{
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        n += w->isVisible() && w->objectName() == name ? 1 : 0;
-    return n;
-}
-
 template <class T = QAbstractButton>
 T* control(QWidget* window, const char* name)
 {
@@ -105,7 +97,7 @@ class TestShell : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init() { m_dialogs->clear(); }
     void cleanup();
 
     void startupLeadsToSwitchboard();
@@ -119,20 +111,12 @@ private Q_SLOTS:
     void oneInstancePerWindow();
     void texts_data();
     void texts();
-    void disclaimerText();
-    void titleFonts_data();
-    void titleFonts();
     void sysInfo_data();
     void sysInfo();
 
 private:
     ScopedFakeDialogs m_dialogs;
 };
-
-void TestShell::init()
-{
-    m_dialogs->clear();
-}
 
 void TestShell::cleanup()
 {
@@ -169,16 +153,7 @@ void TestShell::splashIgnoresInput_data()
     QTest::addColumn<std::function<void(QWidget*)>>("input");
     using Input = std::function<void(QWidget*)>;
     QTest::addRow("click") << Input([](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); });
-    QTest::addRow("right click") << Input(
-        [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); });
-    QTest::addRow("double click") << Input(
-        [](QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); });
-    QTest::addRow("click on the logo") << Input([](QWidget* w) {
-        QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("picLogo")), Qt::LeftButton);
-    });
     QTest::addRow("Escape") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    QTest::addRow("Return") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
-    QTest::addRow("Space") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); });
     QTest::addRow("Alt+F4") << Input(
         [](QWidget* w) { QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier); });
     QTest::addRow("close request") << Input([](QWidget* w) { QVERIFY(!w->close()); });
@@ -220,9 +195,6 @@ void TestShell::switchboardOpens_data()
         << QStringList{} << selector << QStringLiteral("Medical Calculator");
     QTest::addRow("Comprehensive Overview: data entry")
         << QStringList{QStringLiteral("Option2")} << dataEntry << QStringLiteral("Data Entry");
-    QTest::addRow("back to Quick Calculator: selector")
-        << QStringList{QStringLiteral("Option2"), QStringLiteral("Option1")} << selector
-        << QStringLiteral("Medical Calculator");
 }
 
 void TestShell::switchboardOpens()
@@ -234,18 +206,9 @@ void TestShell::switchboardOpens()
     SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
     for (const QString& option : optionsClicked)
         switchboard->findChild<QRadioButton*>(option)->click();
-    auto* option1 = control<QRadioButton>(switchboard, "Option1");
-    auto* option2 = control<QRadioButton>(switchboard, "Option2");
-    QVERIFY(option1->isChecked() != option2->isChecked());
-
     control(switchboard, "OKButton")->click();
     QCOMPARE(visibleWindows(), (QStringList{window, QStringLiteral("frmSwitchboard")}));
     QCOMPARE(visibleWindow(window)->windowTitle(), caption);
-
-    // OK again brings the same window back rather than a second one.
-    control(switchboard, "OKButton")->click();
-    QCOMPARE(countWindows(window), 1);
-    QCOMPARE(visibleWindows().size(), 2);
     QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
@@ -273,14 +236,8 @@ void TestShell::oneInstancePerWindow_data()
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QString>("window");
 
-    QTest::addRow("splash") << Opener([] { return showWindow<SplashWindow>(60000); })
-                            << QStringLiteral("frmSplash");
-    QTest::addRow("disclaimer") << Opener([] { return showWindow<DisclaimerWindow>(); })
-                                << QStringLiteral("frmDisclaimer");
     QTest::addRow("switchboard") << Opener([] { return showWindow<SwitchboardWindow>(); })
                                  << QStringLiteral("frmSwitchboard");
-    QTest::addRow("about box") << Opener([] { return showWindow<AboutWindow>(); })
-                               << QStringLiteral("frmAbout");
     QTest::addRow("About button") << Opener([] {
         control(showWindow<SwitchboardWindow>(), "AboutButton")->click();
         return openWindow<AboutWindow>();
@@ -296,68 +253,42 @@ void TestShell::oneInstancePerWindow()
     QVERIFY(first);
     QWidget* second = open();
     QCOMPARE(second, first);
-    QCOMPARE(countWindows(window), 1);
+    QCOMPARE(visibleWindows().count(window), 1);
     // Once closed, it opens afresh.
-    if (window != QLatin1String("frmSplash")) {
-        first->close();
-        QVERIFY(!visibleWindow(window));
-        QWidget* third = open();
-        QVERIFY(third && third->isVisible());
-        QCOMPARE(countWindows(window), 1);
-    }
+    first->close();
+    QVERIFY(!visibleWindow(window));
+    QVERIFY(open()->isVisible());
+    QCOMPARE(visibleWindows().count(window), 1);
     QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
 void TestShell::texts_data()
 {
     QTest::addColumn<Opener>("open");
-    QTest::addColumn<QString>("control"); // empty: the window's caption
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-
     const Opener splash = [] { return showWindow<SplashWindow>(60000); };
-    const Opener disclaimer = [] { return showWindow<DisclaimerWindow>(); };
-    const Opener switchboard = [] { return showWindow<SwitchboardWindow>(); };
     const Opener about = [] { return showWindow<AboutWindow>(); };
-
-    QTest::addRow("splash product") << splash << "lblProductName"
-                                    << "Quarvex";
     QTest::addRow("splash version") << splash << "lblVersion"
                                     << "Version 2.0.1";
     QTest::addRow("splash platform") << splash << "lblPlatform"
                                      << "Windows 32-bit";
-    QTest::addRow("disclaimer caption") << disclaimer << ""
-                                        << "Disclaimer";
-    QTest::addRow("disclaimer Continue") << disclaimer << "CommandButton0"
-                                         << "Continue";
-    QTest::addRow("disclaimer Exit") << disclaimer << "CommandButton1"
-                                     << "Exit";
-    QTest::addRow("switchboard caption") << switchboard << ""
-                                         << "Quarvex Options";
-    QTest::addRow("switchboard Option1") << switchboard << "Option1"
-                                         << "Quick Calculator";
-    QTest::addRow("switchboard Label1") << switchboard << "Label1"
-                                        << "Quickly calculate results for an individual test item.";
-    QTest::addRow("switchboard Option2") << switchboard << "Option2"
-                                         << "Comprehensive Overview";
-    QTest::addRow("switchboard Label2")
-        << switchboard << "Label2"
-        << "Enter data for results of multiple test items (results can be exported).";
-    QTest::addRow("switchboard OK") << switchboard << "OKButton"
-                                    << "OK";
-    QTest::addRow("switchboard Exit") << switchboard << "ExitButton"
-                                      << "Exit";
-    QTest::addRow("switchboard About") << switchboard << "AboutButton"
-                                       << "About";
-    QTest::addRow("about caption") << about << ""
-                                   << "About Quarvex";
-    QTest::addRow("about title") << about << "lblTitle"
-                                 << "Quarvex";
     QTest::addRow("about version") << about << "lblVersion"
                                    << "Version 2.0.1";
-    QTest::addRow("about OK") << about << "cmdOK"
-                              << "OK";
-    QTest::addRow("about System Info") << about << "cmdSysInfo"
-                                       << "&System Info...";
+    // Shown with line feeds for its CRs, the double space kept.
+    QTest::addRow("disclaimer")
+        << Opener([] { return showWindow<DisclaimerWindow>(); }) << "Label"
+        << "This software is intended only for educational and personal use. It is not intended "
+           "for making clinical decisions pertaining to diagnosis, care, or management. "
+           "Outcomes may vary with other sources and are impacted by newer developments in "
+           "diagnostics and therapeutics. These should be validated prior to use.\n\n Although "
+           "every attempt has been made to provide the latest algorithms possible and to ensure "
+           "the accuracy of calculations, the author of this software is not liable for the "
+           "results generated. Likewise, while every effort has been made to make sure this "
+           "program won't interfere with the normal functioning of the underlying operating "
+           "system and other programs running, the author of this software won't be responsible "
+           "for any problems that may occur either directly or indirectly as a result of  "
+           "running this program.";
 }
 
 void TestShell::texts()
@@ -365,64 +296,9 @@ void TestShell::texts()
     QFETCH(Opener, open);
     QFETCH(QString, control);
     QFETCH(QString, text);
-    QWidget* window = open();
-    if (control.isEmpty()) {
-        QCOMPARE(window->windowTitle(), text);
-        return;
-    }
-    QWidget* widget = window->findChild<QWidget*>(control);
-    QVERIFY2(widget, qPrintable(control));
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), text);
-    else
-        QCOMPARE(qobject_cast<QAbstractButton*>(widget)->text(), text);
-}
-
-void TestShell::disclaimerText()
-{
-    const QString expected = QStringLiteral(
-        "This software is intended only for educational and personal use. It is not intended for "
-        "making clinical decisions pertaining to diagnosis, care, or management. Outcomes may vary "
-        "with other sources and are impacted by newer developments in diagnostics and "
-        "therapeutics. These should be validated prior to use.\r\r Although every attempt has "
-        "been made to provide the latest algorithms possible and to ensure the accuracy of "
-        "calculations, the author of this software is not liable for the results generated. "
-        "Likewise, while every effort has been made to make sure this program won't interfere "
-        "with the normal functioning of the underlying operating system and other programs "
-        "running, the author of this software won't be responsible for any problems that may "
-        "occur either directly or indirectly as a result of  running this program.");
-    QCOMPARE(quarvex::disclaimerText(), expected);
-
-    // Shown with line feeds for the CRs, the words unchanged.
-    auto* label = control<QLabel>(showWindow<DisclaimerWindow>(), "Label");
-    QVERIFY(label->wordWrap());
-    QCOMPARE(label->text(), QString(expected).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-}
-
-void TestShell::titleFonts_data()
-{
-    QTest::addColumn<Opener>("open");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<qreal>("pointSize");
-
-    const Opener splash = [] { return showWindow<SplashWindow>(60000); };
-    QTest::addRow("splash product") << splash << "lblProductName" << 29.25;
-    QTest::addRow("splash version") << splash << "lblVersion" << 12.0;
-    QTest::addRow("splash platform") << splash << "lblPlatform" << 13.5;
-    QTest::addRow("splash credit") << splash << "lblCompanyProduct" << 18.0;
-    QTest::addRow("about title") << Opener([] { return showWindow<AboutWindow>(); }) << "lblTitle"
-                                 << 9.75;
-}
-
-void TestShell::titleFonts()
-{
-    QFETCH(Opener, open);
-    QFETCH(QString, control);
-    QFETCH(qreal, pointSize);
     auto* label = open()->findChild<QLabel*>(control);
-    QVERIFY(label);
-    QVERIFY(label->font().bold());
-    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QVERIFY2(label, qPrintable(control));
+    QCOMPARE(label->text(), text);
 }
 
 void TestShell::sysInfo_data()
@@ -432,8 +308,6 @@ void TestShell::sysInfo_data()
     QTest::addColumn<bool>("starts");
 
     QTest::addRow("no program on the PATH") << QByteArray() << false << false;
-    QTest::addRow("program not executable")
-        << QByteArray("#!/bin/sh\n: > \"${0%/*}/started\"\n") << false << false;
     QTest::addRow("program cannot start")
         << QByteArray("#!/nonexistent/interpreter\n") << true << false;
     QTest::addRow("program starts")
