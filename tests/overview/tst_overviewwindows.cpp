@@ -111,8 +111,6 @@ void TestOverviewWindows::fullSetGivesEveryRow()
 {
     ScopedFakeDialogs fake;
     typeIntoDataEntry(exampleFields());
-    ListComputableItems();
-    QCOMPARE(listTexts().size(), 22);
     FillResultGrid();
 
     // The 22 items in order; items 1, 4 and 14 give three rows each.
@@ -221,7 +219,6 @@ void TestOverviewWindows::tabsAndClear()
     auto* blood = data->findChild<QWidget*>(QStringLiteral("Frame1_1"));
     auto* urine = data->findChild<QWidget*>(QStringLiteral("Frame1_2"));
     QCOMPARE(data->currentFrame(), 1);
-    QVERIFY(blood->isVisible() && !urine->isVisible());
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     QCOMPARE(data->currentFrame(), 2);
     QVERIFY(urine->isVisible() && !blood->isVisible());
