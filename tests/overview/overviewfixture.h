@@ -1,13 +1,7 @@
 #pragma once
 
-#include "app/navigation.h"
-#include "app/windows.h"
 #include "overview/cliinput.h"
-#include "overview/frmdata.h"
-#include "overview/frmlist.h"
-#include "overview/frmresult.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace quarvex::test {
@@ -40,27 +34,6 @@ inline QString exampleInputText()
 inline MapFields exampleFields()
 {
     return fieldsFrom(exampleInputText().split(QLatin1Char('\n')));
-}
-
-// Opens frmData if needed and types the fields into it (the others emptied).
-inline FrmData* typeIntoDataEntry(const Fields& fields)
-{
-    showDataEntry();
-    FrmData* data = openWindow<FrmData>();
-    for (const Analyte& a : analytes()) {
-        data->form().setValue(a.id, fields.value(a.id));
-        if (a.unitKind == UnitKind::List)
-            data->form().setUnit(a.id, fields.unit(a.id));
-    }
-    return data;
-}
-
-inline void closeOverviewWindows()
-{
-    closeWindow<FrmResult>();
-    closeWindow<FrmList>();
-    closeWindow<FrmData>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace quarvex::test

@@ -17,14 +17,13 @@ struct Run {
     QByteArray err;
 };
 
+// Runs the program in the locale of LC_ALL and LANG.
 Run runCli(const QStringList& args, const QByteArray& input = {},
-           const QString& locale = QStringLiteral("en_US.UTF-8"))
+           const QByteArray& locale = "en_US.UTF-8")
 {
+    qputenv("LC_ALL", locale);
+    qputenv("LANG", locale);
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    env.insert(QStringLiteral("LANG"), locale);
-    process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUARVEX_CLI), args);
     process.write(input);
     process.closeWriteChannel();
@@ -68,7 +67,7 @@ void TestQuarvexCli::outputFileAndGermanInput()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.txt"));
     const Run run = runCli({QStringLiteral("-o"), path}, "# comment\r\n\r\nAST=42,5\r\nALT=35\r\n",
-                           QStringLiteral("de_DE.UTF-8"));
+                           "de_DE.UTF-8");
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray());
     QFile written(path);

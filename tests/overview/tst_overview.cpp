@@ -1,15 +1,27 @@
+#include "app/navigation.h"
+#include "app/windows.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
+#include "overview/export.h"
+#include "overview/frmdata.h"
+#include "overview/frmlist.h"
+#include "overview/frmresult.h"
 #include "overview/overview.h"
 #include "overview/overviewmodule.h"
 #include "overviewfixture.h"
 #include "testmain.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -18,6 +30,27 @@ using A = AnalyteId;
 Q_DECLARE_METATYPE(quarvex::MapFields)
 
 namespace {
+
+// Opens frmData if needed and types the fields into it (the others emptied).
+FrmData* typeIntoDataEntry(const Fields& fields)
+{
+    showDataEntry();
+    FrmData* data = openWindow<FrmData>();
+    for (const Analyte& a : analytes()) {
+        data->form().setValue(a.id, fields.value(a.id));
+        if (a.unitKind == UnitKind::List)
+            data->form().setUnit(a.id, fields.unit(a.id));
+    }
+    return data;
+}
+
+void closeOverviewWindows()
+{
+    closeWindow<FrmResult>();
+    closeWindow<FrmList>();
+    closeWindow<FrmData>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QStringList listTexts()
 {
@@ -51,9 +84,59 @@ void click(QWidget* window, const char* button)
 const QStringList Lipids =
     strs({"Chol=200", "UnitChol=mg/dL", "HDL=50", "UnitHDL=mg/dL", "LDL=120", "UnitLDL=mg/dL"});
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Shows the results of the fields and presses Export, answering the file box.
+FakeDialogs::Call exportAs(ScopedFakeDialogs& fake, const QString& answer,
+                           const Fields& fields = exampleFields())
+{
+    typeIntoDataEntry(fields);
+    ListComputableItems();
+    FillResultGrid();
+    fake->clear();
+    fake->answerInputWith(answer);
+    click(openWindow<FrmResult>(), "ExportButton");
+    return fake->calls().value(0);
+}
+
+QByteArray exportToday(const Fields& fields)
+{
+    FakeDialogs quiet;
+    return exportBytes(QDate::currentDate(), overviewRows(fields, quiet));
+}
+
+// Writes beyond the given size fail (EFBIG) while the object lives.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
 } // namespace
 
-class TestOverviewWindows : public QObject
+class TestOverview : public QObject
 {
     Q_OBJECT
 
@@ -67,9 +150,13 @@ private Q_SLOTS:
     void lifecycles_data();
     void lifecycles();
     void tabsAndClear();
+    void exportFormat();
+    void exportPromptAndCurrentFields();
+    void exportOutcomes_data();
+    void exportOutcomes();
 };
 
-void TestOverviewWindows::listing_data()
+void TestOverview::listing_data()
 {
     QTest::addColumn<MapFields>("fields");
     QTest::addColumn<QStringList>("listed");
@@ -85,7 +172,7 @@ void TestOverviewWindows::listing_data()
         << fieldsFrom(strs({"Ferritin=120", "UnitFerritin=ug/L"})) << itemTexts({19});
 }
 
-void TestOverviewWindows::listing()
+void TestOverview::listing()
 {
     QFETCH(MapFields, fields);
     QFETCH(QStringList, listed);
@@ -107,7 +194,7 @@ void TestOverviewWindows::listing()
     QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
-void TestOverviewWindows::fullSetGivesEveryRow()
+void TestOverview::fullSetGivesEveryRow()
 {
     ScopedFakeDialogs fake;
     typeIntoDataEntry(exampleFields());
@@ -142,7 +229,7 @@ void TestOverviewWindows::fullSetGivesEveryRow()
     QVERIFY(fake->calls().isEmpty());
 }
 
-void TestOverviewWindows::passesAppendAndReadTheCurrentFields()
+void TestOverview::passesAppendAndReadTheCurrentFields()
 {
     ScopedFakeDialogs fake;
     typeIntoDataEntry(MapFields());
@@ -166,7 +253,7 @@ void TestOverviewWindows::passesAppendAndReadTheCurrentFields()
     QCOMPARE(listTexts().size(), 4); // the list is neither consulted nor changed
 }
 
-void TestOverviewWindows::lifecycles_data()
+void TestOverview::lifecycles_data()
 {
     QTest::addColumn<QStringList>("clicks"); // window:button
     // The windows open afterwards: frmData with its Chol value and page, frmResult with its rows.
@@ -182,7 +269,7 @@ void TestOverviewWindows::lifecycles_data()
         << strs({"frmData:EXITbutton", "frmResult:BackButton"}) << "frmData  1";
 }
 
-void TestOverviewWindows::lifecycles()
+void TestOverview::lifecycles()
 {
     QFETCH(QStringList, clicks);
     QFETCH(QString, open);
@@ -212,7 +299,7 @@ void TestOverviewWindows::lifecycles()
     QCOMPARE(seen.join(QLatin1Char('|')), open);
 }
 
-void TestOverviewWindows::tabsAndClear()
+void TestOverview::tabsAndClear()
 {
     FrmData* data = typeIntoDataEntry(exampleFields());
     QTabBar* bar = data->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabBar();
@@ -233,5 +320,96 @@ void TestOverviewWindows::tabsAndClear()
     QCOMPARE(data->currentFrame(), 2); // Clear keeps the page
 }
 
-QUARVEX_TEST_MAIN(TestOverviewWindows)
-#include "tst_overviewwindows.moc"
+void TestOverview::exportFormat()
+{
+    const QList<ResultRow> rows{
+        {QStringLiteral("Ferritin Stores"), QString(),
+         QStringLiteral("Serum ferritin level appears normal.")},
+        {QStringLiteral("Fractional Potassium Excretion"), QStringLiteral("0.11 "), QString()}};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(writeExport(buffer, QDate(2026, 12, 6), rows));
+    QCOMPARE(buffer.data(), "Quarvex Test Results\r\ngenerated on Dec-06-2026\r\n\r\n\r\n"
+                            "Test Item\tResult\tInterpretation\r\n\r\n"
+                            "Ferritin Stores\t\tSerum ferritin level appears normal.\r\n"
+                            "Fractional Potassium Excretion\t0.11 \t\r\n");
+    QVERIFY(exportBytes(QDate(2026, 3, 1), {}, QLocale(QLocale::German, QLocale::Germany))
+                .startsWith("Quarvex Test Results\r\ngenerated on M\xc3\xa4rz-01-2026\r\n"));
+}
+
+void TestOverview::exportPromptAndCurrentFields()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.txt"));
+    const QStringList lipids = strs({"Gender=Female", "Chol=5.2", "UnitChol=mmol/L", "HDL=1.4",
+                                     "UnitHDL=mmol/L", "LDL=3.1", "UnitLDL=mmol/L"});
+    ScopedFakeDialogs fake;
+    const FakeDialogs::Call ask = exportAs(fake, path, fieldsFrom(lipids));
+    QCOMPARE(ask.text, QStringLiteral("Enter the name and full path of the file for export.\r\r"
+                                      "Note: data will be saved in a tab-delimited format."));
+    // A folder, not the relative file name "c:\", is offered.
+    QCOMPARE(ask.defaultText, QDir::homePath() + QLatin1Char('/'));
+    QCOMPARE(fake->messages()[0].title, QStringLiteral("Test Results Export"));
+    QCOMPARE(readFile(path), exportToday(fieldsFrom(lipids)));
+
+    // A value changed after the grid was filled is used by the next export.
+    openWindow<FrmData>()->form().setValue(AnalyteId::LDL, QString());
+    fake->answerInputWith(path);
+    exportButtonClicked();
+    QCOMPARE(readFile(path), exportToday(fieldsFrom(lipids.mid(0, 5))));
+}
+
+void TestOverview::exportOutcomes_data()
+{
+    QTest::addColumn<QString>("answer"); // %1: a folder holding results.txt, the working folder
+    QTest::addColumn<bool>("sizeLimited");
+    QTest::addColumn<QString>("box");   // the last box of the trace
+    QTest::addColumn<QString>("error"); // within a failure box: the platform's description
+    const QString written = QStringLiteral("information:Data export completed succesfully.");
+    QTest::addRow("existing file replaced") << "%1/results.txt" << false << written << "";
+    QTest::addRow("Cancel writes nothing") << "" << false << "information:Export cancelled by user."
+                                           << "";
+    QTest::addRow("the default: the home folder") << defaultExportPath() << false << "critical:"
+                                                  << "directory";
+    QTest::addRow("missing folder") << "%1/missing/results.txt" << false << "critical:"
+                                    << "No such file or directory";
+    QTest::addRow("write cut short (disk full)") << "%1/results.txt" << true << "critical:"
+                                                 << "File too large";
+}
+
+void TestOverview::exportOutcomes()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, sizeLimited);
+    QFETCH(QString, box);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QByteArray old = "previous results\r\n";
+    const QString existing = dir.filePath(QStringLiteral("results.txt"));
+    writeFile(existing, old);
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    ScopedFakeDialogs fake;
+    {
+        std::optional<FileSizeLimit> limit; // the full export is some 4 kB
+        if (sizeLimited)
+            limit.emplace(1024);
+        exportAs(fake, answer.replace(QStringLiteral("%1"), dir.path()));
+    }
+    QDir::setCurrent(previous);
+
+    const QStringList trace = fake->trace();
+    QCOMPARE(trace.size(), 3);
+    QCOMPARE(trace.mid(0, 2), strs({"input:Export Test Results", "beep"}));
+    if (error.isEmpty())
+        QCOMPARE(trace[2], box);
+    else
+        QVERIFY2(trace[2].startsWith(box) && trace[2].contains(error), qPrintable(trace[2]));
+    // After a failure the old file is byte for byte as it was; nothing is left beside it.
+    const bool replaced = box.startsWith(QStringLiteral("information:Data export"));
+    QCOMPARE(readFile(existing), replaced ? exportToday(exampleFields()) : old);
+    QCOMPARE(entries(dir.path()), strs({"results.txt"}));
+}
+
+QUARVEX_TEST_MAIN(TestOverview)
+#include "tst_overview.moc"
