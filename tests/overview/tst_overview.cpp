@@ -2,19 +2,20 @@
 #include "app/windows.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
+#include "overview/cliinput.h"
 #include "overview/export.h"
 #include "overview/frmdata.h"
 #include "overview/frmlist.h"
 #include "overview/frmresult.h"
 #include "overview/overview.h"
 #include "overview/overviewmodule.h"
-#include "overviewfixture.h"
 #include "testmain.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,12 +25,44 @@
 #include <sys/resource.h>
 
 using namespace quarvex;
-using namespace quarvex::test;
+using quarvex::test::FakeDialogs;
+using quarvex::test::ModalGuard;
+using quarvex::test::ScopedFakeDialogs;
 using A = AnalyteId;
 
 Q_DECLARE_METATYPE(quarvex::MapFields)
 
 namespace {
+
+QStringList strs(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* text : texts)
+        out << QString::fromUtf8(text);
+    return out;
+}
+
+// Fields from "Name=text" lines, the quarvex-cli input format.
+MapFields fieldsFrom(const QStringList& lines)
+{
+    CliInput input;
+    if (const auto error = parseCliInput(lines.join(QLatin1Char('\n')), input))
+        qFatal("bad test input on line %d", error->line);
+    return input.fields;
+}
+
+QString exampleInputText()
+{
+    QFile file(QStringLiteral(QUARVEX_EXAMPLE_INPUT));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+// The example input file: a full, valid set of fields.
+MapFields exampleFields()
+{
+    return fieldsFrom(exampleInputText().split(QLatin1Char('\n')));
+}
 
 // Opens frmData if needed and types the fields into it (the others emptied).
 FrmData* typeIntoDataEntry(const Fields& fields)
@@ -42,14 +75,6 @@ FrmData* typeIntoDataEntry(const Fields& fields)
             data->form().setUnit(a.id, fields.unit(a.id));
     }
     return data;
-}
-
-void closeOverviewWindows()
-{
-    closeWindow<FrmResult>();
-    closeWindow<FrmList>();
-    closeWindow<FrmData>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QStringList listTexts()
@@ -90,12 +115,6 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 QStringList entries(const QString& dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -106,7 +125,6 @@ FakeDialogs::Call exportAs(ScopedFakeDialogs& fake, const QString& answer,
                            const Fields& fields = exampleFields())
 {
     typeIntoDataEntry(fields);
-    ListComputableItems();
     FillResultGrid();
     fake->clear();
     fake->answerInputWith(answer);
@@ -134,6 +152,34 @@ struct FileSizeLimit {
     rlimit old{};
 };
 
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the program in the locale of LC_ALL and LANG.
+Run runCli(const QStringList& args, const QByteArray& input = {},
+           const QByteArray& locale = "en_US.UTF-8")
+{
+    qputenv("LC_ALL", locale);
+    qputenv("LANG", locale);
+    QProcess process;
+    process.start(QStringLiteral(QUARVEX_CLI), args);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// What the overview core gives for the fields today.
+QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
+{
+    FakeDialogs quiet;
+    return exportBytes(QDate::currentDate(), overviewRows(fields, quiet, locale), locale);
+}
+
 } // namespace
 
 class TestOverview : public QObject
@@ -141,7 +187,11 @@ class TestOverview : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { closeOverviewWindows(); }
+    void cleanup()
+    {
+        QApplication::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     void listing_data();
     void listing();
@@ -154,6 +204,10 @@ private Q_SLOTS:
     void exportPromptAndCurrentFields();
     void exportOutcomes_data();
     void exportOutcomes();
+    void cliExampleFileGivesTheCoreRows();
+    void cliOutputFileAndGermanInput();
+    void cliErrorExits_data();
+    void cliErrorExits();
 };
 
 void TestOverview::listing_data()
@@ -386,7 +440,9 @@ void TestOverview::exportOutcomes()
     QTemporaryDir dir;
     const QByteArray old = "previous results\r\n";
     const QString existing = dir.filePath(QStringLiteral("results.txt"));
-    writeFile(existing, old);
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     ScopedFakeDialogs fake;
@@ -409,6 +465,70 @@ void TestOverview::exportOutcomes()
     const bool replaced = box.startsWith(QStringLiteral("information:Data export"));
     QCOMPARE(readFile(existing), replaced ? exportToday(exampleFields()) : old);
     QCOMPARE(entries(dir.path()), strs({"results.txt"}));
+}
+
+void TestOverview::cliExampleFileGivesTheCoreRows()
+{
+    const Run run = runCli({QStringLiteral(QUARVEX_EXAMPLE_INPUT)});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expectedFor(exampleFields()));
+    QCOMPARE(run.out.count("\r\n"), 6 + 28);                        // all 22 items
+    QCOMPARE(runCli({}, exampleInputText().toUtf8()).out, run.out); // the same from stdin
+}
+
+void TestOverview::cliOutputFileAndGermanInput()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.txt"));
+    const Run run = runCli({QStringLiteral("-o"), path}, "# comment\r\n\r\nAST=42,5\r\nALT=35\r\n",
+                           "de_DE.UTF-8");
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QCOMPARE(bytes, expectedFor(fieldsFrom(strs({"AST=42,5", "ALT=35"})),
+                                QLocale(QLocale::German, QLocale::Germany)));
+    QVERIFY(bytes.contains("\nAST to ALT ratio\t1,21 \t"));
+}
+
+void TestOverview::cliErrorExits_data()
+{
+    QTest::addColumn<QStringList>("args"); // the output file follows them
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("message");
+    const QStringList none;
+    const QString out = QStringLiteral("o");
+    QTest::addRow("unknown name") << none << QByteArray("Age=40\nCreatinine=1\n") << out << 2
+                                  << QByteArray("line 2");
+    QTest::addRow("name given twice")
+        << none << QByteArray("Age=40\n#\nAge=41\n") << out << 2 << QByteArray("line 3");
+    QTest::addRow("unknown option")
+        << strs({"--bogus"}) << QByteArray() << out << 2 << QByteArray("--bogus");
+    const QStringList example{QStringLiteral(QUARVEX_EXAMPLE_INPUT)};
+    QTest::addRow("missing output folder") << example << QByteArray() << "missing/out.txt" << 1
+                                           << QByteArray("No such file or directory");
+    QTest::addRow("disk full") << example << QByteArray() << "/dev/full" << 1
+                               << QByteArray("No space left on device");
+}
+
+void TestOverview::cliErrorExits()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, message);
+    QTemporaryDir dir;
+    if (!output.startsWith(QLatin1Char('/')))
+        output = dir.filePath(output);
+    const Run run = runCli(args + QStringList{QStringLiteral("-o"), output}, input);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), run.err.constData());
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 QUARVEX_TEST_MAIN(TestOverview)
