@@ -67,12 +67,6 @@ QList<QWidget*> inputs(QWidget* window)
     return found;
 }
 
-QString describe(QWidget* w)
-{
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()),
-                                       w->objectName());
-}
-
 QWidget* shownWindow(const char* name)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -98,12 +92,10 @@ void key(QWidget* window, const QString& focusOn, Qt::Key k)
 CalculatorScreen* creatinineClearanceTyped()
 {
     CalculatorScreen* screen = proceedTo(2, 1);
-    for (const auto& [field, text] : {std::pair{"Age", "40"},
-                                      {"Weight", "70"},
-                                      {"UnitWeight", "kg"},
-                                      {"Gender", "Male"},
-                                      {"SerumCreatinine", "1.0"},
-                                      {"UnitSerumCreatinine", "mg/dL"}})
+    const char* const typed[][2] = {
+        {"Age", "40"},      {"Weight", "70"},           {"UnitWeight", "kg"},
+        {"Gender", "Male"}, {"SerumCreatinine", "1.0"}, {"UnitSerumCreatinine", "mg/dL"}};
+    for (const auto& [field, text] : typed)
         type(screen, field, QString::fromLatin1(text));
     return screen;
 }
@@ -162,10 +154,8 @@ private Q_SLOTS:
 
     void inputsAreNamed_data();
     void inputsAreNamed();
-    void enterPressesTheDefault_data();
-    void enterPressesTheDefault();
-    void escapeCloses_data();
-    void escapeCloses();
+    void keys_data();
+    void keys();
 
 private:
     ScopedFakeDialogs m_dialogs;
@@ -213,10 +203,11 @@ void TestAccessibility::inputsAreNamed()
     QHash<QString, QString> seen; // name -> the input that has it
     for (QWidget* w : found) {
         const QString name = accessibleName(w);
-        QVERIFY2(!name.isEmpty(), qPrintable(describe(w) + QStringLiteral(" has no name")));
-        QVERIFY2(!seen.contains(name), qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"")
-                                                      .arg(seen.value(name), describe(w), name)));
-        seen.insert(name, describe(w));
+        QVERIFY2(!name.isEmpty(), qPrintable(w->objectName() + QStringLiteral(" has no name")));
+        QVERIFY2(!seen.contains(name),
+                 qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"")
+                                .arg(seen.value(name), w->objectName(), name)));
+        seen.insert(name, w->objectName());
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             QString caption = button->text();
             caption.remove(QLatin1Char('&'));
@@ -249,11 +240,11 @@ void TestAccessibility::inputsAreNamed()
     QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
-void TestAccessibility::enterPressesTheDefault_data()
+void TestAccessibility::keys_data()
 {
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QByteArray>("focusOn"); // empty: where the window puts it
-    QTest::addColumn<Check>("pressed");
+    QTest::addColumn<Check>("pressed");      // by Enter, or by Escape where the name says so
 
     QTest::addRow("disclaimer: Continue")
         << Disclaimer << QByteArray() << Check([] { return shownWindow("frmSwitchboard"); });
@@ -287,38 +278,33 @@ void TestAccessibility::enterPressesTheDefault_data()
         ListComputableItems();
         return openWindow<FrmList>();
     }) << QByteArray("List1") << Check([] { return shownWindow("frmResult"); });
+    // The switchboard below stays.
+    QTest::addRow("Escape on the explanation") << Opener([] {
+        showWindow<SwitchboardWindow>();
+        return Explain();
+    }) << QByteArray() << Check([] {
+        return !openWindow<ExplainWindow>() && shownWindow("frmSwitchboard");
+    });
+    QTest::addRow("Escape on the about box") << Opener([] {
+        showWindow<SwitchboardWindow>();
+        return About();
+    }) << QByteArray() << Check([] {
+        return !openWindow<AboutWindow>() && shownWindow("frmSwitchboard");
+    });
 }
 
-void TestAccessibility::enterPressesTheDefault()
+void TestAccessibility::keys()
 {
     QFETCH(Opener, open);
     QFETCH(QByteArray, focusOn);
     QFETCH(Check, pressed);
     ModalGuard guard;
-    key(open(), QString::fromLatin1(focusOn), Qt::Key_Return);
+    const bool escape = QString::fromLatin1(QTest::currentDataTag()).startsWith(u"Escape");
+    key(open(), QString::fromLatin1(focusOn), escape ? Qt::Key_Escape : Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(pressed());
     QVERIFY2(m_dialogs->calls().isEmpty(), qPrintable(m_dialogs->trace().join(u'|')));
     QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestAccessibility::escapeCloses_data()
-{
-    QTest::addColumn<Opener>("open");
-    QTest::addColumn<Check>("closed");
-    QTest::addRow("explanation") << Explain << Check([] { return !openWindow<ExplainWindow>(); });
-    QTest::addRow("about box") << About << Check([] { return !openWindow<AboutWindow>(); });
-}
-
-void TestAccessibility::escapeCloses()
-{
-    QFETCH(Opener, open);
-    QFETCH(Check, closed);
-    QWidget* switchboard = showWindow<SwitchboardWindow>();
-    key(open(), QString(), Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(closed());
-    // The switchboard below stays.
-    QVERIFY(switchboard->isVisible());
 }
 
 QUARVEX_TEST_MAIN(TestAccessibility)
