@@ -37,15 +37,6 @@ QStringList visibleWindows()
     return names;
 }
 
-QWidget* visibleWindow(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
 QAbstractButton* control(QWidget* window, const char* name)
 {
     return window->findChild<QAbstractButton*>(QLatin1String(name));
@@ -76,13 +67,12 @@ protected:
 };
 
 // Runs the application's event loop as the program does, after step, until the
-// program ends by itself; returns false if it had not ended after timeoutMs.
-bool programEnds(const std::function<void()>& step, int timeoutMs = 5000)
+// program ends by itself; returns false if it had not ended after five seconds.
+bool programEnds(const std::function<void()>& step)
 {
     QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    timeout.start(timeoutMs);
+    timeout.callOnTimeout(qApp, [] { QCoreApplication::exit(99); });
+    timeout.start(5000);
     QTimer::singleShot(0, qApp, step);
     return QApplication::exec() == 0;
 }
@@ -132,7 +122,7 @@ void TestShell::startupLeadsToSwitchboard()
     QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("frmDisclaimer")});
     QVERIFY(!openWindow<SplashWindow>());
 
-    control(visibleWindow(QStringLiteral("frmDisclaimer")), "CommandButton0")->click();
+    control(openWindow<DisclaimerWindow>(), "CommandButton0")->click();
     QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSwitchboard")});
     QVERIFY(!openWindow<DisclaimerWindow>());
     QCOMPARE(log.shown, (QStringList{QStringLiteral("frmSplash"), QStringLiteral("frmDisclaimer"),
