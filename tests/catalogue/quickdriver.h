@@ -7,11 +7,13 @@
 #include "app/windows.h"
 #include "catalogue/frmexplain.h"
 #include "catalogue/frmmain.h"
+#include "fakedialogs.h"
 #include "screens/calculatorscreen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -92,6 +94,29 @@ inline QString text(const QWidget* screen, const char* name)
     if (auto* box = child<QComboBox>(screen, name))
         return box->currentText();
     return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+inline QString moreInfo(const CalculatorScreen* screen)
+{
+    return child<QLabel>(screen, "MoreInfo")->text();
+}
+
+// Presses Calculate and compares what the user then sees: the dialogs in
+// order, each given by the start of its trace ("beep", "critical", ...),
+// then Errors, Result and MoreInfo (line feeds for CR).
+inline void calculate(CalculatorScreen* screen, FakeDialogs& fake, const char* dialogs,
+                      const char* errors, const char* result, const char* interpretation)
+{
+    fake.clear();
+    press(screen, "Calculate");
+    const QStringList expected = QString::fromLatin1(dialogs).split(u'|', Qt::SkipEmptyParts);
+    QStringList shown = fake.trace();
+    for (qsizetype i = 0; i < shown.size() && i < expected.size(); ++i)
+        shown[i].truncate(expected[i].size());
+    QCOMPARE(shown, expected);
+    QCOMPARE(text(screen, "Errors"), QString::fromLatin1(errors));
+    QCOMPARE(text(screen, "Result"), QString::fromLatin1(result));
+    QCOMPARE(moreInfo(screen), QString::fromLatin1(interpretation));
 }
 
 // The fully enabled groups by field name, then after " / " the disabled

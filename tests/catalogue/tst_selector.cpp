@@ -2,21 +2,10 @@
 #include "quickdriver.h"
 #include "testmain.h"
 
-#include <QLabel>
-
 using namespace quarvex;
 using namespace quarvex::test;
 
 namespace {
-
-QStringList listTexts(const SelectorWindow* selector)
-{
-    QStringList out;
-    auto* list = child<QListWidget>(selector, "SubCat");
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 bool buttonsEnabled(const SelectorWindow* selector)
 {
@@ -24,38 +13,47 @@ bool buttonsEnabled(const SelectorWindow* selector)
            child<QPushButton>(selector, "Explain")->isEnabled();
 }
 
-// What Proceed does to the screen for each catalogue entry: the groups as
-// groups() reports them, whether Result shows and whether MoreInfoButton shows.
-struct ProceedRow {
+const char* const Urea = "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 "
+                         "UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL "
+                         "UrineUrea=600 UnitUrineUrea=mg/dL";
+
+// Each catalogue entry: what Proceed does to its screen (the groups as
+// groups() reports them; whether Result and MoreInfoButton show) and, for a
+// few per screen, a Calculate typed into the widgets and what it shows.
+struct EntryRow {
     int category, position;
     const char* title;
     const char* groups;
     bool result, moreInfoButton;
+    const char* inputs = nullptr;
+    const char* resultText = "";
+    const char* interpretation = ""; // line feeds for CR
+    const char* dialogs = "";
 };
 // clang-format off
-const ProceedRow proceedRows[] = {
-    {0, 0, "Cholesterol Level Interpretation", "Chol Gender HDL LDL", false, false},
-    {0, 1, "Total Cholesterol-to-HDL Cholesterol Ratio", "Chol Gender HDL", true, false},
+const EntryRow entryRows[] = {
+    {0, 0, "Cholesterol Level Interpretation", "Chol Gender HDL LDL", false, false, "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL", "", "Total Cholesterol: desirable\n\nHDL Cholesterol: average\n\nLDL Cholesterol: desirable\n\n"},
+    {0, 1, "Total Cholesterol-to-HDL Cholesterol Ratio", "Chol Gender HDL", true, false, "Gender=Female Chol=5.18 UnitChol=mmol/L HDL=50 UnitHDL=mg/dL", "4.00", "The risk of coronary artery disease is 50% than that of  the 'average American'."},
     {0, 2, "LDL Cholesterol-to-HDL Cholesterol Ratio", "HDL LDL / Chol Gender UnitChol", true, false},
     {0, 3, "Adult Treatment Panel III Classification", "Chol HDL LDL / Gender", false, false},
     {1, 0, "AST-to-ALT (SGOT-to-SGPT) Ratio", "ALT AST", true, false},
-    {1, 1, "Serum Albumin-to-Globulin Ratio", "Albumin Globulin", true, false},
+    {1, 1, "Serum Albumin-to-Globulin Ratio", "Albumin Globulin", true, false, "Albumin=40 UnitAlbumin=g/L Globulin=2.5 UnitGlobulin=g/dL", "1.60 ", "The Albumin to Globumin ratio is high but often clinically insignificant except in hypogammaglobulinemia."},
     {1, 2, "Serum Direct -to- Total Bilirubin Ratio", "BilirubinDirect BilirubinTotal", true, false},
-    {1, 3, "Serum Ferritin and Estimate of Iron Stores", "Ferritin", false, false},
+    {1, 3, "Serum Ferritin and Estimate of Iron Stores", "Ferritin", false, false, "Ferritin=449.4 UnitFerritin=pmol/L", "", "Serum ferritin level appears normal."},
     {1, 4, "Serum Transferrin Saturation", "Iron TIBC", true, false},
     {1, 5, "Total Iron Binding Capacity (TIBC)", "Transferrin", true, false},
-    {1, 6, "Transferrin", "TIBC", true, false},
+    {1, 6, "Transferrin", "TIBC", true, false, "TIBC=300 UnitTIBC=ug/dL", "210.00 mg/dL ", "Calculated transferrin is normal."},
     {2, 0, "Amylase Clearance to Creatinine Clearance", "SerumAmylase SerumCreatinine UrineAmylase UrineCreatinine", true, true},
-    {2, 1, "Creatinine Clearance Estimated", "Age Gender SerumCreatinine Weight", true, true},
+    {2, 1, "Creatinine Clearance Estimated", "Age Gender SerumCreatinine Weight", true, true, "Age=40 Weight=154 UnitWeight=lbs Gender=Male SerumCreatinine=88.4 UnitSerumCreatinine=umol/L", "97.22 mL/min", "Based on GFR, renal function is normal."},
     {2, 2, "Fractional Potassium Excretion", "SerumCreatinine SerumPotassium UrineCreatinine UrinePotassium", true, false},
-    {2, 3, "Fractional Sodium Excretion", "SerumCreatinine SerumSodium UrineCreatinine UrineSodium", true, false},
+    {2, 3, "Fractional Sodium Excretion", "SerumCreatinine SerumSodium UrineCreatinine UrineSodium", true, false, "SerumCreatinine=1.0 UnitSerumCreatinine=mg/dL UrineCreatinine=8.84 UnitUrineCreatinine=mmol/L SerumSodium=140 UrineSodium=40", "0.29 % FE-Na", ""},
     {2, 4, "Glomerular Filtration Rate (GFR)", "Age Gender SerumCreatinine Weight", true, true},
     {2, 5, "Phosphorus Clearance Estimated", "Age Gender SerumPhosphorus Weight", true, false},
     {2, 6, "Renal Calcium to Creatinine Clearance", "SerumCalcium SerumCreatinine UrineCalcium UrineCreatinine", true, false},
     {2, 7, "Renal Failure Index (RFI)", "SerumCreatinine UrineCreatinine UrineSodium", true, false},
-    {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true},
+    {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true, Urea, "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
     {2, 9, "Uric Acid-to-Creatinine Ratio", "SerumCreatinine SerumUrate", true, true},
-    {2, 10, "Urinary Potassium Excretion Rate", "UrinePotassium UrineVolume", true, true},
+    {2, 10, "Urinary Potassium Excretion Rate", "UrinePotassium UrineVolume", true, true, "UrinePotassium=40 UrineVolume=1500", "60.00 mEq/24 ", "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' (inadequate potassium conservation)."},
     {2, 11, "Urine Protein to Urine Creatinine Ratio", "UrineCreatinine UrineProtein", true, true},
 };
 // clang-format on
@@ -72,8 +70,8 @@ private Q_SLOTS:
 
     void listsAndButtons();
     void explainTwiceKeepsOneWindow();
-    void proceed_data();
-    void proceed();
+    void proceedAndCalculate_data();
+    void proceedAndCalculate();
     void proceedOnAnOpenScreen();
 };
 
@@ -89,15 +87,15 @@ void TestSelector::listsAndButtons()
         {"Renal & Urinary System", "Amylase Clearance to Creatinine Clearance",
          "Urine Protein to Urine Creatinine Ratio", 12}};
     SelectorWindow* selector = openSelector();
-    QVERIFY(listTexts(selector).isEmpty() && !buttonsEnabled(selector));
+    auto* list = child<QListWidget>(selector, "SubCat");
+    QVERIFY(list->count() == 0 && !buttonsEnabled(selector));
     for (int category = 0; category < 3; ++category) {
         const auto& l = lists[category];
         QCOMPARE(child<QComboBox>(selector, "Category")->itemText(category), QLatin1String(l.text));
         pickCategory(selector, category);
-        const QStringList texts = listTexts(selector);
-        QCOMPARE(texts.size(), l.count);
-        QCOMPARE(texts.first(), QLatin1String(l.first));
-        QCOMPARE(texts.last(), QLatin1String(l.last));
+        QCOMPARE(list->count(), l.count);
+        QCOMPARE(list->item(0)->text(), QLatin1String(l.first));
+        QCOMPARE(list->item(l.count - 1)->text(), QLatin1String(l.last));
         QVERIFY(!buttonsEnabled(selector));
         clickItem(selector, 1);
         QVERIFY(buttonsEnabled(selector));
@@ -124,30 +122,36 @@ void TestSelector::explainTwiceKeepsOneWindow()
     QVERIFY(selector->isVisible());
 }
 
-void TestSelector::proceed_data()
+void TestSelector::proceedAndCalculate_data()
 {
     QTest::addColumn<int>("row");
-    for (const ProceedRow& r : proceedRows)
-        QTest::addRow("%d.%d %s", r.category, r.position, r.title) << int(&r - proceedRows);
+    for (const EntryRow& r : entryRows)
+        QTest::addRow("%d.%d %s", r.category, r.position, r.title) << int(&r - entryRows);
 }
 
-void TestSelector::proceed()
+void TestSelector::proceedAndCalculate()
 {
     QFETCH(int, row);
-    const ProceedRow& r = proceedRows[row];
+    const EntryRow& r = entryRows[row];
     static const char* const screenNames[] = {"frmHeart", "frmLiver", "frmKidney"};
+    ScopedFakeDialogs fake;
     ModalGuard guard;
     CalculatorScreen* screen = proceedTo(r.category, r.position);
     QVERIFY(screen && screen->isVisible());
     QCOMPARE(screen->objectName(), QString::fromLatin1(screenNames[r.category]));
     QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(), QString::fromLatin1(r.title));
     QCOMPARE(screen->windowTitle(), QString::fromLatin1(r.title));
-    QVERIFY(findDispatch(screen->screenId(), screen->screenTitle())); // Calculate finds it
     QCOMPARE(groups(screen), QString::fromLatin1(r.groups));
     QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), r.result);
     if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
         QCOMPARE(button->isVisible(), r.moreInfoButton);
     QVERIFY(openWindow<SelectorWindow>()->isVisible());
+    if (r.inputs) {
+        typeAll(screen, QString::fromLatin1(r.inputs));
+        calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
+    } else {
+        QVERIFY(findDispatch(screen->screenId(), screen->screenTitle())); // Calculate finds it
+    }
     QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
