@@ -17,8 +17,6 @@ struct ResultRow {
 
     // The three texts joined by tabs (never a tab at the end, no quoting).
     QString line() const;
-    // Splits a line back into its three cells (missing cells are empty).
-    static ResultRow fromLine(const QString& line);
 
     bool operator==(const ResultRow&) const = default;
 };

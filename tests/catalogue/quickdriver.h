@@ -7,11 +7,13 @@
 #include "app/windows.h"
 #include "catalogue/frmexplain.h"
 #include "catalogue/frmmain.h"
+#include "fakedialogs.h"
 #include "screens/calculatorscreen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,24 +38,21 @@ inline void pickCategory(SelectorWindow* selector, int position)
 {
     auto* box = child<QComboBox>(selector, "Category");
     box->showPopup();
-    QAbstractItemView* view = box->view();
-    view->setCurrentIndex(view->model()->index(position, 0));
-    QTest::keyClick(view, Qt::Key_Return);
+    box->view()->setCurrentIndex(box->view()->model()->index(position, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
 }
 
 inline void clickItem(SelectorWindow* selector, int row)
 {
     auto* list = child<QListWidget>(selector, "SubCat");
-    QListWidgetItem* item = list->item(row);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      item ? list->visualItemRect(item).center() : QPoint(4, 4));
+                      list->visualItemRect(list->item(row)).center());
 }
 
 inline void press(const QWidget* window, const char* button)
 {
     QPushButton* b = child<QPushButton>(window, button);
-    QVERIFY2(b, button);
-    QVERIFY2(b->isEnabled() && b->isVisible(), button);
+    QVERIFY2(b && b->isEnabled() && b->isVisible(), button);
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
@@ -67,25 +66,25 @@ inline CalculatorScreen* proceedTo(int category, int position)
     return openCalculatorScreen(categories()[size_t(category)].screen);
 }
 
-// Types a value into a value field (or Gender's text) and picks or types a unit.
-inline void type(QWidget* screen, const char* field, const QString& text)
+// Types into a value field; a unit list picks the unit when it offers the text.
+inline void type(QWidget* screen, const QString& field, const QString& text)
 {
-    QWidget* w = child<QWidget>(screen, field);
-    QVERIFY2(w, field);
-    if (auto* box = qobject_cast<QComboBox*>(w)) {
-        const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0) {
-            box->setCurrentIndex(index);
-        } else {
-            box->lineEdit()->clear();
-            QTest::keyClicks(box->lineEdit(), text);
-        }
-        return;
-    }
-    auto* edit = qobject_cast<QLineEdit*>(w);
-    QVERIFY2(edit, field);
+    QWidget* w = screen->findChild<QWidget*>(field);
+    QVERIFY2(w, qPrintable(field));
+    auto* box = qobject_cast<QComboBox*>(w);
+    const int index = box ? box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (index >= 0)
+        return box->setCurrentIndex(index);
+    auto* edit = box ? box->lineEdit() : qobject_cast<QLineEdit*>(w);
     edit->clear();
     QTest::keyClicks(edit, text);
+}
+
+// Types "Field=text" pairs, separated by blanks, in order.
+inline void typeAll(QWidget* screen, const QString& inputs)
+{
+    for (const QString& input : inputs.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        type(screen, input.section(QLatin1Char('='), 0, 0), input.section(QLatin1Char('='), 1));
 }
 
 inline QString text(const QWidget* screen, const char* name)
@@ -95,6 +94,53 @@ inline QString text(const QWidget* screen, const char* name)
     if (auto* box = child<QComboBox>(screen, name))
         return box->currentText();
     return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+inline QString moreInfo(const CalculatorScreen* screen)
+{
+    return child<QLabel>(screen, "MoreInfo")->text();
+}
+
+// Presses Calculate and compares what the user then sees: the dialogs in
+// order, each given by the start of its trace ("beep", "critical", ...),
+// then Errors, Result and MoreInfo (line feeds for CR).
+inline void calculate(CalculatorScreen* screen, FakeDialogs& fake, const char* dialogs,
+                      const char* errors, const char* result, const char* interpretation)
+{
+    fake.clear();
+    press(screen, "Calculate");
+    const QStringList expected = QString::fromLatin1(dialogs).split(u'|', Qt::SkipEmptyParts);
+    QStringList shown = fake.trace();
+    for (qsizetype i = 0; i < shown.size() && i < expected.size(); ++i)
+        shown[i].truncate(expected[i].size());
+    QCOMPARE(shown, expected);
+    QCOMPARE(text(screen, "Errors"), QString::fromLatin1(errors));
+    QCOMPARE(text(screen, "Result"), QString::fromLatin1(result));
+    QCOMPARE(moreInfo(screen), QString::fromLatin1(interpretation));
+}
+
+// The fully enabled groups by field name, then after " / " the disabled
+// controls of groups only partly disabled; each part sorted.
+inline QString groups(CalculatorScreen* screen)
+{
+    QStringList enabled, off;
+    for (AnalyteId id : screen->form().order()) {
+        const QList<QWidget*> group = screen->form().widgets(id).group();
+        QStringList groupOff;
+        for (QWidget* w : group) {
+            if (!w->isEnabled())
+                groupOff << w->objectName();
+        }
+        if (groupOff.isEmpty())
+            enabled << analyte(id).fieldName();
+        else if (groupOff.size() < group.size())
+            off << groupOff;
+    }
+    enabled.sort();
+    off.sort();
+    const QString partly = off.join(QLatin1Char(' '));
+    return enabled.join(QLatin1Char(' ')) +
+           (partly.isEmpty() ? QString() : QStringLiteral(" / ") + partly);
 }
 
 inline void closeEverything()
