@@ -92,11 +92,8 @@ void key(QWidget* window, const QString& focusOn, Qt::Key k)
 CalculatorScreen* creatinineClearanceTyped()
 {
     CalculatorScreen* screen = proceedTo(2, 1);
-    const char* const typed[][2] = {
-        {"Age", "40"},      {"Weight", "70"},           {"UnitWeight", "kg"},
-        {"Gender", "Male"}, {"SerumCreatinine", "1.0"}, {"UnitSerumCreatinine", "mg/dL"}};
-    for (const auto& [field, text] : typed)
-        type(screen, field, QString::fromLatin1(text));
+    typeAll(screen, QStringLiteral("Age=40 Weight=70 UnitWeight=kg Gender=Male SerumCreatinine=1.0 "
+                                   "UnitSerumCreatinine=mg/dL"));
     return screen;
 }
 
