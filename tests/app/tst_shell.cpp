@@ -139,8 +139,6 @@ void TestShell::splashIgnoresInput_data()
     using Input = std::function<void(QWidget*)>;
     QTest::addRow("click") << Input([](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); });
     QTest::addRow("Escape") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    QTest::addRow("Alt+F4") << Input(
-        [](QWidget* w) { QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier); });
     QTest::addRow("close request") << Input([](QWidget* w) { QVERIFY(!w->close()); });
 }
 
