@@ -17,11 +17,9 @@
 #include <functional>
 
 using namespace quarvex;
+using namespace Qt::StringLiterals;
 using quarvex::test::ModalGuard;
 using quarvex::test::ScopedFakeDialogs;
-
-using Opener = std::function<QWidget*()>;
-Q_DECLARE_METATYPE(Opener)
 
 namespace {
 
@@ -42,29 +40,11 @@ QAbstractButton* control(QWidget* window, const char* name)
     return window->findChild<QAbstractButton*>(QLatin1String(name));
 }
 
-// Notes the windows as they are shown, and counts the moments at which the
-// last visible window went away: each one would end the program.
-class WindowLog : public QObject
+QString label(QWidget* window, const char* name)
 {
-public:
-    WindowLog() { qApp->installEventFilter(this); }
-    ~WindowLog() override { qApp->removeEventFilter(this); }
-    QStringList shown;
-    int emptied = 0;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || !widget->isWindow())
-            return false;
-        if (event->type() == QEvent::Show)
-            shown << widget->objectName();
-        if (event->type() == QEvent::Hide && visibleWindows().isEmpty())
-            ++emptied;
-        return false;
-    }
-};
+    auto* label = window->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : u"<no label>"_s;
+}
 
 // Runs the application's event loop as the program does, after step, until the
 // program ends by itself; returns false if it had not ended after five seconds.
@@ -82,223 +62,173 @@ bool programEnds(const std::function<void()>& step)
 class TestShell : public QObject
 {
     Q_OBJECT
+    ScopedFakeDialogs m_dialogs;
+    ModalGuard m_guard;
 
 private Q_SLOTS:
-    void init() { m_dialogs->clear(); }
-    void cleanup();
-
-    void startupLeadsToSwitchboard();
-    void splashIgnoresInput_data();
-    void splashIgnoresInput();
-    void disclaimerExitEndsProgram();
-    void switchboardOpens_data();
-    void switchboardOpens();
-    void switchboardExitLeavesOthersOpen();
-    void oneInstancePerWindow();
-    void texts_data();
-    void texts();
-    void sysInfo_data();
-    void sysInfo();
-
-private:
-    ScopedFakeDialogs m_dialogs;
-};
-
-void TestShell::cleanup()
-{
-    QApplication::closeAllWindows();
-    // The splash screen refuses to close before its timer: take it away.
-    if (SplashWindow* splash = openWindow<SplashWindow>())
-        delete splash;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(visibleWindows().isEmpty());
-}
-
-void TestShell::startupLeadsToSwitchboard()
-{
-    ModalGuard guard;
-    WindowLog log;
-    modStartup(50);
-    QTRY_COMPARE(visibleWindows(), QStringList{QStringLiteral("frmDisclaimer")});
-    QVERIFY(!openWindow<SplashWindow>());
-
-    control(openWindow<DisclaimerWindow>(), "CommandButton0")->click();
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSwitchboard")});
-    QVERIFY(!openWindow<DisclaimerWindow>());
-    QCOMPARE(log.shown, (QStringList{QStringLiteral("frmSplash"), QStringLiteral("frmDisclaimer"),
-                                     QStringLiteral("frmSwitchboard")}));
-    // The next window always opens before the last one closes.
-    QCOMPARE(log.emptied, 0);
-    QVERIFY(m_dialogs->calls().isEmpty());
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::splashIgnoresInput_data()
-{
-    QTest::addColumn<std::function<void(QWidget*)>>("input");
-    using Input = std::function<void(QWidget*)>;
-    QTest::addRow("click") << Input([](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); });
-    QTest::addRow("Escape") << Input([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    QTest::addRow("close request") << Input([](QWidget* w) { QVERIFY(!w->close()); });
-}
-
-void TestShell::splashIgnoresInput()
-{
-    QFETCH(std::function<void(QWidget*)>, input);
-    ModalGuard guard;
-    SplashWindow* splash = showWindow<SplashWindow>(60000);
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    input(splash);
-    QTest::qWait(20);
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSplash")});
-    QCOMPARE(openWindow<SplashWindow>(), splash);
-    QVERIFY(splash->timer()->isActive());
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::disclaimerExitEndsProgram()
-{
-    ModalGuard guard;
-    DisclaimerWindow* disclaimer = showWindow<DisclaimerWindow>();
-    QVERIFY(programEnds([disclaimer] { control(disclaimer, "CommandButton1")->click(); }));
-    QVERIFY(visibleWindows().isEmpty());
-    QVERIFY(!openWindow<SwitchboardWindow>());
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::switchboardOpens_data()
-{
-    QTest::addColumn<QString>("option"); // clicked before OK; empty: none
-    QTest::addColumn<QString>("window");
-    QTest::addRow("options untouched: selector") << ""
-                                                 << "frmMain";
-    QTest::addRow("Comprehensive Overview: data entry") << "Option2"
-                                                        << "frmData";
-}
-
-void TestShell::switchboardOpens()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, window);
-    ModalGuard guard;
-    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
-    if (!option.isEmpty())
-        switchboard->findChild<QRadioButton*>(option)->click();
-    control(switchboard, "OKButton")->click();
-    QCOMPARE(visibleWindows(), (QStringList{window, QStringLiteral("frmSwitchboard")}));
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::switchboardExitLeavesOthersOpen()
-{
-    ModalGuard guard;
-    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
-    control(switchboard, "OKButton")->click();
-    control(switchboard, "AboutButton")->click();
-
-    QStringList afterExit;
-    QVERIFY(programEnds([&] {
-        control(switchboard, "ExitButton")->click();
-        QTimer::singleShot(50, qApp, [&] {
-            afterExit = visibleWindows();
-            QApplication::closeAllWindows();
-        });
-    }));
-    QCOMPARE(afterExit, (QStringList{QStringLiteral("frmAbout"), QStringLiteral("frmMain")}));
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::oneInstancePerWindow()
-{
-    // Through the window mechanism and through a button; once closed, a window opens afresh.
-    ModalGuard guard;
-    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
-    QCOMPARE(showWindow<SwitchboardWindow>(), switchboard);
-    const QStringList both{QStringLiteral("frmAbout"), QStringLiteral("frmSwitchboard")};
-    for (int i = 0; i < 2; ++i)
-        control(switchboard, "AboutButton")->click();
-    QCOMPARE(visibleWindows(), both);
-    openWindow<AboutWindow>()->close();
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmSwitchboard")});
-    control(switchboard, "AboutButton")->click();
-    QCOMPARE(visibleWindows(), both);
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestShell::texts_data()
-{
-    QTest::addColumn<Opener>("open");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text");
-    const Opener splash = [] { return showWindow<SplashWindow>(60000); };
-    const Opener about = [] { return showWindow<AboutWindow>(); };
-    QTest::addRow("splash version") << splash << "lblVersion"
-                                    << "Version 2.0.1";
-    QTest::addRow("splash platform") << splash << "lblPlatform"
-                                     << "Windows 32-bit";
-    QTest::addRow("about version") << about << "lblVersion"
-                                   << "Version 2.0.1";
-    // Shown with line feeds for its CRs, the double space kept.
-    QTest::addRow("disclaimer")
-        << Opener([] { return showWindow<DisclaimerWindow>(); }) << "Label"
-        << "This software is intended only for educational and personal use. It is not intended "
-           "for making clinical decisions pertaining to diagnosis, care, or management. "
-           "Outcomes may vary with other sources and are impacted by newer developments in "
-           "diagnostics and therapeutics. These should be validated prior to use.\n\n Although "
-           "every attempt has been made to provide the latest algorithms possible and to ensure "
-           "the accuracy of calculations, the author of this software is not liable for the "
-           "results generated. Likewise, while every effort has been made to make sure this "
-           "program won't interfere with the normal functioning of the underlying operating "
-           "system and other programs running, the author of this software won't be responsible "
-           "for any problems that may occur either directly or indirectly as a result of  "
-           "running this program.";
-}
-
-void TestShell::texts()
-{
-    QFETCH(Opener, open);
-    QFETCH(QString, control);
-    QFETCH(QString, text);
-    auto* label = open()->findChild<QLabel*>(control);
-    QVERIFY2(label, qPrintable(control));
-    QCOMPARE(label->text(), text);
-}
-
-void TestShell::sysInfo_data()
-{
-    QTest::addColumn<QByteArray>("script"); // the one program on the PATH; empty: none
-    QTest::addColumn<bool>("starts");
-    QTest::addRow("no program on the PATH") << QByteArray() << false;
-    QTest::addRow("program cannot start") << QByteArray("#!/nonexistent/interpreter\n") << false;
-    QTest::addRow("program starts") << QByteArray("#!/bin/sh\n: > \"${0%/*}/started\"\n") << true;
-}
-
-void TestShell::sysInfo()
-{
-    QFETCH(QByteArray, script);
-    QFETCH(bool, starts);
-    ModalGuard guard;
-    QTemporaryDir dir;
-    if (!script.isEmpty()) {
-        QFile tool(dir.filePath(QStringLiteral("hardinfo")));
-        QVERIFY(tool.open(QIODevice::WriteOnly) && tool.write(script) == script.size());
-        tool.setPermissions(tool.permissions() | QFile::ExeOwner);
+    void init()
+    {
+        m_dialogs->clear();
+        m_guard.reset();
     }
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(dir.path()));
-    control(showWindow<AboutWindow>(), "cmdSysInfo")->click();
-    qputenv("PATH", path);
+    void cleanup()
+    {
+        QApplication::closeAllWindows();
+        delete openWindow<SplashWindow>(); // it refuses to close before its timer
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(visibleWindows().isEmpty());
+        QUARVEX_VERIFY_NO_MODAL(m_guard);
+    }
 
-    if (starts)
-        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("started"))));
-    QCOMPARE(m_dialogs->trace(),
-             starts ? QStringList()
-                    : QStringList{QStringLiteral(
-                          "message:System Information Is Unavailable At This Time")});
-    if (!starts)
-        QCOMPARE(m_dialogs->messages().first().title, QStringLiteral("Quarvex"));
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
+    void startupLeadsToSwitchboard()
+    {
+        // Runs as the program does: it must not end while one window follows another.
+        QStringList seen;
+        QTimer::singleShot(0, qApp, [&] {
+            modStartup(50);
+            seen << visibleWindows();
+        });
+        QTimer later; // a timer that ends with this test
+        later.setSingleShot(true);
+        later.callOnTimeout(qApp, [&] {
+            seen << visibleWindows();
+            if (DisclaimerWindow* disclaimer = openWindow<DisclaimerWindow>())
+                control(disclaimer, "CommandButton0")->click();
+            seen << visibleWindows();
+            QCoreApplication::exit(7);
+        });
+        later.start(500);
+        QCOMPARE(QApplication::exec(), 7);
+        QCOMPARE(seen, (QStringList{u"frmSplash"_s, u"frmDisclaimer"_s, u"frmSwitchboard"_s}));
+        QVERIFY(!openWindow<SplashWindow>() && !openWindow<DisclaimerWindow>());
+        QVERIFY(m_dialogs->calls().isEmpty());
+    }
+
+    void splashIgnoresInput()
+    {
+        SplashWindow* splash = showWindow<SplashWindow>(60000);
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QTest::keyClick(splash, Qt::Key_Escape);
+        QVERIFY(!splash->close());
+        QTest::qWait(20);
+        QCOMPARE(visibleWindows(), QStringList{u"frmSplash"_s});
+        QCOMPARE(openWindow<SplashWindow>(), splash);
+        QVERIFY(splash->timer()->isActive());
+    }
+
+    void disclaimerExitEndsProgram()
+    {
+        DisclaimerWindow* disclaimer = showWindow<DisclaimerWindow>();
+        QVERIFY(programEnds([disclaimer] { control(disclaimer, "CommandButton1")->click(); }));
+        QVERIFY(visibleWindows().isEmpty());
+        QVERIFY(!openWindow<SwitchboardWindow>());
+    }
+
+    void switchboardOpens_data()
+    {
+        QTest::addColumn<QString>("option"); // clicked before OK; empty: none
+        QTest::addColumn<QString>("window");
+        QTest::addRow("untouched: selector") << QString() << u"frmMain"_s;
+        QTest::addRow("Comprehensive Overview: data entry") << u"Option2"_s << u"frmData"_s;
+    }
+
+    void switchboardOpens()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, window);
+        SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+        if (!option.isEmpty())
+            switchboard->findChild<QRadioButton*>(option)->click();
+        control(switchboard, "OKButton")->click();
+        QCOMPARE(visibleWindows(), (QStringList{window, u"frmSwitchboard"_s}));
+    }
+
+    void switchboardExitLeavesOthersOpen()
+    {
+        SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+        control(switchboard, "OKButton")->click();
+        control(switchboard, "AboutButton")->click();
+        QStringList afterExit;
+        QVERIFY(programEnds([&] {
+            control(switchboard, "ExitButton")->click();
+            QTimer::singleShot(50, qApp, [&] {
+                afterExit = visibleWindows();
+                QApplication::closeAllWindows();
+            });
+        }));
+        QCOMPARE(afterExit, (QStringList{u"frmAbout"_s, u"frmMain"_s}));
+    }
+
+    void oneInstancePerWindow()
+    {
+        // Through the window mechanism and through a button; once closed, a window opens afresh.
+        SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+        QCOMPARE(showWindow<SwitchboardWindow>(), switchboard);
+        const QStringList both{u"frmAbout"_s, u"frmSwitchboard"_s};
+        for (int i = 0; i < 2; ++i)
+            control(switchboard, "AboutButton")->click();
+        QCOMPARE(visibleWindows(), both);
+        openWindow<AboutWindow>()->close();
+        control(switchboard, "AboutButton")->click();
+        QCOMPARE(visibleWindows(), both);
+    }
+
+    void texts()
+    {
+        const QString version = u"Version 2.0.1"_s;
+        QCOMPARE(label(showWindow<SplashWindow>(60000), "lblVersion"), version);
+        QCOMPARE(label(showWindow<SplashWindow>(60000), "lblPlatform"), u"Windows 32-bit"_s);
+        QCOMPARE(label(showWindow<AboutWindow>(), "lblVersion"), version);
+        // Shown with line feeds for its CRs, the double space kept.
+        QCOMPARE(label(showWindow<DisclaimerWindow>(), "Label"),
+                 u"This software is intended only for educational and personal use. It is not "
+                 "intended for making clinical decisions pertaining to diagnosis, care, or "
+                 "management. Outcomes may vary with other sources and are impacted by newer "
+                 "developments in diagnostics and therapeutics. These should be validated prior "
+                 "to use.\n\n Although every attempt has been made to provide the latest "
+                 "algorithms possible and to ensure the accuracy of calculations, the author of "
+                 "this software is not liable for the results generated. Likewise, while every "
+                 "effort has been made to make sure this program won't interfere with the normal "
+                 "functioning of the underlying operating system and other programs running, the "
+                 "author of this software won't be responsible for any problems that may occur "
+                 "either directly or indirectly as a result of  running this program."_s);
+    }
+
+    void sysInfo_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // the one program on the PATH; empty: none
+        QTest::addColumn<bool>("starts");
+        QTest::addRow("no program on the PATH") << QByteArray() << false;
+        QTest::addRow("program cannot start")
+            << QByteArray("#!/nonexistent/interpreter\n") << false;
+        QTest::addRow("program starts")
+            << QByteArray("#!/bin/sh\n: > \"${0%/*}/started\"\n") << true;
+    }
+
+    void sysInfo()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, starts);
+        QTemporaryDir dir;
+        if (!script.isEmpty()) {
+            QFile tool(dir.filePath(u"hardinfo"_s));
+            QVERIFY(tool.open(QIODevice::WriteOnly) && tool.write(script) == script.size());
+            tool.setPermissions(tool.permissions() | QFile::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        control(showWindow<AboutWindow>(), "cmdSysInfo")->click();
+        qputenv("PATH", path);
+        if (starts)
+            QTRY_VERIFY(QFile::exists(dir.filePath(u"started"_s)));
+        QCOMPARE(m_dialogs->trace(),
+                 starts ? QStringList()
+                        : QStringList{u"message:System Information Is Unavailable At This Time"_s});
+        if (!starts)
+            QCOMPARE(m_dialogs->messages().first().title, u"Quarvex"_s);
+    }
+};
 
 QUARVEX_TEST_MAIN(TestShell)
 #include "tst_shell.moc"
