@@ -21,10 +21,12 @@
 #include <QLabel>
 #include <QTabBar>
 
+#include <algorithm>
 #include <functional>
 
 using namespace quarvex;
 using namespace quarvex::test;
+using namespace Qt::StringLiterals;
 using A = AnalyteId;
 
 using Opener = std::function<QWidget*()>;
@@ -40,13 +42,10 @@ QString accessibleName(QWidget* widget)
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-bool inside(const QWidget* widget, const QWidget* window, const char* className)
+bool isAny(const QWidget* w, std::initializer_list<const char*> classNames)
 {
-    for (QWidget* p = widget->parentWidget(); p && p != window; p = p->parentWidget()) {
-        if (p->inherits(className))
-            return true;
-    }
-    return false;
+    return std::any_of(classNames.begin(), classNames.end(),
+                       [w](const char* name) { return w->inherits(name); });
 }
 
 // What a user types into or presses: fields, lists, buttons, the grid and the
@@ -56,88 +55,55 @@ QList<QWidget*> inputs(QWidget* window)
 {
     QList<QWidget*> found;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (inside(w, window, "QComboBox") || inside(w, window, "QTabBar") ||
-            inside(w, window, "QAbstractItemView"))
-            continue;
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-            qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
-            qobject_cast<QTabBar*>(w))
+        bool part = false;
+        for (QWidget* p = w->parentWidget(); p != window; p = p->parentWidget())
+            part = part || isAny(p, {"QComboBox", "QTabBar", "QAbstractItemView"});
+        if (!part &&
+            isAny(w, {"QLineEdit", "QComboBox", "QAbstractButton", "QAbstractItemView", "QTabBar"}))
             found << w;
     }
     return found;
 }
 
-QWidget* shownWindow(const char* name)
+QStringList visible() // the visible windows' names, sorted
 {
+    QStringList names;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
-            return w;
+        if (w->isVisible())
+            names << w->objectName();
     }
-    return nullptr;
+    names.sort();
+    return names;
 }
 
-// Makes the window active, moves the focus (unless focusOn is empty) and presses the key.
-void key(QWidget* window, const QString& focusOn, Qt::Key k)
+template <class W>
+QWidget* shown()
 {
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    if (!focusOn.isEmpty())
-        window->findChild<QWidget*>(focusOn)->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, k);
+    return showWindow<W>();
 }
 
-// The renal screen after the selector's Proceed on "Creatinine Clearance
-// Estimated", with the values of the typical request typed in.
-CalculatorScreen* creatinineClearanceTyped()
+// Checks that exactly these windows show, by name, sorted.
+Check windows(const QString& names)
 {
-    CalculatorScreen* screen = proceedTo(2, 1);
-    typeAll(screen, QStringLiteral("Age=40 Weight=70 UnitWeight=kg Gender=Male SerumCreatinine=1.0 "
-                                   "UnitSerumCreatinine=mg/dL"));
-    return screen;
+    return [names] { return visible().join(u' ') == names; };
 }
 
-FrmData* dataEntryWithFerritin()
+// Runs a routine that shows window W, and returns W.
+template <class W, void (*show)()>
+QWidget* via()
 {
-    showDataEntry();
-    FrmData* data = openWindow<FrmData>();
-    data->form().setValue(A::Ferritin, QStringLiteral("150"));
-    data->form().setUnit(A::Ferritin, QStringLiteral("ng/ml"));
-    return data;
+    show();
+    return openWindow<W>();
 }
+const auto dataEntry = via<FrmData, showDataEntry>;
 
-// Every drop-down list of the window given its first entry: many lists then
-// show the same unit, and each must still be told apart by its name.
-QWidget* withListsChosen(QWidget* window)
+// The window W over the switchboard, which stays when W goes.
+template <class W>
+QWidget* overSwitchboard()
 {
-    for (QComboBox* box : window->findChildren<QComboBox*>()) {
-        if (box->objectName() != QLatin1String("Category"))
-            box->setCurrentIndex(0);
-    }
-    return window;
+    showWindow<SwitchboardWindow>();
+    return showWindow<W>();
 }
-
-const Opener Splash = [] { return showWindow<SplashWindow>(60000); };
-const Opener Disclaimer = [] { return showWindow<DisclaimerWindow>(); };
-const Opener Switchboard = [] { return showWindow<SwitchboardWindow>(); };
-const Opener About = [] { return showWindow<AboutWindow>(); };
-const Opener Selector = [] { return openSelector(); };
-const Opener Explain = [] { return showWindow<ExplainWindow>(); };
-const Opener Kidney = [] { return showCalculatorScreen(ScreenId::Kidney); };
-const Opener Heart = [] { return showCalculatorScreen(ScreenId::Heart); };
-const Opener Liver = [] { return showCalculatorScreen(ScreenId::Liver); };
-const Opener Data = [] {
-    showDataEntry();
-    return openWindow<FrmData>();
-};
-const Opener List = [] {
-    ListComputableItems();
-    return openWindow<FrmList>();
-};
-const Opener Result = [] {
-    FillResultGrid();
-    return openWindow<FrmResult>();
-};
 
 } // namespace
 
@@ -147,6 +113,7 @@ class TestAccessibility : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { m_guard.reset(); }
     void cleanup();
 
     void inputsAreNamed_data();
@@ -156,42 +123,50 @@ private Q_SLOTS:
 
 private:
     ScopedFakeDialogs m_dialogs;
+    ModalGuard m_guard;
 };
 
 void TestAccessibility::cleanup()
 {
     QApplication::closeAllWindows();
-    if (SplashWindow* splash = openWindow<SplashWindow>())
-        delete splash;
+    delete openWindow<SplashWindow>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_dialogs->clear();
+    QUARVEX_VERIFY_NO_MODAL(m_guard);
 }
 
 void TestAccessibility::inputsAreNamed_data()
 {
     QTest::addColumn<Opener>("open");
     QTest::addColumn<int>("count"); // how many inputs the window has
-
-    QTest::addRow("frmSplash") << Splash << 0;
-    QTest::addRow("frmDisclaimer") << Disclaimer << 2;
-    QTest::addRow("frmSwitchboard") << Switchboard << 5;
-    QTest::addRow("frmAbout") << About << 2;
-    QTest::addRow("frmMain") << Selector << 4;
-    QTest::addRow("frmExplain") << Explain << 0;
-    QTest::addRow("frmKidney") << Kidney << 33;
-    QTest::addRow("frmHeart") << Heart << 11;
-    QTest::addRow("frmLiver") << Liver << 22;
-    QTest::addRow("frmData") << Data << 57;
-    QTest::addRow("frmData, lists chosen") << Opener([] { return withListsChosen(Data()); }) << 57;
-    QTest::addRow("frmList") << List << 3;
-    QTest::addRow("frmResult") << Result << 4;
+    QTest::addRow("frmSplash") << Opener([] { return showWindow<SplashWindow>(60000); }) << 0;
+    QTest::addRow("frmDisclaimer") << Opener(shown<DisclaimerWindow>) << 2;
+    QTest::addRow("frmSwitchboard") << Opener(shown<SwitchboardWindow>) << 5;
+    QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
+    QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
+    QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
+    for (auto [id, count] :
+         {std::pair{ScreenId::Kidney, 33}, {ScreenId::Heart, 11}, {ScreenId::Liver, 22}})
+        QTest::addRow("screen %d", int(id))
+            << Opener([id] { return showCalculatorScreen(id); }) << count;
+    QTest::addRow("frmData") << Opener(dataEntry) << 57;
+    // Every list at its first entry: many then show the same unit, and each
+    // must still be told apart by its name.
+    QTest::addRow("frmData, lists chosen") << Opener([] {
+        QWidget* window = dataEntry();
+        for (QComboBox* box : window->findChildren<QComboBox*>())
+            box->setCurrentIndex(
+                box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
+        return window;
+    }) << 57;
+    QTest::addRow("frmList") << Opener(via<FrmList, ListComputableItems>) << 3;
+    QTest::addRow("frmResult") << Opener(via<FrmResult, FillResultGrid>) << 4;
 }
 
 void TestAccessibility::inputsAreNamed()
 {
     QFETCH(Opener, open);
     QFETCH(int, count);
-    ModalGuard guard;
     QWidget* window = open();
     QVERIFY(window);
 
@@ -205,11 +180,8 @@ void TestAccessibility::inputsAreNamed()
                  qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"")
                                 .arg(seen.value(name), w->objectName(), name)));
         seen.insert(name, w->objectName());
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            QString caption = button->text();
-            caption.remove(QLatin1Char('&'));
-            QCOMPARE(name, caption);
-        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            QCOMPARE(name, QString(button->text()).remove(u'&'));
         // The text part of a drop-down list says what the list is; the
         // list's value is its text.
         if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
@@ -234,76 +206,72 @@ void TestAccessibility::inputsAreNamed()
     }
     if (auto* categoryLabel = window->findChild<QLabel*>(QStringLiteral("CategoryLabel")))
         QCOMPARE(categoryLabel->buddy(), window->findChild<QWidget*>(QStringLiteral("Category")));
-    QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
 void TestAccessibility::keys_data()
 {
     QTest::addColumn<Opener>("open");
-    QTest::addColumn<QByteArray>("focusOn"); // empty: where the window puts it
-    QTest::addColumn<Check>("pressed");      // by Enter, or by Escape where the name says so
-
+    QTest::addColumn<QString>("focusOn"); // empty: where the window puts it
+    QTest::addColumn<Check>("pressed");   // by Enter, or by Escape where the name says so
+    const Opener ferritin = [] {
+        auto* data = static_cast<FrmData*>(dataEntry());
+        data->form().setValue(A::Ferritin, u"150"_s);
+        data->form().setUnit(A::Ferritin, u"ng/ml"_s);
+        return data;
+    };
     QTest::addRow("disclaimer: Continue")
-        << Disclaimer << QByteArray() << Check([] { return shownWindow("frmSwitchboard"); });
+        << Opener(shown<DisclaimerWindow>) << QString() << windows(u"frmSwitchboard"_s);
     QTest::addRow("disclaimer, Exit focused: Exit")
-        << Disclaimer << QByteArray("CommandButton1")
-        << Check([] { return !shownWindow("frmDisclaimer") && !shownWindow("frmSwitchboard"); });
+        << Opener(shown<DisclaimerWindow>) << u"CommandButton1"_s << windows(QString());
     QTest::addRow("switchboard: OK opens the selector")
-        << Switchboard << QByteArray("Option1") << Check([] { return shownWindow("frmMain"); });
+        << Opener(shown<SwitchboardWindow>) << u"Option1"_s << windows(u"frmMain frmSwitchboard"_s);
     QTest::addRow("about box: OK")
-        << About << QByteArray() << Check([] { return !shownWindow("frmAbout"); });
+        << Opener(overSwitchboard<AboutWindow>) << QString() << windows(u"frmSwitchboard"_s);
     QTest::addRow("selector, item chosen, in the list: Proceed") << Opener([] {
         SelectorWindow* selector = openSelector();
         pickCategory(selector, 2);
         clickItem(selector, 1);
         return selector;
-    }) << QByteArray("SubCat") << Check([] {
-        CalculatorScreen* screen = openCalculatorScreen(ScreenId::Kidney);
-        return screen && screen->screenTitle() == QLatin1String("Creatinine Clearance Estimated");
+    }) << u"SubCat"_s << windows(u"frmKidney frmMain"_s);
+    QTest::addRow("renal screen, in a value field: Calculate") << Opener([] {
+        CalculatorScreen* screen = proceedTo(2, 1);
+        typeAll(screen, u"Age=40 Weight=70 UnitWeight=kg Gender=Male SerumCreatinine=1.0 "
+                        "UnitSerumCreatinine=mg/dL"_s);
+        return screen;
+    }) << u"SerumCreatinine"_s << Check([] {
+        return text(openCalculatorScreen(ScreenId::Kidney), "Result") == u"97.22 mL/min"_s;
     });
-    QTest::addRow("renal screen, in a value field: Calculate")
-        << Opener([] { return creatinineClearanceTyped(); }) << QByteArray("SerumCreatinine")
-        << Check([] {
-               return text(openCalculatorScreen(ScreenId::Kidney), "Result") ==
-                      QLatin1String("97.22 mL/min");
-           });
-    QTest::addRow("data entry, in a field: OK")
-        << Opener([] { return dataEntryWithFerritin(); }) << QByteArray("Ferritin")
-        << Check([] { return shownWindow("frmList") && openWindow<FrmList>()->list()->count(); });
-    QTest::addRow("list, in the list: OK") << Opener([] {
-        dataEntryWithFerritin();
+    QTest::addRow("data entry, in a field: OK") << ferritin << u"Ferritin"_s << Check([] {
+        return visible().contains(u"frmList"_s) && openWindow<FrmList>()->list()->count();
+    });
+    QTest::addRow("list, in the list: OK") << Opener([ferritin] {
+        ferritin();
         ListComputableItems();
         return openWindow<FrmList>();
-    }) << QByteArray("List1") << Check([] { return shownWindow("frmResult"); });
-    // The switchboard below stays.
-    QTest::addRow("Escape on the explanation") << Opener([] {
-        showWindow<SwitchboardWindow>();
-        return Explain();
-    }) << QByteArray() << Check([] {
-        return !openWindow<ExplainWindow>() && shownWindow("frmSwitchboard");
-    });
-    QTest::addRow("Escape on the about box") << Opener([] {
-        showWindow<SwitchboardWindow>();
-        return About();
-    }) << QByteArray() << Check([] {
-        return !openWindow<AboutWindow>() && shownWindow("frmSwitchboard");
-    });
+    }) << u"List1"_s << Check([] { return visible().contains(u"frmResult"_s); });
+    QTest::addRow("Escape on the explanation")
+        << Opener(overSwitchboard<ExplainWindow>) << QString() << windows(u"frmSwitchboard"_s);
+    QTest::addRow("Escape on the about box")
+        << Opener(overSwitchboard<AboutWindow>) << QString() << windows(u"frmSwitchboard"_s);
 }
 
 void TestAccessibility::keys()
 {
     QFETCH(Opener, open);
-    QFETCH(QByteArray, focusOn);
+    QFETCH(QString, focusOn);
     QFETCH(Check, pressed);
-    ModalGuard guard;
+    QWidget* window = open();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (!focusOn.isEmpty())
+        window->findChild<QWidget*>(focusOn)->setFocus(Qt::OtherFocusReason);
     const bool escape = QString::fromLatin1(QTest::currentDataTag()).startsWith(u"Escape");
-    key(open(), QString::fromLatin1(focusOn), escape ? Qt::Key_Escape : Qt::Key_Return);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window,
+                    escape ? Qt::Key_Escape : Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(pressed());
     QVERIFY2(m_dialogs->calls().isEmpty(), qPrintable(m_dialogs->trace().join(u'|')));
-    QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
 QUARVEX_TEST_MAIN(TestAccessibility)
-
 #include "tst_accessibility.moc"
