@@ -169,17 +169,15 @@ void TestAccessibility::inputsAreNamed()
     QFETCH(int, count);
     QWidget* window = open();
     QVERIFY(window);
-
     const QList<QWidget*> found = inputs(window);
     QCOMPARE(found.size(), count);
     QHash<QString, QString> seen; // name -> the input that has it
     for (QWidget* w : found) {
         const QString name = accessibleName(w);
-        QVERIFY2(!name.isEmpty(), qPrintable(w->objectName() + QStringLiteral(" has no name")));
-        QVERIFY2(!seen.contains(name),
-                 qPrintable(QStringLiteral("%1 and %2 are both named \"%3\"")
-                                .arg(seen.value(name), w->objectName(), name)));
-        seen.insert(name, w->objectName());
+        QVERIFY2(
+            !name.isEmpty() && !seen.contains(name),
+            qPrintable(w->objectName() + u" is named \""_s + name + u"\" "_s + seen.value(name)));
+        seen.insert(name, u"as is "_s + w->objectName());
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             QCOMPARE(name, QString(button->text()).remove(u'&'));
         // The text part of a drop-down list says what the list is; the
