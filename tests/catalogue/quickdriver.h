@@ -87,18 +87,16 @@ inline void typeAll(QWidget* screen, const QString& inputs)
         type(screen, input.section(QLatin1Char('='), 0, 0), input.section(QLatin1Char('='), 1));
 }
 
+// The text of a field, a list or a label.
 inline QString text(const QWidget* screen, const char* name)
 {
     if (auto* edit = child<QLineEdit>(screen, name))
         return edit->text();
     if (auto* box = child<QComboBox>(screen, name))
         return box->currentText();
+    if (auto* label = child<QLabel>(screen, name))
+        return label->text();
     return QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-inline QString moreInfo(const CalculatorScreen* screen)
-{
-    return child<QLabel>(screen, "MoreInfo")->text();
 }
 
 // Presses Calculate and compares what the user then sees: the dialogs in
@@ -116,7 +114,7 @@ inline void calculate(CalculatorScreen* screen, FakeDialogs& fake, const char* d
     QCOMPARE(shown, expected);
     QCOMPARE(text(screen, "Errors"), QString::fromLatin1(errors));
     QCOMPARE(text(screen, "Result"), QString::fromLatin1(result));
-    QCOMPARE(moreInfo(screen), QString::fromLatin1(interpretation));
+    QCOMPARE(text(screen, "MoreInfo"), QString::fromLatin1(interpretation));
 }
 
 // The fully enabled groups by field name, then after " / " the disabled
@@ -145,11 +143,7 @@ inline QString groups(CalculatorScreen* screen)
 
 inline void closeEverything()
 {
-    closeWindow<KidneyScreen>();
-    closeWindow<HeartScreen>();
-    closeWindow<LiverScreen>();
-    closeWindow<ExplainWindow>();
-    closeWindow<SelectorWindow>();
+    QApplication::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -13,10 +13,6 @@ bool buttonsEnabled(const SelectorWindow* selector)
            child<QPushButton>(selector, "Explain")->isEnabled();
 }
 
-const char* const Urea = "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 "
-                         "UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL "
-                         "UrineUrea=600 UnitUrineUrea=mg/dL";
-
 // Each catalogue entry: what Proceed does to its screen (the groups as
 // groups() reports them; whether Result and MoreInfoButton show) and, for a
 // few per screen, a Calculate typed into the widgets and what it shows.
@@ -51,7 +47,7 @@ const EntryRow entryRows[] = {
     {2, 5, "Phosphorus Clearance Estimated", "Age Gender SerumPhosphorus Weight", true, false},
     {2, 6, "Renal Calcium to Creatinine Clearance", "SerumCalcium SerumCreatinine UrineCalcium UrineCreatinine", true, false},
     {2, 7, "Renal Failure Index (RFI)", "SerumCreatinine UrineCreatinine UrineSodium", true, false},
-    {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true, Urea, "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
+    {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL", "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
     {2, 9, "Uric Acid-to-Creatinine Ratio", "SerumCreatinine SerumUrate", true, true},
     {2, 10, "Urinary Potassium Excretion Rate", "UrinePotassium UrineVolume", true, true, "UrinePotassium=40 UrineVolume=1500", "60.00 mEq/24 ", "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' (inadequate potassium conservation)."},
     {2, 11, "Urine Protein to Urine Creatinine Ratio", "UrineCreatinine UrineProtein", true, true},
@@ -68,115 +64,112 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void cleanup() { closeEverything(); }
 
-    void listsAndButtons();
-    void explainTwiceKeepsOneWindow();
-    void proceedAndCalculate_data();
-    void proceedAndCalculate();
-    void proceedOnAnOpenScreen();
+    void listsAndButtons()
+    {
+        // clang-format off
+        const struct {
+            const char *text, *first, *last;
+            int count;
+        } lists[] = {
+            {"Cholesterol and Coronary Heart Disease", "Cholesterol Level Interpretation", "NCEP Adult Treatment Panel III Classification of Serum Lipids", 4},
+            {"Liver Functions", "AST-to-ALT (SGOT-to-SGPT) Ratio", "Transferrin Calculated", 7},
+            {"Renal & Urinary System", "Amylase Clearance to Creatinine Clearance", "Urine Protein to Urine Creatinine Ratio", 12}};
+        // clang-format on
+        SelectorWindow* selector = openSelector();
+        auto* list = child<QListWidget>(selector, "SubCat");
+        QVERIFY(list->count() == 0 && !buttonsEnabled(selector));
+        for (int category = 0; category < 3; ++category) {
+            const auto& l = lists[category];
+            pickCategory(selector, category);
+            QCOMPARE(text(selector, "Category"), QLatin1String(l.text));
+            QCOMPARE(list->count(), l.count);
+            QCOMPARE(list->item(0)->text(), QLatin1String(l.first));
+            QCOMPARE(list->item(l.count - 1)->text(), QLatin1String(l.last));
+            QVERIFY(!buttonsEnabled(selector));
+            clickItem(selector, 1);
+            QVERIFY(buttonsEnabled(selector));
+            pickCategory(selector, category); // the same category again starts over
+            QVERIFY(!buttonsEnabled(selector));
+        }
+    }
+
+    void explainTwiceKeepsOneWindow()
+    {
+        SelectorWindow* selector = openSelector();
+        ExplainWindow* window = nullptr;
+        for (auto [category, item, words] :
+             {std::tuple{0, 3, "National Cholesterol Eduction Program"},
+              {2, 0,
+               "severe renal insufficiency, dudodenal perforation, and pancreatic cancer."}}) {
+            pickCategory(selector, category);
+            clickItem(selector, item);
+            press(selector, "Explain");
+            if (!window)
+                window = openWindow<ExplainWindow>();
+            QVERIFY(window);
+            QCOMPARE(openWindow<ExplainWindow>(), window); // the second goes to the same window
+            QVERIFY(window->explanation().contains(QLatin1String(words)));
+        }
+        QVERIFY(selector->isVisible());
+    }
+
+    void proceedAndCalculate_data()
+    {
+        QTest::addColumn<int>("row");
+        for (const EntryRow& r : entryRows)
+            QTest::addRow("%d.%d %s", r.category, r.position, r.title) << int(&r - entryRows);
+    }
+
+    void proceedAndCalculate()
+    {
+        QFETCH(int, row);
+        const EntryRow& r = entryRows[row];
+        static const char* const screenNames[] = {"frmHeart", "frmLiver", "frmKidney"};
+        ScopedFakeDialogs fake;
+        ModalGuard guard;
+        CalculatorScreen* screen = proceedTo(r.category, r.position);
+        QVERIFY(screen && screen->isVisible());
+        QCOMPARE(screen->objectName(), QString::fromLatin1(screenNames[r.category]));
+        QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(), QString::fromLatin1(r.title));
+        QCOMPARE(screen->windowTitle(), QString::fromLatin1(r.title));
+        QCOMPARE(groups(screen), QString::fromLatin1(r.groups));
+        QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), r.result);
+        if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
+            QCOMPARE(button->isVisible(), r.moreInfoButton);
+        QVERIFY(openWindow<SelectorWindow>()->isVisible());
+        if (r.inputs) {
+            typeAll(screen, QString::fromLatin1(r.inputs));
+            calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
+        } else {
+            QVERIFY(findDispatch(screen->screenId(), screen->screenTitle())); // Calculate finds it
+        }
+        QUARVEX_VERIFY_NO_MODAL(guard);
+    }
+
+    void proceedOnAnOpenScreen()
+    {
+        // Renal: enables accumulate and MoreInfoButton stays.
+        CalculatorScreen* kidney = proceedTo(2, 10);
+        proceedTo(2, 1);
+        proceedTo(2, 2);
+        QCOMPARE(groups(kidney),
+                 QStringLiteral("Age Gender SerumCreatinine SerumPotassium "
+                                "UrineCreatinine UrinePotassium UrineVolume Weight"));
+        QVERIFY(child<QPushButton>(kidney, "MoreInfoButton")->isVisible());
+
+        // Lipid: every field usable again before the item's own settings.
+        CalculatorScreen* heart = proceedTo(0, 2);
+        type(heart, QStringLiteral("HDL"), QStringLiteral("50"));
+        proceedTo(0, 0);
+        QCOMPARE(groups(heart), QStringLiteral("Chol Gender HDL LDL"));
+        QCOMPARE(text(heart, "HDL"), QStringLiteral("50"));
+
+        // Liver: the Result hidden for ferritin shows again for the next item.
+        CalculatorScreen* liver = proceedTo(1, 3);
+        proceedTo(1, 0);
+        QVERIFY(child<QLineEdit>(liver, "Result")->isVisible());
+    }
 };
-
-void TestSelector::listsAndButtons()
-{
-    const struct {
-        const char *text, *first, *last;
-        int count;
-    } lists[] = {
-        {"Cholesterol and Coronary Heart Disease", "Cholesterol Level Interpretation",
-         "NCEP Adult Treatment Panel III Classification of Serum Lipids", 4},
-        {"Liver Functions", "AST-to-ALT (SGOT-to-SGPT) Ratio", "Transferrin Calculated", 7},
-        {"Renal & Urinary System", "Amylase Clearance to Creatinine Clearance",
-         "Urine Protein to Urine Creatinine Ratio", 12}};
-    SelectorWindow* selector = openSelector();
-    auto* list = child<QListWidget>(selector, "SubCat");
-    QVERIFY(list->count() == 0 && !buttonsEnabled(selector));
-    for (int category = 0; category < 3; ++category) {
-        const auto& l = lists[category];
-        QCOMPARE(child<QComboBox>(selector, "Category")->itemText(category), QLatin1String(l.text));
-        pickCategory(selector, category);
-        QCOMPARE(list->count(), l.count);
-        QCOMPARE(list->item(0)->text(), QLatin1String(l.first));
-        QCOMPARE(list->item(l.count - 1)->text(), QLatin1String(l.last));
-        QVERIFY(!buttonsEnabled(selector));
-        clickItem(selector, 1);
-        QVERIFY(buttonsEnabled(selector));
-        pickCategory(selector, category); // the same category again starts over
-        QVERIFY(!buttonsEnabled(selector));
-    }
-}
-
-void TestSelector::explainTwiceKeepsOneWindow()
-{
-    SelectorWindow* selector = openSelector();
-    pickCategory(selector, 0);
-    clickItem(selector, 3);
-    press(selector, "Explain");
-    ExplainWindow* window = openWindow<ExplainWindow>();
-    QVERIFY(window &&
-            window->explanation().contains(QLatin1String("National Cholesterol Eduction Program")));
-    pickCategory(selector, 2);
-    clickItem(selector, 0);
-    press(selector, "Explain");
-    QCOMPARE(openWindow<ExplainWindow>(), window);
-    QVERIFY(window->explanation().endsWith(QLatin1String(
-        "severe renal insufficiency, dudodenal perforation, and pancreatic cancer.")));
-    QVERIFY(selector->isVisible());
-}
-
-void TestSelector::proceedAndCalculate_data()
-{
-    QTest::addColumn<int>("row");
-    for (const EntryRow& r : entryRows)
-        QTest::addRow("%d.%d %s", r.category, r.position, r.title) << int(&r - entryRows);
-}
-
-void TestSelector::proceedAndCalculate()
-{
-    QFETCH(int, row);
-    const EntryRow& r = entryRows[row];
-    static const char* const screenNames[] = {"frmHeart", "frmLiver", "frmKidney"};
-    ScopedFakeDialogs fake;
-    ModalGuard guard;
-    CalculatorScreen* screen = proceedTo(r.category, r.position);
-    QVERIFY(screen && screen->isVisible());
-    QCOMPARE(screen->objectName(), QString::fromLatin1(screenNames[r.category]));
-    QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(), QString::fromLatin1(r.title));
-    QCOMPARE(screen->windowTitle(), QString::fromLatin1(r.title));
-    QCOMPARE(groups(screen), QString::fromLatin1(r.groups));
-    QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), r.result);
-    if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
-        QCOMPARE(button->isVisible(), r.moreInfoButton);
-    QVERIFY(openWindow<SelectorWindow>()->isVisible());
-    if (r.inputs) {
-        typeAll(screen, QString::fromLatin1(r.inputs));
-        calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
-    } else {
-        QVERIFY(findDispatch(screen->screenId(), screen->screenTitle())); // Calculate finds it
-    }
-    QUARVEX_VERIFY_NO_MODAL(guard);
-}
-
-void TestSelector::proceedOnAnOpenScreen()
-{
-    // Renal: enables accumulate and MoreInfoButton stays.
-    CalculatorScreen* kidney = proceedTo(2, 10);
-    proceedTo(2, 1);
-    proceedTo(2, 2);
-    QCOMPARE(groups(kidney), QStringLiteral("Age Gender SerumCreatinine SerumPotassium "
-                                            "UrineCreatinine UrinePotassium UrineVolume Weight"));
-    QVERIFY(child<QPushButton>(kidney, "MoreInfoButton")->isVisible());
-
-    // Lipid: every field usable again before the item's own settings.
-    CalculatorScreen* heart = proceedTo(0, 2);
-    type(heart, QStringLiteral("HDL"), QStringLiteral("50"));
-    proceedTo(0, 0);
-    QCOMPARE(groups(heart), QStringLiteral("Chol Gender HDL LDL"));
-    QCOMPARE(text(heart, "HDL"), QStringLiteral("50"));
-
-    // Liver: the Result hidden for ferritin shows again for the next item.
-    CalculatorScreen* liver = proceedTo(1, 3);
-    proceedTo(1, 0);
-    QVERIFY(child<QLineEdit>(liver, "Result")->isVisible());
-}
 
 QUARVEX_TEST_MAIN(TestSelector)
 #include "tst_selector.moc"
