@@ -128,8 +128,8 @@ private:
 
 void TestAccessibility::cleanup()
 {
+    delete openWindow<SplashWindow>(); // it would stop closeAllWindows()
     QApplication::closeAllWindows();
-    delete openWindow<SplashWindow>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_dialogs->clear();
     QUARVEX_VERIFY_NO_MODAL(m_guard);
