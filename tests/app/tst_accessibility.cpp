@@ -145,10 +145,10 @@ void TestAccessibility::inputsAreNamed_data()
     QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
     QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
     QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
-    for (auto [id, count] :
-         {std::pair{ScreenId::Kidney, 33}, {ScreenId::Heart, 11}, {ScreenId::Liver, 22}})
-        QTest::addRow("screen %d", int(id))
-            << Opener([id] { return showCalculatorScreen(id); }) << count;
+    for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 33},
+                                   {"frmHeart", ScreenId::Heart, 11},
+                                   {"frmLiver", ScreenId::Liver, 22}})
+        QTest::addRow("%s", name) << Opener([id] { return showCalculatorScreen(id); }) << count;
     QTest::addRow("frmData") << Opener(dataEntry) << 57;
     // Every list at its first entry: many then show the same unit, and each
     // must still be told apart by its name.
