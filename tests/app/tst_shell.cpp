@@ -1,3 +1,4 @@
+#include "../catalogue/quickdriver.h"
 #include "app/frmabout.h"
 #include "app/frmdisclaimer.h"
 #include "app/frmsplash.h"
@@ -18,22 +19,9 @@
 
 using namespace quarvex;
 using namespace Qt::StringLiterals;
-using quarvex::test::ModalGuard;
-using quarvex::test::ScopedFakeDialogs;
+using namespace quarvex::test;
 
 namespace {
-
-// The object names of the visible top-level windows, sorted.
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            names << w->objectName();
-    }
-    names.sort();
-    return names;
-}
 
 QAbstractButton* control(QWidget* window, const char* name)
 {

@@ -141,6 +141,18 @@ inline QString groups(CalculatorScreen* screen)
            (partly.isEmpty() ? QString() : QStringLiteral(" / ") + partly);
 }
 
+// The object names of the visible top-level windows, sorted.
+inline QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
+}
+
 inline void closeEverything()
 {
     QApplication::closeAllWindows();
