@@ -9,9 +9,7 @@
 #include "modalguard.h"
 #include "testmain.h"
 
-#include <QAbstractButton>
 #include <QFile>
-#include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -22,17 +20,6 @@ using namespace Qt::StringLiterals;
 using namespace quarvex::test;
 
 namespace {
-
-QAbstractButton* control(QWidget* window, const char* name)
-{
-    return window->findChild<QAbstractButton*>(QLatin1String(name));
-}
-
-QString label(QWidget* window, const char* name)
-{
-    auto* label = window->findChild<QLabel*>(QLatin1String(name));
-    return label ? label->text() : u"<no label>"_s;
-}
 
 // Runs the application's event loop as the program does, after step, until the
 // program ends by itself; returns false if it had not ended after five seconds.
@@ -85,7 +72,7 @@ private Q_SLOTS:
         later.callOnTimeout(qApp, [&] {
             seen << visibleWindows();
             if (DisclaimerWindow* disclaimer = openWindow<DisclaimerWindow>())
-                control(disclaimer, "CommandButton0")->click();
+                press(disclaimer, "CommandButton0");
             seen << visibleWindows();
             QCoreApplication::exit(7);
         });
@@ -114,7 +101,7 @@ private Q_SLOTS:
     void disclaimerExitEndsProgram()
     {
         DisclaimerWindow* disclaimer = showWindow<DisclaimerWindow>();
-        QVERIFY(programEnds([disclaimer] { control(disclaimer, "CommandButton1")->click(); }));
+        QVERIFY(programEnds([disclaimer] { press(disclaimer, "CommandButton1"); }));
         QVERIFY(visibleWindows().isEmpty());
         QVERIFY(!openWindow<SwitchboardWindow>());
     }
@@ -134,18 +121,18 @@ private Q_SLOTS:
         SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
         if (!option.isEmpty())
             switchboard->findChild<QRadioButton*>(option)->click();
-        control(switchboard, "OKButton")->click();
+        press(switchboard, "OKButton");
         QCOMPARE(visibleWindows(), (QStringList{window, u"frmSwitchboard"_s}));
     }
 
     void switchboardExitLeavesOthersOpen()
     {
         SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
-        control(switchboard, "OKButton")->click();
-        control(switchboard, "AboutButton")->click();
+        press(switchboard, "OKButton");
+        press(switchboard, "AboutButton");
         QStringList afterExit;
         QVERIFY(programEnds([&] {
-            control(switchboard, "ExitButton")->click();
+            press(switchboard, "ExitButton");
             QTimer::singleShot(50, qApp, [&] {
                 afterExit = visibleWindows();
                 QApplication::closeAllWindows();
@@ -161,21 +148,21 @@ private Q_SLOTS:
         QCOMPARE(showWindow<SwitchboardWindow>(), switchboard);
         const QStringList both{u"frmAbout"_s, u"frmSwitchboard"_s};
         for (int i = 0; i < 2; ++i)
-            control(switchboard, "AboutButton")->click();
+            press(switchboard, "AboutButton");
         QCOMPARE(visibleWindows(), both);
         openWindow<AboutWindow>()->close();
-        control(switchboard, "AboutButton")->click();
+        press(switchboard, "AboutButton");
         QCOMPARE(visibleWindows(), both);
     }
 
     void texts()
     {
         const QString version = u"Version 2.0.1"_s;
-        QCOMPARE(label(showWindow<SplashWindow>(60000), "lblVersion"), version);
-        QCOMPARE(label(showWindow<SplashWindow>(60000), "lblPlatform"), u"Windows 32-bit"_s);
-        QCOMPARE(label(showWindow<AboutWindow>(), "lblVersion"), version);
+        QCOMPARE(text(showWindow<SplashWindow>(60000), "lblVersion"), version);
+        QCOMPARE(text(showWindow<SplashWindow>(60000), "lblPlatform"), u"Windows 32-bit"_s);
+        QCOMPARE(text(showWindow<AboutWindow>(), "lblVersion"), version);
         // Shown with line feeds for its CRs, the double space kept.
-        QCOMPARE(label(showWindow<DisclaimerWindow>(), "Label"),
+        QCOMPARE(text(showWindow<DisclaimerWindow>(), "Label"),
                  u"This software is intended only for educational and personal use. It is not "
                  "intended for making clinical decisions pertaining to diagnosis, care, or "
                  "management. Outcomes may vary with other sources and are impacted by newer "
@@ -212,7 +199,7 @@ private Q_SLOTS:
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.path()));
-        control(showWindow<AboutWindow>(), "cmdSysInfo")->click();
+        press(showWindow<AboutWindow>(), "cmdSysInfo");
         qputenv("PATH", path);
         if (starts)
             QTRY_VERIFY(QFile::exists(dir.filePath(u"started"_s)));
