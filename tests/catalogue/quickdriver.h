@@ -136,9 +136,9 @@ inline QString groups(CalculatorScreen* screen)
     }
     enabled.sort();
     off.sort();
-    const QString partly = off.join(QLatin1Char(' '));
-    return enabled.join(QLatin1Char(' ')) +
-           (partly.isEmpty() ? QString() : QStringLiteral(" / ") + partly);
+    if (!off.isEmpty())
+        enabled << QStringLiteral("/") << off;
+    return enabled.join(QLatin1Char(' '));
 }
 
 // The object names of the visible top-level windows, sorted.
