@@ -124,27 +124,6 @@ struct FileSizeLimit {
     rlimit old{};
 };
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the program in the locale of LC_ALL and LANG.
-Run runCli(const QStringList& args, const QByteArray& input = {},
-           const QByteArray& locale = "en_US.UTF-8")
-{
-    qputenv("LC_ALL", locale);
-    qputenv("LANG", locale);
-    QProcess process;
-    process.start(QStringLiteral(QUARVEX_CLI), args);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 // What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 {
@@ -231,13 +210,10 @@ void TestOverview::fullSetGivesEveryRow()
         strs("Total Cholesterol|HDL Cholesterol|LDL Cholesterol|ATP3: Total Cholesterol|"
              "ATP3 :HDL Cholesterol|ATP3: LDL Cholesterol|Urea to Creatinine Ratio|"
              "Creatinine to Creatinine Ratio|Urea to Urea Ratio");
+    QStringList names;
     for (int i : {0, 1, 2, 5, 6, 7, 17, 18, 19})
-        QCOMPARE(rows[i].name, threeRows.value(i < 5 ? i : i < 17 ? i - 2 : i - 11));
-    for (int i = 0; i < rows.size(); ++i) {
-        // Only the ferritin row has no result; only items 7 to 11 no interpretation.
-        QCOMPARE(rows[i].result.isEmpty(), i == 24);
-        QCOMPARE(rows[i].interpretation.isEmpty(), i >= 10 && i <= 14);
-    }
+        names << rows[i].name;
+    QCOMPARE(names, threeRows);
     // Long interpretations wrap into taller rows.
     QVERIFY(openWindow<FrmResult>()->grid()->rowHeight(17) >
             2 * openWindow<FrmResult>()->grid()->rowHeight(0));
@@ -440,8 +416,8 @@ void TestOverview::cli_data()
                                   << QByteArray() << QByteArray("line 2");
     QTest::addRow("name given twice") << toOut << QByteArray("Age=40\n#\nAge=41\n") << en << 2
                                       << QByteArray() << QByteArray("line 3");
-    QTest::addRow("unknown option") << strs("--bogus|-o|%1/out") << QByteArray() << en << 2
-                                    << QByteArray() << QByteArray("--bogus");
+    QTest::addRow("line without =") << toOut << QByteArray("Age=40\nWeight 70\n") << en << 2
+                                    << QByteArray() << QByteArray("line 2");
     QTest::addRow("missing output folder")
         << QStringList{example} + strs("-o|%1/missing/out") << QByteArray() << en << 1
         << QByteArray() << QByteArray("No such file or directory");
@@ -458,13 +434,19 @@ void TestOverview::cli()
     QFETCH(QByteArray, written);
     QFETCH(QByteArray, message);
     QTemporaryDir dir;
-    const Run run = runCli(args.replaceInStrings(QStringLiteral("%1"), dir.path()), input, locale);
-    QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(message.isEmpty() ? run.err.isEmpty() : run.err.contains(message),
-             run.err.constData());
+    qputenv("LC_ALL", locale);
+    qputenv("LANG", locale);
+    QProcess cli;
+    cli.start(QStringLiteral(QUARVEX_CLI), args.replaceInStrings(QStringLiteral("%1"), dir.path()));
+    cli.write(input);
+    cli.closeWriteChannel();
+    QVERIFY(cli.waitForFinished(30000) && cli.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), exitCode);
+    const QByteArray out = cli.readAllStandardOutput(), err = cli.readAllStandardError();
+    QVERIFY2(message.isEmpty() ? err.isEmpty() : err.contains(message), err.constData());
     const bool toFile = args.contains(QStringLiteral("-o"));
-    QCOMPARE(toFile ? readFile(dir.filePath(QStringLiteral("out"))) : run.out, written);
-    QCOMPARE(run.out.isEmpty(), toFile || exitCode != 0);
+    QCOMPARE(toFile ? readFile(dir.filePath(QStringLiteral("out"))) : out, written);
+    QCOMPARE(out.isEmpty(), toFile || exitCode != 0);
     // A failure leaves nothing behind.
     QCOMPARE(entries(dir.path()).isEmpty(), !toFile || exitCode != 0);
 }
