@@ -22,15 +22,26 @@ public:
         QString defaultText; // input boxes
     };
 
-    void beep() override;
-    void message(const QString& text, MessageIcon icon, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    void beep() override { m_calls.append({Kind::Beep, {}, MessageIcon::None, {}, {}}); }
+    void message(const QString& text, MessageIcon icon, const QString& title) override
+    {
+        m_calls.append({Kind::Message, text, icon, title, {}});
+    }
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        m_calls.append({Kind::Input, prompt, MessageIcon::None, title, defaultText});
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+    }
 
     void answerInputWith(const QString& text) { m_answers << text; }
-    void clear();
+    void clear()
+    {
+        m_calls.clear();
+        m_answers.clear();
+    }
 
     const QList<Call>& calls() const { return m_calls; }
-    int beeps() const;
+    int beeps() const { return int(trace().count(QStringLiteral("beep"))); }
     QList<Call> messages() const;
     // A compact trace for QCOMPARE: "beep", "critical:<text>", "warning:<text>",
     // "information:<text>", "message:<text>", "input:<title>".

@@ -6,27 +6,20 @@
 
 namespace quarvex::test {
 
-ModalGuard::ModalGuard(QObject* parent)
-    : QObject(parent)
+ModalGuard::ModalGuard()
 {
-    m_timer.setInterval(10);
-    connect(&m_timer, &QTimer::timeout, this, &ModalGuard::sweep);
-    m_timer.start();
-}
-
-void ModalGuard::sweep()
-{
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    QString text = modal->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(modal))
-        text += QStringLiteral(": ") + box->text();
-    m_caught << text;
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
-        dialog->reject();
-    else
-        modal->close();
+    m_timer.callOnTimeout([this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        m_caught << modal->windowTitle() + (box ? QStringLiteral(": ") + box->text() : QString());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    m_timer.start(10);
 }
 
 } // namespace quarvex::test

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 
@@ -9,17 +8,14 @@ namespace quarvex::test {
 // Watches for modal dialogs that a test did not route through the fake
 // dialogs. Any such dialog is noted and closed at once, so the test fails
 // with its text instead of hanging on it.
-class ModalGuard : public QObject
+class ModalGuard
 {
-    Q_OBJECT
 public:
-    explicit ModalGuard(QObject* parent = nullptr);
+    ModalGuard();
     // The texts (window titles) of the dialogs closed so far; empty when none appeared.
     QStringList caught() const { return m_caught; }
-    void reset() { m_caught.clear(); }
 
 private:
-    void sweep();
     QTimer m_timer;
     QStringList m_caught;
 };
