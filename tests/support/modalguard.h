@@ -14,6 +14,7 @@ public:
     ModalGuard();
     // The texts (window titles) of the dialogs closed so far; empty when none appeared.
     QStringList caught() const { return m_caught; }
+    void reset() { m_caught.clear(); }
 
 private:
     QTimer m_timer;
