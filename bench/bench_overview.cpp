@@ -74,7 +74,7 @@ void BM_OverviewAllItems(benchmark::State& state)
     qsizetype rows = 0;
     for (auto _ : state) {
         for (const OverviewItem& item : overviewItems()) {
-            if (evaluate(item.checks, fields, silent) != 0)
+            if (evaluate(item.checks(), fields, silent) != 0)
                 continue;
             const Outcome outcome = item.calculation(fields, QLocale());
             rows += outcome.rows.size();
@@ -95,7 +95,7 @@ void BM_OverviewChecksOnly(benchmark::State& state)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
         for (const OverviewItem& item : overviewItems())
-            benchmark::DoNotOptimize(evaluate(item.checks, fields, silent));
+            benchmark::DoNotOptimize(evaluate(item.checks(), fields, silent));
     }
 }
 BENCHMARK(BM_OverviewChecksOnly)->Unit(benchmark::kMicrosecond);

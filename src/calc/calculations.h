@@ -5,11 +5,17 @@
 
 #include <QLocale>
 
+#include <span>
+
 namespace quarvex {
 
 // A calculation reads its inputs from a screen's fields (after the item's
 // checks passed), converts each by its own unit text and returns its outcome.
 using Calculation = Outcome (*)(const Fields& fields, const QLocale& locale);
+
+// The analytes whose checks decide whether a calculation can run, in the
+// order the checks run (the same on the calculator screens and in the overview).
+std::span<const AnalyteId> checksOf(Calculation calculation);
 
 // Renal clearances and fractional excretions.
 Outcome AmylaseClearance(const Fields& fields, const QLocale& locale = QLocale());

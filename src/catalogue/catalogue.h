@@ -41,12 +41,13 @@ struct TestItem {
     ScreenSettings settings;
 };
 
-// One row of a screen's Calculate dispatch: the screen title it answers to,
-// the checks of the item in order, and the calculation.
+// One row of a screen's Calculate dispatch: the screen title it answers to
+// and the calculation, whose checks run first.
 struct DispatchRow {
     const char* screenTitle;
-    std::vector<AnalyteId> checks;
     Calculation calculation;
+
+    std::span<const AnalyteId> checks() const { return checksOf(calculation); }
 };
 
 std::span<const CatalogueCategory> categories();

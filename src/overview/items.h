@@ -4,16 +4,16 @@
 #include "calc/calculations.h"
 
 #include <span>
-#include <vector>
 
 namespace quarvex {
 
-// One item of the Comprehensive Overview: its list text, the checks that
-// decide whether it can be computed (in order) and its calculation.
+// One item of the Comprehensive Overview: its list text and its calculation,
+// whose checks decide whether it can be computed.
 struct OverviewItem {
     const char* listText;
-    std::vector<AnalyteId> checks;
     Calculation calculation;
+
+    std::span<const AnalyteId> checks() const { return checksOf(calculation); }
 };
 
 // The 22 overview items, in the order of the list, the grid and the export.

@@ -7,7 +7,7 @@ namespace quarvex {
 bool isComputable(const OverviewItem& item, const Fields& fields, Dialogs& dialogs,
                   const QLocale& locale, const ErrorCountSink& sink)
 {
-    const int errors = evaluate(item.checks, fields, dialogs, locale);
+    const int errors = evaluate(item.checks(), fields, dialogs, locale);
     if (sink)
         sink(errors);
     return errors == 0;

@@ -217,7 +217,7 @@ void CalculatorScreen::calculate()
     if (!row)
         return;
     m_errors->setText(QStringLiteral("0"));
-    const int errors = evaluate(row->checks, m_form, dialogs());
+    const int errors = evaluate(row->checks(), m_form, dialogs());
     m_errors->setText(QString::number(errors));
     if (errors != 0) {
         ErrMsg(dialogs());
