@@ -2,27 +2,18 @@
 // doubles: the text must have the right shape, and read back to the value
 // rounded to two decimals (or, for the plain writer, to the value itself).
 #include "calc/format.h"
+#include "fuzzsupport.h"
 
 #include <QRegularExpression>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace quarvex;
+    using namespace quarvex::fuzz;
     if (size != sizeof(double))
         return 0;
     double value;

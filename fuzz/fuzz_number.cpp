@@ -2,38 +2,18 @@
 // German locale: no text may crash, and every answer must hold together.
 #include "analytes/checks.h"
 #include "analytes/number.h"
+#include "fuzzsupport.h"
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-class SilentDialogs final : public quarvex::Dialogs
-{
-public:
-    void beep() override { ++beeps; }
-    void message(const QString&, quarvex::MessageIcon, const QString&) override { ++messages; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-    int beeps = 0;
-    int messages = 0;
-};
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace quarvex;
+    using namespace quarvex::fuzz;
     if (size < 2)
         return 0;
-    const QLocale locale = data[0] & 1 ? QLocale(QLocale::German, QLocale::Germany)
-                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale locale = localeOf(data[0]);
     const auto id = AnalyteId(data[1] % AnalyteCount);
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 2), qsizetype(size - 2));
@@ -52,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString unit =
         a.unitCount > 0 ? QString::fromLatin1(a.units[data[0] % a.unitCount].text) : QString();
     fields.set(id, text, unit);
-    SilentDialogs dialogs;
+    CountingDialogs dialogs;
     const bool passed = check(id, fields, dialogs, locale);
     // A box always comes with its beep, and only for a conversion failure.
     require(dialogs.messages <= 1 && dialogs.beeps >= dialogs.messages);

@@ -3,6 +3,7 @@
 // is written to memory. Nothing may crash, and the file must keep its shape:
 // CR LF after every line, the six header lines, and exactly two tabs in
 // every row line.
+#include "fuzzsupport.h"
 #include "overview/cliinput.h"
 #include "overview/export.h"
 #include "overview/overview.h"
@@ -11,33 +12,14 @@
 #include <QDate>
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-class CountingDialogs final : public quarvex::Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString&, quarvex::MessageIcon, const QString&) override {}
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace quarvex;
+    using namespace quarvex::fuzz;
     if (size < 1)
         return 0;
-    const QLocale locale = data[0] & 1 ? QLocale(QLocale::German, QLocale::Germany)
-                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale locale = localeOf(data[0]);
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
