@@ -120,7 +120,8 @@ private Q_SLOTS:
         for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 33},
                                        {"frmHeart", ScreenId::Heart, 11},
                                        {"frmLiver", ScreenId::Liver, 22}})
-            QTest::addRow("%s", name) << Opener([id] { return showCalculatorScreen(id); }) << count;
+            QTest::addRow("%s", name)
+                << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
         QTest::addRow("frmData") << Opener(dataEntry) << 57;
         // Every list at its first entry: many then show the same unit, and each
         // must still be told apart by its name.
