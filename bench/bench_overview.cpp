@@ -5,7 +5,7 @@
 #include "analytes/checks.h"
 #include "analytes/dialogs.h"
 #include "calc/calculations.h"
-#include "overview/items.h"
+#include "catalogue/items.h"
 
 #include <QLocale>
 

@@ -8,7 +8,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 function(quarvex_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE quarvex_test_support Qt6::Test ${ARG_LIBS})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name})
     set(env
         "QT_QPA_PLATFORM=offscreen"

@@ -3,8 +3,8 @@
 // is written to memory. Nothing may crash, and the file must keep its shape:
 // CR LF after every line, the six header lines, and exactly two tabs in
 // every row line.
+#include "cases/cliinput.h"
 #include "fuzzsupport.h"
-#include "overview/cliinput.h"
 #include "overview/export.h"
 #include "overview/overview.h"
 

@@ -22,7 +22,7 @@ if [ -z "${QUARVEX_MEASURE_INNER:-}" ]; then
     QUARVEX_MEASURE_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs"
 fi
 
-quarvex="$root/build/release/src/app/quarvex"
+quarvex="$root/build/release/src/gui/app/quarvex"
 bare="$root/build/release/bench/startup/barewindow"
 export LC_ALL=C.UTF-8
 

@@ -1,0 +1,427 @@
+#include "screens/calculatorscreen.h"
+
+#include "analytes/checks.h"
+#include "analytes/dialogs.h"
+#include "app/qtdialogs.h"
+#include "app/windows.h"
+#include "selector/forms.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quarvex {
+
+namespace {
+
+QFont sizedFont(const QFont& base, qreal points, bool underline = false)
+{
+    QFont font = base;
+    font.setPointSizeF(points);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace
+
+CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
+                                   bool resetOnProceed)
+    : m_title(new QLabel(this))
+    , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
+    , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
+    , m_result(new QLineEdit(this))
+    , m_moreInfo(new QLabel(this))
+    , m_errors(new QLineEdit(this))
+    , m_screenId(id)
+    , m_resetOnProceed(resetOnProceed)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+
+    m_title->setObjectName(QStringLiteral("TitleLabel"));
+    m_title->setFont(sizedFont(font(), 13.5));
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->setWordWrap(true);
+
+    m_calculate->setObjectName(QStringLiteral("Calculate"));
+    m_calculate->setDefault(true);
+    m_calculate->setAutoDefault(true);
+    m_clear->setObjectName(QStringLiteral("Clear"));
+    m_clear->setAutoDefault(true);
+
+    m_result->setObjectName(QStringLiteral("Result"));
+    m_result->setAccessibleName(QStringLiteral("Result"));
+    m_result->setReadOnly(true);
+    m_result->setFocusPolicy(Qt::ClickFocus);
+    QFont resultFont = m_result->font();
+    resultFont.setBold(true);
+    m_result->setFont(resultFont);
+    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) * 24);
+
+    m_moreInfo->setObjectName(QStringLiteral("MoreInfo"));
+    m_moreInfo->setTextFormat(Qt::PlainText);
+    m_moreInfo->setWordWrap(true);
+    m_moreInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_moreInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_errors->setObjectName(QStringLiteral("Errors"));
+    m_errors->setAccessibleName(QStringLiteral("Error count"));
+    m_errors->setText(QStringLiteral("0"));
+    m_errors->setFocusPolicy(Qt::NoFocus);
+    m_errors->hide();
+
+    connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
+    connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
+}
+
+const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* grid, int row,
+                                                   int column)
+{
+    const AnalyteWidgets& w = m_form.add(id, this);
+    grid->addWidget(w.caption, row, column);
+    grid->addWidget(w.valueWidget(), row, column + 1);
+    if (QWidget* unit = w.unitWidget())
+        grid->addWidget(unit, row, column + 2);
+    return w;
+}
+
+QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& text)
+{
+    auto* heading = new QLabel(text, this);
+    heading->setObjectName(objectName);
+    heading->setFont(sizedFont(font(), 12, true));
+    return heading;
+}
+
+QHBoxLayout* CalculatorScreen::buttonRow()
+{
+    // The buttons keep their size; the result box takes the rest of the row,
+    // or the trailing space does while the box is hidden.
+    m_calculate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_clear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_calculate);
+    row->addWidget(m_result, 1);
+    row->addWidget(m_clear);
+    row->addStretch(0);
+    return row;
+}
+
+void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons)
+{
+    QList<QWidget*> chain;
+    for (AnalyteId id : m_form.order()) {
+        const AnalyteWidgets& w = m_form.widgets(id);
+        chain << w.valueWidget();
+        if (w.unitList && !afterButtons.contains(w.unitList))
+            chain << w.unitList;
+        if (groupsStartDisabled) {
+            for (QWidget* widget : w.group())
+                widget->setEnabled(false);
+        }
+    }
+    chain << m_calculate << m_clear << afterButtons;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    // Screen readers present a window's controls in the order they were made;
+    // the shared ones were made first but stand below the fields.
+    QList<QWidget*> below{m_calculate, m_result, m_clear};
+    if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+        below << moreInfoButton;
+    below << m_moreInfo << m_errors;
+    for (QWidget* widget : std::as_const(below))
+        widget->raise();
+    focusFirstField();
+    m_errors->setText(QStringLiteral("0"));
+
+    // Wide enough for the longest title of the screen on one line.
+    const QFontMetrics titleMetrics(m_title->font());
+    int widest = 0;
+    for (const DispatchRow& row : dispatchTable(m_screenId))
+        widest =
+            std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    setMinimumWidth(widest + margins.left() + margins.right() + 8);
+}
+
+void CalculatorScreen::applySettings(const ScreenSettings& settings)
+{
+    if (m_resetOnProceed) {
+        for (AnalyteId id : m_form.order()) {
+            for (QWidget* widget : m_form.widgets(id).group()) {
+                widget->setEnabled(true);
+                widget->setVisible(true);
+            }
+        }
+    }
+    for (AnalyteId id : settings.enabledGroups) {
+        if (!m_form.has(id))
+            continue;
+        for (QWidget* widget : m_form.widgets(id).group())
+            widget->setEnabled(true);
+    }
+    for (const char* name : settings.disabledControls) {
+        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
+            widget->setEnabled(false);
+    }
+    // Only an item that writes no result hides the box; the next item shows
+    // it again, or its result would never be seen.
+    m_result->setVisible(!settings.hideResult);
+    if (settings.showMoreInfoButton) {
+        if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+            button->setVisible(true);
+    }
+    focusFirstField();
+}
+
+void CalculatorScreen::focusFirstField()
+{
+    for (AnalyteId id : m_form.order()) {
+        QWidget* field = m_form.widgets(id).valueWidget();
+        if (field->isEnabled()) {
+            field->setFocus();
+            return;
+        }
+    }
+}
+
+void CalculatorScreen::setScreenTitle(const QString& title)
+{
+    m_title->setText(title);
+    setWindowTitle(title);
+}
+
+QString CalculatorScreen::screenTitle() const
+{
+    return m_title->text();
+}
+
+QString CalculatorScreen::moreInfoText() const
+{
+    return m_moreInfo->text();
+}
+
+void CalculatorScreen::setMoreInfo(const QString& text)
+{
+    m_moreInfo->setText(displayText(text));
+}
+
+void CalculatorScreen::calculate()
+{
+    const DispatchRow* row = findDispatch(m_screenId, m_title->text());
+    if (!row)
+        return;
+    m_errors->setText(QStringLiteral("0"));
+    const int errors = evaluate(row->checks(), m_form, dialogs());
+    m_errors->setText(QString::number(errors));
+    if (errors != 0) {
+        ErrMsg(dialogs());
+        return;
+    }
+    const Outcome outcome = row->calculation(m_form, QLocale());
+    if (outcome.result) {
+        m_result->setText(*outcome.result);
+        m_result->setCursorPosition(0);
+    }
+    // An item without an interpretation empties the label rather than leave
+    // an earlier calculation's text beside the new result.
+    setMoreInfo(outcome.moreInfo);
+    if (!outcome.message.isEmpty()) {
+        dialogs().beep();
+        dialogs().message(outcome.message, MessageIcon::Information);
+    }
+}
+
+void CalculatorScreen::clearAll()
+{
+    m_form.clear();
+    m_result->clear();
+    m_moreInfo->clear();
+    m_errors->setText(QStringLiteral("0"));
+}
+
+void CalculatorScreen::keyPressEvent(QKeyEvent* event)
+{
+    // Enter anywhere on the screen calculates, as a user typing values expects.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        m_calculate->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// --- frmKidney ------------------------------------------------------------
+
+KidneyScreen::KidneyScreen()
+    : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"),
+                       QStringLiteral("Renal & Urinary System"), false)
+    , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
+{
+    using A = AnalyteId;
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(m_title, 0, 0, 1, 7);
+
+    // Row of age, gender and weight.
+    const AnalyteWidgets& age = form().add(A::Age, this);
+    const AnalyteWidgets& gender = form().add(A::Gender, this);
+    auto* ageAndGender = new QHBoxLayout;
+    ageAndGender->addWidget(age.value);
+    ageAndGender->addSpacing(12);
+    ageAndGender->addWidget(gender.caption);
+    ageAndGender->addSpacing(6);
+    ageAndGender->addWidget(gender.choice, 1);
+    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 +
+                               16);
+    grid->addWidget(age.caption, 1, 0);
+    grid->addLayout(ageAndGender, 1, 1, 1, 2);
+    addAnalyte(A::Weight, grid, 1, 4);
+
+    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), QStringLiteral("Serum Values")), 2, 0,
+                    1, 3);
+    grid->addWidget(addHeading(QStringLiteral("UrineLabel"), QStringLiteral("Urine Values")), 2, 4,
+                    1, 3);
+
+    static const std::pair<A, A> rows[] = {
+        {A::SerumAmylase, A::UrineAmylase},
+        {A::SerumCalcium, A::UrineCalcium},
+        {A::SerumCreatinine, A::UrineCreatinine},
+        {A::SerumPhosphorus, A::UrineProtein},
+        {A::SerumPotassium, A::UrinePotassium},
+        {A::SerumSodium, A::UrineSodium},
+        {A::SerumUrea, A::UrineUrea},
+        {A::SerumUrate, A::UrineVolume},
+    };
+    int row = 3;
+    for (const auto& [serum, urine] : rows) {
+        addAnalyte(serum, grid, row, 0);
+        addAnalyte(urine, grid, row, 4);
+        ++row;
+    }
+
+    m_moreInfoButton->setObjectName(QStringLiteral("MoreInfoButton"));
+    m_moreInfoButton->setAutoDefault(true);
+    m_moreInfoButton->hide();
+    connect(m_moreInfoButton, &QPushButton::clicked, this,
+            [] { ShowMoreInfo(QStringLiteral("Explain"), QStringLiteral("Kidney")); });
+    grid->addLayout(buttonRow(), row, 0, 1, 3);
+    grid->addWidget(m_moreInfoButton, row, 4, 1, 3, Qt::AlignLeft);
+    m_moreInfo->hide(); // reached through More Info only
+
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(5, 1);
+    grid->setRowStretch(row + 1, 1);
+
+    finishLoading(true, {m_moreInfoButton, form().widgets(A::SerumPhosphorus).unitList});
+}
+
+// --- frmHeart -------------------------------------------------------------
+
+HeartScreen::HeartScreen()
+    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString(), true)
+{
+    using A = AnalyteId;
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(m_title, 0, 0, 1, 3);
+    int row = 1;
+    for (A id : {A::Gender, A::Chol, A::HDL, A::LDL})
+        addAnalyte(id, grid, row++, 0);
+    grid->addLayout(buttonRow(), row++, 0, 1, 3);
+
+    m_moreInfo->setFont(sizedFont(font(), 9.75));
+    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->addWidget(m_moreInfo, row, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+
+    finishLoading(false);
+}
+
+// --- frmLiver -------------------------------------------------------------
+
+LiverScreen::LiverScreen()
+    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString(), false)
+{
+    using A = AnalyteId;
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(m_title, 0, 0, 1, 7);
+    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), QStringLiteral("Serum Values")), 1, 0,
+                    1, 7);
+
+    static const std::pair<A, A> rows[] = {
+        {A::AST, A::ALT},   {A::BilirubinDirect, A::BilirubinTotal}, {A::Albumin, A::Globulin},
+        {A::Iron, A::TIBC}, {A::Ferritin, A::Transferrin},
+    };
+    int row = 2;
+    for (const auto& [left, right] : rows) {
+        addAnalyte(left, grid, row, 0);
+        addAnalyte(right, grid, row, 4);
+        ++row;
+    }
+    grid->addLayout(buttonRow(), row++, 0, 1, 3);
+
+    m_moreInfo->setFont(sizedFont(font(), 9.75));
+    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->addWidget(m_moreInfo, row, 0, 1, 7);
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(5, 1);
+    grid->setRowStretch(row, 1);
+
+    finishLoading(true);
+}
+
+// --- one window of each ---------------------------------------------------
+
+CalculatorScreen* openCalculatorScreen(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Heart:
+        return openWindow<HeartScreen>();
+    case ScreenId::Liver:
+        return openWindow<LiverScreen>();
+    case ScreenId::Kidney:
+        return openWindow<KidneyScreen>();
+    }
+    return nullptr;
+}
+
+CalculatorScreen* ensureCalculatorScreen(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Heart:
+        return ensureWindow<HeartScreen>();
+    case ScreenId::Liver:
+        return ensureWindow<LiverScreen>();
+    case ScreenId::Kidney:
+        return ensureWindow<KidneyScreen>();
+    }
+    return nullptr;
+}
+
+CalculatorScreen* showCalculatorScreen(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Heart:
+        return showWindow<HeartScreen>();
+    case ScreenId::Liver:
+        return showWindow<LiverScreen>();
+    case ScreenId::Kidney:
+        return showWindow<KidneyScreen>();
+    }
+    return nullptr;
+}
+
+} // namespace quarvex

@@ -1,0 +1,241 @@
+// Every window as a screen reader and a keyboard user meet it: the names that
+// Qt's accessibility layer reports for the inputs, the caption labels' buddies,
+// Enter and Escape.
+
+#include "analytes/analyte.h"
+#include "app/frmabout.h"
+#include "app/frmdisclaimer.h"
+#include "app/frmsplash.h"
+#include "app/frmswitchboard.h"
+#include "fakedialogs.h"
+#include "modalguard.h"
+#include "overview/frmdata.h"
+#include "overview/frmlist.h"
+#include "overview/frmresult.h"
+#include "overview/overviewmodule.h"
+#include "quickdriver.h"
+#include "testmain.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QTabBar>
+
+#include <algorithm>
+#include <functional>
+
+using namespace quarvex;
+using namespace quarvex::test;
+using namespace Qt::StringLiterals;
+using A = AnalyteId;
+
+using Opener = std::function<QWidget*()>;
+Q_DECLARE_METATYPE(Opener)
+
+namespace {
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+bool isAny(const QWidget* w, std::initializer_list<const char*> classNames)
+{
+    return std::any_of(classNames.begin(), classNames.end(),
+                       [w](const char* name) { return w->inherits(name); });
+}
+
+// What a user types into or presses: fields, lists, buttons, the grid and the
+// tab bar; not the parts that Qt builds inside them (the text part and the
+// drop-down of a list, the tab bar's scroll arrows, the grid's corner button).
+QList<QWidget*> inputs(QWidget* window)
+{
+    QList<QWidget*> found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        bool part = false;
+        for (QWidget* p = w->parentWidget(); p != window; p = p->parentWidget())
+            part = part || isAny(p, {"QComboBox", "QTabBar", "QAbstractItemView"});
+        if (!part &&
+            isAny(w, {"QLineEdit", "QComboBox", "QAbstractButton", "QAbstractItemView", "QTabBar"}))
+            found << w;
+    }
+    return found;
+}
+
+template <class W>
+QWidget* shown()
+{
+    return showWindow<W>();
+}
+
+// Runs a routine that shows window W, and returns W.
+template <class W, void (*show)()>
+QWidget* via()
+{
+    show();
+    return openWindow<W>();
+}
+const auto dataEntry = via<FrmData, showDataEntry>;
+
+// The window W over the switchboard, which stays when W goes.
+template <class W>
+QWidget* overSwitchboard()
+{
+    showWindow<SwitchboardWindow>();
+    return showWindow<W>();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+    ScopedFakeDialogs m_dialogs;
+    ModalGuard m_guard;
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { m_guard.reset(); }
+
+    void cleanup()
+    {
+        delete openWindow<SplashWindow>(); // it would stop closeAllWindows()
+        QApplication::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_dialogs->clear();
+        QUARVEX_VERIFY_NO_MODAL(m_guard);
+    }
+
+    void inputsAreNamed_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<int>("count"); // how many inputs the window has
+        QTest::addRow("frmSplash") << Opener([] { return showWindow<SplashWindow>(60000); }) << 0;
+        QTest::addRow("frmDisclaimer") << Opener(shown<DisclaimerWindow>) << 2;
+        QTest::addRow("frmSwitchboard") << Opener(shown<SwitchboardWindow>) << 5;
+        QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
+        QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
+        QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
+        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 33},
+                                       {"frmHeart", ScreenId::Heart, 11},
+                                       {"frmLiver", ScreenId::Liver, 22}})
+            QTest::addRow("%s", name)
+                << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
+        QTest::addRow("frmData") << Opener(dataEntry) << 57;
+        // Every list at its first entry: many then show the same unit, and each
+        // must still be told apart by its name.
+        QTest::addRow("frmData, lists chosen") << Opener([] {
+            QWidget* window = dataEntry();
+            for (QComboBox* box : window->findChildren<QComboBox*>())
+                box->setCurrentIndex(
+                    box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
+            return window;
+        }) << 57;
+        QTest::addRow("frmList") << Opener(via<FrmList, ListComputableItems>) << 3;
+        QTest::addRow("frmResult") << Opener(via<FrmResult, FillResultGrid>) << 4;
+    }
+
+    void inputsAreNamed()
+    {
+        QFETCH(Opener, open);
+        QFETCH(int, count);
+        QWidget* window = open();
+        QVERIFY(window);
+        const QList<QWidget*> found = inputs(window);
+        QCOMPARE(found.size(), count);
+        QHash<QString, QString> seen; // name -> the input that has it
+        for (QWidget* w : found) {
+            const QString name = accessibleName(w);
+            QVERIFY2(!name.isEmpty() && !seen.contains(name),
+                     qPrintable(w->objectName() + u" is named \""_s + name + u"\" "_s +
+                                seen.value(name)));
+            seen.insert(name, u"as is "_s + w->objectName());
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                QCOMPARE(name, QString(button->text()).remove(u'&'));
+            // The text part of a drop-down list says what the list is; the
+            // list's value is its text.
+            if (auto* box = qobject_cast<QComboBox*>(w); box && box->lineEdit()) {
+                QCOMPARE(accessibleName(box->lineEdit()), name);
+                QCOMPARE(accessibleName(box->view()), name);
+                QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value),
+                         box->currentText());
+            }
+        }
+
+        // Analyte fields by the analyte table; caption labels are buddies.
+        for (const Analyte& a : analytes()) {
+            auto* value = window->findChild<QWidget*>(a.fieldName());
+            if (!value)
+                continue;
+            QCOMPARE(accessibleName(value), a.accessibleName());
+            auto* caption = window->findChild<QLabel*>(a.labelName());
+            QVERIFY2(caption, qPrintable(a.labelName()));
+            QCOMPARE(caption->buddy(), value);
+            if (auto* unit = window->findChild<QComboBox*>(a.unitFieldName()))
+                QCOMPARE(accessibleName(unit), a.unitAccessibleName());
+        }
+        if (auto* categoryLabel = window->findChild<QLabel*>(QStringLiteral("CategoryLabel")))
+            QCOMPARE(categoryLabel->buddy(),
+                     window->findChild<QWidget*>(QStringLiteral("Category")));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("focusOn"); // empty: where the window puts it
+        QTest::addColumn<QString>(
+            "windows"); // what shows after Enter, or Escape where the name says so
+        const Opener ferritin = [] {
+            auto* data = static_cast<FrmData*>(dataEntry());
+            data->form().setValue(A::Ferritin, u"150"_s);
+            data->form().setUnit(A::Ferritin, u"ng/ml"_s);
+            return data;
+        };
+        const Opener disclaimer = shown<DisclaimerWindow>, about = overSwitchboard<AboutWindow>;
+        QTest::addRow("disclaimer: Continue") << disclaimer << QString() << u"frmSwitchboard"_s;
+        QTest::addRow("disclaimer, Exit focused: Exit")
+            << disclaimer << u"CommandButton1"_s << QString();
+        QTest::addRow("switchboard: OK opens the selector")
+            << Opener(shown<SwitchboardWindow>) << u"Option1"_s << u"frmMain frmSwitchboard"_s;
+        QTest::addRow("about box: OK") << about << QString() << u"frmSwitchboard"_s;
+        QTest::addRow("selector, item chosen, in the list: Proceed") << Opener([] {
+            SelectorWindow* selector = openSelector();
+            pickCategory(selector, 2);
+            clickItem(selector, 1);
+            return selector;
+        }) << u"SubCat"_s << u"frmKidney frmMain"_s;
+        QTest::addRow("data entry, in a field: OK")
+            << ferritin << u"Ferritin"_s << u"frmData frmList"_s;
+        QTest::addRow("list, in the list: OK") << Opener([ferritin] {
+            ferritin();
+            return via<FrmList, ListComputableItems>();
+        }) << u"List1"_s << u"frmData frmList frmResult"_s;
+        QTest::addRow("Escape on the explanation")
+            << Opener(overSwitchboard<ExplainWindow>) << QString() << u"frmSwitchboard"_s;
+        QTest::addRow("Escape on the about box") << about << QString() << u"frmSwitchboard"_s;
+    }
+
+    void keys()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, focusOn);
+        QFETCH(QString, windows);
+        QWidget* window = open();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (!focusOn.isEmpty())
+            window->findChild<QWidget*>(focusOn)->setFocus(Qt::OtherFocusReason);
+        const bool escape = QString::fromLatin1(QTest::currentDataTag()).startsWith(u"Escape");
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window,
+                        escape ? Qt::Key_Escape : Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(visibleWindows().join(u' '), windows);
+        if (FrmList* list = openWindow<FrmList>()) // listing what the typed values allow
+            QVERIFY(list->list()->count() > 0);
+        QVERIFY2(m_dialogs->calls().isEmpty(), qPrintable(m_dialogs->trace().join(u'|')));
+    }
+};
+
+QUARVEX_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
