@@ -1,0 +1,107 @@
+#pragma once
+
+#include "calc/references.h"
+
+#include <QHash>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+
+namespace quarvex {
+
+// Which adults a reference interval is for.
+enum class Sex { Any, Men, Women };
+
+// The shape of a reference interval: low–high, below high, up to high, low or more.
+enum class IntervalShape { Between, Below, UpTo, AtLeast };
+
+struct ReferenceInterval {
+    Sex sex = Sex::Any;
+    IntervalShape shape = IntervalShape::Between;
+    double low = 0.0;  // unused for Below and UpTo
+    double high = 0.0; // unused for AtLeast
+    QString label;     // what the interval stands for where it is a class ("desirable", "low")
+    QList<const Reference*> sources;
+    bool reasoned = false;    // an estimate where no published value was found
+    bool alternative = false; // another source's interval, beside the one shown first
+};
+
+// The widest values seen in living patients; outside it a value is almost
+// certainly a typing or unit slip.
+struct PossibleRange {
+    double low = 0.0;
+    double high = 0.0; // infinity where the values seen have no known ceiling
+    QList<const Reference*> sources;
+    bool reasoned = false; // an estimate where no published record was found
+};
+
+// What is typical and what is possible for one analyte in one unit.
+//
+// Keys: the analyte's value field name ("SerumCreatinine") and the unit text
+// exactly as the analyte's unit list offers it ("mg/dL", "umol/L"). An analyte
+// with a fixed unit is keyed with its fixed unit caption ("mEq/L or mmol/L",
+// "U/L", "g/L", "ml", "IU/L"), and Age, which has no unit, with an empty text;
+// lookups for either also accept an empty unit. Gender has no entry: it is not
+// a number.
+struct Plausibility {
+    QString field;
+    QString unit;      // the key unit text
+    QString shownUnit; // the unit as hint texts write it ("mEq/L", "mL", "years")
+    QString name;      // the analyte as people call it ("Serum creatinine")
+    QList<ReferenceInterval> intervals; // empty where there is none
+    QString noInterval; // why there is none ("no adult reference interval for a random urine sample")
+    PossibleRange possible;
+    QString note; // further facts from the same literature; "" if none
+};
+
+std::optional<Plausibility> plausibility(QStringView field, QStringView unit);
+
+// Every (field, unit) pair of the table, in table order.
+QList<std::pair<QString, QString>> plausibilityKeys();
+
+// The text for a value field's tooltip: the adult reference interval for the
+// unit and gender ("Male", "Female"; anything else shows both), such as
+// "Adult reference: 0.7–1.3 mg/dL (men)". Empty where the analyte has no
+// reference interval at all (age, weight) or no entry.
+QString referenceIntervalText(QStringView field, QStringView unit, QStringView gender,
+                              const QLocale& locale);
+
+// A hint for one typed value (in the typed unit) outside the possible range,
+// naming another unit of the same list when the value would lie inside that
+// unit's range: "Serum creatinine 88 mg/dL is above any value seen in patients
+// (up to 75 mg/dL). Did you mean umol/L?". Empty when the value is plausible,
+// not a number, or the field and unit have no entry.
+QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale);
+
+// A rule between fields: the sum of the part fields must not exceed the whole
+// field, compared in the formula unit. A rule marked skipWhenAPartAlone stays
+// quiet when one part alone already exceeds the whole (that rule speaks).
+struct CrossFieldRule {
+    const char* parts[2]; // one or two part fields; the second may be nullptr
+    const char* whole;
+    const char* unit;      // the formula unit both sides are compared in
+    const char* partName;  // "HDL plus LDL cholesterol"
+    const char* wholeName; // "total cholesterol"
+    bool skipWhenAPartAlone;
+};
+
+std::span<const CrossFieldRule> crossFieldRules();
+
+struct CrossFieldHint {
+    QStringList fields; // every field the rule involves, parts first
+    QString text;
+};
+
+// The cross-field hints for values already converted to the formula unit,
+// keyed by field name. A rule fires only when its parts exceed the whole
+// beyond the program's band-edge tolerance (equal is fine); rules with a
+// missing or non-finite value stay quiet.
+QList<CrossFieldHint> crossFieldHints(const QHash<QString, double>& formulaValues,
+                                      const QLocale& locale);
+
+} // namespace quarvex
