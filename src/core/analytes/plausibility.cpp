@@ -258,8 +258,7 @@ QString withUnit(const QString& number, const QString& unit)
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }
 
-QString intervalText(const ReferenceInterval& interval, const QString& unit,
-                     const QLocale& locale)
+QString intervalText(const ReferenceInterval& interval, const QString& unit, const QLocale& locale)
 {
     const QString low = number(interval.low, locale);
     const QString high = number(interval.high, locale);
@@ -368,8 +367,8 @@ QString rangeHint(QStringView field, QStringView unit, double value, const QLoca
         return {};
 
     const QString shown = utf8(row->shownUnit);
-    const QString seen = row->possibleReasoned ? QStringLiteral("expected")
-                                               : QStringLiteral("seen");
+    const QString seen =
+        row->possibleReasoned ? QStringLiteral("expected") : QStringLiteral("seen");
     const QString about = row->possibleReasoned ? QStringLiteral("about ") : QString();
     QString text;
     if (above) {

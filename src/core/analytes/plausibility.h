@@ -50,11 +50,12 @@ struct PossibleRange {
 // a number.
 struct Plausibility {
     QString field;
-    QString unit;      // the key unit text
-    QString shownUnit; // the unit as hint texts write it ("mEq/L", "mL", "years")
-    QString name;      // the analyte as people call it ("Serum creatinine")
+    QString unit;                       // the key unit text
+    QString shownUnit;                  // the unit as hint texts write it ("mEq/L", "mL", "years")
+    QString name;                       // the analyte as people call it ("Serum creatinine")
     QList<ReferenceInterval> intervals; // empty where there is none
-    QString noInterval; // why there is none ("no adult reference interval for a random urine sample")
+    QString
+        noInterval; // why there is none ("no adult reference interval for a random urine sample")
     PossibleRange possible;
     QString note; // further facts from the same literature; "" if none
 };

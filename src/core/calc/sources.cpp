@@ -371,8 +371,12 @@ std::optional<ItemSources> itemSources(QStringView listText)
     for (const ItemRow& row : Items) {
         if (listText != QLatin1StringView(row.item))
             continue;
-        ItemSources result{text(row.item),    text(row.formulaOrigin), text(row.bandsOrigin),
-                           text(row.guidance), text(row.ownChoice),     text(row.caveat),
+        ItemSources result{text(row.item),
+                           text(row.formulaOrigin),
+                           text(row.bandsOrigin),
+                           text(row.guidance),
+                           text(row.ownChoice),
+                           text(row.caveat),
                            {}};
         for (const SourceRow& s : row.sources) {
             const Reference* reference = findReference(QString::fromLatin1(s.id));

@@ -33,9 +33,9 @@ struct ItemSources {
     QString item;          // the overview list text
     QString formulaOrigin; // one line: where the formula comes from
     QString bandsOrigin;   // one line: where the bands and texts come from (or that there are none)
-    QString guidance; // one line: how current guidance differs, naming the current reference
-    QString ownChoice; // values that are this program's own choice; "" if none
-    QString caveat;    // what a learner should keep in mind; "" if nothing specific
+    QString guidance;      // one line: how current guidance differs, naming the current reference
+    QString ownChoice;     // values that are this program's own choice; "" if none
+    QString caveat;        // what a learner should keep in mind; "" if nothing specific
     QList<Source> sources; // at least one
 };
 

@@ -1,0 +1,251 @@
+#include "calc/references.h"
+#include "calc/sources.h"
+#include "catalogue/items.h"
+#include "coretestmain.h"
+
+#include <QSet>
+
+using namespace quarvex;
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(quarvex::Verification)
+
+class TestSources : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void referenceList();
+    void referenceDetails_data();
+    void referenceDetails();
+    void everyOverviewItemIsSourced();
+    void ownChoices_data();
+    void ownChoices();
+    void itemSourcesAndCaveats_data();
+    void itemSourcesAndCaveats();
+    void sourceNotesSayHowFarChecked();
+    void unknownItem();
+};
+
+void TestSources::referenceList()
+{
+    // The literature list counts 107 references: 86 verified, 14 partly
+    // verified and 7 from memory. A lost or doubled row changes these.
+    QSet<QString> ids;
+    int verified = 0, partly = 0, unverified = 0;
+    for (const Reference& r : references()) {
+        QVERIFY2(!ids.contains(r.idText()), r.id);
+        ids.insert(r.idText());
+        QVERIFY2(!r.citationText().trimmed().isEmpty(), r.id);
+        QCOMPARE(findReference(r.idText()), &r);
+        switch (r.verification) {
+        case Verification::Verified:
+            ++verified;
+            break;
+        case Verification::PartlyVerified:
+            ++partly;
+            QVERIFY2(*r.remark, r.id); // the part not seen is named
+            break;
+        case Verification::Unverified:
+            ++unverified;
+            QVERIFY2(!*r.seenAt, r.id);
+            break;
+        }
+    }
+    QCOMPARE(ids.size(), 107);
+    QCOMPARE(verified, 86);
+    QCOMPARE(partly, 14);
+    QCOMPARE(unverified, 7);
+    QVERIFY(!findReference(u"R64"));
+    QVERIFY(!findReference(u""));
+}
+
+void TestSources::referenceDetails_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<Verification>("verification");
+    QTest::addColumn<int>("year"); // 0: the citation carries no year
+    QTest::addColumn<QString>("citationPart");
+
+    using V = Verification;
+    QTest::addRow("Cockcroft-Gault, verified")
+        << u"R1"_s << V::Verified << 1976 << u"Nephron 1976;16(1):31–41."_s;
+    QTest::addRow("Espinel with DOI and PMID")
+        << u"R2"_s << V::Verified << 1976 << u"doi:10.1001/jama.236.6.579. PMID 947239"_s;
+    QTest::addRow("Kelton, verified") << u"R4"_s << V::Verified << 1978 << u"Kelton J"_s;
+    QTest::addRow("Wallach's, no year") << u"R7"_s << V::Verified << 0 << u"Wallach's"_s;
+    QTest::addRow("KDIGO, journal year") << u"R10"_s << V::Verified << 2013 << u"KDIGO 2012"_s;
+    QTest::addRow("CKD-EPI, partly verified")
+        << u"R11"_s << V::PartlyVerified << 2021 << u"doi:10.1056/NEJMoa2102953"_s;
+    QTest::addRow("AHA/ACC 2018 guideline, issue year")
+        << u"R25"_s << V::Verified << 2019 << u"Circulation 2019;139(25)"_s;
+    QTest::addRow("textbook appendix, partly verified, no year")
+        << u"R47"_s << V::PartlyVerified << 0 << u"Table A-3"_s;
+    QTest::addRow("Levitt, from memory") << u"U1"_s << V::Unverified << 1969 << u"Levitt MD"_s;
+    QTest::addRow("life span, from memory") << u"U7"_s << V::Unverified << 0 << u"122 years"_s;
+}
+
+void TestSources::referenceDetails()
+{
+    QFETCH(QString, id);
+    QFETCH(Verification, verification);
+    QFETCH(int, year);
+    QFETCH(QString, citationPart);
+
+    const Reference* r = findReference(id);
+    QVERIFY(r);
+    QCOMPARE(r->verification, verification);
+    QCOMPARE(r->verified(), verification == Verification::Verified);
+    QCOMPARE(r->publicationYear(), year ? std::optional<int>(year) : std::nullopt);
+    QVERIFY2(r->citationText().contains(citationPart), qPrintable(r->citationText()));
+    // No volume or pages that were not seen find their way into a citation.
+    if (id == u"R11")
+        QVERIFY(!r->citationText().contains(u"1737"));
+}
+
+void TestSources::everyOverviewItemIsSourced()
+{
+    QStringList overview;
+    for (const OverviewItem& item : overviewItems())
+        overview << QString::fromLatin1(item.listText);
+    QCOMPARE(itemsWithSources(), overview);
+
+    for (const QString& item : overview) {
+        const std::optional<ItemSources> s = itemSources(item);
+        QVERIFY2(s, qPrintable(item));
+        QCOMPARE(s->item, item);
+        QVERIFY2(!s->sources.isEmpty(), qPrintable(item));
+        QVERIFY2(!s->formulaOrigin.isEmpty() && !s->bandsOrigin.isEmpty(), qPrintable(item));
+        QVERIFY2(!s->guidance.isEmpty(), qPrintable(item));
+        for (const Source& source : s->sources) {
+            QVERIFY(source.reference);
+            QVERIFY2(!source.citation().isEmpty(), qPrintable(item));
+            QCOMPARE(source.verified(), source.reference->verification == Verification::Verified);
+        }
+    }
+}
+
+void TestSources::ownChoices_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("mentions"); // empty: no own choice
+
+    QTest::addRow("AST/ALT bound 0.8")
+        << u"AST-to-ALT (SGOT-to-SGPT) Ratio"_s << QStringList{u"0.8"_s};
+    QTest::addRow("TIBC bands") << u"Total Iron Binding Capacity (TIBC)"_s
+                                << QStringList{u"250"_s, u"450"_s};
+    QTest::addRow("transferrin bands") << u"Transferrin"_s << QStringList{u"200"_s, u"360"_s};
+    QTest::addRow("cholesterol ratio gaps closed")
+        << u"Total Cholesterol-to-HDL Cholesterol Ratio"_s
+        << QStringList{u"gaps"_s, u"4.9–5.0"_s, u"6.9–7.0"_s};
+    QTest::addRow("ATP III: a difference, not a choice")
+        << u"Adult Treatment Panel III Classification"_s << QStringList{};
+    QTest::addRow("ferritin: dated, not a choice")
+        << u"Serum Ferritin and Estimate of Iron Stores"_s << QStringList{};
+}
+
+void TestSources::ownChoices()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, mentions);
+    const std::optional<ItemSources> s = itemSources(item);
+    QVERIFY(s);
+    QCOMPARE(s->ownChoice.isEmpty(), mentions.isEmpty());
+    for (const QString& m : mentions)
+        QVERIFY2(s->ownChoice.contains(m), qPrintable(s->ownChoice));
+    if (!mentions.isEmpty())
+        QVERIFY(s->ownChoice.contains(u"this program's own choice"));
+}
+
+void TestSources::itemSourcesAndCaveats_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("formulaId"); // "" where the formula has no single source
+    QTest::addColumn<QString>("guidanceId");
+    QTest::addColumn<QString>("inFormula");
+    QTest::addColumn<QString>("inCaveat"); // "" where there is no caveat
+
+    QTest::addRow("clearance: Cockcroft-Gault, KDIGO staging")
+        << u"Creatinine Clearance Estimated (GFR)"_s << u"R1"_s << u"R10"_s << u"÷85"_s
+        << u"not per 1.73 m²"_s;
+    QTest::addRow("phosphorus clearance from urine and serum phosphorus")
+        << u"Phosphorus Clearance Estimated"_s << u""_s << u"R14"_s
+        << u"(urine phosphorus × urine volume) ÷ (serum phosphorus × 1440)"_s
+        << u"needs urine phosphorus"_s;
+    QTest::addRow("uric acid ratio from random urine")
+        << u"Uric Acid-to-Creatinine Ratio"_s << u"R4"_s << u"R75"_s
+        << u"random urine uric acid ÷ urine creatinine"_s << u"only in acute renal failure"_s;
+    QTest::addRow("urea ratios need BUN")
+        << u"Urea Nitrogen and Creatinine Ratios"_s << u"R3"_s << u""_s << u"Miller"_s << u"2.14"_s;
+    QTest::addRow("ferritin bands dated") << u"Serum Ferritin and Estimate of Iron Stores"_s
+                                          << u"R38"_s << u"R39"_s << u"Jacobs"_s << u"1970s"_s;
+    QTest::addRow("AST/ALT and troponin") << u"AST-to-ALT (SGOT-to-SGPT) Ratio"_s << u"R31"_s
+                                          << u"R36"_s << u"De Ritis"_s << u"troponin"_s;
+    QTest::addRow("transferrin saturation upper limit 55")
+        << u"Serum Transferrin Saturation"_s << u""_s << u"R41"_s << u"iron ÷ TIBC"_s << u"55 %"_s;
+    QTest::addRow("albumin/globulin: no caveat")
+        << u"Serum Albumin-to-Globulin Ratio"_s << u"R79"_s << u"R81"_s << u"Epstein"_s << u""_s;
+}
+
+void TestSources::itemSourcesAndCaveats()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, formulaId);
+    QFETCH(QString, guidanceId);
+    QFETCH(QString, inFormula);
+    QFETCH(QString, inCaveat);
+
+    const std::optional<ItemSources> s = itemSources(item);
+    QVERIFY(s);
+    QStringList formulaIds, guidanceIds;
+    for (const Source& source : s->sources) {
+        if (source.role == SourceRole::Formula)
+            formulaIds << source.id();
+        else if (source.role == SourceRole::Guidance)
+            guidanceIds << source.id();
+    }
+    if (formulaId.isEmpty())
+        QVERIFY2(formulaIds.isEmpty(), qPrintable(formulaIds.join(u' ')));
+    else
+        QVERIFY2(formulaIds.contains(formulaId), qPrintable(formulaIds.join(u' ')));
+    if (!guidanceId.isEmpty())
+        QVERIFY2(guidanceIds.contains(guidanceId), qPrintable(guidanceIds.join(u' ')));
+    QVERIFY2(s->formulaOrigin.contains(inFormula), qPrintable(s->formulaOrigin));
+    if (inCaveat.isEmpty())
+        QVERIFY(s->caveat.isEmpty());
+    else
+        QVERIFY2(s->caveat.contains(inCaveat), qPrintable(s->caveat));
+}
+
+void TestSources::sourceNotesSayHowFarChecked()
+{
+    // Kinosian (partly verified) and Glueck (from memory) carry how far they
+    // were checked in the note the JSON output writes; Cockcroft-Gault does not.
+    const std::optional<ItemSources> ratio =
+        itemSources(u"Total Cholesterol-to-HDL Cholesterol Ratio");
+    const std::optional<ItemSources> lipids = itemSources(u"Cholesterol Level Interpretation");
+    const std::optional<ItemSources> clearance =
+        itemSources(u"Creatinine Clearance Estimated (GFR)");
+    QVERIFY(ratio && lipids && clearance);
+    const auto noteOf = [](const ItemSources& s, const QString& id) {
+        for (const Source& source : s.sources) {
+            if (source.id() == id)
+                return source.note;
+        }
+        return u"<missing>"_s;
+    };
+    QVERIFY2(noteOf(*ratio, u"R29"_s).endsWith(u"Partly verified: journal and volume from memory."),
+             qPrintable(noteOf(*ratio, u"R29"_s)));
+    QVERIFY(noteOf(*lipids, u"U5"_s).endsWith(u"Unverified: cited from memory."));
+    QCOMPARE(noteOf(*clearance, u"R1"_s), u"The formula; women 15 % less."_s);
+}
+
+void TestSources::unknownItem()
+{
+    QVERIFY(!itemSources(u"Transferrin Calculated"));
+    QVERIFY(!itemSources(u"transferrin"));
+    QVERIFY(!itemSources(u""));
+}
+
+QUARVEX_CORE_TEST_MAIN(TestSources)
+#include "tst_sources.moc"
