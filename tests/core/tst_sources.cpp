@@ -77,7 +77,7 @@ void TestSources::referenceDetails_data()
     QTest::addRow("KDIGO, journal year") << u"R10"_s << V::Verified << 2013 << u"KDIGO 2012"_s;
     QTest::addRow("CKD-EPI, partly verified")
         << u"R11"_s << V::PartlyVerified << 2021 << u"doi:10.1056/NEJMoa2102953"_s;
-    QTest::addRow("AHA/ACC 2018 guideline, issue year")
+    QTest::addRow("AHA/ACC 2018 guideline, year of the journal volume")
         << u"R25"_s << V::Verified << 2019 << u"Circulation 2019;139(25)"_s;
     QTest::addRow("textbook appendix, partly verified, no year")
         << u"R47"_s << V::PartlyVerified << 0 << u"Table A-3"_s;
