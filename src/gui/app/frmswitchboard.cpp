@@ -3,7 +3,9 @@
 #include "app/frmabout.h"
 #include "app/navigation.h"
 #include "app/windows.h"
+#include "overview/overviewwindows.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -102,9 +104,17 @@ SwitchboardWindow::SwitchboardWindow()
 
 void SwitchboardWindow::openChosen()
 {
-    if (m_overview->isChecked())
-        showDataEntry();
-    else
+    if (m_overview->isChecked()) {
+        if (!m_overviewWindows) {
+            m_overviewWindows = new OverviewWindows(dialogs(), QCoreApplication::instance());
+            // A later OK starts afresh even before the old one is deleted.
+            connect(m_overviewWindows, &OverviewWindows::finished, this,
+                    [this] { m_overviewWindows = nullptr; });
+            connect(m_overviewWindows, &OverviewWindows::finished, m_overviewWindows,
+                    &QObject::deleteLater);
+        }
+        m_overviewWindows->showDataEntry();
+    } else
         showSelector();
 }
 
