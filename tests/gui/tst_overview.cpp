@@ -178,6 +178,7 @@ private Q_SLOTS:
     void exportFormat();
     void exportOutcomes_data();
     void exportOutcomes();
+    void exportOfTheExampleIsTheGoldenFile();
     void cli_data();
     void cli();
 };
@@ -521,6 +522,27 @@ void TestOverview::exportOutcomes()
     noLdl.setValue(A::LDL, QString());
     QCOMPARE(readFile(existing), box.startsWith(QStringLiteral("Test")) ? expectedFor(noLdl) : old);
     QCOMPARE(entries(dir.path()), strs("results.txt"));
+}
+
+// The example typed in and exported gives the hand-written file, dated by
+// SOURCE_DATE_EPOCH (the last second of 29 February 2024, UTC).
+void TestOverview::exportOfTheExampleIsTheGoldenFile()
+{
+    const QByteArray golden = readFile(QStringLiteral(QUARVEX_GOLDEN_EXPORT));
+    QVERIFY(golden.startsWith("Quarvex Test Results\r\ngenerated on Feb-29-2024\r\n"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.txt"));
+    const QByteArray oldEpoch = qgetenv("SOURCE_DATE_EPOCH");
+    qputenv("SOURCE_DATE_EPOCH", "1709251199");
+    typeIntoDataEntry(overview(), exampleFields());
+    const std::optional<QString> failure = overview().exportTo(path);
+    if (oldEpoch.isNull())
+        qunsetenv("SOURCE_DATE_EPOCH");
+    else
+        qputenv("SOURCE_DATE_EPOCH", oldEpoch);
+    QCOMPARE(failure, std::nullopt);
+    QCOMPARE(readFile(path), golden);
+    QCOMPARE(m_fake.trace(), strs("beep|information:Data export completed succesfully."));
 }
 
 void TestOverview::cli_data()
