@@ -34,6 +34,7 @@
 
 using namespace quarvex;
 using namespace quarvex::test;
+using namespace Qt::StringLiterals;
 using A = AnalyteId;
 
 Q_DECLARE_METATYPE(quarvex::MapFields)
@@ -132,6 +133,25 @@ struct FileSizeLimit {
     rlimit old{};
 };
 
+// Sets an environment variable for the life of the object.
+struct ScopedEnvironment {
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name(name)
+        , old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (old.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, old);
+    }
+    const char* name;
+    QByteArray old;
+};
+
 // What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 {
@@ -178,6 +198,7 @@ private Q_SLOTS:
     void exportFormat();
     void exportOutcomes_data();
     void exportOutcomes();
+    void exportFolderIsRemembered();
     void exportOfTheExampleIsTheGoldenFile();
     void cli_data();
     void cli();
@@ -461,28 +482,66 @@ void TestOverview::exportFormat()
 
 void TestOverview::exportOutcomes_data()
 {
-    QTest::addColumn<QString>("answer"); // %1: a folder holding results.txt, the working folder
+    // %1: a folder holding results.txt, the working folder
+    QTest::addColumn<QStringList>("typed"); // the input boxes' answers, then Cancel
+    QTest::addColumn<QList<bool>>("yes");   // the questions' answers, then Yes
     QTest::addColumn<bool>("sizeLimited");
-    // The last box as "title - trace", a pattern: failures carry the platform's description.
-    QTest::addColumn<QString>("box");
-    QTest::addRow("existing file replaced")
-        << "%1/results.txt" << false
-        << "Test Results Export - information:Data export completed succesfully\\.";
+    // Every dialog, as patterns: failures carry the platform's description.
+    QTest::addColumn<QStringList>("trace");
+    QTest::addColumn<QString>("lastTitle");
+    QTest::addColumn<QStringList>("files"); // the folder afterwards: name=old or name=new
+
+    const QString input = u"input:Export Test Results"_s;
+    const QString replace = u"question:Replace %1/results\\.txt\\?"_s;
+    const QString done = u"information:Data export completed succesfully\\."_s;
+    const QString cancelled = u"information:Export cancelled by user\\."_s;
+    const QString failed = u"critical:The results could not be written to "_s;
+    const QString doneTitle = u"Test Results Export"_s, exportTitle = u"Export Test Results"_s;
+    const QStringList results{u"%1/results.txt"_s};
+    const QStringList oldKept{u"results.txt=old"_s};
+
+    QTest::addRow("existing file, Replace: Yes")
+        << results << QList<bool>{true} << false << QStringList{input, replace, u"beep"_s, done}
+        << doneTitle << QStringList{u"results.txt=new"_s};
+    QTest::addRow("existing file, Replace: No, then Cancel")
+        << results << QList<bool>{false} << false
+        << QStringList{input, replace, input, u"beep"_s, cancelled} << exportTitle << oldKept;
+    QTest::addRow("Replace: No, then another name")
+        << results + QStringList{u"%1/other.txt"_s} << QList<bool>{false} << false
+        << QStringList{input, replace, input, u"beep"_s, done} << doneTitle
+        << QStringList{u"other.txt=new"_s, u"results.txt=old"_s};
     QTest::addRow("Cancel writes nothing")
-        << "" << false << "Export Test Results - information:Export cancelled by user\\.";
-    QTest::addRow("the default: the home folder")
-        << defaultExportPath() << false << "Quarvex - critical:.*directory.*";
+        << QStringList() << QList<bool>() << false << QStringList{input, u"beep"_s, cancelled}
+        << exportTitle << oldKept;
+    QTest::addRow("the proposed name, new")
+        << QStringList{u"%1/quarvex-results-2024-02-29.txt"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s, done} << doneTitle
+        << QStringList{u"quarvex-results-2024-02-29.txt=new"_s, u"results.txt=old"_s};
+    QTest::addRow("a folder is not replaced")
+        << QStringList{u"%1"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s, failed + u"%1\\.\r\r.*directory.*"_s} << u"Quarvex"_s
+        << oldKept;
     QTest::addRow("missing folder")
-        << "%1/missing/results.txt" << false << "Quarvex - critical:.*No such file or directory.*";
-    QTest::addRow("write cut short by the file-size limit")
-        << "%1/results.txt" << true << "Quarvex - critical:.*File too large.*";
+        << QStringList{u"%1/missing/results.txt"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s,
+                       failed + u"%1/missing/results\\.txt\\.\r\rNo such file or directory"_s}
+        << u"Quarvex"_s << oldKept;
+    QTest::addRow("Replace: Yes, write cut short by the file-size limit")
+        << results << QList<bool>{true} << true
+        << QStringList{input, replace, u"beep"_s,
+                       failed + u"%1/results\\.txt\\.\r\rFile too large"_s}
+        << u"Quarvex"_s << oldKept;
 }
 
 void TestOverview::exportOutcomes()
 {
-    QFETCH(QString, answer);
+    QFETCH(QStringList, typed);
+    QFETCH(QList<bool>, yes);
     QFETCH(bool, sizeLimited);
-    QFETCH(QString, box);
+    QFETCH(QStringList, trace);
+    QFETCH(QString, lastTitle);
+    QFETCH(QStringList, files);
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199"); // 2024-02-29
     QTemporaryDir dir;
     const QByteArray old = QByteArray("previous results\r\n").repeated(1000); // longer than new
     const QString existing = dir.filePath(QStringLiteral("results.txt"));
@@ -495,8 +554,12 @@ void TestOverview::exportOutcomes()
     overview().fillResultGrid();
     // LDL cleared after the grid was filled: the export reads the fields anew.
     data->form().setValue(A::LDL, QString());
+    overview().setExportFolder(dir.path());
     m_fake.clear();
-    m_fake.answerInputWith(answer.replace(QStringLiteral("%1"), dir.path()));
+    for (const QString& answer : typed)
+        m_fake.answerInputWith(QString(answer).replace(u"%1"_s, dir.path()));
+    for (bool answer : yes)
+        m_fake.answerQuestionWith(answer);
     {
         std::optional<FileSizeLimit> limit; // the full export is some 4 kB
         if (sizeLimited)
@@ -505,23 +568,71 @@ void TestOverview::exportOutcomes()
     }
     QDir::setCurrent(previous);
 
-    const QStringList trace = m_fake.trace();
-    QCOMPARE(trace.size(), 3);
-    QCOMPARE(trace.mid(0, 2), strs("input:Export Test Results|beep"));
-    const QString shown = m_fake.calls()[2].title + QStringLiteral(" - ") + trace[2];
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(box),
-                                     QRegularExpression::DotMatchesEverythingOption);
-    QVERIFY2(pattern.match(shown).hasMatch(), qPrintable(shown));
+    const QStringList seen = m_fake.trace();
+    QCOMPARE(seen.size(), trace.size());
+    for (qsizetype i = 0; i < seen.size(); ++i) {
+        const QRegularExpression pattern(
+            QRegularExpression::anchoredPattern(
+                QString(trace[i]).replace(u"%1"_s, QRegularExpression::escape(dir.path()))),
+            QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(pattern.match(seen[i]).hasMatch(), qPrintable(seen[i]));
+    }
+    QCOMPARE(m_fake.calls().last().title, lastTitle);
     QCOMPARE(m_fake.calls()[0].text, QStringLiteral("Enter the name and full path of the file for "
                                                     "export.\r\rNote: data will be saved in a "
                                                     "tab-delimited format."));
-    // A folder, not the relative file name "c:\", is offered.
-    QCOMPARE(m_fake.calls()[0].defaultText, QDir::homePath() + QLatin1Char('/'));
-    // After a failure the old file is byte for byte as it was; nothing is left beside it.
+    // A file name in the export folder is proposed; after a No, the name typed.
+    QCOMPARE(m_fake.calls()[0].defaultText, dir.filePath(u"quarvex-results-2024-02-29.txt"_s));
+    if (trace.size() > 3 && trace[2] == trace[0])
+        QCOMPARE(m_fake.calls()[2].defaultText, existing);
+
+    // Only what was agreed to is written; after a failure the old file is
+    // byte for byte as it was, and nothing is left beside it.
     MapFields noLdl = exampleFields();
     noLdl.setValue(A::LDL, QString());
-    QCOMPARE(readFile(existing), box.startsWith(QStringLiteral("Test")) ? expectedFor(noLdl) : old);
-    QCOMPARE(entries(dir.path()), strs("results.txt"));
+    QStringList found;
+    for (const QString& name : entries(dir.path())) {
+        const QByteArray bytes = readFile(dir.filePath(name));
+        found << name + (bytes == old                  ? u"=old"_s
+                         : bytes == expectedFor(noLdl) ? u"=new"_s
+                                                       : u"=other"_s);
+    }
+    QCOMPARE(found, files);
+}
+
+// The export proposes the folder of the last export that succeeded, also in
+// the next overview the switchboard opens.
+void TestOverview::exportFolderIsRemembered()
+{
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199"); // 2024-02-29
+    const QString name = u"quarvex-results-2024-02-29.txt"_s;
+    QCOMPARE(overview().proposedExportPath(), QDir::home().filePath(name));
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"first"_s));
+    const QString first = dir.filePath(u"first"_s);
+    typeIntoDataEntry(overview(), fieldsFrom(Lipids));
+    QCOMPARE(overview().exportTo(first + u"/a.txt"_s), std::nullopt);
+    QCOMPARE(overview().proposedExportPath(), first + u'/' + name);
+    QVERIFY(overview().exportTo(dir.filePath(u"missing/b.txt"_s)));
+    QCOMPARE(overview().exportFolder(), first);
+
+    ScopedFakeDialogs fake;
+    auto* switchboard = new SwitchboardWindow;
+    switchboard->setAttribute(Qt::WA_DeleteOnClose);
+    switchboard->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+    click(switchboard, "OKButton");
+    const auto ownedByTheProgram = [] {
+        return qApp->findChild<OverviewWindows*>(QString(), Qt::FindDirectChildrenOnly);
+    };
+    QCOMPARE(ownedByTheProgram()->exportFolder(), QDir::homePath());
+    ownedByTheProgram()->exportTo(dir.filePath(u"c.txt"_s));
+    ownedByTheProgram()->closeAll();
+    for (int i = 0; i < 2; ++i) // the windows, then the overview
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ownedByTheProgram());
+    click(switchboard, "OKButton");
+    QCOMPARE(ownedByTheProgram()->exportFolder(), dir.path());
+    switchboard->close();
 }
 
 // The example typed in and exported gives the hand-written file, dated by
@@ -532,15 +643,9 @@ void TestOverview::exportOfTheExampleIsTheGoldenFile()
     QVERIFY(golden.startsWith("Quarvex Test Results\r\ngenerated on Feb-29-2024\r\n"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("results.txt"));
-    const QByteArray oldEpoch = qgetenv("SOURCE_DATE_EPOCH");
-    qputenv("SOURCE_DATE_EPOCH", "1709251199");
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199");
     typeIntoDataEntry(overview(), exampleFields());
-    const std::optional<QString> failure = overview().exportTo(path);
-    if (oldEpoch.isNull())
-        qunsetenv("SOURCE_DATE_EPOCH");
-    else
-        qputenv("SOURCE_DATE_EPOCH", oldEpoch);
-    QCOMPARE(failure, std::nullopt);
+    QCOMPARE(overview().exportTo(path), std::nullopt);
     QCOMPARE(readFile(path), golden);
     QCOMPARE(m_fake.trace(), strs("beep|information:Data export completed succesfully."));
 }

@@ -6,6 +6,7 @@
 #include "overview/overviewwindows.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -112,6 +113,11 @@ void SwitchboardWindow::openChosen()
                     [this] { m_overviewWindows = nullptr; });
             connect(m_overviewWindows, &OverviewWindows::finished, m_overviewWindows,
                     &QObject::deleteLater);
+            if (!m_exportFolder.isEmpty())
+                m_overviewWindows->setExportFolder(m_exportFolder);
+            connect(
+                m_overviewWindows, &OverviewWindows::exported, this,
+                [this](const QString& path) { m_exportFolder = QFileInfo(path).absolutePath(); });
         }
         m_overviewWindows->showDataEntry();
     } else

@@ -28,6 +28,8 @@ private:
     // The Comprehensive Overview while any of its windows is open; it goes
     // when its last window closes, and outlives the switchboard until then.
     QPointer<OverviewWindows> m_overviewWindows;
+    // Where this run's last export went; the next overview proposes it.
+    QString m_exportFolder;
 };
 
 } // namespace quarvex

@@ -10,6 +10,7 @@
 #include "overview/resultsmodel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,14 +38,10 @@ void closeIfOpen(const QPointer<W>& slot)
 
 } // namespace
 
-QString defaultExportPath()
-{
-    return QDir::homePath() + QLatin1Char('/');
-}
-
 OverviewWindows::OverviewWindows(Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
+    , m_exportFolder(QDir::homePath())
 {}
 
 OverviewWindows::~OverviewWindows()
@@ -163,19 +160,35 @@ void OverviewWindows::closeAll()
     closeIfOpen(m_results);
 }
 
+QString OverviewWindows::proposedExportPath() const
+{
+    return QDir(m_exportFolder)
+        .filePath(QStringLiteral("quarvex-results-%1.txt").arg(reportDate().toString(Qt::ISODate)));
+}
+
 void OverviewWindows::exportResults()
 {
-    const QString path = m_dialogs.input(QString::fromLatin1(ExportPrompt),
-                                         QString::fromLatin1(ExportTitle), defaultExportPath());
-    if (path.isEmpty()) {
-        m_dialogs.beep();
-        m_dialogs.message(QString::fromLatin1(ExportCancelled), MessageIcon::Information,
-                          QString::fromLatin1(ExportTitle));
-        return;
+    const QString title = QString::fromLatin1(ExportTitle);
+    QString path = QDir::toNativeSeparators(proposedExportPath());
+    for (;;) {
+        path = m_dialogs.input(QString::fromLatin1(ExportPrompt), title, path);
+        if (path.isEmpty()) {
+            m_dialogs.beep();
+            m_dialogs.message(QString::fromLatin1(ExportCancelled), MessageIcon::Information,
+                              title);
+            return;
+        }
+        // A folder or a device is not replaced: writing to it fails or goes
+        // to the device, as before.
+        if (!QFileInfo(path).isFile() ||
+            m_dialogs.question(QStringLiteral("Replace %1?").arg(path), title))
+            break;
     }
     if (const auto failure = exportTo(path)) {
         m_dialogs.beep();
-        m_dialogs.message(*failure, MessageIcon::Critical);
+        m_dialogs.message(
+            QStringLiteral("The results could not be written to %1.\r\r%2").arg(path, *failure),
+            MessageIcon::Critical);
     }
 }
 
@@ -183,6 +196,8 @@ std::optional<QString> OverviewWindows::exportTo(const QString& path)
 {
     if (auto failure = saveExport(path, reportDate()))
         return failure;
+    m_exportFolder = QFileInfo(path).absolutePath();
+    Q_EMIT exported(path);
     m_dialogs.beep();
     m_dialogs.message(QString::fromLatin1(ExportDone), MessageIcon::Information,
                       QString::fromLatin1(ExportDoneTitle));

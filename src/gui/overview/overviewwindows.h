@@ -27,10 +27,6 @@ inline constexpr const char* ExportCancelled = "Export cancelled by user.";
 inline constexpr const char* ExportDone = "Data export completed succesfully.";
 inline constexpr const char* ExportDoneTitle = "Test Results Export";
 
-// The input box's default text: the user's home folder and "/" (a folder, so
-// accepting it unchanged fails rather than writing a stray file).
-QString defaultExportPath();
-
 // The Comprehensive Overview: owns its three windows (data entry frmData,
 // list frmList, results frmResult), runs the passes over the overview items
 // that their buttons ask for, and shows every beep and box through one
@@ -67,16 +63,29 @@ public:
     // Close on the results: the list, the data entry screen and the results close.
     void closeAll();
 
-    // Export on the results: asks for the file name and exports.
+    // Export on the results: asks for the file name, proposing
+    // "quarvex-results-YYYY-MM-DD.txt" in the export folder; a file that
+    // exists is replaced only after a Yes to "Replace <path>?" (after a No
+    // the name is asked again), then exports. A failure names the path.
     void exportResults();
     // Writes the export file to path, evaluating the items once more; on
     // success beeps and confirms. On failure returns the platform's
     // description of the error and leaves an existing file at path as it was.
     std::optional<QString> exportTo(const QString& path);
 
+    // The folder whose file name the export proposes: the folder of the last
+    // export that succeeded, at first the user's home folder.
+    QString exportFolder() const { return m_exportFolder; }
+    void setExportFolder(const QString& folder) { m_exportFolder = folder; }
+    // The proposed name: the export folder and "quarvex-results-" with the
+    // export's date (YYYY-MM-DD) and ".txt".
+    QString proposedExportPath() const;
+
 Q_SIGNALS:
     // The last of the windows has gone (emitted as it is destroyed).
     void finished();
+    // An export to path succeeded.
+    void exported(const QString& path);
 
 private:
     template <class W>
@@ -94,6 +103,7 @@ private:
     std::optional<QString> saveExport(const QString& path, const QDate& date);
 
     Dialogs& m_dialogs;
+    QString m_exportFolder;
     QPointer<DataEntryWindow> m_dataEntry;
     QPointer<ItemListWindow> m_itemList;
     QPointer<ResultsWindow> m_results;
