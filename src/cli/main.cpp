@@ -4,6 +4,7 @@
 #include "analytes/checks.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
+#include "overview/reportdate.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -189,7 +190,7 @@ int main(int argc, char* argv[])
     }
 
     CliDialogs dialogs(input);
-    const QDate today = QDate::currentDate();
+    const QDate today = reportDate();
     if (outputPath.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly)) {
