@@ -29,8 +29,7 @@ QFont sizedFont(const QFont& base, qreal points, bool underline = false)
 
 } // namespace
 
-CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
-                                   bool resetOnProceed)
+CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption)
     : m_title(new QLabel(this))
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
@@ -38,7 +37,6 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
     , m_screenId(id)
-    , m_resetOnProceed(resetOnProceed)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -114,6 +112,7 @@ QHBoxLayout* CalculatorScreen::buttonRow()
 
 void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons)
 {
+    m_groupsStartDisabled = groupsStartDisabled;
     QList<QWidget*> chain;
     for (AnalyteId id : m_form.order()) {
         const AnalyteWidgets& w = m_form.widgets(id);
@@ -151,12 +150,12 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
 
 void CalculatorScreen::applySettings(const ScreenSettings& settings)
 {
-    if (m_resetOnProceed) {
-        for (AnalyteId id : m_form.order()) {
-            for (QWidget* widget : m_form.widgets(id).group()) {
-                widget->setEnabled(true);
-                widget->setVisible(true);
-            }
+    // Every item starts from the loaded state, so that exactly its own fields
+    // take input; the values typed stay.
+    for (AnalyteId id : m_form.order()) {
+        for (QWidget* widget : m_form.widgets(id).group()) {
+            widget->setEnabled(!m_groupsStartDisabled);
+            widget->setVisible(true);
         }
     }
     for (AnalyteId id : settings.enabledGroups) {
@@ -172,10 +171,10 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
     // Only an item that writes no result hides the box; the next item shows
     // it again, or its result would never be seen.
     m_result->setVisible(!settings.hideResult);
-    if (settings.showMoreInfoButton) {
-        if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
-            button->setVisible(true);
-    }
+    // More Info only for an item that writes an interpretation to show.
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+        button->setVisible(settings.showMoreInfoButton);
+    clearResult();
     focusFirstField();
 }
 
@@ -203,7 +202,16 @@ QString CalculatorScreen::screenTitle() const
 
 QString CalculatorScreen::moreInfoText() const
 {
+    if (!m_resultStands && m_moreInfo->text().isEmpty())
+        return QStringLiteral("Press Calculate first.");
     return m_moreInfo->text();
+}
+
+void CalculatorScreen::clearResult()
+{
+    m_result->clear();
+    m_moreInfo->clear();
+    m_resultStands = false;
 }
 
 void CalculatorScreen::setMoreInfo(const QString& text)
@@ -220,6 +228,7 @@ void CalculatorScreen::calculate()
     const int errors = evaluate(row->checks(), m_form, dialogs());
     m_errors->setText(QString::number(errors));
     if (errors != 0) {
+        clearResult();
         ErrMsg(dialogs());
         return;
     }
@@ -231,6 +240,7 @@ void CalculatorScreen::calculate()
     // An item without an interpretation empties the label rather than leave
     // an earlier calculation's text beside the new result.
     setMoreInfo(outcome.moreInfo);
+    m_resultStands = true;
     if (!outcome.message.isEmpty()) {
         dialogs().beep();
         dialogs().message(outcome.message, MessageIcon::Information);
@@ -240,8 +250,7 @@ void CalculatorScreen::calculate()
 void CalculatorScreen::clearAll()
 {
     m_form.clear();
-    m_result->clear();
-    m_moreInfo->clear();
+    clearResult();
     m_errors->setText(QStringLiteral("0"));
 }
 
@@ -260,7 +269,7 @@ void CalculatorScreen::keyPressEvent(QKeyEvent* event)
 
 KidneyScreen::KidneyScreen()
     : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"),
-                       QStringLiteral("Renal & Urinary System"), false)
+                       QStringLiteral("Renal & Urinary System"))
     , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
 {
     using A = AnalyteId;
@@ -326,7 +335,7 @@ KidneyScreen::KidneyScreen()
 // --- frmHeart -------------------------------------------------------------
 
 HeartScreen::HeartScreen()
-    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString(), true)
+    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString())
 {
     using A = AnalyteId;
     auto* grid = new QGridLayout(this);
@@ -350,7 +359,7 @@ HeartScreen::HeartScreen()
 // --- frmLiver -------------------------------------------------------------
 
 LiverScreen::LiverScreen()
-    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString(), false)
+    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString())
 {
     using A = AnalyteId;
     auto* grid = new QGridLayout(this);
