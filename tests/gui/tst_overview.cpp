@@ -243,13 +243,15 @@ void TestOverview::passesAppendAndReadTheCurrentFields()
 
 void TestOverview::lifecycles_data()
 {
-    QTest::addColumn<QStringList>("clicks"); // window:button
+    QTest::addColumn<QStringList>("clicks"); // window:button, or window:Escape for the key
     // The windows open afterwards: frmData with its Chol value and page, frmResult with its rows.
     QTest::addColumn<QString>("open");
     QTest::addRow("Back") << strs("frmResult:BackButton") << "frmData 200 2";
     QTest::addRow("Close") << strs("frmResult:CloseButton") << "";
     QTest::addRow("Cancel on the list")
         << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4";
+    QTest::addRow("Escape on the list, as Cancel")
+        << strs("frmList:Escape") << "frmData 200 2|frmResult 4";
     // After EXIT the evaluations find frmData in its load state: nothing computable.
     QTest::addRow("EXIT, then OK on the list")
         << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4";
@@ -268,12 +270,16 @@ void TestOverview::lifecycles()
     FillResultGrid();
     for (const QString& step : clicks) {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        click(*std::find_if(windows.begin(), windows.end(),
-                            [&](QWidget* w) {
-                                return w->isVisible() &&
-                                       w->objectName() == step.section(QLatin1Char(':'), 0, 0);
-                            }),
-              qPrintable(step.section(QLatin1Char(':'), 1)));
+        QWidget* window = *std::find_if(windows.begin(), windows.end(), [&](QWidget* w) {
+            return w->isVisible() && w->objectName() == step.section(QLatin1Char(':'), 0, 0);
+        });
+        const QString control = step.section(QLatin1Char(':'), 1);
+        if (control == QLatin1String("Escape")) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window, Qt::Key_Escape);
+        } else {
+            click(window, qPrintable(control));
+        }
     }
     QStringList seen;
     if ((data = openWindow<FrmData>()) && data->isVisible())

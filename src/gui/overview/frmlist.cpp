@@ -4,6 +4,7 @@
 #include "overview/overviewmodule.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,7 +27,7 @@ FrmList::FrmList()
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
     m_explain = new QLabel(QString::fromLatin1(ListExplanation), this);
@@ -48,6 +49,15 @@ FrmList::FrmList()
     setTabOrder(cancel, m_list);
     m_ok->setFocus();
     pressDefaultOnEnter(this, m_ok);
+}
+
+void FrmList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace quarvex

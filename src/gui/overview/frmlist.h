@@ -31,10 +31,15 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QLabel* explainLabel() const { return m_explain; }
 
+protected:
+    // Escape cancels, as the Cancel button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QListWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;
     QLabel* m_explain = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace quarvex
