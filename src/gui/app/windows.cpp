@@ -1,5 +1,7 @@
 #include "app/windows.h"
 
+#include "app/tooltips.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -14,6 +16,11 @@ void centreOnScreen(QWidget* window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void prepareWindow(QWidget* window)
+{
+    applyToolTips(window);
 }
 
 } // namespace quarvex
