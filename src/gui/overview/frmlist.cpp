@@ -1,6 +1,7 @@
 #include "overview/frmlist.h"
 
 #include "app/keyboard.h"
+#include "app/scrollfit.h"
 #include "overview/overviewmodule.h"
 
 #include <QGridLayout>
@@ -33,6 +34,7 @@ FrmList::FrmList()
     m_explain = new QLabel(QString::fromLatin1(ListExplanation), this);
     m_explain->setObjectName(QStringLiteral("ExplainLabel"));
     m_explain->setWordWrap(true);
+    keepWrappedTextWhole(m_explain, m_list->minimumWidth());
 
     connect(m_ok, &QPushButton::clicked, this, [] { FillResultGrid(); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);

@@ -3,6 +3,7 @@
 #include "analytes/checks.h"
 #include "analytes/dialogs.h"
 #include "app/qtdialogs.h"
+#include "app/scrollfit.h"
 #include "app/windows.h"
 #include "selector/forms.h"
 
@@ -30,7 +31,8 @@ QFont sizedFont(const QFont& base, qreal points, bool underline = false)
 } // namespace
 
 CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption)
-    : m_title(new QLabel(this))
+    : m_content(scrolledContent(this))
+    , m_title(new QLabel(this))
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
     , m_result(new QLineEdit(this))
@@ -81,6 +83,10 @@ const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* gr
                                                    int column)
 {
     const AnalyteWidgets& w = m_form.add(id, this);
+    // Room for a value such as "1234.56" however narrow the window gets.
+    if (w.value)
+        w.value->setMinimumWidth(
+            w.value->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 12);
     grid->addWidget(w.caption, row, column);
     grid->addWidget(w.valueWidget(), row, column + 1);
     if (QWidget* unit = w.unitWidget())
@@ -138,14 +144,14 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
 
-    // Wide enough for the longest title of the screen on one line.
+    // Wide enough for the longest title of the screen on one line; the
+    // window's minimum size then follows from its layout.
     const QFontMetrics titleMetrics(m_title->font());
     int widest = 0;
     for (const DispatchRow& row : dispatchTable(m_screenId))
         widest =
             std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
-    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
-    setMinimumWidth(widest + margins.left() + margins.right() + 8);
+    m_title->setMinimumWidth(widest + 8);
 }
 
 void CalculatorScreen::applySettings(const ScreenSettings& settings)
@@ -241,6 +247,8 @@ void CalculatorScreen::calculate()
     // an earlier calculation's text beside the new result.
     setMoreInfo(outcome.moreInfo);
     m_resultStands = true;
+    if (m_moreInfo->isVisible())
+        growToContent(this);
     if (!outcome.message.isEmpty()) {
         dialogs().beep();
         dialogs().message(outcome.message, MessageIcon::Information);
@@ -273,7 +281,7 @@ KidneyScreen::KidneyScreen()
     , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -338,7 +346,7 @@ HeartScreen::HeartScreen()
     : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 3);
@@ -348,7 +356,7 @@ HeartScreen::HeartScreen()
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
     m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
     grid->addWidget(m_moreInfo, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
@@ -362,7 +370,7 @@ LiverScreen::LiverScreen()
     : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -382,7 +390,7 @@ LiverScreen::LiverScreen()
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
     m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
     grid->addWidget(m_moreInfo, row, 0, 1, 7);
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);

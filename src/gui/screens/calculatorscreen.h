@@ -56,6 +56,9 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
 
+    // What the screen lays out its controls on: inside a scroll area, which
+    // shows only when the screen has no room for them.
+    QWidget* m_content;
     QLabel* m_title;
     QPushButton* m_calculate;
     QPushButton* m_clear;
