@@ -1,6 +1,6 @@
 #include "app/frmabout.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/logo.h"
 #include "app/qtdialogs.h"
 #include "app/sysinfo.h"

@@ -1,6 +1,6 @@
 #include "app/frmsplash.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/frmdisclaimer.h"
 #include "app/logo.h"
 #include "app/version.h"

@@ -1,6 +1,6 @@
 #include "overview/overviewmodule.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/windows.h"
 #include "overview/export.h"
 #include "overview/frmdata.h"
@@ -26,11 +26,18 @@ const Fields& dataEntryFields()
     return empty;
 }
 
-// Keeps frmData's error count up to date with every evaluation.
-void recordErrors(int errors)
+// One pass over the overview items against one reading of frmData's fields:
+// each item's findings are announced in item order, and frmData's error count
+// follows every item.
+QList<ItemEvaluation> evaluatePass()
 {
-    if (FrmData* data = openWindow<FrmData>())
-        data->setErrors(errors);
+    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(dataEntryFields()));
+    for (const ItemEvaluation& evaluation : evaluations) {
+        playFindings(evaluation.findings, dialogs());
+        if (FrmData* data = openWindow<FrmData>())
+            data->setErrors(int(evaluation.findings.size()));
+    }
+    return evaluations;
 }
 
 } // namespace
@@ -38,8 +45,7 @@ void recordErrors(int errors)
 void ListComputableItems()
 {
     FrmList* list = showWindow<FrmList>();
-    const QStringList texts =
-        computableListTexts(dataEntryFields(), dialogs(), QLocale(), recordErrors);
+    const QStringList texts = computableListTexts(evaluatePass());
     // A conversion-failure box may have let the user close the list meanwhile.
     list = openWindow<FrmList>();
     if (!list)
@@ -54,8 +60,7 @@ void ListComputableItems()
 void FillResultGrid()
 {
     showWindow<FrmResult>();
-    const QList<ResultRow> rows =
-        overviewRows(dataEntryFields(), dialogs(), QLocale(), recordErrors);
+    const QList<ResultRow> rows = resultRows(evaluatePass());
     if (FrmResult* result = openWindow<FrmResult>()) {
         for (const ResultRow& row : rows)
             result->grid()->appendRow(row);
@@ -84,8 +89,7 @@ QString defaultExportPath()
 std::optional<QString> ExportResults(const QString& path)
 {
     const QDate today = QDate::currentDate();
-    if (auto failure =
-            saveExport(path, today, dataEntryFields(), dialogs(), QLocale(), recordErrors))
+    if (auto failure = saveExport(path, today, resultRows(evaluatePass())))
         return failure;
     dialogs().beep();
     dialogs().message(QString::fromLatin1(ExportDone), MessageIcon::Information,

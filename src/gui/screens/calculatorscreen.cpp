@@ -1,7 +1,7 @@
 #include "screens/calculatorscreen.h"
 
-#include "analytes/checks.h"
-#include "analytes/dialogs.h"
+#include "analytes/inputs.h"
+#include "app/dialogs.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
 #include "selector/forms.h"
@@ -142,9 +142,9 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     // Wide enough for the longest title of the screen on one line.
     const QFontMetrics titleMetrics(m_title->font());
     int widest = 0;
-    for (const DispatchRow& row : dispatchTable(m_screenId))
-        widest =
-            std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
+    for (const TestItem& entry : screenItems(m_screenId))
+        widest = std::max(widest,
+                          titleMetrics.horizontalAdvance(QString::fromLatin1(entry.screenTitle)));
     const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
     setMinimumWidth(widest + margins.left() + margins.right() + 8);
 }
@@ -165,9 +165,19 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
         for (QWidget* widget : m_form.widgets(id).group())
             widget->setEnabled(true);
     }
-    for (const char* name : settings.disabledControls) {
-        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setEnabled(false);
+    for (const ControlsOf& off : settings.disabledControls) {
+        if (!m_form.has(off.analyte))
+            continue;
+        const AnalyteWidgets& w = m_form.widgets(off.analyte);
+        const std::pair<AnalyteControl, QWidget*> controls[] = {
+            {CaptionControl, w.caption},
+            {ValueControl, w.valueWidget()},
+            {UnitControl, w.unitWidget()},
+        };
+        for (const auto& [flag, widget] : controls) {
+            if ((off.controls & flag) && widget)
+                widget->setEnabled(false);
+        }
     }
     // Only an item that writes no result hides the box; the next item shows
     // it again, or its result would never be seen.
@@ -213,17 +223,18 @@ void CalculatorScreen::setMoreInfo(const QString& text)
 
 void CalculatorScreen::calculate()
 {
-    const DispatchRow* row = findDispatch(m_screenId, m_title->text());
-    if (!row)
+    const ItemDescriptor* item = screenItem(m_screenId, m_title->text());
+    if (!item)
         return;
-    m_errors->setText(QStringLiteral("0"));
-    const int errors = evaluate(row->checks(), m_form, dialogs());
-    m_errors->setText(QString::number(errors));
-    if (errors != 0) {
+    const Inputs inputs(m_form);
+    const QList<Finding> findings = item->findings(inputs);
+    m_errors->setText(QString::number(findings.size()));
+    playFindings(findings, dialogs());
+    if (!findings.isEmpty()) {
         ErrMsg(dialogs());
         return;
     }
-    const Outcome outcome = row->calculation(m_form, QLocale());
+    const Outcome outcome = item->compute(inputs);
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);
