@@ -17,6 +17,7 @@ private Q_SLOTS:
     void creatinineClearanceNeedsGender();
     void screenDispatch_data();
     void screenDispatch();
+    void catalogueEntriesCompute();
 };
 
 namespace {
@@ -160,6 +161,41 @@ void TestItems::screenDispatch()
     QFETCH(int, item);
     const ItemDescriptor* found = screenItem(screen, title);
     QCOMPARE(found ? int(found->id) : -1, item);
+}
+
+// What each of the 23 catalogue entries computes, by the overview list text
+// of its item, in catalogue order.
+void TestItems::catalogueEntriesCompute()
+{
+    const QStringList expected{
+        u"Cholesterol Level Interpretation"_s,
+        u"Total Cholesterol-to-HDL Cholesterol Ratio"_s,
+        u"LDL Cholesterol-to-HDL Cholesterol Ratio"_s,
+        u"Adult Treatment Panel III Classification"_s,
+        u"AST-to-ALT (SGOT-to-SGPT) Ratio"_s,
+        u"Serum Albumin-to-Globulin Ratio"_s,
+        u"Serum Direct -to- Total Bilirubin Ratio"_s,
+        u"Serum Ferritin and Estimate of Iron Stores"_s,
+        u"Serum Transferrin Saturation"_s,
+        u"Total Iron Binding Capacity (TIBC)"_s,
+        u"Transferrin"_s,
+        u"Amylase Clearance to Creatinine Clearance"_s,
+        u"Creatinine Clearance Estimated (GFR)"_s,
+        u"Fractional Potassium Excretion"_s,
+        u"Fractional Sodium Excretion"_s,
+        u"Creatinine Clearance Estimated (GFR)"_s, // Glomerular Filtration Rate (GFR)
+        u"Phosphorus Clearance Estimated"_s,
+        u"Renal Calcium Clearance to Creatinine Clearance"_s,
+        u"Renal Failure Index (RFI)"_s,
+        u"Urea Nitrogen and Creatinine Ratios"_s,
+        u"Uric Acid-to-Creatinine Ratio"_s,
+        u"Urinary Potassium Excretion Rate"_s,
+        u"Urine Protein to Urine Creatinine Ratio"_s,
+    };
+    QStringList computed;
+    for (const TestItem& entry : catalogue())
+        computed << QString::fromLatin1(entry.descriptor().listText);
+    QCOMPARE(computed, expected);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestItems)

@@ -145,6 +145,8 @@ private Q_SLOTS:
     void listing();
     void fullSetGivesEveryRow();
     void passesAppendAndReadTheCurrentFields();
+    void passAnnouncesEachItemsFindings_data();
+    void passAnnouncesEachItemsFindings();
     void lifecycles_data();
     void lifecycles();
     void tabsAndClear();
@@ -238,6 +240,47 @@ void TestOverview::passesAppendAndReadTheCurrentFields()
     QCOMPARE(gridRows().size(), 2 * (1 + 3) + 1);
     QCOMPARE(gridRows().last().name, QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
     QCOMPARE(listTexts().size(), 4); // the list is neither consulted nor changed
+}
+
+// Each item announces the findings of its own checks, in item order, so a
+// value that cannot be read shows its box once for every item that needs it.
+void TestOverview::passAnnouncesEachItemsFindings_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("creatinine");
+    QTest::addColumn<QString>("box");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::addRow("letters")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray("abc")
+        << "critical:Serum creatinine: \"abc\" is not a number. Type a number such as 1.2.";
+    QTest::addRow("German: a point is no decimal separator")
+        << german << QByteArray("1.5")
+        << "critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2.";
+    QTest::addRow("too large")
+        << german << QByteArray("40000")
+        << "critical:Serum creatinine: 40000 is too large (the largest value accepted is 32767).";
+}
+
+void TestOverview::passAnnouncesEachItemsFindings()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, creatinine);
+    QFETCH(QString, box);
+    ScopedFakeDialogs fake;
+    // Serum urea without its unit beeps; the other empty fields are silent.
+    FrmData* data = typeIntoDataEntry(
+        fieldsFrom("SerumCreatinine=" + creatinine + "\nUnitSerumCreatinine=mg/dL\nSerumUrea=12"));
+    QLocale::setDefault(locale);
+    ListComputableItems();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Items 5 to 10, 12 and 14 check serum creatinine; item 14 then serum urea.
+    QStringList expected;
+    for (int i = 0; i < 8; ++i)
+        expected << QStringLiteral("beep") << box;
+    expected << QStringLiteral("beep");
+    QCOMPARE(fake->trace(), expected);
+    QCOMPARE(listTexts(), QStringList());
+    QCOMPARE(data->errors(), 1); // the last item's count: TIBC is empty
 }
 
 void TestOverview::lifecycles_data()
