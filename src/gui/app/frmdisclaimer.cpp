@@ -2,6 +2,7 @@
 
 #include "app/frmswitchboard.h"
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
 
@@ -77,7 +78,7 @@ DisclaimerWindow::DisclaimerWindow()
     layout->addLayout(buttons);
 
     pressDefaultOnEnter(this, proceed);
-    label->setMinimumWidth(480);
+    label->setMinimumWidth(metrics::DisclaimerTextWidth);
     resize(560, 0);
     proceed->setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "analytes/inputs.h"
 #include "app/dialogs.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
 #include "selector/forms.h"
@@ -44,7 +45,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     setWindowTitle(caption);
 
     m_title->setObjectName(QStringLiteral("TitleLabel"));
-    m_title->setFont(sizedFont(font(), 13.5));
+    m_title->setFont(sizedFont(font(), metrics::ScreenTitlePoints));
     m_title->setTextFormat(Qt::PlainText);
     m_title->setWordWrap(true);
 
@@ -61,7 +62,8 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     QFont resultFont = m_result->font();
     resultFont.setBold(true);
     m_result->setFont(resultFont);
-    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) * 24);
+    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) *
+                              metrics::ResultBoxDigits);
 
     m_moreInfo->setObjectName(QStringLiteral("MoreInfo"));
     m_moreInfo->setTextFormat(Qt::PlainText);
@@ -94,7 +96,7 @@ QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& t
 {
     auto* heading = new QLabel(text, this);
     heading->setObjectName(objectName);
-    heading->setFont(sizedFont(font(), 12, true));
+    heading->setFont(sizedFont(font(), metrics::ScreenHeadingPoints, true));
     return heading;
 }
 
@@ -289,7 +291,8 @@ KidneyScreen::KidneyScreen()
     ageAndGender->addWidget(gender.caption);
     ageAndGender->addSpacing(6);
     ageAndGender->addWidget(gender.choice, 1);
-    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 +
+    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                   metrics::AgeFieldDigits +
                                16);
     grid->addWidget(age.caption, 1, 0);
     grid->addLayout(ageAndGender, 1, 1, 1, 2);
@@ -349,8 +352,9 @@ HeartScreen::HeartScreen()
         addAnalyte(id, grid, row++, 0);
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                 metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
@@ -383,8 +387,9 @@ LiverScreen::LiverScreen()
     }
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                 metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 7);
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);
