@@ -80,15 +80,7 @@ constexpr ItemDescriptor Items[]{
 
 static_assert(std::size(Items) == size_t(ItemCount));
 
-constexpr bool itemsInOrder()
-{
-    for (int i = 0; i < ItemCount; ++i) {
-        if (int(Items[i].id) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(itemsInOrder(), "the item table must list the items in ItemId order");
+static_assert(listedInIdOrder(Items), "the item table must list the items in ItemId order");
 
 } // namespace
 
