@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -108,6 +109,8 @@ private:
     QPointer<DataEntryWindow> m_dataEntry;
     QPointer<ItemListWindow> m_itemList;
     QPointer<ResultsWindow> m_results;
+    // The windows made and not yet destroyed.
+    QSet<QObject*> m_open;
 };
 
 } // namespace quarvex
