@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -500,6 +501,23 @@ void TestOverview::tabsAndClear()
     QCOMPARE(data->currentFrame(), 2);
     QVERIFY(data->findChild<QWidget*>(QStringLiteral("Frame1_2"))->isVisible());
     QVERIFY(!data->findChild<QWidget*>(QStringLiteral("Frame1_1"))->isVisible());
+    // Urine phosphorus and urine urate in the column of the other urine values.
+    auto* urine = data->findChild<QWidget*>(QStringLiteral("Frame1_2"));
+    auto* grid = qobject_cast<QGridLayout*>(urine->layout());
+    QVERIFY(grid);
+    const auto columnOf = [&](const char* name) {
+        QWidget* w = urine->findChild<QWidget*>(QString::fromLatin1(name));
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        if (w)
+            grid->getItemPosition(grid->indexOf(w), &row, &column, &rowSpan, &columnSpan);
+        return column;
+    };
+    for (const char* name :
+         {"UrinePhosphorus", "UnitUrinePhosphorus", "UrineUrate", "UnitUrineUrate"}) {
+        const bool unit = QByteArray(name).startsWith("Unit");
+        QVERIFY2(columnOf(name) == columnOf(unit ? "UnitUrineCalcium" : "UrineVolume"), name);
+        QVERIFY(urine->findChild<QWidget*>(QString::fromLatin1(name))->isVisible());
+    }
 
     data->setErrors(3);
     click(data, "ClearButton");
