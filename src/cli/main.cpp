@@ -2,6 +2,7 @@
 // entry fields as "Name=text" lines and writes the export file.
 
 #include "analytes/checks.h"
+#include "batchcommand.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
 
@@ -28,6 +29,7 @@ QString helpText()
 {
     QString text = QStringLiteral(
         "Usage: quarvex-cli [FILE] [-o PATH]\n"
+        "       quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"
@@ -58,9 +60,9 @@ QString helpText()
         "field; items that need it are left out, as on the screen.\n"
         "\n"
         "Exit status: 0 results written, 1 the output could not be written,\n"
-        "2 bad command line or input.\n"
-        "\n"
-        "Field names:\n");
+        "2 bad command line or input, 3 (batch mode) rows skipped or a quote left open.\n"
+        "\n");
+    text += batchHelpText() + QStringLiteral("\nField names:\n");
     QString line = QStringLiteral(" ");
     for (const QString& name : inputFieldNames()) {
         if (line.size() + 1 + name.size() > 78) {
@@ -145,6 +147,9 @@ int main(int argc, char* argv[])
     QString outputPath;
     bool haveInput = false;
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QLatin1String("--batch")) && !args.contains(QLatin1String("--help")) &&
+        !args.contains(QLatin1String("-h")))
+        return runBatchCommand(args);
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
