@@ -5,6 +5,7 @@
 #include "batchcommand.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
+#include "overview/reportdate.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -194,7 +195,7 @@ int main(int argc, char* argv[])
     }
 
     CliDialogs dialogs(input);
-    const QDate today = QDate::currentDate();
+    const QDate today = reportDate();
     if (outputPath.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly)) {

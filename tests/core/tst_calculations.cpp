@@ -18,6 +18,8 @@ private Q_SLOTS:
     void fixed2();
     void bands_data();
     void bands();
+    void bandEdges_data();
+    void bandEdges();
     void screenForms_data();
     void screenForms();
     void working();
@@ -245,6 +247,79 @@ void TestCalculations::bands()
     QCOMPARE(outcome.rows.size(), 1);
     QCOMPARE(outcome.rows[0].result, outcome.result.value_or(QString()));
     QCOMPARE(outcome.rows[0].interpretation, outcome.moreInfo);
+}
+
+// Both sides of every edge of two tables, as whole rows written out: a
+// woman's HDL risk (neighbouring bands with the same and with different
+// texts) and the estimated creatinine clearance (with its textless band).
+void TestCalculations::bandEdges_data()
+{
+    QTest::addColumn<Calculation>("calculation");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("line");
+
+    const auto hdl = [](const char* value, const char* risk) {
+        QTest::addRow("woman, HDL %s", value)
+            << Calculation(GeneralResults)
+            << u"Gender=Female; Chol=180 mg/dL; LDL=100 mg/dL; HDL=%1"_s.arg(QLatin1String(value))
+            << 1
+            << line(u"HDL Cholesterol"_s, QLatin1String(risk),
+                    u"HDL Cholesterol: "_s + QLatin1String(risk));
+    };
+    hdl("39.99 mg/dL", "1.9 times average");
+    hdl("40 mg/dL", "1.9 times average");
+    hdl("40.01 mg/dL", "1.9 times average");
+    hdl("45 mg/dL", "1.9 times average");
+    hdl("45.01 mg/dL", "1.6 times average");
+    hdl("50 mg/dL", "1.6 times average");
+    hdl("50.01 mg/dL", "1.3 times average");
+    hdl("55 mg/dL", "1.3 times average");
+    hdl("55.01 mg/dL", "average");
+    hdl("60 mg/dL", "average");
+    hdl("60.01 mg/dL", "0.8 times average");
+    hdl("65 mg/dL", "0.8 times average");
+    hdl("65.01 mg/dL", "0.6 times average");
+    hdl("70 mg/dL", "0.6 times average");
+    hdl("70.01 mg/dL", "0.5 times average");
+    hdl("75 mg/dL", "0.5 times average");
+    hdl("75.01 mg/dL", "longevity");
+    hdl("1.1655 mmol/L", "1.9 times average"); // 45 mg/dL
+
+    // A man of 72 kg with a serum creatinine of 1 mg/dL: the clearance is
+    // 140 minus the age.
+    const auto gfr = [](const char* age, const char* result, const char* text) {
+        QTest::addRow("clearance at age %s", age)
+            << Calculation(CreatinineClearanceEstimated)
+            << u"Age=%1; Weight=72 kg; Gender=Male; SerumCreatinine=1 mg/dL"_s.arg(
+                   QLatin1String(age))
+            << 0
+            << line(u"Creatinine Clearance (GFR)"_s, QLatin1String(result),
+                    text ? u"Based on GFR, renal function is %1."_s.arg(QLatin1String(text))
+                         : QString());
+    };
+    gfr("59.996", "80.00 mL/min", "normal");
+    gfr("60", "80.00 mL/min", nullptr);
+    gfr("77.5", "62.50 mL/min", nullptr);
+    gfr("77.51", "62.49 mL/min", "slightly impaired");
+    gfr("88", "52.00 mL/min", "slightly impaired");
+    gfr("88.01", "51.99 mL/min", "mildly impaired");
+    gfr("98", "42.00 mL/min", "mildly impaired");
+    gfr("98.01", "41.99 mL/min", "moderately impaired");
+    gfr("112", "28.00 mL/min", "moderately impaired");
+    gfr("112.01", "27.99 mL/min", "severely impaired");
+    gfr("150", "-10.00 mL/min", "severely impaired");
+}
+
+void TestCalculations::bandEdges()
+{
+    QFETCH(Calculation, calculation);
+    QFETCH(QString, entries);
+    QFETCH(int, row);
+    QFETCH(QString, line);
+    const Outcome outcome = calculation(F(entries), English);
+    QVERIFY(row < outcome.rows.size());
+    QCOMPARE(outcome.rows[row].line(), line);
 }
 
 // The items whose screen form differs from their rows, byte for byte.

@@ -12,7 +12,7 @@
 #include "overview/frmdata.h"
 #include "overview/frmlist.h"
 #include "overview/frmresult.h"
-#include "overview/overviewmodule.h"
+#include "overview/overviewwindows.h"
 #include "quickdriver.h"
 #include "testmain.h"
 
@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -76,7 +77,29 @@ QWidget* via()
     show();
     return openWindow<W>();
 }
-const auto dataEntry = via<FrmData, showDataEntry>;
+
+// The overview the tests open; a new one for each test.
+std::unique_ptr<OverviewWindows> g_overview;
+OverviewWindows& overview()
+{
+    if (!g_overview)
+        g_overview = std::make_unique<OverviewWindows>(dialogs());
+    return *g_overview;
+}
+QWidget* dataEntry()
+{
+    return overview().showDataEntry();
+}
+QWidget* itemList()
+{
+    overview().listComputableItems();
+    return overview().itemList();
+}
+QWidget* results()
+{
+    overview().fillResultGrid();
+    return overview().results();
+}
 
 // The window W over the switchboard, which stays when W goes.
 template <class W>
@@ -101,6 +124,7 @@ private Q_SLOTS:
     void cleanup()
     {
         delete openWindow<SplashWindow>(); // it would stop closeAllWindows()
+        g_overview.reset();
         QApplication::closeAllWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_dialogs->clear();
@@ -132,8 +156,8 @@ private Q_SLOTS:
                     box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
             return window;
         }) << 57;
-        QTest::addRow("frmList") << Opener(via<FrmList, ListComputableItems>) << 3;
-        QTest::addRow("frmResult") << Opener(via<FrmResult, FillResultGrid>) << 4;
+        QTest::addRow("frmList") << Opener(itemList) << 3;
+        QTest::addRow("frmResult") << Opener(results) << 4;
     }
 
     void inputsAreNamed()
@@ -187,7 +211,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>(
             "windows"); // what shows after Enter, or Escape where the name says so
         const Opener ferritin = [] {
-            auto* data = static_cast<FrmData*>(dataEntry());
+            auto* data = static_cast<DataEntryWindow*>(dataEntry());
             data->form().setValue(A::Ferritin, u"150"_s);
             data->form().setUnit(A::Ferritin, u"ng/ml"_s);
             return data;
@@ -209,7 +233,7 @@ private Q_SLOTS:
             << ferritin << u"Ferritin"_s << u"frmData frmList"_s;
         QTest::addRow("list, in the list: OK") << Opener([ferritin] {
             ferritin();
-            return via<FrmList, ListComputableItems>();
+            return itemList();
         }) << u"List1"_s << u"frmData frmList frmResult"_s;
         QTest::addRow("Escape on the explanation")
             << Opener(overSwitchboard<ExplainWindow>) << QString() << u"frmSwitchboard"_s;
@@ -231,7 +255,8 @@ private Q_SLOTS:
                         escape ? Qt::Key_Escape : Qt::Key_Return);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(visibleWindows().join(u' '), windows);
-        if (FrmList* list = openWindow<FrmList>()) // listing what the typed values allow
+        if (ItemListWindow* list = g_overview ? g_overview->itemList()
+                                              : nullptr) // listing what the typed values allow
             QVERIFY(list->list()->count() > 0);
         QVERIFY2(m_dialogs->calls().isEmpty(), qPrintable(m_dialogs->trace().join(u'|')));
     }

@@ -1,5 +1,4 @@
-#include "app/navigation.h"
-#include "app/windows.h"
+#include "app/frmswitchboard.h"
 #include "cases/cliinput.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
@@ -8,25 +7,34 @@
 #include "overview/frmlist.h"
 #include "overview/frmresult.h"
 #include "overview/overview.h"
-#include "overview/overviewmodule.h"
+#include "overview/overviewwindows.h"
+#include "overview/reportdate.h"
+#include "overview/resultsmodel.h"
 #include "testmain.h"
 
+#include <QAbstractItemModelTester>
+#include <QAction>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace quarvex;
 using namespace quarvex::test;
+using namespace Qt::StringLiterals;
 using A = AnalyteId;
 
 Q_DECLARE_METATYPE(quarvex::MapFields)
@@ -61,10 +69,9 @@ MapFields exampleFields()
 }
 
 // Opens frmData if needed and types the fields into it (the others emptied).
-FrmData* typeIntoDataEntry(const Fields& fields)
+DataEntryWindow* typeIntoDataEntry(OverviewWindows& overview, const Fields& fields)
 {
-    showDataEntry();
-    FrmData* data = openWindow<FrmData>();
+    DataEntryWindow* data = overview.showDataEntry();
     for (const Analyte& a : analytes()) {
         data->form().setValue(a.id, fields.value(a.id));
         if (a.unitKind == UnitKind::List)
@@ -73,19 +80,23 @@ FrmData* typeIntoDataEntry(const Fields& fields)
     return data;
 }
 
-QStringList listTexts()
+QStringList listTexts(const OverviewWindows& overview)
 {
     QStringList texts;
-    for (QListWidget* list = openWindow<FrmList>()->list(); texts.size() < list->count();)
+    for (QListWidget* list = overview.itemList()->list(); texts.size() < list->count();)
         texts << list->item(texts.size())->text();
     return texts;
 }
 
-QList<ResultRow> gridRows()
+// The rows as the grid shows them, cell by cell.
+QList<ResultRow> gridRows(const OverviewWindows& overview)
 {
     QList<ResultRow> rows;
-    for (auto* grid = openWindow<FrmResult>()->grid(); rows.size() < grid->rowCount();)
-        rows << grid->row(rows.size());
+    const QAbstractItemModel* model = overview.results()->grid()->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        auto cell = [&](int column) { return model->index(r, column).data().toString(); };
+        rows << ResultRow{cell(0), cell(1), cell(2)};
+    }
     return rows;
 }
 
@@ -122,11 +133,30 @@ struct FileSizeLimit {
     rlimit old{};
 };
 
+// Sets an environment variable for the life of the object.
+struct ScopedEnvironment {
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name(name)
+        , old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (old.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, old);
+    }
+    const char* name;
+    QByteArray old;
+};
+
 // What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 {
     FakeDialogs quiet;
-    return exportBytes(QDate::currentDate(), overviewRows(fields, quiet, locale), locale);
+    return exportBytes(reportDate(), overviewRows(fields, quiet, locale), locale);
 }
 
 } // namespace
@@ -134,24 +164,42 @@ QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 class TestOverview : public QObject
 {
     Q_OBJECT
+    FakeDialogs m_fake;
+    ModalGuard m_guard;
+    std::optional<OverviewWindows> m_overview;
+
+    OverviewWindows& overview() { return *m_overview; }
 
 private Q_SLOTS:
+    void init()
+    {
+        m_fake.clear();
+        m_guard.reset();
+        m_overview.emplace(m_fake);
+    }
     void cleanup()
     {
+        m_overview.reset();
         QApplication::closeAllWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QUARVEX_VERIFY_NO_MODAL(m_guard);
     }
 
     void listing_data();
     void listing();
     void fullSetGivesEveryRow();
+    void copyingRows_data();
+    void copyingRows();
     void passesAppendAndReadTheCurrentFields();
     void lifecycles_data();
     void lifecycles();
+    void switchboardOpensOneOverview();
     void tabsAndClear();
     void exportFormat();
     void exportOutcomes_data();
     void exportOutcomes();
+    void exportFolderIsRemembered();
+    void exportOfTheExampleIsTheGoldenFile();
     void cli_data();
     void cli();
 };
@@ -176,34 +224,37 @@ void TestOverview::listing()
 {
     QFETCH(MapFields, fields);
     QFETCH(QStringList, listed);
-    ScopedFakeDialogs fake;
-    ModalGuard guard;
 
-    click(typeIntoDataEntry(fields), "OKbutton");
-    FrmList* list = openWindow<FrmList>();
+    click(typeIntoDataEntry(overview(), fields), "OKbutton");
+    ItemListWindow* list = overview().itemList();
     QVERIFY(list && list->isVisible());
-    QCOMPARE(listTexts(), listed);
+    QCOMPARE(listTexts(overview()), listed);
     QCOMPARE(list->okButton()->isEnabled(), !listed.isEmpty());
     QCOMPARE(list->explainLabel()->text(),
              QString::fromLatin1(listed.isEmpty() ? NoItemsExplanation : ListExplanation));
     if (!listed.isEmpty()) {
         click(list, "OKButton");
-        QCOMPARE(gridRows(), overviewRows(fields, *fake));
-        QVERIFY(openWindow<FrmList>()); // stays open behind the results
+        FakeDialogs quiet;
+        QCOMPARE(gridRows(overview()), overviewRows(fields, quiet));
+        QVERIFY(overview().itemList()); // stays open behind the results
     }
-    QUARVEX_VERIFY_NO_MODAL(guard);
 }
 
 void TestOverview::fullSetGivesEveryRow()
 {
-    ScopedFakeDialogs fake;
-    typeIntoDataEntry(exampleFields());
-    FillResultGrid();
-    const QList<ResultRow> rows = gridRows();
-    QCOMPARE(rows, overviewRows(exampleFields(), *fake));
+    typeIntoDataEntry(overview(), exampleFields());
+    overview().fillResultGrid();
+    // The model as views expect it, while rows are appended to it.
+    QAbstractItemModelTester tester(overview().results()->grid()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    overview().fillResultGrid();
+    const QList<ResultRow> rows = gridRows(overview());
+    QCOMPARE(rows.size(), 2 * 28);
+    FakeDialogs quiet;
+    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields(), quiet));
+    QCOMPARE(rows.mid(28), rows.mid(0, 28));
 
     // 28 rows for the 22 items: items 1, 4 and 14 give three rows each.
-    QCOMPARE(rows.size(), 28);
     QStringList names;
     for (int i : {0, 1, 2, 5, 6, 7, 17, 18, 19})
         names << rows[i].name;
@@ -211,34 +262,83 @@ void TestOverview::fullSetGivesEveryRow()
                          "ATP3: Total Cholesterol|ATP3 :HDL Cholesterol|ATP3: LDL Cholesterol|"
                          "Urea to Creatinine Ratio|Creatinine to Creatinine Ratio|"
                          "Urea to Urea Ratio"));
+    // The hidden heading names each column for screen readers.
+    const QAbstractItemModel* model = overview().results()->grid()->model();
+    QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Interpretation"));
     // Long interpretations wrap into taller rows.
-    QVERIFY(openWindow<FrmResult>()->grid()->rowHeight(17) >
-            2 * openWindow<FrmResult>()->grid()->rowHeight(0));
-    QVERIFY(fake->calls().isEmpty());
+    const ResultGrid* grid = overview().results()->grid();
+    QVERIFY(grid->rowHeight(17) > 2 * grid->rowHeight(0));
+    QVERIFY(m_fake.calls().isEmpty());
+}
+
+void TestOverview::copyingRows_data()
+{
+    QTest::addColumn<bool>("contextMenu");  // else Ctrl+C on the grid
+    QTest::addColumn<QList<int>>("select"); // rows, in the order they are picked
+    QTest::addColumn<QString>("copied");    // empty: the clipboard keeps its text
+    const QString ferritin =
+        QStringLiteral("Ferritin Stores\t\tSerum ferritin level appears normal.");
+    const QString potassium = QStringLiteral("Fractional Potassium Excretion\t0.11 \t");
+    for (bool menu : {false, true}) {
+        const char* how = menu ? "context menu" : "Ctrl+C";
+        QTest::addRow("%s, one row", how) << menu << QList<int>{1} << potassium;
+        QTest::addRow("%s, picked bottom up", how)
+            << menu << QList<int>{1, 0} << ferritin + QLatin1Char('\n') + potassium;
+        QTest::addRow("%s, nothing selected", how) << menu << QList<int>{} << QString();
+    }
+}
+
+void TestOverview::copyingRows()
+{
+    QFETCH(bool, contextMenu);
+    QFETCH(QList<int>, select);
+    QFETCH(QString, copied);
+    overview().fillResultGrid(); // nothing computable: an empty grid
+    ResultsWindow* window = overview().results();
+    window->rows()->append(
+        {{QStringLiteral("Ferritin Stores"), QString(),
+          QStringLiteral("Serum ferritin level appears normal.")},
+         {QStringLiteral("Fractional Potassium Excretion"), QStringLiteral("0.11 "), QString()}});
+    ResultGrid* grid = window->grid();
+    for (int row : select)
+        grid->selectionModel()->select(grid->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    if (contextMenu) {
+        QCOMPARE(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
+        const QList<QAction*> actions = grid->actions();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions[0]->text(), QStringLiteral("Copy"));
+        actions[0]->trigger();
+    } else {
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    }
+    QCOMPARE(QApplication::clipboard()->text(),
+             copied.isEmpty() ? QStringLiteral("before") : copied);
 }
 
 void TestOverview::passesAppendAndReadTheCurrentFields()
 {
-    ScopedFakeDialogs fake;
-    typeIntoDataEntry(MapFields());
-    ListComputableItems();
+    typeIntoDataEntry(overview(), MapFields());
+    overview().listComputableItems();
     // After an empty pass OK stays disabled while the list is open.
-    FrmData* data = typeIntoDataEntry(fieldsFrom(Lipids));
-    ListComputableItems();
-    ListComputableItems();
-    QCOMPARE(listTexts(), itemTexts({3, 4, 3, 4}));
-    QVERIFY(!openWindow<FrmList>()->okButton()->isEnabled());
-    FillResultGrid();
-    FillResultGrid();
-    QCOMPARE(gridRows().size(), 2 * (1 + 3));
+    DataEntryWindow* data = typeIntoDataEntry(overview(), fieldsFrom(Lipids));
+    overview().listComputableItems();
+    overview().listComputableItems();
+    QCOMPARE(listTexts(overview()), itemTexts({3, 4, 3, 4}));
+    QVERIFY(!overview().itemList()->okButton()->isEnabled());
+    overview().fillResultGrid();
+    overview().fillResultGrid();
+    QCOMPARE(gridRows(overview()).size(), 2 * (1 + 3));
 
     // LDL cleared and a gender chosen after listing: the grid follows the fields.
     data->form().setValue(A::LDL, QString());
     data->form().setValue(A::Gender, QStringLiteral("Female"));
-    FillResultGrid();
-    QCOMPARE(gridRows().size(), 2 * (1 + 3) + 1);
-    QCOMPARE(gridRows().last().name, QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
-    QCOMPARE(listTexts().size(), 4); // the list is neither consulted nor changed
+    overview().fillResultGrid();
+    QCOMPARE(gridRows(overview()).size(), 2 * (1 + 3) + 1);
+    QCOMPARE(gridRows(overview()).last().name,
+             QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
+    QCOMPARE(listTexts(overview()).size(), 4); // the list is neither consulted nor changed
 }
 
 void TestOverview::lifecycles_data()
@@ -246,26 +346,30 @@ void TestOverview::lifecycles_data()
     QTest::addColumn<QStringList>("clicks"); // window:button
     // The windows open afterwards: frmData with its Chol value and page, frmResult with its rows.
     QTest::addColumn<QString>("open");
-    QTest::addRow("Back") << strs("frmResult:BackButton") << "frmData 200 2";
-    QTest::addRow("Close") << strs("frmResult:CloseButton") << "";
+    QTest::addColumn<bool>("finished"); // the overview told that its last window went
+    QTest::addRow("Back") << strs("frmResult:BackButton") << "frmData 200 2" << false;
+    QTest::addRow("Close") << strs("frmResult:CloseButton") << "" << true;
     QTest::addRow("Cancel on the list")
-        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4";
+        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
     // After EXIT the evaluations find frmData in its load state: nothing computable.
     QTest::addRow("EXIT, then OK on the list")
-        << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4";
+        << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4" << false;
     QTest::addRow("EXIT, then Back")
-        << strs("frmData:EXITbutton|frmResult:BackButton") << "frmData  1";
+        << strs("frmData:EXITbutton|frmResult:BackButton") << "frmData  1" << false;
+    QTest::addRow("EXIT, Cancel, Close")
+        << strs("frmData:EXITbutton|frmList:CancelButton|frmResult:CloseButton") << "" << true;
 }
 
 void TestOverview::lifecycles()
 {
     QFETCH(QStringList, clicks);
     QFETCH(QString, open);
-    ScopedFakeDialogs fake;
-    FrmData* data = typeIntoDataEntry(fieldsFrom(Lipids));
+    QFETCH(bool, finished);
+    QSignalSpy finishedSpy(&overview(), &OverviewWindows::finished);
+    DataEntryWindow* data = typeIntoDataEntry(overview(), fieldsFrom(Lipids));
     data->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
-    ListComputableItems();
-    FillResultGrid();
+    overview().listComputableItems();
+    overview().fillResultGrid();
     for (const QString& step : clicks) {
         const QWidgetList windows = QApplication::topLevelWidgets();
         click(*std::find_if(windows.begin(), windows.end(),
@@ -276,20 +380,74 @@ void TestOverview::lifecycles()
               qPrintable(step.section(QLatin1Char(':'), 1)));
     }
     QStringList seen;
-    if ((data = openWindow<FrmData>()) && data->isVisible())
+    if ((data = overview().dataEntry()) && data->isVisible())
         seen << QStringLiteral("frmData %1 %2")
                     .arg(data->form().value(A::Chol))
                     .arg(data->currentFrame());
-    if (openWindow<FrmList>())
+    if (overview().itemList())
         seen << QStringLiteral("frmList");
-    if (openWindow<FrmResult>())
-        seen << QStringLiteral("frmResult %1").arg(gridRows().size());
+    if (overview().results())
+        seen << QStringLiteral("frmResult %1").arg(gridRows(overview()).size());
     QCOMPARE(seen.join(QLatin1Char('|')), open);
+    // Closed windows are destroyed; the last one going ends the overview.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(finishedSpy.size(), finished ? 1 : 0);
+    int windows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows += w->objectName().startsWith(QLatin1String("frm"));
+    QCOMPARE(windows, int(seen.size()));
+}
+
+// The switchboard's OK shows the one data entry screen of one overview,
+// which stays usable after the switchboard closes and goes with its windows.
+void TestOverview::switchboardOpensOneOverview()
+{
+    ScopedFakeDialogs fake;
+    const auto visible = [](const char* name) {
+        QList<QWidget*> found;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->objectName() == QLatin1String(name))
+                found << w;
+        }
+        return found;
+    };
+    const auto overviews = [] {
+        return qApp->findChildren<OverviewWindows*>(Qt::FindDirectChildrenOnly).size();
+    };
+    auto* switchboard = new SwitchboardWindow;
+    switchboard->setAttribute(Qt::WA_DeleteOnClose);
+    switchboard->show();
+    switchboard->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+    click(switchboard, "OKButton");
+    QCOMPARE(visible("frmData").size(), 1);
+    auto* data = static_cast<DataEntryWindow*>(visible("frmData")[0]);
+    data->form().setValue(A::Chol, QStringLiteral("200"));
+    click(switchboard, "OKButton"); // to the front, values kept
+    QCOMPARE(visible("frmData"), QList<QWidget*>{data});
+    QCOMPARE(data->form().value(A::Chol), QStringLiteral("200"));
+    QCOMPARE(overviews(), 1);
+
+    switchboard->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const MapFields lipids = fieldsFrom(Lipids);
+    for (AnalyteId id : {A::Chol, A::HDL, A::LDL}) {
+        data->form().setValue(id, lipids.value(id));
+        data->form().setUnit(id, lipids.unit(id));
+    }
+    click(data, "OKbutton");
+    QCOMPARE(visible("frmList").size(), 1);
+    QCOMPARE(static_cast<ItemListWindow*>(visible("frmList")[0])->list()->count(), 2);
+
+    QApplication::closeAllWindows();
+    for (int i = 0; i < 2; ++i) // the windows, then the overview
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(overviews(), 0);
+    QVERIFY(fake->calls().isEmpty());
 }
 
 void TestOverview::tabsAndClear()
 {
-    FrmData* data = typeIntoDataEntry(exampleFields());
+    DataEntryWindow* data = typeIntoDataEntry(overview(), exampleFields());
     QTabBar* bar = data->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabBar();
     QCOMPARE(data->currentFrame(), 1);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
@@ -324,28 +482,66 @@ void TestOverview::exportFormat()
 
 void TestOverview::exportOutcomes_data()
 {
-    QTest::addColumn<QString>("answer"); // %1: a folder holding results.txt, the working folder
+    // %1: a folder holding results.txt, the working folder
+    QTest::addColumn<QStringList>("typed"); // the input boxes' answers, then Cancel
+    QTest::addColumn<QList<bool>>("yes");   // the questions' answers, then Yes
     QTest::addColumn<bool>("sizeLimited");
-    // The last box as "title - trace", a pattern: failures carry the platform's description.
-    QTest::addColumn<QString>("box");
-    QTest::addRow("existing file replaced")
-        << "%1/results.txt" << false
-        << "Test Results Export - information:Data export completed succesfully\\.";
+    // Every dialog, as patterns: failures carry the platform's description.
+    QTest::addColumn<QStringList>("trace");
+    QTest::addColumn<QString>("lastTitle");
+    QTest::addColumn<QStringList>("files"); // the folder afterwards: name=old or name=new
+
+    const QString input = u"input:Export Test Results"_s;
+    const QString replace = u"question:Replace %1/results\\.txt\\?"_s;
+    const QString done = u"information:Data export completed succesfully\\."_s;
+    const QString cancelled = u"information:Export cancelled by user\\."_s;
+    const QString failed = u"critical:The results could not be written to "_s;
+    const QString doneTitle = u"Test Results Export"_s, exportTitle = u"Export Test Results"_s;
+    const QStringList results{u"%1/results.txt"_s};
+    const QStringList oldKept{u"results.txt=old"_s};
+
+    QTest::addRow("existing file, Replace: Yes")
+        << results << QList<bool>{true} << false << QStringList{input, replace, u"beep"_s, done}
+        << doneTitle << QStringList{u"results.txt=new"_s};
+    QTest::addRow("existing file, Replace: No, then Cancel")
+        << results << QList<bool>{false} << false
+        << QStringList{input, replace, input, u"beep"_s, cancelled} << exportTitle << oldKept;
+    QTest::addRow("Replace: No, then another name")
+        << results + QStringList{u"%1/other.txt"_s} << QList<bool>{false} << false
+        << QStringList{input, replace, input, u"beep"_s, done} << doneTitle
+        << QStringList{u"other.txt=new"_s, u"results.txt=old"_s};
     QTest::addRow("Cancel writes nothing")
-        << "" << false << "Export Test Results - information:Export cancelled by user\\.";
-    QTest::addRow("the default: the home folder")
-        << defaultExportPath() << false << "Quarvex - critical:.*directory.*";
+        << QStringList() << QList<bool>() << false << QStringList{input, u"beep"_s, cancelled}
+        << exportTitle << oldKept;
+    QTest::addRow("the proposed name, new")
+        << QStringList{u"%1/quarvex-results-2024-02-29.txt"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s, done} << doneTitle
+        << QStringList{u"quarvex-results-2024-02-29.txt=new"_s, u"results.txt=old"_s};
+    QTest::addRow("a folder is not replaced")
+        << QStringList{u"%1"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s, failed + u"%1\\.\r\r.*directory.*"_s} << u"Quarvex"_s
+        << oldKept;
     QTest::addRow("missing folder")
-        << "%1/missing/results.txt" << false << "Quarvex - critical:.*No such file or directory.*";
-    QTest::addRow("write cut short by the file-size limit")
-        << "%1/results.txt" << true << "Quarvex - critical:.*File too large.*";
+        << QStringList{u"%1/missing/results.txt"_s} << QList<bool>() << false
+        << QStringList{input, u"beep"_s,
+                       failed + u"%1/missing/results\\.txt\\.\r\rNo such file or directory"_s}
+        << u"Quarvex"_s << oldKept;
+    QTest::addRow("Replace: Yes, write cut short by the file-size limit")
+        << results << QList<bool>{true} << true
+        << QStringList{input, replace, u"beep"_s,
+                       failed + u"%1/results\\.txt\\.\r\rFile too large"_s}
+        << u"Quarvex"_s << oldKept;
 }
 
 void TestOverview::exportOutcomes()
 {
-    QFETCH(QString, answer);
+    QFETCH(QStringList, typed);
+    QFETCH(QList<bool>, yes);
     QFETCH(bool, sizeLimited);
-    QFETCH(QString, box);
+    QFETCH(QStringList, trace);
+    QFETCH(QString, lastTitle);
+    QFETCH(QStringList, files);
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199"); // 2024-02-29
     QTemporaryDir dir;
     const QByteArray old = QByteArray("previous results\r\n").repeated(1000); // longer than new
     const QString existing = dir.filePath(QStringLiteral("results.txt"));
@@ -354,38 +550,104 @@ void TestOverview::exportOutcomes()
     file.close();
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    ScopedFakeDialogs fake;
-    FrmData* data = typeIntoDataEntry(exampleFields());
-    FillResultGrid();
+    DataEntryWindow* data = typeIntoDataEntry(overview(), exampleFields());
+    overview().fillResultGrid();
     // LDL cleared after the grid was filled: the export reads the fields anew.
     data->form().setValue(A::LDL, QString());
-    fake->clear();
-    fake->answerInputWith(answer.replace(QStringLiteral("%1"), dir.path()));
+    overview().setExportFolder(dir.path());
+    m_fake.clear();
+    for (const QString& answer : typed)
+        m_fake.answerInputWith(QString(answer).replace(u"%1"_s, dir.path()));
+    for (bool answer : yes)
+        m_fake.answerQuestionWith(answer);
     {
         std::optional<FileSizeLimit> limit; // the full export is some 4 kB
         if (sizeLimited)
             limit.emplace(1024);
-        click(openWindow<FrmResult>(), "ExportButton");
+        click(overview().results(), "ExportButton");
     }
     QDir::setCurrent(previous);
 
-    const QStringList trace = fake->trace();
-    QCOMPARE(trace.size(), 3);
-    QCOMPARE(trace.mid(0, 2), strs("input:Export Test Results|beep"));
-    const QString shown = fake->calls()[2].title + QStringLiteral(" - ") + trace[2];
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(box),
-                                     QRegularExpression::DotMatchesEverythingOption);
-    QVERIFY2(pattern.match(shown).hasMatch(), qPrintable(shown));
-    QCOMPARE(fake->calls()[0].text, QStringLiteral("Enter the name and full path of the file for "
-                                                   "export.\r\rNote: data will be saved in a "
-                                                   "tab-delimited format."));
-    // A folder, not the relative file name "c:\", is offered.
-    QCOMPARE(fake->calls()[0].defaultText, QDir::homePath() + QLatin1Char('/'));
-    // After a failure the old file is byte for byte as it was; nothing is left beside it.
+    const QStringList seen = m_fake.trace();
+    QCOMPARE(seen.size(), trace.size());
+    for (qsizetype i = 0; i < seen.size(); ++i) {
+        const QRegularExpression pattern(
+            QRegularExpression::anchoredPattern(
+                QString(trace[i]).replace(u"%1"_s, QRegularExpression::escape(dir.path()))),
+            QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(pattern.match(seen[i]).hasMatch(), qPrintable(seen[i]));
+    }
+    QCOMPARE(m_fake.calls().last().title, lastTitle);
+    QCOMPARE(m_fake.calls()[0].text, QStringLiteral("Enter the name and full path of the file for "
+                                                    "export.\r\rNote: data will be saved in a "
+                                                    "tab-delimited format."));
+    // A file name in the export folder is proposed; after a No, the name typed.
+    QCOMPARE(m_fake.calls()[0].defaultText, dir.filePath(u"quarvex-results-2024-02-29.txt"_s));
+    if (trace.size() > 3 && trace[2] == trace[0])
+        QCOMPARE(m_fake.calls()[2].defaultText, existing);
+
+    // Only what was agreed to is written; after a failure the old file is
+    // byte for byte as it was, and nothing is left beside it.
     MapFields noLdl = exampleFields();
     noLdl.setValue(A::LDL, QString());
-    QCOMPARE(readFile(existing), box.startsWith(QStringLiteral("Test")) ? expectedFor(noLdl) : old);
-    QCOMPARE(entries(dir.path()), strs("results.txt"));
+    QStringList found;
+    for (const QString& name : entries(dir.path())) {
+        const QByteArray bytes = readFile(dir.filePath(name));
+        found << name + (bytes == old                  ? u"=old"_s
+                         : bytes == expectedFor(noLdl) ? u"=new"_s
+                                                       : u"=other"_s);
+    }
+    QCOMPARE(found, files);
+}
+
+// The export proposes the folder of the last export that succeeded, also in
+// the next overview the switchboard opens.
+void TestOverview::exportFolderIsRemembered()
+{
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199"); // 2024-02-29
+    const QString name = u"quarvex-results-2024-02-29.txt"_s;
+    QCOMPARE(overview().proposedExportPath(), QDir::home().filePath(name));
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"first"_s));
+    const QString first = dir.filePath(u"first"_s);
+    typeIntoDataEntry(overview(), fieldsFrom(Lipids));
+    QCOMPARE(overview().exportTo(first + u"/a.txt"_s), std::nullopt);
+    QCOMPARE(overview().proposedExportPath(), first + u'/' + name);
+    QVERIFY(overview().exportTo(dir.filePath(u"missing/b.txt"_s)));
+    QCOMPARE(overview().exportFolder(), first);
+
+    ScopedFakeDialogs fake;
+    auto* switchboard = new SwitchboardWindow;
+    switchboard->setAttribute(Qt::WA_DeleteOnClose);
+    switchboard->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+    click(switchboard, "OKButton");
+    const auto ownedByTheProgram = [] {
+        return qApp->findChild<OverviewWindows*>(QString(), Qt::FindDirectChildrenOnly);
+    };
+    QCOMPARE(ownedByTheProgram()->exportFolder(), QDir::homePath());
+    ownedByTheProgram()->exportTo(dir.filePath(u"c.txt"_s));
+    ownedByTheProgram()->closeAll();
+    for (int i = 0; i < 2; ++i) // the windows, then the overview
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ownedByTheProgram());
+    click(switchboard, "OKButton");
+    QCOMPARE(ownedByTheProgram()->exportFolder(), dir.path());
+    switchboard->close();
+}
+
+// The example typed in and exported gives the hand-written file, dated by
+// SOURCE_DATE_EPOCH (the last second of 29 February 2024, UTC).
+void TestOverview::exportOfTheExampleIsTheGoldenFile()
+{
+    const QByteArray golden = readFile(QStringLiteral(QUARVEX_GOLDEN_EXPORT));
+    QVERIFY(golden.startsWith("Quarvex Test Results\r\ngenerated on Feb-29-2024\r\n"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.txt"));
+    ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1709251199");
+    typeIntoDataEntry(overview(), exampleFields());
+    QCOMPARE(overview().exportTo(path), std::nullopt);
+    QCOMPARE(readFile(path), golden);
+    QCOMPARE(m_fake.trace(), strs("beep|information:Data export completed succesfully."));
 }
 
 void TestOverview::cli_data()

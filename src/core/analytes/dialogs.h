@@ -22,6 +22,9 @@ public:
     // A modal input box; returns the typed text, or an empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaultText) = 0;
+    // A modal question with Yes and No, No the default button; true for Yes.
+    // Dialogs that cannot ask answer No, so nothing that needs a Yes happens.
+    virtual bool question(const QString& /*text*/, const QString& /*title*/) { return false; }
 };
 
 // The dialogs in use by the program; set once at start-up (tests set a recorder).

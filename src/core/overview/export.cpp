@@ -55,6 +55,13 @@ bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& r
 
 namespace {
 
+bool commitFile(QSaveFile& file)
+{
+    return file.commit();
+}
+
+ExportCommitStep g_commitStep = commitFile;
+
 QString describe(const QFileDevice& file)
 {
     const QString text = file.errorString();
@@ -105,9 +112,14 @@ std::optional<QString> saveExport(const QString& path, const QDate& date, const 
         file.cancelWriting();
         return error;
     }
-    if (!file.commit())
+    if (!g_commitStep(file))
         return describe(file);
     return std::nullopt;
+}
+
+void setExportCommitStep(ExportCommitStep step)
+{
+    g_commitStep = step ? step : commitFile;
 }
 
 } // namespace quarvex

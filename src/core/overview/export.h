@@ -12,6 +12,7 @@
 #include <optional>
 
 class QIODevice;
+class QSaveFile;
 
 namespace quarvex {
 
@@ -36,5 +37,11 @@ bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& r
 std::optional<QString> saveExport(const QString& path, const QDate& date, const Fields& fields,
                                   Dialogs& dialogs, const QLocale& locale = QLocale(),
                                   const ErrorCountSink& sink = {});
+
+// The last step of saveExport over a regular file: QSaveFile::commit, which
+// puts the fully written temporary file in place of the old one. Tests put a
+// failing step here to see that moment fail; nullptr restores the real step.
+using ExportCommitStep = bool (*)(QSaveFile& file);
+void setExportCommitStep(ExportCommitStep step);
 
 } // namespace quarvex

@@ -3,7 +3,10 @@
 #include "app/frmabout.h"
 #include "app/navigation.h"
 #include "app/windows.h"
+#include "overview/overviewwindows.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -102,9 +105,22 @@ SwitchboardWindow::SwitchboardWindow()
 
 void SwitchboardWindow::openChosen()
 {
-    if (m_overview->isChecked())
-        showDataEntry();
-    else
+    if (m_overview->isChecked()) {
+        if (!m_overviewWindows) {
+            m_overviewWindows = new OverviewWindows(dialogs(), QCoreApplication::instance());
+            // A later OK starts afresh even before the old one is deleted.
+            connect(m_overviewWindows, &OverviewWindows::finished, this,
+                    [this] { m_overviewWindows = nullptr; });
+            connect(m_overviewWindows, &OverviewWindows::finished, m_overviewWindows,
+                    &QObject::deleteLater);
+            if (!m_exportFolder.isEmpty())
+                m_overviewWindows->setExportFolder(m_exportFolder);
+            connect(
+                m_overviewWindows, &OverviewWindows::exported, this,
+                [this](const QString& path) { m_exportFolder = QFileInfo(path).absolutePath(); });
+        }
+        m_overviewWindows->showDataEntry();
+    } else
         showSelector();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QRadioButton;
 
 namespace quarvex {
+
+class OverviewWindows;
 
 // The switchboard frmSwitchboard: chooses between the Quick Calculator and
 // the Comprehensive Overview. It stays open while the chosen windows are used.
@@ -22,6 +25,11 @@ private:
 
     QRadioButton* m_quick = nullptr;
     QRadioButton* m_overview = nullptr;
+    // The Comprehensive Overview while any of its windows is open; it goes
+    // when its last window closes, and outlives the switchboard until then.
+    QPointer<OverviewWindows> m_overviewWindows;
+    // Where this run's last export went; the next overview proposes it.
+    QString m_exportFolder;
 };
 
 } // namespace quarvex

@@ -2,8 +2,9 @@
 
 namespace quarvex {
 
-// Windows that the switchboard opens; each lives in its own subsystem.
-void showSelector();  // frmMain, the Quick Calculator selector
-void showDataEntry(); // frmData, the Comprehensive Overview data entry screen
+// The Quick Calculator selector frmMain, which the switchboard opens; it
+// lives in its own subsystem. The Comprehensive Overview is an object of the
+// switchboard's (overview/overviewwindows.h).
+void showSelector();
 
 } // namespace quarvex

@@ -50,4 +50,14 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     return ok ? text : QString();
 }
 
+bool QtDialogs::question(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, displayText(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace quarvex

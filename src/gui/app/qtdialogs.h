@@ -11,6 +11,7 @@ public:
     void beep() override;
     void message(const QString& text, MessageIcon icon, const QString& title) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    bool question(const QString& text, const QString& title) override;
 };
 
 // Texts of the program break lines with a carriage return; Qt's widgets want

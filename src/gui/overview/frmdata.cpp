@@ -1,9 +1,6 @@
 #include "overview/frmdata.h"
 
 #include "app/keyboard.h"
-#include "app/navigation.h"
-#include "app/windows.h"
-#include "overview/overviewmodule.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -119,7 +116,7 @@ QPushButton* button(const char* objectName, const char* text, QWidget* parent)
 
 } // namespace
 
-FrmData::FrmData()
+DataEntryWindow::DataEntryWindow()
 {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Data Entry"));
@@ -152,13 +149,13 @@ FrmData::FrmData()
     m_tabs->widget(1)->setAccessibleName(urine);
     m_tabs->setCurrentIndex(0);
     setProperty("CurrentFrame", m_currentFrame);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &FrmData::tabClicked);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &DataEntryWindow::tabClicked);
 
     QPushButton* clear = button("ClearButton", "Clear", this);
     QPushButton* ok = button("OKbutton", "OK", this);
     QPushButton* exit = button("EXITbutton", "EXIT", this);
-    connect(clear, &QPushButton::clicked, this, &FrmData::clearFields);
-    connect(ok, &QPushButton::clicked, this, [] { ListComputableItems(); });
+    connect(clear, &QPushButton::clicked, this, &DataEntryWindow::clearFields);
+    connect(ok, &QPushButton::clicked, this, &DataEntryWindow::listRequested);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     tabChain << clear << ok << exit;
     pressDefaultOnEnter(this, ok);
@@ -185,7 +182,7 @@ FrmData::FrmData()
     m_form.widgets(A::Age).value->setFocus();
 }
 
-void FrmData::tabClicked(int index)
+void DataEntryWindow::tabClicked(int index)
 {
     const int selected = index + 1;
     if (selected == m_currentFrame)
@@ -194,25 +191,20 @@ void FrmData::tabClicked(int index)
     setProperty("CurrentFrame", m_currentFrame);
 }
 
-int FrmData::errors() const
+int DataEntryWindow::errors() const
 {
     return m_errors->text().toInt();
 }
 
-void FrmData::setErrors(int errors)
+void DataEntryWindow::setErrors(int errors)
 {
     m_errors->setText(QString::number(errors));
 }
 
-void FrmData::clearFields()
+void DataEntryWindow::clearFields()
 {
     m_form.clear();
     setErrors(0);
-}
-
-void showDataEntry()
-{
-    showWindow<FrmData>();
 }
 
 } // namespace quarvex

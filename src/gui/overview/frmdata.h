@@ -13,11 +13,11 @@ namespace quarvex {
 // frmData, "Data Entry": every analyte of the overview, age, gender and weight
 // above the tab strip, the blood values on "Blood" and the 24-hour urine
 // values on "Urine".
-class FrmData final : public QWidget
+class DataEntryWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    FrmData();
+    DataEntryWindow();
 
     // The fields the overview evaluates (both pages, whatever tab is shown).
     AnalyteForm& form() { return m_form; }
@@ -32,6 +32,10 @@ public:
 
     // Empties every value field and chooser; the tab stays.
     void clearFields();
+
+Q_SIGNALS:
+    // OK: list the items that the fields allow.
+    void listRequested();
 
 private:
     void tabClicked(int index);

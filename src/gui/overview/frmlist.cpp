@@ -1,7 +1,6 @@
 #include "overview/frmlist.h"
 
 #include "app/keyboard.h"
-#include "overview/overviewmodule.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,7 +10,7 @@
 
 namespace quarvex {
 
-FrmList::FrmList()
+ItemListWindow::ItemListWindow()
 {
     setObjectName(QStringLiteral("frmList"));
     setWindowTitle(QStringLiteral("Test Results"));
@@ -33,7 +32,7 @@ FrmList::FrmList()
     m_explain->setObjectName(QStringLiteral("ExplainLabel"));
     m_explain->setWordWrap(true);
 
-    connect(m_ok, &QPushButton::clicked, this, [] { FillResultGrid(); });
+    connect(m_ok, &QPushButton::clicked, this, &ItemListWindow::resultsRequested);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
     auto* grid = new QGridLayout(this);

@@ -21,15 +21,19 @@ inline constexpr const char* NoItemsExplanation =
     "enter the missing or incorrect data.";
 
 // frmList, "Test Results": the names of the computable items.
-class FrmList final : public QWidget
+class ItemListWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    FrmList();
+    ItemListWindow();
 
     QListWidget* list() const { return m_list; }
     QPushButton* okButton() const { return m_ok; }
     QLabel* explainLabel() const { return m_explain; }
+
+Q_SIGNALS:
+    // OK: compute the items and show their results.
+    void resultsRequested();
 
 private:
     QListWidget* m_list = nullptr;

@@ -1,7 +1,7 @@
 #include "overview/frmresult.h"
 
 #include "app/keyboard.h"
-#include "overview/overviewmodule.h"
+#include "overview/resultsmodel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,15 +18,16 @@
 
 namespace quarvex {
 
-ResultGrid::ResultGrid(QWidget* parent)
-    : QTableWidget(0, 3, parent)
+ResultGrid::ResultGrid(ResultsModel* model, QWidget* parent)
+    : QTableView(parent)
+    , m_rows(model)
 {
     setObjectName(QStringLiteral("FlexGrid"));
     setAccessibleName(QStringLiteral("Test results"));
+    setModel(model);
     // The headings stand above the grid as labels; the hidden header keeps
-    // them for screen readers, which name each cell's column by them.
-    setHorizontalHeaderLabels(
-        {QStringLiteral("Test Item"), QStringLiteral("Result"), QStringLiteral("Interpretation")});
+    // the model's headings for screen readers, which name each cell's column
+    // by them.
     horizontalHeader()->hide();
     // Tab leaves the grid for the buttons; the arrow keys move within it.
     setTabKeyNavigation(false);
@@ -39,7 +40,7 @@ ResultGrid::ResultGrid(QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
-    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 3px 4px; }"));
+    setStyleSheet(QStringLiteral("QTableView::item { padding: 3px 4px; }"));
 
     // Test item and result fit their texts; the interpretation, which runs to
     // several hundred characters, takes the rest and is always the widest.
@@ -52,35 +53,20 @@ ResultGrid::ResultGrid(QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this] { QTimer::singleShot(0, this, &ResultGrid::fitRows); });
 
-    auto* copy = new QAction(QStringLiteral("Copy"), this);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &ResultGrid::copySelection);
-    addAction(copy);
+    // New rows take the height their wrapped texts need.
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last; ++row)
+                    resizeRowToContents(row);
+            });
+
+    m_copy = new QAction(QStringLiteral("Copy"), this);
+    m_copy->setObjectName(QStringLiteral("CopyAction"));
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_copy, &QAction::triggered, this, &ResultGrid::copySelection);
+    addAction(m_copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-}
-
-void ResultGrid::appendRow(const ResultRow& row)
-{
-    const int index = rowCount();
-    insertRow(index);
-    const QString texts[] = {row.name, row.result, row.interpretation};
-    for (int column = 0; column < 3; ++column) {
-        auto* item = new QTableWidgetItem(texts[column]);
-        item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        setItem(index, column, item);
-    }
-    resizeRowToContents(index);
-}
-
-ResultRow ResultGrid::row(int index) const
-{
-    auto text = [&](int column) {
-        const QTableWidgetItem* cell = item(index, column);
-        return cell ? cell->text() : QString();
-    };
-    return {text(0), text(1), text(2)};
 }
 
 QString ResultGrid::selectedRowsText() const
@@ -88,11 +74,7 @@ QString ResultGrid::selectedRowsText() const
     QList<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedRows())
         rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    QStringList lines;
-    for (int r : rows)
-        lines << row(r).line();
-    return lines.join(QLatin1Char('\n'));
+    return m_rows->linesOf(rows);
 }
 
 void ResultGrid::copySelection() const
@@ -104,17 +86,18 @@ void ResultGrid::copySelection() const
 
 void ResultGrid::keyPressEvent(QKeyEvent* event)
 {
+    // The item view would copy the current cell alone.
     if (event->matches(QKeySequence::Copy)) {
-        copySelection();
+        m_copy->trigger();
         event->accept();
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void ResultGrid::resizeEvent(QResizeEvent* event)
 {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     fitColumns();
 }
 
@@ -147,7 +130,7 @@ QPushButton* boldButton(const char* objectName, const char* text, QWidget* paren
 
 } // namespace
 
-FrmResult::FrmResult()
+ResultsWindow::ResultsWindow()
 {
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(QStringLiteral("Test Results"));
@@ -165,16 +148,17 @@ FrmResult::FrmResult()
         m_headings << label;
     }
 
-    m_grid = new ResultGrid(this);
+    m_rows = new ResultsModel(this);
+    m_grid = new ResultGrid(m_rows, this);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &FrmResult::alignHeadings);
+            &ResultsWindow::alignHeadings);
 
     QPushButton* back = boldButton("BackButton", "Back", this);
     QPushButton* exportButton = boldButton("ExportButton", "Export", this);
     QPushButton* close = boldButton("CloseButton", "Close", this);
-    connect(back, &QPushButton::clicked, this, [] { backToDataEntry(); });
-    connect(exportButton, &QPushButton::clicked, this, [] { exportButtonClicked(); });
-    connect(close, &QPushButton::clicked, this, [] { closeOverview(); });
+    connect(back, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::exportRequested);
+    connect(close, &QPushButton::clicked, this, &ResultsWindow::closeRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -195,12 +179,12 @@ FrmResult::FrmResult()
     alignHeadings();
 }
 
-QSize FrmResult::sizeHint() const
+QSize ResultsWindow::sizeHint() const
 {
     return {920, 620};
 }
 
-void FrmResult::alignHeadings()
+void ResultsWindow::alignHeadings()
 {
     // Each heading stands above its column: the grid's frame, then the widths
     // of the columns before it.

@@ -1,55 +1,66 @@
 #pragma once
 
-#include "calc/outcome.h"
-
-#include <QTableWidget>
+#include <QTableView>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QPushButton;
 
 namespace quarvex {
 
+class ResultsModel;
+
 // FlexGrid: a read-only three-column grid (test item, result, interpretation)
-// whose rows wrap their text and grow to fit it. Whole rows are selected;
-// Ctrl+C copies the selected rows as tab-separated lines.
-class ResultGrid final : public QTableWidget
+// over a ResultsModel, whose rows wrap their text and grow to fit it. Whole
+// rows are selected; Ctrl+C and the context menu's Copy both trigger
+// copyAction(), which copies the selected rows as tab-separated lines.
+class ResultGrid final : public QTableView
 {
     Q_OBJECT
 public:
-    explicit ResultGrid(QWidget* parent = nullptr);
+    explicit ResultGrid(ResultsModel* model, QWidget* parent = nullptr);
 
-    void appendRow(const ResultRow& row);
-    ResultRow row(int index) const;
+    ResultsModel* rows() const { return m_rows; }
+    QAction* copyAction() const { return m_copy; }
     // The selected rows, top to bottom, one tab-separated line each.
     QString selectedRowsText() const;
-    void copySelection() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void copySelection() const;
     void fitColumns();
     void fitRows();
 
+    ResultsModel* m_rows = nullptr;
+    QAction* m_copy = nullptr;
     int m_itemWidth = 0;   // what the longest test item text needs
     int m_resultWidth = 0; // what a long result text needs
 };
 
 // frmResult, "Test Results": the result rows of the computable items.
-class FrmResult final : public QWidget
+class ResultsWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    FrmResult();
+    ResultsWindow();
 
     ResultGrid* grid() const { return m_grid; }
+    ResultsModel* rows() const { return m_rows; }
     QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void backRequested();
+    void exportRequested();
+    void closeRequested();
 
 private:
     void alignHeadings();
 
+    ResultsModel* m_rows = nullptr;
     ResultGrid* m_grid = nullptr;
     QList<QLabel*> m_headings;
 };

@@ -16,9 +16,10 @@ QStringList FakeDialogs::trace() const
     static const char* const icons[] = {"message:", "information:", "warning:", "critical:"};
     QStringList out;
     for (const Call& c : m_calls)
-        out << (c.kind == Kind::Beep    ? QStringLiteral("beep")
-                : c.kind == Kind::Input ? QStringLiteral("input:") + c.title
-                                        : QString::fromLatin1(icons[int(c.icon)]) + c.text);
+        out << (c.kind == Kind::Beep       ? QStringLiteral("beep")
+                : c.kind == Kind::Input    ? QStringLiteral("input:") + c.title
+                : c.kind == Kind::Question ? QStringLiteral("question:") + c.text
+                                           : QString::fromLatin1(icons[int(c.icon)]) + c.text);
     return out;
 }
 

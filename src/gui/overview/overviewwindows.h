@@ -1,0 +1,112 @@
+#pragma once
+
+#include "analytes/dialogs.h"
+#include "analytes/fields.h"
+#include "calc/outcome.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quarvex {
+
+class DataEntryWindow;
+class ItemListWindow;
+class ResultsWindow;
+
+// Texts of the export dialogs.
+inline constexpr const char* ExportPrompt =
+    "Enter the name and full path of the file for export.\r\rNote: data will be saved in a "
+    "tab-delimited format.";
+inline constexpr const char* ExportTitle = "Export Test Results";
+inline constexpr const char* ExportCancelled = "Export cancelled by user.";
+inline constexpr const char* ExportDone = "Data export completed succesfully.";
+inline constexpr const char* ExportDoneTitle = "Test Results Export";
+
+// The Comprehensive Overview: owns its three windows (data entry frmData,
+// list frmList, results frmResult), runs the passes over the overview items
+// that their buttons ask for, and shows every beep and box through one
+// Dialogs. Each window is modeless and exists at most once; a closed window
+// is destroyed with its state. Every pass reads the current fields of the
+// data entry screen, or an empty form once that screen was closed; nothing is
+// kept between passes.
+class OverviewWindows final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit OverviewWindows(Dialogs& dialogs, QObject* parent = nullptr);
+    // Destroys the windows that are still open.
+    ~OverviewWindows() override;
+
+    // The open windows, or nullptr.
+    DataEntryWindow* dataEntry() const;
+    ItemListWindow* itemList() const;
+    ResultsWindow* results() const;
+
+    // Shows the data entry screen (loading it if it is not open) in front.
+    DataEntryWindow* showDataEntry();
+
+    // OK on the data entry screen: shows the list and appends the list text
+    // of every computable item; after a pass with none, the list's OK is
+    // disabled and its explanation says why.
+    void listComputableItems();
+    // OK on the list: shows the results and appends the rows of every
+    // computable item.
+    void fillResultGrid();
+    // Back on the results: the list closes, the data entry screen comes to
+    // the front, the results close.
+    void backToDataEntry();
+    // Close on the results: the list, the data entry screen and the results close.
+    void closeAll();
+
+    // Export on the results: asks for the file name, proposing
+    // "quarvex-results-YYYY-MM-DD.txt" in the export folder; a file that
+    // exists is replaced only after a Yes to "Replace <path>?" (after a No
+    // the name is asked again), then exports. A failure names the path.
+    void exportResults();
+    // Writes the export file to path, evaluating the items once more; on
+    // success beeps and confirms. On failure returns the platform's
+    // description of the error and leaves an existing file at path as it was.
+    std::optional<QString> exportTo(const QString& path);
+
+    // The folder whose file name the export proposes: the folder of the last
+    // export that succeeded, at first the user's home folder.
+    QString exportFolder() const { return m_exportFolder; }
+    void setExportFolder(const QString& folder) { m_exportFolder = folder; }
+    // The proposed name: the export folder and "quarvex-results-" with the
+    // export's date (YYYY-MM-DD) and ".txt".
+    QString proposedExportPath() const;
+
+Q_SIGNALS:
+    // The last of the windows has gone (emitted as it is destroyed).
+    void finished();
+    // An export to path succeeded.
+    void exported(const QString& path);
+
+private:
+    template <class W>
+    W* show(QPointer<W>& slot);
+    void wire(DataEntryWindow* window);
+    void wire(ItemListWindow* window);
+    void wire(ResultsWindow* window);
+    void windowDestroyed(QObject* window);
+
+    // The calls into the overview core, all here.
+    const Fields& fields() const;
+    void recordErrors(int errors);
+    QStringList computableListTexts();
+    QList<ResultRow> computableRows();
+    std::optional<QString> saveExport(const QString& path, const QDate& date);
+
+    Dialogs& m_dialogs;
+    QString m_exportFolder;
+    QPointer<DataEntryWindow> m_dataEntry;
+    QPointer<ItemListWindow> m_itemList;
+    QPointer<ResultsWindow> m_results;
+};
+
+} // namespace quarvex

@@ -1,0 +1,95 @@
+#include "overview/resultsmodel.h"
+
+#include <algorithm>
+
+namespace quarvex {
+
+namespace {
+
+const char* const Headings[ResultsModel::ColumnCount] = {"Test Item", "Result", "Interpretation"};
+
+bool isCell(const QModelIndex& index, qsizetype rows)
+{
+    return index.isValid() && !index.parent().isValid() && index.row() < rows &&
+           index.column() < ResultsModel::ColumnCount;
+}
+
+} // namespace
+
+ResultsModel::ResultsModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ResultsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const
+{
+    if (!isCell(index, m_rows.size()))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: {
+        const ResultRow& row = m_rows.at(index.row());
+        switch (index.column()) {
+        case ItemColumn:
+            return row.name;
+        case ResultColumn:
+            return row.result;
+        case InterpretationColumn:
+            return row.interpretation;
+        }
+        return {};
+    }
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
+    default:
+        return {};
+    }
+}
+
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    return QString::fromLatin1(Headings[section]);
+}
+
+Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
+{
+    if (!isCell(index, m_rows.size()))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}
+
+void ResultsModel::append(const QList<ResultRow>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    m_rows.append(rows);
+    endInsertRows();
+}
+
+QString ResultsModel::linesOf(QList<int> rowNumbers) const
+{
+    std::sort(rowNumbers.begin(), rowNumbers.end());
+    rowNumbers.erase(std::unique(rowNumbers.begin(), rowNumbers.end()), rowNumbers.end());
+    QStringList lines;
+    for (int r : rowNumbers) {
+        if (r >= 0 && r < m_rows.size())
+            lines << m_rows.at(r).line();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace quarvex

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "calc/outcome.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace quarvex {
+
+// The rows of the results grid as a read-only table: column 0 the test item,
+// 1 the result, 2 the interpretation. Rows are only ever appended.
+class ResultsModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { ItemColumn, ResultColumn, InterpretationColumn, ColumnCount };
+
+    explicit ResultsModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Adds the rows at the bottom, in order.
+    void append(const QList<ResultRow>& rows);
+
+    const QList<ResultRow>& rows() const { return m_rows; }
+
+    // The given rows, top to bottom, one tab-separated line each, joined by
+    // line feeds; rows out of range are skipped.
+    QString linesOf(QList<int> rowNumbers) const;
+
+private:
+    QList<ResultRow> m_rows;
+};
+
+} // namespace quarvex
