@@ -44,7 +44,8 @@ QString batchHelpText()
         "  --threads N  evaluate on N threads (default: one per core)\n"
         "A row with the wrong number of fields is reported with its line and\n"
         "skipped; a quote left open is reported with the line where it opened and\n"
-        "ends the input. Either gives exit status 3; the other cases are written.\n");
+        "ends the input, as does a record of over 1 MB. Each gives exit status 3;\n"
+        "the other cases are written.\n");
 }
 
 namespace {

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void readRecords();
     void badQuotes_data();
     void badQuotes();
+    void recordTooLong();
     void detectDelimiter_data();
     void detectDelimiter();
     void writeField_data();
@@ -221,6 +222,28 @@ void TestBatch::badQuotes()
     }
 }
 
+void TestBatch::recordTooLong()
+{
+    Records records;
+    const auto sink = [&records](const CsvRecord& record) {
+        QStringList fields;
+        for (QByteArrayView field : record.fields)
+            fields << QString::fromUtf8(field);
+        records << fields;
+    };
+    CsvReader reader(',', sink, {}, 300);
+    QVERIFY(reader.feed("a,b\n1,2\n3,\"open\n"));
+    QVERIFY(!reader.tooLong());
+    QByteArray rest;
+    for (int i = 0; i < 100; ++i)
+        rest += "4,5\n";
+    QVERIFY(!reader.feed(rest));
+    QCOMPARE(reader.tooLong(), 3);
+    QVERIFY(!reader.feed("6,7\n"));
+    QCOMPARE(reader.finish(), std::nullopt);
+    QCOMPARE(records, recs({{"a", "b"}, {"1", "2"}}));
+}
+
 void TestBatch::detectDelimiter_data()
 {
     QTest::addColumn<QByteArray>("header");
@@ -328,6 +351,14 @@ void TestBatch::runInput_data()
         << "\"Case,Age\na,1\n"_ba << S::BadHeader
         << QStringList{u"line 1: a quote opened here is never closed; the input ends inside it"_s}
         << QStringList();
+    QByteArray swallowed = "Case,Age\na,1\n\n\"b,2\n";
+    for (int i = 0; i < 100000; ++i)
+        swallowed += "c,3456789012345\n";
+    QTest::addRow("quote left open in a large input: memory stays bounded")
+        << swallowed << S::BadRows
+        << QStringList{u"line 4: a record of over 1 MB (is a quote left open?); the input "
+                       "ends here"_s}
+        << QStringList{u"a"_s};
     QTest::addRow("misplaced quote skips its row")
         << "Case,Age\na,1\"\nb,2\n"_ba << S::BadRows
         << QStringList{u"line 2: a quote inside a field that does not start with one, or text "

@@ -317,14 +317,22 @@ BatchSummary BatchRun::run()
     CsvReader reader(
         m_delimiter, [this](const CsvRecord& r) { record(r); },
         [this](int line) { badQuote(line); });
-    reader.feed(text);
-    while (!m_stop) {
+    bool reading = reader.feed(text);
+    while (reading && !m_stop) {
         const QByteArrayView chunk = readSome();
         if (chunk.isEmpty())
             break;
-        reader.feed(chunk);
+        reading = reader.feed(chunk);
     }
-    if (!m_stop && m_summary.status != Status::ReadFailed) {
+    if (const std::optional<int> line = reader.tooLong(); line && !m_stop) {
+        m_summary.tooLongLine = line;
+        report(at(*line) + QStringLiteral("a record of over 1 MB (is a quote left open?); the "
+                                          "input ends here"));
+        if (!m_haveHeader) {
+            m_stop = true;
+            m_summary.status = Status::BadHeader;
+        }
+    } else if (!m_stop && m_summary.status != Status::ReadFailed) {
         if (const std::optional<int> line = reader.finish()) {
             m_summary.openQuoteLine = line;
             report(at(*line) + QStringLiteral("a quote opened here is never closed; the input "
@@ -348,7 +356,8 @@ BatchSummary BatchRun::run()
     stopWorkers();
     notifyProgress(true);
 
-    if (m_summary.status == Status::Done && (m_summary.skipped > 0 || m_summary.openQuoteLine))
+    if (m_summary.status == Status::Done &&
+        (m_summary.skipped > 0 || m_summary.openQuoteLine || m_summary.tooLongLine))
         m_summary.status = Status::BadRows;
     return m_summary;
 }

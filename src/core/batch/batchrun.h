@@ -78,7 +78,8 @@ struct BatchSummary {
     enum class Status {
         Done,        // every case written
         BadHeader,   // unknown or repeated columns: nothing written
-        BadRows,     // rows skipped or the input ended inside quotes; the rest written
+        BadRows,     // rows skipped, or the input ended inside quotes or in a record
+                     // of over 1 MB; the rest written
         ReadFailed,  // the input could not be read
         WriteFailed, // the output refused a write
     };
@@ -86,7 +87,8 @@ struct BatchSummary {
     qint64 cases = 0;   // cases written
     qint64 skipped = 0; // rows skipped
     std::optional<int> openQuoteLine;
-    QString error; // for ReadFailed and WriteFailed: the device's description
+    std::optional<int> tooLongLine; // where a record of over 1 MB starts
+    QString error;                  // for ReadFailed and WriteFailed: the device's description
 };
 
 // Reads cases from a CSV input and writes one output record for each, in

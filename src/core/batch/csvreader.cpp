@@ -51,9 +51,10 @@ char detectDelimiter(QByteArrayView headerLine)
     return best;
 }
 
-CsvReader::CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote)
+CsvReader::CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote, size_t maxRecord)
     : m_parser(std::make_unique<csv_parser>())
     , m_delimiter(delimiter)
+    , m_maxRecord(maxRecord)
     , m_sink(std::move(sink))
     , m_badQuote(std::move(badQuote))
 {
@@ -80,10 +81,10 @@ void CsvReader::restart()
     m_inRecord = false;
 }
 
-void CsvReader::feed(QByteArrayView bytes)
+bool CsvReader::feed(QByteArrayView bytes)
 {
     // Fed a line at a time, so that every record knows the line it starts on.
-    while (!bytes.isEmpty()) {
+    while (!bytes.isEmpty() && !m_tooLong) {
         const qsizetype newline = bytes.indexOf('\n');
         const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline + 1);
         if (m_skipLine)
@@ -93,7 +94,12 @@ void CsvReader::feed(QByteArrayView bytes)
         if (newline >= 0)
             ++m_line;
         bytes = bytes.sliced(piece.size());
+        if (m_data.size() + csv_get_buffer_size(m_parser.get()) > m_maxRecord) {
+            m_tooLong = m_recordLine;
+            restart();
+        }
     }
+    return !m_tooLong;
 }
 
 void CsvReader::feedPiece(QByteArrayView piece)
@@ -117,6 +123,8 @@ void CsvReader::feedPiece(QByteArrayView piece)
 std::optional<int> CsvReader::finish()
 {
     m_skipLine = false;
+    if (m_tooLong)
+        return std::nullopt;
     const int openedOn = m_ends.empty() ? m_recordLine : m_fieldLine;
     if (csv_fini(m_parser.get(), fieldDone, recordDone, this) != 0) {
         restart();

@@ -41,13 +41,23 @@ public:
     // with the next line.
     using BadQuoteSink = std::function<void(int line)>;
 
-    CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote);
+    // A record longer than this (a quote left open early in a large file
+    // would make one of the whole rest) stops the reader, so that memory
+    // stays bounded whatever the input.
+    static constexpr size_t DefaultMaxRecord = 1024 * 1024;
+
+    CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote,
+              size_t maxRecord = DefaultMaxRecord);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
     // Parses the bytes, handing every record completed in them to the sink.
-    void feed(QByteArrayView bytes);
+    // False once a record grew too long: the reader takes no more.
+    bool feed(QByteArrayView bytes);
+
+    // The line where the record that grew too long starts, if one did.
+    std::optional<int> tooLong() const { return m_tooLong; }
 
     // Ends the text: hands over a last record without a line end. Returns the
     // line where a quoted field was opened and never closed, if one was.
@@ -61,6 +71,8 @@ private:
 
     std::unique_ptr<csv_parser> m_parser;
     char m_delimiter;
+    size_t m_maxRecord;
+    std::optional<int> m_tooLong;
     Sink m_sink;
     BadQuoteSink m_badQuote;
     std::string m_data;                  // the fields of the record being read, end to end
