@@ -252,6 +252,8 @@ void TestBatch::detectDelimiter_data()
     QTest::addRow("comma") << "Case,Age,Weight\n1;2\t3"_ba << ',';
     QTest::addRow("semicolon") << "Case;Age;Weight\r\n1,2,3,4"_ba << ';';
     QTest::addRow("tab") << "Case\tAge\n"_ba << '\t';
+    QTest::addRow("only the first line counts, whatever ends it")
+        << "Case;Age\r1,2,3,4\n"_ba << ';';
     QTest::addRow("one column: comma") << "Age\n1;2;3\n"_ba << ',';
     QTest::addRow("the most frequent wins") << "A;B;C,D\n"_ba << ';';
     QTest::addRow("after a byte order mark") << "\xEF\xBB\xBF"

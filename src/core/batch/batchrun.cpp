@@ -299,9 +299,11 @@ BatchSummary BatchRun::run()
         return QByteArrayView(buffer.constData(), n);
     };
 
-    // The delimiter comes from the header line, so that much is read first.
+    // The delimiter comes from the header line, so that much is read first
+    // (of a first line without an end, the first block or two).
     QByteArray head;
-    while (!head.contains('\n') && m_summary.status != Status::ReadFailed) {
+    while (!head.contains('\n') && head.size() < ReadSize &&
+           m_summary.status != Status::ReadFailed) {
         const QByteArrayView chunk = readSome();
         if (chunk.isEmpty())
             break;

@@ -36,9 +36,11 @@ char detectDelimiter(QByteArrayView headerLine)
 {
     if (startsWithBom(headerLine))
         headerLine = headerLine.sliced(3);
-    const qsizetype end = headerLine.indexOf('\n');
-    if (end >= 0)
-        headerLine = headerLine.first(end);
+    for (char lineEnd : {'\n', '\r'}) {
+        const qsizetype end = headerLine.indexOf(lineEnd);
+        if (end >= 0)
+            headerLine = headerLine.first(end);
+    }
     char best = ',';
     qsizetype bestCount = 0;
     for (char candidate : {',', ';', '\t'}) {
