@@ -35,8 +35,8 @@ private Q_SLOTS:
     void numbersFollowTheLocale();
     void sameOutputOnAnyNumberOfThreads_data();
     void sameOutputOnAnyNumberOfThreads();
-    void cellsAreTheOverviewRows_data();
-    void cellsAreTheOverviewRows();
+    void findingsOfItemsNotComputed_data();
+    void findingsOfItemsNotComputed();
     void failedWriteStopsTheRun_data();
     void failedWriteStopsTheRun();
     void progressText_data();
@@ -487,8 +487,131 @@ void TestBatch::sameOutputOnAnyNumberOfThreads()
     QCOMPARE(ids.last(), u"c2999"_s);
 }
 
-void TestBatch::cellsAreTheOverviewRows_data() {}
-void TestBatch::cellsAreTheOverviewRows() {}
+namespace {
+
+// A complete case: every item can be computed.
+const QList<std::pair<const char*, const char*>> Complete{
+    {"Age", "58"},
+    {"Gender", "Male"},
+    {"Weight", "82"},
+    {"UnitWeight", "kg"},
+    {"Iron", "65"},
+    {"UnitIron", "ug/dL"},
+    {"Ferritin", "120"},
+    {"UnitFerritin", "ng/ml"},
+    {"TIBC", "310"},
+    {"UnitTIBC", "ug/dL"},
+    {"Transferrin", "250"},
+    {"UnitTransferrin", "mg/dL"},
+    {"SerumCalcium", "9.4"},
+    {"UnitSerumCalcium", "mg/dL"},
+    {"SerumPhosphorus", "3.5"},
+    {"UnitSerumPhosphorus", "mg/dL"},
+    {"SerumPotassium", "4.2"},
+    {"SerumSodium", "139"},
+    {"Chol", "215"},
+    {"UnitChol", "mg/dL"},
+    {"HDL", "42"},
+    {"UnitHDL", "mg/dL"},
+    {"LDL", "138"},
+    {"UnitLDL", "mg/dL"},
+    {"SerumCreatinine", "1.1"},
+    {"UnitSerumCreatinine", "mg/dL"},
+    {"SerumUrate", "6.8"},
+    {"UnitSerumUrate", "mg/dL"},
+    {"SerumUrea", "32"},
+    {"UnitSerumUrea", "mg/dL"},
+    {"Albumin", "4.2"},
+    {"UnitAlbumin", "g/dL"},
+    {"SerumAmylase", "85"},
+    {"ALT", "35"},
+    {"AST", "42"},
+    {"BilirubinDirect", "0.3"},
+    {"UnitBilirubinDirect", "mg/dL"},
+    {"BilirubinTotal", "1.0"},
+    {"UnitBilirubinTotal", "mg/dL"},
+    {"Globulin", "2.8"},
+    {"UnitGlobulin", "g/dL"},
+    {"UrineAmylase", "320"},
+    {"UrineCalcium", "12"},
+    {"UnitUrineCalcium", "mg/dL"},
+    {"UrineCreatinine", "110"},
+    {"UnitUrineCreatinine", "mg/dL"},
+    {"UrineProtein", "0.15"},
+    {"UrinePotassium", "45"},
+    {"UrineSodium", "80"},
+    {"UrineUrea", "900"},
+    {"UnitUrineUrea", "mg/dL"},
+    {"UrineVolume", "1500"},
+};
+
+} // namespace
+
+void TestBatch::findingsOfItemsNotComputed_data()
+{
+    QTest::addColumn<QStringList>("changes"); // name, text, name, text, ...
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<int>("rowsComputed");
+
+    QTest::addRow("every item computed") << QStringList() << QStringList() << 28;
+    const QString notANumber = u": Serum creatinine: \"1.1.\" is not a number. Type a number "
+                               "such as 1.2."_s;
+    QStringList creatinine;
+    for (const char* item :
+         {"Amylase Clearance to Creatinine Clearance", "Creatinine Clearance Estimated (GFR)",
+          "Fractional Potassium Excretion", "Renal Calcium Clearance to Creatinine Clearance",
+          "Renal Failure Index (RFI)", "Fractional Sodium Excretion",
+          "Uric Acid-to-Creatinine Ratio", "Urea Nitrogen and Creatinine Ratios"})
+        creatinine << QString::fromLatin1(item) + notANumber;
+    QTest::addRow("serum creatinine not a number: each item that needs it")
+        << QStringList{u"SerumCreatinine"_s, u"1.1."_s} << creatinine << 28 - 10;
+    QTest::addRow("several findings, in item and check order")
+        << QStringList{u"Gender"_s, QString(), u"UnitFerritin"_s, u"NG/ML"_s, u"Age"_s, u"0"_s}
+        << QStringList{u"Cholesterol Level Interpretation: Gender: not chosen"_s,
+                       u"Total Cholesterol-to-HDL Cholesterol Ratio: Gender: not chosen"_s,
+                       u"Creatinine Clearance Estimated (GFR): Age: 0 is not a positive number"_s,
+                       u"Creatinine Clearance Estimated (GFR): Gender: not chosen"_s,
+                       u"Phosphorus Clearance Estimated: Age: 0 is not a positive number"_s,
+                       u"Phosphorus Clearance Estimated: Gender: not chosen"_s,
+                       u"Serum Ferritin and Estimate of Iron Stores: Ferritin unit: \"NG/ML\" "
+                       "is not one of ng/ml, ug/L, pmol/L"_s}
+        << 28 - 3 - 1 - 1 - 1 - 1;
+    QTest::addRow("text beyond ASCII kept as written")
+        << QStringList{u"UnitFerritin"_s, u"µg/L"_s}
+        << QStringList{u"Serum Ferritin and Estimate of Iron Stores: Ferritin unit: \"µg/L\" is "
+                       "not one of ng/ml, ug/L, pmol/L"_s}
+        << 28 - 1;
+}
+
+void TestBatch::findingsOfItemsNotComputed()
+{
+    QFETCH(QStringList, changes);
+    QFETCH(QStringList, findings);
+    QFETCH(int, rowsComputed);
+
+    QByteArray header = "Case";
+    QByteArray row = "x";
+    for (const auto& [name, text] : Complete) {
+        QByteArray value = text;
+        const qsizetype change = changes.indexOf(QString::fromLatin1(name));
+        if (change >= 0)
+            value = changes.at(change + 1).toUtf8();
+        header += ',' + QByteArray(name);
+        row += ',' + value;
+    }
+    const RunResult result = run(header + '\n' + row + '\n');
+    QCOMPARE(result.summary.status, BatchSummary::Status::Done);
+    const Records records = outputRecords(result.output);
+    QCOMPARE(records.size(), 2);
+    const QString joined = cell(records, 0, u"findings"_s);
+    QCOMPARE(joined.isEmpty() ? QStringList() : joined.split(u" | "_s), findings);
+    QCOMPARE(cell(records, 0, u"hints"_s), QString());
+    int computed = 0;
+    for (const QString& name : gridRowNames())
+        computed +=
+            !(cell(records, 0, name) + cell(records, 0, name + u": interpretation"_s)).isEmpty();
+    QCOMPARE(computed, rowsComputed);
+}
 
 namespace {
 

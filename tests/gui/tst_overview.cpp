@@ -155,8 +155,7 @@ struct ScopedEnvironment {
 // What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 {
-    FakeDialogs quiet;
-    return exportBytes(reportDate(), overviewRows(fields, quiet, locale), locale);
+    return exportBytes(reportDate(), overviewRows(fields, locale), locale);
 }
 
 } // namespace
@@ -191,6 +190,8 @@ private Q_SLOTS:
     void copyingRows_data();
     void copyingRows();
     void passesAppendAndReadTheCurrentFields();
+    void passAnnouncesEachItemsFindings_data();
+    void passAnnouncesEachItemsFindings();
     void lifecycles_data();
     void lifecycles();
     void switchboardOpensOneOverview();
@@ -234,8 +235,7 @@ void TestOverview::listing()
              QString::fromLatin1(listed.isEmpty() ? NoItemsExplanation : ListExplanation));
     if (!listed.isEmpty()) {
         click(list, "OKButton");
-        FakeDialogs quiet;
-        QCOMPARE(gridRows(overview()), overviewRows(fields, quiet));
+        QCOMPARE(gridRows(overview()), overviewRows(fields));
         QVERIFY(overview().itemList()); // stays open behind the results
     }
 }
@@ -250,8 +250,7 @@ void TestOverview::fullSetGivesEveryRow()
     overview().fillResultGrid();
     const QList<ResultRow> rows = gridRows(overview());
     QCOMPARE(rows.size(), 2 * 28);
-    FakeDialogs quiet;
-    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields(), quiet));
+    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields()));
     QCOMPARE(rows.mid(28), rows.mid(0, 28));
 
     // 28 rows for the 22 items: items 1, 4 and 14 give three rows each.
@@ -341,9 +340,50 @@ void TestOverview::passesAppendAndReadTheCurrentFields()
     QCOMPARE(listTexts(overview()).size(), 4); // the list is neither consulted nor changed
 }
 
+// Each item announces the findings of its own checks, in item order, so a
+// value that cannot be read shows its box once for every item that needs it.
+void TestOverview::passAnnouncesEachItemsFindings_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("creatinine");
+    QTest::addColumn<QString>("box");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::addRow("letters")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray("abc")
+        << "critical:Serum creatinine: \"abc\" is not a number. Type a number such as 1.2.";
+    QTest::addRow("German: a point is no decimal separator")
+        << german << QByteArray("1.5")
+        << "critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2.";
+    QTest::addRow("too large")
+        << german << QByteArray("40000")
+        << "critical:Serum creatinine: 40000 is too large (the largest value accepted is 32767).";
+}
+
+void TestOverview::passAnnouncesEachItemsFindings()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, creatinine);
+    QFETCH(QString, box);
+    // Serum urea without its unit beeps; the other empty fields are silent.
+    DataEntryWindow* data =
+        typeIntoDataEntry(overview(), fieldsFrom("SerumCreatinine=" + creatinine +
+                                                 "\nUnitSerumCreatinine=mg/dL\nSerumUrea=12"));
+    QLocale::setDefault(locale);
+    overview().listComputableItems();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Items 5 to 10, 12 and 14 check serum creatinine; item 14 then serum urea.
+    QStringList expected;
+    for (int i = 0; i < 8; ++i)
+        expected << QStringLiteral("beep") << box;
+    expected << QStringLiteral("beep");
+    QCOMPARE(m_fake.trace(), expected);
+    QCOMPARE(listTexts(overview()), QStringList());
+    QCOMPARE(data->errors(), 1); // the last item's count: TIBC is empty
+}
+
 void TestOverview::lifecycles_data()
 {
-    QTest::addColumn<QStringList>("clicks"); // window:button
+    QTest::addColumn<QStringList>("clicks"); // window:button, or window:Escape for the key
     // The windows open afterwards: frmData with its Chol value and page, frmResult with its rows.
     QTest::addColumn<QString>("open");
     QTest::addColumn<bool>("finished"); // the overview told that its last window went
@@ -351,6 +391,8 @@ void TestOverview::lifecycles_data()
     QTest::addRow("Close") << strs("frmResult:CloseButton") << "" << true;
     QTest::addRow("Cancel on the list")
         << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
+    QTest::addRow("Escape on the list, as Cancel")
+        << strs("frmList:Escape") << "frmData 200 2|frmResult 4" << false;
     // After EXIT the evaluations find frmData in its load state: nothing computable.
     QTest::addRow("EXIT, then OK on the list")
         << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4" << false;
@@ -372,12 +414,16 @@ void TestOverview::lifecycles()
     overview().fillResultGrid();
     for (const QString& step : clicks) {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        click(*std::find_if(windows.begin(), windows.end(),
-                            [&](QWidget* w) {
-                                return w->isVisible() &&
-                                       w->objectName() == step.section(QLatin1Char(':'), 0, 0);
-                            }),
-              qPrintable(step.section(QLatin1Char(':'), 1)));
+        QWidget* window = *std::find_if(windows.begin(), windows.end(), [&](QWidget* w) {
+            return w->isVisible() && w->objectName() == step.section(QLatin1Char(':'), 0, 0);
+        });
+        const QString control = step.section(QLatin1Char(':'), 1);
+        if (control == QLatin1String("Escape")) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window, Qt::Key_Escape);
+        } else {
+            click(window, qPrintable(control));
+        }
     }
     QStringList seen;
     if ((data = overview().dataEntry()) && data->isVisible())

@@ -172,10 +172,10 @@ public:
                     caseId = text;
                     break;
                 case BatchColumns::Target::Value:
-                    m_fields.setValue(column.analyte, QString::fromUtf8(text));
+                    m_fields.setValue(column.analyte, text);
                     break;
                 case BatchColumns::Target::Unit:
-                    m_fields.setUnit(column.analyte, QString::fromUtf8(text));
+                    m_fields.setUnit(column.analyte, text);
                     break;
                 }
             }

@@ -1,51 +1,10 @@
 #include "batch/caseevaluation.h"
 
-#include "analytes/checks.h"
-#include "catalogue/items.h"
+#include "overview/overview.h"
 
 #include <vector>
 
 namespace quarvex {
-
-namespace {
-
-// The grid rows of each overview item, in item order.
-// clang-format off
-const std::vector<std::vector<const char*>> ItemRowNames{
-    {"Total Cholesterol", "HDL Cholesterol", "LDL Cholesterol"},
-    {"Total Cholesterol-to-HDL Cholesterol Ratio"},
-    {"LDL to HDL ratio"},
-    {"ATP3: Total Cholesterol", "ATP3 :HDL Cholesterol", "ATP3: LDL Cholesterol"},
-    {"Amylase Clearance"},
-    {"Creatinine Clearance (GFR)"},
-    {"Fractional Potassium Excretion"},
-    {"Renal Calcium Clearance"},
-    {"Renal Failure Index"},
-    {"Fractional Sodium Excretion"},
-    {"Phosphorus Clearance"},
-    {"Urate to Creatinine Ratio"},
-    {"Urinary Potassium Excretion"},
-    {"Urea to Creatinine Ratio", "Creatinine to Creatinine Ratio", "Urea to Urea Ratio"},
-    {"Urine Protein to Creatinine Ratio"},
-    {"AST to ALT ratio"},
-    {"Albumin to Globulin ratio"},
-    {"Bilirubin to Bilirubin ratio"},
-    {"Ferritin Stores"},
-    {"Transferrin Saturation"},
-    {"Total Iron Binding Capacity"},
-    {"Transferrin Calculated"},
-};
-// clang-format on
-
-class SilentDialogs final : public Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString&, MessageIcon, const QString&) override {}
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-} // namespace
 
 void ArrayFields::clear()
 {
@@ -53,12 +12,26 @@ void ArrayFields::clear()
     m_units.fill(QString());
 }
 
+void ArrayFields::assign(QString& text, QByteArrayView utf8)
+{
+    for (char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            text = QString::fromUtf8(utf8);
+            return;
+        }
+    }
+    text.resize(utf8.size());
+    QChar* to = text.data();
+    for (qsizetype i = 0; i < utf8.size(); ++i)
+        to[i] = QLatin1Char(utf8[i]);
+}
+
 std::span<const QString> gridRowNames()
 {
     static const std::vector<QString> names = [] {
         std::vector<QString> out;
-        for (const auto& rows : ItemRowNames) {
-            for (const char* name : rows)
+        for (const ItemDescriptor& item : overviewItems()) {
+            for (const char* name : item.rowNames())
                 out.push_back(QString::fromLatin1(name));
         }
         return out;
@@ -75,18 +48,30 @@ void CaseEvaluation::clear()
 
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out)
 {
-    out.clear();
-    SilentDialogs dialogs;
+    out.cells.resize(gridRowNames().size());
+    out.findings.clear();
+    out.hints.clear();
     size_t first = 0;
-    const auto items = overviewItems();
-    for (size_t i = 0; i < items.size(); ++i) {
-        const OverviewItem& item = items[i];
-        const size_t count = ItemRowNames[i].size();
-        if (evaluate(item.checks(), fields, dialogs, locale) == 0) {
-            const QList<ResultRow> rows = item.calculation(fields, locale).rows;
-            for (size_t r = 0; r < count && r < size_t(rows.size()); ++r)
-                out.cells[first + r] = {rows[qsizetype(r)].result,
-                                        rows[qsizetype(r)].interpretation};
+    QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields, locale));
+    for (ItemEvaluation& evaluation : evaluations) {
+        const ItemDescriptor& item = *evaluation.item;
+        const size_t count = item.rowNames().size();
+        QList<ResultRow> rows;
+        if (evaluation.computable())
+            rows.swap(evaluation.outcome->rows);
+        for (size_t r = 0; r < count; ++r) {
+            CaseEvaluation::Cells& cells = out.cells[first + r];
+            if (qsizetype(r) < rows.size()) {
+                cells.result = std::move(rows[qsizetype(r)].result);
+                cells.interpretation = std::move(rows[qsizetype(r)].interpretation);
+            } else {
+                cells = {};
+            }
+        }
+        for (const Finding& finding : evaluation.findings) {
+            const QString text = QLatin1String(item.listText) + QStringLiteral(": ") + finding.text;
+            if (!out.findings.contains(text))
+                out.findings << text;
         }
         first += count;
     }

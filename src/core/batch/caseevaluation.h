@@ -2,6 +2,7 @@
 
 #include "analytes/fields.h"
 
+#include <QByteArrayView>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -18,12 +19,18 @@ class ArrayFields final : public Fields
 public:
     void setValue(AnalyteId id, const QString& text) { m_values[size_t(id)] = text; }
     void setUnit(AnalyteId id, const QString& text) { m_units[size_t(id)] = text; }
+    // From UTF-8 bytes, into the storage of the text before when nothing
+    // else holds on to it: from case to case, no allocation at all.
+    void setValue(AnalyteId id, QByteArrayView utf8) { assign(m_values[size_t(id)], utf8); }
+    void setUnit(AnalyteId id, QByteArrayView utf8) { assign(m_units[size_t(id)], utf8); }
     void clear();
 
     QString value(AnalyteId id) const override { return m_values[size_t(id)]; }
     QString unit(AnalyteId id) const override { return m_units[size_t(id)]; }
 
 private:
+    static void assign(QString& text, QByteArrayView utf8);
+
     std::array<QString, AnalyteCount> m_values;
     std::array<QString, AnalyteCount> m_units;
 };

@@ -2,7 +2,9 @@
 
 #include "app/frmswitchboard.h"
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
+#include "app/scrollfit.h"
 #include "app/windows.h"
 
 #include <QHBoxLayout>
@@ -77,7 +79,7 @@ DisclaimerWindow::DisclaimerWindow()
     layout->addLayout(buttons);
 
     pressDefaultOnEnter(this, proceed);
-    label->setMinimumWidth(480);
+    keepWrappedTextWhole(label, metrics::DisclaimerTextWidth);
     resize(560, 0);
     proceed->setFocus();
 }

@@ -1,8 +1,10 @@
 #include "screens/calculatorscreen.h"
 
-#include "analytes/checks.h"
-#include "analytes/dialogs.h"
+#include "analytes/inputs.h"
+#include "app/dialogs.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
+#include "app/scrollfit.h"
 #include "app/windows.h"
 #include "selector/forms.h"
 
@@ -29,22 +31,21 @@ QFont sizedFont(const QFont& base, qreal points, bool underline = false)
 
 } // namespace
 
-CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
-                                   bool resetOnProceed)
-    : m_title(new QLabel(this))
+CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption)
+    : m_content(scrolledContent(this))
+    , m_title(new QLabel(this))
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
     , m_screenId(id)
-    , m_resetOnProceed(resetOnProceed)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
 
     m_title->setObjectName(QStringLiteral("TitleLabel"));
-    m_title->setFont(sizedFont(font(), 13.5));
+    m_title->setFont(sizedFont(font(), metrics::ScreenTitlePoints));
     m_title->setTextFormat(Qt::PlainText);
     m_title->setWordWrap(true);
 
@@ -61,7 +62,8 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     QFont resultFont = m_result->font();
     resultFont.setBold(true);
     m_result->setFont(resultFont);
-    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) * 24);
+    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) *
+                              metrics::ResultBoxDigits);
 
     m_moreInfo->setObjectName(QStringLiteral("MoreInfo"));
     m_moreInfo->setTextFormat(Qt::PlainText);
@@ -83,6 +85,10 @@ const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* gr
                                                    int column)
 {
     const AnalyteWidgets& w = m_form.add(id, this);
+    // Room for a value such as "1234.56" however narrow the window gets.
+    if (w.value)
+        w.value->setMinimumWidth(
+            w.value->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 12);
     grid->addWidget(w.caption, row, column);
     grid->addWidget(w.valueWidget(), row, column + 1);
     if (QWidget* unit = w.unitWidget())
@@ -94,7 +100,7 @@ QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& t
 {
     auto* heading = new QLabel(text, this);
     heading->setObjectName(objectName);
-    heading->setFont(sizedFont(font(), 12, true));
+    heading->setFont(sizedFont(font(), metrics::ScreenHeadingPoints, true));
     return heading;
 }
 
@@ -114,6 +120,7 @@ QHBoxLayout* CalculatorScreen::buttonRow()
 
 void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons)
 {
+    m_groupsStartDisabled = groupsStartDisabled;
     QList<QWidget*> chain;
     for (AnalyteId id : m_form.order()) {
         const AnalyteWidgets& w = m_form.widgets(id);
@@ -139,24 +146,24 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
 
-    // Wide enough for the longest title of the screen on one line.
+    // Wide enough for the longest title of the screen on one line; the
+    // window's minimum size then follows from its layout.
     const QFontMetrics titleMetrics(m_title->font());
     int widest = 0;
-    for (const DispatchRow& row : dispatchTable(m_screenId))
-        widest =
-            std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
-    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
-    setMinimumWidth(widest + margins.left() + margins.right() + 8);
+    for (const TestItem& entry : screenItems(m_screenId))
+        widest = std::max(widest,
+                          titleMetrics.horizontalAdvance(QString::fromLatin1(entry.screenTitle)));
+    m_title->setMinimumWidth(widest + 8);
 }
 
 void CalculatorScreen::applySettings(const ScreenSettings& settings)
 {
-    if (m_resetOnProceed) {
-        for (AnalyteId id : m_form.order()) {
-            for (QWidget* widget : m_form.widgets(id).group()) {
-                widget->setEnabled(true);
-                widget->setVisible(true);
-            }
+    // Every item starts from the loaded state, so that exactly its own fields
+    // take input; the values typed stay.
+    for (AnalyteId id : m_form.order()) {
+        for (QWidget* widget : m_form.widgets(id).group()) {
+            widget->setEnabled(!m_groupsStartDisabled);
+            widget->setVisible(true);
         }
     }
     for (AnalyteId id : settings.enabledGroups) {
@@ -165,17 +172,27 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
         for (QWidget* widget : m_form.widgets(id).group())
             widget->setEnabled(true);
     }
-    for (const char* name : settings.disabledControls) {
-        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setEnabled(false);
+    for (const ControlsOf& off : settings.disabledControls) {
+        if (!m_form.has(off.analyte))
+            continue;
+        const AnalyteWidgets& w = m_form.widgets(off.analyte);
+        const std::pair<AnalyteControl, QWidget*> controls[] = {
+            {CaptionControl, w.caption},
+            {ValueControl, w.valueWidget()},
+            {UnitControl, w.unitWidget()},
+        };
+        for (const auto& [flag, widget] : controls) {
+            if ((off.controls & flag) && widget)
+                widget->setEnabled(false);
+        }
     }
     // Only an item that writes no result hides the box; the next item shows
     // it again, or its result would never be seen.
     m_result->setVisible(!settings.hideResult);
-    if (settings.showMoreInfoButton) {
-        if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
-            button->setVisible(true);
-    }
+    // More Info only for an item that writes an interpretation to show.
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+        button->setVisible(settings.showMoreInfoButton);
+    clearResult();
     focusFirstField();
 }
 
@@ -203,7 +220,16 @@ QString CalculatorScreen::screenTitle() const
 
 QString CalculatorScreen::moreInfoText() const
 {
+    if (!m_resultStands && m_moreInfo->text().isEmpty())
+        return QStringLiteral("Press Calculate first.");
     return m_moreInfo->text();
+}
+
+void CalculatorScreen::clearResult()
+{
+    m_result->clear();
+    m_moreInfo->clear();
+    m_resultStands = false;
 }
 
 void CalculatorScreen::setMoreInfo(const QString& text)
@@ -213,17 +239,19 @@ void CalculatorScreen::setMoreInfo(const QString& text)
 
 void CalculatorScreen::calculate()
 {
-    const DispatchRow* row = findDispatch(m_screenId, m_title->text());
-    if (!row)
+    const ItemDescriptor* item = screenItem(m_screenId, m_title->text());
+    if (!item)
         return;
-    m_errors->setText(QStringLiteral("0"));
-    const int errors = evaluate(row->checks(), m_form, dialogs());
-    m_errors->setText(QString::number(errors));
-    if (errors != 0) {
+    const Inputs inputs(m_form);
+    const QList<Finding> findings = item->findings(inputs);
+    m_errors->setText(QString::number(findings.size()));
+    playFindings(findings, dialogs());
+    if (!findings.isEmpty()) {
+        clearResult();
         ErrMsg(dialogs());
         return;
     }
-    const Outcome outcome = row->calculation(m_form, QLocale());
+    const Outcome outcome = item->compute(inputs);
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);
@@ -231,6 +259,9 @@ void CalculatorScreen::calculate()
     // An item without an interpretation empties the label rather than leave
     // an earlier calculation's text beside the new result.
     setMoreInfo(outcome.moreInfo);
+    m_resultStands = true;
+    if (m_moreInfo->isVisible())
+        growToContent(this);
     if (!outcome.message.isEmpty()) {
         dialogs().beep();
         dialogs().message(outcome.message, MessageIcon::Information);
@@ -240,8 +271,7 @@ void CalculatorScreen::calculate()
 void CalculatorScreen::clearAll()
 {
     m_form.clear();
-    m_result->clear();
-    m_moreInfo->clear();
+    clearResult();
     m_errors->setText(QStringLiteral("0"));
 }
 
@@ -260,11 +290,11 @@ void CalculatorScreen::keyPressEvent(QKeyEvent* event)
 
 KidneyScreen::KidneyScreen()
     : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"),
-                       QStringLiteral("Renal & Urinary System"), false)
+                       QStringLiteral("Renal & Urinary System"))
     , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -278,7 +308,8 @@ KidneyScreen::KidneyScreen()
     ageAndGender->addWidget(gender.caption);
     ageAndGender->addSpacing(6);
     ageAndGender->addWidget(gender.choice, 1);
-    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 +
+    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                   metrics::AgeFieldDigits +
                                16);
     grid->addWidget(age.caption, 1, 0);
     grid->addLayout(ageAndGender, 1, 1, 1, 2);
@@ -326,10 +357,10 @@ KidneyScreen::KidneyScreen()
 // --- frmHeart -------------------------------------------------------------
 
 HeartScreen::HeartScreen()
-    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString(), true)
+    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 3);
@@ -338,8 +369,9 @@ HeartScreen::HeartScreen()
         addAnalyte(id, grid, row++, 0);
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                       metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
@@ -350,10 +382,10 @@ HeartScreen::HeartScreen()
 // --- frmLiver -------------------------------------------------------------
 
 LiverScreen::LiverScreen()
-    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString(), false)
+    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -372,8 +404,9 @@ LiverScreen::LiverScreen()
     }
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                       metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 7);
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);
