@@ -7,6 +7,8 @@
 #include "coretestmain.h"
 
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 using namespace quarvex;
@@ -281,6 +283,23 @@ void TestCliBatch::sameAsOneCaseAtATime()
 
         const QStringList& record = records.at(c + 1);
         QCOMPARE(record.first(), u"case %1"_s.arg(c));
+        // The values the single run reports (those it cannot read) are among
+        // the batch's findings, and the batch finds no other such value.
+        const QStringList findings = record.at(header.indexOf(u"findings"_s)).split(u" | "_s);
+        QSet<QString> reported;
+        for (const QString& line : single.errLines) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(u"^quarvex-cli: line \\d+: \\w+: (.*)$"_s).match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            reported << m.captured(1);
+        }
+        QSet<QString> unreadable;
+        for (const QString& finding : findings) {
+            if (finding.contains(u" is not a number."_s) || finding.contains(u" is too large "_s) ||
+                finding.contains(u" is out of range "_s))
+                unreadable << finding.mid(finding.indexOf(u": "_s) + 2);
+        }
+        QCOMPARE(unreadable, reported);
         int computed = 0;
         for (qsizetype i = 1; i + 1 < header.size() - 2; i += 2) {
             const QStringList cells{record.at(i), record.at(i + 1)};
