@@ -35,21 +35,22 @@ void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
 void appendCsvField(QByteArray& out, const QString& field, char delimiter)
 {
     // Nearly every text is ASCII and needs no quotes: it is copied straight
-    // into the output, without a UTF-8 copy of its own.
+    // into the output, without a UTF-8 copy of its own, and only when a
+    // character says otherwise is the copy taken back.
+    const qsizetype start = out.size();
     const qsizetype size = field.size();
+    out.resize(start + size);
+    char* to = out.data() + start;
     const QChar* text = field.constData();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
         if (c >= 0x80 || c == char16_t(delimiter) || c == u'"' || c == u'\n' || c == u'\r') {
+            out.resize(start);
             appendCsvField(out, QByteArrayView(field.toUtf8()), delimiter);
             return;
         }
+        to[i] = char(c);
     }
-    const qsizetype start = out.size();
-    out.resize(start + size);
-    char* to = out.data() + start;
-    for (qsizetype i = 0; i < size; ++i)
-        to[i] = char(text[i].unicode());
 }
 
 } // namespace quarvex
