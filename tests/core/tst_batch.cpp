@@ -165,9 +165,6 @@ void TestBatch::readRecords_data()
         << "a\n\n\r\n\nb\n\n"_ba << ',' << recs({{"a"}, {"b"}}) << QList<int>{1, 5};
     QTest::addRow("blanks belong to the field")
         << " a , b \n"_ba << ',' << recs({{" a ", " b "}}) << QList<int>{1};
-    QTest::addRow("empty fields, quoted and not")
-        << ",\"\",\n"_ba << ',' << recs({{"", "", ""}}) << QList<int>{1};
-    QTest::addRow("UTF-8 kept") << "\"Ä\",µ\n"_ba << ',' << recs({{"Ä", "µ"}}) << QList<int>{1};
 }
 
 void TestBatch::readRecords()
@@ -203,8 +200,6 @@ void TestBatch::badQuotes_data()
         << "a,b\n1,x\"y\n3,4\n"_ba << recs({{"a", "b"}, {"3", "4"}}) << QList<int>{2} << 0;
     QTest::addRow("text after a closing quote")
         << "a,b\n\"1\"2,3\r\n3,4\n"_ba << recs({{"a", "b"}, {"3", "4"}}) << QList<int>{2} << 0;
-    QTest::addRow("two bad lines, both named")
-        << "a\"\nb\n\"c\"d\n"_ba << recs({{"b"}}) << QList<int>{1, 3} << 0;
 }
 
 void TestBatch::badQuotes()
@@ -278,14 +273,10 @@ void TestBatch::writeField_data()
     QTest::addRow("plain") << u"84.90 mL/min"_s << ',' << "84.90 mL/min"_ba;
     QTest::addRow("empty") << QString() << ',' << QByteArray();
     QTest::addRow("delimiter") << u"normal, high"_s << ',' << "\"normal, high\""_ba;
-    QTest::addRow("other delimiter left alone") << u"84,90"_s << ';' << "84,90"_ba;
     QTest::addRow("semicolon under semicolons") << u"a;b"_s << ';' << "\"a;b\""_ba;
-    QTest::addRow("tab under tabs") << u"a\tb"_s << '\t' << "\"a\tb\""_ba;
     QTest::addRow("quotes doubled")
         << u"potassium 'wastage' \"x\""_s << ',' << "\"potassium 'wastage' \"\"x\"\"\""_ba;
-    QTest::addRow("only a quote") << u"\""_s << ',' << "\"\"\"\""_ba;
     QTest::addRow("line feed") << u"a\nb"_s << ',' << "\"a\nb\""_ba;
-    QTest::addRow("carriage return") << u"a\rb"_s << ',' << "\"a\rb\""_ba;
     QTest::addRow("UTF-8") << u"µmol/L"_s << ',' << "\xC2\xB5mol/L"_ba;
 }
 
@@ -315,11 +306,10 @@ void TestBatch::runInput_data()
     QTest::addRow("identifiers from the Case column")
         << "Case,Age\nfirst,40\n\"sec, \"\"ond\"\"\",50\n"_ba << S::Done << QStringList()
         << QStringList{u"first"_s, u"sec, \"ond\""_s};
-    QTest::addRow("without a Case column, data rows from 1")
-        << "Age\n40\n50\n60\n"_ba << S::Done << QStringList()
-        << QStringList{u"1"_s, u"2"_s, u"3"_s};
-    QTest::addRow("blanks around header names")
-        << "Age , Case\r\n40,a\r\n"_ba << S::Done << QStringList() << QStringList{u"a"_s};
+    QTest::addRow("without a Case column, data rows from 1, skipped ones counted")
+        << "Age\n40\n50,1\n60\n"_ba << S::BadRows
+        << QStringList{u"line 3: 2 fields where the header has 1; row skipped"_s}
+        << QStringList{u"1"_s, u"3"_s};
     QTest::addRow("byte order mark") << "\xEF\xBB\xBF"
                                         "Case;Age\nx;1\n"_ba
                                      << S::Done << QStringList() << QStringList{u"x"_s};
@@ -331,17 +321,10 @@ void TestBatch::runInput_data()
     QTest::addRow("repeated column")
         << "Age,Case,Age,Age\n"_ba << S::BadHeader
         << QStringList{u"line 1: repeated column \"Age\""_s} << QStringList();
-    QTest::addRow("header after blank lines, named by its line")
-        << "\n\nAge,Nope\n"_ba << S::BadHeader << QStringList{u"line 3: unknown column \"Nope\""_s}
-        << QStringList();
     QTest::addRow("short row skipped, the others written")
         << "Case,Age\na,1\nb\nc,3\n"_ba << S::BadRows
         << QStringList{u"line 3: 1 field where the header has 2; row skipped"_s}
         << QStringList{u"a"_s, u"c"_s};
-    QTest::addRow("long row skipped; row numbers count it")
-        << "Age\n1\n2,3\n4\n"_ba << S::BadRows
-        << QStringList{u"line 3: 2 fields where the header has 1; row skipped"_s}
-        << QStringList{u"1"_s, u"3"_s};
     QTest::addRow("short row after a field with a line break")
         << "Case,Age\n\"a\nb\"\n"_ba << S::BadRows
         << QStringList{u"line 2: 1 field where the header has 2; row skipped"_s} << QStringList();
@@ -467,7 +450,6 @@ void TestBatch::sameOutputOnAnyNumberOfThreads_data()
 {
     QTest::addColumn<int>("threads");
     QTest::addRow("two") << 2;
-    QTest::addRow("three") << 3;
     QTest::addRow("eight") << 8;
 }
 
@@ -649,8 +631,6 @@ void TestBatch::failedWriteStopsTheRun_data()
     QTest::addColumn<int>("threads");
     QTest::addColumn<qint64>("room");
     QTest::addRow("one thread, at the header") << 1 << qint64(10);
-    QTest::addRow("one thread, later") << 1 << qint64(200000);
-    QTest::addRow("two threads, at the header") << 2 << qint64(0);
     QTest::addRow("two threads, later") << 2 << qint64(200000);
 }
 
@@ -682,14 +662,10 @@ void TestBatch::progressText_data()
                                   << u"1000 cases, 2000 cases/s"_s;
     QTest::addRow("seconds left") << qint64(5000) << qint64(250) << qint64(1000) << 2.0
                                   << u"5000 cases, 2500 cases/s, 0:06 left"_s;
-    QTest::addRow("minutes left") << qint64(100) << qint64(1) << qint64(100) << 1.25
-                                  << u"100 cases, 80 cases/s, 2:04 left"_s;
     QTest::addRow("hours left") << qint64(10) << qint64(1) << qint64(1001) << 3.723
                                 << u"10 cases, 2 cases/s, 1:02:03 left"_s;
     QTest::addRow("all read") << qint64(7) << qint64(50) << qint64(50) << 1.0
                               << u"7 cases, 7 cases/s, 0:00 left"_s;
-    QTest::addRow("nothing read yet")
-        << qint64(0) << qint64(0) << qint64(50) << 0.0 << u"0 cases, 0 cases/s"_s;
 }
 
 void TestBatch::progressText()
