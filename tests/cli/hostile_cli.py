@@ -282,10 +282,20 @@ def senseless_values():
            "each item whose result is not finite is named", r)
 
 
+def number_format_from_lc_numeric():
+    data = (b"Age=40\nWeight=70,5\nUnitWeight=kg\nGender=Male\nSerumCreatinine=1,5\n"
+            b"UnitSerumCreatinine=mg/dL\n")
+    env = dict(ENV, LANG="en_US.UTF-8", LC_NUMERIC="de_DE.UTF-8")
+    del env["LC_ALL"]
+    r = run([], stdin=data, env=env)
+    expect(r.returncode == 0 and not r.stderr and b"\t65,28 mL/min\t" in r.stdout,
+           "LC_NUMERIC chooses the number format of values and results", r)
+
+
 CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, option_errors,
          double_dash_ends_options, file_size_limit, line_ends, trailing_blanks,
          unknown_texts_warn, limits, messages_are_short_and_escaped, empty_input,
-         senseless_values]
+         senseless_values, number_format_from_lc_numeric]
 
 failed = 0
 for case in CASES:

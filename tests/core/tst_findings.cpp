@@ -148,6 +148,18 @@ void TestFindings::checkOne_data()
     fail("German, below the doubles", cr, u"1,5e-400"_s, "mg/dL", "too-small",
          u"Serum creatinine: 1,5e-400 is too small (the smallest value accepted is 1e-300)."_s,
          "beep box", German);
+    fail("below the doubles, written out", A::Iron, u"0."_s + QString(400, u'0') + u"1"_s, "ug/dL",
+         "too-small",
+         u"Iron: 0."_s + QString(38, u'0') +
+             u"… is too small (the smallest value accepted is 1e-300)."_s,
+         "beep box");
+    fail("a long run of zeros is zero", A::Iron, u"0."_s + QString(400, u'0'), "ug/dL",
+         "not-positive", u"Iron: 0."_s + QString(38, u'0') + u"… is not a positive number"_s, "");
+    fail("an exponent that brings it back is too large", cr,
+         u"0."_s + QString(400, u'0') + u"1e500"_s, "mg/dL", "too-large",
+         u"Serum creatinine: 0."_s + QString(38, u'0') +
+             u"… is too large (the largest value accepted is 32767)."_s,
+         "beep box");
     fail("negative next to zero", cr, u"-1e-400"_s, "mg/dL", "not-positive",
          u"Serum creatinine: -1e-400 is not a positive number"_s, "");
     fail("zero with a large exponent", cr, u"0e-500"_s, "mg/dL", "not-positive",

@@ -1,5 +1,6 @@
 #include "analytes/number.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,37 +15,73 @@ QLocale strictReader(const QLocale& locale)
     return reader;
 }
 
-// True when the text is a whole number in plain digits with an optional sign,
-// however many digits it has.
-bool isExponent(QStringView text, const QLocale& locale)
+bool isAsciiDigit(QChar c)
 {
-    if (text.startsWith(locale.negativeSign()) || text.startsWith(locale.positiveSign()))
-        text = text.mid(1);
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (!c.isDigit() || c.unicode() > 0x7f)
-            return false;
-    }
-    return true;
+    return c >= u'0' && c <= u'9';
 }
 
 // Qt reports a number too small for a double like a text that is no number
-// (false and 0). It is one when its mantissa reads as a nonzero number and its
-// exponent is a plain negative whole number; gives its sign then.
-std::optional<double> underflowSign(const QString& text, const QLocale& reader)
+// (false and 0), whether it is written with an exponent ("1e-400") or in full
+// ("0.000...1"). The text is such a number when it is a plain decimal, with
+// perhaps an exponent, whose first nonzero digit lies beyond the 300th place
+// after the decimal point; gives its sign then.
+std::optional<double> underflowSign(QStringView text, const QLocale& reader)
 {
-    const qsizetype e = text.lastIndexOf(reader.exponential(), -1, Qt::CaseInsensitive);
-    if (e <= 0)
+    double sign = 1.0;
+    if (text.startsWith(reader.negativeSign())) {
+        sign = -1.0;
+        text = text.mid(reader.negativeSign().size());
+    } else if (text.startsWith(reader.positiveSign())) {
+        text = text.mid(reader.positiveSign().size());
+    }
+    // The mantissa: digits, perhaps a decimal point and more digits.
+    const QString point = reader.decimalPoint();
+    qsizetype i = 0;
+    qsizetype pointAt = -1;
+    qsizetype firstNonzero = -1;
+    qsizetype digits = 0;
+    while (i < text.size()) {
+        if (isAsciiDigit(text[i])) {
+            if (text[i] != u'0' && firstNonzero < 0)
+                firstNonzero = digits;
+            ++digits;
+            ++i;
+        } else if (pointAt < 0 && text.mid(i).startsWith(point)) {
+            pointAt = digits;
+            i += point.size();
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || firstNonzero < 0)
         return std::nullopt;
-    const QString exponent = text.mid(e + 1);
-    if (!isExponent(exponent, reader) || !exponent.startsWith(reader.negativeSign()))
+    // The decimal place of the first nonzero digit: 0 for units, -1 for tenths.
+    const qsizetype integerDigits = pointAt < 0 ? digits : pointAt;
+    qint64 place = qint64(integerDigits) - 1 - qint64(firstNonzero);
+    if (i < text.size()) {
+        if (text[i] != u'e' && text[i] != u'E' && text.mid(i, 1) != reader.exponential())
+            return std::nullopt;
+        ++i;
+        qint64 exponentSign = 1;
+        if (text.mid(i).startsWith(reader.negativeSign())) {
+            exponentSign = -1;
+            i += reader.negativeSign().size();
+        } else if (text.mid(i).startsWith(reader.positiveSign())) {
+            i += reader.positiveSign().size();
+        }
+        if (i == text.size())
+            return std::nullopt;
+        qint64 exponent = 0;
+        for (; i < text.size(); ++i) {
+            if (!isAsciiDigit(text[i]))
+                return std::nullopt;
+            exponent = std::min<qint64>(exponent * 10 + (text[i].unicode() - u'0'), 1'000'000'000);
+        }
+        place += exponentSign * exponent;
+    }
+    if (place >= -300)
         return std::nullopt;
-    bool ok = false;
-    const double mantissa = reader.toDouble(text.left(e), &ok);
-    if (!ok || mantissa == 0.0 || !std::isfinite(mantissa))
-        return std::nullopt;
-    return mantissa > 0 ? 1.0 : -1.0;
+    return sign;
 }
 
 } // namespace
