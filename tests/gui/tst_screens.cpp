@@ -252,13 +252,13 @@ void TestScreens::resultNotFinite()
                                    "SerumSodium=1e-300 UrineSodium=32767"));
     calculate(screen, m_fake,
               "beep|critical:Fractional Sodium Excretion: the result is not a finite number, so "
-              "there is none|warning:Data entry incomplete",
+              "there is none|beep|warning:Data entry incomplete",
               "1", "", "");
     // Below the smallest accepted value, the value itself fails.
     typeAll(screen, QStringLiteral("UrineCreatinine=1e-310"));
     calculate(screen, m_fake,
               "beep|critical:Urine creatinine: 1e-310 is too small (the smallest value accepted "
-              "is 1e-300).|warning:Data entry incomplete",
+              "is 1e-300).|beep|warning:Data entry incomplete",
               "1", "", "");
 }
 
