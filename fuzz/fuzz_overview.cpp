@@ -2,11 +2,14 @@
 // input (field lines), the 22 items are evaluated and computed, and the export
 // is written to memory. Nothing may crash, and the file must keep its shape:
 // CR LF after every line, the six header lines, and exactly two tabs in
-// every row line.
+// every row line. Every row has its row's form: a result text of the row's
+// kind (never infinity or NaN) and an interpretation its item can give; an
+// item whose result is not finite has a finding saying so and no rows.
 #include "cases/cliinput.h"
 #include "fuzzsupport.h"
 #include "overview/export.h"
 #include "overview/overview.h"
+#include "overviewforms.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -32,8 +35,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList listed = computableListTexts(evaluations);
     require(evaluations.size() == 22 && rows.size() >= listed.size());
     // An item is computed exactly when none of its checks found anything.
-    for (const ItemEvaluation& evaluation : evaluations)
+    for (const ItemEvaluation& evaluation : evaluations) {
         require(evaluation.computable() == evaluation.findings.isEmpty());
+        for (const Finding& finding : evaluation.findings)
+            require(finding.analyte.has_value() == (finding.kind != FindingKind::ResultNotFinite));
+    }
+    for (const ResultRow& row : rows) {
+        require(rowHasItsForm(row.name, row.result, row.interpretation, locale));
+        require(!row.result.contains(QLatin1String("inf")) &&
+                !row.result.contains(QLatin1String("nan")));
+    }
     // The creatinine clearance is never negative: from an age of 140 on there is none.
     const ItemEvaluation& clearance = evaluations[int(ItemId::CreatinineClearance)];
     if (clearance.outcome)

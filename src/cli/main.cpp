@@ -1,6 +1,7 @@
 // quarvex-cli: the Comprehensive Overview without a window. Reads the data
 // entry fields as "Name=text" lines and writes the export file.
 
+#include "analytes/findings.h"
 #include "batchcommand.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
@@ -11,7 +12,11 @@
 #include <QFile>
 #include <QSet>
 
+#include <csignal>
 #include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quarvex;
 
@@ -29,7 +34,7 @@ void printErr(const QString& text)
 QString helpText()
 {
     QString text = QStringLiteral(
-        "Usage: quarvex-cli [FILE] [-o PATH]\n"
+        "Usage: quarvex-cli [-o PATH] [--] [FILE]\n"
         "       quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
@@ -38,11 +43,13 @@ QString helpText()
         "Input (FILE, or standard input when no FILE or \"-\" is given): one field a\n"
         "line as Name=text, with the field names of the Data Entry screen. The text\n"
         "after \"=\" is taken as typed, exactly as if it were typed into the field:\n"
-        "numbers in the number format of the locale (LC_ALL, LANG), units exactly as\n"
-        "in the unit lists (\"mg/dL\", not \"MG/DL\"), Gender as Male or Female.\n"
-        "Blank lines and lines starting with # are ignored; a field not given is\n"
-        "empty. An unknown name, a line without \"=\" or a name given twice stops the\n"
-        "program with an error naming the line.\n"
+        "numbers in the number format of the locale (LC_ALL, LC_NUMERIC, LANG), units\n"
+        "exactly as in the unit lists (\"mg/dL\", not \"MG/DL\"), Gender as Male or\n"
+        "Female; blanks and tabs at the end of a unit or Gender are dropped. Lines end\n"
+        "in LF, CR LF or CR. Blank lines and lines starting with # are ignored; a\n"
+        "field not given is empty. An unknown name, a line without \"=\", a name given\n"
+        "twice, a line over 4096 bytes or an input over 1 MiB stops the program with\n"
+        "an error naming the line, before anything is computed.\n"
         "\n"
         "Example:\n"
         "  Age=40\n"
@@ -53,12 +60,18 @@ QString helpText()
         "  UnitSerumCreatinine=mg/dL\n"
         "\n"
         "Options:\n"
-        "  -o PATH    write the results to PATH (replaced only once fully written)\n"
-        "             instead of standard output\n"
+        "  -o PATH    write the results to PATH instead of standard output; a regular\n"
+        "             file is replaced only once fully written, a device or pipe is\n"
+        "             written in place, and the program's own standard output or\n"
+        "             error (/dev/stdout, /dev/fd/1, ...) is written as it was opened,\n"
+        "             so \">>\" appends. \"-o -\" is standard output.\n"
+        "  --         ends the options: a FILE starting with \"-\" follows\n"
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
-        "field; items that need it are left out, as on the screen.\n"
+        "field; items that need it are left out, as on the screen. A unit or Gender\n"
+        "text that is none of its choices, an item whose result is not a finite\n"
+        "number and an input without fields are reported as warnings.\n"
         "\n"
         "Exit status: 0 results written, 1 the output could not be written,\n"
         "2 bad command line or input, 3 (batch mode) rows skipped or a quote left open.\n"
@@ -75,26 +88,47 @@ QString helpText()
     return text + line + QLatin1Char('\n');
 }
 
-// The conversion failures of the pass, one line per field on standard error
-// (in the order the screen would show their boxes), naming the input line.
-void reportConversionFailures(const QList<ItemEvaluation>& evaluations, const CliInput& input)
+// What the pass found, on standard error: one line per field whose value
+// cannot be read (in the order the screen would show their boxes), naming the
+// input line; a warning for a unit or Gender text that is none of its choices,
+// which leaves out every item that needs it; and a warning for each item
+// whose result is not a finite number.
+void reportFindings(const QList<ItemEvaluation>& evaluations, const CliInput& input)
 {
-    QSet<AnalyteId> reported;
+    QSet<int> reported; // analytes already reported
     for (const ItemEvaluation& evaluation : evaluations) {
         for (const Finding& finding : evaluation.findings) {
-            if (!alertFor(finding).box || !finding.analyte || reported.contains(*finding.analyte))
+            if (!finding.analyte) {
+                printErr(QStringLiteral("warning: ") + finding.text);
                 continue;
-            reported.insert(*finding.analyte);
-            const QString field = analyte(*finding.analyte).fieldName();
-            printErr(QStringLiteral("line ") + QString::number(input.lines.value(field)) +
-                     QStringLiteral(": ") + field + QStringLiteral(": ") + finding.text);
+            }
+            const AnalyteId id = *finding.analyte;
+            if (reported.contains(int(id)))
+                continue;
+            const Analyte& a = analyte(id);
+            if (finding.kind == FindingKind::UnknownUnit) {
+                reported.insert(int(id));
+                printErr(QStringLiteral("warning: ") + a.unitFieldName() + QStringLiteral(": ") +
+                         notOneOfText(input.fields.unit(id), a.listItems()));
+            } else if (finding.kind == FindingKind::NoGender && !input.fields.value(id).isEmpty()) {
+                reported.insert(int(id));
+                printErr(QStringLiteral("warning: ") + a.fieldName() + QStringLiteral(": ") +
+                         notOneOfText(input.fields.value(id), a.listItems()));
+            } else if (alertFor(finding).box) {
+                reported.insert(int(id));
+                const QString field = a.fieldName();
+                printErr(QStringLiteral("line ") + QString::number(input.lines.value(field)) +
+                         QStringLiteral(": ") + field + QStringLiteral(": ") + finding.text);
+            }
         }
     }
+    if (input.lines.isEmpty())
+        printErr(QStringLiteral("warning: no fields given"));
 }
 
 struct Options {
-    QString inputPath = QStringLiteral("-"); // "-": standard input
-    QString outputPath;                      // empty: standard output
+    QString inputPath = QStringLiteral("-");  // "-": standard input
+    QString outputPath = QStringLiteral("-"); // "-": standard output
     bool help = false;
 };
 
@@ -108,20 +142,31 @@ std::optional<Options> parseArguments(const QStringList& args)
 {
     Options options;
     bool haveInput = false;
+    bool haveOutput = false;
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+        const bool option =
+            !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-");
+        if (option && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (option && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
             options.help = true;
             return options;
-        }
-        if (arg == QLatin1String("-o")) {
+        } else if (option && arg == QLatin1String("-o")) {
             if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
                 printErr(QStringLiteral("-o needs a file name (see --help)"));
                 return std::nullopt;
             }
+            if (haveOutput) {
+                printErr(QStringLiteral("only one -o can be given (see --help)"));
+                return std::nullopt;
+            }
             options.outputPath = args.at(++i);
-        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
-            printErr(QStringLiteral("unknown option ") + arg + QStringLiteral(" (see --help)"));
+            haveOutput = true;
+        } else if (option) {
+            printErr(QStringLiteral("unknown option ") + shownText(arg) +
+                     QStringLiteral(" (see --help)"));
             return std::nullopt;
         } else if (haveInput) {
             printErr(QStringLiteral("only one input file can be given (see --help)"));
@@ -138,39 +183,63 @@ std::optional<Options> parseArguments(const QStringList& args)
 bool readInput(const QString& path, CliInput& input)
 {
     QFile file;
-    const bool ok = path == QLatin1String("-")
-                        ? file.open(stdin, QIODevice::ReadOnly)
-                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = ok ? file.readAll() : QByteArray();
-    if (!ok || file.error() != QFileDevice::NoError) {
+    const bool ok =
+        path == QLatin1String("-")
+            ? file.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered)
+            : (file.setFileName(path), file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    if (!ok) {
         printErr(inputName(path) + QStringLiteral(": ") + file.errorString());
         return false;
     }
-    if (const auto bad = parseCliInput(QString::fromUtf8(bytes), input)) {
-        printErr(inputName(path) + QStringLiteral(": line ") + QString::number(bad->line) +
-                 QStringLiteral(": ") + bad->message);
+    if (const auto bad = readCliInput(file, input)) {
+        printErr(
+            inputName(path) +
+            (bad->line > 0 ? QStringLiteral(": line ") + QString::number(bad->line) : QString()) +
+            QStringLiteral(": ") + bad->message);
         return false;
     }
     return true;
 }
 
+// The standard descriptor (1 or 2) that already has the file at path open,
+// if any: "/dev/stdout", "/dev/fd/1" and "/proc/self/fd/1" name the program's
+// own output, which the shell may have opened for appending.
+std::optional<int> ownDescriptor(const QString& path)
+{
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+        return std::nullopt;
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat held {};
+        if (::fstat(fd, &held) == 0 && held.st_dev == target.st_dev && held.st_ino == target.st_ino)
+            return fd;
+    }
+    return std::nullopt;
+}
+
+// Writes the export through an open descriptor (standard output or error).
+Exit writeDescriptor(int fd, const QString& name, const QList<ResultRow>& rows)
+{
+    QFile out;
+    if (!out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        printErr(name + QStringLiteral(": ") + out.errorString());
+        return NotWritten;
+    }
+    if (!writeExport(out, reportDate(), rows) || !out.flush()) {
+        printErr(name + QStringLiteral(": ") + out.errorString());
+        return NotWritten;
+    }
+    return Written;
+}
+
 // Writes the export of the rows to the output; on an error, says why on standard error.
 Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
 {
-    const QDate today = reportDate();
-    if (outputPath.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) {
-            printErr(out.errorString());
-            return NotWritten;
-        }
-        if (!writeExport(out, today, rows) || !out.flush()) {
-            printErr(QStringLiteral("standard output: ") + out.errorString());
-            return NotWritten;
-        }
-        return Written;
-    }
-    if (const auto failure = saveExport(outputPath, today, rows)) {
+    if (outputPath == QLatin1String("-"))
+        return writeDescriptor(STDOUT_FILENO, QStringLiteral("standard output"), rows);
+    if (const std::optional<int> fd = ownDescriptor(outputPath))
+        return writeDescriptor(*fd, outputPath, rows);
+    if (const auto failure = saveExport(outputPath, reportDate(), rows)) {
         printErr(outputPath + QStringLiteral(": ") + *failure);
         return NotWritten;
     }
@@ -181,6 +250,9 @@ Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
 
 int main(int argc, char* argv[])
 {
+    // Over a file-size limit a write then fails with "File too large" and the
+    // output is left as it was, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
 
@@ -200,6 +272,6 @@ int main(int argc, char* argv[])
     if (!readInput(options->inputPath, input))
         return BadInput;
     const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields));
-    reportConversionFailures(evaluations, input);
+    reportFindings(evaluations, input);
     return writeResults(options->outputPath, resultRows(evaluations));
 }

@@ -273,6 +273,9 @@ void TestCliBatch::sameAsOneCaseAtATime()
         const QStringList findings = record.at(header.indexOf(u"findings"_s)).split(u" | "_s);
         QSet<QString> reported;
         for (const QString& line : single.errLines) {
+            // Warnings (a unit or gender not in its list, hints) are no findings.
+            if (line.startsWith(u"quarvex-cli: warning: "_s))
+                continue;
             const QRegularExpressionMatch m =
                 QRegularExpression(u"^quarvex-cli: line \\d+: \\w+: (.*)$"_s).match(line);
             QVERIFY2(m.hasMatch(), qPrintable(line));

@@ -1,4 +1,5 @@
 #include "analytes/inputs.h"
+#include "cases/cliinput.h"
 #include "catalogue/items.h"
 #include "coretestmain.h"
 #include "overview/overview.h"
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void whichAnalytesBeep();
     void itemFindingsInCheckOrder();
     void eachValueReadOnce();
+    void resultNotFinite_data();
+    void resultNotFinite();
 };
 
 namespace {
@@ -132,6 +135,58 @@ void TestFindings::checkOne_data()
          u"Serum creatinine: \"1,000\""_s + notANumber, "beep box");
     fail("placeholders print as typed", A::UrineUrea, u"%1 %2"_s, "mg/dL", "not-a-number",
          u"Urine urea: \"%1 %2\""_s + notANumber, "beep box");
+    // Next to zero and beyond the doubles: conversion failures of their own kinds.
+    pass("1e-300 passes", cr, "1e-300", "mg/dL", 1e-300);
+    fail("subnormal 1e-310", cr, u"1e-310"_s, "mg/dL", "too-small",
+         u"Serum creatinine: 1e-310 is too small (the smallest value accepted is 1e-300)."_s,
+         "beep box");
+    fail("just below 1e-300", A::ALT, u"9.99e-301"_s, "", "too-small",
+         u"ALT: 9.99e-301 is too small (the smallest value accepted is 1e-300)."_s, "beep box");
+    fail("below the doubles", cr, u"1e-400"_s, "mg/dL", "too-small",
+         u"Serum creatinine: 1e-400 is too small (the smallest value accepted is 1e-300)."_s,
+         "beep box");
+    fail("German, below the doubles", cr, u"1,5e-400"_s, "mg/dL", "too-small",
+         u"Serum creatinine: 1,5e-400 is too small (the smallest value accepted is 1e-300)."_s,
+         "beep box", German);
+    fail("below the doubles, written out", A::Iron, u"0."_s + QString(400, u'0') + u"1"_s, "ug/dL",
+         "too-small",
+         u"Iron: 0."_s + QString(38, u'0') +
+             u"… is too small (the smallest value accepted is 1e-300)."_s,
+         "beep box");
+    fail("a long run of zeros is zero", A::Iron, u"0."_s + QString(400, u'0'), "ug/dL",
+         "not-positive", u"Iron: 0."_s + QString(38, u'0') + u"… is not a positive number"_s, "");
+    fail("an exponent that brings it back is too large", cr,
+         u"0."_s + QString(400, u'0') + u"1e500"_s, "mg/dL", "too-large",
+         u"Serum creatinine: 0."_s + QString(38, u'0') +
+             u"… is too large (the largest value accepted is 32767)."_s,
+         "beep box");
+    fail("negative next to zero", cr, u"-1e-400"_s, "mg/dL", "not-positive",
+         u"Serum creatinine: -1e-400 is not a positive number"_s, "");
+    fail("zero with a large exponent", cr, u"0e-500"_s, "mg/dL", "not-positive",
+         u"Serum creatinine: 0e-500 is not a positive number"_s, "");
+    fail("1e309 beyond the doubles", cr, u"1e309"_s, "mg/dL", "too-large",
+         u"Serum creatinine: 1e309 is too large (the largest value accepted is 32767)."_s,
+         "beep box");
+    fail("-1e309", A::Age, u"-1e309"_s, "", "too-large",
+         u"Age: -1e309 is out of range (the smallest value accepted is -32768)."_s, "beep box");
+    fail("an exponent that is no number", cr, u"1e-4x"_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \"1e-4x\""_s + notANumber, "beep box");
+    // What a message quotes of a value: 40 characters at most, controls escaped.
+    fail("a long text is cut after 40 characters", cr, QString(100, u'x'), "mg/dL", "not-a-number",
+         u"Serum creatinine: \""_s + QString(40, u'x') + u"…\""_s + notANumber, "beep box");
+    fail("40 characters are shown whole", cr, QString(40, u'y'), "mg/dL", "not-a-number",
+         u"Serum creatinine: \""_s + QString(40, u'y') + u"\""_s + notANumber, "beep box");
+    fail("control characters escaped", cr, u"1\r\x1b[2J\t\u202e"_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \"1\\r\\x1b[2J\\t\\u202e\""_s + notANumber, "beep box");
+    fail("a long number too large is cut", cr, u"1"_s + QString(60, u'0'), "mg/dL", "too-large",
+         u"Serum creatinine: 1"_s + QString(39, u'0') +
+             u"… is too large (the largest value accepted is 32767)."_s,
+         "beep box");
+    fail("a surrogate pair counts as one character", A::Gender, QString(39, u'a') + u"😀😀"_s, "",
+         "no-gender", u"Gender: \""_s + QString(39, u'a') + u"😀…\" is not one of Male, Female"_s,
+         "");
+    fail("an unknown unit is cut and escaped", cr, u"1"_s, "mg/dL\x07", "unknown-unit",
+         u"Serum creatinine unit: \"mg/dL\\x07\" is not one of mg/dL, umol/L"_s, "beep");
     // The value is tested before the unit: a bad value never also beeps for its unit.
     fail("letters and no unit", cr, u"x"_s, "", "not-a-number",
          u"Serum creatinine: \"x\""_s + notANumber, "beep box");
@@ -199,6 +254,7 @@ void TestFindings::kindNames()
         {K::TooLarge, "too-large"}, {K::NotPositive, "not-positive"},
         {K::NoUnit, "no-unit"},     {K::UnknownUnit, "unknown-unit"},
         {K::NoGender, "no-gender"}, {K::OutsideFormula, "outside-formula"},
+        {K::TooSmall, "too-small"}, {K::ResultNotFinite, "result-not-finite"},
     };
     for (const auto& [kind, name] : names)
         QCOMPARE(kindName(kind), QString::fromLatin1(name));
@@ -272,3 +328,56 @@ void TestFindings::eachValueReadOnce()
 
 QUARVEX_CORE_TEST_MAIN(TestFindings)
 #include "tst_findings.moc"
+
+void TestFindings::resultNotFinite_data()
+{
+    QTest::addColumn<QString>("input"); // Name=text lines, separated by blanks
+    QTest::addColumn<QStringList>("notFinite");
+
+    const QString ratios =
+        u"SerumCreatinine=32767 UnitSerumCreatinine=mg/dL UrineCreatinine=1e-300 "
+        u"UnitUrineCreatinine=mg/dL SerumSodium=1e-300 UrineSodium=32767"_s;
+    QTest::addRow("a ratio of ratios beyond the doubles")
+        << ratios << QStringList{u"Renal Failure Index (RFI)"_s, u"Fractional Sodium Excretion"_s};
+    QTest::addRow("the same ratios from ordinary values")
+        << u"SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=100 "
+           u"UnitUrineCreatinine=mg/dL SerumSodium=140 UrineSodium=40"_s
+        << QStringList();
+    QTest::addRow("large but finite: a result, however absurd")
+        << u"AST=30000 ALT=1e-300"_s << QStringList();
+    QTest::addRow("potassium over a tiny serum value")
+        << u"SerumCreatinine=32767 UnitSerumCreatinine=mg/dL UrineCreatinine=1e-300 "
+           u"UnitUrineCreatinine=mg/dL SerumPotassium=1e-300 UrinePotassium=32767"_s
+        << QStringList{u"Fractional Potassium Excretion"_s};
+}
+
+// An item whose result is not a finite number has a finding about the item
+// and no outcome, so no row, band or interpretation comes from infinity.
+void TestFindings::resultNotFinite()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, notFinite);
+    CliInput fields;
+    QVERIFY(!parseCliInput(input.split(u' ').join(u'\n'), fields));
+    QStringList found;
+    for (const ItemEvaluation& evaluation : evaluateItems(Inputs(fields.fields))) {
+        const QString name = QString::fromLatin1(evaluation.item->listText);
+        for (const Finding& finding : evaluation.findings) {
+            if (finding.kind != FindingKind::ResultNotFinite)
+                continue;
+            found << name;
+            QCOMPARE(finding, quarvex::resultNotFinite(name));
+            QCOMPARE(finding.text,
+                     name + u": the result is not a finite number, so there is none"_s);
+            QCOMPARE(evaluation.findings.size(), 1);
+            QCOMPARE(alertText(finding), u"beep box"_s);
+        }
+        QVERIFY(evaluation.computable() == evaluation.findings.isEmpty());
+        if (evaluation.computable()) {
+            for (const ResultRow& row : evaluation.outcome->rows)
+                QVERIFY2(!row.result.contains(u"inf"_s) && !row.result.contains(u"nan"_s),
+                         qPrintable(row.result));
+        }
+    }
+    QCOMPARE(found, notFinite);
+}

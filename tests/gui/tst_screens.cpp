@@ -66,6 +66,7 @@ private Q_SLOTS:
     }
 
     void failCorrectAndEnter();
+    void resultNotFinite();
     void clearAllByReturn();
     void proceedStartsClean_data();
     void proceedStartsClean();
@@ -244,6 +245,29 @@ void TestScreens::failCorrectAndEnter()
     press(screen, "MoreInfoButton");
     QCOMPARE(openWindow<ExplainWindow>(), window);
     QCOMPARE(window->explanation(), QString());
+}
+
+// A value next to the smallest accepted one can still take a ratio beyond the
+// doubles: Calculate then fails like any other, and no earlier result stays.
+void TestScreens::resultNotFinite()
+{
+    CalculatorScreen* screen = proceedTo(2, 3);
+    typeAll(screen,
+            QStringLiteral("SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=100 "
+                           "UnitUrineCreatinine=mg/dL SerumSodium=140 UrineSodium=40"));
+    calculate(screen, m_fake, "", "0", "0.29 % FE-Na", "");
+    typeAll(screen, QStringLiteral("SerumCreatinine=32767 UrineCreatinine=1e-300 "
+                                   "SerumSodium=1e-300 UrineSodium=32767"));
+    calculate(screen, m_fake,
+              "beep|critical:Fractional Sodium Excretion: the result is not a finite number, so "
+              "there is none|beep|warning:Data entry incomplete",
+              "1", "", "");
+    // Below the smallest accepted value, the value itself fails.
+    typeAll(screen, QStringLiteral("UrineCreatinine=1e-310"));
+    calculate(screen, m_fake,
+              "beep|critical:Urine creatinine: 1e-310 is too small (the smallest value accepted "
+              "is 1e-300).|beep|warning:Data entry incomplete",
+              "1", "", "");
 }
 
 void TestScreens::clearAllByReturn()

@@ -73,7 +73,7 @@ def passes(name, fields):
     r = round_half_even(v)
     if r < -32768 or r > 32767:
         return False
-    if not v > 0:
+    if not v >= 1e-300:  # zero, negative, or too small to be a measurement
         return False
     if name in UNITS:
         return fields.get("Unit" + name, "") in UNITS[name]

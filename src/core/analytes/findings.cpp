@@ -34,6 +34,8 @@ constexpr KindRow Kinds[] = {
     {K::UnknownUnit, "unknown-unit", Beep::IfAnalyteBeepsOnBadUnit, false},
     {K::NoGender,    "no-gender",    Beep::Never,                   false},
     {K::OutsideFormula, "outside-formula", Beep::Never,             false},
+    {K::TooSmall,    "too-small",    Beep::Always,                  true},
+    {K::ResultNotFinite, "result-not-finite", Beep::Always,         true},
 };
 // clang-format on
 
@@ -52,11 +54,30 @@ const KindRow& row(FindingKind kind)
     return Kinds[size_t(kind)];
 }
 
-const QString Quote = QStringLiteral("\"");
+constexpr qsizetype ShownCharacters = 40;
 
-QString quoted(const QString& text)
+// Controls that would act on a terminal or turn text around rather than show.
+bool isControl(char32_t c)
 {
-    return Quote + text + Quote;
+    return c < 0x20 || (c >= 0x7f && c < 0xa0) || (c >= 0x202a && c <= 0x202e) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0x2028 || c == 0x2029;
+}
+
+QString escaped(char32_t c)
+{
+    switch (c) {
+    case '\t':
+        return QStringLiteral("\\t");
+    case '\n':
+        return QStringLiteral("\\n");
+    case '\r':
+        return QStringLiteral("\\r");
+    default:
+        break;
+    }
+    if (c < 0x100)
+        return QStringLiteral("\\x") + QString::number(uint(c), 16).rightJustified(2, u'0');
+    return QStringLiteral("\\u") + QString::number(uint(c), 16).rightJustified(4, u'0');
 }
 
 // The texts are joined piece by piece, so a value holding "%1" stays as typed.
@@ -70,12 +91,44 @@ Finding unitFinding(AnalyteId id, FindingKind kind, const QString& text)
     return {id, kind, analyte(id).unitAccessibleName() + QStringLiteral(": ") + text};
 }
 
-QString notOneOf(const QString& text, const QStringList& choices)
+} // namespace
+
+QString shownText(const QString& text)
 {
-    return quoted(text) + QStringLiteral(" is not one of ") + choices.join(QStringLiteral(", "));
+    QString out;
+    qsizetype shown = 0;
+    for (auto it = text.cbegin(); it != text.cend();) {
+        if (shown == ShownCharacters)
+            return out + QChar(0x2026);
+        char32_t c = it->unicode();
+        const auto start = it++;
+        if (QChar::isHighSurrogate(c) && it != text.cend() && it->isLowSurrogate())
+            c = QChar::surrogateToUcs4(*start, *it++);
+        if (isControl(c))
+            out += escaped(c);
+        else
+            out += QStringView(start, it);
+        ++shown;
+    }
+    return out;
 }
 
-} // namespace
+QString quotedText(const QString& text)
+{
+    return QLatin1Char('"') + shownText(text) + QLatin1Char('"');
+}
+
+QString notOneOfText(const QString& text, const QStringList& choices)
+{
+    return quotedText(text) + QStringLiteral(" is not one of ") +
+           choices.join(QStringLiteral(", "));
+}
+
+Finding resultNotFinite(const QString& itemName)
+{
+    return {std::nullopt, K::ResultNotFinite,
+            itemName + QStringLiteral(": the result is not a finite number, so there is none")};
+}
 
 QString kindName(FindingKind kind)
 {
@@ -109,7 +162,7 @@ std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const 
             return std::nullopt;
         return finding(id, K::NoGender,
                        valueText.isEmpty() ? QStringLiteral("not chosen")
-                                           : notOneOf(valueText, a.listItems()));
+                                           : notOneOfText(valueText, a.listItems()));
     }
 
     if (valueText.isEmpty())
@@ -121,24 +174,30 @@ std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const 
     switch (whole.status) {
     case WholeNumberStatus::NotANumber:
         return finding(id, K::NotANumber,
-                       quoted(valueText) +
+                       quotedText(valueText) +
                            QStringLiteral(" is not a number. Type a number such as ") +
                            locale.toString(1.2, 'f', 1) + QLatin1Char('.'));
     case WholeNumberStatus::TooLarge:
         if (whole.number < 0)
             return finding(
                 id, K::TooLarge,
-                valueText +
+                shownText(valueText) +
                     QStringLiteral(" is out of range (the smallest value accepted is -32768)."));
         return finding(id, K::TooLarge,
-                       valueText +
+                       shownText(valueText) +
                            QStringLiteral(" is too large (the largest value accepted is 32767)."));
+    case WholeNumberStatus::TooSmall:
+        return finding(
+            id, K::TooSmall,
+            shownText(valueText) +
+                QStringLiteral(" is too small (the smallest value accepted is 1e-300)."));
     case WholeNumberStatus::Ok:
         break;
     }
     // Any positive number is a value; the rounded reading only guards the range.
     if (!(whole.number > 0.0))
-        return finding(id, K::NotPositive, valueText + QStringLiteral(" is not a positive number"));
+        return finding(id, K::NotPositive,
+                       shownText(valueText) + QStringLiteral(" is not a positive number"));
 
     if (a.unitKind != UnitKind::List)
         return std::nullopt;
@@ -148,7 +207,7 @@ std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const 
     }
     if (unitText.isEmpty())
         return unitFinding(id, K::NoUnit, QStringLiteral("not chosen"));
-    return unitFinding(id, K::UnknownUnit, notOneOf(unitText, a.listItems()));
+    return unitFinding(id, K::UnknownUnit, notOneOfText(unitText, a.listItems()));
 }
 
 } // namespace quarvex

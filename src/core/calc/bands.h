@@ -46,10 +46,10 @@ inline constexpr double AndAbove = std::numeric_limits<double>::infinity();
 
 // Walks the bands in ascending order and returns the text of the first band
 // that holds the value; the last band takes everything above. A value that is
-// not a number falls in no band (nullptr).
+// not a finite number falls in no band (nullptr).
 inline const char* bandText(double value, std::span<const Band> bands)
 {
-    if (std::isnan(value) || bands.empty())
+    if (!std::isfinite(value) || bands.empty())
         return nullptr;
     for (const Band& band : bands.first(bands.size() - 1)) {
         if (band.inclusive ? lessOrEqual(value, band.upTo) : less(value, band.upTo))

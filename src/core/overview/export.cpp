@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace quarvex {
 
 namespace {
@@ -76,12 +82,20 @@ bool isDevice(const QString& path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
+// Opened without truncating and without creating: a device or FIFO is written
+// in place from its start.
 std::optional<QString> writeDevice(const QString& path, const QDate& date,
                                    const QList<ResultRow>& rows, const QLocale& locale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return describe(file);
+    }
     if (!writeExport(file, date, rows, locale) || !file.flush())
         return describe(file);
     file.close();

@@ -28,9 +28,9 @@ bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& r
 
 // Writes the export file of the rows to path. A regular file is replaced only
 // once everything was written, so a failure leaves an existing file exactly as
-// it was and no partial file behind; a device (a terminal, a pipe, /dev/full)
-// is written directly. Returns the platform's description of the failure, or
-// nothing on success.
+// it was and no partial file behind; a device (a terminal, a FIFO, /dev/full)
+// is opened without truncation and written in place. Returns the platform's description of the
+// failure, or nothing on success.
 std::optional<QString> saveExport(const QString& path, const QDate& date,
                                   const QList<ResultRow>& rows, const QLocale& locale = QLocale());
 

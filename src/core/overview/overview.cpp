@@ -1,17 +1,30 @@
 #include "overview/overview.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quarvex {
+
+ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs)
+{
+    ItemEvaluation evaluation{&item, item.findings(inputs), std::nullopt};
+    if (!evaluation.findings.isEmpty())
+        return evaluation;
+    Outcome outcome = item.compute(inputs);
+    const auto finite = [](double value) { return std::isfinite(value); };
+    if (std::all_of(outcome.values.cbegin(), outcome.values.cend(), finite))
+        evaluation.outcome = std::move(outcome);
+    else
+        evaluation.findings << resultNotFinite(QString::fromLatin1(item.listText));
+    return evaluation;
+}
 
 QList<ItemEvaluation> evaluateItems(const Inputs& inputs)
 {
     QList<ItemEvaluation> evaluations;
     evaluations.reserve(ItemCount);
-    for (const ItemDescriptor& item : overviewItems()) {
-        ItemEvaluation evaluation{&item, item.findings(inputs), std::nullopt};
-        if (evaluation.findings.isEmpty())
-            evaluation.outcome = item.compute(inputs);
-        evaluations << std::move(evaluation);
-    }
+    for (const ItemDescriptor& item : overviewItems())
+        evaluations << evaluateItem(item, inputs);
     return evaluations;
 }
 

@@ -23,6 +23,13 @@ struct ItemEvaluation {
     bool computable() const { return outcome.has_value(); }
 };
 
+// One item against the reading: the findings of its checks and, when there
+// are none, its outcome. A calculation whose values are not all finite
+// numbers (a ratio over a value next to zero) gives no outcome but a
+// result-not-finite finding naming the item, so no band or interpretation is
+// ever shown for infinity or NaN.
+ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs);
+
 // Every overview item, in item order, against one reading of the inputs.
 QList<ItemEvaluation> evaluateItems(const Inputs& inputs);
 

@@ -6,6 +6,7 @@
 #include "app/qtdialogs.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
+#include "overview/overview.h"
 #include "selector/forms.h"
 
 #include <QComboBox>
@@ -243,7 +244,8 @@ void CalculatorScreen::calculate()
     if (!item)
         return;
     const Inputs inputs(m_form);
-    const QList<Finding> findings = item->findings(inputs);
+    const ItemEvaluation evaluation = evaluateItem(*item, inputs);
+    const QList<Finding>& findings = evaluation.findings;
     m_errors->setText(QString::number(findings.size()));
     playFindings(findings, dialogs());
     if (!findings.isEmpty()) {
@@ -251,7 +253,7 @@ void CalculatorScreen::calculate()
         ErrMsg(dialogs());
         return;
     }
-    const Outcome outcome = item->compute(inputs);
+    const Outcome& outcome = *evaluation.outcome;
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);
