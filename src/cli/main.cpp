@@ -1,6 +1,7 @@
 // quarvex-cli: the Comprehensive Overview without a window. Reads the data
 // entry fields as "Name=text" lines and writes the export file.
 
+#include "analytes/hints.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
 #include "overview/overview.h"
@@ -56,7 +57,11 @@ QString helpText()
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
-        "field; items that need it are left out, as on the screen.\n"
+        "field; items that need it are left out, as on the screen. A value that\n"
+        "looks like a typing or unit slip (outside the values seen in patients,\n"
+        "or a part above its whole, such as HDL above total cholesterol) gets a\n"
+        "line \"quarvex-cli: warning: <field>: <text>\" on standard error; the\n"
+        "results and the exit status stay as they are.\n"
         "\n"
         "Exit status: 0 results written, 1 the output could not be written,\n"
         "2 bad command line or input.\n"
@@ -88,6 +93,15 @@ void reportConversionFailures(const QList<ItemEvaluation>& evaluations, const Cl
                      QStringLiteral(": ") + field + QStringLiteral(": ") + finding.text);
         }
     }
+}
+
+// The hints of the case, one warning line on standard error for each field
+// a hint is on. They change neither the results nor the exit status.
+void reportHints(const Inputs& inputs)
+{
+    for (const FieldHint& hint : caseHints(inputs))
+        printErr(QStringLiteral("warning: ") + analyte(hint.analyte).fieldName() +
+                 QStringLiteral(": ") + hint.text);
 }
 
 struct Options {
@@ -193,7 +207,9 @@ int main(int argc, char* argv[])
     CliInput input;
     if (!readInput(options->inputPath, input))
         return BadInput;
-    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields));
+    const Inputs inputs(input.fields);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     reportConversionFailures(evaluations, input);
+    reportHints(inputs);
     return writeResults(options->outputPath, resultRows(evaluations));
 }

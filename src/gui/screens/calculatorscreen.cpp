@@ -145,6 +145,7 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
         widget->raise();
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
+    m_marks = new FieldMarks(m_form, this);
 
     // Wide enough for the longest title of the screen on one line; the
     // window's minimum size then follows from its layout.
@@ -160,6 +161,7 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
 {
     // Every item starts from the loaded state, so that exactly its own fields
     // take input; the values typed stay.
+    m_marks->clearMarks();
     for (AnalyteId id : m_form.order()) {
         for (QWidget* widget : m_form.widgets(id).group()) {
             widget->setEnabled(!m_groupsStartDisabled);
@@ -245,10 +247,13 @@ void CalculatorScreen::calculate()
     const Inputs inputs(m_form);
     const QList<Finding> findings = item->findings(inputs);
     m_errors->setText(QString::number(findings.size()));
+    m_marks->clearMarks();
+    m_marks->mark(findings);
+    m_marks->refresh();
     playFindings(findings, dialogs());
     if (!findings.isEmpty()) {
         clearResult();
-        ErrMsg(dialogs());
+        ErrMsg(dialogs(), findings);
         return;
     }
     const Outcome outcome = item->compute(inputs);
@@ -273,6 +278,8 @@ void CalculatorScreen::clearAll()
     m_form.clear();
     clearResult();
     m_errors->setText(QStringLiteral("0"));
+    m_marks->clearMarks();
+    m_marks->refresh();
 }
 
 void CalculatorScreen::keyPressEvent(QKeyEvent* event)
