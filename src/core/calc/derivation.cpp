@@ -15,13 +15,11 @@ QString conversionText(const UnitChoice* unit)
     const QLocale c = QLocale::c();
     QString text;
     if (unit->multiply != 1.0)
-        text += QStringLiteral("\u00d7 ") +
-                c.toString(unit->multiply, 'g', QLocale::FloatingPointShortest);
+        text += QStringLiteral("\u00d7 ") + shortestNumber(unit->multiply, c);
     if (unit->divide != 1.0) {
         if (!text.isEmpty())
             text += QLatin1Char(' ');
-        text += QStringLiteral("\u00f7 ") +
-                c.toString(unit->divide, 'g', QLocale::FloatingPointShortest);
+        text += QStringLiteral("\u00f7 ") + shortestNumber(unit->divide, c);
     }
     return text;
 }
@@ -108,9 +106,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
 
 QString bandRangeText(const DerivedBand& band, const QLocale& locale)
 {
-    const auto n = [&](double v) {
-        return locale.toString(v, 'g', QLocale::FloatingPointShortest);
-    };
+    const auto n = [&](double v) { return shortestNumber(v, locale); };
     if (!band.lower && !band.upper)
         return QStringLiteral("any value");
     if (!band.lower)
@@ -130,16 +126,11 @@ QString bandSentence(const DerivedRow& row, const QLocale& locale)
     if (!band)
         return {};
     QString range = bandRangeText(*band, locale);
-    return locale.toString(row.value, 'g', 6) + QStringLiteral(" lies in the band ") + range +
+    return sixDigits(row.value, locale) + QStringLiteral(" lies in the band ") + range +
            QStringLiteral(": ") + band->text.value_or(QString::fromLatin1(NoBandText));
 }
 
 namespace {
-
-QString sixDigits(double value, const QLocale& locale)
-{
-    return locale.toString(value, 'g', 6);
-}
 
 // "154 lbs ÷ 2.2 = 70", "1.2 mg/dL", "Female".
 QString inputLine(const DerivedInput& in, const QLocale& locale)
