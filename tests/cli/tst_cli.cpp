@@ -4,6 +4,9 @@
 #include "coretestmain.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void golden();
     void warnings_data();
     void warnings();
+    void hintsInJsonAndSteps();
 };
 
 void TestCli::golden_data()
@@ -225,6 +229,42 @@ void TestCli::warnings()
     QVERIFY(out.startsWith("Quarvex Test Results\r\ngenerated on "));
     QVERIFY(!out.contains("warning"));
     QVERIFY(!out.contains("Did you mean"));
+}
+
+// The worked steps and the JSON carry the same hints, on the inputs they concern.
+void TestCli::hintsInJsonAndSteps()
+{
+    const QByteArray input = "Age=40\nWeight=70\nUnitWeight=kg\nGender=Male\n"
+                             "SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n";
+    const QString hint = u"Serum creatinine 88 mg/dL is above any value seen in patients (up to "
+                         "75 mg/dL). Did you mean umol/L?"_s;
+    const auto run = [&](const QString& option) {
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LC_ALL"_s, u"en_US.UTF-8"_s);
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(QUARVEX_CLI), {option, u"-"_s});
+        cli.write(input);
+        cli.closeWriteChannel();
+        if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
+            return QByteArray();
+        return cli.readAllStandardOutput();
+    };
+
+    const QJsonDocument json = QJsonDocument::fromJson(run(u"--json"_s));
+    QVERIFY(json.isObject());
+    QHash<QString, QStringList> hintsOf;
+    for (const QJsonValue& in : json[u"inputs"_s].toArray())
+        hintsOf[in[u"field"_s].toString()] = in[u"hints"_s].toVariant().toStringList();
+    QCOMPARE(hintsOf.keys().size(), 4);
+    QCOMPARE(hintsOf.value(u"SerumCreatinine"_s), QStringList{hint});
+    QCOMPARE(hintsOf.value(u"Age"_s), QStringList{});
+    QCOMPARE(hintsOf.value(u"Weight"_s), QStringList{});
+
+    const QString steps = QString::fromUtf8(run(u"--steps"_s));
+    const QString checked = u"  Serum creatinine: 88 mg/dL\n    Check: "_s + hint + u'\n';
+    QVERIFY2(steps.contains(checked), qPrintable(steps));
+    QCOMPARE(steps.count(u"Check: "_s), 1); // one computed item uses the value
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

@@ -48,8 +48,8 @@ bool isAny(const QWidget* w, std::initializer_list<const char*> classNames)
 }
 
 // What a user types into or presses: fields, lists, buttons, the grid and the
-// tab bar; not the parts that Qt builds inside them (the icons inside a field, the text part and the
-// drop-down of a list, the tab bar's scroll arrows, the grid's corner button).
+// tab bar; not the parts that Qt builds inside them (the icons inside a field, the text part and
+// the drop-down of a list, the tab bar's scroll arrows, the grid's corner button).
 QList<QWidget*> inputs(QWidget* window)
 {
     QList<QWidget*> found;
