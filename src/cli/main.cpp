@@ -2,14 +2,19 @@
 // entry fields as "Name=text" lines and writes the export file.
 
 #include "analytes/findings.h"
+#include "analytes/hints.h"
 #include "batchcommand.h"
+#include "calc/derivation.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
+#include "overview/json.h"
 #include "overview/overview.h"
 #include "overview/reportdate.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <QSet>
 
 #include <csignal>
@@ -34,7 +39,7 @@ void printErr(const QString& text)
 QString helpText()
 {
     QString text = QStringLiteral(
-        "Usage: quarvex-cli [-o PATH] [--] [FILE]\n"
+        "Usage: quarvex-cli [-o PATH] [--steps | --json] [--] [FILE]\n"
         "       quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
@@ -66,12 +71,20 @@ QString helpText()
         "             error (/dev/stdout, /dev/fd/1, ...) is written as it was opened,\n"
         "             so \">>\" appends. \"-o -\" is standard output.\n"
         "  --         ends the options: a FILE starting with \"-\" follows\n"
+        "  --steps    write the worked steps of every computed item as plain text\n"
+        "             instead of the results\n"
+        "  --json     write one JSON document with the inputs, every item's rows,\n"
+        "             bands and sources instead of the results\n"
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
         "field; items that need it are left out, as on the screen. A unit or Gender\n"
         "text that is none of its choices, an item whose result is not a finite\n"
-        "number and an input without fields are reported as warnings.\n"
+        "number and an input without fields are reported as warnings. A value that\n"
+        "looks like a typing or unit slip (outside the values seen in patients,\n"
+        "or a part above its whole, such as HDL above total cholesterol) gets a\n"
+        "line \"quarvex-cli: warning: <field>: <text>\" on standard error; the\n"
+        "results and the exit status stay as they are.\n"
         "\n"
         "Exit status: 0 results written, 1 the output could not be written,\n"
         "2 bad command line or input, 3 (batch mode) rows skipped or a quote left open.\n"
@@ -126,10 +139,20 @@ void reportFindings(const QList<ItemEvaluation>& evaluations, const CliInput& in
         printErr(QStringLiteral("warning: no fields given"));
 }
 
+// The hints of the case, one warning line on standard error for each field
+// a hint is on. They change neither the results nor the exit status.
+void reportHints(const Inputs& inputs)
+{
+    for (const FieldHint& hint : caseHints(inputs))
+        printErr(QStringLiteral("warning: ") + analyte(hint.analyte).fieldName() +
+                 QStringLiteral(": ") + hint.text);
+}
+
 struct Options {
     QString inputPath = QStringLiteral("-");  // "-": standard input
     QString outputPath = QStringLiteral("-"); // "-": standard output
     bool help = false;
+    enum class Output { Export, Steps, Json } output = Output::Export;
 };
 
 QString inputName(const QString& path)
@@ -164,6 +187,14 @@ std::optional<Options> parseArguments(const QStringList& args)
             }
             options.outputPath = args.at(++i);
             haveOutput = true;
+        } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
+            const auto wanted =
+                arg == QLatin1String("--json") ? Options::Output::Json : Options::Output::Steps;
+            if (options.output != Options::Output::Export && options.output != wanted) {
+                printErr(QStringLiteral("--steps and --json cannot be used together (see --help)"));
+                return std::nullopt;
+            }
+            options.output = wanted;
         } else if (option) {
             printErr(QStringLiteral("unknown option ") + shownText(arg) +
                      QStringLiteral(" (see --help)"));
@@ -217,33 +248,53 @@ std::optional<int> ownDescriptor(const QString& path)
     return std::nullopt;
 }
 
-// Writes the export through an open descriptor (standard output or error).
-Exit writeDescriptor(int fd, const QString& name, const QList<ResultRow>& rows)
+// Writes bytes through an open descriptor (standard output or error).
+Exit writeDescriptor(int fd, const QString& name, const QByteArray& bytes)
 {
     QFile out;
-    if (!out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        printErr(name + QStringLiteral(": ") + out.errorString());
-        return NotWritten;
-    }
-    if (!writeExport(out, reportDate(), rows) || !out.flush()) {
+    if (!out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(out, bytes) ||
+        !out.flush()) {
         printErr(name + QStringLiteral(": ") + out.errorString());
         return NotWritten;
     }
     return Written;
 }
 
-// Writes the export of the rows to the output; on an error, says why on standard error.
-Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
+// Writes bytes to the output: standard output, the program's own standard
+// output or error named by a path, a device or FIFO in place, or a regular
+// file replaced only once fully written. On an error, says why on standard
+// error.
+Exit writeBytes(const QString& outputPath, const QByteArray& bytes)
 {
     if (outputPath == QLatin1String("-"))
-        return writeDescriptor(STDOUT_FILENO, QStringLiteral("standard output"), rows);
+        return writeDescriptor(STDOUT_FILENO, QStringLiteral("standard output"), bytes);
     if (const std::optional<int> fd = ownDescriptor(outputPath))
-        return writeDescriptor(*fd, outputPath, rows);
-    if (const auto failure = saveExport(outputPath, reportDate(), rows)) {
+        return writeDescriptor(*fd, outputPath, bytes);
+    if (const auto failure = saveBytes(outputPath, bytes)) {
         printErr(outputPath + QStringLiteral(": ") + *failure);
         return NotWritten;
     }
     return Written;
+}
+
+// Writes the export of the rows to the output.
+Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
+{
+    return writeBytes(outputPath, exportBytes(reportDate(), rows));
+}
+
+// The worked steps of every computed item, one after another.
+QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
+{
+    QString text;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += stepsText(derive(*evaluation.item, inputs, *evaluation.outcome), inputs.locale());
+    }
+    return text.toUtf8();
 }
 
 } // namespace
@@ -271,7 +322,19 @@ int main(int argc, char* argv[])
     CliInput input;
     if (!readInput(options->inputPath, input))
         return BadInput;
-    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields));
+    const Inputs inputs(input.fields);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     reportFindings(evaluations, input);
+    reportHints(inputs);
+    switch (options->output) {
+    case Options::Output::Steps:
+        return writeBytes(options->outputPath, stepsOutput(inputs, evaluations));
+    case Options::Output::Json:
+        return writeBytes(
+            options->outputPath,
+            QJsonDocument(caseJson(inputs, evaluations)).toJson(QJsonDocument::Indented));
+    case Options::Output::Export:
+        break;
+    }
     return writeResults(options->outputPath, resultRows(evaluations));
 }

@@ -4,6 +4,9 @@
 #include "coretestmain.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -35,6 +38,9 @@ class TestCli : public QObject
 private Q_SLOTS:
     void golden_data();
     void golden();
+    void warnings_data();
+    void warnings();
+    void hintsInJsonAndSteps();
 };
 
 void TestCli::golden_data()
@@ -102,6 +108,165 @@ void TestCli::golden()
     } else {
         QCOMPARE(stdOut, expected);
     }
+}
+
+void TestCli::warnings_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QByteArray>("stdErr");
+
+    const QByteArray en = "en_US.UTF-8", de = "de_DE.UTF-8";
+    const QByteArray wrong = ". A value may be mistyped or in the wrong unit.\n";
+    const QByteArray lipids = "UnitChol=mg/dL\nUnitHDL=mg/dL\nUnitLDL=mg/dL\n";
+    const QByteArray bili = "UnitBilirubinDirect=mg/dL\nUnitBilirubinTotal=mg/dL\n";
+    const QByteArray iron = "UnitIron=ug/dL\nUnitTIBC=ug/dL\n";
+
+    // A value in the wrong unit names the unit it fits.
+    QTest::addRow("creatinine typed in umol/L with mg/dL")
+        << QByteArray("SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n") << en
+        << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88 mg/dL is above "
+                      "any value seen in patients (up to 75 mg/dL). Did you mean umol/L?\n");
+    QTest::addRow("creatinine typed in mg/dL with umol/L")
+        << QByteArray("SerumCreatinine=1.1\nUnitSerumCreatinine=umol/L\n") << en
+        << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 1.1 umol/L is "
+                      "below any value seen in patients (down to 9 umol/L). Did you mean mg/dL?\n");
+    QTest::addRow("German: a comma in the number")
+        << QByteArray("SerumCreatinine=88,5\nUnitSerumCreatinine=mg/dL\n") << de
+        << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88,5 mg/dL is "
+                      "above any value seen in patients (up to 75 mg/dL). Did you mean umol/L?\n");
+
+    // Single-field limits: above warns, at the limit is quiet.
+    QTest::addRow("age 123") << QByteArray("Age=123\n") << en
+                             << QByteArray("quarvex-cli: warning: Age: Age 123 years is above any "
+                                           "value seen in patients (up to 122 years).\n");
+    QTest::addRow("age 122") << QByteArray("Age=122\n") << en << QByteArray();
+    QTest::addRow("urine volume 25001")
+        << QByteArray("UrineVolume=25001\n") << en
+        << QByteArray("quarvex-cli: warning: UrineVolume: Urine volume 25001 mL is above any value "
+                      "expected in patients (up to about 25000 mL).\n");
+    QTest::addRow("urine volume 25000") << QByteArray("UrineVolume=25000\n") << en << QByteArray();
+
+    // Each cross-field rule: just beyond its edge on both fields, quiet at it.
+    QTest::addRow("direct above total bilirubin")
+        << "BilirubinDirect=1.01\nBilirubinTotal=1\n" + bili << en
+        << "quarvex-cli: warning: BilirubinDirect: Direct bilirubin 1.01 mg/dL is above total "
+           "bilirubin 1 mg/dL" +
+               wrong +
+               "quarvex-cli: warning: BilirubinTotal: Direct bilirubin 1.01 mg/dL is above total "
+               "bilirubin 1 mg/dL" +
+               wrong;
+    QTest::addRow("direct equal to total bilirubin")
+        << "BilirubinDirect=1\nBilirubinTotal=1\n" + bili << en << QByteArray();
+    QTest::addRow("HDL above total cholesterol")
+        << "Chol=150\nHDL=150.1\nLDL=1\n" + lipids << en
+        << "quarvex-cli: warning: HDL: HDL cholesterol 150.1 mg/dL is above total cholesterol "
+           "150 mg/dL" +
+               wrong +
+               "quarvex-cli: warning: Chol: HDL cholesterol 150.1 mg/dL is above total "
+               "cholesterol 150 mg/dL" +
+               wrong;
+    QTest::addRow("LDL above total cholesterol")
+        << "Chol=150\nHDL=1\nLDL=150.1\n" + lipids << en
+        << "quarvex-cli: warning: LDL: LDL cholesterol 150.1 mg/dL is above total cholesterol "
+           "150 mg/dL" +
+               wrong +
+               "quarvex-cli: warning: Chol: LDL cholesterol 150.1 mg/dL is above total "
+               "cholesterol 150 mg/dL" +
+               wrong;
+    QTest::addRow("HDL plus LDL above total cholesterol")
+        << "Chol=150\nHDL=50\nLDL=100.1\n" + lipids << en
+        << "quarvex-cli: warning: HDL: HDL plus LDL cholesterol 150.1 mg/dL is above total "
+           "cholesterol 150 mg/dL" +
+               wrong +
+               "quarvex-cli: warning: LDL: HDL plus LDL cholesterol 150.1 mg/dL is above total "
+               "cholesterol 150 mg/dL" +
+               wrong +
+               "quarvex-cli: warning: Chol: HDL plus LDL cholesterol 150.1 mg/dL is above total "
+               "cholesterol 150 mg/dL" +
+               wrong;
+    QTest::addRow("HDL plus LDL equal to total cholesterol")
+        << "Chol=150\nHDL=50\nLDL=100\n" + lipids << en << QByteArray();
+    QTest::addRow("iron above TIBC")
+        << "Iron=300.5\nTIBC=300\n" + iron << en
+        << "quarvex-cli: warning: Iron: Iron 300.5 ug/dL is above TIBC 300 ug/dL" + wrong +
+               "quarvex-cli: warning: TIBC: Iron 300.5 ug/dL is above TIBC 300 ug/dL" + wrong;
+    QTest::addRow("iron equal to TIBC") << "Iron=300\nTIBC=300\n" + iron << en << QByteArray();
+
+    // No hint on a value that fails its check: the finding says what is wrong.
+    QTest::addRow("unknown unit: no range hint")
+        << QByteArray("SerumCreatinine=88\nUnitSerumCreatinine=MG/DL\n") << en
+        << QByteArray("quarvex-cli: warning: UnitSerumCreatinine: \"MG/DL\" is not one of mg/dL, "
+                      "umol/L\n");
+    QTest::addRow("not a number: the finding, no hint")
+        << QByteArray("Weight=7O\nUnitWeight=kg\n") << en
+        << QByteArray("quarvex-cli: line 1: Weight: Weight: \"7O\" is not a number. Type a number "
+                      "such as 1.2.\n");
+    QTest::addRow("too large: the finding, no hint")
+        << QByteArray("Age=40000\n") << en
+        << QByteArray("quarvex-cli: line 1: Age: Age: 40000 is too large (the largest value "
+                      "accepted is 32767).\n");
+}
+
+// Warnings go to standard error only: the export and the exit status are those
+// of the same case without them.
+void TestCli::warnings()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, locale);
+    QFETCH(QByteArray, stdErr);
+
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"SOURCE_DATE_EPOCH"_s, u"1709251199"_s);
+    env.insert(u"LC_ALL"_s, QString::fromLatin1(locale));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(QUARVEX_CLI), {u"-"_s});
+    cli.write(input);
+    cli.closeWriteChannel();
+    QVERIFY(cli.waitForFinished(30000) && cli.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(cli.readAllStandardError(), stdErr);
+    QCOMPARE(cli.exitCode(), 0);
+    const QByteArray out = cli.readAllStandardOutput();
+    QVERIFY(out.startsWith("Quarvex Test Results\r\ngenerated on "));
+    QVERIFY(!out.contains("warning"));
+    QVERIFY(!out.contains("Did you mean"));
+}
+
+// The worked steps and the JSON carry the same hints, on the inputs they concern.
+void TestCli::hintsInJsonAndSteps()
+{
+    const QByteArray input = "Age=40\nWeight=70\nUnitWeight=kg\nGender=Male\n"
+                             "SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n";
+    const QString hint = u"Serum creatinine 88 mg/dL is above any value seen in patients (up to "
+                         "75 mg/dL). Did you mean umol/L?"_s;
+    const auto run = [&](const QString& option) {
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LC_ALL"_s, u"en_US.UTF-8"_s);
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(QUARVEX_CLI), {option, u"-"_s});
+        cli.write(input);
+        cli.closeWriteChannel();
+        if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
+            return QByteArray();
+        return cli.readAllStandardOutput();
+    };
+
+    const QJsonDocument json = QJsonDocument::fromJson(run(u"--json"_s));
+    QVERIFY(json.isObject());
+    QHash<QString, QStringList> hintsOf;
+    for (const QJsonValue& in : json[u"inputs"_s].toArray())
+        hintsOf[in[u"field"_s].toString()] = in[u"hints"_s].toVariant().toStringList();
+    QCOMPARE(hintsOf.keys().size(), 4);
+    QCOMPARE(hintsOf.value(u"SerumCreatinine"_s), QStringList{hint});
+    QCOMPARE(hintsOf.value(u"Age"_s), QStringList{});
+    QCOMPARE(hintsOf.value(u"Weight"_s), QStringList{});
+
+    const QString steps = QString::fromUtf8(run(u"--steps"_s));
+    const QString checked = u"  Serum creatinine: 88 mg/dL\n    Check: "_s + hint + u'\n';
+    QVERIFY2(steps.contains(checked), qPrintable(steps));
+    QCOMPARE(steps.count(u"Check: "_s), 1); // one computed item uses the value
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

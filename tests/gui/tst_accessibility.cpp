@@ -48,15 +48,15 @@ bool isAny(const QWidget* w, std::initializer_list<const char*> classNames)
 }
 
 // What a user types into or presses: fields, lists, buttons, the grid and the
-// tab bar; not the parts that Qt builds inside them (the text part and the
-// drop-down of a list, the tab bar's scroll arrows, the grid's corner button).
+// tab bar; not the parts that Qt builds inside them (the icons inside a field, the text part and
+// the drop-down of a list, the tab bar's scroll arrows, the grid's corner button).
 QList<QWidget*> inputs(QWidget* window)
 {
     QList<QWidget*> found;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         bool part = false;
         for (QWidget* p = w->parentWidget(); p != window; p = p->parentWidget())
-            part = part || isAny(p, {"QComboBox", "QTabBar", "QAbstractItemView"});
+            part = part || isAny(p, {"QComboBox", "QLineEdit", "QTabBar", "QAbstractItemView"});
         if (!part &&
             isAny(w, {"QLineEdit", "QComboBox", "QAbstractButton", "QAbstractItemView", "QTabBar"}))
             found << w;

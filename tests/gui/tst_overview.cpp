@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,7 +191,11 @@ private Q_SLOTS:
     void fullSetGivesEveryRow();
     void copyingRows_data();
     void copyingRows();
-    void passesAppendAndReadTheCurrentFields();
+    void passesFillAfreshAndReadTheCurrentFields();
+    void missingItemsSayWhy_data();
+    void missingItemsSayWhy();
+    void hintsAboveTheGridNotInTheExport_data();
+    void hintsAboveTheGridNotInTheExport();
     void passAnnouncesEachItemsFindings_data();
     void passAnnouncesEachItemsFindings();
     void lifecycles_data();
@@ -250,14 +255,15 @@ void TestOverview::fullSetGivesEveryRow()
 {
     typeIntoDataEntry(overview(), exampleFields());
     overview().fillResultGrid();
-    // The model as views expect it, while rows are appended to it.
+    // The model as views expect it, while its rows are replaced; a second
+    // OK shows each row once.
     QAbstractItemModelTester tester(overview().results()->grid()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     overview().fillResultGrid();
     const QList<ResultRow> rows = gridRows(overview());
-    QCOMPARE(rows.size(), 2 * 28);
-    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields()));
-    QCOMPARE(rows.mid(28), rows.mid(0, 28));
+    QCOMPARE(rows, overviewRows(exampleFields()));
+    QCOMPARE(rows.size(), 28);
+    QVERIFY(!overview().results()->hintsLabel()->isVisibleTo(overview().results()));
 
     // 28 rows for the 22 items: items 1, 4 and 14 give three rows each.
     QStringList names;
@@ -322,28 +328,155 @@ void TestOverview::copyingRows()
              copied.isEmpty() ? QStringLiteral("before") : copied);
 }
 
-void TestOverview::passesAppendAndReadTheCurrentFields()
+void TestOverview::passesFillAfreshAndReadTheCurrentFields()
 {
     typeIntoDataEntry(overview(), MapFields());
     overview().listComputableItems();
-    // After an empty pass OK stays disabled while the list is open.
+    QVERIFY(!overview().itemList()->okButton()->isEnabled());
+    QCOMPARE(overview().itemList()->explainLabel()->text(),
+             QString::fromLatin1(NoItemsExplanation));
+    // A second OK lists each item once, and a pass with items enables OK again.
     DataEntryWindow* data = typeIntoDataEntry(overview(), fieldsFrom(Lipids));
     overview().listComputableItems();
     overview().listComputableItems();
-    QCOMPARE(listTexts(overview()), itemTexts({3, 4, 3, 4}));
-    QVERIFY(!overview().itemList()->okButton()->isEnabled());
+    QCOMPARE(listTexts(overview()), itemTexts({3, 4}));
+    QVERIFY(overview().itemList()->okButton()->isEnabled());
+    QCOMPARE(overview().itemList()->explainLabel()->text(), QString::fromLatin1(ListExplanation));
     overview().fillResultGrid();
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 2 * (1 + 3));
+    QCOMPARE(gridRows(overview()).size(), 1 + 3);
 
     // LDL cleared and a gender chosen after listing: the grid follows the fields.
     data->form().setValue(A::LDL, QString());
     data->form().setValue(A::Gender, QStringLiteral("Female"));
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 2 * (1 + 3) + 1);
+    QCOMPARE(gridRows(overview()).size(), 1);
     QCOMPARE(gridRows(overview()).last().name,
              QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
-    QCOMPARE(listTexts(overview()).size(), 4); // the list is neither consulted nor changed
+    QCOMPARE(listTexts(overview()).size(), 2); // the list is neither consulted nor changed
+}
+
+// Below the computable items the list says why each other item is missing;
+// a value typed but at fault is marked on the data entry screen, an empty
+// field is not.
+void TestOverview::missingItemsSayWhy_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("marked"); // the field marked, if any
+
+    const QByteArray clearance =
+        "Age=40\nWeight=70\nUnitWeight=kg\nGender=Male\nUnitSerumCreatinine=mg/dL\n";
+    QTest::addRow("empty") << clearance << u"Serum creatinine: empty"_s << QString();
+    QTest::addRow("not a number") << clearance + "SerumCreatinine=1\nWeight=7O"
+                                  << u"Weight: \"7O\" is not a number. Type a number such as 1.2."_s
+                                  << u"Weight"_s;
+    QTest::addRow("too large")
+        << clearance + "SerumCreatinine=1\nWeight=40000"
+        << u"Weight: 40000 is too large (the largest value accepted is 32767)."_s << u"Weight"_s;
+    QTest::addRow("not positive") << clearance + "SerumCreatinine=0"
+                                  << u"Serum creatinine: 0 is not a positive number"_s
+                                  << u"SerumCreatinine"_s;
+    QTest::addRow("no unit") << clearance + "SerumCreatinine=1\nUnitSerumCreatinine="
+                             << u"Serum creatinine unit: not chosen"_s << u"UnitSerumCreatinine"_s;
+    QTest::addRow("unknown unit")
+        << clearance + "SerumCreatinine=1\nUnitSerumCreatinine=MG/DL"
+        << u"Serum creatinine unit: \"MG/DL\" is not one of mg/dL, umol/L"_s
+        << u"UnitSerumCreatinine"_s;
+    QTest::addRow("no gender") << clearance + "SerumCreatinine=1\nGender="
+                               << u"Gender: not chosen"_s << u"Gender"_s;
+}
+
+void TestOverview::missingItemsSayWhy()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, reason);
+    QFETCH(QString, marked);
+
+    // Later lines of the same name replace earlier ones.
+    MapFields fields;
+    for (const QString& line : QString::fromUtf8(lines).split(u'\n', Qt::SkipEmptyParts)) {
+        const QString name = line.section(u'=', 0, 0), text = line.section(u'=', 1);
+        for (const Analyte& a : analytes()) {
+            if (name == a.fieldName())
+                fields.setValue(a.id, text);
+            else if (name == a.unitFieldName())
+                fields.setUnit(a.id, text);
+        }
+    }
+    DataEntryWindow* data = typeIntoDataEntry(overview(), fields);
+    overview().listComputableItems();
+    ItemListWindow* list = overview().itemList();
+    QVERIFY(list->missingView()->isVisibleTo(list));
+    QVERIFY(list->missingView()->isReadOnly());
+    const QString text = list->missingView()->toPlainText();
+    QVERIFY2(text.contains(u"Creatinine Clearance Estimated (GFR)\n    "_s + reason + u'\n'),
+             qPrintable(text));
+    QVERIFY(!listTexts(overview()).contains(u"Creatinine Clearance Estimated (GFR)"_s));
+
+    const QWidget* creatinine = data->findChild<QWidget*>(u"SerumCreatinine"_s);
+    if (marked.isEmpty()) {
+        QCOMPARE(data->marks()->markOf(creatinine), QString());
+        return;
+    }
+    const QWidget* field = data->findChild<QWidget*>(marked);
+    QCOMPARE(data->marks()->markOf(field), reason);
+    QVERIFY(field->toolTip().contains(reason));
+    QCOMPARE(field->accessibleDescription(), reason);
+}
+
+// "Check: ..." above the grid for each hint of the case, once; the export is
+// the rows alone, byte for byte.
+void TestOverview::hintsAboveTheGridNotInTheExport_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QStringList>("checks");
+
+    const QString wrong = u" A value may be mistyped or in the wrong unit."_s;
+    QTest::addRow("the example") << readFile(QStringLiteral(QUARVEX_EXAMPLE_INPUT))
+                                 << QStringList{};
+    QTest::addRow("direct bilirubin just above total")
+        << QByteArray("BilirubinDirect=1.01\nUnitBilirubinDirect=mg/dL\n"
+                      "BilirubinTotal=1\nUnitBilirubinTotal=mg/dL\nAlbumin=4\nUnitAlbumin=g/dL")
+        << QStringList{u"Check: Direct bilirubin 1.01 mg/dL is above total bilirubin 1 mg/dL."_s +
+                       wrong};
+    QTest::addRow("direct bilirubin equal to total")
+        << QByteArray("BilirubinDirect=1\nUnitBilirubinDirect=mg/dL\n"
+                      "BilirubinTotal=1\nUnitBilirubinTotal=mg/dL")
+        << QStringList{};
+    QTest::addRow("creatinine in the wrong unit, HDL above total cholesterol")
+        << QByteArray("Age=40\nWeight=70\nUnitWeight=kg\nGender=Male\n"
+                      "SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n"
+                      "Chol=150\nUnitChol=mg/dL\nHDL=160\nUnitHDL=mg/dL\nLDL=20\nUnitLDL=mg/dL")
+        << QStringList{u"Check: Serum creatinine 88 mg/dL is above any value seen in patients "
+                       "(up to 75 mg/dL). Did you mean umol/L?"_s,
+                       u"Check: HDL cholesterol 160 mg/dL is above total cholesterol 150 mg/dL."_s +
+                           wrong};
+}
+
+void TestOverview::hintsAboveTheGridNotInTheExport()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QStringList, checks);
+
+    const MapFields fields = fieldsFrom(lines);
+    typeIntoDataEntry(overview(), fields);
+    overview().listComputableItems();
+    overview().fillResultGrid();
+    ResultsWindow* results = overview().results();
+    QCOMPARE(results->hintsLabel()->isVisibleTo(results), !checks.isEmpty());
+    if (!checks.isEmpty())
+        QCOMPARE(results->hintsLabel()->text(), checks.join(u'\n'));
+    const QList<ResultRow> rows = overviewRows(fields);
+    QCOMPARE(gridRows(overview()), rows);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.txt"_s);
+    QCOMPARE(overview().exportTo(path), std::nullopt);
+    QBuffer expected;
+    QVERIFY(expected.open(QIODevice::WriteOnly));
+    QVERIFY(writeExport(expected, reportDate(), rows));
+    QCOMPARE(readFile(path), expected.data());
 }
 
 // Each item announces the findings of its own checks, in item order, so a
@@ -399,9 +532,10 @@ void TestOverview::lifecycles_data()
         << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
     QTest::addRow("Escape on the list, as Cancel")
         << strs("frmList:Escape") << "frmData 200 2|frmResult 4" << false;
-    // After EXIT the evaluations find frmData in its load state: nothing computable.
+    // After EXIT the evaluations find frmData in its load state: nothing
+    // computable, so the grid filled afresh is empty.
     QTest::addRow("EXIT, then OK on the list")
-        << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4" << false;
+        << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 0" << false;
     QTest::addRow("EXIT, then Back")
         << strs("frmData:EXITbutton|frmResult:BackButton") << "frmData  1" << false;
     QTest::addRow("EXIT, Cancel, Close")

@@ -1,7 +1,10 @@
 #include "quickdriver.h"
+#include "screens/calculatorscreen.h"
 #include "testmain.h"
 
+#include <QAction>
 #include <QGridLayout>
+#include <QScopeGuard>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -79,7 +82,156 @@ private Q_SLOTS:
     void ageOutsideTheFormula();
     void urineRowsOfTheRenalScreen_data();
     void urineRowsOfTheRenalScreen();
+    void findingsMarkTheirFields_data();
+    void findingsMarkTheirFields();
+    void hintsBesideTheFields_data();
+    void hintsBesideTheFields();
 };
+
+// "Data entry incomplete" keeps its text and gives the reasons as detail; the
+// field at fault is marked until it is edited or Clear All.
+void TestScreens::findingsMarkTheirFields_data()
+{
+    QTest::addColumn<QString>("inputs"); // typed after the clearance's complete inputs
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+
+    QTest::addRow("empty") << "SerumCreatinine="
+                           << "SerumCreatinine"
+                           << "Serum creatinine: empty";
+    QTest::addRow("not a number") << "Weight=7O"
+                                  << "Weight"
+                                  << "Weight: \"7O\" is not a number. Type a number such as 1.2.";
+    QTest::addRow("too large") << "Age=40000"
+                               << "Age"
+                               << "Age: 40000 is too large (the largest value accepted is 32767).";
+    QTest::addRow("not positive") << "Age=0"
+                                  << "Age"
+                                  << "Age: 0 is not a positive number";
+    QTest::addRow("no unit") << "UnitSerumCreatinine="
+                             << "UnitSerumCreatinine"
+                             << "Serum creatinine unit: not chosen";
+    QTest::addRow("unknown unit") << "UnitSerumCreatinine=MG/DL"
+                                  << "UnitSerumCreatinine"
+                                  << "Serum creatinine unit: \"MG/DL\" is not one of mg/dL, umol/L";
+    QTest::addRow("no gender") << "Gender="
+                               << "Gender"
+                               << "Gender: not chosen";
+}
+
+void TestScreens::findingsMarkTheirFields()
+{
+    QFETCH(QString, inputs);
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+
+    CalculatorScreen* screen = proceedTo(Clearance.category, Clearance.position);
+    typeAll(screen, QString::fromLatin1(Clearance.inputs) + u' ' + inputs);
+    m_fake.clear();
+    press(screen, "Calculate");
+    const auto messages = m_fake.messages();
+    QVERIFY(!messages.isEmpty());
+    QCOMPARE(messages.last().text, QStringLiteral("Data entry incomplete"));
+    QCOMPARE(messages.last().icon, MessageIcon::Warning);
+    QCOMPARE(messages.last().detail, reason);
+
+    QWidget* w = screen->findChild<QWidget*>(field);
+    auto* action = screen->findChild<QAction*>(field + QStringLiteral("Mark"));
+    QVERIFY(w && action);
+    QCOMPARE(screen->marks()->markOf(w), reason);
+    QVERIFY(action->isVisible());
+    QCOMPARE(action->toolTip(), reason);
+    QVERIFY(w->toolTip().endsWith(reason));
+    QCOMPARE(w->accessibleDescription(), reason);
+    QVERIFY(!w->styleSheet().isEmpty());
+    // No other field is marked.
+    for (QWidget* other : screen->findChildren<QWidget*>()) {
+        if (other != w)
+            QCOMPARE(screen->marks()->markOf(other), QString());
+    }
+
+    // Typing into the field takes the mark away.
+    auto* box = qobject_cast<QComboBox*>(w);
+    QTest::keyClick(box ? box->lineEdit() : qobject_cast<QLineEdit*>(w), Qt::Key_End);
+    QTest::keyClicks(box ? box->lineEdit() : qobject_cast<QLineEdit*>(w), QStringLiteral("1"));
+    QCOMPARE(screen->marks()->markOf(w), QString());
+    QVERIFY(!action->isVisible());
+    QVERIFY(!w->toolTip().contains(reason));
+    QVERIFY(w->styleSheet().isEmpty());
+
+    // So does Clear All.
+    typeAll(screen, inputs);
+    press(screen, "Calculate");
+    QCOMPARE(screen->marks()->markOf(w), reason);
+    press(screen, "Clear");
+    QCOMPARE(screen->marks()->markOf(w), QString());
+    QVERIFY(!action->isVisible());
+}
+
+// A hint shows beside a field once it is left, and goes when the value is
+// set right; the tooltip gives the reference interval of unit and gender.
+void TestScreens::hintsBesideTheFields_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("reference");
+
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    QTest::addRow("English") << en << "88"
+                             << "Serum creatinine 88 mg/dL is above any value seen in patients (up "
+                                "to 75 mg/dL). Did you mean umol/L?"
+                             << "Adult reference: 0.7–1.3 mg/dL (men)";
+    QTest::addRow("German") << de << "88,5"
+                            << "Serum creatinine 88,5 mg/dL is above any value seen in patients "
+                               "(up to 75 mg/dL). Did you mean umol/L?"
+                            << "Adult reference: 0,7–1,3 mg/dL (men)";
+}
+
+void TestScreens::hintsBesideTheFields()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, value);
+    QFETCH(QString, hint);
+    QFETCH(QString, reference);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+    CalculatorScreen* screen = proceedTo(Clearance.category, Clearance.position);
+    typeAll(screen, QString::fromLatin1(Clearance.inputs));
+    auto* creatinine = screen->findChild<QLineEdit*>(QStringLiteral("SerumCreatinine"));
+    auto* unit = screen->findChild<QComboBox*>(QStringLiteral("UnitSerumCreatinine"));
+    auto* icon = screen->findChild<QAction*>(QStringLiteral("SerumCreatinineHint"));
+    QVERIFY(creatinine && unit && icon);
+    // The README's example raises no hint on any field.
+    Q_EMIT creatinine->editingFinished();
+    for (const QAction* action : screen->findChildren<QAction*>()) {
+        if (action->objectName().endsWith(QStringLiteral("Hint")))
+            QVERIFY2(!action->isVisible(), qPrintable(action->objectName()));
+    }
+    type(screen, QStringLiteral("SerumCreatinine"), value);
+    QVERIFY(!icon->isVisible()); // not before the field is left
+    Q_EMIT creatinine->editingFinished();
+    QVERIFY(icon->isVisible());
+    QCOMPARE(icon->toolTip(), hint);
+    QCOMPARE(creatinine->accessibleDescription(), hint);
+    QVERIFY2(creatinine->toolTip().contains(reference), qPrintable(creatinine->toolTip()));
+
+    // The hint never blocks: Calculate computes from the value as typed.
+    m_fake.clear();
+    press(screen, "Calculate");
+    QVERIFY(!text(screen, "Result").isEmpty());
+    QCOMPARE(m_fake.messages().size(), 0);
+
+    // Picking the unit meant takes the hint away and changes the interval.
+    unit->setCurrentIndex(unit->findText(QStringLiteral("umol/L")));
+    Q_EMIT unit->activated(unit->currentIndex());
+    QVERIFY(!icon->isVisible());
+    QCOMPARE(creatinine->accessibleDescription(), QString());
+    QVERIFY(creatinine->toolTip().contains(QStringLiteral("Adult reference: 62–115 umol/L (men)")));
+}
 
 void TestScreens::proceedStartsClean_data()
 {

@@ -32,27 +32,75 @@ constexpr Band ClearanceBands[] = {
     {AndAbove, false, "Based on GFR, renal function is normal."},
 };
 
-constexpr double MaleConstant = 72.0;
-constexpr double FemaleConstant = 85.0;
+using namespace op;
 
-// A 24-hour urine collection, in minutes.
-constexpr double MinutesPerDay = 1440.0;
+// Amylase clearance over creatinine clearance, in percent.
+constexpr FormulaOp AmylaseOps[] = {in(A::SerumCreatinine),
+                                    in(A::UrineCreatinine),
+                                    div,
+                                    in(A::UrineAmylase),
+                                    in(A::SerumAmylase),
+                                    div,
+                                    mul,
+                                    num(100.0),
+                                    mul};
+constexpr Formula AmylaseFormula{"ACCR", AmylaseOps, Shown::Fixed2, " %"};
+
+// Cockcroft and Gault with the given serum value in mg/dL:
+// ((140 - age) * weight) / (constant * serum), the constant 72 for Male and 85 for Female.
+constexpr FormulaOp ClearanceOps[] = {
+    num(CockcroftGaultAgeLimit), in(A::Age), sub, in(A::Weight), mul, gender(72.0, 85.0),
+    in(A::SerumCreatinine),      mul,        div};
+constexpr Formula ClearanceFormula{"CrCl", ClearanceOps, Shown::Fixed2, " mL/min"};
+
+// A renal clearance, U x V / P, of a 24-hour urine collection (1440 minutes):
+// (urine phosphorus * urine volume) / (serum phosphorus * 1440), in mL/min.
+constexpr FormulaOp PhosphorusOps[] = {
+    in(A::UrinePhosphorus), in(A::UrineVolume), mul, in(A::SerumPhosphorus), num(1440.0), mul, div};
+constexpr Formula PhosphorusFormula{"PCl", PhosphorusOps, Shown::Fixed2, " mL/min"};
+
+// A fraction, not a percentage.
+constexpr FormulaOp PotassiumOps[] = {in(A::UrinePotassium),
+                                      in(A::SerumPotassium),
+                                      div,
+                                      in(A::UrineCreatinine),
+                                      in(A::SerumCreatinine),
+                                      div,
+                                      div};
+constexpr Formula PotassiumFormula{"FEK", PotassiumOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp SodiumOps[] = {in(A::UrineSodium),
+                                   in(A::SerumSodium),
+                                   div,
+                                   in(A::UrineCreatinine),
+                                   in(A::SerumCreatinine),
+                                   div,
+                                   div,
+                                   num(100.0),
+                                   mul};
+constexpr Formula SodiumFormula{"FENa", SodiumOps, Shown::Fixed2, " % FE-Na"};
+
+constexpr FormulaOp CalciumOps[] = {in(A::UrineCalcium),
+                                    in(A::SerumCalcium),
+                                    div,
+                                    in(A::UrineCreatinine),
+                                    in(A::SerumCreatinine),
+                                    div,
+                                    div};
+constexpr Formula CalciumFormula{"CaCl", CalciumOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp RfiOps[] = {in(A::UrineSodium), in(A::UrineCreatinine), in(A::SerumCreatinine),
+                                div, div};
+constexpr Formula RfiFormula{"RFI", RfiOps, Shown::Fixed2, " mEq/L"};
 
 } // namespace
 
 Outcome AmylaseClearance(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sAmy = in[A::SerumAmylase];
-    const ConvertedInput& uAmy = in[A::UrineAmylase];
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-
-    const double ratio =
-        ((sCr.converted / uCr.converted) * (uAmy.converted / sAmy.converted)) * 100.0;
-
-    return oneRow({sAmy, uAmy, sCr, uCr}, ratio, resultText(ratio, " %", locale),
-                  text(bandText(ratio, AmylaseBands)));
+    const Worked ratio = work(AmylaseFormula, AmylaseBands, in);
+    return oneRow(
+        {in[A::SerumAmylase], in[A::UrineAmylase], in[A::SerumCreatinine], in[A::UrineCreatinine]},
+        ratio, ratio.bandText);
 }
 
 // Cockcroft and Gault: ((140 - age) * weight) / (serum creatinine * constant),
@@ -60,47 +108,23 @@ Outcome AmylaseClearance(const Inputs& in)
 // CockcroftGaultAgeLimit, so the clearance stays positive.
 Outcome CreatinineClearanceEstimated(const Inputs& in)
 {
-    const ConvertedInput& age = in[A::Age];
-    const ConvertedInput& weight = in[A::Weight];
-    const ConvertedInput& gender = in[A::Gender];
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-
-    const double constant =
-        gender.valueText == QLatin1String(GenderMale) ? MaleConstant : FemaleConstant;
-    const double clearance =
-        ((CockcroftGaultAgeLimit - age.converted) * weight.converted) / (sCr.converted * constant);
-
-    return oneRow({age, weight, gender, sCr}, clearance,
-                  resultText(clearance, " mL/min", in.locale()),
-                  text(bandText(clearance, ClearanceBands)));
+    const Worked clearance = work(ClearanceFormula, ClearanceBands, in);
+    return oneRow({in[A::Age], in[A::Weight], in[A::Gender], in[A::SerumCreatinine]}, clearance,
+                  clearance.bandText);
 }
 
 Outcome FractionalPotassiumExcretion(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sK = in[A::SerumPotassium];
-    const ConvertedInput& uK = in[A::UrinePotassium];
-
-    // A fraction, not a percentage.
-    const double fraction = (uK.converted / sK.converted) / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, sK, uK}, fraction, resultText(fraction, " ", locale), {});
+    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumPotassium],
+                   in[A::UrinePotassium]},
+                  work(PotassiumFormula, {}, in), {});
 }
 
 Outcome FractionalSodiumExcretion(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sNa = in[A::SerumSodium];
-    const ConvertedInput& uNa = in[A::UrineSodium];
-
-    const double percent =
-        ((uNa.converted / sNa.converted) / (uCr.converted / sCr.converted)) * 100.0;
-
-    return oneRow({sCr, uCr, sNa, uNa}, percent, resultText(percent, " % FE-Na", locale), {});
+    return oneRow(
+        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumSodium], in[A::UrineSodium]},
+        work(SodiumFormula, {}, in), {});
 }
 
 // The renal clearance U x V / P of phosphorus from a 24-hour urine, in mL/min:
@@ -108,38 +132,21 @@ Outcome FractionalSodiumExcretion(const Inputs& in)
 // phosphorus values in mg/dL and the volume in mL.
 Outcome PhosphorusClearanceEstimated(const Inputs& in)
 {
-    const ConvertedInput& sP = in[A::SerumPhosphorus];
-    const ConvertedInput& uP = in[A::UrinePhosphorus];
-    const ConvertedInput& volume = in[A::UrineVolume];
-
-    const double clearance = (uP.converted * volume.converted) / (sP.converted * MinutesPerDay);
-
-    return oneRow({sP, uP, volume}, clearance, resultText(clearance, " mL/min", in.locale()), {});
+    return oneRow({in[A::SerumPhosphorus], in[A::UrinePhosphorus], in[A::UrineVolume]},
+                  work(PhosphorusFormula, {}, in), {});
 }
 
 Outcome RenalCalciumClearance(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sCa = in[A::SerumCalcium];
-    const ConvertedInput& uCa = in[A::UrineCalcium];
-
-    const double ratio = (uCa.converted / sCa.converted) / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, sCa, uCa}, ratio, resultText(ratio, " ", locale), {});
+    return oneRow(
+        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumCalcium], in[A::UrineCalcium]},
+        work(CalciumFormula, {}, in), {});
 }
 
 Outcome RFI(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& uNa = in[A::UrineSodium];
-
-    const double index = uNa.converted / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, uNa}, index, resultText(index, " mEq/L", locale), {});
+    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::UrineSodium]},
+                  work(RfiFormula, {}, in), {});
 }
 
 } // namespace quarvex

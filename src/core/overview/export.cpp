@@ -84,8 +84,7 @@ bool isDevice(const QString& path)
 
 // Opened without truncating and without creating: a device or FIFO is written
 // in place from its start.
-std::optional<QString> writeDevice(const QString& path, const QDate& date,
-                                   const QList<ResultRow>& rows, const QLocale& locale)
+std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -96,7 +95,7 @@ std::optional<QString> writeDevice(const QString& path, const QDate& date,
         ::close(fd);
         return describe(file);
     }
-    if (!writeExport(file, date, rows, locale) || !file.flush())
+    if (!writeAll(file, bytes) || !file.flush())
         return describe(file);
     file.close();
     if (file.error() != QFileDevice::NoError)
@@ -106,18 +105,31 @@ std::optional<QString> writeDevice(const QString& path, const QDate& date,
 
 } // namespace
 
-std::optional<QString> saveExport(const QString& path, const QDate& date,
-                                  const QList<ResultRow>& rows, const QLocale& locale)
+// Writes every byte, going on after a short write: the write that then fails
+// (a full disk, a file-size limit) is the one that says why.
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes)
 {
     if (isDevice(path))
-        return writeDevice(path, date, rows, locale);
+        return writeDevice(path, bytes);
 
     // Unbuffered, so that every write reports its own failure: a failure in
     // the last flush of a buffered QSaveFile can go unnoticed by commit().
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(file);
-    if (!writeExport(file, date, rows, locale)) {
+    if (!writeAll(file, bytes)) {
         const QString error = describe(file);
         file.cancelWriting();
         return error;
@@ -125,6 +137,12 @@ std::optional<QString> saveExport(const QString& path, const QDate& date,
     if (!g_commitStep(file))
         return describe(file);
     return std::nullopt;
+}
+
+std::optional<QString> saveExport(const QString& path, const QDate& date,
+                                  const QList<ResultRow>& rows, const QLocale& locale)
+{
+    return saveBytes(path, exportBytes(date, rows, locale));
 }
 
 void setExportCommitStep(ExportCommitStep step)

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QFileDevice;
 class QIODevice;
 class QSaveFile;
 
@@ -31,6 +32,15 @@ bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& r
 // it was and no partial file behind; a device (a terminal, a FIFO, /dev/full)
 // is opened without truncation and written in place. Returns the platform's description of the
 // failure, or nothing on success.
+// Writes every byte to an open file, going on after a short write; false on
+// the write that fails.
+bool writeAll(QFileDevice& file, const QByteArray& bytes);
+
+// Writes bytes to path as the export is written: a regular file is replaced
+// only once everything was written, a device or FIFO is written in place.
+// Returns the platform's description of a failure, or nothing on success.
+std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes);
+
 std::optional<QString> saveExport(const QString& path, const QDate& date,
                                   const QList<ResultRow>& rows, const QLocale& locale = QLocale());
 

@@ -38,6 +38,19 @@ QStringList computableListTexts(const QList<ItemEvaluation>& evaluations)
     return texts;
 }
 
+QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations)
+{
+    QStringList lines;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (evaluation.computable())
+            continue;
+        lines << QString::fromLatin1(evaluation.item->listText);
+        for (const Finding& finding : evaluation.findings)
+            lines << QStringLiteral("    ") + finding.text;
+    }
+    return lines;
+}
+
 QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations)
 {
     QList<ResultRow> rows;

@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace quarvex {
@@ -19,10 +20,18 @@ void setDialogs(Dialogs* dialogs)
     g_dialogs = dialogs;
 }
 
-void ErrMsg(Dialogs& dialogs)
+void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings)
 {
     dialogs.beep();
-    dialogs.message(QStringLiteral("Data entry incomplete"), MessageIcon::Warning);
+    const QString text = QStringLiteral("Data entry incomplete");
+    if (findings.isEmpty()) {
+        dialogs.message(text, MessageIcon::Warning);
+        return;
+    }
+    QStringList reasons;
+    for (const Finding& finding : findings)
+        reasons << finding.text;
+    dialogs.detailedMessage(text, reasons.join(QLatin1Char('\n')), MessageIcon::Warning);
 }
 
 void playFindings(const QList<Finding>& findings, Dialogs& dialogs)

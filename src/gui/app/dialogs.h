@@ -22,6 +22,14 @@ public:
     // A modal message box with a single OK button.
     virtual void message(const QString& text, MessageIcon icon = MessageIcon::None,
                          const QString& title = QString::fromLatin1(AppTitle)) = 0;
+    // A modal message box whose detail text (one reason a line) shows below
+    // the text on request. Dialogs that have no detail area show the text alone.
+    virtual void detailedMessage(const QString& text, const QString& detail, MessageIcon icon,
+                                 const QString& title = QString::fromLatin1(AppTitle))
+    {
+        Q_UNUSED(detail);
+        message(text, icon, title);
+    }
     // A modal input box; returns the typed text, or an empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaultText) = 0;
@@ -34,8 +42,9 @@ public:
 Dialogs& dialogs();
 void setDialogs(Dialogs* dialogs);
 
-// "Data entry incomplete": a beep, then the warning box.
-void ErrMsg(Dialogs& dialogs);
+// "Data entry incomplete": a beep, then the warning box; the findings' texts,
+// one a line, are its detail text.
+void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings = {});
 
 // Announces the findings of one item's checks, in order, as alertFor says:
 // a beep, and for a value that could not be read, a critical box with the

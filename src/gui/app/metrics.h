@@ -23,6 +23,7 @@ inline constexpr int ExplainChars = 72;      // explanation window, fixed width
 inline constexpr int ExplainLines = 10;      // explanation window, fixed height
 inline constexpr int ComputableListChars = 46; // frmList's list of computable items
 inline constexpr int ComputableListLines = 14;
+inline constexpr int MissingItemsLines = 7;   // frmList's "Cannot be computed" section
 inline constexpr int ResultWindowWidth = 920; // frmResult's first size, in pixels
 inline constexpr int ResultWindowHeight = 620;
 inline constexpr int DisclaimerTextWidth = 480;   // pixels

@@ -19,7 +19,9 @@ void QtDialogs::beep()
     QApplication::beep();
 }
 
-void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title)
+namespace {
+
+QMessageBox::Icon boxIconOf(MessageIcon icon)
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
@@ -35,9 +37,26 @@ void QtDialogs::message(const QString& text, MessageIcon icon, const QString& ti
         boxIcon = QMessageBox::Critical;
         break;
     }
-    QMessageBox box(boxIcon, title, displayText(text), QMessageBox::Ok,
+    return boxIcon;
+}
+
+} // namespace
+
+void QtDialogs::message(const QString& text, MessageIcon icon, const QString& title)
+{
+    QMessageBox box(boxIconOf(icon), title, displayText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtDialogs::detailedMessage(const QString& text, const QString& detail, MessageIcon icon,
+                                const QString& title)
+{
+    QMessageBox box(boxIconOf(icon), title, displayText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(detail);
     box.exec();
 }
 

@@ -10,6 +10,8 @@ class QtDialogs final : public Dialogs
 public:
     void beep() override;
     void message(const QString& text, MessageIcon icon, const QString& title) override;
+    void detailedMessage(const QString& text, const QString& detail, MessageIcon icon,
+                         const QString& title) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     bool question(const QString& text, const QString& title) override;
 };

@@ -181,6 +181,7 @@ DataEntryWindow::DataEntryWindow()
     for (qsizetype i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain.at(i - 1), tabChain.at(i));
     m_form.widgets(A::Age).value->setFocus();
+    m_marks = new FieldMarks(m_form, this);
 }
 
 void DataEntryWindow::tabClicked(int index)
@@ -206,6 +207,8 @@ void DataEntryWindow::clearFields()
 {
     m_form.clear();
     setErrors(0);
+    m_marks->clearMarks();
+    m_marks->refresh();
 }
 
 } // namespace quarvex

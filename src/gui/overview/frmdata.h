@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/analytewidgets.h"
+#include "app/fieldmarks.h"
 
 #include <QWidget>
 
@@ -30,6 +31,9 @@ public:
     int errors() const;
     void setErrors(int errors);
 
+    // The marks of the fields at fault and the hints beside the fields.
+    FieldMarks* marks() const { return m_marks; }
+
     // Empties every value field and chooser; the tab stays.
     void clearFields();
 
@@ -44,6 +48,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_errors = nullptr;
     int m_currentFrame = 1;
+    FieldMarks* m_marks = nullptr;
 };
 
 } // namespace quarvex

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -37,6 +38,24 @@ ItemListWindow::ItemListWindow()
     m_explain->setWordWrap(true);
     keepWrappedTextWhole(m_explain, m_list->minimumWidth());
 
+    m_missingHeading = new QLabel(QStringLiteral("Cannot be computed"), this);
+    m_missingHeading->setObjectName(QStringLiteral("MissingLabel"));
+    m_missing = new QPlainTextEdit(this);
+    m_missing->setObjectName(QStringLiteral("MissingItems"));
+    m_missing->setAccessibleName(QStringLiteral("Cannot be computed"));
+    m_missing->setReadOnly(true);
+    m_missing->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_missing->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_missing->setMinimumHeight(m_missing->fontMetrics().height() * metrics::MissingItemsLines);
+    // Muted, not disabled: the text stays selectable and readable; the
+    // placeholder colour follows light and dark themes.
+    QPalette muted = m_missing->palette();
+    muted.setColor(QPalette::Text, muted.color(QPalette::PlaceholderText));
+    m_missing->setPalette(muted);
+    m_missingHeading->setBuddy(m_missing);
+    m_missingHeading->hide();
+    m_missing->hide();
+
     connect(m_ok, &QPushButton::clicked, this, &ItemListWindow::resultsRequested);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -45,13 +64,28 @@ ItemListWindow::ItemListWindow()
     grid->addWidget(m_ok, 0, 1);
     grid->addWidget(cancel, 1, 1);
     grid->setRowStretch(2, 1);
-    grid->addWidget(m_explain, 3, 0, 1, 2);
+    grid->addWidget(m_missingHeading, 3, 0, 1, 2);
+    grid->addWidget(m_missing, 4, 0, 1, 2);
+    grid->addWidget(m_explain, 5, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
     setTabOrder(m_ok, cancel);
     setTabOrder(cancel, m_list);
+    setTabOrder(m_list, m_missing);
     m_ok->setFocus();
     pressDefaultOnEnter(this, m_ok);
+}
+
+void ItemListWindow::showItems(const QStringList& computable, const QStringList& missingLines)
+{
+    m_list->clear();
+    m_list->addItems(computable);
+    m_ok->setEnabled(!computable.isEmpty());
+    m_explain->setText(
+        QString::fromLatin1(computable.isEmpty() ? NoItemsExplanation : ListExplanation));
+    m_missing->setPlainText(missingLines.join(QLatin1Char('\n')));
+    m_missingHeading->setVisible(!missingLines.isEmpty());
+    m_missing->setVisible(!missingLines.isEmpty());
 }
 
 void ItemListWindow::keyPressEvent(QKeyEvent* event)

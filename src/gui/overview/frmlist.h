@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace quarvex {
@@ -30,6 +32,13 @@ public:
     QListWidget* list() const { return m_list; }
     QPushButton* okButton() const { return m_ok; }
     QLabel* explainLabel() const { return m_explain; }
+    // "Cannot be computed": every other item with the reasons, read-only.
+    QPlainTextEdit* missingView() const { return m_missing; }
+
+    // Shows the result of a pass, replacing what an earlier one showed: the
+    // computable items in the list and why the others are missing. With no
+    // computable item OK is disabled and the explanation says why.
+    void showItems(const QStringList& computable, const QStringList& missingLines);
 
 Q_SIGNALS:
     // OK: compute the items and show their results.
@@ -43,6 +52,8 @@ private:
     QListWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;
     QLabel* m_explain = nullptr;
+    QLabel* m_missingHeading = nullptr;
+    QPlainTextEdit* m_missing = nullptr;
     QPushButton* m_cancel = nullptr;
 };
 

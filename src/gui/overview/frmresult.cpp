@@ -60,6 +60,7 @@ ResultGrid::ResultGrid(ResultsModel* model, QWidget* parent)
                 for (int row = first; row <= last; ++row)
                     resizeRowToContents(row);
             });
+    connect(model, &QAbstractItemModel::modelReset, this, &ResultGrid::fitRows);
 
     m_copy = new QAction(QStringLiteral("Copy"), this);
     m_copy->setObjectName(QStringLiteral("CopyAction"));
@@ -149,6 +150,14 @@ ResultsWindow::ResultsWindow()
         m_headings << label;
     }
 
+    m_hints = new QLabel(this);
+    m_hints->setObjectName(QStringLiteral("HintsLabel"));
+    m_hints->setAccessibleName(QStringLiteral("Values to check"));
+    m_hints->setWordWrap(true);
+    m_hints->setTextFormat(Qt::PlainText);
+    m_hints->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_hints->hide();
+
     m_rows = new ResultsModel(this);
     m_grid = new ResultGrid(m_rows, this);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
@@ -168,6 +177,7 @@ ResultsWindow::ResultsWindow()
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_hints);
     layout->addLayout(headings);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
@@ -183,6 +193,16 @@ ResultsWindow::ResultsWindow()
 QSize ResultsWindow::sizeHint() const
 {
     return {metrics::ResultWindowWidth, metrics::ResultWindowHeight};
+}
+
+void ResultsWindow::setHints(const QStringList& texts)
+{
+    QStringList lines;
+    for (const QString& text : texts)
+        lines << QStringLiteral("Check: ") + text;
+    m_hints->setText(lines.join(QLatin1Char('\n')));
+    m_hints->setAccessibleDescription(m_hints->text());
+    m_hints->setVisible(!lines.isEmpty());
 }
 
 void ResultsWindow::alignHeadings()

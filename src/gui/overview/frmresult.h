@@ -50,6 +50,10 @@ public:
 
     ResultGrid* grid() const { return m_grid; }
     ResultsModel* rows() const { return m_rows; }
+    // The "Check: ..." line above the grid: one line per hint, hidden when
+    // there is none.
+    QLabel* hintsLabel() const { return m_hints; }
+    void setHints(const QStringList& texts);
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -63,6 +67,7 @@ private:
     ResultsModel* m_rows = nullptr;
     ResultGrid* m_grid = nullptr;
     QList<QLabel*> m_headings;
+    QLabel* m_hints = nullptr;
 };
 
 } // namespace quarvex

@@ -1,5 +1,6 @@
 #include "overview/overviewwindows.h"
 
+#include "analytes/hints.h"
 #include "analytes/inputs.h"
 #include "app/windows.h"
 #include "overview/export.h"
@@ -127,24 +128,25 @@ DataEntryWindow* OverviewWindows::showDataEntry()
 void OverviewWindows::listComputableItems()
 {
     show(m_itemList);
-    const QStringList texts = computableListTexts();
+    const QList<ItemEvaluation> evaluations = evaluatePass();
     // A conversion-failure box may have let the user close the list meanwhile.
     ItemListWindow* list = itemList();
     if (!list)
         return;
-    list->list()->addItems(texts);
-    if (texts.isEmpty()) {
-        list->okButton()->setEnabled(false);
-        list->explainLabel()->setText(QString::fromLatin1(NoItemsExplanation));
-    }
+    list->showItems(computableListTexts(evaluations), cannotComputeLines(evaluations));
+    list->raise();
+    list->activateWindow();
 }
 
 void OverviewWindows::fillResultGrid()
 {
     show(m_results);
-    const QList<ResultRow> rows = computableRows();
-    if (ResultsWindow* window = results())
-        window->rows()->append(rows);
+    QStringList hints;
+    const QList<ResultRow> rows = resultRows(evaluatePass(&hints));
+    if (ResultsWindow* window = results()) {
+        window->rows()->setRows(rows);
+        window->setHints(hints);
+    }
 }
 
 void OverviewWindows::backToDataEntry()
@@ -216,25 +218,34 @@ const Fields& OverviewWindows::fields() const
 // One pass over the overview items against one reading of the data entry
 // fields: each item's findings are played in item order, and the data entry
 // screen's error count follows every item.
-QList<ItemEvaluation> OverviewWindows::evaluatePass()
+QList<ItemEvaluation> OverviewWindows::evaluatePass(QStringList* hints)
 {
-    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields()));
+    const Inputs inputs(fields());
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    if (hints) {
+        for (const CaseHint& hint : distinctHints(caseHints(inputs)))
+            *hints << hint.text;
+    }
+    // The fields at fault are marked on the data entry screen; an empty field
+    // is not at fault there, as most items need only some of the fields.
+    if (DataEntryWindow* window = dataEntry()) {
+        QList<Finding> typed;
+        for (const ItemEvaluation& evaluation : evaluations) {
+            for (const Finding& finding : evaluation.findings) {
+                if (finding.kind != FindingKind::Empty && !typed.contains(finding))
+                    typed << finding;
+            }
+        }
+        window->marks()->clearMarks();
+        window->marks()->mark(typed);
+        window->marks()->refresh();
+    }
     for (const ItemEvaluation& evaluation : evaluations) {
         playFindings(evaluation.findings, m_dialogs);
         if (DataEntryWindow* window = dataEntry())
             window->setErrors(int(evaluation.findings.size()));
     }
     return evaluations;
-}
-
-QStringList OverviewWindows::computableListTexts()
-{
-    return quarvex::computableListTexts(evaluatePass());
-}
-
-QList<ResultRow> OverviewWindows::computableRows()
-{
-    return resultRows(evaluatePass());
 }
 
 std::optional<QString> OverviewWindows::saveExport(const QString& path, const QDate& date)

@@ -52,12 +52,15 @@ public:
     // Shows the data entry screen (loading it if it is not open) in front.
     DataEntryWindow* showDataEntry();
 
-    // OK on the data entry screen: shows the list and appends the list text
-    // of every computable item; after a pass with none, the list's OK is
-    // disabled and its explanation says why.
+    // OK on the data entry screen: shows the list and fills it afresh with
+    // the list text of every computable item, and below it why each other
+    // item cannot be computed; after a pass with none, the list's OK is
+    // disabled and its explanation says why. The list comes to the front
+    // after the pass's message boxes.
     void listComputableItems();
-    // OK on the list: shows the results and appends the rows of every
-    // computable item.
+    // OK on the list: shows the results and fills the grid afresh with the
+    // rows of every computable item, and above it a "Check: ..." line for
+    // each hint of the case.
     void fillResultGrid();
     // Back on the results: the list closes, the data entry screen comes to
     // the front, the results close.
@@ -99,9 +102,8 @@ private:
 
     // The calls into the overview core, all here.
     const Fields& fields() const;
-    QList<ItemEvaluation> evaluatePass();
-    QStringList computableListTexts();
-    QList<ResultRow> computableRows();
+    // One pass; the hints of the case it read go to hints when given.
+    QList<ItemEvaluation> evaluatePass(QStringList* hints = nullptr);
     std::optional<QString> saveExport(const QString& path, const QDate& date);
 
     Dialogs& m_dialogs;

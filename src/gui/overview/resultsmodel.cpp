@@ -80,6 +80,13 @@ void ResultsModel::append(const QList<ResultRow>& rows)
     endInsertRows();
 }
 
+void ResultsModel::setRows(const QList<ResultRow>& rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+}
+
 QString ResultsModel::linesOf(QList<int> rowNumbers) const
 {
     std::sort(rowNumbers.begin(), rowNumbers.end());

@@ -26,6 +26,8 @@ public:
 
     // Adds the rows at the bottom, in order.
     void append(const QList<ResultRow>& rows);
+    // Replaces every row with these.
+    void setRows(const QList<ResultRow>& rows);
 
     const QList<ResultRow>& rows() const { return m_rows; }
 

@@ -146,6 +146,7 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
         widget->raise();
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
+    m_marks = new FieldMarks(m_form, this);
 
     // Wide enough for the longest title of the screen on one line; the
     // window's minimum size then follows from its layout.
@@ -161,6 +162,7 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
 {
     // Every item starts from the loaded state, so that exactly its own fields
     // take input; the values typed stay.
+    m_marks->clearMarks();
     for (AnalyteId id : m_form.order()) {
         for (QWidget* widget : m_form.widgets(id).group()) {
             widget->setEnabled(!m_groupsStartDisabled);
@@ -247,10 +249,13 @@ void CalculatorScreen::calculate()
     const ItemEvaluation evaluation = evaluateItem(*item, inputs);
     const QList<Finding>& findings = evaluation.findings;
     m_errors->setText(QString::number(findings.size()));
+    m_marks->clearMarks();
+    m_marks->mark(findings);
+    m_marks->refresh();
     playFindings(findings, dialogs());
     if (!findings.isEmpty()) {
         clearResult();
-        ErrMsg(dialogs());
+        ErrMsg(dialogs(), findings);
         return;
     }
     const Outcome& outcome = *evaluation.outcome;
@@ -275,6 +280,8 @@ void CalculatorScreen::clearAll()
     m_form.clear();
     clearResult();
     m_errors->setText(QStringLiteral("0"));
+    m_marks->clearMarks();
+    m_marks->refresh();
 }
 
 void CalculatorScreen::keyPressEvent(QKeyEvent* event)

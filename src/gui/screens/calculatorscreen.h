@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/analytewidgets.h"
+#include "app/fieldmarks.h"
 #include "catalogue/catalogue.h"
 
 #include <QWidget>
@@ -34,6 +35,8 @@ public:
 
     AnalyteForm& form() { return m_form; }
     const AnalyteForm& form() const { return m_form; }
+    // The marks of the fields at fault and the hints beside the fields.
+    FieldMarks* marks() const { return m_marks; }
 
     // The two buttons.
     void calculate();
@@ -80,6 +83,7 @@ private:
     // A Calculate succeeded since the last Proceed, failure or Clear All.
     bool m_resultStands = false;
     AnalyteForm m_form;
+    FieldMarks* m_marks = nullptr;
 };
 
 // frmKidney: the renal and urinary screen.

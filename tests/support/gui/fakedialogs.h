@@ -21,21 +21,27 @@ public:
         MessageIcon icon = MessageIcon::None;
         QString title;
         QString defaultText; // input boxes
+        QString detail;      // a message box's detail text
     };
 
-    void beep() override { m_calls.append({Kind::Beep, {}, MessageIcon::None, {}, {}}); }
+    void beep() override { m_calls.append({Kind::Beep, {}, MessageIcon::None, {}, {}, {}}); }
     void message(const QString& text, MessageIcon icon, const QString& title) override
     {
-        m_calls.append({Kind::Message, text, icon, title, {}});
+        m_calls.append({Kind::Message, text, icon, title, {}, {}});
+    }
+    void detailedMessage(const QString& text, const QString& detail, MessageIcon icon,
+                         const QString& title) override
+    {
+        m_calls.append({Kind::Message, text, icon, title, {}, detail});
     }
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        m_calls.append({Kind::Input, prompt, MessageIcon::None, title, defaultText});
+        m_calls.append({Kind::Input, prompt, MessageIcon::None, title, defaultText, {}});
         return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
     }
     bool question(const QString& text, const QString& title) override
     {
-        m_calls.append({Kind::Question, text, MessageIcon::None, title, {}});
+        m_calls.append({Kind::Question, text, MessageIcon::None, title, {}, {}});
         return m_yesNo.isEmpty() || m_yesNo.takeFirst();
     }
 

@@ -1,0 +1,94 @@
+#include "analytes/hints.h"
+
+#include "analytes/plausibility.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+#include <cmath>
+
+namespace quarvex {
+
+namespace {
+
+// The unit text the plausibility table knows the value by: the unit list's
+// text, or empty for a fixed unit and for Age.
+QString plausibilityUnit(const ConvertedInput& input)
+{
+    return analyte(input.id).unitKind == UnitKind::List ? input.unitText : QString();
+}
+
+bool usable(const Inputs& inputs, AnalyteId id)
+{
+    return id != AnalyteId::Gender && !inputs.finding(id) && std::isfinite(inputs[id].typed);
+}
+
+std::optional<AnalyteId> analyteOfField(const QString& field)
+{
+    for (const Analyte& a : analytes()) {
+        if (field == QLatin1StringView(a.field))
+            return a.id;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QList<FieldHint> caseHints(const Inputs& inputs)
+{
+    QList<FieldHint> hints;
+    QHash<QString, double> formulaValues;
+    for (const Analyte& a : analytes()) {
+        if (!usable(inputs, a.id))
+            continue;
+        const ConvertedInput& input = inputs[a.id];
+        formulaValues.insert(a.fieldName(), input.converted);
+        const QString text =
+            rangeHint(a.fieldName(), plausibilityUnit(input), input.typed, inputs.locale());
+        if (!text.isEmpty())
+            hints.append({a.id, text});
+    }
+    for (const CrossFieldHint& cross : crossFieldHints(formulaValues, inputs.locale())) {
+        for (const QString& field : cross.fields) {
+            if (const std::optional<AnalyteId> id = analyteOfField(field))
+                hints.append({*id, cross.text});
+        }
+    }
+    return hints;
+}
+
+QStringList hintsOn(const QList<FieldHint>& hints, AnalyteId id)
+{
+    QStringList texts;
+    for (const FieldHint& hint : hints) {
+        if (hint.analyte == id)
+            texts << hint.text;
+    }
+    return texts;
+}
+
+QList<CaseHint> distinctHints(const QList<FieldHint>& hints)
+{
+    QList<CaseHint> out;
+    for (const FieldHint& hint : hints) {
+        auto it = std::find_if(out.begin(), out.end(),
+                               [&](const CaseHint& h) { return h.text == hint.text; });
+        if (it == out.end())
+            out.append({{hint.analyte}, hint.text});
+        else if (!it->analytes.contains(hint.analyte))
+            it->analytes.append(hint.analyte);
+    }
+    return out;
+}
+
+QString referenceText(const Inputs& inputs, AnalyteId id)
+{
+    if (id == AnalyteId::Gender)
+        return {};
+    const ConvertedInput& input = inputs[id];
+    return referenceIntervalText(analyte(id).fieldName(), plausibilityUnit(input),
+                                 inputs[AnalyteId::Gender].valueText, inputs.locale());
+}
+
+} // namespace quarvex
