@@ -44,18 +44,27 @@ struct Band {
 
 inline constexpr double AndAbove = std::numeric_limits<double>::infinity();
 
-// Walks the bands in ascending order and returns the text of the first band
+// Walks the bands in ascending order and returns the index of the first band
 // that holds the value; the last band takes everything above. A value that is
-// not a number falls in no band (nullptr).
-inline const char* bandText(double value, std::span<const Band> bands)
+// not a number falls in no band (-1).
+inline int bandIndex(double value, std::span<const Band> bands)
 {
     if (std::isnan(value) || bands.empty())
-        return nullptr;
-    for (const Band& band : bands.first(bands.size() - 1)) {
+        return -1;
+    const int last = int(bands.size()) - 1;
+    for (int i = 0; i < last; ++i) {
+        const Band& band = bands[size_t(i)];
         if (band.inclusive ? lessOrEqual(value, band.upTo) : less(value, band.upTo))
-            return band.text;
+            return i;
     }
-    return bands.back().text;
+    return last;
+}
+
+// The text of the band that holds the value (nullptr for none).
+inline const char* bandText(double value, std::span<const Band> bands)
+{
+    const int index = bandIndex(value, bands);
+    return index < 0 ? nullptr : bands[size_t(index)].text;
 }
 
 } // namespace quarvex

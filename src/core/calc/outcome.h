@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analytes/inputs.h"
+#include "calc/bands.h"
+#include "calc/formula.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +21,13 @@ struct ResultRow {
     QString line() const;
 
     bool operator==(const ResultRow&) const = default;
+};
+
+// How one row was worked out: the formula its value came from and the band
+// table its text was chosen from (empty when it has none).
+struct RowWorking {
+    const Formula* formula = nullptr;
+    std::span<const Band> bands;
 };
 
 // What one calculation produces, computed once; the calculator screen applies
@@ -42,6 +51,8 @@ struct Outcome {
     // value(s) the bands were chosen from.
     QList<ConvertedInput> inputs;
     QList<double> values;
+    // One per row, in row order.
+    QList<RowWorking> working;
 };
 
 } // namespace quarvex

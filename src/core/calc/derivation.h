@@ -1,0 +1,87 @@
+#pragma once
+
+#include "analytes/analyte.h"
+#include "analytes/inputs.h"
+#include "calc/outcome.h"
+#include "calc/sources.h"
+#include "catalogue/items.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace quarvex {
+
+// One input of a derivation as a person reads it.
+struct DerivedInput {
+    AnalyteId id;
+    QString field;               // "SerumCreatinine"
+    QString name;                // "Serum creatinine"
+    QString text;                // the value as typed
+    std::optional<QString> unit; // the unit text as chosen; none for a fixed unit
+    QString fixedUnit;           // the caption of a fixed unit ("U/L"); empty otherwise
+    QString conversion;          // "÷ 88.4", "× 1000 ÷ 88.4"; empty when none is applied
+    double value = 0.0;          // in the formula unit (NaN for Gender)
+};
+
+// One band of a row's table, with its bounds made explicit.
+struct DerivedBand {
+    std::optional<double> lower; // none: open below
+    std::optional<double> upper; // none: open above
+    bool lowerIncluded = false;
+    bool upperIncluded = false;
+    std::optional<QString> text; // none: the bands leave such a value without text
+    bool chosen = false;
+};
+
+// The word shown for a band that gives no text.
+inline constexpr const char* NoBandText = "no interpretation";
+
+// The derivation of one result row.
+struct DerivedRow {
+    QString name;        // the grid's row name
+    QString symbol;      // "CrCl"
+    QString words;       // "CrCl = ((140 − age) × weight) ÷ (72 × serum creatinine)"
+    QString symbols;     // "CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)"
+    QString constant;    // "K = 72 for Male, 85 for Female"; empty when there is none
+    QString expression;  // "((140 - Age) * Weight) / (72 * SerumCreatinine)"
+    QString substituted; // "((140 − 60) × 70) ÷ (72 × 1.13122)"
+    double value = 0.0;  // before rounding, the number the result and band come from
+    QString result;      // exactly as in the grid
+    QString interpretation;
+    QList<DerivedBand> bands; // empty when the row has no band table
+    int chosenBand = -1;      // index into bands, -1 for none
+
+    const DerivedBand* band() const { return chosenBand >= 0 ? &bands[chosenBand] : nullptr; }
+};
+
+// The derivation of one computed item: its inputs, one derivation per row, and
+// where the formula and bands come from.
+struct Derivation {
+    ItemId item;
+    QString listText;
+    QList<DerivedInput> inputs;
+    QList<DerivedRow> rows;
+    std::optional<ItemSources> sources;
+};
+
+// The derivation of an item computed from these inputs; `outcome` is what
+// `item.compute(inputs)` returned (the derivation reads the values and the
+// formulas it recorded, and computes nothing again).
+Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome);
+
+// The worked steps as plain text with LF line ends, and as simple HTML for a
+// rich-text viewer. Numbers use the locale.
+QString stepsText(const Derivation& derivation, const QLocale& locale = QLocale());
+QString stepsHtml(const Derivation& derivation, const QLocale& locale = QLocale());
+
+// "0.85 lies in the band from 0.8 to 1.3: normal": the chosen band of a row in
+// one sentence (for an accessible description); empty when the row has none.
+QString bandSentence(const DerivedRow& row, const QLocale& locale = QLocale());
+
+// A band bound as text: "from 0.8" / "above 0.8", "up to 1.3" / "below 1.3".
+QString bandRangeText(const DerivedBand& band, const QLocale& locale = QLocale());
+
+} // namespace quarvex

@@ -1,0 +1,164 @@
+#include "calc/formula.h"
+
+#include <array>
+#include <cmath>
+
+namespace quarvex {
+
+namespace {
+
+// The formulas here are a handful of steps; a deeper one is a fault in the table.
+constexpr size_t StackDepth = 8;
+
+double genderConstant(const FormulaOp& op, const Inputs& inputs)
+{
+    return inputs[AnalyteId::Gender].valueText == QLatin1String(GenderMale) ? op.number : op.female;
+}
+
+// A number written so that reading it back gives the same double.
+QString exactNumber(double value)
+{
+    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString personName(AnalyteId id)
+{
+    QString name = QString::fromLatin1(analyte(id).name);
+    // "Serum creatinine" reads "serum creatinine"; "AST" and "HDL cholesterol" keep their capitals.
+    if (name.size() > 1 && name[1].isLower())
+        name[0] = name[0].toLower();
+    return name;
+}
+
+const char* operatorText(FormulaOp::Kind kind, bool ascii)
+{
+    switch (kind) {
+    case FormulaOp::Add:
+        return "+";
+    case FormulaOp::Subtract:
+        return ascii ? "-" : "\u2212";
+    case FormulaOp::Multiply:
+        return ascii ? "*" : "\u00d7";
+    case FormulaOp::Divide:
+        return ascii ? "/" : "\u00f7";
+    default:
+        return "?";
+    }
+}
+
+QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& inputs)
+{
+    switch (op.kind) {
+    case FormulaOp::Number:
+        return exactNumber(op.number);
+    case FormulaOp::Gender:
+        switch (style) {
+        case FormulaStyle::Words:
+            return exactNumber(op.number);
+        case FormulaStyle::Symbols:
+            return QStringLiteral("K");
+        case FormulaStyle::Expression:
+            return exactNumber(genderConstant(op, inputs));
+        case FormulaStyle::Substituted:
+            return inputs.locale().toString(genderConstant(op, inputs), 'g', 6);
+        }
+        break;
+    case FormulaOp::Input:
+        switch (style) {
+        case FormulaStyle::Words:
+            return personName(op.input);
+        case FormulaStyle::Symbols:
+        case FormulaStyle::Expression:
+            return QString::fromLatin1(analyte(op.input).field);
+        case FormulaStyle::Substituted:
+            return inputs.locale().toString(inputs[op.input].converted, 'g', 6);
+        }
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+double evaluate(const Formula& formula, const Inputs& inputs)
+{
+    std::array<double, StackDepth> stack{};
+    size_t top = 0;
+    for (const FormulaOp& op : formula.ops) {
+        switch (op.kind) {
+        case FormulaOp::Number:
+            stack[top++] = op.number;
+            break;
+        case FormulaOp::Input:
+            stack[top++] = inputs[op.input].converted;
+            break;
+        case FormulaOp::Gender:
+            stack[top++] = genderConstant(op, inputs);
+            break;
+        case FormulaOp::Add:
+            --top;
+            stack[top - 1] = stack[top - 1] + stack[top];
+            break;
+        case FormulaOp::Subtract:
+            --top;
+            stack[top - 1] = stack[top - 1] - stack[top];
+            break;
+        case FormulaOp::Multiply:
+            --top;
+            stack[top - 1] = stack[top - 1] * stack[top];
+            break;
+        case FormulaOp::Divide:
+            --top;
+            stack[top - 1] = stack[top - 1] / stack[top];
+            break;
+        }
+    }
+    return top == 1 ? stack[0] : std::nan("");
+}
+
+QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& inputs)
+{
+    struct Part {
+        QString text;
+        bool compound = false;
+    };
+    const bool ascii = style == FormulaStyle::Expression;
+    std::array<Part, StackDepth> stack;
+    size_t top = 0;
+    for (const FormulaOp& op : formula.ops) {
+        if (op.kind == FormulaOp::Number || op.kind == FormulaOp::Input ||
+            op.kind == FormulaOp::Gender) {
+            stack[top++] = Part{operandText(op, style, inputs), false};
+            continue;
+        }
+        // Every compound operand is bracketed, so the text reads in exactly
+        // the order the value is computed.
+        const Part right = std::move(stack[--top]);
+        Part& left = stack[top - 1];
+        const auto wrap = [](const Part& part) {
+            return part.compound ? QLatin1Char('(') + part.text + QLatin1Char(')') : part.text;
+        };
+        left =
+            Part{wrap(left) + QLatin1Char(' ') + QString::fromUtf8(operatorText(op.kind, ascii)) +
+                     QLatin1Char(' ') + wrap(right),
+                 true};
+    }
+    return top == 1 ? stack[0].text : QString();
+}
+
+QString genderConstantNote(const Formula& formula, const QLocale& locale)
+{
+    for (const FormulaOp& op : formula.ops) {
+        if (op.kind == FormulaOp::Gender) {
+            return locale.toString(op.number, 'g', QLocale::FloatingPointShortest) +
+                   QStringLiteral(" for ") + QLatin1String(GenderMale) + QStringLiteral(", ") +
+                   locale.toString(op.female, 'g', QLocale::FloatingPointShortest) +
+                   QStringLiteral(" for ") + QLatin1String(GenderFemale);
+        }
+    }
+    return {};
+}
+
+} // namespace quarvex

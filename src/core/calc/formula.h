@@ -1,0 +1,89 @@
+#pragma once
+
+#include "analytes/analyte.h"
+#include "analytes/inputs.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <span>
+
+namespace quarvex {
+
+// One step of a formula written in postfix order: push a number or an input's
+// value in the formula unit, or combine the two values on top of the stack.
+// A formula is static data; evaluating it gives the value, rendering it gives
+// the texts a person or a tool reads, so the two can never disagree.
+struct FormulaOp {
+    enum Kind : unsigned char {
+        Number, // push `number`
+        Input,  // push the input's value in the formula unit
+        Gender, // push `number` for Male, `female` for Female
+        Add,
+        Subtract,
+        Multiply,
+        Divide,
+    };
+    Kind kind = Number;
+    double number = 0.0;
+    AnalyteId input = AnalyteId::Age;
+    double female = 0.0;
+};
+
+namespace op {
+constexpr FormulaOp num(double value)
+{
+    return {FormulaOp::Number, value, AnalyteId::Age, 0.0};
+}
+constexpr FormulaOp in(AnalyteId id)
+{
+    return {FormulaOp::Input, 0.0, id, 0.0};
+}
+constexpr FormulaOp gender(double male, double female)
+{
+    return {FormulaOp::Gender, male, AnalyteId::Gender, female};
+}
+inline constexpr FormulaOp add{FormulaOp::Add};
+inline constexpr FormulaOp sub{FormulaOp::Subtract};
+inline constexpr FormulaOp mul{FormulaOp::Multiply};
+inline constexpr FormulaOp div{FormulaOp::Divide};
+} // namespace op
+
+// How a row shows its value in the result column.
+enum class Shown : unsigned char {
+    Fixed2, // "###0.00" and the row's suffix
+    Plain,  // a plain decimal number
+    Text,   // the band's text itself (or nothing)
+};
+
+// A formula of one result row: the short name of what it computes ("CrCl"),
+// the steps in postfix order, and how its value is shown.
+struct Formula {
+    const char* symbol;
+    std::span<const FormulaOp> ops;
+    Shown shown = Shown::Fixed2;
+    const char* suffix = ""; // after the "###0.00" number
+};
+
+// The value of the formula from the inputs in their formula units.
+double evaluate(const Formula& formula, const Inputs& inputs);
+
+// The texts of a formula.
+enum class FormulaStyle {
+    Words,      // "((140 − age) × weight) ÷ (72 × serum creatinine)"
+    Symbols,    // "((140 − Age) × Weight) ÷ (K × SerumCreatinine)", K = 72 (Male), 85 (Female)
+    Expression, // "((140 - Age) * Weight) / (72 * SerumCreatinine)", for tools; the chosen constant
+    Substituted, // "((140 − 60) × 70) ÷ (72 × 1.13122)", the values to 6 significant digits
+};
+
+// The formula as text in the given style. The expression and the substituted
+// form need the inputs (for the constant chosen by gender and the values);
+// words and symbols do not use them beyond that. Numbers in the substituted
+// form use the locale; every other style writes numbers with a point.
+QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& inputs);
+
+// The note on a gender constant, e.g. "72 for Male, 85 for Female"; empty for
+// a formula without one.
+QString genderConstantNote(const Formula& formula, const QLocale& locale = QLocale::c());
+
+} // namespace quarvex
