@@ -6,10 +6,12 @@
 class QAction;
 class QLabel;
 class QPushButton;
+class QSplitter;
 
 namespace quarvex {
 
 class ResultsModel;
+class StepsView;
 
 // FlexGrid: a read-only three-column grid (test item, result, interpretation)
 // over a ResultsModel, whose rows wrap their text and grow to fit it. Whole
@@ -50,6 +52,9 @@ public:
 
     ResultGrid* grid() const { return m_grid; }
     ResultsModel* rows() const { return m_rows; }
+    // Below the grid: the worked steps of the selected row's item.
+    StepsView* steps() const { return m_steps; }
+    QSplitter* splitter() const { return m_splitter; }
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -59,9 +64,12 @@ Q_SIGNALS:
 
 private:
     void alignHeadings();
+    void showStepsOf(int row);
 
     ResultsModel* m_rows = nullptr;
     ResultGrid* m_grid = nullptr;
+    QSplitter* m_splitter = nullptr;
+    StepsView* m_steps = nullptr;
     QList<QLabel*> m_headings;
 };
 

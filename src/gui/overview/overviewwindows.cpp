@@ -143,9 +143,20 @@ void OverviewWindows::listComputableItems()
 void OverviewWindows::fillResultGrid()
 {
     show(m_results);
-    const QList<ResultRow> rows = computableRows();
+    // Each row goes in with the derivation of its item, from the same pass.
+    const Inputs inputs(fields());
+    const QList<ItemEvaluation> evaluations = evaluatePass(inputs);
+    QList<std::shared_ptr<const Derivation>> derivations;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        const auto derivation = std::make_shared<const Derivation>(
+            derive(*evaluation.item, inputs, *evaluation.outcome));
+        for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i)
+            derivations << derivation;
+    }
     if (ResultsWindow* window = results())
-        window->rows()->append(rows);
+        window->rows()->append(resultRows(evaluations), derivations);
 }
 
 void OverviewWindows::backToDataEntry()
@@ -219,7 +230,12 @@ const Fields& OverviewWindows::fields() const
 // screen's error count follows every item.
 QList<ItemEvaluation> OverviewWindows::evaluatePass()
 {
-    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields()));
+    return evaluatePass(Inputs(fields()));
+}
+
+QList<ItemEvaluation> OverviewWindows::evaluatePass(const Inputs& inputs)
+{
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     for (const ItemEvaluation& evaluation : evaluations) {
         playFindings(evaluation.findings, m_dialogs);
         if (DataEntryWindow* window = dataEntry())
@@ -231,11 +247,6 @@ QList<ItemEvaluation> OverviewWindows::evaluatePass()
 QStringList OverviewWindows::computableListTexts()
 {
     return quarvex::computableListTexts(evaluatePass());
-}
-
-QList<ResultRow> OverviewWindows::computableRows()
-{
-    return resultRows(evaluatePass());
 }
 
 std::optional<QString> OverviewWindows::saveExport(const QString& path, const QDate& date)

@@ -99,8 +99,8 @@ private:
     // The calls into the overview core, all here.
     const Fields& fields() const;
     QList<ItemEvaluation> evaluatePass();
+    QList<ItemEvaluation> evaluatePass(const Inputs& inputs);
     QStringList computableListTexts();
-    QList<ResultRow> computableRows();
     std::optional<QString> saveExport(const QString& path, const QDate& date);
 
     Dialogs& m_dialogs;
