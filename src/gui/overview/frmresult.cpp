@@ -228,8 +228,12 @@ void ResultsWindow::alignHeadings()
     // Each heading stands above its column: the grid's frame, then the widths
     // of the columns before it.
     const int frame = m_grid->frameWidth();
-    m_headings.at(0)->setFixedWidth(frame + m_grid->columnWidth(0));
-    m_headings.at(1)->setFixedWidth(m_grid->columnWidth(1));
+    // A heading never gets narrower than its word.
+    const auto atLeastText = [](QLabel* label, int width) {
+        label->setFixedWidth(std::max(width, label->minimumSizeHint().width()));
+    };
+    atLeastText(m_headings.at(0), frame + m_grid->columnWidth(0));
+    atLeastText(m_headings.at(1), m_grid->columnWidth(1));
     m_headings.at(0)->setIndent(frame + 3);
     m_headings.at(1)->setIndent(3);
     m_headings.at(2)->setIndent(3);
