@@ -1,13 +1,17 @@
 // quarvex-cli: the Comprehensive Overview without a window. Reads the data
 // entry fields as "Name=text" lines and writes the export file.
 
+#include "calc/derivation.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
+#include "overview/json.h"
 #include "overview/overview.h"
 #include "overview/reportdate.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <QSet>
 
 #include <cstdio>
@@ -28,7 +32,7 @@ void printErr(const QString& text)
 QString helpText()
 {
     QString text = QStringLiteral(
-        "Usage: quarvex-cli [FILE] [-o PATH]\n"
+        "Usage: quarvex-cli [FILE] [-o PATH] [--steps | --json]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"
@@ -53,6 +57,10 @@ QString helpText()
         "Options:\n"
         "  -o PATH    write the results to PATH (replaced only once fully written)\n"
         "             instead of standard output\n"
+        "  --steps    write the worked steps of every computed item as plain text\n"
+        "             instead of the results\n"
+        "  --json     write one JSON document with the inputs, every item's rows,\n"
+        "             bands and sources instead of the results\n"
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
@@ -94,6 +102,7 @@ struct Options {
     QString inputPath = QStringLiteral("-"); // "-": standard input
     QString outputPath;                      // empty: standard output
     bool help = false;
+    enum class Output { Export, Steps, Json } output = Output::Export;
 };
 
 QString inputName(const QString& path)
@@ -118,6 +127,14 @@ std::optional<Options> parseArguments(const QStringList& args)
                 return std::nullopt;
             }
             options.outputPath = args.at(++i);
+        } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
+            const auto wanted =
+                arg == QLatin1String("--json") ? Options::Output::Json : Options::Output::Steps;
+            if (options.output != Options::Output::Export && options.output != wanted) {
+                printErr(QStringLiteral("--steps and --json cannot be used together (see --help)"));
+                return std::nullopt;
+            }
+            options.output = wanted;
         } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
             printErr(QStringLiteral("unknown option ") + arg + QStringLiteral(" (see --help)"));
             return std::nullopt;
@@ -175,6 +192,41 @@ Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
     return Written;
 }
 
+// The worked steps of every computed item, one after another.
+QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
+{
+    QString text;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += stepsText(derive(*evaluation.item, inputs, *evaluation.outcome), inputs.locale());
+    }
+    return text.toUtf8();
+}
+
+// Writes bytes to the output (a file is replaced only once fully written); on
+// an error, says why on standard error.
+Exit writeBytes(const QString& outputPath, const QByteArray& bytes)
+{
+    if (outputPath.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+            !out.flush()) {
+            printErr(QStringLiteral("standard output: ") + out.errorString());
+            return NotWritten;
+        }
+        return Written;
+    }
+    QSaveFile file(outputPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        printErr(outputPath + QStringLiteral(": ") + file.errorString());
+        return NotWritten;
+    }
+    return Written;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -193,7 +245,18 @@ int main(int argc, char* argv[])
     CliInput input;
     if (!readInput(options->inputPath, input))
         return BadInput;
-    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields));
+    const Inputs inputs(input.fields);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     reportConversionFailures(evaluations, input);
+    switch (options->output) {
+    case Options::Output::Steps:
+        return writeBytes(options->outputPath, stepsOutput(inputs, evaluations));
+    case Options::Output::Json:
+        return writeBytes(
+            options->outputPath,
+            QJsonDocument(caseJson(inputs, evaluations)).toJson(QJsonDocument::Indented));
+    case Options::Output::Export:
+        break;
+    }
     return writeResults(options->outputPath, resultRows(evaluations));
 }

@@ -41,15 +41,17 @@ inline constexpr const char* NoBandText = "no interpretation";
 
 // The derivation of one result row.
 struct DerivedRow {
-    QString name;        // the grid's row name
-    QString symbol;      // "CrCl"
-    QString words;       // "CrCl = ((140 − age) × weight) ÷ (72 × serum creatinine)"
-    QString symbols;     // "CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)"
-    QString constant;    // "K = 72 for Male, 85 for Female"; empty when there is none
-    QString expression;  // "((140 - Age) * Weight) / (72 * SerumCreatinine)"
-    QString substituted; // "((140 − 60) × 70) ÷ (72 × 1.13122)"
-    double value = 0.0;  // before rounding, the number the result and band come from
-    QString result;      // exactly as in the grid
+    QString name;              // the grid's row name
+    QString symbol;            // "CrCl"
+    QString words;             // "CrCl = ((140 − age) × weight) ÷ (72 × serum creatinine)"
+    QString symbols;           // "CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)"
+    QString constant;          // "K = 72 for Male, 85 for Female"; empty when there is none
+    QString expression;        // "((140 - Age) * Weight) / (72 * SerumCreatinine)"
+    QString substituted;       // "((140 − 60) × 70) ÷ (72 × 1.13122)"
+    double value = 0.0;        // before rounding, the number the result and band come from
+    QString result;            // exactly as in the grid
+    Shown shown = Shown::Text; // how the result shows the value
+    QString suffix;            // after the number of a "###0.00" result
     QString interpretation;
     QList<DerivedBand> bands; // empty when the row has no band table
     int chosenBand = -1;      // index into bands, -1 for none

@@ -18,7 +18,7 @@ double genderConstant(const FormulaOp& op, const Inputs& inputs)
 // A number written so that reading it back gives the same double.
 QString exactNumber(double value)
 {
-    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+    return shortestNumber(value, QLocale::c());
 }
 
 QString personName(AnalyteId id)
@@ -60,7 +60,7 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
         case FormulaStyle::Expression:
             return exactNumber(genderConstant(op, inputs));
         case FormulaStyle::Substituted:
-            return inputs.locale().toString(genderConstant(op, inputs), 'g', 6);
+            return sixDigits(genderConstant(op, inputs), inputs.locale());
         }
         break;
     case FormulaOp::Input:
@@ -71,7 +71,7 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
         case FormulaStyle::Expression:
             return QString::fromLatin1(analyte(op.input).field);
         case FormulaStyle::Substituted:
-            return inputs.locale().toString(inputs[op.input].converted, 'g', 6);
+            return sixDigits(inputs[op.input].converted, inputs.locale());
         }
         break;
     default:
@@ -81,6 +81,27 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
 }
 
 } // namespace
+
+namespace {
+
+QString withoutGroups(double value, const QLocale& locale, int precision)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'g', precision);
+}
+
+} // namespace
+
+QString sixDigits(double value, const QLocale& locale)
+{
+    return withoutGroups(value, locale, 6);
+}
+
+QString shortestNumber(double value, const QLocale& locale)
+{
+    return withoutGroups(value, locale, QLocale::FloatingPointShortest);
+}
 
 double evaluate(const Formula& formula, const Inputs& inputs)
 {
@@ -152,10 +173,10 @@ QString genderConstantNote(const Formula& formula, const QLocale& locale)
 {
     for (const FormulaOp& op : formula.ops) {
         if (op.kind == FormulaOp::Gender) {
-            return locale.toString(op.number, 'g', QLocale::FloatingPointShortest) +
-                   QStringLiteral(" for ") + QLatin1String(GenderMale) + QStringLiteral(", ") +
-                   locale.toString(op.female, 'g', QLocale::FloatingPointShortest) +
-                   QStringLiteral(" for ") + QLatin1String(GenderFemale);
+            return shortestNumber(op.number, locale) + QStringLiteral(" for ") +
+                   QLatin1String(GenderMale) + QStringLiteral(", ") +
+                   shortestNumber(op.female, locale) + QStringLiteral(" for ") +
+                   QLatin1String(GenderFemale);
         }
     }
     return {};

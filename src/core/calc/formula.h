@@ -82,6 +82,11 @@ enum class FormulaStyle {
 // form use the locale; every other style writes numbers with a point.
 QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& inputs);
 
+// A number to 6 significant digits, and in its shortest exact form, with the
+// locale's decimal separator and never a group separator.
+QString sixDigits(double value, const QLocale& locale);
+QString shortestNumber(double value, const QLocale& locale);
+
 // The note on a gender constant, e.g. "72 for Male, 85 for Female"; empty for
 // a formula without one.
 QString genderConstantNote(const Formula& formula, const QLocale& locale = QLocale::c());

@@ -75,6 +75,26 @@ constexpr Band Atp3LdlBands[] = {
     {AndAbove, false, "very high"},
 };
 
+using namespace op;
+
+// The class rows take the value itself.
+constexpr FormulaOp CholOps[] = {in(A::Chol)};
+constexpr FormulaOp HdlOps[] = {in(A::HDL)};
+constexpr FormulaOp LdlOps[] = {in(A::LDL)};
+constexpr Formula CholClass{"TC", CholOps, Shown::Text, ""};
+constexpr Formula HdlClass{"HDL", HdlOps, Shown::Text, ""};
+constexpr Formula LdlClass{"LDL", LdlOps, Shown::Text, ""};
+// ATP III rows show each value in mg/dL as a plain number.
+constexpr Formula CholValue{"TC", CholOps, Shown::Plain, ""};
+constexpr Formula HdlValue{"HDL", HdlOps, Shown::Plain, ""};
+constexpr Formula LdlValue{"LDL", LdlOps, Shown::Plain, ""};
+
+constexpr FormulaOp CholHdlOps[] = {in(A::Chol), in(A::HDL), div};
+constexpr Formula CholHdlFormula{"TC/HDL", CholHdlOps, Shown::Fixed2, ""};
+
+constexpr FormulaOp LdlHdlOps[] = {in(A::LDL), in(A::HDL), div};
+constexpr Formula LdlHdlFormula{"LDL/HDL", LdlHdlOps, Shown::Fixed2, ""};
+
 // The band table of a gender-dependent text: "Male" and "Female" have their
 // own; any other gender text gives no text.
 std::span<const Band> byGender(const QString& gender, std::span<const Band> male,
@@ -85,12 +105,6 @@ std::span<const Band> byGender(const QString& gender, std::span<const Band> male
     if (gender == QLatin1String(GenderFemale))
         return female;
     return {};
-}
-
-QString genderText(double value, const QString& gender, std::span<const Band> male,
-                   std::span<const Band> female)
-{
-    return text(bandText(value, byGender(gender, male, female)));
 }
 
 // The three lipid classes as the screen shows them and as rows.
@@ -114,16 +128,11 @@ QString lipidSummary(const LipidClasses& classes)
 
 Outcome GeneralResults(const Inputs& in)
 {
-    const ConvertedInput& chol = in[A::Chol];
-    const ConvertedInput& hdl = in[A::HDL];
-    const ConvertedInput& ldl = in[A::LDL];
     const ConvertedInput& gender = in[A::Gender];
-
-    const LipidClasses classes{
-        text(bandText(chol.converted, CholesterolBands)),
-        genderText(hdl.converted, gender.valueText, HdlRiskMale, HdlRiskFemale),
-        text(bandText(ldl.converted, LdlBands)),
-    };
+    const Worked total = work(CholClass, CholesterolBands, in);
+    const Worked hdl = work(HdlClass, byGender(gender.valueText, HdlRiskMale, HdlRiskFemale), in);
+    const Worked ldl = work(LdlClass, LdlBands, in);
+    const LipidClasses classes{total.bandText, hdl.bandText, ldl.bandText};
 
     Outcome outcome;
     outcome.moreInfo = lipidSummary(classes);
@@ -132,62 +141,49 @@ Outcome GeneralResults(const Inputs& in)
         ResultRow{{}, classes.hdl, HdlPrefix + classes.hdl},
         ResultRow{{}, classes.ldl, LdlPrefix + classes.ldl},
     };
-    outcome.inputs = {chol, hdl, ldl, gender};
-    outcome.values = {chol.converted, hdl.converted, ldl.converted};
+    outcome.inputs = {in[A::Chol], in[A::HDL], in[A::LDL], gender};
+    outcome.values = {total.value, hdl.value, ldl.value};
+    outcome.working = {total.working, hdl.working, ldl.working};
     return outcome;
 }
 
 Outcome CholHDL(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& chol = in[A::Chol];
-    const ConvertedInput& hdl = in[A::HDL];
     const ConvertedInput& gender = in[A::Gender];
+    const Worked ratio =
+        work(CholHdlFormula, byGender(gender.valueText, CholHdlMale, CholHdlFemale), in);
+    const QString sentence = QStringLiteral("The risk of coronary artery disease is ") +
+                             ratio.bandText + QStringLiteral(" the 'average American'.");
 
-    const double ratio = chol.converted / hdl.converted;
-    const QString phrase = genderText(ratio, gender.valueText, CholHdlMale, CholHdlFemale);
-    const QString sentence = QStringLiteral("The risk of coronary artery disease is ") + phrase +
-                             QStringLiteral(" the 'average American'.");
-
-    return oneRow({chol, hdl, gender}, ratio, formatFixed2(ratio, locale), sentence);
+    return oneRow({in[A::Chol], in[A::HDL], gender}, ratio, sentence);
 }
 
 Outcome LDLHDL(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& ldl = in[A::LDL];
-    const ConvertedInput& hdl = in[A::HDL];
-
-    const double ratio = ldl.converted / hdl.converted;
+    const Worked ratio = work(LdlHdlFormula, LdlHdlBands, in);
     const QString interpretation =
-        QStringLiteral("Risk of cardiovascular disease: ") + text(bandText(ratio, LdlHdlBands));
+        QStringLiteral("Risk of cardiovascular disease: ") + ratio.bandText;
 
-    return oneRow({ldl, hdl}, ratio, formatFixed2(ratio, locale), interpretation);
+    return oneRow({in[A::LDL], in[A::HDL]}, ratio, interpretation);
 }
 
 Outcome Adult3(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& chol = in[A::Chol];
-    const ConvertedInput& hdl = in[A::HDL];
-    const ConvertedInput& ldl = in[A::LDL];
-
-    const LipidClasses classes{
-        text(bandText(chol.converted, CholesterolBands)),
-        text(bandText(hdl.converted, Atp3HdlBands)),
-        text(bandText(ldl.converted, Atp3LdlBands)),
-    };
+    const Worked total = work(CholValue, CholesterolBands, in);
+    const Worked hdl = work(HdlValue, Atp3HdlBands, in);
+    const Worked ldl = work(LdlValue, Atp3LdlBands, in);
+    const LipidClasses classes{total.bandText, hdl.bandText, ldl.bandText};
 
     Outcome outcome;
     outcome.moreInfo = lipidSummary(classes);
-    // The rows show each value in mg/dL as a plain number.
     outcome.rows = {
-        ResultRow{{}, formatPlain(chol.converted, locale), TotalPrefix + classes.total},
-        ResultRow{{}, formatPlain(hdl.converted, locale), HdlPrefix + classes.hdl},
-        ResultRow{{}, formatPlain(ldl.converted, locale), LdlPrefix + classes.ldl},
+        ResultRow{{}, total.result, TotalPrefix + classes.total},
+        ResultRow{{}, hdl.result, HdlPrefix + classes.hdl},
+        ResultRow{{}, ldl.result, LdlPrefix + classes.ldl},
     };
-    outcome.inputs = {chol, hdl, ldl};
-    outcome.values = {chol.converted, hdl.converted, ldl.converted};
+    outcome.inputs = {in[A::Chol], in[A::HDL], in[A::LDL]};
+    outcome.values = {total.value, hdl.value, ldl.value};
+    outcome.working = {total.working, hdl.working, ldl.working};
     return outcome;
 }
 

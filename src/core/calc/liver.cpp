@@ -91,90 +91,75 @@ constexpr Band TransferrinBands[] = {
      "or estrogen therapy."},
 };
 
-constexpr double TibcPerTransferrin = 1.43;
-constexpr double TransferrinPerTibc = 0.7;
+using namespace op;
+
+constexpr FormulaOp AstAltOps[] = {in(A::AST), in(A::ALT), div};
+constexpr Formula AstAltFormula{"AST/ALT", AstAltOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp AlbuminGlobulinOps[] = {in(A::Albumin), in(A::Globulin), div};
+constexpr Formula AlbuminGlobulinFormula{"A/G", AlbuminGlobulinOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp BilirubinOps[] = {in(A::BilirubinDirect), in(A::BilirubinTotal), div,
+                                      num(100.0), mul};
+constexpr Formula BilirubinFormula{"Direct %", BilirubinOps, Shown::Fixed2, " % "};
+
+// No result number: the screen keeps its Result, the row's result is empty.
+constexpr FormulaOp FerritinOps[] = {in(A::Ferritin)};
+constexpr Formula FerritinFormula{"Ferritin", FerritinOps, Shown::Text, ""};
+
+constexpr FormulaOp SaturationOps[] = {in(A::Iron), in(A::TIBC), div, num(100.0), mul};
+constexpr Formula SaturationFormula{"TSAT", SaturationOps, Shown::Fixed2, " % "};
+
+constexpr FormulaOp TibcOps[] = {in(A::Transferrin), num(1.43), mul};
+constexpr Formula TibcFormula{"TIBC", TibcOps, Shown::Fixed2, " ug/dL "};
+
+constexpr FormulaOp TransferrinOps[] = {in(A::TIBC), num(0.7), mul};
+constexpr Formula TransferrinFormula{"Transferrin", TransferrinOps, Shown::Fixed2, " mg/dL "};
 
 } // namespace
 
 Outcome ASTALT(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& ast = in[A::AST];
-    const ConvertedInput& alt = in[A::ALT];
-
-    const double ratio = ast.converted / alt.converted;
-
-    return oneRow({ast, alt}, ratio, resultText(ratio, " ", locale),
-                  text(bandText(ratio, AstAltBands)));
+    const Worked ratio = work(AstAltFormula, AstAltBands, in);
+    return oneRow({in[A::AST], in[A::ALT]}, ratio, ratio.bandText);
 }
 
 Outcome AlbuminGlobulin(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& albumin = in[A::Albumin];
-    const ConvertedInput& globulin = in[A::Globulin];
-
-    const double ratio = albumin.converted / globulin.converted;
-
-    return oneRow({albumin, globulin}, ratio, resultText(ratio, " ", locale),
-                  text(bandText(ratio, AlbuminGlobulinBands)));
+    const Worked ratio = work(AlbuminGlobulinFormula, AlbuminGlobulinBands, in);
+    return oneRow({in[A::Albumin], in[A::Globulin]}, ratio, ratio.bandText);
 }
 
 Outcome Bilirubin(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& direct = in[A::BilirubinDirect];
-    const ConvertedInput& total = in[A::BilirubinTotal];
-
-    const double percent = direct.converted / total.converted * 100.0;
-
-    return oneRow({direct, total}, percent, resultText(percent, " % ", locale),
-                  text(bandText(percent, BilirubinBands)));
+    const Worked percent = work(BilirubinFormula, BilirubinBands, in);
+    return oneRow({in[A::BilirubinDirect], in[A::BilirubinTotal]}, percent, percent.bandText);
 }
 
 Outcome FerritinStores(const Inputs& in)
 {
-    const ConvertedInput& ferritin = in[A::Ferritin];
-
-    // No result number: the screen keeps its Result, the row's result is empty.
-    Outcome outcome = oneRow({ferritin}, ferritin.converted, QString(),
-                             text(bandText(ferritin.converted, FerritinBands)));
+    const Worked ferritin = work(FerritinFormula, FerritinBands, in);
+    Outcome outcome = oneRow({in[A::Ferritin]}, ferritin, ferritin.bandText);
     outcome.result.reset();
     return outcome;
 }
 
 Outcome TransferrinSat(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& iron = in[A::Iron];
-    const ConvertedInput& tibc = in[A::TIBC];
-
-    const double saturation = iron.converted / tibc.converted * 100.0;
-
-    return oneRow({iron, tibc}, saturation, resultText(saturation, " % ", locale),
-                  text(bandText(saturation, SaturationBands)));
+    const Worked saturation = work(SaturationFormula, SaturationBands, in);
+    return oneRow({in[A::Iron], in[A::TIBC]}, saturation, saturation.bandText);
 }
 
 Outcome TIBCCalculated(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& transferrin = in[A::Transferrin];
-
-    const double tibc = transferrin.converted * TibcPerTransferrin;
-
-    return oneRow({transferrin}, tibc, resultText(tibc, " ug/dL ", locale),
-                  text(bandText(tibc, TibcBands)));
+    const Worked tibc = work(TibcFormula, TibcBands, in);
+    return oneRow({in[A::Transferrin]}, tibc, tibc.bandText);
 }
 
 Outcome TransferrinCalculated(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& tibc = in[A::TIBC];
-
-    const double transferrin = tibc.converted * TransferrinPerTibc;
-
-    return oneRow({tibc}, transferrin, resultText(transferrin, " mg/dL ", locale),
-                  text(bandText(transferrin, TransferrinBands)));
+    const Worked transferrin = work(TransferrinFormula, TransferrinBands, in);
+    return oneRow({in[A::TIBC]}, transferrin, transferrin.bandText);
 }
 
 } // namespace quarvex

@@ -32,106 +32,114 @@ constexpr Band ClearanceBands[] = {
     {AndAbove, false, "Based on GFR, renal function is normal."},
 };
 
-constexpr double MaleConstant = 72.0;
-constexpr double FemaleConstant = 85.0;
+using namespace op;
+
+// Amylase clearance over creatinine clearance, in percent.
+constexpr FormulaOp AmylaseOps[] = {in(A::SerumCreatinine),
+                                    in(A::UrineCreatinine),
+                                    div,
+                                    in(A::UrineAmylase),
+                                    in(A::SerumAmylase),
+                                    div,
+                                    mul,
+                                    num(100.0),
+                                    mul};
+constexpr Formula AmylaseFormula{"ACCR", AmylaseOps, Shown::Fixed2, " %"};
 
 // Cockcroft and Gault with the given serum value in mg/dL:
-// ((140 - age) * weight) / (serum * constant).
-Outcome cockcroftGault(AnalyteId serum, const Inputs& in, std::span<const Band> bands)
-{
-    const ConvertedInput& age = in[A::Age];
-    const ConvertedInput& weight = in[A::Weight];
-    const ConvertedInput& gender = in[A::Gender];
-    const ConvertedInput& serumValue = in[serum];
+// ((140 - age) * weight) / (constant * serum), the constant 72 for Male and 85 for Female.
+constexpr FormulaOp ClearanceOps[] = {
+    num(140.0), in(A::Age), sub, in(A::Weight), mul, gender(72.0, 85.0), in(A::SerumCreatinine),
+    mul,        div};
+constexpr Formula ClearanceFormula{"CrCl", ClearanceOps, Shown::Fixed2, " mL/min"};
 
-    const double constant =
-        gender.valueText == QLatin1String(GenderMale) ? MaleConstant : FemaleConstant;
-    const double clearance =
-        ((140.0 - age.converted) * weight.converted) / (serumValue.converted * constant);
+constexpr FormulaOp PhosphorusOps[] = {
+    num(140.0), in(A::Age), sub, in(A::Weight), mul, gender(72.0, 85.0), in(A::SerumPhosphorus),
+    mul,        div};
+constexpr Formula PhosphorusFormula{"PCl", PhosphorusOps, Shown::Fixed2, " mL/min"};
 
-    const QString result = resultText(clearance, " mL/min", in.locale());
-    const QString interpretation = bands.empty() ? QString() : text(bandText(clearance, bands));
-    return oneRow({age, weight, gender, serumValue}, clearance, result, interpretation);
-}
+// A fraction, not a percentage.
+constexpr FormulaOp PotassiumOps[] = {in(A::UrinePotassium),
+                                      in(A::SerumPotassium),
+                                      div,
+                                      in(A::UrineCreatinine),
+                                      in(A::SerumCreatinine),
+                                      div,
+                                      div};
+constexpr Formula PotassiumFormula{"FEK", PotassiumOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp SodiumOps[] = {in(A::UrineSodium),
+                                   in(A::SerumSodium),
+                                   div,
+                                   in(A::UrineCreatinine),
+                                   in(A::SerumCreatinine),
+                                   div,
+                                   div,
+                                   num(100.0),
+                                   mul};
+constexpr Formula SodiumFormula{"FENa", SodiumOps, Shown::Fixed2, " % FE-Na"};
+
+constexpr FormulaOp CalciumOps[] = {in(A::UrineCalcium),
+                                    in(A::SerumCalcium),
+                                    div,
+                                    in(A::UrineCreatinine),
+                                    in(A::SerumCreatinine),
+                                    div,
+                                    div};
+constexpr Formula CalciumFormula{"CaCl", CalciumOps, Shown::Fixed2, " "};
+
+constexpr FormulaOp RfiOps[] = {in(A::UrineSodium), in(A::UrineCreatinine), in(A::SerumCreatinine),
+                                div, div};
+constexpr Formula RfiFormula{"RFI", RfiOps, Shown::Fixed2, " mEq/L"};
 
 } // namespace
 
 Outcome AmylaseClearance(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sAmy = in[A::SerumAmylase];
-    const ConvertedInput& uAmy = in[A::UrineAmylase];
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-
-    const double ratio =
-        ((sCr.converted / uCr.converted) * (uAmy.converted / sAmy.converted)) * 100.0;
-
-    return oneRow({sAmy, uAmy, sCr, uCr}, ratio, resultText(ratio, " %", locale),
-                  text(bandText(ratio, AmylaseBands)));
+    const Worked ratio = work(AmylaseFormula, AmylaseBands, in);
+    return oneRow(
+        {in[A::SerumAmylase], in[A::UrineAmylase], in[A::SerumCreatinine], in[A::UrineCreatinine]},
+        ratio, ratio.bandText);
 }
 
 Outcome CreatinineClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumCreatinine, in, ClearanceBands);
+    const Worked clearance = work(ClearanceFormula, ClearanceBands, in);
+    return oneRow({in[A::Age], in[A::Weight], in[A::Gender], in[A::SerumCreatinine]}, clearance,
+                  clearance.bandText);
 }
 
 Outcome FractionalPotassiumExcretion(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sK = in[A::SerumPotassium];
-    const ConvertedInput& uK = in[A::UrinePotassium];
-
-    // A fraction, not a percentage.
-    const double fraction = (uK.converted / sK.converted) / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, sK, uK}, fraction, resultText(fraction, " ", locale), {});
+    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumPotassium],
+                   in[A::UrinePotassium]},
+                  work(PotassiumFormula, {}, in), {});
 }
 
 Outcome FractionalSodiumExcretion(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sNa = in[A::SerumSodium];
-    const ConvertedInput& uNa = in[A::UrineSodium];
-
-    const double percent =
-        ((uNa.converted / sNa.converted) / (uCr.converted / sCr.converted)) * 100.0;
-
-    return oneRow({sCr, uCr, sNa, uNa}, percent, resultText(percent, " % FE-Na", locale), {});
+    return oneRow(
+        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumSodium], in[A::UrineSodium]},
+        work(SodiumFormula, {}, in), {});
 }
 
 Outcome PhosphorusClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumPhosphorus, in, {});
+    return oneRow({in[A::Age], in[A::Weight], in[A::Gender], in[A::SerumPhosphorus]},
+                  work(PhosphorusFormula, {}, in), {});
 }
 
 Outcome RenalCalciumClearance(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sCa = in[A::SerumCalcium];
-    const ConvertedInput& uCa = in[A::UrineCalcium];
-
-    const double ratio = (uCa.converted / sCa.converted) / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, sCa, uCa}, ratio, resultText(ratio, " ", locale), {});
+    return oneRow(
+        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumCalcium], in[A::UrineCalcium]},
+        work(CalciumFormula, {}, in), {});
 }
 
 Outcome RFI(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& uNa = in[A::UrineSodium];
-
-    const double index = uNa.converted / (uCr.converted / sCr.converted);
-
-    return oneRow({sCr, uCr, uNa}, index, resultText(index, " mEq/L", locale), {});
+    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::UrineSodium]},
+                  work(RfiFormula, {}, in), {});
 }
 
 } // namespace quarvex

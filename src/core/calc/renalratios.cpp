@@ -65,42 +65,49 @@ constexpr Band ProteinBands[] = {
     {AndAbove, false, "Ratio indicates nephrotic syndrome."},
 };
 
-// Urine protein is typed in g/L and used in mg/dL.
-constexpr double ProteinGramsPerLitreToMgPerDl = 100.0;
+using namespace op;
+
+constexpr FormulaOp UrateOps[] = {in(A::SerumUrate), in(A::SerumCreatinine), div};
+constexpr Formula UrateFormula{"Urate/Cr", UrateOps, Shown::Fixed2, ""};
+
+constexpr FormulaOp BunCreatinineOps[] = {in(A::SerumUrea), in(A::SerumCreatinine), div};
+constexpr FormulaOp CreatinineCreatinineOps[] = {in(A::UrineCreatinine), in(A::SerumCreatinine),
+                                                 div};
+constexpr FormulaOp UreaUreaOps[] = {in(A::UrineUrea), in(A::SerumUrea), div};
+constexpr Formula BunCreatinineFormula{"R1", BunCreatinineOps, Shown::Fixed2, ""};
+constexpr Formula CreatinineCreatinineFormula{"R2", CreatinineCreatinineOps, Shown::Fixed2, ""};
+constexpr Formula UreaUreaFormula{"R3", UreaUreaOps, Shown::Fixed2, ""};
+
+// mEq per 24 hours from mEq/L and mL.
+constexpr FormulaOp ExcretionOps[] = {in(A::UrinePotassium), in(A::UrineVolume), mul, num(1000.0),
+                                      div};
+constexpr Formula ExcretionFormula{"UK24", ExcretionOps, Shown::Fixed2, " mEq/24 "};
+
+// Urine protein is typed in g/L and used in mg/dL (times 100).
+constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine),
+                                    div};
+constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 
 } // namespace
 
 Outcome UrateCreatinineRatio(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& sUrate = in[A::SerumUrate];
-
-    const double ratio = sUrate.converted / sCr.converted;
-
-    return oneRow({sCr, sUrate}, ratio, resultText(ratio, "", locale),
-                  text(bandText(ratio, UrateBands)));
+    const Worked ratio = work(UrateFormula, UrateBands, in);
+    return oneRow({in[A::SerumCreatinine], in[A::SerumUrate]}, ratio, ratio.bandText);
 }
 
 Outcome UreaCreatinineRatios(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    const ConvertedInput& sUrea = in[A::SerumUrea];
-    const ConvertedInput& uUrea = in[A::UrineUrea];
+    const Worked r1 = work(BunCreatinineFormula, BunCreatinineBands, in);
+    const Worked r2 = work(CreatinineCreatinineFormula, CreatinineCreatinineBands, in);
+    const Worked r3 = work(UreaUreaFormula, UreaUreaBands, in);
 
-    const double r1 = sUrea.converted / sCr.converted;
-    const double r2 = uCr.converted / sCr.converted;
-    const double r3 = uUrea.converted / sUrea.converted;
-
-    const QString i1 = text(bandText(r1, BunCreatinineBands));
-    const QString i2 = text(bandText(r2, CreatinineCreatinineBands));
-    const QString i3 = text(bandText(r3, UreaUreaBands));
-
-    const QString t1 = formatFixed2(r1, locale);
-    const QString t2 = formatFixed2(r2, locale);
-    const QString t3 = formatFixed2(r3, locale);
+    const QString& t1 = r1.result;
+    const QString& t2 = r2.result;
+    const QString& t3 = r3.result;
+    const QString& i1 = r1.bandText;
+    const QString& i2 = r2.bandText;
+    const QString& i3 = r3.bandText;
 
     Outcome outcome;
     outcome.result = t1 + QStringLiteral(" ; ") + t2 + QStringLiteral(" ; ") + t3;
@@ -118,22 +125,17 @@ Outcome UreaCreatinineRatios(const Inputs& in)
         ResultRow{{}, t2, i2},
         ResultRow{{}, t3, i3},
     };
-    outcome.inputs = {sCr, uCr, sUrea, uUrea};
-    outcome.values = {r1, r2, r3};
+    outcome.inputs = {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumUrea],
+                      in[A::UrineUrea]};
+    outcome.values = {r1.value, r2.value, r3.value};
+    outcome.working = {r1.working, r2.working, r3.working};
     return outcome;
 }
 
 Outcome UrinaryPotassiumExcretion(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& volume = in[A::UrineVolume];
-    const ConvertedInput& uK = in[A::UrinePotassium];
-
-    // mEq per 24 hours from mEq/L and mL.
-    const double excretion = uK.converted * volume.converted / 1000.0;
-
     Outcome outcome = oneRow(
-        {volume, uK}, excretion, resultText(excretion, " mEq/24 ", locale),
+        {in[A::UrineVolume], in[A::UrinePotassium]}, work(ExcretionFormula, {}, in),
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' "
                        "(inadequate potassium conservation)."));
     // The row carries the shorter note.
@@ -144,15 +146,8 @@ Outcome UrinaryPotassiumExcretion(const Inputs& in)
 
 Outcome UrineProteinCreatinineRatio(const Inputs& in)
 {
-    const QLocale& locale = in.locale();
-    const ConvertedInput& uCr = in[A::UrineCreatinine];
-    ConvertedInput protein = in[A::UrineProtein];
-    protein.converted = protein.typed * ProteinGramsPerLitreToMgPerDl;
-
-    const double ratio = protein.converted / uCr.converted;
-
-    return oneRow({uCr, protein}, ratio, resultText(ratio, "", locale),
-                  text(bandText(ratio, ProteinBands)));
+    const Worked ratio = work(ProteinFormula, ProteinBands, in);
+    return oneRow({in[A::UrineCreatinine], in[A::UrineProtein]}, ratio, ratio.bandText);
 }
 
 } // namespace quarvex

@@ -14,4 +14,28 @@ Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result
     return outcome;
 }
 
+Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs)
+{
+    const double value = evaluate(formula, inputs);
+    QString result;
+    switch (formula.shown) {
+    case Shown::Fixed2:
+        result = resultText(value, formula.suffix, inputs.locale());
+        break;
+    case Shown::Plain:
+        result = formatPlain(value, inputs.locale());
+        break;
+    case Shown::Text:
+        break;
+    }
+    return Worked{value, result, text(bandText(value, bands)), RowWorking{&formula, bands}};
+}
+
+Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation)
+{
+    Outcome outcome = oneRow(std::move(inputs), worked.value, worked.result, interpretation);
+    outcome.working = {worked.working};
+    return outcome;
+}
+
 } // namespace quarvex::steps

@@ -35,4 +35,17 @@ inline QString resultText(double value, const char* suffix, const QLocale& local
 Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
                const QString& interpretation);
 
+// One row worked out from its formula: the value, the result as the formula
+// shows it, the text of the band that holds the value, and the record of both.
+struct Worked {
+    double value;
+    QString result;
+    QString bandText;
+    RowWorking working;
+};
+Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs);
+
+// The outcome of an item with one worked row.
+Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation);
+
 } // namespace quarvex::steps

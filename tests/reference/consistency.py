@@ -1,0 +1,185 @@
+#!/usr/bin/env python3
+"""Reads quarvex-cli --json for random sets of data entry fields and checks
+that every row explains itself, independently of the program's arithmetic:
+
+  - the row's expression, evaluated with the inputs' values, gives the row's
+    value (relative 1e-12);
+  - the shown result is that value formatted as the row says;
+  - the marked band holds the value under the band-edge rule (relative 1e-9),
+    and no other band of the row does;
+  - every item names at least one source.
+
+    consistency.py QUARVEX_CLI [CASES] [SEED] [--german]
+"""
+
+import json
+import os
+import re
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import differential  # noqa: E402
+import reference  # noqa: E402
+
+TOKEN = re.compile(r"\s*(?:(\d+(?:\.\d+)?(?:[eE][-+]?\d+)?)|([A-Za-z][A-Za-z0-9]*)|(.))")
+
+
+class Expression:
+    """A recursive-descent reader of numbers, names, + - * / and brackets;
+    nothing else is accepted (no calls, no attributes, no eval)."""
+
+    def __init__(self, text, names):
+        self.tokens = []
+        for m in TOKEN.finditer(text):
+            number, name, other = m.groups()
+            if number:
+                self.tokens.append(("num", float(number)))
+            elif name:
+                if name not in names:
+                    raise ValueError("unknown name %r in %r" % (name, text))
+                self.tokens.append(("num", names[name]))
+            elif other and other.strip():
+                if other not in "+-*/()":
+                    raise ValueError("bad character %r in %r" % (other, text))
+                self.tokens.append(("op", other))
+        self.pos = 0
+
+    def peek(self):
+        return self.tokens[self.pos] if self.pos < len(self.tokens) else (None, None)
+
+    def take(self):
+        token = self.peek()
+        self.pos += 1
+        return token
+
+    def value(self):
+        v = self.sum()
+        if self.pos != len(self.tokens):
+            raise ValueError("trailing tokens")
+        return v
+
+    def sum(self):
+        v = self.product()
+        while self.peek() in (("op", "+"), ("op", "-")):
+            op = self.take()[1]
+            r = self.product()
+            v = v + r if op == "+" else v - r
+        return v
+
+    def product(self):
+        v = self.atom()
+        while self.peek() in (("op", "*"), ("op", "/")):
+            op = self.take()[1]
+            r = self.atom()
+            if op == "*":
+                v = v * r
+            else:
+                v = v / r if r != 0 else float("inf")
+        return v
+
+    def atom(self):
+        kind, v = self.take()
+        if kind == "num":
+            return v
+        if (kind, v) == ("op", "("):
+            inner = self.sum()
+            if self.take() != ("op", ")"):
+                raise ValueError("unclosed bracket")
+            return inner
+        raise ValueError("unexpected token %r" % (v,))
+
+
+def holds(band, value):
+    lo, hi = band["lower"], band["upper"]
+    if lo is not None and not (reference.ge(value, lo) if band["lowerIncluded"]
+                               else reference.gt(value, lo)):
+        return False
+    if hi is not None and not (reference.le(value, hi) if band["upperIncluded"]
+                               else reference.lt(value, hi)):
+        return False
+    return True
+
+
+def check_case(doc, german):
+    problems = []
+    names = {i["field"]: i["value"] for i in doc["inputs"] if i["value"] is not None}
+    if len(doc["items"]) != 22:
+        problems.append("%d items" % len(doc["items"]))
+    for item in doc["items"]:
+        if not item["sources"]:
+            problems.append("%s: no source" % item["name"])
+        if item["computed"] != (not item["findings"]):
+            problems.append("%s: computed %r with findings %r"
+                            % (item["name"], item["computed"], item["findings"]))
+        for row in item["rows"]:
+            where = "%s / %s" % (item["name"], row["name"])
+            value = row["value"]
+            if value is None:
+                problems.append("%s: no value" % where)
+                continue
+            got = Expression(row["expression"], names).value()
+            if abs(got - value) > 1e-12 * abs(value):
+                problems.append("%s: %s gives %r, stated %r"
+                                % (where, row["expression"], got, value))
+            shown = {"fixed2": lambda: reference.fmt(value) + row["suffix"],
+                     "plain": lambda: reference.plain(value)}.get(row["shown"])
+            if shown:
+                expected = shown()
+                if german:
+                    expected = expected.replace(".", ",")
+                if row["result"] != expected:
+                    problems.append("%s: result %r, value formatted %r"
+                                    % (where, row["result"], expected))
+            bands = row["bands"]
+            marked = row["band"]
+            if bands and marked is None:
+                problems.append("%s: bands but none marked" % where)
+            holding = [b for b in bands if holds(b, value)]
+            if marked is not None and holding != [marked]:
+                problems.append("%s: value %r marked %r, held by %r"
+                                % (where, value, marked, holding))
+            if marked is not None and marked["text"]:
+                if marked["text"] not in row["interpretation"] + row["result"]:
+                    problems.append("%s: band text not shown" % where)
+    return problems
+
+
+def run_json(cli, fields, locale):
+    text = "".join("%s=%s\n" % (k, v) for k, v in fields.items())
+    env = dict(os.environ, LC_ALL=locale, LANG=locale)
+    done = subprocess.run([cli, "--json"], input=text.encode(), capture_output=True, env=env,
+                          timeout=60)
+    if done.returncode != 0:
+        raise RuntimeError("quarvex-cli exited %d: %s" % (done.returncode, done.stderr.decode()))
+    return json.loads(done.stdout.decode("utf-8"))
+
+
+def main():
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    german = "--german" in sys.argv
+    cli = args[0]
+    cases = int(args[1]) if len(args) > 1 else 200
+    seed = int(args[2]) if len(args) > 2 else 20261206
+    locale = "de_DE.UTF-8" if german else "en_US.UTF-8"
+    rng = differential.random.Random(seed)
+    failures = rows = 0
+    for case in range(cases):
+        fields = differential.random_fields(rng)
+        if german:
+            fields, _ = differential.germanise(fields, [])
+        doc = run_json(cli, fields, locale)
+        rows += sum(len(i["rows"]) for i in doc["items"])
+        problems = check_case(doc, german)
+        if problems:
+            failures += 1
+            if failures <= 5:
+                print("case %d: fields %r" % (case, fields))
+                for p in problems[:10]:
+                    print("  " + p)
+    print("%d passed, %d failed (%d rows checked)" % (cases - failures, failures, rows))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
