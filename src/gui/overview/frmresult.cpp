@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -183,6 +184,14 @@ ResultsWindow::ResultsWindow()
     m_steps->setObjectName(QStringLiteral("StepsPane"));
     m_steps->setAccessibleName(QStringLiteral("Worked steps of the selected row"));
     m_steps->showMessage(QString::fromLatin1(SelectRowText));
+    // The grid is never so narrow that the shares of the first two columns
+    // cut their headings.
+    const int scrollBar = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_grid->setMinimumWidth(
+        std::max({m_headings.at(0)->minimumSizeHint().width() * 100 / metrics::ItemColumnPercent,
+                  m_headings.at(1)->minimumSizeHint().width() * 100 / metrics::ResultColumnPercent,
+                  m_grid->minimumWidth()}) +
+        2 * m_grid->frameWidth() + scrollBar + 32);
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("ResultSplitter"));
     m_splitter->setAccessibleName(QStringLiteral("Results and worked steps"));
@@ -228,12 +237,8 @@ void ResultsWindow::alignHeadings()
     // Each heading stands above its column: the grid's frame, then the widths
     // of the columns before it.
     const int frame = m_grid->frameWidth();
-    // A heading never gets narrower than its word.
-    const auto atLeastText = [](QLabel* label, int width) {
-        label->setFixedWidth(std::max(width, label->minimumSizeHint().width()));
-    };
-    atLeastText(m_headings.at(0), frame + m_grid->columnWidth(0));
-    atLeastText(m_headings.at(1), m_grid->columnWidth(1));
+    m_headings.at(0)->setFixedWidth(frame + m_grid->columnWidth(0));
+    m_headings.at(1)->setFixedWidth(m_grid->columnWidth(1));
     m_headings.at(0)->setIndent(frame + 3);
     m_headings.at(1)->setIndent(3);
     m_headings.at(2)->setIndent(3);

@@ -87,7 +87,7 @@ StepsView::StepsView(QWidget* parent)
 
 QList<BandPicture*> StepsView::pictures() const
 {
-    return m_pictureBox->findChildren<BandPicture*>(Qt::FindDirectChildrenOnly);
+    return m_pictureBox->findChildren<BandPicture*>();
 }
 
 void StepsView::clearPictures()
