@@ -141,9 +141,9 @@ private Q_SLOTS:
         QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
         QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
         QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
-        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 37},
-                                       {"frmHeart", ScreenId::Heart, 11},
-                                       {"frmLiver", ScreenId::Liver, 22}})
+        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 38},
+                                       {"frmHeart", ScreenId::Heart, 12},
+                                       {"frmLiver", ScreenId::Liver, 23}})
             QTest::addRow("%s", name)
                 << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
         QTest::addRow("frmData") << Opener(dataEntry) << 61;

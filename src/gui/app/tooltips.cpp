@@ -26,6 +26,7 @@ constexpr ControlTip Tips[] = {
     {"frmMain", "Explain", "What the item picked tells"},
     {Screens, "Calculate", "Work out the item from the values typed (Enter)"},
     {Screens, "Clear", "Empty every value, unit and the result"},
+    {Screens, "StepsButton", "Show how the result was worked out, step by step (Alt+S)"},
     {Screens, "Result", "The result of the last Calculate"},
     {Screens, "MoreInfo", "What the result means"},
     {"frmKidney", "MoreInfoButton", "Show what the result means"},

@@ -3,6 +3,7 @@
 #include "app/keyboard.h"
 #include "app/metrics.h"
 #include "overview/resultsmodel.h"
+#include "steps/stepsview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -119,6 +122,8 @@ void ResultGrid::fitRows()
 
 namespace {
 
+const char* const SelectRowText = "Select a row to see how its result was worked out.";
+
 QPushButton* boldButton(const char* objectName, const char* text, QWidget* parent)
 {
     auto* b = new QPushButton(QString::fromLatin1(text), parent);
@@ -176,10 +181,40 @@ ResultsWindow::ResultsWindow()
     buttons->addWidget(exportButton);
     buttons->addWidget(close);
 
+    // The grid with its headings above the worked steps of the selected
+    // row's item; the user moves the line between them.
+    auto* gridPane = new QWidget(this);
+    gridPane->setObjectName(QStringLiteral("GridPane"));
+    auto* gridLayout = new QVBoxLayout(gridPane);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->addLayout(headings);
+    gridLayout->addWidget(m_grid, 1);
+    m_steps = new StepsView(this);
+    m_steps->setObjectName(QStringLiteral("StepsPane"));
+    m_steps->setAccessibleName(QStringLiteral("Worked steps of the selected row"));
+    m_steps->showMessage(QString::fromLatin1(SelectRowText));
+    // The grid is never so narrow that the shares of the first two columns
+    // cut their headings.
+    const int scrollBar = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_grid->setMinimumWidth(
+        std::max({m_headings.at(0)->minimumSizeHint().width() * 100 / metrics::ItemColumnPercent,
+                  m_headings.at(1)->minimumSizeHint().width() * 100 / metrics::ResultColumnPercent,
+                  m_grid->minimumWidth()}) +
+        2 * m_grid->frameWidth() + scrollBar + 32);
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setObjectName(QStringLiteral("ResultSplitter"));
+    m_splitter->setAccessibleName(QStringLiteral("Results and worked steps"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(gridPane);
+    m_splitter->addWidget(m_steps);
+    m_splitter->setStretchFactor(0, 3);
+    m_splitter->setStretchFactor(1, 2);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { showStepsOf(current.row()); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_hints);
-    layout->addLayout(headings);
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_splitter, 1);
     layout->addLayout(buttons);
 
     setTabOrder(back, exportButton);
@@ -188,6 +223,18 @@ ResultsWindow::ResultsWindow()
     back->setFocus();
     pressDefaultOnEnter(this, nullptr);
     alignHeadings();
+}
+
+void ResultsWindow::showStepsOf(int row)
+{
+    // The rows of one item share a derivation: moving between them keeps
+    // the text where it is.
+    const Derivation* derivation = m_rows->derivationOf(row);
+    if (!derivation) {
+        m_steps->showMessage(QString::fromLatin1(SelectRowText));
+        return;
+    }
+    m_steps->setDerivation(*derivation);
 }
 
 QSize ResultsWindow::sizeHint() const

@@ -6,10 +6,12 @@
 class QAction;
 class QLabel;
 class QPushButton;
+class QSplitter;
 
 namespace quarvex {
 
 class ResultsModel;
+class StepsView;
 
 // FlexGrid: a read-only three-column grid (test item, result, interpretation)
 // over a ResultsModel, whose rows wrap their text and grow to fit it. Whole
@@ -54,6 +56,9 @@ public:
     // there is none.
     QLabel* hintsLabel() const { return m_hints; }
     void setHints(const QStringList& texts);
+    // Below the grid: the worked steps of the selected row's item.
+    StepsView* steps() const { return m_steps; }
+    QSplitter* splitter() const { return m_splitter; }
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -63,9 +68,12 @@ Q_SIGNALS:
 
 private:
     void alignHeadings();
+    void showStepsOf(int row);
 
     ResultsModel* m_rows = nullptr;
     ResultGrid* m_grid = nullptr;
+    QSplitter* m_splitter = nullptr;
+    StepsView* m_steps = nullptr;
     QList<QLabel*> m_headings;
     QLabel* m_hints = nullptr;
 };

@@ -142,9 +142,20 @@ void OverviewWindows::fillResultGrid()
 {
     show(m_results);
     QStringList hints;
-    const QList<ResultRow> rows = resultRows(evaluatePass(&hints));
+    // Each row goes in with the derivation of its item, from the same pass.
+    const Inputs inputs(fields());
+    const QList<ItemEvaluation> evaluations = evaluatePass(inputs, &hints);
+    QList<std::shared_ptr<const Derivation>> derivations;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        const auto derivation = std::make_shared<const Derivation>(
+            derive(*evaluation.item, inputs, *evaluation.outcome));
+        for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i)
+            derivations << derivation;
+    }
     if (ResultsWindow* window = results()) {
-        window->rows()->setRows(rows);
+        window->rows()->setRows(resultRows(evaluations), derivations);
         window->setHints(hints);
     }
 }
@@ -220,7 +231,11 @@ const Fields& OverviewWindows::fields() const
 // screen's error count follows every item.
 QList<ItemEvaluation> OverviewWindows::evaluatePass(QStringList* hints)
 {
-    const Inputs inputs(fields());
+    return evaluatePass(Inputs(fields()), hints);
+}
+
+QList<ItemEvaluation> OverviewWindows::evaluatePass(const Inputs& inputs, QStringList* hints)
+{
     const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     if (hints) {
         for (const CaseHint& hint : distinctHints(caseHints(inputs)))

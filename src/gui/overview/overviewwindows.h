@@ -104,6 +104,7 @@ private:
     const Fields& fields() const;
     // One pass; the hints of the case it read go to hints when given.
     QList<ItemEvaluation> evaluatePass(QStringList* hints = nullptr);
+    QList<ItemEvaluation> evaluatePass(const Inputs& inputs, QStringList* hints = nullptr);
     std::optional<QString> saveExport(const QString& path, const QDate& date);
 
     Dialogs& m_dialogs;

@@ -70,21 +70,33 @@ Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
 }
 
-void ResultsModel::append(const QList<ResultRow>& rows)
+void ResultsModel::append(const QList<ResultRow>& rows,
+                          const QList<std::shared_ptr<const Derivation>>& derivations)
 {
     if (rows.isEmpty())
         return;
     const int first = int(m_rows.size());
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
     m_rows.append(rows);
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        m_derivations << (i < derivations.size() ? derivations[i] : nullptr);
     endInsertRows();
 }
 
-void ResultsModel::setRows(const QList<ResultRow>& rows)
+void ResultsModel::setRows(const QList<ResultRow>& rows,
+                           const QList<std::shared_ptr<const Derivation>>& derivations)
 {
     beginResetModel();
     m_rows = rows;
+    m_derivations.clear();
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        m_derivations << (i < derivations.size() ? derivations[i] : nullptr);
     endResetModel();
+}
+
+const Derivation* ResultsModel::derivationOf(int row) const
+{
+    return row >= 0 && row < m_derivations.size() ? m_derivations.at(row).get() : nullptr;
 }
 
 QString ResultsModel::linesOf(QList<int> rowNumbers) const

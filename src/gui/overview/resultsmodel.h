@@ -1,9 +1,12 @@
 #pragma once
 
+#include "calc/derivation.h"
 #include "calc/outcome.h"
 
 #include <QAbstractTableModel>
 #include <QList>
+
+#include <memory>
 
 namespace quarvex {
 
@@ -24,10 +27,16 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Adds the rows at the bottom, in order.
-    void append(const QList<ResultRow>& rows);
-    // Replaces every row with these.
-    void setRows(const QList<ResultRow>& rows);
+    // Adds the rows at the bottom, in order, each with the derivation of its
+    // item (shared by the rows of one item; none when not given).
+    void append(const QList<ResultRow>& rows,
+                const QList<std::shared_ptr<const Derivation>>& derivations = {});
+
+    // The derivation of the item that gave the row, or nullptr.
+    const Derivation* derivationOf(int row) const;
+    // Replaces every row with these, each with the derivation of its item.
+    void setRows(const QList<ResultRow>& rows,
+                 const QList<std::shared_ptr<const Derivation>>& derivations = {});
 
     const QList<ResultRow>& rows() const { return m_rows; }
 
@@ -37,6 +46,7 @@ public:
 
 private:
     QList<ResultRow> m_rows;
+    QList<std::shared_ptr<const Derivation>> m_derivations; // one per row
 };
 
 } // namespace quarvex

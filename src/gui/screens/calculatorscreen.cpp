@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "overview/overview.h"
 #include "selector/forms.h"
+#include "steps/stepsview.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,6 +38,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_title(new QLabel(this))
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
+    , m_steps(new QPushButton(QStringLiteral("&Steps"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
@@ -55,6 +57,9 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_calculate->setAutoDefault(true);
     m_clear->setObjectName(QStringLiteral("Clear"));
     m_clear->setAutoDefault(true);
+    m_steps->setObjectName(QStringLiteral("StepsButton"));
+    m_steps->setAccessibleName(QStringLiteral("Steps"));
+    m_steps->setAutoDefault(true);
 
     m_result->setObjectName(QStringLiteral("Result"));
     m_result->setAccessibleName(QStringLiteral("Result"));
@@ -80,6 +85,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
+    connect(m_steps, &QPushButton::clicked, this, &CalculatorScreen::showSteps);
 }
 
 const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* grid, int row,
@@ -111,10 +117,12 @@ QHBoxLayout* CalculatorScreen::buttonRow()
     // or the trailing space does while the box is hidden.
     m_calculate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_clear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_steps->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout;
     row->addWidget(m_calculate);
     row->addWidget(m_result, 1);
     row->addWidget(m_clear);
+    row->addWidget(m_steps);
     row->addStretch(0);
     return row;
 }
@@ -133,12 +141,12 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
                 widget->setEnabled(false);
         }
     }
-    chain << m_calculate << m_clear << afterButtons;
+    chain << m_calculate << m_clear << m_steps << afterButtons;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result, m_clear};
+    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
@@ -233,6 +241,33 @@ void CalculatorScreen::clearResult()
     m_result->clear();
     m_moreInfo->clear();
     m_resultStands = false;
+    setDerivation(std::nullopt);
+}
+
+void CalculatorScreen::setDerivation(std::optional<Derivation> derivation)
+{
+    m_derivation = std::move(derivation);
+    if (m_stepsWindow)
+        m_stepsWindow->follow(m_derivation);
+    Q_EMIT derivationChanged();
+}
+
+WorkedStepsWindow* CalculatorScreen::stepsWindow() const
+{
+    return m_stepsWindow;
+}
+
+WorkedStepsWindow* CalculatorScreen::showSteps()
+{
+    if (!m_stepsWindow) {
+        m_stepsWindow = new WorkedStepsWindow(this);
+        m_stepsWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_stepsWindow->follow(m_derivation);
+    }
+    m_stepsWindow->show();
+    m_stepsWindow->raise();
+    m_stepsWindow->activateWindow();
+    return m_stepsWindow;
 }
 
 void CalculatorScreen::setMoreInfo(const QString& text)
@@ -259,6 +294,7 @@ void CalculatorScreen::calculate()
         return;
     }
     const Outcome& outcome = *evaluation.outcome;
+    setDerivation(derive(*item, inputs, outcome));
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);

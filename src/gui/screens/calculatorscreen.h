@@ -2,9 +2,13 @@
 
 #include "app/analytewidgets.h"
 #include "app/fieldmarks.h"
+#include "calc/derivation.h"
 #include "catalogue/catalogue.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class QGridLayout;
 class QHBoxLayout;
@@ -13,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace quarvex {
+
+class WorkedStepsWindow;
 
 // What the three calculator screens share: the title, the Calculate and
 // Clear All buttons, the result box, the interpretation label and the error
@@ -42,6 +48,18 @@ public:
     void calculate();
     void clearAll();
 
+    // The derivation of the result that stands, or nothing while none does.
+    const std::optional<Derivation>& derivation() const { return m_derivation; }
+    // Steps: the Worked Steps window of this screen, opened and brought to
+    // the front; it follows every later Calculate while open.
+    WorkedStepsWindow* showSteps();
+    // The Worked Steps window if open, or nullptr.
+    WorkedStepsWindow* stepsWindow() const;
+
+Q_SIGNALS:
+    // The derivation changed: a new result, or none stands any more.
+    void derivationChanged();
+
 protected:
     CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption);
 
@@ -49,7 +67,7 @@ protected:
     const AnalyteWidgets& addAnalyte(AnalyteId id, QGridLayout* grid, int row, int column);
     // A bold, underlined 12 pt heading ("Serum Values").
     QLabel* addHeading(const QString& objectName, const QString& text);
-    // Calculate, Result and Clear side by side.
+    // Calculate, Result, Clear and Steps side by side.
     QHBoxLayout* buttonRow();
 
     // Ends loading: keyboard order in the order the analytes were added (each
@@ -65,6 +83,7 @@ protected:
     QLabel* m_title;
     QPushButton* m_calculate;
     QPushButton* m_clear;
+    QPushButton* m_steps;
     QLineEdit* m_result;
     QLabel* m_moreInfo;
     QLineEdit* m_errors;
@@ -74,6 +93,8 @@ private:
     // Empties Result and MoreInfo: nothing stands beside values it was not
     // computed from.
     void clearResult();
+    // Keeps the derivation of the result that stands and passes it on.
+    void setDerivation(std::optional<Derivation> derivation);
     // Keyboard focus to the first value field the user can type into.
     void focusFirstField();
 
@@ -82,6 +103,8 @@ private:
     bool m_groupsStartDisabled = false;
     // A Calculate succeeded since the last Proceed, failure or Clear All.
     bool m_resultStands = false;
+    std::optional<Derivation> m_derivation;
+    QPointer<WorkedStepsWindow> m_stepsWindow;
     AnalyteForm m_form;
     FieldMarks* m_marks = nullptr;
 };
