@@ -40,7 +40,8 @@ QString helpText()
         "in the unit lists (\"mg/dL\", not \"MG/DL\"), Gender as Male or Female.\n"
         "Blank lines and lines starting with # are ignored; a field not given is\n"
         "empty. An unknown name, a line without \"=\" or a name given twice stops the\n"
-        "program with an error naming the line.\n"
+        "program with an error naming the line, and so does a line that is not UTF-8.\n"
+        "Lines may end in LF, CR LF or CR. A case saved by Quarvex is such a file.\n"
         "\n"
         "Example:\n"
         "  Age=40\n"
@@ -182,7 +183,7 @@ int main(int argc, char* argv[])
     }
 
     CliInput input;
-    if (const auto bad = parseCliInput(QString::fromUtf8(bytes), input)) {
+    if (const auto bad = parseCase(bytes, input)) {
         const QString where =
             inputPath == QLatin1String("-") ? QStringLiteral("standard input") : inputPath;
         printErr(QStringLiteral("%1: line %2: %3").arg(where).arg(bad->line).arg(bad->message));
