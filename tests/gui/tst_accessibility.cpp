@@ -204,6 +204,39 @@ private Q_SLOTS:
                      window->findChild<QWidget*>(QStringLiteral("Category")));
     }
 
+    // Every input says what it is for when the pointer rests on it; each
+    // unit list says what its units mean.
+    void toolTips_data() { inputsAreNamed_data(); }
+
+    void toolTips()
+    {
+        QFETCH(Opener, open);
+        QWidget* window = open();
+        QVERIFY(window);
+        for (QWidget* w : inputs(window)) {
+            if (!w->isVisibleTo(window))
+                continue; // the hidden error count
+            // A widget without a tip of its own shows that of the widget it is part of.
+            QString tip;
+            for (QWidget* p = w; tip.isEmpty() && p != window; p = p->parentWidget())
+                tip = p->toolTip();
+            QVERIFY2(!tip.isEmpty(), qPrintable(w->objectName() + u" has no tooltip"_s));
+        }
+        for (const Analyte& a : analytes()) {
+            auto* unit = window->findChild<QComboBox*>(a.unitFieldName());
+            if (!unit)
+                continue;
+            for (int row = 0; row < unit->count(); ++row) {
+                const QString entry = unit->itemData(row, Qt::ToolTipRole).toString();
+                QVERIFY2(entry.startsWith(unit->itemText(row)) && entry.size() > 8,
+                         qPrintable(entry));
+                QVERIFY(unit->toolTip().contains(entry));
+            }
+            if (a.id == A::SerumUrea || a.id == A::UrineUrea)
+                QVERIFY(unit->toolTip().contains(u"mg/dL of urea nitrogen (BUN)"_s));
+        }
+    }
+
     void keys_data()
     {
         QTest::addColumn<Opener>("open");

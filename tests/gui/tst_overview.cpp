@@ -343,7 +343,7 @@ void TestOverview::passesAppendAndReadTheCurrentFields()
 
 void TestOverview::lifecycles_data()
 {
-    QTest::addColumn<QStringList>("clicks"); // window:button
+    QTest::addColumn<QStringList>("clicks"); // window:button, or window:Escape for the key
     // The windows open afterwards: frmData with its Chol value and page, frmResult with its rows.
     QTest::addColumn<QString>("open");
     QTest::addColumn<bool>("finished"); // the overview told that its last window went
@@ -351,6 +351,8 @@ void TestOverview::lifecycles_data()
     QTest::addRow("Close") << strs("frmResult:CloseButton") << "" << true;
     QTest::addRow("Cancel on the list")
         << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
+    QTest::addRow("Escape on the list, as Cancel")
+        << strs("frmList:Escape") << "frmData 200 2|frmResult 4" << false;
     // After EXIT the evaluations find frmData in its load state: nothing computable.
     QTest::addRow("EXIT, then OK on the list")
         << strs("frmData:EXITbutton|frmList:OKButton") << "frmList|frmResult 4" << false;
@@ -372,12 +374,16 @@ void TestOverview::lifecycles()
     overview().fillResultGrid();
     for (const QString& step : clicks) {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        click(*std::find_if(windows.begin(), windows.end(),
-                            [&](QWidget* w) {
-                                return w->isVisible() &&
-                                       w->objectName() == step.section(QLatin1Char(':'), 0, 0);
-                            }),
-              qPrintable(step.section(QLatin1Char(':'), 1)));
+        QWidget* window = *std::find_if(windows.begin(), windows.end(), [&](QWidget* w) {
+            return w->isVisible() && w->objectName() == step.section(QLatin1Char(':'), 0, 0);
+        });
+        const QString control = step.section(QLatin1Char(':'), 1);
+        if (control == QLatin1String("Escape")) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window, Qt::Key_Escape);
+        } else {
+            click(window, qPrintable(control));
+        }
     }
     QStringList seen;
     if ((data = overview().dataEntry()) && data->isVisible())

@@ -6,6 +6,41 @@ using namespace quarvex::test;
 
 namespace {
 const char* const Severe = "Based on GFR, renal function is severely impaired.";
+
+// Inputs that compute an item, by catalogue position.
+struct Computed {
+    int category, position;
+    const char* inputs;
+};
+// clang-format off
+const Computed Clearance{2, 1, "Age=40 Weight=70 UnitWeight=kg Gender=Male SerumCreatinine=1 UnitSerumCreatinine=mg/dL"};
+const Computed PotassiumExcretion{2, 2, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=100 UnitUrineCreatinine=mg/dL SerumPotassium=4 UrinePotassium=40"};
+const Computed PotassiumRate{2, 10, "UrinePotassium=40 UrineVolume=1500"};
+const Computed Saturation{1, 4, "Iron=100 UnitIron=ug/dL TIBC=300 UnitTIBC=ug/dL"};
+const Computed FerritinItem{1, 3, "Ferritin=449.4 UnitFerritin=pmol/L"};
+const Computed AlbuminRatio{1, 1, "Albumin=4 UnitAlbumin=g/dL Globulin=2.5 UnitGlobulin=g/dL"};
+const Computed Atp3{0, 3, "Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL"};
+const Computed LdlRatio{0, 2, "HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL"};
+// clang-format on
+
+CalculatorScreen* computeItem(const Computed& item, FakeDialogs& fake)
+{
+    CalculatorScreen* screen = proceedTo(item.category, item.position);
+    typeAll(screen, QString::fromLatin1(item.inputs));
+    fake.clear();
+    press(screen, "Calculate");
+    return screen;
+}
+
+// The object name of the screen's focus widget (a list's, for its text part).
+QString focusName(const CalculatorScreen* screen)
+{
+    QWidget* focus = screen->focusWidget();
+    if (focus && !focus->parentWidget()->inherits("quarvex::CalculatorScreen") &&
+        qobject_cast<QComboBox*>(focus->parentWidget()))
+        focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
+}
 } // namespace
 
 class TestScreens : public QObject
@@ -28,7 +63,142 @@ private Q_SLOTS:
 
     void failCorrectAndEnter();
     void clearAllByReturn();
+    void proceedStartsClean_data();
+    void proceedStartsClean();
+    void failedCalculateEmptiesResult_data();
+    void failedCalculateEmptiesResult();
+    void moreInfoBeforeCalculate();
 };
+
+void TestScreens::proceedStartsClean_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("groups");
+    QTest::addColumn<bool>("moreInfoButton");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("kept");
+    // Computed items, by index into the list below.
+    // clang-format off
+    QTest::addRow("renal clearance, then fractional potassium")
+        << 0 << 1 << "SerumCreatinine SerumPotassium UrineCreatinine UrinePotassium" << false << "SerumCreatinine" << "Age=40";
+    QTest::addRow("renal fractional potassium, then urinary potassium rate")
+        << 1 << 2 << "UrinePotassium UrineVolume" << true << "UrinePotassium" << "SerumPotassium=4";
+    QTest::addRow("renal urinary potassium rate, then clearance")
+        << 2 << 0 << "Age Gender SerumCreatinine Weight" << true << "Age" << "UrinePotassium=40";
+    QTest::addRow("liver saturation, then albumin-to-globulin")
+        << 3 << 5 << "Albumin Globulin" << false << "Albumin" << "Iron=100";
+    QTest::addRow("liver ferritin, then saturation")
+        << 4 << 3 << "Iron TIBC" << false << "Iron" << "Ferritin=449.4";
+    QTest::addRow("lipid ATP III, then LDL-to-HDL")
+        << 6 << 7 << "HDL LDL / Chol Gender UnitChol" << false << "HDL" << "Chol=180";
+    QTest::addRow("lipid LDL-to-HDL, then ATP III")
+        << 7 << 6 << "Chol HDL LDL / Gender" << false << "Chol" << "LDL=120";
+    // clang-format on
+}
+
+void TestScreens::proceedStartsClean()
+{
+    static const Computed* const items[] = {
+        &Clearance,    &PotassiumExcretion, &PotassiumRate, &Saturation,
+        &FerritinItem, &AlbuminRatio,       &Atp3,          &LdlRatio};
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, groups);
+    QFETCH(bool, moreInfoButton);
+    QFETCH(QString, focus);
+    QFETCH(QString, kept);
+    CalculatorScreen* screen = computeItem(*items[from], m_fake);
+    QVERIFY2(m_fake.calls().isEmpty(), qPrintable(m_fake.trace().join(u'|')));
+    QVERIFY(!(text(screen, "Result") + text(screen, "MoreInfo")).isEmpty());
+
+    QCOMPARE(proceedTo(items[to]->category, items[to]->position), screen);
+    QCOMPARE(quarvex::test::groups(screen), groups);
+    QCOMPARE(text(screen, "Result"), QString());
+    QCOMPARE(text(screen, "MoreInfo"), QString());
+    if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
+        QCOMPARE(button->isVisible(), moreInfoButton);
+    QCOMPARE(focusName(screen), focus);
+    QCOMPARE(text(screen, qPrintable(kept.section(u'=', 0, 0))), kept.section(u'=', 1));
+}
+
+void TestScreens::failedCalculateEmptiesResult_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QString>("broken");
+    QTest::addColumn<QString>("errors");
+    // clang-format off
+    QTest::addRow("renal result and interpretation, a value removed")
+        << Clearance.category << Clearance.position << Clearance.inputs << "Weight=" << "1";
+    QTest::addRow("renal result without interpretation, letters typed")
+        << PotassiumExcretion.category << PotassiumExcretion.position << PotassiumExcretion.inputs << "UrinePotassium=4x" << "1";
+    QTest::addRow("liver, a unit that is not offered")
+        << Saturation.category << Saturation.position << Saturation.inputs << "UnitTIBC=mg" << "1";
+    QTest::addRow("liver interpretation only, a zero")
+        << FerritinItem.category << FerritinItem.position << FerritinItem.inputs << "Ferritin=0" << "1";
+    QTest::addRow("lipid interpretation only, two values removed")
+        << Atp3.category << Atp3.position << Atp3.inputs << "HDL= LDL=" << "2";
+    // clang-format on
+}
+
+void TestScreens::failedCalculateEmptiesResult()
+{
+    QFETCH(int, category);
+    QFETCH(int, position);
+    QFETCH(QString, inputs);
+    QFETCH(QString, broken);
+    QFETCH(QString, errors);
+    CalculatorScreen* screen = computeItem({category, position, qPrintable(inputs)}, m_fake);
+    QVERIFY(!text(screen, "MoreInfo").isEmpty() || !text(screen, "Result").isEmpty());
+    typeAll(screen, broken);
+    m_fake.clear();
+    press(screen, "Calculate");
+    QVERIFY(m_fake.trace().join(u'|').endsWith(QLatin1String("warning:Data entry incomplete")));
+    QCOMPARE(text(screen, "Errors"), errors);
+    QCOMPARE(text(screen, "Result"), QString());
+    QCOMPARE(text(screen, "MoreInfo"), QString());
+    // The values stay for the user to correct.
+    for (const QString& field : broken.split(u' '))
+        QCOMPARE(text(screen, qPrintable(field.section(u'=', 0, 0))), field.section(u'=', 1));
+}
+
+void TestScreens::moreInfoBeforeCalculate()
+{
+    const QString pressFirst = QStringLiteral("Press Calculate first.");
+    const QString wastage =
+        QStringLiteral("An excretion rate more than 20 mEq/24 hours implies "
+                       "potassium 'wastage' (inadequate potassium conservation).");
+    CalculatorScreen* screen = proceedTo(PotassiumRate.category, PotassiumRate.position);
+    press(screen, "MoreInfoButton");
+    ExplainWindow* window = openWindow<ExplainWindow>();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->explanation(), pressFirst);
+
+    typeAll(screen, QString::fromLatin1(PotassiumRate.inputs));
+    press(screen, "Calculate");
+    press(screen, "MoreInfoButton");
+    QCOMPARE(window->explanation(), wastage);
+
+    // A failed Calculate takes the interpretation away with the result.
+    type(screen, QStringLiteral("UrineVolume"), QString());
+    press(screen, "Calculate");
+    press(screen, "MoreInfoButton");
+    QCOMPARE(window->explanation(), pressFirst);
+
+    // So do Clear All and Proceed to another item.
+    typeAll(screen, QString::fromLatin1(PotassiumRate.inputs));
+    press(screen, "Calculate");
+    press(screen, "Clear");
+    press(screen, "MoreInfoButton");
+    QCOMPARE(window->explanation(), pressFirst);
+    typeAll(screen, QString::fromLatin1(PotassiumRate.inputs));
+    press(screen, "Calculate");
+    proceedTo(2, 11);
+    press(screen, "MoreInfoButton");
+    QCOMPARE(window->explanation(), pressFirst);
+}
 
 void TestScreens::failCorrectAndEnter()
 {
@@ -39,16 +209,15 @@ void TestScreens::failCorrectAndEnter()
     press(screen, "MoreInfoButton");
     ExplainWindow* window = openWindow<ExplainWindow>();
     QVERIFY(window && window->explanation() == QLatin1String(Severe));
-    // A failure leaves the earlier texts and every field as they were.
+    // A failure empties the earlier result, so that it never stands beside
+    // values it was not computed from, and leaves every field as it was.
     // Values without units: serum creatinine beeps for its unit, weight does not.
     typeAll(screen, QStringLiteral("SerumCreatinine=0.4 UnitSerumCreatinine= UnitWeight="));
-    calculate(screen, m_fake, "beep|beep|warning:Data entry incomplete", "2", "6.94 mL/min",
-              Severe);
+    calculate(screen, m_fake, "beep|beep|warning:Data entry incomplete", "2", "", "");
     QCOMPARE(text(screen, "SerumCreatinine"), QStringLiteral("0.4"));
     // Letters: the critical box comes first, then the message; units are case-sensitive.
     typeAll(screen, QStringLiteral("Age=abc UnitWeight=kg UnitSerumCreatinine=mg/dl"));
-    calculate(screen, m_fake, "beep|critical|beep|beep|warning:Data entry incomplete", "2",
-              "6.94 mL/min", Severe);
+    calculate(screen, m_fake, "beep|critical|beep|beep|warning:Data entry incomplete", "2", "", "");
     QCOMPARE(text(screen, "UnitSerumCreatinine"), QStringLiteral("mg/dl"));
     // Corrected, and Enter (here in a unit list) calculates: 69.44 has no
     // interpretation, so none stays from before.
@@ -75,7 +244,9 @@ void TestScreens::clearAllByReturn()
     QTest::keyClick(age, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(text(screen, "Result"), QStringLiteral("6.94 mL/min"));
     type(screen, QStringLiteral("UnitWeight"), QString()); // fails silently: Errors 1
-    calculate(screen, m_fake, "beep|warning:Data entry incomplete", "1", "6.94 mL/min", Severe);
+    calculate(screen, m_fake, "beep|warning:Data entry incomplete", "1", "", "");
+    type(screen, QStringLiteral("UnitWeight"), QStringLiteral("kg"));
+    calculate(screen, m_fake, "", "0", "6.94 mL/min", Severe);
     m_fake.clear();
     const QString enabled = groups(screen), title = screen->screenTitle();
     // Return on Clear All clears rather than calculates.

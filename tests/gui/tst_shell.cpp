@@ -155,11 +155,34 @@ private Q_SLOTS:
         QCOMPARE(visibleWindows(), both);
     }
 
+    void platform_data()
+    {
+        QTest::addColumn<QString>("kernel");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("Linux, 64 bits") << u"linux"_s << 64 << u"Linux 64-bit"_s;
+        QTest::addRow("Linux, 32 bits") << u"linux"_s << 32 << u"Linux 32-bit"_s;
+        QTest::addRow("macOS") << u"darwin"_s << 64 << u"macOS 64-bit"_s;
+        QTest::addRow("Windows") << u"winnt"_s << 64 << u"Windows 64-bit"_s;
+        QTest::addRow("a kernel without a known name") << u"haiku"_s << 64 << u"Haiku 64-bit"_s;
+        QTest::addRow("no kernel type") << QString() << 64 << u"Unknown system 64-bit"_s;
+    }
+
+    void platform()
+    {
+        QFETCH(QString, kernel);
+        QFETCH(int, bits);
+        QFETCH(QString, shown);
+        QCOMPARE(platformText(kernel, bits), shown);
+    }
+
     void texts()
     {
         const QString version = u"Version 2.0.1"_s;
         QCOMPARE(text(showWindow<SplashWindow>(60000), "lblVersion"), version);
-        QCOMPARE(text(showWindow<SplashWindow>(60000), "lblPlatform"), u"Windows 32-bit"_s);
+#if defined(Q_OS_LINUX) && Q_PROCESSOR_WORDSIZE == 8
+        QCOMPARE(text(showWindow<SplashWindow>(60000), "lblPlatform"), u"Linux 64-bit"_s);
+#endif
         QCOMPARE(text(showWindow<AboutWindow>(), "lblVersion"), version);
         // Shown with line feeds for its CRs, the double space kept.
         QCOMPARE(text(showWindow<DisclaimerWindow>(), "Label"),

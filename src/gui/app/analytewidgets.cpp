@@ -1,5 +1,6 @@
 #include "app/analytewidgets.h"
 
+#include "analytes/unitnotes.h"
 #include "app/accessiblechoicelist.h"
 
 #include <QAbstractItemView>
@@ -90,6 +91,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
         w.choice = makeChoiceList(a.listItems(), parent);
         w.choice->setObjectName(a.fieldName());
         setChoiceListName(w.choice, a.accessibleName());
+        w.choice->setToolTip(a.accessibleName() + QStringLiteral(", Male or Female"));
         w.caption->setBuddy(w.choice);
     } else {
         w.value = new QLineEdit(parent);
@@ -97,6 +99,14 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
         w.value->setAccessibleName(a.accessibleName());
         if (id == AnalyteId::Age || id == AnalyteId::Weight)
             w.value->setMaxLength(3);
+        QString tip = a.accessibleName();
+        if (id == AnalyteId::Age)
+            tip += QStringLiteral(", in years");
+        else if (a.unitKind == UnitKind::Fixed)
+            tip += QStringLiteral(", in ") + QString::fromLatin1(a.fixedUnit);
+        else
+            tip += QStringLiteral(", in the unit picked beside it");
+        w.value->setToolTip(tip);
         w.caption->setBuddy(w.value);
     }
 
@@ -107,10 +117,15 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
         w.unitList = makeChoiceList(a.listItems(), parent);
         w.unitList->setObjectName(a.unitFieldName());
         setChoiceListName(w.unitList, a.unitAccessibleName());
+        // The list says what each of its units means, and so does each entry.
+        w.unitList->setToolTip(unitNotes(id));
+        for (int row = 0; row < w.unitList->count(); ++row)
+            w.unitList->setItemData(row, unitNote(id, w.unitList->itemText(row)), Qt::ToolTipRole);
         break;
     case UnitKind::Fixed:
         w.fixedUnit = new QLabel(QString::fromLatin1(a.fixedUnit), parent);
         w.fixedUnit->setObjectName(a.unitFieldName());
+        w.fixedUnit->setToolTip(unitNotes(id));
         break;
     }
 

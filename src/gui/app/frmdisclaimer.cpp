@@ -3,6 +3,7 @@
 #include "app/frmswitchboard.h"
 #include "app/keyboard.h"
 #include "app/qtdialogs.h"
+#include "app/scrollfit.h"
 #include "app/windows.h"
 
 #include <QHBoxLayout>
@@ -77,7 +78,7 @@ DisclaimerWindow::DisclaimerWindow()
     layout->addLayout(buttons);
 
     pressDefaultOnEnter(this, proceed);
-    label->setMinimumWidth(480);
+    keepWrappedTextWhole(label, 480);
     resize(560, 0);
     proceed->setFocus();
 }

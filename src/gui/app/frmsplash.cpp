@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 namespace quarvex {
@@ -30,7 +31,35 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, qreal p
     return label;
 }
 
+// Kernel types as QSysInfo reports them, and the family name people know.
+struct KernelName {
+    const char* kernelType;
+    const char* name;
+};
+constexpr KernelName KernelNames[] = {
+    {"linux", "Linux"},   {"darwin", "macOS"},    {"winnt", "Windows"}, {"freebsd", "FreeBSD"},
+    {"netbsd", "NetBSD"}, {"openbsd", "OpenBSD"}, {"qnx", "QNX"},       {"solaris", "Solaris"}};
+
 } // namespace
+
+QString platformText(const QString& kernelType, int wordSize)
+{
+    QString name;
+    for (const KernelName& known : KernelNames) {
+        if (kernelType == QLatin1String(known.kernelType))
+            name = QLatin1String(known.name);
+    }
+    if (name.isEmpty() && !kernelType.isEmpty())
+        name = kernelType.left(1).toUpper() + kernelType.mid(1);
+    if (name.isEmpty())
+        name = QStringLiteral("Unknown system");
+    return name + QStringLiteral(" %1-bit").arg(wordSize);
+}
+
+QString platformText()
+{
+    return platformText(QSysInfo::kernelType(), QSysInfo::WordSize);
+}
 
 SplashWindow::SplashWindow(int interval)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -53,7 +82,7 @@ SplashWindow::SplashWindow(int interval)
     auto* companyProduct =
         addLabel(frame, "lblCompanyProduct", QStringLiteral("By the Quarvex Developers"), 18, true);
     auto* product = addLabel(frame, "lblProductName", QString::fromLatin1(AppTitle), 29.25, true);
-    auto* platform = addLabel(frame, "lblPlatform", QStringLiteral("Windows 32-bit"), 13.5, true);
+    auto* platform = addLabel(frame, "lblPlatform", platformText(), 13.5, true);
     auto* version = addLabel(frame, "lblVersion", versionText(), 12, true);
     auto* warning =
         addLabel(frame, "lblWarning",

@@ -7,6 +7,13 @@ class QLabel;
 
 namespace quarvex {
 
+// The platform line of the splash screen, "Linux 64-bit": the operating
+// system family named after its kernel (QSysInfo::kernelType()) and the
+// program's word size in bits.
+QString platformText(const QString& kernelType, int wordSize);
+// The same for the system the program runs on.
+QString platformText();
+
 // How long the splash screen stays, in milliseconds (Timer1's interval).
 inline constexpr int SplashInterval = 3000;
 

@@ -13,6 +13,8 @@ namespace quarvex {
 // window closes (QApplication's quitOnLastWindowClosed).
 
 void centreOnScreen(QWidget* window);
+// What a window gets before it is first shown: the tooltips of its controls.
+void prepareWindow(QWidget* window);
 
 template <class W>
 QPointer<W>& windowSlot()
@@ -52,8 +54,10 @@ W* showWindow(Args&&... args)
 {
     const bool wasOpen = openWindow<W>() != nullptr && openWindow<W>()->isVisible();
     W* window = ensureWindow<W>(std::forward<Args>(args)...);
-    if (!wasOpen)
+    if (!wasOpen) {
+        prepareWindow(window);
         centreOnScreen(window);
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,8 +1,10 @@
 #include "overview/frmlist.h"
 
 #include "app/keyboard.h"
+#include "app/scrollfit.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -25,12 +27,13 @@ ItemListWindow::ItemListWindow()
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
     m_explain = new QLabel(QString::fromLatin1(ListExplanation), this);
     m_explain->setObjectName(QStringLiteral("ExplainLabel"));
     m_explain->setWordWrap(true);
+    keepWrappedTextWhole(m_explain, m_list->minimumWidth());
 
     connect(m_ok, &QPushButton::clicked, this, &ItemListWindow::resultsRequested);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -47,6 +50,15 @@ ItemListWindow::ItemListWindow()
     setTabOrder(cancel, m_list);
     m_ok->setFocus();
     pressDefaultOnEnter(this, m_ok);
+}
+
+void ItemListWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace quarvex

@@ -35,10 +35,15 @@ Q_SIGNALS:
     // OK: compute the items and show their results.
     void resultsRequested();
 
+protected:
+    // Escape cancels, as the Cancel button does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QListWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;
     QLabel* m_explain = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace quarvex

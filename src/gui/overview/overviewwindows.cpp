@@ -82,6 +82,7 @@ W* OverviewWindows::show(QPointer<W>& slot)
         window->setAttribute(Qt::WA_DeleteOnClose);
         connect(window, &QObject::destroyed, this, &OverviewWindows::windowDestroyed);
         wire(window);
+        prepareWindow(window);
         slot = window;
     }
     if (!wasShown)

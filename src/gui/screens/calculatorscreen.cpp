@@ -3,6 +3,7 @@
 #include "analytes/checks.h"
 #include "analytes/dialogs.h"
 #include "app/qtdialogs.h"
+#include "app/scrollfit.h"
 #include "app/windows.h"
 #include "selector/forms.h"
 
@@ -29,16 +30,15 @@ QFont sizedFont(const QFont& base, qreal points, bool underline = false)
 
 } // namespace
 
-CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
-                                   bool resetOnProceed)
-    : m_title(new QLabel(this))
+CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption)
+    : m_content(scrolledContent(this))
+    , m_title(new QLabel(this))
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
     , m_screenId(id)
-    , m_resetOnProceed(resetOnProceed)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -83,6 +83,10 @@ const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* gr
                                                    int column)
 {
     const AnalyteWidgets& w = m_form.add(id, this);
+    // Room for a value such as "1234.56" however narrow the window gets.
+    if (w.value)
+        w.value->setMinimumWidth(
+            w.value->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 12);
     grid->addWidget(w.caption, row, column);
     grid->addWidget(w.valueWidget(), row, column + 1);
     if (QWidget* unit = w.unitWidget())
@@ -114,6 +118,7 @@ QHBoxLayout* CalculatorScreen::buttonRow()
 
 void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons)
 {
+    m_groupsStartDisabled = groupsStartDisabled;
     QList<QWidget*> chain;
     for (AnalyteId id : m_form.order()) {
         const AnalyteWidgets& w = m_form.widgets(id);
@@ -139,24 +144,24 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     focusFirstField();
     m_errors->setText(QStringLiteral("0"));
 
-    // Wide enough for the longest title of the screen on one line.
+    // Wide enough for the longest title of the screen on one line; the
+    // window's minimum size then follows from its layout.
     const QFontMetrics titleMetrics(m_title->font());
     int widest = 0;
     for (const DispatchRow& row : dispatchTable(m_screenId))
         widest =
             std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
-    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
-    setMinimumWidth(widest + margins.left() + margins.right() + 8);
+    m_title->setMinimumWidth(widest + 8);
 }
 
 void CalculatorScreen::applySettings(const ScreenSettings& settings)
 {
-    if (m_resetOnProceed) {
-        for (AnalyteId id : m_form.order()) {
-            for (QWidget* widget : m_form.widgets(id).group()) {
-                widget->setEnabled(true);
-                widget->setVisible(true);
-            }
+    // Every item starts from the loaded state, so that exactly its own fields
+    // take input; the values typed stay.
+    for (AnalyteId id : m_form.order()) {
+        for (QWidget* widget : m_form.widgets(id).group()) {
+            widget->setEnabled(!m_groupsStartDisabled);
+            widget->setVisible(true);
         }
     }
     for (AnalyteId id : settings.enabledGroups) {
@@ -172,10 +177,10 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
     // Only an item that writes no result hides the box; the next item shows
     // it again, or its result would never be seen.
     m_result->setVisible(!settings.hideResult);
-    if (settings.showMoreInfoButton) {
-        if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
-            button->setVisible(true);
-    }
+    // More Info only for an item that writes an interpretation to show.
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
+        button->setVisible(settings.showMoreInfoButton);
+    clearResult();
     focusFirstField();
 }
 
@@ -203,7 +208,16 @@ QString CalculatorScreen::screenTitle() const
 
 QString CalculatorScreen::moreInfoText() const
 {
+    if (!m_resultStands && m_moreInfo->text().isEmpty())
+        return QStringLiteral("Press Calculate first.");
     return m_moreInfo->text();
+}
+
+void CalculatorScreen::clearResult()
+{
+    m_result->clear();
+    m_moreInfo->clear();
+    m_resultStands = false;
 }
 
 void CalculatorScreen::setMoreInfo(const QString& text)
@@ -220,6 +234,7 @@ void CalculatorScreen::calculate()
     const int errors = evaluate(row->checks(), m_form, dialogs());
     m_errors->setText(QString::number(errors));
     if (errors != 0) {
+        clearResult();
         ErrMsg(dialogs());
         return;
     }
@@ -231,6 +246,9 @@ void CalculatorScreen::calculate()
     // An item without an interpretation empties the label rather than leave
     // an earlier calculation's text beside the new result.
     setMoreInfo(outcome.moreInfo);
+    m_resultStands = true;
+    if (m_moreInfo->isVisible())
+        growToContent(this);
     if (!outcome.message.isEmpty()) {
         dialogs().beep();
         dialogs().message(outcome.message, MessageIcon::Information);
@@ -240,8 +258,7 @@ void CalculatorScreen::calculate()
 void CalculatorScreen::clearAll()
 {
     m_form.clear();
-    m_result->clear();
-    m_moreInfo->clear();
+    clearResult();
     m_errors->setText(QStringLiteral("0"));
 }
 
@@ -260,11 +277,11 @@ void CalculatorScreen::keyPressEvent(QKeyEvent* event)
 
 KidneyScreen::KidneyScreen()
     : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"),
-                       QStringLiteral("Renal & Urinary System"), false)
+                       QStringLiteral("Renal & Urinary System"))
     , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -326,10 +343,10 @@ KidneyScreen::KidneyScreen()
 // --- frmHeart -------------------------------------------------------------
 
 HeartScreen::HeartScreen()
-    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString(), true)
+    : CalculatorScreen(ScreenId::Heart, QStringLiteral("frmHeart"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 3);
@@ -339,7 +356,7 @@ HeartScreen::HeartScreen()
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
     m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
     grid->addWidget(m_moreInfo, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
@@ -350,10 +367,10 @@ HeartScreen::HeartScreen()
 // --- frmLiver -------------------------------------------------------------
 
 LiverScreen::LiverScreen()
-    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString(), false)
+    : CalculatorScreen(ScreenId::Liver, QStringLiteral("frmLiver"), QString())
 {
     using A = AnalyteId;
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(m_content);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
@@ -373,7 +390,7 @@ LiverScreen::LiverScreen()
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
     m_moreInfo->setFont(sizedFont(font(), 9.75));
-    m_moreInfo->setMinimumHeight(QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
     grid->addWidget(m_moreInfo, row, 0, 1, 7);
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);

@@ -27,7 +27,9 @@ public:
     // Sets TitleLabel, then the window caption, to the screen title.
     void setScreenTitle(const QString& title);
     QString screenTitle() const;
-    // The text MoreInfo shows (lines broken by line feeds).
+    // The text the More Info button shows: the interpretation of the result
+    // that stands (lines broken by line feeds), or "Press Calculate first."
+    // while no calculation stands.
     QString moreInfoText() const;
 
     AnalyteForm& form() { return m_form; }
@@ -38,11 +40,7 @@ public:
     void clearAll();
 
 protected:
-    // resetOnProceed: Proceed first enables and shows every field again
-    // before it applies the item's settings (the lipid screen); otherwise the
-    // settings accumulate on top of the screen's state.
-    CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption,
-                     bool resetOnProceed);
+    CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption);
 
     // Caption at column, value at column + 1, unit field at column + 2.
     const AnalyteWidgets& addAnalyte(AnalyteId id, QGridLayout* grid, int row, int column);
@@ -58,6 +56,9 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
 
+    // What the screen lays out its controls on: inside a scroll area, which
+    // shows only when the screen has no room for them.
+    QWidget* m_content;
     QLabel* m_title;
     QPushButton* m_calculate;
     QPushButton* m_clear;
@@ -67,11 +68,17 @@ protected:
 
 private:
     void setMoreInfo(const QString& text);
+    // Empties Result and MoreInfo: nothing stands beside values it was not
+    // computed from.
+    void clearResult();
     // Keyboard focus to the first value field the user can type into.
     void focusFirstField();
 
     ScreenId m_screenId;
-    bool m_resetOnProceed;
+    // The analyte groups' state after loading, which each Proceed starts from.
+    bool m_groupsStartDisabled = false;
+    // A Calculate succeeded since the last Proceed, failure or Clear All.
+    bool m_resultStands = false;
     AnalyteForm m_form;
 };
 

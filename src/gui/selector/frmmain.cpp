@@ -97,6 +97,7 @@ SelectorWindow::SelectorWindow()
     m_subCat->setAccessibleName(QStringLiteral("Test items"));
     m_subCat->setSortingEnabled(false);
     m_subCat->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_subCat->installEventFilter(this);
     // Room for the longest item name without a scroll bar.
     const QFontMetrics metrics(m_subCat->font());
     int widest = 0;
@@ -156,6 +157,23 @@ void SelectorWindow::chooseItem()
     const bool chosen = m_subCat->count() > 0 && itemPosition() >= 0;
     m_proceed->setEnabled(chosen);
     m_explain->setEnabled(chosen);
+}
+
+bool SelectorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list makes its first item current (not selected) when it takes the
+    // focus, so the arrow keys would start from there and pass it over: with
+    // nothing selected, the first arrow key selects the first item.
+    if (watched == m_subCat && event->type() == QEvent::KeyPress && m_subCat->count() > 0 &&
+        m_subCat->selectedItems().isEmpty()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) &&
+            key->modifiers() == Qt::NoModifier) {
+            m_subCat->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int SelectorWindow::itemPosition() const

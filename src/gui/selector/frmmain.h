@@ -53,6 +53,9 @@ public:
     void explain();
     void proceed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int itemPosition() const;
 
