@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -156,11 +157,26 @@ ResultsWindow::ResultsWindow()
     QPushButton* back = boldButton("BackButton", "Back", this);
     QPushButton* exportButton = boldButton("ExportButton", "Export", this);
     QPushButton* close = boldButton("CloseButton", "Close", this);
+    auto* print = new QPushButton(QStringLiteral("Print\u2026"), this);
+    print->setObjectName(QStringLiteral("PrintButton"));
+    print->setAutoDefault(false);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    auto* pdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    pdf->setObjectName(QStringLiteral("PdfButton"));
+    pdf->setAutoDefault(false);
+    m_steps = new QCheckBox(QStringLiteral("Include worked steps"), this);
+    m_steps->setObjectName(QStringLiteral("StepsCheckBox"));
+    m_steps->setAccessibleName(m_steps->text());
+    connect(print, &QPushButton::clicked, this, &ResultsWindow::printRequested);
+    connect(pdf, &QPushButton::clicked, this, &ResultsWindow::pdfRequested);
     connect(back, &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::exportRequested);
     connect(close, &QPushButton::clicked, this, &ResultsWindow::closeRequested);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addWidget(m_steps);
     buttons->addStretch(1);
     buttons->addWidget(back);
     buttons->addWidget(exportButton);
@@ -171,12 +187,20 @@ ResultsWindow::ResultsWindow()
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
 
+    setTabOrder(print, pdf);
+    setTabOrder(pdf, m_steps);
+    setTabOrder(m_steps, back);
     setTabOrder(back, exportButton);
     setTabOrder(exportButton, close);
     setTabOrder(close, m_grid);
     back->setFocus();
     pressDefaultOnEnter(this, nullptr);
     alignHeadings();
+}
+
+bool ResultsWindow::includeSteps() const
+{
+    return m_steps->isChecked();
 }
 
 QSize ResultsWindow::sizeHint() const

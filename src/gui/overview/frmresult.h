@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -51,11 +52,15 @@ public:
     ResultGrid* grid() const { return m_grid; }
     ResultsModel* rows() const { return m_rows; }
     QSize sizeHint() const override;
+    // Whether printing and the PDF include the worked steps of every item.
+    bool includeSteps() const;
 
 Q_SIGNALS:
     void backRequested();
     void exportRequested();
     void closeRequested();
+    void printRequested();
+    void pdfRequested();
 
 private:
     void alignHeadings();
@@ -63,6 +68,7 @@ private:
     ResultsModel* m_rows = nullptr;
     ResultGrid* m_grid = nullptr;
     QList<QLabel*> m_headings;
+    QCheckBox* m_steps = nullptr;
 };
 
 } // namespace quarvex
