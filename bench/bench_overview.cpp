@@ -1,11 +1,10 @@
-// The Comprehensive Overview's work for one complete set of values: every one
-// of the 22 items evaluated (its checks) and, when computable, calculated.
+// The Comprehensive Overview's work for one complete set of values: every input
+// read once, every one of the 22 items checked and, when computable, calculated.
 // Goal: well under 50 microseconds for the whole set.
 
-#include "analytes/checks.h"
-#include "analytes/dialogs.h"
-#include "calc/calculations.h"
+#include "analytes/inputs.h"
 #include "catalogue/items.h"
+#include "overview/overview.h"
 
 #include <QLocale>
 
@@ -15,14 +14,6 @@ namespace {
 
 using namespace quarvex;
 using A = AnalyteId;
-
-class SilentDialogs final : public Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString&, MessageIcon, const QString&) override {}
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 MapFields completeFields()
 {
@@ -68,18 +59,12 @@ MapFields completeFields()
 void BM_OverviewAllItems(benchmark::State& state)
 {
     const MapFields fields = completeFields();
-    SilentDialogs silent;
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    QLocale::setDefault(locale);
     qsizetype rows = 0;
     for (auto _ : state) {
-        for (const OverviewItem& item : overviewItems()) {
-            if (evaluate(item.checks(), fields, silent) != 0)
-                continue;
-            const Outcome outcome = item.calculation(fields, QLocale());
-            rows += outcome.rows.size();
-            benchmark::DoNotOptimize(outcome);
-        }
+        const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields, locale));
+        rows += resultRows(evaluations).size();
+        benchmark::DoNotOptimize(evaluations);
     }
     // 19 items of one row, three of three rows.
     if (rows != qsizetype(state.iterations()) * 28)
@@ -87,26 +72,26 @@ void BM_OverviewAllItems(benchmark::State& state)
 }
 BENCHMARK(BM_OverviewAllItems)->Unit(benchmark::kMicrosecond);
 
-// The two halves on their own: the checks of every item, and the 22 calculations.
+// The two halves on their own: reading and checking every input once with the
+// findings of every item, and the 22 calculations on a reading made beforehand.
 void BM_OverviewChecksOnly(benchmark::State& state)
 {
     const MapFields fields = completeFields();
-    SilentDialogs silent;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);
     for (auto _ : state) {
-        for (const OverviewItem& item : overviewItems())
-            benchmark::DoNotOptimize(evaluate(item.checks(), fields, silent));
+        const Inputs inputs(fields, locale);
+        for (const ItemDescriptor& item : overviewItems())
+            benchmark::DoNotOptimize(item.findings(inputs));
     }
 }
 BENCHMARK(BM_OverviewChecksOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_OverviewCalculationsOnly(benchmark::State& state)
 {
-    const MapFields fields = completeFields();
-    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    const Inputs inputs(completeFields(), QLocale(QLocale::English, QLocale::UnitedStates));
     for (auto _ : state) {
-        for (const OverviewItem& item : overviewItems())
-            benchmark::DoNotOptimize(item.calculation(fields, locale));
+        for (const ItemDescriptor& item : overviewItems())
+            benchmark::DoNotOptimize(item.compute(inputs));
     }
 }
 BENCHMARK(BM_OverviewCalculationsOnly)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,6 @@
 // Reading a value text and running a check on it, under an English and a
 // German locale: no text may crash, and every answer must hold together.
-#include "analytes/checks.h"
+#include "analytes/inputs.h"
 #include "analytes/number.h"
 #include "fuzzsupport.h"
 
@@ -32,15 +32,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString unit =
         a.unitCount > 0 ? QString::fromLatin1(a.units[data[0] % a.unitCount].text) : QString();
     fields.set(id, text, unit);
-    CountingDialogs dialogs;
-    const bool passed = check(id, fields, dialogs, locale);
-    // A box always comes with its beep, and only for a conversion failure.
-    require(dialogs.messages <= 1 && dialogs.beeps >= dialogs.messages);
-    require((dialogs.messages == 1) == !conversionFailure(id, text, locale).isEmpty() ||
-            text.isEmpty() || id == AnalyteId::Gender);
-    if (passed && id != AnalyteId::Gender) {
+    const Inputs inputs(fields, locale);
+    const std::optional<Finding> finding = inputs.finding(id);
+    if (finding) {
+        // A finding concerns its analyte and says so; a box always comes with
+        // its beep, and only for a value that is not a whole number that fits.
+        require(finding->analyte == id);
+        require(finding->text.startsWith(a.accessibleName()));
+        const FindingAlert alert = alertFor(*finding);
+        require(!alert.box || alert.beep);
+        require(alert.box == (id != AnalyteId::Gender && !text.isEmpty() &&
+                              whole.status != WholeNumberStatus::Ok));
+    }
+    if (!finding && id != AnalyteId::Gender) {
         require(number && *number > 0.0);
-        const ConvertedInput input = convertInput(id, fields, locale);
+        const ConvertedInput& input = inputs[id];
         require(input.typed == *number && !std::isnan(input.converted));
     }
     return 0;

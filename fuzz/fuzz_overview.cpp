@@ -27,10 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (parseCliInput(text, input))
         return 0; // rejected input names its line; nothing else to do
 
-    CountingDialogs dialogs;
-    const QList<ResultRow> rows = overviewRows(input.fields, dialogs, locale);
-    const QStringList listed = computableListTexts(input.fields, dialogs, locale);
-    require(listed.size() <= 22 && rows.size() >= listed.size());
+    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields, locale));
+    const QList<ResultRow> rows = resultRows(evaluations);
+    const QStringList listed = computableListTexts(evaluations);
+    require(evaluations.size() == 22 && rows.size() >= listed.size());
+    // An item is computed exactly when none of its checks found anything.
+    for (const ItemEvaluation& evaluation : evaluations)
+        require(evaluation.computable() == evaluation.findings.isEmpty());
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

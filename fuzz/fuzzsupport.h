@@ -1,9 +1,7 @@
 #pragma once
 
-// Shared by the fuzz targets: dialogs that only count, and a check that
-// aborts (which libFuzzer reports as a crash with its input).
-
-#include "analytes/dialogs.h"
+// Shared by the fuzz targets: a check that aborts (which libFuzzer reports as
+// a crash with its input) and the locale an input selects.
 
 #include <QLocale>
 
@@ -11,16 +9,6 @@
 #include <cstdlib>
 
 namespace quarvex::fuzz {
-
-class CountingDialogs final : public Dialogs
-{
-public:
-    void beep() override { ++beeps; }
-    void message(const QString&, MessageIcon, const QString&) override { ++messages; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-    int beeps = 0;
-    int messages = 0;
-};
 
 inline void require(bool condition)
 {

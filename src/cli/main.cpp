@@ -1,9 +1,9 @@
 // quarvex-cli: the Comprehensive Overview without a window. Reads the data
 // entry fields as "Name=text" lines and writes the export file.
 
-#include "analytes/checks.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
+#include "overview/overview.h"
 #include "overview/reportdate.h"
 
 #include <QCoreApplication>
@@ -74,66 +74,106 @@ QString helpText()
     return text + line + QLatin1Char('\n');
 }
 
-// What the screen shows in message boxes goes to standard error, one line per
-// field; beeps are silent.
-class CliDialogs final : public Dialogs
+// The conversion failures of the pass, one line per field on standard error
+// (in the order the screen would show their boxes), naming the input line.
+void reportConversionFailures(const QList<ItemEvaluation>& evaluations, const CliInput& input)
 {
-public:
-    explicit CliDialogs(const CliInput& input)
-        : m_input(input)
-    {}
-
-    void beep() override {}
-
-    void message(const QString& text, MessageIcon, const QString&) override
-    {
-        const QString field = fieldReported(text);
-        const QString key = field.isEmpty() ? text : field;
-        if (m_reported.contains(key))
-            return;
-        m_reported.insert(key);
-        if (field.isEmpty()) {
-            printErr(text);
-            return;
+    QSet<AnalyteId> reported;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        for (const Finding& finding : evaluation.findings) {
+            if (!alertFor(finding).box || !finding.analyte || reported.contains(*finding.analyte))
+                continue;
+            reported.insert(*finding.analyte);
+            const QString field = analyte(*finding.analyte).fieldName();
+            printErr(QStringLiteral("line ") + QString::number(input.lines.value(field)) +
+                     QStringLiteral(": ") + field + QStringLiteral(": ") + finding.text);
         }
-        printErr(
-            QStringLiteral("line %1: %2: %3").arg(m_input.lines.value(field)).arg(field, text));
     }
+}
 
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-
-private:
-    // The input field whose value gives this conversion-failure text.
-    QString fieldReported(const QString& text) const
-    {
-        for (const Analyte& a : analytes()) {
-            const QString value = m_input.fields.value(a.id);
-            if (!value.isEmpty() && conversionFailure(a.id, value) == text)
-                return a.fieldName();
-        }
-        return {};
-    }
-
-    const CliInput& m_input;
-    QSet<QString> m_reported;
+struct Options {
+    QString inputPath = QStringLiteral("-"); // "-": standard input
+    QString outputPath;                      // empty: standard output
+    bool help = false;
 };
 
-bool readAll(const QString& path, QByteArray& bytes, QString& error)
+QString inputName(const QString& path)
+{
+    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+}
+
+// The command line; on an error, says why on standard error and returns nothing.
+std::optional<Options> parseArguments(const QStringList& args)
+{
+    Options options;
+    bool haveInput = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+            return options;
+        }
+        if (arg == QLatin1String("-o")) {
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+                printErr(QStringLiteral("-o needs a file name (see --help)"));
+                return std::nullopt;
+            }
+            options.outputPath = args.at(++i);
+        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
+            printErr(QStringLiteral("unknown option ") + arg + QStringLiteral(" (see --help)"));
+            return std::nullopt;
+        } else if (haveInput) {
+            printErr(QStringLiteral("only one input file can be given (see --help)"));
+            return std::nullopt;
+        } else {
+            options.inputPath = arg;
+            haveInput = true;
+        }
+    }
+    return options;
+}
+
+// Reads and parses the input; on an error, says why on standard error.
+bool readInput(const QString& path, CliInput& input)
 {
     QFile file;
     const bool ok = path == QLatin1String("-")
                         ? file.open(stdin, QIODevice::ReadOnly)
                         : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!ok) {
-        error = file.errorString();
+    const QByteArray bytes = ok ? file.readAll() : QByteArray();
+    if (!ok || file.error() != QFileDevice::NoError) {
+        printErr(inputName(path) + QStringLiteral(": ") + file.errorString());
         return false;
     }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+    if (const auto bad = parseCase(bytes, input)) {
+        printErr(inputName(path) + QStringLiteral(": line ") + QString::number(bad->line) +
+                 QStringLiteral(": ") + bad->message);
         return false;
     }
     return true;
+}
+
+// Writes the export of the rows to the output; on an error, says why on standard error.
+Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
+{
+    const QDate today = reportDate();
+    if (outputPath.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly)) {
+            printErr(out.errorString());
+            return NotWritten;
+        }
+        if (!writeExport(out, today, rows) || !out.flush()) {
+            printErr(QStringLiteral("standard output: ") + out.errorString());
+            return NotWritten;
+        }
+        return Written;
+    }
+    if (const auto failure = saveExport(outputPath, today, rows)) {
+        printErr(outputPath + QStringLiteral(": ") + *failure);
+        return NotWritten;
+    }
+    return Written;
 }
 
 } // namespace
@@ -143,71 +183,18 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
 
-    QString inputPath;
-    QString outputPath;
-    bool haveInput = false;
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            const QByteArray help = helpText().toUtf8();
-            std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
-            return Written;
-        }
-        if (arg == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
-                printErr(QStringLiteral("-o needs a file name (see --help)"));
-                return BadInput;
-            }
-            outputPath = args.at(++i);
-        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
-            printErr(QStringLiteral("unknown option %1 (see --help)").arg(arg));
-            return BadInput;
-        } else if (haveInput) {
-            printErr(QStringLiteral("only one input file can be given (see --help)"));
-            return BadInput;
-        } else {
-            inputPath = arg;
-            haveInput = true;
-        }
-    }
-    if (!haveInput)
-        inputPath = QStringLiteral("-");
-
-    QByteArray bytes;
-    QString error;
-    if (!readAll(inputPath, bytes, error)) {
-        printErr(QStringLiteral("%1: %2").arg(
-            inputPath == QLatin1String("-") ? QStringLiteral("standard input") : inputPath, error));
+    const std::optional<Options> options = parseArguments(QCoreApplication::arguments().mid(1));
+    if (!options)
         return BadInput;
-    }
-
-    CliInput input;
-    if (const auto bad = parseCase(bytes, input)) {
-        const QString where =
-            inputPath == QLatin1String("-") ? QStringLiteral("standard input") : inputPath;
-        printErr(QStringLiteral("%1: line %2: %3").arg(where).arg(bad->line).arg(bad->message));
-        return BadInput;
-    }
-
-    CliDialogs dialogs(input);
-    const QDate today = reportDate();
-    if (outputPath.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) {
-            printErr(out.errorString());
-            return NotWritten;
-        }
-        const QList<ResultRow> rows = overviewRows(input.fields, dialogs);
-        if (!writeExport(out, today, rows) || !out.flush()) {
-            printErr(QStringLiteral("standard output: %1").arg(out.errorString()));
-            return NotWritten;
-        }
+    if (options->help) {
+        const QByteArray help = helpText().toUtf8();
+        std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
         return Written;
     }
-    if (const auto failure = saveExport(outputPath, today, input.fields, dialogs)) {
-        printErr(QStringLiteral("%1: %2").arg(outputPath, *failure));
-        return NotWritten;
-    }
-    return Written;
+    CliInput input;
+    if (!readInput(options->inputPath, input))
+        return BadInput;
+    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields));
+    reportConversionFailures(evaluations, input);
+    return writeResults(options->outputPath, resultRows(evaluations));
 }

@@ -1,5 +1,5 @@
-#include "calc/calculations.h"
 #include "calc/format.h"
+#include "catalogue/items.h"
 #include "coretestmain.h"
 
 #include <limits>
@@ -7,7 +7,7 @@
 using namespace quarvex;
 using namespace Qt::Literals::StringLiterals;
 
-Q_DECLARE_METATYPE(quarvex::Calculation)
+Q_DECLARE_METATYPE(quarvex::ItemId)
 
 class TestCalculations : public QObject
 {
@@ -58,12 +58,12 @@ QString line(const QString& name, const QString& result, const QString& interpre
 
 // Adds rows of one single-row item to the bands table, named by their fields.
 // A null result: the result box keeps its text.
-auto rowsOf(const char* item, Calculation calculation)
+auto rowsOf(const char* name, ItemId item)
 {
     return [=](const QByteArray& entries, const char* result, const char* band,
                const QLocale& locale = English) {
-        QTest::addRow("%s %s", item, entries.constData())
-            << calculation << QString::fromLatin1(entries) << locale
+        QTest::addRow("%s %s", name, entries.constData())
+            << item << QString::fromLatin1(entries) << locale
             << (result ? QString::fromLatin1(result) : Kept) << QString::fromLatin1(band);
     };
 }
@@ -110,14 +110,14 @@ void TestCalculations::fixed2()
 // reference, row by row, in tests/reference), and the row repeating both.
 void TestCalculations::bands_data()
 {
-    QTest::addColumn<Calculation>("calculation");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QString>("entries");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("band"); // empty: no interpretation
 
     const QByteArray renal = "SerumCreatinine=1.0 mg/dL; UrineCreatinine=100 mg/dL; ";
-    const auto amy = rowsOf("amylase", AmylaseClearance);
+    const auto amy = rowsOf("amylase", ItemId::AmylaseClearance);
     amy(renal + "SerumAmylase=100; UrineAmylase=100", "1.00 %", "appear normal");
     amy(renal + "SerumAmylase=100; UrineAmylase=500", "5.00 %", "appear normal");
     amy(renal + "SerumAmylase=100; UrineAmylase=500.1", "5.00 %", "pancreatitis");
@@ -126,7 +126,7 @@ void TestCalculations::bands_data()
         "UrineAmylase=30000",
         "not a number %", "");
 
-    const auto gfr = rowsOf("GFR", CreatinineClearanceEstimated);
+    const auto gfr = rowsOf("GFR", ItemId::CreatinineClearance);
     gfr("Age=40; Weight=70 kg; Gender=Male; SerumCreatinine=1.0 mg/dL", "97.22 mL/min",
         "is normal");
     gfr("Age=40; Weight=154 lbs; Gender=Female; SerumCreatinine=88,4 umol/L", "82,35 mL/min",
@@ -140,35 +140,35 @@ void TestCalculations::bands_data()
     gfr(male72 + "Age=98", "42.00 mL/min", "mildly");
     gfr(male72 + "Age=112", "28.00 mL/min", "moderately");
 
-    const auto phos = rowsOf("phosphorus", PhosphorusClearanceEstimated);
+    const auto phos = rowsOf("phosphorus", ItemId::PhosphorusClearance);
     phos("Age=40; Weight=70 kg; Gender=Male; SerumPhosphorus=3.5 mg/dL", "27.78 mL/min", "");
     phos("Age=40; Weight=70 kg; Gender=Female; SerumPhosphorus=1.13 mmol/L", "23.54 mL/min", "");
 
-    const auto potassium = rowsOf("potassium fraction", FractionalPotassiumExcretion);
+    const auto potassium = rowsOf("potassium fraction", ItemId::FractionalPotassiumExcretion);
     potassium(renal + "SerumPotassium=4; UrinePotassium=40", "0.10 ", "");
     potassium("SerumCreatinine=30000 mg/dL; UrineCreatinine=1e-300 mg/dL; SerumPotassium=1e-300; "
               "UrinePotassium=30000",
               "infinity ", "");
-    rowsOf("sodium", FractionalSodiumExcretion)(renal + "SerumSodium=140; UrineSodium=40",
-                                                "0.29 % FE-Na", "");
-    rowsOf("RFI", RFI)(renal + "UrineSodium=40", "0.40 mEq/L", "");
-    const auto calcium = rowsOf("calcium", RenalCalciumClearance);
+    rowsOf("sodium", ItemId::FractionalSodiumExcretion)(renal + "SerumSodium=140; UrineSodium=40",
+                                                        "0.29 % FE-Na", "");
+    rowsOf("RFI", ItemId::RenalFailureIndex)(renal + "UrineSodium=40", "0.40 mEq/L", "");
+    const auto calcium = rowsOf("calcium", ItemId::RenalCalciumClearance);
     calcium("SerumCreatinine=88.4 umol/L; UrineCreatinine=100 mg/dL; SerumCalcium=2.5 mmol/L; "
             "UrineCalcium=10 mg/dL",
             "0.01 ", "");
 
-    const auto urate = rowsOf("urate", UrateCreatinineRatio);
+    const auto urate = rowsOf("urate", ItemId::UrateCreatinineRatio);
     urate("SerumCreatinine=442 umol/L; SerumUrate=297.4 umol/L", "1.00", "below 1.0");
     urate("SerumCreatinine=5 mg/dL; SerumUrate=5.01 mg/dL", "1.00", "above 1.0");
 
-    const auto protein = rowsOf("protein", UrineProteinCreatinineRatio);
+    const auto protein = rowsOf("protein", ItemId::UrineProteinCreatinineRatio);
     protein("UrineProtein=1; UrineCreatinine=1000 mg/dL", "0.10", "trace");
     protein("UrineProtein=0.2; UrineCreatinine=100 mg/dL", "0.20", "low grade");
     protein("UrineProtein=1; UrineCreatinine=8.84 mmol/L", "1.00", "moderate");
     protein("UrineProtein=3.5; UrineCreatinine=100 mg/dL", "3.50", "nephrotic");
     protein("UrineProtein=1,5; UrineCreatinine=100 mg/dL", "1,50", "moderate", German);
 
-    const auto cholHdl = rowsOf("CholHDL", CholHDL);
+    const auto cholHdl = rowsOf("CholHDL", ItemId::CholesterolHdlRatio);
     cholHdl("Gender=Male; Chol=170 mg/dL; HDL=50 mg/dL", "3.40",
             "is less than 50% than that of the");
     cholHdl("Gender=Male; Chol=245 mg/dL; HDL=50 mg/dL", "4.90", "is 50% than that of  the");
@@ -177,13 +177,13 @@ void TestCalculations::bands_data()
     cholHdl("Gender=Male; Chol=5.18 mmol/L; HDL=50 mg/dL", "4.00", "is 50% than");
     cholHdl("Gender=; Chol=150 mg/dL; HDL=38 mg/dL", "3.95", "is  the");
 
-    const auto ldlHdl = rowsOf("LDLHDL", LDLHDL);
+    const auto ldlHdl = rowsOf("LDLHDL", ItemId::LdlHdlRatio);
     ldlHdl("LDL=25 mg/dL; HDL=50 mg/dL", "0.50", ": low");
     ldlHdl("LDL=150 mg/dL; HDL=50 mg/dL", "3.00", ": moderate");
     ldlHdl("LDL=300 mg/dL; HDL=50 mg/dL", "6.00", ": moderate");
     ldlHdl("LDL=300.5 mg/dL; HDL=50 mg/dL", "6.01", ": high");
 
-    const auto ast = rowsOf("AST/ALT", ASTALT);
+    const auto ast = rowsOf("AST/ALT", ItemId::AstAltRatio);
     ast("AST=65; ALT=100", "0.65 ", "viral");
     ast("AST=79; ALT=100", "0.79 ", "cholestasis");
     ast("AST=80; ALT=100", "0.80 ", "is normal");
@@ -193,24 +193,24 @@ void TestCalculations::bands_data()
     ast("AST=300; ALT=100", "3.00 ", "drug");
     ast("AST=301; ALT=100", "3.01 ", "acute MI");
 
-    const auto ag = rowsOf("A/G", AlbuminGlobulin);
+    const auto ag = rowsOf("A/G", ItemId::AlbuminGlobulinRatio);
     ag("Albumin=4 g/dL; Globulin=4 g/dL", "1.00 ", "is high");
     ag("Albumin=39.6 g/L; Globulin=4 g/dL", "0.99 ", "is low");
 
-    const auto bili = rowsOf("bilirubin", Bilirubin);
+    const auto bili = rowsOf("bilirubin", ItemId::BilirubinRatio);
     bili("BilirubinDirect=0.9 mg/dL; BilirubinTotal=5 mg/dL", "18.00 % ", "constitutional");
     bili("BilirubinDirect=1 mg/dL; BilirubinTotal=5 mg/dL", "20.00 % ", "disease more likely");
     bili("BilirubinDirect=2 mg/dL; BilirubinTotal=5 mg/dL", "40.00 % ", "may be either");
     bili("BilirubinDirect=51.3 umol/L; BilirubinTotal=5 mg/dL", "60.00 % ", "obstruction more");
 
     // No result on the screen, an empty result cell in the row.
-    const auto ferritin = rowsOf("ferritin", FerritinStores);
+    const auto ferritin = rowsOf("ferritin", ItemId::FerritinStores);
     ferritin("Ferritin=9.9 ug/L", nullptr, "is low");
     ferritin("Ferritin=10 ng/ml", nullptr, "appears normal");
     ferritin("Ferritin=494.34 pmol/L", nullptr, "appears normal");
     ferritin("Ferritin=220.1 ng/ml", nullptr, "is high");
 
-    const auto sat = rowsOf("saturation", TransferrinSat);
+    const auto sat = rowsOf("saturation", ItemId::TransferrinSaturation);
     sat("Iron=17.9 umol/L; TIBC=300 ug/dL", "33.33 % ", "is normal");
     // 55.00000000000001 in doubles, exactly 55 in decimals: normal.
     sat("Iron=55 ug/dL; TIBC=100 ug/dL", "55.00 % ", "is normal");
@@ -218,12 +218,12 @@ void TestCalculations::bands_data()
     sat("Iron=16 ug/dL; TIBC=100 ug/dL", "16.00 % ", "is normal");
     sat("Iron=15.99 ug/dL; TIBC=100 ug/dL", "15.99 % ", "decreased");
 
-    const auto tibc = rowsOf("TIBC", TIBCCalculated);
+    const auto tibc = rowsOf("TIBC", ItemId::TibcCalculated);
     tibc("Transferrin=2.5 g/L", "357.50 ug/dL ", "is normal");
     tibc("Transferrin=174 mg/dL", "248.82 ug/dL ", "decreased");
     tibc("Transferrin=315 mg/dL", "450.45 ug/dL ", "increased");
 
-    const auto tf = rowsOf("transferrin", TransferrinCalculated);
+    const auto tf = rowsOf("transferrin", ItemId::TransferrinCalculated);
     tf("TIBC=53.7 umol/L", "210.00 mg/dL ", "is normal");
     tf("TIBC=280 ug/dL", "196.00 mg/dL ", "decreased");
     tf("TIBC=514.2857142857143 ug/dL", "360.00 mg/dL ", "is normal");
@@ -231,13 +231,13 @@ void TestCalculations::bands_data()
 
 void TestCalculations::bands()
 {
-    QFETCH(Calculation, calculation);
+    QFETCH(ItemId, item);
     QFETCH(QString, entries);
     QFETCH(QLocale, locale);
     QFETCH(QString, result);
     QFETCH(QString, band);
 
-    const Outcome outcome = calculation(F(entries), locale);
+    const Outcome outcome = quarvex::item(item).compute(Inputs(F(entries), locale));
     QCOMPARE(outcome.result.value_or(Kept), result);
     if (band.isEmpty())
         QCOMPARE(outcome.moreInfo, QString());
@@ -254,14 +254,14 @@ void TestCalculations::bands()
 // texts) and the estimated creatinine clearance (with its textless band).
 void TestCalculations::bandEdges_data()
 {
-    QTest::addColumn<Calculation>("calculation");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QString>("entries");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("line");
 
     const auto hdl = [](const char* value, const char* risk) {
         QTest::addRow("woman, HDL %s", value)
-            << Calculation(GeneralResults)
+            << ItemId::CholesterolLevels
             << u"Gender=Female; Chol=180 mg/dL; LDL=100 mg/dL; HDL=%1"_s.arg(QLatin1String(value))
             << 1
             << line(u"HDL Cholesterol"_s, QLatin1String(risk),
@@ -290,7 +290,7 @@ void TestCalculations::bandEdges_data()
     // 140 minus the age.
     const auto gfr = [](const char* age, const char* result, const char* text) {
         QTest::addRow("clearance at age %s", age)
-            << Calculation(CreatinineClearanceEstimated)
+            << ItemId::CreatinineClearance
             << u"Age=%1; Weight=72 kg; Gender=Male; SerumCreatinine=1 mg/dL"_s.arg(
                    QLatin1String(age))
             << 0
@@ -313,11 +313,11 @@ void TestCalculations::bandEdges_data()
 
 void TestCalculations::bandEdges()
 {
-    QFETCH(Calculation, calculation);
+    QFETCH(ItemId, item);
     QFETCH(QString, entries);
     QFETCH(int, row);
     QFETCH(QString, line);
-    const Outcome outcome = calculation(F(entries), English);
+    const Outcome outcome = quarvex::item(item).compute(Inputs(F(entries), English));
     QVERIFY(row < outcome.rows.size());
     QCOMPARE(outcome.rows[row].line(), line);
 }
@@ -325,7 +325,7 @@ void TestCalculations::bandEdges()
 // The items whose screen form differs from their rows, byte for byte.
 void TestCalculations::screenForms_data()
 {
-    QTest::addColumn<Calculation>("calculation");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QString>("entries");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("result");
@@ -340,7 +340,7 @@ void TestCalculations::screenForms_data()
                           const QString& i1, const QString& r2, const QString& i2,
                           const QString& r3, const QString& i3) {
         QTest::addRow("urea %s", tag)
-            << Calculation(UreaCreatinineRatios) << QString::fromLatin1(entries) << English
+            << ItemId::UreaCreatinineRatios << QString::fromLatin1(entries) << English
             << r1 + u" ; "_s + r2 + u" ; "_s + r3 << legend
             << u"Serum BUN to Serum Creatinine ratio: "_s + r1 +
                    u"\rUrine Creatinine to Serum Creatinine: "_s + r2 +
@@ -382,8 +382,8 @@ void TestCalculations::screenForms_data()
 
     // Urinary potassium: the row keeps the short note.
     QTest::addRow("potassium excretion")
-        << Calculation(UrinaryPotassiumExcretion) << u"UrinePotassium=40; UrineVolume=1500"_s
-        << English << u"60.00 mEq/24 "_s
+        << ItemId::UrinaryPotassiumExcretion << u"UrinePotassium=40; UrineVolume=1500"_s << English
+        << u"60.00 mEq/24 "_s
         << u"An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' (inadequate potassium conservation)."_s
         << QString()
         << QStringList{
@@ -392,9 +392,8 @@ void TestCalculations::screenForms_data()
 
     // The lipid summaries: no result, the three classes in words with CRs; the
     // rows repeat the words or (ATP III) show the values in mg/dL as plain numbers.
-    const auto lipid = [](const char* tag, Calculation calculation, const char* entries,
-                          const QLocale& locale, const QStringList& words,
-                          const QStringList& numbers = {}) {
+    const auto lipid = [](const char* tag, ItemId item, const char* entries, const QLocale& locale,
+                          const QStringList& words, const QStringList& numbers = {}) {
         const QStringList kinds{u"Total Cholesterol"_s, u"HDL Cholesterol"_s, u"LDL Cholesterol"_s};
         const QStringList atp3{u"ATP3: Total Cholesterol"_s, u"ATP3 :HDL Cholesterol"_s,
                                u"ATP3: LDL Cholesterol"_s};
@@ -405,11 +404,11 @@ void TestCalculations::screenForms_data()
             rows << (numbers.isEmpty() ? line(kinds[i], words[i], kinds[i] + u": "_s + words[i])
                                        : line(atp3[i], numbers[i], kinds[i] + u": "_s + words[i]));
         }
-        QTest::addRow("%s", tag) << calculation << QString::fromLatin1(entries) << locale << Kept
+        QTest::addRow("%s", tag) << item << QString::fromLatin1(entries) << locale << Kept
                                  << moreInfo << QString() << rows;
     };
     QTest::addRow("general, literal")
-        << Calculation(GeneralResults)
+        << ItemId::CholesterolLevels
         << u"Gender=Female; Chol=199 mg/dL; HDL=40 mg/dL; LDL=129 mg/dL"_s << English << Kept
         << u"Total Cholesterol: desirable\r\rHDL Cholesterol: 1.9 times average\r\rLDL "
            u"Cholesterol: desirable\r\r"_s
@@ -417,27 +416,29 @@ void TestCalculations::screenForms_data()
         << QStringList{u"Total Cholesterol\tdesirable\tTotal Cholesterol: desirable"_s,
                        u"HDL Cholesterol\t1.9 times average\tHDL Cholesterol: 1.9 times average"_s,
                        u"LDL Cholesterol\tdesirable\tLDL Cholesterol: desirable"_s};
-    lipid("general 5.18 mmol/L is 200, woman 45.01, LDL 160", GeneralResults,
+    lipid("general 5.18 mmol/L is 200, woman 45.01, LDL 160", ItemId::CholesterolLevels,
           "Gender=Female; Chol=5.18 mmol/L; HDL=45.01 mg/dL; LDL=160 mg/dL", English,
           {u"borderline high"_s, u"1.6 times average"_s, u"high"_s});
-    lipid("general man 58", GeneralResults,
+    lipid("general man 58", ItemId::CholesterolLevels,
           "Gender=Male; Chol=180 mg/dL; HDL=58 mg/dL; LDL=100 mg/dL", English,
           {u"desirable"_s, u"0.7"_s, u"desirable"_s});
-    lipid("general other gender: no risk text", GeneralResults,
+    lipid("general other gender: no risk text", ItemId::CholesterolLevels,
           "Gender=male; Chol=180 mg/dL; HDL=50 mg/dL; LDL=100 mg/dL", English,
           {u"desirable"_s, QString(), u"desirable"_s});
-    lipid("ATP3 lower edges, 5.18 mmol/L", Adult3, "Chol=5.18 mmol/L; HDL=40 mg/dL; LDL=100 mg/dL",
-          English, {u"borderline high"_s, u"intermediate"_s, u"near or above optimal"_s},
+    lipid("ATP3 lower edges, 5.18 mmol/L", ItemId::Adult3,
+          "Chol=5.18 mmol/L; HDL=40 mg/dL; LDL=100 mg/dL", English,
+          {u"borderline high"_s, u"intermediate"_s, u"near or above optimal"_s},
           {u"200"_s, u"40"_s, u"100"_s});
-    lipid("ATP3 upper edges", Adult3, "Chol=240 mg/dL; HDL=60 mg/dL; LDL=190 mg/dL", English,
-          {u"high"_s, u"intermediate"_s, u"very high"_s}, {u"240"_s, u"60"_s, u"190"_s});
-    lipid("ATP3 5 mmol/L in German", Adult3, "Chol=5 mmol/L; HDL=60,01 mg/dL; LDL=99 mg/dL", German,
-          {u"desirable"_s, u"high"_s, u"optimal"_s}, {u"193,050193050193"_s, u"60,01"_s, u"99"_s});
+    lipid("ATP3 upper edges", ItemId::Adult3, "Chol=240 mg/dL; HDL=60 mg/dL; LDL=190 mg/dL",
+          English, {u"high"_s, u"intermediate"_s, u"very high"_s}, {u"240"_s, u"60"_s, u"190"_s});
+    lipid("ATP3 5 mmol/L in German", ItemId::Adult3, "Chol=5 mmol/L; HDL=60,01 mg/dL; LDL=99 mg/dL",
+          German, {u"desirable"_s, u"high"_s, u"optimal"_s},
+          {u"193,050193050193"_s, u"60,01"_s, u"99"_s});
 }
 
 void TestCalculations::screenForms()
 {
-    QFETCH(Calculation, calculation);
+    QFETCH(ItemId, item);
     QFETCH(QString, entries);
     QFETCH(QLocale, locale);
     QFETCH(QString, result);
@@ -445,7 +446,7 @@ void TestCalculations::screenForms()
     QFETCH(QString, message);
     QFETCH(QStringList, rows);
 
-    const Outcome outcome = calculation(F(entries), locale);
+    const Outcome outcome = quarvex::item(item).compute(Inputs(F(entries), locale));
     QCOMPARE(outcome.result.value_or(Kept), result);
     QCOMPARE(outcome.moreInfo, moreInfo);
     QCOMPARE(outcome.message, message);
@@ -458,8 +459,10 @@ void TestCalculations::screenForms()
 // The working: each input as typed and converted, and the unrounded value.
 void TestCalculations::working()
 {
-    const Outcome outcome = CreatinineClearanceEstimated(
-        F(u"Age=40; Weight=154 lbs; Gender=Female; SerumCreatinine=88.4 umol/L"_s), English);
+    const Outcome outcome = item(ItemId::CreatinineClearance)
+                                .compute(Inputs(F(u"Age=40; Weight=154 lbs; Gender=Female; "
+                                                  u"SerumCreatinine=88.4 umol/L"_s),
+                                                English));
     QCOMPARE(outcome.inputs.size(), 4);
     QCOMPARE(outcome.inputs[1].typed, 154.0);
     QCOMPARE(outcome.inputs[1].converted, 154.0 / 2.2);

@@ -1,3 +1,4 @@
+#include "analytes/inputs.h"
 #include "analytes/unitnotes.h"
 #include "catalogue/catalogue.h"
 #include "coretestmain.h"
@@ -117,7 +118,7 @@ void TestCatalogue::moreInfoButtonGoesWithAnInterpretation()
     const bool renal = categories()[size_t(item.category)].screen == ScreenId::Kidney;
     // Only the renal screen hides its interpretation behind a button; there
     // the button shows exactly for the items that write one.
-    const bool writes = renal && !item.calculation(fields, QLocale()).moreInfo.isEmpty();
+    const bool writes = renal && !item.descriptor().compute(Inputs(fields)).moreInfo.isEmpty();
     QCOMPARE(item.settings.showMoreInfoButton, writes);
 }
 

@@ -1,8 +1,8 @@
 // Saving the export file over an old one, and the date it is generated on.
 
 #include "coretestmain.h"
-#include "fakedialogs.h"
 #include "overview/export.h"
+#include "overview/overview.h"
 #include "overview/reportdate.h"
 
 #include <QDir>
@@ -12,7 +12,6 @@
 #include <optional>
 
 using namespace quarvex;
-using namespace quarvex::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -31,8 +30,7 @@ const QByteArray FerritinExport = "Quarvex Test Results\r\ngenerated on Feb-29-2
 
 std::optional<QString> save(const QString& path)
 {
-    FakeDialogs quiet;
-    return saveExport(path, QDate(2024, 2, 29), ferritinOnly(), quiet);
+    return saveExport(path, QDate(2024, 2, 29), overviewRows(ferritinOnly()));
 }
 
 QByteArray readFile(const QString& path)

@@ -106,7 +106,7 @@ void TestSources::referenceDetails()
 void TestSources::everyOverviewItemIsSourced()
 {
     QStringList overview;
-    for (const OverviewItem& item : overviewItems())
+    for (const ItemDescriptor& item : overviewItems())
         overview << QString::fromLatin1(item.listText);
     QCOMPARE(itemsWithSources(), overview);
 

@@ -155,8 +155,7 @@ struct ScopedEnvironment {
 // What the overview core gives for the fields today.
 QByteArray expectedFor(const Fields& fields, const QLocale& locale = QLocale())
 {
-    FakeDialogs quiet;
-    return exportBytes(reportDate(), overviewRows(fields, quiet, locale), locale);
+    return exportBytes(reportDate(), overviewRows(fields, locale), locale);
 }
 
 } // namespace
@@ -191,6 +190,8 @@ private Q_SLOTS:
     void copyingRows_data();
     void copyingRows();
     void passesAppendAndReadTheCurrentFields();
+    void passAnnouncesEachItemsFindings_data();
+    void passAnnouncesEachItemsFindings();
     void lifecycles_data();
     void lifecycles();
     void switchboardOpensOneOverview();
@@ -234,8 +235,7 @@ void TestOverview::listing()
              QString::fromLatin1(listed.isEmpty() ? NoItemsExplanation : ListExplanation));
     if (!listed.isEmpty()) {
         click(list, "OKButton");
-        FakeDialogs quiet;
-        QCOMPARE(gridRows(overview()), overviewRows(fields, quiet));
+        QCOMPARE(gridRows(overview()), overviewRows(fields));
         QVERIFY(overview().itemList()); // stays open behind the results
     }
 }
@@ -250,8 +250,7 @@ void TestOverview::fullSetGivesEveryRow()
     overview().fillResultGrid();
     const QList<ResultRow> rows = gridRows(overview());
     QCOMPARE(rows.size(), 2 * 28);
-    FakeDialogs quiet;
-    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields(), quiet));
+    QCOMPARE(rows.mid(0, 28), overviewRows(exampleFields()));
     QCOMPARE(rows.mid(28), rows.mid(0, 28));
 
     // 28 rows for the 22 items: items 1, 4 and 14 give three rows each.
@@ -339,6 +338,47 @@ void TestOverview::passesAppendAndReadTheCurrentFields()
     QCOMPARE(gridRows(overview()).last().name,
              QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
     QCOMPARE(listTexts(overview()).size(), 4); // the list is neither consulted nor changed
+}
+
+// Each item announces the findings of its own checks, in item order, so a
+// value that cannot be read shows its box once for every item that needs it.
+void TestOverview::passAnnouncesEachItemsFindings_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("creatinine");
+    QTest::addColumn<QString>("box");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::addRow("letters")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << QByteArray("abc")
+        << "critical:Serum creatinine: \"abc\" is not a number. Type a number such as 1.2.";
+    QTest::addRow("German: a point is no decimal separator")
+        << german << QByteArray("1.5")
+        << "critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2.";
+    QTest::addRow("too large")
+        << german << QByteArray("40000")
+        << "critical:Serum creatinine: 40000 is too large (the largest value accepted is 32767).";
+}
+
+void TestOverview::passAnnouncesEachItemsFindings()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, creatinine);
+    QFETCH(QString, box);
+    // Serum urea without its unit beeps; the other empty fields are silent.
+    DataEntryWindow* data =
+        typeIntoDataEntry(overview(), fieldsFrom("SerumCreatinine=" + creatinine +
+                                                 "\nUnitSerumCreatinine=mg/dL\nSerumUrea=12"));
+    QLocale::setDefault(locale);
+    overview().listComputableItems();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Items 5 to 10, 12 and 14 check serum creatinine; item 14 then serum urea.
+    QStringList expected;
+    for (int i = 0; i < 8; ++i)
+        expected << QStringLiteral("beep") << box;
+    expected << QStringLiteral("beep");
+    QCOMPARE(m_fake.trace(), expected);
+    QCOMPARE(listTexts(overview()), QStringList());
+    QCOMPARE(data->errors(), 1); // the last item's count: TIBC is empty
 }
 
 void TestOverview::lifecycles_data()

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void failedCalculateEmptiesResult_data();
     void failedCalculateEmptiesResult();
     void moreInfoBeforeCalculate();
+    void decimalAgeAndWeight_data();
+    void decimalAgeAndWeight();
 };
 
 void TestScreens::proceedStartsClean_data()
@@ -217,7 +219,10 @@ void TestScreens::failCorrectAndEnter()
     QCOMPARE(text(screen, "SerumCreatinine"), QStringLiteral("0.4"));
     // Letters: the critical box comes first, then the message; units are case-sensitive.
     typeAll(screen, QStringLiteral("Age=abc UnitWeight=kg UnitSerumCreatinine=mg/dl"));
-    calculate(screen, m_fake, "beep|critical|beep|beep|warning:Data entry incomplete", "2", "", "");
+    calculate(screen, m_fake,
+              "beep|critical:Age: \"abc\" is not a number. Type a number such as 1.2.|beep|beep|"
+              "warning:Data entry incomplete",
+              "2", "", "");
     QCOMPARE(text(screen, "UnitSerumCreatinine"), QStringLiteral("mg/dl"));
     // Corrected, and Enter (here in a unit list) calculates: 69.44 has no
     // interpretation, so none stays from before.
@@ -265,6 +270,67 @@ void TestScreens::clearAllByReturn()
     QCOMPARE(text(screen, "Result") + text(screen, "MoreInfo"), QString());
     QCOMPARE(text(screen, "Errors"), QStringLiteral("0"));
     QCOMPARE(screen->screenTitle(), title);
+}
+
+// Age and Weight keep a value with decimals as typed and compute with it.
+void TestScreens::decimalAgeAndWeight_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("kept"); // the Weight field afterwards
+    QTest::addColumn<QString>("result");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    // (140 - age) * weight / (1.0 * 72)
+    QTest::addRow("70.5 kg") << english << "40"
+                             << "70.5"
+                             << "kg"
+                             << "70.5"
+                             << "97.92 mL/min";
+    QTest::addRow("70,5 kg in German") << german << "40"
+                                       << "70,5"
+                                       << "kg"
+                                       << "70,5"
+                                       << "97,92 mL/min";
+    QTest::addRow("age 40.5") << english << "40.5"
+                              << "70"
+                              << "kg"
+                              << "70"
+                              << "96.74 mL/min";
+    QTest::addRow("155.25 lbs") << english << "40"
+                                << "155.25"
+                                << "lbs"
+                                << "155.25"
+                                << "98.01 mL/min";
+    QTest::addRow("seven characters at most") << english << "40"
+                                              << "70.50000001"
+                                              << "kg"
+                                              << "70.5000"
+                                              << "97.92 mL/min";
+}
+
+void TestScreens::decimalAgeAndWeight()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, age);
+    QFETCH(QString, weight);
+    QFETCH(QString, unit);
+    QFETCH(QString, kept);
+    QFETCH(QString, result);
+    QLocale::setDefault(locale);
+    CalculatorScreen* screen = proceedTo(2, 1);
+    typeAll(screen, QStringLiteral("Gender=Male SerumCreatinine=1 UnitSerumCreatinine=mg/dL"));
+    type(screen, QStringLiteral("Age"), age);
+    type(screen, QStringLiteral("Weight"), weight);
+    type(screen, QStringLiteral("UnitWeight"), unit);
+    press(screen, "Calculate");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(m_fake.trace(), QStringList());
+    QCOMPARE(text(screen, "Age"), age);
+    QCOMPARE(text(screen, "Weight"), kept);
+    QCOMPARE(text(screen, "Result"), result);
 }
 
 QUARVEX_TEST_MAIN(TestScreens)

@@ -175,7 +175,7 @@ private Q_SLOTS:
             typeAll(screen, QString::fromLatin1(r.inputs));
             calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
         } else {
-            QVERIFY(findDispatch(screen->screenId(), screen->screenTitle())); // Calculate finds it
+            QVERIFY(screenItem(screen->screenId(), screen->screenTitle())); // Calculate finds it
         }
         QUARVEX_VERIFY_NO_MODAL(guard);
     }

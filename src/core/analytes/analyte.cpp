@@ -61,15 +61,8 @@ constexpr std::array<Analyte, AnalyteCount> Table{{
 }};
 // clang-format on
 
-constexpr bool tableInOrder()
-{
-    for (int i = 0; i < AnalyteCount; ++i) {
-        if (int(Table[size_t(i)].id) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(tableInOrder(), "the analyte table must list the analytes in AnalyteId order");
+static_assert(listedInIdOrder(Table),
+              "the analyte table must list the analytes in AnalyteId order");
 
 } // namespace
 

@@ -86,6 +86,19 @@ struct Analyte {
 std::span<const Analyte> analytes();
 const Analyte& analyte(AnalyteId id);
 
+// Whether a table lists its rows in the order of their ids (row i has id i),
+// so that it can be indexed by id.
+template <class Rows>
+constexpr bool listedInIdOrder(const Rows& rows)
+{
+    int i = 0;
+    for (const auto& row : rows) {
+        if (int(row.id) != i++)
+            return false;
+    }
+    return true;
+}
+
 // The gender choices, in list order.
 inline constexpr const char* GenderMale = "Male";
 inline constexpr const char* GenderFemale = "Female";

@@ -1,50 +1,43 @@
 #pragma once
 
-#include "analytes/fields.h"
+#include "analytes/inputs.h"
 #include "calc/outcome.h"
-
-#include <QLocale>
-
-#include <span>
 
 namespace quarvex {
 
-// A calculation reads its inputs from a screen's fields (after the item's
-// checks passed), converts each by its own unit text and returns its outcome.
-using Calculation = Outcome (*)(const Fields& fields, const QLocale& locale);
-
-// The analytes whose checks decide whether a calculation can run, in the
-// order the checks run (the same on the calculator screens and in the overview).
-std::span<const AnalyteId> checksOf(Calculation calculation);
+// A calculation computes one item from the one reading of the inputs (after
+// the item's checks passed) and returns its outcome. It is reached through the
+// item's descriptor (catalogue/items.h), which knows its checks and names its rows.
+using Calculation = Outcome (*)(const Inputs& inputs);
 
 // Renal clearances and fractional excretions.
-Outcome AmylaseClearance(const Fields& fields, const QLocale& locale = QLocale());
-Outcome CreatinineClearanceEstimated(const Fields& fields, const QLocale& locale = QLocale());
-Outcome FractionalPotassiumExcretion(const Fields& fields, const QLocale& locale = QLocale());
-Outcome FractionalSodiumExcretion(const Fields& fields, const QLocale& locale = QLocale());
-Outcome PhosphorusClearanceEstimated(const Fields& fields, const QLocale& locale = QLocale());
-Outcome RenalCalciumClearance(const Fields& fields, const QLocale& locale = QLocale());
-Outcome RFI(const Fields& fields, const QLocale& locale = QLocale());
+Outcome AmylaseClearance(const Inputs& inputs);
+Outcome CreatinineClearanceEstimated(const Inputs& inputs);
+Outcome FractionalPotassiumExcretion(const Inputs& inputs);
+Outcome FractionalSodiumExcretion(const Inputs& inputs);
+Outcome PhosphorusClearanceEstimated(const Inputs& inputs);
+Outcome RenalCalciumClearance(const Inputs& inputs);
+Outcome RFI(const Inputs& inputs);
 
 // Renal ratios and excretion rates.
-Outcome UrateCreatinineRatio(const Fields& fields, const QLocale& locale = QLocale());
-Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale = QLocale());
-Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale = QLocale());
-Outcome UrineProteinCreatinineRatio(const Fields& fields, const QLocale& locale = QLocale());
+Outcome UrateCreatinineRatio(const Inputs& inputs);
+Outcome UreaCreatinineRatios(const Inputs& inputs);
+Outcome UrinaryPotassiumExcretion(const Inputs& inputs);
+Outcome UrineProteinCreatinineRatio(const Inputs& inputs);
 
 // Lipids and coronary risk.
-Outcome GeneralResults(const Fields& fields, const QLocale& locale = QLocale());
-Outcome CholHDL(const Fields& fields, const QLocale& locale = QLocale());
-Outcome LDLHDL(const Fields& fields, const QLocale& locale = QLocale());
-Outcome Adult3(const Fields& fields, const QLocale& locale = QLocale());
+Outcome GeneralResults(const Inputs& inputs);
+Outcome CholHDL(const Inputs& inputs);
+Outcome LDLHDL(const Inputs& inputs);
+Outcome Adult3(const Inputs& inputs);
 
 // Liver function and iron studies.
-Outcome ASTALT(const Fields& fields, const QLocale& locale = QLocale());
-Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale = QLocale());
-Outcome Bilirubin(const Fields& fields, const QLocale& locale = QLocale());
-Outcome FerritinStores(const Fields& fields, const QLocale& locale = QLocale());
-Outcome TransferrinSat(const Fields& fields, const QLocale& locale = QLocale());
-Outcome TIBCCalculated(const Fields& fields, const QLocale& locale = QLocale());
-Outcome TransferrinCalculated(const Fields& fields, const QLocale& locale = QLocale());
+Outcome ASTALT(const Inputs& inputs);
+Outcome AlbuminGlobulin(const Inputs& inputs);
+Outcome Bilirubin(const Inputs& inputs);
+Outcome FerritinStores(const Inputs& inputs);
+Outcome TransferrinSat(const Inputs& inputs);
+Outcome TIBCCalculated(const Inputs& inputs);
+Outcome TransferrinCalculated(const Inputs& inputs);
 
 } // namespace quarvex

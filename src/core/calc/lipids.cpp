@@ -112,12 +112,12 @@ QString lipidSummary(const LipidClasses& classes)
 
 } // namespace
 
-Outcome GeneralResults(const Fields& fields, const QLocale& locale)
+Outcome GeneralResults(const Inputs& in)
 {
-    const ConvertedInput chol = convertInput(A::Chol, fields, locale);
-    const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
-    const ConvertedInput ldl = convertInput(A::LDL, fields, locale);
-    const ConvertedInput gender = textInput(A::Gender, fields);
+    const ConvertedInput& chol = in[A::Chol];
+    const ConvertedInput& hdl = in[A::HDL];
+    const ConvertedInput& ldl = in[A::LDL];
+    const ConvertedInput& gender = in[A::Gender];
 
     const LipidClasses classes{
         text(bandText(chol.converted, CholesterolBands)),
@@ -128,48 +128,49 @@ Outcome GeneralResults(const Fields& fields, const QLocale& locale)
     Outcome outcome;
     outcome.moreInfo = lipidSummary(classes);
     outcome.rows = {
-        ResultRow{QStringLiteral("Total Cholesterol"), classes.total, TotalPrefix + classes.total},
-        ResultRow{QStringLiteral("HDL Cholesterol"), classes.hdl, HdlPrefix + classes.hdl},
-        ResultRow{QStringLiteral("LDL Cholesterol"), classes.ldl, LdlPrefix + classes.ldl},
+        ResultRow{{}, classes.total, TotalPrefix + classes.total},
+        ResultRow{{}, classes.hdl, HdlPrefix + classes.hdl},
+        ResultRow{{}, classes.ldl, LdlPrefix + classes.ldl},
     };
     outcome.inputs = {chol, hdl, ldl, gender};
     outcome.values = {chol.converted, hdl.converted, ldl.converted};
     return outcome;
 }
 
-Outcome CholHDL(const Fields& fields, const QLocale& locale)
+Outcome CholHDL(const Inputs& in)
 {
-    const ConvertedInput chol = convertInput(A::Chol, fields, locale);
-    const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
-    const ConvertedInput gender = textInput(A::Gender, fields);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& chol = in[A::Chol];
+    const ConvertedInput& hdl = in[A::HDL];
+    const ConvertedInput& gender = in[A::Gender];
 
     const double ratio = chol.converted / hdl.converted;
     const QString phrase = genderText(ratio, gender.valueText, CholHdlMale, CholHdlFemale);
     const QString sentence = QStringLiteral("The risk of coronary artery disease is ") + phrase +
                              QStringLiteral(" the 'average American'.");
 
-    return oneRow({chol, hdl, gender}, ratio, formatFixed2(ratio, locale), sentence,
-                  "Total Cholesterol-to-HDL Cholesterol Ratio");
+    return oneRow({chol, hdl, gender}, ratio, formatFixed2(ratio, locale), sentence);
 }
 
-Outcome LDLHDL(const Fields& fields, const QLocale& locale)
+Outcome LDLHDL(const Inputs& in)
 {
-    const ConvertedInput ldl = convertInput(A::LDL, fields, locale);
-    const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& ldl = in[A::LDL];
+    const ConvertedInput& hdl = in[A::HDL];
 
     const double ratio = ldl.converted / hdl.converted;
     const QString interpretation =
         QStringLiteral("Risk of cardiovascular disease: ") + text(bandText(ratio, LdlHdlBands));
 
-    return oneRow({ldl, hdl}, ratio, formatFixed2(ratio, locale), interpretation,
-                  "LDL to HDL ratio");
+    return oneRow({ldl, hdl}, ratio, formatFixed2(ratio, locale), interpretation);
 }
 
-Outcome Adult3(const Fields& fields, const QLocale& locale)
+Outcome Adult3(const Inputs& in)
 {
-    const ConvertedInput chol = convertInput(A::Chol, fields, locale);
-    const ConvertedInput hdl = convertInput(A::HDL, fields, locale);
-    const ConvertedInput ldl = convertInput(A::LDL, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& chol = in[A::Chol];
+    const ConvertedInput& hdl = in[A::HDL];
+    const ConvertedInput& ldl = in[A::LDL];
 
     const LipidClasses classes{
         text(bandText(chol.converted, CholesterolBands)),
@@ -181,12 +182,9 @@ Outcome Adult3(const Fields& fields, const QLocale& locale)
     outcome.moreInfo = lipidSummary(classes);
     // The rows show each value in mg/dL as a plain number.
     outcome.rows = {
-        ResultRow{QStringLiteral("ATP3: Total Cholesterol"), formatPlain(chol.converted, locale),
-                  TotalPrefix + classes.total},
-        ResultRow{QStringLiteral("ATP3 :HDL Cholesterol"), formatPlain(hdl.converted, locale),
-                  HdlPrefix + classes.hdl},
-        ResultRow{QStringLiteral("ATP3: LDL Cholesterol"), formatPlain(ldl.converted, locale),
-                  LdlPrefix + classes.ldl},
+        ResultRow{{}, formatPlain(chol.converted, locale), TotalPrefix + classes.total},
+        ResultRow{{}, formatPlain(hdl.converted, locale), HdlPrefix + classes.hdl},
+        ResultRow{{}, formatPlain(ldl.converted, locale), LdlPrefix + classes.ldl},
     };
     outcome.inputs = {chol, hdl, ldl};
     outcome.values = {chol.converted, hdl.converted, ldl.converted};

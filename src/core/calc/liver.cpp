@@ -96,79 +96,85 @@ constexpr double TransferrinPerTibc = 0.7;
 
 } // namespace
 
-Outcome ASTALT(const Fields& fields, const QLocale& locale)
+Outcome ASTALT(const Inputs& in)
 {
-    const ConvertedInput ast = convertInput(A::AST, fields, locale);
-    const ConvertedInput alt = convertInput(A::ALT, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& ast = in[A::AST];
+    const ConvertedInput& alt = in[A::ALT];
 
     const double ratio = ast.converted / alt.converted;
 
     return oneRow({ast, alt}, ratio, resultText(ratio, " ", locale),
-                  text(bandText(ratio, AstAltBands)), "AST to ALT ratio");
+                  text(bandText(ratio, AstAltBands)));
 }
 
-Outcome AlbuminGlobulin(const Fields& fields, const QLocale& locale)
+Outcome AlbuminGlobulin(const Inputs& in)
 {
-    const ConvertedInput albumin = convertInput(A::Albumin, fields, locale);
-    const ConvertedInput globulin = convertInput(A::Globulin, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& albumin = in[A::Albumin];
+    const ConvertedInput& globulin = in[A::Globulin];
 
     const double ratio = albumin.converted / globulin.converted;
 
     return oneRow({albumin, globulin}, ratio, resultText(ratio, " ", locale),
-                  text(bandText(ratio, AlbuminGlobulinBands)), "Albumin to Globulin ratio");
+                  text(bandText(ratio, AlbuminGlobulinBands)));
 }
 
-Outcome Bilirubin(const Fields& fields, const QLocale& locale)
+Outcome Bilirubin(const Inputs& in)
 {
-    const ConvertedInput direct = convertInput(A::BilirubinDirect, fields, locale);
-    const ConvertedInput total = convertInput(A::BilirubinTotal, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& direct = in[A::BilirubinDirect];
+    const ConvertedInput& total = in[A::BilirubinTotal];
 
     const double percent = direct.converted / total.converted * 100.0;
 
     return oneRow({direct, total}, percent, resultText(percent, " % ", locale),
-                  text(bandText(percent, BilirubinBands)), "Bilirubin to Bilirubin ratio");
+                  text(bandText(percent, BilirubinBands)));
 }
 
-Outcome FerritinStores(const Fields& fields, const QLocale& locale)
+Outcome FerritinStores(const Inputs& in)
 {
-    const ConvertedInput ferritin = convertInput(A::Ferritin, fields, locale);
+    const ConvertedInput& ferritin = in[A::Ferritin];
 
     // No result number: the screen keeps its Result, the row's result is empty.
     Outcome outcome = oneRow({ferritin}, ferritin.converted, QString(),
-                             text(bandText(ferritin.converted, FerritinBands)), "Ferritin Stores");
+                             text(bandText(ferritin.converted, FerritinBands)));
     outcome.result.reset();
     return outcome;
 }
 
-Outcome TransferrinSat(const Fields& fields, const QLocale& locale)
+Outcome TransferrinSat(const Inputs& in)
 {
-    const ConvertedInput iron = convertInput(A::Iron, fields, locale);
-    const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& iron = in[A::Iron];
+    const ConvertedInput& tibc = in[A::TIBC];
 
     const double saturation = iron.converted / tibc.converted * 100.0;
 
     return oneRow({iron, tibc}, saturation, resultText(saturation, " % ", locale),
-                  text(bandText(saturation, SaturationBands)), "Transferrin Saturation");
+                  text(bandText(saturation, SaturationBands)));
 }
 
-Outcome TIBCCalculated(const Fields& fields, const QLocale& locale)
+Outcome TIBCCalculated(const Inputs& in)
 {
-    const ConvertedInput transferrin = convertInput(A::Transferrin, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& transferrin = in[A::Transferrin];
 
     const double tibc = transferrin.converted * TibcPerTransferrin;
 
     return oneRow({transferrin}, tibc, resultText(tibc, " ug/dL ", locale),
-                  text(bandText(tibc, TibcBands)), "Total Iron Binding Capacity");
+                  text(bandText(tibc, TibcBands)));
 }
 
-Outcome TransferrinCalculated(const Fields& fields, const QLocale& locale)
+Outcome TransferrinCalculated(const Inputs& in)
 {
-    const ConvertedInput tibc = convertInput(A::TIBC, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& tibc = in[A::TIBC];
 
     const double transferrin = tibc.converted * TransferrinPerTibc;
 
     return oneRow({tibc}, transferrin, resultText(transferrin, " mg/dL ", locale),
-                  text(bandText(transferrin, TransferrinBands)), "Transferrin Calculated");
+                  text(bandText(transferrin, TransferrinBands)));
 }
 
 } // namespace quarvex

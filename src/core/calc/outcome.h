@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analytes/checks.h"
+#include "analytes/inputs.h"
 
 #include <QList>
 #include <QString>
@@ -34,7 +34,8 @@ struct Outcome {
     // Text of the information box that the screen shows after a beep
     // (only UreaCreatinineRatios); empty for every other item.
     QString message;
-    // The row form, in order.
+    // The row form, in order. A calculation leaves the names empty; the
+    // item's descriptor names the rows (see catalogue/items.h).
     QList<ResultRow> rows;
 
     // The working: each input as typed and converted, and the unrounded

@@ -37,102 +37,101 @@ constexpr double FemaleConstant = 85.0;
 
 // Cockcroft and Gault with the given serum value in mg/dL:
 // ((140 - age) * weight) / (serum * constant).
-Outcome cockcroftGault(AnalyteId serum, const Fields& fields, const QLocale& locale,
-                       const char* rowName, std::span<const Band> bands)
+Outcome cockcroftGault(AnalyteId serum, const Inputs& in, std::span<const Band> bands)
 {
-    const ConvertedInput age = convertInput(A::Age, fields, locale);
-    const ConvertedInput weight = convertInput(A::Weight, fields, locale);
-    const ConvertedInput gender = textInput(A::Gender, fields);
-    const ConvertedInput serumValue = convertInput(serum, fields, locale);
+    const ConvertedInput& age = in[A::Age];
+    const ConvertedInput& weight = in[A::Weight];
+    const ConvertedInput& gender = in[A::Gender];
+    const ConvertedInput& serumValue = in[serum];
 
     const double constant =
         gender.valueText == QLatin1String(GenderMale) ? MaleConstant : FemaleConstant;
     const double clearance =
         ((140.0 - age.converted) * weight.converted) / (serumValue.converted * constant);
 
-    const QString result = resultText(clearance, " mL/min", locale);
+    const QString result = resultText(clearance, " mL/min", in.locale());
     const QString interpretation = bands.empty() ? QString() : text(bandText(clearance, bands));
-    return oneRow({age, weight, gender, serumValue}, clearance, result, interpretation, rowName);
+    return oneRow({age, weight, gender, serumValue}, clearance, result, interpretation);
 }
 
 } // namespace
 
-Outcome AmylaseClearance(const Fields& fields, const QLocale& locale)
+Outcome AmylaseClearance(const Inputs& in)
 {
-    const ConvertedInput sAmy = convertInput(A::SerumAmylase, fields, locale);
-    const ConvertedInput uAmy = convertInput(A::UrineAmylase, fields, locale);
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sAmy = in[A::SerumAmylase];
+    const ConvertedInput& uAmy = in[A::UrineAmylase];
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
 
     const double ratio =
         ((sCr.converted / uCr.converted) * (uAmy.converted / sAmy.converted)) * 100.0;
 
     return oneRow({sAmy, uAmy, sCr, uCr}, ratio, resultText(ratio, " %", locale),
-                  text(bandText(ratio, AmylaseBands)), "Amylase Clearance");
+                  text(bandText(ratio, AmylaseBands)));
 }
 
-Outcome CreatinineClearanceEstimated(const Fields& fields, const QLocale& locale)
+Outcome CreatinineClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumCreatinine, fields, locale, "Creatinine Clearance (GFR)",
-                          ClearanceBands);
+    return cockcroftGault(A::SerumCreatinine, in, ClearanceBands);
 }
 
-Outcome FractionalPotassiumExcretion(const Fields& fields, const QLocale& locale)
+Outcome FractionalPotassiumExcretion(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    const ConvertedInput sK = convertInput(A::SerumPotassium, fields, locale);
-    const ConvertedInput uK = convertInput(A::UrinePotassium, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& sK = in[A::SerumPotassium];
+    const ConvertedInput& uK = in[A::UrinePotassium];
 
     // A fraction, not a percentage.
     const double fraction = (uK.converted / sK.converted) / (uCr.converted / sCr.converted);
 
-    return oneRow({sCr, uCr, sK, uK}, fraction, resultText(fraction, " ", locale), {},
-                  "Fractional Potassium Excretion");
+    return oneRow({sCr, uCr, sK, uK}, fraction, resultText(fraction, " ", locale), {});
 }
 
-Outcome FractionalSodiumExcretion(const Fields& fields, const QLocale& locale)
+Outcome FractionalSodiumExcretion(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    const ConvertedInput sNa = convertInput(A::SerumSodium, fields, locale);
-    const ConvertedInput uNa = convertInput(A::UrineSodium, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& sNa = in[A::SerumSodium];
+    const ConvertedInput& uNa = in[A::UrineSodium];
 
     const double percent =
         ((uNa.converted / sNa.converted) / (uCr.converted / sCr.converted)) * 100.0;
 
-    return oneRow({sCr, uCr, sNa, uNa}, percent, resultText(percent, " % FE-Na", locale), {},
-                  "Fractional Sodium Excretion");
+    return oneRow({sCr, uCr, sNa, uNa}, percent, resultText(percent, " % FE-Na", locale), {});
 }
 
-Outcome PhosphorusClearanceEstimated(const Fields& fields, const QLocale& locale)
+Outcome PhosphorusClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumPhosphorus, fields, locale, "Phosphorus Clearance", {});
+    return cockcroftGault(A::SerumPhosphorus, in, {});
 }
 
-Outcome RenalCalciumClearance(const Fields& fields, const QLocale& locale)
+Outcome RenalCalciumClearance(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    const ConvertedInput sCa = convertInput(A::SerumCalcium, fields, locale);
-    const ConvertedInput uCa = convertInput(A::UrineCalcium, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& sCa = in[A::SerumCalcium];
+    const ConvertedInput& uCa = in[A::UrineCalcium];
 
     const double ratio = (uCa.converted / sCa.converted) / (uCr.converted / sCr.converted);
 
-    return oneRow({sCr, uCr, sCa, uCa}, ratio, resultText(ratio, " ", locale), {},
-                  "Renal Calcium Clearance");
+    return oneRow({sCr, uCr, sCa, uCa}, ratio, resultText(ratio, " ", locale), {});
 }
 
-Outcome RFI(const Fields& fields, const QLocale& locale)
+Outcome RFI(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    const ConvertedInput uNa = convertInput(A::UrineSodium, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& uNa = in[A::UrineSodium];
 
     const double index = uNa.converted / (uCr.converted / sCr.converted);
 
-    return oneRow({sCr, uCr, uNa}, index, resultText(index, " mEq/L", locale), {},
-                  "Renal Failure Index");
+    return oneRow({sCr, uCr, uNa}, index, resultText(index, " mEq/L", locale), {});
 }
 
 } // namespace quarvex

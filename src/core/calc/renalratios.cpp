@@ -70,23 +70,25 @@ constexpr double ProteinGramsPerLitreToMgPerDl = 100.0;
 
 } // namespace
 
-Outcome UrateCreatinineRatio(const Fields& fields, const QLocale& locale)
+Outcome UrateCreatinineRatio(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput sUrate = convertInput(A::SerumUrate, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& sUrate = in[A::SerumUrate];
 
     const double ratio = sUrate.converted / sCr.converted;
 
     return oneRow({sCr, sUrate}, ratio, resultText(ratio, "", locale),
-                  text(bandText(ratio, UrateBands)), "Urate to Creatinine Ratio");
+                  text(bandText(ratio, UrateBands)));
 }
 
-Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale)
+Outcome UreaCreatinineRatios(const Inputs& in)
 {
-    const ConvertedInput sCr = convertInput(A::SerumCreatinine, fields, locale);
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    const ConvertedInput sUrea = convertInput(A::SerumUrea, fields, locale);
-    const ConvertedInput uUrea = convertInput(A::UrineUrea, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& sUrea = in[A::SerumUrea];
+    const ConvertedInput& uUrea = in[A::UrineUrea];
 
     const double r1 = sUrea.converted / sCr.converted;
     const double r2 = uCr.converted / sCr.converted;
@@ -112,19 +114,20 @@ Outcome UreaCreatinineRatios(const Fields& fields, const QLocale& locale)
                       QStringLiteral("Urine BUN to Serum BUN ratio: ") + t3 + CR + CR + i1 + CR +
                       CR + i2 + CR + CR + i3;
     outcome.rows = {
-        ResultRow{QStringLiteral("Urea to Creatinine Ratio"), t1, i1},
-        ResultRow{QStringLiteral("Creatinine to Creatinine Ratio"), t2, i2},
-        ResultRow{QStringLiteral("Urea to Urea Ratio"), t3, i3},
+        ResultRow{{}, t1, i1},
+        ResultRow{{}, t2, i2},
+        ResultRow{{}, t3, i3},
     };
     outcome.inputs = {sCr, uCr, sUrea, uUrea};
     outcome.values = {r1, r2, r3};
     return outcome;
 }
 
-Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale)
+Outcome UrinaryPotassiumExcretion(const Inputs& in)
 {
-    const ConvertedInput volume = convertInput(A::UrineVolume, fields, locale);
-    const ConvertedInput uK = convertInput(A::UrinePotassium, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& volume = in[A::UrineVolume];
+    const ConvertedInput& uK = in[A::UrinePotassium];
 
     // mEq per 24 hours from mEq/L and mL.
     const double excretion = uK.converted * volume.converted / 1000.0;
@@ -132,24 +135,24 @@ Outcome UrinaryPotassiumExcretion(const Fields& fields, const QLocale& locale)
     Outcome outcome = oneRow(
         {volume, uK}, excretion, resultText(excretion, " mEq/24 ", locale),
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' "
-                       "(inadequate potassium conservation)."),
-        "Urinary Potassium Excretion");
+                       "(inadequate potassium conservation)."));
     // The row carries the shorter note.
     outcome.rows.front().interpretation =
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage'.");
     return outcome;
 }
 
-Outcome UrineProteinCreatinineRatio(const Fields& fields, const QLocale& locale)
+Outcome UrineProteinCreatinineRatio(const Inputs& in)
 {
-    const ConvertedInput uCr = convertInput(A::UrineCreatinine, fields, locale);
-    ConvertedInput protein = convertInput(A::UrineProtein, fields, locale);
+    const QLocale& locale = in.locale();
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    ConvertedInput protein = in[A::UrineProtein];
     protein.converted = protein.typed * ProteinGramsPerLitreToMgPerDl;
 
     const double ratio = protein.converted / uCr.converted;
 
     return oneRow({uCr, protein}, ratio, resultText(ratio, "", locale),
-                  text(bandText(ratio, ProteinBands)), "Urine Protein to Creatinine Ratio");
+                  text(bandText(ratio, ProteinBands)));
 }
 
 } // namespace quarvex

@@ -3,7 +3,7 @@
 // Shared steps of the calculations: reading the inputs, forming texts and
 // filling an outcome. Used only inside src/core/calc.
 
-#include "analytes/checks.h"
+#include "analytes/inputs.h"
 #include "calc/bands.h"
 #include "calc/format.h"
 #include "calc/outcome.h"
@@ -24,9 +24,6 @@ inline QString text(const char* fixed)
     return fixed ? QString::fromLatin1(fixed) : QString();
 }
 
-// A text input such as Gender: kept as typed, with no number.
-ConvertedInput textInput(AnalyteId id, const Fields& fields);
-
 // The "###0.00" result text with its unit suffix.
 inline QString resultText(double value, const char* suffix, const QLocale& locale)
 {
@@ -36,6 +33,6 @@ inline QString resultText(double value, const char* suffix, const QLocale& local
 // The outcome of an item with one value, one result text and one row whose
 // texts are those of the screen.
 Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
-               const QString& interpretation, const char* rowName);
+               const QString& interpretation);
 
 } // namespace quarvex::steps

@@ -5,6 +5,7 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
+using I = ItemId;
 
 // HideResult: the item writes no Result. ShowMoreInfoButton: a renal item with an
 // interpretation, which the renal screen shows only through "More Info".
@@ -15,7 +16,7 @@ ScreenSettings enables(std::vector<AnalyteId> groups, Extra extra = NoExtra)
     return {std::move(groups), {}, extra == HideResult, extra == ShowMoreInfoButton};
 }
 
-ScreenSettings disables(std::vector<const char*> controls, Extra extra = NoExtra)
+ScreenSettings disables(std::vector<ControlsOf> controls, Extra extra = NoExtra)
 {
     return {{}, std::move(controls), extra == HideResult, extra == ShowMoreInfoButton};
 }
@@ -30,7 +31,7 @@ const std::vector<CatalogueCategory>& categoryTable()
     return table;
 }
 
-// Category, position, selector name, explanation, screen title, calculation,
+// Category, position, selector name, explanation, screen title, item,
 // what Proceed does to the screen.
 const std::vector<TestItem>& itemTable()
 {
@@ -38,146 +39,96 @@ const std::vector<TestItem>& itemTable()
     static const std::vector<TestItem> table{
         {0, 0, "Cholesterol Level Interpretation",
          "Total cholesterol, LDL cholesterol, and HDL cholesterol levels are correlated with risk of coronary artery disease. Patients with ischemic heart disease can reduce their risk by changes in the serum levels of these lipids.",
-         "Cholesterol Level Interpretation", GeneralResults,
+         "Cholesterol Level Interpretation", I::CholesterolLevels,
          disables({}, HideResult)},
         {0, 1, "Total Cholesterol-to-HDL Cholesterol Ratio",
          "The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of 'Average Americans'.",
-         "Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL,
-         disables({"LDLLabel", "LDL", "UnitLDL"})},
+         "Total Cholesterol-to-HDL Cholesterol Ratio", I::CholesterolHdlRatio,
+         disables({{A::LDL, GroupControls}})},
         {0, 2, "LDL Cholesterol-to-HDL Cholesterol Ratio",
          "The ratio of LDL cholesterol to HDL cholesterol can be used to assess a risk for coronary vascular disease.",
-         "LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL,
-         disables({"Gender", "Chol", "UnitChol"})},
+         "LDL Cholesterol-to-HDL Cholesterol Ratio", I::LdlHdlRatio,
+         disables({{A::Gender, ValueControl}, {A::Chol, ValueControl | UnitControl}})},
         {0, 3, "NCEP Adult Treatment Panel III Classification of Serum Lipids",
          "The Adult Treatment Panel III (ATP III) of the National Cholesterol Eduction Program (NCEP) revised the interpretation of serum lipid values and provided goals for LDL cholesterol based on the number of risk factors for coronary heart disease (CHD).",
-         "Adult Treatment Panel III Classification", Adult3,
-         disables({"Gender"}, HideResult)},
+         "Adult Treatment Panel III Classification", I::Adult3,
+         disables({{A::Gender, ValueControl}}, HideResult)},
         {1, 0, "AST-to-ALT (SGOT-to-SGPT) Ratio",
          "The ratio of the aminotransferases correlates with the etiology of liver disease.",
-         "AST-to-ALT (SGOT-to-SGPT) Ratio", ASTALT,
+         "AST-to-ALT (SGOT-to-SGPT) Ratio", I::AstAltRatio,
          enables({A::ALT, A::AST})},
         {1, 1, "Serum Albumin-to-Globulin Ratio",
          "The ratio of albumin to globulin can help identify disorders of serum proteins.",
-         "Serum Albumin-to-Globulin Ratio", AlbuminGlobulin,
+         "Serum Albumin-to-Globulin Ratio", I::AlbuminGlobulinRatio,
          enables({A::Albumin, A::Globulin})},
         {1, 2, "Serum Direct -to- Total Bilirubin Ratio",
          "The ratio of direct to total serum bilirubin can help in predicting the cause of jaundice. The total serum bilirubin must exceed 2.5 mg/dl to produce clinical jaundice.",
-         "Serum Direct -to- Total Bilirubin Ratio", Bilirubin,
+         "Serum Direct -to- Total Bilirubin Ratio", I::BilirubinRatio,
          enables({A::BilirubinDirect, A::BilirubinTotal})},
         {1, 3, "Serum Ferritin and Estimate of Body Iron Stores",
          "Ferritin consists of a protein shell (apoferritin) surrounding variable amounts of iron complexed as ferric hydroxide-phosphate. Ferritin present in the serum contains approximately 20-25% iron. Serum ferritin concentrations in normal individuals and iron deficient patients correlate well with total body iron stores.",
-         "Serum Ferritin and Estimate of Iron Stores", FerritinStores,
+         "Serum Ferritin and Estimate of Iron Stores", I::FerritinStores,
          enables({A::Ferritin}, HideResult)},
         {1, 4, "Serum Transferrin Saturation",
          "Serum transferrin is a transport protein for serum iron. The degree of its saturation by iron varies with different disorders involving iron.",
-         "Serum Transferrin Saturation", TransferrinSat,
+         "Serum Transferrin Saturation", I::TransferrinSaturation,
          enables({A::Iron, A::TIBC})},
         {1, 5, "Total Iron Binding Capacity (TIBC) Calculated",
          "Calculates the Total Iron Binding Capacity (TIBC) from serum transferrin.",
-         "Total Iron Binding Capacity (TIBC)", TIBCCalculated,
+         "Total Iron Binding Capacity (TIBC)", I::TibcCalculated,
          enables({A::Transferrin})},
         {1, 6, "Transferrin Calculated",
          "Serum transferrin is a transport protein for serum iron.",
-         "Transferrin", TransferrinCalculated,
+         "Transferrin", I::TransferrinCalculated,
          enables({A::TIBC})},
         {2, 0, "Amylase Clearance to Creatinine Clearance",
          "The amylase-creatinine clearance may be calculated if random simultaneously collected serum and urine samples are analyzed for both creatinine and amylase. May be used to diagnose acute pancreatitis as well as the effect of burns, diabetic ketoacidosis, acute defects in renal tubular function, severe renal insufficiency, dudodenal perforation, and pancreatic cancer.",
-         "Amylase Clearance to Creatinine Clearance", AmylaseClearance,
+         "Amylase Clearance to Creatinine Clearance", I::AmylaseClearance,
          enables({A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine}, ShowMoreInfoButton)},
         {2, 1, "Creatinine Clearance Estimated",
          "Estimation of creatinine clearance based on age, body weight, and serum creatinine levels. Uses the method of Cockcroft and Gault (1976).",
-         "Creatinine Clearance Estimated", CreatinineClearanceEstimated,
+         "Creatinine Clearance Estimated", I::CreatinineClearance,
          enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
         {2, 2, "Fractional Potassium Excretion",
          "The fractional excretion of potassium normalizes urinary potassium excretion rate for the glomerular filtration rate.",
-         "Fractional Potassium Excretion", FractionalPotassiumExcretion,
+         "Fractional Potassium Excretion", I::FractionalPotassiumExcretion,
          enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium})},
         {2, 3, "Fractional Sodium Excretion",
          "The fractional sodium excretion is an index of renal ability to conserve sodium and represents the percent of filtered sodium to reach the urine.",
-         "Fractional Sodium Excretion", FractionalSodiumExcretion,
+         "Fractional Sodium Excretion", I::FractionalSodiumExcretion,
          enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium, A::SerumSodium})},
         {2, 4, "Glomerular Filtration Rate (GFR)",
          "The glomerular filtration rate (GFR) reflects the amount of plasma filtered each minute. A decrease in GFR reflects deterioration of renal function.",
-         "Glomerular Filtration Rate (GFR)", CreatinineClearanceEstimated,
+         "Glomerular Filtration Rate (GFR)", I::CreatinineClearance,
          enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
         {2, 5, "Phosphorus Clearance Estimated",
          "The renal phosphorus clearance is analogous to the creatinine clearance except that serum and urine phosphorus levels are used in place of the corresponding creatinine values.",
-         "Phosphorus Clearance Estimated", PhosphorusClearanceEstimated,
+         "Phosphorus Clearance Estimated", I::PhosphorusClearance,
          enables({A::Age, A::Weight, A::Gender, A::SerumPhosphorus})},
         {2, 6, "Renal Calcium Clearance to Creatinine Clearance",
          "The ratio of renal calcium clearance to creatinine clearance can be useful in diagnosing some patients with hypercalcemia.",
-         "Renal Calcium to Creatinine Clearance", RenalCalciumClearance,
+         "Renal Calcium to Creatinine Clearance", I::RenalCalciumClearance,
          enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium})},
         {2, 7, "Renal Failure Index (RFI)",
          "The renal failure index measures sodium conservation and concentrating ability. It is chiefly of use in oliguric patients for the early differentiation of prerenal azotemia from acute tubular necrosis.",
-         "Renal Failure Index (RFI)", RFI,
+         "Renal Failure Index (RFI)", I::RenalFailureIndex,
          enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium})},
         {2, 8, "Urea Nitrogen and Creatinine Ratios",
          "A group of three tests for determining renal function. Includes a serum BUN to Serum Creatinine Ratio, Urine Creatinine to Serum Creatinine Ratio, and Urine Urea Nitrogen to Serum Urea Nitrogen Ratio.",
-         "Urea Nitrogen and Creatinine Ratios", UreaCreatinineRatios,
+         "Urea Nitrogen and Creatinine Ratios", I::UreaCreatinineRatios,
          enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea}, ShowMoreInfoButton)},
         {2, 9, "Uric Acid-to-Creatinine Ratio",
          "The ratio of uric acid to creatinine can help distinguish patients with acute renal failure due to hyperuricemia from patients with renal failure due to other causes.",
-         "Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio,
+         "Uric Acid-to-Creatinine Ratio", I::UrateCreatinineRatio,
          enables({A::SerumCreatinine, A::SerumUrate}, ShowMoreInfoButton)},
         {2, 10, "Urinary Potassium Excretion Rate",
          "Measurement of the urinary potassium excretion rate in a timed specimen can be used to distinguish renal from nonrenal cause of hypokalemia.",
-         "Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion,
+         "Urinary Potassium Excretion Rate", I::UrinaryPotassiumExcretion,
          enables({A::UrinePotassium, A::UrineVolume}, ShowMoreInfoButton)},
         {2, 11, "Urine Protein to Urine Creatinine Ratio",
          "The ratio of urine protein to urine creatinine ratio reliably detects significant proteinuria and is useful in assessing patients with proteinuria.",
-         "Urine Protein to Urine Creatinine Ratio", UrineProteinCreatinineRatio,
+         "Urine Protein to Urine Creatinine Ratio", I::UrineProteinCreatinineRatio,
          enables({A::UrineCreatinine, A::UrineProtein}, ShowMoreInfoButton)},
-    };
-    // clang-format on
-    return table;
-}
-
-const std::vector<DispatchRow>& kidneyDispatch()
-{
-    // clang-format off
-    static const std::vector<DispatchRow> table{
-        {"Amylase Clearance to Creatinine Clearance", AmylaseClearance},
-        {"Creatinine Clearance Estimated", CreatinineClearanceEstimated},
-        {"Glomerular Filtration Rate (GFR)", CreatinineClearanceEstimated},
-        {"Fractional Potassium Excretion", FractionalPotassiumExcretion},
-        {"Renal Calcium to Creatinine Clearance", RenalCalciumClearance},
-        {"Renal Failure Index (RFI)", RFI},
-        {"Fractional Sodium Excretion", FractionalSodiumExcretion},
-        {"Phosphorus Clearance Estimated", PhosphorusClearanceEstimated},
-        {"Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio},
-        {"Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion},
-        {"Urea Nitrogen and Creatinine Ratios", UreaCreatinineRatios},
-        {"Urine Protein to Urine Creatinine Ratio", UrineProteinCreatinineRatio},
-    };
-    // clang-format on
-    return table;
-}
-
-const std::vector<DispatchRow>& heartDispatch()
-{
-    // clang-format off
-    static const std::vector<DispatchRow> table{
-        {"Cholesterol Level Interpretation", GeneralResults},
-        {"Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL},
-        {"LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL},
-        {"Adult Treatment Panel III Classification", Adult3},
-    };
-    // clang-format on
-    return table;
-}
-
-const std::vector<DispatchRow>& liverDispatch()
-{
-    // clang-format off
-    static const std::vector<DispatchRow> table{
-        {"AST-to-ALT (SGOT-to-SGPT) Ratio", ASTALT},
-        {"Serum Albumin-to-Globulin Ratio", AlbuminGlobulin},
-        {"Serum Direct -to- Total Bilirubin Ratio", Bilirubin},
-        {"Serum Ferritin and Estimate of Iron Stores", FerritinStores},
-        {"Serum Transferrin Saturation", TransferrinSat},
-        {"Total Iron Binding Capacity (TIBC)", TIBCCalculated},
-        {"Transferrin", TransferrinCalculated},
     };
     // clang-format on
     return table;
@@ -215,24 +166,20 @@ const TestItem* catalogueItem(int category, int position)
     return &items[size_t(position)];
 }
 
-std::span<const DispatchRow> dispatchTable(ScreenId screen)
+std::span<const TestItem> screenItems(ScreenId screen)
 {
-    switch (screen) {
-    case ScreenId::Heart:
-        return heartDispatch();
-    case ScreenId::Liver:
-        return liverDispatch();
-    case ScreenId::Kidney:
-        return kidneyDispatch();
+    for (const CatalogueCategory& category : categories()) {
+        if (category.screen == screen)
+            return categoryItems(int(&category - categories().data()));
     }
     return {};
 }
 
-const DispatchRow* findDispatch(ScreenId screen, const QString& title)
+const ItemDescriptor* screenItem(ScreenId screen, const QString& title)
 {
-    for (const DispatchRow& row : dispatchTable(screen)) {
-        if (title == QLatin1String(row.screenTitle))
-            return &row;
+    for (const TestItem& entry : screenItems(screen)) {
+        if (title == QLatin1String(entry.screenTitle))
+            return &entry.descriptor();
     }
     return nullptr;
 }

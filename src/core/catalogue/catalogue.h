@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analytes/analyte.h"
-#include "calc/calculations.h"
+#include "catalogue/items.h"
 
 #include <QString>
 
@@ -19,13 +19,27 @@ struct CatalogueCategory {
     ScreenId screen;
 };
 
+// The controls of one analyte on a screen, as flags.
+enum AnalyteControl : unsigned {
+    CaptionControl = 1u << 0,
+    ValueControl = 1u << 1, // the value field, or Gender's list
+    UnitControl = 1u << 2,  // the unit list or fixed unit caption
+    GroupControls = CaptionControl | ValueControl | UnitControl,
+};
+
+// Some of the controls of one analyte.
+struct ControlsOf {
+    AnalyteId analyte;
+    unsigned controls; // AnalyteControl flags
+};
+
 // What Proceed does to the category's screen for one item. The renal and
 // liver screens start with every analyte group disabled and Proceed enables
 // the item's groups; the lipid screen starts with everything enabled and
-// Proceed disables single controls, named by object name.
+// Proceed disables single controls.
 struct ScreenSettings {
     std::vector<AnalyteId> enabledGroups;
-    std::vector<const char*> disabledControls;
+    std::vector<ControlsOf> disabledControls;
     bool hideResult = false;         // the item writes no Result
     bool showMoreInfoButton = false; // renal: the item has an interpretation to show
 };
@@ -37,17 +51,10 @@ struct TestItem {
     const char* selectorName;
     const char* explanation;
     const char* screenTitle;
-    Calculation calculation;
+    ItemId item; // what Calculate computes
     ScreenSettings settings;
-};
 
-// One row of a screen's Calculate dispatch: the screen title it answers to
-// and the calculation, whose checks run first.
-struct DispatchRow {
-    const char* screenTitle;
-    Calculation calculation;
-
-    std::span<const AnalyteId> checks() const { return checksOf(calculation); }
+    const ItemDescriptor& descriptor() const { return quarvex::item(item); }
 };
 
 std::span<const CatalogueCategory> categories();
@@ -58,8 +65,10 @@ std::span<const TestItem> categoryItems(int category);
 // The entry at (category, position), or nullptr when either is out of range.
 const TestItem* catalogueItem(int category, int position);
 
-std::span<const DispatchRow> dispatchTable(ScreenId screen);
-// The first row whose screen title equals title exactly, or nullptr.
-const DispatchRow* findDispatch(ScreenId screen, const QString& title);
+// The entries whose titles a screen shows: those of its category.
+std::span<const TestItem> screenItems(ScreenId screen);
+// What Calculate on a screen computes: the item of the screen's first entry
+// whose screen title equals title exactly, or nullptr.
+const ItemDescriptor* screenItem(ScreenId screen, const QString& title);
 
 } // namespace quarvex

@@ -4,38 +4,104 @@ namespace quarvex {
 
 namespace {
 
+using A = AnalyteId;
+using I = ItemId;
+
 // clang-format off
-constexpr OverviewItem Items[]{
-    {"Cholesterol Level Interpretation", GeneralResults},
-    {"Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL},
-    {"LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL},
-    {"Adult Treatment Panel III Classification", Adult3},
-    {"Amylase Clearance to Creatinine Clearance", AmylaseClearance},
-    {"Creatinine Clearance Estimated (GFR)", CreatinineClearanceEstimated},
-    {"Fractional Potassium Excretion", FractionalPotassiumExcretion},
-    {"Renal Calcium Clearance to Creatinine Clearance", RenalCalciumClearance},
-    {"Renal Failure Index (RFI)", RFI},
-    {"Fractional Sodium Excretion", FractionalSodiumExcretion},
-    {"Phosphorus Clearance Estimated", PhosphorusClearanceEstimated},
-    {"Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio},
-    {"Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion},
-    {"Urea Nitrogen and Creatinine Ratios", UreaCreatinineRatios},
-    {"Urine Protein to Urine Creatinine Ratio", UrineProteinCreatinineRatio},
-    {"AST-to-ALT (SGOT-to-SGPT) Ratio", ASTALT},
-    {"Serum Albumin-to-Globulin Ratio", AlbuminGlobulin},
-    {"Serum Direct -to- Total Bilirubin Ratio", Bilirubin},
-    {"Serum Ferritin and Estimate of Iron Stores", FerritinStores},
-    {"Serum Transferrin Saturation", TransferrinSat},
-    {"Total Iron Binding Capacity (TIBC)", TIBCCalculated},
-    {"Transferrin", TransferrinCalculated},
+constexpr ItemDescriptor Items[]{
+    {I::CholesterolLevels, "Cholesterol Level Interpretation", GeneralResults,
+     {A::Gender, A::Chol, A::HDL, A::LDL},
+     {"Total Cholesterol", "HDL Cholesterol", "LDL Cholesterol"}},
+    {I::CholesterolHdlRatio, "Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL,
+     {A::Gender, A::Chol, A::HDL},
+     {"Total Cholesterol-to-HDL Cholesterol Ratio"}},
+    {I::LdlHdlRatio, "LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL,
+     {A::HDL, A::LDL},
+     {"LDL to HDL ratio"}},
+    {I::Adult3, "Adult Treatment Panel III Classification", Adult3,
+     {A::Chol, A::HDL, A::LDL},
+     {"ATP3: Total Cholesterol", "ATP3 :HDL Cholesterol", "ATP3: LDL Cholesterol"}},
+    {I::AmylaseClearance, "Amylase Clearance to Creatinine Clearance", AmylaseClearance,
+     {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
+     {"Amylase Clearance"}},
+    {I::CreatinineClearance, "Creatinine Clearance Estimated (GFR)", CreatinineClearanceEstimated,
+     {A::Age, A::Weight, A::Gender, A::SerumCreatinine},
+     {"Creatinine Clearance (GFR)"}},
+    {I::FractionalPotassiumExcretion, "Fractional Potassium Excretion", FractionalPotassiumExcretion,
+     {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium},
+     {"Fractional Potassium Excretion"}},
+    {I::RenalCalciumClearance, "Renal Calcium Clearance to Creatinine Clearance", RenalCalciumClearance,
+     {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium},
+     {"Renal Calcium Clearance"}},
+    {I::RenalFailureIndex, "Renal Failure Index (RFI)", RFI,
+     {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium},
+     {"Renal Failure Index"}},
+    {I::FractionalSodiumExcretion, "Fractional Sodium Excretion", FractionalSodiumExcretion,
+     {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
+     {"Fractional Sodium Excretion"}},
+    {I::PhosphorusClearance, "Phosphorus Clearance Estimated", PhosphorusClearanceEstimated,
+     {A::Age, A::Weight, A::Gender, A::SerumPhosphorus},
+     {"Phosphorus Clearance"}},
+    {I::UrateCreatinineRatio, "Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio,
+     {A::SerumCreatinine, A::SerumUrate},
+     {"Urate to Creatinine Ratio"}},
+    {I::UrinaryPotassiumExcretion, "Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion,
+     {A::UrineVolume, A::UrinePotassium},
+     {"Urinary Potassium Excretion"}},
+    {I::UreaCreatinineRatios, "Urea Nitrogen and Creatinine Ratios", UreaCreatinineRatios,
+     {A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea},
+     {"Urea to Creatinine Ratio", "Creatinine to Creatinine Ratio", "Urea to Urea Ratio"}},
+    {I::UrineProteinCreatinineRatio, "Urine Protein to Urine Creatinine Ratio", UrineProteinCreatinineRatio,
+     {A::UrineCreatinine, A::UrineProtein},
+     {"Urine Protein to Creatinine Ratio"}},
+    {I::AstAltRatio, "AST-to-ALT (SGOT-to-SGPT) Ratio", ASTALT,
+     {A::AST, A::ALT},
+     {"AST to ALT ratio"}},
+    {I::AlbuminGlobulinRatio, "Serum Albumin-to-Globulin Ratio", AlbuminGlobulin,
+     {A::Albumin, A::Globulin},
+     {"Albumin to Globulin ratio"}},
+    {I::BilirubinRatio, "Serum Direct -to- Total Bilirubin Ratio", Bilirubin,
+     {A::BilirubinDirect, A::BilirubinTotal},
+     {"Bilirubin to Bilirubin ratio"}},
+    {I::FerritinStores, "Serum Ferritin and Estimate of Iron Stores", FerritinStores,
+     {A::Ferritin},
+     {"Ferritin Stores"}},
+    {I::TransferrinSaturation, "Serum Transferrin Saturation", TransferrinSat,
+     {A::Iron, A::TIBC},
+     {"Transferrin Saturation"}},
+    {I::TibcCalculated, "Total Iron Binding Capacity (TIBC)", TIBCCalculated,
+     {A::Transferrin},
+     {"Total Iron Binding Capacity"}},
+    {I::TransferrinCalculated, "Transferrin", TransferrinCalculated,
+     {A::TIBC},
+     {"Transferrin Calculated"}},
 };
 // clang-format on
 
+static_assert(std::size(Items) == size_t(ItemCount));
+
+static_assert(listedInIdOrder(Items), "the item table must list the items in ItemId order");
+
 } // namespace
 
-std::span<const OverviewItem> overviewItems()
+std::span<const ItemDescriptor> overviewItems()
 {
     return Items;
+}
+
+const ItemDescriptor& item(ItemId id)
+{
+    return Items[size_t(id)];
+}
+
+Outcome ItemDescriptor::compute(const Inputs& inputs) const
+{
+    Outcome outcome = calculation(inputs);
+    const std::span<const char* const> names = rowNames();
+    Q_ASSERT(size_t(outcome.rows.size()) == names.size());
+    for (qsizetype i = 0; i < outcome.rows.size() && size_t(i) < names.size(); ++i)
+        outcome.rows[i].name = QString::fromLatin1(names[size_t(i)]);
+    return outcome;
 }
 
 } // namespace quarvex

@@ -1,22 +1,80 @@
 #pragma once
 
-#include "analytes/analyte.h"
+#include "analytes/inputs.h"
 #include "calc/calculations.h"
 
+#include <array>
+#include <initializer_list>
 #include <span>
 
 namespace quarvex {
 
-// One item of the Comprehensive Overview: its list text and its calculation,
-// whose checks decide whether it can be computed.
-struct OverviewItem {
-    const char* listText;
-    Calculation calculation;
-
-    std::span<const AnalyteId> checks() const { return checksOf(calculation); }
+// The 22 calculations, in the order of the overview's list, grid and export.
+enum class ItemId : int {
+    CholesterolLevels,
+    CholesterolHdlRatio,
+    LdlHdlRatio,
+    Adult3,
+    AmylaseClearance,
+    CreatinineClearance,
+    FractionalPotassiumExcretion,
+    RenalCalciumClearance,
+    RenalFailureIndex,
+    FractionalSodiumExcretion,
+    PhosphorusClearance,
+    UrateCreatinineRatio,
+    UrinaryPotassiumExcretion,
+    UreaCreatinineRatios,
+    UrineProteinCreatinineRatio,
+    AstAltRatio,
+    AlbuminGlobulinRatio,
+    BilirubinRatio,
+    FerritinStores,
+    TransferrinSaturation,
+    TibcCalculated,
+    TransferrinCalculated,
 };
 
-// The 22 overview items, in the order of the list, the grid and the export.
-std::span<const OverviewItem> overviewItems();
+inline constexpr int ItemCount = 22;
+
+// A short list held in place, so the descriptor table can be a constant.
+template <class T, size_t Capacity>
+struct ShortList {
+    std::array<T, Capacity> items{};
+    size_t count = 0;
+
+    constexpr ShortList(std::initializer_list<T> list)
+    {
+        for (const T& item : list)
+            items[count++] = item;
+    }
+    std::span<const T> view() const { return {items.data(), count}; }
+};
+
+// Everything about one calculation that the screens, the overview and the
+// export need: the only place where a calculation is paired with its checks,
+// its list text and the names of its rows.
+struct ItemDescriptor {
+    ItemId id;
+    const char* listText; // the overview's list: "Creatinine Clearance Estimated (GFR)"
+    Calculation calculation;
+    ShortList<AnalyteId, 4> checkList;
+    ShortList<const char*, 3> rowNameList;
+
+    // The analytes whose checks decide whether the item can be computed, in
+    // the order the checks run.
+    std::span<const AnalyteId> checks() const { return checkList.view(); }
+    // The names of the item's rows, in order.
+    std::span<const char* const> rowNames() const { return rowNameList.view(); }
+
+    // The findings of the item's checks against the reading, in check order.
+    QList<Finding> findings(const Inputs& inputs) const { return inputs.findings(checks()); }
+    // Computes the item (call only when it has no findings) and names its rows.
+    Outcome compute(const Inputs& inputs) const;
+};
+
+// The 22 descriptors, in ItemId order: the order of the overview.
+std::span<const ItemDescriptor> overviewItems();
+const ItemDescriptor& item(ItemId id);
 
 } // namespace quarvex

@@ -76,14 +76,12 @@ bool isDevice(const QString& path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-std::optional<QString> writeDevice(const QString& path, const QDate& date, const Fields& fields,
-                                   Dialogs& dialogs, const QLocale& locale,
-                                   const ErrorCountSink& sink)
+std::optional<QString> writeDevice(const QString& path, const QDate& date,
+                                   const QList<ResultRow>& rows, const QLocale& locale)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(file);
-    const QList<ResultRow> rows = overviewRows(fields, dialogs, locale, sink);
     if (!writeExport(file, date, rows, locale) || !file.flush())
         return describe(file);
     file.close();
@@ -94,19 +92,17 @@ std::optional<QString> writeDevice(const QString& path, const QDate& date, const
 
 } // namespace
 
-std::optional<QString> saveExport(const QString& path, const QDate& date, const Fields& fields,
-                                  Dialogs& dialogs, const QLocale& locale,
-                                  const ErrorCountSink& sink)
+std::optional<QString> saveExport(const QString& path, const QDate& date,
+                                  const QList<ResultRow>& rows, const QLocale& locale)
 {
     if (isDevice(path))
-        return writeDevice(path, date, fields, dialogs, locale, sink);
+        return writeDevice(path, date, rows, locale);
 
     // Unbuffered, so that every write reports its own failure: a failure in
     // the last flush of a buffered QSaveFile can go unnoticed by commit().
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(file);
-    const QList<ResultRow> rows = overviewRows(fields, dialogs, locale, sink);
     if (!writeExport(file, date, rows, locale)) {
         const QString error = describe(file);
         file.cancelWriting();

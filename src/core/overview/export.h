@@ -1,9 +1,6 @@
 #pragma once
 
-#include "analytes/dialogs.h"
-#include "analytes/fields.h"
 #include "calc/outcome.h"
-#include "overview/overview.h"
 
 #include <QDate>
 #include <QLocale>
@@ -29,14 +26,13 @@ QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows,
 bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
                  const QLocale& locale = QLocale());
 
-// Evaluates the overview items against the fields and writes the export file
-// to path. A regular file is replaced only once everything was written, so a
-// failure leaves an existing file exactly as it was and no partial file
-// behind; a device (a terminal, a pipe, /dev/full) is written directly.
-// Returns the platform's description of the failure, or nothing on success.
-std::optional<QString> saveExport(const QString& path, const QDate& date, const Fields& fields,
-                                  Dialogs& dialogs, const QLocale& locale = QLocale(),
-                                  const ErrorCountSink& sink = {});
+// Writes the export file of the rows to path. A regular file is replaced only
+// once everything was written, so a failure leaves an existing file exactly as
+// it was and no partial file behind; a device (a terminal, a pipe, /dev/full)
+// is written directly. Returns the platform's description of the failure, or
+// nothing on success.
+std::optional<QString> saveExport(const QString& path, const QDate& date,
+                                  const QList<ResultRow>& rows, const QLocale& locale = QLocale());
 
 // The last step of saveExport over a regular file: QSaveFile::commit, which
 // puts the fully written temporary file in place of the old one. Tests put a

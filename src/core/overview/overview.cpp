@@ -1,38 +1,43 @@
 #include "overview/overview.h"
 
-#include "analytes/checks.h"
-
 namespace quarvex {
 
-bool isComputable(const OverviewItem& item, const Fields& fields, Dialogs& dialogs,
-                  const QLocale& locale, const ErrorCountSink& sink)
+QList<ItemEvaluation> evaluateItems(const Inputs& inputs)
 {
-    const int errors = evaluate(item.checks(), fields, dialogs, locale);
-    if (sink)
-        sink(errors);
-    return errors == 0;
+    QList<ItemEvaluation> evaluations;
+    evaluations.reserve(ItemCount);
+    for (const ItemDescriptor& item : overviewItems()) {
+        ItemEvaluation evaluation{&item, item.findings(inputs), std::nullopt};
+        if (evaluation.findings.isEmpty())
+            evaluation.outcome = item.compute(inputs);
+        evaluations << std::move(evaluation);
+    }
+    return evaluations;
 }
 
-QStringList computableListTexts(const Fields& fields, Dialogs& dialogs, const QLocale& locale,
-                                const ErrorCountSink& sink)
+QStringList computableListTexts(const QList<ItemEvaluation>& evaluations)
 {
     QStringList texts;
-    for (const OverviewItem& item : overviewItems()) {
-        if (isComputable(item, fields, dialogs, locale, sink))
-            texts << QString::fromLatin1(item.listText);
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (evaluation.computable())
+            texts << QString::fromLatin1(evaluation.item->listText);
     }
     return texts;
 }
 
-QList<ResultRow> overviewRows(const Fields& fields, Dialogs& dialogs, const QLocale& locale,
-                              const ErrorCountSink& sink)
+QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations)
 {
     QList<ResultRow> rows;
-    for (const OverviewItem& item : overviewItems()) {
-        if (isComputable(item, fields, dialogs, locale, sink))
-            rows << item.calculation(fields, locale).rows;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (evaluation.computable())
+            rows << evaluation.outcome->rows;
     }
     return rows;
+}
+
+QList<ResultRow> overviewRows(const Fields& fields, const QLocale& locale)
+{
+    return resultRows(evaluateItems(Inputs(fields, locale)));
 }
 
 } // namespace quarvex

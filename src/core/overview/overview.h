@@ -1,34 +1,39 @@
 #pragma once
 
-#include "analytes/dialogs.h"
 #include "analytes/fields.h"
+#include "analytes/inputs.h"
 #include "calc/outcome.h"
 #include "catalogue/items.h"
 
+#include <QList>
 #include <QLocale>
 #include <QStringList>
 
-#include <functional>
+#include <optional>
 
 namespace quarvex {
 
-// Called with the error count of every item evaluation, in item order
-// (the data entry screen keeps the last one in its Errors field).
-using ErrorCountSink = std::function<void(int errors)>;
+// One overview item evaluated against the one reading of the fields: the
+// findings of its checks in check order and, when there are none, its outcome.
+struct ItemEvaluation {
+    const ItemDescriptor* item;
+    QList<Finding> findings;
+    std::optional<Outcome> outcome;
 
-// Evaluates the item's checks against the fields; true when none failed.
-bool isComputable(const OverviewItem& item, const Fields& fields, Dialogs& dialogs,
-                  const QLocale& locale = QLocale(), const ErrorCountSink& sink = {});
+    bool computable() const { return outcome.has_value(); }
+};
 
-// The list texts of the computable items, in item order. Every item is
-// evaluated afresh, so a field that reports something (a conversion failure,
-// a beep for a missing unit) does so once for every item that checks it.
-QStringList computableListTexts(const Fields& fields, Dialogs& dialogs,
-                                const QLocale& locale = QLocale(), const ErrorCountSink& sink = {});
+// Every overview item, in item order, against one reading of the inputs.
+QList<ItemEvaluation> evaluateItems(const Inputs& inputs);
+
+// The list texts of the computable items, in item order.
+QStringList computableListTexts(const QList<ItemEvaluation>& evaluations);
 
 // The result rows of every computable item, in item order and, within an
 // item, in the order its calculation gives them.
-QList<ResultRow> overviewRows(const Fields& fields, Dialogs& dialogs,
-                              const QLocale& locale = QLocale(), const ErrorCountSink& sink = {});
+QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations);
+
+// The rows for a set of fields, read once (for tools and tests).
+QList<ResultRow> overviewRows(const Fields& fields, const QLocale& locale = QLocale());
 
 } // namespace quarvex

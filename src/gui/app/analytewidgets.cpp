@@ -12,6 +12,14 @@
 
 namespace quarvex {
 
+namespace {
+
+// Age and Weight take a few characters only, but enough for a value with
+// decimals ("70.5", "154.25"): a longer text would be cut without a word.
+constexpr int AgeWeightMaxLength = 7;
+
+} // namespace
+
 QWidget* AnalyteWidgets::valueWidget() const
 {
     return value ? static_cast<QWidget*>(value) : static_cast<QWidget*>(choice);
@@ -98,7 +106,7 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
         w.value->setObjectName(a.fieldName());
         w.value->setAccessibleName(a.accessibleName());
         if (id == AnalyteId::Age || id == AnalyteId::Weight)
-            w.value->setMaxLength(3);
+            w.value->setMaxLength(AgeWeightMaxLength);
         QString tip = a.accessibleName();
         if (id == AnalyteId::Age)
             tip += QStringLiteral(", in years");

@@ -1,7 +1,8 @@
 #include "app/frmabout.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/logo.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 #include "app/sysinfo.h"
 #include "app/version.h"
@@ -51,7 +52,7 @@ AboutWindow::AboutWindow()
 
     auto* title = addLabel(this, "lblTitle", QString::fromLatin1(AppTitle));
     QFont titleFont = title->font();
-    titleFont.setPointSizeF(9.75);
+    titleFont.setPointSizeF(metrics::AboutTitlePoints);
     titleFont.setBold(true);
     title->setFont(titleFont);
     auto* version = addLabel(this, "lblVersion", versionText());
@@ -88,7 +89,7 @@ AboutWindow::AboutWindow()
     grid->addWidget(disclaimer, 4, 0, 2, 2);
     grid->addWidget(ok, 4, 2);
     grid->addWidget(sysInfo, 5, 2);
-    grid->setColumnMinimumWidth(1, 300);
+    grid->setColumnMinimumWidth(1, metrics::AboutTextColumnWidth);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 

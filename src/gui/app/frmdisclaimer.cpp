@@ -2,6 +2,7 @@
 
 #include "app/frmswitchboard.h"
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
@@ -78,7 +79,7 @@ DisclaimerWindow::DisclaimerWindow()
     layout->addLayout(buttons);
 
     pressDefaultOnEnter(this, proceed);
-    keepWrappedTextWhole(label, 480);
+    keepWrappedTextWhole(label, metrics::DisclaimerTextWidth);
     resize(560, 0);
     proceed->setFocus();
 }

@@ -1,8 +1,9 @@
 #include "app/frmsplash.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/frmdisclaimer.h"
 #include "app/logo.h"
+#include "app/metrics.h"
 #include "app/version.h"
 #include "app/windows.h"
 
@@ -81,8 +82,10 @@ SplashWindow::SplashWindow(int interval)
 
     auto* companyProduct =
         addLabel(frame, "lblCompanyProduct", QStringLiteral("By the Quarvex Developers"), 18, true);
-    auto* product = addLabel(frame, "lblProductName", QString::fromLatin1(AppTitle), 29.25, true);
-    auto* platform = addLabel(frame, "lblPlatform", platformText(), 13.5, true);
+    auto* product = addLabel(frame, "lblProductName", QString::fromLatin1(AppTitle),
+                             metrics::SplashProductPoints, true);
+    auto* platform =
+        addLabel(frame, "lblPlatform", platformText(), metrics::SplashPlatformPoints, true);
     auto* version = addLabel(frame, "lblVersion", versionText(), 12, true);
     auto* warning =
         addLabel(frame, "lblWarning",
@@ -112,7 +115,7 @@ SplashWindow::SplashWindow(int interval)
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(frame);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    frame->setMinimumWidth(520);
+    frame->setMinimumWidth(metrics::SplashFrameWidth);
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);

@@ -1,6 +1,7 @@
 #include "app/frmswitchboard.h"
 
 #include "app/frmabout.h"
+#include "app/metrics.h"
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "overview/overviewwindows.h"
@@ -77,7 +78,7 @@ SwitchboardWindow::SwitchboardWindow()
     options->addStretch();
     label1->setContentsMargins(indent, 0, 0, 0);
     label2->setContentsMargins(indent, 0, 0, 0);
-    frame->setMinimumWidth(380);
+    frame->setMinimumWidth(metrics::SwitchboardFrameWidth);
 
     auto* ok = button("OKButton", QStringLiteral("OK"), this);
     auto* exit = button("ExitButton", QStringLiteral("Exit"), this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 
 namespace quarvex {
 

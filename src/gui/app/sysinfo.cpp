@@ -1,6 +1,6 @@
 #include "app/sysinfo.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,7 @@
 #include "overview/frmdata.h"
 
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "cases/cliinput.h"
 
 #include <QCloseEvent>
@@ -57,7 +58,7 @@ QLabel* heading(const char* objectName, const char* text, QWidget* parent)
     label->setObjectName(QString::fromLatin1(objectName));
     QFont font = label->font();
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.15);
+    font.setPointSizeF(font.pointSizeF() * metrics::DataHeadingScale);
     label->setFont(font);
     return label;
 }

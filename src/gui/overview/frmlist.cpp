@@ -1,6 +1,7 @@
 #include "overview/frmlist.h"
 
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "app/scrollfit.h"
 
 #include <QGridLayout>
@@ -22,8 +23,9 @@ ItemListWindow::ItemListWindow()
     m_list->setAccessibleName(QStringLiteral("Computable items"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
-    m_list->setMinimumSize(m_list->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 46,
-                           m_list->fontMetrics().height() * 14);
+    m_list->setMinimumSize(m_list->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
+                               metrics::ComputableListChars,
+                           m_list->fontMetrics().height() * metrics::ComputableListLines);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));

@@ -1,6 +1,7 @@
 #include "overview/frmresult.h"
 
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "overview/resultsmodel.h"
 
 #include <QAction>
@@ -46,7 +47,7 @@ ResultGrid::ResultGrid(ResultsModel* model, QWidget* parent)
     // Test item and result fit their texts; the interpretation, which runs to
     // several hundred characters, takes the rest and is always the widest.
     const QFontMetrics fm = fontMetrics();
-    horizontalHeader()->setMinimumSectionSize(40);
+    horizontalHeader()->setMinimumSectionSize(metrics::GridMinimumColumnWidth);
     m_itemWidth = fm.horizontalAdvance(QStringLiteral("Creatinine to Creatinine Ratio")) + 16;
     m_resultWidth = fm.horizontalAdvance(QStringLiteral("9999.99 mEq/24 ")) + 16;
     fitColumns();
@@ -107,8 +108,8 @@ void ResultGrid::fitColumns()
     // In a narrow window the first two columns give way, so the
     // interpretation keeps more than half of the width.
     const int width = viewport()->width();
-    setColumnWidth(0, std::min(m_itemWidth, width * 30 / 100));
-    setColumnWidth(1, std::min(m_resultWidth, width * 18 / 100));
+    setColumnWidth(0, std::min(m_itemWidth, width * metrics::ItemColumnPercent / 100));
+    setColumnWidth(1, std::min(m_resultWidth, width * metrics::ResultColumnPercent / 100));
 }
 
 void ResultGrid::fitRows()
@@ -205,7 +206,7 @@ bool ResultsWindow::includeSteps() const
 
 QSize ResultsWindow::sizeHint() const
 {
-    return {920, 620};
+    return {metrics::ResultWindowWidth, metrics::ResultWindowHeight};
 }
 
 void ResultsWindow::alignHeadings()

@@ -1,5 +1,6 @@
 #include "overview/overviewwindows.h"
 
+#include "analytes/inputs.h"
 #include "app/frmdisclaimer.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
@@ -440,29 +441,33 @@ const Fields& OverviewWindows::fields() const
     return empty;
 }
 
-// Every evaluation leaves its error count on the data entry screen.
-void OverviewWindows::recordErrors(int errors)
+// One pass over the overview items against one reading of the data entry
+// fields: each item's findings are played in item order, and the data entry
+// screen's error count follows every item.
+QList<ItemEvaluation> OverviewWindows::evaluatePass()
 {
-    if (DataEntryWindow* window = dataEntry())
-        window->setErrors(errors);
+    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields()));
+    for (const ItemEvaluation& evaluation : evaluations) {
+        playFindings(evaluation.findings, m_dialogs);
+        if (DataEntryWindow* window = dataEntry())
+            window->setErrors(int(evaluation.findings.size()));
+    }
+    return evaluations;
 }
 
 QStringList OverviewWindows::computableListTexts()
 {
-    return quarvex::computableListTexts(fields(), m_dialogs, QLocale(),
-                                        [this](int errors) { recordErrors(errors); });
+    return quarvex::computableListTexts(evaluatePass());
 }
 
 QList<ResultRow> OverviewWindows::computableRows()
 {
-    return overviewRows(fields(), m_dialogs, QLocale(),
-                        [this](int errors) { recordErrors(errors); });
+    return resultRows(evaluatePass());
 }
 
 std::optional<QString> OverviewWindows::saveExport(const QString& path, const QDate& date)
 {
-    return quarvex::saveExport(path, date, fields(), m_dialogs, QLocale(),
-                               [this](int errors) { recordErrors(errors); });
+    return quarvex::saveExport(path, date, resultRows(evaluatePass()));
 }
 
 } // namespace quarvex

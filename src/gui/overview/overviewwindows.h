@@ -1,8 +1,9 @@
 #pragma once
 
-#include "analytes/dialogs.h"
 #include "analytes/fields.h"
+#include "app/dialogs.h"
 #include "calc/outcome.h"
+#include "overview/overview.h"
 #include "overview/resultsheet.h"
 
 #include <QDate>
@@ -158,7 +159,7 @@ private:
 
     // The calls into the overview core, all here.
     const Fields& fields() const;
-    void recordErrors(int errors);
+    QList<ItemEvaluation> evaluatePass();
     QStringList computableListTexts();
     QList<ResultRow> computableRows();
     std::optional<QString> saveExport(const QString& path, const QDate& date);

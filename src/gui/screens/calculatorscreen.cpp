@@ -1,7 +1,8 @@
 #include "screens/calculatorscreen.h"
 
-#include "analytes/checks.h"
-#include "analytes/dialogs.h"
+#include "analytes/inputs.h"
+#include "app/dialogs.h"
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
@@ -44,7 +45,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     setWindowTitle(caption);
 
     m_title->setObjectName(QStringLiteral("TitleLabel"));
-    m_title->setFont(sizedFont(font(), 13.5));
+    m_title->setFont(sizedFont(font(), metrics::ScreenTitlePoints));
     m_title->setTextFormat(Qt::PlainText);
     m_title->setWordWrap(true);
 
@@ -61,7 +62,8 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     QFont resultFont = m_result->font();
     resultFont.setBold(true);
     m_result->setFont(resultFont);
-    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) * 24);
+    m_result->setMinimumWidth(QFontMetrics(resultFont).horizontalAdvance(QLatin1Char('0')) *
+                              metrics::ResultBoxDigits);
 
     m_moreInfo->setObjectName(QStringLiteral("MoreInfo"));
     m_moreInfo->setTextFormat(Qt::PlainText);
@@ -98,7 +100,7 @@ QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& t
 {
     auto* heading = new QLabel(text, this);
     heading->setObjectName(objectName);
-    heading->setFont(sizedFont(font(), 12, true));
+    heading->setFont(sizedFont(font(), metrics::ScreenHeadingPoints, true));
     return heading;
 }
 
@@ -148,9 +150,9 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
     // window's minimum size then follows from its layout.
     const QFontMetrics titleMetrics(m_title->font());
     int widest = 0;
-    for (const DispatchRow& row : dispatchTable(m_screenId))
-        widest =
-            std::max(widest, titleMetrics.horizontalAdvance(QString::fromLatin1(row.screenTitle)));
+    for (const TestItem& entry : screenItems(m_screenId))
+        widest = std::max(widest,
+                          titleMetrics.horizontalAdvance(QString::fromLatin1(entry.screenTitle)));
     m_title->setMinimumWidth(widest + 8);
 }
 
@@ -170,9 +172,19 @@ void CalculatorScreen::applySettings(const ScreenSettings& settings)
         for (QWidget* widget : m_form.widgets(id).group())
             widget->setEnabled(true);
     }
-    for (const char* name : settings.disabledControls) {
-        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setEnabled(false);
+    for (const ControlsOf& off : settings.disabledControls) {
+        if (!m_form.has(off.analyte))
+            continue;
+        const AnalyteWidgets& w = m_form.widgets(off.analyte);
+        const std::pair<AnalyteControl, QWidget*> controls[] = {
+            {CaptionControl, w.caption},
+            {ValueControl, w.valueWidget()},
+            {UnitControl, w.unitWidget()},
+        };
+        for (const auto& [flag, widget] : controls) {
+            if ((off.controls & flag) && widget)
+                widget->setEnabled(false);
+        }
     }
     // Only an item that writes no result hides the box; the next item shows
     // it again, or its result would never be seen.
@@ -227,18 +239,19 @@ void CalculatorScreen::setMoreInfo(const QString& text)
 
 void CalculatorScreen::calculate()
 {
-    const DispatchRow* row = findDispatch(m_screenId, m_title->text());
-    if (!row)
+    const ItemDescriptor* item = screenItem(m_screenId, m_title->text());
+    if (!item)
         return;
-    m_errors->setText(QStringLiteral("0"));
-    const int errors = evaluate(row->checks(), m_form, dialogs());
-    m_errors->setText(QString::number(errors));
-    if (errors != 0) {
+    const Inputs inputs(m_form);
+    const QList<Finding> findings = item->findings(inputs);
+    m_errors->setText(QString::number(findings.size()));
+    playFindings(findings, dialogs());
+    if (!findings.isEmpty()) {
         clearResult();
         ErrMsg(dialogs());
         return;
     }
-    const Outcome outcome = row->calculation(m_form, QLocale());
+    const Outcome outcome = item->compute(inputs);
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);
@@ -295,7 +308,8 @@ KidneyScreen::KidneyScreen()
     ageAndGender->addWidget(gender.caption);
     ageAndGender->addSpacing(6);
     ageAndGender->addWidget(gender.choice, 1);
-    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 +
+    age.value->setMaximumWidth(age.value->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                   metrics::AgeFieldDigits +
                                16);
     grid->addWidget(age.caption, 1, 0);
     grid->addLayout(ageAndGender, 1, 1, 1, 2);
@@ -355,8 +369,9 @@ HeartScreen::HeartScreen()
         addAnalyte(id, grid, row++, 0);
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                       metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
@@ -389,8 +404,9 @@ LiverScreen::LiverScreen()
     }
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
-    m_moreInfo->setFont(sizedFont(font(), 9.75));
-    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() * 7);
+    m_moreInfo->setFont(sizedFont(font(), metrics::MoreInfoPoints));
+    grid->setRowMinimumHeight(row, QFontMetrics(m_moreInfo->font()).lineSpacing() *
+                                       metrics::MoreInfoLines);
     grid->addWidget(m_moreInfo, row, 0, 1, 7);
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);

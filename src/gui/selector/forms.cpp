@@ -1,6 +1,6 @@
 #include "selector/forms.h"
 
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 #include "app/windows.h"
 #include "screens/calculatorscreen.h"
 #include "selector/frmexplain.h"

@@ -1,5 +1,6 @@
 #include "selector/frmexplain.h"
 
+#include "app/metrics.h"
 #include "app/qtdialogs.h"
 
 #include <QKeyEvent>
@@ -33,7 +34,8 @@ ExplainWindow::ExplainWindow()
 
     // Room for the longest explanation and interpretation at the usual font size.
     const QFontMetrics metrics(font());
-    setFixedSize(metrics.averageCharWidth() * 72 + 28, metrics.lineSpacing() * 10 + 24);
+    setFixedSize(metrics.averageCharWidth() * metrics::ExplainChars + 28,
+                 metrics.lineSpacing() * metrics::ExplainLines + 24);
 }
 
 void ExplainWindow::setExplanation(const QString& text)

@@ -2,6 +2,7 @@
 
 #include "app/analytewidgets.h"
 #include "app/keyboard.h"
+#include "app/metrics.h"
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "catalogue/catalogue.h"
@@ -104,7 +105,7 @@ SelectorWindow::SelectorWindow()
     for (const TestItem& item : catalogue())
         widest =
             std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(item.selectorName)));
-    m_subCat->setMinimumSize(widest + 40, metrics.lineSpacing() * 12 + 8);
+    m_subCat->setMinimumSize(widest + 40, metrics.lineSpacing() * metrics::SelectorListLines + 8);
 
     m_proceed->setObjectName(QStringLiteral("Proceed"));
     m_explain->setObjectName(QStringLiteral("Explain"));

@@ -1,4 +1,4 @@
-#include "analytes/dialogs.h"
+#include "app/dialogs.h"
 
 #include <QtGlobal>
 
@@ -23,6 +23,17 @@ void ErrMsg(Dialogs& dialogs)
 {
     dialogs.beep();
     dialogs.message(QStringLiteral("Data entry incomplete"), MessageIcon::Warning);
+}
+
+void playFindings(const QList<Finding>& findings, Dialogs& dialogs)
+{
+    for (const Finding& finding : findings) {
+        const FindingAlert alert = alertFor(finding);
+        if (alert.beep)
+            dialogs.beep();
+        if (alert.box)
+            dialogs.message(finding.text, MessageIcon::Critical);
+    }
 }
 
 } // namespace quarvex

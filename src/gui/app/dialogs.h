@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analytes/findings.h"
+
+#include <QList>
 #include <QString>
 
 class QPrinter;
@@ -67,5 +70,10 @@ void setDialogs(Dialogs* dialogs);
 
 // "Data entry incomplete": a beep, then the warning box.
 void ErrMsg(Dialogs& dialogs);
+
+// Announces the findings of one item's checks, in order, as alertFor says:
+// a beep, and for a value that could not be read, a critical box with the
+// finding's text.
+void playFindings(const QList<Finding>& findings, Dialogs& dialogs);
 
 } // namespace quarvex

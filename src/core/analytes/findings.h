@@ -1,0 +1,58 @@
+#pragma once
+
+#include "analytes/analyte.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace quarvex {
+
+// Why a check did not pass. Each kind has a stable name for files and tools.
+enum class FindingKind {
+    Empty,       // the value field is empty
+    NotANumber,  // the value does not read as a number
+    TooLarge,    // the value, rounded to a whole number, lies outside -32768..32767
+    NotPositive, // the value is 0 or less
+    NoUnit,      // the unit list is empty
+    UnknownUnit, // the unit text is none of the unit list's choices
+    NoGender,    // Gender is neither "Male" nor "Female"
+};
+
+// "empty", "not-a-number", "too-large", "not-positive", "no-unit", "unknown-unit", "no-gender".
+QString kindName(FindingKind kind);
+
+// One failed check: the analyte it concerns (none for a finding about a whole
+// item), the kind, and a short text in plain words for a person to read.
+struct Finding {
+    std::optional<AnalyteId> analyte;
+    FindingKind kind;
+    QString text;
+
+    bool operator==(const Finding&) const = default;
+};
+
+// How a window announces a finding: a beep, and for a value that could not be
+// read, a critical message box with the finding's text. The one place that
+// decides this; windows and tools ask here.
+struct FindingAlert {
+    bool beep = false;
+    bool box = false;
+};
+FindingAlert alertFor(const Finding& finding);
+
+// The finding of one analyte's check on its value text and unit text, or none
+// when the check passes. The checks, in order:
+//  - Gender passes only as exactly "Male" or "Female";
+//  - an empty value fails;
+//  - a text that is not a number in the locale, or whose half-to-even rounding
+//    falls outside -32768..32767, fails as a conversion failure;
+//  - a number of 0 or less fails; any positive number goes on to
+//  - the unit test (unit lists only): the unit text must equal one of the
+//    choices exactly.
+// `number` is the value as read, when it reads as a number.
+std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const QString& unitText,
+                                  const QLocale& locale, std::optional<double>* number = nullptr);
+
+} // namespace quarvex

@@ -1,0 +1,271 @@
+#include "analytes/inputs.h"
+#include "catalogue/items.h"
+#include "coretestmain.h"
+#include "overview/overview.h"
+
+using namespace quarvex;
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(quarvex::AnalyteId)
+
+class TestFindings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checkOne_data();
+    void checkOne();
+    void kindNames();
+    void whichAnalytesBeep();
+    void itemFindingsInCheckOrder();
+    void eachValueReadOnce();
+};
+
+namespace {
+
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QLocale German(QLocale::German, QLocale::Germany);
+
+MapFields one(AnalyteId id, const QString& value, const QString& unit)
+{
+    MapFields fields;
+    fields.set(id, value, unit);
+    return fields;
+}
+
+// "beep", "beep box" or "" for a finding's alert.
+QString alertText(const Finding& finding)
+{
+    const FindingAlert alert = alertFor(finding);
+    QStringList parts;
+    if (alert.beep)
+        parts << u"beep"_s;
+    if (alert.box)
+        parts << u"box"_s;
+    return parts.join(u' ');
+}
+
+// Counts every read of a value or unit text.
+class CountingFields final : public Fields
+{
+public:
+    explicit CountingFields(const MapFields& fields)
+        : m_fields(fields)
+    {}
+    QString value(AnalyteId id) const override
+    {
+        ++m_values[id];
+        return m_fields.value(id);
+    }
+    QString unit(AnalyteId id) const override
+    {
+        ++m_units[id];
+        return m_fields.unit(id);
+    }
+    int values(AnalyteId id) const { return m_values.value(id); }
+    int units(AnalyteId id) const { return m_units.value(id); }
+
+private:
+    const MapFields& m_fields;
+    mutable QHash<AnalyteId, int> m_values;
+    mutable QHash<AnalyteId, int> m_units;
+};
+
+} // namespace
+
+void TestFindings::checkOne_data()
+{
+    QTest::addColumn<AnalyteId>("id");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("kind");     // empty: the check passes
+    QTest::addColumn<QString>("text");     // the finding's text
+    QTest::addColumn<QString>("alert");    // "beep", "beep box" or ""
+    QTest::addColumn<double>("converted"); // of a value that passes, bit for bit
+
+    const auto fail = [](const char* tag, AnalyteId id, const QString& value, const char* unit,
+                         const char* kind, const QString& text, const char* alert,
+                         const QLocale& locale = English) {
+        QTest::addRow("%s", tag) << id << value << QString::fromLatin1(unit) << locale
+                                 << QString::fromLatin1(kind) << text << QString::fromLatin1(alert)
+                                 << 0.0;
+    };
+    const auto pass = [](const char* tag, AnalyteId id, const char* value, const char* unit,
+                         double converted, const QLocale& locale = English) {
+        QTest::addRow("%s", tag) << id << QString::fromLatin1(value) << QString::fromLatin1(unit)
+                                 << locale << QString() << QString() << QString() << converted;
+    };
+    using A = AnalyteId;
+    const A cr = A::SerumCreatinine;
+    const QString notANumber = u" is not a number. Type a number such as 1.2."_s;
+
+    // Any positive number passes; zero, negatives and empty fail without a sound.
+    pass("0.4 passes", cr, "0.4", "mg/dL", 0.4);
+    fail("zero", cr, u"0"_s, "mg/dL", "not-positive",
+         u"Serum creatinine: 0 is not a positive number"_s, "");
+    fail("-3", cr, u"-3"_s, "mg/dL", "not-positive",
+         u"Serum creatinine: -3 is not a positive number"_s, "");
+    fail("empty", A::UrineCreatinine, QString(), "mg/dL", "empty", u"Urine creatinine: empty"_s,
+         "");
+    // Outside the whole-number range (rounded half to even) is a conversion failure.
+    pass("32767 passes", cr, "32767", "mg/dL", 32767.0);
+    fail("32767.5 too large", cr, u"32767.5"_s, "mg/dL", "too-large",
+         u"Serum creatinine: 32767.5 is too large (the largest value accepted is 32767)."_s,
+         "beep box");
+    fail("iron 100300", A::Iron, u"100300"_s, "ug/dL", "too-large",
+         u"Iron: 100300 is too large (the largest value accepted is 32767)."_s, "beep box");
+    fail("-32768.5 rounds to even and fits", A::Age, u"-32768.5"_s, "", "not-positive",
+         u"Age: -32768.5 is not a positive number"_s, "");
+    fail("-40000 out of range", A::Age, u"-40000"_s, "", "too-large",
+         u"Age: -40000 is out of range (the smallest value accepted is -32768)."_s, "beep box");
+    fail("letters", cr, u"abc"_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \"abc\""_s + notANumber, "beep box");
+    fail("letters, German example", cr, u"abc"_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \"abc\" is not a number. Type a number such as 1,2."_s, "beep box",
+         German);
+    fail("single blank", cr, u" "_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \" \""_s + notANumber, "beep box");
+    fail("inf", cr, u"inf"_s, "mg/dL", "not-a-number", u"Serum creatinine: \"inf\""_s + notANumber,
+         "beep box");
+    fail("group separator", cr, u"1,000"_s, "mg/dL", "not-a-number",
+         u"Serum creatinine: \"1,000\""_s + notANumber, "beep box");
+    fail("placeholders print as typed", A::UrineUrea, u"%1 %2"_s, "mg/dL", "not-a-number",
+         u"Urine urea: \"%1 %2\""_s + notANumber, "beep box");
+    // The value is tested before the unit: a bad value never also beeps for its unit.
+    fail("letters and no unit", cr, u"x"_s, "", "not-a-number",
+         u"Serum creatinine: \"x\""_s + notANumber, "beep box");
+    // Units: exact and case-sensitive; ten analytes beep; fixed units read no unit field.
+    fail("no unit", cr, u"1"_s, "", "no-unit", u"Serum creatinine unit: not chosen"_s, "beep");
+    fail("no weight unit is silent", A::Weight, u"70"_s, "", "no-unit",
+         u"Weight unit: not chosen"_s, "");
+    fail("capital unit", cr, u"1"_s, "MG/DL", "unknown-unit",
+         u"Serum creatinine unit: \"MG/DL\" is not one of mg/dL, umol/L"_s, "beep");
+    fail("unknown ferritin unit", A::Ferritin, u"100"_s, "%1", "unknown-unit",
+         u"Ferritin unit: \"%1\" is not one of ng/ml, ug/L, pmol/L"_s, "");
+    pass("fixed unit ignores unit text", A::SerumSodium, "140", "junk", 140.0);
+    // Gender.
+    pass("Male", A::Gender, "Male", "", qQNaN());
+    fail("no gender", A::Gender, QString(), "", "no-gender", u"Gender: not chosen"_s, "");
+    fail("male lower case", A::Gender, u"male"_s, "", "no-gender",
+         u"Gender: \"male\" is not one of Male, Female"_s, "");
+    // A comma-decimal locale.
+    pass("German 0,4", A::Weight, "0,4", "kg", 0.4, German);
+    fail("German 1.5 is no number", A::Weight, u"1.5"_s, "kg", "not-a-number",
+         u"Weight: \"1.5\" is not a number. Type a number such as 1,2."_s, "beep box", German);
+    // Conversions to the formula unit: the same operations in the same order.
+    pass("154 lbs", A::Weight, "154", "lbs", 70.0);
+    pass("70.5 kg", A::Weight, "70.5", "kg", 70.5);
+    pass("88.4 umol/L creatinine", cr, "88.4", "umol/L", 1.0);
+    pass("8.84 mmol/L urine creatinine", A::UrineCreatinine, "8.84", "mmol/L", 8.84 * 1000 / 88.4);
+    pass("transferrin g/L", A::Transferrin, "2.5", "g/L", 250.0);
+    pass("ferritin pmol/L", A::Ferritin, "449.4", "pmol/L", 449.4 / 2.247);
+}
+
+void TestFindings::checkOne()
+{
+    QFETCH(AnalyteId, id);
+    QFETCH(QString, value);
+    QFETCH(QString, unit);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, alert);
+    QFETCH(double, converted);
+
+    const Inputs inputs(one(id, value, unit), locale);
+    const std::optional<Finding>& finding = inputs.finding(id);
+    QCOMPARE(inputs[id].valueText, value);
+    if (kind.isEmpty()) {
+        QVERIFY2(!finding, finding ? qPrintable(finding->text) : "");
+        if (qIsNaN(converted))
+            QVERIFY(qIsNaN(inputs[id].converted));
+        else
+            QCOMPARE(inputs[id].converted, converted);
+        return;
+    }
+    QVERIFY(finding);
+    QCOMPARE(finding->analyte, std::optional<AnalyteId>(id));
+    QCOMPARE(kindName(finding->kind), kind);
+    QCOMPARE(finding->text, text);
+    QCOMPARE(alertText(*finding), alert);
+}
+
+void TestFindings::kindNames()
+{
+    using K = FindingKind;
+    const std::pair<K, const char*> names[] = {
+        {K::Empty, "empty"},        {K::NotANumber, "not-a-number"},
+        {K::TooLarge, "too-large"}, {K::NotPositive, "not-positive"},
+        {K::NoUnit, "no-unit"},     {K::UnknownUnit, "unknown-unit"},
+        {K::NoGender, "no-gender"},
+    };
+    for (const auto& [kind, name] : names)
+        QCOMPARE(kindName(kind), QString::fromLatin1(name));
+}
+
+// An unrecognised unit beeps for ten analytes only, and never shows a box.
+void TestFindings::whichAnalytesBeep()
+{
+    QStringList beeping;
+    for (const Analyte& a : analytes()) {
+        if (a.unitKind != UnitKind::List)
+            continue;
+        const Inputs inputs(one(a.id, u"2"_s, u"furlongs"_s));
+        QVERIFY(inputs.finding(a.id));
+        QCOMPARE(inputs.finding(a.id)->kind, FindingKind::UnknownUnit);
+        const QString alert = alertText(*inputs.finding(a.id));
+        QVERIFY2(alert.isEmpty() || alert == u"beep"_s, qPrintable(alert));
+        if (!alert.isEmpty())
+            beeping << QString::fromLatin1(a.field);
+    }
+    QCOMPARE(beeping.join(u' '), u"SerumCreatinine SerumCalcium SerumPhosphorus SerumUrea "
+                                 u"UrineUrea SerumUrate Chol HDL LDL Iron"_s);
+}
+
+// One finding per failing analyte, in the item's check order, from one reading.
+void TestFindings::itemFindingsInCheckOrder()
+{
+    using A = AnalyteId;
+    MapFields fields = one(A::SerumCreatinine, u"abc"_s, u"mg/dL"_s);
+    fields.set(A::UrineCreatinine, u"100"_s, u"mg/dL"_s);
+    fields.set(A::SerumUrea, u"12"_s); // no unit
+    fields.set(A::UrineUrea, u"99999"_s, u"mg/dL"_s);
+    const ItemDescriptor& urea = item(ItemId::UreaCreatinineRatios);
+    const QList<Finding> expected{
+        {A::SerumCreatinine, FindingKind::NotANumber,
+         u"Serum creatinine: \"abc\" is not a number. Type a number such as 1.2."_s},
+        {A::SerumUrea, FindingKind::NoUnit, u"Serum urea unit: not chosen"_s},
+        {A::UrineUrea, FindingKind::TooLarge,
+         u"Urine urea: 99999 is too large (the largest value accepted is 32767)."_s},
+    };
+    QCOMPARE(urea.findings(Inputs(fields)), expected);
+
+    fields.setValue(A::SerumCreatinine, u"1"_s);
+    fields.setUnit(A::SerumUrea, u"mg/dL"_s);
+    QCOMPARE(urea.findings(Inputs(fields)), expected.mid(2));
+}
+
+// A whole overview pass reads each value and unit text at most once, however
+// many items use it.
+void TestFindings::eachValueReadOnce()
+{
+    MapFields fields;
+    for (const Analyte& a : analytes())
+        fields.set(a.id, u"abc"_s, u"mg/dL"_s); // every check fails, several with a box
+    fields.setValue(AnalyteId::Gender, u"Female"_s);
+    const CountingFields counting(fields);
+    const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(counting));
+    QCOMPARE(evaluations.size(), 22);
+    int findings = 0;
+    for (const ItemEvaluation& evaluation : evaluations)
+        findings += int(evaluation.findings.size());
+    QVERIFY(findings > 32); // many analytes are checked by several items
+    for (const Analyte& a : analytes()) {
+        QVERIFY2(counting.values(a.id) == 1, a.field);
+        QVERIFY2(counting.units(a.id) == (a.unitKind == UnitKind::List ? 1 : 0), a.field);
+    }
+}
+
+QUARVEX_CORE_TEST_MAIN(TestFindings)
+#include "tst_findings.moc"
