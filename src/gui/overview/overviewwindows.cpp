@@ -371,7 +371,10 @@ ResultSheet OverviewWindows::resultSheet(bool steps)
     sheet.hints = sheetHints();
     if (steps)
         sheet.steps = sheetSteps(sheet.rows);
-    sheet.footer = displayText(disclaimerText());
+    QStringList footer = displayText(disclaimerText()).split(QLatin1Char('\n'));
+    for (QString& line : footer)
+        line = line.trimmed();
+    sheet.footer = footer.join(QLatin1Char('\n'));
     return sheet;
 }
 

@@ -37,6 +37,9 @@ struct Fonts {
 Fonts makeFonts()
 {
     QFont base = QGuiApplication::font();
+    // No ligatures: "effects" must stay six letters in the PDF's text, so a
+    // search or a copy finds it.
+    base.setStyleStrategy(QFont::PreferNoShaping);
     auto sized = [&base](double pt, bool bold) {
         QFont f = base;
         f.setPointSizeF(pt);
