@@ -34,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // An item is computed exactly when none of its checks found anything.
     for (const ItemEvaluation& evaluation : evaluations)
         require(evaluation.computable() == evaluation.findings.isEmpty());
+    // The creatinine clearance is never negative: from an age of 140 on there is none.
+    const ItemEvaluation& clearance = evaluations[int(ItemId::CreatinineClearance)];
+    if (clearance.outcome)
+        require(!clearance.outcome->values.isEmpty() && !(clearance.outcome->values.front() < 0.0));
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -1,6 +1,7 @@
 // quarvex-cli: the Comprehensive Overview without a window. Reads the data
 // entry fields as "Name=text" lines and writes the export file.
 
+#include "batchcommand.h"
 #include "cases/cliinput.h"
 #include "overview/export.h"
 #include "overview/overview.h"
@@ -29,6 +30,7 @@ QString helpText()
 {
     QString text = QStringLiteral(
         "Usage: quarvex-cli [FILE] [-o PATH]\n"
+        "       quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"
@@ -60,9 +62,9 @@ QString helpText()
         "field; items that need it are left out, as on the screen.\n"
         "\n"
         "Exit status: 0 results written, 1 the output could not be written,\n"
-        "2 bad command line or input.\n"
-        "\n"
-        "Field names:\n");
+        "2 bad command line or input, 3 (batch mode) rows skipped or a quote left open.\n"
+        "\n");
+    text += batchHelpText() + QStringLiteral("\nField names:\n");
     QString line = QStringLiteral(" ");
     for (const QString& name : inputFieldNames()) {
         if (line.size() + 1 + name.size() > 78) {
@@ -183,7 +185,11 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
 
-    const std::optional<Options> options = parseArguments(QCoreApplication::arguments().mid(1));
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QLatin1String("--batch")) && !args.contains(QLatin1String("--help")) &&
+        !args.contains(QLatin1String("-h")))
+        return runBatchCommand(args);
+    const std::optional<Options> options = parseArguments(args);
     if (!options)
         return BadInput;
     if (options->help) {

@@ -284,7 +284,8 @@ def scenario_overview(app):
     for name, text in (("Gender", "Male"), ("Total cholesterol", "200"),
                        ("Total cholesterol unit", "mg/dL"), ("HDL cholesterol", "50"),
                        ("HDL cholesterol unit", "mg/dL"), ("LDL cholesterol", "130"),
-                       ("LDL cholesterol unit", "mg/dL"), ("Ferritin", "150")):
+                       ("LDL cholesterol unit", "mg/dL"), ("Ferritin", "150"),
+                       ("Serum phosphorus", "3.5"), ("Serum phosphorus unit", "mg/dL")):
         type_into(window, name, text)
     pick(window, "Ferritin unit", "ng/ml")
     box = control(window, pyatspi.ROLE_COMBO_BOX, "Ferritin unit")
@@ -304,6 +305,10 @@ def scenario_overview(app):
         problem("the urine page does not show after pressing its tab")
     type_into(window, "Urine volume", "1500")
     type_into(window, "Urine potassium", "40")
+    for name, text in (("Urine phosphorus", "40"), ("Urine phosphorus unit", "mg/dL"),
+                       ("Urine urate", "60"), ("Urine urate unit", "mg/dL"),
+                       ("Urine creatinine", "50"), ("Urine creatinine unit", "mg/dL")):
+        type_into(window, name, text)
 
     press(control(window, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     listing = wait_for_window(app, "Test Results", holding="Computable items")
@@ -311,8 +316,12 @@ def scenario_overview(app):
     check_window(listing)
     computable = control(listing, pyatspi.ROLE_LIST, "Computable items")
     print("Computable items:")
-    for item in computable:
-        print("  " + item.name)
+    names = [item.name for item in computable]
+    for name in names:
+        print("  " + name)
+    for expected in ("Phosphorus Clearance Estimated", "Uric Acid-to-Creatinine Ratio"):
+        if expected not in names:
+            problem("%r is not among the computable items" % expected)
     press(control(listing, pyatspi.ROLE_PUSH_BUTTON, "OK"))
 
     results = wait_for_window(app, "Test Results", holding="Test results")

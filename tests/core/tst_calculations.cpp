@@ -140,9 +140,20 @@ void TestCalculations::bands_data()
     gfr(male72 + "Age=98", "42.00 mL/min", "mildly");
     gfr(male72 + "Age=112", "28.00 mL/min", "moderately");
 
+    // (urine phosphorus x volume) / (serum phosphorus x 1440); age, weight and
+    // gender play no part.
     const auto phos = rowsOf("phosphorus", ItemId::PhosphorusClearance);
-    phos("Age=40; Weight=70 kg; Gender=Male; SerumPhosphorus=3.5 mg/dL", "27.78 mL/min", "");
-    phos("Age=40; Weight=70 kg; Gender=Female; SerumPhosphorus=1.13 mmol/L", "23.54 mL/min", "");
+    phos("SerumPhosphorus=3.5 mg/dL; UrinePhosphorus=40 mg/dL; UrineVolume=1500", "11.90 mL/min",
+         "");
+    phos("Age=40; Weight=70 kg; Gender=Male; SerumPhosphorus=3.5 mg/dL; "
+         "UrinePhosphorus=40 mg/dL; UrineVolume=1500",
+         "11.90 mL/min", "");
+    // 1.1305 mmol/L is 3.5 mg/dL; 12.92 mmol/L is 40 mg/dL.
+    phos("SerumPhosphorus=1.1305 mmol/L; UrinePhosphorus=12.92 mmol/L; UrineVolume=1500",
+         "11.90 mL/min", "");
+    phos("SerumPhosphorus=4 mg/dL; UrinePhosphorus=4 mg/dL; UrineVolume=1440", "1.00 mL/min", "");
+    phos("SerumPhosphorus=3,5 mg/dL; UrinePhosphorus=40 mg/dL; UrineVolume=1500,5", "11,91 mL/min",
+         "", German);
 
     const auto potassium = rowsOf("potassium fraction", ItemId::FractionalPotassiumExcretion);
     potassium(renal + "SerumPotassium=4; UrinePotassium=40", "0.10 ", "");
@@ -157,9 +168,16 @@ void TestCalculations::bands_data()
             "UrineCalcium=10 mg/dL",
             "0.01 ", "");
 
+    // Urine uric acid over urine creatinine; serum values play no part.
     const auto urate = rowsOf("urate", ItemId::UrateCreatinineRatio);
-    urate("SerumCreatinine=442 umol/L; SerumUrate=297.4 umol/L", "1.00", "below 1.0");
-    urate("SerumCreatinine=5 mg/dL; SerumUrate=5.01 mg/dL", "1.00", "above 1.0");
+    urate("UrineUrate=60 mg/dL; UrineCreatinine=50 mg/dL", "1.20", "above 1.0");
+    urate("SerumCreatinine=1 mg/dL; SerumUrate=6 mg/dL; UrineUrate=60 mg/dL; "
+          "UrineCreatinine=50 mg/dL",
+          "1.20", "above 1.0");
+    urate("UrineUrate=3 mmol/L; UrineCreatinine=100 mg/dL", "0.50", "below 1.0");
+    urate("UrineUrate=50 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "below 1.0");
+    urate("UrineUrate=50.01 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "above 1.0");
+    urate("UrineUrate=0,5 mmol/L; UrineCreatinine=10 mg/dL", "0,84", "below 1.0", German);
 
     const auto protein = rowsOf("protein", ItemId::UrineProteinCreatinineRatio);
     protein("UrineProtein=1; UrineCreatinine=1000 mg/dL", "0.10", "trace");
@@ -308,7 +326,7 @@ void TestCalculations::bandEdges_data()
     gfr("98.01", "41.99 mL/min", "moderately impaired");
     gfr("112", "28.00 mL/min", "moderately impaired");
     gfr("112.01", "27.99 mL/min", "severely impaired");
-    gfr("150", "-10.00 mL/min", "severely impaired");
+    gfr("139.99", "0.01 mL/min", "severely impaired");
 }
 
 void TestCalculations::bandEdges()

@@ -53,6 +53,8 @@ const AnalyteId ScreenOrder[] = {
     A::UrineSodium,
     A::UrineUrea,
     A::UrineVolume,
+    A::UrinePhosphorus,
+    A::UrineUrate,
 };
 
 QByteArray readFile(const QString& path)

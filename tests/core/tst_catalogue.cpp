@@ -105,6 +105,7 @@ void TestCatalogue::moreInfoButtonGoesWithAnInterpretation()
         {A::SerumCalcium, {u"10"_s, u"mg/dL"_s}},
         {A::UrineCalcium, {u"10"_s, u"mg/dL"_s}},
         {A::SerumPhosphorus, {u"4"_s, u"mg/dL"_s}},
+        {A::UrinePhosphorus, {u"40"_s, u"mg/dL"_s}},
         {A::SerumPotassium, {u"4"_s, {}}},
         {A::UrinePotassium, {u"40"_s, {}}},
         {A::SerumSodium, {u"140"_s, {}}},
@@ -112,6 +113,7 @@ void TestCatalogue::moreInfoButtonGoesWithAnInterpretation()
         {A::SerumUrea, {u"15"_s, u"mg/dL"_s}},
         {A::UrineUrea, {u"600"_s, u"mg/dL"_s}},
         {A::SerumUrate, {u"5"_s, u"mg/dL"_s}},
+        {A::UrineUrate, {u"40"_s, u"mg/dL"_s}},
         {A::UrineProtein, {u"1"_s, {}}},
         {A::UrineVolume, {u"1500"_s, {}}},
     };

@@ -198,13 +198,16 @@ void TestFindings::kindNames()
         {K::Empty, "empty"},        {K::NotANumber, "not-a-number"},
         {K::TooLarge, "too-large"}, {K::NotPositive, "not-positive"},
         {K::NoUnit, "no-unit"},     {K::UnknownUnit, "unknown-unit"},
-        {K::NoGender, "no-gender"},
+        {K::NoGender, "no-gender"}, {K::OutsideFormula, "outside-formula"},
     };
     for (const auto& [kind, name] : names)
         QCOMPARE(kindName(kind), QString::fromLatin1(name));
+    // A value outside a formula was typed correctly: no beep, no box.
+    const Finding outside{AnalyteId::Age, K::OutsideFormula, u"Age: outside"_s};
+    QCOMPARE(alertText(outside), QString());
 }
 
-// An unrecognised unit beeps for ten analytes only, and never shows a box.
+// An unrecognised unit beeps for twelve analytes only, and never shows a box.
 void TestFindings::whichAnalytesBeep()
 {
     QStringList beeping;
@@ -219,8 +222,8 @@ void TestFindings::whichAnalytesBeep()
         if (!alert.isEmpty())
             beeping << QString::fromLatin1(a.field);
     }
-    QCOMPARE(beeping.join(u' '), u"SerumCreatinine SerumCalcium SerumPhosphorus SerumUrea "
-                                 u"UrineUrea SerumUrate Chol HDL LDL Iron"_s);
+    QCOMPARE(beeping.join(u' '), u"SerumCreatinine SerumCalcium SerumPhosphorus UrinePhosphorus "
+                                 u"SerumUrea UrineUrea SerumUrate UrineUrate Chol HDL LDL Iron"_s);
 }
 
 // One finding per failing analyte, in the item's check order, from one reading.

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void overviewOrder();
     void creatinineClearanceNeedsGender_data();
     void creatinineClearanceNeedsGender();
+    void clearanceAgeLimit_data();
+    void clearanceAgeLimit();
     void screenDispatch_data();
     void screenDispatch();
     void catalogueEntriesCompute();
@@ -60,8 +62,8 @@ void TestItems::overviewOrder()
         {"Renal Calcium Clearance to Creatinine Clearance", "SerumCreatinine UrineCreatinine SerumCalcium UrineCalcium", "Renal Calcium Clearance"},
         {"Renal Failure Index (RFI)", "SerumCreatinine UrineCreatinine UrineSodium", "Renal Failure Index"},
         {"Fractional Sodium Excretion", "SerumCreatinine UrineCreatinine SerumSodium UrineSodium", "Fractional Sodium Excretion"},
-        {"Phosphorus Clearance Estimated", "Age Weight Gender SerumPhosphorus", "Phosphorus Clearance"},
-        {"Uric Acid-to-Creatinine Ratio", "SerumCreatinine SerumUrate", "Urate to Creatinine Ratio"},
+        {"Phosphorus Clearance Estimated", "SerumPhosphorus UrinePhosphorus UrineVolume", "Phosphorus Clearance"},
+        {"Uric Acid-to-Creatinine Ratio", "UrineCreatinine UrineUrate", "Urate to Creatinine Ratio"},
         {"Urinary Potassium Excretion Rate", "UrineVolume UrinePotassium", "Urinary Potassium Excretion"},
         {"Urea Nitrogen and Creatinine Ratios", "SerumCreatinine UrineCreatinine SerumUrea UrineUrea", "Urea to Creatinine Ratio|Creatinine to Creatinine Ratio|Urea to Urea Ratio"},
         {"Urine Protein to Urine Creatinine Ratio", "UrineCreatinine UrineProtein", "Urine Protein to Creatinine Ratio"},
@@ -126,6 +128,65 @@ void TestItems::creatinineClearanceNeedsGender()
     QCOMPARE(listed.contains(u"Creatinine Clearance Estimated (GFR)"_s), !row.isEmpty());
     const QList<ResultRow> rows = resultRows(evaluations);
     QCOMPARE(rows.isEmpty() ? QString() : rows.first().line(), row);
+}
+
+// Cockcroft and Gault give no clearance from an age of 140 on: the item is not
+// computable, with a finding in the Age check's place among the others.
+void TestItems::clearanceAgeLimit_data()
+{
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QStringList>("findings"); // kind name: text
+    QTest::addColumn<QString>("result");       // empty: not computable
+
+    const QString outside = u"outside-formula: Age: the formula needs an age below 140"_s;
+    QTest::addRow("139.99 still gives a clearance")
+        << u"139.99"_s << u"72"_s << QStringList() << u"0.01 mL/min"_s;
+    QTest::addRow("139.994 reads as 139.994, not as 140")
+        << u"139.994"_s << u"72"_s << QStringList() << u"0.01 mL/min"_s;
+    QTest::addRow("exactly 140") << u"140"_s << u"72"_s << QStringList{outside} << QString();
+    QTest::addRow("150 no longer gives -9.72")
+        << u"150"_s << u"70"_s << QStringList{outside} << QString();
+    QTest::addRow("the age's finding comes before the weight's")
+        << u"200"_s << QString() << QStringList{outside, u"empty: Weight: empty"_s} << QString();
+    QTest::addRow("an empty age is only empty")
+        << QString() << u"72"_s << QStringList{u"empty: Age: empty"_s} << QString();
+}
+
+void TestItems::clearanceAgeLimit()
+{
+    QFETCH(QString, age);
+    QFETCH(QString, weight);
+    QFETCH(QStringList, findings);
+    QFETCH(QString, result);
+    using A = AnalyteId;
+    const MapFields fields{{A::Age, {age, {}}},
+                           {A::Weight, {weight, u"kg"_s}},
+                           {A::Gender, {u"Male"_s, {}}},
+                           {A::SerumCreatinine, {u"1"_s, u"mg/dL"_s}}};
+    const Inputs inputs(fields, QLocale(QLocale::English, QLocale::UnitedStates));
+
+    // Both catalogue entries of the clearance and the overview see the same.
+    for (const char* title :
+         {"Creatinine Clearance Estimated", "Glomerular Filtration Rate (GFR)"}) {
+        const ItemDescriptor* screen = screenItem(ScreenId::Kidney, QString::fromLatin1(title));
+        QVERIFY(screen);
+        QStringList seen;
+        for (const Finding& f : screen->findings(inputs)) {
+            seen << kindName(f.kind) + u": "_s + f.text;
+            QCOMPARE(alertFor(f).box, f.kind == FindingKind::NotANumber);
+            QVERIFY(!alertFor(f).beep);
+        }
+        QCOMPARE(seen, findings);
+    }
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    const ItemEvaluation& clearance = evaluations[int(ItemId::CreatinineClearance)];
+    QCOMPARE(clearance.computable(), !result.isEmpty());
+    QCOMPARE(computableListTexts(evaluations).contains(u"Creatinine Clearance Estimated (GFR)"_s),
+             !result.isEmpty());
+    if (!result.isEmpty())
+        QCOMPARE(item(ItemId::CreatinineClearance).compute(inputs).result.value_or(QString()),
+                 result);
 }
 
 // Calculate on a screen computes the item of the screen's entry with that title.

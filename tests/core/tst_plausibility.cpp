@@ -61,10 +61,6 @@ QList<std::pair<QString, QString>> programUnits()
             break;
         }
     }
-    for (const QString& field : {u"UrinePhosphorus"_s, u"UrineUrate"_s}) {
-        keys.append({field, u"mg/dL"_s});
-        keys.append({field, u"mmol/L"_s});
-    }
     return keys;
 }
 
@@ -185,9 +181,9 @@ void TestPlausibility::referenceIntervalText_data()
     QTest::addRow("random urine") << u"UrineCreatinine"_s << u"mmol/L"_s << u"Male"_s << English
                                   << u"Adult reference: none (no adult reference interval for "
                                      "a random urine sample)"_s;
-    QTest::addRow("new urine urate field") << u"UrineUrate"_s << u"mg/dL"_s << u""_s << English
-                                           << u"Adult reference: none (no adult reference "
-                                              "interval for a random urine sample)"_s;
+    QTest::addRow("urine urate") << u"UrineUrate"_s << u"mg/dL"_s << u""_s << English
+                                 << u"Adult reference: none (no adult reference "
+                                    "interval for a random urine sample)"_s;
     QTest::addRow("cholesterol, German") << u"Chol"_s << u"mmol/L"_s << u""_s << German
                                          << u"Adult reference: below 5,2 mmol/L (desirable)"_s;
     QTest::addRow("HDL classes")
@@ -248,7 +244,7 @@ void TestPlausibility::rangeHint_data()
         u"Ferritin 1.5 pmol/L is below any value expected in patients (down to about 2 pmol/L). "
         "Did you mean ng/ml?"_s);
     add("ferritin has no ceiling", u"Ferritin"_s, u"ng/ml"_s, 32000.0, u""_s);
-    add("urine urate in mg/dL, new field", u"UrineUrate"_s, u"mg/dL"_s, 0.5,
+    add("urine urate in mg/dL", u"UrineUrate"_s, u"mg/dL"_s, 0.5,
         u"Urine urate 0.5 mg/dL is below any value expected in patients (down to about 1 mg/dL). "
         "Did you mean mmol/L?"_s);
     add("fixed unit, nothing else to suggest", u"SerumPotassium"_s, u""_s, 45.0,

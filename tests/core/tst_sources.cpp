@@ -25,6 +25,8 @@ private Q_SLOTS:
     void itemSourcesAndCaveats();
     void sourceNotesSayHowFarChecked();
     void unknownItem();
+    void stepNotes_data();
+    void stepNotes();
 };
 
 void TestSources::referenceList()
@@ -245,6 +247,35 @@ void TestSources::unknownItem()
     QVERIFY(!itemSources(u"Transferrin Calculated"));
     QVERIFY(!itemSources(u"transferrin"));
     QVERIFY(!itemSources(u""));
+}
+
+// The worked steps of the two corrected items say what changed and why; the
+// uric acid ratio also says when it may be read. Other items add nothing.
+void TestSources::stepNotes_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("parts"); // one part of each line, in order
+
+    QTest::addRow("phosphorus clearance")
+        << u"Phosphorus Clearance Estimated"_s << QStringList{u"Cockcroft–Gault"_s};
+    QTest::addRow("uric acid ratio")
+        << u"Uric Acid-to-Creatinine Ratio"_s
+        << QStringList{u"serum urate by serum creatinine"_s, u"only in acute renal failure"_s};
+    QTest::addRow("creatinine clearance")
+        << u"Creatinine Clearance Estimated (GFR)"_s << QStringList();
+    QTest::addRow("a row name is no list text") << u"Phosphorus Clearance"_s << QStringList();
+}
+
+void TestSources::stepNotes()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, parts);
+    const QStringList notes = quarvex::stepNotes(item);
+    QCOMPARE(notes.size(), parts.size());
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(notes[i].contains(parts[i]), qPrintable(notes[i]));
+        QVERIFY2(notes[i].endsWith(u'.'), qPrintable(notes[i]));
+    }
 }
 
 QUARVEX_CORE_TEST_MAIN(TestSources)

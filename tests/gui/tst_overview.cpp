@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -216,7 +217,12 @@ void TestOverview::listing_data()
     QTest::addRow("lipids without gender") << fieldsFrom(Lipids) << itemTexts({3, 4});
     QTest::addRow("every field but age")
         << noAge
-        << itemTexts({1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
+        << itemTexts({1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
+    MapFields oldAge = exampleFields();
+    oldAge.setValue(A::Age, QStringLiteral("140"));
+    QTest::addRow("age 140: every item but the creatinine clearance")
+        << oldAge
+        << itemTexts({1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
     QTest::addRow("only ferritin")
         << fieldsFrom("Ferritin=120\nUnitFerritin=ug/L") << itemTexts({19});
 }
@@ -371,9 +377,9 @@ void TestOverview::passAnnouncesEachItemsFindings()
     QLocale::setDefault(locale);
     overview().listComputableItems();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Items 5 to 10, 12 and 14 check serum creatinine; item 14 then serum urea.
+    // Items 5 to 10 and 14 check serum creatinine; item 14 then serum urea.
     QStringList expected;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 7; ++i)
         expected << QStringLiteral("beep") << box;
     expected << QStringLiteral("beep");
     QCOMPARE(m_fake.trace(), expected);
@@ -501,6 +507,23 @@ void TestOverview::tabsAndClear()
     QCOMPARE(data->currentFrame(), 2);
     QVERIFY(data->findChild<QWidget*>(QStringLiteral("Frame1_2"))->isVisible());
     QVERIFY(!data->findChild<QWidget*>(QStringLiteral("Frame1_1"))->isVisible());
+    // Urine phosphorus and urine urate in the column of the other urine values.
+    auto* urine = data->findChild<QWidget*>(QStringLiteral("Frame1_2"));
+    auto* grid = qobject_cast<QGridLayout*>(urine->layout());
+    QVERIFY(grid);
+    const auto columnOf = [&](const char* name) {
+        QWidget* w = urine->findChild<QWidget*>(QString::fromLatin1(name));
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        if (w)
+            grid->getItemPosition(grid->indexOf(w), &row, &column, &rowSpan, &columnSpan);
+        return column;
+    };
+    for (const char* name :
+         {"UrinePhosphorus", "UnitUrinePhosphorus", "UrineUrate", "UnitUrineUrate"}) {
+        const bool unit = QByteArray(name).startsWith("Unit");
+        QVERIFY2(columnOf(name) == columnOf(unit ? "UnitUrineCalcium" : "UrineVolume"), name);
+        QVERIFY(urine->findChild<QWidget*>(QString::fromLatin1(name))->isVisible());
+    }
 
     data->setErrors(3);
     click(data, "ClearButton");

@@ -1,8 +1,12 @@
 #include "quickdriver.h"
 #include "testmain.h"
 
+#include <QGridLayout>
+
 using namespace quarvex;
 using namespace quarvex::test;
+using namespace Qt::StringLiterals;
+using A = AnalyteId;
 
 namespace {
 const char* const Severe = "Based on GFR, renal function is severely impaired.";
@@ -70,6 +74,10 @@ private Q_SLOTS:
     void moreInfoBeforeCalculate();
     void decimalAgeAndWeight_data();
     void decimalAgeAndWeight();
+    void ageOutsideTheFormula_data();
+    void ageOutsideTheFormula();
+    void urineRowsOfTheRenalScreen_data();
+    void urineRowsOfTheRenalScreen();
 };
 
 void TestScreens::proceedStartsClean_data()
@@ -331,6 +339,107 @@ void TestScreens::decimalAgeAndWeight()
     QCOMPARE(text(screen, "Age"), age);
     QCOMPARE(text(screen, "Weight"), kept);
     QCOMPARE(text(screen, "Result"), result);
+}
+
+// Both entries of the Cockcroft-Gault clearance give no result from an age of
+// 140 on; the age itself sounds no beep, only "Data entry incomplete" does.
+void TestScreens::ageOutsideTheFormula_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("dialogs");
+    QTest::addColumn<QString>("errors");
+    QTest::addColumn<QString>("result");
+
+    const QString incomplete = u"beep|warning:Data entry incomplete"_s;
+    for (auto [position, entry] : {std::pair{1, "clearance"}, {4, "GFR"}}) {
+        QTest::addRow("%s, 139.5", entry)
+            << position << u"139.5"_s << QString() << u"0"_s << u"0.50 mL/min"_s;
+        QTest::addRow("%s, 140", entry)
+            << position << u"140"_s << incomplete << u"1"_s << QString();
+        QTest::addRow("%s, 150", entry)
+            << position << u"150"_s << incomplete << u"1"_s << QString();
+    }
+    QTest::addRow("150 with a weight missing counts two")
+        << 1 << u"150 Weight="_s << incomplete << u"2"_s << QString();
+}
+
+void TestScreens::ageOutsideTheFormula()
+{
+    QFETCH(int, position);
+    QFETCH(QString, age);
+    QFETCH(QString, dialogs);
+    QFETCH(QString, errors);
+    QFETCH(QString, result);
+    CalculatorScreen* screen = proceedTo(2, position);
+    typeAll(screen, u"Weight=72 UnitWeight=kg Gender=Male SerumCreatinine=1 "
+                    u"UnitSerumCreatinine=mg/dL Age="_s +
+                        age);
+    m_fake.clear();
+    press(screen, "Calculate");
+    QCOMPARE(m_fake.trace().join(u'|'), dialogs);
+    QCOMPARE(text(screen, "Errors"), errors);
+    QCOMPARE(text(screen, "Result"), result);
+}
+
+// Urine phosphorus and urine urate stand below Volume in the urine column,
+// take input only for the items that use them and come last among the fields
+// in keyboard order.
+void TestScreens::urineRowsOfTheRenalScreen_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QStringList>("tabs"); // the focus after each Tab
+
+    QTest::addRow("phosphorus clearance")
+        << 5 << u"UrineVolume"_s
+        << QStringList{u"UrinePhosphorus"_s, u"UnitUrinePhosphorus"_s, u"Calculate"_s};
+    QTest::addRow("uric acid ratio")
+        << 9 << u"UnitUrineCreatinine"_s
+        << QStringList{u"UrineUrate"_s, u"UnitUrineUrate"_s, u"Calculate"_s};
+    QTest::addRow("an item without them skips them")
+        << 10 << u"UrineVolume"_s << QStringList{u"Calculate"_s};
+}
+
+void TestScreens::urineRowsOfTheRenalScreen()
+{
+    QFETCH(int, position);
+    QFETCH(QString, from);
+    QFETCH(QStringList, tabs);
+    CalculatorScreen* kidney = showCalculatorScreen(ScreenId::Kidney);
+    const struct {
+        A id;
+        const char *name, *unitName;
+    } rows[] = {{A::UrinePhosphorus, "Urine phosphorus", "Urine phosphorus unit"},
+                {A::UrineUrate, "Urine urate", "Urine urate unit"}};
+    auto* grid = kidney->findChild<QGridLayout*>();
+    QVERIFY(grid);
+    const auto cellOf = [grid](QWidget* w) {
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(w), &row, &column, &rowSpan, &columnSpan);
+        return std::pair{row, column};
+    };
+    const auto [volumeRow, urineColumn] = cellOf(child<QWidget>(kidney, "UrineVolume"));
+    int expectedRow = volumeRow + 1;
+    for (const auto& r : rows) {
+        const AnalyteWidgets& w = kidney->form().widgets(r.id);
+        QCOMPARE(w.value->accessibleName(), QString::fromLatin1(r.name));
+        QCOMPARE(w.unitList->accessibleName(), QString::fromLatin1(r.unitName));
+        QCOMPARE(w.caption->text(), QString::fromLatin1(analyte(r.id).caption));
+        QCOMPARE(w.unitList->count(), 2);
+        QCOMPARE(cellOf(w.value), std::pair(expectedRow++, urineColumn));
+        QVERIFY(!w.value->isEnabled() && !w.unitList->isEnabled());
+    }
+
+    CalculatorScreen* screen = proceedTo(2, position);
+    QCOMPARE(screen, kidney);
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    child<QWidget>(screen, qPrintable(from))->setFocus();
+    for (const QString& next : tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusName(screen), next);
+    }
 }
 
 QUARVEX_TEST_MAIN(TestScreens)

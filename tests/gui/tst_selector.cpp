@@ -44,11 +44,11 @@ const EntryRow entryRows[] = {
     {2, 2, "Fractional Potassium Excretion", "SerumCreatinine SerumPotassium UrineCreatinine UrinePotassium", true, false},
     {2, 3, "Fractional Sodium Excretion", "SerumCreatinine SerumSodium UrineCreatinine UrineSodium", true, false, "SerumCreatinine=1.0 UnitSerumCreatinine=mg/dL UrineCreatinine=8.84 UnitUrineCreatinine=mmol/L SerumSodium=140 UrineSodium=40", "0.29 % FE-Na", ""},
     {2, 4, "Glomerular Filtration Rate (GFR)", "Age Gender SerumCreatinine Weight", true, true},
-    {2, 5, "Phosphorus Clearance Estimated", "Age Gender SerumPhosphorus Weight", true, false},
+    {2, 5, "Phosphorus Clearance Estimated", "SerumPhosphorus UrinePhosphorus UrineVolume", true, false, "SerumPhosphorus=1.13 UnitSerumPhosphorus=mmol/L UrinePhosphorus=40 UnitUrinePhosphorus=mg/dL UrineVolume=1500", "11.91 mL/min", ""},
     {2, 6, "Renal Calcium to Creatinine Clearance", "SerumCalcium SerumCreatinine UrineCalcium UrineCreatinine", true, false},
     {2, 7, "Renal Failure Index (RFI)", "SerumCreatinine UrineCreatinine UrineSodium", true, false},
     {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL", "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
-    {2, 9, "Uric Acid-to-Creatinine Ratio", "SerumCreatinine SerumUrate", true, true},
+    {2, 9, "Uric Acid-to-Creatinine Ratio", "UrineCreatinine UrineUrate", true, true, "UrineUrate=3 UnitUrineUrate=mmol/L UrineCreatinine=100 UnitUrineCreatinine=mg/dL", "0.50", "Ratios below 1.0 are seen in patients with acute renal failure due to other causes."},
     {2, 10, "Urinary Potassium Excretion Rate", "UrinePotassium UrineVolume", true, true, "UrinePotassium=40 UrineVolume=1500", "60.00 mEq/24 ", "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' (inadequate potassium conservation)."},
     {2, 11, "Urine Protein to Urine Creatinine Ratio", "UrineCreatinine UrineProtein", true, true},
 };

@@ -29,7 +29,7 @@ def random_number(rng):
         return str(rng.randint(1, 300))
     if kind < 0.85:
         return rng.choice(["0.4", "0.5", "0.6", "1.5", "0.005", "2.675", "1.005", "0.125",
-                           "32767", "999", "140", "141"])
+                           "32767", "999", "139.99", "140", "141"])
     if kind < 0.93:
         return "%g" % (rng.choice(BOUNDS) * rng.choice([1, 2, 4, 5, 10, 20, 25, 50, 100]))
     return rng.choice(["", "0", "-3", " 12 ", "1e2", "40000", "abc", " "])
@@ -50,7 +50,7 @@ def random_fields(rng):
     if rng.random() < 0.5:
         # Put one ratio right on a band edge.
         num, den = rng.choice([("AST", "ALT"), ("Albumin", "Globulin"), ("HDL", "LDL"),
-                               ("Chol", "HDL"), ("LDL", "HDL"), ("SerumUrate", "SerumCreatinine"),
+                               ("Chol", "HDL"), ("LDL", "HDL"), ("UrineUrate", "UrineCreatinine"),
                                ("SerumUrea", "SerumCreatinine"), ("UrineUrea", "SerumUrea"),
                                ("UrineCreatinine", "SerumCreatinine")])
         d = rng.choice([1, 2, 4, 5, 8, 10, 20, 25, 40, 50])

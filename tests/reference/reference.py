@@ -21,9 +21,11 @@ UNITS = {
     "SerumCalcium": {"mg/dL": (1, 1), "mmol/L": (1, 0.25)},
     "UrineCalcium": {"mg/dL": (1, 1), "mmol/L": (1, 0.25)},
     "SerumPhosphorus": {"mg/dL": (1, 1), "mmol/L": (1, 0.323)},
+    "UrinePhosphorus": {"mg/dL": (1, 1), "mmol/L": (1, 0.323)},
     "SerumUrea": {"mg/dL": (1, 1), "mmol/L": (1, 0.357)},
     "UrineUrea": {"mg/dL": (1, 1), "mmol/L": (1, 0.357)},
     "SerumUrate": {"mg/dL": (1, 1), "umol/L": (1, 59.48)},
+    "UrineUrate": {"mg/dL": (1, 1), "mmol/L": (1000, 59.48)},
     "Chol": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
     "HDL": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
     "LDL": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
@@ -224,13 +226,9 @@ def amylase(f):
     return [("Amylase Clearance", fmt(x) + " %", t)]
 
 
-def cockcroft(f, serum):
-    k = 72 if f["Gender"] == "Male" else 85
-    return ((140 - value("Age", f)) * value("Weight", f)) / (value(serum, f) * k)
-
-
 def creatinine_clearance(f):
-    x = cockcroft(f, "SerumCreatinine")
+    k = 72 if f["Gender"] == "Male" else 85
+    x = ((140 - value("Age", f)) * value("Weight", f)) / (value("SerumCreatinine", f) * k)
     if gt(x, 80):
         t = "Based on GFR, renal function is normal."
     elif ge(x, 62.5):
@@ -270,11 +268,13 @@ def fractional_na(f):
 
 
 def phosphorus_clearance(f):
-    return [("Phosphorus Clearance", fmt(cockcroft(f, "SerumPhosphorus")) + " mL/min", "")]
+    x = (value("UrinePhosphorus", f) * value("UrineVolume", f)) / (
+        value("SerumPhosphorus", f) * 1440)
+    return [("Phosphorus Clearance", fmt(x) + " mL/min", "")]
 
 
 def urate(f):
-    r = value("SerumUrate", f) / value("SerumCreatinine", f)
+    r = value("UrineUrate", f) / value("UrineCreatinine", f)
     if gt(r, 1.0):
         t = "Ratios above 1.0 are seen in most patients with acute renal failure due to hyperuricemia."
     else:
@@ -452,13 +452,14 @@ ITEMS = [
     (["HDL", "LDL"], ldl_hdl),
     (["Chol", "HDL", "LDL"], adult3),
     (["SerumAmylase", "UrineAmylase", "SerumCreatinine", "UrineCreatinine"], amylase),
-    (["Age", "Weight", "Gender", "SerumCreatinine"], creatinine_clearance),
+    (["Age", "Weight", "Gender", "SerumCreatinine"], creatinine_clearance,
+     lambda f: value("Age", f) < 140),
     (["SerumCreatinine", "UrineCreatinine", "SerumPotassium", "UrinePotassium"], fractional_k),
     (["SerumCreatinine", "UrineCreatinine", "SerumCalcium", "UrineCalcium"], calcium_clearance),
     (["SerumCreatinine", "UrineCreatinine", "UrineSodium"], rfi),
     (["SerumCreatinine", "UrineCreatinine", "SerumSodium", "UrineSodium"], fractional_na),
-    (["Age", "Weight", "Gender", "SerumPhosphorus"], phosphorus_clearance),
-    (["SerumCreatinine", "SerumUrate"], urate),
+    (["SerumPhosphorus", "UrinePhosphorus", "UrineVolume"], phosphorus_clearance),
+    (["UrineCreatinine", "UrineUrate"], urate),
     (["UrineVolume", "UrinePotassium"], potassium_excretion),
     (["SerumCreatinine", "UrineCreatinine", "SerumUrea", "UrineUrea"], urea_ratios),
     (["UrineCreatinine", "UrineProtein"], protein_ratio),
@@ -474,7 +475,7 @@ ITEMS = [
 
 def overview_rows(fields):
     rows = []
-    for checks, calc in ITEMS:
-        if all(passes(name, fields) for name in checks):
+    for checks, calc, *within in ITEMS:
+        if all(passes(name, fields) for name in checks) and all(w(fields) for w in within):
             rows.extend(calc(fields))
     return rows

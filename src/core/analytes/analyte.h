@@ -7,7 +7,7 @@
 
 namespace quarvex {
 
-// The 32 measured quantities a user can type in, in the order of the analyte table.
+// The 34 measured quantities a user can type in, in the order of the analyte table.
 enum class AnalyteId : int {
     Age,
     Weight,
@@ -21,9 +21,11 @@ enum class AnalyteId : int {
     SerumCalcium,
     UrineCalcium,
     SerumPhosphorus,
+    UrinePhosphorus,
     SerumUrea,
     UrineUrea,
     SerumUrate,
+    UrineUrate,
     SerumAmylase,
     UrineAmylase,
     UrineProtein,
@@ -43,7 +45,7 @@ enum class AnalyteId : int {
     Transferrin,
 };
 
-inline constexpr int AnalyteCount = 32;
+inline constexpr int AnalyteCount = 34;
 
 enum class UnitKind {
     None,  // Age and Gender: no unit field at all

@@ -33,6 +33,7 @@ constexpr KindRow Kinds[] = {
     {K::NoUnit,      "no-unit",      Beep::IfAnalyteBeepsOnBadUnit, false},
     {K::UnknownUnit, "unknown-unit", Beep::IfAnalyteBeepsOnBadUnit, false},
     {K::NoGender,    "no-gender",    Beep::Never,                   false},
+    {K::OutsideFormula, "outside-formula", Beep::Never,             false},
 };
 // clang-format on
 

@@ -11,16 +11,18 @@ namespace quarvex {
 
 // Why a check did not pass. Each kind has a stable name for files and tools.
 enum class FindingKind {
-    Empty,       // the value field is empty
-    NotANumber,  // the value does not read as a number
-    TooLarge,    // the value, rounded to a whole number, lies outside -32768..32767
-    NotPositive, // the value is 0 or less
-    NoUnit,      // the unit list is empty
-    UnknownUnit, // the unit text is none of the unit list's choices
-    NoGender,    // Gender is neither "Male" nor "Female"
+    Empty,          // the value field is empty
+    NotANumber,     // the value does not read as a number
+    TooLarge,       // the value, rounded to a whole number, lies outside -32768..32767
+    NotPositive,    // the value is 0 or less
+    NoUnit,         // the unit list is empty
+    UnknownUnit,    // the unit text is none of the unit list's choices
+    NoGender,       // Gender is neither "Male" nor "Female"
+    OutsideFormula, // the value passes its check but lies where the item's formula gives no result
 };
 
-// "empty", "not-a-number", "too-large", "not-positive", "no-unit", "unknown-unit", "no-gender".
+// "empty", "not-a-number", "too-large", "not-positive", "no-unit", "unknown-unit", "no-gender",
+// "outside-formula".
 QString kindName(FindingKind kind);
 
 // One failed check: the analyte it concerns (none for a finding about a whole

@@ -10,8 +10,11 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    // A locale that rejects group separators already is used as it is: setting
+    // the option makes a copy of the locale's data, on every reading.
     QLocale reader = locale;
-    reader.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    if (!locale.numberOptions().testFlag(QLocale::RejectGroupSeparator))
+        reader.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = reader.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))

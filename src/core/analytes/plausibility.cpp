@@ -184,12 +184,6 @@ constexpr CrossFieldRule Rules[] = {
 };
 // clang-format on
 
-// Names of analytes that the analyte table does not list yet.
-constexpr std::pair<const char*, const char*> ExtraNames[] = {
-    {"UrinePhosphorus", "Urine phosphorus"},
-    {"UrineUrate", "Urine urate"},
-};
-
 QString utf8(const char* s)
 {
     return QString::fromUtf8(s);
@@ -200,10 +194,6 @@ QString analyteName(QStringView field)
     for (const Analyte& a : analytes()) {
         if (field == QLatin1StringView(a.field))
             return a.accessibleName();
-    }
-    for (const auto& [f, name] : ExtraNames) {
-        if (field == QLatin1StringView(f))
-            return QString::fromLatin1(name);
     }
     return field.toString();
 }

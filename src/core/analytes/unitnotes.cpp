@@ -29,6 +29,8 @@ constexpr UnitNote Notes[] = {
     {A::UrineCalcium, "mmol/L", "mmol/L: millimoles per litre"},
     {A::SerumPhosphorus, "mg/dL", "mg/dL: milligrams per decilitre"},
     {A::SerumPhosphorus, "mmol/L", "mmol/L: millimoles per litre"},
+    {A::UrinePhosphorus, "mg/dL", "mg/dL: milligrams per decilitre"},
+    {A::UrinePhosphorus, "mmol/L", "mmol/L: millimoles per litre"},
     // The mmol/L conversion gives urea nitrogen, so mg/dL must be urea
     // nitrogen too: a urea mass in mg/dL is 2.14 times larger.
     {A::SerumUrea, "mg/dL", "mg/dL of urea nitrogen (BUN)"},
@@ -37,6 +39,8 @@ constexpr UnitNote Notes[] = {
     {A::UrineUrea, "mmol/L", "mmol/L of urea"},
     {A::SerumUrate, "mg/dL", "mg/dL: milligrams per decilitre"},
     {A::SerumUrate, "umol/L", "umol/L: micromoles per litre"},
+    {A::UrineUrate, "mg/dL", "mg/dL: milligrams per decilitre"},
+    {A::UrineUrate, "mmol/L", "mmol/L: millimoles per litre"},
     {A::SerumAmylase, "U/L", "U/L: units of enzyme activity per litre"},
     {A::UrineAmylase, "U/L", "U/L: units of enzyme activity per litre"},
     {A::UrineProtein, "g/L", "g/L: grams per litre"},

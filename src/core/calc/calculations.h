@@ -10,6 +10,10 @@ namespace quarvex {
 // item's descriptor (catalogue/items.h), which knows its checks and names its rows.
 using Calculation = Outcome (*)(const Inputs& inputs);
 
+// Cockcroft and Gault subtract the age from 140: from this age on the
+// formula gives no clearance.
+inline constexpr double CockcroftGaultAgeLimit = 140.0;
+
 // Renal clearances and fractional excretions.
 Outcome AmylaseClearance(const Inputs& inputs);
 Outcome CreatinineClearanceEstimated(const Inputs& inputs);

@@ -35,24 +35,8 @@ constexpr Band ClearanceBands[] = {
 constexpr double MaleConstant = 72.0;
 constexpr double FemaleConstant = 85.0;
 
-// Cockcroft and Gault with the given serum value in mg/dL:
-// ((140 - age) * weight) / (serum * constant).
-Outcome cockcroftGault(AnalyteId serum, const Inputs& in, std::span<const Band> bands)
-{
-    const ConvertedInput& age = in[A::Age];
-    const ConvertedInput& weight = in[A::Weight];
-    const ConvertedInput& gender = in[A::Gender];
-    const ConvertedInput& serumValue = in[serum];
-
-    const double constant =
-        gender.valueText == QLatin1String(GenderMale) ? MaleConstant : FemaleConstant;
-    const double clearance =
-        ((140.0 - age.converted) * weight.converted) / (serumValue.converted * constant);
-
-    const QString result = resultText(clearance, " mL/min", in.locale());
-    const QString interpretation = bands.empty() ? QString() : text(bandText(clearance, bands));
-    return oneRow({age, weight, gender, serumValue}, clearance, result, interpretation);
-}
+// A 24-hour urine collection, in minutes.
+constexpr double MinutesPerDay = 1440.0;
 
 } // namespace
 
@@ -71,9 +55,24 @@ Outcome AmylaseClearance(const Inputs& in)
                   text(bandText(ratio, AmylaseBands)));
 }
 
+// Cockcroft and Gault: ((140 - age) * weight) / (serum creatinine * constant),
+// serum creatinine in mg/dL. The item's checks keep the age below
+// CockcroftGaultAgeLimit, so the clearance stays positive.
 Outcome CreatinineClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumCreatinine, in, ClearanceBands);
+    const ConvertedInput& age = in[A::Age];
+    const ConvertedInput& weight = in[A::Weight];
+    const ConvertedInput& gender = in[A::Gender];
+    const ConvertedInput& sCr = in[A::SerumCreatinine];
+
+    const double constant =
+        gender.valueText == QLatin1String(GenderMale) ? MaleConstant : FemaleConstant;
+    const double clearance =
+        ((CockcroftGaultAgeLimit - age.converted) * weight.converted) / (sCr.converted * constant);
+
+    return oneRow({age, weight, gender, sCr}, clearance,
+                  resultText(clearance, " mL/min", in.locale()),
+                  text(bandText(clearance, ClearanceBands)));
 }
 
 Outcome FractionalPotassiumExcretion(const Inputs& in)
@@ -104,9 +103,18 @@ Outcome FractionalSodiumExcretion(const Inputs& in)
     return oneRow({sCr, uCr, sNa, uNa}, percent, resultText(percent, " % FE-Na", locale), {});
 }
 
+// The renal clearance U x V / P of phosphorus from a 24-hour urine, in mL/min:
+// (urine phosphorus * urine volume) / (serum phosphorus * 1440), both
+// phosphorus values in mg/dL and the volume in mL.
 Outcome PhosphorusClearanceEstimated(const Inputs& in)
 {
-    return cockcroftGault(A::SerumPhosphorus, in, {});
+    const ConvertedInput& sP = in[A::SerumPhosphorus];
+    const ConvertedInput& uP = in[A::UrinePhosphorus];
+    const ConvertedInput& volume = in[A::UrineVolume];
+
+    const double clearance = (uP.converted * volume.converted) / (sP.converted * MinutesPerDay);
+
+    return oneRow({sP, uP, volume}, clearance, resultText(clearance, " mL/min", in.locale()), {});
 }
 
 Outcome RenalCalciumClearance(const Inputs& in)

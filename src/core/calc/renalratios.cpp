@@ -70,15 +70,17 @@ constexpr double ProteinGramsPerLitreToMgPerDl = 100.0;
 
 } // namespace
 
+// Urine uric acid over urine creatinine in a random urine sample, both in
+// mg/dL; the 1.0 cut-off belongs to this urine ratio only.
 Outcome UrateCreatinineRatio(const Inputs& in)
 {
     const QLocale& locale = in.locale();
-    const ConvertedInput& sCr = in[A::SerumCreatinine];
-    const ConvertedInput& sUrate = in[A::SerumUrate];
+    const ConvertedInput& uCr = in[A::UrineCreatinine];
+    const ConvertedInput& uUrate = in[A::UrineUrate];
 
-    const double ratio = sUrate.converted / sCr.converted;
+    const double ratio = uUrate.converted / uCr.converted;
 
-    return oneRow({sCr, sUrate}, ratio, resultText(ratio, "", locale),
+    return oneRow({uCr, uUrate}, ratio, resultText(ratio, "", locale),
                   text(bandText(ratio, UrateBands)));
 }
 

@@ -344,6 +344,22 @@ constexpr ItemRow Items[] = {
      "The bands 200 and 360 mg/dL are this program's own choice.",
      IronConversionCaveat, TransferrinSources},
 };
+
+// Lines for an item's worked steps: what changed from the item's older form
+// and why, and when the result may be read at all.
+struct StepNoteRow {
+    const char* item;
+    const char* note;
+};
+
+constexpr StepNoteRow StepNotes[] = {
+    {"Phosphorus Clearance Estimated",
+     "Changed: an older form put serum phosphorus into the Cockcroft–Gault creatinine formula, a number that measures nothing; this is the renal clearance U × V ÷ P, with serum and urine phosphorus in place of the creatinine values."},
+    {"Uric Acid-to-Creatinine Ratio",
+     "Changed: an older form divided serum urate by serum creatinine, which gives almost everyone a ratio above 1; the 1.0 cut-off (Kelton, Kelley & Holmes 1978) belongs to urine uric acid ÷ urine creatinine in a random urine sample."},
+    {"Uric Acid-to-Creatinine Ratio",
+     "Read only in acute renal failure: a healthy adult's ratio (below 0.60) says nothing about renal failure."},
+};
 // clang-format on
 
 QString text(const char* s)
@@ -401,6 +417,16 @@ QStringList itemsWithSources()
     for (const ItemRow& row : Items)
         items << text(row.item);
     return items;
+}
+
+QStringList stepNotes(QStringView listText)
+{
+    QStringList notes;
+    for (const StepNoteRow& row : StepNotes) {
+        if (listText == QLatin1StringView(row.item))
+            notes << text(row.note);
+    }
+    return notes;
 }
 
 } // namespace quarvex

@@ -46,6 +46,11 @@ std::optional<ItemSources> itemSources(QStringView listText);
 // The list texts of every item in the table, in overview order.
 QStringList itemsWithSources();
 
+// The lines an item's worked steps carry besides its arithmetic: what changed
+// from an older form of the item and why, and when its result may be read.
+// Empty for an item with nothing to add.
+QStringList stepNotes(QStringView listText);
+
 QString sourceRoleName(SourceRole role); // "formula", "bands", "guidance"
 
 } // namespace quarvex

@@ -11,29 +11,9 @@ namespace quarvex {
 
 namespace {
 
-struct FieldName {
-    QString name;
-    AnalyteId id;
-    bool unit;
-};
-
-const QList<FieldName>& fieldNames()
+const InputField* findField(const QString& name)
 {
-    static const QList<FieldName> names = [] {
-        QList<FieldName> out;
-        for (const Analyte& a : analytes()) {
-            out.append({a.fieldName(), a.id, false});
-            if (a.unitKind == UnitKind::List)
-                out.append({a.unitFieldName(), a.id, true});
-        }
-        return out;
-    }();
-    return names;
-}
-
-const FieldName* findField(const QString& name)
-{
-    for (const FieldName& f : fieldNames()) {
+    for (const InputField& f : inputFields()) {
         if (f.name == name)
             return &f;
     }
@@ -83,10 +63,24 @@ QString describe(const QFileDevice& file)
 
 } // namespace
 
+const QList<InputField>& inputFields()
+{
+    static const QList<InputField> fields = [] {
+        QList<InputField> out;
+        for (const Analyte& a : analytes()) {
+            out.append({a.fieldName(), a.id, false});
+            if (a.unitKind == UnitKind::List)
+                out.append({a.unitFieldName(), a.id, true});
+        }
+        return out;
+    }();
+    return fields;
+}
+
 QStringList inputFieldNames()
 {
     QStringList names;
-    for (const FieldName& f : fieldNames())
+    for (const InputField& f : inputFields())
         names << f.name;
     return names;
 }
@@ -106,7 +100,7 @@ std::optional<CliInputError> parseCliInput(const QString& text, CliInput& input)
             return CliInputError{lineNo,
                                  QStringLiteral("expected Name=text, found \"%1\"").arg(line)};
         const QString name = line.left(eq).trimmed();
-        const FieldName* field = findField(name);
+        const InputField* field = findField(name);
         if (!field)
             return CliInputError{lineNo, QStringLiteral("unknown field name \"%1\"").arg(name)};
         if (input.lines.contains(name)) {

@@ -15,6 +15,17 @@ class QSaveFile;
 
 namespace quarvex {
 
+// One name a command-line input may set: an analyte's value field or, with
+// unit set, its unit list.
+struct InputField {
+    QString name;
+    AnalyteId id;
+    bool unit;
+};
+
+// Every such name, in the order of the analyte table.
+const QList<InputField>& inputFields();
+
 // The names a command-line input file may set: the data entry screen's value
 // fields ("Age", "Gender", "SerumCreatinine", ...) and unit lists
 // ("UnitWeight", "UnitSerumCreatinine", ...), in the order of the analyte table.

@@ -40,10 +40,10 @@ constexpr ItemDescriptor Items[]{
      {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
      {"Fractional Sodium Excretion"}},
     {I::PhosphorusClearance, "Phosphorus Clearance Estimated", PhosphorusClearanceEstimated,
-     {A::Age, A::Weight, A::Gender, A::SerumPhosphorus},
+     {A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume},
      {"Phosphorus Clearance"}},
     {I::UrateCreatinineRatio, "Uric Acid-to-Creatinine Ratio", UrateCreatinineRatio,
-     {A::SerumCreatinine, A::SerumUrate},
+     {A::UrineCreatinine, A::UrineUrate},
      {"Urate to Creatinine Ratio"}},
     {I::UrinaryPotassiumExcretion, "Urinary Potassium Excretion Rate", UrinaryPotassiumExcretion,
      {A::UrineVolume, A::UrinePotassium},
@@ -76,9 +76,35 @@ constexpr ItemDescriptor Items[]{
      {A::TIBC},
      {"Transferrin Calculated"}},
 };
+
+constexpr FormulaLimit Limits[] = {
+    {I::CreatinineClearance, A::Age, CockcroftGaultAgeLimit, "Age: the formula needs an age below 140"},
+};
 // clang-format on
 
 static_assert(std::size(Items) == size_t(ItemCount));
+
+constexpr bool limitsOnCheckedAnalytes()
+{
+    for (const FormulaLimit& limit : Limits) {
+        bool checked = false;
+        for (AnalyteId id : Items[size_t(limit.item)].checkList.items)
+            checked = checked || id == limit.analyte;
+        if (!checked)
+            return false;
+    }
+    return true;
+}
+static_assert(limitsOnCheckedAnalytes(), "a formula limit must be on one of its item's checks");
+
+std::optional<Finding> limitFinding(ItemId item, AnalyteId id, const Inputs& inputs)
+{
+    for (const FormulaLimit& limit : Limits) {
+        if (limit.item == item && limit.analyte == id && !(inputs[id].converted < limit.below))
+            return Finding{id, FindingKind::OutsideFormula, QString::fromLatin1(limit.text)};
+    }
+    return std::nullopt;
+}
 
 static_assert(listedInIdOrder(Items), "the item table must list the items in ItemId order");
 
@@ -92,6 +118,23 @@ std::span<const ItemDescriptor> overviewItems()
 const ItemDescriptor& item(ItemId id)
 {
     return Items[size_t(id)];
+}
+
+std::span<const FormulaLimit> formulaLimits()
+{
+    return Limits;
+}
+
+QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
+{
+    QList<Finding> out;
+    for (AnalyteId check : checks()) {
+        if (const std::optional<Finding>& f = inputs.finding(check))
+            out << *f;
+        else if (std::optional<Finding> f = limitFinding(id, check, inputs))
+            out << *f;
+    }
+    return out;
 }
 
 Outcome ItemDescriptor::compute(const Inputs& inputs) const

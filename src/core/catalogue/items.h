@@ -67,11 +67,25 @@ struct ItemDescriptor {
     // The names of the item's rows, in order.
     std::span<const char* const> rowNames() const { return rowNameList.view(); }
 
-    // The findings of the item's checks against the reading, in check order.
-    QList<Finding> findings(const Inputs& inputs) const { return inputs.findings(checks()); }
+    // The findings of the item's checks against the reading, in check order;
+    // a value that passes its check but lies outside the item's formula
+    // (formulaLimits) gives an outside-formula finding in its check's place.
+    QList<Finding> findings(const Inputs& inputs) const;
     // Computes the item (call only when it has no findings) and names its rows.
     Outcome compute(const Inputs& inputs) const;
 };
+
+// A value an item's formula cannot take although it passes the analyte's
+// check: the item needs the value, in the formula unit, below `below`.
+struct FormulaLimit {
+    ItemId item;
+    AnalyteId analyte;
+    double below;
+    const char* text; // the finding's text
+};
+
+// Every formula limit, by item.
+std::span<const FormulaLimit> formulaLimits();
 
 // The 22 descriptors, in ItemId order: the order of the overview.
 std::span<const ItemDescriptor> overviewItems();

@@ -43,7 +43,7 @@ const Section BloodSections[] = {
     {"LiverLabel", "Liver Functions", 1, 5, {A::Albumin, A::SerumAmylase, A::ALT, A::AST, A::BilirubinDirect, A::BilirubinTotal, A::Globulin}},
 };
 const Section UrineSections[] = {
-    {"Label1", "Urine Sample (24-hour)", 0, 0, {A::UrineAmylase, A::UrineCalcium, A::UrineCreatinine, A::UrineProtein, A::UrinePotassium, A::UrineSodium, A::UrineUrea, A::UrineVolume}},
+    {"Label1", "Urine Sample (24-hour)", 0, 0, {A::UrineAmylase, A::UrineCalcium, A::UrineCreatinine, A::UrineProtein, A::UrinePotassium, A::UrineSodium, A::UrineUrea, A::UrineVolume, A::UrinePhosphorus, A::UrineUrate}},
 };
 const AnalyteId TopRow[] = {A::Age, A::Gender, A::Weight};
 // clang-format on

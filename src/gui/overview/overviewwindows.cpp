@@ -23,8 +23,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 
-#include <algorithm>
-
 namespace quarvex {
 
 namespace {
@@ -90,6 +88,7 @@ W* OverviewWindows::show(QPointer<W>& slot)
         window = new W;
         window->setAttribute(Qt::WA_DeleteOnClose);
         connect(window, &QObject::destroyed, this, &OverviewWindows::windowDestroyed);
+        m_open.insert(window);
         wire(window);
         prepareWindow(window);
         slot = window;
@@ -129,10 +128,10 @@ void OverviewWindows::wire(ResultsWindow* window)
 
 void OverviewWindows::windowDestroyed(QObject* window)
 {
-    // The pointer to the window going may or may not be cleared yet.
-    const QObject* windows[] = {m_dataEntry.data(), m_itemList.data(), m_results.data()};
-    if (std::all_of(std::begin(windows), std::end(windows),
-                    [window](const QObject* w) { return !w || w == window; }))
+    // The window is already past its own destructor here, so only its address
+    // is used: the typed pointers to it must not be read.
+    m_open.remove(window);
+    if (m_open.isEmpty())
         Q_EMIT finished();
 }
 

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -174,6 +175,8 @@ private:
     QPointer<DataEntryWindow> m_dataEntry;
     QPointer<ItemListWindow> m_itemList;
     QPointer<ResultsWindow> m_results;
+    // The windows made and not yet destroyed.
+    QSet<QObject*> m_open;
 };
 
 } // namespace quarvex

@@ -336,6 +336,10 @@ KidneyScreen::KidneyScreen()
         addAnalyte(urine, grid, row, 4);
         ++row;
     }
+    // Urine values without a serum partner in the row, at the end of the
+    // urine column (and of the keyboard order of the fields).
+    for (A urine : {A::UrinePhosphorus, A::UrineUrate})
+        addAnalyte(urine, grid, row++, 4);
 
     m_moreInfoButton->setObjectName(QStringLiteral("MoreInfoButton"));
     m_moreInfoButton->setAutoDefault(true);

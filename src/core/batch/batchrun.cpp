@@ -1,0 +1,578 @@
+#include "batch/batchrun.h"
+
+#include "batch/caseevaluation.h"
+#include "batch/csvreader.h"
+#include "batch/csvwriter.h"
+#include "cases/cliinput.h"
+
+#include <QElapsedTimer>
+#include <QIODevice>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace quarvex {
+
+namespace {
+
+const QString Joiner = QStringLiteral(" | ");
+const QString InterpretationSuffix = QStringLiteral(": interpretation");
+
+constexpr qint64 ReadSize = 256 * 1024;
+constexpr size_t CasesPerBatch = 256;
+constexpr size_t BatchesPerThread = 4; // batches in flight per evaluating thread
+
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+} // namespace
+
+bool BatchColumns::hasCase() const
+{
+    return std::any_of(columns.begin(), columns.end(),
+                       [](const Column& c) { return c.target == Target::Case; });
+}
+
+BatchColumns mapBatchHeader(const std::vector<QByteArrayView>& names)
+{
+    BatchColumns out;
+    QStringList seen;
+    for (QByteArrayView bytes : names) {
+        const QString name = QString::fromUtf8(bytes).trimmed();
+        if (seen.contains(name)) {
+            if (!out.repeated.contains(name))
+                out.repeated << name;
+            continue;
+        }
+        seen << name;
+        if (name == QLatin1String(CaseColumn)) {
+            out.columns.push_back({BatchColumns::Target::Case, AnalyteId::Age});
+            continue;
+        }
+        const auto& fields = inputFields();
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [&name](const InputField& f) { return f.name == name; });
+        if (field == fields.end()) {
+            out.unknown << name;
+            continue;
+        }
+        out.columns.push_back(
+            {field->unit ? BatchColumns::Target::Unit : BatchColumns::Target::Value, field->id});
+    }
+    return out;
+}
+
+QStringList batchOutputColumns()
+{
+    QStringList columns{QString::fromLatin1(CaseColumn)};
+    for (const QString& row : gridRowNames())
+        columns << row << row + InterpretationSuffix;
+    columns << QStringLiteral("findings") << QStringLiteral("hints");
+    return columns;
+}
+
+void appendBatchRecord(QByteArray& out, QByteArrayView caseId, const CaseEvaluation& evaluation,
+                       char delimiter)
+{
+    appendCsvField(out, caseId, delimiter);
+    for (const CaseEvaluation::Cells& cells : evaluation.cells) {
+        out.append(delimiter);
+        appendCsvField(out, cells.result, delimiter);
+        out.append(delimiter);
+        appendCsvField(out, cells.interpretation, delimiter);
+    }
+    out.append(delimiter);
+    appendCsvField(out, evaluation.findings.join(Joiner), delimiter);
+    out.append(delimiter);
+    appendCsvField(out, evaluation.hints.join(Joiner), delimiter);
+    out.append(CsvLineEnd);
+}
+
+QString progressText(const BatchProgress& progress)
+{
+    const qint64 rate =
+        progress.seconds > 0 ? qint64(double(progress.cases) / progress.seconds) : 0;
+    QString text = QString::number(progress.cases) + QStringLiteral(" cases, ") +
+                   QString::number(rate) + QStringLiteral(" cases/s");
+    if (progress.inputSize > 0 && progress.bytesRead > 0 &&
+        progress.bytesRead <= progress.inputSize) {
+        const double left = progress.seconds * double(progress.inputSize - progress.bytesRead) /
+                            double(progress.bytesRead);
+        const qint64 secs = qint64(left + 0.5);
+        const QString mmss = QString::number(secs % 3600 / 60) + QLatin1Char(':') +
+                             QString::number(secs % 60).rightJustified(2, QLatin1Char('0'));
+        text += QStringLiteral(", ") +
+                (secs >= 3600 ? QString::number(secs / 3600) + QLatin1Char(':') +
+                                    mmss.rightJustified(5, QLatin1Char('0'))
+                              : mmss) +
+                QStringLiteral(" left");
+    }
+    return text;
+}
+
+namespace {
+
+// Cases read but not yet evaluated: their fields end to end.
+struct InputBatch {
+    std::string data;
+    std::vector<size_t> ends;    // field ends, a row of columns per case
+    std::vector<qint64> numbers; // each case's data row number
+
+    void clear()
+    {
+        data.clear();
+        ends.clear();
+        numbers.clear();
+    }
+    size_t size() const { return numbers.size(); }
+};
+
+struct Job {
+    InputBatch input;
+    QByteArray output;
+    bool ready = false;
+};
+
+// Evaluates the cases of a job into its output records.
+class Evaluator
+{
+public:
+    Evaluator(const BatchColumns& columns, const QLocale& locale, char delimiter)
+        : m_columns(columns)
+        , m_locale(locale)
+        , m_delimiter(delimiter)
+    {
+        // Numbers are read without group separators; saying so once here
+        // spares every reading a copy of the locale.
+        m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::RejectGroupSeparator);
+    }
+
+    void run(Job& job)
+    {
+        const InputBatch& in = job.input;
+        const size_t width = m_columns.columns.size();
+        job.output.resize(0); // keeps its storage for the next batch
+        for (size_t c = 0; c < in.size(); ++c) {
+            QByteArrayView caseId;
+            QByteArray number;
+            for (size_t i = 0; i < width; ++i) {
+                const size_t index = c * width + i;
+                const size_t start = index == 0 ? 0 : in.ends[index - 1];
+                const QByteArrayView text(in.data.data() + start,
+                                          qsizetype(in.ends[index] - start));
+                const BatchColumns::Column& column = m_columns.columns[i];
+                switch (column.target) {
+                case BatchColumns::Target::Case:
+                    caseId = text;
+                    break;
+                case BatchColumns::Target::Value:
+                    m_fields.setValue(column.analyte, text);
+                    break;
+                case BatchColumns::Target::Unit:
+                    m_fields.setUnit(column.analyte, text);
+                    break;
+                }
+            }
+            if (!m_hasCase) {
+                number = QByteArray::number(in.numbers[c]);
+                caseId = number;
+            }
+            evaluateCase(m_fields, m_locale, m_evaluation);
+            appendBatchRecord(job.output, caseId, m_evaluation, m_delimiter);
+        }
+    }
+
+private:
+    const BatchColumns& m_columns;
+    const bool m_hasCase = m_columns.hasCase();
+    QLocale m_locale;
+    const char m_delimiter;
+    ArrayFields m_fields;
+    CaseEvaluation m_evaluation;
+};
+
+QString describe(const QIODevice& device)
+{
+    const QString text = device.errorString();
+    return text.isEmpty() || text == QLatin1String("Unknown error")
+               ? QStringLiteral("The device refused a write.")
+               : text;
+}
+
+QString namesList(const QStringList& names)
+{
+    QStringList parts;
+    for (const QString& name : names)
+        parts << quoted(name);
+    return parts.join(QStringLiteral(", "));
+}
+
+class BatchRun
+{
+public:
+    BatchRun(QIODevice& input, QIODevice& output, const BatchOptions& options)
+        : m_input(input)
+        , m_output(output)
+        , m_options(options)
+    {
+        m_progress.inputSize = input.isSequential() ? -1 : input.size();
+    }
+
+    ~BatchRun() { stopWorkers(); }
+
+    BatchSummary run();
+
+private:
+    void report(const QString& problem) const
+    {
+        if (m_options.report)
+            m_options.report(problem);
+    }
+    static QString at(int line)
+    {
+        return QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ");
+    }
+
+    void record(const CsvRecord& record);
+    void header(const CsvRecord& record);
+    void badQuote(int line);
+    void dispatch();
+    void writeNext();
+    void writeReady();
+    void writeOut(QByteArrayView bytes, size_t cases);
+    void startWorkers(int count);
+    void stopWorkers();
+    void work();
+    void notifyProgress(bool finished);
+
+    QIODevice& m_input;
+    QIODevice& m_output;
+    const BatchOptions& m_options;
+    BatchSummary m_summary;
+    BatchProgress m_progress;
+    QElapsedTimer m_clock;
+    double m_lastProgress = 0.0;
+
+    char m_delimiter = ',';
+    bool m_haveHeader = false;
+    bool m_stop = false; // a bad header or a failed write: no more records
+    BatchColumns m_columns;
+    qint64 m_rows = 0; // data rows read, skipped ones included
+    InputBatch m_batch;
+
+    // One evaluating thread: the cases are evaluated on the reading thread.
+    std::optional<Evaluator> m_inline;
+    Job m_inlineJob;
+
+    // Several: a ring of batches in flight, by sequence number; the reading
+    // thread hands them to the workers and writes them out in order.
+    std::vector<Job> m_jobs;
+    qint64 m_nextSeq = 0;
+    qint64 m_nextWrite = 0;
+    std::deque<qint64> m_queue;
+    std::mutex m_mutex;
+    std::condition_variable m_work;
+    std::condition_variable m_done;
+    bool m_quit = false;
+    std::vector<std::thread> m_workers;
+};
+
+BatchSummary BatchRun::run()
+{
+    using Status = BatchSummary::Status;
+    m_clock.start();
+    QByteArray buffer(ReadSize, Qt::Uninitialized);
+    const auto readSome = [this, &buffer]() -> QByteArrayView {
+        const qint64 n = m_input.read(buffer.data(), ReadSize);
+        if (n < 0) {
+            m_summary.status = Status::ReadFailed;
+            m_summary.error = m_input.errorString();
+            return {};
+        }
+        m_progress.bytesRead += n;
+        return QByteArrayView(buffer.constData(), n);
+    };
+
+    // The delimiter comes from the header line, so that much is read first
+    // (of a first line without an end, the first block or two).
+    QByteArray head;
+    while (!head.contains('\n') && head.size() < ReadSize &&
+           m_summary.status != Status::ReadFailed) {
+        const QByteArrayView chunk = readSome();
+        if (chunk.isEmpty())
+            break;
+        head.append(chunk);
+    }
+    if (m_summary.status == Status::ReadFailed)
+        return m_summary;
+    QByteArrayView text = head;
+    if (startsWithBom(text))
+        text = text.sliced(3);
+    m_delimiter = detectDelimiter(text);
+
+    CsvReader reader(
+        m_delimiter, [this](const CsvRecord& r) { record(r); },
+        [this](int line) { badQuote(line); });
+    bool reading = reader.feed(text);
+    while (reading && !m_stop) {
+        const QByteArrayView chunk = readSome();
+        if (chunk.isEmpty())
+            break;
+        reading = reader.feed(chunk);
+    }
+    if (const std::optional<int> line = reader.tooLong(); line && !m_stop) {
+        m_summary.tooLongLine = line;
+        report(at(*line) + QStringLiteral("a record of over 1 MB (is a quote left open?); the "
+                                          "input ends here"));
+        if (!m_haveHeader) {
+            m_stop = true;
+            m_summary.status = Status::BadHeader;
+        }
+    } else if (!m_stop && m_summary.status != Status::ReadFailed) {
+        if (const std::optional<int> line = reader.finish()) {
+            m_summary.openQuoteLine = line;
+            report(at(*line) + QStringLiteral("a quote opened here is never closed; the input "
+                                              "ends inside it"));
+            if (!m_haveHeader) {
+                m_stop = true;
+                m_summary.status = Status::BadHeader;
+            }
+        }
+    }
+    if (m_summary.status == Status::BadHeader)
+        return m_summary;
+    if (!m_haveHeader) {
+        // No header at all (an empty input): no cases, and the output says so.
+        header(CsvRecord{{}, 1});
+    }
+
+    dispatch();
+    while (m_nextWrite < m_nextSeq)
+        writeNext();
+    stopWorkers();
+    notifyProgress(true);
+
+    if (m_summary.status == Status::Done &&
+        (m_summary.skipped > 0 || m_summary.openQuoteLine || m_summary.tooLongLine))
+        m_summary.status = Status::BadRows;
+    return m_summary;
+}
+
+void BatchRun::header(const CsvRecord& record)
+{
+    m_haveHeader = true;
+    m_columns = mapBatchHeader(record.fields);
+    if (!m_columns.valid()) {
+        if (!m_columns.unknown.isEmpty())
+            report(at(record.line) +
+                   (m_columns.unknown.size() == 1 ? QStringLiteral("unknown column ")
+                                                  : QStringLiteral("unknown columns ")) +
+                   namesList(m_columns.unknown));
+        if (!m_columns.repeated.isEmpty())
+            report(at(record.line) +
+                   (m_columns.repeated.size() == 1 ? QStringLiteral("repeated column ")
+                                                   : QStringLiteral("repeated columns ")) +
+                   namesList(m_columns.repeated));
+        m_stop = true;
+        m_summary.status = BatchSummary::Status::BadHeader;
+        return;
+    }
+    QByteArray line;
+    const QStringList names = batchOutputColumns();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            line.append(m_delimiter);
+        appendCsvField(line, names.at(i), m_delimiter);
+    }
+    line.append(CsvLineEnd);
+    writeOut(line, 0);
+
+    const int threads =
+        m_options.threads > 0 ? m_options.threads : int(std::thread::hardware_concurrency());
+    if (threads <= 1)
+        m_inline.emplace(m_columns, m_options.locale, m_delimiter);
+    else
+        startWorkers(threads);
+}
+
+void BatchRun::record(const CsvRecord& record)
+{
+    if (m_stop)
+        return;
+    if (!m_haveHeader) {
+        header(record);
+        return;
+    }
+    ++m_rows;
+    const size_t width = m_columns.columns.size();
+    if (record.fields.size() != width) {
+        ++m_summary.skipped;
+        report(at(record.line) + QString::number(record.fields.size()) +
+               (record.fields.size() == 1 ? QStringLiteral(" field") : QStringLiteral(" fields")) +
+               QStringLiteral(" where the header has ") + QString::number(width) +
+               QStringLiteral("; row skipped"));
+        return;
+    }
+    for (QByteArrayView field : record.fields) {
+        m_batch.data.append(field.data(), size_t(field.size()));
+        m_batch.ends.push_back(m_batch.data.size());
+    }
+    m_batch.numbers.push_back(m_rows);
+    if (m_batch.size() >= CasesPerBatch)
+        dispatch();
+}
+
+void BatchRun::badQuote(int line)
+{
+    if (m_stop)
+        return;
+    report(at(line) + QStringLiteral("a quote inside a field that does not start with one, or "
+                                     "text after a closing quote; row skipped"));
+    if (!m_haveHeader) {
+        m_stop = true;
+        m_summary.status = BatchSummary::Status::BadHeader;
+        return;
+    }
+    ++m_rows;
+    ++m_summary.skipped;
+}
+
+void BatchRun::dispatch()
+{
+    if (m_batch.size() == 0 || m_stop)
+        return;
+    if (m_inline) {
+        std::swap(m_inlineJob.input, m_batch);
+        m_batch.clear();
+        m_inline->run(m_inlineJob);
+        writeOut(m_inlineJob.output, m_inlineJob.input.size());
+        return;
+    }
+    while (m_nextSeq - m_nextWrite >= qint64(m_jobs.size()))
+        writeNext();
+    if (m_stop)
+        return;
+    Job& job = m_jobs[size_t(m_nextSeq % qint64(m_jobs.size()))];
+    std::swap(job.input, m_batch);
+    m_batch.clear();
+    job.ready = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_queue.push_back(m_nextSeq++);
+    }
+    m_work.notify_one();
+    writeReady();
+}
+
+void BatchRun::writeNext()
+{
+    Job& job = m_jobs[size_t(m_nextWrite % qint64(m_jobs.size()))];
+    {
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [&job] { return job.ready; });
+    }
+    writeOut(job.output, job.input.size());
+    ++m_nextWrite;
+}
+
+void BatchRun::writeReady()
+{
+    while (m_nextWrite < m_nextSeq) {
+        {
+            const std::lock_guard lock(m_mutex);
+            if (!m_jobs[size_t(m_nextWrite % qint64(m_jobs.size()))].ready)
+                return;
+        }
+        writeNext();
+    }
+}
+
+void BatchRun::writeOut(QByteArrayView bytes, size_t cases)
+{
+    if (m_summary.status == BatchSummary::Status::WriteFailed)
+        return;
+    while (!bytes.isEmpty()) {
+        const qint64 written = m_output.write(bytes.data(), bytes.size());
+        if (written <= 0) {
+            m_summary.status = BatchSummary::Status::WriteFailed;
+            m_summary.error = describe(m_output);
+            m_stop = true;
+            return;
+        }
+        bytes = bytes.sliced(qsizetype(written));
+    }
+    m_summary.cases += qint64(cases);
+    notifyProgress(false);
+}
+
+void BatchRun::notifyProgress(bool finished)
+{
+    if (!m_options.progress)
+        return;
+    const double now = double(m_clock.nsecsElapsed()) / 1e9;
+    if (!finished && now - m_lastProgress < m_options.progressInterval)
+        return;
+    m_lastProgress = now;
+    m_progress.cases = m_summary.cases;
+    m_progress.seconds = now;
+    m_progress.finished = finished;
+    m_options.progress(m_progress);
+}
+
+void BatchRun::startWorkers(int count)
+{
+    m_jobs.resize(size_t(count) * BatchesPerThread);
+    for (int i = 0; i < count; ++i)
+        m_workers.emplace_back([this] { work(); });
+}
+
+void BatchRun::stopWorkers()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_quit = true;
+    }
+    m_work.notify_all();
+    for (std::thread& worker : m_workers)
+        worker.join();
+    m_workers.clear();
+}
+
+void BatchRun::work()
+{
+    Evaluator evaluator(m_columns, m_options.locale, m_delimiter);
+    for (;;) {
+        qint64 seq = 0;
+        {
+            std::unique_lock lock(m_mutex);
+            m_work.wait(lock, [this] { return m_quit || !m_queue.empty(); });
+            if (m_quit)
+                return;
+            seq = m_queue.front();
+            m_queue.pop_front();
+        }
+        Job& job = m_jobs[size_t(seq % qint64(m_jobs.size()))];
+        evaluator.run(job);
+        {
+            const std::lock_guard lock(m_mutex);
+            job.ready = true;
+        }
+        m_done.notify_one();
+    }
+}
+
+} // namespace
+
+BatchSummary runBatch(QIODevice& input, QIODevice& output, const BatchOptions& options)
+{
+    BatchRun run(input, output, options);
+    return run.run();
+}
+
+} // namespace quarvex

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "analytes/analyte.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+namespace quarvex {
+
+struct CaseEvaluation;
+
+// Where each column of a batch input goes: the case identifier, or an
+// analyte's value or unit field.
+struct BatchColumns {
+    enum class Target { Case, Value, Unit };
+    struct Column {
+        Target target;
+        AnalyteId analyte;
+    };
+    std::vector<Column> columns;
+    QStringList unknown;  // names that are no input field, in header order
+    QStringList repeated; // names given more than once, each named once
+
+    bool valid() const { return unknown.isEmpty() && repeated.isEmpty(); }
+    bool hasCase() const;
+};
+
+// The column name of the case identifier.
+inline constexpr char CaseColumn[] = "Case";
+
+// Maps the names of a header row (the field names of --help and "Case";
+// blanks around a name are ignored) to columns.
+BatchColumns mapBatchHeader(const std::vector<QByteArrayView>& names);
+
+// The header of the output: "Case", the result and interpretation columns of
+// every grid row, "findings" and "hints".
+QStringList batchOutputColumns();
+
+// Appends one output record: the case, its cells, its findings and hints.
+void appendBatchRecord(QByteArray& out, QByteArrayView caseId, const CaseEvaluation& evaluation,
+                       char delimiter);
+
+// How far a run has come, for a progress line.
+struct BatchProgress {
+    qint64 cases = 0;      // cases written
+    qint64 bytesRead = 0;  // input bytes read
+    qint64 inputSize = -1; // input size in bytes, when it is known
+    double seconds = 0.0;  // since the run started
+    bool finished = false; // the last call of the run
+};
+
+// "12000 cases, 48000 cases/s, 0:21 left" (the time left only when the input
+// size is known and some of it was read).
+QString progressText(const BatchProgress& progress);
+
+struct BatchOptions {
+    QLocale locale = QLocale::c(); // how numbers are read and written
+    int threads = 0;               // threads that evaluate cases; 0: one per core
+    // A problem with the input (a bad header, a skipped row, a quote left
+    // open), one line without a line end, starting with "line N: " when it
+    // concerns a line.
+    std::function<void(const QString& problem)> report;
+    // Called now and then, on the calling thread, while cases are written.
+    std::function<void(const BatchProgress& progress)> progress;
+    double progressInterval = 0.2; // seconds between calls
+};
+
+struct BatchSummary {
+    enum class Status {
+        Done,        // every case written
+        BadHeader,   // unknown or repeated columns: nothing written
+        BadRows,     // rows skipped, or the input ended inside quotes or in a record
+                     // of over 1 MB; the rest written
+        ReadFailed,  // the input could not be read
+        WriteFailed, // the output refused a write
+    };
+    Status status = Status::Done;
+    qint64 cases = 0;   // cases written
+    qint64 skipped = 0; // rows skipped
+    std::optional<int> openQuoteLine;
+    std::optional<int> tooLongLine; // where a record of over 1 MB starts
+    QString error;                  // for ReadFailed and WriteFailed: the device's description
+};
+
+// Reads cases from a CSV input and writes one output record for each, in
+// input order. The delimiter (comma, semicolon or tab) is taken from the
+// header line and used for the output too. Cases are evaluated on several
+// threads; the input is read and the output written as the run goes, so
+// memory does not grow with the input.
+BatchSummary runBatch(QIODevice& input, QIODevice& output, const BatchOptions& options = {});
+
+} // namespace quarvex

@@ -1,0 +1,80 @@
+#include "batch/caseevaluation.h"
+
+#include "overview/overview.h"
+
+#include <vector>
+
+namespace quarvex {
+
+void ArrayFields::clear()
+{
+    m_values.fill(QString());
+    m_units.fill(QString());
+}
+
+void ArrayFields::assign(QString& text, QByteArrayView utf8)
+{
+    for (char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            text = QString::fromUtf8(utf8);
+            return;
+        }
+    }
+    text.resize(utf8.size());
+    QChar* to = text.data();
+    for (qsizetype i = 0; i < utf8.size(); ++i)
+        to[i] = QLatin1Char(utf8[i]);
+}
+
+std::span<const QString> gridRowNames()
+{
+    static const std::vector<QString> names = [] {
+        std::vector<QString> out;
+        for (const ItemDescriptor& item : overviewItems()) {
+            for (const char* name : item.rowNames())
+                out.push_back(QString::fromLatin1(name));
+        }
+        return out;
+    }();
+    return names;
+}
+
+void CaseEvaluation::clear()
+{
+    cells.assign(gridRowNames().size(), Cells{});
+    findings.clear();
+    hints.clear();
+}
+
+void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out)
+{
+    out.cells.resize(gridRowNames().size());
+    out.findings.clear();
+    out.hints.clear();
+    size_t first = 0;
+    QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields, locale));
+    for (ItemEvaluation& evaluation : evaluations) {
+        const ItemDescriptor& item = *evaluation.item;
+        const size_t count = item.rowNames().size();
+        QList<ResultRow> rows;
+        if (evaluation.computable())
+            rows.swap(evaluation.outcome->rows);
+        for (size_t r = 0; r < count; ++r) {
+            CaseEvaluation::Cells& cells = out.cells[first + r];
+            if (qsizetype(r) < rows.size()) {
+                cells.result = std::move(rows[qsizetype(r)].result);
+                cells.interpretation = std::move(rows[qsizetype(r)].interpretation);
+            } else {
+                cells = {};
+            }
+        }
+        for (const Finding& finding : evaluation.findings) {
+            const QString text = QLatin1String(item.listText) + QStringLiteral(": ") + finding.text;
+            if (!out.findings.contains(text))
+                out.findings << text;
+        }
+        first += count;
+    }
+}
+
+} // namespace quarvex

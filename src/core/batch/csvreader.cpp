@@ -1,0 +1,167 @@
+#include "batch/csvreader.h"
+
+#include <csv.h>
+
+#include <new>
+
+namespace quarvex {
+
+namespace {
+
+constexpr char Bom[] = "\xEF\xBB\xBF";
+
+// Blanks belong to the field: nothing is trimmed.
+int noSpace(unsigned char)
+{
+    return 0;
+}
+
+bool hasContent(QByteArrayView piece)
+{
+    for (char c : piece) {
+        if (c != '\n' && c != '\r')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool startsWithBom(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView(Bom, 3));
+}
+
+char detectDelimiter(QByteArrayView headerLine)
+{
+    if (startsWithBom(headerLine))
+        headerLine = headerLine.sliced(3);
+    for (char lineEnd : {'\n', '\r'}) {
+        const qsizetype end = headerLine.indexOf(lineEnd);
+        if (end >= 0)
+            headerLine = headerLine.first(end);
+    }
+    char best = ',';
+    qsizetype bestCount = 0;
+    for (char candidate : {',', ';', '\t'}) {
+        const qsizetype count = headerLine.count(candidate);
+        if (count > bestCount) {
+            best = candidate;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+CsvReader::CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote, size_t maxRecord)
+    : m_parser(std::make_unique<csv_parser>())
+    , m_delimiter(delimiter)
+    , m_maxRecord(maxRecord)
+    , m_sink(std::move(sink))
+    , m_badQuote(std::move(badQuote))
+{
+    if (csv_init(m_parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0)
+        throw std::bad_alloc();
+    csv_set_delim(m_parser.get(), static_cast<unsigned char>(m_delimiter));
+    csv_set_space_func(m_parser.get(), noSpace);
+}
+
+CsvReader::~CsvReader()
+{
+    csv_free(m_parser.get());
+}
+
+void CsvReader::restart()
+{
+    csv_free(m_parser.get());
+    if (csv_init(m_parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0)
+        throw std::bad_alloc();
+    csv_set_delim(m_parser.get(), static_cast<unsigned char>(m_delimiter));
+    csv_set_space_func(m_parser.get(), noSpace);
+    m_data.clear();
+    m_ends.clear();
+    m_inRecord = false;
+}
+
+bool CsvReader::feed(QByteArrayView bytes)
+{
+    // Fed a line at a time, so that every record knows the line it starts on.
+    while (!bytes.isEmpty() && !m_tooLong) {
+        const qsizetype newline = bytes.indexOf('\n');
+        const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline + 1);
+        if (m_skipLine)
+            m_skipLine = newline < 0;
+        else
+            feedPiece(piece);
+        if (newline >= 0)
+            ++m_line;
+        bytes = bytes.sliced(piece.size());
+        if (m_data.size() + csv_get_buffer_size(m_parser.get()) > m_maxRecord) {
+            m_tooLong = m_recordLine;
+            restart();
+        }
+    }
+    return !m_tooLong;
+}
+
+void CsvReader::feedPiece(QByteArrayView piece)
+{
+    if (!m_inRecord && hasContent(piece)) {
+        m_inRecord = true;
+        m_recordLine = m_line;
+    }
+    const size_t size = size_t(piece.size());
+    if (csv_parse(m_parser.get(), piece.data(), size, fieldDone, recordDone, this) == size)
+        return;
+    if (csv_error(m_parser.get()) != CSV_EPARSE)
+        throw std::bad_alloc();
+    const int line = m_line;
+    restart();
+    m_skipLine = !piece.endsWith('\n');
+    if (m_badQuote)
+        m_badQuote(line);
+}
+
+std::optional<int> CsvReader::finish()
+{
+    m_skipLine = false;
+    if (m_tooLong)
+        return std::nullopt;
+    const int openedOn = m_ends.empty() ? m_recordLine : m_fieldLine;
+    if (csv_fini(m_parser.get(), fieldDone, recordDone, this) != 0) {
+        restart();
+        return openedOn;
+    }
+    return std::nullopt;
+}
+
+void CsvReader::fieldDone(void* data, size_t size, void* self)
+{
+    auto* reader = static_cast<CsvReader*>(self);
+    if (!reader->m_inRecord) {
+        // A record after a lone CR, on the same line as the one before.
+        reader->m_inRecord = true;
+        reader->m_recordLine = reader->m_line;
+    }
+    reader->m_data.append(static_cast<const char*>(data), size);
+    reader->m_ends.push_back(reader->m_data.size());
+    reader->m_fieldLine = reader->m_line;
+}
+
+void CsvReader::recordDone(int, void* self)
+{
+    auto* reader = static_cast<CsvReader*>(self);
+    reader->m_views.clear();
+    size_t start = 0;
+    for (size_t end : reader->m_ends) {
+        reader->m_views.emplace_back(reader->m_data.data() + start, qsizetype(end - start));
+        start = end;
+    }
+    const CsvRecord record{reader->m_views, reader->m_recordLine};
+    reader->m_sink(record);
+    reader->m_data.clear();
+    reader->m_ends.clear();
+    reader->m_inRecord = false;
+}
+
+} // namespace quarvex
