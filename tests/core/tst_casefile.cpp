@@ -1,14 +1,11 @@
-// Case files: reading them whole (line ends, UTF-8, bad lines) and writing
-// them atomically in the order of the data entry screen.
+// Case files: reading them (line ends, UTF-8, bad lines) and writing them in
+// the order of the data entry screen. Saving and opening files: tst_cases.
 
 #include "analytes/analyte.h"
 #include "cases/cliinput.h"
 #include "coretestmain.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QSaveFile>
-#include <QTemporaryDir>
 
 using namespace quarvex;
 using namespace Qt::StringLiterals;
@@ -20,54 +17,18 @@ namespace {
 
 // The data entry screen's order, written out: top row, blood (left column,
 // then right), urine.
+// clang-format off
 const AnalyteId ScreenOrder[] = {
-    A::Age,
-    A::Gender,
-    A::Weight,
-    A::Iron,
-    A::Ferritin,
-    A::TIBC,
-    A::Transferrin,
-    A::SerumCalcium,
-    A::SerumPhosphorus,
-    A::SerumPotassium,
-    A::SerumSodium,
-    A::Chol,
-    A::HDL,
-    A::LDL,
-    A::SerumCreatinine,
-    A::SerumUrate,
-    A::SerumUrea,
-    A::Albumin,
-    A::SerumAmylase,
-    A::ALT,
-    A::AST,
-    A::BilirubinDirect,
-    A::BilirubinTotal,
-    A::Globulin,
-    A::UrineAmylase,
-    A::UrineCalcium,
-    A::UrineCreatinine,
-    A::UrineProtein,
-    A::UrinePotassium,
-    A::UrineSodium,
-    A::UrineUrea,
-    A::UrineVolume,
-    A::UrinePhosphorus,
-    A::UrineUrate,
+    A::Age, A::Gender, A::Weight,
+    A::Iron, A::Ferritin, A::TIBC, A::Transferrin,
+    A::SerumCalcium, A::SerumPhosphorus, A::SerumPotassium, A::SerumSodium,
+    A::Chol, A::HDL, A::LDL,
+    A::SerumCreatinine, A::SerumUrate, A::SerumUrea,
+    A::Albumin, A::SerumAmylase, A::ALT, A::AST, A::BilirubinDirect, A::BilirubinTotal, A::Globulin,
+    A::UrineAmylase, A::UrineCalcium, A::UrineCreatinine, A::UrineProtein, A::UrinePotassium,
+    A::UrineSodium, A::UrineUrea, A::UrineVolume, A::UrinePhosphorus, A::UrineUrate,
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+// clang-format on
 
 // Every value and unit text, for comparing two sets of fields.
 QStringList texts(const Fields& fields)
@@ -98,15 +59,6 @@ MapFields fullCase()
     return f;
 }
 
-int g_commits = 0;
-
-bool failingCommit(QSaveFile& file)
-{
-    ++g_commits;
-    file.cancelWriting();
-    return file.commit();
-}
-
 } // namespace
 
 class TestCaseFile : public QObject
@@ -120,10 +72,6 @@ private Q_SLOTS:
     void writing_data();
     void writing();
     void roundTripKeepsEveryText();
-    void savingReplacesOnlyWhenComplete();
-    void savingFailsNamingTheReason();
-    void readingFiles_data();
-    void readingFiles();
 };
 
 void TestCaseFile::reading_data()
@@ -264,82 +212,6 @@ void TestCaseFile::roundTripKeepsEveryText()
     QCOMPARE(texts(input.fields), texts(original));
     // Once written, a case reads back to the same bytes.
     QCOMPARE(caseBytes(input.fields, ScreenOrder, QDate(2026, 1, 2)), bytes);
-}
-
-void TestCaseFile::savingReplacesOnlyWhenComplete()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"a.quarvex"_s);
-    const MapFields fields{{A::Age, {u"40"_s, {}}}};
-    QVERIFY(writeFile(path, "Age=99\n"));
-
-    g_commits = 0;
-    setCaseCommitStep(failingCommit);
-    const auto failure = saveCaseFile(path, fields, ScreenOrder, QDate(2024, 2, 29));
-    setCaseCommitStep(nullptr);
-    QCOMPARE(g_commits, 1);
-    QVERIFY(failure);
-    QVERIFY(!failure->isEmpty());
-    QCOMPARE(readFile(path), "Age=99\n"_ba);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"a.quarvex"_s});
-
-    QCOMPARE(saveCaseFile(path, fields, ScreenOrder, QDate(2024, 2, 29)), std::nullopt);
-    QCOMPARE(readFile(path), "# Quarvex case, saved on 2024-02-29\nAge=40\n"_ba);
-}
-
-void TestCaseFile::savingFailsNamingTheReason()
-{
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(u"file"_s), "x"));
-    // A folder cannot be made inside a regular file.
-    const auto failure = saveCaseFile(dir.filePath(u"file/a.quarvex"_s), MapFields{}, ScreenOrder,
-                                      QDate(2024, 1, 1));
-    QVERIFY(failure);
-    QVERIFY2(!failure->isEmpty(), "a failure says why");
-    QCOMPARE(readFile(dir.filePath(u"file"_s)), "x"_ba);
-}
-
-void TestCaseFile::readingFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("message");
-
-    QTest::addRow("good") << u"good.quarvex"_s << "Age=40\r\n"_ba << -1 << QString();
-    QTest::addRow("just small enough")
-        << u"big.quarvex"_s << QByteArray(MaxCaseFileSize - 7, '#') + "\nAge=40"_ba << -1
-        << QString();
-    QTest::addRow("one byte too large")
-        << u"big.quarvex"_s << QByteArray(MaxCaseFileSize - 6, '#') + "\nAge=40"_ba << 0
-        << u"is larger than 1024 KiB, too large for a case file"_s;
-    QTest::addRow("missing") << u"missing.quarvex"_s << QByteArray() << 0
-                             << u"No such file or directory"_s;
-    QTest::addRow("a folder") << u"."_s << QByteArray() << 0 << u"is a folder, not a case file"_s;
-    QTest::addRow("bad line") << u"bad.quarvex"_s << "Age=40\nAge=41\n"_ba << 2
-                              << u"Age was already given on line 1"_s;
-}
-
-void TestCaseFile::readingFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, line);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    if (!bytes.isEmpty())
-        QVERIFY(writeFile(path, bytes));
-    CliInput input;
-    const auto error = readCaseFile(path, input);
-    if (line < 0) {
-        QVERIFY2(!error, error ? qPrintable(error->message) : "");
-        QCOMPARE(input.fields.value(A::Age), u"40"_s);
-        return;
-    }
-    QVERIFY(error);
-    QCOMPARE(error->line, line);
-    QTEST(error->message, "message");
-    QCOMPARE(input.fields.value(A::Age), QString());
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCaseFile)
