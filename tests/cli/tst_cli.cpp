@@ -41,6 +41,7 @@ private Q_SLOTS:
     void warnings_data();
     void warnings();
     void hintsInJsonAndSteps();
+    void notUtf8NamesTheLine();
 };
 
 void TestCli::golden_data()
@@ -59,6 +60,11 @@ void TestCli::golden_data()
         << fromFile << exampleEndingIn("\r\n") << leapDay << QByteArray("generated on Feb-29-2024");
     QTest::addRow("CR LF on standard input") << fromStdin << exampleEndingIn("\r\n") << leapDay
                                              << QByteArray("generated on Feb-29-2024");
+    QTest::addRow("CR alone, as a case saved on an old Mac")
+        << fromFile << exampleEndingIn("\r") << leapDay << QByteArray("generated on Feb-29-2024");
+    QTest::addRow("a byte order mark before the first line")
+        << fromFile << "\xEF\xBB\xBF" + readFile(Example) << leapDay
+        << QByteArray("generated on Feb-29-2024");
     QTest::addRow("no line end after the last line")
         << fromFile << readFile(Example).trimmed() << leapDay
         << QByteArray("generated on Feb-29-2024");
@@ -267,6 +273,21 @@ void TestCli::hintsInJsonAndSteps()
     const QString checked = u"  Serum creatinine: 88 mg/dL\n    Check: "_s + hint + u'\n';
     QVERIFY2(steps.contains(checked), qPrintable(steps));
     QCOMPARE(steps.count(u"Check: "_s), 1); // one computed item uses the value
+}
+
+// A byte that is not UTF-8 would otherwise be read as a replacement
+// character and computed on as if it had been typed.
+void TestCli::notUtf8NamesTheLine()
+{
+    QProcess cli;
+    cli.start(QStringLiteral(QUARVEX_CLI), {u"-"_s});
+    cli.write("Age=40\r\nGender=M\xE4nnlich\r\n");
+    cli.closeWriteChannel();
+    QVERIFY(cli.waitForFinished(30000) && cli.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 2);
+    QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+    QCOMPARE(cli.readAllStandardError(),
+             "quarvex-cli: standard input: line 2: not UTF-8 text\n"_ba);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

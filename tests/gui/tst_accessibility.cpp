@@ -146,7 +146,7 @@ private Q_SLOTS:
                                        {"frmLiver", ScreenId::Liver, 23}})
             QTest::addRow("%s", name)
                 << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
-        QTest::addRow("frmData") << Opener(dataEntry) << 61;
+        QTest::addRow("frmData") << Opener(dataEntry) << 64;
         // Every list at its first entry: many then show the same unit, and each
         // must still be told apart by its name.
         QTest::addRow("frmData, lists chosen") << Opener([] {
@@ -155,9 +155,9 @@ private Q_SLOTS:
                 box->setCurrentIndex(
                     box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
             return window;
-        }) << 61;
+        }) << 64;
         QTest::addRow("frmList") << Opener(itemList) << 3;
-        QTest::addRow("frmResult") << Opener(results) << 4;
+        QTest::addRow("frmResult") << Opener(results) << 7;
     }
 
     void inputsAreNamed()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop needs:
-# the programs, the menu entry, the icon and the AppStream metadata, each
-# validated by its tool where that tool is on the machine.
+# the programs, the menu entry, the icon, the AppStream metadata and the case
+# file type, each validated by its tool where that tool is on the machine.
 set -euo pipefail
 build_dir="$1"
 prefix="$(mktemp -d)"
@@ -21,6 +21,7 @@ need bin/quarvex-cli
 need share/applications/org.quarvex.Quarvex.desktop
 need share/icons/hicolor/scalable/apps/org.quarvex.Quarvex.svg
 need share/metainfo/org.quarvex.Quarvex.metainfo.xml
+need share/mime/packages/org.quarvex.Quarvex.xml
 [ $fail = 0 ] || exit 1
 
 if command -v desktop-file-validate >/dev/null; then
@@ -36,6 +37,20 @@ else
 fi
 grep -q '^GenericName=Clinical Lab Calculator$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
 grep -q '^Categories=Education;Science;MedicalSoftware;$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+# The menu entry opens a case file given to it, and says it handles the type.
+grep -q '^Exec=quarvex %f$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+grep -q '^MimeType=application/x-quarvex-case;$' "$prefix/share/applications/org.quarvex.Quarvex.desktop"
+
+# The case file type: the MIME database built from the installed tree knows
+# *.quarvex as application/x-quarvex-case.
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime"
+    test -f "$prefix/share/mime/application/x-quarvex-case.xml"
+    grep -q '^application/x-quarvex-case:\*\.quarvex$' "$prefix/share/mime/globs"
+    echo "update-mime-database: application/x-quarvex-case for *.quarvex"
+else
+    echo "update-mime-database not installed; skipped"
+fi
 
 QT_QPA_PLATFORM=offscreen "$prefix/bin/quarvex-cli" --help >/dev/null
 echo "installed quarvex-cli answers --help"

@@ -5,6 +5,11 @@
 
 #include <QBuffer>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
 namespace quarvex {
 
 namespace {
@@ -30,7 +35,10 @@ QString withoutTrailingBlanks(QString text)
 // One line (without its line end) into the fields.
 std::optional<CliInputError> takeLine(const QByteArray& bytes, int lineNo, CliInput& input)
 {
-    const QString line = QString::fromUtf8(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString line = decoder(bytes);
+    if (decoder.hasError())
+        return CliInputError{lineNo, QStringLiteral("not UTF-8 text")};
     if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
         return std::nullopt;
     const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -54,6 +62,47 @@ std::optional<CliInputError> takeLine(const QByteArray& bytes, int lineNo, CliIn
     else
         input.fields.setValue(field->id, value);
     return std::nullopt;
+}
+
+// The lines of the bytes, each without its ending (LF, CR LF or CR).
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        lines << bytes.sliced(start, i - start);
+        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines << bytes.sliced(start);
+    return lines;
+}
+
+QString oneLine(const QString& text)
+{
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+bool commitFile(QSaveFile& file)
+{
+    return file.commit();
+}
+
+CaseCommitStep g_commitStep = commitFile;
+
+QString describe(const QFileDevice& file)
+{
+    const QString text = file.errorString();
+    return text.isEmpty() ? QStringLiteral("The file could not be written.") : text;
 }
 
 } // namespace
@@ -131,6 +180,101 @@ std::optional<CliInputError> parseCliInput(const QString& text, CliInput& input)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     return readCliInput(buffer, input);
+}
+
+std::optional<CliInputError> parseCase(const QByteArray& bytes, CliInput& input)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringList lines;
+    for (QByteArrayView line : splitLines(view)) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        lines << decoder(line);
+        if (decoder.hasError())
+            return CliInputError{int(lines.size()), QStringLiteral("not UTF-8 text")};
+    }
+    CliInput parsed;
+    if (auto error = parseCliInput(lines.join(QLatin1Char('\n')), parsed))
+        return error;
+    input = std::move(parsed);
+    return std::nullopt;
+}
+
+std::optional<CliInputError> readCaseFile(const QString& path, CliInput& input)
+{
+    if (QFileInfo(path).isDir())
+        return CliInputError{0, QStringLiteral("is a folder, not a case file")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CliInputError{0, file.errorString()};
+    // Read one byte more than a case may have, so that an endless device
+    // (or a file growing meanwhile) is still caught.
+    const QByteArray bytes = file.read(MaxCaseFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return CliInputError{0, file.errorString()};
+    if (bytes.size() > MaxCaseFileSize) {
+        return CliInputError{0, QStringLiteral("is larger than %1 KiB, too large for a case file")
+                                    .arg(MaxCaseFileSize / 1024)};
+    }
+    return parseCase(bytes, input);
+}
+
+QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date)
+{
+    QByteArray out = "# Quarvex case, saved on ";
+    out += date.toString(Qt::ISODate).toLatin1();
+    out += '\n';
+    auto line = [&out](const QString& name, const QString& text) {
+        if (text.isEmpty())
+            return;
+        out += name.toUtf8();
+        out += '=';
+        out += oneLine(text).toUtf8();
+        out += '\n';
+    };
+    for (AnalyteId id : order) {
+        const Analyte& a = analyte(id);
+        line(a.fieldName(), fields.value(id));
+        if (a.unitKind == UnitKind::List)
+            line(a.unitFieldName(), fields.unit(id));
+    }
+    return out;
+}
+
+bool writeCase(QIODevice& device, const Fields& fields, std::span<const AnalyteId> order,
+               const QDate& date)
+{
+    const QByteArray bytes = caseBytes(fields, order, date);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += qsizetype(written);
+    }
+    return true;
+}
+
+std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
+                                    std::span<const AnalyteId> order, const QDate& date)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return describe(file);
+    if (!writeCase(file, fields, order, date)) {
+        const QString reason = describe(file);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!g_commitStep(file))
+        return describe(file);
+    return std::nullopt;
+}
+
+void setCaseCommitStep(CaseCommitStep step)
+{
+    g_commitStep = step ? step : commitFile;
 }
 
 } // namespace quarvex

@@ -2,10 +2,16 @@
 
 #include "analytes/fields.h"
 
+#include <QByteArray>
+#include <QDate>
 #include <QHash>
 #include <QStringList>
 
 #include <optional>
+#include <span>
+
+class QIODevice;
+class QSaveFile;
 
 class QIODevice;
 
@@ -55,5 +61,43 @@ std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input);
 
 // The same over a text held in memory.
 std::optional<CliInputError> parseCliInput(const QString& text, CliInput& input);
+
+// A case file is the same format as bytes: UTF-8 (a leading byte order mark
+// is skipped), lines ended by LF, CR LF or CR. A line that is not UTF-8 is an
+// error too. On success input holds the file's fields and nothing else; on
+// an error it is left as it was.
+std::optional<CliInputError> parseCase(const QByteArray& bytes, CliInput& input);
+
+// The largest case file that is read; anything bigger is not a case.
+inline constexpr qint64 MaxCaseFileSize = 1024 * 1024;
+
+// Reads the case file at path whole, then parses it as parseCase does. A file
+// that cannot be read or is too large is an error on line 0.
+std::optional<CliInputError> readCaseFile(const QString& path, CliInput& input);
+
+// The file suffix of a case, without the dot.
+inline constexpr const char* CaseSuffix = "quarvex";
+
+// A case file: a comment naming the program and the date it was saved on,
+// then one "Name=text" line, ended by LF, for every field that holds text:
+// each analyte of order (the order of the data entry screen) with its value,
+// then its unit text. A line break inside a text becomes a space, so every
+// field stays on its own line.
+QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date);
+
+// Writes the case to an open device; false when the device refused a write.
+bool writeCase(QIODevice& device, const Fields& fields, std::span<const AnalyteId> order,
+               const QDate& date);
+
+// Saves the case to path: the old file is replaced only once the new one is
+// fully written, so a failure leaves it exactly as it was. Returns the
+// platform's description of the failure, or nothing on success.
+std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
+                                    std::span<const AnalyteId> order, const QDate& date);
+
+// The last step of saveCaseFile: QSaveFile::commit. Tests put a failing step
+// here; nullptr restores the real one.
+using CaseCommitStep = bool (*)(QSaveFile& file);
+void setCaseCommitStep(CaseCommitStep step);
 
 } // namespace quarvex

@@ -5,12 +5,20 @@
 #include <QList>
 #include <QString>
 
+class QPrinter;
+
 namespace quarvex {
 
 // The application title, the caption of every message box without one of its own.
 inline constexpr const char* AppTitle = "Quarvex";
 
 enum class MessageIcon { None, Information, Warning, Critical };
+
+// The answers to a question about changes that are not saved.
+enum class SaveChoice { Save, Discard, Cancel };
+
+// What a file dialog chooses a file for.
+enum class FileDialogMode { Open, Save };
 
 // Every beep, message box and input box of the program goes through this
 // interface: the desktop program shows real dialogs, tests record the calls.
@@ -36,6 +44,32 @@ public:
     // A modal question with Yes and No, No the default button; true for Yes.
     // Dialogs that cannot ask answer No, so nothing that needs a Yes happens.
     virtual bool question(const QString& /*text*/, const QString& /*title*/) { return false; }
+    // A modal question with Save, Discard and Cancel; Save is the default
+    // button, Escape answers Cancel. Dialogs that cannot ask answer Cancel, so
+    // nothing is lost.
+    virtual SaveChoice askToSave(const QString& /*text*/, const QString& /*title*/)
+    {
+        return SaveChoice::Cancel;
+    }
+    // A modal question with a button named action and Cancel, the default;
+    // true for the action. Dialogs that cannot ask answer Cancel.
+    virtual bool confirm(const QString& /*text*/, const QString& /*title*/,
+                         const QString& /*action*/)
+    {
+        return false;
+    }
+    // A modal file dialog for a file of the filter's kind ("Quarvex cases
+    // (*.quarvex)"), starting at path: a folder, or a file to propose. Returns
+    // the chosen path, or an empty text on Cancel. When saving, a name without
+    // a suffix gets the filter's, and replacing a file that exists is
+    // confirmed in the dialog.
+    virtual QString fileName(FileDialogMode /*mode*/, const QString& /*title*/,
+                             const QString& /*path*/, const QString& /*filter*/)
+    {
+        return {};
+    }
+    // The modal print dialog for printer; true to print with what was chosen in it.
+    virtual bool choosePrinter(QPrinter& /*printer*/) { return false; }
 };
 
 // The dialogs in use by the program; set once at start-up (tests set a recorder).

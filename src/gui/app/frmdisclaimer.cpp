@@ -41,7 +41,8 @@ QString disclaimerText()
     return text;
 }
 
-DisclaimerWindow::DisclaimerWindow()
+DisclaimerWindow::DisclaimerWindow(const QString& casePath)
+    : m_casePath(casePath)
 {
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("Disclaimer"));
@@ -60,10 +61,7 @@ DisclaimerWindow::DisclaimerWindow()
     exit->setObjectName(QStringLiteral("CommandButton1"));
     exit->setAutoDefault(true);
 
-    connect(proceed, &QPushButton::clicked, this, [this] {
-        showWindow<SwitchboardWindow>();
-        close();
-    });
+    connect(proceed, &QPushButton::clicked, this, &DisclaimerWindow::proceed);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
@@ -82,6 +80,14 @@ DisclaimerWindow::DisclaimerWindow()
     keepWrappedTextWhole(label, metrics::DisclaimerTextWidth);
     resize(560, 0);
     proceed->setFocus();
+}
+
+void DisclaimerWindow::proceed()
+{
+    SwitchboardWindow* switchboard = showWindow<SwitchboardWindow>();
+    if (!m_casePath.isEmpty())
+        switchboard->openCase(m_casePath);
+    close();
 }
 
 } // namespace quarvex

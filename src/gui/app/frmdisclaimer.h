@@ -9,12 +9,18 @@ namespace quarvex {
 QString disclaimerText();
 
 // The disclaimer frmDisclaimer: the text, "Continue" to the switchboard and
-// "Exit", which closes it (the program ends with it).
+// "Exit", which closes it (the program ends with it). Given a case file,
+// Continue also opens it on the data entry screen.
 class DisclaimerWindow : public QWidget
 {
     Q_OBJECT
 public:
-    DisclaimerWindow();
+    explicit DisclaimerWindow(const QString& casePath = {});
+
+private:
+    void proceed();
+
+    QString m_casePath;
 };
 
 } // namespace quarvex

@@ -62,8 +62,9 @@ QString platformText()
     return platformText(QSysInfo::kernelType(), QSysInfo::WordSize);
 }
 
-SplashWindow::SplashWindow(int interval)
+SplashWindow::SplashWindow(int interval, const QString& casePath)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_casePath(casePath)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString::fromLatin1(AppTitle));
@@ -129,7 +130,7 @@ void SplashWindow::timerFired()
     m_timer.stop();
     // The disclaimer opens before the splash closes, so that a window is
     // always open and the program does not end in between.
-    showWindow<DisclaimerWindow>();
+    showWindow<DisclaimerWindow>(m_casePath);
     m_done = true;
     close();
 }

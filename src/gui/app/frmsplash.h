@@ -19,12 +19,12 @@ inline constexpr int SplashInterval = 3000;
 
 // The splash screen frmSplash: no title bar and not in the task bar. It
 // answers neither clicks nor keys nor close requests; its timer shows the
-// disclaimer and then closes it.
+// disclaimer (which is given the case file to open, if any) and then closes it.
 class SplashWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SplashWindow(int interval = SplashInterval);
+    explicit SplashWindow(int interval = SplashInterval, const QString& casePath = {});
 
     QTimer* timer() { return &m_timer; }
 
@@ -38,6 +38,7 @@ private:
     void timerFired();
 
     QTimer m_timer;
+    QString m_casePath;
     bool m_done = false; // the timer has fired: the splash may close
 };
 

@@ -106,23 +106,36 @@ SwitchboardWindow::SwitchboardWindow()
 
 void SwitchboardWindow::openChosen()
 {
-    if (m_overview->isChecked()) {
-        if (!m_overviewWindows) {
-            m_overviewWindows = new OverviewWindows(dialogs(), QCoreApplication::instance());
-            // A later OK starts afresh even before the old one is deleted.
-            connect(m_overviewWindows, &OverviewWindows::finished, this,
-                    [this] { m_overviewWindows = nullptr; });
-            connect(m_overviewWindows, &OverviewWindows::finished, m_overviewWindows,
-                    &QObject::deleteLater);
-            if (!m_exportFolder.isEmpty())
-                m_overviewWindows->setExportFolder(m_exportFolder);
-            connect(
-                m_overviewWindows, &OverviewWindows::exported, this,
-                [this](const QString& path) { m_exportFolder = QFileInfo(path).absolutePath(); });
-        }
-        m_overviewWindows->showDataEntry();
-    } else
+    if (m_overview->isChecked())
+        overviewWindows()->showDataEntry();
+    else
         showSelector();
+}
+
+void SwitchboardWindow::openCase(const QString& path)
+{
+    m_overview->setChecked(true);
+    OverviewWindows* overview = overviewWindows();
+    overview->showDataEntry();
+    overview->openCaseFile(path);
+}
+
+// The overview while any of its windows is open, else a new one.
+OverviewWindows* SwitchboardWindow::overviewWindows()
+{
+    if (!m_overviewWindows) {
+        m_overviewWindows = new OverviewWindows(dialogs(), QCoreApplication::instance());
+        // A later OK starts afresh even before the old one is deleted.
+        connect(m_overviewWindows, &OverviewWindows::finished, this,
+                [this] { m_overviewWindows = nullptr; });
+        connect(m_overviewWindows, &OverviewWindows::finished, m_overviewWindows,
+                &QObject::deleteLater);
+        if (!m_exportFolder.isEmpty())
+            m_overviewWindows->setExportFolder(m_exportFolder);
+        connect(m_overviewWindows, &OverviewWindows::exported, this,
+                [this](const QString& path) { m_exportFolder = QFileInfo(path).absolutePath(); });
+    }
+    return m_overviewWindows;
 }
 
 void SwitchboardWindow::keyPressEvent(QKeyEvent* event)

@@ -17,11 +17,17 @@ class SwitchboardWindow : public QDialog
 public:
     SwitchboardWindow();
 
+    // Chooses the Comprehensive Overview and opens the case file on its data
+    // entry screen (a file that cannot be opened is reported, and the screen
+    // stays as it was).
+    void openCase(const QString& path);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void openChosen();
+    OverviewWindows* overviewWindows();
 
     QRadioButton* m_quick = nullptr;
     QRadioButton* m_overview = nullptr;

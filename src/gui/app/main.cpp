@@ -3,11 +3,36 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 #include <fontconfig/fontconfig.h>
 
 #include <thread>
+
+namespace {
+
+// The case file named on the command line (quarvex FILE, as the desktop
+// entry passes it), or an empty text. --help and --version answer and end
+// the program here.
+QString caseArgument(const QApplication& app)
+{
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(
+        QStringLiteral("Clinical laboratory calculator for learning."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("case"),
+                                    QStringLiteral("A case file (.quarvex) to open on the Data "
+                                                   "Entry screen once the disclaimer is accepted."),
+                                    QStringLiteral("[case]"));
+    arguments.process(app);
+    const QStringList cases = arguments.positionalArguments();
+    return cases.isEmpty() ? QString() : QFileInfo(cases.constFirst()).absoluteFilePath();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -18,16 +43,17 @@ int main(int argc, char* argv[])
     std::thread fontConfig([] { FcInit(); });
     QApplication app(argc, argv);
     fontConfig.join();
-    std::thread fonts([] { QFontDatabase::families(); });
     QApplication::setApplicationName(QStringLiteral("Quarvex"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(QUARVEX_VERSION_MAJOR)
                                             .arg(QUARVEX_VERSION_MINOR)
                                             .arg(QUARVEX_VERSION_PATCH));
+    const QString casePath = caseArgument(app);
+    std::thread fonts([] { QFontDatabase::families(); });
     QApplication::setWindowIcon(quarvex::appIcon());
     quarvex::QtDialogs dialogs;
     quarvex::setDialogs(&dialogs);
-    quarvex::modStartup();
+    quarvex::modStartup(quarvex::SplashInterval, casePath);
     fonts.join();
     return QApplication::exec();
 }

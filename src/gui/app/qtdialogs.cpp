@@ -1,8 +1,14 @@
 #include "app/qtdialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
 
 namespace quarvex {
 
@@ -77,6 +83,75 @@ bool QtDialogs::question(const QString& text, const QString& title)
     box.setEscapeButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace quarvex
+
+namespace quarvex {
+
+SaveChoice QtDialogs::askToSave(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChoice::Save;
+    if (box.clickedButton() == discard)
+        return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+bool QtDialogs::confirm(const QString& text, const QString& title, const QString& action)
+{
+    QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(action, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString QtDialogs::fileName(FileDialogMode mode, const QString& title, const QString& path,
+                            const QString& filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter);
+    const QFileInfo start(path);
+    if (start.isDir()) {
+        dialog.setDirectory(path);
+    } else {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    if (mode == FileDialogMode::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        static const QRegularExpression suffix(QStringLiteral("\\*\\.(\\w+)"));
+        if (const QRegularExpressionMatch m = suffix.match(filter); m.hasMatch())
+            dialog.setDefaultSuffix(m.captured(1));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace quarvex

@@ -4,7 +4,8 @@
 
 namespace quarvex {
 
-// The real dialogs: QApplication::beep, QMessageBox and QInputDialog.
+// The real dialogs: QApplication::beep, QMessageBox, QInputDialog, QFileDialog
+// and QPrintDialog.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -14,6 +15,13 @@ public:
                          const QString& title) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     bool question(const QString& text, const QString& title) override;
+    SaveChoice askToSave(const QString& text, const QString& title) override;
+    bool confirm(const QString& text, const QString& title, const QString& action) override;
+    // Qt's own file dialog, not the platform's, so that it can be worked
+    // like any other window of the program.
+    QString fileName(FileDialogMode mode, const QString& title, const QString& path,
+                     const QString& filter) override;
+    bool choosePrinter(QPrinter& printer) override;
 };
 
 // Texts of the program break lines with a carriage return; Qt's widgets want

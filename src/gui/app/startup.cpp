@@ -4,9 +4,9 @@
 
 namespace quarvex {
 
-void modStartup(int splashInterval)
+void modStartup(int splashInterval, const QString& casePath)
 {
-    showWindow<SplashWindow>(splashInterval);
+    showWindow<SplashWindow>(splashInterval, casePath);
 }
 
 } // namespace quarvex

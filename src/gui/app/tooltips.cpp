@@ -31,7 +31,10 @@ constexpr ControlTip Tips[] = {
     {Screens, "MoreInfo", "What the result means"},
     {"frmKidney", "MoreInfoButton", "Show what the result means"},
     {"frmData", "TabStrip1", "Blood values and urine values"},
-    {"frmData", "ClearButton", "Empty every value and unit"},
+    {"frmData", "ClearButton", "Empty every value and unit, and start a new case"},
+    {"frmData", "OpenCaseButton", "Open a case saved before (Ctrl+O)"},
+    {"frmData", "SaveCaseButton", "Save the values in the case's file (Ctrl+S)"},
+    {"frmData", "SaveCaseAsButton", "Save the values in a new case file (Ctrl+Shift+S)"},
     {"frmData", "OKbutton", "List the items the values typed allow"},
     {"frmData", "EXITbutton", "Close the data entry window"},
     {"frmList", "List1", "The items the values typed allow"},
@@ -41,6 +44,9 @@ constexpr ControlTip Tips[] = {
     {"frmResult", "BackButton", "Back to the data entry window"},
     {"frmResult", "ExportButton", "Save the results to a tab-separated file"},
     {"frmResult", "CloseButton", "Close the results and the data entry window"},
+    {"frmResult", "PrintButton", "Print the values and results on paper (Ctrl+P)"},
+    {"frmResult", "PdfButton", "Save the values and results as a PDF file"},
+    {"frmResult", "StepsCheckBox", "Print the worked steps of every item too"},
 };
 // clang-format on
 

@@ -2,14 +2,21 @@
 
 #include "app/keyboard.h"
 #include "app/metrics.h"
+#include "cases/cliinput.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quarvex {
@@ -153,13 +160,27 @@ DataEntryWindow::DataEntryWindow()
     connect(m_tabs, &QTabWidget::currentChanged, this, &DataEntryWindow::tabClicked);
 
     QPushButton* clear = button("ClearButton", "Clear", this);
+    QPushButton* open = button("OpenCaseButton", "Open Case\u2026", this);
+    QPushButton* save = button("SaveCaseButton", "Save Case", this);
+    QPushButton* saveAs = button("SaveCaseAsButton", "Save Case As\u2026", this);
     QPushButton* ok = button("OKbutton", "OK", this);
     QPushButton* exit = button("EXITbutton", "EXIT", this);
-    connect(clear, &QPushButton::clicked, this, &DataEntryWindow::clearFields);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(clear, &QPushButton::clicked, this, &DataEntryWindow::clearRequested);
+    connect(open, &QPushButton::clicked, this, &DataEntryWindow::openCaseRequested);
+    connect(save, &QPushButton::clicked, this, &DataEntryWindow::saveCaseRequested);
+    connect(saveAs, &QPushButton::clicked, this, &DataEntryWindow::saveCaseAsRequested);
     connect(ok, &QPushButton::clicked, this, &DataEntryWindow::listRequested);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    tabChain << clear << ok << exit;
+    tabChain << clear << open << save << saveAs << ok << exit;
     pressDefaultOnEnter(this, ok);
+
+    m_caseLabel = new QLabel(this);
+    m_caseLabel->setObjectName(QStringLiteral("CaseLabel"));
+    m_caseLabel->setAccessibleName(QStringLiteral("Case"));
+    m_caseLabel->setTextFormat(Qt::PlainText);
 
     m_errors = new QLineEdit(QStringLiteral("0"), this);
     m_errors->setObjectName(QStringLiteral("Errors"));
@@ -169,11 +190,16 @@ DataEntryWindow::DataEntryWindow()
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clear);
+    buttons->addSpacing(12);
+    buttons->addWidget(open);
+    buttons->addWidget(save);
+    buttons->addWidget(saveAs);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(exit);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_caseLabel);
     layout->addLayout(top);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
@@ -182,6 +208,23 @@ DataEntryWindow::DataEntryWindow()
         setTabOrder(tabChain.at(i - 1), tabChain.at(i));
     m_form.widgets(A::Age).value->setFocus();
     m_marks = new FieldMarks(m_form, this);
+
+    // Every edit of a field may make the case differ from its file; a case
+    // file dropped on a field opens like one dropped anywhere else.
+    for (AnalyteId id : m_form.order()) {
+        const AnalyteWidgets& w = m_form.widgets(id);
+        if (w.value)
+            connect(w.value, &QLineEdit::textChanged, this, &DataEntryWindow::fieldsEdited);
+        for (QComboBox* box : {w.choice, w.unitList}) {
+            if (box)
+                connect(box, &QComboBox::editTextChanged, this, &DataEntryWindow::fieldsEdited);
+        }
+    }
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
+    setAcceptDrops(true);
+    m_savedTexts = fieldTexts();
+    showCaseState();
 }
 
 void DataEntryWindow::tabClicked(int index)
@@ -209,6 +252,133 @@ void DataEntryWindow::clearFields()
     setErrors(0);
     m_marks->clearMarks();
     m_marks->refresh();
+    markSaved(QString());
+}
+
+QStringList DataEntryWindow::fieldTexts() const
+{
+    QStringList texts;
+    for (AnalyteId id : m_form.order())
+        texts << m_form.value(id) << m_form.unit(id);
+    return texts;
+}
+
+bool DataEntryWindow::hasUnsavedChanges() const
+{
+    return fieldTexts() != m_savedTexts;
+}
+
+void DataEntryWindow::loadCase(const Fields& fields, const QString& path)
+{
+    for (AnalyteId id : m_form.order()) {
+        m_form.setValue(id, fields.value(id));
+        if (m_form.widgets(id).unitList)
+            m_form.setUnit(id, fields.unit(id));
+    }
+    markSaved(path);
+}
+
+void DataEntryWindow::markSaved(const QString& path)
+{
+    m_casePath = path;
+    m_savedTexts = fieldTexts();
+    m_unsaved = false;
+    showCaseState();
+}
+
+void DataEntryWindow::fieldsEdited()
+{
+    const bool unsaved = hasUnsavedChanges();
+    if (unsaved == m_unsaved)
+        return;
+    m_unsaved = unsaved;
+    showCaseState();
+}
+
+void DataEntryWindow::showCaseState()
+{
+    QString text =
+        QStringLiteral("Case: ") +
+        (m_casePath.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_casePath).fileName());
+    if (m_unsaved)
+        text += QStringLiteral(" (unsaved changes)");
+    m_caseLabel->setText(text);
+    m_caseLabel->setToolTip(QDir::toNativeSeparators(m_casePath));
+    Q_EMIT caseStateChanged();
+}
+
+void DataEntryWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+QString DataEntryWindow::droppedCase(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String(CaseSuffix), Qt::CaseInsensitive) == 0
+               ? path
+               : QString();
+}
+
+// Takes a drag or drop event that brings a case file; false leaves it to
+// whoever it was meant for (a field takes dropped text).
+bool DataEntryWindow::takeDrop(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = droppedCase(drop->mimeData());
+    if (path.isEmpty())
+        return false;
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop) {
+        // The question and the boxes that opening may show wait until the
+        // drag is over.
+        QMetaObject::invokeMethod(
+            this, [this, path] { Q_EMIT caseDropped(path); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void DataEntryWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!takeDrop(event))
+        QWidget::dragEnterEvent(event);
+}
+
+void DataEntryWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!takeDrop(event))
+        QWidget::dragMoveEvent(event);
+}
+
+void DataEntryWindow::dropEvent(QDropEvent* event)
+{
+    if (!takeDrop(event))
+        QWidget::dropEvent(event);
+}
+
+bool DataEntryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (takeDrop(event))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quarvex

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -171,11 +172,26 @@ ResultsWindow::ResultsWindow()
     QPushButton* back = boldButton("BackButton", "Back", this);
     QPushButton* exportButton = boldButton("ExportButton", "Export", this);
     QPushButton* close = boldButton("CloseButton", "Close", this);
+    auto* print = new QPushButton(QStringLiteral("Print\u2026"), this);
+    print->setObjectName(QStringLiteral("PrintButton"));
+    print->setAutoDefault(false);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    auto* pdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    pdf->setObjectName(QStringLiteral("PdfButton"));
+    pdf->setAutoDefault(false);
+    m_includeSteps = new QCheckBox(QStringLiteral("Include worked steps"), this);
+    m_includeSteps->setObjectName(QStringLiteral("StepsCheckBox"));
+    m_includeSteps->setAccessibleName(m_includeSteps->text());
+    connect(print, &QPushButton::clicked, this, &ResultsWindow::printRequested);
+    connect(pdf, &QPushButton::clicked, this, &ResultsWindow::pdfRequested);
     connect(back, &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(exportButton, &QPushButton::clicked, this, &ResultsWindow::exportRequested);
     connect(close, &QPushButton::clicked, this, &ResultsWindow::closeRequested);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(pdf);
+    buttons->addWidget(m_includeSteps);
     buttons->addStretch(1);
     buttons->addWidget(back);
     buttons->addWidget(exportButton);
@@ -217,6 +233,9 @@ ResultsWindow::ResultsWindow()
     layout->addWidget(m_splitter, 1);
     layout->addLayout(buttons);
 
+    setTabOrder(print, pdf);
+    setTabOrder(pdf, m_includeSteps);
+    setTabOrder(m_includeSteps, back);
     setTabOrder(back, exportButton);
     setTabOrder(exportButton, close);
     setTabOrder(close, m_grid);
@@ -235,6 +254,11 @@ void ResultsWindow::showStepsOf(int row)
         return;
     }
     m_steps->setDerivation(*derivation);
+}
+
+bool ResultsWindow::includeSteps() const
+{
+    return m_includeSteps->isChecked();
 }
 
 QSize ResultsWindow::sizeHint() const

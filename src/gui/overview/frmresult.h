@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -60,11 +61,15 @@ public:
     StepsView* steps() const { return m_steps; }
     QSplitter* splitter() const { return m_splitter; }
     QSize sizeHint() const override;
+    // Whether printing and the PDF include the worked steps of every item.
+    bool includeSteps() const;
 
 Q_SIGNALS:
     void backRequested();
     void exportRequested();
     void closeRequested();
+    void printRequested();
+    void pdfRequested();
 
 private:
     void alignHeadings();
@@ -76,6 +81,7 @@ private:
     StepsView* m_steps = nullptr;
     QList<QLabel*> m_headings;
     QLabel* m_hints = nullptr;
+    QCheckBox* m_includeSteps = nullptr;
 };
 
 } // namespace quarvex

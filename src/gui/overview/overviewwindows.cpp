@@ -2,7 +2,10 @@
 
 #include "analytes/hints.h"
 #include "analytes/inputs.h"
+#include "app/frmdisclaimer.h"
+#include "app/qtdialogs.h"
 #include "app/windows.h"
+#include "cases/cliinput.h"
 #include "overview/export.h"
 #include "overview/frmdata.h"
 #include "overview/frmlist.h"
@@ -10,12 +13,16 @@
 #include "overview/overview.h"
 #include "overview/reportdate.h"
 #include "overview/resultsmodel.h"
+#include "overview/sheetprinter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 
 namespace quarvex {
 
@@ -42,6 +49,7 @@ OverviewWindows::OverviewWindows(Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_exportFolder(QDir::homePath())
+    , m_caseFolder(QDir::homePath())
 {}
 
 OverviewWindows::~OverviewWindows()
@@ -97,6 +105,12 @@ W* OverviewWindows::show(QPointer<W>& slot)
 void OverviewWindows::wire(DataEntryWindow* window)
 {
     connect(window, &DataEntryWindow::listRequested, this, &OverviewWindows::listComputableItems);
+    connect(window, &DataEntryWindow::clearRequested, this, &OverviewWindows::clearDataEntry);
+    connect(window, &DataEntryWindow::openCaseRequested, this, &OverviewWindows::openCase);
+    connect(window, &DataEntryWindow::saveCaseRequested, this, &OverviewWindows::saveCase);
+    connect(window, &DataEntryWindow::saveCaseAsRequested, this, &OverviewWindows::saveCaseAs);
+    connect(window, &DataEntryWindow::caseDropped, this, &OverviewWindows::openCaseFile);
+    window->setCloseGuard([this] { return m_changesSettled || settleUnsavedChanges(); });
 }
 
 void OverviewWindows::wire(ItemListWindow* window)
@@ -109,6 +123,8 @@ void OverviewWindows::wire(ResultsWindow* window)
     connect(window, &ResultsWindow::backRequested, this, &OverviewWindows::backToDataEntry);
     connect(window, &ResultsWindow::exportRequested, this, &OverviewWindows::exportResults);
     connect(window, &ResultsWindow::closeRequested, this, &OverviewWindows::closeAll);
+    connect(window, &ResultsWindow::printRequested, this, &OverviewWindows::printResults);
+    connect(window, &ResultsWindow::pdfRequested, this, &OverviewWindows::saveResultsAsPdf);
 }
 
 void OverviewWindows::windowDestroyed(QObject* window)
@@ -169,9 +185,227 @@ void OverviewWindows::backToDataEntry()
 
 void OverviewWindows::closeAll()
 {
+    if (!settleUnsavedChanges())
+        return;
+    m_changesSettled = true;
     closeIfOpen(m_itemList);
     closeIfOpen(m_dataEntry);
     closeIfOpen(m_results);
+    m_changesSettled = false;
+}
+
+bool OverviewWindows::settleUnsavedChanges()
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window || !window->hasUnsavedChanges())
+        return true;
+    switch (m_dialogs.askToSave(QString::fromLatin1(SaveChangesQuestion),
+                                QString::fromLatin1(AppTitle))) {
+    case SaveChoice::Save:
+        return saveCase();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void OverviewWindows::clearDataEntry()
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window)
+        return;
+    if (window->hasUnsavedChanges() &&
+        !m_dialogs.confirm(QString::fromLatin1(ClearQuestion), QString::fromLatin1(AppTitle),
+                           QStringLiteral("Clear")))
+        return;
+    window->clearFields();
+}
+
+void OverviewWindows::openCase()
+{
+    if (!settleUnsavedChanges())
+        return;
+    const QString path =
+        m_dialogs.fileName(FileDialogMode::Open, QString::fromLatin1(OpenCaseTitle), m_caseFolder,
+                           QString::fromLatin1(CaseFilter));
+    if (!path.isEmpty())
+        loadCaseFile(path);
+}
+
+bool OverviewWindows::openCaseFile(const QString& path)
+{
+    return settleUnsavedChanges() && loadCaseFile(path);
+}
+
+bool OverviewWindows::loadCaseFile(const QString& path)
+{
+    CliInput input;
+    if (const auto error = readCaseFile(path, input)) {
+        const QString shown = QDir::toNativeSeparators(path);
+        // Texts built in one step: a path or a line may hold "%1".
+        const QString where =
+            error->line > 0 ? QStringLiteral("Line %1: ").arg(error->line) : QString();
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("The case could not be opened from %1.\r\r%2%3")
+                              .arg(shown, where, error->message),
+                          MessageIcon::Critical, QString::fromLatin1(OpenCaseTitle));
+        return false;
+    }
+    showDataEntry()->loadCase(input.fields, path);
+    m_caseFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+bool OverviewWindows::saveCase()
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window)
+        return false;
+    if (window->casePath().isEmpty())
+        return saveCaseAs();
+    return saveCaseTo(window->casePath());
+}
+
+bool OverviewWindows::saveCaseAs()
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window)
+        return false;
+    const QString start = window->casePath().isEmpty() ? m_caseFolder : window->casePath();
+    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(SaveCaseAsTitle),
+                                      start, QString::fromLatin1(CaseFilter));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(CaseSuffix);
+    return saveCaseTo(path);
+}
+
+bool OverviewWindows::saveCaseTo(const QString& path)
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window)
+        return false;
+    const AnalyteForm& form = window->form();
+    if (const auto failure = saveCaseFile(path, form, form.order(), reportDate())) {
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("The case could not be saved to %1.\r\r%2")
+                              .arg(QDir::toNativeSeparators(path), *failure),
+                          MessageIcon::Critical, QString::fromLatin1(SaveCaseAsTitle));
+        return false;
+    }
+    window->markSaved(path);
+    m_caseFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+bool OverviewWindows::withSteps() const
+{
+    ResultsWindow* window = results();
+    return window && window->includeSteps();
+}
+
+void OverviewWindows::printResults()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(sheetPageLayout(QLocale()));
+    printer.setDocName(QString::fromLatin1(SheetTitle));
+    printer.setCreator(QStringLiteral("Quarvex"));
+    if (!m_dialogs.choosePrinter(printer))
+        return;
+    if (printSheet(resultSheet(withSteps()), printer) == 0) {
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("The results could not be printed."),
+                          MessageIcon::Critical);
+    }
+}
+
+void OverviewWindows::saveResultsAsPdf()
+{
+    const QString proposed =
+        QDir(m_exportFolder)
+            .filePath(
+                QStringLiteral("quarvex-results-%1.pdf").arg(reportDate().toString(Qt::ISODate)));
+    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(PdfTitle), proposed,
+                                      QString::fromLatin1(PdfFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    if (const auto failure = writePdf(path, withSteps())) {
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("The results could not be saved to %1.\r\r%2")
+                              .arg(QDir::toNativeSeparators(path), *failure),
+                          MessageIcon::Critical, QString::fromLatin1(PdfTitle));
+        return;
+    }
+    m_exportFolder = QFileInfo(path).absolutePath();
+}
+
+std::optional<QString> OverviewWindows::writePdf(const QString& path, bool steps)
+{
+    const ResultSheet sheet = resultSheet(steps);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    int pages = 0;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(sheetPageLayout(QLocale()));
+        writer.setTitle(sheet.title);
+        writer.setCreator(QStringLiteral("Quarvex"));
+        pages = printSheet(sheet, writer);
+    }
+    if (pages == 0) {
+        file.cancelWriting();
+        return QStringLiteral("The pages could not be drawn.");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+ResultSheet OverviewWindows::resultSheet(bool steps)
+{
+    ResultSheet sheet;
+    sheet.title = QString::fromLatin1(SheetTitle);
+    const QLocale locale;
+    sheet.date = locale.toString(reportDate(), QLocale::LongFormat);
+    if (DataEntryWindow* window = dataEntry()) {
+        if (!window->casePath().isEmpty())
+            sheet.caseName = QStringLiteral("Case: ") + QFileInfo(window->casePath()).fileName();
+        sheet.inputs = sheetInputs(window->form(), window->form().order());
+    }
+    // Rows, hints and steps come from one pass over one reading of the fields.
+    const Inputs inputs(fields());
+    const QList<ItemEvaluation> evaluations = evaluatePass(inputs, &sheet.hints);
+    sheet.rows = resultRows(evaluations);
+    sheet.noRows = QString::fromLatin1(NoRowsText);
+    if (steps)
+        sheet.steps = sheetSteps(inputs, evaluations);
+    QStringList footer = displayText(disclaimerText()).split(QLatin1Char('\n'));
+    for (QString& line : footer)
+        line = line.trimmed();
+    sheet.footer = footer.join(QLatin1Char('\n'));
+    return sheet;
+}
+
+// The worked steps of every computed item for the sheet, as plain lines.
+QList<SheetSteps> OverviewWindows::sheetSteps(const Inputs& inputs,
+                                              const QList<ItemEvaluation>& evaluations)
+{
+    QList<SheetSteps> steps;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        const QString text =
+            stepsText(derive(*evaluation.item, inputs, *evaluation.outcome), inputs.locale());
+        steps << SheetSteps{QString::fromLatin1(evaluation.item->listText),
+                            text.split(QLatin1Char('\n'))};
+    }
+    return steps;
 }
 
 QString OverviewWindows::proposedExportPath() const

@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "calc/outcome.h"
 #include "overview/overview.h"
+#include "overview/resultsheet.h"
 
 #include <QDate>
 #include <QObject>
@@ -28,6 +29,18 @@ inline constexpr const char* ExportTitle = "Export Test Results";
 inline constexpr const char* ExportCancelled = "Export cancelled by user.";
 inline constexpr const char* ExportDone = "Data export completed succesfully.";
 inline constexpr const char* ExportDoneTitle = "Test Results Export";
+
+// Texts of cases and printing.
+inline constexpr const char* SaveChangesQuestion = "Save changes to the case?";
+inline constexpr const char* ClearQuestion =
+    "Clear every field? The changes are not saved in a case and will be lost.";
+inline constexpr const char* CaseFilter = "Quarvex cases (*.quarvex)";
+inline constexpr const char* PdfFilter = "PDF documents (*.pdf)";
+inline constexpr const char* OpenCaseTitle = "Open Case";
+inline constexpr const char* SaveCaseAsTitle = "Save Case As";
+inline constexpr const char* PdfTitle = "Save as PDF";
+inline constexpr const char* SheetTitle = "Quarvex Test Results";
+inline constexpr const char* NoRowsText = "No test item can be computed from the values entered.";
 
 // The Comprehensive Overview: owns its three windows (data entry frmData,
 // list frmList, results frmResult), runs the passes over the overview items
@@ -65,8 +78,56 @@ public:
     // Back on the results: the list closes, the data entry screen comes to
     // the front, the results close.
     void backToDataEntry();
-    // Close on the results: the list, the data entry screen and the results close.
+    // Close on the results: once unsaved changes are settled (see
+    // settleUnsavedChanges), the list, the data entry screen and the results
+    // close.
     void closeAll();
+
+    // Whether the data entry screen may lose its fields: true when they hold
+    // nothing unsaved; otherwise asks "Save changes to the case?" and is true
+    // after Discard or a Save that saved, false after Cancel. EXIT and the
+    // close box of the data entry screen, Close, Clear, Open Case... and a
+    // dropped case ask it.
+    bool settleUnsavedChanges();
+    // Clear: empties the fields, after a Clear to a question when they hold
+    // unsaved changes.
+    void clearDataEntry();
+
+    // Open Case...: once unsaved changes are settled, asks for a case file
+    // and opens it.
+    void openCase();
+    // A case file from outside (dropped, or named on the command line): once
+    // unsaved changes are settled, opens it. False when nothing was opened.
+    bool openCaseFile(const QString& path);
+    // Reads the case file whole and puts it into every field of the data
+    // entry screen (shown if it is not). A file that cannot be read or has a
+    // bad line is reported with its path, the line and the reason, and
+    // changes nothing.
+    bool loadCaseFile(const QString& path);
+    // Save Case: to the case's file, or as Save Case As for a new case.
+    bool saveCase();
+    // Save Case As...: asks for the file, then saves.
+    bool saveCaseAs();
+    // Writes the fields to path; a failure is reported naming the path and
+    // leaves an existing file as it was.
+    bool saveCaseTo(const QString& path);
+    // Where the case dialogs start: the folder of the last case opened or
+    // saved, at first the user's home folder.
+    QString caseFolder() const { return m_caseFolder; }
+    void setCaseFolder(const QString& folder) { m_caseFolder = folder; }
+
+    // Print... on the results: the print dialog, then the result sheet on
+    // the chosen printer.
+    void printResults();
+    // Save as PDF... on the results: asks for the file, proposing
+    // "quarvex-results-YYYY-MM-DD.pdf" in the export folder, then writes it.
+    void saveResultsAsPdf();
+    // Writes the result sheet as a PDF to path, replacing an old file only
+    // once the new one is complete. On failure returns the reason.
+    std::optional<QString> writePdf(const QString& path, bool withSteps);
+    // The result sheet of the current fields, evaluating the items once more;
+    // the worked steps only when asked for.
+    ResultSheet resultSheet(bool withSteps);
 
     // Export on the results: asks for the file name, proposing
     // "quarvex-results-YYYY-MM-DD.txt" in the export folder; a file that
@@ -106,9 +167,13 @@ private:
     QList<ItemEvaluation> evaluatePass(QStringList* hints = nullptr);
     QList<ItemEvaluation> evaluatePass(const Inputs& inputs, QStringList* hints = nullptr);
     std::optional<QString> saveExport(const QString& path, const QDate& date);
+    QList<SheetSteps> sheetSteps(const Inputs& inputs, const QList<ItemEvaluation>& evaluations);
+    bool withSteps() const;
 
     Dialogs& m_dialogs;
     QString m_exportFolder;
+    QString m_caseFolder;
+    bool m_changesSettled = false; // while closeAll closes the windows
     QPointer<DataEntryWindow> m_dataEntry;
     QPointer<ItemListWindow> m_itemList;
     QPointer<ResultsWindow> m_results;

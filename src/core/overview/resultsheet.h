@@ -1,0 +1,46 @@
+#pragma once
+
+#include "analytes/fields.h"
+#include "calc/outcome.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+namespace quarvex {
+
+// One value on the data entry screen as typed, with the unit it was typed in:
+// the unit list's text, the fixed unit caption, or none.
+struct SheetInput {
+    QString name; // "Serum creatinine"
+    QString value;
+    QString unit;
+};
+
+// The worked steps of one item, line by line.
+struct SheetSteps {
+    QString item;
+    QStringList lines;
+};
+
+// What a printed result sheet holds, in the order it is printed: title,
+// date and case, the values entered, the result rows, the hints, the worked
+// steps when asked for, and the text at the foot of every page.
+struct ResultSheet {
+    QString title;
+    QString date;
+    QString caseName; // empty for a case not saved in a file
+    QList<SheetInput> inputs;
+    QList<ResultRow> rows;
+    QString noRows; // said instead of the table when there are no rows
+    QStringList hints;
+    QList<SheetSteps> steps;
+    QString footer;
+};
+
+// The values that hold text, in the given order (the data entry screen's).
+QList<SheetInput> sheetInputs(const Fields& fields, std::span<const AnalyteId> order);
+
+} // namespace quarvex

@@ -1,0 +1,309 @@
+#include "overview/sheetprinter.h"
+
+#include "overview/resultsheet.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <functional>
+#include <vector>
+
+namespace quarvex {
+
+namespace {
+
+// Point sizes of the sheet's text.
+constexpr double TitlePt = 16;
+constexpr double HeadingPt = 12;
+constexpr double BodyPt = 9.5;
+constexpr double FooterPt = 7;
+constexpr double MarginMm = 15;
+
+// Shares of the width: the results table's columns, the values' name column.
+constexpr double ItemShare = 0.27;
+constexpr double ResultShare = 0.16;
+constexpr double InputNameShare = 0.55; // of one of the two value columns
+
+constexpr int Wrap = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+struct Fonts {
+    QFont title, heading, body, bold, footer;
+};
+
+Fonts makeFonts()
+{
+    QFont base = QGuiApplication::font();
+    // No ligatures: "effects" must stay six letters in the PDF's text, so a
+    // search or a copy finds it.
+    base.setStyleStrategy(QFont::PreferNoShaping);
+    auto sized = [&base](double pt, bool bold) {
+        QFont f = base;
+        f.setPointSizeF(pt);
+        f.setBold(bold);
+        return f;
+    };
+    return {sized(TitlePt, true), sized(HeadingPt, true), sized(BodyPt, false), sized(BodyPt, true),
+            sized(FooterPt, false)};
+}
+
+// A piece of the sheet that is never split across pages.
+struct Block {
+    double height = 0;
+    double spaceBefore = 0; // dropped at the top of a page
+    bool keepWithNext = false;
+    const Block* header = nullptr; // painted first when the block opens a page
+    std::function<void(QPainter&, double y)> paint;
+};
+
+class SheetLayout
+{
+public:
+    SheetLayout(const ResultSheet& sheet, QPagedPaintDevice& device)
+        : m_sheet(sheet)
+        , m_device(device)
+        , m_fonts(makeFonts())
+    {
+        const int dpi = device.logicalDpiY();
+        const QRect page = device.pageLayout().paintRectPixels(dpi);
+        m_width = page.width();
+        m_pageHeight = page.height();
+        m_mm = dpi / 25.4;
+        m_line = metrics(m_fonts.body).lineSpacing();
+    }
+
+    int print()
+    {
+        build();
+        const auto pages = paginate();
+        QPainter painter;
+        if (!painter.begin(&m_device))
+            return 0;
+        const int count = int(pages.size());
+        for (int i = 0; i < count; ++i) {
+            if (i > 0 && !m_device.newPage())
+                return 0;
+            for (const auto& [block, y] : pages[size_t(i)])
+                block->paint(painter, y);
+            paintFooter(painter, i + 1, count);
+        }
+        return painter.end() ? count : 0;
+    }
+
+private:
+    QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &m_device); }
+
+    double textHeight(const QFont& font, const QString& text, double width) const
+    {
+        if (text.isEmpty())
+            return metrics(font).lineSpacing();
+        return metrics(font).boundingRect(QRectF(0, 0, width, 1e9), Wrap, text).height();
+    }
+
+    static void drawText(QPainter& p, const QFont& font, const QRectF& rect, const QString& text)
+    {
+        p.setFont(font);
+        p.drawText(rect, Wrap, text);
+    }
+
+    void add(Block block) { m_blocks.push_back(std::move(block)); }
+
+    void paragraph(const QFont& font, const QString& text, double space, double indent = 0,
+                   bool keepWithNext = false)
+    {
+        const double width = m_width - indent;
+        add({textHeight(font, text, width), space, keepWithNext, nullptr,
+             [font, text, indent, width](QPainter& p, double y) {
+                 drawText(p, font, QRectF(indent, y, width, 1e9), text);
+             }});
+    }
+
+    void heading(const QString& text) { paragraph(m_fonts.heading, text, 1.2 * m_line, 0, true); }
+
+    void build()
+    {
+        m_footerHeight = textHeight(m_fonts.footer, m_sheet.footer, m_width) +
+                         metrics(m_fonts.footer).lineSpacing() + 3 * m_mm;
+        paragraph(m_fonts.title, m_sheet.title, 0);
+        paragraph(m_fonts.body, m_sheet.date, 0.3 * m_line);
+        if (!m_sheet.caseName.isEmpty())
+            paragraph(m_fonts.body, m_sheet.caseName, 0);
+        inputs();
+        results();
+        if (!m_sheet.hints.isEmpty()) {
+            heading(QStringLiteral("Hints"));
+            for (const QString& hint : m_sheet.hints)
+                paragraph(m_fonts.body, QStringLiteral("\u2022 ") + hint, 0.3 * m_line);
+        }
+        if (!m_sheet.steps.isEmpty()) {
+            heading(QStringLiteral("Worked steps"));
+            for (const SheetSteps& steps : m_sheet.steps) {
+                paragraph(m_fonts.bold, steps.item, 0.6 * m_line, 0, true);
+                for (const QString& line : steps.lines)
+                    paragraph(m_fonts.body, line, 0, 4 * m_mm);
+            }
+        }
+    }
+
+    // The values in two columns, row by row.
+    void inputs()
+    {
+        if (m_sheet.inputs.isEmpty())
+            return;
+        heading(QStringLiteral("Values entered"));
+        const double column = (m_width - 6 * m_mm) / 2;
+        const double nameWidth = column * InputNameShare;
+        const double valueWidth = column - nameWidth;
+        for (qsizetype i = 0; i < m_sheet.inputs.size(); i += 2) {
+            QList<SheetInput> pair{m_sheet.inputs.at(i)};
+            if (i + 1 < m_sheet.inputs.size())
+                pair << m_sheet.inputs.at(i + 1);
+            double height = 0;
+            for (const SheetInput& in : pair) {
+                height = std::max({height, textHeight(m_fonts.bold, in.name, nameWidth),
+                                   textHeight(m_fonts.body, valueText(in), valueWidth)});
+            }
+            add({height, 0.15 * m_line, false, nullptr,
+                 [this, pair, column, nameWidth, valueWidth](QPainter& p, double y) {
+                     double x = 0;
+                     for (const SheetInput& in : pair) {
+                         drawText(p, m_fonts.bold, QRectF(x, y, nameWidth, 1e9), in.name);
+                         drawText(p, m_fonts.body, QRectF(x + nameWidth, y, valueWidth, 1e9),
+                                  valueText(in));
+                         x += column + 6 * m_mm;
+                     }
+                 }});
+        }
+    }
+
+    static QString valueText(const SheetInput& in)
+    {
+        return in.unit.isEmpty() ? in.value : in.value + QLatin1Char(' ') + in.unit;
+    }
+
+    // Three columns; a rule under the heading row and between rows.
+    Block tableRow(const QFont& font, const QStringList& cells, double space)
+    {
+        const double pad = 1.5 * m_mm;
+        const double widths[] = {m_width * ItemShare, m_width * ResultShare,
+                                 m_width * (1 - ItemShare - ResultShare)};
+        double height = 0;
+        for (int c = 0; c < 3; ++c)
+            height = std::max(height, textHeight(font, cells.at(c), widths[c] - pad));
+        height += pad;
+        return {height, space, false, nullptr,
+                [this, font, cells, widths, pad, height](QPainter& p, double y) {
+                    double x = 0;
+                    for (int c = 0; c < 3; ++c) {
+                        drawText(p, font, QRectF(x, y, widths[c] - pad, 1e9), cells.at(c));
+                        x += widths[c];
+                    }
+                    p.setPen(QPen(Qt::gray, 0.2 * m_mm));
+                    p.drawLine(QPointF(0, y + height - pad / 2),
+                               QPointF(m_width, y + height - pad / 2));
+                    p.setPen(Qt::black);
+                }};
+    }
+
+    void results()
+    {
+        heading(QStringLiteral("Results"));
+        if (m_sheet.rows.isEmpty()) {
+            paragraph(m_fonts.body, m_sheet.noRows, 0.3 * m_line);
+            return;
+        }
+        m_tableHeader = tableRow(m_fonts.bold,
+                                 {QStringLiteral("Test Item"), QStringLiteral("Result"),
+                                  QStringLiteral("Interpretation")},
+                                 0.3 * m_line);
+        add(m_tableHeader);
+        m_blocks.back().keepWithNext = true;
+        for (const ResultRow& row : m_sheet.rows) {
+            Block block =
+                tableRow(m_fonts.body, {row.name, row.result, row.interpretation}, 0.3 * m_line);
+            block.header = &m_tableHeader;
+            add(std::move(block));
+        }
+    }
+
+    // Places every block on a page: a block that does not fit goes to the
+    // next page, and takes with it the blocks before it that keep with it.
+    std::vector<std::vector<std::pair<const Block*, double>>> paginate() const
+    {
+        const double body = m_pageHeight - m_footerHeight;
+        std::vector<std::vector<std::pair<const Block*, double>>> pages(1);
+        double y = 0;
+        auto place = [&](const Block* block) {
+            if (y > 0)
+                y += block->spaceBefore;
+            if (y == 0 && block->header) {
+                pages.back().emplace_back(block->header, 0);
+                y = block->header->height;
+            }
+            pages.back().emplace_back(block, y);
+            y += block->height;
+        };
+        for (size_t i = 0; i < m_blocks.size(); ++i) {
+            // The height this block needs with the ones it keeps with.
+            double need = m_blocks[i].spaceBefore;
+            size_t last = i;
+            while (last + 1 < m_blocks.size() && m_blocks[last].keepWithNext)
+                ++last;
+            for (size_t k = i; k <= last; ++k)
+                need += m_blocks[k].height + (k > i ? m_blocks[k].spaceBefore : 0);
+            if (y > 0 && y + need > body) {
+                pages.emplace_back();
+                y = 0;
+            }
+            place(&m_blocks[i]);
+        }
+        return pages;
+    }
+
+    void paintFooter(QPainter& p, int page, int count) const
+    {
+        const double footerLine = metrics(m_fonts.footer).lineSpacing();
+        const double top = m_pageHeight - m_footerHeight + 2 * m_mm;
+        p.setPen(QPen(Qt::gray, 0.2 * m_mm));
+        p.drawLine(QPointF(0, top - m_mm), QPointF(m_width, top - m_mm));
+        p.setPen(Qt::black);
+        drawText(p, m_fonts.footer, QRectF(0, top, m_width, 1e9), m_sheet.footer);
+        p.setFont(m_fonts.footer);
+        p.drawText(QRectF(0, m_pageHeight - footerLine, m_width, footerLine),
+                   Qt::AlignRight | Qt::AlignBottom,
+                   QStringLiteral("Page %1 of %2").arg(page).arg(count));
+    }
+
+    const ResultSheet& m_sheet;
+    QPagedPaintDevice& m_device;
+    Fonts m_fonts;
+    double m_width = 0;
+    double m_pageHeight = 0;
+    double m_mm = 1;
+    double m_line = 1;
+    double m_footerHeight = 0;
+    Block m_tableHeader;
+    // Blocks refer to m_tableHeader and each other by address: built once, never moved.
+    std::vector<Block> m_blocks;
+};
+
+} // namespace
+
+QPageLayout sheetPageLayout(const QLocale& locale)
+{
+    const QPageSize size(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                 : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait,
+                       QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+}
+
+int printSheet(const ResultSheet& sheet, QPagedPaintDevice& device)
+{
+    SheetLayout layout(sheet, device);
+    return layout.print();
+}
+
+} // namespace quarvex

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPageLayout>
+
+class QLocale;
+class QPagedPaintDevice;
+
+namespace quarvex {
+
+struct ResultSheet;
+
+// Portrait pages with 15 mm margins: A4, or Letter where the locale measures
+// in the US system.
+QPageLayout sheetPageLayout(const QLocale& locale);
+
+// Lays the sheet out on the pages of the device and paints it, as text:
+// title, date and case, the values entered, the results table (its heading
+// repeated on every page it runs onto), the hints and the worked steps; the
+// disclaimer and "Page n of m" at the foot of every page. Returns the number
+// of pages, or 0 when the device could not be painted on.
+int printSheet(const ResultSheet& sheet, QPagedPaintDevice& device);
+
+} // namespace quarvex
