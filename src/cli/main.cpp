@@ -288,12 +288,14 @@ Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
 QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
     QString text;
+    const QList<FieldHint> hints = caseHints(inputs);
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
         if (!text.isEmpty())
             text += QLatin1Char('\n');
-        text += stepsText(derive(*evaluation.item, inputs, *evaluation.outcome), inputs.locale());
+        text += stepsText(derive(*evaluation.item, inputs, *evaluation.outcome, hints),
+                          inputs.locale());
     }
     return text.toUtf8();
 }

@@ -75,6 +75,13 @@ int main(int argc, char** argv)
                                    "SerumCreatinine=1.1 UnitSerumCreatinine=mg/dL"));
     press(screen, "Calculate");
     ok &= save(screen, folder, "renal-screen");
+    press(screen, "StepsButton");
+    if (QWidget* steps = topLevel("frmSteps")) {
+        steps->resize(720, 860);
+        ok &= save(steps, folder, "worked-steps");
+    } else {
+        ok = false;
+    }
     closeEverything();
 
     screen = proceedTo(0, 0);

@@ -56,8 +56,13 @@ QList<DerivedBand> derivedBands(std::span<const Band> bands, int chosen)
 
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome)
 {
+    return derive(item, inputs, outcome, caseHints(inputs));
+}
+
+Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome,
+                  const QList<FieldHint>& hints)
+{
     Derivation d{item.id, QString::fromLatin1(item.listText), {}, {}, std::nullopt};
-    const QList<FieldHint> hints = caseHints(inputs);
     for (const ConvertedInput& in : outcome.inputs) {
         const Analyte& a = analyte(in.id);
         DerivedInput di;

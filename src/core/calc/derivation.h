@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analytes/analyte.h"
+#include "analytes/hints.h"
 #include "analytes/inputs.h"
 #include "calc/outcome.h"
 #include "calc/sources.h"
@@ -74,6 +75,10 @@ struct Derivation {
 // The derivation of an item computed from these inputs; `outcome` is what
 // `item.compute(inputs)` returned (the derivation reads the values and the
 // formulas it recorded, and computes nothing again).
+// `hints` are the case's hints (caseHints(inputs)): work out once per reading
+// when deriving several items.
+Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome,
+                  const QList<FieldHint>& hints);
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome);
 
 // The worked steps as plain text with LF line ends, and as simple HTML for a

@@ -382,31 +382,52 @@ QString sourceRoleName(SourceRole role)
     return {};
 }
 
+namespace {
+
+ItemSources buildSources(const ItemRow& row)
+{
+    ItemSources result{text(row.item),
+                       text(row.formulaOrigin),
+                       text(row.bandsOrigin),
+                       text(row.guidance),
+                       text(row.ownChoice),
+                       text(row.caveat),
+                       {}};
+    for (const SourceRow& s : row.sources) {
+        const Reference* reference = findReference(QString::fromLatin1(s.id));
+        Q_ASSERT(reference); // the table names only ids of the reference list
+        if (!reference)
+            continue;
+        QStringList note;
+        if (*s.note)
+            note << text(s.note);
+        if (const QString checked = reference->verificationNote(); !checked.isEmpty())
+            note << checked;
+        result.sources.append({s.role, reference, note.join(QLatin1Char(' '))});
+    }
+    return result;
+}
+
+// The texts of every item's sources, built once: a derivation asks for them
+// every time, and copies share the strings.
+const QList<ItemSources>& builtSources()
+{
+    static const QList<ItemSources> built = [] {
+        QList<ItemSources> all;
+        for (const ItemRow& row : Items)
+            all << buildSources(row);
+        return all;
+    }();
+    return built;
+}
+
+} // namespace
+
 std::optional<ItemSources> itemSources(QStringView listText)
 {
-    for (const ItemRow& row : Items) {
-        if (listText != QLatin1StringView(row.item))
-            continue;
-        ItemSources result{text(row.item),
-                           text(row.formulaOrigin),
-                           text(row.bandsOrigin),
-                           text(row.guidance),
-                           text(row.ownChoice),
-                           text(row.caveat),
-                           {}};
-        for (const SourceRow& s : row.sources) {
-            const Reference* reference = findReference(QString::fromLatin1(s.id));
-            Q_ASSERT(reference); // the table names only ids of the reference list
-            if (!reference)
-                continue;
-            QStringList note;
-            if (*s.note)
-                note << text(s.note);
-            if (const QString checked = reference->verificationNote(); !checked.isEmpty())
-                note << checked;
-            result.sources.append({s.role, reference, note.join(QLatin1Char(' '))});
-        }
-        return result;
+    for (const ItemSources& sources : builtSources()) {
+        if (listText == sources.item)
+            return sources;
     }
     return std::nullopt;
 }

@@ -128,6 +128,7 @@ QJsonArray inputsJson(const Inputs& inputs)
 
 QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
+    const QList<FieldHint> hints = caseHints(inputs);
     QJsonArray items;
     for (const ItemEvaluation& evaluation : evaluations) {
         const QString name = QString::fromLatin1(evaluation.item->listText);
@@ -137,7 +138,7 @@ QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluati
         QJsonArray rows;
         std::optional<ItemSources> sources;
         if (evaluation.computable()) {
-            const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
+            const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome, hints);
             for (const DerivedRow& row : d.rows)
                 rows << rowJson(row);
             sources = d.sources;

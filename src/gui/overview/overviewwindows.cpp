@@ -162,11 +162,12 @@ void OverviewWindows::fillResultGrid()
     const Inputs inputs(fields());
     const QList<ItemEvaluation> evaluations = evaluatePass(inputs, &hints);
     QList<std::shared_ptr<const Derivation>> derivations;
+    const QList<FieldHint> caseHintList = caseHints(inputs);
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
         const auto derivation = std::make_shared<const Derivation>(
-            derive(*evaluation.item, inputs, *evaluation.outcome));
+            derive(*evaluation.item, inputs, *evaluation.outcome, caseHintList));
         for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i)
             derivations << derivation;
     }
@@ -397,11 +398,12 @@ QList<SheetSteps> OverviewWindows::sheetSteps(const Inputs& inputs,
                                               const QList<ItemEvaluation>& evaluations)
 {
     QList<SheetSteps> steps;
+    const QList<FieldHint> hints = caseHints(inputs);
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
-        const QString text =
-            stepsText(derive(*evaluation.item, inputs, *evaluation.outcome), inputs.locale());
+        const QString text = stepsText(derive(*evaluation.item, inputs, *evaluation.outcome, hints),
+                                       inputs.locale());
         steps << SheetSteps{QString::fromLatin1(evaluation.item->listText),
                             text.split(QLatin1Char('\n'))};
     }

@@ -51,24 +51,24 @@ public:
     }
     SaveChoice askToSave(const QString& text, const QString& title) override
     {
-        m_calls.append({Kind::SaveQuestion, text, MessageIcon::None, title, {}});
+        m_calls.append({Kind::SaveQuestion, text, MessageIcon::None, title, {}, {}});
         return m_saveChoices.isEmpty() ? SaveChoice::Discard : m_saveChoices.takeFirst();
     }
     bool confirm(const QString& text, const QString& title, const QString& action) override
     {
-        m_calls.append({Kind::Confirm, text, MessageIcon::None, title, action});
+        m_calls.append({Kind::Confirm, text, MessageIcon::None, title, action, {}});
         return m_confirms.isEmpty() || m_confirms.takeFirst();
     }
     QString fileName(FileDialogMode mode, const QString& title, const QString& path,
                      const QString& filter) override
     {
-        m_calls.append({Kind::File, filter, MessageIcon::None, title, path});
+        m_calls.append({Kind::File, filter, MessageIcon::None, title, path, {}});
         m_fileModes << mode;
         return m_files.isEmpty() ? QString() : m_files.takeFirst();
     }
     bool choosePrinter(QPrinter& printer) override
     {
-        m_calls.append({Kind::Print, {}, MessageIcon::None, {}, {}});
+        m_calls.append({Kind::Print, {}, MessageIcon::None, {}, {}, {}});
         const bool print = !m_prints.isEmpty() && m_prints.takeFirst();
         if (print && m_setUpPrinter)
             m_setUpPrinter(printer);
