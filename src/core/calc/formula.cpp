@@ -84,11 +84,26 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
 
 namespace {
 
+// The locale with group separators left out. Setting an option copies the
+// locale's data, so the last one made is kept for the next number (per
+// thread: batch runs format on several).
+const QLocale& withoutGroupSeparators(const QLocale& locale)
+{
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        return locale;
+    thread_local QLocale from = QLocale::c();
+    thread_local QLocale plain = QLocale::c();
+    if (!(from == locale)) {
+        from = locale;
+        plain = locale;
+        plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    }
+    return plain;
+}
+
 QString withoutGroups(double value, const QLocale& locale, int precision)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', precision);
+    return withoutGroupSeparators(locale).toString(value, 'g', precision);
 }
 
 } // namespace
