@@ -175,6 +175,11 @@ private Q_SLOTS:
                      qPrintable(w->objectName() + u" is named \""_s + name + u"\" "_s +
                                 seen.value(name)));
             seen.insert(name, u"as is "_s + w->objectName());
+            // UTF-8 read as Latin-1 leaves C1 control characters ("Open Case…").
+            QVERIFY2(
+                std::none_of(name.cbegin(), name.cend(),
+                             [](QChar c) { return c.unicode() >= 0x80 && c.unicode() < 0xa0; }),
+                qPrintable(w->objectName()));
             if (auto* button = qobject_cast<QAbstractButton*>(w))
                 QCOMPARE(name, QString(button->text()).remove(u'&'));
             // The text part of a drop-down list says what the list is; the

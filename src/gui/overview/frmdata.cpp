@@ -116,7 +116,7 @@ QWidget* buildPage(const char* objectName, std::span<const Section> sections, An
 
 QPushButton* button(const char* objectName, const char* text, QWidget* parent)
 {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
     b->setObjectName(QString::fromLatin1(objectName));
     b->setAutoDefault(false);
     return b;
