@@ -1,4 +1,5 @@
 #include "quickdriver.h"
+#include "screenfixture.h"
 #include "screens/calculatorscreen.h"
 #include "testmain.h"
 
@@ -50,24 +51,11 @@ QString focusName(const CalculatorScreen* screen)
 }
 } // namespace
 
-class TestScreens : public QObject
+class TestScreens : public ScreenFixture
 {
     Q_OBJECT
-    FakeDialogs m_fake;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init()
-    {
-        m_fake.clear();
-        setDialogs(&m_fake);
-    }
-    void cleanup()
-    {
-        closeEverything();
-        setDialogs(nullptr);
-    }
-
     void failCorrectAndEnter();
     void resultNotFinite();
     void clearAllByReturn();

@@ -6,6 +6,7 @@
 #include "overview/overviewwindows.h"
 #include "overview/resultsmodel.h"
 #include "quickdriver.h"
+#include "screenfixture.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
 
@@ -56,26 +57,11 @@ MapFields exampleFields()
 
 } // namespace
 
-class TestSteps : public QObject
+class TestSteps : public ScreenFixture
 {
     Q_OBJECT
-    FakeDialogs m_fake;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init()
-    {
-        m_fake.clear();
-        setDialogs(&m_fake);
-    }
-    void cleanup()
-    {
-        closeEverything();
-        QApplication::closeAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setDialogs(nullptr);
-    }
-
     void stepsButton();
     void windowStates_data();
     void windowStates();
