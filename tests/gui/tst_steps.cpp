@@ -5,12 +5,13 @@
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "overview/resultsmodel.h"
+#include "overviewdriver.h"
 #include "quickdriver.h"
 #include "screenfixture.h"
 #include "steps/stepsview.h"
+#include "testfields.h"
 #include "testmain.h"
 
-#include <QFile>
 #include <QSplitter>
 #include <QTextBrowser>
 
@@ -42,17 +43,6 @@ std::optional<double> shownValue(const WorkedStepsWindow* window)
     if (!view->derivation())
         return std::nullopt;
     return view->derivation()->rows.value(0).value;
-}
-
-MapFields exampleFields()
-{
-    QFile file(QStringLiteral(QUARVEX_EXAMPLE_INPUT));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the example input");
-    CliInput input;
-    if (parseCliInput(QString::fromUtf8(file.readAll()), input))
-        qFatal("bad example input");
-    return input.fields;
 }
 
 } // namespace
@@ -191,13 +181,7 @@ void TestSteps::resultsRowShowsItsSteps()
     QFETCH(int, item);
     ModalGuard guard;
     OverviewWindows overview(m_fake);
-    const MapFields fields = exampleFields();
-    DataEntryWindow* data = overview.showDataEntry();
-    for (const Analyte& a : analytes()) {
-        data->form().setValue(a.id, fields.value(a.id));
-        if (a.unitKind == UnitKind::List)
-            data->form().setUnit(a.id, fields.unit(a.id));
-    }
+    typeIntoDataEntry(overview, exampleFields());
     overview.fillResultGrid();
     ResultsWindow* window = overview.results();
     QVERIFY(window);
