@@ -4,12 +4,11 @@
 #include "analytes/analyte.h"
 #include "cases/cliinput.h"
 #include "coretestmain.h"
+#include "testfields.h"
 
 using namespace quarvex;
 using namespace Qt::StringLiterals;
 using A = AnalyteId;
-
-Q_DECLARE_METATYPE(quarvex::MapFields)
 
 namespace {
 

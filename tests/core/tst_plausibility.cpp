@@ -3,8 +3,6 @@
 #include "coretestmain.h"
 #include "testfields.h"
 
-#include <QFile>
-
 #include <cmath>
 
 using namespace quarvex;
@@ -13,14 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 using Values = QHash<QString, double>;
 Q_DECLARE_METATYPE(Values)
-
-// One value as typed, with the unit chosen for it ("" for a fixed unit).
-struct Typed {
-    QString field;
-    QString text;
-    QString unit;
-};
-Q_DECLARE_METATYPE(QList<Typed>)
 
 class TestPlausibility : public QObject
 {
@@ -35,8 +25,6 @@ private Q_SLOTS:
     void rangeHint();
     void crossFieldHints_data();
     void crossFieldHints();
-    void noHintForNormalAdults_data();
-    void noHintForNormalAdults();
 };
 
 namespace {
@@ -61,50 +49,6 @@ QList<std::pair<QString, QString>> programUnits()
         }
     }
     return keys;
-}
-
-const UnitChoice* unitChoice(const Analyte& a, const QString& unit)
-{
-    for (const UnitChoice& u : a.unitChoices()) {
-        if (unit == QLatin1StringView(u.text))
-            return &u;
-    }
-    return nullptr;
-}
-
-// The value in the formula unit, as the calculations convert it.
-double toFormulaUnit(const Analyte& a, const QString& unit, double value)
-{
-    const UnitChoice* u = unitChoice(a, unit);
-    if (!u)
-        return value;
-    double v = value;
-    if (u->multiply != 1.0)
-        v *= u->multiply;
-    if (u->divide != 1.0)
-        v /= u->divide;
-    return v;
-}
-
-// Reads "Name=text" lines of an overview input file into typed values.
-QList<Typed> readInput(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QHash<QString, QString> fields;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#') || !line.contains(u'='))
-            continue;
-        fields.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
-    }
-    QList<Typed> typed;
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
-        if (it.key().startsWith(u"Unit") || it.key() == u"Gender")
-            continue;
-        typed.append({it.key(), it.value(), fields.value(u"Unit"_s + it.key())});
-    }
-    return typed;
 }
 
 } // namespace
@@ -339,63 +283,6 @@ void TestPlausibility::crossFieldHints()
     }
     QCOMPARE(gotFields, fields);
     QCOMPARE(gotTexts, texts);
-}
-
-void TestPlausibility::noHintForNormalAdults_data()
-{
-    QTest::addColumn<QList<Typed>>("typed");
-
-    QTest::addRow("example overview input") << readInput(QStringLiteral(QUARVEX_EXAMPLE_INPUT));
-    QTest::addRow("woman in SI units") << QList<Typed>{
-        {u"Age"_s, u"34"_s, u""_s},
-        {u"Weight"_s, u"139"_s, u"lbs"_s},
-        {u"SerumCreatinine"_s, u"71"_s, u"umol/L"_s},
-        {u"UrineCreatinine"_s, u"9.5"_s, u"mmol/L"_s},
-        {u"SerumCalcium"_s, u"2.35"_s, u"mmol/L"_s},
-        {u"UrineCalcium"_s, u"2.1"_s, u"mmol/L"_s},
-        {u"SerumPhosphorus"_s, u"1.1"_s, u"mmol/L"_s},
-        {u"UrinePhosphorus"_s, u"25"_s, u"mmol/L"_s},
-        {u"SerumUrea"_s, u"5.0"_s, u"mmol/L"_s},
-        {u"UrineUrea"_s, u"300"_s, u"mmol/L"_s},
-        {u"SerumUrate"_s, u"280"_s, u"umol/L"_s},
-        {u"UrineUrate"_s, u"2.5"_s, u"mmol/L"_s},
-        {u"Chol"_s, u"5.0"_s, u"mmol/L"_s},
-        {u"HDL"_s, u"1.6"_s, u"mmol/L"_s},
-        {u"LDL"_s, u"2.9"_s, u"mmol/L"_s},
-        {u"BilirubinDirect"_s, u"3"_s, u"umol/L"_s},
-        {u"BilirubinTotal"_s, u"12"_s, u"umol/L"_s},
-        {u"Albumin"_s, u"42"_s, u"g/L"_s},
-        {u"Globulin"_s, u"28"_s, u"g/L"_s},
-        {u"Iron"_s, u"18"_s, u"umol/L"_s},
-        {u"TIBC"_s, u"60"_s, u"umol/L"_s},
-        {u"Ferritin"_s, u"150"_s, u"pmol/L"_s},
-        {u"Transferrin"_s, u"2.7"_s, u"g/L"_s},
-        {u"SerumSodium"_s, u"140"_s, u""_s},
-        {u"UrineVolume"_s, u"1200"_s, u""_s},
-    };
-}
-
-void TestPlausibility::noHintForNormalAdults()
-{
-    QFETCH(QList<Typed>, typed);
-    QVERIFY(typed.size() >= 25);
-    Values formula;
-    for (const Typed& t : typed) {
-        bool ok = false;
-        const double value = t.text.toDouble(&ok);
-        QVERIFY2(ok, qPrintable(t.field + u'=' + t.text));
-        const std::optional<Plausibility> p = plausibility(t.field, t.unit);
-        QVERIFY2(p, qPrintable(t.field + u' ' + t.unit));
-        QCOMPARE(quarvex::rangeHint(t.field, t.unit, value, English), QString());
-        for (const Analyte& a : analytes()) {
-            if (a.fieldName() == t.field)
-                formula.insert(t.field, toFormulaUnit(a, t.unit, value));
-        }
-    }
-    QStringList hints;
-    for (const CrossFieldHint& h : quarvex::crossFieldHints(formula, English))
-        hints << h.text;
-    QCOMPARE(hints, QStringList());
 }
 
 QUARVEX_CORE_TEST_MAIN(TestPlausibility)

@@ -39,8 +39,6 @@ using namespace quarvex::test;
 using namespace Qt::StringLiterals;
 using A = AnalyteId;
 
-Q_DECLARE_METATYPE(quarvex::MapFields)
-
 namespace {
 
 // "a|b" -> {"a", "b"}

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
+#include <QMetaType>
 #include <QString>
 #include <QtGlobal>
 
@@ -50,10 +51,14 @@ inline MapFields F(const QString& entries)
         const QString name = entry.trimmed().section(u'=', 0, 0);
         const QString rest = entry.trimmed().section(u'=', 1);
         const qsizetype blank = rest.indexOf(u' ');
+        const Analyte* field = nullptr;
         for (const Analyte& a : analytes()) {
             if (a.fieldName() == name)
-                fields.set(a.id, rest.left(blank), blank < 0 ? QString() : rest.mid(blank + 1));
+                field = &a;
         }
+        if (!field)
+            qFatal("no field %s", qPrintable(name));
+        fields.set(field->id, rest.left(blank), blank < 0 ? QString() : rest.mid(blank + 1));
     }
     return fields;
 }
@@ -91,3 +96,5 @@ struct ScopedEnvironment {
 };
 
 } // namespace quarvex::test
+
+Q_DECLARE_METATYPE(quarvex::MapFields)
