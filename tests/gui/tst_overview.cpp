@@ -621,11 +621,6 @@ void TestOverview::exportOutcomes_data()
         << QStringList{u"%1"_s} << QList<bool>() << false
         << QStringList{input, u"beep"_s, failed + u"%1\\.\r\r.*directory.*"_s} << u"Quarvex"_s
         << oldKept;
-    QTest::addRow("missing folder")
-        << QStringList{u"%1/missing/results.txt"_s} << QList<bool>() << false
-        << QStringList{input, u"beep"_s,
-                       failed + u"%1/missing/results\\.txt\\.\r\rNo such file or directory"_s}
-        << u"Quarvex"_s << oldKept;
     QTest::addRow("Replace: Yes, write cut short by the file-size limit")
         << results << QList<bool>{true} << true
         << QStringList{input, replace, u"beep"_s,
