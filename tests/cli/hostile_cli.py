@@ -121,6 +121,16 @@ def double_dash_ends_options():
     expect(r.returncode == 0 and r.stdout == EXPORT, "-- then -o reads the file named -o", r)
 
 
+def write_failures():
+    for target, reason in (("/dev/full", b"No space left on device"),
+                           (path("missing/out.txt"), b"No such file or directory")):
+        before = sorted(os.listdir(TMP))
+        r = run([EXAMPLE, "-o", target])
+        expect(r.returncode == 1 and reason in r.stderr and not r.stdout,
+               "-o %s: exit 1 with the reason" % target, r)
+        expect(sorted(os.listdir(TMP)) == before, "-o %s: nothing left behind" % target, r)
+
+
 def file_size_limit():
     out = path("limited.txt")
     for existing in (None, b"the old export\n"):
@@ -296,7 +306,7 @@ def number_format_from_lc_numeric():
 
 
 CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, option_errors,
-         double_dash_ends_options, file_size_limit, line_ends, trailing_blanks,
+         double_dash_ends_options, write_failures, file_size_limit, line_ends, trailing_blanks,
          unknown_texts_warn, limits, messages_are_short_and_escaped, empty_input,
          senseless_values, number_format_from_lc_numeric]
 

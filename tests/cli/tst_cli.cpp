@@ -2,6 +2,7 @@
 // whatever line ends the input has and wherever the output goes.
 
 #include "coretestmain.h"
+#include "testfields.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -11,15 +12,10 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+using namespace quarvex::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString Example = QStringLiteral(QUARVEX_EXAMPLE_INPUT);
 
@@ -68,8 +64,8 @@ void TestCli::golden_data()
     QTest::addRow("no line end after the last line")
         << fromFile << readFile(Example).trimmed() << leapDay
         << QByteArray("generated on Feb-29-2024");
-    QTest::addRow("CR LF, written with -o")
-        << toFile << exampleEndingIn("\r\n") << leapDay << QByteArray("generated on Feb-29-2024");
+    QTest::addRow("written with -o")
+        << toFile << readFile(Example) << leapDay << QByteArray("generated on Feb-29-2024");
     QTest::addRow("a day later") << fromFile << readFile(Example) << QByteArray("1709251200")
                                  << QByteArray("generated on Mar-01-2024");
 }
@@ -126,34 +122,19 @@ void TestCli::warnings_data()
     const QByteArray wrong = ". A value may be mistyped or in the wrong unit.\n";
     const QByteArray lipids = "UnitChol=mg/dL\nUnitHDL=mg/dL\nUnitLDL=mg/dL\n";
     const QByteArray bili = "UnitBilirubinDirect=mg/dL\nUnitBilirubinTotal=mg/dL\n";
-    const QByteArray iron = "UnitIron=ug/dL\nUnitTIBC=ug/dL\n";
 
     // A value in the wrong unit names the unit it fits.
     QTest::addRow("creatinine typed in umol/L with mg/dL")
         << QByteArray("SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n") << en
         << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88 mg/dL is above "
                       "any value seen in patients (up to 75 mg/dL). Did you mean umol/L?\n");
-    QTest::addRow("creatinine typed in mg/dL with umol/L")
-        << QByteArray("SerumCreatinine=1.1\nUnitSerumCreatinine=umol/L\n") << en
-        << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 1.1 umol/L is "
-                      "below any value seen in patients (down to 9 umol/L). Did you mean mg/dL?\n");
     QTest::addRow("German: a comma in the number")
         << QByteArray("SerumCreatinine=88,5\nUnitSerumCreatinine=mg/dL\n") << de
         << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88,5 mg/dL is "
                       "above any value seen in patients (up to 75 mg/dL). Did you mean umol/L?\n");
 
-    // Single-field limits: above warns, at the limit is quiet.
-    QTest::addRow("age 123") << QByteArray("Age=123\n") << en
-                             << QByteArray("quarvex-cli: warning: Age: Age 123 years is above any "
-                                           "value seen in patients (up to 122 years).\n");
-    QTest::addRow("age 122") << QByteArray("Age=122\n") << en << QByteArray();
-    QTest::addRow("urine volume 25001")
-        << QByteArray("UrineVolume=25001\n") << en
-        << QByteArray("quarvex-cli: warning: UrineVolume: Urine volume 25001 mL is above any value "
-                      "expected in patients (up to about 25000 mL).\n");
-    QTest::addRow("urine volume 25000") << QByteArray("UrineVolume=25000\n") << en << QByteArray();
-
-    // Each cross-field rule: just beyond its edge on both fields, quiet at it.
+    // The limits and rules themselves: tst_plausibility. Here: every field a
+    // hint concerns is named, and a value at fault gets its finding instead.
     QTest::addRow("direct above total bilirubin")
         << "BilirubinDirect=1.01\nBilirubinTotal=1\n" + bili << en
         << "quarvex-cli: warning: BilirubinDirect: Direct bilirubin 1.01 mg/dL is above total "
@@ -161,24 +142,6 @@ void TestCli::warnings_data()
                wrong +
                "quarvex-cli: warning: BilirubinTotal: Direct bilirubin 1.01 mg/dL is above total "
                "bilirubin 1 mg/dL" +
-               wrong;
-    QTest::addRow("direct equal to total bilirubin")
-        << "BilirubinDirect=1\nBilirubinTotal=1\n" + bili << en << QByteArray();
-    QTest::addRow("HDL above total cholesterol")
-        << "Chol=150\nHDL=150.1\nLDL=1\n" + lipids << en
-        << "quarvex-cli: warning: HDL: HDL cholesterol 150.1 mg/dL is above total cholesterol "
-           "150 mg/dL" +
-               wrong +
-               "quarvex-cli: warning: Chol: HDL cholesterol 150.1 mg/dL is above total "
-               "cholesterol 150 mg/dL" +
-               wrong;
-    QTest::addRow("LDL above total cholesterol")
-        << "Chol=150\nHDL=1\nLDL=150.1\n" + lipids << en
-        << "quarvex-cli: warning: LDL: LDL cholesterol 150.1 mg/dL is above total cholesterol "
-           "150 mg/dL" +
-               wrong +
-               "quarvex-cli: warning: Chol: LDL cholesterol 150.1 mg/dL is above total "
-               "cholesterol 150 mg/dL" +
                wrong;
     QTest::addRow("HDL plus LDL above total cholesterol")
         << "Chol=150\nHDL=50\nLDL=100.1\n" + lipids << en
@@ -191,14 +154,6 @@ void TestCli::warnings_data()
                "quarvex-cli: warning: Chol: HDL plus LDL cholesterol 150.1 mg/dL is above total "
                "cholesterol 150 mg/dL" +
                wrong;
-    QTest::addRow("HDL plus LDL equal to total cholesterol")
-        << "Chol=150\nHDL=50\nLDL=100\n" + lipids << en << QByteArray();
-    QTest::addRow("iron above TIBC")
-        << "Iron=300.5\nTIBC=300\n" + iron << en
-        << "quarvex-cli: warning: Iron: Iron 300.5 ug/dL is above TIBC 300 ug/dL" + wrong +
-               "quarvex-cli: warning: TIBC: Iron 300.5 ug/dL is above TIBC 300 ug/dL" + wrong;
-    QTest::addRow("iron equal to TIBC") << "Iron=300\nTIBC=300\n" + iron << en << QByteArray();
-
     // No hint on a value that fails its check: the finding says what is wrong.
     QTest::addRow("unknown unit: no range hint")
         << QByteArray("SerumCreatinine=88\nUnitSerumCreatinine=MG/DL\n") << en
@@ -208,10 +163,6 @@ void TestCli::warnings_data()
         << QByteArray("Weight=7O\nUnitWeight=kg\n") << en
         << QByteArray("quarvex-cli: line 1: Weight: Weight: \"7O\" is not a number. Type a number "
                       "such as 1.2.\n");
-    QTest::addRow("too large: the finding, no hint")
-        << QByteArray("Age=40000\n") << en
-        << QByteArray("quarvex-cli: line 1: Age: Age: 40000 is too large (the largest value "
-                      "accepted is 32767).\n");
 }
 
 // Warnings go to standard error only: the export and the exit status are those

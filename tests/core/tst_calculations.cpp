@@ -1,10 +1,12 @@
 #include "calc/format.h"
 #include "catalogue/items.h"
 #include "coretestmain.h"
+#include "testfields.h"
 
 #include <limits>
 
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(quarvex::ItemId)
@@ -27,29 +29,10 @@ private Q_SLOTS:
 
 namespace {
 
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale German(QLocale::German, QLocale::Germany);
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
 // The result box keeps its text (no result written).
 const QString Kept = u"<kept>"_s;
-
-// "Age=40; Weight=70 kg": each value field by its name, then its unit text
-// after the first blank.
-MapFields F(const QString& entries)
-{
-    MapFields fields;
-    for (const QString& entry : entries.split(u';', Qt::SkipEmptyParts)) {
-        const QString name = entry.trimmed().section(u'=', 0, 0);
-        const QString rest = entry.trimmed().section(u'=', 1);
-        const qsizetype blank = rest.indexOf(u' ');
-        for (const Analyte& a : analytes()) {
-            if (a.fieldName() == name)
-                fields.set(a.id, rest.left(blank), blank < 0 ? QString() : rest.mid(blank + 1));
-        }
-    }
-    return fields;
-}
 
 QString line(const QString& name, const QString& result, const QString& interpretation)
 {
@@ -118,7 +101,6 @@ void TestCalculations::bands_data()
 
     const QByteArray renal = "SerumCreatinine=1.0 mg/dL; UrineCreatinine=100 mg/dL; ";
     const auto amy = rowsOf("amylase", ItemId::AmylaseClearance);
-    amy(renal + "SerumAmylase=100; UrineAmylase=100", "1.00 %", "appear normal");
     amy(renal + "SerumAmylase=100; UrineAmylase=500", "5.00 %", "appear normal");
     amy(renal + "SerumAmylase=100; UrineAmylase=500.1", "5.00 %", "pancreatitis");
     // Absurd inputs give a readable text and no interpretation.
@@ -127,31 +109,21 @@ void TestCalculations::bands_data()
         "not a number %", "");
 
     const auto gfr = rowsOf("GFR", ItemId::CreatinineClearance);
-    gfr("Age=40; Weight=70 kg; Gender=Male; SerumCreatinine=1.0 mg/dL", "97.22 mL/min",
-        "is normal");
     gfr("Age=40; Weight=154 lbs; Gender=Female; SerumCreatinine=88,4 umol/L", "82,35 mL/min",
         "is normal", German);
     const QByteArray male72 = "Weight=72 kg; Gender=Male; SerumCreatinine=1 mg/dL; ";
+    // The bands' edges: bandEdges.
     gfr(male72 + "Age=60", "80.00 mL/min", "");
     gfr("Age=60; Weight=72.0036 kg; Gender=Male; SerumCreatinine=1 mg/dL", "80.00 mL/min",
         "is normal");
     gfr("Age=15; Weight=85 kg; Gender=Female; SerumCreatinine=2 mg/dL", "62.50 mL/min", "");
-    gfr(male72 + "Age=88", "52.00 mL/min", "slightly");
-    gfr(male72 + "Age=98", "42.00 mL/min", "mildly");
-    gfr(male72 + "Age=112", "28.00 mL/min", "moderately");
 
-    // (urine phosphorus x volume) / (serum phosphorus x 1440); age, weight and
-    // gender play no part.
     const auto phos = rowsOf("phosphorus", ItemId::PhosphorusClearance);
     phos("SerumPhosphorus=3.5 mg/dL; UrinePhosphorus=40 mg/dL; UrineVolume=1500", "11.90 mL/min",
          "");
-    phos("Age=40; Weight=70 kg; Gender=Male; SerumPhosphorus=3.5 mg/dL; "
-         "UrinePhosphorus=40 mg/dL; UrineVolume=1500",
-         "11.90 mL/min", "");
     // 1.1305 mmol/L is 3.5 mg/dL; 12.92 mmol/L is 40 mg/dL.
     phos("SerumPhosphorus=1.1305 mmol/L; UrinePhosphorus=12.92 mmol/L; UrineVolume=1500",
          "11.90 mL/min", "");
-    phos("SerumPhosphorus=4 mg/dL; UrinePhosphorus=4 mg/dL; UrineVolume=1440", "1.00 mL/min", "");
     phos("SerumPhosphorus=3,5 mg/dL; UrinePhosphorus=40 mg/dL; UrineVolume=1500,5", "11,91 mL/min",
          "", German);
 
@@ -168,12 +140,8 @@ void TestCalculations::bands_data()
             "UrineCalcium=10 mg/dL",
             "0.01 ", "");
 
-    // Urine uric acid over urine creatinine; serum values play no part.
     const auto urate = rowsOf("urate", ItemId::UrateCreatinineRatio);
     urate("UrineUrate=60 mg/dL; UrineCreatinine=50 mg/dL", "1.20", "above 1.0");
-    urate("SerumCreatinine=1 mg/dL; SerumUrate=6 mg/dL; UrineUrate=60 mg/dL; "
-          "UrineCreatinine=50 mg/dL",
-          "1.20", "above 1.0");
     urate("UrineUrate=3 mmol/L; UrineCreatinine=100 mg/dL", "0.50", "below 1.0");
     urate("UrineUrate=50 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "below 1.0");
     urate("UrineUrate=50.01 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "above 1.0");

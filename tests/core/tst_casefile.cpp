@@ -4,14 +4,11 @@
 #include "analytes/analyte.h"
 #include "cases/cliinput.h"
 #include "coretestmain.h"
-
-#include <QBuffer>
+#include "testfields.h"
 
 using namespace quarvex;
 using namespace Qt::StringLiterals;
 using A = AnalyteId;
-
-Q_DECLARE_METATYPE(quarvex::MapFields)
 
 namespace {
 
@@ -85,18 +82,10 @@ void TestCaseFile::reading_data()
                         << "40"
                         << "kg"
                         << "Male";
-    QTest::addRow("CR LF") << "Age=40\r\nUnitWeight=kg\r\nGender=Male\r\n"_ba
-                           << "40"
-                           << "kg"
-                           << "Male";
-    QTest::addRow("CR alone") << "Age=40\rUnitWeight=kg\rGender=Male\r"_ba
-                              << "40"
-                              << "kg"
-                              << "Male";
-    QTest::addRow("mixed endings, none at the end") << "Age=40\r\nUnitWeight=kg\rGender=Male"_ba
-                                                    << "40"
-                                                    << "kg"
-                                                    << "Male";
+    QTest::addRow("CR LF and CR, none at the end") << "Age=40\r\nUnitWeight=kg\rGender=Male"_ba
+                                                   << "40"
+                                                   << "kg"
+                                                   << "Male";
     QTest::addRow("byte order mark") << "\xEF\xBB\xBF"
                                         "Age=40\n"_ba
                                      << "40"
@@ -140,11 +129,9 @@ void TestCaseFile::badFiles_data()
     QTest::addRow("a name twice, CR LF")
         << "Age=40\r\nWeight=70\r\nAge=41\r\n"_ba << 3 << u"Age was already given on line 1"_s;
     QTest::addRow("Latin-1 byte") << "Age=40\nGender=M\xE4nnlich\n"_ba << 2 << u"not UTF-8 text"_s;
-    QTest::addRow("overlong encoding") << "Age=4\xC0\xB0\n"_ba << 1 << u"not UTF-8 text"_s;
     QTest::addRow("cut-off sequence at the end")
         << "Age=40\r\rGender=\xE2\x82"_ba << 3 << u"not UTF-8 text"_s;
     QTest::addRow("bad byte in a comment") << "# \xFF\nAge=40\n"_ba << 1 << u"not UTF-8 text"_s;
-    QTest::addRow("surrogate") << "Age=\xED\xA0\x80\n"_ba << 1 << u"not UTF-8 text"_s;
 }
 
 void TestCaseFile::badFiles()
@@ -195,10 +182,6 @@ void TestCaseFile::writing()
     QFETCH(MapFields, fields);
     QFETCH(QByteArray, expected);
     QCOMPARE(caseBytes(fields, ScreenOrder, QDate(2024, 2, 29)), expected);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(writeCase(buffer, fields, ScreenOrder, QDate(2024, 2, 29)));
-    QCOMPARE(buffer.data(), expected);
 }
 
 void TestCaseFile::roundTripKeepsEveryText()

@@ -4,11 +4,13 @@
 #include "coretestmain.h"
 #include "overview/json.h"
 #include "overview/overview.h"
+#include "testfields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(quarvex::ItemId)
@@ -27,26 +29,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale German(QLocale::German, QLocale::Germany);
-
-// "Age=40; Weight=70 kg": each value field by its name, then its unit text
-// after the first blank.
-MapFields F(const QString& entries)
-{
-    MapFields fields;
-    for (const QString& entry : entries.split(u';', Qt::SkipEmptyParts)) {
-        const QString name = entry.trimmed().section(u'=', 0, 0);
-        const QString rest = entry.trimmed().section(u'=', 1);
-        const qsizetype blank = rest.indexOf(u' ');
-        for (const Analyte& a : analytes()) {
-            if (a.fieldName() == name)
-                fields.set(a.id, rest.left(blank), blank < 0 ? QString() : rest.mid(blank + 1));
-        }
-    }
-    return fields;
-}
 
 Derivation deriveItem(ItemId id, const Inputs& inputs)
 {

@@ -4,6 +4,9 @@
 #include "overview/export.h"
 #include "overview/overview.h"
 #include "overview/reportdate.h"
+#include "testfields.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QSaveFile>
@@ -12,6 +15,7 @@
 #include <optional>
 
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -31,12 +35,6 @@ const QByteArray FerritinExport = "Quarvex Test Results\r\ngenerated on Feb-29-2
 std::optional<QString> save(const QString& path)
 {
     return saveExport(path, QDate(2024, 2, 29), overviewRows(ferritinOnly()));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The commit steps a test can put in place; each counts its calls.
@@ -78,11 +76,30 @@ class TestExport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void format();
     void replacingAFile_data();
     void replacingAFile();
     void reportDate_data();
     void reportDate();
 };
+
+// CR LF after every line, an empty result cell kept, the month in the
+// locale's words.
+void TestExport::format()
+{
+    const QList<ResultRow> rows{
+        {u"Ferritin Stores"_s, QString(), u"Serum ferritin level appears normal."_s},
+        {u"Fractional Potassium Excretion"_s, u"0.11 "_s, QString()}};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(writeExport(buffer, QDate(2026, 12, 6), rows));
+    QCOMPARE(buffer.data(), "Quarvex Test Results\r\ngenerated on Dec-06-2026\r\n\r\n\r\n"
+                            "Test Item\tResult\tInterpretation\r\n\r\n"
+                            "Ferritin Stores\t\tSerum ferritin level appears normal.\r\n"
+                            "Fractional Potassium Excretion\t0.11 \t\r\n");
+    QVERIFY(exportBytes(QDate(2026, 3, 1), {}, QLocale(QLocale::German, QLocale::Germany))
+                .startsWith("Quarvex Test Results\r\ngenerated on M\xc3\xa4rz-01-2026\r\n"));
+}
 
 void TestExport::replacingAFile_data()
 {
@@ -107,10 +124,8 @@ void TestExport::replacingAFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"results.txt"_s);
     const QByteArray old = QByteArray("previous results\r\n\0\xff", 20).repeated(500);
-    if (oldFile) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-    }
+    if (oldFile)
+        QVERIFY(writeFile(path, old));
 
     g_commits = 0;
     std::optional<QString> failure;
@@ -164,18 +179,9 @@ void TestExport::reportDate()
         QCOMPARE(found, day);
 
     // The program reads the environment variable.
-    const QByteArray old = qgetenv("SOURCE_DATE_EPOCH");
-    if (sourceDateEpoch.isNull())
-        qunsetenv("SOURCE_DATE_EPOCH");
-    else
-        qputenv("SOURCE_DATE_EPOCH", sourceDateEpoch.toUtf8());
-    const QDate fromEnvironment = quarvex::reportDate();
-    if (old.isNull())
-        qunsetenv("SOURCE_DATE_EPOCH");
-    else
-        qputenv("SOURCE_DATE_EPOCH", old);
+    const ScopedEnvironment epoch("SOURCE_DATE_EPOCH", sourceDateEpoch.toUtf8());
     if (!day.isNull())
-        QCOMPARE(fromEnvironment, day);
+        QCOMPARE(quarvex::reportDate(), day);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestExport)

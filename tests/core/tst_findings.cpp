@@ -3,8 +3,10 @@
 #include "catalogue/items.h"
 #include "coretestmain.h"
 #include "overview/overview.h"
+#include "testfields.h"
 
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(quarvex::AnalyteId)
@@ -25,9 +27,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-const QLocale English(QLocale::English, QLocale::UnitedStates);
-const QLocale German(QLocale::German, QLocale::Germany);
 
 MapFields one(AnalyteId id, const QString& value, const QString& unit)
 {
@@ -107,8 +106,6 @@ void TestFindings::checkOne_data()
     pass("0.4 passes", cr, "0.4", "mg/dL", 0.4);
     fail("zero", cr, u"0"_s, "mg/dL", "not-positive",
          u"Serum creatinine: 0 is not a positive number"_s, "");
-    fail("-3", cr, u"-3"_s, "mg/dL", "not-positive",
-         u"Serum creatinine: -3 is not a positive number"_s, "");
     fail("empty", A::UrineCreatinine, QString(), "mg/dL", "empty", u"Urine creatinine: empty"_s,
          "");
     // Outside the whole-number range (rounded half to even) is a conversion failure.
@@ -116,8 +113,6 @@ void TestFindings::checkOne_data()
     fail("32767.5 too large", cr, u"32767.5"_s, "mg/dL", "too-large",
          u"Serum creatinine: 32767.5 is too large (the largest value accepted is 32767)."_s,
          "beep box");
-    fail("iron 100300", A::Iron, u"100300"_s, "ug/dL", "too-large",
-         u"Iron: 100300 is too large (the largest value accepted is 32767)."_s, "beep box");
     fail("-32768.5 rounds to even and fits", A::Age, u"-32768.5"_s, "", "not-positive",
          u"Age: -32768.5 is not a positive number"_s, "");
     fail("-40000 out of range", A::Age, u"-40000"_s, "", "too-large",
@@ -145,9 +140,6 @@ void TestFindings::checkOne_data()
     fail("below the doubles", cr, u"1e-400"_s, "mg/dL", "too-small",
          u"Serum creatinine: 1e-400 is too small (the smallest value accepted is 1e-300)."_s,
          "beep box");
-    fail("German, below the doubles", cr, u"1,5e-400"_s, "mg/dL", "too-small",
-         u"Serum creatinine: 1,5e-400 is too small (the smallest value accepted is 1e-300)."_s,
-         "beep box", German);
     fail("below the doubles, written out", A::Iron, u"0."_s + QString(400, u'0') + u"1"_s, "ug/dL",
          "too-small",
          u"Iron: 0."_s + QString(38, u'0') +
@@ -167,8 +159,6 @@ void TestFindings::checkOne_data()
     fail("1e309 beyond the doubles", cr, u"1e309"_s, "mg/dL", "too-large",
          u"Serum creatinine: 1e309 is too large (the largest value accepted is 32767)."_s,
          "beep box");
-    fail("-1e309", A::Age, u"-1e309"_s, "", "too-large",
-         u"Age: -1e309 is out of range (the smallest value accepted is -32768)."_s, "beep box");
     fail("an exponent that is no number", cr, u"1e-4x"_s, "mg/dL", "not-a-number",
          u"Serum creatinine: \"1e-4x\""_s + notANumber, "beep box");
     // What a message quotes of a value: 40 characters at most, controls escaped.
@@ -210,7 +200,6 @@ void TestFindings::checkOne_data()
          u"Weight: \"1.5\" is not a number. Type a number such as 1,2."_s, "beep box", German);
     // Conversions to the formula unit: the same operations in the same order.
     pass("154 lbs", A::Weight, "154", "lbs", 70.0);
-    pass("70.5 kg", A::Weight, "70.5", "kg", 70.5);
     pass("88.4 umol/L creatinine", cr, "88.4", "umol/L", 1.0);
     pass("8.84 mmol/L urine creatinine", A::UrineCreatinine, "8.84", "mmol/L", 8.84 * 1000 / 88.4);
     pass("transferrin g/L", A::Transferrin, "2.5", "g/L", 250.0);

@@ -1,33 +1,15 @@
 #include "analytes/hints.h"
 #include "coretestmain.h"
 #include "overview/overview.h"
+#include "testfields.h"
 
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 using A = AnalyteId;
-// Field name, value text, unit text.
-using Typed = QList<std::tuple<QString, QString, QString>>;
-
-MapFields fieldsOf(const Typed& typed)
-{
-    MapFields fields;
-    for (const auto& [name, value, unit] : typed) {
-        bool found = false;
-        for (const Analyte& a : analytes()) {
-            if (a.fieldName() == name) {
-                fields.set(a.id, value, unit);
-                found = true;
-            }
-        }
-        if (!found)
-            qFatal("no field %s", qPrintable(name));
-    }
-    return fields;
-}
-
 // "Field: text" for each hint, in order.
 QStringList described(const QList<FieldHint>& hints)
 {
@@ -57,56 +39,48 @@ private Q_SLOTS:
 
 void TestHints::caseHints_data()
 {
-    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<MapFields>("fields");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("hints");
 
-    const QLocale en(QLocale::English, QLocale::UnitedStates);
-    const QLocale de(QLocale::German, QLocale::Germany);
-
-    QTest::addRow("normal adult: none") << Typed{{u"Age"_s, u"45"_s, {}},
-                                                 {u"Weight"_s, u"72"_s, u"kg"_s},
-                                                 {u"Gender"_s, u"Female"_s, {}},
-                                                 {u"SerumCreatinine"_s, u"0.8"_s, u"mg/dL"_s},
-                                                 {u"Chol"_s, u"190"_s, u"mg/dL"_s},
-                                                 {u"HDL"_s, u"55"_s, u"mg/dL"_s},
-                                                 {u"LDL"_s, u"110"_s, u"mg/dL"_s},
-                                                 {u"BilirubinDirect"_s, u"0.2"_s, u"mg/dL"_s},
-                                                 {u"BilirubinTotal"_s, u"0.8"_s, u"mg/dL"_s},
-                                                 {u"Iron"_s, u"90"_s, u"ug/dL"_s},
-                                                 {u"TIBC"_s, u"320"_s, u"ug/dL"_s},
-                                                 {u"UrineVolume"_s, u"1400"_s, {}}}
-                                        << en << QStringList{};
+    // Ordinary adult values in every unit raise nothing: no limit or rule is
+    // tighter than what patients have.
+    QTest::addRow("the example: none") << exampleFields() << English << QStringList{};
+    QTest::addRow("a woman in SI units: none")
+        << F(u"Age=34; Weight=139 lbs; Gender=Female; SerumCreatinine=71 umol/L; "
+             "UrineCreatinine=9.5 mmol/L; SerumCalcium=2.35 mmol/L; UrineCalcium=2.1 mmol/L; "
+             "SerumPhosphorus=1.1 mmol/L; UrinePhosphorus=25 mmol/L; SerumUrea=5.0 mmol/L; "
+             "UrineUrea=300 mmol/L; SerumUrate=280 umol/L; UrineUrate=2.5 mmol/L; "
+             "Chol=5.0 mmol/L; HDL=1.6 mmol/L; LDL=2.9 mmol/L; BilirubinDirect=3 umol/L; "
+             "BilirubinTotal=12 umol/L; Albumin=42 g/L; Globulin=28 g/L; Iron=18 umol/L; "
+             "TIBC=60 umol/L; Ferritin=150 pmol/L; Transferrin=2.7 g/L; SerumSodium=140; "
+             "UrineVolume=1200"_s)
+        << English << QStringList{};
     QTest::addRow("wrong unit names the unit it fits")
-        << Typed{{u"SerumCreatinine"_s, u"88"_s, u"mg/dL"_s}} << en
+        << F(u"SerumCreatinine=88 mg/dL"_s) << English
         << QStringList{u"SerumCreatinine: Serum creatinine 88 mg/dL is above any value seen in "
                        "patients (up to 75 mg/dL). Did you mean umol/L?"_s};
     QTest::addRow("German number")
-        << Typed{{u"SerumCreatinine"_s, u"0,5"_s, u"umol/L"_s}} << de
+        << F(u"SerumCreatinine=0,5 umol/L"_s) << German
         << QStringList{u"SerumCreatinine: Serum creatinine 0,5 umol/L is below any value seen in "
                        "patients (down to 9 umol/L). Did you mean mg/dL?"_s};
     QTest::addRow("value with a finding: no hint")
-        << Typed{{u"SerumCreatinine"_s, u"88"_s, {}}, {u"Age"_s, u"-200"_s, {}}} << en
-        << QStringList{};
+        << F(u"SerumCreatinine=88; Age=-200"_s) << English << QStringList{};
     QTest::addRow("fixed unit read without a unit text")
-        << Typed{{u"SerumPotassium"_s, u"42"_s, {}}} << en
+        << F(u"SerumPotassium=42"_s) << English
         << QStringList{u"SerumPotassium: Serum potassium 42 mEq/L is above any value seen in "
                        "patients (up to 14 mEq/L)."_s};
     // The rule compares in the formula unit: 3 mmol/L HDL is 115.8 mg/dL.
     QTest::addRow("cross rule on converted values, on both fields")
-        << Typed{{u"Chol"_s, u"110"_s, u"mg/dL"_s}, {u"HDL"_s, u"3"_s, u"mmol/L"_s}} << en
+        << F(u"Chol=110 mg/dL; HDL=3 mmol/L"_s) << English
         << QStringList{
                u"HDL: HDL cholesterol 115.83 mg/dL is above total cholesterol 110 mg/dL."_s + Wrong,
                u"Chol: HDL cholesterol 115.83 mg/dL is above total cholesterol 110 mg/dL."_s +
                    Wrong};
     QTest::addRow("cross rule quiet when a field fails its check")
-        << Typed{{u"Iron"_s, u"400"_s, u"ug/dL"_s}, {u"TIBC"_s, u"300"_s, u"UG/DL"_s}} << en
-        << QStringList{};
+        << F(u"Iron=400 ug/dL; TIBC=300 UG/DL"_s) << English << QStringList{};
     QTest::addRow("range hints first, then cross rules")
-        << Typed{{u"Age"_s, u"130"_s, {}},
-                 {u"Iron"_s, u"301"_s, u"ug/dL"_s},
-                 {u"TIBC"_s, u"300"_s, u"ug/dL"_s}}
-        << en
+        << F(u"Age=130; Iron=301 ug/dL; TIBC=300 ug/dL"_s) << English
         << QStringList{
                u"Age: Age 130 years is above any value seen in patients (up to 122 years)."_s,
                u"Iron: Iron 301 ug/dL is above TIBC 300 ug/dL."_s + Wrong,
@@ -115,10 +89,10 @@ void TestHints::caseHints_data()
 
 void TestHints::caseHints()
 {
-    QFETCH(Typed, typed);
+    QFETCH(MapFields, fields);
     QFETCH(QLocale, locale);
     QFETCH(QStringList, hints);
-    QCOMPARE(described(quarvex::caseHints(Inputs(fieldsOf(typed), locale))), hints);
+    QCOMPARE(described(quarvex::caseHints(Inputs(fields, locale))), hints);
 }
 
 void TestHints::distinctHints()
@@ -135,76 +109,44 @@ void TestHints::distinctHints()
 
 void TestHints::referenceText_data()
 {
-    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<MapFields>("fields");
     QTest::addColumn<int>("analyte");
     QTest::addColumn<QString>("text");
 
+    // Each interval's text: tst_plausibility.
     const int creatinine = int(A::SerumCreatinine);
-    QTest::addRow("men") << Typed{{u"Gender"_s, u"Male"_s, {}},
-                                  {u"SerumCreatinine"_s, {}, u"mg/dL"_s}}
-                         << creatinine << u"Adult reference: 0.7–1.3 mg/dL (men)"_s;
-    QTest::addRow("women, other unit")
-        << Typed{{u"Gender"_s, u"Female"_s, {}}, {u"SerumCreatinine"_s, {}, u"umol/L"_s}}
-        << creatinine << u"Adult reference: 53–97 umol/L (women)"_s;
+    QTest::addRow("men") << F(u"Gender=Male; SerumCreatinine= mg/dL"_s) << creatinine
+                         << u"Adult reference: 0.7–1.3 mg/dL (men)"_s;
     QTest::addRow("no gender: both")
-        << Typed{{u"SerumCreatinine"_s, {}, u"mg/dL"_s}} << creatinine
+        << F(u"SerumCreatinine= mg/dL"_s) << creatinine
         << u"Adult reference: 0.7–1.3 mg/dL (men); 0.6–1.1 mg/dL (women)"_s;
-    QTest::addRow("no unit chosen: none") << Typed{} << creatinine << QString();
-    QTest::addRow("fixed unit") << Typed{} << int(A::SerumSodium)
-                                << u"Adult reference: 135–145 mEq/L"_s;
-    QTest::addRow("random urine")
-        << Typed{{u"UrineCreatinine"_s, {}, u"mg/dL"_s}} << int(A::UrineCreatinine)
-        << u"Adult reference: none (no adult reference interval for a random urine sample)"_s;
+    QTest::addRow("no unit chosen: none") << MapFields() << creatinine << QString();
 }
 
 void TestHints::referenceText()
 {
-    QFETCH(Typed, typed);
+    QFETCH(MapFields, fields);
     QFETCH(int, analyte);
     QFETCH(QString, text);
-    QCOMPARE(quarvex::referenceText(Inputs(fieldsOf(typed)), AnalyteId(analyte)), text);
+    QCOMPARE(quarvex::referenceText(Inputs(fields), AnalyteId(analyte)), text);
 }
 
 void TestHints::cannotComputeLines_data()
 {
-    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<MapFields>("fields");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("reasons");
 
+    // The text of every kind of finding: tst_findings.
     const QString clearance = u"Creatinine Clearance Estimated (GFR)"_s;
-    const Typed complete{{u"Age"_s, u"40"_s, {}},
-                         {u"Weight"_s, u"70"_s, u"kg"_s},
-                         {u"Gender"_s, u"Male"_s, {}},
-                         {u"SerumCreatinine"_s, u"1"_s, u"mg/dL"_s}};
-    const auto with = [&](const QString& field, const QString& value, const QString& unit) {
-        Typed t = complete;
-        for (auto& [name, v, u] : t) {
-            if (name == field) {
-                v = value;
-                u = unit;
-            }
-        }
-        return t;
-    };
-    QTest::addRow("empty") << with(u"SerumCreatinine"_s, {}, u"mg/dL"_s) << clearance
+    const QString complete = u"Age=40; Weight=70 kg; Gender=Male; "_s;
+    QTest::addRow("empty") << F(complete + u"SerumCreatinine= mg/dL"_s) << clearance
                            << QStringList{u"    Serum creatinine: empty"_s};
-    QTest::addRow("not a number")
-        << with(u"Weight"_s, u"7O"_s, u"kg"_s) << clearance
-        << QStringList{u"    Weight: \"7O\" is not a number. Type a number such as 1.2."_s};
-    QTest::addRow("too large")
-        << with(u"Weight"_s, u"99999"_s, u"kg"_s) << clearance
-        << QStringList{u"    Weight: 99999 is too large (the largest value accepted is 32767)."_s};
-    QTest::addRow("not positive") << with(u"Age"_s, u"0"_s, {}) << clearance
-                                  << QStringList{u"    Age: 0 is not a positive number"_s};
-    QTest::addRow("no unit") << with(u"SerumCreatinine"_s, u"1"_s, {}) << clearance
-                             << QStringList{u"    Serum creatinine unit: not chosen"_s};
     QTest::addRow("unknown unit")
-        << with(u"SerumCreatinine"_s, u"1"_s, u"MG/DL"_s) << clearance
+        << F(complete + u"SerumCreatinine=1 MG/DL"_s) << clearance
         << QStringList{u"    Serum creatinine unit: \"MG/DL\" is not one of mg/dL, umol/L"_s};
-    QTest::addRow("no gender") << with(u"Gender"_s, {}, {}) << clearance
-                               << QStringList{u"    Gender: not chosen"_s};
     QTest::addRow("two reasons, in check order")
-        << Typed{{u"Weight"_s, u"70"_s, u"kg"_s}, {u"SerumCreatinine"_s, u"1"_s, {}}} << clearance
+        << F(u"Weight=70 kg; SerumCreatinine=1"_s) << clearance
         << QStringList{u"    Age: empty"_s, u"    Gender: not chosen"_s,
                        u"    Serum creatinine unit: not chosen"_s};
 }
@@ -213,18 +155,18 @@ void TestHints::cannotComputeLines_data()
 // item does not appear.
 void TestHints::cannotComputeLines()
 {
-    QFETCH(Typed, typed);
+    QFETCH(MapFields, fields);
     QFETCH(QString, item);
     QFETCH(QStringList, reasons);
 
-    const QStringList lines = quarvex::cannotComputeLines(evaluateItems(Inputs(fieldsOf(typed))));
+    const QStringList lines = quarvex::cannotComputeLines(evaluateItems(Inputs(fields)));
     const qsizetype at = lines.indexOf(item);
     QVERIFY2(at >= 0, qPrintable(lines.join(u'\n')));
     QCOMPARE(lines.mid(at + 1, reasons.size()), reasons);
     const qsizetype next = at + 1 + reasons.size();
     QVERIFY(next == lines.size() || !lines.at(next).startsWith(u' '));
 
-    const QStringList computable = computableListTexts(evaluateItems(Inputs(fieldsOf(typed))));
+    const QStringList computable = computableListTexts(evaluateItems(Inputs(fields)));
     for (const QString& text : computable)
         QVERIFY2(!lines.contains(text), qPrintable(text));
     // Every item is either computable or explained.

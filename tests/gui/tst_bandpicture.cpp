@@ -83,16 +83,15 @@ void TestBandPicture::description_data()
     QTest::addColumn<BandScale>("scale");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("inside a closed band")
-        << threeBands(0.85, 1) << "0.85 lies in the band from 0.8 to 1.3: normal";
-    QTest::addRow("on the lower edge the band includes")
-        << threeBands(0.8, 1) << "0.8 lies in the band from 0.8 to 1.3: normal";
-    QTest::addRow("on the upper edge the band includes")
-        << threeBands(1.3, 1) << "1.3 lies in the band from 0.8 to 1.3: normal";
+    QTest::addRow("inside a band with both ends")
+        << threeBands(0.85, 1) << "0.85 lies in the band from 0.8 up to 1.3: normal";
+    QTest::addRow("a band without its upper end")
+        << positiveBands(3, 1)
+        << "3 lies in the band from 1 to below 5: Within the reference interval";
     QTest::addRow("open low band") << threeBands(0.6, 0) << "0.6 lies in the band below 0.8: low";
     QTest::addRow("open high band") << threeBands(1.4, 2) << "1.4 lies in the band above 1.3: high";
     QTest::addRow("open high band including its bound")
-        << positiveBands(5, 2) << "5 lies in the band from 5 up: Above the reference interval";
+        << positiveBands(5, 2) << "5 lies in the band from 5: Above the reference interval";
     QTest::addRow("at the drawn range's right end")
         << threeBands(1.55, 2) << "1.55 lies in the band above 1.3: high";
     QTest::addRow("beyond the drawn range on the right")
@@ -102,7 +101,7 @@ void TestBandPicture::description_data()
         << threeBands(-2, 0)
         << "-2 lies in the band below 0.8: low (beyond the left end of the picture)";
     QTest::addRow("six significant digits")
-        << threeBands(1.0 / 1.1, 1) << "0.909091 lies in the band from 0.8 to 1.3: normal";
+        << threeBands(1.0 / 1.1, 1) << "0.909091 lies in the band from 0.8 up to 1.3: normal";
     QTest::addRow("no band chosen") << threeBands(1, -1) << "1 lies in no band.";
     QTest::addRow("no value") << threeBands(std::nullopt, -1) << "No value to place on the bands.";
     QTest::addRow("not a number") << threeBands(std::nan(""), 1)
@@ -125,7 +124,7 @@ void TestBandPicture::commaDecimals()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     QCOMPARE(bandDescription(threeBands(0.85, 1), german),
-             QStringLiteral("0,85 lies in the band from 0,8 to 1,3: normal"));
+             QStringLiteral("0,85 lies in the band from 0,8 up to 1,3: normal"));
     BandPicture picture;
     picture.setLocale(german);
     picture.setScale(threeBands(40, 2));

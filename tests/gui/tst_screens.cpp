@@ -1,4 +1,5 @@
 #include "quickdriver.h"
+#include "screenfixture.h"
 #include "screens/calculatorscreen.h"
 #include "testmain.h"
 
@@ -50,24 +51,11 @@ QString focusName(const CalculatorScreen* screen)
 }
 } // namespace
 
-class TestScreens : public QObject
+class TestScreens : public ScreenFixture
 {
     Q_OBJECT
-    FakeDialogs m_fake;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init()
-    {
-        m_fake.clear();
-        setDialogs(&m_fake);
-    }
-    void cleanup()
-    {
-        closeEverything();
-        setDialogs(nullptr);
-    }
-
     void failCorrectAndEnter();
     void resultNotFinite();
     void clearAllByReturn();
@@ -96,21 +84,11 @@ void TestScreens::findingsMarkTheirFields_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("reason");
 
-    QTest::addRow("empty") << "SerumCreatinine="
-                           << "SerumCreatinine"
-                           << "Serum creatinine: empty";
-    QTest::addRow("not a number") << "Weight=7O"
-                                  << "Weight"
-                                  << "Weight: \"7O\" is not a number. Type a number such as 1.2.";
-    QTest::addRow("too large") << "Age=40000"
-                               << "Age"
-                               << "Age: 40000 is too large (the largest value accepted is 32767).";
-    QTest::addRow("not positive") << "Age=0"
-                                  << "Age"
-                                  << "Age: 0 is not a positive number";
-    QTest::addRow("no unit") << "UnitSerumCreatinine="
-                             << "UnitSerumCreatinine"
-                             << "Serum creatinine unit: not chosen";
+    // One row per kind of field: a value field, a unit list, the gender list
+    // (every kind of finding and its text: tst_findings).
+    QTest::addRow("empty value") << "SerumCreatinine="
+                                 << "SerumCreatinine"
+                                 << "Serum creatinine: empty";
     QTest::addRow("unknown unit") << "UnitSerumCreatinine=MG/DL"
                                   << "UnitSerumCreatinine"
                                   << "Serum creatinine unit: \"MG/DL\" is not one of mg/dL, umol/L";
@@ -233,30 +211,21 @@ void TestScreens::hintsBesideTheFields()
     QVERIFY(creatinine->toolTip().contains(QStringLiteral("Adult reference: 62–115 umol/L (men)")));
 }
 
+// Proceed to another item of an open screen empties the result and the
+// interpretation, puts the focus on the item's first field and keeps the
+// values typed; which fields take input after it: tst_selector.
 void TestScreens::proceedStartsClean_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("groups");
-    QTest::addColumn<bool>("moreInfoButton");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("kept");
     // Computed items, by index into the list below.
     // clang-format off
-    QTest::addRow("renal clearance, then fractional potassium")
-        << 0 << 1 << "SerumCreatinine SerumPotassium UrineCreatinine UrinePotassium" << false << "SerumCreatinine" << "Age=40";
-    QTest::addRow("renal fractional potassium, then urinary potassium rate")
-        << 1 << 2 << "UrinePotassium UrineVolume" << true << "UrinePotassium" << "SerumPotassium=4";
-    QTest::addRow("renal urinary potassium rate, then clearance")
-        << 2 << 0 << "Age Gender SerumCreatinine Weight" << true << "Age" << "UrinePotassium=40";
-    QTest::addRow("liver saturation, then albumin-to-globulin")
-        << 3 << 5 << "Albumin Globulin" << false << "Albumin" << "Iron=100";
-    QTest::addRow("liver ferritin, then saturation")
-        << 4 << 3 << "Iron TIBC" << false << "Iron" << "Ferritin=449.4";
-    QTest::addRow("lipid ATP III, then LDL-to-HDL")
-        << 6 << 7 << "HDL LDL / Chol Gender UnitChol" << false << "HDL" << "Chol=180";
-    QTest::addRow("lipid LDL-to-HDL, then ATP III")
-        << 7 << 6 << "Chol HDL LDL / Gender" << false << "Chol" << "LDL=120";
+    QTest::addRow("renal clearance, then fractional potassium") << 0 << 1 << "SerumCreatinine" << "Age=40";
+    QTest::addRow("renal urinary potassium rate, then clearance") << 2 << 0 << "Age" << "UrinePotassium=40";
+    QTest::addRow("liver ferritin, then saturation") << 4 << 3 << "Iron" << "Ferritin=449.4";
+    QTest::addRow("lipid ATP III, then LDL-to-HDL") << 6 << 7 << "HDL" << "Chol=180";
     // clang-format on
 }
 
@@ -267,8 +236,6 @@ void TestScreens::proceedStartsClean()
         &FerritinItem, &AlbuminRatio,       &Atp3,          &LdlRatio};
     QFETCH(int, from);
     QFETCH(int, to);
-    QFETCH(QString, groups);
-    QFETCH(bool, moreInfoButton);
     QFETCH(QString, focus);
     QFETCH(QString, kept);
     CalculatorScreen* screen = computeItem(*items[from], m_fake);
@@ -276,11 +243,8 @@ void TestScreens::proceedStartsClean()
     QVERIFY(!(text(screen, "Result") + text(screen, "MoreInfo")).isEmpty());
 
     QCOMPARE(proceedTo(items[to]->category, items[to]->position), screen);
-    QCOMPARE(quarvex::test::groups(screen), groups);
     QCOMPARE(text(screen, "Result"), QString());
     QCOMPARE(text(screen, "MoreInfo"), QString());
-    if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
-        QCOMPARE(button->isVisible(), moreInfoButton);
     QCOMPARE(focusName(screen), focus);
     QCOMPARE(text(screen, qPrintable(kept.section(u'=', 0, 0))), kept.section(u'=', 1));
 }
@@ -295,10 +259,6 @@ void TestScreens::failedCalculateEmptiesResult_data()
     // clang-format off
     QTest::addRow("renal result and interpretation, a value removed")
         << Clearance.category << Clearance.position << Clearance.inputs << "Weight=" << "1";
-    QTest::addRow("renal result without interpretation, letters typed")
-        << PotassiumExcretion.category << PotassiumExcretion.position << PotassiumExcretion.inputs << "UrinePotassium=4x" << "1";
-    QTest::addRow("liver, a unit that is not offered")
-        << Saturation.category << Saturation.position << Saturation.inputs << "UnitTIBC=mg" << "1";
     QTest::addRow("liver interpretation only, a zero")
         << FerritinItem.category << FerritinItem.position << FerritinItem.inputs << "Ferritin=0" << "1";
     QTest::addRow("lipid interpretation only, two values removed")
@@ -468,11 +428,6 @@ void TestScreens::decimalAgeAndWeight_data()
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale german(QLocale::German, QLocale::Germany);
     // (140 - age) * weight / (1.0 * 72)
-    QTest::addRow("70.5 kg") << english << "40"
-                             << "70.5"
-                             << "kg"
-                             << "70.5"
-                             << "97.92 mL/min";
     QTest::addRow("70,5 kg in German") << german << "40"
                                        << "70,5"
                                        << "kg"
@@ -483,11 +438,6 @@ void TestScreens::decimalAgeAndWeight_data()
                               << "kg"
                               << "70"
                               << "96.74 mL/min";
-    QTest::addRow("155.25 lbs") << english << "40"
-                                << "155.25"
-                                << "lbs"
-                                << "155.25"
-                                << "98.01 mL/min";
     QTest::addRow("seven characters at most") << english << "40"
                                               << "70.50000001"
                                               << "kg"
@@ -533,8 +483,6 @@ void TestScreens::ageOutsideTheFormula_data()
             << position << u"139.5"_s << QString() << u"0"_s << u"0.50 mL/min"_s;
         QTest::addRow("%s, 140", entry)
             << position << u"140"_s << incomplete << u"1"_s << QString();
-        QTest::addRow("%s, 150", entry)
-            << position << u"150"_s << incomplete << u"1"_s << QString();
     }
     QTest::addRow("150 with a weight missing counts two")
         << 1 << u"150 Weight="_s << incomplete << u"2"_s << QString();

@@ -5,11 +5,13 @@
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "overview/resultsmodel.h"
+#include "overviewdriver.h"
 #include "quickdriver.h"
+#include "screenfixture.h"
 #include "steps/stepsview.h"
+#include "testfields.h"
 #include "testmain.h"
 
-#include <QFile>
 #include <QSplitter>
 #include <QTextBrowser>
 
@@ -43,39 +45,13 @@ std::optional<double> shownValue(const WorkedStepsWindow* window)
     return view->derivation()->rows.value(0).value;
 }
 
-MapFields exampleFields()
-{
-    QFile file(QStringLiteral(QUARVEX_EXAMPLE_INPUT));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the example input");
-    CliInput input;
-    if (parseCliInput(QString::fromUtf8(file.readAll()), input))
-        qFatal("bad example input");
-    return input.fields;
-}
-
 } // namespace
 
-class TestSteps : public QObject
+class TestSteps : public ScreenFixture
 {
     Q_OBJECT
-    FakeDialogs m_fake;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init()
-    {
-        m_fake.clear();
-        setDialogs(&m_fake);
-    }
-    void cleanup()
-    {
-        closeEverything();
-        QApplication::closeAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setDialogs(nullptr);
-    }
-
     void stepsButton();
     void windowStates_data();
     void windowStates();
@@ -205,13 +181,7 @@ void TestSteps::resultsRowShowsItsSteps()
     QFETCH(int, item);
     ModalGuard guard;
     OverviewWindows overview(m_fake);
-    const MapFields fields = exampleFields();
-    DataEntryWindow* data = overview.showDataEntry();
-    for (const Analyte& a : analytes()) {
-        data->form().setValue(a.id, fields.value(a.id));
-        if (a.unitKind == UnitKind::List)
-            data->form().setUnit(a.id, fields.unit(a.id));
-    }
+    typeIntoDataEntry(overview, exampleFields());
     overview.fillResultGrid();
     ResultsWindow* window = overview.results();
     QVERIFY(window);

@@ -15,11 +15,10 @@ that every row explains itself, independently of the program's arithmetic:
 import json
 import os
 import re
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import differential  # noqa: E402
+import randomcases  # noqa: E402
 import reference  # noqa: E402
 
 TOKEN = re.compile(r"\s*(?:(\d+(?:\.\d+)?(?:[eE][-+]?\d+)?)|([A-Za-z][A-Za-z0-9]*)|(.))")
@@ -145,39 +144,21 @@ def check_case(doc, german):
     return problems
 
 
-def run_json(cli, fields, locale):
-    text = "".join("%s=%s\n" % (k, v) for k, v in fields.items())
-    env = dict(os.environ, LC_ALL=locale, LANG=locale)
-    done = subprocess.run([cli, "--json"], input=text.encode(), capture_output=True, env=env,
-                          timeout=60)
-    if done.returncode != 0:
-        raise RuntimeError("quarvex-cli exited %d: %s" % (done.returncode, done.stderr.decode()))
-    return json.loads(done.stdout.decode("utf-8"))
-
-
 def main():
-    args = [a for a in sys.argv[1:] if not a.startswith("--")]
-    german = "--german" in sys.argv
-    cli = args[0]
-    cases = int(args[1]) if len(args) > 1 else 200
-    seed = int(args[2]) if len(args) > 2 else 20261206
-    locale = "de_DE.UTF-8" if german else "en_US.UTF-8"
-    rng = differential.random.Random(seed)
+    run = randomcases.Run(200)
     failures = rows = 0
-    for case in range(cases):
-        fields = differential.random_fields(rng)
-        if german:
-            fields, _ = differential.germanise(fields, [])
-        doc = run_json(cli, fields, locale)
+    for case, fields in run.random_cases():
+        fields = run.typed(fields)
+        doc = json.loads(run.output(fields, "--json"))
         rows += sum(len(i["rows"]) for i in doc["items"])
-        problems = check_case(doc, german)
+        problems = check_case(doc, run.german)
         if problems:
             failures += 1
             if failures <= 5:
                 print("case %d: fields %r" % (case, fields))
                 for p in problems[:10]:
                     print("  " + p)
-    print("%d passed, %d failed (%d rows checked)" % (cases - failures, failures, rows))
+    print("%d passed, %d failed (%d rows checked)" % (run.cases - failures, failures, rows))
     return 1 if failures else 0
 
 

@@ -129,14 +129,17 @@ QString bandRangeText(const DerivedBand& band, const QLocale& locale)
            n(*band.upper);
 }
 
+QString bandSentence(double value, const DerivedBand& band, const QLocale& locale)
+{
+    QString range = bandRangeText(band, locale);
+    return sixDigits(value, locale) + QStringLiteral(" lies in the band ") + range +
+           QStringLiteral(": ") + band.text.value_or(QString::fromLatin1(NoBandText));
+}
+
 QString bandSentence(const DerivedRow& row, const QLocale& locale)
 {
     const DerivedBand* band = row.band();
-    if (!band)
-        return {};
-    QString range = bandRangeText(*band, locale);
-    return sixDigits(row.value, locale) + QStringLiteral(" lies in the band ") + range +
-           QStringLiteral(": ") + band->text.value_or(QString::fromLatin1(NoBandText));
+    return band ? bandSentence(row.value, *band, locale) : QString();
 }
 
 namespace {

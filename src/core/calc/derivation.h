@@ -89,6 +89,8 @@ QString stepsHtml(const Derivation& derivation, const QLocale& locale = QLocale(
 // "0.85 lies in the band from 0.8 to 1.3: normal": the chosen band of a row in
 // one sentence (for an accessible description); empty when the row has none.
 QString bandSentence(const DerivedRow& row, const QLocale& locale = QLocale());
+// The same sentence for a value and the band it lies in.
+QString bandSentence(double value, const DerivedBand& band, const QLocale& locale = QLocale());
 
 // A band bound as text: "from 0.8" / "above 0.8", "up to 1.3" / "below 1.3".
 QString bandRangeText(const DerivedBand& band, const QLocale& locale = QLocale());

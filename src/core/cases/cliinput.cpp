@@ -2,12 +2,12 @@
 
 #include "analytes/analyte.h"
 #include "analytes/findings.h"
+#include "overview/export.h"
 
 #include <QBuffer>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace quarvex {
@@ -90,19 +90,6 @@ QString oneLine(const QString& text)
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line;
-}
-
-bool commitFile(QSaveFile& file)
-{
-    return file.commit();
-}
-
-CaseCommitStep g_commitStep = commitFile;
-
-QString describe(const QFileDevice& file)
-{
-    const QString text = file.errorString();
-    return text.isEmpty() ? QStringLiteral("The file could not be written.") : text;
 }
 
 } // namespace
@@ -242,39 +229,10 @@ QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, con
     return out;
 }
 
-bool writeCase(QIODevice& device, const Fields& fields, std::span<const AnalyteId> order,
-               const QDate& date)
-{
-    const QByteArray bytes = caseBytes(fields, order, date);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += qsizetype(written);
-    }
-    return true;
-}
-
 std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
                                     std::span<const AnalyteId> order, const QDate& date)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return describe(file);
-    if (!writeCase(file, fields, order, date)) {
-        const QString reason = describe(file);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!g_commitStep(file))
-        return describe(file);
-    return std::nullopt;
-}
-
-void setCaseCommitStep(CaseCommitStep step)
-{
-    g_commitStep = step ? step : commitFile;
+    return saveBytes(path, caseBytes(fields, order, date));
 }
 
 } // namespace quarvex

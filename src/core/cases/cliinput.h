@@ -11,9 +11,6 @@
 #include <span>
 
 class QIODevice;
-class QSaveFile;
-
-class QIODevice;
 
 namespace quarvex {
 
@@ -85,19 +82,11 @@ inline constexpr const char* CaseSuffix = "quarvex";
 // field stays on its own line.
 QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date);
 
-// Writes the case to an open device; false when the device refused a write.
-bool writeCase(QIODevice& device, const Fields& fields, std::span<const AnalyteId> order,
-               const QDate& date);
-
-// Saves the case to path: the old file is replaced only once the new one is
-// fully written, so a failure leaves it exactly as it was. Returns the
-// platform's description of the failure, or nothing on success.
+// Saves the case to path as the export is saved (saveBytes): the old file is
+// replaced only once the new one is fully written, so a failure leaves it
+// exactly as it was. Returns the platform's description of the failure, or
+// nothing on success.
 std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
                                     std::span<const AnalyteId> order, const QDate& date);
-
-// The last step of saveCaseFile: QSaveFile::commit. Tests put a failing step
-// here; nullptr restores the real one.
-using CaseCommitStep = bool (*)(QSaveFile& file);
-void setCaseCommitStep(CaseCommitStep step);
 
 } // namespace quarvex

@@ -46,17 +46,7 @@ QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows, const QL
 bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
                  const QLocale& locale)
 {
-    const QByteArray bytes = exportBytes(date, rows, locale);
-    // A short write (the disk filled up) is followed by another attempt, which
-    // fails with the reason and lets the device describe it.
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += qsizetype(written);
-    }
-    return true;
+    return writeAll(device, exportBytes(date, rows, locale));
 }
 
 namespace {
@@ -107,11 +97,11 @@ std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
 
 // Writes every byte, going on after a short write: the write that then fails
 // (a full disk, a file-size limit) is the one that says why.
-bool writeAll(QFileDevice& file, const QByteArray& bytes)
+bool writeAll(QIODevice& device, const QByteArray& bytes)
 {
     qint64 done = 0;
     while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0)
             return false;
         done += n;

@@ -8,7 +8,6 @@
 
 #include <optional>
 
-class QFileDevice;
 class QIODevice;
 class QSaveFile;
 
@@ -27,20 +26,18 @@ QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows,
 bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
                  const QLocale& locale = QLocale());
 
-// Writes the export file of the rows to path. A regular file is replaced only
-// once everything was written, so a failure leaves an existing file exactly as
-// it was and no partial file behind; a device (a terminal, a FIFO, /dev/full)
-// is opened without truncation and written in place. Returns the platform's description of the
-// failure, or nothing on success.
-// Writes every byte to an open file, going on after a short write; false on
+// Writes every byte to an open device, going on after a short write; false on
 // the write that fails.
-bool writeAll(QFileDevice& file, const QByteArray& bytes);
+bool writeAll(QIODevice& device, const QByteArray& bytes);
 
-// Writes bytes to path as the export is written: a regular file is replaced
-// only once everything was written, a device or FIFO is written in place.
-// Returns the platform's description of a failure, or nothing on success.
+// Writes bytes to path. A regular file is replaced only once everything was
+// written, so a failure leaves an existing file exactly as it was and no
+// partial file behind; a device (a terminal, a FIFO, /dev/full) is opened
+// without truncation and written in place. Returns the platform's description
+// of the failure, or nothing on success.
 std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes);
 
+// Writes the export file of the rows to path with saveBytes.
 std::optional<QString> saveExport(const QString& path, const QDate& date,
                                   const QList<ResultRow>& rows, const QLocale& locale = QLocale());
 

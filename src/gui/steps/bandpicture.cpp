@@ -1,5 +1,8 @@
 #include "steps/bandpicture.h"
 
+#include "calc/derivation.h"
+#include "calc/formula.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLocale>
@@ -86,29 +89,18 @@ QRect labelRect(int x, int width, const QRect& row)
 
 QString bandDescription(const BandScale& scale, const QLocale& locale)
 {
-    const auto number = [&](double v) { return locale.toString(v, 'g', 6); };
     if (!scale.value || !std::isfinite(*scale.value))
         return QStringLiteral("No value to place on the bands.");
-    const QString value = number(*scale.value);
+    const QString value = sixDigits(*scale.value, locale);
     if (scale.bands.isEmpty())
         return QStringLiteral("%1 has no bands to lie in.").arg(value);
     if (scale.chosen < 0 || scale.chosen >= scale.bands.size())
         return QStringLiteral("%1 lies in no band.").arg(value);
 
-    const PictureBand& band = scale.bands.at(scale.chosen);
-    QString where;
-    if (band.lower && band.upper)
-        where = QStringLiteral("from %1 to %2").arg(number(*band.lower), number(*band.upper));
-    else if (band.upper)
-        where = (band.upperIncluded ? QStringLiteral("up to %1") : QStringLiteral("below %1"))
-                    .arg(number(*band.upper));
-    else if (band.lower)
-        where = (band.lowerIncluded ? QStringLiteral("from %1 up") : QStringLiteral("above %1"))
-                    .arg(number(*band.lower));
-    else
-        where = QStringLiteral("of every value");
-    QString sentence = QStringLiteral("%1 lies in the band %2: %3").arg(value, where, band.text);
-
+    const PictureBand& chosen = scale.bands.at(scale.chosen);
+    const DerivedBand band{chosen.lower,         chosen.upper, chosen.lowerIncluded,
+                           chosen.upperIncluded, chosen.text,  true};
+    QString sentence = bandSentence(*scale.value, band, locale);
     if (const auto place = markerPlaceOf(scale); place && place->beyond)
         sentence += place->fraction < 0.5
                         ? QStringLiteral(" (beyond the left end of the picture)")

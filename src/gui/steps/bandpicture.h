@@ -57,7 +57,7 @@ public:
     const BandScale& scale() const { return m_scale; }
 
     // The sentence a screen reader reads (also the accessible description):
-    // "0.85 lies in the band from 0.8 to 1.3: normal".
+    // "0.85 lies in the band from 0.8 up to 1.3: normal" (bandSentence).
     QString description() const;
     std::optional<MarkerPlace> markerPlace() const { return markerPlaceOf(m_scale); }
 
