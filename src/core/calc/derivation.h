@@ -86,7 +86,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
 QString stepsText(const Derivation& derivation, const QLocale& locale = QLocale());
 QString stepsHtml(const Derivation& derivation, const QLocale& locale = QLocale());
 
-// "0.85 lies in the band from 0.8 to 1.3: normal": the chosen band of a row in
+// "0.85 lies in the band from 0.8 up to 1.3: normal": the chosen band of a row in
 // one sentence (for an accessible description); empty when the row has none.
 QString bandSentence(const DerivedRow& row, const QLocale& locale = QLocale());
 // The same sentence for a value and the band it lies in.
