@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         a.unitCount > 0 ? QString::fromLatin1(a.units[data[0] % a.unitCount].text) : QString();
     fields.set(id, text, unit);
     const Inputs inputs(fields, locale);
-    const std::optional<Finding> finding = inputs.finding(id);
+    const std::optional<Finding>& finding = inputs.finding(id);
     if (finding) {
         // A finding concerns its analyte and says so; a box always comes with
         // its beep, and only for a value that is not a whole number that fits

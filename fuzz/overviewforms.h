@@ -109,6 +109,7 @@ inline const RowForm RowForms[] = {
       "The AST to ALT ratio indicates extrahepatic cholestasis.",
       "The AST to ALT ratio is normal.",
       "The AST to ALT ratio is slightly increased and indicates chronic hepatitis.",
+      // One text over two lines. NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
       "The AST to ALT ratio indicates alcoholic hepatitis, cirrhosis, intrahepatic cholestasis, "
       "or hepatocellular carcinoma.",
       "The AST to ALT ratio indicates drug hepatotoxicity.",

@@ -121,7 +121,7 @@ QString bandRangeText(const DerivedBand& band, const QLocale& locale)
     if (!band.lower)
         return (band.upperIncluded ? QStringLiteral("up to ") : QStringLiteral("below ")) +
                n(*band.upper);
-    const QString from =
+    QString from =
         (band.lowerIncluded ? QStringLiteral("from ") : QStringLiteral("above ")) + n(*band.lower);
     if (!band.upper)
         return from;

@@ -472,7 +472,7 @@ QList<ItemEvaluation> OverviewWindows::evaluatePass(QStringList* hints)
 
 QList<ItemEvaluation> OverviewWindows::evaluatePass(const Inputs& inputs, QStringList* hints)
 {
-    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     if (hints) {
         for (const CaseHint& hint : distinctHints(caseHints(inputs)))
             *hints << hint.text;
