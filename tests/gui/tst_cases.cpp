@@ -464,12 +464,8 @@ void TestCases::commandLine_data()
 
     QTest::addRow("a good case") << SavedCase << QStringList() << u"150"_s
                                  << u"Case: saved.quarvex"_s;
-    QTest::addRow("a bad case: the reason, then an empty screen")
-        << "Chol=150\nChol=1\n"_ba
-        << QStringList{u"beep"_s, u"critical:The case could not be opened from %1.\r\r"
-                                  u"Line 2: Chol was already given on line 1"_s}
-        << QString() << u"Case: Untitled"_s;
-    QTest::addRow("no such file")
+    // Every reason a case is bad: badCaseChangesNothing and tst_casefile.
+    QTest::addRow("no such file: the reason, then an empty screen")
         << QByteArray()
         << QStringList{u"beep"_s,
                        u"critical:The case could not be opened from %1.\r\rNo such file or directory"_s}
