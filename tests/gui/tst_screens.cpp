@@ -33,11 +33,8 @@ const Computed LdlRatio{0, 2, "HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL"};
 
 CalculatorScreen* computeItem(const Computed& item, FakeDialogs& fake)
 {
-    CalculatorScreen* screen = proceedTo(item.category, item.position);
-    typeAll(screen, QString::fromLatin1(item.inputs));
     fake.clear();
-    press(screen, "Calculate");
-    return screen;
+    return calculated(item.category, item.position, item.inputs);
 }
 
 // The object name of the screen's focus widget (a list's, for its text part).
@@ -58,7 +55,6 @@ class TestScreens : public ScreenFixture
 private Q_SLOTS:
     void failCorrectAndEnter();
     void resultNotFinite();
-    void clearAllByReturn();
     void proceedStartsClean_data();
     void proceedStartsClean();
     void failedCalculateEmptiesResult_data();
@@ -323,31 +319,9 @@ void TestScreens::failCorrectAndEnter()
     press(screen, "MoreInfoButton");
     QCOMPARE(openWindow<ExplainWindow>(), window);
     QCOMPARE(window->explanation(), QString());
-}
 
-// A value next to the smallest accepted one can still take a ratio beyond the
-// doubles: Calculate then fails like any other, and no earlier result stays.
-void TestScreens::resultNotFinite()
-{
-    CalculatorScreen* screen = proceedTo(2, 3);
-    typeAll(screen,
-            QStringLiteral("SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=100 "
-                           "UnitUrineCreatinine=mg/dL SerumSodium=140 UrineSodium=40"));
-    calculate(screen, m_fake, "", "0", "0.29 % FE-Na", "");
-    typeAll(screen, QStringLiteral("SerumCreatinine=32767 UrineCreatinine=1e-300 "
-                                   "SerumSodium=1e-300 UrineSodium=32767"));
-    calculate(screen, m_fake,
-              "beep|critical:Fractional Sodium Excretion: the result is not a finite number, so "
-              "there is none|beep|warning:Data entry incomplete",
-              "1", "", "");
-}
-
-void TestScreens::clearAllByReturn()
-{
-    CalculatorScreen* screen = proceedTo(2, 1);
-    typeAll(screen, QStringLiteral("Age=100 Weight=50 UnitWeight=kg Gender=Male "
-                                   "SerumCreatinine=4 UnitSerumCreatinine=mg/dL"));
-    // The keypad's Enter in a value field calculates.
+    // The keypad's Enter in a value field calculates too.
+    typeAll(screen, QStringLiteral("Weight=50 SerumCreatinine=4"));
     QWidget* age = child<QWidget>(screen, "Age");
     age->setFocus();
     QTest::keyClick(age, Qt::Key_Enter, Qt::KeypadModifier);
@@ -371,6 +345,23 @@ void TestScreens::clearAllByReturn()
     QCOMPARE(text(screen, "Result") + text(screen, "MoreInfo"), QString());
     QCOMPARE(text(screen, "Errors"), QStringLiteral("0"));
     QCOMPARE(screen->screenTitle(), title);
+}
+
+// A value next to the smallest accepted one can still take a ratio beyond the
+// doubles: Calculate then fails like any other, and no earlier result stays.
+void TestScreens::resultNotFinite()
+{
+    CalculatorScreen* screen = proceedTo(2, 3);
+    typeAll(screen,
+            QStringLiteral("SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=100 "
+                           "UnitUrineCreatinine=mg/dL SerumSodium=140 UrineSodium=40"));
+    calculate(screen, m_fake, "", "0", "0.29 % FE-Na", "");
+    typeAll(screen, QStringLiteral("SerumCreatinine=32767 UrineCreatinine=1e-300 "
+                                   "SerumSodium=1e-300 UrineSodium=32767"));
+    calculate(screen, m_fake,
+              "beep|critical:Fractional Sodium Excretion: the result is not a finite number, so "
+              "there is none|beep|warning:Data entry incomplete",
+              "1", "", "");
 }
 
 // Age and Weight keep a value with decimals as typed and compute with it.
