@@ -24,7 +24,6 @@ private Q_SLOTS:
     void bandEdges();
     void screenForms_data();
     void screenForms();
-    void working();
 };
 
 namespace {
@@ -111,16 +110,12 @@ void TestCalculations::bands_data()
     const auto gfr = rowsOf("GFR", ItemId::CreatinineClearance);
     gfr("Age=40; Weight=154 lbs; Gender=Female; SerumCreatinine=88,4 umol/L", "82,35 mL/min",
         "is normal", German);
-    const QByteArray male72 = "Weight=72 kg; Gender=Male; SerumCreatinine=1 mg/dL; ";
     // The bands' edges: bandEdges.
-    gfr(male72 + "Age=60", "80.00 mL/min", "");
     gfr("Age=60; Weight=72.0036 kg; Gender=Male; SerumCreatinine=1 mg/dL", "80.00 mL/min",
         "is normal");
     gfr("Age=15; Weight=85 kg; Gender=Female; SerumCreatinine=2 mg/dL", "62.50 mL/min", "");
 
     const auto phos = rowsOf("phosphorus", ItemId::PhosphorusClearance);
-    phos("SerumPhosphorus=3.5 mg/dL; UrinePhosphorus=40 mg/dL; UrineVolume=1500", "11.90 mL/min",
-         "");
     // 1.1305 mmol/L is 3.5 mg/dL; 12.92 mmol/L is 40 mg/dL.
     phos("SerumPhosphorus=1.1305 mmol/L; UrinePhosphorus=12.92 mmol/L; UrineVolume=1500",
          "11.90 mL/min", "");
@@ -129,9 +124,6 @@ void TestCalculations::bands_data()
 
     const auto potassium = rowsOf("potassium fraction", ItemId::FractionalPotassiumExcretion);
     potassium(renal + "SerumPotassium=4; UrinePotassium=40", "0.10 ", "");
-    potassium("SerumCreatinine=30000 mg/dL; UrineCreatinine=1e-300 mg/dL; SerumPotassium=1e-300; "
-              "UrinePotassium=30000",
-              "infinity ", "");
     rowsOf("sodium", ItemId::FractionalSodiumExcretion)(renal + "SerumSodium=140; UrineSodium=40",
                                                         "0.29 % FE-Na", "");
     rowsOf("RFI", ItemId::RenalFailureIndex)(renal + "UrineSodium=40", "0.40 mEq/L", "");
@@ -141,7 +133,6 @@ void TestCalculations::bands_data()
             "0.01 ", "");
 
     const auto urate = rowsOf("urate", ItemId::UrateCreatinineRatio);
-    urate("UrineUrate=60 mg/dL; UrineCreatinine=50 mg/dL", "1.20", "above 1.0");
     urate("UrineUrate=3 mmol/L; UrineCreatinine=100 mg/dL", "0.50", "below 1.0");
     urate("UrineUrate=50 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "below 1.0");
     urate("UrineUrate=50.01 mg/dL; UrineCreatinine=50 mg/dL", "1.00", "above 1.0");
@@ -160,12 +151,10 @@ void TestCalculations::bands_data()
     cholHdl("Gender=Male; Chol=245 mg/dL; HDL=50 mg/dL", "4.90", "is 50% than that of  the");
     cholHdl("Gender=Male; Chol=233 mg/dL; HDL=10 mg/dL", "23.30", "is twice");
     cholHdl("Gender=Female; Chol=218 mg/dL; HDL=20 mg/dL", "10.90", "is twice");
-    cholHdl("Gender=Male; Chol=5.18 mmol/L; HDL=50 mg/dL", "4.00", "is 50% than");
     cholHdl("Gender=; Chol=150 mg/dL; HDL=38 mg/dL", "3.95", "is  the");
 
     const auto ldlHdl = rowsOf("LDLHDL", ItemId::LdlHdlRatio);
     ldlHdl("LDL=25 mg/dL; HDL=50 mg/dL", "0.50", ": low");
-    ldlHdl("LDL=150 mg/dL; HDL=50 mg/dL", "3.00", ": moderate");
     ldlHdl("LDL=300 mg/dL; HDL=50 mg/dL", "6.00", ": moderate");
     ldlHdl("LDL=300.5 mg/dL; HDL=50 mg/dL", "6.01", ": high");
 
@@ -440,20 +429,6 @@ void TestCalculations::screenForms()
     for (const ResultRow& row : outcome.rows)
         lines << row.line();
     QCOMPARE(lines, rows);
-}
-
-// The working: each input as typed and converted, and the unrounded value.
-void TestCalculations::working()
-{
-    const Outcome outcome = item(ItemId::CreatinineClearance)
-                                .compute(Inputs(F(u"Age=40; Weight=154 lbs; Gender=Female; "
-                                                  u"SerumCreatinine=88.4 umol/L"_s),
-                                                English));
-    QCOMPARE(outcome.inputs.size(), 4);
-    QCOMPARE(outcome.inputs[1].typed, 154.0);
-    QCOMPARE(outcome.inputs[1].converted, 154.0 / 2.2);
-    QCOMPARE(outcome.inputs[2].valueText, u"Female"_s);
-    QCOMPARE(outcome.values, QList<double>{(100.0 * (154.0 / 2.2)) / (1.0 * 85.0)});
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCalculations)

