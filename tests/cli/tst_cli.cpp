@@ -170,7 +170,7 @@ void TestCli::hintsInJsonAndSteps()
     const QJsonDocument json = QJsonDocument::fromJson(runCli({u"--json"_s, u"-"_s}, input).out);
     QVERIFY(json.isObject());
     QHash<QString, QStringList> hintsOf;
-    for (const QJsonValue& in : json[u"inputs"_s].toArray())
+    for (const QJsonValue in : json[u"inputs"_s].toArray())
         hintsOf[in[u"field"_s].toString()] = in[u"hints"_s].toVariant().toStringList();
     QCOMPARE(hintsOf.keys().size(), 4);
     QCOMPARE(hintsOf.value(u"SerumCreatinine"_s), QStringList{hint});

@@ -246,7 +246,7 @@ void TestDerivation::json()
  {"field": "ALT", "kind": "empty", "text": "ALT: empty"}])json"));
     QCOMPARE(astAlt[u"rows"].toArray().size(), 0);
     QVERIFY(!astAlt[u"sources"].toArray().isEmpty());
-    for (const QJsonValue& source : astAlt[u"sources"].toArray()) {
+    for (const QJsonValue source : astAlt[u"sources"].toArray()) {
         const QJsonObject s = source.toObject();
         QVERIFY(s[u"year"].isNull() || s[u"year"].isDouble());
         QVERIFY(s[u"verified"].isBool());

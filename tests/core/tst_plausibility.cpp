@@ -86,7 +86,7 @@ void TestPlausibility::entriesAreConsistent()
         const bool bodyMeasure = field == u"Age" || field == u"Weight";
         QCOMPARE(p->intervals.isEmpty() && p->noInterval.isEmpty(), bodyMeasure);
         for (const ReferenceInterval& i : p->intervals) {
-            QVERIFY2(i.sources.size() || i.reasoned || !p->note.isEmpty(), key.constData());
+            QVERIFY2(!i.sources.empty() || i.reasoned || !p->note.isEmpty(), key.constData());
             // What is typical lies within what is possible.
             if (i.shape != IntervalShape::AtLeast)
                 QVERIFY2(i.high <= p->possible.high && i.high > p->possible.low, key.constData());

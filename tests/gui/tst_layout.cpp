@@ -178,7 +178,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<QString>("name");
-        const auto add = [](const char* tag, const char* name, Opener open) {
+        const auto add = [](const char* tag, const char* name, const Opener& open) {
             QTest::addRow("%s", tag) << open << QString::fromLatin1(name);
         };
         add("splash", "frmSplash", [] { return showWindow<SplashWindow>(60000); });
