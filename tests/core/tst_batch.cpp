@@ -35,8 +35,8 @@ private Q_SLOTS:
     void numbersFollowTheLocale();
     void sameOutputOnAnyNumberOfThreads_data();
     void sameOutputOnAnyNumberOfThreads();
-    void findingsOfItemsNotComputed_data();
-    void findingsOfItemsNotComputed();
+    void findingsAndHints_data();
+    void findingsAndHints();
     void failedWriteStopsTheRun_data();
     void failedWriteStopsTheRun();
     void progressText_data();
@@ -533,13 +533,14 @@ const QList<std::pair<const char*, const char*>> Complete{
 
 } // namespace
 
-void TestBatch::findingsOfItemsNotComputed_data()
+void TestBatch::findingsAndHints_data()
 {
     QTest::addColumn<QStringList>("changes"); // name, text, name, text, ...
     QTest::addColumn<QStringList>("findings");
     QTest::addColumn<int>("rowsComputed");
+    QTest::addColumn<QStringList>("hints");
 
-    QTest::addRow("every item computed") << QStringList() << QStringList() << 28;
+    QTest::addRow("every item computed") << QStringList() << QStringList() << 28 << QStringList();
     const QString notANumber = u": Serum creatinine: \"1.1.\" is not a number. Type a number "
                                "such as 1.2."_s;
     QStringList creatinine;
@@ -550,7 +551,7 @@ void TestBatch::findingsOfItemsNotComputed_data()
           "Urea Nitrogen and Creatinine Ratios"})
         creatinine << QString::fromLatin1(item) + notANumber;
     QTest::addRow("serum creatinine not a number: each item that needs it")
-        << QStringList{u"SerumCreatinine"_s, u"1.1."_s} << creatinine << 28 - 9;
+        << QStringList{u"SerumCreatinine"_s, u"1.1."_s} << creatinine << 28 - 9 << QStringList();
     QTest::addRow("several findings, in item and check order")
         << QStringList{u"Gender"_s, QString(), u"UnitFerritin"_s, u"NG/ML"_s, u"Age"_s, u"0"_s}
         << QStringList{u"Cholesterol Level Interpretation: Gender: not chosen"_s,
@@ -559,19 +560,26 @@ void TestBatch::findingsOfItemsNotComputed_data()
                        u"Creatinine Clearance Estimated (GFR): Gender: not chosen"_s,
                        u"Serum Ferritin and Estimate of Iron Stores: Ferritin unit: \"NG/ML\" "
                        "is not one of ng/ml, ug/L, pmol/L"_s}
-        << 28 - 3 - 1 - 1 - 1;
+        << 28 - 3 - 1 - 1 - 1 << QStringList();
     QTest::addRow("text beyond ASCII kept as written")
         << QStringList{u"UnitFerritin"_s, u"µg/L"_s}
         << QStringList{u"Serum Ferritin and Estimate of Iron Stores: Ferritin unit: \"µg/L\" is "
                        "not one of ng/ml, ug/L, pmol/L"_s}
-        << 28 - 1;
+        << 28 - 1 << QStringList();
+    QTest::addRow("hints in order, a cross-field hint once for its two fields")
+        << QStringList{u"SerumCreatinine"_s, u"88"_s, u"HDL"_s, u"250"_s} << QStringList() << 28
+        << QStringList{u"Serum creatinine 88 mg/dL is above any value seen in patients (up to 75 "
+                       "mg/dL). Did you mean umol/L?"_s,
+                       u"HDL cholesterol 250 mg/dL is above total cholesterol 215 mg/dL. A value "
+                       "may be mistyped or in the wrong unit."_s};
 }
 
-void TestBatch::findingsOfItemsNotComputed()
+void TestBatch::findingsAndHints()
 {
     QFETCH(QStringList, changes);
     QFETCH(QStringList, findings);
     QFETCH(int, rowsComputed);
+    QFETCH(QStringList, hints);
 
     QByteArray header = "Case";
     QByteArray row = "x";
@@ -589,7 +597,7 @@ void TestBatch::findingsOfItemsNotComputed()
     QCOMPARE(records.size(), 2);
     const QString joined = cell(records, 0, u"findings"_s);
     QCOMPARE(joined.isEmpty() ? QStringList() : joined.split(u" | "_s), findings);
-    QCOMPARE(cell(records, 0, u"hints"_s), QString());
+    QCOMPARE(cell(records, 0, u"hints"_s), hints.join(u" | "_s));
     int computed = 0;
     for (const QString& name : gridRowNames())
         computed +=

@@ -1,5 +1,6 @@
 #include "batch/caseevaluation.h"
 
+#include "analytes/hints.h"
 #include "overview/overview.h"
 
 #include <vector>
@@ -52,7 +53,8 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     out.findings.clear();
     out.hints.clear();
     size_t first = 0;
-    QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields, locale));
+    const Inputs inputs(fields, locale);
+    QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     for (ItemEvaluation& evaluation : evaluations) {
         const ItemDescriptor& item = *evaluation.item;
         const size_t count = item.rowNames().size();
@@ -75,6 +77,8 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
         }
         first += count;
     }
+    for (const CaseHint& hint : distinctHints(caseHints(inputs)))
+        out.hints << hint.text;
 }
 
 } // namespace quarvex

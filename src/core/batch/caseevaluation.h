@@ -47,7 +47,7 @@ struct CaseEvaluation {
     };
     std::vector<Cells> cells; // per grid row; both empty for an item not computed
     QStringList findings;     // why items were not computed: "item: field: text", each once
-    QStringList hints;
+    QStringList hints;        // the case's hints, each text once
 
     void clear();
 };
