@@ -1,7 +1,10 @@
 #include "batch/caseevaluation.h"
 
 #include "analytes/hints.h"
+#include "overview/json.h"
 #include "overview/overview.h"
+
+#include <QJsonDocument>
 
 #include <vector>
 
@@ -79,6 +82,16 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     }
     for (const CaseHint& hint : distinctHints(caseHints(inputs)))
         out.hints << hint.text;
+}
+
+void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
+                        const QLocale& locale)
+{
+    const Inputs inputs(fields, locale);
+    QJsonObject document = caseJson(inputs, evaluateItems(inputs));
+    document.insert(QStringLiteral("case"), caseId);
+    out.append(QJsonDocument(document).toJson(QJsonDocument::Compact));
+    out.append('\n');
 }
 
 } // namespace quarvex

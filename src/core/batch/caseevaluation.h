@@ -2,6 +2,7 @@
 
 #include "analytes/fields.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLocale>
 #include <QString>
@@ -55,5 +56,10 @@ struct CaseEvaluation {
 // Evaluates the overview items against the fields, exactly as the data entry
 // screen does, into out (whose storage is reused from case to case).
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out);
+
+// Appends the case as one line of JSON Lines: the document of quarvex-cli
+// --json (caseJson) with the key "case" added, compact, ended by a line feed.
+void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
+                        const QLocale& locale);
 
 } // namespace quarvex
