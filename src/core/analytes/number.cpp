@@ -85,24 +85,6 @@ std::optional<double> underflowSign(QStringView text, const QLocale& reader)
     return sign;
 }
 
-// The decimal point of a locale that writes its digits as ASCII digits and
-// its decimal point as one character; 0 for any other locale. Asking the
-// locale makes strings, so the answer is kept for the locale last asked about
-// on the thread.
-char16_t plainDecimalPoint(const QLocale& locale)
-{
-    thread_local QLocale known = QLocale::c();
-    thread_local char16_t point = u'.';
-    if (locale != known) {
-        known = locale;
-        const QString decimal = locale.decimalPoint();
-        point = decimal.size() == 1 && locale.zeroDigit() == QLatin1String("0")
-                    ? decimal.front().unicode()
-                    : u'\0';
-    }
-    return point;
-}
-
 // Most values are typed as plain decimals: ASCII digits, perhaps a decimal
 // point with digits on both sides, no sign, blank or leading zero. Up to 17
 // digits such a text is a finite number of the locale well inside the range
@@ -143,6 +125,22 @@ std::optional<double> readPlainDecimal(const QString& text, const QLocale& local
 }
 
 } // namespace
+
+char16_t plainDecimalPoint(const QLocale& locale)
+{
+    // Asking the locale makes strings, so the answer is kept for the locale
+    // last asked about on the thread.
+    thread_local QLocale known = QLocale::c();
+    thread_local char16_t point = u'.';
+    if (locale != known) {
+        known = locale;
+        const QString decimal = locale.decimalPoint();
+        point = decimal.size() == 1 && locale.zeroDigit() == QLatin1String("0")
+                    ? decimal.front().unicode()
+                    : u'\0';
+    }
+    return point;
+}
 
 NumberReading readNumberText(const QString& text, const QLocale& locale)
 {
