@@ -110,11 +110,13 @@ std::optional<Finding> limitFinding(ItemId item, AnalyteId id, const Inputs& inp
 
 static_assert(listedInIdOrder(Items), "the item table must list the items in ItemId order");
 
-// The row names of every item as strings, made once: each computed item
-// names its rows, case after case.
+// The row names of every item as strings, made once per thread: each
+// computed item names its rows, case after case, and copies of strings that
+// other threads copy too would make their reference counts travel between
+// processor caches.
 const QStringList& rowNameTexts(ItemId id)
 {
-    static const std::array<QStringList, ItemCount> texts = [] {
+    thread_local const std::array<QStringList, ItemCount> texts = [] {
         std::array<QStringList, ItemCount> out;
         for (const ItemDescriptor& item : Items) {
             for (const char* name : item.rowNames())
