@@ -28,14 +28,16 @@ FIELDS = [
     ("SerumPhosphorus", 2.5, 5.0, 1, [("mg/dL", 1, 1), ("mmol/L", 0.323, 2)]),
     ("SerumUrea", 10, 60, 0, [("mg/dL", 1, 0), ("mmol/L", 0.357, 1)]),
     ("UrineUrea", 300, 2000, 0, [("mg/dL", 1, 0), ("mmol/L", 0.357, 0)]),
+    ("UrinePhosphorus", 20, 120, 0, [("mg/dL", 1, 0), ("mmol/L", 0.323, 1)]),
     ("SerumUrate", 3.0, 9.0, 1, [("mg/dL", 1, 1), ("umol/L", 59.48, 0)]),
+    ("UrineUrate", 15, 80, 0, [("mg/dL", 1, 0), ("mmol/L", 0.05948, 2)]),
     ("SerumAmylase", 30, 200, 0, None),
     ("UrineAmylase", 50, 1000, 0, None),
     ("UrineProtein", 0.05, 3.0, 2, None),
     ("UrineVolume", 500, 3000, 0, None),
-    ("Chol", 140, 300, 0, [("mg/dL", 1, 0), ("mmol/L", 0.0259, 1)]),
     ("HDL", 25, 90, 0, [("mg/dL", 1, 0), ("mmol/L", 0.0259, 2)]),
     ("LDL", 60, 220, 0, [("mg/dL", 1, 0), ("mmol/L", 0.0259, 1)]),
+    ("Chol", 140, 300, 0, [("mg/dL", 1, 0), ("mmol/L", 0.0259, 1)]),
     ("AST", 10, 200, 0, None),
     ("ALT", 10, 200, 0, None),
     ("BilirubinDirect", 0.1, 1.5, 1, [("mg/dL", 1, 1), ("umol/L", 17.1, 0)]),
@@ -64,12 +66,15 @@ def case(rng, number, comma):
         return written.replace(".", ",") if comma else written
 
     row = [f"P{number:07d}", rng.choice(("Male", "Female"))]
+    drawn = {}
     for name, low, high, decimals, units in FIELDS:
         value = rng.uniform(low, high)
-        if name == "BilirubinDirect":
-            direct = value
+        # A whole is never below its parts, as in a real patient's results.
         if name == "BilirubinTotal":
-            value = max(value, direct + 0.1)
+            value = max(value, drawn["BilirubinDirect"] + 0.1)
+        if name == "Chol":
+            value = max(value, drawn["HDL"] + drawn["LDL"] + 10)
+        drawn[name] = value
         if not units:
             row.append(text(value, decimals))
             continue

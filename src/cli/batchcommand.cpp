@@ -30,7 +30,8 @@ void printErr(const QString& text)
 QString batchHelpText()
 {
     return QStringLiteral(
-        "Batch mode: quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
+        "Batch mode: quarvex-cli --batch [FILE|-] [-o PATH] [--json] [--locale NAME]\n"
+        "                        [--threads N]\n"
         "\n"
         "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
         "byte order mark). Its header row names the columns: the field names below,\n"
@@ -41,6 +42,8 @@ QString batchHelpText()
         "every row of the results grid, then findings (why items could not be\n"
         "computed) and hints. Numbers are read and written in the C locale (1.5)\n"
         "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
+        "  --json       write JSON Lines instead: for each case one line holding the\n"
+        "               document of --json with \"case\", the identifier, added\n"
         "  --threads N  evaluate on N threads (default: one per core)\n"
         "A row with the wrong number of fields is reported with its line and\n"
         "skipped; a quote left open is reported with the line where it opened and\n"
@@ -54,6 +57,7 @@ struct BatchArguments {
     QString inputPath = QStringLiteral("-");
     QString outputPath;
     QLocale locale = QLocale::c();
+    BatchFormat format = BatchFormat::Csv;
     int threads = 0;
 };
 
@@ -107,6 +111,8 @@ std::optional<BatchArguments> parseBatchArguments(const QStringList& args)
                 printErr(QStringLiteral("--threads needs a number from 1 to 256"));
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--json")) {
+            out.format = BatchFormat::JsonLines;
         } else if (arg == QLatin1String("--steps")) {
             printErr(QStringLiteral("--steps cannot be used with --batch (see --help)"));
             return std::nullopt;
@@ -218,6 +224,7 @@ int runBatchCommand(const QStringList& args)
     ProgressLine progress(isatty(STDERR_FILENO) != 0);
     BatchOptions options;
     options.locale = arguments->locale;
+    options.format = arguments->format;
     options.threads = arguments->threads;
     options.report = [&](const QString& problem) {
         progress.clear();

@@ -40,7 +40,8 @@ QString helpText()
 {
     QString text = QStringLiteral(
         "Usage: quarvex-cli [-o PATH] [--steps | --json] [--] [FILE]\n"
-        "       quarvex-cli --batch [FILE|-] [-o PATH] [--locale NAME] [--threads N]\n"
+        "       quarvex-cli --batch [FILE|-] [-o PATH] [--json] [--locale NAME]\n"
+        "                           [--threads N]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"

@@ -5,7 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
-
+#include <array>
 #include <cmath>
 
 namespace quarvex {
@@ -22,6 +22,37 @@ QString plausibilityUnit(const ConvertedInput& input)
 bool usable(const Inputs& inputs, AnalyteId id)
 {
     return id != AnalyteId::Gender && !inputs.finding(id) && std::isfinite(inputs[id].typed);
+}
+
+// The field names of the analytes, made once: every case asks for them.
+const QString& fieldNameOf(AnalyteId id)
+{
+    static const std::array<QString, AnalyteCount> names = [] {
+        std::array<QString, AnalyteCount> out;
+        for (const Analyte& a : analytes())
+            out[size_t(a.id)] = a.fieldName();
+        return out;
+    }();
+    return names[size_t(id)];
+}
+
+// Whether a cross-field rule compares the field, as a part or as the whole.
+bool inCrossFieldRule(AnalyteId id)
+{
+    static const std::array<bool, AnalyteCount> used = [] {
+        std::array<bool, AnalyteCount> out{};
+        for (const Analyte& a : analytes()) {
+            for (const CrossFieldRule& rule : crossFieldRules()) {
+                const QLatin1StringView field(a.field);
+                if (field == QLatin1StringView(rule.whole) ||
+                    (rule.parts[0] && field == QLatin1StringView(rule.parts[0])) ||
+                    (rule.parts[1] && field == QLatin1StringView(rule.parts[1])))
+                    out[size_t(a.id)] = true;
+            }
+        }
+        return out;
+    }();
+    return used[size_t(id)];
 }
 
 std::optional<AnalyteId> analyteOfField(const QString& field)
@@ -43,9 +74,11 @@ QList<FieldHint> caseHints(const Inputs& inputs)
         if (!usable(inputs, a.id))
             continue;
         const ConvertedInput& input = inputs[a.id];
-        formulaValues.insert(a.fieldName(), input.converted);
+        const QString& field = fieldNameOf(a.id);
+        if (inCrossFieldRule(a.id))
+            formulaValues.insert(field, input.converted);
         const QString text =
-            rangeHint(a.fieldName(), plausibilityUnit(input), input.typed, inputs.locale());
+            rangeHint(field, plausibilityUnit(input), input.typed, inputs.locale());
         if (!text.isEmpty())
             hints.append({a.id, text});
     }

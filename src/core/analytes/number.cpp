@@ -1,6 +1,7 @@
 #include "analytes/number.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -84,10 +85,67 @@ std::optional<double> underflowSign(QStringView text, const QLocale& reader)
     return sign;
 }
 
+// Most values are typed as plain decimals: ASCII digits, perhaps a decimal
+// point with digits on both sides, no sign, blank or leading zero. Up to 17
+// digits such a text is a finite number of the locale well inside the range
+// of doubles, and std::from_chars rounds it correctly, as Qt does: the same
+// value, without the copies Qt makes on the way. Any other text is left to Qt.
+std::optional<double> readPlainDecimal(const QString& text, const QLocale& locale)
+{
+    constexpr qsizetype MaxDigits = 17;
+    const qsizetype size = text.size();
+    if (size == 0 || size > MaxDigits + 1)
+        return std::nullopt;
+    const char16_t point = plainDecimalPoint(locale);
+    if (point == u'\0')
+        return std::nullopt;
+    char buffer[MaxDigits + 1];
+    qsizetype pointAt = -1;
+    const QChar* chars = text.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            buffer[i] = char(c);
+        } else if (c == point && pointAt < 0 && i > 0 && i + 1 < size) {
+            pointAt = i;
+            buffer[i] = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    const qsizetype integerDigits = pointAt < 0 ? size : pointAt;
+    if ((buffer[0] == '0' && integerDigits > 1) || size - (pointAt < 0 ? 0 : 1) > MaxDigits)
+        return std::nullopt;
+    double value = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(buffer, buffer + size, value, std::chars_format::fixed);
+    if (read.ec != std::errc() || read.ptr != buffer + size)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
+
+char16_t plainDecimalPoint(const QLocale& locale)
+{
+    // Asking the locale makes strings, so the answer is kept for the locale
+    // last asked about on the thread.
+    thread_local QLocale known = QLocale::c();
+    thread_local char16_t point = u'.';
+    if (locale != known) {
+        known = locale;
+        const QString decimal = locale.decimalPoint();
+        point = decimal.size() == 1 && locale.zeroDigit() == QLatin1String("0")
+                    ? decimal.front().unicode()
+                    : u'\0';
+    }
+    return point;
+}
 
 NumberReading readNumberText(const QString& text, const QLocale& locale)
 {
+    if (const std::optional<double> plain = readPlainDecimal(text, locale))
+        return {NumberStatus::Ok, *plain};
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {};

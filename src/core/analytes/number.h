@@ -20,6 +20,12 @@ struct NumberReading {
 };
 NumberReading readNumberText(const QString& text, const QLocale& locale = QLocale());
 
+// The decimal point of a locale that writes its digits as ASCII digits and
+// its decimal point as one character; 0 for any other locale. For reading
+// and writing the plain decimals most values are without asking the locale
+// every time.
+char16_t plainDecimalPoint(const QLocale& locale);
+
 // Reads a value text as a real number in the given locale's number format
 // (the user's, QLocale(), unless a caller says otherwise). Blanks around the
 // number are allowed; group separators, infinities and NaN are not numbers,

@@ -4,9 +4,11 @@
 #include "calc/bands.h"
 #include "calc/format.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace quarvex {
 
@@ -198,28 +200,53 @@ QString analyteName(QStringView field)
     return field.toString();
 }
 
-// An analyte whose unit is fixed, or that has none, is looked up with its
-// caption or with an empty unit text.
-bool unitMatches(const Row& row, QStringView field, QStringView unit)
+// The rows of one field, in table order, with the texts they are found by.
+struct FieldRows {
+    QString field;
+    bool fixedUnit = false; // an analyte whose unit is fixed, or that has none
+    std::vector<std::pair<QString, const Row*>> units;
+};
+
+// The table by field, made once: hints look rows up for every value of
+// every case.
+const std::vector<FieldRows>& rowsByField()
 {
-    if (field != QLatin1StringView(row.field))
-        return false;
-    if (unit == QLatin1StringView(row.unit))
-        return true;
-    if (!unit.isEmpty())
-        return false;
-    for (const Analyte& a : analytes()) {
-        if (field == QLatin1StringView(a.field))
-            return a.unitKind != UnitKind::List;
-    }
-    return false;
+    static const std::vector<FieldRows> index = [] {
+        std::vector<FieldRows> out;
+        for (const Row& row : Table) {
+            const QString field = QString::fromLatin1(row.field);
+            auto it = std::find_if(out.begin(), out.end(),
+                                   [&field](const FieldRows& f) { return f.field == field; });
+            if (it == out.end()) {
+                FieldRows rows{field, false, {}};
+                for (const Analyte& a : analytes()) {
+                    if (field == QLatin1StringView(a.field)) {
+                        rows.fixedUnit = a.unitKind != UnitKind::List;
+                        break;
+                    }
+                }
+                out.push_back(std::move(rows));
+                it = out.end() - 1;
+            }
+            it->units.emplace_back(QString::fromLatin1(row.unit), &row);
+        }
+        return out;
+    }();
+    return index;
 }
 
+// The first row of the field whose unit is the given text. An analyte whose
+// unit is fixed, or that has none, is also found with an empty unit text.
 const Row* findRow(QStringView field, QStringView unit)
 {
-    for (const Row& row : Table) {
-        if (unitMatches(row, field, unit))
-            return &row;
+    for (const FieldRows& rows : rowsByField()) {
+        if (rows.field.size() != field.size() || rows.field != field)
+            continue;
+        for (const auto& [text, row] : rows.units) {
+            if (text == unit || (unit.isEmpty() && rows.fixedUnit))
+                return row;
+        }
+        return nullptr;
     }
     return nullptr;
 }
@@ -401,7 +428,6 @@ QList<CrossFieldHint> crossFieldHints(const QHash<QString, double>& formulaValue
         const std::optional<double> whole = valueOf(rule.whole);
         if (!whole)
             continue;
-        QStringList fields;
         double sum = 0.0;
         bool complete = true;
         bool aPartAloneExceeds = false;
@@ -413,7 +439,6 @@ QList<CrossFieldHint> crossFieldHints(const QHash<QString, double>& formulaValue
                 complete = false;
                 break;
             }
-            fields << QString::fromLatin1(part);
             sum += *value;
             aPartAloneExceeds = aPartAloneExceeds || greater(*value, *whole);
         }
@@ -421,6 +446,11 @@ QList<CrossFieldHint> crossFieldHints(const QHash<QString, double>& formulaValue
             continue;
         if (rule.skipWhenAPartAlone && aPartAloneExceeds)
             continue;
+        QStringList fields;
+        for (const char* part : rule.parts) {
+            if (part)
+                fields << QString::fromLatin1(part);
+        }
         fields << QString::fromLatin1(rule.whole);
         const QString unit = QString::fromLatin1(rule.unit);
         hints.append({fields, QStringLiteral("%1 %2 is above %3 %4. A value may be mistyped or in "

@@ -23,7 +23,10 @@ const QString Joiner = QStringLiteral(" | ");
 const QString InterpretationSuffix = QStringLiteral(": interpretation");
 
 constexpr qint64 ReadSize = 256 * 1024;
-constexpr size_t CasesPerBatch = 256;
+// A CSV record is about 2 KB, a JSON line of a complete case about 60 KB:
+// a batch of either stays within a megabyte or two.
+constexpr size_t CsvCasesPerBatch = 256;
+constexpr size_t JsonCasesPerBatch = 16;
 constexpr size_t BatchesPerThread = 4; // batches in flight per evaluating thread
 
 QString quoted(const QString& name)
@@ -143,10 +146,12 @@ struct Job {
 class Evaluator
 {
 public:
-    Evaluator(const BatchColumns& columns, const QLocale& locale, char delimiter)
+    Evaluator(const BatchColumns& columns, const QLocale& locale, char delimiter,
+              BatchFormat format)
         : m_columns(columns)
         , m_locale(locale)
         , m_delimiter(delimiter)
+        , m_format(format)
     {
         // Numbers are read without group separators; saying so once here
         // spares every reading a copy of the locale.
@@ -183,6 +188,10 @@ public:
                 number = QByteArray::number(in.numbers[c]);
                 caseId = number;
             }
+            if (m_format == BatchFormat::JsonLines) {
+                appendCaseJsonLine(job.output, QString::fromUtf8(caseId), m_fields, m_locale);
+                continue;
+            }
             evaluateCase(m_fields, m_locale, m_evaluation);
             appendBatchRecord(job.output, caseId, m_evaluation, m_delimiter);
         }
@@ -193,6 +202,7 @@ private:
     const bool m_hasCase = m_columns.hasCase();
     QLocale m_locale;
     const char m_delimiter;
+    const BatchFormat m_format;
     ArrayFields m_fields;
     CaseEvaluation m_evaluation;
 };
@@ -254,6 +264,8 @@ private:
     QIODevice& m_input;
     QIODevice& m_output;
     const BatchOptions& m_options;
+    const size_t m_casesPerBatch =
+        m_options.format == BatchFormat::JsonLines ? JsonCasesPerBatch : CsvCasesPerBatch;
     BatchSummary m_summary;
     BatchProgress m_progress;
     QElapsedTimer m_clock;
@@ -348,7 +360,8 @@ BatchSummary BatchRun::run()
     if (m_summary.status == Status::BadHeader)
         return m_summary;
     if (!m_haveHeader) {
-        // No header at all (an empty input): no cases, and the output says so.
+        // No header at all (an empty input): no cases; CSV output still has
+        // its header row.
         header(CsvRecord{{}, 1});
     }
 
@@ -383,20 +396,22 @@ void BatchRun::header(const CsvRecord& record)
         m_summary.status = BatchSummary::Status::BadHeader;
         return;
     }
-    QByteArray line;
-    const QStringList names = batchOutputColumns();
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            line.append(m_delimiter);
-        appendCsvField(line, names.at(i), m_delimiter);
+    if (m_options.format == BatchFormat::Csv) {
+        QByteArray line;
+        const QStringList names = batchOutputColumns();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (i > 0)
+                line.append(m_delimiter);
+            appendCsvField(line, names.at(i), m_delimiter);
+        }
+        line.append(CsvLineEnd);
+        writeOut(line, 0);
     }
-    line.append(CsvLineEnd);
-    writeOut(line, 0);
 
     const int threads =
         m_options.threads > 0 ? m_options.threads : int(std::thread::hardware_concurrency());
     if (threads <= 1)
-        m_inline.emplace(m_columns, m_options.locale, m_delimiter);
+        m_inline.emplace(m_columns, m_options.locale, m_delimiter, m_options.format);
     else
         startWorkers(threads);
 }
@@ -424,7 +439,7 @@ void BatchRun::record(const CsvRecord& record)
         m_batch.ends.push_back(m_batch.data.size());
     }
     m_batch.numbers.push_back(m_rows);
-    if (m_batch.size() >= CasesPerBatch)
+    if (m_batch.size() >= m_casesPerBatch)
         dispatch();
 }
 
@@ -546,7 +561,7 @@ void BatchRun::stopWorkers()
 
 void BatchRun::work()
 {
-    Evaluator evaluator(m_columns, m_options.locale, m_delimiter);
+    Evaluator evaluator(m_columns, m_options.locale, m_delimiter, m_options.format);
     for (;;) {
         qint64 seq = 0;
         {

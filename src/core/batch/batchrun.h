@@ -62,9 +62,14 @@ struct BatchProgress {
 // size is known and some of it was read).
 QString progressText(const BatchProgress& progress);
 
+// What a run writes: CSV with a header row, or JSON Lines, one document per
+// case and no header.
+enum class BatchFormat { Csv, JsonLines };
+
 struct BatchOptions {
     QLocale locale = QLocale::c(); // how numbers are read and written
-    int threads = 0;               // threads that evaluate cases; 0: one per core
+    BatchFormat format = BatchFormat::Csv;
+    int threads = 0; // threads that evaluate cases; 0: one per core
     // A problem with the input (a bad header, a skipped row, a quote left
     // open), one line without a line end, starting with "line N: " when it
     // concerns a line.
@@ -93,7 +98,7 @@ struct BatchSummary {
 
 // Reads cases from a CSV input and writes one output record for each, in
 // input order. The delimiter (comma, semicolon or tab) is taken from the
-// header line and used for the output too. Cases are evaluated on several
+// header line and used for CSV output too. Cases are evaluated on several
 // threads; the input is read and the output written as the run goes, so
 // memory does not grow with the input.
 BatchSummary runBatch(QIODevice& input, QIODevice& output, const BatchOptions& options = {});

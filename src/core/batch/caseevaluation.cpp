@@ -1,6 +1,10 @@
 #include "batch/caseevaluation.h"
 
+#include "analytes/hints.h"
+#include "overview/json.h"
 #include "overview/overview.h"
+
+#include <QJsonDocument>
 
 #include <vector>
 
@@ -52,7 +56,8 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     out.findings.clear();
     out.hints.clear();
     size_t first = 0;
-    QList<ItemEvaluation> evaluations = evaluateItems(Inputs(fields, locale));
+    const Inputs inputs(fields, locale);
+    QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     for (ItemEvaluation& evaluation : evaluations) {
         const ItemDescriptor& item = *evaluation.item;
         const size_t count = item.rowNames().size();
@@ -75,6 +80,18 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
         }
         first += count;
     }
+    for (const CaseHint& hint : distinctHints(caseHints(inputs)))
+        out.hints << hint.text;
+}
+
+void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
+                        const QLocale& locale)
+{
+    const Inputs inputs(fields, locale);
+    QJsonObject document = caseJson(inputs, evaluateItems(inputs));
+    document.insert(QStringLiteral("case"), caseId);
+    out.append(QJsonDocument(document).toJson(QJsonDocument::Compact));
+    out.append('\n');
 }
 
 } // namespace quarvex

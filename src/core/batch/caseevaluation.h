@@ -2,6 +2,7 @@
 
 #include "analytes/fields.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLocale>
 #include <QString>
@@ -47,7 +48,7 @@ struct CaseEvaluation {
     };
     std::vector<Cells> cells; // per grid row; both empty for an item not computed
     QStringList findings;     // why items were not computed: "item: field: text", each once
-    QStringList hints;
+    QStringList hints;        // the case's hints, each text once
 
     void clear();
 };
@@ -55,5 +56,10 @@ struct CaseEvaluation {
 // Evaluates the overview items against the fields, exactly as the data entry
 // screen does, into out (whose storage is reused from case to case).
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out);
+
+// Appends the case as one line of JSON Lines: the document of quarvex-cli
+// --json (caseJson) with the key "case" added, compact, ended by a line feed.
+void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
+                        const QLocale& locale);
 
 } // namespace quarvex

@@ -34,23 +34,38 @@ void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
 
 void appendCsvField(QByteArray& out, const QString& field, char delimiter)
 {
-    // Nearly every text is ASCII and needs no quotes: it is copied straight
-    // into the output, without a UTF-8 copy of its own, and only when a
-    // character says otherwise is the copy taken back.
-    const qsizetype start = out.size();
+    // Nearly every text is ASCII without quotes: it is copied straight into
+    // the output, without a UTF-8 copy of its own. One pass notes what the
+    // text holds and another copies it, both without an early exit, so that
+    // they vectorise. Only text beyond ASCII or with quotes of its own takes
+    // the way over UTF-8.
     const qsizetype size = field.size();
-    out.resize(start + size);
-    char* to = out.data() + start;
-    const QChar* text = field.constData();
+    const char16_t* text = reinterpret_cast<const char16_t*>(field.constData());
+    const char16_t separator = char16_t(static_cast<unsigned char>(delimiter));
+    unsigned all = 0;
+    unsigned quotes = 0;
+    unsigned breaks = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= 0x80 || c == char16_t(delimiter) || c == u'"' || c == u'\n' || c == u'\r') {
-            out.resize(start);
-            appendCsvField(out, QByteArrayView(field.toUtf8()), delimiter);
-            return;
-        }
-        to[i] = char(c);
+        const unsigned c = text[i];
+        all |= c;
+        quotes |= unsigned(c == u'"');
+        breaks |= unsigned(c == separator) | unsigned(c == u'\n') | unsigned(c == u'\r');
     }
+    if (all >= 0x80 || quotes != 0) {
+        appendCsvField(out, QByteArrayView(field.toUtf8()), delimiter);
+        return;
+    }
+    const qsizetype start = out.size();
+    const qsizetype quote = breaks != 0 ? 1 : 0;
+    out.resize(start + size + 2 * quote);
+    char* to = out.data() + start;
+    if (quote != 0) {
+        to[0] = '"';
+        to[size + 1] = '"';
+    }
+    to += quote;
+    for (qsizetype i = 0; i < size; ++i)
+        to[i] = char(text[i]);
 }
 
 } // namespace quarvex

@@ -1,5 +1,7 @@
 #include "calc/format.h"
 
+#include "analytes/number.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -58,6 +60,21 @@ QString nonFiniteText(double value)
 QString assemble(bool negative, const std::string& integerDigits, const std::string& fraction,
                  const QLocale& locale)
 {
+    // A positive number in a locale of ASCII digits and a one-character
+    // decimal point is written in one piece.
+    if (const char16_t point = plainDecimalPoint(locale); !negative && point != u'\0') {
+        const size_t size = integerDigits.size() + (fraction.empty() ? 0 : 1 + fraction.size());
+        QString text(qsizetype(size), Qt::Uninitialized);
+        QChar* to = text.data();
+        for (char c : integerDigits)
+            *to++ = QLatin1Char(c);
+        if (!fraction.empty()) {
+            *to++ = QChar(point);
+            for (char c : fraction)
+                *to++ = QLatin1Char(c);
+        }
+        return text;
+    }
     QString text;
     if (negative)
         text += locale.negativeSign();

@@ -3,6 +3,8 @@
 #include "calc/calculations.h"
 #include "calc/steps.h"
 
+#include <QStringBuilder>
+
 namespace quarvex {
 
 namespace {
@@ -113,16 +115,17 @@ Outcome UreaCreatinineRatios(const Inputs& in)
     const QString& i3 = r3.bandText;
 
     Outcome outcome;
-    outcome.result = t1 + QStringLiteral(" ; ") + t2 + QStringLiteral(" ; ") + t3;
+    outcome.result = QString(t1 % QStringLiteral(" ; ") % t2 % QStringLiteral(" ; ") % t3);
+    // Built with % (QStringBuilder): each text in one allocation.
     outcome.moreInfo =
-        QStringLiteral("The first number represents the BUN to Creatinine ratio.") + CR + CR +
+        QStringLiteral("The first number represents the BUN to Creatinine ratio.") % CR % CR %
         QStringLiteral("The second number represents the Creatinine to "
-                       "Creatinine ratio.") +
-        CR + CR + QStringLiteral("The third number represents the BUN to BUN ratio.");
-    outcome.message = QStringLiteral("Serum BUN to Serum Creatinine ratio: ") + t1 + CR +
-                      QStringLiteral("Urine Creatinine to Serum Creatinine: ") + t2 + CR +
-                      QStringLiteral("Urine BUN to Serum BUN ratio: ") + t3 + CR + CR + i1 + CR +
-                      CR + i2 + CR + CR + i3;
+                       "Creatinine ratio.") %
+        CR % CR % QStringLiteral("The third number represents the BUN to BUN ratio.");
+    outcome.message = QStringLiteral("Serum BUN to Serum Creatinine ratio: ") % t1 % CR %
+                      QStringLiteral("Urine Creatinine to Serum Creatinine: ") % t2 % CR %
+                      QStringLiteral("Urine BUN to Serum BUN ratio: ") % t3 % CR % CR % i1 % CR %
+                      CR % i2 % CR % CR % i3;
     outcome.rows = {
         ResultRow{{}, t1, i1},
         ResultRow{{}, t2, i2},

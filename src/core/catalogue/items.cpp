@@ -1,5 +1,7 @@
 #include "catalogue/items.h"
 
+#include <array>
+
 namespace quarvex {
 
 namespace {
@@ -108,6 +110,23 @@ std::optional<Finding> limitFinding(ItemId item, AnalyteId id, const Inputs& inp
 
 static_assert(listedInIdOrder(Items), "the item table must list the items in ItemId order");
 
+// The row names of every item as strings, made once per thread: each
+// computed item names its rows, case after case, and copies of strings that
+// other threads copy too would make their reference counts travel between
+// processor caches.
+const QStringList& rowNameTexts(ItemId id)
+{
+    thread_local const std::array<QStringList, ItemCount> texts = [] {
+        std::array<QStringList, ItemCount> out;
+        for (const ItemDescriptor& item : Items) {
+            for (const char* name : item.rowNames())
+                out[size_t(item.id)] << QString::fromLatin1(name);
+        }
+        return out;
+    }();
+    return texts[size_t(id)];
+}
+
 } // namespace
 
 std::span<const ItemDescriptor> overviewItems()
@@ -140,10 +159,10 @@ QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
 Outcome ItemDescriptor::compute(const Inputs& inputs) const
 {
     Outcome outcome = calculation(inputs);
-    const std::span<const char* const> names = rowNames();
-    Q_ASSERT(size_t(outcome.rows.size()) == names.size());
-    for (qsizetype i = 0; i < outcome.rows.size() && size_t(i) < names.size(); ++i)
-        outcome.rows[i].name = QString::fromLatin1(names[size_t(i)]);
+    const QStringList& names = rowNameTexts(id);
+    Q_ASSERT(outcome.rows.size() == names.size());
+    for (qsizetype i = 0; i < outcome.rows.size() && i < names.size(); ++i)
+        outcome.rows[i].name = names.at(i);
     return outcome;
 }
 
