@@ -4,6 +4,7 @@
 
 #include "calc/derivation.h"
 
+#include <QHash>
 #include <QJsonArray>
 
 #include <cmath>
@@ -87,6 +88,19 @@ QJsonArray sourcesJson(const std::optional<ItemSources>& sources)
     return out;
 }
 
+// The sources of an item as JSON, built once per item: they are the same in
+// every case, and a batch writes them for every one.
+QJsonArray itemSourcesJson(const QString& listText)
+{
+    static const QHash<QString, QJsonArray> built = [] {
+        QHash<QString, QJsonArray> all;
+        for (const QString& item : itemsWithSources())
+            all.insert(item, sourcesJson(itemSources(item)));
+        return all;
+    }();
+    return built.value(listText);
+}
+
 QJsonObject findingJson(const Finding& finding, bool withField)
 {
     QJsonObject out;
@@ -136,21 +150,17 @@ QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluati
         for (const Finding& finding : evaluation.findings)
             findings << findingJson(finding, true);
         QJsonArray rows;
-        std::optional<ItemSources> sources;
         if (evaluation.computable()) {
             const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome, hints);
             for (const DerivedRow& row : d.rows)
                 rows << rowJson(row);
-            sources = d.sources;
-        } else {
-            sources = itemSources(name);
         }
         items << QJsonObject{
             {QStringLiteral("name"), name},
             {QStringLiteral("computed"), evaluation.computable()},
             {QStringLiteral("findings"), findings},
             {QStringLiteral("rows"), rows},
-            {QStringLiteral("sources"), sourcesJson(sources)},
+            {QStringLiteral("sources"), itemSourcesJson(name)},
         };
     }
     return QJsonObject{{QStringLiteral("inputs"), inputsJson(inputs)},
