@@ -15,15 +15,6 @@ using namespace quarvex::test;
 
 namespace {
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
-            return w;
-    }
-    return nullptr;
-}
-
 bool save(QWidget* window, const QDir& folder, const char* name)
 {
     if (!window || !QTest::qWaitForWindowExposed(window))

@@ -32,15 +32,6 @@ Q_DECLARE_METATYPE(Opener)
 
 namespace {
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
-            return w;
-    }
-    return nullptr;
-}
-
 // Types the example panel of the overview into the data entry window.
 QWidget* dataEntryWithExample()
 {

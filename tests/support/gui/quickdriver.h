@@ -151,6 +151,16 @@ inline QString groups(CalculatorScreen* screen)
 }
 
 // The object names of the visible top-level windows, sorted.
+// The visible top-level window with this object name, or null.
+inline QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == QLatin1String(name))
+            return w;
+    }
+    return nullptr;
+}
+
 inline QStringList visibleWindows()
 {
     QStringList names;
