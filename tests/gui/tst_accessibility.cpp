@@ -192,6 +192,12 @@ private Q_SLOTS:
             }
         }
 
+        // The mark and hint icons inside a field are buttons to a screen reader.
+        for (auto* edit : window->findChildren<QLineEdit*>()) {
+            for (auto* icon : edit->findChildren<QAbstractButton*>())
+                QVERIFY2(!accessibleName(icon).isEmpty(), qPrintable(edit->objectName()));
+        }
+
         // Analyte fields by the analyte table; caption labels are buddies.
         for (const Analyte& a : analytes()) {
             auto* value = window->findChild<QWidget*>(a.fieldName());

@@ -61,6 +61,12 @@ void FieldMarks::addTarget(QWidget* widget, QLineEdit* edit)
                                      QLineEdit::TrailingPosition);
         t.hintIcon->setObjectName(widget->objectName() + QStringLiteral("Hint"));
         t.hintIcon->setVisible(false);
+        // The icons are buttons to a screen reader: they take their names
+        // from the actions' texts (never drawn, the icon is).
+        const QString name =
+            widget->accessibleName().isEmpty() ? widget->objectName() : widget->accessibleName();
+        t.markIcon->setText(name + QStringLiteral(": at fault"));
+        t.hintIcon->setText(name + QStringLiteral(": value to check"));
         // Typing into the field takes its mark away; leaving it brings the
         // hints up to date.
         connect(edit, &QLineEdit::textEdited, this, [this, widget] { unmark(widget); });
