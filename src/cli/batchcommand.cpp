@@ -1,9 +1,9 @@
 #include "batchcommand.h"
 
 #include "batch/batchrun.h"
+#include "overview/export.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -128,14 +128,6 @@ std::optional<BatchArguments> parseBatchArguments(const QStringList& args)
         }
     }
     return out;
-}
-
-// Anything that exists and is neither a regular file nor a folder is written
-// in place; a regular file is replaced only once the whole output is written.
-bool isDevice(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 // The progress line on a terminal: shown once a run has lasted a second,

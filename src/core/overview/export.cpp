@@ -64,14 +64,6 @@ QString describe(const QFileDevice& file)
     return text.isEmpty() ? QStringLiteral("The file could not be written.") : text;
 }
 
-// Anything that exists and is neither a regular file nor a folder: replacing
-// it by a new file would destroy the device node, so it is written in place.
-bool isDevice(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-}
-
 // Opened without truncating and without creating: a device or FIFO is written
 // in place from its start.
 std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
@@ -94,6 +86,12 @@ std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
+
+bool isDevice(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
 
 // Writes every byte, going on after a short write: the write that then fails
 // (a full disk, a file-size limit) is the one that says why.

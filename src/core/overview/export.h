@@ -28,6 +28,11 @@ bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& r
 
 // Writes every byte to an open device, going on after a short write; false on
 // the write that fails.
+// Anything that exists and is neither a regular file nor a folder (a device,
+// a FIFO): replacing it by a new file would destroy the node, so it is written
+// in place.
+bool isDevice(const QString& path);
+
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
 // Writes bytes to path. A regular file is replaced only once everything was
