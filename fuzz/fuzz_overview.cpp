@@ -5,7 +5,7 @@
 // every row line. Every row has its row's form: a result text of the row's
 // kind (never infinity or NaN) and an interpretation its item can give; an
 // item whose result is not finite has a finding saying so and no rows.
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "fuzzsupport.h"
 #include "overview/export.h"
 #include "overview/overview.h"
@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
-    CliInput input;
-    if (parseCliInput(text, input))
+    CaseInput input;
+    if (parseCaseText(text, input))
         return 0; // rejected input names its line; nothing else to do
 
     const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields, locale));

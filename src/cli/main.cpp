@@ -5,7 +5,7 @@
 #include "analytes/hints.h"
 #include "batchcommand.h"
 #include "calc/derivation.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "overview/export.h"
 #include "overview/json.h"
 #include "overview/overview.h"
@@ -108,7 +108,7 @@ QString helpText()
 // input line; a warning for a unit or Gender text that is none of its choices,
 // which leaves out every item that needs it; and a warning for each item
 // whose result is not a finite number.
-void reportFindings(const QList<ItemEvaluation>& evaluations, const CliInput& input)
+void reportFindings(const QList<ItemEvaluation>& evaluations, const CaseInput& input)
 {
     QSet<int> reported; // analytes already reported
     for (const ItemEvaluation& evaluation : evaluations) {
@@ -213,7 +213,7 @@ std::optional<Options> parseArguments(const QStringList& args)
 }
 
 // Reads and parses the input; on an error, says why on standard error.
-bool readInput(const QString& path, CliInput& input)
+bool readInput(const QString& path, CaseInput& input)
 {
     QFile file;
     const bool ok =
@@ -224,7 +224,7 @@ bool readInput(const QString& path, CliInput& input)
         printErr(inputName(path) + QStringLiteral(": ") + file.errorString());
         return false;
     }
-    if (const auto bad = readCliInput(file, input)) {
+    if (const auto bad = readCaseInput(file, input)) {
         printErr(
             inputName(path) +
             (bad->line > 0 ? QStringLiteral(": line ") + QString::number(bad->line) : QString()) +
@@ -323,7 +323,7 @@ int main(int argc, char* argv[])
         std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
         return Written;
     }
-    CliInput input;
+    CaseInput input;
     if (!readInput(options->inputPath, input))
         return BadInput;
     const Inputs inputs(input.fields);

@@ -2,7 +2,7 @@
 // the order of the data entry screen. Saving and opening files: tst_cases.
 
 #include "analytes/analyte.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "coretestmain.h"
 #include "testfields.h"
 
@@ -91,7 +91,7 @@ void TestCaseFile::reading_data()
 void TestCaseFile::reading()
 {
     QFETCH(QByteArray, bytes);
-    CliInput input;
+    CaseInput input;
     const auto error = parseCase(bytes, input);
     QVERIFY2(!error, error ? qPrintable(error->message) : "");
     const MapFields& f = input.fields;
@@ -120,7 +120,7 @@ void TestCaseFile::badFiles_data()
 void TestCaseFile::badFiles()
 {
     QFETCH(QByteArray, bytes);
-    CliInput input;
+    CaseInput input;
     input.fields.set(A::Weight, u"70"_s, u"kg"_s);
     input.lines.insert(u"Weight"_s, 9);
     const auto error = parseCase(bytes, input);
@@ -172,7 +172,7 @@ void TestCaseFile::roundTripKeepsEveryText()
     const MapFields original = fullCase();
     const QByteArray bytes = caseBytes(original, ScreenOrder, QDate(2026, 1, 2));
     QVERIFY(!bytes.contains('\r'));
-    CliInput input;
+    CaseInput input;
     const auto error = parseCase(bytes, input);
     QVERIFY2(!error, error ? qPrintable(error->message) : "");
     QCOMPARE(texts(input.fields), texts(original));

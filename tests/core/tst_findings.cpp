@@ -1,5 +1,5 @@
 #include "analytes/inputs.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "catalogue/items.h"
 #include "coretestmain.h"
 #include "overview/overview.h"
@@ -318,8 +318,8 @@ void TestFindings::resultNotFinite()
 {
     QFETCH(QString, input);
     QFETCH(QStringList, notFinite);
-    CliInput fields;
-    QVERIFY(!parseCliInput(input.split(u' ').join(u'\n'), fields));
+    CaseInput fields;
+    QVERIFY(!parseCaseText(input.split(u' ').join(u'\n'), fields));
     QStringList found;
     for (const ItemEvaluation& evaluation : evaluateItems(Inputs(fields.fields))) {
         const QString name = QString::fromLatin1(evaluation.item->listText);

@@ -5,7 +5,7 @@
 #include "app/frmswitchboard.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
 #include "overview/frmdata.h"

@@ -1,5 +1,5 @@
 #include "app/frmswitchboard.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
 #include "overview/export.h"

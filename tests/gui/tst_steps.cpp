@@ -1,4 +1,4 @@
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "catalogue/items.h"
 #include "modalguard.h"
 #include "overview/frmdata.h"

@@ -3,7 +3,7 @@
 #include "batch/caseevaluation.h"
 #include "batch/csvreader.h"
 #include "batch/csvwriter.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>

@@ -2,7 +2,7 @@
 
 #include "app/keyboard.h"
 #include "app/metrics.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

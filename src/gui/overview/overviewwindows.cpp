@@ -5,7 +5,7 @@
 #include "app/frmdisclaimer.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 #include "overview/export.h"
 #include "overview/frmdata.h"
 #include "overview/frmlist.h"
@@ -242,7 +242,7 @@ bool OverviewWindows::openCaseFile(const QString& path)
 
 bool OverviewWindows::loadCaseFile(const QString& path)
 {
-    CliInput input;
+    CaseInput input;
     if (const auto error = readCaseFile(path, input)) {
         const QString shown = QDir::toNativeSeparators(path);
         // Texts built in one step: a path or a line may hold "%1".

@@ -6,7 +6,7 @@
 
 #include "analytes/analyte.h"
 #include "analytes/fields.h"
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -36,7 +36,7 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 // Fields from "Name=text" lines, the format of a case and of quarvex-cli's input.
 inline MapFields fieldsFrom(const QByteArray& lines)
 {
-    CliInput input;
+    CaseInput input;
     if (const auto error = parseCase(lines, input))
         qFatal("bad test input on line %d", error->line);
     return input.fields;

@@ -36,13 +36,13 @@ inline constexpr qint64 MaxInputBytes = 1024 * 1024;
 inline constexpr qint64 MaxLineBytes = 4096;
 
 // Data entry fields read from "Name=text" lines.
-struct CliInput {
+struct CaseInput {
     MapFields fields;
     // The line each field name was set on, for messages about it.
     QHash<QString, int> lines;
 };
 
-struct CliInputError {
+struct CaseFileError {
     int line = 0; // 0: the error is about the input as a whole (it could not be read)
     QString message;
 };
@@ -54,23 +54,23 @@ struct CliInputError {
 // starting with "#" are skipped. An unknown name, a line without "=", a name
 // given twice, a line over MaxLineBytes or an input over MaxInputBytes is an
 // error naming the line.
-std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input);
+std::optional<CaseFileError> readCaseInput(QIODevice& device, CaseInput& input);
 
 // The same over a text held in memory.
-std::optional<CliInputError> parseCliInput(const QString& text, CliInput& input);
+std::optional<CaseFileError> parseCaseText(const QString& text, CaseInput& input);
 
 // A case file is the same format as bytes: UTF-8 (a leading byte order mark
 // is skipped), lines ended by LF, CR LF or CR. A line that is not UTF-8 is an
 // error too. On success input holds the file's fields and nothing else; on
 // an error it is left as it was.
-std::optional<CliInputError> parseCase(const QByteArray& bytes, CliInput& input);
+std::optional<CaseFileError> parseCase(const QByteArray& bytes, CaseInput& input);
 
 // The largest case file that is read; anything bigger is not a case.
 inline constexpr qint64 MaxCaseFileSize = 1024 * 1024;
 
 // Reads the case file at path whole, then parses it as parseCase does. A file
 // that cannot be read or is too large is an error on line 0.
-std::optional<CliInputError> readCaseFile(const QString& path, CliInput& input);
+std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input);
 
 // The file suffix of a case, without the dot.
 inline constexpr const char* CaseSuffix = "quarvex";

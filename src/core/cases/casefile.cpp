@@ -1,4 +1,4 @@
-#include "cases/cliinput.h"
+#include "cases/casefile.h"
 
 #include "analytes/analyte.h"
 #include "analytes/findings.h"
@@ -33,24 +33,24 @@ QString withoutTrailingBlanks(QString text)
 }
 
 // One line (without its line end) into the fields.
-std::optional<CliInputError> takeLine(const QByteArray& bytes, int lineNo, CliInput& input)
+std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseInput& input)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString line = decoder(bytes);
     if (decoder.hasError())
-        return CliInputError{lineNo, QStringLiteral("not UTF-8 text")};
+        return CaseFileError{lineNo, QStringLiteral("not UTF-8 text")};
     if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
         return std::nullopt;
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
-        return CliInputError{lineNo,
+        return CaseFileError{lineNo,
                              QStringLiteral("expected Name=text, found ") + quotedText(line)};
     const QString name = line.left(eq).trimmed();
     const InputField* field = findField(name);
     if (!field)
-        return CliInputError{lineNo, QStringLiteral("unknown field name ") + quotedText(name)};
+        return CaseFileError{lineNo, QStringLiteral("unknown field name ") + quotedText(name)};
     if (input.lines.contains(name)) {
-        return CliInputError{lineNo, name + QStringLiteral(" was already given on line ") +
+        return CaseFileError{lineNo, name + QStringLiteral(" was already given on line ") +
                                          QString::number(input.lines.value(name))};
     }
     input.lines.insert(name, lineNo);
@@ -116,7 +116,7 @@ QStringList inputFieldNames()
     return names;
 }
 
-std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input)
+std::optional<CaseFileError> readCaseInput(QIODevice& device, CaseInput& input)
 {
     QByteArray line;
     int lineNo = 1;
@@ -126,12 +126,12 @@ std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input)
     for (;;) {
         const qint64 got = device.read(chunk, qint64(sizeof chunk));
         if (got < 0)
-            return CliInputError{0, device.errorString()};
+            return CaseFileError{0, device.errorString()};
         if (got == 0)
             break;
         for (qint64 i = 0; i < got; ++i) {
             if (++total > MaxInputBytes) {
-                return CliInputError{lineNo, QStringLiteral("the input is larger than ") +
+                return CaseFileError{lineNo, QStringLiteral("the input is larger than ") +
                                                  QString::number(MaxInputBytes) +
                                                  QStringLiteral(" bytes (1 MiB)")};
             }
@@ -149,7 +149,7 @@ std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input)
                 continue;
             }
             if (line.size() == MaxLineBytes) {
-                return CliInputError{lineNo, QStringLiteral("the line is longer than ") +
+                return CaseFileError{lineNo, QStringLiteral("the line is longer than ") +
                                                  QString::number(MaxLineBytes) +
                                                  QStringLiteral(" bytes")};
             }
@@ -161,15 +161,15 @@ std::optional<CliInputError> readCliInput(QIODevice& device, CliInput& input)
     return std::nullopt;
 }
 
-std::optional<CliInputError> parseCliInput(const QString& text, CliInput& input)
+std::optional<CaseFileError> parseCaseText(const QString& text, CaseInput& input)
 {
     QByteArray bytes = text.toUtf8();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return readCliInput(buffer, input);
+    return readCaseInput(buffer, input);
 }
 
-std::optional<CliInputError> parseCase(const QByteArray& bytes, CliInput& input)
+std::optional<CaseFileError> parseCase(const QByteArray& bytes, CaseInput& input)
 {
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
@@ -179,29 +179,29 @@ std::optional<CliInputError> parseCase(const QByteArray& bytes, CliInput& input)
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         lines << decoder(line);
         if (decoder.hasError())
-            return CliInputError{int(lines.size()), QStringLiteral("not UTF-8 text")};
+            return CaseFileError{int(lines.size()), QStringLiteral("not UTF-8 text")};
     }
-    CliInput parsed;
-    if (auto error = parseCliInput(lines.join(QLatin1Char('\n')), parsed))
+    CaseInput parsed;
+    if (auto error = parseCaseText(lines.join(QLatin1Char('\n')), parsed))
         return error;
     input = std::move(parsed);
     return std::nullopt;
 }
 
-std::optional<CliInputError> readCaseFile(const QString& path, CliInput& input)
+std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
 {
     if (QFileInfo(path).isDir())
-        return CliInputError{0, QStringLiteral("is a folder, not a case file")};
+        return CaseFileError{0, QStringLiteral("is a folder, not a case file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return CliInputError{0, file.errorString()};
+        return CaseFileError{0, file.errorString()};
     // Read one byte more than a case may have, so that an endless device
     // (or a file growing meanwhile) is still caught.
     const QByteArray bytes = file.read(MaxCaseFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return CliInputError{0, file.errorString()};
+        return CaseFileError{0, file.errorString()};
     if (bytes.size() > MaxCaseFileSize) {
-        return CliInputError{0, QStringLiteral("is larger than %1 KiB, too large for a case file")
+        return CaseFileError{0, QStringLiteral("is larger than %1 KiB, too large for a case file")
                                     .arg(MaxCaseFileSize / 1024)};
     }
     return parseCase(bytes, input);
