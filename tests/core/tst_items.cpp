@@ -19,8 +19,6 @@ private Q_SLOTS:
     void descriptorsMatchTheirCalculations();
     void clearanceAgeLimit_data();
     void clearanceAgeLimit();
-    void screenDispatch_data();
-    void screenDispatch();
     void catalogueReachesEveryItem();
 };
 
@@ -84,10 +82,10 @@ void TestItems::clearanceAgeLimit()
     const Inputs inputs(fields, QLocale(QLocale::English, QLocale::UnitedStates));
 
     // Both catalogue entries of the clearance and the overview see the same.
-    for (const char* title :
-         {"Creatinine Clearance Estimated", "Glomerular Filtration Rate (GFR)"}) {
-        const ItemDescriptor* screen = screenItem(ScreenId::Kidney, QString::fromLatin1(title));
-        QVERIFY(screen);
+    for (const TestItem& entry : catalogue()) {
+        if (entry.item != ItemId::CreatinineClearance)
+            continue;
+        const ItemDescriptor* screen = &entry.descriptor();
         QStringList seen;
         for (const Finding& f : screen->findings(inputs)) {
             seen << kindName(f.kind) + u": "_s + f.text;
@@ -104,40 +102,6 @@ void TestItems::clearanceAgeLimit()
     if (!result.isEmpty())
         QCOMPARE(item(ItemId::CreatinineClearance).compute(inputs).result.value_or(QString()),
                  result);
-}
-
-// Calculate on a screen computes the item of the screen's entry with that title.
-void TestItems::screenDispatch_data()
-{
-    QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("item"); // -1: nothing to compute
-
-    const auto row = [](const char* tag, ScreenId screen, const char* title, int item) {
-        QTest::addRow("%s", tag) << screen << QString::fromLatin1(title) << item;
-    };
-    using I = ItemId;
-    row("GFR is the creatinine clearance", ScreenId::Kidney, "Glomerular Filtration Rate (GFR)",
-        int(I::CreatinineClearance));
-    row("creatinine clearance", ScreenId::Kidney, "Creatinine Clearance Estimated",
-        int(I::CreatinineClearance));
-    row("renal calcium by its screen title", ScreenId::Kidney,
-        "Renal Calcium to Creatinine Clearance", int(I::RenalCalciumClearance));
-    row("the list text is no screen title", ScreenId::Kidney,
-        "Renal Calcium Clearance to Creatinine Clearance", -1);
-    row("transferrin", ScreenId::Liver, "Transferrin", int(I::TransferrinCalculated));
-    row("another screen's title", ScreenId::Heart, "Transferrin", -1);
-    row("titles are exact", ScreenId::Liver, "transferrin", -1);
-    row("no title", ScreenId::Liver, "", -1);
-}
-
-void TestItems::screenDispatch()
-{
-    QFETCH(ScreenId, screen);
-    QFETCH(QString, title);
-    QFETCH(int, item);
-    const ItemDescriptor* found = screenItem(screen, title);
-    QCOMPARE(found ? int(found->id) : -1, item);
 }
 
 // The 23 catalogue entries reach every item once, the clearance twice (as

@@ -1,14 +1,14 @@
 // Lipids and coronary risk.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // Total cholesterol, mg/dL (also the ATP III classes).
 constexpr Band CholesterolBands[] = {

@@ -1,14 +1,14 @@
 // Liver function and iron studies.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // AST over ALT; normal from 0.8 up to but not including 1.3.
 constexpr Band AstAltBands[] = {

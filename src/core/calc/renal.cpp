@@ -1,14 +1,14 @@
 // Renal clearances and fractional excretions.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // Amylase-to-creatinine clearance ratio, in percent.
 constexpr Band AmylaseBands[] = {

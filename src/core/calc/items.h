@@ -2,40 +2,13 @@
 
 #include "analytes/inputs.h"
 #include "calc/calculations.h"
+#include "calc/itemid.h"
 
 #include <array>
 #include <initializer_list>
 #include <span>
 
 namespace quarvex {
-
-// The 22 calculations, in the order of the overview's list, grid and export.
-enum class ItemId : int {
-    CholesterolLevels,
-    CholesterolHdlRatio,
-    LdlHdlRatio,
-    Adult3,
-    AmylaseClearance,
-    CreatinineClearance,
-    FractionalPotassiumExcretion,
-    RenalCalciumClearance,
-    RenalFailureIndex,
-    FractionalSodiumExcretion,
-    PhosphorusClearance,
-    UrateCreatinineRatio,
-    UrinaryPotassiumExcretion,
-    UreaCreatinineRatios,
-    UrineProteinCreatinineRatio,
-    AstAltRatio,
-    AlbuminGlobulinRatio,
-    BilirubinRatio,
-    FerritinStores,
-    TransferrinSaturation,
-    TibcCalculated,
-    TransferrinCalculated,
-};
-
-inline constexpr int ItemCount = 22;
 
 // A short list held in place, so the descriptor table can be a constant.
 template <class T, size_t Capacity>

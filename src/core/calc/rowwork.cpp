@@ -1,6 +1,6 @@
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
-namespace quarvex::steps {
+namespace quarvex::rowwork {
 
 Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
                const QString& interpretation)
@@ -38,4 +38,4 @@ Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString
     return outcome;
 }
 
-} // namespace quarvex::steps
+} // namespace quarvex::rowwork

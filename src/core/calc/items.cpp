@@ -1,4 +1,4 @@
-#include "catalogue/items.h"
+#include "calc/items.h"
 
 #include <array>
 

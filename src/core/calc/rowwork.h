@@ -1,11 +1,12 @@
 #pragma once
 
-// Shared steps of the calculations: reading the inputs, forming texts and
-// filling an outcome. Used only inside src/core/calc.
+// Working out the rows of a calculation: a formula and its band table to a
+// value, its result text and band text, and an outcome filled from them. Used
+// only inside src/core/calc.
 
+#include "analytes/bands.h"
+#include "analytes/format.h"
 #include "analytes/inputs.h"
-#include "calc/bands.h"
-#include "calc/format.h"
 #include "calc/outcome.h"
 
 #include <QLocale>
@@ -13,7 +14,7 @@
 
 #include <initializer_list>
 
-namespace quarvex::steps {
+namespace quarvex::rowwork {
 
 // The carriage return that breaks lines in labels and message boxes.
 inline constexpr QChar CR = QChar(13);
@@ -48,4 +49,4 @@ Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& i
 // The outcome of an item with one worked row.
 Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation);
 
-} // namespace quarvex::steps
+} // namespace quarvex::rowwork
