@@ -99,7 +99,7 @@ constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 Outcome UrateCreatinineRatio(const Inputs& in)
 {
     const Worked ratio = work(UrateFormula, UrateBands, in);
-    return oneRow({in[A::UrineCreatinine], in[A::UrineUrate]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 Outcome UreaCreatinineRatios(const Inputs& in)
@@ -132,8 +132,6 @@ Outcome UreaCreatinineRatios(const Inputs& in)
         ResultRow{{}, t2, i2},
         ResultRow{{}, t3, i3},
     };
-    outcome.inputs = {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumUrea],
-                      in[A::UrineUrea]};
     outcome.values = {r1.value, r2.value, r3.value};
     outcome.working = {r1.working, r2.working, r3.working};
     return outcome;
@@ -142,7 +140,7 @@ Outcome UreaCreatinineRatios(const Inputs& in)
 Outcome UrinaryPotassiumExcretion(const Inputs& in)
 {
     Outcome outcome = oneRow(
-        {in[A::UrineVolume], in[A::UrinePotassium]}, work(ExcretionFormula, {}, in),
+        work(ExcretionFormula, {}, in),
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' "
                        "(inadequate potassium conservation)."));
     // The row carries the shorter note.
@@ -154,7 +152,7 @@ Outcome UrinaryPotassiumExcretion(const Inputs& in)
 Outcome UrineProteinCreatinineRatio(const Inputs& in)
 {
     const Worked ratio = work(ProteinFormula, ProteinBands, in);
-    return oneRow({in[A::UrineCreatinine], in[A::UrineProtein]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 } // namespace quarvex

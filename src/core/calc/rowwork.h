@@ -32,9 +32,9 @@ inline QString resultText(double value, const char* suffix, const QLocale& local
 }
 
 // The outcome of an item with one value, one result text and one row whose
-// texts are those of the screen.
-Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
-               const QString& interpretation);
+// texts are those of the screen. Its inputs are the item's (its descriptor
+// fills them in).
+Outcome oneRow(double value, const QString& result, const QString& interpretation);
 
 // One row worked out from its formula: the value, the result as the formula
 // shows it, the text of the band that holds the value, and the record of both.
@@ -47,6 +47,6 @@ struct Worked {
 Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs);
 
 // The outcome of an item with one worked row.
-Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation);
+Outcome oneRow(const Worked& worked, const QString& interpretation);
 
 } // namespace quarvex::rowwork
