@@ -4,7 +4,7 @@
 
 #include "analytes/inputs.h"
 #include "calc/derivation.h"
-#include "catalogue/items.h"
+#include "calc/items.h"
 #include "overview/overview.h"
 
 #include <QLocale>

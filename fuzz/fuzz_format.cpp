@@ -1,7 +1,7 @@
 // The "###0.00" result format and the plain number writer on arbitrary
 // doubles: the text must have the right shape, and read back to the value
 // rounded to two decimals (or, for the plain writer, to the value itself).
-#include "calc/format.h"
+#include "analytes/format.h"
 #include "fuzzsupport.h"
 
 #include <QRegularExpression>

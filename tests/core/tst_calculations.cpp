@@ -1,5 +1,5 @@
-#include "calc/format.h"
-#include "catalogue/items.h"
+#include "analytes/format.h"
+#include "calc/items.h"
 #include "coretestmain.h"
 #include "testfields.h"
 

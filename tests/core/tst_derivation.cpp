@@ -1,6 +1,6 @@
 #include "calc/derivation.h"
 #include "calc/formula.h"
-#include "catalogue/items.h"
+#include "calc/items.h"
 #include "coretestmain.h"
 #include "overview/json.h"
 #include "overview/overview.h"

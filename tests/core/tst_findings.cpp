@@ -1,6 +1,6 @@
 #include "analytes/inputs.h"
+#include "calc/items.h"
 #include "cases/casefile.h"
-#include "catalogue/items.h"
 #include "coretestmain.h"
 #include "overview/overview.h"
 #include "testfields.h"

@@ -19,14 +19,13 @@ private Q_SLOTS:
     void descriptorsMatchTheirCalculations();
     void clearanceAgeLimit_data();
     void clearanceAgeLimit();
-    void screenDispatch_data();
-    void screenDispatch();
     void catalogueReachesEveryItem();
 };
 
 // Every item resolves by its id at its place in the overview, names as many
-// rows as it computes and checks exactly the analytes its calculation reads;
-// the example computes every item.
+// rows as it computes, and its row formulas read exactly the inputs its
+// descriptor lists (Gender, which picks a band table, read by none); the
+// example computes every item.
 void TestItems::descriptorsMatchTheirCalculations()
 {
     const Inputs example(exampleFields());
@@ -38,12 +37,20 @@ void TestItems::descriptorsMatchTheirCalculations()
         QVERIFY2(d.findings(example).isEmpty(), d.listText);
         const Outcome outcome = d.compute(example);
         QCOMPARE(outcome.rows.size(), qsizetype(d.rowNames().size()));
-        QList<AnalyteId> read, checked(d.checks().begin(), d.checks().end());
-        for (const ConvertedInput& input : outcome.inputs)
-            read << input.id;
+        QCOMPARE(outcome.working.size(), outcome.rows.size());
+        QList<AnalyteId> read, listed(d.checks().begin(), d.checks().end());
+        for (const RowWorking& row : outcome.working) {
+            QVERIFY2(row.formula, d.listText);
+            for (const FormulaOp& op : row.formula->ops) {
+                if (op.kind == FormulaOp::Input && !read.contains(op.input))
+                    read << op.input;
+            }
+        }
+        if (listed.contains(AnalyteId::Gender) && !read.contains(AnalyteId::Gender))
+            read << AnalyteId::Gender;
         std::sort(read.begin(), read.end());
-        std::sort(checked.begin(), checked.end());
-        QCOMPARE(read, checked);
+        std::sort(listed.begin(), listed.end());
+        QCOMPARE(read, listed);
     }
 }
 
@@ -84,10 +91,10 @@ void TestItems::clearanceAgeLimit()
     const Inputs inputs(fields, QLocale(QLocale::English, QLocale::UnitedStates));
 
     // Both catalogue entries of the clearance and the overview see the same.
-    for (const char* title :
-         {"Creatinine Clearance Estimated", "Glomerular Filtration Rate (GFR)"}) {
-        const ItemDescriptor* screen = screenItem(ScreenId::Kidney, QString::fromLatin1(title));
-        QVERIFY(screen);
+    for (const TestItem& entry : catalogue()) {
+        if (entry.item != ItemId::CreatinineClearance)
+            continue;
+        const ItemDescriptor* screen = &entry.descriptor();
         QStringList seen;
         for (const Finding& f : screen->findings(inputs)) {
             seen << kindName(f.kind) + u": "_s + f.text;
@@ -104,40 +111,6 @@ void TestItems::clearanceAgeLimit()
     if (!result.isEmpty())
         QCOMPARE(item(ItemId::CreatinineClearance).compute(inputs).result.value_or(QString()),
                  result);
-}
-
-// Calculate on a screen computes the item of the screen's entry with that title.
-void TestItems::screenDispatch_data()
-{
-    QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("item"); // -1: nothing to compute
-
-    const auto row = [](const char* tag, ScreenId screen, const char* title, int item) {
-        QTest::addRow("%s", tag) << screen << QString::fromLatin1(title) << item;
-    };
-    using I = ItemId;
-    row("GFR is the creatinine clearance", ScreenId::Kidney, "Glomerular Filtration Rate (GFR)",
-        int(I::CreatinineClearance));
-    row("creatinine clearance", ScreenId::Kidney, "Creatinine Clearance Estimated",
-        int(I::CreatinineClearance));
-    row("renal calcium by its screen title", ScreenId::Kidney,
-        "Renal Calcium to Creatinine Clearance", int(I::RenalCalciumClearance));
-    row("the list text is no screen title", ScreenId::Kidney,
-        "Renal Calcium Clearance to Creatinine Clearance", -1);
-    row("transferrin", ScreenId::Liver, "Transferrin", int(I::TransferrinCalculated));
-    row("another screen's title", ScreenId::Heart, "Transferrin", -1);
-    row("titles are exact", ScreenId::Liver, "transferrin", -1);
-    row("no title", ScreenId::Liver, "", -1);
-}
-
-void TestItems::screenDispatch()
-{
-    QFETCH(ScreenId, screen);
-    QFETCH(QString, title);
-    QFETCH(int, item);
-    const ItemDescriptor* found = screenItem(screen, title);
-    QCOMPARE(found ? int(found->id) : -1, item);
 }
 
 // The 23 catalogue entries reach every item once, the clearance twice (as

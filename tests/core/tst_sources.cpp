@@ -1,7 +1,7 @@
-#include "calc/references.h"
+#include "calc/items.h"
 #include "calc/sources.h"
-#include "catalogue/items.h"
 #include "coretestmain.h"
+#include "literature/references.h"
 
 #include <QSet>
 
@@ -9,6 +9,7 @@ using namespace quarvex;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(quarvex::Verification)
+Q_DECLARE_METATYPE(quarvex::ItemId)
 
 class TestSources : public QObject
 {
@@ -98,23 +99,18 @@ void TestSources::referenceDetails()
 
 void TestSources::everyOverviewItemIsSourced()
 {
-    QStringList overview;
-    for (const ItemDescriptor& item : overviewItems())
-        overview << QString::fromLatin1(item.listText);
-    QCOMPARE(itemsWithSources(), overview);
-    // Looked up by the list text exactly: a row name or other case is none.
-    QVERIFY(!itemSources(u"Transferrin Calculated") && !itemSources(u"transferrin"));
-
-    for (const QString& item : overview) {
-        const std::optional<ItemSources> s = itemSources(item);
-        QVERIFY2(s, qPrintable(item));
-        QCOMPARE(s->item, item);
-        QVERIFY2(!s->sources.isEmpty(), qPrintable(item));
-        QVERIFY2(!s->formulaOrigin.isEmpty() && !s->bandsOrigin.isEmpty(), qPrintable(item));
-        QVERIFY2(!s->guidance.isEmpty(), qPrintable(item));
+    QVERIFY(!itemSources(ItemId(-1)) && !itemSources(ItemId(ItemCount)));
+    for (const ItemDescriptor& d : overviewItems()) {
+        const char* item = d.listText;
+        const std::optional<ItemSources> s = itemSources(d.id);
+        QVERIFY2(s, item);
+        QCOMPARE(s->item, d.id);
+        QVERIFY2(!s->sources.isEmpty(), item);
+        QVERIFY2(!s->formulaOrigin.isEmpty() && !s->bandsOrigin.isEmpty(), item);
+        QVERIFY2(!s->guidance.isEmpty(), item);
         for (const Source& source : s->sources) {
             QVERIFY(source.reference);
-            QVERIFY2(!source.citation().isEmpty(), qPrintable(item));
+            QVERIFY2(!source.citation().isEmpty(), item);
             QCOMPARE(source.verified(), source.reference->verification == Verification::Verified);
         }
     }
@@ -122,21 +118,18 @@ void TestSources::everyOverviewItemIsSourced()
 
 void TestSources::ownChoices_data()
 {
-    QTest::addColumn<QString>("item");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QStringList>("mentions"); // empty: no own choice
 
-    QTest::addRow("AST/ALT bound 0.8")
-        << u"AST-to-ALT (SGOT-to-SGPT) Ratio"_s << QStringList{u"0.8"_s};
+    QTest::addRow("AST/ALT bound 0.8") << ItemId::AstAltRatio << QStringList{u"0.8"_s};
     QTest::addRow("cholesterol ratio gaps closed")
-        << u"Total Cholesterol-to-HDL Cholesterol Ratio"_s
-        << QStringList{u"gaps"_s, u"4.9–5.0"_s, u"6.9–7.0"_s};
-    QTest::addRow("ATP III: a difference, not a choice")
-        << u"Adult Treatment Panel III Classification"_s << QStringList{};
+        << ItemId::CholesterolHdlRatio << QStringList{u"gaps"_s, u"4.9–5.0"_s, u"6.9–7.0"_s};
+    QTest::addRow("ATP III: a difference, not a choice") << ItemId::Adult3 << QStringList{};
 }
 
 void TestSources::ownChoices()
 {
-    QFETCH(QString, item);
+    QFETCH(ItemId, item);
     QFETCH(QStringList, mentions);
     const std::optional<ItemSources> s = itemSources(item);
     QVERIFY(s);
@@ -149,26 +142,25 @@ void TestSources::ownChoices()
 
 void TestSources::itemSourcesAndCaveats_data()
 {
-    QTest::addColumn<QString>("item");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QString>("formulaId"); // "" where the formula has no single source
     QTest::addColumn<QString>("guidanceId");
     QTest::addColumn<QString>("inFormula");
     QTest::addColumn<QString>("inCaveat"); // "" where there is no caveat
 
     QTest::addRow("clearance: Cockcroft-Gault, KDIGO staging")
-        << u"Creatinine Clearance Estimated (GFR)"_s << u"R1"_s << u"R10"_s << u"÷85"_s
-        << u"not per 1.73 m²"_s;
+        << ItemId::CreatinineClearance << u"R1"_s << u"R10"_s << u"÷85"_s << u"not per 1.73 m²"_s;
     QTest::addRow("phosphorus clearance from urine and serum phosphorus")
-        << u"Phosphorus Clearance Estimated"_s << u""_s << u"R14"_s
+        << ItemId::PhosphorusClearance << u""_s << u"R14"_s
         << u"(urine phosphorus × urine volume) ÷ (serum phosphorus × 1440)"_s
         << u"needs urine phosphorus"_s;
     QTest::addRow("albumin/globulin: no caveat")
-        << u"Serum Albumin-to-Globulin Ratio"_s << u"R79"_s << u"R81"_s << u"Epstein"_s << u""_s;
+        << ItemId::AlbuminGlobulinRatio << u"R79"_s << u"R81"_s << u"Epstein"_s << u""_s;
 }
 
 void TestSources::itemSourcesAndCaveats()
 {
-    QFETCH(QString, item);
+    QFETCH(ItemId, item);
     QFETCH(QString, formulaId);
     QFETCH(QString, guidanceId);
     QFETCH(QString, inFormula);
@@ -200,11 +192,9 @@ void TestSources::sourceNotesSayHowFarChecked()
 {
     // Kinosian (partly verified) and Glueck (from memory) carry how far they
     // were checked in the note the JSON output writes; Cockcroft-Gault does not.
-    const std::optional<ItemSources> ratio =
-        itemSources(u"Total Cholesterol-to-HDL Cholesterol Ratio");
-    const std::optional<ItemSources> lipids = itemSources(u"Cholesterol Level Interpretation");
-    const std::optional<ItemSources> clearance =
-        itemSources(u"Creatinine Clearance Estimated (GFR)");
+    const std::optional<ItemSources> ratio = itemSources(ItemId::CholesterolHdlRatio);
+    const std::optional<ItemSources> lipids = itemSources(ItemId::CholesterolLevels);
+    const std::optional<ItemSources> clearance = itemSources(ItemId::CreatinineClearance);
     QVERIFY(ratio && lipids && clearance);
     const auto noteOf = [](const ItemSources& s, const QString& id) {
         for (const Source& source : s.sources) {
@@ -223,22 +213,20 @@ void TestSources::sourceNotesSayHowFarChecked()
 // uric acid ratio also says when it may be read. Other items add nothing.
 void TestSources::stepNotes_data()
 {
-    QTest::addColumn<QString>("item");
+    QTest::addColumn<ItemId>("item");
     QTest::addColumn<QStringList>("parts"); // one part of each line, in order
 
     QTest::addRow("phosphorus clearance")
-        << u"Phosphorus Clearance Estimated"_s << QStringList{u"Cockcroft–Gault"_s};
+        << ItemId::PhosphorusClearance << QStringList{u"Cockcroft–Gault"_s};
     QTest::addRow("uric acid ratio")
-        << u"Uric Acid-to-Creatinine Ratio"_s
+        << ItemId::UrateCreatinineRatio
         << QStringList{u"serum urate by serum creatinine"_s, u"only in acute renal failure"_s};
-    QTest::addRow("creatinine clearance")
-        << u"Creatinine Clearance Estimated (GFR)"_s << QStringList();
-    QTest::addRow("a row name is no list text") << u"Phosphorus Clearance"_s << QStringList();
+    QTest::addRow("creatinine clearance") << ItemId::CreatinineClearance << QStringList();
 }
 
 void TestSources::stepNotes()
 {
-    QFETCH(QString, item);
+    QFETCH(ItemId, item);
     QFETCH(QStringList, parts);
     const QStringList notes = quarvex::stepNotes(item);
     QCOMPARE(notes.size(), parts.size());

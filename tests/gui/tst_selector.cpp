@@ -147,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(screen, "TitleLabel")->text(),
                  QString::fromLatin1(entry.screenTitle));
         QCOMPARE(screen->windowTitle(), QString::fromLatin1(entry.screenTitle));
-        QCOMPARE(screenItem(screen->screenId(), screen->screenTitle()), &entry.descriptor());
+        QCOMPARE(screen->itemId(), std::optional<ItemId>(entry.item));
         const std::span<const AnalyteId> checks = entry.descriptor().checks();
         for (AnalyteId id : screen->form().order()) {
             const AnalyteWidgets& w = screen->form().widgets(id);

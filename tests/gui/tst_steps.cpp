@@ -1,5 +1,5 @@
+#include "calc/items.h"
 #include "cases/casefile.h"
-#include "catalogue/items.h"
 #include "modalguard.h"
 #include "overview/frmdata.h"
 #include "overview/frmresult.h"

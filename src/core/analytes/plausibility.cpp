@@ -1,8 +1,8 @@
 #include "analytes/plausibility.h"
 
 #include "analytes/analyte.h"
-#include "calc/bands.h"
-#include "calc/format.h"
+#include "analytes/bands.h"
+#include "analytes/format.h"
 
 #include <algorithm>
 #include <array>

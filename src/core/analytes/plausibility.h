@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/references.h"
+#include "literature/references.h"
 
 #include <QHash>
 #include <QList>

@@ -7,7 +7,7 @@ namespace quarvex {
 
 // A calculation computes one item from the one reading of the inputs (after
 // the item's checks passed) and returns its outcome. It is reached through the
-// item's descriptor (catalogue/items.h), which knows its checks and names its rows.
+// item's descriptor (calc/items.h), which knows its checks and names its rows.
 using Calculation = Outcome (*)(const Inputs& inputs);
 
 // Cockcroft and Gault subtract the age from 140: from this age on the

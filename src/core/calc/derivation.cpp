@@ -2,7 +2,7 @@
 
 #include "analytes/hints.h"
 
-#include "calc/format.h"
+#include "analytes/format.h"
 
 #include <cmath>
 
@@ -109,7 +109,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
         }
         d.rows << dr;
     }
-    d.sources = itemSources(d.listText);
+    d.sources = itemSources(item.id);
     return d;
 }
 

@@ -3,9 +3,9 @@
 #include "analytes/analyte.h"
 #include "analytes/hints.h"
 #include "analytes/inputs.h"
+#include "calc/items.h"
 #include "calc/outcome.h"
 #include "calc/sources.h"
-#include "catalogue/items.h"
 
 #include <QList>
 #include <QLocale>

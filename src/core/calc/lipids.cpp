@@ -1,14 +1,14 @@
 // Lipids and coronary risk.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // Total cholesterol, mg/dL (also the ATP III classes).
 constexpr Band CholesterolBands[] = {
@@ -141,7 +141,6 @@ Outcome GeneralResults(const Inputs& in)
         ResultRow{{}, classes.hdl, HdlPrefix + classes.hdl},
         ResultRow{{}, classes.ldl, LdlPrefix + classes.ldl},
     };
-    outcome.inputs = {in[A::Chol], in[A::HDL], in[A::LDL], gender};
     outcome.values = {total.value, hdl.value, ldl.value};
     outcome.working = {total.working, hdl.working, ldl.working};
     return outcome;
@@ -155,7 +154,7 @@ Outcome CholHDL(const Inputs& in)
     const QString sentence = QStringLiteral("The risk of coronary artery disease is ") +
                              ratio.bandText + QStringLiteral(" the 'average American'.");
 
-    return oneRow({in[A::Chol], in[A::HDL], gender}, ratio, sentence);
+    return oneRow(ratio, sentence);
 }
 
 Outcome LDLHDL(const Inputs& in)
@@ -164,7 +163,7 @@ Outcome LDLHDL(const Inputs& in)
     const QString interpretation =
         QStringLiteral("Risk of cardiovascular disease: ") + ratio.bandText;
 
-    return oneRow({in[A::LDL], in[A::HDL]}, ratio, interpretation);
+    return oneRow(ratio, interpretation);
 }
 
 Outcome Adult3(const Inputs& in)
@@ -181,7 +180,6 @@ Outcome Adult3(const Inputs& in)
         ResultRow{{}, hdl.result, HdlPrefix + classes.hdl},
         ResultRow{{}, ldl.result, LdlPrefix + classes.ldl},
     };
-    outcome.inputs = {in[A::Chol], in[A::HDL], in[A::LDL]};
     outcome.values = {total.value, hdl.value, ldl.value};
     outcome.working = {total.working, hdl.working, ldl.working};
     return outcome;

@@ -1,14 +1,14 @@
 // Liver function and iron studies.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // AST over ALT; normal from 0.8 up to but not including 1.3.
 constexpr Band AstAltBands[] = {
@@ -121,25 +121,25 @@ constexpr Formula TransferrinFormula{"Transferrin", TransferrinOps, Shown::Fixed
 Outcome ASTALT(const Inputs& in)
 {
     const Worked ratio = work(AstAltFormula, AstAltBands, in);
-    return oneRow({in[A::AST], in[A::ALT]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 Outcome AlbuminGlobulin(const Inputs& in)
 {
     const Worked ratio = work(AlbuminGlobulinFormula, AlbuminGlobulinBands, in);
-    return oneRow({in[A::Albumin], in[A::Globulin]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 Outcome Bilirubin(const Inputs& in)
 {
     const Worked percent = work(BilirubinFormula, BilirubinBands, in);
-    return oneRow({in[A::BilirubinDirect], in[A::BilirubinTotal]}, percent, percent.bandText);
+    return oneRow(percent, percent.bandText);
 }
 
 Outcome FerritinStores(const Inputs& in)
 {
     const Worked ferritin = work(FerritinFormula, FerritinBands, in);
-    Outcome outcome = oneRow({in[A::Ferritin]}, ferritin, ferritin.bandText);
+    Outcome outcome = oneRow(ferritin, ferritin.bandText);
     outcome.result.reset();
     return outcome;
 }
@@ -147,19 +147,19 @@ Outcome FerritinStores(const Inputs& in)
 Outcome TransferrinSat(const Inputs& in)
 {
     const Worked saturation = work(SaturationFormula, SaturationBands, in);
-    return oneRow({in[A::Iron], in[A::TIBC]}, saturation, saturation.bandText);
+    return oneRow(saturation, saturation.bandText);
 }
 
 Outcome TIBCCalculated(const Inputs& in)
 {
     const Worked tibc = work(TibcFormula, TibcBands, in);
-    return oneRow({in[A::Transferrin]}, tibc, tibc.bandText);
+    return oneRow(tibc, tibc.bandText);
 }
 
 Outcome TransferrinCalculated(const Inputs& in)
 {
     const Worked transferrin = work(TransferrinFormula, TransferrinBands, in);
-    return oneRow({in[A::TIBC]}, transferrin, transferrin.bandText);
+    return oneRow(transferrin, transferrin.bandText);
 }
 
 } // namespace quarvex

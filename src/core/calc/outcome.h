@@ -1,7 +1,7 @@
 #pragma once
 
+#include "analytes/bands.h"
 #include "analytes/inputs.h"
-#include "calc/bands.h"
 #include "calc/formula.h"
 
 #include <QList>
@@ -44,7 +44,7 @@ struct Outcome {
     // (only UreaCreatinineRatios); empty for every other item.
     QString message;
     // The row form, in order. A calculation leaves the names empty; the
-    // item's descriptor names the rows (see catalogue/items.h).
+    // item's descriptor names the rows (see calc/items.h).
     QList<ResultRow> rows;
 
     // The working: each input as typed and converted, and the unrounded

@@ -1,14 +1,14 @@
 // Renal clearances and fractional excretions.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 namespace quarvex {
 
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 // Amylase-to-creatinine clearance ratio, in percent.
 constexpr Band AmylaseBands[] = {
@@ -98,9 +98,7 @@ constexpr Formula RfiFormula{"RFI", RfiOps, Shown::Fixed2, " mEq/L"};
 Outcome AmylaseClearance(const Inputs& in)
 {
     const Worked ratio = work(AmylaseFormula, AmylaseBands, in);
-    return oneRow(
-        {in[A::SerumAmylase], in[A::UrineAmylase], in[A::SerumCreatinine], in[A::UrineCreatinine]},
-        ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 // Cockcroft and Gault: ((140 - age) * weight) / (serum creatinine * constant),
@@ -109,22 +107,17 @@ Outcome AmylaseClearance(const Inputs& in)
 Outcome CreatinineClearanceEstimated(const Inputs& in)
 {
     const Worked clearance = work(ClearanceFormula, ClearanceBands, in);
-    return oneRow({in[A::Age], in[A::Weight], in[A::Gender], in[A::SerumCreatinine]}, clearance,
-                  clearance.bandText);
+    return oneRow(clearance, clearance.bandText);
 }
 
 Outcome FractionalPotassiumExcretion(const Inputs& in)
 {
-    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumPotassium],
-                   in[A::UrinePotassium]},
-                  work(PotassiumFormula, {}, in), {});
+    return oneRow(work(PotassiumFormula, {}, in), {});
 }
 
 Outcome FractionalSodiumExcretion(const Inputs& in)
 {
-    return oneRow(
-        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumSodium], in[A::UrineSodium]},
-        work(SodiumFormula, {}, in), {});
+    return oneRow(work(SodiumFormula, {}, in), {});
 }
 
 // The renal clearance U x V / P of phosphorus from a 24-hour urine, in mL/min:
@@ -132,21 +125,17 @@ Outcome FractionalSodiumExcretion(const Inputs& in)
 // phosphorus values in mg/dL and the volume in mL.
 Outcome PhosphorusClearanceEstimated(const Inputs& in)
 {
-    return oneRow({in[A::SerumPhosphorus], in[A::UrinePhosphorus], in[A::UrineVolume]},
-                  work(PhosphorusFormula, {}, in), {});
+    return oneRow(work(PhosphorusFormula, {}, in), {});
 }
 
 Outcome RenalCalciumClearance(const Inputs& in)
 {
-    return oneRow(
-        {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumCalcium], in[A::UrineCalcium]},
-        work(CalciumFormula, {}, in), {});
+    return oneRow(work(CalciumFormula, {}, in), {});
 }
 
 Outcome RFI(const Inputs& in)
 {
-    return oneRow({in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::UrineSodium]},
-                  work(RfiFormula, {}, in), {});
+    return oneRow(work(RfiFormula, {}, in), {});
 }
 
 } // namespace quarvex

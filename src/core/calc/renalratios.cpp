@@ -1,7 +1,7 @@
 // Renal ratios and excretion rates.
 
 #include "calc/calculations.h"
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
 #include <QStringBuilder>
 
@@ -10,7 +10,7 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
-using namespace steps;
+using namespace rowwork;
 
 constexpr Band UrateBands[] = {
     {1.0, true,
@@ -19,7 +19,7 @@ constexpr Band UrateBands[] = {
      "Ratios above 1.0 are seen in most patients with acute renal failure due to hyperuricemia."},
 };
 
-// R1, serum urea nitrogen over serum creatinine; 10 up to 20 gives no text and
+// BUN/Cr, serum urea nitrogen over serum creatinine; 10 up to 20 gives no text and
 // exactly 36 still counts as elevated.
 constexpr Band BunCreatinineBands[] = {
     {10.0, false,
@@ -37,7 +37,7 @@ constexpr Band BunCreatinineBands[] = {
     {AndAbove, false, "The BUN-creatinine ratio suggests upper GI bleeding."},
 };
 
-// R2, urine creatinine over serum creatinine.
+// UCr/SCr, urine creatinine over serum creatinine.
 constexpr Band CreatinineCreatinineBands[] = {
     {20.0, false,
      "The low creatinine ratio is perhaps due to acute tubular necrosis (acute oliguric renal "
@@ -48,7 +48,7 @@ constexpr Band CreatinineCreatinineBands[] = {
      "glomerulonephritis, or hepatorenal syndrome."},
 };
 
-// R3, urine urea nitrogen over serum urea nitrogen: a high ratio points to a
+// UUN/SUN, urine urea nitrogen over serum urea nitrogen: a high ratio points to a
 // prerenal cause, a low one to tubular necrosis, as with the creatinine ratio.
 constexpr Band UreaUreaBands[] = {
     {3.0, false,
@@ -77,9 +77,10 @@ constexpr FormulaOp BunCreatinineOps[] = {in(A::SerumUrea), in(A::SerumCreatinin
 constexpr FormulaOp CreatinineCreatinineOps[] = {in(A::UrineCreatinine), in(A::SerumCreatinine),
                                                  div};
 constexpr FormulaOp UreaUreaOps[] = {in(A::UrineUrea), in(A::SerumUrea), div};
-constexpr Formula BunCreatinineFormula{"R1", BunCreatinineOps, Shown::Fixed2, ""};
-constexpr Formula CreatinineCreatinineFormula{"R2", CreatinineCreatinineOps, Shown::Fixed2, ""};
-constexpr Formula UreaUreaFormula{"R3", UreaUreaOps, Shown::Fixed2, ""};
+constexpr Formula BunCreatinineFormula{"BUN/Cr", BunCreatinineOps, Shown::Fixed2, ""};
+constexpr Formula CreatinineCreatinineFormula{"UCr/SCr", CreatinineCreatinineOps, Shown::Fixed2,
+                                              ""};
+constexpr Formula UreaUreaFormula{"UUN/SUN", UreaUreaOps, Shown::Fixed2, ""};
 
 // mEq per 24 hours from mEq/L and mL.
 constexpr FormulaOp ExcretionOps[] = {in(A::UrinePotassium), in(A::UrineVolume), mul, num(1000.0),
@@ -98,7 +99,7 @@ constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 Outcome UrateCreatinineRatio(const Inputs& in)
 {
     const Worked ratio = work(UrateFormula, UrateBands, in);
-    return oneRow({in[A::UrineCreatinine], in[A::UrineUrate]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 Outcome UreaCreatinineRatios(const Inputs& in)
@@ -131,8 +132,6 @@ Outcome UreaCreatinineRatios(const Inputs& in)
         ResultRow{{}, t2, i2},
         ResultRow{{}, t3, i3},
     };
-    outcome.inputs = {in[A::SerumCreatinine], in[A::UrineCreatinine], in[A::SerumUrea],
-                      in[A::UrineUrea]};
     outcome.values = {r1.value, r2.value, r3.value};
     outcome.working = {r1.working, r2.working, r3.working};
     return outcome;
@@ -141,7 +140,7 @@ Outcome UreaCreatinineRatios(const Inputs& in)
 Outcome UrinaryPotassiumExcretion(const Inputs& in)
 {
     Outcome outcome = oneRow(
-        {in[A::UrineVolume], in[A::UrinePotassium]}, work(ExcretionFormula, {}, in),
+        work(ExcretionFormula, {}, in),
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' "
                        "(inadequate potassium conservation)."));
     // The row carries the shorter note.
@@ -153,7 +152,7 @@ Outcome UrinaryPotassiumExcretion(const Inputs& in)
 Outcome UrineProteinCreatinineRatio(const Inputs& in)
 {
     const Worked ratio = work(ProteinFormula, ProteinBands, in);
-    return oneRow({in[A::UrineCreatinine], in[A::UrineProtein]}, ratio, ratio.bandText);
+    return oneRow(ratio, ratio.bandText);
 }
 
 } // namespace quarvex

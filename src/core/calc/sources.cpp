@@ -6,6 +6,7 @@ namespace quarvex {
 
 namespace {
 
+using I = ItemId;
 using R = SourceRole;
 
 struct SourceRow {
@@ -15,7 +16,7 @@ struct SourceRow {
 };
 
 struct ItemRow {
-    const char* item;
+    ItemId item;
     const char* formulaOrigin;
     const char* bandsOrigin;
     const char* guidance;
@@ -197,147 +198,147 @@ constexpr SourceRow TransferrinSources[] = {
 };
 
 constexpr ItemRow Items[] = {
-    {"Cholesterol Level Interpretation",
+    {I::CholesterolLevels,
      "Plain lipid values, with HDL as a protective factor from the Framingham Study.",
      "Total cholesterol and LDL classes are the NCEP ATP I (1988) classes; the HDL \"times average\" table is Framingham-derived, its exact printed source not found; the \"longevity\" label follows the concept of familial hyperalphalipoproteinaemia.",
      "Dated: the LDL classes were superseded by ATP III (2001) and by the risk-based statin groups of the 2018 AHA/ACC guideline; very high HDL is not protective (Madsen 2017), so \"longevity\" is misleading.",
      "",
      LipidCaveat, CholesterolSources},
-    {"Total Cholesterol-to-HDL Cholesterol Ratio",
+    {I::CholesterolHdlRatio,
      "The Castelli/Framingham ratio (\"Castelli index\").",
      "Framingham half-average, average and twice-average values, seen only in secondary consumer pages; the three-times-average bounds (23.3 men, 10.9 women) were not found in any source.",
      "Not a current guideline classification: AHA/consumer target below 5 (optimum 3.5); Kinosian 1994 high-risk thresholds 6.4 (men) / 5.6 (women); risk is now estimated with multivariable equations (2018 AHA/ACC).",
      "Closing the gaps the published bands leave (4.9–5.0 and 9.5–9.6 for men, 4.3–4.4 and 6.9–7.0 for women) is this program's own choice: each band runs from just above the bound before it up to and including its own.",
      LipidCaveat, CholHdlSources},
-    {"LDL Cholesterol-to-HDL Cholesterol Ratio",
+    {I::LdlHdlRatio,
      "A ratio used in Framingham-era risk work.",
      "The bands match public calculator documentation; their primary source was not found.",
      "Historical: not used by ATP III (2001) or the 2018 AHA/ACC guideline; a popular target is below 3.5.",
      "",
      LipidCaveat, LdlHdlSources},
-    {"Adult Treatment Panel III Classification",
+    {I::Adult3,
      "NCEP ATP III (2001).",
      "The ATP III classes for total cholesterol, HDL and LDL.",
      "Differs at 60 mg/dL: ATP III calls HDL ≥60 \"high\" and has no \"intermediate\" class, while this program calls 40–60 inclusive \"intermediate\"; ATP III was updated in 2004 (Grundy, Circulation 2004) and replaced by the 2018 AHA/ACC guideline.",
      "",
      LipidCaveat, Atp3Sources},
-    {"Amylase Clearance to Creatinine Clearance",
+    {I::AmylaseClearance,
      "The clearance-ratio concept (Levitt 1969); diagnostic use by Warshaw & Fuller 1975.",
      "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis (Wallach's).",
      "Not recommended for diagnosing acute pancreatitis (insensitive; raised by renal insufficiency, DKA, burns); diagnose by pain, lipase/amylase >3× the upper limit and imaging (ACG 2013, 2024); still useful to detect macroamylasaemia (<1 %).",
      "",
      "The amylase/creatinine clearance ratio is no longer used to diagnose pancreatitis (lipase/amylase >3× the upper limit); it is useful mainly to detect macroamylasaemia (<1 %).",
      AmylaseSources},
-    {"Creatinine Clearance Estimated (GFR)",
+    {I::CreatinineClearance,
      "Cockcroft & Gault 1976; women 15 % less (÷85 ≈ ×0.847; exactly ÷84.7).",
      "The five bands have no traceable source (not KDIGO, not K/DOQI); 62.5–80 mL/min has no text.",
      "A creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; CKD is staged by the KDIGO 2012 categories from the CKD-EPI 2021 race-free eGFR; Cockcroft–Gault is still used for drug dosing.",
      "",
      "\"GFR\" is a Cockcroft–Gault creatinine clearance (mL/min, not per 1.73 m², derived in 249 mostly male adults); its five bands have no traceable source. CKD is staged with KDIGO 2012 categories using CKD-EPI 2021 eGFR.",
      CreatinineClearanceSources},
-    {"Fractional Potassium Excretion",
+    {I::FractionalPotassiumExcretion,
      "The standard fractional-excretion formula (×100 gives per cent).",
      "None: the program gives no interpretation.",
      "Usually given in per cent (the program shows a fraction); in hypokalaemia FEK below about 10 % means appropriate renal conservation; the spot urine K/Cr ratio is the usual modern index.",
      "",
      "FEK is shown as a fraction, not in per cent.",
      PotassiumFractionSources},
-    {"Renal Calcium Clearance to Creatinine Clearance",
+    {I::RenalCalciumClearance,
      "The calcium/creatinine clearance ratio used to tell familial hypocalciuric hypercalcaemia (FHH) from primary hyperparathyroidism (PHPT).",
      "None: the program gives no interpretation; in the literature <0.01 suggests FHH, >0.02 favours PHPT, with overlap between 0.01 and 0.02.",
      "The international PHPT workshop guidelines (as discussed by Marx 2015) use a 0.01 cut-off, then gene testing (CASR, AP2S1, GNA11) for low values; vitamin D is replenished first.",
      "",
      "",
      CalciumClearanceSources},
-    {"Renal Failure Index (RFI)",
+    {I::RenalFailureIndex,
      "Miller et al. 1978.",
      "None: the program gives no interpretation; in the literature RFI ≤1 suggests prerenal failure and >1 (≥3 definite) acute tubular necrosis.",
      "Valid only in oliguric acute kidney injury before diuretics or fluids; unreliable with diuretics, CKD, contrast, sepsis and myoglobinuria (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
      "",
      UrineIndexCaveat, RfiSources},
-    {"Fractional Sodium Excretion",
+    {I::FractionalSodiumExcretion,
      "Espinel 1976 (FENa <1 prerenal, >3 ATN); Miller 1978.",
      "None: the program gives no interpretation; in the literature FENa <1 % suggests prerenal failure and >2 % acute tubular necrosis.",
      "Exceptions to its diagnostic value: diuretics, CKD, contrast, early obstruction, glomerulonephritis (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
      "",
      UrineIndexCaveat, SodiumFractionSources},
-    {"Phosphorus Clearance Estimated",
+    {I::PhosphorusClearance,
      "The renal clearance C = U × V ÷ P that the creatinine clearance also uses, here (urine phosphorus × urine volume) ÷ (serum phosphorus × 1440); a textbook definition with no single paper behind it. An older form put serum phosphorus into the Cockcroft–Gault formula, which measures nothing.",
      "None.",
      "Renal phosphate handling is usually judged by TRP and TmP/GFR from paired serum and urine phosphate and creatinine (Walton & Bijvoet nomogram 1975; Payne 1998 algorithm; Barth 2000); adult TmP/GFR ≈ 2.7–4.1 mg/dL.",
      "",
      "Phosphorus clearance needs urine phosphorus and a complete 24-hour urine collection; in practice renal phosphate handling is judged by TRP/TmP-GFR.",
      PhosphorusSources},
-    {"Uric Acid-to-Creatinine Ratio",
+    {I::UrateCreatinineRatio,
      "Kelton, Kelley & Holmes 1978: random urine uric acid ÷ urine creatinine (mg/mg). An older form divided serum urate by serum creatinine, to which the cut-off does not apply.",
      ">1.0 acute uric acid nephropathy, <0.75 other causes of acute renal failure, 0.75–1.0 indeterminate (Mayo catalogue quoting Kelton); the urine ratio of healthy adults is below 0.60.",
      "Read only in acute renal failure: a healthy adult's ratio (<0.60) says nothing about renal failure.",
      "",
      "The uric acid-to-creatinine ratio is read only in acute renal failure, from a random urine sample.",
      UricAcidSources},
-    {"Urinary Potassium Excretion Rate",
+    {I::UrinaryPotassiumExcretion,
      "The standard timed-urine excretion: concentration × 24-hour volume.",
      "\">20 mEq/24 h implies wastage\" from calculator documentation; <20 mmol/24 h means non-renal loss (Carroll & Oh, quoted).",
      "Only meaningful when the patient is hypokalaemic; needs a complete 24-hour collection; the spot urine K/Cr ratio is preferred in practice.",
      "",
      "A 24-hour potassium excretion above 20 mEq only means renal wasting when the patient is hypokalaemic.",
      PotassiumRateSources},
-    {"Urea Nitrogen and Creatinine Ratios",
+    {I::UreaCreatinineRatios,
      "The BUN/creatinine ratio from classic physiology; the urine/plasma ratios from Miller 1978.",
      "BUN/creatinine 10–20 normal, >20 prerenal or catabolic causes (textbook convention), >36 upper gastrointestinal bleeding (Ernst 1999); U/P creatinine >40 prerenal, <20 ATN; U/P urea >8 prerenal, <3 ATN.",
      "Older texts pair an elevated U/P urea ratio with ATN, inverted against Miller (a high U/P urea ratio means prerenal); this program pairs <3 with ATN and >8 with prerenal. A BUN/creatinine ratio >36 is a weak discriminator (specificity 27 %).",
      "",
      "\"Urea\" means urea nitrogen (BUN): a report giving urea mass in mg/dL must first be divided by 2.14, or every urea ratio is 2.14× too high.",
      UreaRatiosSources},
-    {"Urine Protein to Urine Creatinine Ratio",
+    {I::UrineProteinCreatinineRatio,
      "Ginsberg et al. 1983.",
      "<0.2 normal and >3.5 nephrotic range (Ginsberg 1983); the origin of the intermediate 0.1 and 1.0 bands was not found.",
      "KDIGO 2012 protein/creatinine categories: <150 mg/g (<0.15 mg/mg) normal to mildly, 150–500 moderately, >500 severely increased; albumin/creatinine is preferred (A1 <30, A2 30–300, A3 >300 mg/g).",
      "",
      "The ratio is in mg/mg, while KDIGO uses mg/g or mg/mmol (0.15 mg/mg = 150 mg/g = 15 mg/mmol).",
      ProteinRatioSources},
-    {"AST-to-ALT (SGOT-to-SGPT) Ratio",
+    {I::AstAltRatio,
      "De Ritis, Coltorti & Giusti 1957.",
      "Group means in Cohen & Kaplan 1979 (>2 suggests alcoholic disease); sources for \">3 = acute MI\" and \"2–3 = drugs\" were not found.",
      "The ratio is supportive only; \"acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin (Fourth Universal Definition 2018).",
      "The bound 0.8 between the cholestasis and normal bands is this program's own choice.",
      "AST/ALT above 3 = \"acute MI\" is obsolete (MI is diagnosed by troponin); the bands rest on small older series and are supportive only.",
      AstAltSources},
-    {"Serum Albumin-to-Globulin Ratio",
+    {I::AlbuminGlobulinRatio,
      "The A/G ratio, in use since Epstein 1912.",
      "<1 low, as in public calculator documentation; reference ≥1; 1.5–2.5 in textbooks.",
      "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin quantitation are preferred.",
      "",
      "",
      AlbuminGlobulinSources},
-    {"Serum Direct -to- Total Bilirubin Ratio",
+    {I::BilirubinRatio,
      "Bilirubin fractionation (van den Bergh); no single origin.",
      "<20 % constitutional (Gilbert, Crigler-Najjar), 20–40 hepatocellular, 40–60 either, >50–60 obstruction (Wallach's).",
      "Conjugated hyperbilirubinaemia is direct >20 % or >2 mg/dL (StatPearls); \"direct\" includes delta bilirubin, so the ratio lags recovery, and it cannot reliably tell hepatocellular from obstructive disease: imaging is needed.",
      "",
      "",
      BilirubinSources},
-    {"Serum Ferritin and Estimate of Iron Stores",
+    {I::FerritinStores,
      "Ferritin reflects iron stores (Jacobs 1972, Cook 1974); 1 ug/L ≈ 8–10 mg stored iron.",
      "<10 low (Jacobs 1972), 10–220 normal, >220 overload, as in calculator documentation.",
      "Dated: WHO 2020 sets iron deficiency at <15 ug/L in apparently healthy adults and <70 ug/L with infection or inflammation; AGA 2020 uses 45 ng/mL in anaemia; overload needs TSAT as well (EASL 2022).",
      "",
      "Ferritin bands (<10 low, >220 high) are 1970s values, and ferritin rises with inflammation; values above 32767 ug/L, as seen in HLH and liver failure, cannot be entered: a missing result is not a normal result.",
      FerritinSources},
-    {"Serum Transferrin Saturation",
+    {I::TransferrinSaturation,
      "The standard iron ÷ TIBC × 100.",
      "<16 % low, 16–55 normal, >55 high; no source was found for 55.",
      "Normal is about 20/25–50 % (Harrison's; PMC3934467); EASL 2022 uses TSAT >45 % (women) / >50 % (men) with raised ferritin for haemochromatosis, so an upper limit of 55 % misses early overload; use a fasting morning sample.",
      "",
      "The upper limit of 55 % is too high for haemochromatosis screening (EASL 2022: >45 % women, >50 % men).",
      TransferrinSaturationSources},
-    {"Total Iron Binding Capacity (TIBC)",
+    {I::TibcCalculated,
      "Two iron atoms per transferrin give TIBC (umol/L) ≈ 25 × transferrin (g/L), ×1.40 in ug/dL per mg/dL (Gambino 1997); regression factors vary, and some calculators use ×1.25.",
      "250–450 ug/dL, close to the common reference interval 240–450.",
      "1.43 is about 2 % above theory; chemically measured TIBC over-reads the transferrin-bound capacity (albumin binding); many laboratories now report transferrin and TSAT directly.",
      "The bands 250 and 450 ug/dL are this program's own choice.",
      IronConversionCaveat, TibcSources},
-    {"Transferrin",
+    {I::TransferrinCalculated,
      "The inverse of the TIBC factor (0.7 × 1.43 ≈ 1.00; theory 0.716).",
      "200–360 mg/dL, equal to the common reference interval 2.0–3.6 g/L.",
      "As for TIBC; in hospital patients the regression is TFN = 0.83 TIBC − 5.6 (Crosby 1984): the relation depends on the laboratory method.",
@@ -345,19 +346,29 @@ constexpr ItemRow Items[] = {
      IronConversionCaveat, TransferrinSources},
 };
 
+constexpr bool everyItemInIdOrder()
+{
+    for (size_t i = 0; i < std::size(Items); ++i) {
+        if (Items[i].item != ItemId(i))
+            return false;
+    }
+    return std::size(Items) == size_t(ItemCount);
+}
+static_assert(everyItemInIdOrder(), "the sources table holds every item once, in ItemId order");
+
 // Lines for an item's worked steps: what changed from the item's older form
 // and why, and when the result may be read at all.
 struct StepNoteRow {
-    const char* item;
+    ItemId item;
     const char* note;
 };
 
 constexpr StepNoteRow StepNotes[] = {
-    {"Phosphorus Clearance Estimated",
+    {I::PhosphorusClearance,
      "Changed: an older form put serum phosphorus into the Cockcroft–Gault creatinine formula, a number that measures nothing; this is the renal clearance U × V ÷ P, with serum and urine phosphorus in place of the creatinine values."},
-    {"Uric Acid-to-Creatinine Ratio",
+    {I::UrateCreatinineRatio,
      "Changed: an older form divided serum urate by serum creatinine, which gives almost everyone a ratio above 1; the 1.0 cut-off (Kelton, Kelley & Holmes 1978) belongs to urine uric acid ÷ urine creatinine in a random urine sample."},
-    {"Uric Acid-to-Creatinine Ratio",
+    {I::UrateCreatinineRatio,
      "Read only in acute renal failure: a healthy adult's ratio (below 0.60) says nothing about renal failure."},
 };
 // clang-format on
@@ -386,7 +397,7 @@ namespace {
 
 ItemSources buildSources(const ItemRow& row)
 {
-    ItemSources result{text(row.item),
+    ItemSources result{row.item,
                        text(row.formulaOrigin),
                        text(row.bandsOrigin),
                        text(row.guidance),
@@ -423,28 +434,19 @@ const QList<ItemSources>& builtSources()
 
 } // namespace
 
-std::optional<ItemSources> itemSources(QStringView listText)
+std::optional<ItemSources> itemSources(ItemId item)
 {
-    for (const ItemSources& sources : builtSources()) {
-        if (listText == sources.item)
-            return sources;
-    }
-    return std::nullopt;
+    const QList<ItemSources>& all = builtSources();
+    if (int(item) < 0 || int(item) >= all.size())
+        return std::nullopt;
+    return all.at(int(item));
 }
 
-QStringList itemsWithSources()
-{
-    QStringList items;
-    for (const ItemRow& row : Items)
-        items << text(row.item);
-    return items;
-}
-
-QStringList stepNotes(QStringView listText)
+QStringList stepNotes(ItemId item)
 {
     QStringList notes;
     for (const StepNoteRow& row : StepNotes) {
-        if (listText == QLatin1StringView(row.item))
+        if (row.item == item)
             notes << text(row.note);
     }
     return notes;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/references.h"
+#include "calc/itemid.h"
+#include "literature/references.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +31,7 @@ struct Source {
 
 // Where an item's formula and bands come from, and what a learner should know.
 struct ItemSources {
-    QString item;          // the overview list text
+    ItemId item;
     QString formulaOrigin; // one line: where the formula comes from
     QString bandsOrigin;   // one line: where the bands and texts come from (or that there are none)
     QString guidance;      // one line: how current guidance differs, naming the current reference
@@ -39,17 +40,13 @@ struct ItemSources {
     QList<Source> sources; // at least one
 };
 
-// The sources of the item with this overview list text, or nothing for an
-// unknown text.
-std::optional<ItemSources> itemSources(QStringView listText);
-
-// The list texts of every item in the table, in overview order.
-QStringList itemsWithSources();
+// The sources of the item, or nothing for an item the table does not hold.
+std::optional<ItemSources> itemSources(ItemId item);
 
 // The lines an item's worked steps carry besides its arithmetic: what changed
 // from an older form of the item and why, and when its result may be read.
 // Empty for an item with nothing to add.
-QStringList stepNotes(QStringView listText);
+QStringList stepNotes(ItemId item);
 
 QString sourceRoleName(SourceRole role); // "formula", "bands", "guidance"
 

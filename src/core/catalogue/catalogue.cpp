@@ -11,14 +11,16 @@ using I = ItemId;
 // interpretation, which the renal screen shows only through "More Info".
 enum Extra { NoExtra, HideResult, ShowMoreInfoButton };
 
-ScreenSettings enables(std::vector<AnalyteId> groups, Extra extra = NoExtra)
+// The renal and liver entries: Proceed enables the groups of the analytes
+// the item reads (filled in from its descriptor below).
+ScreenSettings enablesInputs(Extra extra = NoExtra)
 {
-    return {std::move(groups), {}, extra == HideResult, extra == ShowMoreInfoButton};
+    return {{}, {}, extra == HideResult, extra == ShowMoreInfoButton, true};
 }
 
 ScreenSettings disables(std::vector<ControlsOf> controls, Extra extra = NoExtra)
 {
-    return {{}, std::move(controls), extra == HideResult, extra == ShowMoreInfoButton};
+    return {{}, std::move(controls), extra == HideResult, extra == ShowMoreInfoButton, false};
 }
 
 const std::vector<CatalogueCategory>& categoryTable()
@@ -36,7 +38,8 @@ const std::vector<CatalogueCategory>& categoryTable()
 const std::vector<TestItem>& itemTable()
 {
     // clang-format off
-    static const std::vector<TestItem> table{
+    static const std::vector<TestItem> table = [] {
+        std::vector<TestItem> entries{
         {0, 0, "Cholesterol Level Interpretation",
          "Total cholesterol, LDL cholesterol, and HDL cholesterol levels are correlated with risk of coronary artery disease. Patients with ischemic heart disease can reduce their risk by changes in the serum levels of these lipids.",
          "Cholesterol Level Interpretation", I::CholesterolLevels,
@@ -56,80 +59,88 @@ const std::vector<TestItem>& itemTable()
         {1, 0, "AST-to-ALT (SGOT-to-SGPT) Ratio",
          "The ratio of the aminotransferases correlates with the etiology of liver disease.",
          "AST-to-ALT (SGOT-to-SGPT) Ratio", I::AstAltRatio,
-         enables({A::ALT, A::AST})},
+         enablesInputs()},
         {1, 1, "Serum Albumin-to-Globulin Ratio",
          "The ratio of albumin to globulin can help identify disorders of serum proteins.",
          "Serum Albumin-to-Globulin Ratio", I::AlbuminGlobulinRatio,
-         enables({A::Albumin, A::Globulin})},
+         enablesInputs()},
         {1, 2, "Serum Direct -to- Total Bilirubin Ratio",
          "The ratio of direct to total serum bilirubin can help in predicting the cause of jaundice. The total serum bilirubin must exceed 2.5 mg/dl to produce clinical jaundice.",
          "Serum Direct -to- Total Bilirubin Ratio", I::BilirubinRatio,
-         enables({A::BilirubinDirect, A::BilirubinTotal})},
+         enablesInputs()},
         {1, 3, "Serum Ferritin and Estimate of Body Iron Stores",
          "Ferritin consists of a protein shell (apoferritin) surrounding variable amounts of iron complexed as ferric hydroxide-phosphate. Ferritin present in the serum contains approximately 20-25% iron. Serum ferritin concentrations in normal individuals and iron deficient patients correlate well with total body iron stores.",
          "Serum Ferritin and Estimate of Iron Stores", I::FerritinStores,
-         enables({A::Ferritin}, HideResult)},
+         enablesInputs(HideResult)},
         {1, 4, "Serum Transferrin Saturation",
          "Serum transferrin is a transport protein for serum iron. The degree of its saturation by iron varies with different disorders involving iron.",
          "Serum Transferrin Saturation", I::TransferrinSaturation,
-         enables({A::Iron, A::TIBC})},
+         enablesInputs()},
         {1, 5, "Total Iron Binding Capacity (TIBC) Calculated",
          "Calculates the Total Iron Binding Capacity (TIBC) from serum transferrin.",
          "Total Iron Binding Capacity (TIBC)", I::TibcCalculated,
-         enables({A::Transferrin})},
+         enablesInputs()},
         {1, 6, "Transferrin Calculated",
          "Serum transferrin is a transport protein for serum iron.",
          "Transferrin", I::TransferrinCalculated,
-         enables({A::TIBC})},
+         enablesInputs()},
         {2, 0, "Amylase Clearance to Creatinine Clearance",
          "The amylase-creatinine clearance may be calculated if random simultaneously collected serum and urine samples are analyzed for both creatinine and amylase. May be used to diagnose acute pancreatitis as well as the effect of burns, diabetic ketoacidosis, acute defects in renal tubular function, severe renal insufficiency, dudodenal perforation, and pancreatic cancer.",
          "Amylase Clearance to Creatinine Clearance", I::AmylaseClearance,
-         enables({A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 1, "Creatinine Clearance Estimated",
          "Estimation of creatinine clearance based on age, body weight, and serum creatinine levels. Uses the method of Cockcroft and Gault (1976).",
          "Creatinine Clearance Estimated", I::CreatinineClearance,
-         enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 2, "Fractional Potassium Excretion",
          "The fractional excretion of potassium normalizes urinary potassium excretion rate for the glomerular filtration rate.",
          "Fractional Potassium Excretion", I::FractionalPotassiumExcretion,
-         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium})},
+         enablesInputs()},
         {2, 3, "Fractional Sodium Excretion",
          "The fractional sodium excretion is an index of renal ability to conserve sodium and represents the percent of filtered sodium to reach the urine.",
          "Fractional Sodium Excretion", I::FractionalSodiumExcretion,
-         enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium, A::SerumSodium})},
+         enablesInputs()},
         {2, 4, "Glomerular Filtration Rate (GFR)",
          "The glomerular filtration rate (GFR) reflects the amount of plasma filtered each minute. A decrease in GFR reflects deterioration of renal function.",
          "Glomerular Filtration Rate (GFR)", I::CreatinineClearance,
-         enables({A::Age, A::Weight, A::Gender, A::SerumCreatinine}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 5, "Phosphorus Clearance Estimated",
          "The renal phosphorus clearance is analogous to the creatinine clearance except that serum and urine phosphorus levels are used in place of the corresponding creatinine values.",
          "Phosphorus Clearance Estimated", I::PhosphorusClearance,
-         enables({A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume})},
+         enablesInputs()},
         {2, 6, "Renal Calcium Clearance to Creatinine Clearance",
          "The ratio of renal calcium clearance to creatinine clearance can be useful in diagnosing some patients with hypercalcemia.",
          "Renal Calcium to Creatinine Clearance", I::RenalCalciumClearance,
-         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium})},
+         enablesInputs()},
         {2, 7, "Renal Failure Index (RFI)",
          "The renal failure index measures sodium conservation and concentrating ability. It is chiefly of use in oliguric patients for the early differentiation of prerenal azotemia from acute tubular necrosis.",
          "Renal Failure Index (RFI)", I::RenalFailureIndex,
-         enables({A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium})},
+         enablesInputs()},
         {2, 8, "Urea Nitrogen and Creatinine Ratios",
          "A group of three tests for determining renal function. Includes a serum BUN to Serum Creatinine Ratio, Urine Creatinine to Serum Creatinine Ratio, and Urine Urea Nitrogen to Serum Urea Nitrogen Ratio.",
          "Urea Nitrogen and Creatinine Ratios", I::UreaCreatinineRatios,
-         enables({A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 9, "Uric Acid-to-Creatinine Ratio",
          "The ratio of uric acid to creatinine can help distinguish patients with acute renal failure due to hyperuricemia from patients with renal failure due to other causes.",
          "Uric Acid-to-Creatinine Ratio", I::UrateCreatinineRatio,
-         enables({A::UrineCreatinine, A::UrineUrate}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 10, "Urinary Potassium Excretion Rate",
          "Measurement of the urinary potassium excretion rate in a timed specimen can be used to distinguish renal from nonrenal cause of hypokalemia.",
          "Urinary Potassium Excretion Rate", I::UrinaryPotassiumExcretion,
-         enables({A::UrinePotassium, A::UrineVolume}, ShowMoreInfoButton)},
+         enablesInputs(ShowMoreInfoButton)},
         {2, 11, "Urine Protein to Urine Creatinine Ratio",
          "The ratio of urine protein to urine creatinine ratio reliably detects significant proteinuria and is useful in assessing patients with proteinuria.",
          "Urine Protein to Urine Creatinine Ratio", I::UrineProteinCreatinineRatio,
-         enables({A::UrineCreatinine, A::UrineProtein}, ShowMoreInfoButton)},
-    };
+         enablesInputs(ShowMoreInfoButton)},
+        };
+        for (TestItem& entry : entries) {
+            if (entry.settings.enablesItemInputs) {
+                const std::span<const AnalyteId> inputs = entry.descriptor().checks();
+                entry.settings.enabledGroups.assign(inputs.begin(), inputs.end());
+            }
+        }
+        return entries;
+    }();
     // clang-format on
     return table;
 }
@@ -173,15 +184,6 @@ std::span<const TestItem> screenItems(ScreenId screen)
             return categoryItems(int(&category - categories().data()));
     }
     return {};
-}
-
-const ItemDescriptor* screenItem(ScreenId screen, const QString& title)
-{
-    for (const TestItem& entry : screenItems(screen)) {
-        if (title == QLatin1String(entry.screenTitle))
-            return &entry.descriptor();
-    }
-    return nullptr;
 }
 
 } // namespace quarvex

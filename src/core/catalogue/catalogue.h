@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analytes/analyte.h"
-#include "catalogue/items.h"
+#include "calc/items.h"
 
 #include <QString>
 
@@ -42,6 +42,9 @@ struct ScreenSettings {
     std::vector<ControlsOf> disabledControls;
     bool hideResult = false;         // the item writes no Result
     bool showMoreInfoButton = false; // renal: the item has an interpretation to show
+    // The renal and liver entries: enabledGroups are the analytes the item
+    // reads, taken from its descriptor.
+    bool enablesItemInputs = false;
 };
 
 // One entry of the selector's test catalogue.
@@ -67,8 +70,5 @@ const TestItem* catalogueItem(int category, int position);
 
 // The entries whose titles a screen shows: those of its category.
 std::span<const TestItem> screenItems(ScreenId screen);
-// What Calculate on a screen computes: the item of the screen's first entry
-// whose screen title equals title exactly, or nullptr.
-const ItemDescriptor* screenItem(ScreenId screen, const QString& title);
 
 } // namespace quarvex

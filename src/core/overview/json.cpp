@@ -4,8 +4,8 @@
 
 #include "calc/derivation.h"
 
-#include <QHash>
 #include <QJsonArray>
+#include <array>
 
 #include <cmath>
 
@@ -90,15 +90,15 @@ QJsonArray sourcesJson(const std::optional<ItemSources>& sources)
 
 // The sources of an item as JSON, built once per item: they are the same in
 // every case, and a batch writes them for every one.
-QJsonArray itemSourcesJson(const QString& listText)
+QJsonArray itemSourcesJson(ItemId item)
 {
-    static const QHash<QString, QJsonArray> built = [] {
-        QHash<QString, QJsonArray> all;
-        for (const QString& item : itemsWithSources())
-            all.insert(item, sourcesJson(itemSources(item)));
+    static const std::array<QJsonArray, ItemCount> built = [] {
+        std::array<QJsonArray, ItemCount> all;
+        for (int i = 0; i < ItemCount; ++i)
+            all[size_t(i)] = sourcesJson(itemSources(ItemId(i)));
         return all;
     }();
-    return built.value(listText);
+    return built[size_t(item)];
 }
 
 QJsonObject findingJson(const Finding& finding, bool withField)
@@ -160,7 +160,7 @@ QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluati
             {QStringLiteral("computed"), evaluation.computable()},
             {QStringLiteral("findings"), findings},
             {QStringLiteral("rows"), rows},
-            {QStringLiteral("sources"), itemSourcesJson(name)},
+            {QStringLiteral("sources"), itemSourcesJson(evaluation.item->id)},
         };
     }
     return QJsonObject{{QStringLiteral("inputs"), inputsJson(inputs)},

@@ -2,8 +2,8 @@
 
 #include "analytes/fields.h"
 #include "analytes/inputs.h"
+#include "calc/items.h"
 #include "calc/outcome.h"
-#include "catalogue/items.h"
 
 #include <QList>
 #include <QLocale>

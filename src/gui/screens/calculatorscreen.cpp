@@ -3,11 +3,11 @@
 #include "analytes/inputs.h"
 #include "app/dialogs.h"
 #include "app/metrics.h"
+#include "app/navigation.h"
 #include "app/qtdialogs.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "overview/overview.h"
-#include "selector/forms.h"
 #include "steps/stepsview.h"
 
 #include <QComboBox>
@@ -229,6 +229,11 @@ QString CalculatorScreen::screenTitle() const
     return m_title->text();
 }
 
+void CalculatorScreen::setItemId(std::optional<ItemId> id)
+{
+    m_itemId = id;
+}
+
 QString CalculatorScreen::moreInfoText() const
 {
     if (!m_resultStands && m_moreInfo->text().isEmpty())
@@ -247,8 +252,6 @@ void CalculatorScreen::clearResult()
 void CalculatorScreen::setDerivation(std::optional<Derivation> derivation)
 {
     m_derivation = std::move(derivation);
-    if (m_stepsWindow)
-        m_stepsWindow->follow(m_derivation);
     Q_EMIT derivationChanged();
 }
 
@@ -263,6 +266,9 @@ WorkedStepsWindow* CalculatorScreen::showSteps()
         m_stepsWindow = new WorkedStepsWindow(this);
         m_stepsWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_stepsWindow->follow(m_derivation);
+        // The window follows every later result while it is open.
+        connect(this, &CalculatorScreen::derivationChanged, m_stepsWindow,
+                [this] { m_stepsWindow->follow(m_derivation); });
     }
     m_stepsWindow->show();
     m_stepsWindow->raise();
@@ -277,11 +283,11 @@ void CalculatorScreen::setMoreInfo(const QString& text)
 
 void CalculatorScreen::calculate()
 {
-    const ItemDescriptor* item = screenItem(m_screenId, m_title->text());
-    if (!item)
+    if (!m_itemId)
         return;
+    const ItemDescriptor& item = quarvex::item(*m_itemId);
     const Inputs inputs(m_form);
-    const ItemEvaluation evaluation = evaluateItem(*item, inputs);
+    const ItemEvaluation evaluation = evaluateItem(item, inputs);
     const QList<Finding>& findings = evaluation.findings;
     m_errors->setText(QString::number(findings.size()));
     m_marks->clearMarks();
@@ -294,7 +300,7 @@ void CalculatorScreen::calculate()
         return;
     }
     const Outcome& outcome = *evaluation.outcome;
-    setDerivation(derive(*item, inputs, outcome));
+    setDerivation(derive(item, inputs, outcome));
     if (outcome.result) {
         m_result->setText(*outcome.result);
         m_result->setCursorPosition(0);

@@ -34,6 +34,10 @@ public:
     // Sets TitleLabel, then the window caption, to the screen title.
     void setScreenTitle(const QString& title);
     QString screenTitle() const;
+    // The item Calculate computes, set with the title on Proceed; none while
+    // no entry was chosen, and Calculate then does nothing.
+    void setItemId(std::optional<ItemId> id);
+    std::optional<ItemId> itemId() const { return m_itemId; }
     // The text the More Info button shows: the interpretation of the result
     // that stands (lines broken by line feeds), or "Press Calculate first."
     // while no calculation stands.
@@ -99,6 +103,7 @@ private:
     void focusFirstField();
 
     ScreenId m_screenId;
+    std::optional<ItemId> m_itemId;
     // The analyte groups' state after loading, which each Proceed starts from.
     bool m_groupsStartDisabled = false;
     // A Calculate succeeded since the last Proceed, failure or Clear All.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/navigation.h"
+
 #include <QString>
 
 namespace quarvex {
@@ -17,9 +19,5 @@ ExplainWindow* GetTargetForm(const QString& name, QString* failure = nullptr);
 // The renal screen for "Kidney" (nullptr when it is not open); any other name
 // fails: nullptr, with the failure's text in *failure.
 CalculatorScreen* GetSourceForm(const QString& name, QString* failure = nullptr);
-
-// Shows the target window and sets its text to the interpretation of the
-// source screen. A failure beeps and shows its text in a message box.
-void ShowMoreInfo(const QString& target, const QString& source);
 
 } // namespace quarvex

@@ -199,12 +199,15 @@ void SelectorWindow::proceed()
         return;
     const ScreenId screenId = categories()[size_t(category)].screen;
     QString title;
+    std::optional<ItemId> id;
     if (const TestItem* item = catalogueItem(category, itemPosition())) {
         title = QString::fromLatin1(item->screenTitle);
+        id = item->item;
         ensureCalculatorScreen(screenId)->applySettings(item->settings);
     }
     CalculatorScreen* screen = showCalculatorScreen(screenId);
     screen->setScreenTitle(title);
+    screen->setItemId(id);
 }
 
 void showSelector()

@@ -1,4 +1,4 @@
-#include "catalogue/items.h"
+#include "calc/items.h"
 
 #include <array>
 
@@ -13,16 +13,16 @@ using I = ItemId;
 constexpr ItemDescriptor Items[]{
     {I::CholesterolLevels, "Cholesterol Level Interpretation", GeneralResults,
      {A::Gender, A::Chol, A::HDL, A::LDL},
-     {"Total Cholesterol", "HDL Cholesterol", "LDL Cholesterol"}},
+     {"Total Cholesterol", "HDL Cholesterol", "LDL Cholesterol"}, InputOrder::Formulas},
     {I::CholesterolHdlRatio, "Total Cholesterol-to-HDL Cholesterol Ratio", CholHDL,
      {A::Gender, A::Chol, A::HDL},
-     {"Total Cholesterol-to-HDL Cholesterol Ratio"}},
+     {"Total Cholesterol-to-HDL Cholesterol Ratio"}, InputOrder::Formulas},
     {I::LdlHdlRatio, "LDL Cholesterol-to-HDL Cholesterol Ratio", LDLHDL,
      {A::HDL, A::LDL},
-     {"LDL to HDL ratio"}},
+     {"LDL to HDL ratio"}, InputOrder::Formulas},
     {I::Adult3, "Adult Treatment Panel III Classification", Adult3,
      {A::Chol, A::HDL, A::LDL},
-     {"ATP3: Total Cholesterol", "ATP3 :HDL Cholesterol", "ATP3: LDL Cholesterol"}},
+     {"ATP3: Total Cholesterol", "ATP3 :HDL Cholesterol", "ATP3: LDL Cholesterol"}, InputOrder::Formulas},
     {I::AmylaseClearance, "Amylase Clearance to Creatinine Clearance", AmylaseClearance,
      {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
      {"Amylase Clearance"}},
@@ -159,6 +159,23 @@ QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
 Outcome ItemDescriptor::compute(const Inputs& inputs) const
 {
     Outcome outcome = calculation(inputs);
+    QList<AnalyteId> order;
+    if (inputOrder == InputOrder::Formulas) {
+        for (const RowWorking& row : outcome.working) {
+            for (const FormulaOp& op :
+                 row.formula ? row.formula->ops : std::span<const FormulaOp>()) {
+                if (op.kind == FormulaOp::Input && !order.contains(op.input))
+                    order << op.input;
+            }
+        }
+    }
+    for (AnalyteId id : checks()) {
+        if (!order.contains(id))
+            order << id;
+    }
+    outcome.inputs.reserve(order.size());
+    for (AnalyteId id : order)
+        outcome.inputs << inputs[id];
     const QStringList& names = rowNameTexts(id);
     Q_ASSERT(outcome.rows.size() == names.size());
     for (qsizetype i = 0; i < outcome.rows.size() && i < names.size(); ++i)

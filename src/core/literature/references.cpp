@@ -1,4 +1,4 @@
-#include "calc/references.h"
+#include "literature/references.h"
 
 namespace quarvex {
 

@@ -1,15 +1,13 @@
-#include "calc/steps.h"
+#include "calc/rowwork.h"
 
-namespace quarvex::steps {
+namespace quarvex::rowwork {
 
-Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
-               const QString& interpretation)
+Outcome oneRow(double value, const QString& result, const QString& interpretation)
 {
     Outcome outcome;
     outcome.result = result;
     outcome.moreInfo = interpretation;
     outcome.rows = {ResultRow{{}, result, interpretation}};
-    outcome.inputs = std::move(inputs);
     outcome.values = {value};
     return outcome;
 }
@@ -31,11 +29,11 @@ Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& i
     return Worked{value, result, text(bandText(value, bands)), RowWorking{&formula, bands}};
 }
 
-Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation)
+Outcome oneRow(const Worked& worked, const QString& interpretation)
 {
-    Outcome outcome = oneRow(std::move(inputs), worked.value, worked.result, interpretation);
+    Outcome outcome = oneRow(worked.value, worked.result, interpretation);
     outcome.working = {worked.working};
     return outcome;
 }
 
-} // namespace quarvex::steps
+} // namespace quarvex::rowwork

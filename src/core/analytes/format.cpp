@@ -1,4 +1,4 @@
-#include "calc/format.h"
+#include "analytes/format.h"
 
 #include "analytes/number.h"
 

@@ -2,40 +2,13 @@
 
 #include "analytes/inputs.h"
 #include "calc/calculations.h"
+#include "calc/itemid.h"
 
 #include <array>
 #include <initializer_list>
 #include <span>
 
 namespace quarvex {
-
-// The 22 calculations, in the order of the overview's list, grid and export.
-enum class ItemId : int {
-    CholesterolLevels,
-    CholesterolHdlRatio,
-    LdlHdlRatio,
-    Adult3,
-    AmylaseClearance,
-    CreatinineClearance,
-    FractionalPotassiumExcretion,
-    RenalCalciumClearance,
-    RenalFailureIndex,
-    FractionalSodiumExcretion,
-    PhosphorusClearance,
-    UrateCreatinineRatio,
-    UrinaryPotassiumExcretion,
-    UreaCreatinineRatios,
-    UrineProteinCreatinineRatio,
-    AstAltRatio,
-    AlbuminGlobulinRatio,
-    BilirubinRatio,
-    FerritinStores,
-    TransferrinSaturation,
-    TibcCalculated,
-    TransferrinCalculated,
-};
-
-inline constexpr int ItemCount = 22;
 
 // A short list held in place, so the descriptor table can be a constant.
 template <class T, size_t Capacity>
@@ -51,6 +24,12 @@ struct ShortList {
     std::span<const T> view() const { return {items.data(), count}; }
 };
 
+// The order in which an outcome lists the item's inputs (its worked steps
+// and JSON show them so): the check order, or the order in which the row
+// formulas first use them, then the others (the gender that picks a band
+// table) in check order.
+enum class InputOrder : unsigned char { Checks, Formulas };
+
 // Everything about one calculation that the screens, the overview and the
 // export need: the only place where a calculation is paired with its checks,
 // its list text and the names of its rows.
@@ -60,9 +39,12 @@ struct ItemDescriptor {
     Calculation calculation;
     ShortList<AnalyteId, 4> checkList;
     ShortList<const char*, 3> rowNameList;
+    InputOrder inputOrder = InputOrder::Checks;
 
-    // The analytes whose checks decide whether the item can be computed, in
-    // the order the checks run.
+    // The item's inputs, listed here once: the analytes whose checks decide
+    // whether the item can be computed, in the order the checks run. The
+    // screens enable these, the outcome lists these, and the row formulas
+    // read only these (tst_items).
     std::span<const AnalyteId> checks() const { return checkList.view(); }
     // The names of the item's rows, in order.
     std::span<const char* const> rowNames() const { return rowNameList.view(); }
@@ -71,7 +53,8 @@ struct ItemDescriptor {
     // a value that passes its check but lies outside the item's formula
     // (formulaLimits) gives an outside-formula finding in its check's place.
     QList<Finding> findings(const Inputs& inputs) const;
-    // Computes the item (call only when it has no findings) and names its rows.
+    // Computes the item (call only when it has no findings), names its rows
+    // and lists its inputs in the item's input order.
     Outcome compute(const Inputs& inputs) const;
 };
 

@@ -1,11 +1,12 @@
 #pragma once
 
-// Shared steps of the calculations: reading the inputs, forming texts and
-// filling an outcome. Used only inside src/core/calc.
+// Working out the rows of a calculation: a formula and its band table to a
+// value, its result text and band text, and an outcome filled from them. Used
+// only inside src/core/calc.
 
+#include "analytes/bands.h"
+#include "analytes/format.h"
 #include "analytes/inputs.h"
-#include "calc/bands.h"
-#include "calc/format.h"
 #include "calc/outcome.h"
 
 #include <QLocale>
@@ -13,7 +14,7 @@
 
 #include <initializer_list>
 
-namespace quarvex::steps {
+namespace quarvex::rowwork {
 
 // The carriage return that breaks lines in labels and message boxes.
 inline constexpr QChar CR = QChar(13);
@@ -31,9 +32,9 @@ inline QString resultText(double value, const char* suffix, const QLocale& local
 }
 
 // The outcome of an item with one value, one result text and one row whose
-// texts are those of the screen.
-Outcome oneRow(QList<ConvertedInput> inputs, double value, const QString& result,
-               const QString& interpretation);
+// texts are those of the screen. Its inputs are the item's (its descriptor
+// fills them in).
+Outcome oneRow(double value, const QString& result, const QString& interpretation);
 
 // One row worked out from its formula: the value, the result as the formula
 // shows it, the text of the band that holds the value, and the record of both.
@@ -46,6 +47,6 @@ struct Worked {
 Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs);
 
 // The outcome of an item with one worked row.
-Outcome oneRow(QList<ConvertedInput> inputs, const Worked& worked, const QString& interpretation);
+Outcome oneRow(const Worked& worked, const QString& interpretation);
 
-} // namespace quarvex::steps
+} // namespace quarvex::rowwork
