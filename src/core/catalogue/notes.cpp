@@ -179,8 +179,9 @@ constexpr EvidenceNote Evidence[] = {
      "A BUN to creatinine ratio above 36 is a weak sign of upper GI bleeding (specificity 27 %).",
      "R18"},
     {I::UrineProteinCreatinineRatio, -1, Dated,
-     "KDIGO 2012 grades proteinuria below 0.15, 0.15 to 0.5 and above 0.5 mg/mg (150 and 500 "
-     "mg/g); the albumin to creatinine ratio is preferred.", "R10 R78"},
+     "KDIGO 2012 grades the ratio as normal to mildly increased below 0.15 mg/mg (150 mg/g), "
+     "moderately increased from 0.15 to 0.5 and severely increased above 0.5; the albumin to "
+     "creatinine ratio is preferred.", "R10 R78"},
     {I::UrineProteinCreatinineRatio, -1, Unsourced,
      "No source was found for the bands at 0.1 and 1.0; below 0.2 (normal) and above 3.5 "
      "(nephrotic range) are Ginsberg's.", "R20"},
