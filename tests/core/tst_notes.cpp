@@ -1,0 +1,508 @@
+#include "analytes/format.h"
+#include "catalogue/notes.h"
+#include "coretestmain.h"
+#include "literature/references.h"
+#include "testfields.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+#include <vector>
+
+using namespace quarvex;
+using namespace quarvex::test;
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(quarvex::ItemId)
+
+namespace {
+
+QList<Note> ofKind(const QList<Note>& notes, NoteKind kind)
+{
+    QList<Note> out;
+    for (const Note& note : notes) {
+        if (note.kind == kind)
+            out << note;
+    }
+    return out;
+}
+
+// Computes the item from the fields and returns the notes of one row.
+QList<Note> notesFor(ItemId id, int row, const MapFields& fields, const QLocale& locale,
+                     Outcome* computed = nullptr)
+{
+    const Inputs inputs(fields, locale);
+    const ItemDescriptor& d = item(id);
+    const QList<Finding> findings = d.findings(inputs);
+    if (!findings.isEmpty())
+        qFatal("the test case does not compute: %s", qPrintable(findings.front().text));
+    const Outcome outcome = d.compute(inputs);
+    if (computed)
+        *computed = outcome;
+    return rowNotes(id, row, inputs, outcome, locale);
+}
+
+bool sameText(const char* a, const char* b)
+{
+    return a == b || (a && b && std::strcmp(a, b) == 0);
+}
+
+// One side of one band edge of one row: the value just beside the edge that
+// "###0.00" shows as the edge itself.
+struct EdgeCase {
+    QString name;
+    ItemId item;
+    int row;
+    QString gender;
+    double value;
+    QString interpretation; // the text of the band that holds the value
+    bool crosses;           // the shown edge lies in a band with another text
+};
+
+// Every edge of every band table behind a "###0.00" result, for both genders
+// (tables chosen by gender differ): just below and just above the edge.
+std::vector<EdgeCase> edgeCases()
+{
+    std::vector<EdgeCase> cases;
+    std::set<const Band*> seen;
+    for (const char* gender : {GenderMale, GenderFemale}) {
+        MapFields fields = exampleFields();
+        fields.setValue(AnalyteId::Gender, QString::fromLatin1(gender));
+        const Inputs inputs(fields, English);
+        for (const ItemDescriptor& d : overviewItems()) {
+            const Outcome outcome = d.compute(inputs);
+            for (int row = 0; row < outcome.working.size(); ++row) {
+                const RowWorking& working = outcome.working[row];
+                if (!working.formula || working.formula->shown != Shown::Fixed2 ||
+                    working.bands.empty() || !seen.insert(working.bands.data()).second)
+                    continue;
+                for (size_t i = 0; i + 1 < working.bands.size(); ++i) {
+                    const Band& band = working.bands[i];
+                    const char* lower = band.text;
+                    const char* upper = working.bands[i + 1].text;
+                    // An edge that belongs to the upper band misleads from just
+                    // below; one that belongs to the lower band from just above.
+                    const double wrong = band.inclusive ? band.upTo + 0.004 : band.upTo - 0.004;
+                    const double right = band.inclusive ? band.upTo - 0.004 : band.upTo + 0.004;
+                    const QString name =
+                        u"item %1 row %2 edge %3 %4"_s.arg(int(d.id)).arg(row).arg(band.upTo).arg(
+                            QString::fromLatin1(gender));
+                    cases.push_back({name + u" beyond"_s, d.id, row, QString::fromLatin1(gender),
+                                     wrong, QString::fromLatin1(band.inclusive ? upper : lower),
+                                     !sameText(lower, upper)});
+                    cases.push_back({name + u" inside"_s, d.id, row, QString::fromLatin1(gender),
+                                     right, QString::fromLatin1(band.inclusive ? lower : upper),
+                                     false});
+                }
+            }
+        }
+    }
+    return cases;
+}
+
+} // namespace
+
+class TestNotes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void context_data();
+    void context();
+    void roundingAtEveryBandEdge_data();
+    void roundingAtEveryBandEdge();
+    void edgeCasesReachTheBandTables();
+    void roundingOfRealCases_data();
+    void roundingOfRealCases();
+    void calciumCutOffs_data();
+    void calciumCutOffs();
+    void notesComeInKindOrder();
+    void tablesPointAtRealRowsAndReferences();
+};
+
+// Each context rule with a case that raises it and a neighbouring case that
+// does not: the limits follow the typed unit and the gender, and without a
+// gender the wider of the men's and women's limits counts.
+void TestNotes::context_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<MapFields>("fields");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected"); // a part of the one context note; empty for none
+
+    const auto add = [](const char* name, ItemId id, int row, const QString& fields,
+                        const QString& expected, const QLocale& locale = English) {
+        QTest::newRow(name) << id << row << F(fields) << locale << expected;
+    };
+    using I = ItemId;
+
+    add("AST/ALT: both normal, no gender", I::AstAltRatio, 0, u"AST=20; ALT=32"_s,
+        u"AST 20 IU/L (adult reference 9–40 IU/L, men and women) and ALT 32 IU/L (adult "
+        "reference 7–55 IU/L, men and women) are not raised"_s);
+    add("AST/ALT: ALT above the men's limit", I::AstAltRatio, 0, u"AST=20; ALT=56"_s, {});
+    add("AST/ALT: ALT above the women's limit", I::AstAltRatio, 0,
+        u"Gender=Female; AST=20; ALT=32"_s, {});
+    add("AST/ALT: men, both at their upper limits", I::AstAltRatio, 0,
+        u"Gender=Male; AST=40; ALT=55"_s, u"AST 40 IU/L (adult reference 10–40 IU/L, men)"_s);
+    add("AST/ALT: men, AST raised", I::AstAltRatio, 0, u"Gender=Male; AST=41; ALT=30"_s, {});
+
+    add("bilirubin: total at its upper limit", I::BilirubinRatio, 0,
+        u"BilirubinDirect=0.3 mg/dL; BilirubinTotal=1.2 mg/dL"_s,
+        u"Total bilirubin 1.2 mg/dL (adult reference 0.1–1.2 mg/dL) is not raised"_s);
+    add("bilirubin: total raised", I::BilirubinRatio, 0,
+        u"BilirubinDirect=0.3 mg/dL; BilirubinTotal=1.3 mg/dL"_s, {});
+    add("bilirubin: total normal in umol/L", I::BilirubinRatio, 0,
+        u"BilirubinDirect=5 umol/L; BilirubinTotal=21 umol/L"_s,
+        u"21 umol/L (adult reference 2–21 umol/L)"_s);
+    add("bilirubin: total raised in umol/L", I::BilirubinRatio, 0,
+        u"BilirubinDirect=5 umol/L; BilirubinTotal=22 umol/L"_s, {});
+
+    add("potassium excretion: serum potassium at its lower limit", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1500; UrinePotassium=40; SerumPotassium=3.5"_s,
+        u"Serum potassium 3.5 mEq/L (adult reference 3.5–5 mEq/L) is not low"_s);
+    add("potassium excretion: serum potassium low", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1500; UrinePotassium=40; SerumPotassium=3.4"_s, {});
+    add("potassium excretion: serum potassium not typed", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1500; UrinePotassium=40"_s, u"Serum potassium is not known"_s);
+    add("potassium excretion: serum potassium unreadable", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1500; UrinePotassium=40; SerumPotassium=abc"_s,
+        u"Serum potassium is not known"_s);
+
+    const QString fek =
+        u"SerumCreatinine=1 mg/dL; UrineCreatinine=100 mg/dL; UrinePotassium=40; "_s;
+    add("FEK: serum potassium normal", I::FractionalPotassiumExcretion, 0,
+        fek + u"SerumPotassium=4"_s, u"Serum potassium 4 mEq/L (adult reference 3.5–5 mEq/L)"_s);
+    add("FEK: serum potassium low", I::FractionalPotassiumExcretion, 0,
+        fek + u"SerumPotassium=3.2"_s, {});
+
+    const QString rfi = u"UrineCreatinine=100 mg/dL; UrineSodium=20; "_s;
+    add("RFI: creatinine normal for either sex, no gender", I::RenalFailureIndex, 0,
+        rfi + u"SerumCreatinine=1.2 mg/dL"_s,
+        u"Serum creatinine 1.2 mg/dL (adult reference 0.6–1.3 mg/dL, men and women)"_s);
+    add("RFI: creatinine above the women's limit", I::RenalFailureIndex, 0,
+        rfi + u"Gender=Female; SerumCreatinine=1.2 mg/dL"_s, {});
+    add("RFI: creatinine at the men's upper limit", I::RenalFailureIndex, 0,
+        rfi + u"Gender=Male; SerumCreatinine=1.3 mg/dL"_s,
+        u"(adult reference 0.7–1.3 mg/dL, men)"_s);
+    add("RFI: creatinine raised", I::RenalFailureIndex, 0,
+        rfi + u"Gender=Male; SerumCreatinine=1.4 mg/dL"_s, {});
+    add("RFI: creatinine normal in umol/L, German", I::RenalFailureIndex, 0,
+        rfi + u"SerumCreatinine=88,4 umol/L"_s,
+        u"Serum creatinine 88,4 umol/L (adult reference 53–115 umol/L, men and women)"_s, German);
+    add("RFI: creatinine raised in umol/L", I::RenalFailureIndex, 0,
+        rfi + u"SerumCreatinine=116 umol/L"_s, {});
+
+    const QString fena = u"UrineCreatinine=100 mg/dL; UrineSodium=20; SerumSodium=140; "_s;
+    add("FENa: creatinine normal", I::FractionalSodiumExcretion, 0,
+        fena + u"SerumCreatinine=0.9 mg/dL"_s, u"acute tubular necrosis"_s);
+    add("FENa: creatinine raised", I::FractionalSodiumExcretion, 0,
+        fena + u"SerumCreatinine=2 mg/dL"_s, {});
+
+    const QString urea = u"UrineCreatinine=100 mg/dL; SerumUrea=15 mg/dL; UrineUrea=900 mg/dL; "_s;
+    add("urea ratios: BUN/creatinine is not a urinary index", I::UreaCreatinineRatios, 0,
+        urea + u"SerumCreatinine=1 mg/dL"_s, {});
+    add("urea ratios: creatinine ratio, creatinine normal", I::UreaCreatinineRatios, 1,
+        urea + u"SerumCreatinine=1 mg/dL"_s, u"Serum creatinine 1 mg/dL"_s);
+    add("urea ratios: urea ratio, creatinine normal", I::UreaCreatinineRatios, 2,
+        urea + u"SerumCreatinine=1 mg/dL"_s, u"Serum creatinine 1 mg/dL"_s);
+    add("urea ratios: urea ratio, creatinine raised", I::UreaCreatinineRatios, 2,
+        urea + u"SerumCreatinine=2 mg/dL"_s, {});
+
+    const QString urate = u"UrineUrate=40 mg/dL; UrineCreatinine=110 mg/dL"_s;
+    add("uric acid ratio: creatinine normal", I::UrateCreatinineRatio, 0,
+        urate + u"; SerumCreatinine=1.1 mg/dL"_s, u"healthy adults have a ratio below 0.60"_s);
+    add("uric acid ratio: creatinine raised", I::UrateCreatinineRatio, 0,
+        urate + u"; SerumCreatinine=2.5 mg/dL"_s, {});
+    add("uric acid ratio: creatinine not typed", I::UrateCreatinineRatio, 0, urate,
+        u"Serum creatinine is not known"_s);
+
+    const QString cg = u"Weight=60 kg; Gender=Male; SerumCreatinine=1 mg/dL; "_s;
+    add("Cockcroft-Gault: age 17", I::CreatinineClearance, 0, cg + u"Age=17"_s,
+        u"Age 17: Cockcroft and Gault"_s);
+    add("Cockcroft-Gault: age 18", I::CreatinineClearance, 0, cg + u"Age=18"_s, {});
+
+    const QString lipids = u"Chol=220 mg/dL; LDL=100 mg/dL; "_s;
+    add("HDL: men above 70 read as longevity", I::CholesterolLevels, 1,
+        lipids + u"Gender=Male; HDL=71 mg/dL"_s, u"not protective"_s);
+    add("HDL: men at 70", I::CholesterolLevels, 1, lipids + u"Gender=Male; HDL=70 mg/dL"_s, {});
+    add("HDL: women at 72 (not yet longevity)", I::CholesterolLevels, 1,
+        lipids + u"Gender=Female; HDL=72 mg/dL"_s, {});
+    add("HDL: women above 75", I::CholesterolLevels, 1, lipids + u"Gender=Female; HDL=76 mg/dL"_s,
+        u"not protective"_s);
+    add("HDL: men in mmol/L", I::CholesterolLevels, 1, lipids + u"Gender=Male; HDL=1.9 mmol/L"_s,
+        u"not protective"_s);
+    add("HDL: the total cholesterol row", I::CholesterolLevels, 0,
+        lipids + u"Gender=Male; HDL=71 mg/dL"_s, {});
+
+    add("A/G: 1.6 within the usual range", I::AlbuminGlobulinRatio, 0,
+        u"Albumin=4 g/dL; Globulin=2.5 g/dL"_s, u"A ratio of 1.6 is within"_s);
+    add("A/G: 1.0 in g/L, German", I::AlbuminGlobulinRatio, 0, u"Albumin=40 g/L; Globulin=40 g/L"_s,
+        u"A ratio of 1 is within"_s, German);
+    add("A/G: 2.5", I::AlbuminGlobulinRatio, 0, u"Albumin=5 g/dL; Globulin=2 g/dL"_s,
+        u"A ratio of 2.5 is within"_s);
+    add("A/G: 2.6", I::AlbuminGlobulinRatio, 0, u"Albumin=5.2 g/dL; Globulin=2 g/dL"_s, {});
+    add("A/G: low", I::AlbuminGlobulinRatio, 0, u"Albumin=3 g/dL; Globulin=3.5 g/dL"_s, {});
+}
+
+void TestNotes::context()
+{
+    QFETCH(ItemId, id);
+    QFETCH(int, row);
+    QFETCH(MapFields, fields);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+
+    const QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
+    if (expected.isEmpty()) {
+        QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
+        return;
+    }
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.front().text.contains(expected), qPrintable(notes.front().text));
+    QVERIFY(!notes.front().text.contains(QRegularExpression(u"%\\d"_s)));
+    QVERIFY(!notes.front().sources.isEmpty());
+    for (const QString& id : notes.front().sources)
+        QVERIFY2(findReference(id), qPrintable(id));
+}
+
+void TestNotes::roundingAtEveryBandEdge_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("gender");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("interpretation");
+    QTest::addColumn<bool>("crosses");
+    QTest::addColumn<QLocale>("locale");
+
+    for (const EdgeCase& c : edgeCases()) {
+        for (const QLocale& locale : {English, German}) {
+            const QString name = c.name + u' ' + locale.name();
+            QTest::newRow(qPrintable(name)) << c.item << c.row << c.gender << c.value
+                                            << c.interpretation << c.crosses << locale;
+        }
+    }
+}
+
+// A value just beside a band edge that the result shows as the edge itself:
+// from the side where the shown number lies in a band of another text, the
+// note names both numbers, the edge and the interpretation given; from the
+// other side, or where both bands read alike, there is no rounding note.
+void TestNotes::roundingAtEveryBandEdge()
+{
+    QFETCH(ItemId, id);
+    QFETCH(int, row);
+    QFETCH(QString, gender);
+    QFETCH(double, value);
+    QFETCH(QString, interpretation);
+    QFETCH(bool, crosses);
+    QFETCH(QLocale, locale);
+
+    MapFields fields = exampleFields();
+    fields.setValue(AnalyteId::Gender, gender);
+    Outcome outcome = item(id).compute(Inputs(fields, English));
+    const Formula& formula = *outcome.working[row].formula;
+    outcome.values[row] = value;
+    const QString shown = formatFixed2(value, locale);
+    outcome.rows[row].result = shown + QString::fromLatin1(formula.suffix);
+    outcome.rows[row].interpretation = interpretation;
+
+    // A reading written in the locale; its values play no part in rounding.
+    const Inputs written(MapFields{}, locale);
+    const QList<Note> notes =
+        ofKind(rowNotes(id, row, written, outcome, locale), NoteKind::Rounding);
+    if (!crosses) {
+        QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
+        return;
+    }
+    QCOMPARE(notes.size(), 1);
+    const QString& text = notes.front().text;
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QVERIFY2(text.startsWith(u"Shown as "_s + shown + u';'), qPrintable(text));
+    QVERIFY2(text.contains(plain.toString(value, 'f', 4)), qPrintable(text));
+    QVERIFY2(
+        text.contains(interpretation.isEmpty() ? u"no interpretation"_s : interpretation.trimmed()),
+        qPrintable(text));
+}
+
+// The generated edges reach the tables the reports found misleading.
+void TestNotes::edgeCasesReachTheBandTables()
+{
+    const std::vector<EdgeCase> cases = edgeCases();
+    const auto has = [&cases](ItemId id, double edge) {
+        return std::any_of(cases.begin(), cases.end(), [&](const EdgeCase& c) {
+            return c.item == id && c.crosses && std::abs(c.value - edge) < 0.005;
+        });
+    };
+    QVERIFY(has(ItemId::AstAltRatio, 0.8));
+    QVERIFY(has(ItemId::AlbuminGlobulinRatio, 1.0));
+    QVERIFY(has(ItemId::CholesterolHdlRatio, 23.3)); // men's table
+    QVERIFY(has(ItemId::CholesterolHdlRatio, 10.9)); // women's table
+    QVERIFY(has(ItemId::UreaCreatinineRatios, 36.0));
+}
+
+// The cases the review found, computed from typed values.
+void TestNotes::roundingOfRealCases_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<MapFields>("fields");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected"); // the whole note; empty for none
+
+    QTest::newRow("AST 35, ALT 44") << ItemId::AstAltRatio << F(u"AST=35; ALT=44"_s) << English
+                                    << u"Shown as 0.80; the unrounded value is 0.7955, below 0.8, "
+                                       "so: The AST to ALT ratio indicates extrahepatic "
+                                       "cholestasis."_s;
+    QTest::newRow("AST 35, ALT 44, German")
+        << ItemId::AstAltRatio << F(u"AST=35; ALT=44"_s) << German
+        << u"Shown as 0,80; the unrounded value is 0,7955, below 0,8, so: The AST to ALT ratio "
+           "indicates extrahepatic cholestasis."_s;
+    QTest::newRow("AST 36, ALT 44")
+        << ItemId::AstAltRatio << F(u"AST=36; ALT=44"_s) << English << QString();
+    QTest::newRow("albumin 3.98, globulin 4.0")
+        << ItemId::AlbuminGlobulinRatio << F(u"Albumin=3.98 g/dL; Globulin=4.0 g/dL"_s) << English
+        << u"Shown as 1.00; the unrounded value is 0.9950, below 1, so: The Albumin to Globumin "
+           "ratio is low"_s;
+    QTest::newRow("albumin 4.0, globulin 4.0")
+        << ItemId::AlbuminGlobulinRatio << F(u"Albumin=4.0 g/dL; Globulin=4.0 g/dL"_s) << English
+        << QString();
+    // 62.5 up to 80 mL/min gives no text: the shown 62.50 would say nothing.
+    QTest::newRow("clearance just below 62.5")
+        << ItemId::CreatinineClearance
+        << F(u"Age=40; Weight=44.997 kg; Gender=Male; SerumCreatinine=1 mg/dL"_s) << English
+        << u"Shown as 62.50; the unrounded value is 62.4958, below 62.5, so: Based on GFR, "
+           "renal function is slightly impaired."_s;
+}
+
+void TestNotes::roundingOfRealCases()
+{
+    QFETCH(ItemId, id);
+    QFETCH(MapFields, fields);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+
+    const QList<Note> notes = ofKind(notesFor(id, 0, fields, locale), NoteKind::Rounding);
+    if (expected.isEmpty()) {
+        QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
+        return;
+    }
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.front().text.startsWith(expected), qPrintable(notes.front().text));
+}
+
+// The calcium clearance ratio has no band table; its note always gives the
+// value to four decimals (more where four would land on a cut-off) and where
+// it lies against 0.01 and 0.02.
+void TestNotes::calciumCutOffs_data()
+{
+    QTest::addColumn<QString>("urineCalcium"); // over 1000: the ratio
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("between") << u"12.8"_s << English
+                             << u"Shown as 0.01; the ratio is 0.0128, between 0.01 and 0.02."_s;
+    QTest::newRow("between, German")
+        << u"12,8"_s << German << u"Shown as 0,01; the ratio is 0,0128, between 0,01 and 0,02."_s;
+    QTest::newRow("below") << u"7.5"_s << English
+                           << u"Shown as 0.01; the ratio is 0.0075, below 0.01."_s;
+    QTest::newRow("at the low cut-off")
+        << u"10"_s << English << u"Shown as 0.01; the ratio is 0.0100, at 0.01."_s;
+    QTest::newRow("just below the low cut-off")
+        << u"9.996"_s << English << u"Shown as 0.01; the ratio is 0.009996, below 0.01."_s;
+    QTest::newRow("at the high cut-off")
+        << u"20"_s << English << u"Shown as 0.02; the ratio is 0.0200, at 0.02."_s;
+    QTest::newRow("above") << u"25"_s << English
+                           << u"Shown as 0.03; the ratio is 0.0250, above 0.02."_s;
+}
+
+void TestNotes::calciumCutOffs()
+{
+    QFETCH(QString, urineCalcium);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+
+    const MapFields fields = F(u"SerumCreatinine=1 mg/dL; UrineCreatinine=100 mg/dL; "
+                               "SerumCalcium=10 mg/dL; UrineCalcium="_s +
+                               urineCalcium + u" mg/dL"_s);
+    const QList<Note> notes =
+        ofKind(notesFor(ItemId::RenalCalciumClearance, 0, fields, locale), NoteKind::Rounding);
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.front().text.startsWith(expected), qPrintable(notes.front().text));
+    QVERIFY(notes.front().text.contains(u"familial hypocalciuric hypercalcaemia"_s));
+    QCOMPARE(notes.front().sources, QStringList({u"R17"_s, u"R72"_s}));
+}
+
+// Context first, then rounding, then the evidence tags; the evidence notes
+// carry the short tags the windows show.
+void TestNotes::notesComeInKindOrder()
+{
+    const QList<Note> notes = notesFor(ItemId::AstAltRatio, 0, F(u"AST=35; ALT=44"_s), English);
+    QList<NoteKind> kinds;
+    for (const Note& note : notes)
+        kinds << note.kind;
+    QCOMPARE(kinds, QList<NoteKind>({NoteKind::Context, NoteKind::Rounding, NoteKind::Dated,
+                                     NoteKind::Unsourced}));
+    QCOMPARE(noteTag(NoteKind::Dated), u"dated"_s);
+    QCOMPARE(noteTag(NoteKind::Unsourced), u"no source"_s);
+    QVERIFY(noteTag(NoteKind::Context).isEmpty());
+    QCOMPARE(noteKindName(NoteKind::Unsourced), u"unsourced"_s);
+
+    // The ferritin bands are the dated ones of the 1970s.
+    const QList<Note> ferritin =
+        notesFor(ItemId::FerritinStores, 0, F(u"Ferritin=120 ng/ml"_s), English);
+    QCOMPARE(ofKind(ferritin, NoteKind::Dated).size(), 1);
+    QVERIFY(ofKind(ferritin, NoteKind::Dated).front().sources.contains(u"R39"_s));
+}
+
+// Every rule names a row its item has and only references of the list; each
+// row gets at most one dated and one unsourced sentence; a context text uses
+// no placeholder beyond its conditions.
+void TestNotes::tablesPointAtRealRowsAndReferences()
+{
+    const auto rowsOf = [](ItemId id) { return int(item(id).rowNames().size()); };
+    const auto resolves = [](const char* ids) {
+        for (const QString& id : QString::fromLatin1(ids).split(u' ', Qt::SkipEmptyParts)) {
+            if (!findReference(id))
+                return false;
+        }
+        return true;
+    };
+    for (const ContextRule& rule : contextRules()) {
+        QVERIFY2(rule.row >= -1 && rule.row < rowsOf(rule.item), rule.text);
+        QVERIFY2(resolves(rule.sources), rule.text);
+        QVERIFY2(!rule.conditions().empty(), rule.text);
+        const QString text = QString::fromUtf8(rule.text);
+        for (const QRegularExpressionMatch& m : QRegularExpression(u"%(\\d)"_s).globalMatch(text))
+            QVERIFY2(m.captured(1).toInt() <= int(rule.conditions().size()), rule.text);
+    }
+    for (const CutOffNote& cut : cutOffNotes()) {
+        QVERIFY(cut.row >= 0 && cut.row < rowsOf(cut.item));
+        QVERIFY(cut.low < cut.high);
+        QVERIFY(resolves(cut.sources));
+    }
+    for (const EvidenceNote& note : evidenceNotes()) {
+        QVERIFY2(note.kind == NoteKind::Dated || note.kind == NoteKind::Unsourced, note.text);
+        QVERIFY2(note.row >= -1 && note.row < rowsOf(note.item), note.text);
+        QVERIFY2(resolves(note.sources), note.text);
+        QVERIFY2(std::strlen(note.text) > 0, "an evidence note without a sentence");
+    }
+    for (const ItemDescriptor& d : overviewItems()) {
+        for (int row = 0; row < rowsOf(d.id); ++row) {
+            for (NoteKind kind : {NoteKind::Dated, NoteKind::Unsourced}) {
+                const auto count = std::count_if(
+                    evidenceNotes().begin(), evidenceNotes().end(), [&](const EvidenceNote& n) {
+                        return n.item == d.id && n.kind == kind && (n.row < 0 || n.row == row);
+                    });
+                QVERIFY2(count <= 1, d.listText);
+            }
+        }
+    }
+}
+
+QUARVEX_CORE_TEST_MAIN(TestNotes)
+#include "tst_notes.moc"
