@@ -128,7 +128,7 @@ constexpr Row Table[] = {
      "Above 10.4 mg/dL is hypercalcaemia [R61]; crisis above 14 [R59]; critical limits 6.6/12.9 [R45][R46]."},
     {A::UrineCalcium, "mg/dL", {}, Spot, {1.0, 40.0, "R62", Est}, {0.1, 100.0, "", Est}, {}, Patients,
      "24-hour urine below 7.5 mmol (about 300 mg) a day [R62]; a random sample typically about 0.5–7 mmol/L (estimate)."},
-    {A::SerumPhosphorus, "mg/dL", {between(2.5, 4.5, "R47")}, "", {1.0, 12.0, "R46", Est}, {0.2, 30.0, "", Est}, {}, Patients,
+    {A::SerumPhosphorus, "mg/dL", {between(2.5, 4.5, "R47")}, "", {0.6, 12.0, "R46", Est}, {0.2, 30.0, "", Est}, {}, Patients,
      "Critical limits 1.2/8.9 [R46]."},
     {A::UrinePhosphorus, "mg/dL", {}, Spot, {5.0, 250.0, "U10", Est}, {1.0, 500.0, "", Est}, {}, Patients,
      "24-hour urine about 0.4–1.3 g a day [U10]."},
