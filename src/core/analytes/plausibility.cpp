@@ -297,18 +297,24 @@ QString number(double value, const QLocale& locale)
 enum class Side { AtLeast, AtMost };
 
 // A limit of the formula unit shown in a unit: three significant digits, or
-// as many more as it takes for the shown number, typed in that unit, to fall
-// on the limit's side (115 umol/L is above 1.3 mg/dL; 114.9 is not).
+// four where that is what it takes for the shown number, typed in that unit,
+// to fall on the limit's side (115 umol/L is above 1.3 mg/dL; 114.9 is not),
+// or else four rounded towards that side.
 QString shownLimit(double limit, const UnitChoice* unit, Side side, const QLocale& locale)
 {
     const double inUnit = fromFormula(limit, unit);
-    double shown = inUnit;
-    for (int digits = 3; digits <= 17; ++digits) {
-        shown = QString::number(inUnit, 'g', digits).toDouble();
+    const auto onItsSide = [&](double shown) {
         const double back = toFormula(shown, unit);
-        if (side == Side::AtLeast ? greaterOrEqual(back, limit) : lessOrEqual(back, limit))
-            break;
+        return side == Side::AtLeast ? greaterOrEqual(back, limit) : lessOrEqual(back, limit);
+    };
+    for (int digits = 3; digits <= 4; ++digits) {
+        const double shown = QString::number(inUnit, 'g', digits).toDouble();
+        if (onItsSide(shown))
+            return formatPlain(shown, locale);
     }
+    const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::fabs(inUnit))));
+    const double shown = side == Side::AtLeast ? std::ceil(inUnit * scale) / scale
+                                               : std::floor(inUnit * scale) / scale;
     return formatPlain(shown, locale);
 }
 
