@@ -119,7 +119,8 @@ void TestCli::warnings_data()
     QTest::addRow("German: a comma in the number")
         << QByteArray("SerumCreatinine=88,5\nUnitSerumCreatinine=mg/dL\n") << de
         << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88,5 mg/dL is "
-                      "above any value seen in patients (up to 75 mg/dL). Did you mean umol/L?\n");
+                      "above any value seen in patients (up to 75 mg/dL). Did you mean 88,5 umol/L "
+                      "(1,0 mg/dL)?\n");
 
     // The limits and rules themselves: tst_plausibility. Here: every field a
     // hint concerns is named, and a value at fault gets its finding instead.
@@ -166,7 +167,7 @@ void TestCli::hintsInJsonAndSteps()
     const QByteArray input = "Age=40\nWeight=70\nUnitWeight=kg\nGender=Male\n"
                              "SerumCreatinine=88\nUnitSerumCreatinine=mg/dL\n";
     const QString hint = u"Serum creatinine 88 mg/dL is above any value seen in patients (up to "
-                         "75 mg/dL). Did you mean umol/L?"_s;
+                         "75 mg/dL). Did you mean 88 umol/L (1.0 mg/dL)?"_s;
     const QJsonDocument json = QJsonDocument::fromJson(runCli({u"--json"_s, u"-"_s}, input).out);
     QVERIFY(json.isObject());
     QHash<QString, QStringList> hintsOf;

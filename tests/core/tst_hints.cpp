@@ -59,17 +59,28 @@ void TestHints::caseHints_data()
     QTest::addRow("wrong unit names the unit it fits")
         << F(u"SerumCreatinine=88 mg/dL"_s) << English
         << QStringList{u"SerumCreatinine: Serum creatinine 88 mg/dL is above any value seen in "
-                       "patients (up to 75 mg/dL). Did you mean umol/L?"_s};
+                       "patients (up to 75 mg/dL). Did you mean 88 umol/L (1.0 mg/dL)?"_s};
+    // Inside what is possible, but far from what patients have.
+    QTest::addRow("creatinine in umol/L typed as mg/dL on a whole case")
+        << F(u"Age=60; Weight=70 kg; Gender=Male; SerumCreatinine=62 mg/dL"_s) << English
+        << QStringList{u"SerumCreatinine: Serum creatinine 62 mg/dL is far above the values seen "
+                       "in patients. Did you mean 62 umol/L (0.70 mg/dL)?"_s};
+    QTest::addRow("lipids in mmol/L typed as mg/dL")
+        << F(u"Chol=5.2 mmol/L; HDL=1.29 mg/dL; LDL=2.84 mg/dL"_s) << English
+        << QStringList{u"HDL: HDL cholesterol 1.29 mg/dL is far below the values seen in "
+                       "patients. Did you mean 1.29 mmol/L (50 mg/dL)?"_s,
+                       u"LDL: LDL cholesterol 2.84 mg/dL is far below the values seen in "
+                       "patients. Did you mean 2.84 mmol/L (110 mg/dL)?"_s};
     QTest::addRow("German number")
         << F(u"SerumCreatinine=0,5 umol/L"_s) << German
         << QStringList{u"SerumCreatinine: Serum creatinine 0,5 umol/L is below any value seen in "
-                       "patients (down to 9 umol/L). Did you mean mg/dL?"_s};
+                       "patients (down to 8,84 umol/L). Did you mean 0,5 mg/dL (44 umol/L)?"_s};
     QTest::addRow("value with a finding: no hint")
         << F(u"SerumCreatinine=88; Age=-200"_s) << English << QStringList{};
     QTest::addRow("fixed unit read without a unit text")
         << F(u"SerumPotassium=42"_s) << English
         << QStringList{u"SerumPotassium: Serum potassium 42 mEq/L is above any value seen in "
-                       "patients (up to 14 mEq/L)."_s};
+                       "patients (up to 14 mEq/L). Did you mean 4.2 mEq/L?"_s};
     // The rule compares in the formula unit: 3 mmol/L HDL is 115.8 mg/dL.
     QTest::addRow("cross rule on converted values, on both fields")
         << F(u"Chol=110 mg/dL; HDL=3 mmol/L"_s) << English
@@ -78,7 +89,7 @@ void TestHints::caseHints_data()
                u"Chol: HDL cholesterol 115.83 mg/dL is above total cholesterol 110 mg/dL."_s +
                    Wrong};
     QTest::addRow("cross rule quiet when a field fails its check")
-        << F(u"Iron=400 ug/dL; TIBC=300 UG/DL"_s) << English << QStringList{};
+        << F(u"Iron=340 ug/dL; TIBC=300 UG/DL"_s) << English << QStringList{};
     QTest::addRow("range hints first, then cross rules")
         << F(u"Age=130; Iron=301 ug/dL; TIBC=300 ug/dL"_s) << English
         << QStringList{

@@ -156,10 +156,10 @@ void TestNotes::context_data()
     add("bilirubin: total raised", I::BilirubinRatio, 0,
         u"BilirubinDirect=0.3 mg/dL; BilirubinTotal=1.3 mg/dL"_s, {});
     add("bilirubin: total normal in umol/L", I::BilirubinRatio, 0,
-        u"BilirubinDirect=5 umol/L; BilirubinTotal=21 umol/L"_s,
-        u"21 umol/L (adult reference 2–21 umol/L)"_s);
+        u"BilirubinDirect=5 umol/L; BilirubinTotal=20.5 umol/L"_s,
+        u"20.5 umol/L (adult reference 1.71–20.5 umol/L)"_s);
     add("bilirubin: total raised in umol/L", I::BilirubinRatio, 0,
-        u"BilirubinDirect=5 umol/L; BilirubinTotal=22 umol/L"_s, {});
+        u"BilirubinDirect=5 umol/L; BilirubinTotal=21 umol/L"_s, {});
 
     add("potassium excretion: serum potassium at its lower limit", I::UrinaryPotassiumExcretion, 0,
         u"UrineVolume=1500; UrinePotassium=40; SerumPotassium=3.5"_s,
@@ -192,7 +192,7 @@ void TestNotes::context_data()
         rfi + u"Gender=Male; SerumCreatinine=1.4 mg/dL"_s, {});
     add("RFI: creatinine normal in umol/L, German", I::RenalFailureIndex, 0,
         rfi + u"SerumCreatinine=88,4 umol/L"_s,
-        u"Serum creatinine 88,4 umol/L (adult reference 53–115 umol/L, men and women)"_s, German);
+        u"Serum creatinine 88,4 umol/L (adult reference 53,04–114,9 umol/L, men and women)"_s, German);
     add("RFI: creatinine raised in umol/L", I::RenalFailureIndex, 0,
         rfi + u"SerumCreatinine=116 umol/L"_s, {});
 

@@ -331,7 +331,8 @@ void TestOverview::hintsAboveTheGridNotInTheExport()
     QVERIFY(results->hintsLabel()->isVisibleTo(results));
     QCOMPARE(results->hintsLabel()->text(),
              u"Check: Serum creatinine 88 mg/dL is above any value seen in patients (up to 75 "
-             "mg/dL). Did you mean umol/L?\nCheck: HDL cholesterol 160 mg/dL is above total "
+             "mg/dL). Did you mean 88 umol/L (1.0 mg/dL)?\nCheck: HDL cholesterol 160 mg/dL is "
+             "above total "
              "cholesterol 150 mg/dL. A value may be mistyped or in the wrong unit."_s);
     const QList<ResultRow> rows = overviewRows(fields);
     QCOMPARE(gridRows(overview()), rows);

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void findingsMarkTheirFields_data();
     void findingsMarkTheirFields();
     void hintsBesideTheFields();
+    void checkLineUnderTheResult();
 };
 
 // "Data entry incomplete" keeps its text and gives the reasons as detail; the
@@ -150,7 +151,7 @@ void TestScreens::hintsBesideTheFields()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     const QString hint = u"Serum creatinine 88,5 mg/dL is above any value seen in patients (up "
-                         "to 75 mg/dL). Did you mean umol/L?"_s;
+                         "to 75 mg/dL). Did you mean 88,5 umol/L (1,0 mg/dL)?"_s;
 
     CalculatorScreen* screen = proceedTo(Clearance.category, Clearance.position);
     typeAll(screen, QString::fromLatin1(Clearance.inputs));
@@ -184,7 +185,52 @@ void TestScreens::hintsBesideTheFields()
     Q_EMIT unit->activated(unit->currentIndex());
     QVERIFY(!icon->isVisible());
     QCOMPARE(creatinine->accessibleDescription(), QString());
-    QVERIFY(creatinine->toolTip().contains(QStringLiteral("Adult reference: 62–115 umol/L (men)")));
+    QVERIFY2(creatinine->toolTip().contains(u"Adult reference: 61,9–114,9 umol/L (men)"_s),
+             qPrintable(creatinine->toolTip()));
+}
+
+// The question about a value stands under the result computed from it, and
+// goes with the result: on a failed Calculate, Clear All and Proceed.
+void TestScreens::checkLineUnderTheResult()
+{
+    const QString check = u"Check: Serum creatinine 62 mg/dL is far above the values seen in "
+                          "patients. Did you mean 62 umol/L (0.70 mg/dL)?"_s;
+    CalculatorScreen* screen = computeItem(Clearance, m_fake);
+    auto* line = screen->findChild<QWidget*>(QStringLiteral("CheckLine"));
+    auto* lineText = screen->findChild<QLabel*>(QStringLiteral("CheckLineText"));
+    QVERIFY(line && lineText && screen->findChild<QLabel*>(QStringLiteral("CheckLineIcon")));
+    QCOMPARE(line->accessibleName(), u"Values to check"_s);
+    QVERIFY(!line->isVisibleTo(screen)); // ordinary values: no line
+
+    const QString before = text(screen, "Result");
+    const auto calculateWith = [&](const QString& fields) {
+        typeAll(screen, fields);
+        m_fake.clear();
+        press(screen, "Calculate");
+    };
+    calculateWith(u"SerumCreatinine=62"_s);
+    QVERIFY(line->isVisibleTo(screen));
+    QCOMPARE(lineText->text(), check);
+    QCOMPARE(lineText->accessibleDescription(), check);
+    // A question never changes the result: computed from 62 mg/dL as typed.
+    QVERIFY(!text(screen, "Result").isEmpty() && text(screen, "Result") != before);
+    QCOMPARE(m_fake.messages().size(), 0);
+
+    calculateWith(u"Age="_s);
+    QVERIFY(!line->isVisibleTo(screen));
+    calculateWith(u"Age=40"_s);
+    QVERIFY(line->isVisibleTo(screen));
+    press(screen, "Clear");
+    QVERIFY(!line->isVisibleTo(screen));
+    calculateWith(QString::fromLatin1(Clearance.inputs) + u" SerumCreatinine=62"_s);
+    QVERIFY(line->isVisibleTo(screen));
+    proceedTo(PotassiumExcretion.category, PotassiumExcretion.position);
+    QVERIFY(!line->isVisibleTo(screen));
+    // The value set right: a result and no line.
+    proceedTo(Clearance.category, Clearance.position);
+    calculateWith(QString::fromLatin1(Clearance.inputs));
+    QCOMPARE(text(screen, "Result"), before);
+    QVERIFY(!line->isVisibleTo(screen));
 }
 
 // Proceed to another item of an open screen empties the result and the

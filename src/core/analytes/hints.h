@@ -19,9 +19,10 @@ struct FieldHint {
 };
 
 // The hints of one case, read from one reading of its fields: for each value
-// that passes its check (in analyte order), a hint when it lies outside the
-// possible range of its unit, then each cross-field rule that fires, once for
-// every field it involves. Numbers in the texts follow the inputs' locale.
+// that passes its check (in analyte order), a question when it lies outside
+// the typical or the possible range of its unit (rangeHint), then each
+// cross-field rule that fires, once for every field it involves. Numbers in
+// the texts follow the inputs' locale.
 QList<FieldHint> caseHints(const Inputs& inputs);
 
 // The texts of the hints on one field, in order.

@@ -64,117 +64,111 @@ constexpr IntervalRow estimate(IntervalRow row, const char* label)
     return row;
 }
 
+// A span of values in the formula unit, with the reference ids it rests on.
+struct RangeRow {
+    double low;
+    double high;
+    const char* sources;
+    bool reasoned;
+};
+
+// Another reading of a number typed with a fixed unit: the number times
+// factor, written in the same unit (unit == nullptr: a lost decimal point)
+// or the number itself in another unit ("litres" typed as millilitres).
+struct SlipRow {
+    double factor = 0.0; // 0: no slip
+    const char* unit = nullptr;
+};
+
+// One analyte, every number in its formula unit (the unit the calculations
+// use: the first of its unit list, or its fixed unit).
 struct Row {
-    const char* field;
-    const char* unit;
-    const char* shownUnit;
+    AnalyteId id;
+    const char* shownUnit; // the formula unit as hint texts write it
     std::array<IntervalRow, 4> intervals;
     const char* noInterval;
-    double possibleLow;
-    double possibleHigh;
-    const char* possibleSources;
-    bool possibleReasoned;
+    RangeRow typical;  // what the large majority of patients, healthy and ill, have
+    RangeRow possible; // the widest values recorded in living patients
+    std::array<SlipRow, 2> slips;
+    const char* most; // how the plain question names the typical range
     const char* note;
 };
 
+using A = AnalyteId;
 constexpr const char* Spot = "no adult reference interval for a random urine sample";
-constexpr const char* EqPerL = "mEq/L or mmol/L";
-constexpr bool Est = true;   // the possible range is an estimate
-constexpr bool Seen = false; // the possible range rests on published records
+constexpr bool Est = true;   // an estimate: no published value was found
+constexpr bool Seen = false; // rests on published records
+constexpr const char* Patients = "most patients have about";
+constexpr SlipRow LostDecimal[2] = {{0.1, nullptr}, {10.0, nullptr}};
 
+// The typical ranges are estimates throughout: the literature gives
+// reference intervals of healthy adults, critical limits and records, not
+// the span of patients' values. They are chosen wide, so that an ordinary or
+// diseased value is never questioned; the ids name the limits they were
+// reasoned from.
 // clang-format off
 constexpr Row Table[] = {
-    {"Age", "", "years", {}, "", 0.0, 122.0, "U7", Seen,
+    {A::Age, "years", {}, "", {18.0, 110.0, "R1 R69", Est}, {0.0, 122.0, "U7", Seen}, {}, "adults are",
      "Cockcroft–Gault was derived in adults aged 18–92 years and is not valid below 18 [R1][R69]."},
-    {"Weight", "kg", "kg", {}, "", 0.5, 650.0, "U6", Est,
+    {A::Weight, "kg", {}, "", {30.0, 250.0, "", Est}, {0.5, 650.0, "U6", Est}, {}, "most adults weigh about",
      "The heaviest recorded human weighed about 635 kg [U6]."},
-    {"Weight", "lbs", "lbs", {}, "", 1.0, 1430.0, "", Est, ""},
-    {"SerumCreatinine", "mg/dL", "mg/dL", {men(0.7, 1.3, "R88"), women(0.6, 1.1, "R88")}, "", 0.1, 75.0, "R53", Seen,
+    {A::SerumCreatinine, "mg/dL", {men(0.7, 1.3, "R88"), women(0.6, 1.1, "R88")}, "", {0.2, 25.0, "R46 R53", Est}, {0.1, 75.0, "R53", Seen}, {}, Patients,
      "Age and sex tables, e.g. 18–29 years: men 0.60–1.24, women 0.50–0.96 mg/dL [R48]; highest recorded 73.8 mg/dL [R53]; mean critical high 7.4 mg/dL [R46]."},
-    {"SerumCreatinine", "umol/L", "umol/L", {men(62, 115, "R88"), women(53, 97, "R88")}, "", 9.0, 6600.0, "R53", Seen, ""},
-    {"UrineCreatinine", "mg/dL", "mg/dL", {}, Spot, 3.0, 600.0, "", Est,
+    {A::UrineCreatinine, "mg/dL", {}, Spot, {10.0, 400.0, "R89", Est}, {3.0, 600.0, "", Est}, {}, Patients,
      "Depends on hydration, typically about 20–320 mg/dL (estimate); daily excretion 20–25 mg/kg (men), 15–20 mg/kg (women) [R89]."},
-    {"UrineCreatinine", "mmol/L", "mmol/L", {}, Spot, 0.3, 53.0, "", Est,
-     "Typically about 1.8–28 mmol/L in a random sample (estimate)."},
-    {"SerumSodium", EqPerL, "mEq/L", {between(135, 145, "R47"), alt(between(136, 145, "R88"))}, "", 90.0, 230.0, "R55", Seen,
+    {A::SerumSodium, "mEq/L", {between(135, 145, "R47"), alt(between(136, 145, "R88"))}, "", {110.0, 170.0, "R45 R55", Est}, {90.0, 230.0, "R55", Seen}, {LostDecimal[0], LostDecimal[1]}, Patients,
      "Survivors reported at 92–99 and up to 228 mmol/L after salt ingestion [R55]; critical limits 120/158 [R45]."},
-    {"UrineSodium", EqPerL, "mEq/L", {}, Spot, 0.0, 300.0, "", Est,
+    {A::UrineSodium, "mEq/L", {}, Spot, {1.0, 250.0, "R62 R73", Est}, {0.0, 300.0, "", Est}, {}, Patients,
      "40–140 mmol/L in 24-hour urine [R62]; below 20 suggests sodium avidity [R73]."},
-    {"SerumPotassium", EqPerL, "mEq/L", {between(3.5, 5.0, "R47")}, "", 1.0, 14.0, "R54 R90", Seen,
+    {A::SerumPotassium, "mEq/L", {between(3.5, 5.0, "R47")}, "", {1.5, 9.0, "R45 R54 R90", Est}, {1.0, 14.0, "R54 R90", Seen}, {LostDecimal[0], LostDecimal[1]}, Patients,
      "Above 10 is rare: consider pseudohyperkalaemia (haemolysis) [R54]; critical limits 2.8/6.2 [R45]."},
-    {"UrinePotassium", EqPerL, "mEq/L", {}, Spot, 1.0, 300.0, "", Est,
+    {A::UrinePotassium, "mEq/L", {}, Spot, {2.0, 200.0, "R62 R71", Est}, {1.0, 300.0, "", Est}, {}, Patients,
      "40–120 mmol/L in 24-hour urine [R62]; below 15–20 means conservation [R71][R76]."},
-    {"SerumCalcium", "mg/dL", "mg/dL", {between(8.5, 10.5, "R47")}, "", 2.0, 25.0, "", Est,
+    {A::SerumCalcium, "mg/dL", {between(8.5, 10.5, "R47")}, "", {4.5, 16.0, "R45 R46 R59", Est}, {2.0, 25.0, "", Est}, {}, Patients,
      "Above 10.4 mg/dL is hypercalcaemia [R61]; crisis above 14 [R59]; critical limits 6.6/12.9 [R45][R46]."},
-    {"SerumCalcium", "mmol/L", "mmol/L", {between(2.1, 2.6, "R47")}, "", 0.5, 6.2, "", Est, ""},
-    {"UrineCalcium", "mg/dL", "mg/dL", {}, Spot, 0.1, 100.0, "", Est,
-     "24-hour urine below 7.5 mmol (about 300 mg) a day [R62]."},
-    {"UrineCalcium", "mmol/L", "mmol/L", {}, Spot, 0.02, 25.0, "", Est,
-     "Typically about 0.5–7 mmol/L in a random sample (estimate)."},
-    {"SerumPhosphorus", "mg/dL", "mg/dL", {between(2.5, 4.5, "R47")}, "", 0.2, 30.0, "", Est,
+    {A::UrineCalcium, "mg/dL", {}, Spot, {1.0, 40.0, "R62", Est}, {0.1, 100.0, "", Est}, {}, Patients,
+     "24-hour urine below 7.5 mmol (about 300 mg) a day [R62]; a random sample typically about 0.5–7 mmol/L (estimate)."},
+    {A::SerumPhosphorus, "mg/dL", {between(2.5, 4.5, "R47")}, "", {0.6, 12.0, "R46", Est}, {0.2, 30.0, "", Est}, {}, Patients,
      "Critical limits 1.2/8.9 [R46]."},
-    {"SerumPhosphorus", "mmol/L", "mmol/L", {between(0.80, 1.45, "R47")}, "", 0.06, 10.0, "", Est, ""},
-    {"UrinePhosphorus", "mg/dL", "mg/dL", {}, Spot, 1.0, 500.0, "", Est,
+    {A::UrinePhosphorus, "mg/dL", {}, Spot, {5.0, 250.0, "U10", Est}, {1.0, 500.0, "", Est}, {}, Patients,
      "24-hour urine about 0.4–1.3 g a day [U10]."},
-    {"UrinePhosphorus", "mmol/L", "mmol/L", {}, Spot, 0.3, 160.0, "", Est, ""},
-    {"SerumUrea", "mg/dL", "mg/dL", {between(6, 20, "R52"), alt(between(8, 20, "R47"))}, "", 1.0, 350.0, "", Est,
-     "As urea nitrogen (BUN): if the laboratory reports urea in mg/dL, divide by 2.14 first [R52]; critical high 104 [R46]."},
-    {"SerumUrea", "mmol/L", "mmol/L", {between(2.5, 7.1, "R47 R91")}, "", 0.4, 125.0, "", Est,
-     "Critical high 37.1 [R46]."},
-    {"UrineUrea", "mg/dL", "mg/dL", {}, Spot, 20.0, 3000.0, "", Est,
-     "24-hour urine urea 20–35 g a day [R62]."},
-    {"UrineUrea", "mmol/L", "mmol/L", {}, Spot, 7.0, 1070.0, "", Est,
-     "Typically about 70–530 mmol/L in a random sample (estimate)."},
-    {"SerumUrate", "mg/dL", "mg/dL", {men(3.5, 7.2, "R63"), women(2.6, 6.0, "R63")}, "", 0.1, 50.0, "R57", Seen,
+    {A::SerumUrea, "mg/dL", {between(6, 20, "R52"), alt(between(8, 20, "R47"))}, "", {2.0, 150.0, "R46 R52", Est}, {1.0, 350.0, "", Est}, {}, Patients,
+     "As urea nitrogen (BUN): if the laboratory reports urea in mg/dL, divide by 2.14 first [R52]; critical high 104 mg/dL, 37.1 mmol/L [R46]."},
+    {A::UrineUrea, "mg/dL", {}, Spot, {50.0, 2000.0, "R62", Est}, {20.0, 3000.0, "", Est}, {}, Patients,
+     "24-hour urine urea 20–35 g a day [R62]; a random sample typically about 70–530 mmol/L (estimate)."},
+    {A::SerumUrate, "mg/dL", {men(3.5, 7.2, "R63"), women(2.6, 6.0, "R63")}, "", {0.5, 20.0, "R46 R57 R63", Est}, {0.1, 50.0, "R57", Seen}, {}, Patients,
      "Tumour lysis can raise it to 50 mg/dL [R57]; critical 13 [R46]."},
-    {"SerumUrate", "umol/L", "umol/L", {men(208, 428, "R63"), women(155, 357, "R63")}, "", 6.0, 3000.0, "R57", Seen, ""},
-    {"UrineUrate", "mg/dL", "mg/dL", {}, Spot, 1.0, 200.0, "R57", Est,
+    {A::UrineUrate, "mg/dL", {}, Spot, {5.0, 150.0, "R57 R63", Est}, {1.0, 200.0, "R57", Est}, {}, Patients,
      "24-hour urine up to 800 mg a day [R63]; random urine uric acid/creatinine below 0.60 mg/mg [R48]; 150–200 mg/dL in acute uric acid nephropathy [R57]."},
-    {"UrineUrate", "mmol/L", "mmol/L", {}, Spot, 0.06, 11.9, "R57", Est, ""},
-    {"SerumAmylase", "U/L", "U/L", {between(28, 100, "R48"), alt(between(30, 118, "R92"))}, "", 1.0, 50000.0, "", Est,
+    {A::SerumAmylase, "U/L", {between(28, 100, "R48"), alt(between(30, 118, "R92"))}, "", {5.0, 3000.0, "R48 R92", Est}, {1.0, 50000.0, "", Est}, {}, Patients,
      "Method-dependent; values above 32767 cannot be entered."},
-    {"UrineAmylase", "U/L", "U/L", {}, Spot, 1.0, 100000.0, "", Est,
+    {A::UrineAmylase, "U/L", {}, Spot, {5.0, 20000.0, "R93", Est}, {1.0, 100000.0, "", Est}, {}, Patients,
      "32–641 U/L in a 2-hour collection, 40–330 U in 24 hours [R93]; values above 32767 cannot be entered."},
-    {"UrineProtein", "g/L", "g/L", {below(0.15, "", "R62 R94")}, "", 0.0, 40.0, "", Est,
+    {A::UrineProtein, "g/L", {below(0.15, "", "R62 R94")}, "", {0.01, 20.0, "R62 R94", Est}, {0.0, 40.0, "", Est}, {}, Patients,
      "24-hour urine below 150 mg a day [R62][R94]."},
-    {"UrineVolume", "ml", "mL", {estimate(between(800, 2000, ""), "24-hour urine")}, "", 0.0, 25000.0, "R96", Est,
+    {A::UrineVolume, "mL", {estimate(between(800, 2000, ""), "24-hour urine")}, "", {100.0, 10000.0, "R95 R96", Est}, {0.0, 25000.0, "R96", Est}, {SlipRow{1000.0, "litres"}}, Patients,
      "Oliguria below about 500 mL a day [R95]; polyuria above 3000 mL a day [R96]; diabetes insipidus 5–20 L a day [R96]."},
-    {"Chol", "mg/dL", "mg/dL", {below(200, "desirable", "R23")}, "", 20.0, 2000.0, "R97", Est,
+    {A::Chol, "mg/dL", {below(200, "desirable", "R23")}, "", {50.0, 700.0, "R97", Est}, {20.0, 2000.0, "R97", Est}, {}, Patients,
      "Above 500 mg/dL is rare (homozygous familial hypercholesterolaemia, lipoprotein X) [R97]."},
-    {"Chol", "mmol/L", "mmol/L", {below(5.2, "desirable", "R23 R47")}, "", 0.5, 52.0, "", Est, ""},
-    {"HDL", "mg/dL", "mg/dL", {below(40, "low", "R23"), atLeast(60, "high", "R23")}, "", 1.0, 250.0, "R30", Est,
+    {A::HDL, "mg/dL", {below(40, "low", "R23"), atLeast(60, "high", "R23")}, "", {5.0, 180.0, "R30", Est}, {1.0, 250.0, "R30", Est}, {}, Patients,
      "Values of 116 mg/dL and more are seen in population cohorts [R30]."},
-    {"HDL", "mmol/L", "mmol/L", {below(1.0, "low", "R23"), atLeast(1.6, "high", "R23")}, "", 0.03, 6.5, "", Est, ""},
-    {"LDL", "mg/dL", "mg/dL", {below(100, "optimal", "R23")}, "", 1.0, 1000.0, "R97", Est, ""},
-    {"LDL", "mmol/L", "mmol/L", {below(2.6, "optimal", "R23")}, "", 0.03, 26.0, "", Est, ""},
-    {"AST", "IU/L", "IU/L", {men(10, 40, "R100"), women(9, 25, "R100"), alt(upTo(35, "R47"))}, "", 5.0, 30000.0, "R98", Est,
+    {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {5.0, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
+    {A::AST, "IU/L", {men(10, 40, "R100"), women(9, 25, "R100"), alt(upTo(35, "R47"))}, "", {5.0, 10000.0, "R98", Est}, {5.0, 30000.0, "R98", Est}, {}, Patients,
      "Method-dependent; above 5000 usually ischaemic or toxic injury [R98]; values above 32767 cannot be entered."},
-    {"ALT", "IU/L", "IU/L", {men(10, 55, "R100"), women(7, 30, "R100"), alt(upTo(35, "R47"))}, "", 3.0, 20000.0, "", Est,
+    {A::ALT, "IU/L", {men(10, 55, "R100"), women(7, 30, "R100"), alt(upTo(35, "R47"))}, "", {3.0, 10000.0, "R35 R98", Est}, {3.0, 20000.0, "", Est}, {}, Patients,
      "Healthy upper limits 29–33 IU/L (men), 19–25 IU/L (women) [R35]."},
-    {"BilirubinDirect", "mg/dL", "mg/dL", {between(0.0, 0.4, "R100"), alt(upTo(0.2, "R99"))}, "", 0.0, 40.0, "", Est, ""},
-    {"BilirubinDirect", "umol/L", "umol/L", {between(0, 7, "R100"), alt(between(0, 3.4, "R99"))}, "", 0.0, 700.0, "", Est, ""},
-    {"BilirubinTotal", "mg/dL", "mg/dL", {between(0.1, 1.2, "R47")}, "", 0.1, 80.0, "R7", Est,
+    {A::BilirubinDirect, "mg/dL", {between(0.0, 0.4, "R100"), alt(upTo(0.2, "R99"))}, "", {0.02, 30.0, "R99 R100", Est}, {0.0, 40.0, "", Est}, {}, Patients, ""},
+    {A::BilirubinTotal, "mg/dL", {between(0.1, 1.2, "R47")}, "", {0.1, 40.0, "R7 R46", Est}, {0.1, 80.0, "R7", Est}, {}, Patients,
      "Jaundice is visible above 2.5–3 mg/dL [R37]; critical 15 [R46]."},
-    {"BilirubinTotal", "umol/L", "umol/L", {between(2, 21, "R47")}, "", 2.0, 1400.0, "", Est, ""},
-    {"Albumin", "g/dL", "g/dL", {between(3.4, 4.7, "R47"), alt(between(3.5, 5.2, "R101"))}, "", 0.1, 7.0, "", Est, ""},
-    {"Albumin", "g/L", "g/L", {between(34, 47, "R47"), alt(between(35, 52, "R101"))}, "", 1.0, 70.0, "", Est, ""},
-    {"Globulin", "g/dL", "g/dL", {between(2.3, 3.5, "R47")}, "", 0.3, 12.0, "", Est,
+    {A::Albumin, "g/dL", {between(3.4, 4.7, "R47"), alt(between(3.5, 5.2, "R101"))}, "", {1.0, 6.0, "R47 R101", Est}, {0.1, 7.0, "", Est}, {}, Patients, ""},
+    {A::Globulin, "g/dL", {between(2.3, 3.5, "R47")}, "", {1.0, 9.0, "R47", Est}, {0.3, 12.0, "", Est}, {}, Patients,
      "From agammaglobulinaemia to paraproteinaemia."},
-    {"Globulin", "g/L", "g/L", {between(23, 35, "R47")}, "", 3.0, 120.0, "", Est, ""},
-    {"Iron", "ug/dL", "ug/dL", {between(50, 150, "R60"), alt(between(60, 170, "R83")), alt(between(50, 180, "R86"))}, "", 5.0, 1500.0, "", Est, ""},
-    {"Iron", "umol/L", "umol/L", {between(10, 30, "R83"), alt(between(9, 32, "R86"))}, "", 1.0, 270.0, "", Est, ""},
-    {"TIBC", "ug/dL", "ug/dL", {between(240, 450, "R83"), alt(between(300, 360, "R60"))}, "", 20.0, 900.0, "", Est, ""},
-    {"TIBC", "umol/L", "umol/L", {between(43, 81, "")}, "", 4.0, 160.0, "", Est,
-     "The interval is 240–450 ug/dL [R83] in this unit."},
-    {"Ferritin", "ng/ml", "ng/ml", {men(20, 250, "R22"), women(10, 120, "R22"), alt(between(30, 300, "R86")), alt(between(15, 300, "R82"))}, "", 1.0, NoCeiling, "R56", Est,
-     "Above 50,000 ug/L in 113 adults [R56]; values above 32767 cannot be entered."},
-    {"Ferritin", "ug/L", "ug/L", {men(20, 250, "R22"), women(10, 120, "R22"), alt(between(30, 300, "R86")), alt(between(15, 300, "R82"))}, "", 1.0, NoCeiling, "R56", Est,
-     "Above 50,000 ug/L in 113 adults [R56]; values above 32767 cannot be entered."},
-    {"Ferritin", "pmol/L", "pmol/L", {between(65, 670, "R86")}, "", 2.0, NoCeiling, "", Est,
-     "Values above 32767 pmol/L (14,583 ug/L) cannot be entered."},
-    {"Transferrin", "mg/dL", "mg/dL", {between(200, 360, "R86")}, "", 5.0, 800.0, "", Est,
+    {A::Iron, "ug/dL", {between(50, 150, "R60"), alt(between(60, 170, "R83")), alt(between(50, 180, "R86"))}, "", {10.0, 350.0, "R60 R83 R86", Est}, {5.0, 1500.0, "", Est}, {}, Patients, ""},
+    {A::TIBC, "ug/dL", {between(240, 450, "R83"), alt(between(300, 360, "R60"))}, "", {80.0, 700.0, "R60 R83", Est}, {20.0, 900.0, "", Est}, {}, Patients, ""},
+    {A::Ferritin, "ng/ml", {men(20, 250, "R22"), women(10, 120, "R22"), alt(between(30, 300, "R86")), alt(between(15, 300, "R82"))}, "", {2.0, 10000.0, "R38 R39 R56", Est}, {1.0, NoCeiling, "R56", Est}, {}, Patients,
+     "Above 50,000 ug/L in 113 adults [R56]; values above 32767 ug/L (32767 pmol/L is 14,583 ug/L) cannot be entered."},
+    {A::Transferrin, "mg/dL", {between(200, 360, "R86")}, "", {50.0, 600.0, "R86", Est}, {5.0, 800.0, "", Est}, {}, Patients,
      "Congenital atransferrinaemia gives values near 0."},
-    {"Transferrin", "g/L", "g/L", {between(2.0, 3.6, "R86")}, "", 0.05, 8.0, "", Est, ""},
 };
 
 constexpr CrossFieldRule Rules[] = {
@@ -191,64 +185,85 @@ QString utf8(const char* s)
     return QString::fromUtf8(s);
 }
 
-QString analyteName(QStringView field)
+// The row of each analyte, by id; null for Gender.
+const Row* rowOf(AnalyteId id)
 {
-    for (const Analyte& a : analytes()) {
-        if (field == QLatin1StringView(a.field))
-            return a.accessibleName();
-    }
-    return field.toString();
-}
-
-// The rows of one field, in table order, with the texts they are found by.
-struct FieldRows {
-    QString field;
-    bool fixedUnit = false; // an analyte whose unit is fixed, or that has none
-    std::vector<std::pair<QString, const Row*>> units;
-};
-
-// The table by field, made once: hints look rows up for every value of
-// every case.
-const std::vector<FieldRows>& rowsByField()
-{
-    static const std::vector<FieldRows> index = [] {
-        std::vector<FieldRows> out;
-        for (const Row& row : Table) {
-            const QString field = QString::fromLatin1(row.field);
-            auto it = std::find_if(out.begin(), out.end(),
-                                   [&field](const FieldRows& f) { return f.field == field; });
-            if (it == out.end()) {
-                FieldRows rows{field, false, {}};
-                for (const Analyte& a : analytes()) {
-                    if (field == QLatin1StringView(a.field)) {
-                        rows.fixedUnit = a.unitKind != UnitKind::List;
-                        break;
-                    }
-                }
-                out.push_back(std::move(rows));
-                it = out.end() - 1;
-            }
-            it->units.emplace_back(QString::fromLatin1(row.unit), &row);
-        }
+    static const std::array<const Row*, AnalyteCount> index = [] {
+        std::array<const Row*, AnalyteCount> out{};
+        for (const Row& row : Table)
+            out[size_t(row.id)] = &row;
         return out;
     }();
-    return index;
+    return index[size_t(id)];
 }
 
-// The first row of the field whose unit is the given text. An analyte whose
-// unit is fixed, or that has none, is also found with an empty unit text.
-const Row* findRow(QStringView field, QStringView unit)
+// A value brought to the formula unit by the operations of its unit, in the
+// order the inputs apply them; a null unit is the formula unit.
+double toFormula(double value, const UnitChoice* unit)
 {
-    for (const FieldRows& rows : rowsByField()) {
-        if (rows.field.size() != field.size() || rows.field != field)
+    if (!unit)
+        return value;
+    if (unit->multiply != 1.0)
+        value *= unit->multiply;
+    if (unit->divide != 1.0)
+        value /= unit->divide;
+    return value;
+}
+
+double fromFormula(double value, const UnitChoice* unit)
+{
+    if (!unit || std::isinf(value))
+        return value;
+    if (unit->divide != 1.0)
+        value *= unit->divide;
+    if (unit->multiply != 1.0)
+        value /= unit->multiply;
+    return value;
+}
+
+bool sameFactor(const UnitChoice* a, const UnitChoice* b)
+{
+    return approxEqual(toFormula(1.0, a), toFormula(1.0, b));
+}
+
+// An entry of the table: the analyte's row and the unit a value is typed in
+// (null for a fixed unit, for Age, and for the formula unit of a list).
+struct Entry {
+    const Analyte* analyte = nullptr;
+    const Row* row = nullptr;
+    const UnitChoice* unit = nullptr;
+    QString key;   // the unit text the entry is found by
+    QString shown; // the unit as texts write it
+};
+
+std::optional<Entry> findEntry(QStringView field, QStringView unit)
+{
+    for (const Analyte& a : analytes()) {
+        if (field != QLatin1StringView(a.field))
             continue;
-        for (const auto& [text, row] : rows.units) {
-            if (text == unit || (unit.isEmpty() && rows.fixedUnit))
-                return row;
+        const Row* row = rowOf(a.id);
+        if (!row)
+            return std::nullopt;
+        switch (a.unitKind) {
+        case UnitKind::None:
+            if (!unit.isEmpty())
+                return std::nullopt;
+            return Entry{&a, row, nullptr, QString(), utf8(row->shownUnit)};
+        case UnitKind::Fixed:
+            if (!unit.isEmpty() && unit != QLatin1StringView(a.fixedUnit))
+                return std::nullopt;
+            return Entry{&a, row, nullptr, QString::fromLatin1(a.fixedUnit), utf8(row->shownUnit)};
+        case UnitKind::List:
+            for (const UnitChoice& choice : a.unitChoices()) {
+                if (unit == QLatin1StringView(choice.text)) {
+                    const QString text = QString::fromLatin1(choice.text);
+                    return Entry{&a, row, &choice, text, text};
+                }
+            }
+            return std::nullopt;
         }
-        return nullptr;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 QList<const Reference*> resolve(const char* ids)
@@ -264,10 +279,57 @@ QList<const Reference*> resolve(const char* ids)
     return list;
 }
 
+ValueRange rangeIn(const RangeRow& range, const UnitChoice* unit)
+{
+    return {fromFormula(range.low, unit), fromFormula(range.high, unit), resolve(range.sources),
+            range.reasoned};
+}
+
 // A number for people: at most six significant digits, no trailing zeros.
 QString number(double value, const QLocale& locale)
 {
     return formatPlain(QString::number(value, 'g', 6).toDouble(), locale);
+}
+
+// How a limit shown in a unit must count when typed as shown: on the limit
+// or inside a range that includes it (AtLeast for a lower limit, AtMost for
+// an upper one), so that a value on the shown edge lands where the text says.
+enum class Side { AtLeast, AtMost };
+
+// A limit of the formula unit shown in a unit: three significant digits, or
+// four where that is what it takes for the shown number, typed in that unit,
+// to fall on the limit's side (115 umol/L is above 1.3 mg/dL; 114.9 is not),
+// or else four rounded towards that side.
+QString shownLimit(double limit, const UnitChoice* unit, Side side, const QLocale& locale)
+{
+    const double inUnit = fromFormula(limit, unit);
+    const auto onItsSide = [&](double shown) {
+        const double back = toFormula(shown, unit);
+        return side == Side::AtLeast ? greaterOrEqual(back, limit) : lessOrEqual(back, limit);
+    };
+    for (int digits = 3; digits <= 4; ++digits) {
+        const double shown = QString::number(inUnit, 'g', digits).toDouble();
+        if (onItsSide(shown))
+            return formatPlain(shown, locale);
+    }
+    const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::fabs(inUnit))));
+    const double shown = side == Side::AtLeast ? std::ceil(inUnit * scale) / scale
+                                               : std::floor(inUnit * scale) / scale;
+    return formatPlain(shown, locale);
+}
+
+// A number that another reading of a value gives, for a glance: two
+// significant digits, whole numbers kept whole (0.70, 97, 1600).
+QString approximate(double value, const QLocale& locale)
+{
+    // Rounded first, so that 0.9955 gives 1.0, not 1.00.
+    const double rounded = QString::number(value, 'g', 2).toDouble();
+    int decimals = 0;
+    if (rounded != 0.0 && std::isfinite(rounded))
+        decimals = std::clamp(1 - int(std::floor(std::log10(std::fabs(rounded)))), 0, 9);
+    QLocale plain = locale;
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', decimals);
 }
 
 QString withUnit(const QString& number, const QString& unit)
@@ -275,23 +337,28 @@ QString withUnit(const QString& number, const QString& unit)
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }
 
-QString intervalText(const ReferenceInterval& interval, const QString& unit, const QLocale& locale)
+QString intervalText(const IntervalRow& interval, const UnitChoice* unit, const QString& shownUnit,
+                     const QLocale& locale)
 {
-    const QString low = number(interval.low, locale);
-    const QString high = number(interval.high, locale);
+    const auto low = [&] { return shownLimit(interval.low, unit, Side::AtLeast, locale); };
     QString range;
     switch (interval.shape) {
     case IntervalShape::Between:
-        range = withUnit(low + QChar(0x2013) + high, unit);
+        range =
+            withUnit(low() + QChar(0x2013) + shownLimit(interval.high, unit, Side::AtMost, locale),
+                     shownUnit);
         break;
     case IntervalShape::Below:
-        range = QStringLiteral("below ") + withUnit(high, unit);
+        // "below 5.18": the shown number itself is not below the limit.
+        range = QStringLiteral("below ") +
+                withUnit(shownLimit(interval.high, unit, Side::AtLeast, locale), shownUnit);
         break;
     case IntervalShape::UpTo:
-        range = QStringLiteral("up to ") + withUnit(high, unit);
+        range = QStringLiteral("up to ") +
+                withUnit(shownLimit(interval.high, unit, Side::AtMost, locale), shownUnit);
         break;
     case IntervalShape::AtLeast:
-        range = withUnit(low, unit) + QStringLiteral(" or more");
+        range = withUnit(low(), shownUnit) + QStringLiteral(" or more");
         break;
     }
     QStringList about;
@@ -299,8 +366,8 @@ QString intervalText(const ReferenceInterval& interval, const QString& unit, con
         about << QStringLiteral("men");
     else if (interval.sex == Sex::Women)
         about << QStringLiteral("women");
-    if (!interval.label.isEmpty())
-        about << interval.label;
+    if (*interval.label)
+        about << utf8(interval.label);
     if (interval.reasoned)
         about << QStringLiteral("estimate");
     if (!about.isEmpty())
@@ -308,104 +375,180 @@ QString intervalText(const ReferenceInterval& interval, const QString& unit, con
     return range;
 }
 
-bool inside(double value, double low, double high)
+bool inside(double value, const RangeRow& range)
 {
-    return greaterOrEqual(value, low) && (std::isinf(high) || lessOrEqual(value, high));
+    return greaterOrEqual(value, range.low) &&
+           (std::isinf(range.high) || lessOrEqual(value, range.high));
+}
+
+// "Did you mean …?" for the first other reading of the typed number that is
+// typical: another unit of the list, then a slip of a fixed unit. With
+// possibleToo, a unit in whose possible range the number lies is named when
+// no reading is typical. Empty when there is none.
+QString otherReading(const Entry& e, double value, bool possibleToo, const QLocale& locale)
+{
+    const Row& row = *e.row;
+    const QString typed = number(value, locale);
+    const auto unitReading = [&](const UnitChoice& other) {
+        const double inTyped = fromFormula(toFormula(value, &other), e.unit);
+        return QStringLiteral(" Did you mean %1 (%2)?")
+            .arg(withUnit(typed, QString::fromLatin1(other.text)),
+                 withUnit(approximate(inTyped, locale), e.shown));
+    };
+    const RangeRow* ranges[] = {&row.typical, possibleToo ? &row.possible : nullptr};
+    for (const RangeRow* range : ranges) {
+        if (!range)
+            continue;
+        for (const UnitChoice& other : e.analyte->unitChoices()) {
+            if (!sameFactor(&other, e.unit) && inside(toFormula(value, &other), *range))
+                return unitReading(other);
+        }
+        if (range != &row.typical)
+            continue;
+        for (const SlipRow& slip : row.slips) {
+            if (slip.factor == 0.0 || !inside(value * slip.factor, *range))
+                continue;
+            if (!slip.unit)
+                return QStringLiteral(" Did you mean %1?")
+                    .arg(withUnit(number(value * slip.factor, locale), e.shown));
+            return QStringLiteral(" Did you mean %1 (%2)?")
+                .arg(withUnit(typed, utf8(slip.unit)),
+                     withUnit(approximate(value * slip.factor, locale), e.shown));
+        }
+    }
+    return {};
 }
 
 } // namespace
 
 std::optional<Plausibility> plausibility(QStringView field, QStringView unit)
 {
-    const Row* row = findRow(field, unit);
-    if (!row)
+    const std::optional<Entry> e = findEntry(field, unit);
+    if (!e)
         return std::nullopt;
+    const Row& row = *e->row;
     Plausibility p;
-    p.field = QString::fromLatin1(row->field);
-    p.unit = utf8(row->unit);
-    p.shownUnit = utf8(row->shownUnit);
-    p.name = analyteName(field);
-    for (const IntervalRow& i : row->intervals) {
+    p.field = e->analyte->fieldName();
+    p.unit = e->key;
+    p.shownUnit = e->shown;
+    p.name = e->analyte->accessibleName();
+    for (const IntervalRow& i : row.intervals) {
         if (!i.present)
             continue;
-        p.intervals.append({i.sex, i.shape, i.low, i.high, utf8(i.label), resolve(i.sources),
+        p.intervals.append({i.sex, i.shape, fromFormula(i.low, e->unit),
+                            fromFormula(i.high, e->unit), utf8(i.label), resolve(i.sources),
                             i.reasoned, i.alternative});
     }
-    p.noInterval = utf8(row->noInterval);
-    p.possible = {row->possibleLow, row->possibleHigh, resolve(row->possibleSources),
-                  row->possibleReasoned};
-    p.note = utf8(row->note);
+    p.noInterval = utf8(row.noInterval);
+    p.typical = rangeIn(row.typical, e->unit);
+    p.possible = rangeIn(row.possible, e->unit);
+    p.note = utf8(row.note);
     return p;
+}
+
+QString shownLimitText(QStringView field, QStringView unit, double limit, bool lowerEdge,
+                       const QLocale& locale)
+{
+    const std::optional<Entry> e = findEntry(field, unit);
+    if (!e)
+        return formatPlain(limit, locale);
+    return shownLimit(toFormula(limit, e->unit), e->unit, lowerEdge ? Side::AtLeast : Side::AtMost,
+                      locale);
 }
 
 QList<std::pair<QString, QString>> plausibilityKeys()
 {
     QList<std::pair<QString, QString>> keys;
-    for (const Row& row : Table)
-        keys.append({QString::fromLatin1(row.field), utf8(row.unit)});
+    for (const Analyte& a : analytes()) {
+        if (!rowOf(a.id))
+            continue;
+        switch (a.unitKind) {
+        case UnitKind::None:
+            keys.append({a.fieldName(), QString()});
+            break;
+        case UnitKind::Fixed:
+            keys.append({a.fieldName(), QString::fromLatin1(a.fixedUnit)});
+            break;
+        case UnitKind::List:
+            for (const UnitChoice& choice : a.unitChoices())
+                keys.append({a.fieldName(), QString::fromLatin1(choice.text)});
+            break;
+        }
+    }
     return keys;
 }
 
 QString referenceIntervalText(QStringView field, QStringView unit, QStringView gender,
                               const QLocale& locale)
 {
-    const std::optional<Plausibility> p = plausibility(field, unit);
-    if (!p)
+    const std::optional<Entry> e = findEntry(field, unit);
+    if (!e)
         return {};
-    if (p->intervals.isEmpty()) {
-        if (p->noInterval.isEmpty())
-            return {};
-        return QStringLiteral("Adult reference: none (%1)").arg(p->noInterval);
-    }
+    const Row& row = *e->row;
     Sex sex = Sex::Any;
     if (gender == QLatin1StringView(GenderMale))
         sex = Sex::Men;
     else if (gender == QLatin1StringView(GenderFemale))
         sex = Sex::Women;
     QStringList parts;
-    for (const ReferenceInterval& interval : p->intervals) {
-        if (interval.alternative)
+    for (const IntervalRow& interval : row.intervals) {
+        if (!interval.present || interval.alternative)
             continue;
         if (sex != Sex::Any && interval.sex != Sex::Any && interval.sex != sex)
             continue;
-        parts << intervalText(interval, p->shownUnit, locale);
+        parts << intervalText(interval, e->unit, e->shown, locale);
+    }
+    if (parts.isEmpty()) {
+        if (!*row.noInterval)
+            return {};
+        return QStringLiteral("Adult reference: none (%1)").arg(utf8(row.noInterval));
     }
     return QStringLiteral("Adult reference: ") + parts.join(QStringLiteral("; "));
 }
 
 QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale)
 {
-    const Row* row = findRow(field, unit);
-    if (!row || !std::isfinite(value))
+    const std::optional<Entry> e = findEntry(field, unit);
+    if (!e || !std::isfinite(value))
         return {};
-    const bool above = !std::isinf(row->possibleHigh) && greater(value, row->possibleHigh);
-    const bool belowRange = less(value, row->possibleLow);
-    if (!above && !belowRange)
-        return {};
+    const Row& row = *e->row;
+    const double x = toFormula(value, e->unit);
+    const QString name = e->analyte->accessibleName();
+    const QString typed = withUnit(number(value, locale), e->shown);
 
-    const QString shown = utf8(row->shownUnit);
-    const QString seen =
-        row->possibleReasoned ? QStringLiteral("expected") : QStringLiteral("seen");
-    const QString about = row->possibleReasoned ? QStringLiteral("about ") : QString();
-    QString text;
-    if (above) {
-        text = QStringLiteral("%1 %2 is above any value %3 in patients (up to %4%5).")
-                   .arg(analyteName(field), withUnit(number(value, locale), shown), seen, about,
-                        withUnit(number(row->possibleHigh, locale), shown));
-    } else {
-        text = QStringLiteral("%1 %2 is below any value %3 in patients (down to %4%5).")
-                   .arg(analyteName(field), withUnit(number(value, locale), shown), seen, about,
-                        withUnit(number(row->possibleLow, locale), shown));
+    const bool abovePossible = !std::isinf(row.possible.high) && greater(x, row.possible.high);
+    if (abovePossible || less(x, row.possible.low)) {
+        const QString seen =
+            row.possible.reasoned ? QStringLiteral("expected") : QStringLiteral("seen");
+        const QString about = row.possible.reasoned ? QStringLiteral("about ") : QString();
+        const QString text =
+            abovePossible
+                ? QStringLiteral("%1 %2 is above any value %3 in patients (up to %4%5).")
+                      .arg(name, typed, seen, about,
+                           withUnit(shownLimit(row.possible.high, e->unit, Side::AtMost, locale),
+                                    e->shown))
+                : QStringLiteral("%1 %2 is below any value %3 in patients (down to %4%5).")
+                      .arg(name, typed, seen, about,
+                           withUnit(shownLimit(row.possible.low, e->unit, Side::AtLeast, locale),
+                                    e->shown));
+        return text + otherReading(*e, value, true, locale);
     }
-    for (const Row& other : Table) {
-        if (&other == row || QLatin1StringView(other.field) != QLatin1StringView(row->field))
-            continue;
-        if (inside(value, other.possibleLow, other.possibleHigh)) {
-            text += QStringLiteral(" Did you mean %1?").arg(utf8(other.unit));
-            break;
-        }
-    }
-    return text;
+
+    const bool aboveTypical = greater(x, row.typical.high);
+    if (!aboveTypical && !less(x, row.typical.low))
+        return {};
+    const QString meant = otherReading(*e, value, false, locale);
+    if (!meant.isEmpty())
+        return QStringLiteral("%1 %2 is far %3 the values seen in patients.")
+                   .arg(name, typed,
+                        aboveTypical ? QStringLiteral("above") : QStringLiteral("below")) +
+               meant;
+    const QString typical =
+        withUnit(shownLimit(row.typical.low, e->unit, Side::AtLeast, locale) + QChar(0x2013) +
+                     shownLimit(row.typical.high, e->unit, Side::AtMost, locale),
+                 e->shown);
+    return QStringLiteral("%1 %2 is unusual: %3 %4. Is it right?")
+        .arg(name, typed, utf8(row.most), typical);
 }
 
 std::span<const CrossFieldRule> crossFieldRules()

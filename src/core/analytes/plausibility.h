@@ -31,52 +31,76 @@ struct ReferenceInterval {
     bool alternative = false; // another source's interval, beside the one shown first
 };
 
-// The widest values seen in living patients; outside it a value is almost
-// certainly a typing or unit slip.
-struct PossibleRange {
+// A span of values in one unit: the values typical of patients, or the
+// widest values seen in living patients (outside which a value is almost
+// certainly a typing or unit slip).
+struct ValueRange {
     double low = 0.0;
     double high = 0.0; // infinity where the values seen have no known ceiling
     QList<const Reference*> sources;
-    bool reasoned = false; // an estimate where no published record was found
+    bool reasoned = false; // an estimate where no published value was found
 };
 
 // What is typical and what is possible for one analyte in one unit.
 //
-// Keys: the analyte's value field name ("SerumCreatinine") and the unit text
-// exactly as the analyte's unit list offers it ("mg/dL", "umol/L"). An analyte
-// with a fixed unit is keyed with its fixed unit caption ("mEq/L or mmol/L",
-// "U/L", "g/L", "ml", "IU/L"), and Age, which has no unit, with an empty text;
-// lookups for either also accept an empty unit. Gender has no entry: it is not
-// a number.
+// Each analyte's limits are held once, in its formula unit; those of its
+// other units are derived with the analyte's own conversion, so a limit
+// means the same amount in every unit. Keys: the analyte's value field name
+// ("SerumCreatinine") and the unit text exactly as the analyte's unit list
+// offers it ("mg/dL", "umol/L"). An analyte with a fixed unit is keyed with
+// its fixed unit caption ("mEq/L or mmol/L", "U/L", "g/L", "ml", "IU/L"),
+// and Age, which has no unit, with an empty text; lookups for either also
+// accept an empty unit. Gender has no entry: it is not a number.
 struct Plausibility {
     QString field;
     QString unit;                       // the key unit text
     QString shownUnit;                  // the unit as hint texts write it ("mEq/L", "mL", "years")
     QString name;                       // the analyte as people call it ("Serum creatinine")
-    QList<ReferenceInterval> intervals; // empty where there is none
+    QList<ReferenceInterval> intervals; // in this unit; empty where there is none
     QString
         noInterval; // why there is none ("no adult reference interval for a random urine sample")
-    PossibleRange possible;
-    QString note; // further facts from the same literature; "" if none
+    ValueRange typical;  // what the large majority of patients, healthy and ill, have
+    ValueRange possible; // the widest values seen in living patients
+    QString note;        // further facts from the same literature; "" if none
 };
 
 std::optional<Plausibility> plausibility(QStringView field, QStringView unit);
 
-// Every (field, unit) pair of the table, in table order.
+// A limit in the given unit as the tooltips show it: three significant
+// digits where the unit is not the formula unit, or more where a value typed
+// on the shown number would otherwise count on the other side of the limit.
+// A lower edge counts from the shown number on, an upper edge up to it.
+QString shownLimitText(QStringView field, QStringView unit, double limit, bool lowerEdge,
+                       const QLocale& locale);
+// Every (field, unit) pair of the table, in analyte order.
 QList<std::pair<QString, QString>> plausibilityKeys();
 
 // The text for a value field's tooltip: the adult reference interval for the
 // unit and gender ("Male", "Female"; anything else shows both), such as
 // "Adult reference: 0.7–1.3 mg/dL (men)". Empty where the analyte has no
-// reference interval at all (age, weight) or no entry.
+// reference interval at all (age, weight) or no entry. A limit derived for
+// another unit is shown with three significant digits, or as many more as
+// it takes for a value typed at the shown edge to count on the side the
+// interval says.
 QString referenceIntervalText(QStringView field, QStringView unit, QStringView gender,
                               const QLocale& locale);
 
-// A hint for one typed value (in the typed unit) outside the possible range,
-// naming another unit of the same list when the value would lie inside that
-// unit's range: "Serum creatinine 88 mg/dL is above any value seen in patients
-// (up to 75 mg/dL). Did you mean umol/L?". Empty when the value is plausible,
-// not a number, or the field and unit have no entry.
+// A question about one typed value (in the typed unit), decided on the
+// exact limits in the formula unit; empty when the value is typical, not a
+// number, or the field and unit have no entry:
+//  - outside the possible range: "Serum creatinine 88 mg/dL is above any
+//    value seen in patients (up to 75 mg/dL). Did you mean 88 umol/L
+//    (1.0 mg/dL)?";
+//  - outside the typical range, where another reading of the same number is
+//    typical: "Serum creatinine 62 mg/dL is far above the values seen in
+//    patients. Did you mean 62 umol/L (0.70 mg/dL)?". The other readings are
+//    the analyte's other units (not one with the same factor) and, for a
+//    fixed unit, the slips the table lists (a lost decimal point, litres
+//    typed as millilitres). Where the typical ranges of two readings
+//    overlap, a number inside both is typical and gets no question;
+//  - outside the typical range and no other reading typical: "Serum
+//    potassium 9.5 mEq/L is unusual: most patients have about 1.5–9 mEq/L.
+//    Is it right?".
 QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale);
 
 // A rule between fields: the sum of the part fields must not exceed the whole

@@ -459,12 +459,16 @@ std::optional<Note> cutOffNote(ItemId item, int row, const Inputs& inputs, const
     return std::nullopt;
 }
 
-QString intervalRange(double low, double high, bool highIncluded, const QString& unit,
-                      const QLocale& locale)
+// The interval as the value field's tooltip shows its edges.
+QString intervalRange(const ConvertedInput& input, double low, double high, bool highIncluded,
+                      const QString& unit, const QLocale& locale)
 {
-    const QString top = sixDigits(high, locale) + u' ' + unit;
+    const QString field = QString::fromLatin1(analyte(input.id).field);
+    // "below 5.18" counts from the shown number on; "up to" and "–" up to it.
+    const QString top =
+        shownLimitText(field, input.unitText, high, !highIncluded, locale) + u' ' + unit;
     if (low > 0.0)
-        return sixDigits(low, locale) + QChar(0x2013) + top;
+        return shownLimitText(field, input.unitText, low, true, locale) + QChar(0x2013) + top;
     return (highIncluded ? QStringLiteral("up to ") : QStringLiteral("below ")) + top;
 }
 
@@ -559,7 +563,8 @@ std::optional<AdultLimits> adultLimits(const ConvertedInput& input, const QStrin
     if (!found)
         return std::nullopt;
     limits.unit = p->shownUnit;
-    limits.range = intervalRange(limits.low, limits.high, limits.highIncluded, limits.unit, locale);
+    limits.range =
+        intervalRange(input, limits.low, limits.high, limits.highIncluded, limits.unit, locale);
     if (bySex) {
         if (sex == Sex::Men)
             limits.range += QStringLiteral(", men");

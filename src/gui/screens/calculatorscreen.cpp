@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace quarvex {
 
@@ -42,6 +44,8 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
+    , m_checkLine(new QWidget(this))
+    , m_checkText(new QLabel(m_checkLine))
     , m_screenId(id)
 {
     setObjectName(objectName);
@@ -83,6 +87,26 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_errors->setFocusPolicy(Qt::NoFocus);
     m_errors->hide();
 
+    // The check line: the hint icon of the fields, then the questions.
+    m_checkLine->setObjectName(QStringLiteral("CheckLine"));
+    m_checkLine->setAccessibleName(QStringLiteral("Values to check"));
+    auto* checkIcon = new QLabel(m_checkLine);
+    checkIcon->setObjectName(QStringLiteral("CheckLineIcon"));
+    const int iconSize = m_checkText->fontMetrics().height();
+    checkIcon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));
+    checkIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_checkText->setObjectName(QStringLiteral("CheckLineText"));
+    m_checkText->setAccessibleName(QStringLiteral("Values to check"));
+    m_checkText->setTextFormat(Qt::PlainText);
+    m_checkText->setWordWrap(true);
+    m_checkText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* checkRow = new QHBoxLayout(m_checkLine);
+    checkRow->setContentsMargins(0, 0, 0, 0);
+    checkRow->addWidget(checkIcon, 0, Qt::AlignTop);
+    checkRow->addWidget(m_checkText, 1);
+    m_checkLine->hide();
+
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
     connect(m_steps, &QPushButton::clicked, this, &CalculatorScreen::showSteps);
@@ -111,7 +135,7 @@ QLabel* CalculatorScreen::addHeading(const QString& objectName, const QString& t
     return heading;
 }
 
-QHBoxLayout* CalculatorScreen::buttonRow()
+QLayout* CalculatorScreen::buttonRow()
 {
     // The buttons keep their size; the result box takes the rest of the row,
     // or the trailing space does while the box is hidden.
@@ -124,7 +148,10 @@ QHBoxLayout* CalculatorScreen::buttonRow()
     row->addWidget(m_clear);
     row->addWidget(m_steps);
     row->addStretch(0);
-    return row;
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(row);
+    rows->addWidget(m_checkLine);
+    return rows;
 }
 
 void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidget*>& afterButtons)
@@ -146,7 +173,7 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps};
+    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps, m_checkLine};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
@@ -247,6 +274,25 @@ void CalculatorScreen::clearResult()
     m_moreInfo->clear();
     m_resultStands = false;
     setDerivation(std::nullopt);
+    showCheckLine();
+}
+
+void CalculatorScreen::showCheckLine()
+{
+    QStringList lines;
+    if (m_derivation) {
+        for (const DerivedInput& input : m_derivation->inputs) {
+            for (const QString& hint : input.hints) {
+                const QString line = QStringLiteral("Check: ") + hint;
+                if (!lines.contains(line))
+                    lines << line;
+            }
+        }
+    }
+    m_checkText->setText(lines.join(QLatin1Char('\n')));
+    m_checkText->setAccessibleDescription(m_checkText->text());
+    m_checkLine->setAccessibleDescription(m_checkText->text());
+    m_checkLine->setVisible(!lines.isEmpty());
 }
 
 void CalculatorScreen::setDerivation(std::optional<Derivation> derivation)
@@ -309,7 +355,8 @@ void CalculatorScreen::calculate()
     // an earlier calculation's text beside the new result.
     setMoreInfo(outcome.moreInfo);
     m_resultStands = true;
-    if (m_moreInfo->isVisible())
+    showCheckLine();
+    if (m_moreInfo->isVisible() || m_checkLine->isVisible())
         growToContent(this);
     if (!outcome.message.isEmpty()) {
         dialogs().beep();

@@ -12,6 +12,7 @@
 
 class QGridLayout;
 class QHBoxLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -71,8 +72,9 @@ protected:
     const AnalyteWidgets& addAnalyte(AnalyteId id, QGridLayout* grid, int row, int column);
     // A bold, underlined 12 pt heading ("Serum Values").
     QLabel* addHeading(const QString& objectName, const QString& text);
-    // Calculate, Result, Clear and Steps side by side.
-    QHBoxLayout* buttonRow();
+    // Calculate, Result, Clear and Steps side by side, and below them the
+    // check line.
+    QLayout* buttonRow();
 
     // Ends loading: keyboard order in the order the analytes were added (each
     // value before its unit list), then Calculate, Clear, extra; the analyte
@@ -91,8 +93,15 @@ protected:
     QLineEdit* m_result;
     QLabel* m_moreInfo;
     QLineEdit* m_errors;
+    // "Check: …" under the result while the result that stands was computed
+    // from a value with a hint; hidden otherwise.
+    QWidget* m_checkLine;
+    QLabel* m_checkText;
 
 private:
+    // Shows the hints on the inputs of the result that stands, or hides the
+    // line when there are none.
+    void showCheckLine();
     void setMoreInfo(const QString& text);
     // Empties Result and MoreInfo: nothing stands beside values it was not
     // computed from.
