@@ -198,17 +198,20 @@ void TestCaseFile::travelling_data()
     QTest::addColumn<QString>("read"); // Age, Weight, Iron, SerumCreatinine, UnitWeight
 
     const QByteArray values =
-        "Age=41\nWeight=70.5\nIron=abc\nSerumCreatinine=1,100\nUnitWeight=kg\n";
+        "Age=41\nWeight=70.50\nIron=abc\nSerumCreatinine=1,100\nUnitWeight=kg\n";
+    // The digits stay as typed ("70.50" is not "70,5"); text that is no
+    // number in the writer's format stays as it is.
     QTest::addRow("English case, German reader")
-        << "Locale=en_US\n"_ba + values << true << u"41|70,5|abc|1,100|kg"_s;
+        << "Locale=en_US\n"_ba + values << true << u"41|70,50|abc|1,100|kg"_s;
     QTest::addRow("English case, English reader")
-        << "Locale=en_GB\n"_ba + values << false << u"41|70.5|abc|1,100|kg"_s;
+        << "Locale=en_GB\n"_ba + values << false << u"41|70.50|abc|1,100|kg"_s;
     QTest::addRow("case without the line is read as the reader's")
-        << values << true << u"41|70.5|abc|1,100|kg"_s;
+        << values << true << u"41|70.50|abc|1,100|kg"_s;
     QTest::addRow("German case, English reader")
         << "Locale=de_DE\nAge=41\nWeight=70,5\nIron=1.100\nSerumCreatinine=0,125\n"_ba << false
         << u"41|70.5|1.100|0.125|"_s;
-    QTest::addRow("C case, German reader") << "Locale=C\nWeight=2.5e2\n"_ba << true << u"|250|||"_s;
+    QTest::addRow("C case, German reader")
+        << "Locale=C\nWeight=2.5e2\n"_ba << true << u"|2,5e2|||"_s;
 }
 
 void TestCaseFile::travelling()

@@ -36,7 +36,8 @@ QWidget* dataEntry(const QString& example)
     if (!window || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.isEmpty() && !line.startsWith(u'#'))
+        if (!line.isEmpty() && !line.startsWith(u'#') &&
+            !line.startsWith(QStringLiteral("Locale=")))
             type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
     }
     return window;

@@ -43,7 +43,7 @@ QWidget* dataEntryWithExample()
     if (!window || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#'))
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u"Locale="_s))
             continue;
         type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
     }

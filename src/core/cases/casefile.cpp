@@ -240,8 +240,16 @@ void takeNumbersInto(CaseInput& input, const QLocale& reader)
         if (field.unit || field.id == AnalyteId::Gender || !input.lines.contains(field.name))
             continue;
         const QString text = input.fields.value(field.id);
-        if (const std::optional<double> value = readNumber(text, written))
-            input.fields.setValue(field.id, shortestNumber(*value, reader));
+        const std::optional<double> value = readNumber(text, written);
+        if (!value)
+            continue;
+        // The digits as typed ("1.0" becomes "1,0", not "1"), the reader's
+        // separator in place of the writer's, as long as that reads the same.
+        QString same = text;
+        same.replace(written.decimalPoint(), reader.decimalPoint());
+        const std::optional<double> again = readNumber(same, reader);
+        input.fields.setValue(field.id,
+                              again && *again == *value ? same : shortestNumber(*value, reader));
     }
 }
 
