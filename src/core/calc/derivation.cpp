@@ -323,6 +323,11 @@ QString stepsText(const Derivation& d, const QLocale& locale)
 
 QString stepsHtml(const Derivation& d, const QLocale& locale)
 {
+    return stepsHtml(d, locale, HtmlPart::BandTables | HtmlPart::Sources);
+}
+
+QString stepsHtml(const Derivation& d, const QLocale& locale, HtmlParts parts)
+{
     const auto e = [](const QString& text) { return text.toHtmlEscaped(); };
     QString html = QStringLiteral("<h3>") + e(d.listText) + QStringLiteral("</h3>");
     html += QStringLiteral("<p><b>Inputs</b></p><table cellspacing=\"2\">");
@@ -347,7 +352,7 @@ QString stepsHtml(const Derivation& d, const QLocale& locale)
                     text + QStringLiteral("</td></tr>");
         }
         html += QStringLiteral("</table>");
-        if (row.bands.isEmpty())
+        if (row.bands.isEmpty() || !(parts & HtmlPart::BandTables))
             continue;
         html += QStringLiteral("<p>Bands:</p><table cellspacing=\"2\">");
         for (const DerivedBand& band : row.bands) {
@@ -362,6 +367,15 @@ QString stepsHtml(const Derivation& d, const QLocale& locale)
         }
         html += QStringLiteral("</table>");
     }
+    if (parts & HtmlPart::Sources)
+        html += sourcesHtml(d);
+    return html;
+}
+
+QString sourcesHtml(const Derivation& d)
+{
+    const auto e = [](const QString& text) { return text.toHtmlEscaped(); };
+    QString html;
     if (d.sources) {
         html += QStringLiteral("<p><b>Sources</b></p><ul>");
         for (const Source& source : d.sources->sources)

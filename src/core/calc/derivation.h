@@ -119,6 +119,14 @@ QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale = QLocale
 QString stepsText(const Derivation& derivation, const QLocale& locale = QLocale());
 QString stepsHtml(const Derivation& derivation, const QLocale& locale = QLocale());
 
+// Parts of the HTML a view may leave out to show them its own way (the steps
+// view draws each band table as a picture with its legend, then the sources).
+enum class HtmlPart { BandTables = 1, Sources = 2 };
+Q_DECLARE_FLAGS(HtmlParts, HtmlPart)
+QString stepsHtml(const Derivation& derivation, const QLocale& locale, HtmlParts parts);
+// The sources and notes of the item, as in the full HTML.
+QString sourcesHtml(const Derivation& derivation);
+
 // "0.85 lies in the band from 0.8 up to 1.3: normal": the chosen band of a row in
 // one sentence (for an accessible description); empty when the row has none.
 QString bandSentence(const DerivedRow& row, const QLocale& locale = QLocale());
@@ -129,3 +137,5 @@ QString bandSentence(double value, const DerivedBand& band, const QLocale& local
 QString bandRangeText(const DerivedBand& band, const QLocale& locale = QLocale());
 
 } // namespace quarvex
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(quarvex::HtmlParts)

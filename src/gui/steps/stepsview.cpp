@@ -121,6 +121,7 @@ StepsView::StepsView(QWidget* parent)
     , m_browser(new FlowingTextBrowser(m_content))
     , m_pictureBox(new QWidget(m_content))
     , m_pictureLayout(new QVBoxLayout(m_pictureBox))
+    , m_sources(new FlowingTextBrowser(m_content))
 {
     setObjectName(QStringLiteral("StepsView"));
     m_scroll->setObjectName(QStringLiteral("StepsScroll"));
@@ -128,6 +129,9 @@ StepsView::StepsView(QWidget* parent)
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::StyledPanel);
     m_content->setObjectName(QStringLiteral("StepsContent"));
+    // One page: the pictures stand on the same ground as the text around them.
+    m_content->setBackgroundRole(QPalette::Base);
+    m_content->setAutoFillBackground(true);
     m_browser->setObjectName(QStringLiteral("StepsText"));
     m_browser->setAccessibleName(QStringLiteral("Worked steps"));
     m_browser->setOpenLinks(false);
@@ -137,10 +141,18 @@ StepsView::StepsView(QWidget* parent)
     m_browser->setTabChangesFocus(true);
     m_pictureBox->setObjectName(QStringLiteral("BandPictures"));
     m_pictureLayout->setContentsMargins(0, 0, 0, 0);
+    m_sources->setObjectName(QStringLiteral("StepsSources"));
+    m_sources->setAccessibleName(QStringLiteral("Sources of the formula and bands"));
+    m_sources->setOpenLinks(false);
+    m_sources->setFrameShape(QFrame::NoFrame);
+    m_sources->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_sources->setTabChangesFocus(true);
 
+    // The working, each row's band picture with its legend, then the sources.
     auto* column = new QVBoxLayout(m_content);
     column->addWidget(m_browser);
     column->addWidget(m_pictureBox);
+    column->addWidget(m_sources);
     column->addStretch(1);
     m_scroll->setWidget(m_content);
 
@@ -166,6 +178,10 @@ int StepsView::contentHeight(int width) const
         height += m_pictureLayout->hasHeightForWidth() ? m_pictureLayout->totalHeightForWidth(inner)
                                                        : m_pictureLayout->totalSizeHint().height();
     }
+    if (m_sources->isVisibleTo(m_content)) {
+        height += m_content->layout()->spacing() +
+                  static_cast<const FlowingTextBrowser*>(m_sources)->textHeight(inner);
+    }
     return height + 2 * m_scroll->frameWidth();
 }
 
@@ -182,6 +198,8 @@ void StepsView::showMessage(const QString& text)
     m_derivation.reset();
     clearPictures();
     m_pictureBox->hide();
+    m_sources->clear();
+    m_sources->hide();
     m_browser->setPlainText(text);
 }
 
@@ -190,7 +208,10 @@ void StepsView::setDerivation(const Derivation& derivation)
     m_derivation = derivation;
     // A later Calculate keeps the reader's place in the text.
     const int scrolled = m_scroll->verticalScrollBar()->value();
-    m_browser->setHtml(stepsHtml(derivation, locale()));
+    m_browser->setHtml(stepsHtml(derivation, locale(), {}));
+    const QString sources = sourcesHtml(derivation);
+    m_sources->setHtml(sources);
+    m_sources->setVisible(!sources.isEmpty());
 
     clearPictures();
     int number = 0;
@@ -246,7 +267,7 @@ void WorkedStepsWindow::follow(const std::optional<Derivation>& derivation)
 QSize WorkedStepsWindow::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
-    const int width = fm.averageCharWidth() * 90;
+    const int width = fm.averageCharWidth() * 110;
     const QMargins margins = layout()->contentsMargins();
     const int inner = width - margins.left() - margins.right();
     return {width, std::max(fm.lineSpacing() * 12,

@@ -40,7 +40,10 @@ public:
 
     // The derivation shown, or nothing while a message stands.
     const std::optional<Derivation>& derivation() const { return m_derivation; }
+    // The working of every row (the band tables are the pictures' legends).
     QTextBrowser* browser() const { return m_browser; }
+    // The sources and notes, below the pictures.
+    QTextBrowser* sources() const { return m_sources; }
     // The band pictures of the rows that have bands, in row order.
     QList<BandPicture*> pictures() const;
     QScrollArea* scrollArea() const { return m_scroll; }
@@ -58,6 +61,7 @@ private:
     QTextBrowser* m_browser;
     QWidget* m_pictureBox;
     QVBoxLayout* m_pictureLayout;
+    QTextBrowser* m_sources;
 };
 
 // "Worked Steps": the steps of the last successful Calculate of one screen,
