@@ -22,6 +22,7 @@
 #include "testfields.h"
 #include "testmain.h"
 
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +167,7 @@ private Q_SLOTS:
     void sheetOnPaper();
     void pdfHoldsEveryRow_data();
     void pdfHoldsEveryRow();
+    void pdfWithWorkedSteps();
     void printAndPdfDialogs_data();
     void printAndPdfDialogs();
 };
@@ -664,6 +666,37 @@ void TestCases::pdfHoldsEveryRow()
         QVERIFY2(
             pdfText(path, page).endsWith(disclaimer + u" Page %1 of %2"_s.arg(page).arg(pages)),
             qPrintable(u"page %1"_s.arg(page)));
+}
+
+// The example's PDF with its worked steps: each item's heading once and on
+// the page of its first lines, no text rules, every row's result line.
+void TestCases::pdfWithWorkedSteps()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    typeIntoDataEntry(overview(), exampleFields());
+    overview().fillResultGrid();
+    overview().results()->findChild<QCheckBox*>(u"StepsCheckBox"_s)->setChecked(true);
+    overview().setExportFolder(m_dir->path());
+    m_fake.answerFileWith(file(u"steps"_s));
+    click(overview().results(), u"PdfButton"_s);
+    const QString path = file(u"steps.pdf"_s);
+    const int pages = pdfPages(path).first;
+    qInfo("worked steps of the example: %d pages", pages);
+    QVERIFY(!pdfText(path).contains(u"==="_s));
+    QStringList onPage;
+    for (int page = 1; page <= pages; ++page)
+        onPage << pdfText(path, page);
+    for (const ItemDescriptor& descriptor : overviewItems()) {
+        const QString heading = QString::fromLatin1(descriptor.listText) + u" Inputs "_s;
+        qsizetype found = 0;
+        for (const QString& text : onPage) {
+            found += text.count(heading);
+            // Kept with its first lines: the first input follows on the same page.
+            if (text.contains(heading))
+                QVERIFY2(!text.section(heading, 1).isEmpty(), descriptor.listText);
+        }
+        QCOMPARE(found, 1);
+    }
 }
 
 void TestCases::printAndPdfDialogs_data()
