@@ -125,10 +125,12 @@ StepsView::StepsView(QWidget* parent)
 {
     setObjectName(QStringLiteral("StepsView"));
     m_scroll->setObjectName(QStringLiteral("StepsScroll"));
+    m_scroll->setAccessibleName(QStringLiteral("Worked steps and band pictures"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::StyledPanel);
     m_content->setObjectName(QStringLiteral("StepsContent"));
+    m_content->setAccessibleName(QStringLiteral("Worked steps page"));
     // One page: the pictures stand on the same ground as the text around them.
     m_content->setBackgroundRole(QPalette::Base);
     m_content->setAutoFillBackground(true);
