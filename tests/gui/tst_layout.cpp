@@ -313,6 +313,10 @@ private Q_SLOTS:
         QVERIFY2(sizes[1] * 3 >= sizes[0] + sizes[1],
                  qPrintable(u"%1 of %2"_s.arg(sizes[1]).arg(sizes[0] + sizes[1])));
         QVERIFY(!results->steps()->pictures().isEmpty());
+        // Nothing in the pane squeezed: the pictures keep their height (their
+        // bound labels inside) at every scale.
+        const QStringList faults = layoutFaults(results);
+        QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
     }
 
     // An icon inside a field never covers its text: Age 150 with its hint
