@@ -56,7 +56,9 @@ QString helpText()
         "field not given is empty. An unknown name, a line without \"=\", a name given\n"
         "twice, a line over 4096 bytes or an input over 1 MiB stops the program with\n"
         "an error naming the line, before anything is computed, and so does a line\n"
-        "that is not UTF-8. A case saved by Quarvex is such a file.\n"
+        "that is not UTF-8. A line Locale=NAME (\"en_US\", \"de_DE\", \"C\") says which\n"
+        "number format the file's values are written in: they are then read in it,\n"
+        "whatever the environment's. A case saved by Quarvex is such a file.\n"
         "\n"
         "Example:\n"
         "  Age=40\n"
@@ -326,6 +328,8 @@ int main(int argc, char* argv[])
     CaseInput input;
     if (!readInput(options->inputPath, input))
         return BadInput;
+    // A file that names its number format is read in it, whatever the environment's.
+    takeNumbersInto(input, QLocale());
     const Inputs inputs(input.fields);
     const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     reportFindings(evaluations, input);

@@ -40,6 +40,8 @@ QJsonObject bandJson(const DerivedBand& band)
 {
     return QJsonObject{
         {QStringLiteral("text"), band.text ? QJsonValue(*band.text) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("sentence"),
+         band.sentence ? QJsonValue(*band.sentence) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("lower"), optionalNumber(band.lower)},
         {QStringLiteral("upper"), optionalNumber(band.upper)},
         {QStringLiteral("lowerIncluded"), band.lowerIncluded},
@@ -47,8 +49,29 @@ QJsonObject bandJson(const DerivedBand& band)
     };
 }
 
+QJsonObject stepJson(const FormulaStep& step)
+{
+    const auto side = [](int from) {
+        return from < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(from + 1);
+    };
+    return QJsonObject{
+        {QStringLiteral("operation"), operatorSign(step.operation)},
+        {QStringLiteral("left"), number(step.left)},
+        {QStringLiteral("leftUnit"), step.leftUnit},
+        {QStringLiteral("leftStep"), side(step.leftStep)},
+        {QStringLiteral("right"), number(step.right)},
+        {QStringLiteral("rightUnit"), step.rightUnit},
+        {QStringLiteral("rightStep"), side(step.rightStep)},
+        {QStringLiteral("result"), number(step.result)},
+        {QStringLiteral("resultUnit"), step.resultUnit},
+    };
+}
+
 QJsonObject rowJson(const DerivedRow& row)
 {
+    QJsonArray steps;
+    for (const FormulaStep& step : row.steps)
+        steps << stepJson(step);
     QJsonArray bands;
     for (const DerivedBand& band : row.bands)
         bands << bandJson(band);
@@ -59,7 +82,11 @@ QJsonObject rowJson(const DerivedRow& row)
         {QStringLiteral("value"), number(row.value)},
         {QStringLiteral("expression"), row.expression},
         {QStringLiteral("formula"), row.words},
+        {QStringLiteral("symbols"), row.symbols},
+        {QStringLiteral("constant"), row.constant},
         {QStringLiteral("substituted"), row.substituted},
+        {QStringLiteral("steps"), steps},
+        {QStringLiteral("unrounded"), unroundedText(row, QLocale::c())},
         {QStringLiteral("shown"), QLatin1String(shownName(row.shown))},
         {QStringLiteral("suffix"), row.suffix},
         {QStringLiteral("interpretation"), row.interpretation},
