@@ -6,8 +6,10 @@
 
 #include <QHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include <cmath>
+#include <vector>
 
 namespace quarvex {
 
@@ -45,6 +47,14 @@ QJsonObject bandJson(const DerivedBand& band)
         {QStringLiteral("lowerIncluded"), band.lowerIncluded},
         {QStringLiteral("upperIncluded"), band.upperIncluded},
     };
+}
+
+QJsonArray bandsJson(const QList<DerivedBand>& bands)
+{
+    QJsonArray out;
+    for (const DerivedBand& band : bands)
+        out << bandJson(band);
+    return out;
 }
 
 QJsonObject rowJson(const DerivedRow& row)
@@ -138,7 +148,315 @@ QJsonArray inputsJson(const Inputs& inputs)
     return out;
 }
 
+// What a row shares with every case that chooses the same formula and bands.
+struct RowVariant {
+    QString words, symbols, constant, expression, suffix;
+    Shown shown = Shown::Text;
+    QList<DerivedBand> bands;
+
+    explicit RowVariant(const DerivedRow& row)
+        : words(row.words)
+        , symbols(row.symbols)
+        , constant(row.constant)
+        , expression(row.expression)
+        , suffix(row.suffix)
+        , shown(row.shown)
+        , bands(row.bands)
+    {
+        for (DerivedBand& band : bands)
+            band.chosen = false;
+    }
+
+    bool matches(const DerivedRow& row) const
+    {
+        if (row.expression != expression || row.words != words || row.constant != constant ||
+            row.shown != shown || row.suffix != suffix || row.bands.size() != bands.size())
+            return false;
+        for (qsizetype i = 0; i < bands.size(); ++i) {
+            const DerivedBand& a = bands[i];
+            const DerivedBand& b = row.bands[i];
+            if (a.lower != b.lower || a.upper != b.upper || a.lowerIncluded != b.lowerIncluded ||
+                a.upperIncluded != b.upperIncluded || a.text != b.text)
+                return false;
+        }
+        return true;
+    }
+
+    QJsonObject json() const
+    {
+        return QJsonObject{
+            {QStringLiteral("formula"), words},
+            {QStringLiteral("symbols"), symbols},
+            {QStringLiteral("constant"), constant},
+            {QStringLiteral("expression"), expression},
+            {QStringLiteral("shown"), QLatin1String(shownName(shown))},
+            {QStringLiteral("suffix"), suffix},
+            {QStringLiteral("bands"), bandsJson(bands)},
+        };
+    }
+};
+
+// A case that computes every item, for the given gender: the variants of
+// every row are those of these cases.
+MapFields completeCase(const char* gender)
+{
+    using A = AnalyteId;
+    MapFields f;
+    const auto set = [&f](A id, const char* value, const char* unit = "") {
+        f.set(id, QString::fromLatin1(value), QString::fromLatin1(unit));
+    };
+    set(A::Age, "40");
+    set(A::Weight, "70", "kg");
+    set(A::Gender, gender);
+    set(A::SerumCreatinine, "1", "mg/dL");
+    set(A::UrineCreatinine, "100", "mg/dL");
+    set(A::SerumSodium, "140");
+    set(A::UrineSodium, "40");
+    set(A::SerumPotassium, "4");
+    set(A::UrinePotassium, "40");
+    set(A::SerumCalcium, "9.5", "mg/dL");
+    set(A::UrineCalcium, "10", "mg/dL");
+    set(A::SerumPhosphorus, "3.5", "mg/dL");
+    set(A::UrinePhosphorus, "60", "mg/dL");
+    set(A::SerumUrea, "14", "mg/dL");
+    set(A::UrineUrea, "800", "mg/dL");
+    set(A::SerumUrate, "5", "mg/dL");
+    set(A::UrineUrate, "40", "mg/dL");
+    set(A::SerumAmylase, "100");
+    set(A::UrineAmylase, "300");
+    set(A::UrineProtein, "10");
+    set(A::UrineVolume, "1500");
+    set(A::Chol, "200", "mg/dL");
+    set(A::HDL, "50", "mg/dL");
+    set(A::LDL, "130", "mg/dL");
+    set(A::AST, "30");
+    set(A::ALT, "30");
+    set(A::BilirubinDirect, "0.3", "mg/dL");
+    set(A::BilirubinTotal, "1", "mg/dL");
+    set(A::Albumin, "4", "g/dL");
+    set(A::Globulin, "2.5", "g/dL");
+    set(A::Iron, "100", "ug/dL");
+    set(A::TIBC, "300", "ug/dL");
+    set(A::Ferritin, "100", "ng/ml");
+    set(A::Transferrin, "250", "mg/dL");
+    return f;
+}
+
+// The variants of every grid row, by row name, in the order first met.
+const QHash<QString, std::vector<RowVariant>>& rowVariants()
+{
+    static const QHash<QString, std::vector<RowVariant>> all = [] {
+        QHash<QString, std::vector<RowVariant>> out;
+        for (const char* gender : {"Male", "Female"}) {
+            const Inputs inputs(completeCase(gender), QLocale::c());
+            for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+                if (!evaluation.computable())
+                    continue;
+                const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
+                for (const DerivedRow& row : d.rows) {
+                    std::vector<RowVariant>& variants = out[row.name];
+                    if (std::none_of(variants.begin(), variants.end(),
+                                     [&row](const RowVariant& v) { return v.matches(row); }))
+                        variants.emplace_back(row);
+                }
+            }
+        }
+        return out;
+    }();
+    return all;
+}
+
+// JSON text written straight into bytes: a line per case is written for
+// every case of a batch, and a QJsonObject per case would cost more than the
+// evaluation.
+void appendString(QByteArray& out, QStringView text)
+{
+    out.append('"');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'"' || c == u'\\') {
+            out.append('\\');
+            out.append(char(c));
+        } else if (c < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            switch (c) {
+            case u'\n':
+                out.append("\\n");
+                break;
+            case u'\r':
+                out.append("\\r");
+                break;
+            case u'\t':
+                out.append("\\t");
+                break;
+            default:
+                out.append("\\u00");
+                out.append(hex[c >> 4]);
+                out.append(hex[c & 15]);
+            }
+        } else if (c < 0x80) {
+            out.append(char(c));
+        } else {
+            qsizetype end = i + 1;
+            while (end < text.size() && text[end].unicode() >= 0x80)
+                ++end;
+            out.append(text.sliced(i, end - i).toUtf8());
+            i = end - 1;
+        }
+    }
+    out.append('"');
+}
+
+void appendNumber(QByteArray& out, double value)
+{
+    if (!std::isfinite(value)) {
+        out.append("null");
+        return;
+    }
+    out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+}
+
 } // namespace
+
+QJsonObject itemsJson()
+{
+    const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    QJsonArray items;
+    for (const ItemDescriptor& item : overviewItems()) {
+        const QString name = QString::fromLatin1(item.listText);
+        QJsonArray rows;
+        for (const char* rowName : item.rowNames()) {
+            QJsonArray list;
+            for (const RowVariant& variant : variants.value(QString::fromLatin1(rowName)))
+                list << variant.json();
+            rows << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(rowName)},
+                                {QStringLiteral("variants"), list}};
+        }
+        items << QJsonObject{{QStringLiteral("name"), name},
+                             {QStringLiteral("rows"), rows},
+                             {QStringLiteral("sources"), itemSourcesJson(name)}};
+    }
+    QJsonArray fields;
+    for (const Analyte& a : analytes()) {
+        fields << QJsonObject{
+            {QStringLiteral("field"), a.fieldName()},
+            {QStringLiteral("unit"), a.unitFieldName()},
+        };
+    }
+    const auto list = [](std::initializer_list<const char*> names) {
+        QJsonArray out;
+        for (const char* name : names)
+            out << QString::fromLatin1(name);
+        return out;
+    };
+    const QJsonObject layout{
+        {QStringLiteral("inputs"), list({"text", "unit", "value"})},
+        {QStringLiteral("findings"), list({"item", "field", "kind", "text"})},
+        {QStringLiteral("hints"), list({"field", "text"})},
+        {QStringLiteral("rows"),
+         list({"result", "value", "interpretation", "band", "substituted", "variant"})},
+    };
+    return QJsonObject{{QStringLiteral("caseLine"), layout}, {QStringLiteral("items"), items}};
+}
+
+void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
+                    const QList<ItemEvaluation>& evaluations)
+{
+    const QList<FieldHint> hints = caseHints(inputs);
+    out.append("{\"case\":");
+    appendString(out, caseId);
+    out.append(",\"inputs\":{");
+    bool first = true;
+    for (const Analyte& a : analytes()) {
+        const ConvertedInput& in = inputs[a.id];
+        if (in.valueText.isEmpty() && in.unitText.isEmpty())
+            continue;
+        if (!first)
+            out.append(',');
+        first = false;
+        appendString(out, a.fieldName());
+        out.append(":[");
+        appendString(out, in.valueText);
+        out.append(',');
+        if (a.unitKind == UnitKind::List)
+            appendString(out, in.unitText);
+        else
+            out.append("null");
+        out.append(',');
+        appendNumber(out, in.converted);
+        out.append(']');
+    }
+    out.append("},\"findings\":[");
+    first = true;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        for (const Finding& finding : evaluation.findings) {
+            out.append(first ? "[" : ",[");
+            first = false;
+            appendString(out, QString::fromLatin1(evaluation.item->listText));
+            out.append(',');
+            if (finding.analyte)
+                appendString(out, analyte(*finding.analyte).fieldName());
+            else
+                out.append("null");
+            out.append(',');
+            appendString(out, kindName(finding.kind));
+            out.append(',');
+            appendString(out, finding.text);
+            out.append(']');
+        }
+    }
+    out.append("],\"hints\":[");
+    first = true;
+    for (const FieldHint& hint : hints) {
+        out.append(first ? "[" : ",[");
+        first = false;
+        appendString(out, analyte(hint.analyte).fieldName());
+        out.append(',');
+        appendString(out, hint.text);
+        out.append(']');
+    }
+    out.append("],\"rows\":{");
+    first = true;
+    const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome, hints);
+        for (const DerivedRow& row : d.rows) {
+            if (!first)
+                out.append(',');
+            first = false;
+            appendString(out, row.name);
+            out.append(":[");
+            appendString(out, row.result);
+            out.append(',');
+            appendNumber(out, row.value);
+            out.append(',');
+            appendString(out, row.interpretation);
+            out.append(',');
+            if (row.chosenBand >= 0)
+                out.append(QByteArray::number(row.chosenBand));
+            else
+                out.append("null");
+            out.append(',');
+            appendString(out, row.substituted);
+            const auto known = variants.constFind(row.name);
+            const std::vector<RowVariant> none;
+            const std::vector<RowVariant>& list = known == variants.constEnd() ? none : *known;
+            const auto match = std::find_if(list.begin(), list.end(),
+                                            [&row](const RowVariant& v) { return v.matches(row); });
+            if (match == list.end()) {
+                out.append(',');
+                out.append(QJsonDocument(RowVariant(row).json()).toJson(QJsonDocument::Compact));
+            } else if (list.size() > 1) {
+                out.append(',');
+                out.append(QByteArray::number(match - list.begin()));
+            }
+            out.append(']');
+        }
+    }
+    out.append("}}\n");
+}
 
 QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
