@@ -15,8 +15,8 @@ namespace quarvex {
 QString batchHelpText()
 {
     return QStringLiteral(
-        "Batch mode: quarvex-cli --batch [FILE|-] [-o PATH] [--json] [--locale NAME]\n"
-        "                        [--threads N]\n"
+        "Batch mode: quarvex-cli --batch [-o PATH] [--json] [--locale NAME]\n"
+        "                        [--threads N] [--] [FILE]\n"
         "\n"
         "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
         "byte order mark). Its header row names the columns: the field names below,\n"
@@ -27,13 +27,22 @@ QString batchHelpText()
         "every row of the results grid, then findings (why items could not be\n"
         "computed) and hints. Numbers are read and written in the C locale (1.5)\n"
         "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
-        "  --json       write JSON Lines instead: for each case one line holding the\n"
-        "               document of --json with \"case\", the identifier, added\n"
+        "Unit and Gender cells lose blanks and tabs at their end, as above.\n"
+        "  --json       write JSON Lines instead: for each case one line with what\n"
+        "               belongs to the case alone: {\"case\", \"inputs\": {field:\n"
+        "               [text, unit, value]}, \"findings\": [[item, field, kind,\n"
+        "               text]], \"hints\": [[field, text]], \"rows\": {row name:\n"
+        "               [result, value, interpretation, band, substituted,\n"
+        "               variant]}}; formulas, band tables and sources are in\n"
+        "               --items-json, band and variant index into it\n"
         "  --threads N  evaluate on N threads (default: one per core)\n"
-        "A row with the wrong number of fields is reported with its line and\n"
-        "skipped; a quote left open is reported with the line where it opened and\n"
-        "ends the input, as does a record of over 1 MB. Each gives exit status 3;\n"
-        "the other cases are written.\n");
+        "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
+        "not UTF-8 is reported with its line and skipped, and so is a last row\n"
+        "without its line end (the input may have been cut inside it) unless a\n"
+        "closing quote ends it; a quote left open is reported with the line where\n"
+        "it opened and ends the input, as does a record of over 1 MB. Each gives\n"
+        "exit status 3; the other cases are written. An empty input has no header\n"
+        "row: exit status 2.\n");
 }
 
 namespace {
