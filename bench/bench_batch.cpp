@@ -29,8 +29,9 @@ QByteArray completeCases(int count)
                      "UnitIron,TIBC,UnitTIBC,Ferritin,UnitFerritin,Transferrin,UnitTransferrin\n";
     for (int i = 0; i < count; ++i) {
         const auto n = [](auto value) { return QByteArray::number(value); };
-        csv += "c" + n(i) + ',' + n(18 + i % 70) + ',' + n(45 + i % 75) + (i % 5 ? ",kg," : ",lbs,") +
-               (i % 2 ? "Male" : "Female") + ',' + n(0.5 + (i % 25) / 10.0) +
+        csv += "c" + n(i) + ',' + n(18 + i % 70) + ',' + n(45 + i % 75) +
+               (i % 5 ? ",kg," : ",lbs,") + (i % 2 ? "Male" : "Female") + ',' +
+               n(0.5 + (i % 25) / 10.0) +
                ",mg/dL,110,mg/dL,139,80,4.2,45,9.4,mg/dL,12,mg/dL,3.5,mg/dL,55,mg/dL,32,mg/dL,"
                "900,mg/dL,6.8,mg/dL,40,mg/dL,85,320,0.15,1500," +
                n(150 + i % 150) + ",mg/dL," + n(25 + i % 65) + ",mg/dL," + n(60 + i % 160) +

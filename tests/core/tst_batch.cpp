@@ -4,7 +4,10 @@
 #include "batch/csvwriter.h"
 #include "coretestmain.h"
 
+#include "overview/json.h"
+
 #include <QBuffer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -34,6 +37,7 @@ private Q_SLOTS:
     void exitStatusOfEveryStatus_data();
     void exitStatusOfEveryStatus();
     void blanksAfterUnitAndGenderAsInACaseFile();
+    void everyGridRowHasItsVariantsInItemsJson();
     void progressText_data();
     void progressText();
 };
@@ -550,6 +554,23 @@ void TestBatch::blanksAfterUnitAndGenderAsInACaseFile()
         QCOMPARE(got.output, expected.output);
         QVERIFY(expected.output.contains("mL/min"));
     }
+}
+
+// Each grid row has its formula and bands in the --items-json document, so a
+// JSON line can refer to them; a row with a gender-dependent constant or
+// band table has one variant per gender.
+void TestBatch::everyGridRowHasItsVariantsInItemsJson()
+{
+    QHash<QString, qsizetype> variants;
+    for (const QJsonValue item : itemsJson()[u"items"_s].toArray()) {
+        for (const QJsonValue row : item[u"rows"_s].toArray())
+            variants.insert(row[u"name"_s].toString(), row[u"variants"_s].toArray().size());
+    }
+    for (const QString& name : gridRowNames())
+        QVERIFY2(variants.value(name) >= 1, qPrintable(name));
+    QCOMPARE(variants.size(), qsizetype(gridRowNames().size()));
+    QCOMPARE(variants.value(u"Creatinine Clearance (GFR)"_s), 2);
+    QCOMPARE(variants.value(u"HDL Cholesterol"_s), 2);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestBatch)

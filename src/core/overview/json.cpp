@@ -2,13 +2,17 @@
 
 #include "analytes/hints.h"
 
+#include "calc/bands.h"
 #include "calc/derivation.h"
+#include "calc/formula.h"
 
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cmath>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace quarvex {
@@ -153,6 +157,11 @@ struct RowVariant {
     QString words, symbols, constant, expression, suffix;
     Shown shown = Shown::Text;
     QList<DerivedBand> bands;
+    // What the calculation worked with: the same formula and band table give
+    // the same variant, but for a constant chosen by the inputs (gender),
+    // which the expression then tells apart.
+    const Formula* formula = nullptr;
+    std::span<const Band> table;
 
     explicit RowVariant(const DerivedRow& row)
         : words(row.words)
@@ -252,12 +261,19 @@ const QHash<QString, std::vector<RowVariant>>& rowVariants()
             for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
                 if (!evaluation.computable())
                     continue;
-                const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
-                for (const DerivedRow& row : d.rows) {
+                const Outcome& outcome = *evaluation.outcome;
+                const Derivation d = derive(*evaluation.item, inputs, outcome);
+                for (qsizetype i = 0; i < d.rows.size(); ++i) {
+                    const DerivedRow& row = d.rows[i];
                     std::vector<RowVariant>& variants = out[row.name];
-                    if (std::none_of(variants.begin(), variants.end(),
-                                     [&row](const RowVariant& v) { return v.matches(row); }))
-                        variants.emplace_back(row);
+                    if (std::any_of(variants.begin(), variants.end(),
+                                    [&row](const RowVariant& v) { return v.matches(row); }))
+                        continue;
+                    RowVariant& variant = variants.emplace_back(row);
+                    if (i < outcome.working.size()) {
+                        variant.formula = outcome.working[i].formula;
+                        variant.table = outcome.working[i].bands;
+                    }
                 }
             }
         }
@@ -417,40 +433,73 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
     }
     out.append("],\"rows\":{");
     first = true;
+    // The rows as the derivation names and works them out, without the
+    // derivation itself: its texts are what itemsJson holds.
     const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    const std::vector<RowVariant> none;
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
-        const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome, hints);
-        for (const DerivedRow& row : d.rows) {
+        const Outcome& outcome = *evaluation.outcome;
+        const auto names = evaluation.item->rowNames();
+        std::optional<Derivation> derived; // only for a variant itemsJson lacks
+        for (qsizetype i = 0; i < outcome.rows.size(); ++i) {
+            const ResultRow& row = outcome.rows[i];
+            const QString name = row.name.isEmpty() && size_t(i) < names.size()
+                                     ? QString::fromLatin1(names[size_t(i)])
+                                     : row.name;
+            const double value = i < outcome.values.size() ? outcome.values[i] : std::nan("");
+            const RowWorking work = i < outcome.working.size() ? outcome.working[i] : RowWorking{};
             if (!first)
                 out.append(',');
             first = false;
-            appendString(out, row.name);
+            appendString(out, name);
             out.append(":[");
             appendString(out, row.result);
             out.append(',');
-            appendNumber(out, row.value);
+            appendNumber(out, value);
             out.append(',');
             appendString(out, row.interpretation);
             out.append(',');
-            if (row.chosenBand >= 0)
-                out.append(QByteArray::number(row.chosenBand));
+            const int band = bandIndex(value, work.bands);
+            if (band >= 0)
+                out.append(QByteArray::number(band));
             else
                 out.append("null");
             out.append(',');
-            appendString(out, row.substituted);
-            const auto known = variants.constFind(row.name);
-            const std::vector<RowVariant> none;
+            appendString(out, work.formula
+                                  ? formulaText(*work.formula, FormulaStyle::Substituted, inputs)
+                                  : QString());
+
+            const auto known = variants.constFind(name);
             const std::vector<RowVariant>& list = known == variants.constEnd() ? none : *known;
-            const auto match = std::find_if(list.begin(), list.end(),
-                                            [&row](const RowVariant& v) { return v.matches(row); });
-            if (match == list.end()) {
+            // The variant of the same formula and bands; of several such, the
+            // one of the same expression.
+            qsizetype match = -1;
+            int candidates = 0;
+            for (size_t v = 0; v < list.size(); ++v) {
+                if (list[v].formula == work.formula && list[v].table.data() == work.bands.data() &&
+                    list[v].table.size() == work.bands.size() && candidates++ == 0)
+                    match = qsizetype(v);
+            }
+            if (candidates > 1 && work.formula) {
+                const QString expression =
+                    formulaText(*work.formula, FormulaStyle::Expression, inputs);
+                match = -1;
+                for (size_t v = 0; v < list.size() && match < 0; ++v) {
+                    if (list[v].formula == work.formula && list[v].expression == expression)
+                        match = qsizetype(v);
+                }
+            }
+            if (match < 0) {
+                if (!derived)
+                    derived = derive(*evaluation.item, inputs, outcome, hints);
                 out.append(',');
-                out.append(QJsonDocument(RowVariant(row).json()).toJson(QJsonDocument::Compact));
+                out.append(QJsonDocument(RowVariant(derived->rows.value(i)).json())
+                               .toJson(QJsonDocument::Compact));
             } else if (list.size() > 1) {
                 out.append(',');
-                out.append(QByteArray::number(match - list.begin()));
+                out.append(QByteArray::number(match));
             }
             out.append(']');
         }
