@@ -287,8 +287,24 @@ const QHash<QString, std::vector<RowVariant>>& rowVariants()
 // evaluation.
 void appendString(QByteArray& out, QStringView text)
 {
-    out.append('"');
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // Most texts are plain ASCII: copied straight into room made once.
+    const qsizetype start = out.size();
+    out.resize(start + text.size() + 2);
+    char* to = out.data() + start;
+    *to++ = '"';
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\')
+            break;
+        *to++ = char(c);
+    }
+    if (i == text.size()) {
+        *to = '"';
+        return;
+    }
+    out.resize(start + 1 + i);
+    for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'"' || c == u'\\') {
             out.append('\\');
@@ -329,7 +345,13 @@ void appendNumber(QByteArray& out, double value)
         out.append("null");
         return;
     }
-    out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+    // A whole number is written as one; others in the shortest form that
+    // reads back as the same double.
+    if (value == std::trunc(value) && std::abs(value) < 1e15 &&
+        !(value == 0 && std::signbit(value)))
+        out.append(QByteArray::number(qint64(value)));
+    else
+        out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 } // namespace
