@@ -7,6 +7,16 @@
 #include "coretestmain.h"
 #include "testfields.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
+
 using namespace quarvex;
 using namespace quarvex::test;
 using namespace Qt::StringLiterals;
@@ -73,6 +83,8 @@ private Q_SLOTS:
     void roundTripKeepsEveryText();
     void travelling_data();
     void travelling();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
 };
 
 void TestCaseFile::reading_data()
@@ -233,6 +245,41 @@ void TestCaseFile::travelling()
     takeNumbersInto(input, reader);
     QCOMPARE(input.locale.has_value(), bytes.startsWith("Locale="));
     QCOMPARE(texts(input.fields), texts(once));
+}
+
+void TestCaseFile::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("path"); // %1: an empty folder
+    QTest::addColumn<QString>("message");
+    QTest::addRow("a FIFO, which would wait for a writer for good")
+        << u"%1/case.quarvex"_s << u"is not a regular file (a device or a pipe), not a case file"_s;
+    QTest::addRow("a device") << u"/dev/zero"_s
+                              << u"is not a regular file (a device or a pipe), not a case file"_s;
+    QTest::addRow("a folder") << u"%1"_s << u"is a folder, not a case file"_s;
+}
+
+void TestCaseFile::onlyRegularFilesAreOpened()
+{
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fifo = dir.filePath(u"case.quarvex"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    path = path.arg(dir.path());
+    // Read on a thread of its own, so that a read that blocks fails the test
+    // instead of hanging it.
+    auto done = std::make_shared<std::promise<std::optional<CaseFileError>>>();
+    std::future<std::optional<CaseFileError>> result = done->get_future();
+    std::thread([done, path] {
+        CaseInput input;
+        done->set_value(readCaseFile(path, input));
+    }).detach();
+    QVERIFY2(result.wait_for(std::chrono::seconds(10)) == std::future_status::ready,
+             "readCaseFile blocked");
+    const std::optional<CaseFileError> error = result.get();
+    QVERIFY(error);
+    QCOMPARE(error->line, 0);
+    QTEST(error->message, "message");
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCaseFile)

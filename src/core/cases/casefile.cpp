@@ -4,6 +4,7 @@
 #include "analytes/findings.h"
 #include "analytes/number.h"
 #include "calc/formula.h"
+#include "cases/fieldtext.h"
 #include "overview/export.h"
 
 #include <QBuffer>
@@ -23,15 +24,6 @@ const InputField* findField(const QString& name)
             return &f;
     }
     return nullptr;
-}
-
-QString withoutTrailingBlanks(QString text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\t'))
-        --end;
-    text.truncate(end);
-    return text;
 }
 
 // A "Locale=" line: a locale name Qt knows ("de_DE", "en_US", "C").
@@ -65,7 +57,7 @@ std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseI
                              QStringLiteral("expected Name=text, found ") + quotedText(line)};
     const QString name = line.left(eq).trimmed();
     if (name == QLatin1String(LocaleLineName))
-        return takeLocale(withoutTrailingBlanks(line.mid(eq + 1)).trimmed(), lineNo, input);
+        return takeLocale(line.mid(eq + 1).trimmed(), lineNo, input);
     const InputField* field = findField(name);
     if (!field)
         return CaseFileError{lineNo, QStringLiteral("unknown field name ") + quotedText(name)};
@@ -74,11 +66,9 @@ std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseI
                                          QString::number(input.lines.value(name))};
     }
     input.lines.insert(name, lineNo);
-    const QString value = line.mid(eq + 1);
+    const QString value = typedText(field->id, field->unit, line.mid(eq + 1));
     if (field->unit)
-        input.fields.setUnit(field->id, withoutTrailingBlanks(value));
-    else if (field->id == AnalyteId::Gender)
-        input.fields.setValue(field->id, withoutTrailingBlanks(value));
+        input.fields.setUnit(field->id, value);
     else
         input.fields.setValue(field->id, value);
     return std::nullopt;
@@ -210,8 +200,13 @@ std::optional<CaseFileError> parseCase(const QByteArray& bytes, CaseInput& input
 
 std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
 {
-    if (QFileInfo(path).isDir())
+    // Checked before opening: opening a FIFO waits for a writer, for good.
+    const QFileInfo info(path);
+    if (info.isDir())
         return CaseFileError{0, QStringLiteral("is a folder, not a case file")};
+    if (info.exists() && !info.isFile())
+        return CaseFileError{0, QStringLiteral("is not a regular file (a device or a pipe), not a "
+                                               "case file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CaseFileError{0, file.errorString()};
