@@ -239,8 +239,9 @@ void TestFindings::whichAnalytesBeep()
         if (!alert.isEmpty())
             beeping << QString::fromLatin1(a.field);
     }
-    QCOMPARE(beeping.join(u' '), u"SerumCreatinine SerumCalcium SerumPhosphorus UrinePhosphorus "
-                                 u"SerumUrea UrineUrea SerumUrate UrineUrate Chol HDL LDL Triglycerides Iron"_s);
+    QCOMPARE(beeping.join(u' '),
+             u"SerumCreatinine SerumCalcium SerumPhosphorus UrinePhosphorus "
+             u"SerumUrea UrineUrea SerumUrate UrineUrate Chol HDL LDL Triglycerides Iron"_s);
 }
 
 // One finding per failing analyte, in the item's check order, from one reading.

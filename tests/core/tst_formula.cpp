@@ -30,6 +30,7 @@ namespace {
 using A = AnalyteId;
 using namespace op;
 
+// clang-format off
 // Every step of the 2021 creatinine equation of the CKD Epidemiology
 // Collaboration: 142 × min(Scr/κ, 1)^α × max(Scr/κ, 1)^−1.200 × 0.9938^age,
 // × 1.012 for women; κ and α by gender.
@@ -60,6 +61,7 @@ const QList<FormulaOp> Sampson = {
     num(9.44),
     sub,
 };
+// clang-format on
 
 Formula formulaOf(const QList<FormulaOp>& ops)
 {
@@ -81,15 +83,13 @@ void TestFormula::styles_data()
 
     const QList<FormulaOp> scrOverK{in(A::SerumCreatinine), num(0.7), op::div};
     QTest::addRow("min of a quotient and one")
-        << (scrOverK + QList<FormulaOp>{num(1), minOf}) << u"SerumCreatinine=0.6 mg/dL"_s
-        << false << 0.6 / 0.7 << u"min(serum creatinine ÷ 0.7, 1)"_s
-        << u"min(SerumCreatinine ÷ 0.7, 1)"_s << u"min(SerumCreatinine / 0.7, 1)"_s
-        << u"min(0.6 ÷ 0.7, 1)"_s;
+        << (scrOverK + QList<FormulaOp>{num(1), minOf}) << u"SerumCreatinine=0.6 mg/dL"_s << false
+        << 0.6 / 0.7 << u"min(serum creatinine ÷ 0.7, 1)"_s << u"min(SerumCreatinine ÷ 0.7, 1)"_s
+        << u"min(SerumCreatinine / 0.7, 1)"_s << u"min(0.6 ÷ 0.7, 1)"_s;
     QTest::addRow("min where the other value is smaller")
-        << (scrOverK + QList<FormulaOp>{num(1), minOf}) << u"SerumCreatinine=1.4 mg/dL"_s
-        << false << 1.0 << u"min(serum creatinine ÷ 0.7, 1)"_s
-        << u"min(SerumCreatinine ÷ 0.7, 1)"_s << u"min(SerumCreatinine / 0.7, 1)"_s
-        << u"min(1.4 ÷ 0.7, 1)"_s;
+        << (scrOverK + QList<FormulaOp>{num(1), minOf}) << u"SerumCreatinine=1.4 mg/dL"_s << false
+        << 1.0 << u"min(serum creatinine ÷ 0.7, 1)"_s << u"min(SerumCreatinine ÷ 0.7, 1)"_s
+        << u"min(SerumCreatinine / 0.7, 1)"_s << u"min(1.4 ÷ 0.7, 1)"_s;
     QTest::addRow("max of a converted value and one")
         << QList<FormulaOp>{in(A::SerumCreatinine), num(0.9), op::div, num(1), maxOf}
         << u"SerumCreatinine=106.08 umol/L"_s << false << (106.08 / 88.4) / 0.9
