@@ -298,6 +298,13 @@ void TestPlausibility::referenceIntervalText_data()
     QTest::addRow("urine volume is an estimate")
         << u"UrineVolume"_s << u"ml"_s << u""_s << English
         << u"Adult reference: 800–2000 mL (24-hour urine, estimate)"_s;
+    QTest::addRow("triglycerides, fasting")
+        << u"Triglycerides"_s << u"mg/dL"_s << u"Male"_s << English
+        << u"Adult reference: below 150 mg/dL (fasting)"_s;
+    // 1,69 mmol/L is 149,7 mg/dL, below 150: the edge takes a fourth digit.
+    QTest::addRow("triglycerides in mmol/L, German")
+        << u"Triglycerides"_s << u"mmol/L"_s << u""_s << German
+        << u"Adult reference: below 1,694 mmol/L (fasting)"_s;
     QTest::addRow("age has none") << u"Age"_s << u""_s << u"Male"_s << English << u""_s;
     QTest::addRow("unknown unit") << u"Iron"_s << u"mg/dL"_s << u"Male"_s << English << u""_s;
 }
@@ -368,6 +375,13 @@ void TestPlausibility::rangeHint_data()
     add("HDL in mmol/L typed as mg/dL", u"HDL"_s, u"mg/dL"_s, 1.29,
         u"HDL cholesterol 1.29 mg/dL is far below the values seen in patients. Did you mean "
         "1.29 mmol/L (50 mg/dL)?"_s);
+    add("triglycerides in mmol/L typed as mg/dL, German", u"Triglycerides"_s, u"mg/dL"_s, 1.7,
+        u"Triglycerides 1,7 mg/dL is below any value expected in patients (down to about "
+        "5 mg/dL). Did you mean 1,7 mmol/L (151 mg/dL)?"_s,
+        German);
+    add("triglycerides in mg/dL typed as mmol/L", u"Triglycerides"_s, u"mmol/L"_s, 150.0,
+        u"Triglycerides 150 mmol/L is far above the values seen in patients. Did you mean "
+        "150 mg/dL (1.7 mmol/L)?"_s);
     add("albumin in g/dL typed as g/L", u"Albumin"_s, u"g/L"_s, 4.4,
         u"Albumin 4.4 g/L is far below the values seen in patients. Did you mean 4.4 g/dL "
         "(44 g/L)?"_s);

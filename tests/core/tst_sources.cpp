@@ -31,8 +31,8 @@ private Q_SLOTS:
 
 void TestSources::referenceList()
 {
-    // The literature list counts 107 references: 86 verified, 14 partly
-    // verified and 7 from memory. A lost or doubled row changes these.
+    // The literature list counts 112 references: 86 verified, 14 partly
+    // verified and 12 from memory. A lost or doubled row changes these.
     QSet<QString> ids;
     int verified = 0, partly = 0, unverified = 0;
     for (const Reference& r : references()) {
@@ -54,10 +54,10 @@ void TestSources::referenceList()
             break;
         }
     }
-    QCOMPARE(ids.size(), 107);
+    QCOMPARE(ids.size(), 112);
     QCOMPARE(verified, 86);
     QCOMPARE(partly, 14);
-    QCOMPARE(unverified, 7);
+    QCOMPARE(unverified, 12);
     QVERIFY(!findReference(u"R64"));
     QVERIFY(!findReference(u""));
 }
@@ -77,6 +77,16 @@ void TestSources::referenceDetails_data()
     QTest::addRow("CKD-EPI, partly verified")
         << u"R11"_s << V::PartlyVerified << 2021 << u"doi:10.1056/NEJMoa2102953"_s;
     QTest::addRow("Levitt, from memory") << u"U1"_s << V::Unverified << 1969 << u"Levitt MD"_s;
+    QTest::addRow("Friedewald, from memory")
+        << u"U11"_s << V::Unverified << 1972 << u"Clin Chem 1972;18(6):499–502."_s;
+    QTest::addRow("Sampson, with its check value")
+        << u"U12"_s << V::Unverified << 2020 << u"Check: TC 200, HDL 50, TG 150 → 123.4."_s;
+    QTest::addRow("non-HDL classes")
+        << u"U13"_s << V::Unverified << 2014 << u"J Clin Lipidol 2014;8(5):473–488."_s;
+    QTest::addRow("CKD-EPI 2021 check values, no year")
+        << u"U14"_s << V::Unverified << 0 << u"0.6, 50, F → 109.28; 1.2, 65, M → 67.11."_s;
+    QTest::addRow("triglyceride factor, no year")
+        << u"U15"_s << V::Unverified << 0 << u"mg/dL = mmol/L × 88.57"_s;
 }
 
 void TestSources::referenceDetails()

@@ -58,6 +58,7 @@ const std::vector<Diseased>& diseased()
         {A::Chol, {90, 350, 500}},                 // above 500 rare
         {A::HDL, {10, 15, 116}},                   // 116 and more in cohorts
         {A::LDL, {20, 250, 500}},                  //
+        {A::Triglycerides, {40, 500, 1000, 1500}}, // hypertriglyceridaemia
         {A::BilirubinDirect, {0.1, 5, 20}},        //
         {A::BilirubinTotal, {2.5, 15, 30}},        // jaundice, critical 15
         {A::Albumin, {1.5, 2.0, 5.5}},             //

@@ -142,11 +142,11 @@ private Q_SLOTS:
         QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
         QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
         for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 38},
-                                       {"frmHeart", ScreenId::Heart, 12},
+                                       {"frmHeart", ScreenId::Heart, 14},
                                        {"frmLiver", ScreenId::Liver, 23}})
             QTest::addRow("%s", name)
                 << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
-        QTest::addRow("frmData") << Opener(dataEntry) << 64;
+        QTest::addRow("frmData") << Opener(dataEntry) << 66;
         // Every list at its first entry: many then show the same unit, and each
         // must still be told apart by its name.
         QTest::addRow("frmData, lists chosen") << Opener([] {
@@ -155,7 +155,7 @@ private Q_SLOTS:
                 box->setCurrentIndex(
                     box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
             return window;
-        }) << 64;
+        }) << 66;
         QTest::addRow("frmList") << Opener(itemList) << 3;
         QTest::addRow("frmResult") << Opener(results) << 7;
     }

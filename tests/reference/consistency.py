@@ -24,9 +24,13 @@ import reference  # noqa: E402
 TOKEN = re.compile(r"\s*(?:(\d+(?:\.\d+)?(?:[eE][-+]?\d+)?)|([A-Za-z][A-Za-z0-9]*)|(.))")
 
 
+FUNCTIONS = {"min": min, "max": max, "pow": pow}
+
+
 class Expression:
-    """A recursive-descent reader of numbers, names, + - * / and brackets;
-    nothing else is accepted (no calls, no attributes, no eval)."""
+    """A recursive-descent reader of numbers, names, + - * /, brackets, a
+    leading minus and the calls min(a, b), max(a, b) and pow(a, b); nothing
+    else is accepted (no other calls, no attributes, no eval)."""
 
     def __init__(self, text, names):
         self.tokens = []
@@ -34,12 +38,14 @@ class Expression:
             number, name, other = m.groups()
             if number:
                 self.tokens.append(("num", float(number)))
+            elif name in FUNCTIONS:
+                self.tokens.append(("call", name))
             elif name:
                 if name not in names:
                     raise ValueError("unknown name %r in %r" % (name, text))
                 self.tokens.append(("num", names[name]))
             elif other and other.strip():
-                if other not in "+-*/()":
+                if other not in "+-*/(),":
                     raise ValueError("bad character %r in %r" % (other, text))
                 self.tokens.append(("op", other))
         self.pos = 0
@@ -81,6 +87,18 @@ class Expression:
         kind, v = self.take()
         if kind == "num":
             return v
+        if (kind, v) == ("op", "-"):
+            return -self.atom()
+        if kind == "call":
+            if self.take() != ("op", "("):
+                raise ValueError("%s without its bracket" % v)
+            a = self.sum()
+            if self.take() != ("op", ","):
+                raise ValueError("%s needs two operands" % v)
+            b = self.sum()
+            if self.take() != ("op", ")"):
+                raise ValueError("unclosed call of %s" % v)
+            return FUNCTIONS[v](a, b)
         if (kind, v) == ("op", "("):
             inner = self.sum()
             if self.take() != ("op", ")"):

@@ -29,6 +29,7 @@ UNITS = {
     "Chol": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
     "HDL": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
     "LDL": {"mg/dL": (1, 1), "mmol/L": (1, 0.0259)},
+    "Triglycerides": {"mg/dL": (1, 1), "mmol/L": (88.57, 1)},
     "BilirubinDirect": {"mg/dL": (1, 1), "umol/L": (1, 17.1)},
     "BilirubinTotal": {"mg/dL": (1, 1), "umol/L": (1, 17.1)},
     "Albumin": {"g/dL": (1, 1), "g/L": (1, 10)},

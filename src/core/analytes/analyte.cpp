@@ -50,6 +50,7 @@ constexpr std::array<Analyte, AnalyteCount> Table{{
     {A::Chol,            "Total cholesterol", "Chol",            "Total Cholesterol:", "Cholesterol:",  K::List,  nullptr, {same("mg/dL"), div("mmol/L", 0.0259)}, 2, true},
     {A::HDL,             "HDL cholesterol",   "HDL",             "HDL Cholesterol:",   "HDL:",          K::List,  nullptr, {same("mg/dL"), div("mmol/L", 0.0259)}, 2, true},
     {A::LDL,             "LDL cholesterol",   "LDL",             "LDL Cholesterol: ",  "LDL: ",         K::List,  nullptr, {same("mg/dL"), div("mmol/L", 0.0259)}, 2, true},
+    {A::Triglycerides,   "Triglycerides",     "Triglycerides",   "Triglycerides:",     "Triglycerides:", K::List, nullptr, {same("mg/dL"), mul("mmol/L", 88.57)}, 2, true},
     {A::AST,             "AST",               "AST",             "AST:",               "AST:",          K::Fixed, "IU/L",  {}, 0, false},
     {A::ALT,             "ALT",               "ALT",             "ALT:",               "ALT:",          K::Fixed, "IU/L",  {}, 0, false},
     {A::BilirubinDirect, "Direct bilirubin",  "BilirubinDirect", "Bilirubin direct:",  "Bilirubin direct:", K::List, nullptr, {same("mg/dL"), div("umol/L", 17.1)}, 2, false},

@@ -7,7 +7,7 @@
 
 namespace quarvex {
 
-// The 34 measured quantities a user can type in, in the order of the analyte table.
+// The 35 measured quantities a user can type in, in the order of the analyte table.
 enum class AnalyteId : int {
     Age,
     Weight,
@@ -33,6 +33,7 @@ enum class AnalyteId : int {
     Chol,
     HDL,
     LDL,
+    Triglycerides,
     AST,
     ALT,
     BilirubinDirect,
@@ -45,7 +46,7 @@ enum class AnalyteId : int {
     Transferrin,
 };
 
-inline constexpr int AnalyteCount = 34;
+inline constexpr int AnalyteCount = 35;
 
 enum class UnitKind {
     None,  // Age and Gender: no unit field at all

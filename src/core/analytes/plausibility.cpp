@@ -153,6 +153,8 @@ constexpr Row Table[] = {
     {A::HDL, "mg/dL", {below(40, "low", "R23"), atLeast(60, "high", "R23")}, "", {5.0, 180.0, "R30", Est}, {1.0, 250.0, "R30", Est}, {}, Patients,
      "Values of 116 mg/dL and more are seen in population cohorts [R30]."},
     {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {5.0, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
+    {A::Triglycerides, "mg/dL", {below(150, "fasting", "U15")}, "", {25.0, 2000.0, "", Est}, {5.0, 30000.0, "", Est}, {}, Patients,
+     "For a fasting sample; 150 mg/dL is 1.7 mmol/L [U15]."},
     {A::AST, "IU/L", {men(10, 40, "R100"), women(9, 25, "R100"), alt(upTo(35, "R47"))}, "", {5.0, 10000.0, "R98", Est}, {5.0, 30000.0, "R98", Est}, {}, Patients,
      "Method-dependent; above 5000 usually ischaemic or toxic injury [R98]; values above 32767 cannot be entered."},
     {A::ALT, "IU/L", {men(10, 55, "R100"), women(7, 30, "R100"), alt(upTo(35, "R47"))}, "", {3.0, 10000.0, "R35 R98", Est}, {3.0, 20000.0, "", Est}, {}, Patients,

@@ -51,6 +51,8 @@ constexpr UnitNote Notes[] = {
     {A::HDL, "mmol/L", "mmol/L: millimoles per litre"},
     {A::LDL, "mg/dL", "mg/dL: milligrams per decilitre"},
     {A::LDL, "mmol/L", "mmol/L: millimoles per litre"},
+    {A::Triglycerides, "mg/dL", "mg/dL: milligrams per decilitre"},
+    {A::Triglycerides, "mmol/L", "mmol/L: millimoles per litre"},
     {A::AST, "IU/L", "IU/L: international units of enzyme activity per litre"},
     {A::ALT, "IU/L", "IU/L: international units of enzyme activity per litre"},
     {A::BilirubinDirect, "mg/dL", "mg/dL: milligrams per decilitre"},

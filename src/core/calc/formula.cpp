@@ -1,5 +1,6 @@
 #include "calc/formula.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -13,6 +14,31 @@ constexpr size_t StackDepth = 8;
 double genderConstant(const FormulaOp& op, const Inputs& inputs)
 {
     return inputs[AnalyteId::Gender].valueText == QLatin1String(GenderMale) ? op.number : op.female;
+}
+
+// min or max of two values; a value that is not a number makes the result
+// none either, where std::fmin and std::fmax would drop it.
+double smallerOrLarger(FormulaOp::Kind kind, double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::nan("");
+    return kind == FormulaOp::Minimum ? std::min(a, b) : std::max(a, b);
+}
+
+// The function name of an op written as a call: "min(a, b)"; nullptr for an
+// operator written between its operands.
+const char* functionName(FormulaOp::Kind kind, bool ascii)
+{
+    switch (kind) {
+    case FormulaOp::Minimum:
+        return "min";
+    case FormulaOp::Maximum:
+        return "max";
+    case FormulaOp::Power:
+        return ascii ? "pow" : nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 // A number written so that reading it back gives the same double.
@@ -49,8 +75,13 @@ const char* operatorText(FormulaOp::Kind kind, bool ascii)
 QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& inputs)
 {
     switch (op.kind) {
-    case FormulaOp::Number:
-        return exactNumber(op.number);
+    case FormulaOp::Number: {
+        QString text = exactNumber(op.number);
+        // A negative exponent reads with the minus sign of the subtractions.
+        if (style != FormulaStyle::Expression && text.startsWith(QLatin1Char('-')))
+            text[0] = QChar(0x2212);
+        return text;
+    }
     case FormulaOp::Gender:
         switch (style) {
         case FormulaStyle::Words:
@@ -149,6 +180,15 @@ double evaluate(const Formula& formula, const Inputs& inputs)
             --top;
             stack[top - 1] = stack[top - 1] / stack[top];
             break;
+        case FormulaOp::Power:
+            --top;
+            stack[top - 1] = std::pow(stack[top - 1], stack[top]);
+            break;
+        case FormulaOp::Minimum:
+        case FormulaOp::Maximum:
+            --top;
+            stack[top - 1] = smallerOrLarger(op.kind, stack[top - 1], stack[top]);
+            break;
         }
     }
     return top == 1 ? stack[0] : std::nan("");
@@ -176,6 +216,17 @@ QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& in
         const auto wrap = [](const Part& part) {
             return part.compound ? QLatin1Char('(') + part.text + QLatin1Char(')') : part.text;
         };
+        if (const char* function = functionName(op.kind, ascii)) {
+            // The call's own brackets hold its operands apart.
+            left = Part{QLatin1String(function) + QLatin1Char('(') + left.text +
+                            QStringLiteral(", ") + right.text + QLatin1Char(')'),
+                        false};
+            continue;
+        }
+        if (op.kind == FormulaOp::Power) {
+            left = Part{wrap(left) + QLatin1Char('^') + wrap(right), true};
+            continue;
+        }
         left =
             Part{wrap(left) + QLatin1Char(' ') + QString::fromUtf8(operatorText(op.kind, ascii)) +
                      QLatin1Char(' ') + wrap(right),

@@ -24,6 +24,9 @@ struct FormulaOp {
         Subtract,
         Multiply,
         Divide,
+        Power,   // the lower value raised to the top one
+        Minimum, // the smaller of the two
+        Maximum, // the larger of the two
     };
     Kind kind = Number;
     double number = 0.0;
@@ -48,6 +51,11 @@ inline constexpr FormulaOp add{FormulaOp::Add};
 inline constexpr FormulaOp sub{FormulaOp::Subtract};
 inline constexpr FormulaOp mul{FormulaOp::Multiply};
 inline constexpr FormulaOp div{FormulaOp::Divide};
+// Named apart from std::pow, std::min and std::max, which files using these
+// ops also call.
+inline constexpr FormulaOp power{FormulaOp::Power};
+inline constexpr FormulaOp minOf{FormulaOp::Minimum};
+inline constexpr FormulaOp maxOf{FormulaOp::Maximum};
 } // namespace op
 
 // How a row shows its value in the result column.
@@ -69,7 +77,9 @@ struct Formula {
 // The value of the formula from the inputs in their formula units.
 double evaluate(const Formula& formula, const Inputs& inputs);
 
-// The texts of a formula.
+// The texts of a formula. The smaller and larger of two values read
+// "min(a, b)" and "max(a, b)" in every style; a power reads "a^b", and
+// "pow(a, b)" in the expression.
 enum class FormulaStyle {
     Words,      // "((140 − age) × weight) ÷ (72 × serum creatinine)"
     Symbols,    // "((140 − Age) × Weight) ÷ (K × SerumCreatinine)", K = 72 (Male), 85 (Female)

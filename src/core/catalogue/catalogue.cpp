@@ -1,5 +1,7 @@
 #include "catalogue/catalogue.h"
 
+#include <algorithm>
+
 namespace quarvex {
 
 namespace {
@@ -134,9 +136,13 @@ const std::vector<TestItem>& itemTable()
          enablesInputs(ShowMoreInfoButton)},
         };
         for (TestItem& entry : entries) {
+            const std::span<const AnalyteId> inputs = entry.descriptor().checks();
             if (entry.settings.enablesItemInputs) {
-                const std::span<const AnalyteId> inputs = entry.descriptor().checks();
                 entry.settings.enabledGroups.assign(inputs.begin(), inputs.end());
+            } else if (std::find(inputs.begin(), inputs.end(), A::Triglycerides) == inputs.end()) {
+                // The lipid screen starts with every group on: triglycerides
+                // take input only for an item that reads them.
+                entry.settings.disabledControls.push_back({A::Triglycerides, GroupControls});
             }
         }
         return entries;

@@ -36,7 +36,7 @@ struct Reference {
     QString verificationNote() const;
 };
 
-// The whole list, in the order R1..R102, U1..U10.
+// The whole list, in the order R1..R102, U1..U15.
 std::span<const Reference> references();
 
 // The reference with the given id, or nullptr.

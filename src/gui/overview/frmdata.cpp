@@ -38,8 +38,8 @@ struct Section {
 const Section BloodSections[] = {
     {"IronStudiesLabel", "Iron Studies", 0, 0, {A::Iron, A::Ferritin, A::TIBC, A::Transferrin}},
     {"MineralsLabel", "Minerals", 0, 5, {A::SerumCalcium, A::SerumPhosphorus, A::SerumPotassium, A::SerumSodium}},
-    {"LipidsLabel", "Lipids", 0, 10, {A::Chol, A::HDL, A::LDL}},
-    {"KidneyLabel", "Kidney Function", 1, 0, {A::SerumCreatinine, A::SerumUrate, A::SerumUrea}},
+    {"KidneyLabel", "Kidney Function", 0, 10, {A::SerumCreatinine, A::SerumUrate, A::SerumUrea}},
+    {"LipidsLabel", "Lipids", 1, 0, {A::Chol, A::HDL, A::LDL, A::Triglycerides}},
     {"LiverLabel", "Liver Functions", 1, 5, {A::Albumin, A::SerumAmylase, A::ALT, A::AST, A::BilirubinDirect, A::BilirubinTotal, A::Globulin}},
 };
 const Section UrineSections[] = {

@@ -470,7 +470,7 @@ HeartScreen::HeartScreen()
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 3);
     int row = 1;
-    for (A id : {A::Gender, A::Chol, A::HDL, A::LDL})
+    for (A id : {A::Gender, A::Chol, A::HDL, A::LDL, A::Triglycerides})
         addAnalyte(id, grid, row++, 0);
     grid->addLayout(buttonRow(), row++, 0, 1, 3);
 
