@@ -4,30 +4,15 @@
 #include "analytes/inputs.h"
 #include "calc/formula.h"
 #include "calc/itemid.h"
+#include "calc/notedata.h"
 #include "calc/outcome.h"
+#include "calc/shortlist.h"
 #include "calc/sources.h"
 
-#include <array>
-#include <initializer_list>
 #include <ranges>
 #include <span>
 
 namespace quarvex {
-
-// A short list held in place, so a descriptor can be a constant.
-template <class T, size_t Capacity>
-struct ShortList {
-    std::array<T, Capacity> items{};
-    size_t count = 0;
-
-    constexpr ShortList() = default;
-    constexpr ShortList(std::initializer_list<T> list)
-    {
-        for (const T& item : list)
-            items[count++] = item;
-    }
-    std::span<const T> view() const { return {items.data(), count}; }
-};
 
 // The order in which an outcome lists the item's inputs (its worked steps
 // and JSON show them so): the check order, or the order in which the row
@@ -103,6 +88,9 @@ struct ItemDescriptor {
     ScreenForm screenForm = nullptr;
     ShortList<FormulaLimit, 1> limitList{};
     ItemOrigins origins{};
+    // The context, cut-off, dated and unsourced notes beside its rows
+    // (read against a case by catalogue/notes.*).
+    ItemNotes notes{};
 
     // The item's inputs, listed here once: the analytes whose checks decide
     // whether the item can be computed, in the order the checks run. The

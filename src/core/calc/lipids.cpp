@@ -156,6 +156,49 @@ constexpr SourceRow Atp3Sources[] = {
     {R::Bands, "R23", "LDL <100 optimal, 100–129 near/above optimal, 130–159 borderline high, 160–189 high, ≥190 very high; HDL <40 low, ≥60 high."},
     {R::Guidance, "R25", "The 2018 AHA/ACC guideline replaced ATP III."},
 };
+constexpr ContextRule CholesterolLevelsContext[] = {
+    // The last band of the HDL risk table reads "longevity".
+    {1, {when::topBand()},
+     "Very high HDL cholesterol is not protective: in two large cohorts mortality was lowest near "
+     "73 mg/dL in men and 93 mg/dL in women and higher above that (about twice as high in men "
+     "from 116 mg/dL), so \"longevity\" is misleading.",
+     "R30 U5"},
+};
+constexpr EvidenceNote CholesterolLevelsEvidence[] = {
+    {1, NoteKind::Unsourced,
+     "No printed source was found for the HDL risk table (\"times average\"); it is derived from "
+     "Framingham data.", "R26 R27 R28"},
+    {2, NoteKind::Dated,
+     "These LDL classes are those of ATP I (1988); ATP III (2001) and then the 2018 AHA/ACC "
+     "guideline, which treats by risk group, replaced them.", "R24 R23 R25"},
+};
+constexpr EvidenceNote CholesterolHdlRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Not a current guideline classification: risk is now estimated with multivariable equations; "
+     "a ratio below 5 is a common target, 3.5 the optimum.", "R25 R67 R29"},
+    {-1, NoteKind::Unsourced,
+     "The \"3 times\" bounds (23.3 for men, 10.9 for women) were found in no source; the other "
+     "values are quoted only by secondary sources.", "R67"},
+};
+constexpr EvidenceNote LdlHdlRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Historical: neither ATP III nor the 2018 AHA/ACC guideline uses the LDL to HDL ratio; a "
+     "popular target is below 3.5.", "R23 R25 R68"},
+    {-1, NoteKind::Unsourced,
+     "The bands match public calculator documentation; their primary source was not found.", "R22"},
+};
+constexpr EvidenceNote Adult3Evidence[] = {
+    {0, NoteKind::Dated,
+     "ATP III (2001, updated 2004) was replaced by the 2018 AHA/ACC guideline, which treats by "
+     "risk group rather than by these classes.", "R23 R25"},
+    {1, NoteKind::Dated,
+     "ATP III calls HDL cholesterol of 60 mg/dL or more \"high\" and has no \"intermediate\" "
+     "class; this item calls 40 to 60 mg/dL \"intermediate\". ATP III was replaced by the 2018 "
+     "AHA/ACC guideline.", "R23 R25"},
+    {2, NoteKind::Dated,
+     "ATP III (2001, updated 2004) was replaced by the 2018 AHA/ACC guideline, which treats by "
+     "risk group rather than by these classes.", "R23 R25"},
+};
 // clang-format on
 
 } // namespace
@@ -173,12 +216,13 @@ extern constexpr ItemDescriptor CholesterolLevelsItem{
     .inputOrder = InputOrder::Formulas,
     .screenForm = cholesterolClassesScreen,
     .origins = {
-         .formulaOrigin = "Plain lipid values, with HDL as a protective factor from the Framingham Study.",
-         .bandsOrigin = "Total cholesterol and LDL classes are the NCEP ATP I (1988) classes; the HDL \"times average\" table is Framingham-derived, its exact printed source not found; the \"longevity\" label follows the concept of familial hyperalphalipoproteinaemia.",
-         .guidance = "Dated: the LDL classes were superseded by ATP III (2001) and by the risk-based statin groups of the 2018 AHA/ACC guideline; very high HDL is not protective (Madsen 2017), so \"longevity\" is misleading.",
-         .caveat = LipidCaveat,
-         .sources = CholesterolSources,
+        .formulaOrigin = "Plain lipid values, with HDL as a protective factor from the Framingham Study.",
+        .bandsOrigin = "Total cholesterol and LDL classes are the NCEP ATP I (1988) classes; the HDL \"times average\" table is Framingham-derived, its exact printed source not found; the \"longevity\" label follows the concept of familial hyperalphalipoproteinaemia.",
+        .guidance = "Dated: the LDL classes were superseded by ATP III (2001) and by the risk-based statin groups of the 2018 AHA/ACC guideline; very high HDL is not protective (Madsen 2017), so \"longevity\" is misleading.",
+        .caveat = LipidCaveat,
+        .sources = CholesterolSources,
     },
+    .notes = {.context = CholesterolLevelsContext, .evidence = CholesterolLevelsEvidence},
 };
 
 extern constexpr ItemDescriptor CholesterolHdlRatioItem{
@@ -191,13 +235,14 @@ extern constexpr ItemDescriptor CholesterolHdlRatioItem{
     },
     .inputOrder = InputOrder::Formulas,
     .origins = {
-         .formulaOrigin = "The Castelli/Framingham ratio (\"Castelli index\").",
-         .bandsOrigin = "Framingham half-average, average and twice-average values, seen only in secondary consumer pages; the three-times-average bounds (23.3 men, 10.9 women) were not found in any source.",
-         .guidance = "Not a current guideline classification: AHA/consumer target below 5 (optimum 3.5); Kinosian 1994 high-risk thresholds 6.4 (men) / 5.6 (women); risk is now estimated with multivariable equations (2018 AHA/ACC).",
-         .ownChoice = "Closing the gaps the published bands leave (4.9–5.0 and 9.5–9.6 for men, 4.3–4.4 and 6.9–7.0 for women) is this program's own choice: each band runs from just above the bound before it up to and including its own.",
-         .caveat = LipidCaveat,
-         .sources = CholHdlSources,
+        .formulaOrigin = "The Castelli/Framingham ratio (\"Castelli index\").",
+        .bandsOrigin = "Framingham half-average, average and twice-average values, seen only in secondary consumer pages; the three-times-average bounds (23.3 men, 10.9 women) were not found in any source.",
+        .guidance = "Not a current guideline classification: AHA/consumer target below 5 (optimum 3.5); Kinosian 1994 high-risk thresholds 6.4 (men) / 5.6 (women); risk is now estimated with multivariable equations (2018 AHA/ACC).",
+        .ownChoice = "Closing the gaps the published bands leave (4.9–5.0 and 9.5–9.6 for men, 4.3–4.4 and 6.9–7.0 for women) is this program's own choice: each band runs from just above the bound before it up to and including its own.",
+        .caveat = LipidCaveat,
+        .sources = CholHdlSources,
     },
+    .notes = {.evidence = CholesterolHdlRatioEvidence},
 };
 
 extern constexpr ItemDescriptor LdlHdlRatioItem{
@@ -209,12 +254,13 @@ extern constexpr ItemDescriptor LdlHdlRatioItem{
     },
     .inputOrder = InputOrder::Formulas,
     .origins = {
-         .formulaOrigin = "A ratio used in Framingham-era risk work.",
-         .bandsOrigin = "The bands match public calculator documentation; their primary source was not found.",
-         .guidance = "Historical: not used by ATP III (2001) or the 2018 AHA/ACC guideline; a popular target is below 3.5.",
-         .caveat = LipidCaveat,
-         .sources = LdlHdlSources,
+        .formulaOrigin = "A ratio used in Framingham-era risk work.",
+        .bandsOrigin = "The bands match public calculator documentation; their primary source was not found.",
+        .guidance = "Historical: not used by ATP III (2001) or the 2018 AHA/ACC guideline; a popular target is below 3.5.",
+        .caveat = LipidCaveat,
+        .sources = LdlHdlSources,
     },
+    .notes = {.evidence = LdlHdlRatioEvidence},
 };
 
 extern constexpr ItemDescriptor Adult3Item{
@@ -229,12 +275,13 @@ extern constexpr ItemDescriptor Adult3Item{
     .inputOrder = InputOrder::Formulas,
     .screenForm = adult3Screen,
     .origins = {
-         .formulaOrigin = "NCEP ATP III (2001).",
-         .bandsOrigin = "The ATP III classes for total cholesterol, HDL and LDL.",
-         .guidance = "Differs at 60 mg/dL: ATP III calls HDL ≥60 \"high\" and has no \"intermediate\" class, while this program calls 40–60 inclusive \"intermediate\"; ATP III was updated in 2004 (Grundy, Circulation 2004) and replaced by the 2018 AHA/ACC guideline.",
-         .caveat = LipidCaveat,
-         .sources = Atp3Sources,
+        .formulaOrigin = "NCEP ATP III (2001).",
+        .bandsOrigin = "The ATP III classes for total cholesterol, HDL and LDL.",
+        .guidance = "Differs at 60 mg/dL: ATP III calls HDL ≥60 \"high\" and has no \"intermediate\" class, while this program calls 40–60 inclusive \"intermediate\"; ATP III was updated in 2004 (Grundy, Circulation 2004) and replaced by the 2018 AHA/ACC guideline.",
+        .caveat = LipidCaveat,
+        .sources = Atp3Sources,
     },
+    .notes = {.evidence = Adult3Evidence},
 };
 // clang-format on
 

@@ -179,6 +179,65 @@ constexpr SourceRow TransferrinSources[] = {
     {R::Bands, "R86", "Common reference interval 2.0–3.6 g/L."},
     {R::Guidance, "R87", "In hospital patients TFN = 0.83 TIBC − 5.6."},
 };
+constexpr ContextRule AstAltRatioContext[] = {
+    {0, {when::notAboveUpper(A::AST), when::notAboveUpper(A::ALT)},
+     "%1 and %2 are not raised. The AST to ALT ratio helps to tell liver "
+     "diseases apart only when the aminotransferases are raised; its text does not apply here.",
+     "R34 R35"},
+};
+constexpr EvidenceNote AstAltRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "\"Acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin. The ratio "
+     "is supportive only.", "R36 R34 R35"},
+    {-1, NoteKind::Unsourced,
+     "No source was found for \"above 3: acute MI\" and \"2 to 3: drug hepatotoxicity\"; the "
+     "bound 0.8 is this program's own choice.", ""},
+};
+constexpr ContextRule AlbuminGlobulinRatioContext[] = {
+    // Every ratio of 1 or more reads "high".
+    {0, {when::rowFromTo(1.0, 2.5)},
+     "A ratio of %1 is within the usual adult range (1 or more; 1.5 to 2.5 in textbooks): "
+     "\"high\" does not mean abnormal here.",
+     "R22 R80"},
+};
+constexpr EvidenceNote AlbuminGlobulinRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin "
+     "measurement are preferred.", "R22 R81"},
+};
+constexpr ContextRule BilirubinRatioContext[] = {
+    {0, {when::notAboveUpper(A::BilirubinTotal)},
+     "%1 is not raised. The direct fraction separates the causes of a raised bilirubin; at a "
+     "normal total bilirubin its text does not apply.",
+     "R7 R59"},
+};
+constexpr EvidenceNote BilirubinRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Direct bilirubin includes delta bilirubin, so the ratio lags recovery, and it cannot "
+     "reliably tell hepatocellular from obstructive disease: imaging is needed.", "R59 R35"},
+};
+constexpr EvidenceNote FerritinStoresEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Bands of the 1970s: WHO 2020 puts iron deficiency below 15 ug/L in healthy adults and below "
+     "70 ug/L with infection or inflammation; iron overload needs a raised transferrin "
+     "saturation as well (EASL 2022). Ferritin rises with inflammation.", "R38 R39 R40 R41"},
+};
+constexpr EvidenceNote TransferrinSaturationEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The upper limit of 55 % misses early iron overload: EASL 2022 uses above 45 % (women) and "
+     "above 50 % (men) with a raised ferritin.", "R41 R60 R86"},
+    {-1, NoteKind::Unsourced, "No source was found for the limit of 55 %.", ""},
+};
+constexpr EvidenceNote TibcCalculatedEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The factor 1.43 is about 2 % above theory (1.40) and the relation depends on the method; "
+     "many laboratories report transferrin and its saturation directly.", "R42 R85 R87"},
+};
+constexpr EvidenceNote TransferrinCalculatedEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The factor 0.7 is approximate (theory 0.716) and the relation depends on the method (0.83 "
+     "times TIBC minus 5.6 in hospital patients).", "R42 R87"},
+};
 // clang-format on
 
 } // namespace
@@ -190,13 +249,14 @@ extern constexpr ItemDescriptor AstAltRatioItem{
     .checkList = {A::AST, A::ALT},
     .rowList = {{.name = "AST to ALT ratio", .formula = &AstAltFormula, .bands = AstAltBands}},
     .origins = {
-         .formulaOrigin = "De Ritis, Coltorti & Giusti 1957.",
-         .bandsOrigin = "Group means in Cohen & Kaplan 1979 (>2 suggests alcoholic disease); sources for \">3 = acute MI\" and \"2–3 = drugs\" were not found.",
-         .guidance = "The ratio is supportive only; \"acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin (Fourth Universal Definition 2018).",
-         .ownChoice = "The bound 0.8 between the cholestasis and normal bands is this program's own choice.",
-         .caveat = "AST/ALT above 3 = \"acute MI\" is obsolete (MI is diagnosed by troponin); the bands rest on small older series and are supportive only.",
-         .sources = AstAltSources,
+        .formulaOrigin = "De Ritis, Coltorti & Giusti 1957.",
+        .bandsOrigin = "Group means in Cohen & Kaplan 1979 (>2 suggests alcoholic disease); sources for \">3 = acute MI\" and \"2–3 = drugs\" were not found.",
+        .guidance = "The ratio is supportive only; \"acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin (Fourth Universal Definition 2018).",
+        .ownChoice = "The bound 0.8 between the cholestasis and normal bands is this program's own choice.",
+        .caveat = "AST/ALT above 3 = \"acute MI\" is obsolete (MI is diagnosed by troponin); the bands rest on small older series and are supportive only.",
+        .sources = AstAltSources,
     },
+    .notes = {.context = AstAltRatioContext, .evidence = AstAltRatioEvidence},
 };
 
 extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
@@ -205,11 +265,12 @@ extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
     .checkList = {A::Albumin, A::Globulin},
     .rowList = {{.name = "Albumin to Globulin ratio", .formula = &AlbuminGlobulinFormula, .bands = AlbuminGlobulinBands}},
     .origins = {
-         .formulaOrigin = "The A/G ratio, in use since Epstein 1912.",
-         .bandsOrigin = "<1 low, as in public calculator documentation; reference ≥1; 1.5–2.5 in textbooks.",
-         .guidance = "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin quantitation are preferred.",
-         .sources = AlbuminGlobulinSources,
+        .formulaOrigin = "The A/G ratio, in use since Epstein 1912.",
+        .bandsOrigin = "<1 low, as in public calculator documentation; reference ≥1; 1.5–2.5 in textbooks.",
+        .guidance = "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin quantitation are preferred.",
+        .sources = AlbuminGlobulinSources,
     },
+    .notes = {.context = AlbuminGlobulinRatioContext, .evidence = AlbuminGlobulinRatioEvidence},
 };
 
 extern constexpr ItemDescriptor BilirubinRatioItem{
@@ -218,11 +279,12 @@ extern constexpr ItemDescriptor BilirubinRatioItem{
     .checkList = {A::BilirubinDirect, A::BilirubinTotal},
     .rowList = {{.name = "Bilirubin to Bilirubin ratio", .formula = &BilirubinFormula, .bands = BilirubinBands}},
     .origins = {
-         .formulaOrigin = "Bilirubin fractionation (van den Bergh); no single origin.",
-         .bandsOrigin = "<20 % constitutional (Gilbert, Crigler-Najjar), 20–40 hepatocellular, 40–60 either, >50–60 obstruction (Wallach's).",
-         .guidance = "Conjugated hyperbilirubinaemia is direct >20 % or >2 mg/dL (StatPearls); \"direct\" includes delta bilirubin, so the ratio lags recovery, and it cannot reliably tell hepatocellular from obstructive disease: imaging is needed.",
-         .sources = BilirubinSources,
+        .formulaOrigin = "Bilirubin fractionation (van den Bergh); no single origin.",
+        .bandsOrigin = "<20 % constitutional (Gilbert, Crigler-Najjar), 20–40 hepatocellular, 40–60 either, >50–60 obstruction (Wallach's).",
+        .guidance = "Conjugated hyperbilirubinaemia is direct >20 % or >2 mg/dL (StatPearls); \"direct\" includes delta bilirubin, so the ratio lags recovery, and it cannot reliably tell hepatocellular from obstructive disease: imaging is needed.",
+        .sources = BilirubinSources,
     },
+    .notes = {.context = BilirubinRatioContext, .evidence = BilirubinRatioEvidence},
 };
 
 extern constexpr ItemDescriptor FerritinStoresItem{
@@ -232,12 +294,13 @@ extern constexpr ItemDescriptor FerritinStoresItem{
     .rowList = {{.name = "Ferritin Stores", .formula = &FerritinFormula, .bands = FerritinBands}},
     .screenForm = ferritinScreen,
     .origins = {
-         .formulaOrigin = "Ferritin reflects iron stores (Jacobs 1972, Cook 1974); 1 ug/L ≈ 8–10 mg stored iron.",
-         .bandsOrigin = "<10 low (Jacobs 1972), 10–220 normal, >220 overload, as in calculator documentation.",
-         .guidance = "Dated: WHO 2020 sets iron deficiency at <15 ug/L in apparently healthy adults and <70 ug/L with infection or inflammation; AGA 2020 uses 45 ng/mL in anaemia; overload needs TSAT as well (EASL 2022).",
-         .caveat = "Ferritin bands (<10 low, >220 high) are 1970s values, and ferritin rises with inflammation; values above 32767 ug/L, as seen in HLH and liver failure, cannot be entered: a missing result is not a normal result.",
-         .sources = FerritinSources,
+        .formulaOrigin = "Ferritin reflects iron stores (Jacobs 1972, Cook 1974); 1 ug/L ≈ 8–10 mg stored iron.",
+        .bandsOrigin = "<10 low (Jacobs 1972), 10–220 normal, >220 overload, as in calculator documentation.",
+        .guidance = "Dated: WHO 2020 sets iron deficiency at <15 ug/L in apparently healthy adults and <70 ug/L with infection or inflammation; AGA 2020 uses 45 ng/mL in anaemia; overload needs TSAT as well (EASL 2022).",
+        .caveat = "Ferritin bands (<10 low, >220 high) are 1970s values, and ferritin rises with inflammation; values above 32767 ug/L, as seen in HLH and liver failure, cannot be entered: a missing result is not a normal result.",
+        .sources = FerritinSources,
     },
+    .notes = {.evidence = FerritinStoresEvidence},
 };
 
 extern constexpr ItemDescriptor TransferrinSaturationItem{
@@ -246,12 +309,13 @@ extern constexpr ItemDescriptor TransferrinSaturationItem{
     .checkList = {A::Iron, A::TIBC},
     .rowList = {{.name = "Transferrin Saturation", .formula = &SaturationFormula, .bands = SaturationBands}},
     .origins = {
-         .formulaOrigin = "The standard iron ÷ TIBC × 100.",
-         .bandsOrigin = "<16 % low, 16–55 normal, >55 high; no source was found for 55.",
-         .guidance = "Normal is about 20/25–50 % (Harrison's; PMC3934467); EASL 2022 uses TSAT >45 % (women) / >50 % (men) with raised ferritin for haemochromatosis, so an upper limit of 55 % misses early overload; use a fasting morning sample.",
-         .caveat = "The upper limit of 55 % is too high for haemochromatosis screening (EASL 2022: >45 % women, >50 % men).",
-         .sources = TransferrinSaturationSources,
+        .formulaOrigin = "The standard iron ÷ TIBC × 100.",
+        .bandsOrigin = "<16 % low, 16–55 normal, >55 high; no source was found for 55.",
+        .guidance = "Normal is about 20/25–50 % (Harrison's; PMC3934467); EASL 2022 uses TSAT >45 % (women) / >50 % (men) with raised ferritin for haemochromatosis, so an upper limit of 55 % misses early overload; use a fasting morning sample.",
+        .caveat = "The upper limit of 55 % is too high for haemochromatosis screening (EASL 2022: >45 % women, >50 % men).",
+        .sources = TransferrinSaturationSources,
     },
+    .notes = {.evidence = TransferrinSaturationEvidence},
 };
 
 extern constexpr ItemDescriptor TibcCalculatedItem{
@@ -260,13 +324,14 @@ extern constexpr ItemDescriptor TibcCalculatedItem{
     .checkList = {A::Transferrin},
     .rowList = {{.name = "Total Iron Binding Capacity", .formula = &TibcFormula, .bands = TibcBands}},
     .origins = {
-         .formulaOrigin = "Two iron atoms per transferrin give TIBC (umol/L) ≈ 25 × transferrin (g/L), ×1.40 in ug/dL per mg/dL (Gambino 1997); regression factors vary, and some calculators use ×1.25.",
-         .bandsOrigin = "250–450 ug/dL, close to the common reference interval 240–450.",
-         .guidance = "1.43 is about 2 % above theory; chemically measured TIBC over-reads the transferrin-bound capacity (albumin binding); many laboratories now report transferrin and TSAT directly.",
-         .ownChoice = "The bands 250 and 450 ug/dL are this program's own choice.",
-         .caveat = IronConversionCaveat,
-         .sources = TibcSources,
+        .formulaOrigin = "Two iron atoms per transferrin give TIBC (umol/L) ≈ 25 × transferrin (g/L), ×1.40 in ug/dL per mg/dL (Gambino 1997); regression factors vary, and some calculators use ×1.25.",
+        .bandsOrigin = "250–450 ug/dL, close to the common reference interval 240–450.",
+        .guidance = "1.43 is about 2 % above theory; chemically measured TIBC over-reads the transferrin-bound capacity (albumin binding); many laboratories now report transferrin and TSAT directly.",
+        .ownChoice = "The bands 250 and 450 ug/dL are this program's own choice.",
+        .caveat = IronConversionCaveat,
+        .sources = TibcSources,
     },
+    .notes = {.evidence = TibcCalculatedEvidence},
 };
 
 extern constexpr ItemDescriptor TransferrinCalculatedItem{
@@ -275,13 +340,14 @@ extern constexpr ItemDescriptor TransferrinCalculatedItem{
     .checkList = {A::TIBC},
     .rowList = {{.name = "Transferrin Calculated", .formula = &TransferrinFormula, .bands = TransferrinBands}},
     .origins = {
-         .formulaOrigin = "The inverse of the TIBC factor (0.7 × 1.43 ≈ 1.00; theory 0.716).",
-         .bandsOrigin = "200–360 mg/dL, equal to the common reference interval 2.0–3.6 g/L.",
-         .guidance = "As for TIBC; in hospital patients the regression is TFN = 0.83 TIBC − 5.6 (Crosby 1984): the relation depends on the laboratory method.",
-         .ownChoice = "The bands 200 and 360 mg/dL are this program's own choice.",
-         .caveat = IronConversionCaveat,
-         .sources = TransferrinSources,
+        .formulaOrigin = "The inverse of the TIBC factor (0.7 × 1.43 ≈ 1.00; theory 0.716).",
+        .bandsOrigin = "200–360 mg/dL, equal to the common reference interval 2.0–3.6 g/L.",
+        .guidance = "As for TIBC; in hospital patients the regression is TFN = 0.83 TIBC − 5.6 (Crosby 1984): the relation depends on the laboratory method.",
+        .ownChoice = "The bands 200 and 360 mg/dL are this program's own choice.",
+        .caveat = IronConversionCaveat,
+        .sources = TransferrinSources,
     },
+    .notes = {.evidence = TransferrinCalculatedEvidence},
 };
 // clang-format on
 

@@ -157,6 +157,69 @@ constexpr SourceRow PhosphorusSources[] = {
 constexpr const char* PhosphorusStepNotes[] = {
     "Changed: an older form put serum phosphorus into the Cockcroft–Gault creatinine formula, a number that measures nothing; this is the renal clearance U × V ÷ P, with serum and urine phosphorus in place of the creatinine values.",
 };
+constexpr EvidenceNote AmylaseClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "No longer recommended to diagnose acute pancreatitis (insensitive; raised by renal "
+     "insufficiency, diabetic ketoacidosis and burns): diagnose by pain, lipase or amylase above "
+     "3 times the upper limit, and imaging. Still useful to detect macroamylasaemia (below 1 %).",
+     "R7 R8 R9"},
+};
+constexpr ContextRule CreatinineClearanceContext[] = {
+    {0, {when::below(A::Age, 18.0)},
+     "%1: Cockcroft and Gault derived the formula in adults aged 18 to 92 years; it is not valid "
+     "below 18.",
+     "R1 R69"},
+};
+constexpr EvidenceNote CreatinineClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "A Cockcroft-Gault creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; chronic "
+     "kidney disease is staged with the KDIGO 2012 categories from the CKD-EPI 2021 eGFR. The "
+     "formula is still used for drug dosing.", "R1 R10 R11 R69"},
+    {-1, NoteKind::Unsourced,
+     "The five bands have no traceable source (they are neither KDIGO nor K/DOQI stages), and "
+     "62.5 to 80 mL/min has no text.", ""},
+};
+constexpr ContextRule FractionalPotassiumExcretionContext[] = {
+    {0, {when::notBelowLower(A::SerumPotassium)},
+     "%1 is not low. The fractional potassium excretion is read in a patient with a low serum "
+     "potassium: below about 0.10 (10 %; it is shown here as a fraction) the kidneys are "
+     "conserving potassium.",
+     "R70"},
+};
+constexpr EvidenceNote FractionalPotassiumExcretionEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Shown as a fraction, not in the usual per cent (0.10 is 10 %); in practice a spot urine "
+     "potassium to creatinine ratio is the usual index.", "R70 R21 R71"},
+};
+constexpr CutOffNote RenalCalciumClearanceCutOffs[] = {
+    {0, 0.01, 0.02,
+     "In hypercalcaemia a ratio below 0.01 suggests familial hypocalciuric hypercalcaemia and one "
+     "above 0.02 favours primary hyperparathyroidism; from 0.01 to 0.02 the two overlap.",
+     "R17 R72"},
+};
+constexpr ContextRule RenalFailureIndexContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+};
+constexpr EvidenceNote RenalFailureIndexEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Diuretics, chronic kidney disease, contrast media and sepsis make the index unreliable; on "
+     "diuretics the fractional urea excretion (below 35 % prerenal) is preferred.", "R13 R12"},
+};
+constexpr ContextRule FractionalSodiumExcretionContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R2 R3 R73 R13"},
+};
+constexpr EvidenceNote FractionalSodiumExcretionEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Diuretics, chronic kidney disease, contrast media, early obstruction and glomerulonephritis "
+     "make it unreliable; on diuretics the fractional urea excretion (below 35 % prerenal) is "
+     "preferred.", "R13 R12"},
+};
+constexpr EvidenceNote PhosphorusClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Renal phosphate handling is usually judged by the tubular reabsorption of phosphate and "
+     "TmP/GFR (adults about 2.7 to 4.1 mg/dL) from paired serum and urine phosphate and "
+     "creatinine.", "R14 R15 R16 R66"},
+};
 // clang-format on
 
 } // namespace
@@ -168,12 +231,13 @@ extern constexpr ItemDescriptor AmylaseClearanceItem{
     .checkList = {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
     .rowList = {{.name = "Amylase Clearance", .formula = &AmylaseFormula, .bands = AmylaseBands}},
     .origins = {
-         .formulaOrigin = "The clearance-ratio concept (Levitt 1969); diagnostic use by Warshaw & Fuller 1975.",
-         .bandsOrigin = "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis (Wallach's).",
-         .guidance = "Not recommended for diagnosing acute pancreatitis (insensitive; raised by renal insufficiency, DKA, burns); diagnose by pain, lipase/amylase >3× the upper limit and imaging (ACG 2013, 2024); still useful to detect macroamylasaemia (<1 %).",
-         .caveat = "The amylase/creatinine clearance ratio is no longer used to diagnose pancreatitis (lipase/amylase >3× the upper limit); it is useful mainly to detect macroamylasaemia (<1 %).",
-         .sources = AmylaseSources,
+        .formulaOrigin = "The clearance-ratio concept (Levitt 1969); diagnostic use by Warshaw & Fuller 1975.",
+        .bandsOrigin = "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis (Wallach's).",
+        .guidance = "Not recommended for diagnosing acute pancreatitis (insensitive; raised by renal insufficiency, DKA, burns); diagnose by pain, lipase/amylase >3× the upper limit and imaging (ACG 2013, 2024); still useful to detect macroamylasaemia (<1 %).",
+        .caveat = "The amylase/creatinine clearance ratio is no longer used to diagnose pancreatitis (lipase/amylase >3× the upper limit); it is useful mainly to detect macroamylasaemia (<1 %).",
+        .sources = AmylaseSources,
     },
+    .notes = {.evidence = AmylaseClearanceEvidence},
 };
 
 // Cockcroft and Gault: ((140 - age) * weight) / (serum creatinine * constant),
@@ -186,12 +250,13 @@ extern constexpr ItemDescriptor CreatinineClearanceItem{
     .rowList = {{.name = "Creatinine Clearance (GFR)", .formula = &ClearanceFormula, .bands = ClearanceBands}},
     .limitList = {{A::Age, CockcroftGaultAgeLimit, "Age: the formula needs an age below 140"}},
     .origins = {
-         .formulaOrigin = "Cockcroft & Gault 1976; women 15 % less (÷85 ≈ ×0.847; exactly ÷84.7).",
-         .bandsOrigin = "The five bands have no traceable source (not KDIGO, not K/DOQI); 62.5–80 mL/min has no text.",
-         .guidance = "A creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; CKD is staged by the KDIGO 2012 categories from the CKD-EPI 2021 race-free eGFR; Cockcroft–Gault is still used for drug dosing.",
-         .caveat = "\"GFR\" is a Cockcroft–Gault creatinine clearance (mL/min, not per 1.73 m², derived in 249 mostly male adults); its five bands have no traceable source. CKD is staged with KDIGO 2012 categories using CKD-EPI 2021 eGFR.",
-         .sources = CreatinineClearanceSources,
+        .formulaOrigin = "Cockcroft & Gault 1976; women 15 % less (÷85 ≈ ×0.847; exactly ÷84.7).",
+        .bandsOrigin = "The five bands have no traceable source (not KDIGO, not K/DOQI); 62.5–80 mL/min has no text.",
+        .guidance = "A creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; CKD is staged by the KDIGO 2012 categories from the CKD-EPI 2021 race-free eGFR; Cockcroft–Gault is still used for drug dosing.",
+        .caveat = "\"GFR\" is a Cockcroft–Gault creatinine clearance (mL/min, not per 1.73 m², derived in 249 mostly male adults); its five bands have no traceable source. CKD is staged with KDIGO 2012 categories using CKD-EPI 2021 eGFR.",
+        .sources = CreatinineClearanceSources,
     },
+    .notes = {.context = CreatinineClearanceContext, .evidence = CreatinineClearanceEvidence},
 };
 static_assert(limitsOnChecks(CreatinineClearanceItem), "a formula limit must be on one of the item's checks");
 
@@ -201,12 +266,13 @@ extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium},
     .rowList = {{.name = "Fractional Potassium Excretion", .formula = &PotassiumFormula}},
     .origins = {
-         .formulaOrigin = "The standard fractional-excretion formula (×100 gives per cent).",
-         .bandsOrigin = "None: the program gives no interpretation.",
-         .guidance = "Usually given in per cent (the program shows a fraction); in hypokalaemia FEK below about 10 % means appropriate renal conservation; the spot urine K/Cr ratio is the usual modern index.",
-         .caveat = "FEK is shown as a fraction, not in per cent.",
-         .sources = PotassiumFractionSources,
+        .formulaOrigin = "The standard fractional-excretion formula (×100 gives per cent).",
+        .bandsOrigin = "None: the program gives no interpretation.",
+        .guidance = "Usually given in per cent (the program shows a fraction); in hypokalaemia FEK below about 10 % means appropriate renal conservation; the spot urine K/Cr ratio is the usual modern index.",
+        .caveat = "FEK is shown as a fraction, not in per cent.",
+        .sources = PotassiumFractionSources,
     },
+    .notes = {.context = FractionalPotassiumExcretionContext, .evidence = FractionalPotassiumExcretionEvidence},
 };
 
 extern constexpr ItemDescriptor RenalCalciumClearanceItem{
@@ -215,11 +281,12 @@ extern constexpr ItemDescriptor RenalCalciumClearanceItem{
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium},
     .rowList = {{.name = "Renal Calcium Clearance", .formula = &CalciumFormula}},
     .origins = {
-         .formulaOrigin = "The calcium/creatinine clearance ratio used to tell familial hypocalciuric hypercalcaemia (FHH) from primary hyperparathyroidism (PHPT).",
-         .bandsOrigin = "None: the program gives no interpretation; in the literature <0.01 suggests FHH, >0.02 favours PHPT, with overlap between 0.01 and 0.02.",
-         .guidance = "The international PHPT workshop guidelines (as discussed by Marx 2015) use a 0.01 cut-off, then gene testing (CASR, AP2S1, GNA11) for low values; vitamin D is replenished first.",
-         .sources = CalciumClearanceSources,
+        .formulaOrigin = "The calcium/creatinine clearance ratio used to tell familial hypocalciuric hypercalcaemia (FHH) from primary hyperparathyroidism (PHPT).",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature <0.01 suggests FHH, >0.02 favours PHPT, with overlap between 0.01 and 0.02.",
+        .guidance = "The international PHPT workshop guidelines (as discussed by Marx 2015) use a 0.01 cut-off, then gene testing (CASR, AP2S1, GNA11) for low values; vitamin D is replenished first.",
+        .sources = CalciumClearanceSources,
     },
+    .notes = {.cutOffs = RenalCalciumClearanceCutOffs},
 };
 
 extern constexpr ItemDescriptor RenalFailureIndexItem{
@@ -228,12 +295,13 @@ extern constexpr ItemDescriptor RenalFailureIndexItem{
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium},
     .rowList = {{.name = "Renal Failure Index", .formula = &RfiFormula}},
     .origins = {
-         .formulaOrigin = "Miller et al. 1978.",
-         .bandsOrigin = "None: the program gives no interpretation; in the literature RFI ≤1 suggests prerenal failure and >1 (≥3 definite) acute tubular necrosis.",
-         .guidance = "Valid only in oliguric acute kidney injury before diuretics or fluids; unreliable with diuretics, CKD, contrast, sepsis and myoglobinuria (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
-         .caveat = UrineIndexCaveat,
-         .sources = RfiSources,
+        .formulaOrigin = "Miller et al. 1978.",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature RFI ≤1 suggests prerenal failure and >1 (≥3 definite) acute tubular necrosis.",
+        .guidance = "Valid only in oliguric acute kidney injury before diuretics or fluids; unreliable with diuretics, CKD, contrast, sepsis and myoglobinuria (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
+        .caveat = UrineIndexCaveat,
+        .sources = RfiSources,
     },
+    .notes = {.context = RenalFailureIndexContext, .evidence = RenalFailureIndexEvidence},
 };
 
 extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
@@ -242,12 +310,13 @@ extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
     .rowList = {{.name = "Fractional Sodium Excretion", .formula = &SodiumFormula}},
     .origins = {
-         .formulaOrigin = "Espinel 1976 (FENa <1 prerenal, >3 ATN); Miller 1978.",
-         .bandsOrigin = "None: the program gives no interpretation; in the literature FENa <1 % suggests prerenal failure and >2 % acute tubular necrosis.",
-         .guidance = "Exceptions to its diagnostic value: diuretics, CKD, contrast, early obstruction, glomerulonephritis (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
-         .caveat = UrineIndexCaveat,
-         .sources = SodiumFractionSources,
+        .formulaOrigin = "Espinel 1976 (FENa <1 prerenal, >3 ATN); Miller 1978.",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature FENa <1 % suggests prerenal failure and >2 % acute tubular necrosis.",
+        .guidance = "Exceptions to its diagnostic value: diuretics, CKD, contrast, early obstruction, glomerulonephritis (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
+        .caveat = UrineIndexCaveat,
+        .sources = SodiumFractionSources,
     },
+    .notes = {.context = FractionalSodiumExcretionContext, .evidence = FractionalSodiumExcretionEvidence},
 };
 
 // The renal clearance U x V / P of phosphorus from a 24-hour urine, in mL/min:
@@ -259,13 +328,14 @@ extern constexpr ItemDescriptor PhosphorusClearanceItem{
     .checkList = {A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume},
     .rowList = {{.name = "Phosphorus Clearance", .formula = &PhosphorusFormula}},
     .origins = {
-         .formulaOrigin = "The renal clearance C = U × V ÷ P that the creatinine clearance also uses, here (urine phosphorus × urine volume) ÷ (serum phosphorus × 1440); a textbook definition with no single paper behind it. An older form put serum phosphorus into the Cockcroft–Gault formula, which measures nothing.",
-         .bandsOrigin = "None.",
-         .guidance = "Renal phosphate handling is usually judged by TRP and TmP/GFR from paired serum and urine phosphate and creatinine (Walton & Bijvoet nomogram 1975; Payne 1998 algorithm; Barth 2000); adult TmP/GFR ≈ 2.7–4.1 mg/dL.",
-         .caveat = "Phosphorus clearance needs urine phosphorus and a complete 24-hour urine collection; in practice renal phosphate handling is judged by TRP/TmP-GFR.",
-         .sources = PhosphorusSources,
-         .stepNotes = PhosphorusStepNotes,
+        .formulaOrigin = "The renal clearance C = U × V ÷ P that the creatinine clearance also uses, here (urine phosphorus × urine volume) ÷ (serum phosphorus × 1440); a textbook definition with no single paper behind it. An older form put serum phosphorus into the Cockcroft–Gault formula, which measures nothing.",
+        .bandsOrigin = "None.",
+        .guidance = "Renal phosphate handling is usually judged by TRP and TmP/GFR from paired serum and urine phosphate and creatinine (Walton & Bijvoet nomogram 1975; Payne 1998 algorithm; Barth 2000); adult TmP/GFR ≈ 2.7–4.1 mg/dL.",
+        .caveat = "Phosphorus clearance needs urine phosphorus and a complete 24-hour urine collection; in practice renal phosphate handling is judged by TRP/TmP-GFR.",
+        .sources = PhosphorusSources,
+        .stepNotes = PhosphorusStepNotes,
     },
+    .notes = {.evidence = PhosphorusClearanceEvidence},
 };
 // clang-format on
 
