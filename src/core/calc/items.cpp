@@ -1,7 +1,5 @@
 #include "calc/items.h"
 
-#include "calc/rowwork.h"
-
 #include <array>
 #include <utility>
 
@@ -48,50 +46,26 @@ constexpr const ItemDescriptor* Gathered[] = {
 };
 static_assert(std::size(Gathered) == size_t(ItemCount), "every item is gathered once");
 
-// The descriptors side by side, copied once on first use (each is a constant
-// of its own file, so it is initialised before any code runs). A table out of
-// ItemId order is a programming error that every run of the program and its
-// tests stops at.
+// The descriptors side by side (each is a constant of its own file, so it is
+// initialised before any code runs). A table out of ItemId order is a
+// programming error that every run of the program and its tests stops at.
+template <size_t... I>
+std::array<ItemDescriptor, ItemCount> gather(std::index_sequence<I...>)
+{
+    std::array<ItemDescriptor, ItemCount> out{*Gathered[I]...};
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (out[i].id != ItemId(i))
+            qFatal("item %d is gathered out of ItemId order", int(i));
+    }
+    return out;
+}
+
+// Copied once, on first use.
 const std::array<ItemDescriptor, ItemCount>& table()
 {
     static const std::array<ItemDescriptor, ItemCount> items =
-        []<size_t... I>(std::index_sequence<I...>)
-    {
-        std::array<ItemDescriptor, ItemCount> out{*Gathered[I]...};
-        for (size_t i = 0; i < out.size(); ++i) {
-            if (out[i].id != ItemId(i))
-                qFatal("item %d is gathered out of ItemId order", int(i));
-        }
-        return out;
-    }
-    (std::make_index_sequence<ItemCount>());
+        gather(std::make_index_sequence<ItemCount>());
     return items;
-}
-
-std::optional<Finding> limitFinding(const ItemDescriptor& item, AnalyteId id, const Inputs& inputs)
-{
-    for (const FormulaLimit& limit : item.limits()) {
-        if (limit.analyte == id && !(inputs[id].converted < limit.below))
-            return Finding{id, FindingKind::OutsideFormula, QString::fromLatin1(limit.text)};
-    }
-    return std::nullopt;
-}
-
-// The row names of every item as strings, made once per thread: each
-// computed item names its rows, case after case, and copies of strings that
-// other threads copy too would make their reference counts travel between
-// processor caches.
-const QStringList& rowNameTexts(ItemId id)
-{
-    thread_local const std::array<QStringList, ItemCount> texts = [] {
-        std::array<QStringList, ItemCount> out;
-        for (const ItemDescriptor& item : table()) {
-            for (const char* name : item.rowNames())
-                out[size_t(item.id)] << QString::fromLatin1(name);
-        }
-        return out;
-    }();
-    return texts[size_t(id)];
 }
 
 } // namespace
@@ -104,77 +78,6 @@ std::span<const ItemDescriptor> overviewItems()
 const ItemDescriptor& item(ItemId id)
 {
     return table()[size_t(id)];
-}
-
-std::span<const Band> ItemRow::bandsFor(const QString& gender) const
-{
-    if (femaleBands.empty())
-        return bands;
-    if (gender == QLatin1String(GenderMale))
-        return bands;
-    if (gender == QLatin1String(GenderFemale))
-        return femaleBands;
-    return {};
-}
-
-QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
-{
-    QList<Finding> out;
-    for (AnalyteId check : checks()) {
-        if (const std::optional<Finding>& f = inputs.finding(check))
-            out << *f;
-        else if (std::optional<Finding> f = limitFinding(*this, check, inputs))
-            out << *f;
-    }
-    return out;
-}
-
-Outcome ItemDescriptor::compute(const Inputs& inputs) const
-{
-    Outcome outcome;
-    const QStringList& names = rowNameTexts(id);
-    const QString& gender = inputs[AnalyteId::Gender].valueText;
-    std::array<QString, 3> bandTexts;
-    const std::span<const ItemRow> all = rows();
-    outcome.rows.reserve(qsizetype(all.size()));
-    for (size_t i = 0; i < all.size(); ++i) {
-        const ItemRow& row = all[i];
-        rowwork::Worked worked = rowwork::work(*row.formula, row.bandsFor(gender), inputs);
-        QString interpretation =
-            row.prefix || row.suffix
-                ? rowwork::text(row.prefix) + worked.bandText + rowwork::text(row.suffix)
-                : worked.bandText;
-        outcome.rows << ResultRow{names.at(qsizetype(i)), std::move(worked.result),
-                                  std::move(interpretation)};
-        outcome.values << worked.value;
-        outcome.working << worked.working;
-        bandTexts[i] = std::move(worked.bandText);
-    }
-    if (all.size() == 1) {
-        outcome.result = outcome.rows.front().result;
-        outcome.moreInfo = outcome.rows.front().interpretation;
-    }
-    if (screenForm)
-        screenForm(outcome, std::span<const QString>(bandTexts.data(), all.size()));
-
-    QList<AnalyteId> order;
-    if (inputOrder == InputOrder::Formulas) {
-        for (const RowWorking& row : outcome.working) {
-            for (const FormulaOp& op :
-                 row.formula ? row.formula->ops : std::span<const FormulaOp>()) {
-                if (op.kind == FormulaOp::Input && !order.contains(op.input))
-                    order << op.input;
-            }
-        }
-    }
-    for (AnalyteId input : checks()) {
-        if (!order.contains(input))
-            order << input;
-    }
-    outcome.inputs.reserve(order.size());
-    for (AnalyteId input : order)
-        outcome.inputs << inputs[input];
-    return outcome;
 }
 
 } // namespace quarvex

@@ -1,7 +1,8 @@
 #pragma once
 
 // Working out one row of an item: a formula and its band table to a value,
-// its result text and band text. Used only inside src/core/calc.
+// its result text and band text. Used only inside src/core/calc; rowwork.cpp
+// also holds the descriptor's findings and its one computation of the rows.
 
 #include "analytes/bands.h"
 #include "analytes/format.h"
