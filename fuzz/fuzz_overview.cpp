@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    require(writeExport(buffer, QDate(2026, 12, 6), rows, locale));
+    require(writeExport(buffer, QDate(2026, 12, 6), rows));
     const QByteArray bytes = buffer.data();
     require(bytes.endsWith("\r\n"));
     const QList<QByteArray> lines = bytes.chopped(1).split('\n');

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Batch mode of quarvex-cli: cases per second on 1 and 2 threads and peak
-# memory for a generated file of complete cases, CSV out to a file; then the
-# same cases run one quarvex-cli process each, for 1,000 cases.
+# Batch mode of quarvex-cli: cases per second on 1, 2 and 64 threads and
+# peak memory for a generated file of complete cases, CSV out to a file; the
+# same for JSON Lines on the first 200,000 of them, with the bytes per case;
+# then the same cases run one quarvex-cli process each, for 1,000 cases.
 #
 #   bench/batch/measure.sh [CASES]      (default 1000000; release build)
 #
@@ -22,7 +23,7 @@ if [ ! -s "$input" ]; then
 fi
 echo "input: $(du -m "$input" | cut -f1) MB; load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-for threads in 1 2; do
+for threads in 1 2 64; do
     /usr/bin/time -f "%e %M" -o "$work/time" \
         "$cli" --batch "$input" --threads "$threads" -o "$work/out.csv"
     read -r seconds kb < "$work/time"
@@ -30,6 +31,22 @@ for threads in 1 2; do
          "peak memory $((kb / 1024)) MB, output $(du -m "$work/out.csv" | cut -f1) MB"
 done
 rm -f "$work/out.csv"
+
+# JSON Lines on the first 200,000 cases: cases per second, bytes per case.
+head -n 200001 "$input" > "$work/json-cases.csv"
+json_cases=$(($(wc -l < "$work/json-cases.csv") - 1))
+for threads in 1 2 64; do
+    /usr/bin/time -f "%e %M" -o "$work/time" \
+        "$cli" --batch "$work/json-cases.csv" --json --threads "$threads" -o "$work/out.jsonl"
+    read -r seconds kb < "$work/time"
+    bytes=$(stat -c %s "$work/out.jsonl")
+    echo "batch --json, $threads thread(s): $seconds s," \
+         "$(python3 -c "print(round($json_cases / $seconds))") cases/s, peak memory $((kb / 1024)) MB," \
+         "$((bytes / json_cases)) bytes per case"
+done
+"$cli" --items-json -o "$work/items.json"
+echo "--items-json: $(stat -c %s "$work/items.json") bytes, written once"
+rm -f "$work/out.jsonl" "$work/json-cases.csv" "$work/items.json"
 
 # The first 1,000 cases as Name=text files, one quarvex-cli run each.
 single=$work/single

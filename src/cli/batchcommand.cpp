@@ -1,37 +1,22 @@
 #include "batchcommand.h"
 
 #include "batch/batchrun.h"
-#include "overview/export.h"
+#include "clioutput.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 #include <unistd.h>
 
 namespace quarvex {
 
-namespace {
-
-enum Exit { Written = 0, NotWritten = 1, BadInput = 2, RowsSkipped = 3 };
-
-void printErr(const QString& text)
-{
-    const QByteArray bytes = (QStringLiteral("quarvex-cli: ") + text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
-} // namespace
-
 QString batchHelpText()
 {
     return QStringLiteral(
-        "Batch mode: quarvex-cli --batch [FILE|-] [-o PATH] [--json] [--locale NAME]\n"
-        "                        [--threads N]\n"
+        "Batch mode: quarvex-cli --batch [-o PATH] [--json] [--locale NAME]\n"
+        "                        [--threads N] [--] [FILE]\n"
         "\n"
         "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
         "byte order mark). Its header row names the columns: the field names below,\n"
@@ -42,93 +27,25 @@ QString batchHelpText()
         "every row of the results grid, then findings (why items could not be\n"
         "computed) and hints. Numbers are read and written in the C locale (1.5)\n"
         "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
-        "  --json       write JSON Lines instead: for each case one line holding the\n"
-        "               document of --json with \"case\", the identifier, added\n"
+        "Unit and Gender cells lose blanks and tabs at their end, as above.\n"
+        "  --json       write JSON Lines instead: for each case one line with what\n"
+        "               belongs to the case alone: {\"case\", \"inputs\": {field:\n"
+        "               [text, unit, value]}, \"findings\": [[item, field, kind,\n"
+        "               text]], \"hints\": [[field, text]], \"rows\": {row name:\n"
+        "               [result, value, interpretation, band, substituted,\n"
+        "               variant]}}; formulas, band tables and sources are in\n"
+        "               --items-json, band and variant index into it\n"
         "  --threads N  evaluate on N threads (default: one per core)\n"
-        "A row with the wrong number of fields is reported with its line and\n"
-        "skipped; a quote left open is reported with the line where it opened and\n"
-        "ends the input, as does a record of over 1 MB. Each gives exit status 3;\n"
-        "the other cases are written.\n");
+        "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
+        "not UTF-8 is reported with its line and skipped, and so is a last row\n"
+        "without its line end (the input may have been cut inside it) unless a\n"
+        "closing quote ends it; a quote left open is reported with the line where\n"
+        "it opened and ends the input, as does a record of over 1 MB. Each gives\n"
+        "exit status 3; the other cases are written. An empty input has no header\n"
+        "row: exit status 2.\n");
 }
 
 namespace {
-
-struct BatchArguments {
-    QString inputPath = QStringLiteral("-");
-    QString outputPath;
-    QLocale locale = QLocale::c();
-    BatchFormat format = BatchFormat::Csv;
-    int threads = 0;
-};
-
-QString inputName(const QString& path)
-{
-    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
-}
-
-bool knownLocale(const QString& name, QLocale& locale)
-{
-    locale = QLocale(name);
-    if (locale.language() != QLocale::C)
-        return true;
-    return name == QLatin1String("C") || name == QLatin1String("POSIX");
-}
-
-std::optional<BatchArguments> parseBatchArguments(const QStringList& args)
-{
-    BatchArguments out;
-    bool haveInput = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        const auto needsValue = [&](const QString& what) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
-                printErr(arg + QStringLiteral(" needs ") + what + QStringLiteral(" (see --help)"));
-                return false;
-            }
-            ++i;
-            return true;
-        };
-        if (arg == QLatin1String("--batch"))
-            continue;
-        if (arg == QLatin1String("-o")) {
-            if (!needsValue(QStringLiteral("a file name")))
-                return std::nullopt;
-            out.outputPath = args.at(i);
-        } else if (arg == QLatin1String("--locale")) {
-            if (!needsValue(QStringLiteral("a locale name such as de_DE")))
-                return std::nullopt;
-            if (!knownLocale(args.at(i), out.locale)) {
-                printErr(QStringLiteral("unknown locale ") + args.at(i) +
-                         QStringLiteral(" (a name such as en_US or de_DE)"));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--threads")) {
-            if (!needsValue(QStringLiteral("a number of threads")))
-                return std::nullopt;
-            bool ok = false;
-            out.threads = args.at(i).toInt(&ok);
-            if (!ok || out.threads < 1 || out.threads > 256) {
-                printErr(QStringLiteral("--threads needs a number from 1 to 256"));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--json")) {
-            out.format = BatchFormat::JsonLines;
-        } else if (arg == QLatin1String("--steps")) {
-            printErr(QStringLiteral("--steps cannot be used with --batch (see --help)"));
-            return std::nullopt;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
-            printErr(QStringLiteral("unknown option ") + arg + QStringLiteral(" (see --help)"));
-            return std::nullopt;
-        } else if (haveInput) {
-            printErr(QStringLiteral("only one input file can be given (see --help)"));
-            return std::nullopt;
-        } else {
-            out.inputPath = arg;
-            haveInput = true;
-        }
-    }
-    return out;
-}
 
 // The progress line on a terminal: shown once a run has lasted a second,
 // rewritten in place, ended by a line end when the run is over.
@@ -169,91 +86,68 @@ private:
 
 } // namespace
 
-int runBatchCommand(const QStringList& args)
+Exit runBatchCommand(const CliOptions& arguments)
 {
-    const std::optional<BatchArguments> arguments = parseBatchArguments(args);
-    if (!arguments)
-        return BadInput;
-    const QString where = inputName(arguments->inputPath);
-
+    const QString where = inputName(arguments.inputPath);
     QFile input;
     const bool opened =
-        arguments->inputPath == QLatin1String("-")
+        arguments.inputPath == QLatin1String("-")
             ? input.open(STDIN_FILENO, QIODevice::ReadOnly)
-            : (input.setFileName(arguments->inputPath), input.open(QIODevice::ReadOnly));
+            : (input.setFileName(arguments.inputPath), input.open(QIODevice::ReadOnly));
     if (!opened) {
         printErr(where + QStringLiteral(": ") + input.errorString());
-        return BadInput;
+        return Exit::BadInput;
     }
 
-    std::unique_ptr<QFileDevice> output;
-    QSaveFile* saveFile = nullptr;
-    const QString& outputPath = arguments->outputPath;
-    if (outputPath.isEmpty()) {
-        auto file = std::make_unique<QFile>();
-        if (!file->open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            printErr(QStringLiteral("standard output: ") + file->errorString());
-            return NotWritten;
-        }
-        output = std::move(file);
-    } else if (isDevice(outputPath)) {
-        auto file = std::make_unique<QFile>(outputPath);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            printErr(outputPath + QStringLiteral(": ") + file->errorString());
-            return NotWritten;
-        }
-        output = std::move(file);
-    } else {
-        auto file = std::make_unique<QSaveFile>(outputPath);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            printErr(outputPath + QStringLiteral(": ") + file->errorString());
-            return NotWritten;
-        }
-        saveFile = file.get();
-        output = std::move(file);
+    CliOutput output(arguments.outputPath);
+    if (const std::optional<QString> failure = output.open()) {
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
     }
 
     ProgressLine progress(isatty(STDERR_FILENO) != 0);
     BatchOptions options;
-    options.locale = arguments->locale;
-    options.format = arguments->format;
-    options.threads = arguments->threads;
+    options.locale = arguments.locale.value_or(QLocale::c());
+    options.format =
+        arguments.format == CliOptions::Format::Json ? BatchFormat::JsonLines : BatchFormat::Csv;
+    options.threads = arguments.threads;
     options.report = [&](const QString& problem) {
         progress.clear();
         printErr(where + QStringLiteral(": ") + problem);
     };
     options.progress = [&](const BatchProgress& p) { progress.show(p); };
 
-    const BatchSummary summary = runBatch(input, *output, options);
+    const BatchSummary summary = runBatch(input, output.device(), options);
     using Status = BatchSummary::Status;
-    const QString outputName =
-        outputPath.isEmpty() ? QStringLiteral("standard output") : outputPath;
     switch (summary.status) {
     case Status::BadHeader:
         printErr(where + QStringLiteral(": the header row names the columns: Case and the field "
                                         "names of --help"));
-        if (saveFile)
-            saveFile->cancelWriting();
-        return BadInput;
+        break;
+    case Status::NoHeader:
+        printErr(where + QStringLiteral(": no header row; the first row names the columns: Case "
+                                        "and the field names of --help"));
+        break;
     case Status::ReadFailed:
         printErr(where + QStringLiteral(": ") + summary.error);
-        if (saveFile)
-            saveFile->cancelWriting();
-        return BadInput;
+        break;
     case Status::WriteFailed:
-        printErr(outputName + QStringLiteral(": ") + summary.error);
-        if (saveFile)
-            saveFile->cancelWriting();
-        return NotWritten;
+        printErr(output.name() + QStringLiteral(": ") + summary.error);
+        break;
+    case Status::OutOfMemory:
+        printErr(QStringLiteral("out of memory; the output was not written"));
+        break;
     case Status::Done:
     case Status::BadRows:
+        if (const std::optional<QString> failure = output.commit()) {
+            printErr(output.name() + QStringLiteral(": ") + *failure);
+            return Exit::NotWritten;
+        }
         break;
     }
-    if (saveFile ? !saveFile->commit() : !output->flush()) {
-        printErr(outputName + QStringLiteral(": ") + output->errorString());
-        return NotWritten;
-    }
-    return summary.status == Status::BadRows ? RowsSkipped : Written;
+    // An output file not committed is left as it was.
+    output.cancel();
+    return Exit(exitStatus(summary.status));
 }
 
 } // namespace quarvex

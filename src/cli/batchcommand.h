@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include "climessages.h"
+#include "clioptions.h"
 
 namespace quarvex {
 
 // The batch mode's part of --help.
 QString batchHelpText();
 
-// quarvex-cli --batch, given the command line after the program name;
-// returns the exit status.
-int runBatchCommand(const QStringList& args);
+// quarvex-cli --batch with its parsed command line; returns the exit status.
+Exit runBatchCommand(const CliOptions& options);
 
 } // namespace quarvex

@@ -6,6 +6,9 @@
 #include "batchcommand.h"
 #include "calc/derivation.h"
 #include "cases/casefile.h"
+#include "climessages.h"
+#include "clioptions.h"
+#include "clioutput.h"
 #include "overview/export.h"
 #include "overview/json.h"
 #include "overview/overview.h"
@@ -19,29 +22,26 @@
 
 #include <csignal>
 #include <cstdio>
+#include <new>
+#include <system_error>
 
-#include <sys/stat.h>
+#include <sys/resource.h>
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using namespace quarvex;
 
 namespace {
 
-enum Exit { Written = 0, NotWritten = 1, BadInput = 2 };
-
-void printErr(const QString& text)
-{
-    const QByteArray bytes = (QStringLiteral("quarvex-cli: ") + text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
 QString helpText()
 {
     QString text = QStringLiteral(
-        "Usage: quarvex-cli [-o PATH] [--steps | --json] [--] [FILE]\n"
-        "       quarvex-cli --batch [FILE|-] [-o PATH] [--json] [--locale NAME]\n"
-        "                           [--threads N]\n"
+        "Usage: quarvex-cli [-o PATH] [--steps | --json] [--locale NAME] [--] [FILE]\n"
+        "       quarvex-cli --batch [-o PATH] [--json] [--locale NAME] [--threads N]\n"
+        "                           [--] [FILE]\n"
+        "       quarvex-cli --items-json [-o PATH]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"
@@ -49,14 +49,17 @@ QString helpText()
         "Input (FILE, or standard input when no FILE or \"-\" is given): one field a\n"
         "line as Name=text, with the field names of the Data Entry screen. The text\n"
         "after \"=\" is taken as typed, exactly as if it were typed into the field:\n"
-        "numbers in the number format of the locale (LC_ALL, LC_NUMERIC, LANG), units\n"
-        "exactly as in the unit lists (\"mg/dL\", not \"MG/DL\"), Gender as Male or\n"
-        "Female; blanks and tabs at the end of a unit or Gender are dropped. Lines end\n"
-        "in LF, CR LF or CR. Blank lines and lines starting with # are ignored; a\n"
-        "field not given is empty. An unknown name, a line without \"=\", a name given\n"
-        "twice, a line over 4096 bytes or an input over 1 MiB stops the program with\n"
-        "an error naming the line, before anything is computed, and so does a line\n"
-        "that is not UTF-8. A case saved by Quarvex is such a file.\n"
+        "numbers in the number format of the locale (--locale, else LC_ALL,\n"
+        "LC_NUMERIC, LANG), units exactly as in the unit lists (\"mg/dL\", not\n"
+        "\"MG/DL\"), Gender as Male or Female; blanks and tabs at the end of a unit\n"
+        "or Gender are dropped. Lines end in LF, CR LF or CR. Blank lines and lines\n"
+        "starting with # are ignored; a field not given is empty. An unknown name,\n"
+        "a line without \"=\", a name given twice, a line over 4096 bytes or an input\n"
+        "over 1 MiB stops the program with an error naming the line, before anything\n"
+        "is computed, and so does a line that is not UTF-8. A line Locale=NAME\n"
+        "(\"en_US\", \"de_DE\", \"C\") says which number format the file's values are\n"
+        "written in: they are then read in it, whatever the environment's. A case\n"
+        "saved by Quarvex is such a file.\n"
         "\n"
         "Example:\n"
         "  Age=40\n"
@@ -67,16 +70,21 @@ QString helpText()
         "  UnitSerumCreatinine=mg/dL\n"
         "\n"
         "Options:\n"
-        "  -o PATH    write the results to PATH instead of standard output; a regular\n"
-        "             file is replaced only once fully written, a device or pipe is\n"
-        "             written in place, and the program's own standard output or\n"
-        "             error (/dev/stdout, /dev/fd/1, ...) is written as it was opened,\n"
-        "             so \">>\" appends. \"-o -\" is standard output.\n"
+        "  -o PATH    write the results to PATH instead of standard output (in every\n"
+        "             mode, once at most); a regular file is replaced only once fully\n"
+        "             written, a device or pipe is written in place, and the\n"
+        "             program's own standard output or error (/dev/stdout,\n"
+        "             /dev/fd/1, ...) is written as it was opened, so \">>\" appends.\n"
+        "             \"-o -\" is standard output. A PATH naming the input is refused.\n"
+        "  --locale NAME  read and write numbers as that locale does (de_DE: 1,5)\n"
         "  --         ends the options: a FILE starting with \"-\" follows\n"
         "  --steps    write the worked steps of every computed item as plain text\n"
         "             instead of the results\n"
         "  --json     write one JSON document with the inputs, every item's rows,\n"
         "             bands and sources instead of the results\n"
+        "  --items-json  write what every case shares, once: each item's rows with\n"
+        "             their formulas and band tables, and its sources (the lines of\n"
+        "             --batch --json refer to it by item and row name)\n"
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
@@ -88,8 +96,13 @@ QString helpText()
         "line \"quarvex-cli: warning: <field>: <text>\" on standard error; the\n"
         "results and the exit status stay as they are.\n"
         "\n"
-        "Exit status: 0 results written, 1 the output could not be written,\n"
-        "2 bad command line or input, 3 (batch mode) rows skipped or a quote left open.\n"
+        "Exit status, in every mode:\n"
+        "  0  the results were written\n"
+        "  1  the output could not be written, or memory ran out (an existing\n"
+        "     file is left as it was)\n"
+        "  2  bad command line, or input that cannot be used (nothing is written)\n"
+        "  3  batch mode: rows skipped or the input ended inside a row; the other\n"
+        "     cases were written\n"
         "\n");
     text += batchHelpText() + QStringLiteral("\nField names:\n");
     QString line = QStringLiteral(" ");
@@ -150,68 +163,6 @@ void reportHints(const Inputs& inputs)
                  QStringLiteral(": ") + hint.text);
 }
 
-struct Options {
-    QString inputPath = QStringLiteral("-");  // "-": standard input
-    QString outputPath = QStringLiteral("-"); // "-": standard output
-    bool help = false;
-    enum class Output { Export, Steps, Json } output = Output::Export;
-};
-
-QString inputName(const QString& path)
-{
-    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
-}
-
-// The command line; on an error, says why on standard error and returns nothing.
-std::optional<Options> parseArguments(const QStringList& args)
-{
-    Options options;
-    bool haveInput = false;
-    bool haveOutput = false;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        const bool option =
-            !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-");
-        if (option && arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (option && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
-            options.help = true;
-            return options;
-        } else if (option && arg == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
-                printErr(QStringLiteral("-o needs a file name (see --help)"));
-                return std::nullopt;
-            }
-            if (haveOutput) {
-                printErr(QStringLiteral("only one -o can be given (see --help)"));
-                return std::nullopt;
-            }
-            options.outputPath = args.at(++i);
-            haveOutput = true;
-        } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
-            const auto wanted =
-                arg == QLatin1String("--json") ? Options::Output::Json : Options::Output::Steps;
-            if (options.output != Options::Output::Export && options.output != wanted) {
-                printErr(QStringLiteral("--steps and --json cannot be used together (see --help)"));
-                return std::nullopt;
-            }
-            options.output = wanted;
-        } else if (option) {
-            printErr(QStringLiteral("unknown option ") + shownText(arg) +
-                     QStringLiteral(" (see --help)"));
-            return std::nullopt;
-        } else if (haveInput) {
-            printErr(QStringLiteral("only one input file can be given (see --help)"));
-            return std::nullopt;
-        } else {
-            options.inputPath = arg;
-            haveInput = true;
-        }
-    }
-    return options;
-}
-
 // Reads and parses the input; on an error, says why on standard error.
 bool readInput(const QString& path, CaseInput& input)
 {
@@ -234,55 +185,22 @@ bool readInput(const QString& path, CaseInput& input)
     return true;
 }
 
-// The standard descriptor (1 or 2) that already has the file at path open,
-// if any: "/dev/stdout", "/dev/fd/1" and "/proc/self/fd/1" name the program's
-// own output, which the shell may have opened for appending.
-std::optional<int> ownDescriptor(const QString& path)
+// Writes bytes to the output (see CliOutput); on an error, says why on
+// standard error.
+Exit writeBytes(const QString& outputPath, QByteArrayView bytes)
 {
-    struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
-        return std::nullopt;
-    for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
-        struct stat held {};
-        if (::fstat(fd, &held) == 0 && held.st_dev == target.st_dev && held.st_ino == target.st_ino)
-            return fd;
+    CliOutput output(outputPath);
+    std::optional<QString> failure = output.open();
+    if (!failure)
+        failure = output.write(bytes);
+    if (!failure)
+        failure = output.commit();
+    if (failure) {
+        output.cancel();
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
     }
-    return std::nullopt;
-}
-
-// Writes bytes through an open descriptor (standard output or error).
-Exit writeDescriptor(int fd, const QString& name, const QByteArray& bytes)
-{
-    QFile out;
-    if (!out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(out, bytes) ||
-        !out.flush()) {
-        printErr(name + QStringLiteral(": ") + out.errorString());
-        return NotWritten;
-    }
-    return Written;
-}
-
-// Writes bytes to the output: standard output, the program's own standard
-// output or error named by a path, a device or FIFO in place, or a regular
-// file replaced only once fully written. On an error, says why on standard
-// error.
-Exit writeBytes(const QString& outputPath, const QByteArray& bytes)
-{
-    if (outputPath == QLatin1String("-"))
-        return writeDescriptor(STDOUT_FILENO, QStringLiteral("standard output"), bytes);
-    if (const std::optional<int> fd = ownDescriptor(outputPath))
-        return writeDescriptor(*fd, outputPath, bytes);
-    if (const auto failure = saveBytes(outputPath, bytes)) {
-        printErr(outputPath + QStringLiteral(": ") + *failure);
-        return NotWritten;
-    }
-    return Written;
-}
-
-// Writes the export of the rows to the output.
-Exit writeResults(const QString& outputPath, const QList<ResultRow>& rows)
-{
-    return writeBytes(outputPath, exportBytes(reportDate(), rows));
+    return Exit::Written;
 }
 
 // The worked steps of every computed item, one after another.
@@ -301,6 +219,60 @@ QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evalua
     return text.toUtf8();
 }
 
+// One case from Name=text lines.
+Exit runSingle(const CliOptions& options)
+{
+    if (options.locale)
+        QLocale::setDefault(*options.locale);
+    CaseInput input;
+    if (!readInput(options.inputPath, input))
+        return Exit::BadInput;
+    // A file that names its number format is read in it, whatever the environment's.
+    takeNumbersInto(input, QLocale());
+    const Inputs inputs(input.fields);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    reportFindings(evaluations, input);
+    reportHints(inputs);
+    switch (options.format) {
+    case CliOptions::Format::Steps:
+        return writeBytes(options.outputPath, stepsOutput(inputs, evaluations));
+    case CliOptions::Format::Json:
+        return writeBytes(
+            options.outputPath,
+            QJsonDocument(caseJson(inputs, evaluations)).toJson(QJsonDocument::Indented));
+    case CliOptions::Format::Export:
+        break;
+    }
+    return writeBytes(options.outputPath, exportBytes(reportDate(), resultRows(evaluations)));
+}
+
+Exit run(const QStringList& args)
+{
+    QString error;
+    const std::optional<CliOptions> options = parseCommandLine(args, error);
+    if (!options) {
+        printErr(error);
+        return Exit::BadInput;
+    }
+    if (options->mode == CliOptions::Mode::Help) {
+        const QByteArray help = helpText().toUtf8();
+        std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
+        return std::fflush(stdout) == 0 ? Exit::Written : Exit::NotWritten;
+    }
+    if (options->mode == CliOptions::Mode::ItemsJson)
+        return writeBytes(options->outputPath,
+                          QJsonDocument(itemsJson()).toJson(QJsonDocument::Indented));
+    if (outputIsInput(options->outputPath, options->inputPath)) {
+        printErr(QStringLiteral("-o ") + shownPath(options->outputPath) +
+                 QStringLiteral(" names the input; writing it would destroy what is read "
+                                "(see --help)"));
+        return Exit::BadInput;
+    }
+    if (options->mode == CliOptions::Mode::Batch)
+        return runBatchCommand(*options);
+    return runSingle(*options);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -308,37 +280,26 @@ int main(int argc, char* argv[])
     // Over a file-size limit a write then fails with "File too large" and the
     // output is left as it was, instead of the signal ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
-
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.contains(QLatin1String("--batch")) && !args.contains(QLatin1String("--help")) &&
-        !args.contains(QLatin1String("-h")))
-        return runBatchCommand(args);
-    const std::optional<Options> options = parseArguments(args);
-    if (!options)
-        return BadInput;
-    if (options->help) {
-        const QByteArray help = helpText().toUtf8();
-        std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
-        return Written;
+#ifdef __GLIBC__
+    // Under a limit on the address space, each thread's first allocations
+    // try to reserve an arena of its own (64 MB) and fail, again on every
+    // allocation: a run slows to a crawl. One shared arena instead.
+    struct rlimit space {};
+    if (::getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY)
+        mallopt(M_ARENA_MAX, 1);
+#endif
+    try {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
+        return int(run(QCoreApplication::arguments().mid(1)));
+    } catch (const std::bad_alloc&) {
+        // Nothing here may allocate. An output file was left as it was when
+        // the stack unwound past its writer.
+        std::fputs("quarvex-cli: out of memory; the output was not written\n", stderr);
+    } catch (const std::system_error& e) {
+        std::fputs("quarvex-cli: ", stderr);
+        std::fputs(e.what(), stderr);
+        std::fputs("; the output was not written\n", stderr);
     }
-    CaseInput input;
-    if (!readInput(options->inputPath, input))
-        return BadInput;
-    const Inputs inputs(input.fields);
-    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
-    reportFindings(evaluations, input);
-    reportHints(inputs);
-    switch (options->output) {
-    case Options::Output::Steps:
-        return writeBytes(options->outputPath, stepsOutput(inputs, evaluations));
-    case Options::Output::Json:
-        return writeBytes(
-            options->outputPath,
-            QJsonDocument(caseJson(inputs, evaluations)).toJson(QJsonDocument::Indented));
-    case Options::Output::Export:
-        break;
-    }
-    return writeResults(options->outputPath, resultRows(evaluations));
+    return int(Exit::NotWritten);
 }

@@ -1,8 +1,11 @@
 """quarvex-cli under careless and hostile use: where the output goes, what the
 input looks like, how large it is and what the messages show. Every case runs
-the program from outside and says what it expected when it fails.
+the program from outside, in single mode and, where it has one, in batch mode,
+and says what it expected when it fails.
 
 Usage: hostile_cli.py CLI EXAMPLE_INPUT GOLDEN_EXPORT"""
+import csv
+import io
 import os
 import stat
 import subprocess
@@ -23,6 +26,21 @@ with open(GOLDEN, "rb") as f:
 HEADER = EXPORT[:EXPORT.index(b"\r\n\r\nTest Item")] + b"\r\n\r\nTest Item\tResult\tInterpretation\r\n\r\n"
 ROWS = EXPORT.count(b"\r\n") - 6
 TMP = tempfile.mkdtemp(prefix="quarvex-hostile-")
+
+
+def to_batch(lines):
+    """A Name=text input as a batch CSV of one case (its values in English
+    number format, so its Locale= line has no column)."""
+    pairs = [l.split(b"=", 1) for l in lines.replace(b"\r\n", b"\n").split(b"\n")
+             if b"=" in l and not l.startswith(b"#") and not l.startswith(b"Locale=")]
+    text = io.StringIO(newline="")
+    writer = csv.writer(text, lineterminator="\r\n")
+    writer.writerow(["Case"] + [k.decode() for k, v in pairs])
+    writer.writerow(["case 1"] + [v.decode() for k, v in pairs])
+    return text.getvalue().encode()
+
+
+BATCH_INPUT = to_batch(EXAMPLE_BYTES)
 
 
 def path(name):
@@ -64,91 +82,183 @@ def rows_of(out):
     return out.count(b"\r\n") - 6
 
 
+BATCH_EXAMPLE = write("example.csv", BATCH_INPUT)
+_ref = run(["--batch", BATCH_EXAMPLE])
+assert _ref.returncode == 0 and not _ref.stderr, _ref
+BATCH_EXPORT = _ref.stdout
+# Each mode: its arguments before the input, its example input file and what
+# that gives on standard output.
+MODES = (("single", [], EXAMPLE, EXPORT), ("batch", ["--batch"], BATCH_EXAMPLE, BATCH_EXPORT))
+
+
+def batch_cells(out):
+    """The one case of a batch output as {column: cell}."""
+    records = list(csv.reader(io.StringIO(out.decode(), newline="")))
+    return dict(zip(records[0], records[1]))
+
+
 # --- output ----------------------------------------------------------------
 
 def own_output_appends():
     # Each name of the program's own standard output (or error) is written
     # through the descriptor the shell opened for appending.
-    for target, redirect in (("/dev/stdout", ">>"), ("/dev/fd/1", ">>"),
-                             ("/proc/self/fd/1", ">>"), ("/dev/stderr", "2>>"),
-                             ("/dev/fd/2", "2>>")):
-        log = write("log.txt", b"earlier line\n")
-        r = sh("\"$CLI\" '%s' -o %s %s '%s'" % (EXAMPLE, target, redirect, log))
-        expect(r.returncode == 0, "-o %s %s log: exit 0" % (target, redirect), r)
-        expect(read(log) == b"earlier line\n" + EXPORT,
-               "-o %s %s log keeps the earlier line and appends the export" % (target, redirect), r)
+    for mode, args, example, expected in MODES:
+        opts = " ".join(args)
+        for target, redirect in (("/dev/stdout", ">>"), ("/dev/fd/1", ">>"),
+                                 ("/proc/self/fd/1", ">>"), ("/dev/stderr", "2>>"),
+                                 ("/dev/fd/2", "2>>")):
+            log = write("log.txt", b"earlier line\n")
+            r = sh("\"$CLI\" %s '%s' -o %s %s '%s'" % (opts, example, target, redirect, log))
+            what = "%s: -o %s %s log" % (mode, target, redirect)
+            expect(r.returncode == 0, what + ": exit 0", r)
+            expect(read(log) == b"earlier line\n" + expected,
+                   what + " keeps the earlier line and appends the output", r)
+        log = path("log.txt")
+        r = sh("{ echo BEFORE; \"$CLI\" %s '%s' -o /dev/stdout; echo AFTER; } > '%s'"
+               % (opts, example, log))
+        expect(r.returncode == 0 and read(log) == b"BEFORE\n" + expected + b"AFTER\n",
+               "%s: -o /dev/stdout inside { echo BEFORE; ...; echo AFTER; } > log keeps both"
+               % mode, r)
+    # A skipped row's message and the output both reach the log.
+    skipped = write("skipped.csv", BATCH_INPUT + b"short\r\n")
+    log = write("log.txt", b"earlier line\n")
+    r = sh("\"$CLI\" --batch '%s' -o /dev/stderr 2>> '%s'" % (skipped, log))
+    lines = read(log).split(b"\n")
+    message = [l for l in lines if b"line 3: 1 field where the header has" in l]
+    expect(r.returncode == 3 and len(message) == 1 and
+           b"\n".join(l for l in lines if l not in message) == b"earlier line\n" + BATCH_EXPORT,
+           "batch: -o /dev/stderr 2>> log keeps the earlier line, the output and the message", r)
 
 
 def fifo_written_in_place():
-    fifo = path("fifo")
-    if os.path.exists(fifo):
-        os.unlink(fifo)
-    os.mkfifo(fifo)
-    got = []
-    reader = threading.Thread(target=lambda: got.append(read(fifo)))
-    reader.start()
-    r = run([EXAMPLE, "-o", fifo])
-    reader.join(30)
-    expect(r.returncode == 0, "a FIFO is written: exit 0", r)
-    expect(got == [EXPORT], "the reader of the FIFO gets the export")
-    expect(stat.S_ISFIFO(os.lstat(fifo).st_mode), "the FIFO is still a FIFO, not replaced")
+    for mode, args, example, expected in MODES:
+        fifo = path("fifo")
+        if os.path.exists(fifo):
+            os.unlink(fifo)
+        os.mkfifo(fifo)
+        got = []
+        reader = threading.Thread(target=lambda: got.append(read(fifo)))
+        reader.start()
+        r = run(args + [example, "-o", fifo])
+        reader.join(30)
+        expect(r.returncode == 0, "%s: a FIFO is written: exit 0" % mode, r)
+        expect(got == [expected], "%s: the reader of the FIFO gets the output" % mode)
+        expect(stat.S_ISFIFO(os.lstat(fifo).st_mode),
+               "%s: the FIFO is still a FIFO, not replaced" % mode)
 
 
 def dash_is_stdout():
-    r = run([EXAMPLE, "-o", "-"])
-    expect(r.returncode == 0 and r.stdout == EXPORT, "-o - writes to standard output", r)
-    expect(not os.path.exists(path("-")), "-o - makes no file named -")
+    for mode, args, example, expected in MODES:
+        r = run(args + [example, "-o", "-"])
+        expect(r.returncode == 0 and r.stdout == expected,
+               "%s: -o - writes to standard output" % mode, r)
+        expect(not os.path.exists(path("-")), "%s: -o - makes no file named -" % mode)
+    # Standard input to standard output, with a file named - beside.
+    write("-", b"not to be replaced\n")
+    r = run(["--batch", "-", "-o", "-"], stdin=BATCH_INPUT)
+    expect(r.returncode == 0 and r.stdout == BATCH_EXPORT,
+           "batch: --batch - -o - reads standard input and writes standard output", r)
+    expect(read(path("-")) == b"not to be replaced\n", "batch: a file named - is left alone")
+    os.unlink(path("-"))
+
+
+def output_is_input():
+    for mode, args, example, expected in MODES:
+        copy = write("input-copy", read(example))
+        for name, extra, stdin in (("the input file", [copy], b""),
+                                   ("standard input's file", ["-"], None)):
+            if stdin is None:
+                with open(copy, "rb") as f:
+                    r = subprocess.run([CLI] + args + extra + ["-o", copy], stdin=f,
+                                       capture_output=True, env=ENV, cwd=TMP, timeout=60)
+            else:
+                r = run(args + extra + ["-o", copy], stdin=stdin)
+            expect(r.returncode == 2 and b"names the input" in r.stderr and not r.stdout,
+                   "%s: -o naming %s is refused: exit 2" % (mode, name), r)
+            expect(read(copy) == read(example), "%s: -o naming %s leaves it" % (mode, name), r)
 
 
 def option_errors():
     out1, out2 = path("one.txt"), path("two.txt")
-    cases = [
-        ("a second -o", [EXAMPLE, "-o", out1, "-o", out2], 2, b"only one -o"),
-        ("-o without a name", [EXAMPLE, "-o"], 2, b"-o needs a file name"),
-        ("an unknown option", ["--frobnicate", EXAMPLE], 2, b"unknown option --frobnicate"),
-    ]
-    for name, args, code, message in cases:
-        r = run(args)
-        expect(r.returncode == code, "%s: exit %d" % (name, code), r)
-        expect(message in r.stderr, "%s: stderr names it" % name, r)
-        expect(not os.path.exists(out1) and not os.path.exists(out2),
-               "%s: nothing written" % name, r)
+    for mode, args, example, expected in MODES:
+        cases = [
+            ("a second -o", [example, "-o", out1, "-o", out2], 2, b"only one -o"),
+            ("-o without a name", [example, "-o"], 2, b"-o needs a file name"),
+            ("an unknown option", ["--frobnicate", example], 2, b"unknown option --frobnicate"),
+            ("an unknown option, escaped", ["--\x1b[2J", example], 2,
+             b"unknown option --\\x1b[2J"),
+            ("two inputs", [example, example], 2, b"only one input file"),
+        ]
+        for name, extra, code, message in cases:
+            r = run(args + extra)
+            expect(r.returncode == code, "%s: %s: exit %d" % (mode, name, code), r)
+            expect(message in r.stderr, "%s: %s: stderr names it" % (mode, name), r)
+            expect(not os.path.exists(out1) and not os.path.exists(out2),
+                   "%s: %s: nothing written" % (mode, name), r)
 
 
 def double_dash_ends_options():
-    write("-o", EXAMPLE_BYTES)
-    r = subprocess.run([CLI, "--", "-o"], cwd=TMP, capture_output=True, env=ENV)
-    expect(r.returncode == 0 and r.stdout == EXPORT, "-- then -o reads the file named -o", r)
+    for mode, args, example, expected in MODES:
+        write("-o", read(example))
+        r = subprocess.run([CLI] + args + ["--", "-o"], cwd=TMP, capture_output=True, env=ENV)
+        expect(r.returncode == 0 and r.stdout == expected,
+               "%s: -- then -o reads the file named -o" % mode, r)
 
 
 def write_failures():
-    for target, reason in (("/dev/full", b"No space left on device"),
-                           (path("missing/out.txt"), b"No such file or directory")):
-        before = sorted(os.listdir(TMP))
-        r = run([EXAMPLE, "-o", target])
-        expect(r.returncode == 1 and reason in r.stderr and not r.stdout,
-               "-o %s: exit 1 with the reason" % target, r)
-        expect(sorted(os.listdir(TMP)) == before, "-o %s: nothing left behind" % target, r)
+    for mode, args, example, expected in MODES:
+        for target, reason in (("/dev/full", b"No space left on device"),
+                               (path("missing/out.txt"), b"No such file or directory")):
+            before = sorted(os.listdir(TMP))
+            r = run(args + [example, "-o", target])
+            expect(r.returncode == 1 and reason in r.stderr and not r.stdout,
+                   "%s: -o %s: exit 1 with the reason" % (mode, target), r)
+            expect(sorted(os.listdir(TMP)) == before,
+                   "%s: -o %s: nothing left behind" % (mode, target), r)
 
 
 def file_size_limit():
     out = path("limited.txt")
-    for existing in (None, b"the old export\n"):
-        if existing is None:
-            if os.path.exists(out):
-                os.unlink(out)
-        else:
-            write("limited.txt", existing)
-        before = sorted(os.listdir(TMP))
-        r = sh("ulimit -f 1; exec \"$CLI\" '%s' -o '%s'" % (EXAMPLE, out))
-        expect(r.returncode == 1, "over the file-size limit: exit 1, not a signal", r)
-        expect(b"File too large" in r.stderr, "over the file-size limit: says File too large", r)
-        expect(sorted(os.listdir(TMP)) == before, "over the file-size limit: nothing left behind", r)
-        if existing is not None:
-            expect(read(out) == existing, "over the file-size limit: the old file is kept", r)
-    r = sh("ulimit -f 1; exec \"$CLI\" '%s' > '%s'" % (EXAMPLE, out))
-    expect(r.returncode == 1 and b"File too large" in r.stderr,
-           "standard output over the file-size limit: exit 1, File too large", r)
+    for mode, args, example, expected in MODES:
+        opts = " ".join(args)
+        for existing in (None, b"the old export\n"):
+            if existing is None:
+                if os.path.exists(out):
+                    os.unlink(out)
+            else:
+                write("limited.txt", existing)
+            before = sorted(os.listdir(TMP))
+            r = sh("ulimit -f 1; exec \"$CLI\" %s '%s' -o '%s'" % (opts, example, out))
+            what = "%s: over the file-size limit" % mode
+            expect(r.returncode == 1, what + ": exit 1, not a signal", r)
+            expect(b"File too large" in r.stderr, what + ": says File too large", r)
+            expect(sorted(os.listdir(TMP)) == before, what + ": nothing left behind", r)
+            if existing is not None:
+                expect(read(out) == existing, what + ": the old file is kept", r)
+        r = sh("ulimit -f 1; exec \"$CLI\" %s '%s' > '%s'" % (opts, example, out))
+        expect(r.returncode == 1 and b"File too large" in r.stderr,
+               "%s: standard output over the file-size limit: exit 1, File too large" % mode, r)
+
+
+def out_of_memory():
+    # Far more cases than fit: the run ends with one line and exit 1, never
+    # a crash, and an old output file is left as it was.
+    many = write("many.csv", BATCH_INPUT + BATCH_INPUT.split(b"\r\n", 1)[1] * 3000)
+    out = write("oom-out.txt", b"the old output\n")
+    for mode, args, example in (("single", [], EXAMPLE), ("batch", ["--batch"], many),
+                                ("batch --json", ["--batch", "--json"], many),
+                                ("batch --threads 64", ["--batch", "--threads", "64"], many)):
+        for limit in (100000, 200000):
+            r = sh("ulimit -v %d; exec \"$CLI\" %s '%s' -o '%s'"
+                   % (limit, " ".join(args), example, out))
+            what = "%s under ulimit -v %d" % (mode, limit)
+            expect(r.returncode in (0, 1), what + ": exit 0 or 1, not a crash", r)
+            if r.returncode == 1:
+                expect(r.stderr.count(b"\n") == 1 and b"out of memory" in r.stderr or
+                       b"Resource temporarily unavailable" in r.stderr,
+                       what + ": one line says memory ran out", r)
+                expect(read(out) == b"the old output\n", what + ": the old output is kept", r)
+            write("oom-out.txt", b"the old output\n")
 
 
 # --- input -----------------------------------------------------------------
@@ -305,10 +415,110 @@ def number_format_from_lc_numeric():
            "LC_NUMERIC chooses the number format of values and results", r)
 
 
-CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, option_errors,
-         double_dash_ends_options, write_failures, file_size_limit, line_ends, trailing_blanks,
-         unknown_texts_warn, limits, messages_are_short_and_escaped, empty_input,
-         senseless_values, number_format_from_lc_numeric]
+# --- the same in batch mode ------------------------------------------------
+
+def batch_line_ends():
+    lf = BATCH_INPUT.replace(b"\r\n", b"\n")
+    for name, data in (("LF", lf), ("CR LF", BATCH_INPUT), ("mixed", lf.replace(b"\n", b"\r\n", 1)),
+                       ("a byte order mark", b"\xef\xbb\xbf" + lf)):
+        r = run(["--batch", write("ends.csv", data)])
+        expect(r.returncode == 0 and r.stdout == BATCH_EXPORT and not r.stderr,
+               "batch: %s gives the example's output, silently" % name, r)
+    # Cut inside its last field: "B,80,1" for "B,80,100" is not taken as a case.
+    r = run(["--batch", write("cut.csv", lf[:-3])])
+    expect(r.returncode == 3 and b"line 2: the last row has no line end" in r.stderr and
+           r.stdout.count(b"\r\n") == 1, "batch: a last row cut short is skipped: exit 3", r)
+
+
+def batch_trailing_blanks():
+    header, row = BATCH_INPUT.split(b"\r\n")[:2]
+    names = header.split(b",")
+    cells = row.split(b",")
+    blanked = [c + b" \t" if n.startswith(b"Unit") or n == b"Gender" else c
+               for n, c in zip(names, cells)]
+    r = run(["--batch", write("blanks.csv", header + b"\r\n" + b",".join(blanked) + b"\r\n")])
+    expect(r.returncode == 0 and r.stdout == BATCH_EXPORT and not r.stderr,
+           "batch: blanks after units and Gender are not part of them", r)
+
+
+def batch_unknown_texts():
+    for name, text, finding in ((b"UnitWeight", b"KG", '"KG" is not one of kg, lbs'),
+                                (b"Gender", b"male", '"male" is not one of Male, Female')):
+        data = BATCH_INPUT.replace(b"," + name + b",", b"," + name + b",")
+        header, row = data.split(b"\r\n")[:2]
+        cells = row.split(b",")
+        cells[header.split(b",").index(name)] = text
+        r = run(["--batch", write("unknown.csv", header + b"\r\n" + b",".join(cells) + b"\r\n")])
+        expect(r.returncode == 0, "batch: %r: still exit 0" % text, r)
+        expect(finding in batch_cells(r.stdout)["findings"],
+               "batch: %r: the findings name it" % text, r)
+
+
+def batch_limits():
+    r = run(["--batch", "/dev/zero"], timeout=20)
+    expect(r.returncode == 2 and b"a record of over 1 MB" in r.stderr,
+           "batch: /dev/zero is refused at its first record", r)
+    r = sh("head -c 200000000 /dev/zero | tr '\\0' '#' | \"$CLI\" --batch -")
+    expect(r.returncode == 2 and b"standard input: line 1: a record of over 1 MB" in r.stderr,
+           "batch: a 200 MB line on standard input is refused", r)
+
+
+def batch_messages_are_short_and_escaped():
+    r = run(["--batch"], stdin=b"Case,Age\r\na,\x1b[2J" + b"9" * 100 + b"\r\n")
+    expect(r.returncode == 0 and b"\x1b" not in r.stdout, "batch: no raw escape in the output", r)
+    expect('Age: "\\x1b[2J' + "9" * 36 + '\u2026" is not a number' in batch_cells(r.stdout)["findings"],
+           "batch: the value is cut after 40 characters, ESC escaped", r)
+    r = run(["--batch"], stdin=b"Case,\x1b]0;title\x07" + b"z" * 3000 + b"\n")
+    expect(r.returncode == 2 and b"\x1b" not in r.stderr and b"\x07" not in r.stderr and
+           len(r.stderr) < 400, "batch: a bad column name is quoted short and escaped", r)
+    r = run(["--batch", path("missing %1 %2.csv")])
+    expect(r.returncode == 2 and b"missing %1 %2.csv: " in r.stderr,
+           "batch: a file name with %1 is printed as it is", r)
+    r = run(["--batch"], stdin=b"Case,Age\r\n\xff,1\r\nb,2\r\n")
+    expect(r.returncode == 3 and b"line 2: not UTF-8 text; row skipped" in r.stderr and
+           r.stdout.count(b"\r\n") == 2, "batch: a Case that is not UTF-8 is refused", r)
+
+
+def batch_empty_input():
+    for name, data in (("nothing", b""), ("only blank lines", b"\r\n\n")):
+        r = run(["--batch"], stdin=data)
+        expect(r.returncode == 2 and not r.stdout and b"no header row" in r.stderr,
+               "batch: %s: no header row, exit 2" % name, r)
+
+
+def batch_senseless_values():
+    header, row = BATCH_INPUT.split(b"\r\n")[:2]
+    names = header.split(b",")
+    cells = row.split(b",")
+    cells[names.index(b"SerumCreatinine")] = b"1e-310"
+    r = run(["--batch", write("senseless.csv", header + b"\r\n" + b",".join(cells) + b"\r\n")])
+    cells = batch_cells(r.stdout)
+    expect(r.returncode == 0 and "1e-310 is too small" in cells["findings"],
+           "batch: 1e-310 is too small, in the findings", r)
+    expect(all("inf" not in v and "nan" not in v for k, v in cells.items() if k != "findings"),
+           "batch: no infinity or NaN among the results", r)
+
+
+def locale_option():
+    data = (b"Age=40\nWeight=70,5\nUnitWeight=kg\nGender=Male\nSerumCreatinine=1,5\n"
+            b"UnitSerumCreatinine=mg/dL\n")
+    r = run(["--locale", "de_DE"], stdin=data)
+    expect(r.returncode == 0 and not r.stderr and b"\t65,28 mL/min\t" in r.stdout,
+           "single: --locale de_DE reads and writes 1,5", r)
+    r = run(["--batch", "--locale", "de_DE"],
+            stdin=b"Age;Weight;UnitWeight;Gender;SerumCreatinine;UnitSerumCreatinine\n"
+                  b"40;70,5;kg;Male;1,5;mg/dL\n")
+    expect(r.returncode == 0 and not r.stderr and b"65,28 mL/min" in r.stdout,
+           "batch: --locale de_DE reads and writes 1,5", r)
+
+
+CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, output_is_input,
+         option_errors, double_dash_ends_options, write_failures, file_size_limit, out_of_memory,
+         line_ends, trailing_blanks, unknown_texts_warn, limits, messages_are_short_and_escaped,
+         empty_input, senseless_values, number_format_from_lc_numeric, batch_line_ends,
+         batch_trailing_blanks, batch_unknown_texts, batch_limits,
+         batch_messages_are_short_and_escaped, batch_empty_input, batch_senseless_values,
+         locale_option]
 
 failed = 0
 for case in CASES:

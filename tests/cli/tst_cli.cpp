@@ -55,6 +55,8 @@ private Q_SLOTS:
     void warnings();
     void hintsInJsonAndSteps();
     void notUtf8NamesTheLine();
+    void localeLine_data();
+    void localeLine();
 };
 
 void TestCli::golden_data()
@@ -192,6 +194,42 @@ void TestCli::notUtf8NamesTheLine()
     QCOMPARE(run.code, 2);
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.err, "quarvex-cli: standard input: line 2: not UTF-8 text\n"_ba);
+}
+
+void TestCli::localeLine_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("same"); // the same case written in the environment's format
+
+    QByteArray example = readFile(Example);
+    QVERIFY(example.contains("\nLocale=en_US\n"));
+    QByteArray german = QByteArray(example).replace("\nLocale=en_US\n", "\n");
+    german.replace('.', ',');
+    QTest::addRow("the example under German") << example << u"de_DE.UTF-8"_s << german;
+    QTest::addRow("a German file under English")
+        << QByteArray("Locale=de_DE\nSerumCreatinine=1,5\nUnitSerumCreatinine=mg/dL\n"
+                      "SerumUrea=12,5\nUnitSerumUrea=mg/dL\n")
+        << u"en_US.UTF-8"_s
+        << QByteArray("SerumCreatinine=1.5\nUnitSerumCreatinine=mg/dL\nSerumUrea=12.5\n"
+                      "UnitSerumUrea=mg/dL\n");
+}
+
+// A Locale line overrides the environment for reading the file: the output is
+// that of the same values typed in the environment's own format.
+void TestCli::localeLine()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, same);
+    const Run run = runCli({u"-"_s}, input, locale);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out, runCli({u"-"_s}, same, locale).out);
+
+    const Run unknown = runCli({u"-"_s}, "Age=40\nLocale=Klingon\n");
+    QCOMPARE(unknown.code, 2);
+    QVERIFY2(unknown.err.contains(": line 2: unknown locale \"Klingon\""), unknown.err.constData());
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

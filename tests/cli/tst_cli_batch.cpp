@@ -81,6 +81,59 @@ QList<QStringList> readCsv(const QByteArray& bytes, char delimiter)
     reader.finish();
     return records;
 }
+// The JSON line of a case with the --items-json document holds all that its
+// complete --json document holds.
+void compareLine(const QJsonObject& line, const QJsonObject& json,
+                 const QHash<QString, QJsonArray>& variants)
+{
+    const QJsonObject inputs = line[u"inputs"_s].toObject();
+    QJsonArray hints;
+    QCOMPARE(inputs.size(), json[u"inputs"_s].toArray().size());
+    for (const QJsonValue input : json[u"inputs"_s].toArray()) {
+        const QString field = input[u"field"_s].toString();
+        QCOMPARE(inputs[field].toArray(),
+                 (QJsonArray{input[u"text"_s], input[u"unit"_s], input[u"value"_s]}));
+        for (const QJsonValue hint : input[u"hints"_s].toArray())
+            hints << QJsonArray{field, hint};
+    }
+    QCOMPARE(line[u"hints"_s].toArray().size(), hints.size());
+    for (const QJsonValue hint : hints)
+        QVERIFY(line[u"hints"_s].toArray().contains(hint));
+
+    QJsonArray findings;
+    QJsonObject rows = line[u"rows"_s].toObject();
+    for (const QJsonValue item : json[u"items"_s].toArray()) {
+        for (const QJsonValue f : item[u"findings"_s].toArray())
+            findings << QJsonArray{item[u"name"_s], f[u"field"_s], f[u"kind"_s], f[u"text"_s]};
+        for (const QJsonValue row : item[u"rows"_s].toArray()) {
+            const QString name = row[u"name"_s].toString();
+            const QJsonArray got = rows.take(name).toArray();
+            QVERIFY2(got.size() == 5 || got.size() == 6, qPrintable(name));
+            QCOMPARE(got.at(0), row[u"result"_s]);
+            QCOMPARE(got.at(1), row[u"value"_s]);
+            QCOMPARE(got.at(2), row[u"interpretation"_s]);
+            QCOMPARE(got.at(4), row[u"substituted"_s]);
+            const QJsonArray list = variants.value(name);
+            const QJsonObject variant =
+                got.size() == 6 && got.at(5).isObject()
+                    ? got.at(5).toObject()
+                    : list.at(got.size() == 6 ? got.at(5).toInt() : 0).toObject();
+            QVERIFY2(got.size() == 6 || list.size() == 1, qPrintable(name));
+            QCOMPARE(variant[u"formula"_s], row[u"formula"_s]);
+            QCOMPARE(variant[u"expression"_s], row[u"expression"_s]);
+            QCOMPARE(variant[u"shown"_s], row[u"shown"_s]);
+            QCOMPARE(variant[u"suffix"_s], row[u"suffix"_s]);
+            QCOMPARE(variant[u"bands"_s], row[u"bands"_s]);
+            const QJsonValue band = got.at(3).isNull()
+                                        ? QJsonValue(QJsonValue::Null)
+                                        : variant[u"bands"_s].toArray().at(got.at(3).toInt());
+            QCOMPARE(band, row[u"band"_s]);
+        }
+    }
+    QVERIFY(rows.isEmpty());
+    QCOMPARE(line[u"findings"_s].toArray(), findings);
+}
+
 } // namespace
 
 void TestCliBatch::exitStatus_data()
@@ -108,6 +161,47 @@ void TestCliBatch::exitStatus_data()
     QTest::addRow("unknown locale")
         << QStringList{u"--batch"_s, u"--locale"_s, u"xx_QQ"_s} << QByteArray() << 2
         << QStringList{u"quarvex-cli: unknown locale xx_QQ (a name such as en_US or de_DE)"_s} << 0;
+    QTest::addRow("quote left open, no row skipped: status 3")
+        << QStringList{u"--batch"_s} << "Case,Age\na,1\n\"b,2\n"_ba << 3
+        << QStringList{in + u"line 3: a quote opened here is never closed; the input ends "
+                            "inside it"_s}
+        << 2;
+    QTest::addRow("a second -o") << QStringList{u"--batch"_s, u"-o"_s, u"A"_s, u"-o"_s, u"B"_s}
+                                 << "Case,Age\na,1\n"_ba << 2
+                                 << QStringList{u"quarvex-cli: only one -o can be given (see "
+                                                "--help)"_s}
+                                 << 0;
+    QTest::addRow("-o -: standard output") << QStringList{u"--batch"_s, u"-"_s, u"-o"_s, u"-"_s}
+                                           << "Case,Age\na,1\n"_ba << 0 << QStringList() << 2;
+    QTest::addRow("-- ends the options") << QStringList{u"--batch"_s, u"--"_s, u"-"_s}
+                                         << "Case,Age\na,1\n"_ba << 0 << QStringList() << 2;
+    QTest::addRow("0 bytes: no header row")
+        << QStringList{u"--batch"_s} << QByteArray() << 2
+        << QStringList{in + u"no header row; the first row names the columns: Case and the "
+                            "field names of --help"_s}
+        << 0;
+    QTest::addRow("a Case that is not UTF-8: its row skipped")
+        << QStringList{u"--batch"_s} << "Case,Age\n\xff\xfe,1\nb,2\n"_ba << 3
+        << QStringList{in + u"line 2: not UTF-8 text; row skipped"_s} << 2;
+    QTest::addRow("last row cut without its line end")
+        << QStringList{u"--batch"_s} << "Case,Weight,Age\nA,80,100\nB,80,1"_ba << 3
+        << QStringList{in + u"line 3: the last row has no line end, so the input may have been "
+                            "cut short inside it; row skipped"_s}
+        << 2;
+    QTest::addRow("control characters of a header escaped")
+        << QStringList{u"--batch"_s} << "Case,\x1b[31mX\x07\n"_ba << 2
+        << QStringList{in + u"line 1: unknown column \"\\x1b[31mX\\x07\""_s,
+                       in + u"the header row names the columns: Case and the field names of "
+                            "--help"_s}
+        << 0;
+    QTest::addRow("--threads without --batch")
+        << QStringList{u"--threads"_s, u"2"_s} << QByteArray() << 2
+        << QStringList{u"quarvex-cli: --threads can only be used with --batch (see --help)"_s} << 0;
+    QTest::addRow("--items-json with an input")
+        << QStringList{u"--items-json"_s, u"-"_s} << QByteArray() << 2
+        << QStringList{u"quarvex-cli: --items-json reads no input and takes no option but -o "
+                       "(see --help)"_s}
+        << 0;
     QTest::addRow("missing input file")
         << QStringList{u"--batch"_s, u"/nonexistent/cases.csv"_s} << QByteArray() << 2
         << QStringList{u"quarvex-cli: /nonexistent/cases.csv: No such file or directory"_s} << 0;
@@ -141,7 +235,8 @@ void TestCliBatch::sameAsOneCaseAtATime_data()
     if (example.open(QIODevice::ReadOnly)) {
         for (const QString& line : QString::fromUtf8(example.readAll()).split(u'\n')) {
             const qsizetype eq = line.indexOf(u'=');
-            if (!line.startsWith(u'#') && eq > 0)
+            // (the Locale line is the file's, not a field)
+            if (!line.startsWith(u'#') && eq > 0 && line.left(eq) != u"Locale"_s)
                 full << std::pair{line.left(eq), line.mid(eq + 1)};
         }
     }
@@ -163,6 +258,7 @@ void TestCliBatch::sameAsOneCaseAtATime_data()
         with({p("UrineVolume", "40000"), p("Chol", "5.2"), p("UnitChol", "mmol/L"), p("Iron", "0"),
               p("Weight", "150"), p("UnitWeight", "lbs")}),
         with({p("SerumCreatinine", "88"), p("HDL", "250.5"), p("Iron", "400")}),
+        with({p("Gender", "Female \t"), p("UnitHDL", "mg/dL "), p("UnitWeight", "lbs  ")}),
         {p("Ferritin", "12"), p("UnitFerritin", "ng/ml"), p("Case", "only ferritin")},
         {p("Age", "tall")},
     };
@@ -221,6 +317,13 @@ void TestCliBatch::sameAsOneCaseAtATime()
     const QStringList header = records.first();
     const Ran jsonBatch = runCli(args << u"--json"_s, csv);
     QCOMPARE(jsonBatch.status, 0);
+    const Ran itemsRun = runCli({u"--items-json"_s});
+    QCOMPARE(itemsRun.status, 0);
+    QHash<QString, QJsonArray> variants; // by row name
+    for (const QJsonValue item : QJsonDocument::fromJson(itemsRun.out)[u"items"_s].toArray()) {
+        for (const QJsonValue row : item[u"rows"_s].toArray())
+            variants.insert(row[u"name"_s].toString(), row[u"variants"_s].toArray());
+    }
     const QList<QByteArray> jsonLines = jsonBatch.out.split('\n');
     QCOMPARE(jsonLines.size(), cases.size() + 1);
     QVERIFY(jsonLines.last().isEmpty());
@@ -234,10 +337,11 @@ void TestCliBatch::sameAsOneCaseAtATime()
         }
         const Ran single = runCli({u"--json"_s}, lines, locale);
         QCOMPARE(single.status, 0);
-        QJsonObject json = QJsonDocument::fromJson(single.out).object();
+        const QJsonObject json = QJsonDocument::fromJson(single.out).object();
         const QString id = u"case %1"_s.arg(c);
-        json.insert(u"case"_s, id);
-        QCOMPARE(QJsonDocument::fromJson(jsonLines.at(c)).object(), json);
+        const QJsonObject line = QJsonDocument::fromJson(jsonLines.at(c)).object();
+        QCOMPARE(line[u"case"_s].toString(), id);
+        compareLine(line, json, variants);
 
         const QStringList& record = records.at(c + 1);
         QCOMPARE(record.first(), id);

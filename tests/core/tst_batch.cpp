@@ -4,7 +4,10 @@
 #include "batch/csvwriter.h"
 #include "coretestmain.h"
 
+#include "overview/json.h"
+
 #include <QBuffer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -30,6 +33,11 @@ private Q_SLOTS:
     void delimiterAndLocale();
     void sameOutputOnAnyNumberOfThreads();
     void failedWriteStopsTheRun();
+    void outOfMemoryEndsTheRun();
+    void exitStatusOfEveryStatus_data();
+    void exitStatusOfEveryStatus();
+    void blanksAfterUnitAndGenderAsInACaseFile();
+    void everyGridRowHasItsVariantsInItemsJson();
     void progressText_data();
     void progressText();
 };
@@ -213,7 +221,30 @@ void TestBatch::runInput_data()
     QTest::addRow("byte order mark") << "\xEF\xBB\xBF"
                                         "Case;Age\n\"x;y\";1\n"_ba
                                      << S::Done << QStringList() << QStringList{u"x;y"_s};
-    QTest::addRow("empty input") << QByteArray() << S::Done << QStringList() << QStringList();
+    QTest::addRow("empty input: no header row")
+        << QByteArray() << S::NoHeader << QStringList() << QStringList();
+    QTest::addRow("only blank lines and a byte order mark: no header row")
+        << "\xEF\xBB\xBF\r\n\n"_ba << S::NoHeader << QStringList() << QStringList();
+    QTest::addRow("header only, without a line end")
+        << "Case,Age"_ba << S::Done << QStringList() << QStringList();
+    QTest::addRow("last row without a line end may be cut: skipped")
+        << "Case,Weight\na,80\nb,80"_ba << S::BadRows
+        << QStringList{u"line 3: the last row has no line end, so the input may have been cut "
+                       "short inside it; row skipped"_s}
+        << QStringList{u"a"_s};
+    QTest::addRow("last row ended by a closing quote is complete")
+        << "Case,Weight\na,80\nb,\"80\""_ba << S::Done << QStringList()
+        << QStringList{u"a"_s, u"b"_s};
+    QTest::addRow("a cell that is not UTF-8 skips its row")
+        << "Case,Age,UnitWeight\na\xff,1,kg\nb,2,kg\nc,3,k\xC3\n"_ba << S::BadRows
+        << QStringList{u"line 2: not UTF-8 text; row skipped"_s,
+                       u"line 4: not UTF-8 text; row skipped"_s}
+        << QStringList{u"b"_s};
+    QTest::addRow("bad column names: escaped, cut short, the first five named")
+        << "Case,\x1b[31mX\x07,b,c,d,e,f,g\n"_ba << S::BadHeader
+        << QStringList{u"line 1: unknown columns \"\\x1b[31mX\\x07\", \"b\", \"c\", \"d\", \"e\", "
+                       "and 2 more"_s}
+        << QStringList();
     QTest::addRow("header only") << "Case,Age\r\n"_ba << S::Done << QStringList() << QStringList();
     QTest::addRow("unknown and repeated columns")
         << "Case,Agee,Age,foo,Age,Age\nx,1,2,3,4,5\n"_ba << S::BadHeader
@@ -260,7 +291,8 @@ void TestBatch::runInput()
             QCOMPARE(result.summary.status, status);
             QCOMPARE(result.reports, reports);
             QCOMPARE(result.summary.cases, ids.size());
-            if (status == BatchSummary::Status::BadHeader) {
+            if (status == BatchSummary::Status::BadHeader ||
+                status == BatchSummary::Status::NoHeader) {
                 QVERIFY(result.output.isEmpty());
                 continue;
             }
@@ -333,9 +365,8 @@ QByteArray manyCases(int count)
 
 void TestBatch::sameOutputOnAnyNumberOfThreads()
 {
-    // JSON lines go in smaller batches: fewer cases cross as many of them.
     for (const auto& [format, count] :
-         {std::pair{BatchFormat::Csv, 3000}, std::pair{BatchFormat::JsonLines, 200}}) {
+         {std::pair{BatchFormat::Csv, 3000}, std::pair{BatchFormat::JsonLines, 1000}}) {
         const QByteArray input = manyCases(count);
         const RunResult one = run(input, QLocale::c(), 1, format);
         for (int threads : {2, 8}) {
@@ -431,6 +462,115 @@ void TestBatch::progressText()
     QFETCH(double, seconds);
     QFETCH(QString, text);
     QCOMPARE(quarvex::progressText({cases, bytesRead, inputSize, seconds, false}), text);
+}
+
+namespace {
+
+// Throws std::bad_alloc once a number of bytes was written, as an allocation
+// in the writing thread would.
+class ExhaustedDevice final : public QIODevice
+{
+public:
+    explicit ExhaustedDevice(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        if (m_room < size)
+            throw std::bad_alloc();
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+} // namespace
+
+// Memory running out anywhere in a run (while writing, or in a report made
+// from inside the CSV reader's callbacks) ends it with OutOfMemory, whatever
+// the threads, instead of ending the program.
+void TestBatch::outOfMemoryEndsTheRun()
+{
+    for (int threads : {1, 2}) {
+        QByteArray in = manyCases(3000);
+        QBuffer input(&in);
+        input.open(QIODevice::ReadOnly);
+        ExhaustedDevice output(100000);
+        BatchOptions options;
+        options.threads = threads;
+        QCOMPARE(runBatch(input, output, options).status, BatchSummary::Status::OutOfMemory);
+
+        QByteArray skipped = Kidney + "a,1\nb\nc,3\n";
+        QBuffer skippedInput(&skipped);
+        skippedInput.open(QIODevice::ReadOnly);
+        QByteArray out;
+        QBuffer outBuffer(&out);
+        outBuffer.open(QIODevice::WriteOnly);
+        options.report = [](const QString&) { throw std::bad_alloc(); };
+        QCOMPARE(runBatch(skippedInput, outBuffer, options).status,
+                 BatchSummary::Status::OutOfMemory);
+    }
+}
+
+void TestBatch::exitStatusOfEveryStatus_data()
+{
+    using S = BatchSummary::Status;
+    QTest::addColumn<S>("status");
+    QTest::addColumn<int>("exit");
+    QTest::addRow("every case written") << S::Done << 0;
+    // Also a quote left open or a record of over 1 MB with no row skipped.
+    QTest::addRow("rows skipped, the rest written") << S::BadRows << 3;
+    QTest::addRow("bad header") << S::BadHeader << 2;
+    QTest::addRow("no header row") << S::NoHeader << 2;
+    QTest::addRow("input not read") << S::ReadFailed << 2;
+    QTest::addRow("output refused a write") << S::WriteFailed << 1;
+    QTest::addRow("out of memory") << S::OutOfMemory << 1;
+}
+
+void TestBatch::exitStatusOfEveryStatus()
+{
+    QFETCH(BatchSummary::Status, status);
+    QFETCH(int, exit);
+    QCOMPARE(exitStatus(status), exit);
+}
+
+// Blanks and tabs after a unit or Gender are dropped, as in a case file;
+// blanks after a number do not matter to its reading.
+void TestBatch::blanksAfterUnitAndGenderAsInACaseFile()
+{
+    const QByteArray plain = Kidney + "a,40,70,kg,Male,1.0,mg/dL\n";
+    const QByteArray blanks = Kidney + "a,40,70,kg \t,Male ,1.0,\"mg/dL  \"\n";
+    for (BatchFormat format : {BatchFormat::Csv, BatchFormat::JsonLines}) {
+        const RunResult expected = run(plain, QLocale::c(), 1, format);
+        const RunResult got = run(blanks, QLocale::c(), 1, format);
+        QCOMPARE(got.summary.status, BatchSummary::Status::Done);
+        QCOMPARE(got.output, expected.output);
+        QVERIFY(expected.output.contains("mL/min"));
+    }
+}
+
+// Each grid row has its formula and bands in the --items-json document, so a
+// JSON line can refer to them; a row with a gender-dependent constant or
+// band table has one variant per gender.
+void TestBatch::everyGridRowHasItsVariantsInItemsJson()
+{
+    QHash<QString, qsizetype> variants;
+    for (const QJsonValue item : itemsJson()[u"items"_s].toArray()) {
+        for (const QJsonValue row : item[u"rows"_s].toArray())
+            variants.insert(row[u"name"_s].toString(), row[u"variants"_s].toArray().size());
+    }
+    for (const QString& name : gridRowNames())
+        QVERIFY2(variants.value(name) >= 1, qPrintable(name));
+    QCOMPARE(variants.size(), qsizetype(gridRowNames().size()));
+    QCOMPARE(variants.value(u"Creatinine Clearance (GFR)"_s), 2);
+    QCOMPARE(variants.value(u"HDL Cholesterol"_s), 2);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestBatch)

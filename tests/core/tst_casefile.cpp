@@ -2,11 +2,23 @@
 // the order of the data entry screen. Saving and opening files: tst_cases.
 
 #include "analytes/analyte.h"
+#include "analytes/number.h"
 #include "cases/casefile.h"
 #include "coretestmain.h"
 #include "testfields.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
+
 using namespace quarvex;
+using namespace quarvex::test;
 using namespace Qt::StringLiterals;
 using A = AnalyteId;
 
@@ -69,6 +81,10 @@ private Q_SLOTS:
     void writing_data();
     void writing();
     void roundTripKeepsEveryText();
+    void travelling_data();
+    void travelling();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
 };
 
 void TestCaseFile::reading_data()
@@ -114,6 +130,11 @@ void TestCaseFile::badFiles_data()
     QTest::addRow("Latin-1 byte") << "Age=40\nGender=M\xE4nnlich\n"_ba << 2 << u"not UTF-8 text"_s;
     QTest::addRow("cut-off sequence at the end")
         << "Age=40\r\rGender=\xE2\x82"_ba << 3 << u"not UTF-8 text"_s;
+    QTest::addRow("unknown locale")
+        << "Locale=xx_QQ\nAge=40\n"_ba << 1 << u"unknown locale \"xx_QQ\""_s;
+    QTest::addRow("empty locale") << "Age=40\nLocale=\n"_ba << 2 << u"unknown locale \"\""_s;
+    QTest::addRow("locale twice") << "Locale=de_DE\nLocale=en_US\n"_ba << 2
+                                  << u"Locale was already given"_s;
     QTest::addRow("bad byte in a comment") << "# \xFF\nAge=40\n"_ba << 1 << u"not UTF-8 text"_s;
 }
 
@@ -139,7 +160,7 @@ void TestCaseFile::writing_data()
     QTest::addColumn<MapFields>("fields");
     QTest::addColumn<QByteArray>("expected");
 
-    const QByteArray head = "# Quarvex case, saved on 2024-02-29\n";
+    const QByteArray head = "# Quarvex case, saved on 2024-02-29\nLocale=de_DE\n";
     QTest::addRow("nothing typed") << MapFields{} << head;
     // Screen order, not the analyte table's: Gender before Weight, urine last.
     QTest::addRow("screen order, unit after its value")
@@ -164,7 +185,7 @@ void TestCaseFile::writing()
 {
     QFETCH(MapFields, fields);
     QFETCH(QByteArray, expected);
-    QCOMPARE(caseBytes(fields, ScreenOrder, QDate(2024, 2, 29)), expected);
+    QCOMPARE(caseBytes(fields, ScreenOrder, QDate(2024, 2, 29), German), expected);
 }
 
 void TestCaseFile::roundTripKeepsEveryText()
@@ -178,6 +199,87 @@ void TestCaseFile::roundTripKeepsEveryText()
     QCOMPARE(texts(input.fields), texts(original));
     // Once written, a case reads back to the same bytes.
     QCOMPARE(caseBytes(input.fields, ScreenOrder, QDate(2026, 1, 2)), bytes);
+}
+
+// A case written under one number format and read under another: the numbers
+// come in the reader's format, any other text as it was typed.
+void TestCaseFile::travelling_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("germanReader");
+    QTest::addColumn<QString>("read"); // Age, Weight, Iron, SerumCreatinine, UnitWeight
+
+    const QByteArray values =
+        "Age=41\nWeight=70.50\nIron=abc\nSerumCreatinine=1,100\nUnitWeight=kg\n";
+    // The digits stay as typed ("70.50" is not "70,5"); text that is no
+    // number in the writer's format stays as it is.
+    QTest::addRow("English case, German reader")
+        << "Locale=en_US\n"_ba + values << true << u"41|70,50|abc|1,100|kg"_s;
+    QTest::addRow("English case, English reader")
+        << "Locale=en_GB\n"_ba + values << false << u"41|70.50|abc|1,100|kg"_s;
+    QTest::addRow("case without the line is read as the reader's")
+        << values << true << u"41|70.50|abc|1,100|kg"_s;
+    QTest::addRow("German case, English reader")
+        << "Locale=de_DE\nAge=41\nWeight=70,5\nIron=1.100\nSerumCreatinine=0,125\n"_ba << false
+        << u"41|70.5|1.100|0.125|"_s;
+    QTest::addRow("C case, German reader")
+        << "Locale=C\nWeight=2.5e2\n"_ba << true << u"|2,5e2|||"_s;
+}
+
+void TestCaseFile::travelling()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, germanReader);
+    const QLocale& reader = germanReader ? German : English;
+    CaseInput input;
+    const auto error = parseCase(bytes, input);
+    QVERIFY2(!error, error ? qPrintable(error->message) : "");
+    takeNumbersInto(input, reader);
+    const MapFields& f = input.fields;
+    QTEST(QStringList({f.value(A::Age), f.value(A::Weight), f.value(A::Iron),
+                       f.value(A::SerumCreatinine), f.unit(A::Weight)})
+              .join(u'|'),
+          "read");
+    // Read once, the case counts as the reader's: reading it again changes nothing.
+    const MapFields once = input.fields;
+    takeNumbersInto(input, reader);
+    QCOMPARE(input.locale.has_value(), bytes.startsWith("Locale="));
+    QCOMPARE(texts(input.fields), texts(once));
+}
+
+void TestCaseFile::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("path"); // %1: an empty folder
+    QTest::addColumn<QString>("message");
+    QTest::addRow("a FIFO, which would wait for a writer for good")
+        << u"%1/case.quarvex"_s << u"is not a regular file (a device or a pipe), not a case file"_s;
+    QTest::addRow("a device") << u"/dev/zero"_s
+                              << u"is not a regular file (a device or a pipe), not a case file"_s;
+    QTest::addRow("a folder") << u"%1"_s << u"is a folder, not a case file"_s;
+}
+
+void TestCaseFile::onlyRegularFilesAreOpened()
+{
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fifo = dir.filePath(u"case.quarvex"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    path = path.arg(dir.path());
+    // Read on a thread of its own, so that a read that blocks fails the test
+    // instead of hanging it.
+    auto done = std::make_shared<std::promise<std::optional<CaseFileError>>>();
+    std::future<std::optional<CaseFileError>> result = done->get_future();
+    std::thread([done, path] {
+        CaseInput input;
+        done->set_value(readCaseFile(path, input));
+    }).detach();
+    QVERIFY2(result.wait_for(std::chrono::seconds(10)) == std::future_status::ready,
+             "readCaseFile blocked");
+    const std::optional<CaseFileError> error = result.get();
+    QVERIFY(error);
+    QCOMPARE(error->line, 0);
+    QTEST(error->message, "message");
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCaseFile)

@@ -1,3 +1,5 @@
+#include "analytes/format.h"
+#include "analytes/number.h"
 #include "calc/derivation.h"
 #include "calc/formula.h"
 #include "calc/items.h"
@@ -25,6 +27,12 @@ private Q_SLOTS:
     void brackets_data();
     void brackets();
     void steps();
+    void workedExample();
+    void everyStepOfEveryItem_data();
+    void everyStepOfEveryItem();
+    void unrounded_data();
+    void unrounded();
+    void fragmentsBecomeSentences();
     void json();
 };
 
@@ -180,9 +188,8 @@ void TestDerivation::steps()
         "\n"
         "AST to ALT ratio:\n"
         "  Formula: AST/ALT = AST ÷ ALT\n"
-        "  Symbols: AST/ALT = AST ÷ ALT\n"
-        "  Expression: AST / ALT\n"
         "  With the numbers: 40,5 ÷ 50\n"
+        "  Step 1: 40,5 IU/L ÷ 50 IU/L = 0,81\n"
         "  Value before rounding: 0,81\n"
         "  Result: 0,81 \n"
         "  Interpretation: The AST to ALT ratio is normal.\n"
@@ -192,6 +199,135 @@ void TestDerivation::steps()
         "  > from 0,8 to below 1,3: The AST to ALT ratio is normal.\n"_s;
     QVERIFY2(text.startsWith(expected), qPrintable(text.left(expected.size() + 200)));
     QVERIFY(text.contains(u"\nSources:\n"_s));
+}
+
+// The clearance as a textbook works it: each operation on its own line with
+// its result, a conversion with both units, the value before rounding to four
+// digits more than the result shows.
+void TestDerivation::workedExample()
+{
+    const Inputs inputs(F(u"Age=40; Weight=70 kg; Gender=Male; SerumCreatinine=88 umol/L"_s),
+                        English);
+    const Derivation d = deriveItem(ItemId::CreatinineClearance, inputs);
+    const QString text = stepsText(d, English);
+    const QString expected = u"Inputs:\n"
+                             "  Age: 40\n"
+                             "  Weight: 70 kg\n"
+                             "  Gender: Male\n"
+                             "  Serum creatinine: 88 umol/L ÷ 88.4 = 0.995475 mg/dL\n"
+                             "\n"
+                             "Creatinine Clearance (GFR):\n"
+                             "  Formula: CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)\n"
+                             "    K = 72 for Male, 85 for Female\n"
+                             "  With the numbers: ((140 − 40) × 70) ÷ (72 × 0.995475)\n"
+                             "  Step 1: 140 − 40 years = 100 years\n"
+                             "  Step 2: 100 years × 70 kg = 7000\n"
+                             "  Step 3: 72 × 0.995475 mg/dL = 71.6742\n"
+                             "  Step 4: 7000 ÷ 71.6742 = 97.6641 mL/min\n"
+                             "  Value before rounding: 97.664141\n"
+                             "  Result: 97.66 mL/min\n"_s;
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    // The words and the plain expression are the formula's tooltip, not lines of their own.
+    QVERIFY(!text.contains(u"Expression:"_s));
+    const QString html = stepsHtml(d, English);
+    QVERIFY(html.contains(u"title=\"CrCl = ((140 − age) × weight) ÷ (72 × serum creatinine)\n"
+                          "Expression: ((140 - Age) * Weight) / (72 * SerumCreatinine)\""_s));
+}
+
+void TestDerivation::everyStepOfEveryItem_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addRow("English") << false;
+    QTest::addRow("German") << true;
+}
+
+// Over every row of the example: the steps are one computation with the
+// result (the last step gives the row's value exactly, each step takes the
+// steps before it), and the value before rounding rounds to the result.
+void TestDerivation::everyStepOfEveryItem()
+{
+    QFETCH(bool, german);
+    const QLocale& locale = german ? German : English;
+    MapFields fields = exampleFields();
+    for (const Analyte& a : analytes())
+        fields.setValue(a.id, fields.value(a.id).replace(u'.', locale.decimalPoint()));
+    const Inputs inputs(fields, locale);
+    int rows = 0;
+    int steps = 0;
+    for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+        QVERIFY2(evaluation.computable(), evaluation.item->listText);
+        const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
+        for (const DerivedRow& row : d.rows) {
+            ++rows;
+            const QString where = d.listText + u": "_s + row.name;
+            if (row.steps.isEmpty()) {
+                QVERIFY2(row.symbols.isEmpty() || !row.valueUnit.isEmpty(), qPrintable(where));
+                continue;
+            }
+            QCOMPARE(row.steps.last().result, row.value);
+            for (qsizetype i = 0; i < row.steps.size(); ++i) {
+                const FormulaStep& step = row.steps[i];
+                ++steps;
+                QVERIFY(step.leftStep < i && step.rightStep < i);
+                if (step.leftStep >= 0)
+                    QCOMPARE(step.left, row.steps[step.leftStep].result);
+                if (step.rightStep >= 0)
+                    QCOMPARE(step.right, row.steps[step.rightStep].result);
+            }
+            const QString unrounded = unroundedText(row, locale);
+            if (row.shown == Shown::Fixed2) {
+                const std::optional<double> back = readNumber(unrounded, locale);
+                QVERIFY2(back, qPrintable(unrounded));
+                QCOMPARE(formatFixed2(*back, locale), formatFixed2(row.value, locale));
+            }
+        }
+    }
+    QVERIFY(rows >= ItemCount);
+    QVERIFY(steps >= rows);
+}
+
+void TestDerivation::unrounded_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("expected");
+    const int fixed = int(Shown::Fixed2), text = int(Shown::Text), plain = int(Shown::Plain);
+    QTest::addRow("four digits shown, eight written") << 97.66383838 << fixed << u"97.663838"_s;
+    QTest::addRow("two digits shown, six written") << 0.8123456 << fixed << u"0.812346"_s;
+    QTest::addRow("an exact value keeps its digits") << 0.81 << fixed << u"0.81"_s;
+    QTest::addRow("never more than ten") << 1234567.891234 << fixed << u"1234567.891"_s;
+    QTest::addRow("a result of 0.00 still shows four") << 0.0012345678 << fixed << u"0.001235"_s;
+    QTest::addRow("a plain number caps at ten") << 193.050193050193 << plain << u"193.0501931"_s;
+    QTest::addRow("a band row, six") << 215.123456 << text << u"215.123"_s;
+}
+
+void TestDerivation::unrounded()
+{
+    QFETCH(double, value);
+    QFETCH(int, shown);
+    DerivedRow row;
+    row.value = value;
+    row.shown = Shown(shown);
+    QTEST(unroundedText(row, English), "expected");
+}
+
+// The cholesterol/HDL bands are fragments of a sentence: each band shows the
+// sentence it completes; bands that are sentences already stay as they are.
+void TestDerivation::fragmentsBecomeSentences()
+{
+    const Inputs inputs(F(u"Chol=200 mg/dL; HDL=60 mg/dL; Gender=Male; AST=40; ALT=50"_s), English);
+    const DerivedRow ratio = deriveItem(ItemId::CholesterolHdlRatio, inputs).rows.first();
+    QVERIFY(ratio.band());
+    QCOMPARE(*ratio.band()->sentence, ratio.interpretation);
+    for (const DerivedBand& band : ratio.bands) {
+        QVERIFY(band.sentence);
+        QVERIFY(band.sentence->startsWith(u"The risk of coronary artery disease is "_s));
+        QVERIFY(band.sentence->endsWith(u" the 'average American'."_s));
+        QVERIFY(band.sentence->contains(*band.text));
+    }
+    const Derivation astAlt = deriveItem(ItemId::AstAltRatio, inputs);
+    for (const DerivedBand& band : astAlt.rows.first().bands)
+        QCOMPARE(band.sentence, band.text);
 }
 
 void TestDerivation::json()
@@ -222,16 +358,29 @@ void TestDerivation::json()
   "value": 58.24,
   "expression": "((140 - Age) * Weight) / (85 * SerumCreatinine)",
   "formula": "CrCl = ((140 − age) × weight) ÷ (72 × serum creatinine)",
+  "symbols": "CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)",
+  "constant": "K = 72 for Male, 85 for Female",
   "substituted": "((140 − 60) × 70) ÷ (85 × 1.13122)",
+  "unrounded": "58.24",
   "shown": "fixed2",
   "suffix": " mL/min",
   "interpretation": "Based on GFR, renal function is slightly impaired.",
-  "band": {"text": "Based on GFR, renal function is slightly impaired.", "lower": 52,
+  "band": {"text": "Based on GFR, renal function is slightly impaired.",
+           "sentence": "Based on GFR, renal function is slightly impaired.", "lower": 52,
            "upper": 62.5, "lowerIncluded": true, "upperIncluded": false}
 }])json");
     // The band table in full, the chosen band among it; a textless band is null.
     QJsonObject row = clearance[u"rows"].toArray().first().toObject();
     const QJsonArray bands = row.take(u"bands").toArray();
+    // Each operation with its numbers and units; the last gives the value.
+    const QJsonArray steps = row.take(u"steps").toArray();
+    QCOMPARE(steps.size(), 4);
+    QCOMPARE(QJsonDocument(steps.first().toObject()), QJsonDocument::fromJson(R"json(
+ {"operation": "−", "left": 140, "leftUnit": "", "leftStep": null, "right": 60,
+  "rightUnit": "years", "rightStep": null, "result": 80, "resultUnit": "years"})json"));
+    QCOMPARE(steps.last()[u"result"], row[u"value"]);
+    QCOMPARE(steps.last()[u"leftStep"].toInt(), 2);
+    QCOMPARE(steps.last()[u"rightStep"].toInt(), 3);
     QCOMPARE(bands.size(), 6);
     QVERIFY(bands.contains(row[u"band"]));
     QVERIFY(bands[4].toObject()[u"text"].isNull());

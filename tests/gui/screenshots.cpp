@@ -4,18 +4,23 @@
 
 #include "app/frmswitchboard.h"
 #include "fakedialogs.h"
+#include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
+#include "overview/resultsmodel.h"
 #include "quickdriver.h"
+#include "steps/stepsview.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace quarvex;
 using namespace quarvex::test;
 
 namespace {
 
-bool save(QWidget* window, const QDir& folder, const char* name)
+bool save(QWidget* window, const QDir& folder, const QByteArray& name)
 {
     if (!window || !QTest::qWaitForWindowExposed(window))
         return false;
@@ -36,10 +41,45 @@ QWidget* dataEntry(const QString& example)
     if (!window || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.isEmpty() && !line.startsWith(u'#'))
+        if (!line.isEmpty() && !line.startsWith(u'#') &&
+            !line.startsWith(QStringLiteral("Locale=")))
             type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
     }
     return window;
+}
+
+// The Worked Steps window of the clearance as it opens beside its screen, and
+// the results of the example with the cholesterol/HDL ratio's steps below.
+bool stepsAndResults(const QDir& folder, const QString& example, const QByteArray& suffix)
+{
+    bool ok = true;
+    CalculatorScreen* screen = proceedTo(2, 1);
+    typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
+                                   "SerumCreatinine=97 UnitSerumCreatinine=umol/L"));
+    press(screen, "Calculate");
+    press(screen, "StepsButton");
+    ok &= save(topLevel("frmSteps"), folder, "worked-steps" + suffix);
+    closeEverything();
+
+    dataEntry(example);
+    press(topLevel("frmData"), "OKbutton");
+    press(topLevel("frmList"), "OKButton");
+    auto* results = qobject_cast<ResultsWindow*>(topLevel("frmResult"));
+    if (!results)
+        return false;
+    const QList<ResultRow> rows = results->rows()->rows();
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows[row].name == QLatin1String("Total Cholesterol-to-HDL Cholesterol Ratio"))
+            results->grid()->selectRow(row);
+    }
+    // The steps pane scrolled to the ratio's band picture and its legend.
+    QCoreApplication::processEvents();
+    QScrollArea* pane = results->steps()->scrollArea();
+    if (auto* caption = pane->widget()->findChild<QWidget*>(QStringLiteral("BandCaption1")))
+        pane->verticalScrollBar()->setValue(caption->mapTo(pane->widget(), QPoint()).y());
+    ok &= save(results, folder, "results" + suffix);
+    closeEverything();
+    return ok;
 }
 
 } // namespace
@@ -49,14 +89,24 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <folder> <overview example input>\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s <folder> <overview example input> [suffix]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString example = QString::fromLocal8Bit(argv[2]);
     FakeDialogs dialogs;
     setDialogs(&dialogs);
     bool ok = true;
+
+    // With a suffix (a run at another scale factor): only the worked steps
+    // and the results with their steps pane, named e.g. "worked-steps-scale2".
+    if (argc == 4) {
+        const QByteArray suffix = QByteArray("-") + argv[3];
+        ok &= stepsAndResults(folder, example, suffix);
+        setDialogs(nullptr);
+        return ok ? 0 : 1;
+    }
 
     ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard");
     closeEverything();
@@ -66,13 +116,6 @@ int main(int argc, char** argv)
                                    "SerumCreatinine=1.1 UnitSerumCreatinine=mg/dL"));
     press(screen, "Calculate");
     ok &= save(screen, folder, "renal-screen");
-    press(screen, "StepsButton");
-    if (QWidget* steps = topLevel("frmSteps")) {
-        steps->resize(720, 860);
-        ok &= save(steps, folder, "worked-steps");
-    } else {
-        ok = false;
-    }
     closeEverything();
 
     screen = proceedTo(0, 0);
@@ -82,12 +125,9 @@ int main(int argc, char** argv)
     ok &= save(screen, folder, "lipid-screen");
     closeEverything();
 
-    const QString example = QString::fromLocal8Bit(argv[2]);
     ok &= save(dataEntry(example), folder, "data-entry");
-    press(topLevel("frmData"), "OKbutton");
-    press(topLevel("frmList"), "OKButton");
-    ok &= save(topLevel("frmResult"), folder, "results");
     closeEverything();
+    ok &= stepsAndResults(folder, example, "");
 
     setDialogs(nullptr);
     return ok ? 0 : 1;

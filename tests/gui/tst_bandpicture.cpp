@@ -1,10 +1,15 @@
+#include "calc/derivation.h"
+#include "calc/items.h"
 #include "steps/bandpicture.h"
+#include "steps/stepsview.h"
+#include "testfields.h"
 #include "testmain.h"
 
 #include <QImage>
 #include <QPainter>
 
 using namespace quarvex;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -76,6 +81,7 @@ private Q_SLOTS:
     void paintsWithinBounds_data();
     void paintsWithinBounds();
     void sizeFollowsFont();
+    void rowScaleAndLegend();
 };
 
 void TestBandPicture::description_data()
@@ -83,25 +89,33 @@ void TestBandPicture::description_data()
     QTest::addColumn<BandScale>("scale");
     QTest::addColumn<QString>("expected");
 
+    // After where the value lies, the whole picture band by band.
+    const QString three =
+        u". Bands from left to right: low, below 0.8; normal, from 0.8 up to 1.3; high, above 1.3."_s;
     QTest::addRow("inside a band with both ends")
-        << threeBands(0.85, 1) << "0.85 lies in the band from 0.8 up to 1.3: normal";
-    QTest::addRow("open low band") << threeBands(0.6, 0) << "0.6 lies in the band below 0.8: low";
-    QTest::addRow("open high band") << threeBands(1.4, 2) << "1.4 lies in the band above 1.3: high";
-    QTest::addRow("open high band including its bound")
-        << positiveBands(5, 2) << "5 lies in the band from 5: Above the reference interval";
+        << threeBands(0.85, 1) << u"0.85 lies in the band from 0.8 up to 1.3: normal"_s + three;
+    QTest::addRow("open low band")
+        << threeBands(0.6, 0) << u"0.6 lies in the band below 0.8: low"_s + three;
+    QTest::addRow("open high band")
+        << threeBands(1.4, 2) << u"1.4 lies in the band above 1.3: high"_s + three;
+    QTest::addRow("open high band including its bound, short names")
+        << positiveBands(5, 2)
+        << u"5 lies in the band from 5: Above the reference interval. Bands from left to right: "
+           "low, below 1; Within the reference interval, from 1 to below 5; high, from 5."_s;
     QTest::addRow("beyond the drawn range on the right")
         << threeBands(40, 2)
-        << "40 lies in the band above 1.3: high (beyond the right end of the picture)";
+        << u"40 lies in the band above 1.3: high (beyond the right end of the picture)"_s + three;
     QTest::addRow("beyond the drawn range on the left")
         << threeBands(-2, 0)
-        << "-2 lies in the band below 0.8: low (beyond the left end of the picture)";
+        << u"-2 lies in the band below 0.8: low (beyond the left end of the picture)"_s + three;
     QTest::addRow("six significant digits")
-        << threeBands(1.0 / 1.1, 1) << "0.909091 lies in the band from 0.8 up to 1.3: normal";
+        << threeBands(1.0 / 1.1, 1)
+        << u"0.909091 lies in the band from 0.8 up to 1.3: normal"_s + three;
     QTest::addRow("no band chosen") << threeBands(1, -1) << "1 lies in no band.";
     QTest::addRow("no value") << threeBands(std::nullopt, -1) << "No value to place on the bands.";
     QTest::addRow("not a number") << threeBands(std::nan(""), 1)
                                   << "No value to place on the bands.";
-    QTest::addRow("no bands") << BandScale{{}, {}, 3.0, -1} << "3 has no bands to lie in.";
+    QTest::addRow("no bands") << BandScale{{}, {}, 3.0, {}, -1} << "3 has no bands to lie in.";
 }
 
 void TestBandPicture::description()
@@ -118,14 +132,15 @@ void TestBandPicture::description()
 void TestBandPicture::commaDecimals()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
-    QCOMPARE(bandDescription(threeBands(0.85, 1), german),
-             QStringLiteral("0,85 lies in the band from 0,8 up to 1,3: normal"));
+    QVERIFY(bandDescription(threeBands(0.85, 1), german)
+                .startsWith(QStringLiteral("0,85 lies in the band from 0,8 up to 1,3: normal.")));
     BandPicture picture;
     picture.setLocale(german);
     picture.setScale(threeBands(40, 2));
     QCOMPARE(picture.accessibleDescription(),
              QStringLiteral("40 lies in the band above 1,3: high (beyond the right end of the "
-                            "picture)"));
+                            "picture). Bands from left to right: low, below 0,8; normal, from 0,8 "
+                            "up to 1,3; high, above 1,3."));
 }
 
 void TestBandPicture::markerPlace_data()
@@ -218,6 +233,39 @@ void TestBandPicture::sizeFollowsFont()
     const QSize after = picture.sizeHint();
     QVERIFY2(after.height() > before.height() * 3 / 2, "height follows the font");
     QVERIFY2(after.width() > before.width() * 3 / 2, "width follows the font");
+}
+
+// A row's picture: every band lettered on the bar with its full sentence
+// (the ratio's bands are fragments), the marker reading as the result does,
+// and a legend that names every band, the chosen one marked.
+void TestBandPicture::rowScaleAndLegend()
+{
+    const Inputs inputs(test::F(u"Chol=175 mg/dL; HDL=54 mg/dL; Gender=Male"_s), test::English);
+    const ItemDescriptor& ratio = item(ItemId::CholesterolHdlRatio);
+    const Derivation d = derive(ratio, inputs, ratio.compute(inputs));
+    const DerivedRow& row = d.rows.first();
+    QCOMPARE(row.result, u"3.24"_s); // 3.2407407…
+    const BandScale scale = bandScaleOf(row);
+    QCOMPARE(scale.valueText, row.result);
+    QCOMPARE(scale.bands.size(), row.bands.size());
+    const QString legend = bandLegend(row, test::English);
+    const QStringList lines = legend.split(u"<br>"_s);
+    QCOMPARE(lines.size(), row.bands.size());
+    for (qsizetype i = 0; i < scale.bands.size(); ++i) {
+        const QString letter(QChar(u'A' + char16_t(i)));
+        QCOMPARE(scale.bands[i].shortName, letter);
+        QCOMPARE(scale.bands[i].text, *row.bands[i].sentence);
+        QVERIFY2(lines[i].contains(letter + u" ("_s), qPrintable(lines[i]));
+        QVERIFY2(lines[i].contains(u"the &#x27;average American&#x27;."_s) ||
+                     lines[i].contains(u"the 'average American'."_s),
+                 qPrintable(lines[i]));
+        QCOMPARE(lines[i].startsWith(u"<b>"_s), i == row.chosenBand);
+    }
+    // The Text rows of a band table have no number of their own to show.
+    const ItemDescriptor& ferritin = item(ItemId::FerritinStores);
+    const Inputs stores(test::F(u"Ferritin=220 ng/ml"_s), test::English);
+    const Derivation f = derive(ferritin, stores, ferritin.compute(stores));
+    QVERIFY(bandScaleOf(f.rows.first()).valueText.isEmpty());
 }
 
 QUARVEX_TEST_MAIN(TestBandPicture)

@@ -5,11 +5,14 @@
 #include "app/frmswitchboard.h"
 #include "app/qtdialogs.h"
 #include "app/windows.h"
+#include "calc/derivation.h"
+#include "calc/items.h"
 #include "cases/casefile.h"
 #include "fakedialogs.h"
 #include "modalguard.h"
 #include "overview/frmdata.h"
 #include "overview/frmresult.h"
+#include "overview/overview.h"
 #include "overview/overviewwindows.h"
 #include "overview/reportdate.h"
 #include "overview/resultsheet.h"
@@ -19,6 +22,7 @@
 #include "testfields.h"
 #include "testmain.h"
 
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,6 +153,8 @@ private Q_SLOTS:
 
     void roundTrip_data();
     void roundTrip();
+    void travelsBetweenLocales_data();
+    void travelsBetweenLocales();
     void badCaseChangesNothing_data();
     void badCaseChangesNothing();
     void failedSaveKeepsTheOldFile();
@@ -161,6 +167,7 @@ private Q_SLOTS:
     void sheetOnPaper();
     void pdfHoldsEveryRow_data();
     void pdfHoldsEveryRow();
+    void pdfWithWorkedSteps();
     void printAndPdfDialogs_data();
     void printAndPdfDialogs();
 };
@@ -199,7 +206,8 @@ void TestCases::roundTrip()
     QVERIFY(!data->hasUnsavedChanges());
     QCOMPARE(caseLabel(data), u"Case: lesson.quarvex"_s);
     const QByteArray saved = readFile(path);
-    QVERIFY(saved.startsWith("# Quarvex case, saved on 2024-02-29\nAge=58\nGender=Male\n"));
+    QVERIFY(saved.startsWith("# Quarvex case, saved on 2024-02-29\nLocale=" +
+                             locale.name().toLatin1() + "\nAge=58\nGender=Male\n"));
     QVERIFY(!saved.contains('\r'));
 
     click(data, u"ClearButton"_s); // saved: no question
@@ -215,6 +223,49 @@ void TestCases::roundTrip()
              (QStringList{u"beep"_s, u"information:Data export completed succesfully."_s,
                           u"file:Save Case As"_s, u"beep"_s,
                           u"information:Data export completed succesfully."_s}));
+}
+
+void TestCases::travelsBetweenLocales_data()
+{
+    QTest::addColumn<bool>("shipped"); // the shipped example, else a case saved under English
+    QTest::addRow("saved under English, opened under German") << false;
+    QTest::addRow("the shipped example under German") << true;
+}
+
+// A case opened under another number format: its values come in the reader's
+// format, without a single box, and every item computes as it did.
+void TestCases::travelsBetweenLocales()
+{
+    QFETCH(bool, shipped);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(english);
+    const MapFields fields = exampleFields();
+    // What the case gives when typed under German, with comma decimals.
+    MapFields typedInGerman = fields;
+    for (const Analyte& a : analytes())
+        typedInGerman.setValue(a.id, fields.value(a.id).replace(u'.', u','));
+    const QList<ResultRow> germanRows = overviewRows(typedInGerman, german);
+    QString path = QStringLiteral(QUARVEX_EXAMPLE_INPUT);
+    if (!shipped) {
+        DataEntryWindow* data = typeIntoDataEntry(overview(), fields);
+        m_fake.answerFileWith(file(u"travels.quarvex"_s));
+        click(data, u"SaveCaseButton"_s);
+        path = file(u"travels.quarvex"_s);
+        QVERIFY(readFile(path).contains("\nLocale=en_US\n"));
+        overview().closeAll();
+    }
+    QLocale::setDefault(german);
+    m_fake.clear();
+    QVERIFY(overview().openCaseFile(path));
+    DataEntryWindow* data = overview().dataEntry();
+    QVERIFY(data);
+    overview().fillResultGrid();
+    QCOMPARE(m_fake.trace(), QStringList());
+    for (const Analyte& a : analytes())
+        QCOMPARE(data->form().value(a.id), typedInGerman.value(a.id));
+    QCOMPARE(overview().results()->rows()->rows(), germanRows);
+    QLocale::setDefault(english);
 }
 
 void TestCases::badCaseChangesNothing_data()
@@ -337,7 +388,8 @@ void TestCases::unsavedChanges_data()
         << steps("answer file=saved.quarvex|click OpenCaseButton|type Chol=210|answer save?=Save|"
                  "results CloseButton")
         << QStringList{u"file:Open Case"_s, SaveQuestion} << closed << QString()
-        << QByteArray("# Quarvex case, saved on 2024-02-29\nChol=210\nUnitChol=mg/dL\n");
+        << QByteArray(
+               "# Quarvex case, saved on 2024-02-29\nLocale=en_US\nChol=210\nUnitChol=mg/dL\n");
     QTest::addRow("typed: Close asks, Save, the name cancelled: nothing closes")
         << steps("type Chol=200|answer save?=Save|answer file=|results CloseButton")
         << QStringList{SaveQuestion, u"file:Save Case As"_s} << u"200"_s << unsaved << same;
@@ -509,7 +561,13 @@ void TestCases::sheetOnPaper()
                                 u"Interpretation number %1, long enough to wrap onto a second "
                                 u"line of the narrow last column of the table."_s.arg(i)};
     sheet.hints = {u"Direct bilirubin is above total bilirubin."_s};
-    sheet.steps = {{u"Item 1"_s, {u"Step one of item one"_s, u"Step two of item one"_s}}};
+    const Inputs inputs(F(u"AST=40; ALT=50; Chol=200 mg/dL; HDL=60 mg/dL; Gender=Female"_s),
+                        QLocale());
+    for (ItemId id : {ItemId::AstAltRatio, ItemId::CholesterolHdlRatio}) {
+        const ItemDescriptor& descriptor = item(id);
+        sheet.steps << SheetSteps{QString::fromLatin1(descriptor.listText),
+                                  derive(descriptor, inputs, descriptor.compute(inputs))};
+    }
     sheet.footer = u"Footer text for learning only."_s;
 
     const QString path = file(u"sheet.pdf"_s);
@@ -524,8 +582,16 @@ void TestCases::sheetOnPaper()
          {u"Quarvex Test Results 29 February 2024 Case: lesson.quarvex Values entered"_s,
           u"Serum creatinine 1,1 mg/dL Age 58 Results Test Item Result Interpretation Item 1 "_s,
           u"Hints • Direct bilirubin is above total bilirubin. "_s,
-          u"Worked steps Item 1 Step one of item one Step two of item one Footer text"_s})
+          u"Worked steps AST-to-ALT (SGOT-to-SGPT) Ratio Inputs AST: 40 IU/L ALT: 50 IU/L"_s,
+          u"Step 1: 40 IU/L ÷ 50 IU/L = 0.8"_s, u"Result: 0.80"_s,
+          u"C (from 0.8 to below 1.3): The AST to ALT ratio is normal."_s,
+          // A band text that is a fragment is printed as the sentence it completes.
+          u"A (up to 3.3): The risk of coronary artery disease is less than 50% than that of "
+          u"the 'average American'."_s})
         QVERIFY2(text.contains(part), qPrintable(part));
+    // Each heading once, no text rule under it.
+    QCOMPARE(text.count(u"AST-to-ALT (SGOT-to-SGPT) Ratio"_s), 1);
+    QVERIFY(!text.contains(u"==="_s));
     for (const ResultRow& row : sheet.rows)
         QVERIFY2(text.contains(joined({row.name, row.result, row.interpretation})),
                  qPrintable(row.name));
@@ -537,7 +603,16 @@ void TestCases::sheetOnPaper()
         // The table's heading stands above its rows on every page it runs onto.
         if (page > 1 && onPage.contains(u"Item 30 "_s))
             QVERIFY(onPage.startsWith(u"Test Item Result Interpretation"_s));
+        // An item that fits on a page is not split: its heading and its band
+        // legend's last line share a page.
+        for (const SheetSteps& steps : sheet.steps) {
+            const DerivedRow& row = steps.derivation.rows.last();
+            const QString last = bandMeaning(row.bands.last());
+            QCOMPARE(onPage.contains(steps.item + u" Inputs"_s), onPage.contains(last));
+        }
     }
+    // The band picture is drawn: its marker reads "0.80" as the result line does.
+    QVERIFY2(text.count(u"0.80"_s) >= 2, qPrintable(text));
 }
 
 void TestCases::pdfHoldsEveryRow_data()
@@ -591,6 +666,37 @@ void TestCases::pdfHoldsEveryRow()
         QVERIFY2(
             pdfText(path, page).endsWith(disclaimer + u" Page %1 of %2"_s.arg(page).arg(pages)),
             qPrintable(u"page %1"_s.arg(page)));
+}
+
+// The example's PDF with its worked steps: each item's heading once and on
+// the page of its first lines, no text rules, every row's result line.
+void TestCases::pdfWithWorkedSteps()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    typeIntoDataEntry(overview(), exampleFields());
+    overview().fillResultGrid();
+    overview().results()->findChild<QCheckBox*>(u"StepsCheckBox"_s)->setChecked(true);
+    overview().setExportFolder(m_dir->path());
+    m_fake.answerFileWith(file(u"steps"_s));
+    click(overview().results(), u"PdfButton"_s);
+    const QString path = file(u"steps.pdf"_s);
+    const int pages = pdfPages(path).first;
+    qInfo("worked steps of the example: %d pages", pages);
+    QVERIFY(!pdfText(path).contains(u"==="_s));
+    QStringList onPage;
+    for (int page = 1; page <= pages; ++page)
+        onPage << pdfText(path, page);
+    for (const ItemDescriptor& descriptor : overviewItems()) {
+        const QString heading = QString::fromLatin1(descriptor.listText) + u" Inputs "_s;
+        qsizetype found = 0;
+        for (const QString& text : onPage) {
+            found += text.count(heading);
+            // Kept with its first lines: the first input follows on the same page.
+            if (text.contains(heading))
+                QVERIFY2(!text.section(heading, 1).isEmpty(), descriptor.listText);
+        }
+        QCOMPARE(found, 1);
+    }
 }
 
 void TestCases::printAndPdfDialogs_data()

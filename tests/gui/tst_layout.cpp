@@ -9,17 +9,28 @@
 #include "app/frmdisclaimer.h"
 #include "app/frmsplash.h"
 #include "app/frmswitchboard.h"
+#include "app/scrollfit.h"
 #include "fakedialogs.h"
+#include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "quickdriver.h"
+#include "steps/stepsview.h"
 #include "testmain.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -43,7 +54,7 @@ QWidget* dataEntryWithExample()
     if (!window || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#'))
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u"Locale="_s))
             continue;
         type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
     }
@@ -113,6 +124,12 @@ QStringList layoutFaults(QWidget* window)
             if (needed > edit->width())
                 faults << describe(w) + QStringLiteral(" cuts \"%1\"").arg(edit->text());
         }
+        // A horizontal scroll bar only where the screen has no more width to give.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w);
+            area && !isInnerPart(w) && area->horizontalScrollBar()->isVisible() &&
+            window->width() < roomOnScreen(window).width())
+            faults << describe(w) +
+                          QStringLiteral(" scrolls sideways while the window could be wider");
         // Inside its parent, which clips what stands out (a scroll area's
         // content may be larger than its view).
         QWidget* parent = w->parentWidget();
@@ -227,6 +244,101 @@ private Q_SLOTS:
         QVERIFY(window->grab().save(m_images.filePath(tag.remove(u',') + u".png"_s)));
         const QStringList faults = layoutFaults(window);
         QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
+    }
+
+    // The Worked Steps window opens beside the screen it follows, within the
+    // screen, and shows the inputs and the first formula without scrolling.
+    void workedStepsBesideItsScreen_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("inputs");
+        // clang-format off
+        QTest::addRow("renal clearance") << 2 << 4 << u"Age=40 Weight=154 UnitWeight=lbs Gender=Female SerumCreatinine=88.4 UnitSerumCreatinine=umol/L"_s;
+        QTest::addRow("lipid ratio") << 0 << 1 << u"Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL"_s;
+        // clang-format on
+    }
+
+    void workedStepsBesideItsScreen()
+    {
+        QFETCH(int, category);
+        QFETCH(int, position);
+        QFETCH(QString, inputs);
+        CalculatorScreen* screen = proceedTo(category, position);
+        typeAll(screen, inputs);
+        press(screen, "Calculate");
+        press(screen, "StepsButton");
+        QWidget* steps = topLevel("frmSteps");
+        QVERIFY(steps && steps->isVisible());
+        QCoreApplication::processEvents();
+        const QRect room = steps->screen()->availableGeometry();
+        QVERIFY2(room.contains(steps->frameGeometry()), "the steps leave the screen");
+        const QRect beside = screen->frameGeometry();
+        const bool sideHasRoom = room.right() - beside.right() >= steps->frameGeometry().width() ||
+                                 beside.left() - room.left() >= steps->frameGeometry().width();
+        if (sideHasRoom)
+            QVERIFY2(!steps->frameGeometry().intersects(beside), "the steps cover their screen");
+        QCOMPARE(steps->frameGeometry().top(),
+                 std::clamp(beside.top(), room.top(),
+                            room.bottom() + 1 - steps->frameGeometry().height()));
+
+        // The first formula's line lies within the view, unscrolled.
+        auto* view = steps->findChild<StepsView*>();
+        QVERIFY(view);
+        QCOMPARE(view->scrollArea()->verticalScrollBar()->value(), 0);
+        QTextBrowser* text = view->browser();
+        const QTextCursor formula = text->document()->find(u"Formula:"_s);
+        QVERIFY(!formula.isNull());
+        const QPoint bottom = text->viewport()->mapTo(view->scrollArea()->viewport(),
+                                                      text->cursorRect(formula).bottomLeft());
+        QVERIFY2(
+            bottom.y() <= view->scrollArea()->viewport()->height(),
+            qPrintable(u"%1 > %2"_s.arg(bottom.y()).arg(view->scrollArea()->viewport()->height())));
+        const QStringList faults = layoutFaults(steps);
+        QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
+    }
+
+    // The results window gives the steps pane at least a third of its height.
+    void resultsStepsPane()
+    {
+        press(dataEntryWithExample(), "OKbutton");
+        press(topLevel("frmList"), "OKButton");
+        auto* results = qobject_cast<ResultsWindow*>(topLevel("frmResult"));
+        QVERIFY(results);
+        QCoreApplication::processEvents();
+        results->grid()->selectRow(3);
+        QCoreApplication::processEvents();
+        const QList<int> sizes = results->splitter()->sizes();
+        QCOMPARE(sizes.size(), 2);
+        QVERIFY2(sizes[1] * 3 >= sizes[0] + sizes[1],
+                 qPrintable(u"%1 of %2"_s.arg(sizes[1]).arg(sizes[0] + sizes[1])));
+        QVERIFY(!results->steps()->pictures().isEmpty());
+        // Nothing in the pane squeezed: the pictures keep their height (their
+        // bound labels inside) at every scale.
+        const QStringList faults = layoutFaults(results);
+        QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
+    }
+
+    // An icon inside a field never covers its text: Age 150 with its hint
+    // icon reads "150", not "50".
+    void iconsKeepTheTextInView()
+    {
+        QWidget* data = dataEntryWithExample();
+        auto* age = data->findChild<QLineEdit*>(u"Age"_s);
+        QVERIFY(age);
+        age->setFocus();
+        type(data, u"Age"_s, u"150"_s);
+        QMetaObject::invokeMethod(age, "editingFinished");
+        QCoreApplication::processEvents();
+        const QAction* hint = age->findChild<QAction*>(u"AgeHint"_s);
+        QVERIFY(hint && hint->isVisible());
+        // With the cursor at the end the text is not scrolled: the end lies
+        // as far from the start as the text is wide.
+        age->end(false);
+        const int end = age->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        age->home(false);
+        const int start = age->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        QCOMPARE(end - start, age->fontMetrics().horizontalAdvance(u"150"_s));
     }
 
     // As small as the window lets a user (or a window manager) make it.

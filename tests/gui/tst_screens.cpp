@@ -346,12 +346,13 @@ void TestScreens::failCorrectAndEnter()
     typeAll(screen, QStringLiteral("SerumCreatinine=0.4 UnitSerumCreatinine= UnitWeight="));
     calculate(screen, m_fake, "beep|beep|warning:Data entry incomplete", "2", "", "");
     QCOMPARE(text(screen, "SerumCreatinine"), QStringLiteral("0.4"));
-    // Letters: the critical box comes first, then the message; units are case-sensitive.
+    // Letters: one box, which names the field; units are case-sensitive.
     typeAll(screen, QStringLiteral("Age=abc UnitWeight=kg UnitSerumCreatinine=mg/dl"));
-    calculate(screen, m_fake,
-              "beep|critical:Age: \"abc\" is not a number. Type a number such as 1.2.|beep|beep|"
-              "warning:Data entry incomplete",
-              "2", "", "");
+    calculate(
+        screen, m_fake,
+        "beep|beep|beep|"
+        "warning:Data entry incomplete\r\rAge: \"abc\" is not a number. Type a number such as 1.2.",
+        "2", "", "");
     QCOMPARE(text(screen, "UnitSerumCreatinine"), QStringLiteral("mg/dl"));
     // Corrected, and Enter (here in a unit list) calculates: 69.44 has no
     // interpretation, so none stays from before.
@@ -405,8 +406,8 @@ void TestScreens::resultNotFinite()
     typeAll(screen, QStringLiteral("SerumCreatinine=32767 UrineCreatinine=1e-300 "
                                    "SerumSodium=1e-300 UrineSodium=32767"));
     calculate(screen, m_fake,
-              "beep|critical:Fractional Sodium Excretion: the result is not a finite number, so "
-              "there is none|beep|warning:Data entry incomplete",
+              "beep|beep|warning:Data entry incomplete\r\rFractional Sodium Excretion: the result "
+              "is not a finite number, so there is none",
               "1", "", "");
 }
 

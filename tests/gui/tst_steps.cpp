@@ -12,14 +12,17 @@
 #include "testfields.h"
 #include "testmain.h"
 
+#include <QHelpEvent>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QToolTip>
 
 #include <cmath>
 #include <optional>
 
 using namespace quarvex;
 using namespace quarvex::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -58,6 +61,7 @@ private Q_SLOTS:
     void escapeCloses();
     void resultsRowShowsItsSteps_data();
     void resultsRowShowsItsSteps();
+    void formulaTooltip();
 };
 
 void TestSteps::stepsButton()
@@ -198,6 +202,29 @@ void TestSteps::resultsRowShowsItsSteps()
     QVERIFY2(found, qPrintable(gridRow.name));
     QVERIFY(window->steps()->browser()->isVisible());
     QCOMPARE(window->splitter()->indexOf(window->steps()), 1);
+}
+
+// The formula line shows symbols; resting the pointer on it gives the
+// formula in words and as a plain expression.
+void TestSteps::formulaTooltip()
+{
+    const Inputs inputs(F(u"AST=40; ALT=50"_s), English);
+    const ItemDescriptor& ratio = item(ItemId::AstAltRatio);
+    StepsView view;
+    view.resize(800, 600);
+    view.setDerivation(derive(ratio, inputs, ratio.compute(inputs)));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTextBrowser* text = view.browser();
+    QTextCursor at = text->document()->find(u"AST/ALT = AST ÷ ALT"_s);
+    QVERIFY(!at.isNull());
+    at.setPosition(at.selectionStart() + 2);
+    const QPoint pos = text->cursorRect(at).center();
+    QHelpEvent help(QEvent::ToolTip, pos, text->viewport()->mapToGlobal(pos));
+    QCoreApplication::sendEvent(text->viewport(), &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), u"AST/ALT = AST ÷ ALT\nExpression: AST / ALT"_s);
+    QToolTip::hideText();
 }
 
 QUARVEX_TEST_MAIN(TestSteps)

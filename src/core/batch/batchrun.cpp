@@ -1,18 +1,24 @@
 #include "batch/batchrun.h"
 
+#include "analytes/findings.h"
 #include "batch/caseevaluation.h"
 #include "batch/csvreader.h"
 #include "batch/csvwriter.h"
 #include "cases/casefile.h"
+#include "cases/fieldtext.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <mutex>
+#include <new>
 #include <string>
+#include <system_error>
 #include <thread>
 
 namespace quarvex {
@@ -23,15 +29,26 @@ const QString Joiner = QStringLiteral(" | ");
 const QString InterpretationSuffix = QStringLiteral(": interpretation");
 
 constexpr qint64 ReadSize = 256 * 1024;
-// A CSV record is about 2 KB, a JSON line of a complete case about 60 KB:
-// a batch of either stays within a megabyte or two.
-constexpr size_t CsvCasesPerBatch = 256;
-constexpr size_t JsonCasesPerBatch = 16;
+// A CSV record is about 2 KB, a JSON line of a complete case about as much:
+// a batch stays within a megabyte.
+constexpr size_t CasesPerBatch = 256;
 constexpr size_t BatchesPerThread = 4; // batches in flight per evaluating thread
+// However many threads are asked for, no more batches are in flight (and no
+// more threads evaluate) than this, so memory does not grow with --threads.
+constexpr size_t MaxBatchesInFlight = 16;
+// A header naming more bad columns than this names only the first ones.
+constexpr qsizetype NamesShown = 5;
 
-QString quoted(const QString& name)
+bool isUtf8(QByteArrayView bytes)
 {
-    return QLatin1Char('"') + name + QLatin1Char('"');
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString text = decoder(bytes);
+            return !decoder.hasError();
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -140,6 +157,7 @@ struct Job {
     InputBatch input;
     QByteArray output;
     bool ready = false;
+    std::exception_ptr failure; // what the evaluation threw, for the reading thread
 };
 
 // Evaluates the cases of a job into its output records.
@@ -177,10 +195,10 @@ public:
                     caseId = text;
                     break;
                 case BatchColumns::Target::Value:
-                    m_fields.setValue(column.analyte, text);
+                    m_fields.setValue(column.analyte, typedText(column.analyte, false, text));
                     break;
                 case BatchColumns::Target::Unit:
-                    m_fields.setUnit(column.analyte, text);
+                    m_fields.setUnit(column.analyte, typedText(column.analyte, true, text));
                     break;
                 }
             }
@@ -218,8 +236,11 @@ QString describe(const QIODevice& device)
 QString namesList(const QStringList& names)
 {
     QStringList parts;
-    for (const QString& name : names)
-        parts << quoted(name);
+    for (const QString& name : names.first(std::min(names.size(), NamesShown)))
+        parts << quotedText(name);
+    if (names.size() > NamesShown)
+        parts << QStringLiteral("and ") + QString::number(names.size() - NamesShown) +
+                     QStringLiteral(" more");
     return parts.join(QStringLiteral(", "));
 }
 
@@ -260,12 +281,28 @@ private:
     void stopWorkers();
     void work();
     void notifyProgress(bool finished);
+    // Runs a step of the reader's callbacks, which libcsv calls: nothing may
+    // be thrown through it, so a failure is kept and thrown after it returns.
+    template <class Step>
+    void guarded(Step step)
+    {
+        try {
+            step();
+        } catch (...) {
+            m_failure = std::current_exception();
+            m_stop = true;
+        }
+    }
+    void rethrow()
+    {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+    }
 
     QIODevice& m_input;
     QIODevice& m_output;
     const BatchOptions& m_options;
-    const size_t m_casesPerBatch =
-        m_options.format == BatchFormat::JsonLines ? JsonCasesPerBatch : CsvCasesPerBatch;
+    const size_t m_casesPerBatch = CasesPerBatch;
     BatchSummary m_summary;
     BatchProgress m_progress;
     QElapsedTimer m_clock;
@@ -293,6 +330,7 @@ private:
     std::condition_variable m_done;
     bool m_quit = false;
     std::vector<std::thread> m_workers;
+    std::exception_ptr m_failure;
 };
 
 BatchSummary BatchRun::run()
@@ -329,14 +367,16 @@ BatchSummary BatchRun::run()
     m_delimiter = detectDelimiter(text);
 
     CsvReader reader(
-        m_delimiter, [this](const CsvRecord& r) { record(r); },
-        [this](int line) { badQuote(line); });
+        m_delimiter, [this](const CsvRecord& r) { guarded([&] { record(r); }); },
+        [this](int line) { guarded([&] { badQuote(line); }); });
     bool reading = reader.feed(text);
+    rethrow();
     while (reading && !m_stop) {
         const QByteArrayView chunk = readSome();
         if (chunk.isEmpty())
             break;
         reading = reader.feed(chunk);
+        rethrow();
     }
     if (const std::optional<int> line = reader.tooLong(); line && !m_stop) {
         m_summary.tooLongLine = line;
@@ -347,7 +387,9 @@ BatchSummary BatchRun::run()
             m_summary.status = Status::BadHeader;
         }
     } else if (!m_stop && m_summary.status != Status::ReadFailed) {
-        if (const std::optional<int> line = reader.finish()) {
+        const std::optional<int> openQuote = reader.finish();
+        rethrow();
+        if (const std::optional<int> line = openQuote) {
             m_summary.openQuoteLine = line;
             report(at(*line) + QStringLiteral("a quote opened here is never closed; the input "
                                               "ends inside it"));
@@ -360,9 +402,10 @@ BatchSummary BatchRun::run()
     if (m_summary.status == Status::BadHeader)
         return m_summary;
     if (!m_haveHeader) {
-        // No header at all (an empty input): no cases; CSV output still has
-        // its header row.
-        header(CsvRecord{{}, 1});
+        // Not even a header row: nothing to name the columns by.
+        if (m_summary.status == Status::Done)
+            m_summary.status = Status::NoHeader;
+        return m_summary;
     }
 
     dispatch();
@@ -410,10 +453,10 @@ void BatchRun::header(const CsvRecord& record)
 
     const int threads =
         m_options.threads > 0 ? m_options.threads : int(std::thread::hardware_concurrency());
-    if (threads <= 1)
-        m_inline.emplace(m_columns, m_options.locale, m_delimiter, m_options.format);
-    else
+    if (threads > 1)
         startWorkers(threads);
+    if (m_workers.empty())
+        m_inline.emplace(m_columns, m_options.locale, m_delimiter, m_options.format);
 }
 
 void BatchRun::record(const CsvRecord& record)
@@ -433,6 +476,19 @@ void BatchRun::record(const CsvRecord& record)
                QStringLiteral(" where the header has ") + QString::number(width) +
                QStringLiteral("; row skipped"));
         return;
+    }
+    if (record.cut) {
+        ++m_summary.skipped;
+        report(at(record.line) + QStringLiteral("the last row has no line end, so the input may "
+                                                "have been cut short inside it; row skipped"));
+        return;
+    }
+    for (QByteArrayView field : record.fields) {
+        if (!isUtf8(field)) {
+            ++m_summary.skipped;
+            report(at(record.line) + QStringLiteral("not UTF-8 text; row skipped"));
+            return;
+        }
     }
     for (QByteArrayView field : record.fields) {
         m_batch.data.append(field.data(), size_t(field.size()));
@@ -477,6 +533,7 @@ void BatchRun::dispatch()
     std::swap(job.input, m_batch);
     m_batch.clear();
     job.ready = false;
+    job.failure = nullptr;
     {
         const std::lock_guard lock(m_mutex);
         m_queue.push_back(m_nextSeq++);
@@ -492,6 +549,8 @@ void BatchRun::writeNext()
         std::unique_lock lock(m_mutex);
         m_done.wait(lock, [&job] { return job.ready; });
     }
+    if (job.failure)
+        std::rethrow_exception(job.failure);
     writeOut(job.output, job.input.size());
     ++m_nextWrite;
 }
@@ -542,9 +601,17 @@ void BatchRun::notifyProgress(bool finished)
 
 void BatchRun::startWorkers(int count)
 {
-    m_jobs.resize(size_t(count) * BatchesPerThread);
-    for (int i = 0; i < count; ++i)
-        m_workers.emplace_back([this] { work(); });
+    const size_t batches = std::min(size_t(count) * BatchesPerThread, MaxBatchesInFlight);
+    const size_t workers = std::min(size_t(count), batches);
+    try {
+        for (size_t i = 0; i < workers; ++i)
+            m_workers.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+        // No more threads to be had (a process or memory limit): the run
+        // goes on with those that started, or on this thread alone.
+    }
+    if (!m_workers.empty())
+        m_jobs.resize(std::min(m_workers.size() * BatchesPerThread, MaxBatchesInFlight));
 }
 
 void BatchRun::stopWorkers()
@@ -561,7 +628,7 @@ void BatchRun::stopWorkers()
 
 void BatchRun::work()
 {
-    Evaluator evaluator(m_columns, m_options.locale, m_delimiter, m_options.format);
+    std::optional<Evaluator> evaluator;
     for (;;) {
         qint64 seq = 0;
         {
@@ -573,7 +640,13 @@ void BatchRun::work()
             m_queue.pop_front();
         }
         Job& job = m_jobs[size_t(seq % qint64(m_jobs.size()))];
-        evaluator.run(job);
+        try {
+            if (!evaluator)
+                evaluator.emplace(m_columns, m_options.locale, m_delimiter, m_options.format);
+            evaluator->run(job);
+        } catch (...) {
+            job.failure = std::current_exception();
+        }
         {
             const std::lock_guard lock(m_mutex);
             job.ready = true;
@@ -586,8 +659,33 @@ void BatchRun::work()
 
 BatchSummary runBatch(QIODevice& input, QIODevice& output, const BatchOptions& options)
 {
-    BatchRun run(input, output, options);
-    return run.run();
+    try {
+        BatchRun run(input, output, options);
+        return run.run();
+    } catch (const std::bad_alloc&) {
+        BatchSummary summary;
+        summary.status = BatchSummary::Status::OutOfMemory;
+        return summary;
+    }
+}
+
+int exitStatus(BatchSummary::Status status)
+{
+    using S = BatchSummary::Status;
+    switch (status) {
+    case S::Done:
+        return 0;
+    case S::WriteFailed:
+    case S::OutOfMemory:
+        return 1;
+    case S::BadHeader:
+    case S::NoHeader:
+    case S::ReadFailed:
+        return 2;
+    case S::BadRows:
+        return 3;
+    }
+    return 1;
 }
 
 } // namespace quarvex

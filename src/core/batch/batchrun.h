@@ -72,7 +72,7 @@ struct BatchOptions {
     int threads = 0; // threads that evaluate cases; 0: one per core
     // A problem with the input (a bad header, a skipped row, a quote left
     // open), one line without a line end, starting with "line N: " when it
-    // concerns a line.
+    // concerns a line. Text from the input in it is cut short and escaped.
     std::function<void(const QString& problem)> report;
     // Called now and then, on the calling thread, while cases are written.
     std::function<void(const BatchProgress& progress)> progress;
@@ -83,10 +83,14 @@ struct BatchSummary {
     enum class Status {
         Done,        // every case written
         BadHeader,   // unknown or repeated columns: nothing written
-        BadRows,     // rows skipped, or the input ended inside quotes or in a record
-                     // of over 1 MB; the rest written
+        BadRows,     // rows skipped (a wrong number of fields, a misplaced quote, text
+                     // that is not UTF-8, a last row without its line end), or the
+                     // input ended inside quotes or in a record of over 1 MB; the
+                     // rest written
         ReadFailed,  // the input could not be read
         WriteFailed, // the output refused a write
+        NoHeader,    // an empty input (no row at all): nothing written
+        OutOfMemory, // memory ran out: the output is incomplete
     };
     Status status = Status::Done;
     qint64 cases = 0;   // cases written
@@ -101,6 +105,12 @@ struct BatchSummary {
 // header line and used for CSV output too. Cases are evaluated on several
 // threads; the input is read and the output written as the run goes, so
 // memory does not grow with the input.
+// A run that runs out of memory stops with OutOfMemory rather than throwing.
 BatchSummary runBatch(QIODevice& input, QIODevice& output, const BatchOptions& options = {});
+
+// quarvex-cli's exit status for a run that ended so: 0 every case written,
+// 3 rows skipped (the rest written), 2 input that cannot be used, 1 output
+// not written (a failed write, or memory ran out).
+int exitStatus(BatchSummary::Status status);
 
 } // namespace quarvex

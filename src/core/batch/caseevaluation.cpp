@@ -4,8 +4,6 @@
 #include "overview/json.h"
 #include "overview/overview.h"
 
-#include <QJsonDocument>
-
 #include <vector>
 
 namespace quarvex {
@@ -88,10 +86,7 @@ void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fi
                         const QLocale& locale)
 {
     const Inputs inputs(fields, locale);
-    QJsonObject document = caseJson(inputs, evaluateItems(inputs));
-    document.insert(QStringLiteral("case"), caseId);
-    out.append(QJsonDocument(document).toJson(QJsonDocument::Compact));
-    out.append('\n');
+    appendCaseLine(out, caseId, inputs, evaluateItems(inputs));
 }
 
 } // namespace quarvex

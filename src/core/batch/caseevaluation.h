@@ -57,8 +57,8 @@ struct CaseEvaluation {
 // screen does, into out (whose storage is reused from case to case).
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out);
 
-// Appends the case as one line of JSON Lines: the document of quarvex-cli
-// --json (caseJson) with the key "case" added, compact, ended by a line feed.
+// Appends the case as one line of JSON Lines (appendCaseLine): only what
+// belongs to the case; what every case shares is in quarvex-cli --items-json.
 void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
                         const QLocale& locale);
 

@@ -89,6 +89,7 @@ bool CsvReader::feed(QByteArrayView bytes)
     while (!bytes.isEmpty() && !m_tooLong) {
         const qsizetype newline = bytes.indexOf('\n');
         const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline + 1);
+        m_lastByte = piece.back();
         if (m_skipLine)
             m_skipLine = newline < 0;
         else
@@ -148,7 +149,7 @@ void CsvReader::fieldDone(void* data, size_t size, void* self)
     reader->m_fieldLine = reader->m_line;
 }
 
-void CsvReader::recordDone(int, void* self)
+void CsvReader::recordDone(int terminator, void* self)
 {
     auto* reader = static_cast<CsvReader*>(self);
     reader->m_views.clear();
@@ -157,7 +158,9 @@ void CsvReader::recordDone(int, void* self)
         reader->m_views.emplace_back(reader->m_data.data() + start, qsizetype(end - start));
         start = end;
     }
-    const CsvRecord record{reader->m_views, reader->m_recordLine};
+    // libcsv passes -1 for a record ended by the end of the text.
+    const bool cut = terminator == -1 && reader->m_lastByte != '"';
+    const CsvRecord record{reader->m_views, reader->m_recordLine, cut};
     reader->m_sink(record);
     reader->m_data.clear();
     reader->m_ends.clear();

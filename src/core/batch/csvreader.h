@@ -26,6 +26,9 @@ bool startsWithBom(QByteArrayView bytes);
 struct CsvRecord {
     const std::vector<QByteArrayView>& fields;
     int line;
+    // The last record of a text that ends without a line end after it and
+    // without a closing quote: the text may have been cut inside it.
+    bool cut = false;
 };
 
 // An RFC 4180 reader on libcsv, fed with bytes as they arrive: fields in
@@ -59,7 +62,8 @@ public:
     // The line where the record that grew too long starts, if one did.
     std::optional<int> tooLong() const { return m_tooLong; }
 
-    // Ends the text: hands over a last record without a line end. Returns the
+    // Ends the text: hands over a last record without a line end (marked cut
+    // unless a closing quote ends it). Returns the
     // line where a quoted field was opened and never closed, if one was.
     std::optional<int> finish();
 
@@ -83,6 +87,7 @@ private:
     int m_fieldLine = 1;                 // where its last complete field ended
     bool m_inRecord = false;
     bool m_skipLine = false; // dropping the rest of a line with a misplaced quote
+    char m_lastByte = '\n';  // the last byte fed
 };
 
 } // namespace quarvex

@@ -4,6 +4,7 @@
 
 #include "analytes/format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarvex {
@@ -52,7 +53,65 @@ QList<DerivedBand> derivedBands(std::span<const Band> bands, int chosen)
     return out;
 }
 
+// Band texts that a row's interpretation continues after ("The risk … is " +
+// "twice that of" + " the 'average American'.") are fragments: each band's
+// sentence is its text in the same frame. Any other band's sentence is its text.
+void completeSentences(QList<DerivedBand>& bands, int chosen, const QString& interpretation)
+{
+    QString before;
+    QString after;
+    if (chosen >= 0 && bands[chosen].text && !bands[chosen].text->isEmpty()) {
+        const QString& text = *bands[chosen].text;
+        const qsizetype at = interpretation.indexOf(text);
+        if (at >= 0 && at + text.size() < interpretation.size()) {
+            before = interpretation.left(at);
+            after = interpretation.mid(at + text.size());
+        }
+    }
+    for (DerivedBand& band : bands) {
+        if (band.text)
+            band.sentence = after.isEmpty() ? *band.text : before + *band.text + after;
+    }
+}
+
+// The significant digits of a number as text ("0.81" has 2, "97.66" has 4).
+int significantDigits(const QString& text)
+{
+    int digits = 0;
+    bool leading = true;
+    for (const QChar c : text) {
+        if (!c.isDigit())
+            continue;
+        if (leading && c == QLatin1Char('0'))
+            continue;
+        leading = false;
+        ++digits;
+    }
+    return digits;
+}
+
 } // namespace
+
+QString unroundedText(const DerivedRow& row, const QLocale& locale)
+{
+    constexpr int MoreDigits = 4;
+    constexpr int MostDigits = 10;
+    constexpr int TextRowDigits = 6;
+    int digits = TextRowDigits;
+    if (row.shown == Shown::Fixed2)
+        digits = std::min(MostDigits, significantDigits(formatFixed2(row.value)) + MoreDigits);
+    else if (row.shown == Shown::Plain)
+        digits = std::min(MostDigits, significantDigits(formatPlain(row.value)) + MoreDigits);
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return std::isfinite(row.value) ? plain.toString(row.value, 'g', digits)
+                                    : formatPlain(row.value, locale);
+}
+
+QString bandMeaning(const DerivedBand& band)
+{
+    return band.sentence.value_or(band.text.value_or(QString::fromLatin1(NoBandText)));
+}
 
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome)
 {
@@ -75,6 +134,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
         if (a.fixedUnit)
             di.fixedUnit = QString::fromLatin1(a.fixedUnit);
         di.conversion = conversionText(in.unit);
+        di.formulaUnit = formulaUnit(in.id);
         di.value = in.converted;
         di.hints = hintsOn(hints, in.id);
         d.inputs << di;
@@ -103,9 +163,13 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
                     dr.constant = QStringLiteral("K = ") + note;
                 dr.expression = formulaText(*f, FormulaStyle::Expression, inputs);
                 dr.substituted = formulaText(*f, FormulaStyle::Substituted, inputs);
+                dr.steps = formulaSteps(*f, inputs);
+                if (dr.steps.isEmpty() && f->ops.size() == 1 && f->ops[0].kind == FormulaOp::Input)
+                    dr.valueUnit = formulaUnit(f->ops[0].input);
             }
             dr.chosenBand = bandIndex(dr.value, work.bands);
             dr.bands = derivedBands(work.bands, dr.chosenBand);
+            completeSentences(dr.bands, dr.chosenBand, dr.interpretation);
         }
         d.rows << dr;
     }
@@ -133,7 +197,7 @@ QString bandSentence(double value, const DerivedBand& band, const QLocale& local
 {
     QString range = bandRangeText(band, locale);
     return sixDigits(value, locale) + QStringLiteral(" lies in the band ") + range +
-           QStringLiteral(": ") + band.text.value_or(QString::fromLatin1(NoBandText));
+           QStringLiteral(": ") + bandMeaning(band);
 }
 
 QString bandSentence(const DerivedRow& row, const QLocale& locale)
@@ -142,9 +206,6 @@ QString bandSentence(const DerivedRow& row, const QLocale& locale)
     return band ? bandSentence(row.value, *band, locale) : QString();
 }
 
-namespace {
-
-// "154 lbs ÷ 2.2 = 70", "1.2 mg/dL", "Female".
 QString inputLine(const DerivedInput& in, const QLocale& locale)
 {
     QString line = in.text;
@@ -152,11 +213,45 @@ QString inputLine(const DerivedInput& in, const QLocale& locale)
         line += QLatin1Char(' ') + *in.unit;
     else if (!in.fixedUnit.isEmpty())
         line += QLatin1Char(' ') + in.fixedUnit;
-    if (!in.conversion.isEmpty())
+    if (!in.conversion.isEmpty()) {
         line +=
             QLatin1Char(' ') + in.conversion + QStringLiteral(" = ") + sixDigits(in.value, locale);
+        if (!in.formulaUnit.isEmpty())
+            line += QLatin1Char(' ') + in.formulaUnit;
+    }
     return line;
 }
+
+QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale)
+{
+    QList<WorkLine> lines;
+    if (!row.symbols.isEmpty()) {
+        lines << WorkLine{QStringLiteral("Formula:"), row.symbols,
+                          row.words + QStringLiteral("\nExpression: ") + row.expression, 2};
+        if (!row.constant.isEmpty())
+            lines << WorkLine{QString(), row.constant, QString(), 4};
+    }
+    if (!row.steps.isEmpty()) {
+        lines << WorkLine{QStringLiteral("With the numbers:"), row.substituted, QString(), 2};
+        for (qsizetype i = 0; i < row.steps.size(); ++i)
+            lines << WorkLine{QStringLiteral("Step %1:").arg(i + 1), stepText(row.steps[i], locale),
+                              QString(), 2};
+    } else if (!row.symbols.isEmpty()) {
+        QString value = sixDigits(row.value, locale);
+        if (!row.valueUnit.isEmpty())
+            value += QLatin1Char(' ') + row.valueUnit;
+        lines << WorkLine{QStringLiteral("Value:"), value, QString(), 2};
+    }
+    if (!row.steps.isEmpty() || row.shown == Shown::Fixed2)
+        lines << WorkLine{QStringLiteral("Value before rounding:"), unroundedText(row, locale),
+                          QString(), 2};
+    lines << WorkLine{QStringLiteral("Result:"), row.result, QString(), 2};
+    if (!row.interpretation.isEmpty())
+        lines << WorkLine{QStringLiteral("Interpretation:"), row.interpretation, QString(), 2};
+    return lines;
+}
+
+namespace {
 
 struct SourceNotes {
     const char* label;
@@ -200,23 +295,16 @@ QString stepsText(const Derivation& d, const QLocale& locale)
     for (const DerivedRow& row : d.rows) {
         out += QLatin1Char('\n');
         line(0, row.name + QLatin1Char(':'));
-        line(2, QStringLiteral("Formula: ") + row.words);
-        line(2, QStringLiteral("Symbols: ") + row.symbols);
-        if (!row.constant.isEmpty())
-            line(4, row.constant);
-        line(2, QStringLiteral("Expression: ") + row.expression);
-        line(2, QStringLiteral("With the numbers: ") + row.substituted);
-        line(2, QStringLiteral("Value before rounding: ") + formatPlain(row.value, locale));
-        line(2, QStringLiteral("Result: ") + row.result);
-        if (!row.interpretation.isEmpty())
-            line(2, QStringLiteral("Interpretation: ") + row.interpretation);
+        for (const WorkLine& work : workLines(row, locale))
+            line(work.indent,
+                 work.label.isEmpty() ? work.text : work.label + QLatin1Char(' ') + work.text);
         if (row.bands.isEmpty())
             continue;
         line(2, QStringLiteral("Bands:"));
         for (const DerivedBand& band : row.bands) {
             line(band.chosen ? 2 : 4, (band.chosen ? QStringLiteral("> ") : QString()) +
                                           bandRangeText(band, locale) + QStringLiteral(": ") +
-                                          band.text.value_or(QString::fromLatin1(NoBandText)));
+                                          bandMeaning(band));
         }
     }
     if (d.sources) {
@@ -235,6 +323,11 @@ QString stepsText(const Derivation& d, const QLocale& locale)
 
 QString stepsHtml(const Derivation& d, const QLocale& locale)
 {
+    return stepsHtml(d, locale, HtmlPart::BandTables | HtmlPart::Sources);
+}
+
+QString stepsHtml(const Derivation& d, const QLocale& locale, HtmlParts parts)
+{
     const auto e = [](const QString& text) { return text.toHtmlEscaped(); };
     QString html = QStringLiteral("<h3>") + e(d.listText) + QStringLiteral("</h3>");
     html += QStringLiteral("<p><b>Inputs</b></p><table cellspacing=\"2\">");
@@ -249,21 +342,17 @@ QString stepsHtml(const Derivation& d, const QLocale& locale)
     for (const DerivedRow& row : d.rows) {
         html +=
             QStringLiteral("<h4>") + e(row.name) + QStringLiteral("</h4><table cellspacing=\"2\">");
-        const auto pair = [&](const char* label, const QString& value) {
-            if (!value.isEmpty())
-                html += QStringLiteral("<tr><td>") + QLatin1String(label) +
-                        QStringLiteral("</td><td>") + e(value) + QStringLiteral("</td></tr>");
-        };
-        pair("Formula:", row.words);
-        pair("Symbols:", row.symbols);
-        pair("", row.constant);
-        pair("Expression:", row.expression);
-        pair("With the numbers:", row.substituted);
-        pair("Value before rounding:", formatPlain(row.value, locale));
-        pair("Result:", row.result);
-        pair("Interpretation:", row.interpretation);
+        for (const WorkLine& work : workLines(row, locale)) {
+            // The words and the plain expression of a formula are its tooltip.
+            const QString text = work.tip.isEmpty() ? e(work.text)
+                                                    : QStringLiteral("<span title=\"") +
+                                                          e(work.tip) + QStringLiteral("\">") +
+                                                          e(work.text) + QStringLiteral("</span>");
+            html += QStringLiteral("<tr><td>") + e(work.label) + QStringLiteral("</td><td>") +
+                    text + QStringLiteral("</td></tr>");
+        }
         html += QStringLiteral("</table>");
-        if (row.bands.isEmpty())
+        if (row.bands.isEmpty() || !(parts & HtmlPart::BandTables))
             continue;
         html += QStringLiteral("<p>Bands:</p><table cellspacing=\"2\">");
         for (const DerivedBand& band : row.bands) {
@@ -273,12 +362,20 @@ QString stepsHtml(const Derivation& d, const QLocale& locale)
             html += QStringLiteral("<tr><td>") +
                     (band.chosen ? QStringLiteral("\u25b6") : QString()) +
                     QStringLiteral("</td><td>") + open + e(bandRangeText(band, locale)) + close +
-                    QStringLiteral("</td><td>") + open +
-                    e(band.text.value_or(QString::fromLatin1(NoBandText))) + close +
+                    QStringLiteral("</td><td>") + open + e(bandMeaning(band)) + close +
                     QStringLiteral("</td></tr>");
         }
         html += QStringLiteral("</table>");
     }
+    if (parts & HtmlPart::Sources)
+        html += sourcesHtml(d);
+    return html;
+}
+
+QString sourcesHtml(const Derivation& d)
+{
+    const auto e = [](const QString& text) { return text.toHtmlEscaped(); };
+    QString html;
     if (d.sources) {
         html += QStringLiteral("<p><b>Sources</b></p><ul>");
         for (const Source& source : d.sources->sources)

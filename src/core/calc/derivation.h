@@ -25,6 +25,7 @@ struct DerivedInput {
     std::optional<QString> unit; // the unit text as chosen; none for a fixed unit
     QString fixedUnit;           // the caption of a fixed unit ("U/L"); empty otherwise
     QString conversion;          // "÷ 88.4", "× 1000 ÷ 88.4"; empty when none is applied
+    QString formulaUnit;         // the unit of `value` ("mg/dL", "years"); empty for Gender
     double value = 0.0;          // in the formula unit (NaN for Gender)
     QStringList hints;           // the case's hints on this value (caseHints)
 };
@@ -36,6 +37,10 @@ struct DerivedBand {
     bool lowerIncluded = false;
     bool upperIncluded = false;
     std::optional<QString> text; // none: the bands leave such a value without text
+    // The interpretation this band gives, in full: the text itself, or the
+    // sentence it completes when the band texts are fragments ("twice that
+    // of" in "The risk … is twice that of the 'average American'.").
+    std::optional<QString> sentence;
     bool chosen = false;
 };
 
@@ -51,6 +56,8 @@ struct DerivedRow {
     QString constant;          // "K = 72 for Male, 85 for Female"; empty when there is none
     QString expression;        // "((140 - Age) * Weight) / (72 * SerumCreatinine)"
     QString substituted;       // "((140 − 60) × 70) ÷ (72 × 1.13122)"
+    QList<FormulaStep> steps;  // each operation with its numbers, in the order it is worked
+    QString valueUnit;         // the unit of a value taken as it is ("mg/dL"); else empty
     double value = 0.0;        // before rounding, the number the result and band come from
     QString result;            // exactly as in the grid
     Shown shown = Shown::Text; // how the result shows the value
@@ -81,10 +88,44 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
                   const QList<FieldHint>& hints);
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome);
 
+// The value before rounding to 4 significant digits more than the result
+// shows, and never more than 10 ("97.663839" for "97.66 mL/min").
+QString unroundedText(const DerivedRow& row, const QLocale& locale = QLocale());
+
+// The text a band gives (its sentence, or NoBandText).
+QString bandMeaning(const DerivedBand& band);
+
+// An input as the steps show it: "154 lbs ÷ 2.2 = 70 kg", "1.2 mg/dL", "Female".
+QString inputLine(const DerivedInput& in, const QLocale& locale = QLocale());
+
+// One labelled line of a row's working: a label ("Formula:", "Step 1:"; empty
+// for a note under the line before) and its text, with a tooltip where the
+// text has another form to read (the formula in words and as an expression).
+struct WorkLine {
+    QString label;
+    QString text;
+    QString tip;
+    int indent = 2; // in the plain text
+};
+
+// The working of a row in the order a person reads it: the formula in
+// symbols, the numbers put in, each operation on its own line, the value
+// before rounding, the result and the interpretation. Text, HTML and the
+// printed sheet all render these lines.
+QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale = QLocale());
+
 // The worked steps as plain text with LF line ends, and as simple HTML for a
 // rich-text viewer. Numbers use the locale.
 QString stepsText(const Derivation& derivation, const QLocale& locale = QLocale());
 QString stepsHtml(const Derivation& derivation, const QLocale& locale = QLocale());
+
+// Parts of the HTML a view may leave out to show them its own way (the steps
+// view draws each band table as a picture with its legend, then the sources).
+enum class HtmlPart { BandTables = 1, Sources = 2 };
+Q_DECLARE_FLAGS(HtmlParts, HtmlPart)
+QString stepsHtml(const Derivation& derivation, const QLocale& locale, HtmlParts parts);
+// The sources and notes of the item, as in the full HTML.
+QString sourcesHtml(const Derivation& derivation);
 
 // "0.85 lies in the band from 0.8 up to 1.3: normal": the chosen band of a row in
 // one sentence (for an accessible description); empty when the row has none.
@@ -96,3 +137,5 @@ QString bandSentence(double value, const DerivedBand& band, const QLocale& local
 QString bandRangeText(const DerivedBand& band, const QLocale& locale = QLocale());
 
 } // namespace quarvex
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(quarvex::HtmlParts)

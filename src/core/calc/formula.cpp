@@ -184,6 +184,102 @@ QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& in
     return top == 1 ? stack[0].text : QString();
 }
 
+QString operatorSign(FormulaOp::Kind kind)
+{
+    return QString::fromUtf8(operatorText(kind, false));
+}
+
+QString formulaUnit(AnalyteId id)
+{
+    const Analyte& a = analyte(id);
+    if (id == AnalyteId::Age)
+        return QStringLiteral("years");
+    if (a.fixedUnit)
+        return QString::fromLatin1(a.fixedUnit);
+    for (const UnitChoice& unit : a.unitChoices()) {
+        if (unit.multiply == 1.0 && unit.divide == 1.0)
+            return QString::fromLatin1(unit.text);
+    }
+    return {};
+}
+
+QString resultUnit(const Formula& formula)
+{
+    const QString suffix = QString::fromLatin1(formula.suffix).trimmed();
+    return suffix.section(QLatin1Char(' '), 0, 0);
+}
+
+QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
+{
+    struct Operand {
+        double value = 0.0;
+        QString unit;
+        int step = -1;
+    };
+    QList<FormulaStep> steps;
+    std::array<Operand, StackDepth> stack;
+    size_t top = 0;
+    for (const FormulaOp& op : formula.ops) {
+        switch (op.kind) {
+        case FormulaOp::Number:
+            stack[top++] = Operand{op.number, {}, -1};
+            continue;
+        case FormulaOp::Gender:
+            stack[top++] = Operand{genderConstant(op, inputs), {}, -1};
+            continue;
+        case FormulaOp::Input:
+            stack[top++] = Operand{inputs[op.input].converted, formulaUnit(op.input), -1};
+            continue;
+        default:
+            break;
+        }
+        const Operand right = stack[--top];
+        Operand& left = stack[top - 1];
+        FormulaStep step;
+        step.operation = op.kind;
+        step.left = left.value;
+        step.right = right.value;
+        step.leftUnit = left.unit;
+        step.rightUnit = right.unit;
+        step.leftStep = left.step;
+        step.rightStep = right.step;
+        switch (op.kind) {
+        case FormulaOp::Add:
+            step.result = left.value + right.value;
+            break;
+        case FormulaOp::Subtract:
+            step.result = left.value - right.value;
+            break;
+        case FormulaOp::Multiply:
+            step.result = left.value * right.value;
+            break;
+        default:
+            step.result = left.value / right.value;
+            break;
+        }
+        if (op.kind == FormulaOp::Add || op.kind == FormulaOp::Subtract)
+            step.resultUnit = left.unit.isEmpty() ? right.unit : left.unit;
+        left = Operand{step.result, step.resultUnit, int(steps.size())};
+        steps << step;
+    }
+    if (!steps.isEmpty())
+        steps.last().resultUnit = resultUnit(formula);
+    return steps;
+}
+
+QString stepText(const FormulaStep& step, const QLocale& locale)
+{
+    const auto side = [&](double value, const QString& unit) {
+        QString text = sixDigits(value, locale);
+        if (!unit.isEmpty())
+            text += QLatin1Char(' ') + unit;
+        return text;
+    };
+    return side(step.left, step.leftUnit) + QLatin1Char(' ') + operatorSign(step.operation) +
+           QLatin1Char(' ') + side(step.right, step.rightUnit) + QStringLiteral(" = ") +
+           side(step.result, step.resultUnit);
+}
+
 QString genderConstantNote(const Formula& formula, const QLocale& locale)
 {
     for (const FormulaOp& op : formula.ops) {

@@ -3,6 +3,7 @@
 #include "analytes/analyte.h"
 #include "analytes/inputs.h"
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 
@@ -81,6 +82,43 @@ enum class FormulaStyle {
 // words and symbols do not use them beyond that. Numbers in the substituted
 // form use the locale; every other style writes numbers with a point.
 QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& inputs);
+
+// One operation of a formula worked out with a case's numbers, in the order
+// the value is computed (a textbook's order: "140 − 40 = 100 years", then
+// "100 × 70 kg = 7000"). Each side is an input, a number or the result of an
+// earlier step; a unit is empty where the number has none. The steps are data
+// first: the worked steps, a practice question and a tool all render them.
+struct FormulaStep {
+    FormulaOp::Kind operation = FormulaOp::Add; // Add, Subtract, Multiply or Divide
+    double left = 0.0;
+    double right = 0.0;
+    double result = 0.0;
+    QString leftUnit;
+    QString rightUnit;
+    QString resultUnit;
+    int leftStep = -1; // the earlier step the left side comes from, -1 for an input or a number
+    int rightStep = -1;
+};
+
+// The operations of a formula with the inputs' values, in evaluation order;
+// the last step's result is the formula's value and carries `resultUnit`. A
+// formula that takes a value as it is has no steps. A sum or difference keeps
+// the unit of its sides (years less years); a product or quotient has none
+// until the last step, where the row's unit is known.
+QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs);
+
+// "140 − 40 = 100 years": one step with its numbers to 6 significant digits.
+QString stepText(const FormulaStep& step, const QLocale& locale);
+
+// The operator sign a person reads ("−", "×", "÷").
+QString operatorSign(FormulaOp::Kind kind);
+
+// The unit an analyte has in the formulas ("mg/dL", "years"); empty for Gender.
+QString formulaUnit(AnalyteId id);
+
+// The unit of a formula's value, taken from the text after its number
+// (" mL/min" gives "mL/min", " % FE-Na" gives "%"); empty when it has none.
+QString resultUnit(const Formula& formula);
 
 // A number to 6 significant digits, and in its shortest exact form, with the
 // locale's decimal separator and never a group separator.

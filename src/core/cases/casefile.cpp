@@ -2,6 +2,9 @@
 
 #include "analytes/analyte.h"
 #include "analytes/findings.h"
+#include "analytes/number.h"
+#include "calc/formula.h"
+#include "cases/fieldtext.h"
 #include "overview/export.h"
 
 #include <QBuffer>
@@ -23,13 +26,20 @@ const InputField* findField(const QString& name)
     return nullptr;
 }
 
-QString withoutTrailingBlanks(QString text)
+// A "Locale=" line: a locale name Qt knows ("de_DE", "en_US", "C").
+std::optional<CaseFileError> takeLocale(const QString& name, int lineNo, CaseInput& input)
 {
-    qsizetype end = text.size();
-    while (end > 0 && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\t'))
-        --end;
-    text.truncate(end);
-    return text;
+    if (input.locale) {
+        return CaseFileError{lineNo,
+                             QLatin1String(LocaleLineName) + QStringLiteral(" was already given")};
+    }
+    const QLocale locale(name);
+    const bool known =
+        !name.isEmpty() && (locale.language() != QLocale::C || name == QLatin1String("C"));
+    if (!known)
+        return CaseFileError{lineNo, QStringLiteral("unknown locale ") + quotedText(name)};
+    input.locale = locale;
+    return std::nullopt;
 }
 
 // One line (without its line end) into the fields.
@@ -46,6 +56,8 @@ std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseI
         return CaseFileError{lineNo,
                              QStringLiteral("expected Name=text, found ") + quotedText(line)};
     const QString name = line.left(eq).trimmed();
+    if (name == QLatin1String(LocaleLineName))
+        return takeLocale(line.mid(eq + 1).trimmed(), lineNo, input);
     const InputField* field = findField(name);
     if (!field)
         return CaseFileError{lineNo, QStringLiteral("unknown field name ") + quotedText(name)};
@@ -54,11 +66,9 @@ std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseI
                                          QString::number(input.lines.value(name))};
     }
     input.lines.insert(name, lineNo);
-    const QString value = line.mid(eq + 1);
+    const QString value = typedText(field->id, field->unit, line.mid(eq + 1));
     if (field->unit)
-        input.fields.setUnit(field->id, withoutTrailingBlanks(value));
-    else if (field->id == AnalyteId::Gender)
-        input.fields.setValue(field->id, withoutTrailingBlanks(value));
+        input.fields.setUnit(field->id, value);
     else
         input.fields.setValue(field->id, value);
     return std::nullopt;
@@ -190,8 +200,13 @@ std::optional<CaseFileError> parseCase(const QByteArray& bytes, CaseInput& input
 
 std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
 {
-    if (QFileInfo(path).isDir())
+    // Checked before opening: opening a FIFO waits for a writer, for good.
+    const QFileInfo info(path);
+    if (info.isDir())
         return CaseFileError{0, QStringLiteral("is a folder, not a case file")};
+    if (info.exists() && !info.isFile())
+        return CaseFileError{0, QStringLiteral("is not a regular file (a device or a pipe), not a "
+                                               "case file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CaseFileError{0, file.errorString()};
@@ -207,10 +222,41 @@ std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
     return parseCase(bytes, input);
 }
 
-QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date)
+void takeNumbersInto(CaseInput& input, const QLocale& reader)
+{
+    if (!input.locale)
+        return;
+    const QLocale written = *input.locale;
+    input.locale = reader;
+    if (written.decimalPoint() == reader.decimalPoint() &&
+        written.groupSeparator() == reader.groupSeparator())
+        return;
+    for (const InputField& field : inputFields()) {
+        if (field.unit || field.id == AnalyteId::Gender || !input.lines.contains(field.name))
+            continue;
+        const QString text = input.fields.value(field.id);
+        const std::optional<double> value = readNumber(text, written);
+        if (!value)
+            continue;
+        // The digits as typed ("1.0" becomes "1,0", not "1"), the reader's
+        // separator in place of the writer's, as long as that reads the same.
+        QString same = text;
+        same.replace(written.decimalPoint(), reader.decimalPoint());
+        const std::optional<double> again = readNumber(same, reader);
+        input.fields.setValue(field.id,
+                              again && *again == *value ? same : shortestNumber(*value, reader));
+    }
+}
+
+QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date,
+                     const QLocale& locale)
 {
     QByteArray out = "# Quarvex case, saved on ";
     out += date.toString(Qt::ISODate).toLatin1();
+    out += '\n';
+    out += LocaleLineName;
+    out += '=';
+    out += locale.name().toLatin1();
     out += '\n';
     auto line = [&out](const QString& name, const QString& text) {
         if (text.isEmpty())
@@ -230,9 +276,10 @@ QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, con
 }
 
 std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
-                                    std::span<const AnalyteId> order, const QDate& date)
+                                    std::span<const AnalyteId> order, const QDate& date,
+                                    const QLocale& locale)
 {
-    return saveBytes(path, caseBytes(fields, order, date));
+    return saveBytes(path, caseBytes(fields, order, date, locale));
 }
 
 } // namespace quarvex

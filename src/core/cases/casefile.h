@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
+#include <QLocale>
 #include <QStringList>
 
 #include <optional>
@@ -40,7 +41,21 @@ struct CaseInput {
     MapFields fields;
     // The line each field name was set on, for messages about it.
     QHash<QString, int> lines;
+    // The number format the values were written in, from a "Locale=de_DE"
+    // line; none for a file without one (its values are read as the reader's).
+    std::optional<QLocale> locale;
 };
+
+// The name of the line that records a case's number format.
+inline constexpr const char* LocaleLineName = "Locale";
+
+// Rewrites the values of a case written in another number format in the
+// reader's: every value that reads as a number in the case's format is
+// written again in `reader`'s ("1.1" under English becomes "1,1" under
+// German); any other text stays as typed. A case without a Locale line, or
+// with one whose decimal point is the reader's, is left as it is. Afterwards
+// the case counts as written in `reader`'s format.
+void takeNumbersInto(CaseInput& input, const QLocale& reader);
 
 struct CaseFileError {
     int line = 0; // 0: the error is about the input as a whole (it could not be read)
@@ -52,8 +67,8 @@ struct CaseFileError {
 // "=" is taken as typed, except that blanks and tabs at the end of a unit or
 // Gender text are dropped (they cannot be seen); blank lines and lines
 // starting with "#" are skipped. An unknown name, a line without "=", a name
-// given twice, a line over MaxLineBytes or an input over MaxInputBytes is an
-// error naming the line.
+// given twice, a "Locale=" line naming no known locale, a line over MaxLineBytes or an input over
+// MaxInputBytes is an error naming the line.
 std::optional<CaseFileError> readCaseInput(QIODevice& device, CaseInput& input);
 
 // The same over a text held in memory.
@@ -76,17 +91,20 @@ std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
 inline constexpr const char* CaseSuffix = "quarvex";
 
 // A case file: a comment naming the program and the date it was saved on,
+// a "Locale=" line naming the number format of its values (`locale`'s),
 // then one "Name=text" line, ended by LF, for every field that holds text:
 // each analyte of order (the order of the data entry screen) with its value,
 // then its unit text. A line break inside a text becomes a space, so every
 // field stays on its own line.
-QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date);
+QByteArray caseBytes(const Fields& fields, std::span<const AnalyteId> order, const QDate& date,
+                     const QLocale& locale = QLocale());
 
 // Saves the case to path as the export is saved (saveBytes): the old file is
 // replaced only once the new one is fully written, so a failure leaves it
 // exactly as it was. Returns the platform's description of the failure, or
 // nothing on success.
 std::optional<QString> saveCaseFile(const QString& path, const Fields& fields,
-                                    std::span<const AnalyteId> order, const QDate& date);
+                                    std::span<const AnalyteId> order, const QDate& date,
+                                    const QLocale& locale = QLocale());
 
 } // namespace quarvex

@@ -24,16 +24,16 @@ void appendLine(QByteArray& out, const QString& line)
 
 } // namespace
 
-QString exportDate(const QDate& date, const QLocale& locale)
+QString exportDate(const QDate& date)
 {
-    return locale.toString(date, QStringLiteral("MMM-dd-yyyy"));
+    return QLocale::c().toString(date, QStringLiteral("MMM-dd-yyyy"));
 }
 
-QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows, const QLocale& locale)
+QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows)
 {
     QByteArray out;
     appendLine(out, QStringLiteral("Quarvex Test Results"));
-    appendLine(out, QStringLiteral("generated on ") + exportDate(date, locale));
+    appendLine(out, QStringLiteral("generated on ") + exportDate(date));
     appendLine(out, QString());
     appendLine(out, QString());
     appendLine(out, QStringLiteral("Test Item\tResult\tInterpretation"));
@@ -43,10 +43,9 @@ QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows, const QL
     return out;
 }
 
-bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
-                 const QLocale& locale)
+bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows)
 {
-    return writeAll(device, exportBytes(date, rows, locale));
+    return writeAll(device, exportBytes(date, rows));
 }
 
 namespace {
@@ -128,9 +127,9 @@ std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes)
 }
 
 std::optional<QString> saveExport(const QString& path, const QDate& date,
-                                  const QList<ResultRow>& rows, const QLocale& locale)
+                                  const QList<ResultRow>& rows)
 {
-    return saveBytes(path, exportBytes(date, rows, locale));
+    return saveBytes(path, exportBytes(date, rows));
 }
 
 void setExportCommitStep(ExportCommitStep step)

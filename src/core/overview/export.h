@@ -13,18 +13,17 @@ class QSaveFile;
 
 namespace quarvex {
 
-// "generated on " date: the locale's month abbreviation, two-digit day and
-// four-digit year ("Dec-06-2026" in English).
-QString exportDate(const QDate& date, const QLocale& locale = QLocale());
+// "generated on " date: the English month abbreviation, two-digit day and
+// four-digit year ("Dec-06-2026") whatever the language: the date line is
+// data that tools read, not prose.
+QString exportDate(const QDate& date);
 
 // The export file as bytes: the header block, the heading line and one line
 // per row, every line ended by CR LF.
-QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows,
-                       const QLocale& locale = QLocale());
+QByteArray exportBytes(const QDate& date, const QList<ResultRow>& rows);
 
 // Writes the export to an open device; false when the device refused a write.
-bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows,
-                 const QLocale& locale = QLocale());
+bool writeExport(QIODevice& device, const QDate& date, const QList<ResultRow>& rows);
 
 // Writes every byte to an open device, going on after a short write; false on
 // the write that fails.
@@ -44,7 +43,7 @@ std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes);
 
 // Writes the export file of the rows to path with saveBytes.
 std::optional<QString> saveExport(const QString& path, const QDate& date,
-                                  const QList<ResultRow>& rows, const QLocale& locale = QLocale());
+                                  const QList<ResultRow>& rows);
 
 // The last step of saveExport over a regular file: QSaveFile::commit, which
 // puts the fully written temporary file in place of the old one. Tests put a

@@ -2,12 +2,18 @@
 
 #include "analytes/hints.h"
 
+#include "analytes/bands.h"
 #include "calc/derivation.h"
+#include "calc/formula.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <array>
 
 #include <cmath>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace quarvex {
 
@@ -40,6 +46,8 @@ QJsonObject bandJson(const DerivedBand& band)
 {
     return QJsonObject{
         {QStringLiteral("text"), band.text ? QJsonValue(*band.text) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("sentence"),
+         band.sentence ? QJsonValue(*band.sentence) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("lower"), optionalNumber(band.lower)},
         {QStringLiteral("upper"), optionalNumber(band.upper)},
         {QStringLiteral("lowerIncluded"), band.lowerIncluded},
@@ -47,8 +55,37 @@ QJsonObject bandJson(const DerivedBand& band)
     };
 }
 
+QJsonObject stepJson(const FormulaStep& step)
+{
+    const auto side = [](int from) {
+        return from < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(from + 1);
+    };
+    return QJsonObject{
+        {QStringLiteral("operation"), operatorSign(step.operation)},
+        {QStringLiteral("left"), number(step.left)},
+        {QStringLiteral("leftUnit"), step.leftUnit},
+        {QStringLiteral("leftStep"), side(step.leftStep)},
+        {QStringLiteral("right"), number(step.right)},
+        {QStringLiteral("rightUnit"), step.rightUnit},
+        {QStringLiteral("rightStep"), side(step.rightStep)},
+        {QStringLiteral("result"), number(step.result)},
+        {QStringLiteral("resultUnit"), step.resultUnit},
+    };
+}
+
+QJsonArray bandsJson(const QList<DerivedBand>& bands)
+{
+    QJsonArray out;
+    for (const DerivedBand& band : bands)
+        out << bandJson(band);
+    return out;
+}
+
 QJsonObject rowJson(const DerivedRow& row)
 {
+    QJsonArray steps;
+    for (const FormulaStep& step : row.steps)
+        steps << stepJson(step);
     QJsonArray bands;
     for (const DerivedBand& band : row.bands)
         bands << bandJson(band);
@@ -59,7 +96,11 @@ QJsonObject rowJson(const DerivedRow& row)
         {QStringLiteral("value"), number(row.value)},
         {QStringLiteral("expression"), row.expression},
         {QStringLiteral("formula"), row.words},
+        {QStringLiteral("symbols"), row.symbols},
+        {QStringLiteral("constant"), row.constant},
         {QStringLiteral("substituted"), row.substituted},
+        {QStringLiteral("steps"), steps},
+        {QStringLiteral("unrounded"), unroundedText(row, QLocale::c())},
         {QStringLiteral("shown"), QLatin1String(shownName(row.shown))},
         {QStringLiteral("suffix"), row.suffix},
         {QStringLiteral("interpretation"), row.interpretation},
@@ -138,7 +179,382 @@ QJsonArray inputsJson(const Inputs& inputs)
     return out;
 }
 
+// What a row shares with every case that chooses the same formula and bands.
+struct RowVariant {
+    QString words, symbols, constant, expression, suffix;
+    Shown shown = Shown::Text;
+    QList<DerivedBand> bands;
+    // What the calculation worked with: the same formula and band table give
+    // the same variant, but for a constant chosen by the inputs (gender),
+    // which the expression then tells apart.
+    const Formula* formula = nullptr;
+    std::span<const Band> table;
+
+    explicit RowVariant(const DerivedRow& row)
+        : words(row.words)
+        , symbols(row.symbols)
+        , constant(row.constant)
+        , expression(row.expression)
+        , suffix(row.suffix)
+        , shown(row.shown)
+        , bands(row.bands)
+    {
+        for (DerivedBand& band : bands)
+            band.chosen = false;
+    }
+
+    bool matches(const DerivedRow& row) const
+    {
+        if (row.expression != expression || row.words != words || row.constant != constant ||
+            row.shown != shown || row.suffix != suffix || row.bands.size() != bands.size())
+            return false;
+        for (qsizetype i = 0; i < bands.size(); ++i) {
+            const DerivedBand& a = bands[i];
+            const DerivedBand& b = row.bands[i];
+            if (a.lower != b.lower || a.upper != b.upper || a.lowerIncluded != b.lowerIncluded ||
+                a.upperIncluded != b.upperIncluded || a.text != b.text)
+                return false;
+        }
+        return true;
+    }
+
+    QJsonObject json() const
+    {
+        return QJsonObject{
+            {QStringLiteral("formula"), words},
+            {QStringLiteral("symbols"), symbols},
+            {QStringLiteral("constant"), constant},
+            {QStringLiteral("expression"), expression},
+            {QStringLiteral("shown"), QLatin1String(shownName(shown))},
+            {QStringLiteral("suffix"), suffix},
+            {QStringLiteral("bands"), bandsJson(bands)},
+        };
+    }
+};
+
+// A case that computes every item, for the given gender: the variants of
+// every row are those of these cases.
+MapFields completeCase(const char* gender)
+{
+    using A = AnalyteId;
+    MapFields f;
+    const auto set = [&f](A id, const char* value, const char* unit = "") {
+        f.set(id, QString::fromLatin1(value), QString::fromLatin1(unit));
+    };
+    set(A::Age, "40");
+    set(A::Weight, "70", "kg");
+    set(A::Gender, gender);
+    set(A::SerumCreatinine, "1", "mg/dL");
+    set(A::UrineCreatinine, "100", "mg/dL");
+    set(A::SerumSodium, "140");
+    set(A::UrineSodium, "40");
+    set(A::SerumPotassium, "4");
+    set(A::UrinePotassium, "40");
+    set(A::SerumCalcium, "9.5", "mg/dL");
+    set(A::UrineCalcium, "10", "mg/dL");
+    set(A::SerumPhosphorus, "3.5", "mg/dL");
+    set(A::UrinePhosphorus, "60", "mg/dL");
+    set(A::SerumUrea, "14", "mg/dL");
+    set(A::UrineUrea, "800", "mg/dL");
+    set(A::SerumUrate, "5", "mg/dL");
+    set(A::UrineUrate, "40", "mg/dL");
+    set(A::SerumAmylase, "100");
+    set(A::UrineAmylase, "300");
+    set(A::UrineProtein, "10");
+    set(A::UrineVolume, "1500");
+    set(A::Chol, "200", "mg/dL");
+    set(A::HDL, "50", "mg/dL");
+    set(A::LDL, "130", "mg/dL");
+    set(A::AST, "30");
+    set(A::ALT, "30");
+    set(A::BilirubinDirect, "0.3", "mg/dL");
+    set(A::BilirubinTotal, "1", "mg/dL");
+    set(A::Albumin, "4", "g/dL");
+    set(A::Globulin, "2.5", "g/dL");
+    set(A::Iron, "100", "ug/dL");
+    set(A::TIBC, "300", "ug/dL");
+    set(A::Ferritin, "100", "ng/ml");
+    set(A::Transferrin, "250", "mg/dL");
+    return f;
+}
+
+// The variants of every grid row, by row name, in the order first met.
+const QHash<QString, std::vector<RowVariant>>& rowVariants()
+{
+    static const QHash<QString, std::vector<RowVariant>> all = [] {
+        QHash<QString, std::vector<RowVariant>> out;
+        for (const char* gender : {"Male", "Female"}) {
+            const Inputs inputs(completeCase(gender), QLocale::c());
+            for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+                if (!evaluation.computable())
+                    continue;
+                const Outcome& outcome = *evaluation.outcome;
+                const Derivation d = derive(*evaluation.item, inputs, outcome);
+                for (qsizetype i = 0; i < d.rows.size(); ++i) {
+                    const DerivedRow& row = d.rows[i];
+                    std::vector<RowVariant>& variants = out[row.name];
+                    if (std::any_of(variants.begin(), variants.end(),
+                                    [&row](const RowVariant& v) { return v.matches(row); }))
+                        continue;
+                    RowVariant& variant = variants.emplace_back(row);
+                    if (i < outcome.working.size()) {
+                        variant.formula = outcome.working[i].formula;
+                        variant.table = outcome.working[i].bands;
+                    }
+                }
+            }
+        }
+        return out;
+    }();
+    return all;
+}
+
+// JSON text written straight into bytes: a line per case is written for
+// every case of a batch, and a QJsonObject per case would cost more than the
+// evaluation.
+void appendString(QByteArray& out, QStringView text)
+{
+    // Most texts are plain ASCII: copied straight into room made once.
+    const qsizetype start = out.size();
+    out.resize(start + text.size() + 2);
+    char* to = out.data() + start;
+    *to++ = '"';
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\')
+            break;
+        *to++ = char(c);
+    }
+    if (i == text.size()) {
+        *to = '"';
+        return;
+    }
+    out.resize(start + 1 + i);
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'"' || c == u'\\') {
+            out.append('\\');
+            out.append(char(c));
+        } else if (c < 0x20) {
+            static const char hex[] = "0123456789abcdef";
+            switch (c) {
+            case u'\n':
+                out.append("\\n");
+                break;
+            case u'\r':
+                out.append("\\r");
+                break;
+            case u'\t':
+                out.append("\\t");
+                break;
+            default:
+                out.append("\\u00");
+                out.append(hex[c >> 4]);
+                out.append(hex[c & 15]);
+            }
+        } else if (c < 0x80) {
+            out.append(char(c));
+        } else {
+            qsizetype end = i + 1;
+            while (end < text.size() && text[end].unicode() >= 0x80)
+                ++end;
+            out.append(text.sliced(i, end - i).toUtf8());
+            i = end - 1;
+        }
+    }
+    out.append('"');
+}
+
+void appendNumber(QByteArray& out, double value)
+{
+    if (!std::isfinite(value)) {
+        out.append("null");
+        return;
+    }
+    // A whole number is written as one; others in the shortest form that
+    // reads back as the same double.
+    if (value == std::trunc(value) && std::abs(value) < 1e15 &&
+        !(value == 0 && std::signbit(value)))
+        out.append(QByteArray::number(qint64(value)));
+    else
+        out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+}
+
 } // namespace
+
+QJsonObject itemsJson()
+{
+    const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    QJsonArray items;
+    for (const ItemDescriptor& item : overviewItems()) {
+        const QString name = QString::fromLatin1(item.listText);
+        QJsonArray rows;
+        for (const char* rowName : item.rowNames()) {
+            QJsonArray list;
+            for (const RowVariant& variant : variants.value(QString::fromLatin1(rowName)))
+                list << variant.json();
+            rows << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(rowName)},
+                                {QStringLiteral("variants"), list}};
+        }
+        items << QJsonObject{{QStringLiteral("name"), name},
+                             {QStringLiteral("rows"), rows},
+                             {QStringLiteral("sources"), itemSourcesJson(item.id)}};
+    }
+    QJsonArray fields;
+    for (const Analyte& a : analytes()) {
+        fields << QJsonObject{
+            {QStringLiteral("field"), a.fieldName()},
+            {QStringLiteral("unit"), a.unitFieldName()},
+        };
+    }
+    const auto list = [](std::initializer_list<const char*> names) {
+        QJsonArray out;
+        for (const char* name : names)
+            out << QString::fromLatin1(name);
+        return out;
+    };
+    const QJsonObject layout{
+        {QStringLiteral("inputs"), list({"text", "unit", "value"})},
+        {QStringLiteral("findings"), list({"item", "field", "kind", "text"})},
+        {QStringLiteral("hints"), list({"field", "text"})},
+        {QStringLiteral("rows"),
+         list({"result", "value", "interpretation", "band", "substituted", "variant"})},
+    };
+    return QJsonObject{{QStringLiteral("caseLine"), layout}, {QStringLiteral("items"), items}};
+}
+
+void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
+                    const QList<ItemEvaluation>& evaluations)
+{
+    const QList<FieldHint> hints = caseHints(inputs);
+    out.append("{\"case\":");
+    appendString(out, caseId);
+    out.append(",\"inputs\":{");
+    bool first = true;
+    for (const Analyte& a : analytes()) {
+        const ConvertedInput& in = inputs[a.id];
+        if (in.valueText.isEmpty() && in.unitText.isEmpty())
+            continue;
+        if (!first)
+            out.append(',');
+        first = false;
+        appendString(out, a.fieldName());
+        out.append(":[");
+        appendString(out, in.valueText);
+        out.append(',');
+        if (a.unitKind == UnitKind::List)
+            appendString(out, in.unitText);
+        else
+            out.append("null");
+        out.append(',');
+        appendNumber(out, in.converted);
+        out.append(']');
+    }
+    out.append("},\"findings\":[");
+    first = true;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        for (const Finding& finding : evaluation.findings) {
+            out.append(first ? "[" : ",[");
+            first = false;
+            appendString(out, QString::fromLatin1(evaluation.item->listText));
+            out.append(',');
+            if (finding.analyte)
+                appendString(out, analyte(*finding.analyte).fieldName());
+            else
+                out.append("null");
+            out.append(',');
+            appendString(out, kindName(finding.kind));
+            out.append(',');
+            appendString(out, finding.text);
+            out.append(']');
+        }
+    }
+    out.append("],\"hints\":[");
+    first = true;
+    for (const FieldHint& hint : hints) {
+        out.append(first ? "[" : ",[");
+        first = false;
+        appendString(out, analyte(hint.analyte).fieldName());
+        out.append(',');
+        appendString(out, hint.text);
+        out.append(']');
+    }
+    out.append("],\"rows\":{");
+    first = true;
+    // The rows as the derivation names and works them out, without the
+    // derivation itself: its texts are what itemsJson holds.
+    const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    const std::vector<RowVariant> none;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        const Outcome& outcome = *evaluation.outcome;
+        const auto names = evaluation.item->rowNames();
+        std::optional<Derivation> derived; // only for a variant itemsJson lacks
+        for (qsizetype i = 0; i < outcome.rows.size(); ++i) {
+            const ResultRow& row = outcome.rows[i];
+            const QString name = row.name.isEmpty() && size_t(i) < names.size()
+                                     ? QString::fromLatin1(names[size_t(i)])
+                                     : row.name;
+            const double value = i < outcome.values.size() ? outcome.values[i] : std::nan("");
+            const RowWorking work = i < outcome.working.size() ? outcome.working[i] : RowWorking{};
+            if (!first)
+                out.append(',');
+            first = false;
+            appendString(out, name);
+            out.append(":[");
+            appendString(out, row.result);
+            out.append(',');
+            appendNumber(out, value);
+            out.append(',');
+            appendString(out, row.interpretation);
+            out.append(',');
+            const int band = bandIndex(value, work.bands);
+            if (band >= 0)
+                out.append(QByteArray::number(band));
+            else
+                out.append("null");
+            out.append(',');
+            appendString(out, work.formula
+                                  ? formulaText(*work.formula, FormulaStyle::Substituted, inputs)
+                                  : QString());
+
+            const auto known = variants.constFind(name);
+            const std::vector<RowVariant>& list = known == variants.constEnd() ? none : *known;
+            // The variant of the same formula and bands; of several such, the
+            // one of the same expression.
+            qsizetype match = -1;
+            int candidates = 0;
+            for (size_t v = 0; v < list.size(); ++v) {
+                if (list[v].formula == work.formula && list[v].table.data() == work.bands.data() &&
+                    list[v].table.size() == work.bands.size() && candidates++ == 0)
+                    match = qsizetype(v);
+            }
+            if (candidates > 1 && work.formula) {
+                const QString expression =
+                    formulaText(*work.formula, FormulaStyle::Expression, inputs);
+                match = -1;
+                for (size_t v = 0; v < list.size() && match < 0; ++v) {
+                    if (list[v].formula == work.formula && list[v].expression == expression)
+                        match = qsizetype(v);
+                }
+            }
+            if (match < 0) {
+                if (!derived)
+                    derived = derive(*evaluation.item, inputs, outcome, hints);
+                out.append(',');
+                out.append(QJsonDocument(RowVariant(derived->rows.value(i)).json())
+                               .toJson(QJsonDocument::Compact));
+            } else if (list.size() > 1) {
+                out.append(',');
+                out.append(QByteArray::number(match));
+            }
+            out.append(']');
+        }
+    }
+    out.append("}}\n");
+}
 
 QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analytes/fields.h"
+#include "calc/derivation.h"
 #include "calc/outcome.h"
 
 #include <QList>
@@ -19,10 +20,12 @@ struct SheetInput {
     QString unit;
 };
 
-// The worked steps of one item, line by line.
+// The worked steps of one item: its derivation, typeset as the steps window
+// shows it (the item's name once as its heading, inputs, each row's working,
+// band picture and legend, sources).
 struct SheetSteps {
     QString item;
-    QStringList lines;
+    Derivation derivation;
 };
 
 // What a printed result sheet holds, in the order it is printed: title,

@@ -29,20 +29,29 @@ void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings)
         return;
     }
     QStringList reasons;
-    for (const Finding& finding : findings)
+    QStringList unread;
+    for (const Finding& finding : findings) {
         reasons << finding.text;
-    dialogs.detailedMessage(text, reasons.join(QLatin1Char('\n')), MessageIcon::Warning);
+        if (alertFor(finding).box)
+            unread << finding.text;
+    }
+    dialogs.detailedMessage(
+        unread.isEmpty() ? text : text + QStringLiteral("\r\r") + unread.join(QLatin1Char('\r')),
+        reasons.join(QLatin1Char('\n')), MessageIcon::Warning);
 }
 
-void playFindings(const QList<Finding>& findings, Dialogs& dialogs)
+void playFindings(const QList<Finding>& findings, Dialogs& dialogs, bool boxes)
 {
+    QStringList unread;
     for (const Finding& finding : findings) {
         const FindingAlert alert = alertFor(finding);
         if (alert.beep)
             dialogs.beep();
-        if (alert.box)
-            dialogs.message(finding.text, MessageIcon::Critical);
+        if (alert.box && !unread.contains(finding.text))
+            unread << finding.text;
     }
+    if (boxes && !unread.isEmpty())
+        dialogs.message(unread.join(QLatin1Char('\r')), MessageIcon::Critical);
 }
 
 } // namespace quarvex

@@ -77,12 +77,14 @@ Dialogs& dialogs();
 void setDialogs(Dialogs* dialogs);
 
 // "Data entry incomplete": a beep, then the warning box; the findings' texts,
-// one a line, are its detail text.
+// one a line, are its detail text. A value that could not be read is named
+// in the box itself ("AST: "abc" is not a number. …"), so one box says it all.
 void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings = {});
 
-// Announces the findings of one item's checks, in order, as alertFor says:
-// a beep, and for a value that could not be read, a critical box with the
-// finding's text.
-void playFindings(const QList<Finding>& findings, Dialogs& dialogs);
+// Announces findings, in order, as alertFor says: a beep for each that beeps,
+// then, with boxes, one critical box naming every value that could not be
+// read (each once, however many items it stopped). Without boxes it only
+// beeps, for a caller whose own box names them (ErrMsg).
+void playFindings(const QList<Finding>& findings, Dialogs& dialogs, bool boxes = true);
 
 } // namespace quarvex

@@ -51,6 +51,8 @@ void FieldMarks::addTarget(QWidget* widget, QLineEdit* edit)
     t.widget = widget;
     t.edit = edit;
     t.baseTip = widget->toolTip();
+    t.baseMinimumWidth = widget->minimumWidth();
+    t.baseMaximumWidth = widget->maximumWidth();
     if (edit) {
         const QStyle* style = widget->style();
         t.markIcon = edit->addAction(style->standardIcon(QStyle::SP_MessageBoxWarning),
@@ -156,11 +158,34 @@ void FieldMarks::show(Target& t)
         t.hintIcon->setVisible(!t.hints.isEmpty());
         t.hintIcon->setToolTip(t.hints.join(QLatin1Char('\n')));
     }
+    makeRoomForIcons(t);
     const QString type = qobject_cast<QComboBox*>(t.widget) ? QStringLiteral("QComboBox")
                                                             : QStringLiteral("QLineEdit");
     t.widget->setStyleSheet(marked ? QStringLiteral("%1 { border: 2px solid %2; }")
                                          .arg(type, QString::fromLatin1(MarkColour))
                                    : QString());
+}
+
+// An icon inside a field takes the room of its button from the text; the
+// field grows by that much, so "150" never reads "50" under a hint icon.
+void FieldMarks::makeRoomForIcons(Target& t)
+{
+    if (!t.edit)
+        return;
+    int icons = 0;
+    for (const QAction* icon : {t.markIcon, t.hintIcon})
+        icons += icon && icon->isVisible() ? 1 : 0;
+    // A side icon's button: the small icon size, a margin of a quarter of it
+    // and its frame, as QLineEdit lays them out.
+    const int iconSize = t.edit->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, t.edit);
+    const int extra = icons * (iconSize + iconSize / 4 + 6);
+    if (t.baseMaximumWidth == t.baseMinimumWidth) {
+        t.widget->setFixedWidth(t.baseMinimumWidth + extra);
+    } else {
+        t.widget->setMinimumWidth(t.baseMinimumWidth + extra);
+        t.widget->setMaximumWidth(
+            t.baseMaximumWidth >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : t.baseMaximumWidth + extra);
+    }
 }
 
 QString FieldMarks::markOf(const QWidget* field) const

@@ -50,6 +50,8 @@ private:
         QAction* markIcon = nullptr;
         QAction* hintIcon = nullptr;
         QString baseTip;
+        int baseMinimumWidth = 0;
+        int baseMaximumWidth = 0;
         QString reference;
         QString mark;
         QStringList hints;
@@ -58,6 +60,7 @@ private:
     void addTarget(QWidget* widget, QLineEdit* edit);
     void unmark(QWidget* widget);
     void show(Target& target);
+    static void makeRoomForIcons(Target& target);
 
     AnalyteForm& m_form;
     QHash<const QWidget*, Target> m_targets;

@@ -75,7 +75,7 @@ AboutWindow::AboutWindow()
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     ok->setMinimumWidth(sysInfo->sizeHint().width());
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(sysInfo, &QPushButton::clicked, this, [] { StartSysInfo(); });
+    connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);

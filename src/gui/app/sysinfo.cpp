@@ -2,8 +2,12 @@
 
 #include "app/dialogs.h"
 
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QWidget>
 
 namespace quarvex {
 
@@ -18,7 +22,30 @@ const QList<SysInfoTool>& sysInfoTools()
     return tools;
 }
 
-bool StartSysInfo()
+QString systemInfoText(const QWidget* window)
+{
+    QStringList lines;
+    lines << QStringLiteral("Platform: %1 (%2 kernel %3, %4)")
+                 .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(),
+                      QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
+    lines << QStringLiteral("Qt: %1 (built with %2), platform plugin %3")
+                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
+                      QGuiApplication::platformName());
+    const QScreen* screen =
+        window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QSize pixels = screen->size() * screen->devicePixelRatio();
+        lines << QStringLiteral("Screen: %1, %2 x %3 pixels, scale factor %4, %5 dots per inch")
+                     .arg(screen->name())
+                     .arg(pixels.width())
+                     .arg(pixels.height())
+                     .arg(screen->devicePixelRatio())
+                     .arg(qRound(screen->logicalDotsPerInch()));
+    }
+    return lines.join(QLatin1Char('\r'));
+}
+
+bool StartSysInfo(const QWidget* window)
 {
     for (const SysInfoTool& tool : sysInfoTools()) {
         const QString path = QStandardPaths::findExecutable(QLatin1String(tool.program));
@@ -27,8 +54,8 @@ bool StartSysInfo()
         if (QProcess::startDetached(path, tool.arguments))
             return true;
     }
-    dialogs().message(QStringLiteral("System Information Is Unavailable At This Time"),
-                      MessageIcon::None);
+    dialogs().message(systemInfoText(window), MessageIcon::Information,
+                      QStringLiteral("System Information"));
     return false;
 }
 

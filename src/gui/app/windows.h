@@ -13,6 +13,11 @@ namespace quarvex {
 // window closes (QApplication's quitOnLastWindowClosed).
 
 void centreOnScreen(QWidget* window);
+// Gives the window the size its layout asks for within the screen and places
+// it beside the anchor window it belongs to: to its right, or to its left
+// when the right has no room, top edges level, always within the screen
+// (over the anchor only when neither side has room).
+void placeBeside(QWidget* window, const QWidget* anchor);
 // What a window gets before it is first shown: the tooltips of its controls.
 void prepareWindow(QWidget* window);
 

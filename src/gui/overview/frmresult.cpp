@@ -209,6 +209,7 @@ ResultsWindow::ResultsWindow()
     m_steps->setObjectName(QStringLiteral("StepsPane"));
     m_steps->setAccessibleName(QStringLiteral("Worked steps of the selected row"));
     m_steps->showMessage(QString::fromLatin1(SelectRowText));
+    m_steps->setMinimumHeight(m_steps->fontMetrics().lineSpacing() * 6);
     // The grid is never so narrow that the shares of the first two columns
     // cut their headings.
     const int scrollBar = m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -254,6 +255,20 @@ void ResultsWindow::showStepsOf(int row)
         return;
     }
     m_steps->setDerivation(*derivation);
+}
+
+void ResultsWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_splitterPlaced)
+        return;
+    m_splitterPlaced = true;
+    // The worked steps get two fifths of the height to start with (never
+    // less than a third), the grid the rest; the user moves the line after.
+    layout()->activate();
+    const int total = m_splitter->height() - m_splitter->handleWidth();
+    const int steps = std::max(total * 2 / 5, m_steps->minimumSizeHint().height());
+    m_splitter->setSizes({total - steps, steps});
 }
 
 bool ResultsWindow::includeSteps() const

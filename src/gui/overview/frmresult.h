@@ -71,6 +71,9 @@ Q_SIGNALS:
     void printRequested();
     void pdfRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void alignHeadings();
     void showStepsOf(int row);
@@ -82,6 +85,7 @@ private:
     QList<QLabel*> m_headings;
     QLabel* m_hints = nullptr;
     QCheckBox* m_includeSteps = nullptr;
+    bool m_splitterPlaced = false;
 };
 
 } // namespace quarvex

@@ -254,6 +254,8 @@ bool OverviewWindows::loadCaseFile(const QString& path)
                           MessageIcon::Critical, QString::fromLatin1(OpenCaseTitle));
         return false;
     }
+    // A case written under another number format comes in this one's.
+    takeNumbersInto(input, QLocale());
     showDataEntry()->loadCase(input.fields, path);
     m_caseFolder = QFileInfo(path).absolutePath();
     return true;
@@ -393,7 +395,7 @@ ResultSheet OverviewWindows::resultSheet(bool steps)
     return sheet;
 }
 
-// The worked steps of every computed item for the sheet, as plain lines.
+// The worked steps of every computed item for the sheet.
 QList<SheetSteps> OverviewWindows::sheetSteps(const Inputs& inputs,
                                               const QList<ItemEvaluation>& evaluations)
 {
@@ -402,10 +404,8 @@ QList<SheetSteps> OverviewWindows::sheetSteps(const Inputs& inputs,
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
-        const QString text = stepsText(derive(*evaluation.item, inputs, *evaluation.outcome, hints),
-                                       inputs.locale());
         steps << SheetSteps{QString::fromLatin1(evaluation.item->listText),
-                            text.split(QLatin1Char('\n'))};
+                            derive(*evaluation.item, inputs, *evaluation.outcome, hints)};
     }
     return steps;
 }
@@ -422,12 +422,9 @@ void OverviewWindows::exportResults()
     QString path = QDir::toNativeSeparators(proposedExportPath());
     for (;;) {
         path = m_dialogs.input(QString::fromLatin1(ExportPrompt), title, path);
-        if (path.isEmpty()) {
-            m_dialogs.beep();
-            m_dialogs.message(QString::fromLatin1(ExportCancelled), MessageIcon::Information,
-                              title);
+        // The user's own Cancel needs no message.
+        if (path.isEmpty())
             return;
-        }
         // A folder or a device is not replaced: writing to it fails or goes
         // to the device, as before.
         if (!QFileInfo(path).isFile() ||
@@ -491,11 +488,14 @@ QList<ItemEvaluation> OverviewWindows::evaluatePass(const Inputs& inputs, QStrin
         window->marks()->mark(typed);
         window->marks()->refresh();
     }
+    // One box for every value that could not be read, however many items it stopped.
+    QList<Finding> all;
     for (const ItemEvaluation& evaluation : evaluations) {
-        playFindings(evaluation.findings, m_dialogs);
+        all << evaluation.findings;
         if (DataEntryWindow* window = dataEntry())
             window->setErrors(int(evaluation.findings.size()));
     }
+    playFindings(all, m_dialogs);
     return evaluations;
 }
 

@@ -26,7 +26,6 @@ inline constexpr const char* ExportPrompt =
     "Enter the name and full path of the file for export.\r\rNote: data will be saved in a "
     "tab-delimited format.";
 inline constexpr const char* ExportTitle = "Export Test Results";
-inline constexpr const char* ExportCancelled = "Export cancelled by user.";
 inline constexpr const char* ExportDone = "Data export completed succesfully.";
 inline constexpr const char* ExportDoneTitle = "Test Results Export";
 

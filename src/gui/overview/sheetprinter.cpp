@@ -1,6 +1,8 @@
 #include "overview/sheetprinter.h"
 
 #include "overview/resultsheet.h"
+#include "steps/bandpicture.h"
+#include "steps/stepsview.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QPainter>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace quarvex {
@@ -27,6 +30,7 @@ constexpr double MarginMm = 15;
 constexpr double ItemShare = 0.27;
 constexpr double ResultShare = 0.16;
 constexpr double InputNameShare = 0.55; // of one of the two value columns
+constexpr double LabelShare = 0.2;      // the labels of the worked steps
 
 constexpr int Wrap = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
@@ -140,13 +144,100 @@ private:
         }
         if (!m_sheet.steps.isEmpty()) {
             heading(QStringLiteral("Worked steps"));
-            for (const SheetSteps& steps : m_sheet.steps) {
-                paragraph(m_fonts.bold, steps.item, 0.6 * m_line, 0, true);
-                for (const QString& line : steps.lines)
-                    paragraph(m_fonts.body, line, 0, 4 * m_mm);
-            }
+            m_blocks.back().keepWithNext = true;
+            for (const SheetSteps& steps : m_sheet.steps)
+                workedSteps(steps);
         }
     }
+
+    // A label and its text in two columns, as the steps window shows them.
+    void labelled(const QString& label, const QString& text, double indent, bool bold = false)
+    {
+        const double labelWidth = label.isEmpty() ? 0 : LabelShare * m_width;
+        const double textWidth = m_width - indent - labelWidth;
+        const QFont& font = bold ? m_fonts.bold : m_fonts.body;
+        const double height =
+            std::max(label.isEmpty() ? 0 : textHeight(m_fonts.body, label, labelWidth),
+                     textHeight(font, text, textWidth));
+        add({height, 0.1 * m_line, false, nullptr,
+             [this, label, text, indent, labelWidth, textWidth, font](QPainter& p, double y) {
+                 if (!label.isEmpty())
+                     drawText(p, m_fonts.body, QRectF(indent, y, labelWidth, 1e9), label);
+                 drawText(p, font, QRectF(indent + labelWidth, y, textWidth, 1e9), text);
+             }});
+    }
+
+    // The band picture of a row, drawn as on screen at the sheet's type size.
+    void bandPicture(const DerivedRow& row)
+    {
+        auto picture = std::make_shared<BandPicture>();
+        picture->setFont(m_fonts.body);
+        picture->setScale(bandScaleOf(row));
+        const double height = picture->heightOn(&m_device);
+        const double indent = 4 * m_mm;
+        add({height, 0.3 * m_line, false, nullptr,
+             [this, picture, indent, height](QPainter& p, double y) {
+                 picture->paintPicture(p, QRectF(indent, y, m_width - 2 * indent, height).toRect());
+             }});
+    }
+
+    // One item's worked steps: its name once as the heading, kept with the
+    // lines after it; an item that fits on a page is never split across two.
+    void workedSteps(const SheetSteps& steps)
+    {
+        const Derivation& d = steps.derivation;
+        const QLocale locale;
+        const size_t first = m_blocks.size();
+        paragraph(m_fonts.bold, steps.item, 0.8 * m_line, 0, true);
+        const double indent = 4 * m_mm;
+        paragraph(m_fonts.bold, QStringLiteral("Inputs"), 0.3 * m_line, indent, true);
+        for (const DerivedInput& in : d.inputs) {
+            labelled(in.name + QLatin1Char(':'), inputLine(in, locale), indent);
+            for (const QString& hint : in.hints)
+                labelled(QString(), QStringLiteral("Check: ") + hint,
+                         indent + LabelShare * m_width);
+        }
+        for (const DerivedRow& row : d.rows) {
+            paragraph(m_fonts.bold, row.name, 0.5 * m_line, indent, true);
+            for (const WorkLine& line : workLines(row, locale)) {
+                labelled(line.label, line.text,
+                         line.label.isEmpty() ? indent + LabelShare * m_width : indent,
+                         line.label == QLatin1String("Result:"));
+            }
+            if (row.bands.isEmpty())
+                continue;
+            bandPicture(row);
+            for (qsizetype i = 0; i < row.bands.size(); ++i) {
+                const DerivedBand& band = row.bands[i];
+                labelled(QString(),
+                         (band.chosen ? QStringLiteral("\u25b6 ") : QString()) +
+                             QString(QChar(u'A' + char16_t(i % 26))) + QStringLiteral(" (") +
+                             bandRangeText(band, locale) + QStringLiteral("): ") +
+                             bandMeaning(band),
+                         indent, band.chosen);
+            }
+        }
+        if (d.sources) {
+            paragraph(m_fonts.bold, QStringLiteral("Sources"), 0.4 * m_line, indent, true);
+            for (const Source& source : d.sources->sources) {
+                QString line = source.citation();
+                if (!source.verified())
+                    line += QStringLiteral(" (not verified)");
+                paragraph(m_fonts.body, QStringLiteral("\u2022 ") + line, 0.1 * m_line, indent);
+            }
+        }
+        // Kept together when the whole item fits on a page; otherwise the
+        // heading goes with its first lines only.
+        double height = 0;
+        for (size_t i = first; i < m_blocks.size(); ++i)
+            height += m_blocks[i].height + m_blocks[i].spaceBefore;
+        const size_t keep =
+            height <= bodyHeight() ? m_blocks.size() - 1 : std::min(m_blocks.size() - 1, first + 3);
+        for (size_t i = first; i < keep; ++i)
+            m_blocks[i].keepWithNext = true;
+    }
+
+    double bodyHeight() const { return m_pageHeight - m_footerHeight; }
 
     // The values in two columns, row by row.
     void inputs()
@@ -233,7 +324,7 @@ private:
     // next page, and takes with it the blocks before it that keep with it.
     std::vector<std::vector<std::pair<const Block*, double>>> paginate() const
     {
-        const double body = m_pageHeight - m_footerHeight;
+        const double body = bodyHeight();
         std::vector<std::vector<std::pair<const Block*, double>>> pages(1);
         double y = 0;
         auto place = [&](const Block* block) {
@@ -254,6 +345,9 @@ private:
                 ++last;
             for (size_t k = i; k <= last; ++k)
                 need += m_blocks[k].height + (k > i ? m_blocks[k].spaceBefore : 0);
+            // A chain longer than a page cannot be kept whole: the block goes alone.
+            if (need > body)
+                need = m_blocks[i].spaceBefore + m_blocks[i].height;
             if (y > 0 && y + need > body) {
                 pages.emplace_back();
                 y = 0;

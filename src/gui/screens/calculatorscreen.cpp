@@ -315,6 +315,8 @@ WorkedStepsWindow* CalculatorScreen::showSteps()
         // The window follows every later result while it is open.
         connect(this, &CalculatorScreen::derivationChanged, m_stepsWindow,
                 [this] { m_stepsWindow->follow(m_derivation); });
+        // Beside the screen it follows, where the eye goes from one to the other.
+        placeBeside(m_stepsWindow, this);
     }
     m_stepsWindow->show();
     m_stepsWindow->raise();
@@ -339,7 +341,8 @@ void CalculatorScreen::calculate()
     m_marks->clearMarks();
     m_marks->mark(findings);
     m_marks->refresh();
-    playFindings(findings, dialogs());
+    // The box of ErrMsg names a value that could not be read: one box, not two.
+    playFindings(findings, dialogs(), false);
     if (!findings.isEmpty()) {
         clearResult();
         ErrMsg(dialogs(), findings);

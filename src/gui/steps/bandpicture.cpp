@@ -98,14 +98,24 @@ QString bandDescription(const BandScale& scale, const QLocale& locale)
         return QStringLiteral("%1 lies in no band.").arg(value);
 
     const PictureBand& chosen = scale.bands.at(scale.chosen);
-    const DerivedBand band{chosen.lower,         chosen.upper, chosen.lowerIncluded,
-                           chosen.upperIncluded, chosen.text,  true};
+    const DerivedBand band{
+        chosen.lower, chosen.upper, chosen.lowerIncluded, chosen.upperIncluded, chosen.text,
+        chosen.text,  true};
     QString sentence = bandSentence(*scale.value, band, locale);
     if (const auto place = markerPlaceOf(scale); place && place->beyond)
         sentence += place->fraction < 0.5
                         ? QStringLiteral(" (beyond the left end of the picture)")
                         : QStringLiteral(" (beyond the right end of the picture)");
-    return sentence;
+    // Then the whole picture, band by band, as the eye reads it left to right.
+    QStringList bands;
+    for (qsizetype i = 0; i < scale.bands.size(); ++i) {
+        const PictureBand& b = scale.bands[i];
+        const DerivedBand bounds{b.lower,      b.upper, b.lowerIncluded, b.upperIncluded, b.text,
+                                 std::nullopt, false};
+        bands << shortNameOf(b) + QStringLiteral(", ") + bandRangeText(bounds, locale);
+    }
+    return sentence + QStringLiteral(". Bands from left to right: ") +
+           bands.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
 BandPicture::BandPicture(QWidget* parent)
@@ -196,6 +206,11 @@ std::optional<MarkerPlace> markerPlaceOf(const BandScale& scale)
     return MarkerPlace{(double(segment) + t) / double(n), false};
 }
 
+int BandPicture::heightOn(QPaintDevice* device) const
+{
+    return Geometry::height(QFontMetrics(font(), device));
+}
+
 QSize BandPicture::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
@@ -252,7 +267,9 @@ void BandPicture::paintPicture(QPainter& painter, const QRect& area) const
         return;
     painter.save();
     painter.setFont(font());
-    const QFontMetrics fm(font());
+    // Measured on the device painted on: a printer's dots are not the screen's.
+    QPaintDevice* device = painter.device();
+    const QFontMetrics fm(font(), device);
     const Geometry g(fm, area);
     const QPalette& pal = palette();
     const QColor base = pal.color(QPalette::Base);
@@ -281,7 +298,7 @@ void BandPicture::paintPicture(QPainter& painter, const QRect& area) const
         // runs through the letters.
         QFont nameFont = font();
         nameFont.setBold(i == m_scale.chosen);
-        const QFontMetrics nameMetrics(nameFont);
+        const QFontMetrics nameMetrics(nameFont, device);
         const QString name = nameMetrics.elidedText(shortNameOf(bands[i]).left(ShortNameChars),
                                                     Qt::ElideRight, cell.width() - g.gap);
         if (!name.isEmpty()) {
@@ -332,10 +349,11 @@ void BandPicture::paintPicture(QPainter& painter, const QRect& area) const
     // beside the end the value lies beyond.
     if (const auto place = markerPlaceOf(m_scale)) {
         const int x = g.xAt(place->fraction);
-        const QString text = number(*m_scale.value);
+        const QString text =
+            m_scale.valueText.isEmpty() ? number(*m_scale.value) : m_scale.valueText;
         QFont valueFont = font();
         valueFont.setBold(true);
-        const QFontMetrics valueMetrics(valueFont);
+        const QFontMetrics valueMetrics(valueFont, device);
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
         QPainterPath pointer;

@@ -25,6 +25,7 @@ struct BandScale {
     QString title;
     QList<PictureBand> bands;
     std::optional<double> value;
+    QString valueText; // the value as the result shows it; empty: 6 significant digits
     int chosen = -1;
 };
 
@@ -56,13 +57,16 @@ public:
     void setScale(const BandScale& scale);
     const BandScale& scale() const { return m_scale; }
 
-    // The sentence a screen reader reads (also the accessible description):
-    // "0.85 lies in the band from 0.8 up to 1.3: normal" (bandSentence).
+    // What a screen reader reads (also the accessible description): where the
+    // value lies, "0.85 lies in the band from 0.8 up to 1.3: normal"
+    // (bandSentence), then every band of the picture by its letter.
     QString description() const;
     std::optional<MarkerPlace> markerPlace() const { return markerPlaceOf(m_scale); }
 
     // Paints the picture into the area (no clipping; everything stays inside).
     void paintPicture(QPainter& painter, const QRect& area) const;
+    // The height the picture takes on a device (a printer's page).
+    int heightOn(QPaintDevice* device) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

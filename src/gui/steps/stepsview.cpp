@@ -1,45 +1,93 @@
 #include "steps/stepsview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <memory>
 
 namespace quarvex {
 
 namespace {
-
-// A band text this short is written on the bar as it is; a longer one gets
-// a letter there and stands in full in the key beneath.
-constexpr int ShortTextChars = 16;
 
 QString bandLetter(qsizetype index)
 {
     return QString(QChar(u'A' + char16_t(index % 26)));
 }
 
-// The key of the lettered bands: "A: below 0.65: The AST to ALT ratio …",
-// the chosen band in bold.
-QString bandKey(const DerivedRow& row, const QLocale& locale)
+// A text browser as tall as its text at its width: it never scrolls itself,
+// the column it stands in does.
+class FlowingTextBrowser final : public QTextBrowser
+{
+public:
+    explicit FlowingTextBrowser(QWidget* parent)
+        : QTextBrowser(parent)
+    {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setLineWrapMode(QTextEdit::WidgetWidth);
+        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                this, [this] { fitHeight(); });
+    }
+
+    // The height of the text laid out at the given width of the browser.
+    int textHeight(int width) const
+    {
+        const int frame = 2 * frameWidth();
+        std::unique_ptr<QTextDocument> copy(document()->clone());
+        copy->setTextWidth(std::max(1, width - frame));
+        return int(std::ceil(copy->size().height())) + frame;
+    }
+
+    QSize sizeHint() const override
+    {
+        const int width = QTextBrowser::sizeHint().width();
+        return {width, textHeight(width)};
+    }
+    QSize minimumSizeHint() const override
+    {
+        return {fontMetrics().averageCharWidth() * 20, fontMetrics().lineSpacing()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTextBrowser::resizeEvent(event);
+        fitHeight();
+    }
+
+private:
+    void fitHeight()
+    {
+        const int frame = 2 * frameWidth();
+        const int wanted = int(std::ceil(document()->size().height())) + frame;
+        if (wanted != height())
+            setFixedHeight(wanted);
+    }
+};
+
+} // namespace
+
+QString bandLegend(const DerivedRow& row, const QLocale& locale)
 {
     QStringList lines;
     for (qsizetype i = 0; i < row.bands.size(); ++i) {
         const DerivedBand& band = row.bands[i];
-        const QString text = band.text.value_or(QString::fromLatin1(NoBandText));
-        if (text.size() <= ShortTextChars)
-            continue;
-        QString line = QStringLiteral("%1 (%2): %3")
-                           .arg(bandLetter(i), bandRangeText(band, locale), text.toHtmlEscaped());
-        line.replace(QStringLiteral(" ()"), QString());
-        lines << (band.chosen ? QStringLiteral("<b>%1</b>").arg(line) : line);
+        const QString line = QStringLiteral("%1 (%2): %3")
+                                 .arg(bandLetter(i), bandRangeText(band, locale).toHtmlEscaped(),
+                                      bandMeaning(band).toHtmlEscaped());
+        // The chosen band is told by a marker and bold type, not by colour alone.
+        lines << (band.chosen ? QStringLiteral("<b>\u25b6 %1</b>").arg(line) : line);
     }
     return lines.join(QStringLiteral("<br>"));
 }
-
-} // namespace
 
 BandScale bandScaleOf(const DerivedRow& row)
 {
@@ -52,42 +100,91 @@ BandScale bandScaleOf(const DerivedRow& row)
         p.upper = band.upper;
         p.lowerIncluded = band.lowerIncluded;
         p.upperIncluded = band.upperIncluded;
-        p.text = band.text.value_or(QString::fromLatin1(NoBandText));
-        p.shortName = p.text.size() <= ShortTextChars ? p.text : bandLetter(i);
+        p.text = bandMeaning(band);
+        p.shortName = bandLetter(i);
         scale.bands << p;
     }
-    if (std::isfinite(row.value))
+    if (std::isfinite(row.value)) {
         scale.value = row.value;
+        // The marker says what the result says: "97.22", not 97.2222.
+        if (row.shown != Shown::Text && !row.result.trimmed().isEmpty())
+            scale.valueText = row.result.trimmed().section(QLatin1Char(' '), 0, 0);
+    }
     scale.chosen = row.chosenBand;
     return scale;
 }
 
 StepsView::StepsView(QWidget* parent)
     : QWidget(parent)
-    , m_browser(new QTextBrowser(this))
-    , m_pictureBox(new QWidget(this))
+    , m_scroll(new QScrollArea(this))
+    , m_content(new QWidget)
+    , m_browser(new FlowingTextBrowser(m_content))
+    , m_pictureBox(new QWidget(m_content))
     , m_pictureLayout(new QVBoxLayout(m_pictureBox))
+    , m_sources(new FlowingTextBrowser(m_content))
 {
     setObjectName(QStringLiteral("StepsView"));
+    m_scroll->setObjectName(QStringLiteral("StepsScroll"));
+    m_scroll->setAccessibleName(QStringLiteral("Worked steps and band pictures"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFrameShape(QFrame::StyledPanel);
+    m_content->setObjectName(QStringLiteral("StepsContent"));
+    m_content->setAccessibleName(QStringLiteral("Worked steps page"));
+    // One page: the pictures stand on the same ground as the text around them.
+    m_content->setBackgroundRole(QPalette::Base);
+    m_content->setAutoFillBackground(true);
     m_browser->setObjectName(QStringLiteral("StepsText"));
     m_browser->setAccessibleName(QStringLiteral("Worked steps"));
     m_browser->setOpenLinks(false);
+    m_browser->setFrameShape(QFrame::NoFrame);
     // Selectable and copyable by mouse and keyboard; links are never followed.
     m_browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_browser->setTabChangesFocus(true);
     m_pictureBox->setObjectName(QStringLiteral("BandPictures"));
     m_pictureLayout->setContentsMargins(0, 0, 0, 0);
+    m_sources->setObjectName(QStringLiteral("StepsSources"));
+    m_sources->setAccessibleName(QStringLiteral("Sources of the formula and bands"));
+    m_sources->setOpenLinks(false);
+    m_sources->setFrameShape(QFrame::NoFrame);
+    m_sources->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_sources->setTabChangesFocus(true);
+
+    // The working, each row's band picture with its legend, then the sources.
+    auto* column = new QVBoxLayout(m_content);
+    column->addWidget(m_browser);
+    column->addWidget(m_pictureBox);
+    column->addWidget(m_sources);
+    column->addStretch(1);
+    m_scroll->setWidget(m_content);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_browser, 1);
-    layout->addWidget(m_pictureBox);
+    layout->addWidget(m_scroll);
     showMessage(QStringLiteral("Press Calculate first."));
 }
 
 QList<BandPicture*> StepsView::pictures() const
 {
     return m_pictureBox->findChildren<BandPicture*>();
+}
+
+int StepsView::contentHeight(int width) const
+{
+    const QMargins margins = m_content->layout()->contentsMargins();
+    const int inner = width - margins.left() - margins.right();
+    int height = margins.top() + margins.bottom() +
+                 static_cast<const FlowingTextBrowser*>(m_browser)->textHeight(inner);
+    if (m_pictureBox->isVisibleTo(m_content)) {
+        height += m_content->layout()->spacing();
+        height += m_pictureLayout->hasHeightForWidth() ? m_pictureLayout->totalHeightForWidth(inner)
+                                                       : m_pictureLayout->totalSizeHint().height();
+    }
+    if (m_sources->isVisibleTo(m_content)) {
+        height += m_content->layout()->spacing() +
+                  static_cast<const FlowingTextBrowser*>(m_sources)->textHeight(inner);
+    }
+    return height + 2 * m_scroll->frameWidth();
 }
 
 void StepsView::clearPictures()
@@ -103,6 +200,8 @@ void StepsView::showMessage(const QString& text)
     m_derivation.reset();
     clearPictures();
     m_pictureBox->hide();
+    m_sources->clear();
+    m_sources->hide();
     m_browser->setPlainText(text);
 }
 
@@ -110,9 +209,11 @@ void StepsView::setDerivation(const Derivation& derivation)
 {
     m_derivation = derivation;
     // A later Calculate keeps the reader's place in the text.
-    const int scrolled = m_browser->verticalScrollBar()->value();
-    m_browser->setHtml(stepsHtml(derivation, locale()));
-    m_browser->verticalScrollBar()->setValue(scrolled);
+    const int scrolled = m_scroll->verticalScrollBar()->value();
+    m_browser->setHtml(stepsHtml(derivation, locale(), {}));
+    const QString sources = sourcesHtml(derivation);
+    m_sources->setHtml(sources);
+    m_sources->setVisible(!sources.isEmpty());
 
     clearPictures();
     int number = 0;
@@ -126,24 +227,24 @@ void StepsView::setDerivation(const Derivation& derivation)
         bold.setBold(true);
         caption->setFont(bold);
         caption->setTextFormat(Qt::PlainText);
+        caption->setWordWrap(true);
         auto* picture = new BandPicture(m_pictureBox);
         picture->setObjectName(QStringLiteral("BandPicture%1").arg(number));
         picture->setScale(bandScaleOf(row));
         caption->setBuddy(picture);
+        // Every band in the legend, wrapped to the width there is.
+        auto* legend = new QLabel(bandLegend(row, locale()), m_pictureBox);
+        legend->setObjectName(QStringLiteral("BandKey%1").arg(number));
+        legend->setAccessibleName(QStringLiteral("Key to the bands of %1").arg(row.name));
+        legend->setTextFormat(Qt::RichText);
+        legend->setWordWrap(true);
+        legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_pictureLayout->addWidget(caption);
         m_pictureLayout->addWidget(picture);
-        const QString key = bandKey(row, locale());
-        if (!key.isEmpty()) {
-            auto* label = new QLabel(key, m_pictureBox);
-            label->setObjectName(QStringLiteral("BandKey%1").arg(number));
-            label->setAccessibleName(QStringLiteral("Key to the bands of %1").arg(row.name));
-            label->setTextFormat(Qt::RichText);
-            label->setWordWrap(true);
-            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            m_pictureLayout->addWidget(label);
-        }
+        m_pictureLayout->addWidget(legend);
     }
     m_pictureBox->setVisible(number > 0);
+    m_scroll->verticalScrollBar()->setValue(scrolled);
 }
 
 WorkedStepsWindow::WorkedStepsWindow(QWidget* parent)
@@ -168,7 +269,11 @@ void WorkedStepsWindow::follow(const std::optional<Derivation>& derivation)
 QSize WorkedStepsWindow::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
-    return {fm.averageCharWidth() * 80, fm.lineSpacing() * 32};
+    const int width = fm.averageCharWidth() * 110;
+    const QMargins margins = layout()->contentsMargins();
+    const int inner = width - margins.left() - margins.right();
+    return {width, std::max(fm.lineSpacing() * 12,
+                            m_view->contentHeight(inner) + margins.top() + margins.bottom())};
 }
 
 void WorkedStepsWindow::keyPressEvent(QKeyEvent* event)

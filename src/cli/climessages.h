@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace quarvex {
+
+// quarvex-cli's exit statuses, the same in every mode.
+enum class Exit : int {
+    Written = 0,     // the results were written
+    NotWritten = 1,  // the output could not be written, or memory ran out
+    BadInput = 2,    // a bad command line, or input that cannot be used
+    RowsSkipped = 3, // batch mode: rows skipped or the input ended inside one; the rest written
+};
+
+// One line "quarvex-cli: text" on standard error.
+void printErr(const QString& text);
+
+// A path as a message shows it: whole, with control characters escaped so
+// that none reaches the terminal.
+QString shownPath(const QString& path);
+
+// "standard input" for "-", the path as shown otherwise.
+QString inputName(const QString& path);
+
+} // namespace quarvex

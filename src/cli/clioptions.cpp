@@ -1,0 +1,119 @@
+#include "clioptions.h"
+
+#include "analytes/findings.h"
+
+namespace quarvex {
+
+namespace {
+
+const QString SeeHelp = QStringLiteral(" (see --help)");
+
+std::optional<QLocale> knownLocale(const QString& name)
+{
+    const QLocale locale(name);
+    if (locale.language() != QLocale::C || name == QLatin1String("C") ||
+        name == QLatin1String("POSIX"))
+        return locale;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& error)
+{
+    using Mode = CliOptions::Mode;
+    using Format = CliOptions::Format;
+    CliOptions options;
+    bool batch = false, itemsJson = false, haveInput = false, haveOutput = false;
+    bool haveThreads = false, optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        const bool option =
+            !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-");
+        // The value after an option; false (with the error set) when there is none.
+        const auto value = [&](const QString& what) {
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
+                error = arg + QStringLiteral(" needs ") + what + SeeHelp;
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        if (!option) {
+            if (haveInput) {
+                error = QStringLiteral("only one input file can be given") + SeeHelp;
+                return std::nullopt;
+            }
+            options.inputPath = arg;
+            haveInput = true;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.mode = Mode::Help;
+            return options;
+        } else if (arg == QLatin1String("--batch")) {
+            batch = true;
+        } else if (arg == QLatin1String("--items-json")) {
+            itemsJson = true;
+        } else if (arg == QLatin1String("-o")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            if (haveOutput) {
+                error = QStringLiteral("only one -o can be given") + SeeHelp;
+                return std::nullopt;
+            }
+            options.outputPath = args.at(i);
+            haveOutput = true;
+        } else if (arg == QLatin1String("--locale")) {
+            if (!value(QStringLiteral("a locale name such as de_DE")))
+                return std::nullopt;
+            options.locale = knownLocale(args.at(i));
+            if (!options.locale) {
+                error = QStringLiteral("unknown locale ") + shownText(args.at(i)) +
+                        QStringLiteral(" (a name such as en_US or de_DE)");
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--threads")) {
+            if (!value(QStringLiteral("a number of threads")))
+                return std::nullopt;
+            bool ok = false;
+            options.threads = args.at(i).toInt(&ok);
+            if (!ok || options.threads < 1 || options.threads > 256) {
+                error = QStringLiteral("--threads needs a number from 1 to 256");
+                return std::nullopt;
+            }
+            haveThreads = true;
+        } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
+            const Format wanted = arg == QLatin1String("--json") ? Format::Json : Format::Steps;
+            if (options.format != Format::Export && options.format != wanted) {
+                error = QStringLiteral("--steps and --json cannot be used together") + SeeHelp;
+                return std::nullopt;
+            }
+            options.format = wanted;
+        } else {
+            error = QStringLiteral("unknown option ") + shownText(arg) + SeeHelp;
+            return std::nullopt;
+        }
+    }
+    if (itemsJson) {
+        if (batch || haveInput || haveThreads || options.locale ||
+            options.format != Format::Export) {
+            error =
+                QStringLiteral("--items-json reads no input and takes no option but -o") + SeeHelp;
+            return std::nullopt;
+        }
+        options.mode = Mode::ItemsJson;
+    } else if (batch) {
+        if (options.format == Format::Steps) {
+            error = QStringLiteral("--steps cannot be used with --batch") + SeeHelp;
+            return std::nullopt;
+        }
+        options.mode = Mode::Batch;
+    } else if (haveThreads) {
+        error = QStringLiteral("--threads can only be used with --batch") + SeeHelp;
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace quarvex

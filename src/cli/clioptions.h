@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quarvex {
+
+// The command line of quarvex-cli, one parser for every mode, so that an
+// option means the same wherever it is allowed.
+struct CliOptions {
+    enum class Mode {
+        Single,    // one case of Name=text lines
+        Batch,     // --batch: many cases from CSV
+        ItemsJson, // --items-json: what every case shares, no input
+        Help,      // --help
+    };
+    enum class Format { Export, Steps, Json };
+
+    Mode mode = Mode::Single;
+    Format format = Format::Export;
+    QString inputPath = QStringLiteral("-");  // "-": standard input
+    QString outputPath = QStringLiteral("-"); // "-": standard output
+    std::optional<QLocale> locale;            // --locale: numbers are read and written so
+    int threads = 0;                          // --threads; 0: one per core
+};
+
+// Parses the arguments after the program name. On an error, sets error to a
+// message ending in "(see --help)" where that helps, and returns nothing.
+std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& error);
+
+} // namespace quarvex
