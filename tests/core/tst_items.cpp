@@ -24,8 +24,9 @@ private Q_SLOTS:
 
 // Every item resolves by its id at its place in the overview, names as many
 // rows as it computes, and its row formulas read exactly the inputs its
-// descriptor lists (Gender, which picks a band table, read by none); the
-// example computes every item.
+// descriptor lists (Gender, which picks a band table or a constant, read by
+// none, and checked exactly when one of the two uses it); an item of several
+// rows says what its screen shows; the example computes every item.
 void TestItems::descriptorsMatchTheirCalculations()
 {
     const Inputs example(exampleFields());
@@ -46,7 +47,16 @@ void TestItems::descriptorsMatchTheirCalculations()
                     read << op.input;
             }
         }
-        if (listed.contains(AnalyteId::Gender) && !read.contains(AnalyteId::Gender))
+        bool usesGender = false;
+        for (const ItemRow& row : d.rows()) {
+            usesGender = usesGender || !row.femaleBands.empty() ||
+                         std::ranges::any_of(row.formula->ops, [](const FormulaOp& op) {
+                             return op.kind == FormulaOp::Gender;
+                         });
+        }
+        QCOMPARE(listed.contains(AnalyteId::Gender), usesGender);
+        QVERIFY2(d.rows().size() == 1 || d.screenForm, d.listText);
+        if (usesGender)
             read << AnalyteId::Gender;
         std::sort(read.begin(), read.end());
         std::sort(listed.begin(), listed.end());

@@ -192,7 +192,8 @@ void TestNotes::context_data()
         rfi + u"Gender=Male; SerumCreatinine=1.4 mg/dL"_s, {});
     add("RFI: creatinine normal in umol/L, German", I::RenalFailureIndex, 0,
         rfi + u"SerumCreatinine=88,4 umol/L"_s,
-        u"Serum creatinine 88,4 umol/L (adult reference 53,04–114,9 umol/L, men and women)"_s, German);
+        u"Serum creatinine 88,4 umol/L (adult reference 53,04–114,9 umol/L, men and women)"_s,
+        German);
     add("RFI: creatinine raised in umol/L", I::RenalFailureIndex, 0,
         rfi + u"SerumCreatinine=116 umol/L"_s, {});
 
@@ -464,7 +465,6 @@ void TestNotes::notesComeInKindOrder()
 // no placeholder beyond its conditions.
 void TestNotes::tablesPointAtRealRowsAndReferences()
 {
-    const auto rowsOf = [](ItemId id) { return int(item(id).rowNames().size()); };
     const auto resolves = [](const char* ids) {
         for (const QString& id : QString::fromLatin1(ids).split(u' ', Qt::SkipEmptyParts)) {
             if (!findReference(id))
@@ -472,31 +472,33 @@ void TestNotes::tablesPointAtRealRowsAndReferences()
         }
         return true;
     };
-    for (const ContextRule& rule : contextRules()) {
-        QVERIFY2(rule.row >= -1 && rule.row < rowsOf(rule.item), rule.text);
-        QVERIFY2(resolves(rule.sources), rule.text);
-        QVERIFY2(!rule.conditions().empty(), rule.text);
-        const QString text = QString::fromUtf8(rule.text);
-        for (const QRegularExpressionMatch& m : QRegularExpression(u"%(\\d)"_s).globalMatch(text))
-            QVERIFY2(m.captured(1).toInt() <= int(rule.conditions().size()), rule.text);
-    }
-    for (const CutOffNote& cut : cutOffNotes()) {
-        QVERIFY(cut.row >= 0 && cut.row < rowsOf(cut.item));
-        QVERIFY(cut.low < cut.high);
-        QVERIFY(resolves(cut.sources));
-    }
-    for (const EvidenceNote& note : evidenceNotes()) {
-        QVERIFY2(note.kind == NoteKind::Dated || note.kind == NoteKind::Unsourced, note.text);
-        QVERIFY2(note.row >= -1 && note.row < rowsOf(note.item), note.text);
-        QVERIFY2(resolves(note.sources), note.text);
-        QVERIFY2(std::strlen(note.text) > 0, "an evidence note without a sentence");
-    }
     for (const ItemDescriptor& d : overviewItems()) {
-        for (int row = 0; row < rowsOf(d.id); ++row) {
+        const int rows = int(d.rowNames().size());
+        for (const ContextRule& rule : d.notes.context) {
+            QVERIFY2(rule.row >= -1 && rule.row < rows, rule.text);
+            QVERIFY2(resolves(rule.sources), rule.text);
+            QVERIFY2(!rule.conditions().empty(), rule.text);
+            const QString text = QString::fromUtf8(rule.text);
+            for (const QRegularExpressionMatch& m :
+                 QRegularExpression(u"%(\\d)"_s).globalMatch(text))
+                QVERIFY2(m.captured(1).toInt() <= int(rule.conditions().size()), rule.text);
+        }
+        for (const CutOffNote& cut : d.notes.cutOffs) {
+            QVERIFY(cut.row >= 0 && cut.row < rows);
+            QVERIFY(cut.low < cut.high);
+            QVERIFY(resolves(cut.sources));
+        }
+        for (const EvidenceNote& note : d.notes.evidence) {
+            QVERIFY2(note.kind == NoteKind::Dated || note.kind == NoteKind::Unsourced, note.text);
+            QVERIFY2(note.row >= -1 && note.row < rows, note.text);
+            QVERIFY2(resolves(note.sources), note.text);
+            QVERIFY2(std::strlen(note.text) > 0, "an evidence note without a sentence");
+        }
+        for (int row = 0; row < rows; ++row) {
             for (NoteKind kind : {NoteKind::Dated, NoteKind::Unsourced}) {
                 const auto count = std::count_if(
-                    evidenceNotes().begin(), evidenceNotes().end(), [&](const EvidenceNote& n) {
-                        return n.item == d.id && n.kind == kind && (n.row < 0 || n.row == row);
+                    d.notes.evidence.begin(), d.notes.evidence.end(), [&](const EvidenceNote& n) {
+                        return n.kind == kind && (n.row < 0 || n.row == row);
                     });
                 QVERIFY2(count <= 1, d.listText);
             }

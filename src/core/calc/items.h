@@ -1,28 +1,18 @@
 #pragma once
 
+#include "analytes/bands.h"
 #include "analytes/inputs.h"
-#include "calc/calculations.h"
+#include "calc/formula.h"
 #include "calc/itemid.h"
+#include "calc/notedata.h"
+#include "calc/outcome.h"
+#include "calc/shortlist.h"
+#include "calc/sources.h"
 
-#include <array>
-#include <initializer_list>
+#include <ranges>
 #include <span>
 
 namespace quarvex {
-
-// A short list held in place, so the descriptor table can be a constant.
-template <class T, size_t Capacity>
-struct ShortList {
-    std::array<T, Capacity> items{};
-    size_t count = 0;
-
-    constexpr ShortList(std::initializer_list<T> list)
-    {
-        for (const T& item : list)
-            items[count++] = item;
-    }
-    std::span<const T> view() const { return {items.data(), count}; }
-};
 
 // The order in which an outcome lists the item's inputs (its worked steps
 // and JSON show them so): the check order, or the order in which the row
@@ -30,48 +20,116 @@ struct ShortList {
 // table) in check order.
 enum class InputOrder : unsigned char { Checks, Formulas };
 
-// Everything about one calculation that the screens, the overview and the
-// export need: the only place where a calculation is paired with its checks,
-// its list text and the names of its rows.
+// One result row of an item: its name, its formula, the band table its
+// interpretation is chosen from, and how the interpretation reads.
+struct ItemRow {
+    const char* name = nullptr; // the grid's and export's row name
+    const Formula* formula = nullptr;
+    // The band table; with femaleBands, the table for "Male", femaleBands the
+    // one for "Female", and any other gender text gives no band text.
+    std::span<const Band> bands{};
+    std::span<const Band> femaleBands{};
+    // The interpretation: prefix + the band's text + suffix (both may be
+    // none; without bands, the prefix alone is a fixed interpretation).
+    const char* prefix = nullptr;
+    const char* suffix = nullptr;
+
+    // The band table for the reading's gender text.
+    std::span<const Band> bandsFor(const QString& gender) const;
+};
+
+// The screen form of an item whose screen shows more or other than its one
+// row (the result and interpretation of the screen, the urea ratios' message):
+// given the outcome with its rows worked out and the band text of each row,
+// it writes result, moreInfo and message, and may change a row's result.
+using ScreenForm = void (*)(Outcome& outcome, std::span<const QString> bandTexts);
+
+// A value an item's formula cannot take although it passes the analyte's
+// check: the item needs the value, in the formula unit, below `below`.
+struct FormulaLimit {
+    AnalyteId analyte = AnalyteId::Age;
+    double below = 0.0;
+    const char* text = nullptr; // the finding's text
+};
+
+// One source of an item: a reference id of the literature list, what it
+// stands behind (formula, bands, guidance) and what it supports here.
+struct SourceRow {
+    SourceRole role = SourceRole::Formula;
+    const char* id = nullptr;
+    const char* note = nullptr;
+};
+
+// Where an item's formula and bands come from and what a learner should know
+// (see calc/sources.h, which builds the texts from these).
+struct ItemOrigins {
+    const char* formulaOrigin = "";
+    const char* bandsOrigin = "";
+    const char* guidance = "";
+    const char* ownChoice = ""; // values that are the program's own choice
+    const char* caveat = "";
+    std::span<const SourceRow> sources{};
+    // The lines of the worked steps besides the arithmetic: what changed from
+    // an older form of the item and why, and when the result may be read.
+    std::span<const char* const> stepNotes{};
+};
+
+// Everything about one item, declared once beside its formulas, band tables
+// and texts in its category's file (lipids.cpp, renal.cpp, renalratios.cpp,
+// liver.cpp); calc/items.cpp gathers them in overview order.
 struct ItemDescriptor {
     ItemId id;
     const char* listText; // the overview's list: "Creatinine Clearance Estimated (GFR)"
-    Calculation calculation;
     ShortList<AnalyteId, 4> checkList;
-    ShortList<const char*, 3> rowNameList;
+    ShortList<ItemRow, 3> rowList;
     InputOrder inputOrder = InputOrder::Checks;
+    // Null for an item whose screen shows its one row's result and
+    // interpretation.
+    ScreenForm screenForm = nullptr;
+    ShortList<FormulaLimit, 1> limitList{};
+    ItemOrigins origins{};
+    // The context, cut-off, dated and unsourced notes beside its rows
+    // (read against a case by catalogue/notes.*).
+    ItemNotes notes{};
 
     // The item's inputs, listed here once: the analytes whose checks decide
     // whether the item can be computed, in the order the checks run. The
     // screens enable these, the outcome lists these, and the row formulas
     // read only these (tst_items).
     std::span<const AnalyteId> checks() const { return checkList.view(); }
+    std::span<const ItemRow> rows() const { return rowList.view(); }
     // The names of the item's rows, in order.
-    std::span<const char* const> rowNames() const { return rowNameList.view(); }
+    auto rowNames() const
+    {
+        return std::views::transform(rows(), [](const ItemRow& row) { return row.name; });
+    }
+    std::span<const FormulaLimit> limits() const { return limitList.view(); }
 
     // The findings of the item's checks against the reading, in check order;
     // a value that passes its check but lies outside the item's formula
-    // (formulaLimits) gives an outside-formula finding in its check's place.
+    // (limits) gives an outside-formula finding in its check's place.
     QList<Finding> findings(const Inputs& inputs) const;
-    // Computes the item (call only when it has no findings), names its rows
-    // and lists its inputs in the item's input order.
+    // Computes the item (call only when it has no findings): each row's
+    // formula, value, result text, band and interpretation, then the screen
+    // form; lists its inputs in the item's input order.
     Outcome compute(const Inputs& inputs) const;
 };
-
-// A value an item's formula cannot take although it passes the analyte's
-// check: the item needs the value, in the formula unit, below `below`.
-struct FormulaLimit {
-    ItemId item;
-    AnalyteId analyte;
-    double below;
-    const char* text; // the finding's text
-};
-
-// Every formula limit, by item.
-std::span<const FormulaLimit> formulaLimits();
 
 // The 22 descriptors, in ItemId order: the order of the overview.
 std::span<const ItemDescriptor> overviewItems();
 const ItemDescriptor& item(ItemId id);
+
+// Whether every formula limit of the item is on one of its checks.
+constexpr bool limitsOnChecks(const ItemDescriptor& item)
+{
+    for (size_t l = 0; l < item.limitList.count; ++l) {
+        bool checked = false;
+        for (size_t c = 0; c < item.checkList.count; ++c)
+            checked = checked || item.checkList.items[c] == item.limitList.items[l].analyte;
+        if (!checked)
+            return false;
+    }
+    return true;
+}
 
 } // namespace quarvex

@@ -1,6 +1,6 @@
 // Lipids and coronary risk.
 
-#include "calc/calculations.h"
+#include "calc/items.h"
 #include "calc/rowwork.h"
 
 namespace quarvex {
@@ -8,6 +8,7 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
+using R = SourceRole;
 using namespace rowwork;
 
 // Total cholesterol, mg/dL (also the ATP III classes).
@@ -95,94 +96,193 @@ constexpr Formula CholHdlFormula{"TC/HDL", CholHdlOps, Shown::Fixed2, ""};
 constexpr FormulaOp LdlHdlOps[] = {in(A::LDL), in(A::HDL), div};
 constexpr Formula LdlHdlFormula{"LDL/HDL", LdlHdlOps, Shown::Fixed2, ""};
 
-// The band table of a gender-dependent text: "Male" and "Female" have their
-// own; any other gender text gives no text.
-std::span<const Band> byGender(const QString& gender, std::span<const Band> male,
-                               std::span<const Band> female)
+// The screen's summary of the three lipid classes: each row's
+// interpretation ("HDL Cholesterol: average"), each followed by an empty line.
+QString lipidSummary(const Outcome& outcome)
 {
-    if (gender == QLatin1String(GenderMale))
-        return male;
-    if (gender == QLatin1String(GenderFemale))
-        return female;
-    return {};
+    QString summary;
+    for (const ResultRow& row : outcome.rows)
+        summary += row.interpretation + CR + CR;
+    return summary;
 }
 
-// The three lipid classes as the screen shows them and as rows.
-struct LipidClasses {
-    QString total;
-    QString hdl;
-    QString ldl;
+// The classes are the rows' results too; the screen shows only the summary.
+void cholesterolClassesScreen(Outcome& outcome, std::span<const QString> classes)
+{
+    for (qsizetype i = 0; i < outcome.rows.size(); ++i)
+        outcome.rows[i].result = classes[size_t(i)];
+    outcome.moreInfo = lipidSummary(outcome);
+}
+
+// The rows show the values; the screen shows only the summary.
+void adult3Screen(Outcome& outcome, std::span<const QString>)
+{
+    outcome.moreInfo = lipidSummary(outcome);
+}
+
+// clang-format off
+constexpr const char* LipidCaveat =
+    "Lipid classes are partly outdated or differ from their source: ATP I LDL classes, HDL = 60 "
+    "called \"intermediate\" where ATP III says \"high\", class-based targets replaced in 2018, "
+    "very high HDL linked with higher mortality, and historical ratio bands with gaps.";
+
+constexpr SourceRow CholesterolSources[] = {
+    {R::Formula, "R26", "HDL as a protective factor (Framingham)."},
+    {R::Formula, "R27", "HDL and other lipids in coronary heart disease."},
+    {R::Formula, "R28", "Coronary heart disease incidence by lipoprotein cholesterol (Framingham)."},
+    {R::Bands, "R24", "Total cholesterol <200/200–239/≥240 and LDL <130/130–159/≥160 mg/dL: the NCEP ATP I classes."},
+    {R::Bands, "U5", "The concept behind the \"longevity\" label (familial hyperalphalipoproteinaemia)."},
+    {R::Guidance, "R23", "ATP III (2001) superseded the LDL classes."},
+    {R::Guidance, "R25", "2018 AHA/ACC guideline: risk-based statin groups."},
+    {R::Guidance, "R30", "Very high HDL: U-shaped mortality, lowest at about 73 mg/dL (men) / 93 mg/dL (women), HR 2.06 at ≥116 mg/dL in men."},
 };
-
-const QString TotalPrefix = QStringLiteral("Total Cholesterol: ");
-const QString HdlPrefix = QStringLiteral("HDL Cholesterol: ");
-const QString LdlPrefix = QStringLiteral("LDL Cholesterol: ");
-
-QString lipidSummary(const LipidClasses& classes)
-{
-    return TotalPrefix + classes.total + CR + CR + HdlPrefix + classes.hdl + CR + CR + LdlPrefix +
-           classes.ldl + CR + CR;
-}
+constexpr SourceRow CholHdlSources[] = {
+    {R::Formula, "R28", "The total cholesterol to HDL ratio (Castelli index)."},
+    {R::Formula, "R29", "Coronary risk by ratio."},
+    {R::Bands, "R67", "Framingham half-average 3.4 (men) / 3.3 (women), average 5.0 / 4.4, twice average 9.6 / 7.0."},
+    {R::Guidance, "R67", "AHA/consumer target below 5, optimum 3.5."},
+    {R::Guidance, "R29", "High-risk thresholds 6.4 (men) / 5.6 (women)."},
+    {R::Guidance, "R25", "Risk is now estimated with multivariable equations."},
+};
+constexpr SourceRow LdlHdlSources[] = {
+    {R::Formula, "R29", "The ratio as used in Framingham-era risk work."},
+    {R::Bands, "R22", "Bands 0.5–3 low, 3–6 moderate, >6 high (ldl-hdl-ratio)."},
+    {R::Guidance, "R23", "ATP III does not use the ratio."},
+    {R::Guidance, "R25", "The 2018 AHA/ACC guideline does not use the ratio."},
+    {R::Guidance, "R68", "Popular target below 3.5."},
+};
+constexpr SourceRow Atp3Sources[] = {
+    {R::Formula, "R23", "The ATP III classification."},
+    {R::Bands, "R23", "LDL <100 optimal, 100–129 near/above optimal, 130–159 borderline high, 160–189 high, ≥190 very high; HDL <40 low, ≥60 high."},
+    {R::Guidance, "R25", "The 2018 AHA/ACC guideline replaced ATP III."},
+};
+constexpr ContextRule CholesterolLevelsContext[] = {
+    // The last band of the HDL risk table reads "longevity".
+    {1, {when::topBand()},
+     "Very high HDL cholesterol is not protective: in two large cohorts mortality was lowest near "
+     "73 mg/dL in men and 93 mg/dL in women and higher above that (about twice as high in men "
+     "from 116 mg/dL), so \"longevity\" is misleading.",
+     "R30 U5"},
+};
+constexpr EvidenceNote CholesterolLevelsEvidence[] = {
+    {1, NoteKind::Unsourced,
+     "No printed source was found for the HDL risk table (\"times average\"); it is derived from "
+     "Framingham data.", "R26 R27 R28"},
+    {2, NoteKind::Dated,
+     "These LDL classes are those of ATP I (1988); ATP III (2001) and then the 2018 AHA/ACC "
+     "guideline, which treats by risk group, replaced them.", "R24 R23 R25"},
+};
+constexpr EvidenceNote CholesterolHdlRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Not a current guideline classification: risk is now estimated with multivariable equations; "
+     "a ratio below 5 is a common target, 3.5 the optimum.", "R25 R67 R29"},
+    {-1, NoteKind::Unsourced,
+     "The \"3 times\" bounds (23.3 for men, 10.9 for women) were found in no source; the other "
+     "values are quoted only by secondary sources.", "R67"},
+};
+constexpr EvidenceNote LdlHdlRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Historical: neither ATP III nor the 2018 AHA/ACC guideline uses the LDL to HDL ratio; a "
+     "popular target is below 3.5.", "R23 R25 R68"},
+    {-1, NoteKind::Unsourced,
+     "The bands match public calculator documentation; their primary source was not found.", "R22"},
+};
+constexpr EvidenceNote Adult3Evidence[] = {
+    {0, NoteKind::Dated,
+     "ATP III (2001, updated 2004) was replaced by the 2018 AHA/ACC guideline, which treats by "
+     "risk group rather than by these classes.", "R23 R25"},
+    {1, NoteKind::Dated,
+     "ATP III calls HDL cholesterol of 60 mg/dL or more \"high\" and has no \"intermediate\" "
+     "class; this item calls 40 to 60 mg/dL \"intermediate\". ATP III was replaced by the 2018 "
+     "AHA/ACC guideline.", "R23 R25"},
+    {2, NoteKind::Dated,
+     "ATP III (2001, updated 2004) was replaced by the 2018 AHA/ACC guideline, which treats by "
+     "risk group rather than by these classes.", "R23 R25"},
+};
+// clang-format on
 
 } // namespace
 
-Outcome GeneralResults(const Inputs& in)
-{
-    const ConvertedInput& gender = in[A::Gender];
-    const Worked total = work(CholClass, CholesterolBands, in);
-    const Worked hdl = work(HdlClass, byGender(gender.valueText, HdlRiskMale, HdlRiskFemale), in);
-    const Worked ldl = work(LdlClass, LdlBands, in);
-    const LipidClasses classes{total.bandText, hdl.bandText, ldl.bandText};
+// clang-format off
+extern constexpr ItemDescriptor CholesterolLevelsItem{
+    .id = ItemId::CholesterolLevels,
+    .listText = "Cholesterol Level Interpretation",
+    .checkList = {A::Gender, A::Chol, A::HDL, A::LDL},
+    .rowList = {
+        {.name = "Total Cholesterol", .formula = &CholClass, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
+        {.name = "HDL Cholesterol", .formula = &HdlClass, .bands = HdlRiskMale, .femaleBands = HdlRiskFemale, .prefix = "HDL Cholesterol: "},
+        {.name = "LDL Cholesterol", .formula = &LdlClass, .bands = LdlBands, .prefix = "LDL Cholesterol: "},
+    },
+    .inputOrder = InputOrder::Formulas,
+    .screenForm = cholesterolClassesScreen,
+    .origins = {
+        .formulaOrigin = "Plain lipid values, with HDL as a protective factor from the Framingham Study.",
+        .bandsOrigin = "Total cholesterol and LDL classes are the NCEP ATP I (1988) classes; the HDL \"times average\" table is Framingham-derived, its exact printed source not found; the \"longevity\" label follows the concept of familial hyperalphalipoproteinaemia.",
+        .guidance = "Dated: the LDL classes were superseded by ATP III (2001) and by the risk-based statin groups of the 2018 AHA/ACC guideline; very high HDL is not protective (Madsen 2017), so \"longevity\" is misleading.",
+        .caveat = LipidCaveat,
+        .sources = CholesterolSources,
+    },
+    .notes = {.context = CholesterolLevelsContext, .evidence = CholesterolLevelsEvidence},
+};
 
-    Outcome outcome;
-    outcome.moreInfo = lipidSummary(classes);
-    outcome.rows = {
-        ResultRow{{}, classes.total, TotalPrefix + classes.total},
-        ResultRow{{}, classes.hdl, HdlPrefix + classes.hdl},
-        ResultRow{{}, classes.ldl, LdlPrefix + classes.ldl},
-    };
-    outcome.values = {total.value, hdl.value, ldl.value};
-    outcome.working = {total.working, hdl.working, ldl.working};
-    return outcome;
-}
+extern constexpr ItemDescriptor CholesterolHdlRatioItem{
+    .id = ItemId::CholesterolHdlRatio,
+    .listText = "Total Cholesterol-to-HDL Cholesterol Ratio",
+    .checkList = {A::Gender, A::Chol, A::HDL},
+    .rowList = {
+        {.name = "Total Cholesterol-to-HDL Cholesterol Ratio", .formula = &CholHdlFormula, .bands = CholHdlMale, .femaleBands = CholHdlFemale,
+         .prefix = "The risk of coronary artery disease is ", .suffix = " the 'average American'."},
+    },
+    .inputOrder = InputOrder::Formulas,
+    .origins = {
+        .formulaOrigin = "The Castelli/Framingham ratio (\"Castelli index\").",
+        .bandsOrigin = "Framingham half-average, average and twice-average values, seen only in secondary consumer pages; the three-times-average bounds (23.3 men, 10.9 women) were not found in any source.",
+        .guidance = "Not a current guideline classification: AHA/consumer target below 5 (optimum 3.5); Kinosian 1994 high-risk thresholds 6.4 (men) / 5.6 (women); risk is now estimated with multivariable equations (2018 AHA/ACC).",
+        .ownChoice = "Closing the gaps the published bands leave (4.9–5.0 and 9.5–9.6 for men, 4.3–4.4 and 6.9–7.0 for women) is this program's own choice: each band runs from just above the bound before it up to and including its own.",
+        .caveat = LipidCaveat,
+        .sources = CholHdlSources,
+    },
+    .notes = {.evidence = CholesterolHdlRatioEvidence},
+};
 
-Outcome CholHDL(const Inputs& in)
-{
-    const ConvertedInput& gender = in[A::Gender];
-    const Worked ratio =
-        work(CholHdlFormula, byGender(gender.valueText, CholHdlMale, CholHdlFemale), in);
-    const QString sentence = QStringLiteral("The risk of coronary artery disease is ") +
-                             ratio.bandText + QStringLiteral(" the 'average American'.");
+extern constexpr ItemDescriptor LdlHdlRatioItem{
+    .id = ItemId::LdlHdlRatio,
+    .listText = "LDL Cholesterol-to-HDL Cholesterol Ratio",
+    .checkList = {A::HDL, A::LDL},
+    .rowList = {
+        {.name = "LDL to HDL ratio", .formula = &LdlHdlFormula, .bands = LdlHdlBands, .prefix = "Risk of cardiovascular disease: "},
+    },
+    .inputOrder = InputOrder::Formulas,
+    .origins = {
+        .formulaOrigin = "A ratio used in Framingham-era risk work.",
+        .bandsOrigin = "The bands match public calculator documentation; their primary source was not found.",
+        .guidance = "Historical: not used by ATP III (2001) or the 2018 AHA/ACC guideline; a popular target is below 3.5.",
+        .caveat = LipidCaveat,
+        .sources = LdlHdlSources,
+    },
+    .notes = {.evidence = LdlHdlRatioEvidence},
+};
 
-    return oneRow(ratio, sentence);
-}
-
-Outcome LDLHDL(const Inputs& in)
-{
-    const Worked ratio = work(LdlHdlFormula, LdlHdlBands, in);
-    const QString interpretation =
-        QStringLiteral("Risk of cardiovascular disease: ") + ratio.bandText;
-
-    return oneRow(ratio, interpretation);
-}
-
-Outcome Adult3(const Inputs& in)
-{
-    const Worked total = work(CholValue, CholesterolBands, in);
-    const Worked hdl = work(HdlValue, Atp3HdlBands, in);
-    const Worked ldl = work(LdlValue, Atp3LdlBands, in);
-    const LipidClasses classes{total.bandText, hdl.bandText, ldl.bandText};
-
-    Outcome outcome;
-    outcome.moreInfo = lipidSummary(classes);
-    outcome.rows = {
-        ResultRow{{}, total.result, TotalPrefix + classes.total},
-        ResultRow{{}, hdl.result, HdlPrefix + classes.hdl},
-        ResultRow{{}, ldl.result, LdlPrefix + classes.ldl},
-    };
-    outcome.values = {total.value, hdl.value, ldl.value};
-    outcome.working = {total.working, hdl.working, ldl.working};
-    return outcome;
-}
+extern constexpr ItemDescriptor Adult3Item{
+    .id = ItemId::Adult3,
+    .listText = "Adult Treatment Panel III Classification",
+    .checkList = {A::Chol, A::HDL, A::LDL},
+    .rowList = {
+        {.name = "ATP3: Total Cholesterol", .formula = &CholValue, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
+        {.name = "ATP3 :HDL Cholesterol", .formula = &HdlValue, .bands = Atp3HdlBands, .prefix = "HDL Cholesterol: "},
+        {.name = "ATP3: LDL Cholesterol", .formula = &LdlValue, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "},
+    },
+    .inputOrder = InputOrder::Formulas,
+    .screenForm = adult3Screen,
+    .origins = {
+        .formulaOrigin = "NCEP ATP III (2001).",
+        .bandsOrigin = "The ATP III classes for total cholesterol, HDL and LDL.",
+        .guidance = "Differs at 60 mg/dL: ATP III calls HDL ≥60 \"high\" and has no \"intermediate\" class, while this program calls 40–60 inclusive \"intermediate\"; ATP III was updated in 2004 (Grundy, Circulation 2004) and replaced by the 2018 AHA/ACC guideline.",
+        .caveat = LipidCaveat,
+        .sources = Atp3Sources,
+    },
+    .notes = {.evidence = Adult3Evidence},
+};
+// clang-format on
 
 } // namespace quarvex

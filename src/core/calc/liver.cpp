@@ -1,6 +1,6 @@
 // Liver function and iron studies.
 
-#include "calc/calculations.h"
+#include "calc/items.h"
 #include "calc/rowwork.h"
 
 namespace quarvex {
@@ -8,6 +8,7 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
+using R = SourceRole;
 using namespace rowwork;
 
 // AST over ALT; normal from 0.8 up to but not including 1.3.
@@ -116,50 +117,238 @@ constexpr Formula TibcFormula{"TIBC", TibcOps, Shown::Fixed2, " ug/dL "};
 constexpr FormulaOp TransferrinOps[] = {in(A::TIBC), num(0.7), mul};
 constexpr Formula TransferrinFormula{"Transferrin", TransferrinOps, Shown::Fixed2, " mg/dL "};
 
+// No result number: the screen keeps its Result, the row's result is empty.
+void ferritinScreen(Outcome& outcome, std::span<const QString>)
+{
+    outcome.result.reset();
+}
+
+// clang-format off
+constexpr const char* IronConversionCaveat =
+    "The TIBC/transferrin interconversion (1.43/0.7) is approximate (theory 1.40) and depends on "
+    "the laboratory method.";
+
+constexpr SourceRow AstAltSources[] = {
+    {R::Formula, "R31", "The De Ritis ratio."},
+    {R::Formula, "R32", "Laboratory tests in viral hepatitis and other liver diseases."},
+    {R::Bands, "R33", "Group means: viral 0.74, obstructive 0.81, chronic hepatitis 1.3, postnecrotic cirrhosis 1.74, alcoholic 2.85; >2 suggests alcoholic disease."},
+    {R::Guidance, "R34", "The ratio is supportive only."},
+    {R::Guidance, "R35", "The ratio is supportive only; healthy ALT upper limits 29–33 U/L (men), 19–25 (women)."},
+    {R::Guidance, "R36", "Myocardial infarction is diagnosed by cardiac troponin."},
+};
+constexpr SourceRow AlbuminGlobulinSources[] = {
+    {R::Formula, "R79", "History of the A/G ratio since Epstein 1912."},
+    {R::Bands, "R22", "<1 low; reference ≥1 (serum-albumin-to-globulin-ratio)."},
+    {R::Bands, "R80", "1.5–2.5 in textbooks."},
+    {R::Guidance, "R81", "The A/G ratio should no longer be ordered."},
+};
+constexpr SourceRow BilirubinSources[] = {
+    {R::Bands, "R7", "<20 % constitutional; 20–40 hepatocellular; 40–60 either; >50–60 obstruction."},
+    {R::Bands, "R22", "initial-testing-to-determine-causes-hyperbilirubinemia."},
+    {R::Bands, "R37", "Jaundice is visible above 2.5–3 mg/dL."},
+    {R::Guidance, "R59", "Conjugated hyperbilirubinaemia: direct >20 % or >2 mg/dL."},
+    {R::Guidance, "R35", "Evaluation of abnormal liver chemistries."},
+};
+constexpr SourceRow FerritinSources[] = {
+    {R::Formula, "R38", "Ferritin reflects iron stores."},
+    {R::Formula, "R44", "Ferritin as a measure of iron stores."},
+    {R::Formula, "U2", "1 ug/L ferritin ≈ 8–10 mg stored iron."},
+    {R::Formula, "R82", "1 ug/L ferritin ≈ 8–10 mg stored iron."},
+    {R::Bands, "R38", "<10 ng/mL = iron-deficient erythropoiesis."},
+    {R::Bands, "R22", "The same bands (serum-ferritin-and-estimate-of-body-iron-stores)."},
+    {R::Guidance, "R39", "Iron deficiency <15 ug/L in apparently healthy adults, <70 ug/L with infection or inflammation."},
+    {R::Guidance, "R40", "45 ng/mL in anaemia."},
+    {R::Guidance, "R41", "Overload: ferritin >200 (women) / >300 (men) with TSAT >45 % / >50 %."},
+    {R::Guidance, "R56", "Ferritin >50,000 ug/L in renal failure, liver injury, infection, HLH."},
+};
+constexpr SourceRow TransferrinSaturationSources[] = {
+    {R::Guidance, "R60", "Normal TSAT 25–50 %."},
+    {R::Guidance, "R86", "Normal TSAT 20–50 %."},
+    {R::Guidance, "R41", "Haemochromatosis: TSAT >45 % (women) / >50 % (men) with raised ferritin."},
+};
+constexpr SourceRow TibcSources[] = {
+    {R::Formula, "R42", "Two iron atoms per transferrin: TIBC (umol/L) ≈ 25 × transferrin (g/L)."},
+    {R::Formula, "R59", "Transferrin 79.6 kDa, two iron binding sites."},
+    {R::Formula, "R43", "Regression factors vary."},
+    {R::Formula, "R84", "Some calculators use ×1.25."},
+    {R::Bands, "R83", "Common reference interval 240–450 ug/dL."},
+    {R::Guidance, "R85", "Chemically measured TIBC over-reads the transferrin-bound capacity."},
+};
+constexpr SourceRow TransferrinSources[] = {
+    {R::Formula, "R42", "Inverse of the TIBC factor (theory 0.716)."},
+    {R::Bands, "R86", "Common reference interval 2.0–3.6 g/L."},
+    {R::Guidance, "R87", "In hospital patients TFN = 0.83 TIBC − 5.6."},
+};
+constexpr ContextRule AstAltRatioContext[] = {
+    {0, {when::notAboveUpper(A::AST), when::notAboveUpper(A::ALT)},
+     "%1 and %2 are not raised. The AST to ALT ratio helps to tell liver "
+     "diseases apart only when the aminotransferases are raised; its text does not apply here.",
+     "R34 R35"},
+};
+constexpr EvidenceNote AstAltRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "\"Acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin. The ratio "
+     "is supportive only.", "R36 R34 R35"},
+    {-1, NoteKind::Unsourced,
+     "No source was found for \"above 3: acute MI\" and \"2 to 3: drug hepatotoxicity\"; the "
+     "bound 0.8 is this program's own choice.", ""},
+};
+constexpr ContextRule AlbuminGlobulinRatioContext[] = {
+    // Every ratio of 1 or more reads "high".
+    {0, {when::rowFromTo(1.0, 2.5)},
+     "A ratio of %1 is within the usual adult range (1 or more; 1.5 to 2.5 in textbooks): "
+     "\"high\" does not mean abnormal here.",
+     "R22 R80"},
+};
+constexpr EvidenceNote AlbuminGlobulinRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin "
+     "measurement are preferred.", "R22 R81"},
+};
+constexpr ContextRule BilirubinRatioContext[] = {
+    {0, {when::notAboveUpper(A::BilirubinTotal)},
+     "%1 is not raised. The direct fraction separates the causes of a raised bilirubin; at a "
+     "normal total bilirubin its text does not apply.",
+     "R7 R59"},
+};
+constexpr EvidenceNote BilirubinRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Direct bilirubin includes delta bilirubin, so the ratio lags recovery, and it cannot "
+     "reliably tell hepatocellular from obstructive disease: imaging is needed.", "R59 R35"},
+};
+constexpr EvidenceNote FerritinStoresEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Bands of the 1970s: WHO 2020 puts iron deficiency below 15 ug/L in healthy adults and below "
+     "70 ug/L with infection or inflammation; iron overload needs a raised transferrin "
+     "saturation as well (EASL 2022). Ferritin rises with inflammation.", "R38 R39 R40 R41"},
+};
+constexpr EvidenceNote TransferrinSaturationEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The upper limit of 55 % misses early iron overload: EASL 2022 uses above 45 % (women) and "
+     "above 50 % (men) with a raised ferritin.", "R41 R60 R86"},
+    {-1, NoteKind::Unsourced, "No source was found for the limit of 55 %.", ""},
+};
+constexpr EvidenceNote TibcCalculatedEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The factor 1.43 is about 2 % above theory (1.40) and the relation depends on the method; "
+     "many laboratories report transferrin and its saturation directly.", "R42 R85 R87"},
+};
+constexpr EvidenceNote TransferrinCalculatedEvidence[] = {
+    {-1, NoteKind::Dated,
+     "The factor 0.7 is approximate (theory 0.716) and the relation depends on the method (0.83 "
+     "times TIBC minus 5.6 in hospital patients).", "R42 R87"},
+};
+// clang-format on
+
 } // namespace
 
-Outcome ASTALT(const Inputs& in)
-{
-    const Worked ratio = work(AstAltFormula, AstAltBands, in);
-    return oneRow(ratio, ratio.bandText);
-}
+// clang-format off
+extern constexpr ItemDescriptor AstAltRatioItem{
+    .id = ItemId::AstAltRatio,
+    .listText = "AST-to-ALT (SGOT-to-SGPT) Ratio",
+    .checkList = {A::AST, A::ALT},
+    .rowList = {{.name = "AST to ALT ratio", .formula = &AstAltFormula, .bands = AstAltBands}},
+    .origins = {
+        .formulaOrigin = "De Ritis, Coltorti & Giusti 1957.",
+        .bandsOrigin = "Group means in Cohen & Kaplan 1979 (>2 suggests alcoholic disease); sources for \">3 = acute MI\" and \"2–3 = drugs\" were not found.",
+        .guidance = "The ratio is supportive only; \"acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin (Fourth Universal Definition 2018).",
+        .ownChoice = "The bound 0.8 between the cholestasis and normal bands is this program's own choice.",
+        .caveat = "AST/ALT above 3 = \"acute MI\" is obsolete (MI is diagnosed by troponin); the bands rest on small older series and are supportive only.",
+        .sources = AstAltSources,
+    },
+    .notes = {.context = AstAltRatioContext, .evidence = AstAltRatioEvidence},
+};
 
-Outcome AlbuminGlobulin(const Inputs& in)
-{
-    const Worked ratio = work(AlbuminGlobulinFormula, AlbuminGlobulinBands, in);
-    return oneRow(ratio, ratio.bandText);
-}
+extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
+    .id = ItemId::AlbuminGlobulinRatio,
+    .listText = "Serum Albumin-to-Globulin Ratio",
+    .checkList = {A::Albumin, A::Globulin},
+    .rowList = {{.name = "Albumin to Globulin ratio", .formula = &AlbuminGlobulinFormula, .bands = AlbuminGlobulinBands}},
+    .origins = {
+        .formulaOrigin = "The A/G ratio, in use since Epstein 1912.",
+        .bandsOrigin = "<1 low, as in public calculator documentation; reference ≥1; 1.5–2.5 in textbooks.",
+        .guidance = "A low-value test: serum protein electrophoresis, immunofixation and immunoglobulin quantitation are preferred.",
+        .sources = AlbuminGlobulinSources,
+    },
+    .notes = {.context = AlbuminGlobulinRatioContext, .evidence = AlbuminGlobulinRatioEvidence},
+};
 
-Outcome Bilirubin(const Inputs& in)
-{
-    const Worked percent = work(BilirubinFormula, BilirubinBands, in);
-    return oneRow(percent, percent.bandText);
-}
+extern constexpr ItemDescriptor BilirubinRatioItem{
+    .id = ItemId::BilirubinRatio,
+    .listText = "Serum Direct -to- Total Bilirubin Ratio",
+    .checkList = {A::BilirubinDirect, A::BilirubinTotal},
+    .rowList = {{.name = "Bilirubin to Bilirubin ratio", .formula = &BilirubinFormula, .bands = BilirubinBands}},
+    .origins = {
+        .formulaOrigin = "Bilirubin fractionation (van den Bergh); no single origin.",
+        .bandsOrigin = "<20 % constitutional (Gilbert, Crigler-Najjar), 20–40 hepatocellular, 40–60 either, >50–60 obstruction (Wallach's).",
+        .guidance = "Conjugated hyperbilirubinaemia is direct >20 % or >2 mg/dL (StatPearls); \"direct\" includes delta bilirubin, so the ratio lags recovery, and it cannot reliably tell hepatocellular from obstructive disease: imaging is needed.",
+        .sources = BilirubinSources,
+    },
+    .notes = {.context = BilirubinRatioContext, .evidence = BilirubinRatioEvidence},
+};
 
-Outcome FerritinStores(const Inputs& in)
-{
-    const Worked ferritin = work(FerritinFormula, FerritinBands, in);
-    Outcome outcome = oneRow(ferritin, ferritin.bandText);
-    outcome.result.reset();
-    return outcome;
-}
+extern constexpr ItemDescriptor FerritinStoresItem{
+    .id = ItemId::FerritinStores,
+    .listText = "Serum Ferritin and Estimate of Iron Stores",
+    .checkList = {A::Ferritin},
+    .rowList = {{.name = "Ferritin Stores", .formula = &FerritinFormula, .bands = FerritinBands}},
+    .screenForm = ferritinScreen,
+    .origins = {
+        .formulaOrigin = "Ferritin reflects iron stores (Jacobs 1972, Cook 1974); 1 ug/L ≈ 8–10 mg stored iron.",
+        .bandsOrigin = "<10 low (Jacobs 1972), 10–220 normal, >220 overload, as in calculator documentation.",
+        .guidance = "Dated: WHO 2020 sets iron deficiency at <15 ug/L in apparently healthy adults and <70 ug/L with infection or inflammation; AGA 2020 uses 45 ng/mL in anaemia; overload needs TSAT as well (EASL 2022).",
+        .caveat = "Ferritin bands (<10 low, >220 high) are 1970s values, and ferritin rises with inflammation; values above 32767 ug/L, as seen in HLH and liver failure, cannot be entered: a missing result is not a normal result.",
+        .sources = FerritinSources,
+    },
+    .notes = {.evidence = FerritinStoresEvidence},
+};
 
-Outcome TransferrinSat(const Inputs& in)
-{
-    const Worked saturation = work(SaturationFormula, SaturationBands, in);
-    return oneRow(saturation, saturation.bandText);
-}
+extern constexpr ItemDescriptor TransferrinSaturationItem{
+    .id = ItemId::TransferrinSaturation,
+    .listText = "Serum Transferrin Saturation",
+    .checkList = {A::Iron, A::TIBC},
+    .rowList = {{.name = "Transferrin Saturation", .formula = &SaturationFormula, .bands = SaturationBands}},
+    .origins = {
+        .formulaOrigin = "The standard iron ÷ TIBC × 100.",
+        .bandsOrigin = "<16 % low, 16–55 normal, >55 high; no source was found for 55.",
+        .guidance = "Normal is about 20/25–50 % (Harrison's; PMC3934467); EASL 2022 uses TSAT >45 % (women) / >50 % (men) with raised ferritin for haemochromatosis, so an upper limit of 55 % misses early overload; use a fasting morning sample.",
+        .caveat = "The upper limit of 55 % is too high for haemochromatosis screening (EASL 2022: >45 % women, >50 % men).",
+        .sources = TransferrinSaturationSources,
+    },
+    .notes = {.evidence = TransferrinSaturationEvidence},
+};
 
-Outcome TIBCCalculated(const Inputs& in)
-{
-    const Worked tibc = work(TibcFormula, TibcBands, in);
-    return oneRow(tibc, tibc.bandText);
-}
+extern constexpr ItemDescriptor TibcCalculatedItem{
+    .id = ItemId::TibcCalculated,
+    .listText = "Total Iron Binding Capacity (TIBC)",
+    .checkList = {A::Transferrin},
+    .rowList = {{.name = "Total Iron Binding Capacity", .formula = &TibcFormula, .bands = TibcBands}},
+    .origins = {
+        .formulaOrigin = "Two iron atoms per transferrin give TIBC (umol/L) ≈ 25 × transferrin (g/L), ×1.40 in ug/dL per mg/dL (Gambino 1997); regression factors vary, and some calculators use ×1.25.",
+        .bandsOrigin = "250–450 ug/dL, close to the common reference interval 240–450.",
+        .guidance = "1.43 is about 2 % above theory; chemically measured TIBC over-reads the transferrin-bound capacity (albumin binding); many laboratories now report transferrin and TSAT directly.",
+        .ownChoice = "The bands 250 and 450 ug/dL are this program's own choice.",
+        .caveat = IronConversionCaveat,
+        .sources = TibcSources,
+    },
+    .notes = {.evidence = TibcCalculatedEvidence},
+};
 
-Outcome TransferrinCalculated(const Inputs& in)
-{
-    const Worked transferrin = work(TransferrinFormula, TransferrinBands, in);
-    return oneRow(transferrin, transferrin.bandText);
-}
+extern constexpr ItemDescriptor TransferrinCalculatedItem{
+    .id = ItemId::TransferrinCalculated,
+    .listText = "Transferrin",
+    .checkList = {A::TIBC},
+    .rowList = {{.name = "Transferrin Calculated", .formula = &TransferrinFormula, .bands = TransferrinBands}},
+    .origins = {
+        .formulaOrigin = "The inverse of the TIBC factor (0.7 × 1.43 ≈ 1.00; theory 0.716).",
+        .bandsOrigin = "200–360 mg/dL, equal to the common reference interval 2.0–3.6 g/L.",
+        .guidance = "As for TIBC; in hospital patients the regression is TFN = 0.83 TIBC − 5.6 (Crosby 1984): the relation depends on the laboratory method.",
+        .ownChoice = "The bands 200 and 360 mg/dL are this program's own choice.",
+        .caveat = IronConversionCaveat,
+        .sources = TransferrinSources,
+    },
+    .notes = {.evidence = TransferrinCalculatedEvidence},
+};
+// clang-format on
 
 } // namespace quarvex

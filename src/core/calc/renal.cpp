@@ -1,6 +1,6 @@
 // Renal clearances and fractional excretions.
 
-#include "calc/calculations.h"
+#include "calc/items.h"
 #include "calc/rowwork.h"
 
 namespace quarvex {
@@ -8,7 +8,12 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
+using R = SourceRole;
 using namespace rowwork;
+
+// Cockcroft and Gault subtract the age from 140: from this age on the
+// formula gives no clearance.
+constexpr double CockcroftGaultAgeLimit = 140.0;
 
 // Amylase-to-creatinine clearance ratio, in percent.
 constexpr Band AmylaseBands[] = {
@@ -93,49 +98,245 @@ constexpr FormulaOp RfiOps[] = {in(A::UrineSodium), in(A::UrineCreatinine), in(A
                                 div, div};
 constexpr Formula RfiFormula{"RFI", RfiOps, Shown::Fixed2, " mEq/L"};
 
+// clang-format off
+constexpr const char* UrineIndexCaveat =
+    "Renal urinary indices need the right patient and sample: they were validated in oliguric "
+    "acute kidney injury before diuretics or fluids; diuretics, CKD, contrast and sepsis "
+    "invalidate them (use fractional urea excretion <35 % on diuretics).";
+
+constexpr SourceRow AmylaseSources[] = {
+    {R::Formula, "U1", "The clearance-ratio concept."},
+    {R::Formula, "R5", "Diagnostic use; normal 3.1 ± 1.1 %."},
+    {R::Formula, "R6", "Mechanism of the raised ratio in acute pancreatitis."},
+    {R::Bands, "R7", "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis."},
+    {R::Bands, "R22", "The same texts (amylase-clearance-to-creatinine-clearance)."},
+    {R::Guidance, "R8", "ACG 2013: pain, lipase/amylase >3× the upper limit, imaging."},
+    {R::Guidance, "R9", "ACG 2024: the same diagnostic criteria."},
+};
+constexpr SourceRow CreatinineClearanceSources[] = {
+    {R::Formula, "R1", "The formula; women 15 % less."},
+    {R::Formula, "R62", "The female constant 85."},
+    {R::Guidance, "R10", "KDIGO 2012 GFR categories G1 ≥90, G2 60–89, G3a 45–59, G3b 30–44, G4 15–29, G5 <15 mL/min/1.73 m²."},
+    {R::Guidance, "R11", "CKD-EPI 2021 race-free eGFR."},
+    {R::Guidance, "R69", "Derived in a 96 % male population aged 18–92; still used for drug dosing."},
+};
+constexpr SourceRow PotassiumFractionSources[] = {
+    {R::Formula, "R70", "The fractional excretion formula (×100 gives per cent)."},
+    {R::Guidance, "R70", "In hypokalaemia, FEK below about 10 % means appropriate renal conservation."},
+    {R::Guidance, "U3", "Classic study of FEK in hypokalaemia."},
+    {R::Guidance, "R21", "The spot urine K/Cr ratio."},
+    {R::Guidance, "R71", "Urine K/Cr tells renal from non-renal loss."},
+};
+constexpr SourceRow CalciumClearanceSources[] = {
+    {R::Formula, "R17", "The calcium/creatinine clearance ratio used to tell FHH from primary hyperparathyroidism."},
+    {R::Guidance, "R17", "Below 0.01 suggests FHH, above 0.02 favours PHPT, overlap 0.01–0.02."},
+    {R::Guidance, "R72", "Christensen data: >0.02 excludes FHH."},
+};
+constexpr SourceRow RfiSources[] = {
+    {R::Formula, "R3", "The renal failure index."},
+    {R::Guidance, "R22", "RFI ≤1 prerenal, >1 ATN (renal-failure-index)."},
+    {R::Guidance, "R74", "RFI <1 vs >1."},
+    {R::Guidance, "R13", "Exceptions: diuretics, CKD, contrast, sepsis, myoglobinuria."},
+    {R::Guidance, "R12", "Fractional urea excretion <35 % on diuretics."},
+};
+constexpr SourceRow SodiumFractionSources[] = {
+    {R::Formula, "R2", "FENa <1 prerenal, >3 ATN."},
+    {R::Formula, "R3", "Urinary diagnostic indices in acute renal failure."},
+    {R::Guidance, "R73", "FENa <1 % prerenal, >2 % ATN."},
+    {R::Guidance, "R74", "FENa <1 vs >2–3 %."},
+    {R::Guidance, "R13", "Exceptions: diuretics, CKD, contrast, early obstruction, glomerulonephritis."},
+    {R::Guidance, "R12", "Fractional urea excretion <35 % on diuretics."},
+};
+constexpr SourceRow PhosphorusSources[] = {
+    {R::Guidance, "R14", "TmP/GFR nomogram."},
+    {R::Guidance, "R15", "TmP/GFR algorithm."},
+    {R::Guidance, "R16", "The algorithm performs better than the nomogram."},
+    {R::Guidance, "R66", "Adult renal phosphorus threshold 2.7–4.1 mg/dL."},
+};
+
+constexpr const char* PhosphorusStepNotes[] = {
+    "Changed: an older form put serum phosphorus into the Cockcroft–Gault creatinine formula, a number that measures nothing; this is the renal clearance U × V ÷ P, with serum and urine phosphorus in place of the creatinine values.",
+};
+constexpr EvidenceNote AmylaseClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "No longer recommended to diagnose acute pancreatitis (insensitive; raised by renal "
+     "insufficiency, diabetic ketoacidosis and burns): diagnose by pain, lipase or amylase above "
+     "3 times the upper limit, and imaging. Still useful to detect macroamylasaemia (below 1 %).",
+     "R7 R8 R9"},
+};
+constexpr ContextRule CreatinineClearanceContext[] = {
+    {0, {when::below(A::Age, 18.0)},
+     "%1: Cockcroft and Gault derived the formula in adults aged 18 to 92 years; it is not valid "
+     "below 18.",
+     "R1 R69"},
+};
+constexpr EvidenceNote CreatinineClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "A Cockcroft-Gault creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; chronic "
+     "kidney disease is staged with the KDIGO 2012 categories from the CKD-EPI 2021 eGFR. The "
+     "formula is still used for drug dosing.", "R1 R10 R11 R69"},
+    {-1, NoteKind::Unsourced,
+     "The five bands have no traceable source (they are neither KDIGO nor K/DOQI stages), and "
+     "62.5 to 80 mL/min has no text.", ""},
+};
+constexpr ContextRule FractionalPotassiumExcretionContext[] = {
+    {0, {when::notBelowLower(A::SerumPotassium)},
+     "%1 is not low. The fractional potassium excretion is read in a patient with a low serum "
+     "potassium: below about 0.10 (10 %; it is shown here as a fraction) the kidneys are "
+     "conserving potassium.",
+     "R70"},
+};
+constexpr EvidenceNote FractionalPotassiumExcretionEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Shown as a fraction, not in the usual per cent (0.10 is 10 %); in practice a spot urine "
+     "potassium to creatinine ratio is the usual index.", "R70 R21 R71"},
+};
+constexpr CutOffNote RenalCalciumClearanceCutOffs[] = {
+    {0, 0.01, 0.02,
+     "In hypercalcaemia a ratio below 0.01 suggests familial hypocalciuric hypercalcaemia and one "
+     "above 0.02 favours primary hyperparathyroidism; from 0.01 to 0.02 the two overlap.",
+     "R17 R72"},
+};
+constexpr ContextRule RenalFailureIndexContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+};
+constexpr EvidenceNote RenalFailureIndexEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Diuretics, chronic kidney disease, contrast media and sepsis make the index unreliable; on "
+     "diuretics the fractional urea excretion (below 35 % prerenal) is preferred.", "R13 R12"},
+};
+constexpr ContextRule FractionalSodiumExcretionContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R2 R3 R73 R13"},
+};
+constexpr EvidenceNote FractionalSodiumExcretionEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Diuretics, chronic kidney disease, contrast media, early obstruction and glomerulonephritis "
+     "make it unreliable; on diuretics the fractional urea excretion (below 35 % prerenal) is "
+     "preferred.", "R13 R12"},
+};
+constexpr EvidenceNote PhosphorusClearanceEvidence[] = {
+    {-1, NoteKind::Dated,
+     "Renal phosphate handling is usually judged by the tubular reabsorption of phosphate and "
+     "TmP/GFR (adults about 2.7 to 4.1 mg/dL) from paired serum and urine phosphate and "
+     "creatinine.", "R14 R15 R16 R66"},
+};
+// clang-format on
+
 } // namespace
 
-Outcome AmylaseClearance(const Inputs& in)
-{
-    const Worked ratio = work(AmylaseFormula, AmylaseBands, in);
-    return oneRow(ratio, ratio.bandText);
-}
+// clang-format off
+extern constexpr ItemDescriptor AmylaseClearanceItem{
+    .id = ItemId::AmylaseClearance,
+    .listText = "Amylase Clearance to Creatinine Clearance",
+    .checkList = {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
+    .rowList = {{.name = "Amylase Clearance", .formula = &AmylaseFormula, .bands = AmylaseBands}},
+    .origins = {
+        .formulaOrigin = "The clearance-ratio concept (Levitt 1969); diagnostic use by Warshaw & Fuller 1975.",
+        .bandsOrigin = "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis (Wallach's).",
+        .guidance = "Not recommended for diagnosing acute pancreatitis (insensitive; raised by renal insufficiency, DKA, burns); diagnose by pain, lipase/amylase >3× the upper limit and imaging (ACG 2013, 2024); still useful to detect macroamylasaemia (<1 %).",
+        .caveat = "The amylase/creatinine clearance ratio is no longer used to diagnose pancreatitis (lipase/amylase >3× the upper limit); it is useful mainly to detect macroamylasaemia (<1 %).",
+        .sources = AmylaseSources,
+    },
+    .notes = {.evidence = AmylaseClearanceEvidence},
+};
 
 // Cockcroft and Gault: ((140 - age) * weight) / (serum creatinine * constant),
-// serum creatinine in mg/dL. The item's checks keep the age below
+// serum creatinine in mg/dL. The limit keeps the age below
 // CockcroftGaultAgeLimit, so the clearance stays positive.
-Outcome CreatinineClearanceEstimated(const Inputs& in)
-{
-    const Worked clearance = work(ClearanceFormula, ClearanceBands, in);
-    return oneRow(clearance, clearance.bandText);
-}
+extern constexpr ItemDescriptor CreatinineClearanceItem{
+    .id = ItemId::CreatinineClearance,
+    .listText = "Creatinine Clearance Estimated (GFR)",
+    .checkList = {A::Age, A::Weight, A::Gender, A::SerumCreatinine},
+    .rowList = {{.name = "Creatinine Clearance (GFR)", .formula = &ClearanceFormula, .bands = ClearanceBands}},
+    .limitList = {{A::Age, CockcroftGaultAgeLimit, "Age: the formula needs an age below 140"}},
+    .origins = {
+        .formulaOrigin = "Cockcroft & Gault 1976; women 15 % less (÷85 ≈ ×0.847; exactly ÷84.7).",
+        .bandsOrigin = "The five bands have no traceable source (not KDIGO, not K/DOQI); 62.5–80 mL/min has no text.",
+        .guidance = "A creatinine clearance in mL/min, not a GFR in mL/min/1.73 m²; CKD is staged by the KDIGO 2012 categories from the CKD-EPI 2021 race-free eGFR; Cockcroft–Gault is still used for drug dosing.",
+        .caveat = "\"GFR\" is a Cockcroft–Gault creatinine clearance (mL/min, not per 1.73 m², derived in 249 mostly male adults); its five bands have no traceable source. CKD is staged with KDIGO 2012 categories using CKD-EPI 2021 eGFR.",
+        .sources = CreatinineClearanceSources,
+    },
+    .notes = {.context = CreatinineClearanceContext, .evidence = CreatinineClearanceEvidence},
+};
+static_assert(limitsOnChecks(CreatinineClearanceItem), "a formula limit must be on one of the item's checks");
 
-Outcome FractionalPotassiumExcretion(const Inputs& in)
-{
-    return oneRow(work(PotassiumFormula, {}, in), {});
-}
+extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
+    .id = ItemId::FractionalPotassiumExcretion,
+    .listText = "Fractional Potassium Excretion",
+    .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium},
+    .rowList = {{.name = "Fractional Potassium Excretion", .formula = &PotassiumFormula}},
+    .origins = {
+        .formulaOrigin = "The standard fractional-excretion formula (×100 gives per cent).",
+        .bandsOrigin = "None: the program gives no interpretation.",
+        .guidance = "Usually given in per cent (the program shows a fraction); in hypokalaemia FEK below about 10 % means appropriate renal conservation; the spot urine K/Cr ratio is the usual modern index.",
+        .caveat = "FEK is shown as a fraction, not in per cent.",
+        .sources = PotassiumFractionSources,
+    },
+    .notes = {.context = FractionalPotassiumExcretionContext, .evidence = FractionalPotassiumExcretionEvidence},
+};
 
-Outcome FractionalSodiumExcretion(const Inputs& in)
-{
-    return oneRow(work(SodiumFormula, {}, in), {});
-}
+extern constexpr ItemDescriptor RenalCalciumClearanceItem{
+    .id = ItemId::RenalCalciumClearance,
+    .listText = "Renal Calcium Clearance to Creatinine Clearance",
+    .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium},
+    .rowList = {{.name = "Renal Calcium Clearance", .formula = &CalciumFormula}},
+    .origins = {
+        .formulaOrigin = "The calcium/creatinine clearance ratio used to tell familial hypocalciuric hypercalcaemia (FHH) from primary hyperparathyroidism (PHPT).",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature <0.01 suggests FHH, >0.02 favours PHPT, with overlap between 0.01 and 0.02.",
+        .guidance = "The international PHPT workshop guidelines (as discussed by Marx 2015) use a 0.01 cut-off, then gene testing (CASR, AP2S1, GNA11) for low values; vitamin D is replenished first.",
+        .sources = CalciumClearanceSources,
+    },
+    .notes = {.cutOffs = RenalCalciumClearanceCutOffs},
+};
+
+extern constexpr ItemDescriptor RenalFailureIndexItem{
+    .id = ItemId::RenalFailureIndex,
+    .listText = "Renal Failure Index (RFI)",
+    .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium},
+    .rowList = {{.name = "Renal Failure Index", .formula = &RfiFormula}},
+    .origins = {
+        .formulaOrigin = "Miller et al. 1978.",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature RFI ≤1 suggests prerenal failure and >1 (≥3 definite) acute tubular necrosis.",
+        .guidance = "Valid only in oliguric acute kidney injury before diuretics or fluids; unreliable with diuretics, CKD, contrast, sepsis and myoglobinuria (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
+        .caveat = UrineIndexCaveat,
+        .sources = RfiSources,
+    },
+    .notes = {.context = RenalFailureIndexContext, .evidence = RenalFailureIndexEvidence},
+};
+
+extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
+    .id = ItemId::FractionalSodiumExcretion,
+    .listText = "Fractional Sodium Excretion",
+    .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
+    .rowList = {{.name = "Fractional Sodium Excretion", .formula = &SodiumFormula}},
+    .origins = {
+        .formulaOrigin = "Espinel 1976 (FENa <1 prerenal, >3 ATN); Miller 1978.",
+        .bandsOrigin = "None: the program gives no interpretation; in the literature FENa <1 % suggests prerenal failure and >2 % acute tubular necrosis.",
+        .guidance = "Exceptions to its diagnostic value: diuretics, CKD, contrast, early obstruction, glomerulonephritis (Zarich 1985); fractional urea excretion <35 % is preferred on diuretics (Carvounis 2002).",
+        .caveat = UrineIndexCaveat,
+        .sources = SodiumFractionSources,
+    },
+    .notes = {.context = FractionalSodiumExcretionContext, .evidence = FractionalSodiumExcretionEvidence},
+};
 
 // The renal clearance U x V / P of phosphorus from a 24-hour urine, in mL/min:
 // (urine phosphorus * urine volume) / (serum phosphorus * 1440), both
 // phosphorus values in mg/dL and the volume in mL.
-Outcome PhosphorusClearanceEstimated(const Inputs& in)
-{
-    return oneRow(work(PhosphorusFormula, {}, in), {});
-}
-
-Outcome RenalCalciumClearance(const Inputs& in)
-{
-    return oneRow(work(CalciumFormula, {}, in), {});
-}
-
-Outcome RFI(const Inputs& in)
-{
-    return oneRow(work(RfiFormula, {}, in), {});
-}
+extern constexpr ItemDescriptor PhosphorusClearanceItem{
+    .id = ItemId::PhosphorusClearance,
+    .listText = "Phosphorus Clearance Estimated",
+    .checkList = {A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume},
+    .rowList = {{.name = "Phosphorus Clearance", .formula = &PhosphorusFormula}},
+    .origins = {
+        .formulaOrigin = "The renal clearance C = U × V ÷ P that the creatinine clearance also uses, here (urine phosphorus × urine volume) ÷ (serum phosphorus × 1440); a textbook definition with no single paper behind it. An older form put serum phosphorus into the Cockcroft–Gault formula, which measures nothing.",
+        .bandsOrigin = "None.",
+        .guidance = "Renal phosphate handling is usually judged by TRP and TmP/GFR from paired serum and urine phosphate and creatinine (Walton & Bijvoet nomogram 1975; Payne 1998 algorithm; Barth 2000); adult TmP/GFR ≈ 2.7–4.1 mg/dL.",
+        .caveat = "Phosphorus clearance needs urine phosphorus and a complete 24-hour urine collection; in practice renal phosphate handling is judged by TRP/TmP-GFR.",
+        .sources = PhosphorusSources,
+        .stepNotes = PhosphorusStepNotes,
+    },
+    .notes = {.evidence = PhosphorusClearanceEvidence},
+};
+// clang-format on
 
 } // namespace quarvex

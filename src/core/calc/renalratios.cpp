@@ -1,6 +1,6 @@
 // Renal ratios and excretion rates.
 
-#include "calc/calculations.h"
+#include "calc/items.h"
 #include "calc/rowwork.h"
 
 #include <QStringBuilder>
@@ -10,6 +10,7 @@ namespace quarvex {
 namespace {
 
 using A = AnalyteId;
+using R = SourceRole;
 using namespace rowwork;
 
 constexpr Band UrateBands[] = {
@@ -92,30 +93,17 @@ constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), mul, in(A::
                                     div};
 constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 
-} // namespace
-
-// Urine uric acid over urine creatinine in a random urine sample, both in
-// mg/dL; the 1.0 cut-off belongs to this urine ratio only.
-Outcome UrateCreatinineRatio(const Inputs& in)
+// The screen of the urea ratios: the three results in one line, what they
+// are below it, and a message with the results and their texts.
+void ureaRatiosScreen(Outcome& outcome, std::span<const QString>)
 {
-    const Worked ratio = work(UrateFormula, UrateBands, in);
-    return oneRow(ratio, ratio.bandText);
-}
+    const QString& t1 = outcome.rows[0].result;
+    const QString& t2 = outcome.rows[1].result;
+    const QString& t3 = outcome.rows[2].result;
+    const QString& i1 = outcome.rows[0].interpretation;
+    const QString& i2 = outcome.rows[1].interpretation;
+    const QString& i3 = outcome.rows[2].interpretation;
 
-Outcome UreaCreatinineRatios(const Inputs& in)
-{
-    const Worked r1 = work(BunCreatinineFormula, BunCreatinineBands, in);
-    const Worked r2 = work(CreatinineCreatinineFormula, CreatinineCreatinineBands, in);
-    const Worked r3 = work(UreaUreaFormula, UreaUreaBands, in);
-
-    const QString& t1 = r1.result;
-    const QString& t2 = r2.result;
-    const QString& t3 = r3.result;
-    const QString& i1 = r1.bandText;
-    const QString& i2 = r2.bandText;
-    const QString& i3 = r3.bandText;
-
-    Outcome outcome;
     outcome.result = QString(t1 % QStringLiteral(" ; ") % t2 % QStringLiteral(" ; ") % t3);
     // Built with % (QStringBuilder): each text in one allocation.
     outcome.moreInfo =
@@ -127,32 +115,172 @@ Outcome UreaCreatinineRatios(const Inputs& in)
                       QStringLiteral("Urine Creatinine to Serum Creatinine: ") % t2 % CR %
                       QStringLiteral("Urine BUN to Serum BUN ratio: ") % t3 % CR % CR % i1 % CR %
                       CR % i2 % CR % CR % i3;
-    outcome.rows = {
-        ResultRow{{}, t1, i1},
-        ResultRow{{}, t2, i2},
-        ResultRow{{}, t3, i3},
-    };
-    outcome.values = {r1.value, r2.value, r3.value};
-    outcome.working = {r1.working, r2.working, r3.working};
-    return outcome;
 }
 
-Outcome UrinaryPotassiumExcretion(const Inputs& in)
+// The row carries the shorter note, the screen the longer one.
+void potassiumExcretionScreen(Outcome& outcome, std::span<const QString>)
 {
-    Outcome outcome = oneRow(
-        work(ExcretionFormula, {}, in),
+    outcome.moreInfo =
         QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage' "
-                       "(inadequate potassium conservation)."));
-    // The row carries the shorter note.
-    outcome.rows.front().interpretation =
-        QStringLiteral("An excretion rate more than 20 mEq/24 hours implies potassium 'wastage'.");
-    return outcome;
+                       "(inadequate potassium conservation).");
 }
 
-Outcome UrineProteinCreatinineRatio(const Inputs& in)
-{
-    const Worked ratio = work(ProteinFormula, ProteinBands, in);
-    return oneRow(ratio, ratio.bandText);
-}
+// clang-format off
+constexpr SourceRow UricAcidSources[] = {
+    {R::Formula, "R4", "Random urine uric acid / urine creatinine ratio (mg/mg)."},
+    {R::Bands, "R4", ">1.0 acute uric acid nephropathy; <0.75 other causes of acute renal failure; 0.75–1.0 indeterminate."},
+    {R::Bands, "R48", "Urine ratio reference interval (≥18 years) <0.60."},
+    {R::Guidance, "R75", "Urine uric acid/creatinine >1 in a random sample in acute uric acid nephropathy."},
+};
+constexpr SourceRow PotassiumRateSources[] = {
+    {R::Bands, "R22", "\">20 mEq/24 h implies wastage\" (urinary-potassium-excretion-rate)."},
+    {R::Bands, "R76", "<20 mmol/24 h means non-renal loss."},
+    {R::Guidance, "R21", "The spot urine K/Cr ratio."},
+    {R::Guidance, "R71", "Urine K/Cr tells renal from non-renal loss."},
+};
+constexpr SourceRow UreaRatiosSources[] = {
+    {R::Formula, "R19", "The BUN/creatinine ratio."},
+    {R::Formula, "R77", "The BUN/creatinine ratio."},
+    {R::Formula, "R3", "Urine/plasma ratios."},
+    {R::Bands, "R19", "BUN/creatinine 10–20 normal, >20 prerenal or catabolic causes (textbook convention)."},
+    {R::Bands, "R18", "Ratio >36 in upper gastrointestinal bleeding: sensitivity 90 %, specificity 27 %."},
+    {R::Bands, "R3", "U/P creatinine >40 prerenal, <20 ATN; U/P urea >8 prerenal, <3 ATN."},
+    {R::Bands, "R73", "U/P creatinine >40 vs <20; U/P urea >8 vs <3."},
+};
+constexpr SourceRow ProteinRatioSources[] = {
+    {R::Formula, "R20", "Single voided urine samples estimate quantitative proteinuria."},
+    {R::Bands, "R20", "<0.2 normal, >3.5 nephrotic range."},
+    {R::Guidance, "R10", "KDIGO 2012 categories."},
+    {R::Guidance, "R78", "A1 <150, A2 150–500, A3 >500 mg/g."},
+};
+
+constexpr const char* UrateStepNotes[] = {
+    "Changed: an older form divided serum urate by serum creatinine, which gives almost everyone a ratio above 1; the 1.0 cut-off (Kelton, Kelley & Holmes 1978) belongs to urine uric acid ÷ urine creatinine in a random urine sample.",
+    "Read only in acute renal failure: a healthy adult's ratio (below 0.60) says nothing about renal failure.",
+};
+constexpr const char* UrateNotFailing =
+    "%1 is not raised. The urine uric acid to creatinine ratio separates acute uric acid "
+    "nephropathy from other causes of acute renal failure; in a person without acute renal "
+    "failure it says nothing about the kidneys (healthy adults have a ratio below 0.60).";
+
+constexpr ContextRule UrateCreatinineRatioContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, UrateNotFailing, "R4 R75 R48"},
+    {0, {when::notGiven(A::SerumCreatinine)},
+     "Serum creatinine is not known. The urine uric acid to creatinine ratio is read only in "
+     "acute renal failure, to separate acute uric acid nephropathy from other causes; healthy "
+     "adults have a ratio below 0.60.",
+     "R4 R75 R48"},
+};
+constexpr ContextRule UrinaryPotassiumExcretionContext[] = {
+    {0, {when::notBelowLower(A::SerumPotassium)},
+     "%1 is not low. An excretion above 20 mEq/24 hours means renal potassium wasting only in a "
+     "patient with a low serum potassium (hypokalaemia).",
+     "R76 R71"},
+    {0, {when::notGiven(A::SerumPotassium)},
+     "Serum potassium is not known. An excretion above 20 mEq/24 hours means renal potassium "
+     "wasting only in a patient with a low serum potassium (hypokalaemia); the rate needs that "
+     "value, and a complete 24-hour collection, to be read.",
+     "R76 R71"},
+};
+constexpr EvidenceNote UrinaryPotassiumExcretionEvidence[] = {
+    {-1, NoteKind::Dated,
+     "A spot urine potassium to creatinine ratio is the usual index in practice; the rate needs a "
+     "complete 24-hour collection.", "R21 R71"},
+};
+constexpr ContextRule UreaCreatinineRatiosContext[] = {
+    // The urine-to-serum creatinine and urea ratios; the BUN to creatinine ratio
+    // (row 0) also reads states other than kidney injury.
+    {1, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+    {2, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+};
+constexpr EvidenceNote UreaCreatinineRatiosEvidence[] = {
+    {0, NoteKind::Dated,
+     "A BUN to creatinine ratio above 36 is a weak sign of upper GI bleeding (specificity 27 %).",
+     "R18"},
+};
+constexpr EvidenceNote UrineProteinCreatinineRatioEvidence[] = {
+    {-1, NoteKind::Dated,
+     "KDIGO 2012 grades the ratio as normal to mildly increased below 0.15 mg/mg (150 mg/g), "
+     "moderately increased from 0.15 to 0.5 and severely increased above 0.5; the albumin to "
+     "creatinine ratio is preferred.", "R10 R78"},
+    {-1, NoteKind::Unsourced,
+     "No source was found for the bands at 0.1 and 1.0; below 0.2 (normal) and above 3.5 "
+     "(nephrotic range) are Ginsberg's.", "R20"},
+};
+// clang-format on
+
+} // namespace
+
+// clang-format off
+// Urine uric acid over urine creatinine in a random urine sample, both in
+// mg/dL; the 1.0 cut-off belongs to this urine ratio only.
+extern constexpr ItemDescriptor UrateCreatinineRatioItem{
+    .id = ItemId::UrateCreatinineRatio,
+    .listText = "Uric Acid-to-Creatinine Ratio",
+    .checkList = {A::UrineCreatinine, A::UrineUrate},
+    .rowList = {{.name = "Urate to Creatinine Ratio", .formula = &UrateFormula, .bands = UrateBands}},
+    .origins = {
+        .formulaOrigin = "Kelton, Kelley & Holmes 1978: random urine uric acid ÷ urine creatinine (mg/mg). An older form divided serum urate by serum creatinine, to which the cut-off does not apply.",
+        .bandsOrigin = ">1.0 acute uric acid nephropathy, <0.75 other causes of acute renal failure, 0.75–1.0 indeterminate (Mayo catalogue quoting Kelton); the urine ratio of healthy adults is below 0.60.",
+        .guidance = "Read only in acute renal failure: a healthy adult's ratio (<0.60) says nothing about renal failure.",
+        .caveat = "The uric acid-to-creatinine ratio is read only in acute renal failure, from a random urine sample.",
+        .sources = UricAcidSources,
+        .stepNotes = UrateStepNotes,
+    },
+    .notes = {.context = UrateCreatinineRatioContext},
+};
+
+extern constexpr ItemDescriptor UrinaryPotassiumExcretionItem{
+    .id = ItemId::UrinaryPotassiumExcretion,
+    .listText = "Urinary Potassium Excretion Rate",
+    .checkList = {A::UrineVolume, A::UrinePotassium},
+    .rowList = {{.name = "Urinary Potassium Excretion", .formula = &ExcretionFormula,
+                 .prefix = "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage'."}},
+    .screenForm = potassiumExcretionScreen,
+    .origins = {
+        .formulaOrigin = "The standard timed-urine excretion: concentration × 24-hour volume.",
+        .bandsOrigin = "\">20 mEq/24 h implies wastage\" from calculator documentation; <20 mmol/24 h means non-renal loss (Carroll & Oh, quoted).",
+        .guidance = "Only meaningful when the patient is hypokalaemic; needs a complete 24-hour collection; the spot urine K/Cr ratio is preferred in practice.",
+        .caveat = "A 24-hour potassium excretion above 20 mEq only means renal wasting when the patient is hypokalaemic.",
+        .sources = PotassiumRateSources,
+    },
+    .notes = {.context = UrinaryPotassiumExcretionContext, .evidence = UrinaryPotassiumExcretionEvidence},
+};
+
+extern constexpr ItemDescriptor UreaCreatinineRatiosItem{
+    .id = ItemId::UreaCreatinineRatios,
+    .listText = "Urea Nitrogen and Creatinine Ratios",
+    .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea},
+    .rowList = {
+        {.name = "Urea to Creatinine Ratio", .formula = &BunCreatinineFormula, .bands = BunCreatinineBands},
+        {.name = "Creatinine to Creatinine Ratio", .formula = &CreatinineCreatinineFormula, .bands = CreatinineCreatinineBands},
+        {.name = "Urea to Urea Ratio", .formula = &UreaUreaFormula, .bands = UreaUreaBands},
+    },
+    .screenForm = ureaRatiosScreen,
+    .origins = {
+        .formulaOrigin = "The BUN/creatinine ratio from classic physiology; the urine/plasma ratios from Miller 1978.",
+        .bandsOrigin = "BUN/creatinine 10–20 normal, >20 prerenal or catabolic causes (textbook convention), >36 upper gastrointestinal bleeding (Ernst 1999); U/P creatinine >40 prerenal, <20 ATN; U/P urea >8 prerenal, <3 ATN.",
+        .guidance = "Older texts pair an elevated U/P urea ratio with ATN, inverted against Miller (a high U/P urea ratio means prerenal); this program pairs <3 with ATN and >8 with prerenal. A BUN/creatinine ratio >36 is a weak discriminator (specificity 27 %).",
+        .caveat = "\"Urea\" means urea nitrogen (BUN): a report giving urea mass in mg/dL must first be divided by 2.14, or every urea ratio is 2.14× too high.",
+        .sources = UreaRatiosSources,
+    },
+    .notes = {.context = UreaCreatinineRatiosContext, .evidence = UreaCreatinineRatiosEvidence},
+};
+
+extern constexpr ItemDescriptor UrineProteinCreatinineRatioItem{
+    .id = ItemId::UrineProteinCreatinineRatio,
+    .listText = "Urine Protein to Urine Creatinine Ratio",
+    .checkList = {A::UrineCreatinine, A::UrineProtein},
+    .rowList = {{.name = "Urine Protein to Creatinine Ratio", .formula = &ProteinFormula, .bands = ProteinBands}},
+    .origins = {
+        .formulaOrigin = "Ginsberg et al. 1983.",
+        .bandsOrigin = "<0.2 normal and >3.5 nephrotic range (Ginsberg 1983); the origin of the intermediate 0.1 and 1.0 bands was not found.",
+        .guidance = "KDIGO 2012 protein/creatinine categories: <150 mg/g (<0.15 mg/mg) normal to mildly, 150–500 moderately, >500 severely increased; albumin/creatinine is preferred (A1 <30, A2 30–300, A3 >300 mg/g).",
+        .caveat = "The ratio is in mg/mg, while KDIGO uses mg/g or mg/mmol (0.15 mg/mg = 150 mg/g = 15 mg/mmol).",
+        .sources = ProteinRatioSources,
+    },
+    .notes = {.evidence = UrineProteinCreatinineRatioEvidence},
+};
+// clang-format on
 
 } // namespace quarvex

@@ -1,16 +1,10 @@
 #include "calc/rowwork.h"
 
-namespace quarvex::rowwork {
+#include "calc/items.h"
 
-Outcome oneRow(double value, const QString& result, const QString& interpretation)
-{
-    Outcome outcome;
-    outcome.result = result;
-    outcome.moreInfo = interpretation;
-    outcome.rows = {ResultRow{{}, result, interpretation}};
-    outcome.values = {value};
-    return outcome;
-}
+#include <array>
+
+namespace quarvex::rowwork {
 
 Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs)
 {
@@ -29,11 +23,110 @@ Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& i
     return Worked{value, result, text(bandText(value, bands)), RowWorking{&formula, bands}};
 }
 
-Outcome oneRow(const Worked& worked, const QString& interpretation)
+} // namespace quarvex::rowwork
+
+namespace quarvex {
+
+namespace {
+
+using namespace rowwork;
+
+std::optional<Finding> limitFinding(const ItemDescriptor& item, AnalyteId id, const Inputs& inputs)
 {
-    Outcome outcome = oneRow(worked.value, worked.result, interpretation);
-    outcome.working = {worked.working};
+    for (const FormulaLimit& limit : item.limits()) {
+        if (limit.analyte == id && !(inputs[id].converted < limit.below))
+            return Finding{id, FindingKind::OutsideFormula, QString::fromLatin1(limit.text)};
+    }
+    return std::nullopt;
+}
+
+// The row names of every item as strings, made once per thread: each
+// computed item names its rows, case after case, and copies of strings that
+// other threads copy too would make their reference counts travel between
+// processor caches.
+const QStringList& rowNameTexts(ItemId id)
+{
+    thread_local const std::array<QStringList, ItemCount> texts = [] {
+        std::array<QStringList, ItemCount> out;
+        for (const ItemDescriptor& item : overviewItems()) {
+            for (const char* name : item.rowNames())
+                out[size_t(item.id)] << QString::fromLatin1(name);
+        }
+        return out;
+    }();
+    return texts[size_t(id)];
+}
+
+} // namespace
+
+std::span<const Band> ItemRow::bandsFor(const QString& gender) const
+{
+    if (femaleBands.empty())
+        return bands;
+    if (gender == QLatin1String(GenderMale))
+        return bands;
+    if (gender == QLatin1String(GenderFemale))
+        return femaleBands;
+    return {};
+}
+
+QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
+{
+    QList<Finding> out;
+    for (AnalyteId check : checks()) {
+        if (const std::optional<Finding>& f = inputs.finding(check))
+            out << *f;
+        else if (std::optional<Finding> f = limitFinding(*this, check, inputs))
+            out << *f;
+    }
+    return out;
+}
+
+Outcome ItemDescriptor::compute(const Inputs& inputs) const
+{
+    Outcome outcome;
+    const QStringList& names = rowNameTexts(id);
+    const QString& gender = inputs[AnalyteId::Gender].valueText;
+    std::array<QString, 3> bandTexts;
+    const std::span<const ItemRow> all = rows();
+    outcome.rows.reserve(qsizetype(all.size()));
+    for (size_t i = 0; i < all.size(); ++i) {
+        const ItemRow& row = all[i];
+        Worked worked = work(*row.formula, row.bandsFor(gender), inputs);
+        QString interpretation = row.prefix || row.suffix
+                                     ? text(row.prefix) + worked.bandText + text(row.suffix)
+                                     : worked.bandText;
+        outcome.rows << ResultRow{names.at(qsizetype(i)), std::move(worked.result),
+                                  std::move(interpretation)};
+        outcome.values << worked.value;
+        outcome.working << worked.working;
+        bandTexts[i] = std::move(worked.bandText);
+    }
+    if (all.size() == 1) {
+        outcome.result = outcome.rows.front().result;
+        outcome.moreInfo = outcome.rows.front().interpretation;
+    }
+    if (screenForm)
+        screenForm(outcome, std::span<const QString>(bandTexts.data(), all.size()));
+
+    QList<AnalyteId> order;
+    if (inputOrder == InputOrder::Formulas) {
+        for (const RowWorking& row : outcome.working) {
+            for (const FormulaOp& op :
+                 row.formula ? row.formula->ops : std::span<const FormulaOp>()) {
+                if (op.kind == FormulaOp::Input && !order.contains(op.input))
+                    order << op.input;
+            }
+        }
+    }
+    for (AnalyteId input : checks()) {
+        if (!order.contains(input))
+            order << input;
+    }
+    outcome.inputs.reserve(order.size());
+    for (AnalyteId input : order)
+        outcome.inputs << inputs[input];
     return outcome;
 }
 
-} // namespace quarvex::rowwork
+} // namespace quarvex

@@ -1,8 +1,8 @@
 #pragma once
 
-// Working out the rows of a calculation: a formula and its band table to a
-// value, its result text and band text, and an outcome filled from them. Used
-// only inside src/core/calc.
+// Working out one row of an item: a formula and its band table to a value,
+// its result text and band text. Used only inside src/core/calc; rowwork.cpp
+// also holds the descriptor's findings and its one computation of the rows.
 
 #include "analytes/bands.h"
 #include "analytes/format.h"
@@ -31,11 +31,6 @@ inline QString resultText(double value, const char* suffix, const QLocale& local
     return formatFixed2(value, locale) + QLatin1String(suffix);
 }
 
-// The outcome of an item with one value, one result text and one row whose
-// texts are those of the screen. Its inputs are the item's (its descriptor
-// fills them in).
-Outcome oneRow(double value, const QString& result, const QString& interpretation);
-
 // One row worked out from its formula: the value, the result as the formula
 // shows it, the text of the band that holds the value, and the record of both.
 struct Worked {
@@ -45,8 +40,5 @@ struct Worked {
     RowWorking working;
 };
 Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs);
-
-// The outcome of an item with one worked row.
-Outcome oneRow(const Worked& worked, const QString& interpretation);
 
 } // namespace quarvex::rowwork
