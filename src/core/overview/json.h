@@ -27,7 +27,8 @@ QJsonObject itemsJson();
 //    "findings": [[item, field or null, kind, text]],
 //    "hints": [[field, text]],
 //    "rows": {row name: [result, value, interpretation, band index or null,
-//                        substituted formula, variant]}}
+//                        substituted formula, variant]},
+//    "notes": {row name: [[kind, text, [source ids]]]}}  (rows with notes only)
 // where variant is the index of the row's variant in itemsJson, left out when
 // the row has one; a variant itemsJson does not list is written whole.
 void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
