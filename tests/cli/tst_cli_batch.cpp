@@ -92,7 +92,8 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
     for (const QJsonValue input : json[u"inputs"_s].toArray()) {
         const QString field = input[u"field"_s].toString();
         QCOMPARE(inputs[field].toArray(),
-                 (QJsonArray{input[u"text"_s], input[u"unit"_s], input[u"value"_s]}));
+                 (QJsonArray{input[u"text"_s], input[u"unit"_s], input[u"value"_s],
+                             input[u"reference"_s]}));
         for (const QJsonValue hint : input[u"hints"_s].toArray())
             hints << QJsonArray{field, hint};
     }
@@ -102,6 +103,7 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
 
     QJsonArray findings;
     QJsonObject rows = line[u"rows"_s].toObject();
+    QJsonObject notes = line[u"notes"_s].toObject();
     for (const QJsonValue item : json[u"items"_s].toArray()) {
         for (const QJsonValue f : item[u"findings"_s].toArray())
             findings << QJsonArray{item[u"name"_s], f[u"field"_s], f[u"kind"_s], f[u"text"_s]};
@@ -109,6 +111,10 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
             const QString name = row[u"name"_s].toString();
             const QJsonArray got = rows.take(name).toArray();
             QVERIFY2(got.size() == 5 || got.size() == 6, qPrintable(name));
+            QJsonArray rowNotes;
+            for (const QJsonValue note : row[u"notes"_s].toArray())
+                rowNotes << QJsonArray{note[u"kind"_s], note[u"text"_s], note[u"sources"_s]};
+            QCOMPARE(notes.take(name).toArray(), rowNotes);
             QCOMPARE(got.at(0), row[u"result"_s]);
             QCOMPARE(got.at(1), row[u"value"_s]);
             QCOMPARE(got.at(2), row[u"interpretation"_s]);
@@ -131,6 +137,7 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
         }
     }
     QVERIFY(rows.isEmpty());
+    QVERIFY(notes.isEmpty());
     QCOMPARE(line[u"findings"_s].toArray(), findings);
 }
 

@@ -450,7 +450,7 @@ QJsonObject itemsJson()
         return out;
     };
     const QJsonObject layout{
-        {QStringLiteral("inputs"), list({"text", "unit", "value"})},
+        {QStringLiteral("inputs"), list({"text", "unit", "value", "reference"})},
         {QStringLiteral("findings"), list({"item", "field", "kind", "text"})},
         {QStringLiteral("hints"), list({"field", "text"})},
         {QStringLiteral("rows"),
@@ -485,6 +485,11 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append("null");
         out.append(',');
         appendNumber(out, in.converted);
+        out.append(',');
+        if (const QString reference = referenceText(inputs, a.id); !reference.isEmpty())
+            appendString(out, reference);
+        else
+            out.append("null");
         out.append(']');
     }
     out.append("},\"findings\":[");

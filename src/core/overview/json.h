@@ -23,7 +23,8 @@ QJsonObject itemsJson();
 // belongs to the case, in the layout itemsJson states. Compact, no key
 // repeated per row:
 //   {"case": ID,
-//    "inputs": {field: [text, unit or null, value in the formula unit]},
+//    "inputs": {field: [text, unit or null, value in the formula unit,
+//                       reference interval in the unit typed or null]},
 //    "findings": [[item, field or null, kind, text]],
 //    "hints": [[field, text]],
 //    "rows": {row name: [result, value, interpretation, band index or null,
