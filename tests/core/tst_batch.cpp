@@ -611,8 +611,8 @@ void TestBatch::notesColumn()
     const QString rowName = QString::fromLatin1(item(ItemId::AstAltRatio).rowNames()[0]);
     QStringList expected;
     QStringList gotKinds;
-    for (const Note& note : rowNotes(ItemId::AstAltRatio, 0, inputs, *astAlt.outcome,
-                                     QLocale::c())) {
+    for (const Note& note :
+         rowNotes(ItemId::AstAltRatio, 0, inputs, *astAlt.outcome, QLocale::c())) {
         if (note.kind != NoteKind::Context && note.kind != NoteKind::Rounding)
             continue;
         expected << rowName + u": "_s + note.text;

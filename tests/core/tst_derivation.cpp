@@ -202,8 +202,10 @@ void TestDerivation::steps()
         "  Value before rounding: 0,81\n"
         "  Result: 0,81 \n"
         "  Interpretation: The AST to ALT ratio is normal.\n"
-        "  Dated: \"Acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac troponin. The ratio is supportive only.\n"
-        "  No source: No source was found for \"above 3: acute MI\" and \"2 to 3: drug hepatotoxicity\"; the bound 0.8 is this program's own choice.\n"
+        "  Dated: \"Acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac "
+        "troponin. The ratio is supportive only.\n"
+        "  No source: No source was found for \"above 3: acute MI\" and \"2 to 3: drug "
+        "hepatotoxicity\"; the bound 0.8 is this program's own choice.\n"
         "  Bands:\n"
         "    up to 0,65: The AST to ALT ratio indicates acute viral hepatitis.\n"
         "    above 0,65 to below 0,8: The AST to ALT ratio indicates extrahepatic cholestasis.\n"
@@ -460,9 +462,8 @@ void TestDerivation::notesStandUnderTheInterpretation()
     const Derivation d = derive(descriptor, inputs, outcome);
     const DerivedRow& row = d.rows.first();
     QCOMPARE(row.notes, rowNotes(id, 0, inputs, outcome, English));
-    const bool hasContext = std::any_of(row.notes.cbegin(), row.notes.cend(), [](const Note& n) {
-        return n.kind == NoteKind::Context;
-    });
+    const bool hasContext = std::any_of(row.notes.cbegin(), row.notes.cend(),
+                                        [](const Note& n) { return n.kind == NoteKind::Context; });
     QCOMPARE(hasContext, context);
 
     const QStringList lines = stepsText(d, English).split(u'\n');
@@ -479,9 +480,9 @@ void TestDerivation::notesStandUnderTheInterpretation()
     const QString html = stepsHtml(d, English);
     for (const Note& note : row.notes) {
         const qsizetype at = html.indexOf(note.text.toHtmlEscaped());
-        QVERIFY2(at > html.indexOf(row.interpretation.isEmpty() ? u"Result:"_s
-                                                                : u"Interpretation:"_s),
-                 qPrintable(note.text));
+        QVERIFY2(
+            at > html.indexOf(row.interpretation.isEmpty() ? u"Result:"_s : u"Interpretation:"_s),
+            qPrintable(note.text));
         if (!row.bands.isEmpty())
             QVERIFY(at < html.indexOf(u"<p>Bands:</p>"_s));
     }
@@ -554,8 +555,8 @@ void TestDerivation::jsonCarriesNotesOriginAndReference()
     int notes = 0;
     for (int i = 0; i < ItemCount; ++i) {
         const QJsonObject origin = items[i][u"origin"].toObject();
-        QCOMPARE(origin.keys(), (QStringList{u"bands"_s, u"formula"_s, u"guidance"_s,
-                                             u"keepInMind"_s}));
+        QCOMPARE(origin.keys(),
+                 (QStringList{u"bands"_s, u"formula"_s, u"guidance"_s, u"keepInMind"_s}));
         const std::optional<ItemSources> sources = itemSources(ItemId(i));
         QVERIFY(sources);
         QCOMPARE(origin[u"formula"].toString(), sources->formulaOrigin);
@@ -594,22 +595,36 @@ void TestDerivation::caseLineCarriesNotes()
     // Every row with notes, and no other, in the layout itemsJson states.
     QCOMPARE(itemsJson()[u"caseLine"][u"notes"].toVariant().toStringList(),
              (QStringList{u"kind"_s, u"text"_s, u"sources"_s}));
+    // The case's notes in the line; the dated and unsourced ones, the same
+    // in every case, under the row in itemsJson.
+    QHash<QString, QJsonArray> evidence;
+    for (const QJsonValue item : itemsJson()[u"items"].toArray()) {
+        for (const QJsonValue row : item[u"rows"].toArray())
+            evidence.insert(row[u"name"].toString(), row[u"notes"].toArray());
+    }
     const QJsonArray items = caseJson(inputs, evaluations)[u"items"].toArray();
     int rowsWithNotes = 0;
+    int evidenceNotes = 0;
     for (const QJsonValue item : items) {
         for (const QJsonValue row : item[u"rows"].toArray()) {
-            const QJsonArray full = row[u"notes"].toArray();
-            const QJsonArray slim = notes[row[u"name"].toString()].toArray();
-            QCOMPARE(slim.size(), full.size());
-            for (int n = 0; n < full.size(); ++n) {
-                QCOMPARE(slim[n][0], full[n][u"kind"]);
-                QCOMPARE(slim[n][1], full[n][u"text"]);
-                QCOMPARE(slim[n][2], full[n][u"sources"]);
+            QJsonArray rebuilt;
+            for (const QJsonValue note : notes[row[u"name"].toString()].toArray()) {
+                QVERIFY(note[0] == u"context"_s || note[0] == u"rounding"_s);
+                rebuilt << QJsonObject{
+                    {u"kind"_s, note[0]}, {u"text"_s, note[1]}, {u"sources"_s, note[2]}};
             }
-            rowsWithNotes += full.isEmpty() ? 0 : 1;
+            rowsWithNotes += rebuilt.isEmpty() ? 0 : 1;
+            for (const QJsonValue note : evidence.value(row[u"name"].toString())) {
+                QVERIFY(note[u"kind"] == u"dated"_s || note[u"kind"] == u"unsourced"_s);
+                rebuilt << note;
+                ++evidenceNotes;
+            }
+            QCOMPARE(rebuilt, row[u"notes"].toArray());
         }
     }
     QCOMPARE(notes.size(), rowsWithNotes);
+    QVERIFY(rowsWithNotes > 0);
+    QVERIFY(evidenceNotes > 0);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestDerivation)

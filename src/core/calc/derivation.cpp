@@ -407,8 +407,8 @@ QString stepsHtml(const Derivation& d, const QLocale& locale, HtmlParts parts)
             const QString close = band.chosen ? QStringLiteral("</b>") : QString();
             html += QStringLiteral("<tr><td>") +
                     (band.chosen ? QStringLiteral("\u25b6") : QString()) +
-                    QStringLiteral("</td><td>") + open + e(bandRangeText(row, band, locale)) + close +
-                    QStringLiteral("</td><td>") + open + e(bandMeaning(band)) + close +
+                    QStringLiteral("</td><td>") + open + e(bandRangeText(row, band, locale)) +
+                    close + QStringLiteral("</td><td>") + open + e(bandMeaning(band)) + close +
                     QStringLiteral("</td></tr>");
         }
         html += QStringLiteral("</table>");

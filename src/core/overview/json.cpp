@@ -417,9 +417,32 @@ void appendNumber(QByteArray& out, double value)
 
 } // namespace
 
+// The dated and unsourced notes of every row, by row name: they say the same
+// whatever the case.
+QHash<QString, QJsonArray> evidenceNotesByRow()
+{
+    QHash<QString, QJsonArray> out;
+    const Inputs inputs(completeCase("Male"), QLocale::c());
+    for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+        if (!evaluation.computable())
+            continue;
+        const auto names = evaluation.item->rowNames();
+        for (size_t r = 0; r < names.size(); ++r) {
+            QList<Note> notes =
+                rowNotes(evaluation.item->id, int(r), inputs, *evaluation.outcome, QLocale::c());
+            notes.removeIf([](const Note& note) {
+                return note.kind != NoteKind::Dated && note.kind != NoteKind::Unsourced;
+            });
+            out.insert(QString::fromLatin1(names[r]), notesJson(notes));
+        }
+    }
+    return out;
+}
+
 QJsonObject itemsJson()
 {
     const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    const QHash<QString, QJsonArray> evidence = evidenceNotesByRow();
     QJsonArray items;
     for (const ItemDescriptor& item : overviewItems()) {
         const QString name = QString::fromLatin1(item.listText);
@@ -428,8 +451,10 @@ QJsonObject itemsJson()
             QJsonArray list;
             for (const RowVariant& variant : variants.value(QString::fromLatin1(rowName)))
                 list << variant.json();
-            rows << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(rowName)},
-                                {QStringLiteral("variants"), list}};
+            rows << QJsonObject{
+                {QStringLiteral("name"), QString::fromLatin1(rowName)},
+                {QStringLiteral("variants"), list},
+                {QStringLiteral("notes"), evidence.value(QString::fromLatin1(rowName))}};
         }
         items << QJsonObject{{QStringLiteral("name"), name},
                              {QStringLiteral("rows"), rows},
@@ -541,10 +566,14 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                                      : row.name;
             const double value = i < outcome.values.size() ? outcome.values[i] : std::nan("");
             const RowWorking work = i < outcome.working.size() ? outcome.working[i] : RowWorking{};
-            if (QList<Note> notes =
-                    rowNotes(evaluation.item->id, int(i), inputs, *evaluation.outcome,
-                             inputs.locale());
-                !notes.isEmpty())
+            // The dated and unsourced notes are the row's in every case:
+            // itemsJson holds them.
+            QList<Note> notes =
+                rowNotes(evaluation.item->id, int(i), inputs, *evaluation.outcome, inputs.locale());
+            notes.removeIf([](const Note& note) {
+                return note.kind != NoteKind::Context && note.kind != NoteKind::Rounding;
+            });
+            if (!notes.isEmpty())
                 rowNoteLists.append({name, std::move(notes)});
             if (!first)
                 out.append(',');

@@ -29,8 +29,11 @@ QJsonObject itemsJson();
 //    "hints": [[field, text]],
 //    "rows": {row name: [result, value, interpretation, band index or null,
 //                        substituted formula, variant]},
-//    "notes": {row name: [[kind, text, [source ids]]]}}  (rows with notes only)
-// where variant is the index of the row's variant in itemsJson, left out when
+//    "notes": {row name: [[kind, text, [source ids]]]}}
+// where notes holds the context and rounding notes of the rows that have any
+// (the dated and unsourced notes are the same in every case: itemsJson gives
+// them under each row's `notes`);
+// and variant is the index of the row's variant in itemsJson, left out when
 // the row has one; a variant itemsJson does not list is written whole.
 void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                     const QList<ItemEvaluation>& evaluations);

@@ -39,7 +39,7 @@ struct ResultSheet {
     QList<SheetInput> inputs;
     QList<ResultRow> rows;
     QList<QList<Note>> notes; // per row, printed under it in full
-    QString noRows; // said instead of the table when there are no rows
+    QString noRows;           // said instead of the table when there are no rows
     QStringList hints;
     QList<SheetSteps> steps;
     QString footer;

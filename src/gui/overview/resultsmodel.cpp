@@ -7,7 +7,7 @@ namespace quarvex {
 namespace {
 
 const char* const Headings[ResultsModel::ColumnCount] = {"Test Item", "Result", "Interpretation",
-                                                           "Note"};
+                                                         "Note"};
 
 bool isCell(const QModelIndex& index, qsizetype rows)
 {

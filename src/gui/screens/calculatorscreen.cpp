@@ -90,11 +90,11 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_errors->hide();
 
     // The check line: the hint icon of the fields, then the questions.
-    m_checkLine = infoLine(QStringLiteral("CheckLine"), QStringLiteral("Values to check"),
-                           m_checkText);
+    m_checkLine =
+        infoLine(QStringLiteral("CheckLine"), QStringLiteral("Values to check"), m_checkText);
     // The note line, made the same way, for what qualifies the result.
-    m_noteLine = infoLine(QStringLiteral("NoteLine"), QStringLiteral("Notes on the result"),
-                          m_noteText);
+    m_noteLine =
+        infoLine(QStringLiteral("NoteLine"), QStringLiteral("Notes on the result"), m_noteText);
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);

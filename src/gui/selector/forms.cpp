@@ -49,7 +49,7 @@ void ShowMoreInfo(const QString& target, const QString& source)
     // The notes on the result stand below its interpretation.
     QString text = screen ? screen->moreInfoText() : QString();
     if (screen && !screen->notesText().isEmpty())
-        text += QStringLiteral("\n\n") + screen->notesText();
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + screen->notesText();
     window->setExplanation(text);
 }
 
