@@ -84,15 +84,16 @@ QList<QStringList> readCsv(const QByteArray& bytes, char delimiter)
 // The JSON line of a case with the --items-json document holds all that its
 // complete --json document holds.
 void compareLine(const QJsonObject& line, const QJsonObject& json,
-                 const QHash<QString, QJsonArray>& variants)
+                 const QHash<QString, QJsonArray>& variants,
+                 const QHash<QString, QJsonArray>& evidence)
 {
     const QJsonObject inputs = line[u"inputs"_s].toObject();
     QJsonArray hints;
     QCOMPARE(inputs.size(), json[u"inputs"_s].toArray().size());
     for (const QJsonValue input : json[u"inputs"_s].toArray()) {
         const QString field = input[u"field"_s].toString();
-        QCOMPARE(inputs[field].toArray(),
-                 (QJsonArray{input[u"text"_s], input[u"unit"_s], input[u"value"_s]}));
+        QCOMPARE(inputs[field].toArray(), (QJsonArray{input[u"text"_s], input[u"unit"_s],
+                                                      input[u"value"_s], input[u"reference"_s]}));
         for (const QJsonValue hint : input[u"hints"_s].toArray())
             hints << QJsonArray{field, hint};
     }
@@ -102,6 +103,7 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
 
     QJsonArray findings;
     QJsonObject rows = line[u"rows"_s].toObject();
+    QJsonObject notes = line[u"notes"_s].toObject();
     for (const QJsonValue item : json[u"items"_s].toArray()) {
         for (const QJsonValue f : item[u"findings"_s].toArray())
             findings << QJsonArray{item[u"name"_s], f[u"field"_s], f[u"kind"_s], f[u"text"_s]};
@@ -109,6 +111,14 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
             const QString name = row[u"name"_s].toString();
             const QJsonArray got = rows.take(name).toArray();
             QVERIFY2(got.size() == 5 || got.size() == 6, qPrintable(name));
+            // The case's notes in the line, then the row's own in --items-json.
+            QJsonArray rowNotes;
+            for (const QJsonValue note : notes.take(name).toArray())
+                rowNotes << QJsonObject{
+                    {u"kind"_s, note[0]}, {u"text"_s, note[1]}, {u"sources"_s, note[2]}};
+            for (const QJsonValue note : evidence.value(name))
+                rowNotes << note;
+            QCOMPARE(rowNotes, row[u"notes"_s].toArray());
             QCOMPARE(got.at(0), row[u"result"_s]);
             QCOMPARE(got.at(1), row[u"value"_s]);
             QCOMPARE(got.at(2), row[u"interpretation"_s]);
@@ -131,6 +141,7 @@ void compareLine(const QJsonObject& line, const QJsonObject& json,
         }
     }
     QVERIFY(rows.isEmpty());
+    QVERIFY(notes.isEmpty());
     QCOMPARE(line[u"findings"_s].toArray(), findings);
 }
 
@@ -320,9 +331,12 @@ void TestCliBatch::sameAsOneCaseAtATime()
     const Ran itemsRun = runCli({u"--items-json"_s});
     QCOMPARE(itemsRun.status, 0);
     QHash<QString, QJsonArray> variants; // by row name
+    QHash<QString, QJsonArray> evidence; // the dated and unsourced notes, by row name
     for (const QJsonValue item : QJsonDocument::fromJson(itemsRun.out)[u"items"_s].toArray()) {
-        for (const QJsonValue row : item[u"rows"_s].toArray())
+        for (const QJsonValue row : item[u"rows"_s].toArray()) {
             variants.insert(row[u"name"_s].toString(), row[u"variants"_s].toArray());
+            evidence.insert(row[u"name"_s].toString(), row[u"notes"_s].toArray());
+        }
     }
     const QList<QByteArray> jsonLines = jsonBatch.out.split('\n');
     QCOMPARE(jsonLines.size(), cases.size() + 1);
@@ -341,7 +355,7 @@ void TestCliBatch::sameAsOneCaseAtATime()
         const QString id = u"case %1"_s.arg(c);
         const QJsonObject line = QJsonDocument::fromJson(jsonLines.at(c)).object();
         QCOMPARE(line[u"case"_s].toString(), id);
-        compareLine(line, json, variants);
+        compareLine(line, json, variants, evidence);
 
         const QStringList& record = records.at(c + 1);
         QCOMPARE(record.first(), id);
@@ -362,21 +376,35 @@ void TestCliBatch::sameAsOneCaseAtATime()
         if (c == 0) // the full example computes every item
             QCOMPARE(rows.size(), 28);
         int computed = 0;
-        for (qsizetype i = 1; i + 1 < header.size() - 2; i += 2) {
+        for (qsizetype i = 1; i + 1 < header.size() - 3; i += 2) {
             const QStringList expected = rows.value(header.at(i), {QString(), QString()});
             QVERIFY2(record.mid(i, 2) == expected, qPrintable(header.at(i)));
             computed += rows.contains(header.at(i));
         }
         QCOMPARE(computed, rows.size());
-        QCOMPARE(record.at(header.size() - 2), findings.join(u" | "_s));
+        QCOMPARE(record.at(header.size() - 3), findings.join(u" | "_s));
         QSet<QString> hints;
         for (const QJsonValue input : json[u"inputs"_s].toArray()) {
             for (const QJsonValue hint : input[u"hints"_s].toArray())
                 hints << hint.toString();
         }
-        const QStringList batchHints = record.last().split(u" | "_s, Qt::SkipEmptyParts);
+        const QStringList batchHints =
+            record.at(header.size() - 2).split(u" | "_s, Qt::SkipEmptyParts);
         QCOMPARE(batchHints.size(), hints.size());
         QCOMPARE(QSet<QString>(batchHints.begin(), batchHints.end()), hints);
+        // The notes column: the context and rounding notes of the rows, in order.
+        QStringList notes;
+        for (const QJsonValue item : json[u"items"_s].toArray()) {
+            for (const QJsonValue row : item[u"rows"_s].toArray()) {
+                for (const QJsonValue note : row[u"notes"_s].toArray()) {
+                    const QString kind = note[u"kind"_s].toString();
+                    if (kind == u"context"_s || kind == u"rounding"_s)
+                        notes << row[u"name"_s].toString() + u": "_s + note[u"text"_s].toString();
+                }
+            }
+        }
+        QCOMPARE(header.last(), u"notes"_s);
+        QCOMPARE(record.last(), notes.join(u" | "_s));
     }
 }
 

@@ -4,7 +4,9 @@
 #include "batch/csvwriter.h"
 #include "coretestmain.h"
 
+#include "catalogue/notes.h"
 #include "overview/json.h"
+#include "overview/overview.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void everyGridRowHasItsVariantsInItemsJson();
     void progressText_data();
     void progressText();
+    void notesColumn_data();
+    void notesColumn();
 };
 
 namespace {
@@ -571,6 +575,57 @@ void TestBatch::everyGridRowHasItsVariantsInItemsJson()
     QCOMPARE(variants.size(), qsizetype(gridRowNames().size()));
     QCOMPARE(variants.value(u"Creatinine Clearance (GFR)"_s), 2);
     QCOMPARE(variants.value(u"HDL Cholesterol"_s), 2);
+}
+
+void TestBatch::notesColumn_data()
+{
+    QTest::addColumn<QString>("ast");
+    QTest::addColumn<QString>("alt");
+    QTest::addColumn<QStringList>("kinds"); // of the AST/ALT row's notes in the column
+
+    QTest::addRow("both normal: context") << u"20"_s << u"32"_s << QStringList{u"context"_s};
+    QTest::addRow("both raised: none") << u"300"_s << u"200"_s << QStringList{};
+    QTest::addRow("shown across a band edge: rounding")
+        << u"35"_s << u"44"_s << QStringList{u"context"_s, u"rounding"_s};
+}
+
+// The CSV's last column holds the case's context and rounding notes, each
+// after its row's name; the evidence notes, the same in every case, do not.
+void TestBatch::notesColumn()
+{
+    QFETCH(QString, ast);
+    QFETCH(QString, alt);
+    QFETCH(QStringList, kinds);
+    const QStringList columns = batchOutputColumns();
+    QCOMPARE(columns.mid(columns.size() - 2), (QStringList{u"hints"_s, u"notes"_s}));
+
+    ArrayFields fields;
+    fields.setValue(AnalyteId::AST, ast);
+    fields.setValue(AnalyteId::ALT, alt);
+    CaseEvaluation evaluation;
+    evaluation.clear();
+    evaluateCase(fields, QLocale::c(), evaluation);
+    const Inputs inputs(fields, QLocale::c());
+    const ItemEvaluation astAlt = evaluateItem(item(ItemId::AstAltRatio), inputs);
+    QVERIFY(astAlt.computable());
+    const QString rowName = QString::fromLatin1(item(ItemId::AstAltRatio).rowNames()[0]);
+    QStringList expected;
+    QStringList gotKinds;
+    for (const Note& note :
+         rowNotes(ItemId::AstAltRatio, 0, inputs, *astAlt.outcome, QLocale::c())) {
+        if (note.kind != NoteKind::Context && note.kind != NoteKind::Rounding)
+            continue;
+        expected << rowName + u": "_s + note.text;
+        gotKinds << noteKindName(note.kind);
+    }
+    QCOMPARE(gotKinds, kinds);
+    QCOMPARE(evaluation.notes, expected);
+
+    QByteArray out;
+    appendBatchRecord(out, "a", evaluation, ',');
+    const QStringList record = parse(out, ',').records.value(0);
+    QCOMPARE(record.size(), columns.size());
+    QCOMPARE(record.last(), expected.join(u" | "_s));
 }
 
 QUARVEX_CORE_TEST_MAIN(TestBatch)

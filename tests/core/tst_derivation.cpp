@@ -8,6 +8,8 @@
 #include "overview/overview.h"
 #include "testfields.h"
 
+#include <algorithm>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -34,6 +36,13 @@ private Q_SLOTS:
     void unrounded();
     void fragmentsBecomeSentences();
     void json();
+    void notesStandUnderTheInterpretation_data();
+    void notesStandUnderTheInterpretation();
+    void bandsInTheUnitTyped_data();
+    void bandsInTheUnitTyped();
+    void changesArePrinted();
+    void jsonCarriesNotesOriginAndReference();
+    void caseLineCarriesNotes();
 };
 
 namespace {
@@ -193,6 +202,10 @@ void TestDerivation::steps()
         "  Value before rounding: 0,81\n"
         "  Result: 0,81 \n"
         "  Interpretation: The AST to ALT ratio is normal.\n"
+        "  Dated: \"Acute MI\" is obsolete: myocardial infarction is diagnosed by cardiac "
+        "troponin. The ratio is supportive only.\n"
+        "  No source: No source was found for \"above 3: acute MI\" and \"2 to 3: drug "
+        "hepatotoxicity\"; the bound 0.8 is this program's own choice.\n"
         "  Bands:\n"
         "    up to 0,65: The AST to ALT ratio indicates acute viral hepatitis.\n"
         "    above 0,65 to below 0,8: The AST to ALT ratio indicates extrahepatic cholestasis.\n"
@@ -346,7 +359,21 @@ void TestDerivation::json()
  {"field": "AST", "text": "abc", "unit": null, "value": null,
   "findings": [{"kind": "not-a-number", "text": "AST: \"abc\" is not a number. Type a number such as 1.2."}], "hints": []}
 ])json");
-    QCOMPARE(QJsonDocument(doc[u"inputs"].toArray()), expectedInputs);
+    // The reference interval in the unit typed, or null where there is none.
+    QJsonArray inputsWithoutReference;
+    QStringList references;
+    for (const QJsonValue in : doc[u"inputs"].toArray()) {
+        QJsonObject object = in.toObject();
+        const QJsonValue reference = object.take(u"reference");
+        references << (reference.isNull() ? u"null"_s : reference.toString());
+        inputsWithoutReference << object;
+    }
+    QCOMPARE(QJsonDocument(inputsWithoutReference), expectedInputs);
+    QCOMPARE(references.size(), 5);
+    QCOMPARE(references[0], u"null"_s); // age
+    QCOMPARE(references[2], u"null"_s); // gender
+    QCOMPARE(references[3], referenceText(inputs, AnalyteId::SerumCreatinine));
+    QVERIFY2(references[3].contains(u"umol/L"_s), qPrintable(references[3]));
 
     const QJsonArray items = doc[u"items"].toArray();
     QCOMPARE(items.size(), ItemCount);
@@ -372,6 +399,7 @@ void TestDerivation::json()
     // The band table in full, the chosen band among it; a textless band is null.
     QJsonObject row = clearance[u"rows"].toArray().first().toObject();
     const QJsonArray bands = row.take(u"bands").toArray();
+    row.remove(u"notes"); // jsonCarriesNotesOriginAndReference
     // Each operation with its numbers and units; the last gives the value.
     const QJsonArray steps = row.take(u"steps").toArray();
     QCOMPARE(steps.size(), 4);
@@ -401,6 +429,202 @@ void TestDerivation::json()
         QVERIFY(s[u"verified"].isBool());
         QVERIFY(!s[u"citation"].toString().isEmpty());
     }
+}
+
+void TestDerivation::notesStandUnderTheInterpretation_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<bool>("context"); // a context note is expected
+
+    QTest::addRow("AST/ALT, both normal: doubtful")
+        << ItemId::AstAltRatio << u"AST=20; ALT=32"_s << true;
+    QTest::addRow("AST/ALT, both raised: no context note")
+        << ItemId::AstAltRatio << u"AST=300; ALT=200"_s << false;
+    QTest::addRow("renal failure index, normal creatinine")
+        << ItemId::RenalFailureIndex
+        << u"SerumCreatinine=1 mg/dL; UrineCreatinine=100 mg/dL; UrineSodium=40"_s << true;
+    QTest::addRow("renal failure index, raised creatinine")
+        << ItemId::RenalFailureIndex
+        << u"SerumCreatinine=4 mg/dL; UrineCreatinine=100 mg/dL; UrineSodium=40"_s << false;
+}
+
+// The notes are the derivation's own, and every rendering puts them right
+// under the interpretation, before the band table.
+void TestDerivation::notesStandUnderTheInterpretation()
+{
+    QFETCH(ItemId, id);
+    QFETCH(QString, fields);
+    QFETCH(bool, context);
+    const Inputs inputs(F(fields), English);
+    const ItemDescriptor& descriptor = item(id);
+    const Outcome outcome = descriptor.compute(inputs);
+    const Derivation d = derive(descriptor, inputs, outcome);
+    const DerivedRow& row = d.rows.first();
+    QCOMPARE(row.notes, rowNotes(id, 0, inputs, outcome, English));
+    const bool hasContext = std::any_of(row.notes.cbegin(), row.notes.cend(),
+                                        [](const Note& n) { return n.kind == NoteKind::Context; });
+    QCOMPARE(hasContext, context);
+
+    const QStringList lines = stepsText(d, English).split(u'\n');
+    // Under the interpretation, or under the result of a row without one.
+    const qsizetype interpretation =
+        row.interpretation.isEmpty() ? lines.indexOf(u"  Result: "_s + row.result)
+                                     : lines.indexOf(u"  Interpretation: "_s + row.interpretation);
+    QVERIFY2(interpretation >= 0, qPrintable(stepsText(d, English)));
+    for (qsizetype n = 0; n < row.notes.size(); ++n)
+        QCOMPARE(lines.value(interpretation + 1 + n),
+                 u"  "_s + noteLabel(row.notes[n]) + u' ' + row.notes[n].text);
+    if (!row.bands.isEmpty())
+        QCOMPARE(lines.value(interpretation + 1 + row.notes.size()), u"  Bands:"_s);
+    const QString html = stepsHtml(d, English);
+    for (const Note& note : row.notes) {
+        const qsizetype at = html.indexOf(note.text.toHtmlEscaped());
+        QVERIFY2(
+            at > html.indexOf(row.interpretation.isEmpty() ? u"Result:"_s : u"Interpretation:"_s),
+            qPrintable(note.text));
+        if (!row.bands.isEmpty())
+            QVERIFY(at < html.indexOf(u"<p>Bands:</p>"_s));
+    }
+}
+
+void TestDerivation::bandsInTheUnitTyped_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("band"); // the chosen band as the table gives it
+
+    QTest::addRow("mmol/L beside mg/dL")
+        << u"Gender=Male; Chol=5.18 mmol/L; HDL=50 mg/dL; LDL=130 mg/dL"_s
+        << u"from 200 mg/dL (5.18 mmol/L) to below 240 mg/dL (6.22 mmol/L)"_s;
+    QTest::addRow("typed in the formula unit: one unit")
+        << u"Gender=Male; Chol=200 mg/dL; HDL=50 mg/dL; LDL=130 mg/dL"_s
+        << u"from 200 to below 240"_s;
+}
+
+void TestDerivation::bandsInTheUnitTyped()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, band);
+    const Inputs inputs(F(fields), English);
+    const Derivation d = deriveItem(ItemId::CholesterolLevels, inputs);
+    const DerivedRow& row = d.rows.first();
+    QVERIFY(row.band());
+    QCOMPARE(bandRangeText(row, *row.band(), English), band);
+    QVERIFY(stepsText(d, English).contains(u"> "_s + band + u": "_s));
+    // A value typed on a shown edge lands in the band that edge opens.
+    if (!row.typedUnit.isEmpty()) {
+        for (const DerivedBand& b : row.bands) {
+            if (!b.lower || !b.lowerIncluded)
+                continue;
+            const QString range = bandRangeText(row, b, English);
+            const qsizetype open = range.indexOf(u'(');
+            const QString typed = range.mid(open + 1, range.indexOf(u' ', open) - open - 1);
+            const Inputs edge(F(fields + u"; Chol="_s + typed + u" mmol/L"_s), English);
+            const Derivation e = deriveItem(ItemId::CholesterolLevels, edge);
+            QVERIFY2(e.rows.first().band() && *e.rows.first().band()->lower == *b.lower,
+                     qPrintable(range));
+        }
+    }
+}
+
+void TestDerivation::changesArePrinted()
+{
+    const Inputs inputs(F(u"SerumPhosphorus=3.5 mg/dL; UrinePhosphorus=60 mg/dL; "
+                          "UrineVolume=1500"_s),
+                        English);
+    const Derivation d = deriveItem(ItemId::PhosphorusClearance, inputs);
+    QVERIFY(!d.changes.isEmpty());
+    QCOMPARE(d.changes, stepNotes(ItemId::PhosphorusClearance));
+    for (const QString& change : d.changes) {
+        QVERIFY(change.startsWith(u"Changed: "_s));
+        QVERIFY(stepsText(d, English).contains(change));
+        QVERIFY(sourcesHtml(d).contains(change.toHtmlEscaped()));
+    }
+    QVERIFY(derive(item(ItemId::CreatinineClearance), Inputs(F(CrCl), English),
+                   item(ItemId::CreatinineClearance).compute(Inputs(F(CrCl), English)))
+                .changes.isEmpty());
+}
+
+void TestDerivation::jsonCarriesNotesOriginAndReference()
+{
+    const Inputs inputs(exampleFields(), English);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    const QJsonArray items = caseJson(inputs, evaluations)[u"items"].toArray();
+    const QJsonArray shared = itemsJson()[u"items"].toArray();
+    QCOMPARE(items.size(), ItemCount);
+    int notes = 0;
+    for (int i = 0; i < ItemCount; ++i) {
+        const QJsonObject origin = items[i][u"origin"].toObject();
+        QCOMPARE(origin.keys(),
+                 (QStringList{u"bands"_s, u"formula"_s, u"guidance"_s, u"keepInMind"_s}));
+        const std::optional<ItemSources> sources = itemSources(ItemId(i));
+        QVERIFY(sources);
+        QCOMPARE(origin[u"formula"].toString(), sources->formulaOrigin);
+        QCOMPARE(origin[u"bands"].toString(), sources->bandsOrigin);
+        QCOMPARE(origin[u"keepInMind"].toString(), sources->caveat);
+        QCOMPARE(shared[i][u"origin"].toObject(), origin);
+        if (!evaluations[i].computable())
+            continue;
+        const QJsonArray rows = items[i][u"rows"].toArray();
+        for (int r = 0; r < rows.size(); ++r) {
+            const QList<Note> expected =
+                rowNotes(ItemId(i), r, inputs, *evaluations[i].outcome, English);
+            const QJsonArray got = rows[r][u"notes"].toArray();
+            QCOMPARE(got.size(), expected.size());
+            for (int n = 0; n < got.size(); ++n) {
+                QCOMPARE(got[n][u"kind"].toString(), noteKindName(expected[n].kind));
+                QCOMPARE(got[n][u"text"].toString(), expected[n].text);
+                QCOMPARE(got[n][u"sources"].toVariant().toStringList(), expected[n].sources);
+                ++notes;
+            }
+        }
+    }
+    QVERIFY(notes > 0);
+}
+
+void TestDerivation::caseLineCarriesNotes()
+{
+    const Inputs inputs(exampleFields(), English);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    QByteArray bytes;
+    appendCaseLine(bytes, u"c1", inputs, evaluations);
+    QJsonParseError error;
+    const QJsonObject line = QJsonDocument::fromJson(bytes, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject notes = line[u"notes"].toObject();
+    // Every row with notes, and no other, in the layout itemsJson states.
+    QCOMPARE(itemsJson()[u"caseLine"][u"notes"].toVariant().toStringList(),
+             (QStringList{u"kind"_s, u"text"_s, u"sources"_s}));
+    // The case's notes in the line; the dated and unsourced ones, the same
+    // in every case, under the row in itemsJson.
+    QHash<QString, QJsonArray> evidence;
+    for (const QJsonValue item : itemsJson()[u"items"].toArray()) {
+        for (const QJsonValue row : item[u"rows"].toArray())
+            evidence.insert(row[u"name"].toString(), row[u"notes"].toArray());
+    }
+    const QJsonArray items = caseJson(inputs, evaluations)[u"items"].toArray();
+    int rowsWithNotes = 0;
+    int evidenceNotes = 0;
+    for (const QJsonValue item : items) {
+        for (const QJsonValue row : item[u"rows"].toArray()) {
+            QJsonArray rebuilt;
+            for (const QJsonValue note : notes[row[u"name"].toString()].toArray()) {
+                QVERIFY(note[0] == u"context"_s || note[0] == u"rounding"_s);
+                rebuilt << QJsonObject{
+                    {u"kind"_s, note[0]}, {u"text"_s, note[1]}, {u"sources"_s, note[2]}};
+            }
+            rowsWithNotes += rebuilt.isEmpty() ? 0 : 1;
+            for (const QJsonValue note : evidence.value(row[u"name"].toString())) {
+                QVERIFY(note[u"kind"] == u"dated"_s || note[u"kind"] == u"unsourced"_s);
+                rebuilt << note;
+                ++evidenceNotes;
+            }
+            QCOMPARE(rebuilt, row[u"notes"].toArray());
+        }
+    }
+    QCOMPARE(notes.size(), rowsWithNotes);
+    QVERIFY(rowsWithNotes > 0);
+    QVERIFY(evidenceNotes > 0);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestDerivation)

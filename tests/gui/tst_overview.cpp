@@ -133,6 +133,7 @@ private Q_SLOTS:
     void listing_data();
     void listing();
     void fullSetGivesEveryRow();
+    void noteColumn();
     void copyingRows_data();
     void copyingRows();
     void passesFillAfreshAndReadTheCurrentFields();
@@ -201,14 +202,53 @@ void TestOverview::fullSetGivesEveryRow()
     QVERIFY(m_fake.calls().isEmpty());
 }
 
+// The Note column holds each row's notes from its item's derivation: context
+// and rounding notes in full, an evidence note as its tag with the sentence
+// as the tooltip; a copied row carries them after the interpretation.
+void TestOverview::noteColumn()
+{
+    typeIntoDataEntry(overview(), exampleFields());
+    overview().fillResultGrid();
+    const ResultsModel* model = overview().results()->rows();
+    QCOMPARE(model->columnCount(), 4);
+    QCOMPARE(model->headerData(ResultsModel::NoteColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Note"));
+    int full = 0;
+    int tags = 0;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        const QModelIndex cell = model->index(r, ResultsModel::NoteColumn);
+        const QString shown = cell.data().toString();
+        const QString tip = cell.data(Qt::ToolTipRole).toString();
+        const QList<Note> notes = model->notesOf(r);
+        QCOMPARE(shown.isEmpty(), notes.isEmpty());
+        for (const Note& note : notes) {
+            QVERIFY(tip.contains(note.text));
+            if (noteTag(note.kind).isEmpty()) {
+                QVERIFY2(shown.contains(note.text), qPrintable(shown));
+                ++full;
+            } else {
+                QVERIFY(!shown.contains(note.text));
+                QVERIFY(shown.contains(QLatin1Char('[') + noteTag(note.kind) + QLatin1Char(']')));
+                ++tags;
+            }
+        }
+        const QStringList copied = model->linesOf({r}).split(QLatin1Char('\t'));
+        QCOMPARE(copied.size(), 4);
+        QCOMPARE(copied.last(), QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
+    // The example has notes of both sorts (its README screenshot shows them).
+    QVERIFY(full > 0);
+    QVERIFY(tags > 0);
+}
+
 void TestOverview::copyingRows_data()
 {
     QTest::addColumn<bool>("contextMenu");  // else Ctrl+C on the grid
     QTest::addColumn<QList<int>>("select"); // rows, in the order they are picked
     QTest::addColumn<QString>("copied");    // empty: the clipboard keeps its text
     const QString ferritin =
-        QStringLiteral("Ferritin Stores\t\tSerum ferritin level appears normal.");
-    const QString potassium = QStringLiteral("Fractional Potassium Excretion\t0.11 \t");
+        QStringLiteral("Ferritin Stores\t\tSerum ferritin level appears normal.\t");
+    const QString potassium = QStringLiteral("Fractional Potassium Excretion\t0.11 \t\t");
     QTest::addRow("Ctrl+C, one row") << false << QList<int>{1} << potassium;
     QTest::addRow("context menu, picked bottom up")
         << true << QList<int>{1, 0} << ferritin + QLatin1Char('\n') + potassium;

@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 using namespace quarvex;
 using namespace quarvex::test;
 using namespace Qt::StringLiterals;
@@ -70,6 +72,7 @@ private Q_SLOTS:
     void findingsMarkTheirFields();
     void hintsBesideTheFields();
     void checkLineUnderTheResult();
+    void noteLineUnderTheResult();
 };
 
 // "Data entry incomplete" keeps its text and gives the reasons as detail; the
@@ -233,6 +236,62 @@ void TestScreens::checkLineUnderTheResult()
     QVERIFY(!line->isVisibleTo(screen));
 }
 
+// The notes on a result stand under it, made like the check line and gone
+// with the result: on a failed Calculate, Clear All and Proceed.
+void TestScreens::noteLineUnderTheResult()
+{
+    CalculatorScreen* screen = computeItem(Clearance, m_fake);
+    auto* line = screen->findChild<QWidget*>(QStringLiteral("NoteLine"));
+    auto* lineText = screen->findChild<QLabel*>(QStringLiteral("NoteLineText"));
+    QVERIFY(line && lineText && screen->findChild<QLabel*>(QStringLiteral("NoteLineIcon")));
+    QCOMPARE(line->accessibleName(), u"Notes on the result"_s);
+    const auto calculateWith = [&](const QString& fields) {
+        typeAll(screen, fields);
+        m_fake.clear();
+        press(screen, "Calculate");
+    };
+    // What the line shows is the derivation's notes: context and rounding in
+    // full, an evidence note as its tag with its sentence as the tooltip.
+    const auto expectNotes = [&] {
+        QVERIFY(screen->derivation());
+        QStringList full;
+        QStringList evidence;
+        for (const DerivedRow& row : screen->derivation()->rows) {
+            for (const Note& note : row.notes)
+                (noteTag(note.kind).isEmpty() ? full : evidence) << note.text;
+        }
+        QCOMPARE(line->isVisibleTo(screen), !(full.isEmpty() && evidence.isEmpty()));
+        for (const QString& text : full)
+            QVERIFY2(lineText->text().contains(text), qPrintable(lineText->text()));
+        for (const QString& text : evidence) {
+            QVERIFY(!lineText->text().contains(text));
+            QVERIFY(lineText->toolTip().contains(text));
+            QVERIFY(screen->notesText().contains(text));
+        }
+        QCOMPARE(lineText->accessibleDescription(), screen->notesText());
+    };
+    expectNotes();
+    // Cockcroft-Gault below 18: a context note in full.
+    calculateWith(u"Age=16"_s);
+    QVERIFY(!text(screen, "Result").isEmpty());
+    const QList<Note> notes = screen->derivation()->rows.first().notes;
+    QVERIFY(std::any_of(notes.cbegin(), notes.cend(),
+                        [](const Note& n) { return n.kind == NoteKind::Context; }));
+    expectNotes();
+
+    calculateWith(u"Age="_s);
+    QVERIFY(!line->isVisibleTo(screen));
+    QVERIFY(screen->notesText().isEmpty());
+    calculateWith(u"Age=16"_s);
+    QVERIFY(line->isVisibleTo(screen));
+    press(screen, "Clear");
+    QVERIFY(!line->isVisibleTo(screen));
+    calculateWith(QString::fromLatin1(Clearance.inputs) + u" Age=16"_s);
+    QVERIFY(line->isVisibleTo(screen));
+    proceedTo(PotassiumExcretion.category, PotassiumExcretion.position);
+    QVERIFY(!line->isVisibleTo(screen));
+}
+
 // Proceed to another item of an open screen empties the result and the
 // interpretation, puts the focus on the item's first field and keeps the
 // values typed; which fields take input after it: tst_selector.
@@ -322,7 +381,9 @@ void TestScreens::moreInfoBeforeCalculate()
     typeAll(screen, QString::fromLatin1(PotassiumRate.inputs));
     press(screen, "Calculate");
     press(screen, "MoreInfoButton");
-    QCOMPARE(window->explanation(), wastage);
+    // The interpretation, then the notes on it in full.
+    QVERIFY(!screen->notesText().isEmpty());
+    QCOMPARE(window->explanation(), wastage + u"\n\n"_s + screen->notesText());
 
     // A failed Calculate takes the interpretation away with the result.
     type(screen, QStringLiteral("UrineVolume"), QString());
@@ -339,7 +400,7 @@ void TestScreens::failCorrectAndEnter()
     calculate(screen, m_fake, "", "0", "6.94 mL/min", Severe);
     press(screen, "MoreInfoButton");
     ExplainWindow* window = openWindow<ExplainWindow>();
-    QVERIFY(window && window->explanation() == QLatin1String(Severe));
+    QVERIFY(window && window->explanation().startsWith(QLatin1String(Severe)));
     // A failure empties the earlier result, so that it never stands beside
     // values it was not computed from, and leaves every field as it was.
     // Values without units: serum creatinine beeps for its unit, weight does not.
@@ -365,7 +426,8 @@ void TestScreens::failCorrectAndEnter()
     QCOMPARE(text(screen, "Errors"), QStringLiteral("0"));
     press(screen, "MoreInfoButton");
     QCOMPARE(openWindow<ExplainWindow>(), window);
-    QCOMPARE(window->explanation(), QString());
+    // No interpretation: only the notes on the result that stands.
+    QCOMPARE(window->explanation(), screen->notesText());
 
     // The keypad's Enter in a value field calculates too.
     typeAll(screen, QStringLiteral("Weight=50 SerumCreatinine=4"));

@@ -93,7 +93,7 @@ QStringList batchOutputColumns()
     QStringList columns{QString::fromLatin1(CaseColumn)};
     for (const QString& row : gridRowNames())
         columns << row << row + InterpretationSuffix;
-    columns << QStringLiteral("findings") << QStringLiteral("hints");
+    columns << QStringLiteral("findings") << QStringLiteral("hints") << QStringLiteral("notes");
     return columns;
 }
 
@@ -111,6 +111,8 @@ void appendBatchRecord(QByteArray& out, QByteArrayView caseId, const CaseEvaluat
     appendCsvField(out, evaluation.findings.join(Joiner), delimiter);
     out.append(delimiter);
     appendCsvField(out, evaluation.hints.join(Joiner), delimiter);
+    out.append(delimiter);
+    appendCsvField(out, evaluation.notes.join(Joiner), delimiter);
     out.append(CsvLineEnd);
 }
 

@@ -1,6 +1,7 @@
 #include "batch/caseevaluation.h"
 
 #include "analytes/hints.h"
+#include "catalogue/notes.h"
 #include "overview/json.h"
 #include "overview/overview.h"
 
@@ -46,6 +47,7 @@ void CaseEvaluation::clear()
     cells.assign(gridRowNames().size(), Cells{});
     findings.clear();
     hints.clear();
+    notes.clear();
 }
 
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out)
@@ -53,6 +55,7 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     out.cells.resize(gridRowNames().size());
     out.findings.clear();
     out.hints.clear();
+    out.notes.clear();
     size_t first = 0;
     const Inputs inputs(fields, locale);
     QList<ItemEvaluation> evaluations = evaluateItems(inputs);
@@ -60,8 +63,17 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
         const ItemDescriptor& item = *evaluation.item;
         const size_t count = item.rowNames().size();
         QList<ResultRow> rows;
-        if (evaluation.computable())
+        if (evaluation.computable()) {
+            const auto names = item.rowNames();
+            for (size_t r = 0; r < count; ++r) {
+                for (const Note& note :
+                     rowNotes(item.id, int(r), inputs, *evaluation.outcome, locale)) {
+                    if (note.kind == NoteKind::Context || note.kind == NoteKind::Rounding)
+                        out.notes << QLatin1String(names[r]) + QStringLiteral(": ") + note.text;
+                }
+            }
             rows.swap(evaluation.outcome->rows);
+        }
         for (size_t r = 0; r < count; ++r) {
             CaseEvaluation::Cells& cells = out.cells[first + r];
             if (qsizetype(r) < rows.size()) {

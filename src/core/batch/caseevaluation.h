@@ -49,6 +49,11 @@ struct CaseEvaluation {
     std::vector<Cells> cells; // per grid row; both empty for an item not computed
     QStringList findings;     // why items were not computed: "item: field: text", each once
     QStringList hints;        // the case's hints, each text once
+    // What makes a reading doubtful for this case or its shown number
+    // misleading (context and rounding notes), as "row: text" in grid order.
+    // The dated and unsourced notes belong to the item, the same in every
+    // case, and are left to the item's description.
+    QStringList notes;
 
     void clear();
 };

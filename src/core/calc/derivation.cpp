@@ -3,6 +3,7 @@
 #include "analytes/hints.h"
 
 #include "analytes/format.h"
+#include "analytes/plausibility.h"
 
 #include <algorithm>
 #include <cmath>
@@ -121,7 +122,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome,
                   const QList<FieldHint>& hints)
 {
-    Derivation d{item.id, QString::fromLatin1(item.listText), {}, {}, std::nullopt};
+    Derivation d{item.id, QString::fromLatin1(item.listText), {}, {}, std::nullopt, {}};
     for (const ConvertedInput& in : outcome.inputs) {
         const Analyte& a = analyte(in.id);
         DerivedInput di;
@@ -170,10 +171,20 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
             dr.chosenBand = bandIndex(dr.value, work.bands);
             dr.bands = derivedBands(work.bands, dr.chosenBand);
             completeSentences(dr.bands, dr.chosenBand, dr.interpretation);
+            if (!dr.valueUnit.isEmpty() && !dr.bands.isEmpty()) {
+                const ConvertedInput& in = inputs[work.formula->ops[0].input];
+                if (in.unit && (in.unit->multiply != 1.0 || in.unit->divide != 1.0)) {
+                    dr.typedField = analyte(in.id).fieldName();
+                    dr.typedUnit = in.unitText;
+                    dr.toTyped = in.unit->divide / in.unit->multiply;
+                }
+            }
         }
+        dr.notes = rowNotes(item.id, int(i), inputs, outcome, inputs.locale());
         d.rows << dr;
     }
     d.sources = itemSources(item.id);
+    d.changes = stepNotes(item.id);
     return d;
 }
 
@@ -191,6 +202,36 @@ QString bandRangeText(const DerivedBand& band, const QLocale& locale)
         return from;
     return from + (band.upperIncluded ? QStringLiteral(" up to ") : QStringLiteral(" to below ")) +
            n(*band.upper);
+}
+
+QString bandRangeText(const DerivedRow& row, const DerivedBand& band, const QLocale& locale)
+{
+    if (row.typedUnit.isEmpty())
+        return bandRangeText(band, locale);
+    const auto n = [&](double v, bool lowerEdge) {
+        return shortestNumber(v, locale) + QLatin1Char(' ') + row.valueUnit + QStringLiteral(" (") +
+               shownLimitText(row.typedField, row.typedUnit, v * row.toTyped, lowerEdge, locale) +
+               QLatin1Char(' ') + row.typedUnit + QLatin1Char(')');
+    };
+    if (!band.lower && !band.upper)
+        return QStringLiteral("any value");
+    if (!band.lower)
+        return (band.upperIncluded ? QStringLiteral("up to ") : QStringLiteral("below ")) +
+               n(*band.upper, false);
+    QString from = (band.lowerIncluded ? QStringLiteral("from ") : QStringLiteral("above ")) +
+                   n(*band.lower, band.lowerIncluded);
+    if (!band.upper)
+        return from;
+    return from + (band.upperIncluded ? QStringLiteral(" up to ") : QStringLiteral(" to below ")) +
+           n(*band.upper, !band.upperIncluded);
+}
+
+QString noteLabel(const Note& note)
+{
+    const QString tag = noteTag(note.kind);
+    if (tag.isEmpty())
+        return QStringLiteral("Note:");
+    return tag.left(1).toUpper() + tag.mid(1) + QLatin1Char(':');
 }
 
 QString bandSentence(double value, const DerivedBand& band, const QLocale& locale)
@@ -248,6 +289,9 @@ QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale)
     lines << WorkLine{QStringLiteral("Result:"), row.result, QString(), 2};
     if (!row.interpretation.isEmpty())
         lines << WorkLine{QStringLiteral("Interpretation:"), row.interpretation, QString(), 2};
+    // What qualifies the reading comes right under it, before any band table.
+    for (const Note& note : row.notes)
+        lines << WorkLine{noteLabel(note), note.text, QString(), 2};
     return lines;
 }
 
@@ -303,7 +347,7 @@ QString stepsText(const Derivation& d, const QLocale& locale)
         line(2, QStringLiteral("Bands:"));
         for (const DerivedBand& band : row.bands) {
             line(band.chosen ? 2 : 4, (band.chosen ? QStringLiteral("> ") : QString()) +
-                                          bandRangeText(band, locale) + QStringLiteral(": ") +
+                                          bandRangeText(row, band, locale) + QStringLiteral(": ") +
                                           bandMeaning(band));
         }
     }
@@ -318,6 +362,8 @@ QString stepsText(const Derivation& d, const QLocale& locale)
                 line(2, QString::fromLatin1(note.label) + QStringLiteral(": ") + text);
         }
     }
+    for (const QString& change : d.changes)
+        line(2, change);
     return out;
 }
 
@@ -361,8 +407,8 @@ QString stepsHtml(const Derivation& d, const QLocale& locale, HtmlParts parts)
             const QString close = band.chosen ? QStringLiteral("</b>") : QString();
             html += QStringLiteral("<tr><td>") +
                     (band.chosen ? QStringLiteral("\u25b6") : QString()) +
-                    QStringLiteral("</td><td>") + open + e(bandRangeText(band, locale)) + close +
-                    QStringLiteral("</td><td>") + open + e(bandMeaning(band)) + close +
+                    QStringLiteral("</td><td>") + open + e(bandRangeText(row, band, locale)) +
+                    close + QStringLiteral("</td><td>") + open + e(bandMeaning(band)) + close +
                     QStringLiteral("</td></tr>");
         }
         html += QStringLiteral("</table>");
@@ -388,6 +434,8 @@ QString sourcesHtml(const Derivation& d)
                         QStringLiteral(":</i> ") + e(text) + QStringLiteral("</p>");
         }
     }
+    for (const QString& change : d.changes)
+        html += QStringLiteral("<p>") + e(change) + QStringLiteral("</p>");
     return html;
 }
 

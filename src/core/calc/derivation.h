@@ -6,6 +6,7 @@
 #include "calc/items.h"
 #include "calc/outcome.h"
 #include "calc/sources.h"
+#include "catalogue/notes.h"
 
 #include <QList>
 #include <QLocale>
@@ -65,6 +66,14 @@ struct DerivedRow {
     QString interpretation;
     QList<DerivedBand> bands; // empty when the row has no band table
     int chosenBand = -1;      // index into bands, -1 for none
+    // What qualifies the interpretation for this case (rowNotes), in order.
+    QList<Note> notes;
+    // Where the value is a typed value taken as it is and was typed in
+    // another unit than the formula's: that value's field and unit, and the
+    // factor from the formula unit to it; the band table shows both units.
+    QString typedField;
+    QString typedUnit; // empty when the bands are in the unit typed
+    double toTyped = 1.0;
 
     const DerivedBand* band() const { return chosenBand >= 0 ? &bands[chosenBand] : nullptr; }
 };
@@ -77,6 +86,7 @@ struct Derivation {
     QList<DerivedInput> inputs;
     QList<DerivedRow> rows;
     std::optional<ItemSources> sources;
+    QStringList changes; // what changed from an older form of the item, and why (stepNotes)
 };
 
 // The derivation of an item computed from these inputs; `outcome` is what
@@ -135,6 +145,15 @@ QString bandSentence(double value, const DerivedBand& band, const QLocale& local
 
 // A band bound as text: "from 0.8" / "above 0.8", "up to 1.3" / "below 1.3".
 QString bandRangeText(const DerivedBand& band, const QLocale& locale = QLocale());
+// A band of a row as its table shows it: where the value was typed in another
+// unit, each bound in the formula unit and, beside it, in the unit typed
+// ("from 200 mg/dL (5.18 mmol/L) to below 240 mg/dL (6.21 mmol/L)").
+QString bandRangeText(const DerivedRow& row, const DerivedBand& band,
+                      const QLocale& locale = QLocale());
+
+// The label a note has in the worked steps: "Note:" for a context or
+// rounding note, the tag for evidence ("Dated:", "No source:").
+QString noteLabel(const Note& note);
 
 } // namespace quarvex
 

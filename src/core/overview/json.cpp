@@ -5,6 +5,7 @@
 #include "analytes/bands.h"
 #include "calc/derivation.h"
 #include "calc/formula.h"
+#include "catalogue/notes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,6 +82,19 @@ QJsonArray bandsJson(const QList<DerivedBand>& bands)
     return out;
 }
 
+QJsonArray notesJson(const QList<Note>& notes)
+{
+    QJsonArray out;
+    for (const Note& note : notes) {
+        out << QJsonObject{
+            {QStringLiteral("kind"), noteKindName(note.kind)},
+            {QStringLiteral("text"), note.text},
+            {QStringLiteral("sources"), QJsonArray::fromStringList(note.sources)},
+        };
+    }
+    return out;
+}
+
 QJsonObject rowJson(const DerivedRow& row)
 {
     QJsonArray steps;
@@ -107,6 +121,7 @@ QJsonObject rowJson(const DerivedRow& row)
         {QStringLiteral("band"),
          chosen ? QJsonValue(bandJson(*chosen)) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("bands"), bands},
+        {QStringLiteral("notes"), notesJson(row.notes)},
     };
 }
 
@@ -127,6 +142,22 @@ QJsonArray sourcesJson(const std::optional<ItemSources>& sources)
         };
     }
     return out;
+}
+
+// Where an item's formula and bands come from, and what to keep in mind.
+QJsonObject originJson(ItemId item)
+{
+    const std::optional<ItemSources> sources = itemSources(item);
+    const auto text = [&sources](QString ItemSources::*member) {
+        return sources && !((*sources).*member).isEmpty() ? QJsonValue((*sources).*member)
+                                                          : QJsonValue(QJsonValue::Null);
+    };
+    return QJsonObject{
+        {QStringLiteral("formula"), text(&ItemSources::formulaOrigin)},
+        {QStringLiteral("bands"), text(&ItemSources::bandsOrigin)},
+        {QStringLiteral("guidance"), text(&ItemSources::guidance)},
+        {QStringLiteral("keepInMind"), text(&ItemSources::caveat)},
+    };
 }
 
 // The sources of an item as JSON, built once per item: they are the same in
@@ -166,6 +197,7 @@ QJsonArray inputsJson(const Inputs& inputs)
         QJsonArray findings;
         if (const std::optional<Finding>& f = inputs.finding(a.id))
             findings << findingJson(*f, false);
+        const QString reference = referenceText(inputs, a.id);
         out << QJsonObject{
             {QStringLiteral("field"), a.fieldName()},
             {QStringLiteral("text"), in.valueText},
@@ -174,6 +206,8 @@ QJsonArray inputsJson(const Inputs& inputs)
             {QStringLiteral("value"), number(in.converted)},
             {QStringLiteral("findings"), findings},
             {QStringLiteral("hints"), QJsonArray::fromStringList(hintsOn(hints, a.id))},
+            {QStringLiteral("reference"),
+             reference.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(reference)},
         };
     }
     return out;
@@ -383,9 +417,32 @@ void appendNumber(QByteArray& out, double value)
 
 } // namespace
 
+// The dated and unsourced notes of every row, by row name: they say the same
+// whatever the case.
+QHash<QString, QJsonArray> evidenceNotesByRow()
+{
+    QHash<QString, QJsonArray> out;
+    const Inputs inputs(completeCase("Male"), QLocale::c());
+    for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+        if (!evaluation.computable())
+            continue;
+        const auto names = evaluation.item->rowNames();
+        for (size_t r = 0; r < names.size(); ++r) {
+            QList<Note> notes =
+                rowNotes(evaluation.item->id, int(r), inputs, *evaluation.outcome, QLocale::c());
+            notes.removeIf([](const Note& note) {
+                return note.kind != NoteKind::Dated && note.kind != NoteKind::Unsourced;
+            });
+            out.insert(QString::fromLatin1(names[r]), notesJson(notes));
+        }
+    }
+    return out;
+}
+
 QJsonObject itemsJson()
 {
     const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
+    const QHash<QString, QJsonArray> evidence = evidenceNotesByRow();
     QJsonArray items;
     for (const ItemDescriptor& item : overviewItems()) {
         const QString name = QString::fromLatin1(item.listText);
@@ -394,12 +451,15 @@ QJsonObject itemsJson()
             QJsonArray list;
             for (const RowVariant& variant : variants.value(QString::fromLatin1(rowName)))
                 list << variant.json();
-            rows << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(rowName)},
-                                {QStringLiteral("variants"), list}};
+            rows << QJsonObject{
+                {QStringLiteral("name"), QString::fromLatin1(rowName)},
+                {QStringLiteral("variants"), list},
+                {QStringLiteral("notes"), evidence.value(QString::fromLatin1(rowName))}};
         }
         items << QJsonObject{{QStringLiteral("name"), name},
                              {QStringLiteral("rows"), rows},
-                             {QStringLiteral("sources"), itemSourcesJson(item.id)}};
+                             {QStringLiteral("sources"), itemSourcesJson(item.id)},
+                             {QStringLiteral("origin"), originJson(item.id)}};
     }
     QJsonArray fields;
     for (const Analyte& a : analytes()) {
@@ -415,11 +475,12 @@ QJsonObject itemsJson()
         return out;
     };
     const QJsonObject layout{
-        {QStringLiteral("inputs"), list({"text", "unit", "value"})},
+        {QStringLiteral("inputs"), list({"text", "unit", "value", "reference"})},
         {QStringLiteral("findings"), list({"item", "field", "kind", "text"})},
         {QStringLiteral("hints"), list({"field", "text"})},
         {QStringLiteral("rows"),
          list({"result", "value", "interpretation", "band", "substituted", "variant"})},
+        {QStringLiteral("notes"), list({"kind", "text", "sources"})},
     };
     return QJsonObject{{QStringLiteral("caseLine"), layout}, {QStringLiteral("items"), items}};
 }
@@ -449,6 +510,11 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append("null");
         out.append(',');
         appendNumber(out, in.converted);
+        out.append(',');
+        if (const QString reference = referenceText(inputs, a.id); !reference.isEmpty())
+            appendString(out, reference);
+        else
+            out.append("null");
         out.append(']');
     }
     out.append("},\"findings\":[");
@@ -486,6 +552,7 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
     // derivation itself: its texts are what itemsJson holds.
     const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
     const std::vector<RowVariant> none;
+    QList<std::pair<QString, QList<Note>>> rowNoteLists; // rows with notes, in row order
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
@@ -499,6 +566,15 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                                      : row.name;
             const double value = i < outcome.values.size() ? outcome.values[i] : std::nan("");
             const RowWorking work = i < outcome.working.size() ? outcome.working[i] : RowWorking{};
+            // The dated and unsourced notes are the row's in every case:
+            // itemsJson holds them.
+            QList<Note> notes =
+                rowNotes(evaluation.item->id, int(i), inputs, *evaluation.outcome, inputs.locale());
+            notes.removeIf([](const Note& note) {
+                return note.kind != NoteKind::Context && note.kind != NoteKind::Rounding;
+            });
+            if (!notes.isEmpty())
+                rowNoteLists.append({name, std::move(notes)});
             if (!first)
                 out.append(',');
             first = false;
@@ -553,6 +629,29 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append(']');
         }
     }
+    out.append("},\"notes\":{");
+    first = true;
+    for (const auto& [name, notes] : rowNoteLists) {
+        if (!first)
+            out.append(',');
+        first = false;
+        appendString(out, name);
+        out.append(":[");
+        for (qsizetype n = 0; n < notes.size(); ++n) {
+            out.append(n == 0 ? "[" : ",[");
+            appendString(out, noteKindName(notes[n].kind));
+            out.append(',');
+            appendString(out, notes[n].text);
+            out.append(",[");
+            for (qsizetype s = 0; s < notes[n].sources.size(); ++s) {
+                if (s > 0)
+                    out.append(',');
+                appendString(out, notes[n].sources[s]);
+            }
+            out.append("]]");
+        }
+        out.append(']');
+    }
     out.append("}}\n");
 }
 
@@ -577,6 +676,7 @@ QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluati
             {QStringLiteral("findings"), findings},
             {QStringLiteral("rows"), rows},
             {QStringLiteral("sources"), itemSourcesJson(evaluation.item->id)},
+            {QStringLiteral("origin"), originJson(evaluation.item->id)},
         };
     }
     return QJsonObject{{QStringLiteral("inputs"), inputsJson(inputs)},

@@ -23,12 +23,17 @@ QJsonObject itemsJson();
 // belongs to the case, in the layout itemsJson states. Compact, no key
 // repeated per row:
 //   {"case": ID,
-//    "inputs": {field: [text, unit or null, value in the formula unit]},
+//    "inputs": {field: [text, unit or null, value in the formula unit,
+//                       reference interval in the unit typed or null]},
 //    "findings": [[item, field or null, kind, text]],
 //    "hints": [[field, text]],
 //    "rows": {row name: [result, value, interpretation, band index or null,
-//                        substituted formula, variant]}}
-// where variant is the index of the row's variant in itemsJson, left out when
+//                        substituted formula, variant]},
+//    "notes": {row name: [[kind, text, [source ids]]]}}
+// where notes holds the context and rounding notes of the rows that have any
+// (the dated and unsourced notes are the same in every case: itemsJson gives
+// them under each row's `notes`);
+// and variant is the index of the row's variant in itemsJson, left out when
 // the row has one; a variant itemsJson does not list is written whole.
 void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                     const QList<ItemEvaluation>& evaluations);

@@ -61,6 +61,19 @@ QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations)
     return rows;
 }
 
+QList<QList<Note>> resultRowNotes(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
+{
+    QList<QList<Note>> notes;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (!evaluation.computable())
+            continue;
+        for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i)
+            notes << rowNotes(evaluation.item->id, int(i), inputs, *evaluation.outcome,
+                              inputs.locale());
+    }
+    return notes;
+}
+
 QList<ResultRow> overviewRows(const Fields& fields, const QLocale& locale)
 {
     return resultRows(evaluateItems(Inputs(fields, locale)));

@@ -4,6 +4,7 @@
 #include "analytes/inputs.h"
 #include "calc/items.h"
 #include "calc/outcome.h"
+#include "catalogue/notes.h"
 
 #include <QList>
 #include <QLocale>
@@ -44,6 +45,10 @@ QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations);
 // The result rows of every computable item, in item order and, within an
 // item, in the order its calculation gives them.
 QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations);
+
+// The notes of each result row, parallel to resultRows: the same rows, in the
+// same order, each with what qualifies its interpretation for this case.
+QList<QList<Note>> resultRowNotes(const Inputs& inputs, const QList<ItemEvaluation>& evaluations);
 
 // The rows for a set of fields, read once (for tools and tests).
 QList<ResultRow> overviewRows(const Fields& fields, const QLocale& locale = QLocale());

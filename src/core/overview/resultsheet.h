@@ -3,6 +3,7 @@
 #include "analytes/fields.h"
 #include "calc/derivation.h"
 #include "calc/outcome.h"
+#include "catalogue/notes.h"
 
 #include <QList>
 #include <QString>
@@ -37,7 +38,8 @@ struct ResultSheet {
     QString caseName; // empty for a case not saved in a file
     QList<SheetInput> inputs;
     QList<ResultRow> rows;
-    QString noRows; // said instead of the table when there are no rows
+    QList<QList<Note>> notes; // per row, printed under it in full
+    QString noRows;           // said instead of the table when there are no rows
     QStringList hints;
     QList<SheetSteps> steps;
     QString footer;

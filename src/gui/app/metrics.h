@@ -36,6 +36,9 @@ inline constexpr int AboutTextColumnWidth = 300;  // pixels
 // interpretation always keeps more than half; it takes the rest.
 inline constexpr int ItemColumnPercent = 30;
 inline constexpr int ResultColumnPercent = 18;
+// Of what the item and result leave, the interpretation's share; the note
+// column takes the rest.
+inline constexpr int InterpretationSharePercent = 62;
 inline constexpr int GridMinimumColumnWidth = 40; // pixels
 
 } // namespace quarvex::metrics

@@ -104,6 +104,13 @@ void growToContent(QWidget* window)
         return;
     const int height = std::min(window->height() + missing, roomOnScreen(window).height());
     window->resize(window->width(), std::max(height, window->height()));
+    // Grown past the foot of the screen: moved up until it fits.
+    if (QScreen* screen = window->screen()) {
+        const int below = window->frameGeometry().bottom() - screen->availableGeometry().bottom();
+        if (below > 0)
+            window->move(window->x(),
+                         std::max(screen->availableGeometry().top(), window->y() - below));
+    }
 }
 
 void keepWrappedTextWhole(QLabel* label, int minimumWidth)

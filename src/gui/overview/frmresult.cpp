@@ -114,6 +114,11 @@ void ResultGrid::fitColumns()
     const int width = viewport()->width();
     setColumnWidth(0, std::min(m_itemWidth, width * metrics::ItemColumnPercent / 100));
     setColumnWidth(1, std::min(m_resultWidth, width * metrics::ResultColumnPercent / 100));
+    // The interpretation and the notes on it share the rest; the note column
+    // stretches to the edge.
+    const int rest = std::max(0, width - columnWidth(0) - columnWidth(1));
+    setColumnWidth(2, std::max(metrics::GridMinimumColumnWidth,
+                               rest * metrics::InterpretationSharePercent / 100));
 }
 
 void ResultGrid::fitRows()
@@ -145,14 +150,14 @@ ResultsWindow::ResultsWindow()
 
     auto* headings = new QHBoxLayout;
     headings->setSpacing(0);
-    const char* const texts[] = {"Test Item", "Result", "Interpretation"};
-    for (int i = 0; i < 3; ++i) {
+    const char* const texts[] = {"Test Item", "Result", "Interpretation", "Note"};
+    for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromLatin1(texts[i]), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
-        headings->addWidget(label, i == 2 ? 1 : 0);
+        headings->addWidget(label, i == 3 ? 1 : 0);
         m_headings << label;
     }
 
@@ -298,9 +303,11 @@ void ResultsWindow::alignHeadings()
     const int frame = m_grid->frameWidth();
     m_headings.at(0)->setFixedWidth(frame + m_grid->columnWidth(0));
     m_headings.at(1)->setFixedWidth(m_grid->columnWidth(1));
+    m_headings.at(2)->setFixedWidth(m_grid->columnWidth(2));
     m_headings.at(0)->setIndent(frame + 3);
     m_headings.at(1)->setIndent(3);
     m_headings.at(2)->setIndent(3);
+    m_headings.at(3)->setIndent(3);
 }
 
 } // namespace quarvex

@@ -385,6 +385,7 @@ ResultSheet OverviewWindows::resultSheet(bool steps)
     const Inputs inputs(fields());
     const QList<ItemEvaluation> evaluations = evaluatePass(inputs, &sheet.hints);
     sheet.rows = resultRows(evaluations);
+    sheet.notes = resultRowNotes(inputs, evaluations);
     sheet.noRows = QString::fromLatin1(NoRowsText);
     if (steps)
         sheet.steps = sheetSteps(inputs, evaluations);

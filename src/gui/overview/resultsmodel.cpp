@@ -6,7 +6,8 @@ namespace quarvex {
 
 namespace {
 
-const char* const Headings[ResultsModel::ColumnCount] = {"Test Item", "Result", "Interpretation"};
+const char* const Headings[ResultsModel::ColumnCount] = {"Test Item", "Result", "Interpretation",
+                                                         "Note"};
 
 bool isCell(const QModelIndex& index, qsizetype rows)
 {
@@ -45,8 +46,21 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             return row.result;
         case InterpretationColumn:
             return row.interpretation;
+        case NoteColumn:
+            return noteText(index.row());
         }
         return {};
+    }
+    case Qt::ToolTipRole: {
+        // The evidence behind a tag, and every note in full.
+        if (index.column() != NoteColumn)
+            return {};
+        QStringList tips;
+        for (const Note& note : notesOf(index.row())) {
+            const QString tag = noteTag(note.kind);
+            tips << (tag.isEmpty() ? note.text : tag + QStringLiteral(": ") + note.text);
+        }
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(QLatin1Char('\n')));
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
@@ -99,6 +113,31 @@ const Derivation* ResultsModel::derivationOf(int row) const
     return row >= 0 && row < m_derivations.size() ? m_derivations.at(row).get() : nullptr;
 }
 
+QList<Note> ResultsModel::notesOf(int row) const
+{
+    const Derivation* derivation = derivationOf(row);
+    if (!derivation)
+        return {};
+    const QString& name = m_rows.at(row).name;
+    for (const DerivedRow& derived : derivation->rows) {
+        if (derived.name == name)
+            return derived.notes;
+    }
+    return {};
+}
+
+QString ResultsModel::noteText(int row) const
+{
+    QStringList lines;
+    for (const Note& note : notesOf(row)) {
+        const QString tag = noteTag(note.kind);
+        const QString line = tag.isEmpty() ? note.text : QLatin1Char('[') + tag + QLatin1Char(']');
+        if (!lines.contains(line))
+            lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString ResultsModel::linesOf(QList<int> rowNumbers) const
 {
     std::sort(rowNumbers.begin(), rowNumbers.end());
@@ -106,7 +145,8 @@ QString ResultsModel::linesOf(QList<int> rowNumbers) const
     QStringList lines;
     for (int r : rowNumbers) {
         if (r >= 0 && r < m_rows.size())
-            lines << m_rows.at(r).line();
+            lines << m_rows.at(r).line() + QLatin1Char('\t') +
+                         noteText(r).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -11,12 +11,14 @@
 namespace quarvex {
 
 // The rows of the results grid as a read-only table: column 0 the test item,
-// 1 the result, 2 the interpretation. Rows are only ever appended.
+// 1 the result, 2 the interpretation, 3 the notes on the interpretation
+// (context and rounding notes in full, an evidence note as its short tag with
+// its sentence as the tooltip). Rows are only ever appended.
 class ResultsModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { ItemColumn, ResultColumn, InterpretationColumn, ColumnCount };
+    enum Column { ItemColumn, ResultColumn, InterpretationColumn, NoteColumn, ColumnCount };
 
     explicit ResultsModel(QObject* parent = nullptr);
 
@@ -34,14 +36,19 @@ public:
 
     // The derivation of the item that gave the row, or nullptr.
     const Derivation* derivationOf(int row) const;
+    // The notes of the row (from its derivation); empty without one.
+    QList<Note> notesOf(int row) const;
+    // The Note cell's text: each note on a line of its own, evidence as its tag.
+    QString noteText(int row) const;
     // Replaces every row with these, each with the derivation of its item.
     void setRows(const QList<ResultRow>& rows,
                  const QList<std::shared_ptr<const Derivation>>& derivations = {});
 
     const QList<ResultRow>& rows() const { return m_rows; }
 
-    // The given rows, top to bottom, one tab-separated line each, joined by
-    // line feeds; rows out of range are skipped.
+    // The given rows, top to bottom, one tab-separated line each (item,
+    // result, interpretation, notes on one line), joined by line feeds; rows
+    // out of range are skipped.
     QString linesOf(QList<int> rowNumbers) const;
 
 private:

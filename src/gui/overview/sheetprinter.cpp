@@ -212,7 +212,7 @@ private:
                 labelled(QString(),
                          (band.chosen ? QStringLiteral("\u25b6 ") : QString()) +
                              QString(QChar(u'A' + char16_t(i % 26))) + QStringLiteral(" (") +
-                             bandRangeText(band, locale) + QStringLiteral("): ") +
+                             bandRangeText(row, band, locale) + QStringLiteral("): ") +
                              bandMeaning(band),
                          indent, band.chosen);
             }
@@ -226,6 +226,8 @@ private:
                 paragraph(m_fonts.body, QStringLiteral("\u2022 ") + line, 0.1 * m_line, indent);
             }
         }
+        for (const QString& change : d.changes)
+            paragraph(m_fonts.body, change, 0.3 * m_line, indent);
         // Kept together when the whole item fits on a page; otherwise the
         // heading goes with its first lines only.
         double height = 0;
@@ -312,11 +314,22 @@ private:
                                  0.3 * m_line);
         add(m_tableHeader);
         m_blocks.back().keepWithNext = true;
-        for (const ResultRow& row : m_sheet.rows) {
+        for (qsizetype r = 0; r < m_sheet.rows.size(); ++r) {
+            const ResultRow& row = m_sheet.rows.at(r);
             Block block =
                 tableRow(m_fonts.body, {row.name, row.result, row.interpretation}, 0.3 * m_line);
             block.header = &m_tableHeader;
             add(std::move(block));
+            // The notes under their row, in full: paper has no tooltips.
+            const QList<Note> notes = m_sheet.notes.value(r);
+            if (!notes.isEmpty())
+                m_blocks.back().keepWithNext = true;
+            for (qsizetype n = 0; n < notes.size(); ++n) {
+                paragraph(m_fonts.body, noteLabel(notes[n]) + QLatin1Char(' ') + notes[n].text,
+                          0.1 * m_line, m_width * ItemShare);
+                m_blocks.back().header = &m_tableHeader;
+                m_blocks.back().keepWithNext = n + 1 < notes.size();
+            }
         }
     }
 

@@ -44,8 +44,10 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
-    , m_checkLine(new QWidget(this))
-    , m_checkText(new QLabel(m_checkLine))
+    , m_checkLine(nullptr)
+    , m_checkText(new QLabel(this))
+    , m_noteLine(nullptr)
+    , m_noteText(new QLabel(this))
     , m_screenId(id)
 {
     setObjectName(objectName);
@@ -88,28 +90,41 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_errors->hide();
 
     // The check line: the hint icon of the fields, then the questions.
-    m_checkLine->setObjectName(QStringLiteral("CheckLine"));
-    m_checkLine->setAccessibleName(QStringLiteral("Values to check"));
-    auto* checkIcon = new QLabel(m_checkLine);
-    checkIcon->setObjectName(QStringLiteral("CheckLineIcon"));
-    const int iconSize = m_checkText->fontMetrics().height();
-    checkIcon->setPixmap(
-        style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));
-    checkIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_checkText->setObjectName(QStringLiteral("CheckLineText"));
-    m_checkText->setAccessibleName(QStringLiteral("Values to check"));
-    m_checkText->setTextFormat(Qt::PlainText);
-    m_checkText->setWordWrap(true);
-    m_checkText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* checkRow = new QHBoxLayout(m_checkLine);
-    checkRow->setContentsMargins(0, 0, 0, 0);
-    checkRow->addWidget(checkIcon, 0, Qt::AlignTop);
-    checkRow->addWidget(m_checkText, 1);
-    m_checkLine->hide();
+    m_checkLine =
+        infoLine(QStringLiteral("CheckLine"), QStringLiteral("Values to check"), m_checkText);
+    // The note line, made the same way, for what qualifies the result.
+    m_noteLine =
+        infoLine(QStringLiteral("NoteLine"), QStringLiteral("Notes on the result"), m_noteText);
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
     connect(m_steps, &QPushButton::clicked, this, &CalculatorScreen::showSteps);
+}
+
+QWidget* CalculatorScreen::infoLine(const QString& objectName, const QString& accessibleName,
+                                    QLabel* text)
+{
+    auto* line = new QWidget(this);
+    line->setObjectName(objectName);
+    line->setAccessibleName(accessibleName);
+    auto* icon = new QLabel(line);
+    icon->setObjectName(objectName + QStringLiteral("Icon"));
+    const int iconSize = text->fontMetrics().height();
+    icon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(iconSize, iconSize));
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setParent(line);
+    text->setObjectName(objectName + QStringLiteral("Text"));
+    text->setAccessibleName(accessibleName);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    line->hide();
+    return line;
 }
 
 const AnalyteWidgets& CalculatorScreen::addAnalyte(AnalyteId id, QGridLayout* grid, int row,
@@ -151,6 +166,7 @@ QLayout* CalculatorScreen::buttonRow()
     auto* rows = new QVBoxLayout;
     rows->addLayout(row);
     rows->addWidget(m_checkLine);
+    rows->addWidget(m_noteLine);
     return rows;
 }
 
@@ -173,7 +189,7 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps, m_checkLine};
+    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps, m_checkLine, m_noteLine};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
@@ -293,6 +309,53 @@ void CalculatorScreen::showCheckLine()
     m_checkText->setAccessibleDescription(m_checkText->text());
     m_checkLine->setAccessibleDescription(m_checkText->text());
     m_checkLine->setVisible(!lines.isEmpty());
+
+    // Notes: context and rounding in full; each evidence tag once, its
+    // sentences as the tooltip.
+    QStringList notes;
+    QStringList tags;
+    QStringList evidence;
+    if (m_derivation) {
+        for (const DerivedRow& row : m_derivation->rows) {
+            for (const Note& note : row.notes) {
+                const QString tag = noteTag(note.kind);
+                if (tag.isEmpty()) {
+                    if (!notes.contains(note.text))
+                        notes << note.text;
+                    continue;
+                }
+                const QString mark = QLatin1Char('[') + tag + QLatin1Char(']');
+                if (!tags.contains(mark))
+                    tags << mark;
+                const QString sentence = noteLabel(note) + QLatin1Char(' ') + note.text;
+                if (!evidence.contains(sentence))
+                    evidence << sentence;
+            }
+        }
+    }
+    if (!tags.isEmpty())
+        notes << tags.join(QLatin1Char(' '));
+    m_noteText->setText(notes.join(QLatin1Char('\n')));
+    m_noteText->setToolTip(evidence.join(QLatin1Char('\n')));
+    const QString described = notesText();
+    m_noteText->setAccessibleDescription(described);
+    m_noteLine->setAccessibleDescription(described);
+    m_noteLine->setVisible(!notes.isEmpty());
+}
+
+QString CalculatorScreen::notesText() const
+{
+    QStringList lines;
+    if (m_derivation) {
+        for (const DerivedRow& row : m_derivation->rows) {
+            for (const Note& note : row.notes) {
+                const QString line = noteLabel(note) + QLatin1Char(' ') + note.text;
+                if (!lines.contains(line))
+                    lines << line;
+            }
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CalculatorScreen::setDerivation(std::optional<Derivation> derivation)
@@ -359,7 +422,7 @@ void CalculatorScreen::calculate()
     setMoreInfo(outcome.moreInfo);
     m_resultStands = true;
     showCheckLine();
-    if (m_moreInfo->isVisible() || m_checkLine->isVisible())
+    if (m_moreInfo->isVisible() || m_checkLine->isVisible() || m_noteLine->isVisible())
         growToContent(this);
     if (!outcome.message.isEmpty()) {
         dialogs().beep();

@@ -43,6 +43,9 @@ public:
     // that stands (lines broken by line feeds), or "Press Calculate first."
     // while no calculation stands.
     QString moreInfoText() const;
+    // The notes on the result that stands, each in full on a line of its
+    // own ("Note: …", "Dated: …"); empty when there are none.
+    QString notesText() const;
 
     AnalyteForm& form() { return m_form; }
     const AnalyteForm& form() const { return m_form; }
@@ -97,11 +100,18 @@ protected:
     // from a value with a hint; hidden otherwise.
     QWidget* m_checkLine;
     QLabel* m_checkText;
+    // The notes on the result that stands, under the check line: what makes
+    // the reading doubtful for this case in full, the evidence notes as their
+    // tags with the sentences as the tooltip; hidden when there are none.
+    QWidget* m_noteLine;
+    QLabel* m_noteText;
 
 private:
-    // Shows the hints on the inputs of the result that stands, or hides the
-    // line when there are none.
+    // Shows the hints on the inputs of the result that stands and the notes
+    // on it, each line hidden when it has nothing to say.
     void showCheckLine();
+    // An information line: icon, then a selectable label.
+    QWidget* infoLine(const QString& objectName, const QString& accessibleName, QLabel* text);
     void setMoreInfo(const QString& text);
     // Empties Result and MoreInfo: nothing stands beside values it was not
     // computed from.

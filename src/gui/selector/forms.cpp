@@ -46,7 +46,11 @@ void ShowMoreInfo(const QString& target, const QString& source)
         return;
     }
     showWindow<ExplainWindow>();
-    window->setExplanation(screen ? screen->moreInfoText() : QString());
+    // The notes on the result stand below its interpretation.
+    QString text = screen ? screen->moreInfoText() : QString();
+    if (screen && !screen->notesText().isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + screen->notesText();
+    window->setExplanation(text);
 }
 
 } // namespace quarvex

@@ -80,9 +80,10 @@ QString bandLegend(const DerivedRow& row, const QLocale& locale)
     QStringList lines;
     for (qsizetype i = 0; i < row.bands.size(); ++i) {
         const DerivedBand& band = row.bands[i];
-        const QString line = QStringLiteral("%1 (%2): %3")
-                                 .arg(bandLetter(i), bandRangeText(band, locale).toHtmlEscaped(),
-                                      bandMeaning(band).toHtmlEscaped());
+        const QString line =
+            QStringLiteral("%1 (%2): %3")
+                .arg(bandLetter(i), bandRangeText(row, band, locale).toHtmlEscaped(),
+                     bandMeaning(band).toHtmlEscaped());
         // The chosen band is told by a marker and bold type, not by colour alone.
         lines << (band.chosen ? QStringLiteral("<b>\u25b6 %1</b>").arg(line) : line);
     }
