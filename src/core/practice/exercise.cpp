@@ -403,9 +403,13 @@ private:
                     s.dependsOn << m_conversion[id];
             } else {
                 const int k = int(ops.size()) - 1;
-                // With the operations asked, the last one; else the formula in words.
-                s.prompt = (opsAsked ? row.symbol + QStringLiteral(" = ") + prompt(k) : row.words) +
-                           shownAs;
+                // With the operations asked, the last one; else the formula in
+                // symbols and its constant ("K = 72 for Male, 85 for Female").
+                s.prompt = opsAsked ? row.symbol + QStringLiteral(" = ") + prompt(k)
+                                    : row.symbols + (row.constant.isEmpty()
+                                                         ? QString()
+                                                         : QStringLiteral(" with ") + row.constant);
+                s.prompt += shownAs;
                 s.unit = row.steps[k].resultUnit;
                 s.operation = k;
                 if (opsAsked) {

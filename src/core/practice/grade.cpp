@@ -78,7 +78,9 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
     QList<SlipAnswers> slipped;
     for (const SlipCase& c : cases)
         slipped << slipAnswers(ex, c);
-    QHash<int, int> rowSlip; // a row's result step named this slip case
+    QHash<int, int> rowSlip;   // a row's result step named this slip case
+    QHash<int, int> rowResult; // a row's asked result step
+    QHash<int, int> rowGrade;  // and its index in out.steps
 
     for (int i = 0; i < ex.steps.size(); ++i) {
         const ExerciseStep& s = ex.steps[i];
@@ -132,8 +134,15 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                 g.correct = true;
                 g.feedback = QStringLiteral("Right.");
             } else {
+                // With the row's result right, only a slip that gives that result
+                // explains the band (a band edge read the wrong way).
+                const int result = rowResult.value(s.row, -1);
                 const auto matches = [&](int c) {
                     const QString& band = slipped[c].choices[i];
+                    if (result >= 0 && out.steps[rowGrade[s.row]].correct &&
+                        !ex.steps[result].tolerance.accepts(ex.steps[result].expected,
+                                                            slipped[c].numbers[result]))
+                        return false;
                     return !band.isEmpty() && band != s.expectedText && band == s.choices[choice];
                 };
                 if (rowSlip.contains(s.row) && matches(rowSlip[s.row]))
@@ -157,6 +166,10 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
             g.feedback = cases[named].words;
             if (s.role == StepRole::Result)
                 rowSlip[s.row] = named;
+        }
+        if (s.role == StepRole::Result) {
+            rowResult[s.row] = i;
+            rowGrade[s.row] = int(out.steps.size());
         }
         if (g.correct)
             ++out.correct;
