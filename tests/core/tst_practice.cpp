@@ -364,6 +364,15 @@ void TestPractice::feedbackOfOtherAnswers()
     QCOMPARE(by[u"convert-SerumCreatinine"_s].feedback,
              u"This is what you get when the serum creatinine is not converted from umol/L: "
              "divide 124 by 88.4 first."_s);
+    // The numbers of the feedback in the learner's language.
+    const Exercise de = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
+                                        {{AnalyteId::Age, 67.0, 0, {}},
+                                         {AnalyteId::Weight, 58.0, 0, u"kg"_s},
+                                         {AnalyteId::SerumCreatinine, 1.25, 2, u"mg/dL"_s}},
+                                        2, German);
+    QVERIFY(de.caseText().endsWith(u"serum creatinine 1,25 mg/dL"_s));
+    QCOMPARE(grade(de, {{u"step-3"_s, u"90"_s}}, German).steps[2].slip,
+             u"female-factor-left-out"_s);
     QVERIFY(by[u"step-3"_s].slip.isEmpty());
     QVERIFY2(by[u"step-3"_s].feedback.contains(u"It works from serum creatinine in mg/dL"_s),
              qPrintable(by[u"step-3"_s].feedback));

@@ -153,11 +153,16 @@ QList<SlipCase> slipCases(const Exercise& ex)
         const double m = in->unit->multiply;
         const double d = in->unit->divide;
         const QString from = QStringLiteral(" from ") + in->unitText + QStringLiteral(" to ") + fu;
+        QString typed = in->valueText;
+        for (const CaseValue& v : ex.values) {
+            if (v.id == in->id)
+                typed = v.text(l);
+        }
         Change c = base;
         c.values[size_t(in->id)] = in->typed;
         add(SlipKind::ConversionNotDone,
             QStringLiteral("This is what you get when the %1 is not converted from %2: %3 first.")
-                .arg(name, in->unitText, conversionWords(m, d, in->valueText, l)),
+                .arg(name, in->unitText, conversionWords(m, d, typed, l)),
             c);
         c.values[size_t(in->id)] = in->typed * d / m;
         add(SlipKind::ConversionWrongWay,
