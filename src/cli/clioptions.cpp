@@ -1,6 +1,7 @@
 #include "clioptions.h"
 
 #include "analytes/findings.h"
+#include "practice/practicejson.h"
 
 namespace quarvex {
 
@@ -26,6 +27,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     CliOptions options;
     bool batch = false, itemsJson = false, haveInput = false, haveOutput = false;
     bool haveThreads = false, optionsEnded = false;
+    bool practice = false, grade = false, listItems = false, practiceOptions = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         const bool option =
@@ -55,6 +57,40 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             batch = true;
         } else if (arg == QLatin1String("--items-json")) {
             itemsJson = true;
+        } else if (arg == QLatin1String("--practice")) {
+            if (!value(QStringLiteral("an item id (see --list-items)")))
+                return std::nullopt;
+            practice = true;
+            options.practiceItem = args.at(i);
+        } else if (arg == QLatin1String("--grade")) {
+            grade = true;
+        } else if (arg == QLatin1String("--list-items")) {
+            listItems = true;
+        } else if (arg == QLatin1String("--seed")) {
+            if (!value(QStringLiteral("a whole number")))
+                return std::nullopt;
+            bool ok = false;
+            const quint64 seed = args.at(i).toULongLong(&ok);
+            if (!ok || seed > MaxPracticeSeed || !args.at(i).front().isDigit()) {
+                error =
+                    QStringLiteral("--seed needs a whole number from 0 to %1").arg(MaxPracticeSeed);
+                return std::nullopt;
+            }
+            options.seed = seed;
+            practiceOptions = true;
+        } else if (arg == QLatin1String("--level")) {
+            if (!value(QStringLiteral("1, 2 or 3")))
+                return std::nullopt;
+            bool ok = false;
+            options.level = args.at(i).toInt(&ok);
+            if (!ok || options.level < 1 || options.level > PracticeLevels) {
+                error = QStringLiteral("--level needs 1, 2 or 3");
+                return std::nullopt;
+            }
+            practiceOptions = true;
+        } else if (arg == QLatin1String("--answers")) {
+            options.answers = true;
+            practiceOptions = true;
         } else if (arg == QLatin1String("-o")) {
             if (!value(QStringLiteral("a file name")))
                 return std::nullopt;
@@ -94,6 +130,35 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             error = QStringLiteral("unknown option ") + shownText(arg) + SeeHelp;
             return std::nullopt;
         }
+    }
+    if (int(batch) + int(itemsJson) + int(practice) + int(grade) + int(listItems) > 1) {
+        error = QStringLiteral("--batch, --items-json, --practice, --grade and --list-items "
+                               "cannot be used together") +
+                SeeHelp;
+        return std::nullopt;
+    }
+    if (practiceOptions && !practice) {
+        error = QStringLiteral("--seed, --level and --answers can only be used with --practice") +
+                SeeHelp;
+        return std::nullopt;
+    }
+    if (practice || grade || listItems) {
+        const QString name = practice ? QStringLiteral("--practice")
+                             : grade  ? QStringLiteral("--grade")
+                                      : QStringLiteral("--list-items");
+        if (haveThreads || options.format == Format::Steps ||
+            (options.format == Format::Json && !listItems) || (haveInput && !grade)) {
+            error =
+                name +
+                (grade ? QStringLiteral(" reads one file and takes no option but -o and --locale")
+                       : QStringLiteral(" reads no input and takes no option but -o, --locale") +
+                             (practice ? QStringLiteral(", --seed, --level and --answers")
+                                       : QStringLiteral(" and --json"))) +
+                SeeHelp;
+            return std::nullopt;
+        }
+        options.mode = practice ? Mode::Practice : grade ? Mode::Grade : Mode::ListItems;
+        return options;
     }
     if (itemsJson) {
         if (batch || haveInput || haveThreads || options.locale ||

@@ -16,6 +16,9 @@ struct CliOptions {
         Batch,     // --batch: many cases from CSV
         ItemsJson, // --items-json: what every case shares, no input
         Help,      // --help
+        Practice,  // --practice ITEM: one exercise as JSON
+        Grade,     // --grade: the answers to one exercise graded
+        ListItems, // --list-items: the items' stable ids and names
     };
     enum class Format { Export, Steps, Json };
 
@@ -25,6 +28,10 @@ struct CliOptions {
     QString outputPath = QStringLiteral("-"); // "-": standard output
     std::optional<QLocale> locale;            // --locale: numbers are read and written so
     int threads = 0;                          // --threads; 0: one per core
+    QString practiceItem;                     // --practice: an item's id or list text
+    std::optional<quint64> seed;              // --seed; none: a seed is drawn
+    int level = 1;                            // --level
+    bool answers = false;                     // --answers
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

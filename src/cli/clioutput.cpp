@@ -160,4 +160,22 @@ bool outputIsInput(const QString& outputPath, const QString& inputPath)
     return known && in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }
 
+// Writes bytes to the output (see CliOutput); on an error, says why on
+// standard error.
+Exit writeBytes(const QString& outputPath, QByteArrayView bytes)
+{
+    CliOutput output(outputPath);
+    std::optional<QString> failure = output.open();
+    if (!failure)
+        failure = output.write(bytes);
+    if (!failure)
+        failure = output.commit();
+    if (failure) {
+        output.cancel();
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
+    }
+    return Exit::Written;
+}
+
 } // namespace quarvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "climessages.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -49,5 +51,9 @@ private:
 // input): the same regular file or FIFO. Writing it would destroy what is
 // being read, so the command line is refused.
 bool outputIsInput(const QString& outputPath, const QString& inputPath);
+
+// Writes bytes to the output in one go; on an error, says why on standard
+// error and returns NotWritten.
+Exit writeBytes(const QString& outputPath, QByteArrayView bytes);
 
 } // namespace quarvex

@@ -13,6 +13,7 @@
 #include "overview/json.h"
 #include "overview/overview.h"
 #include "overview/reportdate.h"
+#include "practicecommand.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -104,7 +105,8 @@ QString helpText()
         "  3  batch mode: rows skipped or the input ended inside a row; the other\n"
         "     cases were written\n"
         "\n");
-    text += batchHelpText() + QStringLiteral("\nField names:\n");
+    text += batchHelpText() + QLatin1Char('\n') + practiceHelpText() +
+            QStringLiteral("\nField names:\n");
     QString line = QStringLiteral(" ");
     for (const QString& name : inputFieldNames()) {
         if (line.size() + 1 + name.size() > 78) {
@@ -185,24 +187,6 @@ bool readInput(const QString& path, CaseInput& input)
     return true;
 }
 
-// Writes bytes to the output (see CliOutput); on an error, says why on
-// standard error.
-Exit writeBytes(const QString& outputPath, QByteArrayView bytes)
-{
-    CliOutput output(outputPath);
-    std::optional<QString> failure = output.open();
-    if (!failure)
-        failure = output.write(bytes);
-    if (!failure)
-        failure = output.commit();
-    if (failure) {
-        output.cancel();
-        printErr(output.name() + QStringLiteral(": ") + *failure);
-        return Exit::NotWritten;
-    }
-    return Exit::Written;
-}
-
 // The worked steps of every computed item, one after another.
 QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
@@ -262,6 +246,8 @@ Exit run(const QStringList& args)
     if (options->mode == CliOptions::Mode::ItemsJson)
         return writeBytes(options->outputPath,
                           QJsonDocument(itemsJson()).toJson(QJsonDocument::Indented));
+    if (options->mode == CliOptions::Mode::Practice || options->mode == CliOptions::Mode::ListItems)
+        return runPracticeCommand(*options);
     if (outputIsInput(options->outputPath, options->inputPath)) {
         printErr(QStringLiteral("-o ") + shownPath(options->outputPath) +
                  QStringLiteral(" names the input; writing it would destroy what is read "
@@ -270,6 +256,8 @@ Exit run(const QStringList& args)
     }
     if (options->mode == CliOptions::Mode::Batch)
         return runBatchCommand(*options);
+    if (options->mode == CliOptions::Mode::Grade)
+        return runPracticeCommand(*options);
     return runSingle(*options);
 }
 

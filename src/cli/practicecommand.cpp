@@ -1,0 +1,134 @@
+#include "practicecommand.h"
+
+#include "calc/items.h"
+#include "cases/casefile.h"
+#include "clioutput.h"
+#include "practice/grade.h"
+#include "practice/itemkeys.h"
+#include "practice/practicejson.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+
+#include <unistd.h>
+
+namespace quarvex {
+
+namespace {
+
+QByteArray indented(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+Exit practice(const CliOptions& options, const QLocale& locale)
+{
+    const std::optional<ItemId> id = findItem(options.practiceItem);
+    if (!id) {
+        printErr(QStringLiteral("--practice: no item \"%1\" (see --list-items)")
+                     .arg(shownPath(options.practiceItem)));
+        return Exit::BadInput;
+    }
+    // Without --seed a seed is drawn; the output names it, so the exercise can be made again.
+    const quint64 seed =
+        options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
+    const Exercise ex = makeExercise(*id, seed, options.level, std::nullopt, locale);
+    return writeBytes(options.outputPath, indented(exerciseJson(ex, options.answers)));
+}
+
+Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
+{
+    const QString& path = options.inputPath;
+    QFile file;
+    const bool ok =
+        path == QLatin1String("-")
+            ? file.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered)
+            : (file.setFileName(path), file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    if (!ok) {
+        printErr(inputName(path) + QStringLiteral(": ") + file.errorString());
+        return Exit::BadInput;
+    }
+    QByteArray bytes;
+    while (bytes.size() <= MaxInputBytes) {
+        const QByteArray chunk = file.read(64 * 1024);
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        printErr(inputName(path) + QStringLiteral(": ") + file.errorString());
+        return Exit::BadInput;
+    }
+    if (bytes.size() > MaxInputBytes) {
+        printErr(inputName(path) + QStringLiteral(": the input is over 1 MiB"));
+        return Exit::BadInput;
+    }
+    QString error;
+    const std::optional<GradeRequest> request = readGradeRequest(bytes, error);
+    if (!request) {
+        printErr(inputName(path) + QStringLiteral(": ") + error);
+        return Exit::BadInput;
+    }
+    const Exercise ex =
+        makeExercise(request->item, request->seed, request->level, std::nullopt, locale);
+    const Grade g = grade(ex, request->answers, locale);
+    return writeBytes(options.outputPath, indented(gradeJson(ex, g)));
+}
+
+Exit listItems(const CliOptions& options)
+{
+    if (options.format == CliOptions::Format::Json)
+        return writeBytes(options.outputPath,
+                          QJsonDocument(itemListJson()).toJson(QJsonDocument::Indented));
+    QString text;
+    for (const ItemDescriptor& d : overviewItems())
+        text +=
+            itemKey(d.id) + QLatin1Char('\t') + QString::fromLatin1(d.listText) + QLatin1Char('\n');
+    return writeBytes(options.outputPath, text.toUtf8());
+}
+
+} // namespace
+
+Exit runPracticeCommand(const CliOptions& options)
+{
+    // Numbers in texts and typed answers: --locale, else the C format.
+    const QLocale locale = options.locale.value_or(QLocale::c());
+    switch (options.mode) {
+    case CliOptions::Mode::Practice:
+        return practice(options, locale);
+    case CliOptions::Mode::Grade:
+        return gradeAnswers(options, locale);
+    default:
+        return listItems(options);
+    }
+}
+
+QString practiceHelpText()
+{
+    return QStringLiteral(
+        "Practice:\n"
+        "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--answers]\n"
+        "             [--locale NAME] [-o PATH]\n"
+        "  quarvex-cli --grade [--locale NAME] [-o PATH] [--] [FILE]\n"
+        "  quarvex-cli --list-items [--json] [-o PATH]\n"
+        "\n"
+        "--practice writes one exercise as JSON: a case generated from the seed (a\n"
+        "whole number from 0 to 9007199254740991; drawn when not given, and named in\n"
+        "the output) with values in each input's typical range, and the steps that\n"
+        "work it out, each with its id, prompt, unit, kind (number or choice),\n"
+        "choices, tolerance and whether it is given. Level 1 gives the conversions,\n"
+        "2 asks them too, 3 asks only each result and interpretation (default 1).\n"
+        "--answers adds each step's expected answer. ITEM is an item's id or its\n"
+        "list text; --list-items prints the ids and names (--json: as JSON).\n"
+        "The same item, seed and level give the same exercise everywhere.\n"
+        "\n"
+        "--grade reads {\"item\", \"seed\", \"level\", \"answers\": {step id: answer}}\n"
+        "(FILE, or standard input) and writes {\"steps\": [{\"id\", \"correct\",\n"
+        "\"expected\", \"feedback\", \"slip\"}], \"correct\", \"asked\", \"score\"}. An\n"
+        "answer is a JSON number, or a text: a number with a decimal point or in the\n"
+        "--locale's format, or a choice's text or number (1 for the first). \"slip\"\n"
+        "names the slip a wrong answer matches, or is null.\n");
+}
+
+} // namespace quarvex

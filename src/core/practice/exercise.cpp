@@ -1,0 +1,669 @@
+#include "practice/exercise.h"
+
+#include "analytes/format.h"
+#include "analytes/hints.h"
+#include "analytes/plausibility.h"
+#include "calc/items.h"
+#include "overview/overview.h"
+#include "practice/itemkeys.h"
+#include "practice/prng.h"
+#include "practice/working.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarvex {
+
+namespace {
+
+using A = AnalyteId;
+using practice::Operand;
+using practice::Operation;
+
+// The most decimals a laboratory reports for a value (any unit where `unit`
+// is empty); every other value is reported to three significant digits with
+// at most two decimals.
+struct Reporting {
+    AnalyteId id;
+    const char* unit;
+    int decimals;
+};
+constexpr Reporting MostDecimals[] = {
+    {A::Age, "", 0},
+    {A::Weight, "", 0},
+    {A::UrineVolume, "", 0},
+    {A::SerumSodium, "", 0},
+    {A::UrineSodium, "", 0},
+    {A::SerumPotassium, "", 1},
+    {A::UrinePotassium, "", 0},
+    {A::SerumAmylase, "", 0},
+    {A::UrineAmylase, "", 0},
+    {A::AST, "", 0},
+    {A::ALT, "", 0},
+    {A::Ferritin, "", 0},
+    {A::SerumCreatinine, "umol/L", 0},
+    {A::SerumUrea, "mg/dL", 0},
+    {A::Chol, "mg/dL", 0},
+    {A::HDL, "mg/dL", 0},
+    {A::LDL, "mg/dL", 0},
+    {A::Iron, "ug/dL", 0},
+    {A::TIBC, "ug/dL", 0},
+    {A::Transferrin, "mg/dL", 0},
+};
+constexpr int ReportedDigits = 3;
+constexpr int MostReportedDecimals = 2;
+constexpr double Powers[] = {1.0, 10.0, 100.0, 1000.0};
+
+int mostDecimals(AnalyteId id, const QString& unit)
+{
+    for (const Reporting& r : MostDecimals) {
+        if (r.id == id && (!*r.unit || unit == QLatin1String(r.unit)))
+            return r.decimals;
+    }
+    return MostReportedDecimals;
+}
+
+// The decimals of a value reported to three significant digits, at most `most`.
+int reportedDecimals(double value, int most)
+{
+    int exponent = 0; // 10^exponent <= value < 10^(exponent + 1)
+    double size = std::fabs(value);
+    while (size >= 10.0 && exponent < 12) {
+        size /= 10.0;
+        ++exponent;
+    }
+    while (size > 0.0 && size < 1.0 && exponent > -12) {
+        size *= 10.0;
+        --exponent;
+    }
+    return std::clamp(ReportedDigits - 1 - exponent, 0, most);
+}
+
+double roundedTo(double value, int decimals)
+{
+    const double power = Powers[size_t(std::clamp(decimals, 0, 3))];
+    return std::round(value * power) / power;
+}
+
+QString personName(AnalyteId id)
+{
+    QString name = QString::fromLatin1(analyte(id).name);
+    if (name.size() > 1 && name[1].isLower())
+        name[0] = name[0].toLower();
+    return name;
+}
+
+// The unit of a case value as a person writes it.
+QString shownUnit(const CaseValue& value)
+{
+    if (!value.unit.isEmpty())
+        return value.unit;
+    if (value.id == A::Age)
+        return QStringLiteral("years");
+    if (const std::optional<Plausibility> p = plausibility(analyte(value.id).fieldName(), {}))
+        return p->shownUnit;
+    const char* fixed = analyte(value.id).fixedUnit;
+    return fixed ? QString::fromLatin1(fixed) : QString();
+}
+
+// The unit text of the list choice that is the formula unit (empty for a fixed unit).
+QString formulaUnitText(AnalyteId id)
+{
+    for (const UnitChoice& unit : analyte(id).unitChoices()) {
+        if (unit.multiply == 1.0 && unit.divide == 1.0)
+            return QString::fromLatin1(unit.text);
+    }
+    return {};
+}
+
+quint64 itemSalt(ItemId id)
+{
+    quint64 hash = 0xcbf29ce484222325ULL; // FNV-1a over the stable id
+    for (const QChar c : itemKey(id)) {
+        hash ^= c.unicode();
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+Sex sexOf(const QString& gender)
+{
+    if (gender == QLatin1String(GenderMale))
+        return Sex::Men;
+    if (gender == QLatin1String(GenderFemale))
+        return Sex::Women;
+    return Sex::Any;
+}
+
+// The values most adults have where the literature gives no reference
+// interval, in the formula unit: this program's own choice, to draw ordinary
+// cases from (every value still lies in the typical range).
+struct Usual {
+    AnalyteId id;
+    double low;
+    double high;
+};
+constexpr Usual UsualValues[] = {
+    {A::Age, 20.0, 90.0},
+    {A::Weight, 50.0, 100.0},
+};
+
+// The interval ordinary values come from, in the unit: the adult reference
+// interval for the gender, else the usual values; none where neither exists.
+std::optional<std::pair<double, double>> ordinaryValues(const Plausibility& p, AnalyteId id,
+                                                        const QString& unit, const QString& gender)
+{
+    for (const ReferenceInterval& interval : p.intervals) {
+        if (interval.shape == IntervalShape::Between && !interval.alternative &&
+            (interval.sex == Sex::Any || interval.sex == sexOf(gender)))
+            return std::pair{interval.low, interval.high};
+    }
+    for (const Usual& u : UsualValues) {
+        if (u.id != id)
+            continue;
+        double multiply = 1.0, divide = 1.0;
+        for (const UnitChoice& choice : analyte(id).unitChoices()) {
+            if (unit == QLatin1String(choice.text)) {
+                multiply = choice.multiply;
+                divide = choice.divide;
+            }
+        }
+        return std::pair{u.low * divide / multiply, u.high * divide / multiply};
+    }
+    return std::nullopt;
+}
+
+// One value drawn for an input, in a unit drawn from its list: half the time
+// an ordinary value, else one below or above the ordinary values within the
+// typical range (above them skewed towards the ordinary, as diseased values
+// are); uniform over the typical range where nothing is ordinary.
+CaseValue drawValue(AnalyteId id, const QString& gender, PracticeRandom& random)
+{
+    const Analyte& a = analyte(id);
+    CaseValue out{id, 0.0, 0, {}};
+    if (a.unitKind == UnitKind::List)
+        out.unit = QString::fromLatin1(a.unitChoices()[size_t(random.below(a.unitCount))].text);
+    const std::optional<Plausibility> p = plausibility(a.fieldName(), out.unit);
+    if (!p)
+        return out;
+    const double low = p->typical.low;
+    const double high = p->typical.high;
+    const int where = random.below(4);
+    const double u = random.unit();
+    double value = low + (high - low) * u;
+    if (const auto ordinary = ordinaryValues(*p, id, out.unit, gender)) {
+        const double from = std::max(low, ordinary->first);
+        const double to = std::min(high, ordinary->second);
+        if (where == 2 && from > low)
+            value = from - (from - low) * u * u;
+        else if (where == 3 && to < high)
+            value = to + (high - to) * u * u * u;
+        else
+            value = from + (to - from) * u;
+    }
+    out.decimals = reportedDecimals(value, mostDecimals(id, out.unit));
+    out.value = roundedTo(value, out.decimals);
+    return out;
+}
+
+// The first row with a band table, or -1.
+int firstBandedRow(const Outcome& outcome)
+{
+    for (int r = 0; r < outcome.working.size(); ++r) {
+        if (!outcome.working[r].bands.empty())
+            return r;
+    }
+    return -1;
+}
+
+// The edge of a band that belongs to it (its upper edge when included, its
+// lower edge when the band below leaves it out); none when neither does.
+std::optional<double> ownEdge(std::span<const Band> bands, int band)
+{
+    if (band < int(bands.size()) - 1 && bands[size_t(band)].inclusive)
+        return bands[size_t(band)].upTo;
+    if (band > 0 && !bands[size_t(band) - 1].inclusive)
+        return bands[size_t(band) - 1].upTo;
+    return std::nullopt;
+}
+
+// Whether a case can be worked: the item computes and no hint questions a value.
+std::optional<Outcome> workable(const ItemDescriptor& item, const MapFields& fields)
+{
+    const Inputs inputs(fields, QLocale::c());
+    ItemEvaluation evaluation = evaluateItem(item, inputs);
+    if (!evaluation.outcome || !caseHints(inputs).isEmpty())
+        return std::nullopt;
+    return std::move(evaluation.outcome);
+}
+
+MapFields fieldsOf(const QString& gender, const QList<CaseValue>& values)
+{
+    MapFields fields;
+    if (!gender.isEmpty())
+        fields.set(A::Gender, gender);
+    for (const CaseValue& v : values)
+        fields.set(v.id, v.text(QLocale::c()), v.unit);
+    return fields;
+}
+
+QString lowerFirst(QString text)
+{
+    if (text.size() > 1 && text[1].isLower())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// Builds the steps of an exercise whose outcome and derivation are set.
+class StepBuilder
+{
+public:
+    explicit StepBuilder(Exercise& exercise)
+        : m_ex(exercise)
+    {}
+
+    void build()
+    {
+        addConversions();
+        const bool several = m_ex.outcome.working.size() > 1;
+        for (int r = 0; r < m_ex.outcome.working.size(); ++r)
+            addRow(r, several);
+    }
+
+private:
+    void addConversions()
+    {
+        if (m_ex.level >= 3)
+            return;
+        for (const ConvertedInput& in : m_ex.outcome.inputs) {
+            if (in.id == A::Gender || !in.unit ||
+                (in.unit->multiply == 1.0 && in.unit->divide == 1.0) || !usedInFormulas(in.id))
+                continue;
+            const QString unit = formulaUnit(in.id);
+            const QString name = analyte(in.id).accessibleName();
+            ExerciseStep s;
+            s.id = QStringLiteral("convert-") + analyte(in.id).fieldName();
+            s.label = name + QStringLiteral(" in ") + unit;
+            s.prompt = name + QLatin1Char(' ') + caseValue(in.id).text(m_ex.locale) +
+                       QLatin1Char(' ') + in.unitText + QStringLiteral(" in ") + unit;
+            s.unit = unit;
+            s.role = StepRole::Conversion;
+            s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+            s.expected = in.converted;
+            s.expectedText = sixDigits(in.converted, m_ex.locale);
+            s.given = m_ex.level == 1;
+            s.input = in.id;
+            m_conversion[in.id] = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+    }
+
+    bool usedInFormulas(AnalyteId id) const
+    {
+        for (const RowWorking& w : m_ex.outcome.working) {
+            for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
+                if (op.kind == FormulaOp::Input && op.input == id)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    const CaseValue& caseValue(AnalyteId id) const
+    {
+        for (const CaseValue& v : m_ex.values) {
+            if (v.id == id)
+                return v;
+        }
+        static const CaseValue none{A::Age, 0.0, 0, {}};
+        return none;
+    }
+
+    QString operandText(const Operand& o, double value, const QList<int>& stepOf) const
+    {
+        switch (o.kind) {
+        case Operand::Number:
+        case Operand::Gender:
+            return shortestNumber(value, m_ex.locale);
+        case Operand::Input:
+            if (m_conversion.contains(o.input))
+                return personName(o.input) + QStringLiteral(" in ") + formulaUnit(o.input);
+            return caseValue(o.input).text(m_ex.locale) + QLatin1Char(' ') +
+                   shownUnit(caseValue(o.input));
+        case Operand::Step:
+            return lowerFirst(m_ex.steps[stepOf[o.step]].label);
+        }
+        return {};
+    }
+
+    void addDependency(QList<int>& deps, const Operand& o, const QList<int>& stepOf) const
+    {
+        int index = -1;
+        if (o.kind == Operand::Step)
+            index = stepOf.value(o.step, -1);
+        else if (o.kind == Operand::Input)
+            index = m_conversion.value(o.input, -1);
+        if (index >= 0 && !deps.contains(index))
+            deps << index;
+    }
+
+    void addRow(int r, bool several)
+    {
+        const RowWorking& w = m_ex.outcome.working[r];
+        const DerivedRow& row = m_ex.derivation.rows[r];
+        if (!w.formula)
+            return;
+        const QString prefix = several ? QStringLiteral("row%1-").arg(r + 1) : QString();
+        const QString labelPrefix = several ? row.symbol + QStringLiteral(": ") : QString();
+        const QList<Operation> ops = practice::operations(*w.formula);
+        const bool numberShown = row.shown != Shown::Text;
+        QList<int> stepOf(ops.size(), -1);
+        const auto prompt = [&](int k) {
+            const FormulaStep& fs = row.steps[k];
+            return operandText(ops[k].left, fs.left, stepOf) + QLatin1Char(' ') +
+                   operatorSign(ops[k].kind) + QLatin1Char(' ') +
+                   operandText(ops[k].right, fs.right, stepOf);
+        };
+        const bool opsAsked = m_ex.level < 3;
+        for (int k = 0; k < ops.size(); ++k) {
+            if (!opsAsked || (numberShown && k == ops.size() - 1))
+                continue;
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("step-%1").arg(k + 1);
+            s.label = labelPrefix + QStringLiteral("Step %1").arg(k + 1);
+            s.prompt = prompt(k);
+            s.unit = row.steps[k].resultUnit;
+            s.role = StepRole::Operation;
+            s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+            s.expected = row.steps[k].result;
+            s.expectedText = sixDigits(s.expected, m_ex.locale);
+            s.row = r;
+            s.operation = k;
+            addDependency(s.dependsOn, ops[k].left, stepOf);
+            addDependency(s.dependsOn, ops[k].right, stepOf);
+            stepOf[k] = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+        int valueStep = ops.isEmpty() ? -1 : stepOf.last();
+        if (numberShown) {
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("result");
+            s.label = labelPrefix + QStringLiteral("Result");
+            const bool fixed = row.shown == Shown::Fixed2;
+            const QString shownAs = fixed ? QStringLiteral(", to 2 decimals as the result shows it")
+                                          : QStringLiteral(", as the result shows it");
+            if (ops.isEmpty()) {
+                const AnalyteId id = w.formula->ops[0].input;
+                s.prompt =
+                    analyte(id).accessibleName() + QStringLiteral(" in ") + row.valueUnit + shownAs;
+                s.unit = row.valueUnit;
+                if (m_conversion.contains(id))
+                    s.dependsOn << m_conversion[id];
+            } else {
+                const int k = int(ops.size()) - 1;
+                // With the operations asked, the last one; else the formula in
+                // symbols and its constant ("K = 72 for Male, 85 for Female").
+                s.prompt = opsAsked ? row.symbol + QStringLiteral(" = ") + prompt(k)
+                                    : row.symbols + (row.constant.isEmpty()
+                                                         ? QString()
+                                                         : QStringLiteral(" with ") + row.constant);
+                s.prompt += shownAs;
+                s.unit = row.steps[k].resultUnit;
+                s.operation = k;
+                if (opsAsked) {
+                    addDependency(s.dependsOn, ops[k].left, stepOf);
+                    addDependency(s.dependsOn, ops[k].right, stepOf);
+                }
+            }
+            s.role = StepRole::Result;
+            s.row = r;
+            if (fixed) {
+                s.tolerance = {StepTolerance::AsShown, 0.0};
+                s.expected = formatFixed2(row.value, QLocale::c()).toDouble();
+                s.expectedText = formatFixed2(row.value, m_ex.locale);
+            } else {
+                s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+                s.expected = row.value;
+                s.expectedText = formatPlain(row.value, m_ex.locale);
+            }
+            valueStep = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+        if (!w.bands.empty() && row.band()) {
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("band");
+            s.label = labelPrefix + QStringLiteral("Interpretation");
+            s.prompt = QStringLiteral("Which interpretation does ") + row.symbol +
+                       QStringLiteral(" give?");
+            s.kind = StepKind::Choice;
+            s.role = StepRole::Band;
+            for (const DerivedBand& band : row.bands) {
+                if (!s.choices.contains(bandMeaning(band)))
+                    s.choices << bandMeaning(band);
+            }
+            s.expectedText = bandMeaning(*row.band());
+            s.row = r;
+            if (valueStep < 0 && w.formula->ops.size() == 1 &&
+                w.formula->ops[0].kind == FormulaOp::Input)
+                valueStep = m_conversion.value(w.formula->ops[0].input, -1);
+            if (valueStep >= 0)
+                s.dependsOn << valueStep;
+            m_ex.steps << s;
+        }
+    }
+
+    Exercise& m_ex;
+    QHash<AnalyteId, int> m_conversion;
+};
+
+} // namespace
+
+bool StepTolerance::accepts(double target, double answer) const
+{
+    if (!std::isfinite(answer) || !std::isfinite(target))
+        return false;
+    switch (kind) {
+    case Choice:
+        return target == answer;
+    case AsShown:
+        return formatFixed2(target, QLocale::c()) == formatFixed2(answer, QLocale::c());
+    case Within:
+        return std::fabs(answer - target) <= margin(target);
+    }
+    return false;
+}
+
+double StepTolerance::margin(double target) const
+{
+    // Half the last of six significant digits.
+    double unit = 1e-5;
+    const double size = std::fabs(target);
+    if (size > 0.0) {
+        unit = 1.0;
+        while (size >= unit * 10.0)
+            unit *= 10.0;
+        while (size < unit)
+            unit /= 10.0;
+        unit /= 1e5;
+    }
+    return std::max(relative * size, unit / 2.0);
+}
+
+QString StepTolerance::text() const
+{
+    switch (kind) {
+    case Choice:
+        return QStringLiteral("the same choice");
+    case AsShown:
+        return QStringLiteral("equal when rounded to 2 decimals");
+    case Within:
+        return QStringLiteral("within %1 %, or half the last of 6 significant digits")
+            .arg(relative * 100.0);
+    }
+    return {};
+}
+
+QString CaseValue::text(const QLocale& locale) const
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', decimals);
+}
+
+MapFields Exercise::fields() const
+{
+    return fieldsOf(gender, values);
+}
+
+Inputs Exercise::inputs() const
+{
+    return Inputs(fields(), QLocale::c());
+}
+
+QList<std::pair<QString, QString>> Exercise::caseLines(const QLocale& numbers) const
+{
+    QList<std::pair<QString, QString>> lines;
+    for (const Analyte& a : analytes()) {
+        if (a.id == A::Gender && !gender.isEmpty())
+            lines.append({a.fieldName(), gender});
+        for (const CaseValue& v : values) {
+            if (v.id != a.id)
+                continue;
+            lines.append({a.fieldName(), v.text(numbers)});
+            if (!v.unit.isEmpty())
+                lines.append({a.unitFieldName(), v.unit});
+        }
+    }
+    return lines;
+}
+
+QString Exercise::caseText() const
+{
+    const QString who = gender == QLatin1String(GenderFemale) ? QStringLiteral("woman")
+                        : gender == QLatin1String(GenderMale) ? QStringLiteral("man")
+                                                              : QStringLiteral("patient");
+    QString text = QStringLiteral("A ") + who;
+    QStringList parts;
+    for (const CaseValue& v : values) {
+        const QString number = v.text(locale);
+        if (v.id == A::Age) {
+            // "An 18-year-old", "An 81-year-old": the article follows the sound.
+            const bool vowel = number.startsWith(QLatin1Char('8')) ||
+                               number == QLatin1String("11") || number == QLatin1String("18");
+            text = (vowel ? QStringLiteral("An ") : QStringLiteral("A ")) + number +
+                   QStringLiteral("-year-old ") + who;
+        } else if (v.id == A::Weight) {
+            parts << number + QLatin1Char(' ') + shownUnit(v);
+        } else {
+            parts << personName(v.id) + QLatin1Char(' ') + number + QLatin1Char(' ') + shownUnit(v);
+        }
+    }
+    parts.prepend(text);
+    return parts.join(QStringLiteral(", "));
+}
+
+int Exercise::stepIndex(const QString& id) const
+{
+    for (int i = 0; i < steps.size(); ++i) {
+        if (steps[i].id == id)
+            return i;
+    }
+    return -1;
+}
+
+int Exercise::askedCount() const
+{
+    return int(
+        std::count_if(steps.begin(), steps.end(), [](const ExerciseStep& s) { return !s.given; }));
+}
+
+Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue>& values,
+                         int level, const QLocale& locale)
+{
+    Exercise ex;
+    ex.item = id;
+    ex.level = std::clamp(level, 1, PracticeLevels);
+    ex.gender = gender;
+    ex.values = values;
+    ex.locale = locale;
+    const Inputs inputs = ex.inputs();
+    ItemEvaluation evaluation = evaluateItem(item(id), inputs);
+    if (!evaluation.outcome)
+        return ex;
+    ex.outcome = std::move(*evaluation.outcome);
+    ex.derivation = derive(item(id), inputs, ex.outcome, {});
+    StepBuilder(ex).build();
+    return ex;
+}
+
+Exercise makeExercise(ItemId id, quint64 seed, int level, std::optional<int> band,
+                      const QLocale& locale)
+{
+    constexpr int Attempts = 300;
+    const ItemDescriptor& descriptor = item(id);
+    PracticeRandom random(seed ^ itemSalt(id));
+    QString gender;
+    QList<AnalyteId> drawn;
+    for (AnalyteId a : descriptor.checks()) {
+        if (a == A::Gender)
+            gender = random.below(2) == 0 ? QLatin1String(GenderMale) : QLatin1String(GenderFemale);
+        else
+            drawn << a;
+    }
+    const quint64 aim = random.next();
+    const bool onEdge = random.below(4) == 0;
+
+    std::optional<QList<CaseValue>> fallback;
+    int target = -1;
+    QList<CaseValue> chosen;
+    for (int attempt = 0; attempt < Attempts && chosen.isEmpty(); ++attempt) {
+        QList<CaseValue> values;
+        for (AnalyteId a : drawn)
+            values << drawValue(a, gender, random);
+        const std::optional<Outcome> outcome = workable(descriptor, fieldsOf(gender, values));
+        if (!outcome)
+            continue;
+        if (!fallback)
+            fallback = values;
+        const int row = firstBandedRow(*outcome);
+        if (row < 0)
+            break;
+        const RowWorking& w = outcome->working[row];
+        if (target < 0)
+            target = band ? std::clamp(*band, 0, int(w.bands.size()) - 1)
+                          : int(aim % quint64(w.bands.size()));
+        // A class row (the value itself) is now and then put on the edge of its band.
+        const FormulaOp& first = w.formula->ops[0];
+        if (onEdge && w.formula->ops.size() == 1 && first.kind == FormulaOp::Input) {
+            if (const std::optional<double> edge = ownEdge(w.bands, target)) {
+                QList<CaseValue> onIt = values;
+                for (CaseValue& v : onIt) {
+                    if (v.id != first.input)
+                        continue;
+                    v.unit = formulaUnitText(v.id);
+                    v.decimals = reportedDecimals(*edge, mostDecimals(v.id, v.unit));
+                    v.value = roundedTo(*edge, v.decimals);
+                }
+                if (workable(descriptor, fieldsOf(gender, onIt)) &&
+                    std::all_of(onIt.begin(), onIt.end(), [&](const CaseValue& v) {
+                        return v.id != first.input || v.value == *edge;
+                    })) {
+                    chosen = onIt;
+                    break;
+                }
+            }
+        }
+        if (bandIndex(outcome->values[row], w.bands) == target)
+            chosen = values;
+    }
+    if (chosen.isEmpty() && fallback)
+        chosen = *fallback;
+    Exercise ex = exerciseForCase(id, gender, chosen, level, locale);
+    ex.seed = seed;
+    ex.aimedBand = target;
+    return ex;
+}
+
+} // namespace quarvex

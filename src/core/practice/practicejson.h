@@ -1,0 +1,44 @@
+#pragma once
+
+#include "practice/exercise.h"
+#include "practice/grade.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace quarvex {
+
+// The largest seed: a whole number that every JSON reader keeps exactly.
+inline constexpr quint64 MaxPracticeSeed = (quint64(1) << 53) - 1;
+
+// An exercise as JSON: item {id, name}, seed, level, case (field → text as
+// in a case file), caseText, and steps [{id, label, prompt, unit, kind,
+// choices, tolerance, given}]; with answers each step's expected value too
+// (a number, or the choice's text). A given step always carries its value.
+QJsonObject exerciseJson(const Exercise& exercise, bool answers);
+
+// What --grade reads: {"item", "seed", "level", "answers": {step id: number or text}}.
+struct GradeRequest {
+    ItemId item = ItemId::CreatinineClearance;
+    quint64 seed = 0;
+    int level = 1;
+    QHash<QString, QString> answers; // JSON numbers written with a decimal point
+};
+// Reads a request; on a fault returns nothing and says why in `error`
+// (a step id the exercise does not have is a fault too).
+std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& error);
+
+// A grade as JSON: {"steps": [{id, correct, expected, feedback, slip}], "correct",
+// "asked", "score"} (slip: the slip's id or null; score from 0 to 1).
+QJsonObject gradeJson(const Exercise& exercise, const Grade& grade);
+
+// Every item's stable id and list text, in the overview's order.
+QJsonArray itemListJson();
+
+} // namespace quarvex
