@@ -4,7 +4,7 @@
 #include "batch/csvwriter.h"
 #include "coretestmain.h"
 
-#include "catalogue/notes.h"
+#include "calc/notes.h"
 #include "overview/json.h"
 #include "overview/overview.h"
 

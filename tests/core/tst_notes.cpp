@@ -1,5 +1,5 @@
 #include "analytes/format.h"
-#include "catalogue/notes.h"
+#include "calc/notes.h"
 #include "coretestmain.h"
 #include "literature/references.h"
 #include "testfields.h"

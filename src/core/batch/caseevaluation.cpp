@@ -1,7 +1,7 @@
 #include "batch/caseevaluation.h"
 
 #include "analytes/hints.h"
-#include "catalogue/notes.h"
+#include "calc/notes.h"
 #include "overview/json.h"
 #include "overview/overview.h"
 

@@ -4,9 +4,9 @@
 #include "analytes/hints.h"
 #include "analytes/inputs.h"
 #include "calc/items.h"
+#include "calc/notes.h"
 #include "calc/outcome.h"
 #include "calc/sources.h"
-#include "catalogue/notes.h"
 
 #include <QList>
 #include <QLocale>

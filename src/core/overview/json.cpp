@@ -5,7 +5,7 @@
 #include "analytes/bands.h"
 #include "calc/derivation.h"
 #include "calc/formula.h"
-#include "catalogue/notes.h"
+#include "calc/notes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,8 +3,8 @@
 #include "analytes/fields.h"
 #include "analytes/inputs.h"
 #include "calc/items.h"
+#include "calc/notes.h"
 #include "calc/outcome.h"
-#include "catalogue/notes.h"
 
 #include <QList>
 #include <QLocale>

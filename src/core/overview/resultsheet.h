@@ -2,8 +2,8 @@
 
 #include "analytes/fields.h"
 #include "calc/derivation.h"
+#include "calc/notes.h"
 #include "calc/outcome.h"
-#include "catalogue/notes.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "catalogue/notes.h"
+#include "calc/notes.h"
 
 #include "analytes/bands.h"
 #include "analytes/plausibility.h"
