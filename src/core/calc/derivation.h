@@ -77,6 +77,9 @@ struct Derivation {
     QList<DerivedInput> inputs;
     QList<DerivedRow> rows;
     std::optional<ItemSources> sources;
+    // The comparison after the rows (calc/compare.h): the same inputs put
+    // through the item beside this one; empty for most items.
+    QStringList compare;
 };
 
 // The derivation of an item computed from these inputs; `outcome` is what

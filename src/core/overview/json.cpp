@@ -36,6 +36,10 @@ const char* shownName(Shown shown)
         return "fixed2";
     case Shown::Plain:
         return "plain";
+    case Shown::Whole:
+        return "whole";
+    case Shown::Fixed1:
+        return "fixed1";
     case Shown::Text:
         break;
     }
@@ -510,7 +514,8 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append(',');
             appendString(out, row.interpretation);
             out.append(',');
-            const int band = bandIndex(value, work.bands);
+            const int band = bandIndex(
+                work.formula ? bandValue(work.formula->shown, value) : value, work.bands);
             if (band >= 0)
                 out.append(QByteArray::number(band));
             else
