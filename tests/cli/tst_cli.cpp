@@ -82,7 +82,7 @@ void TestCli::golden_data()
                                  << QByteArray("generated on Mar-01-2024");
 }
 
-// The golden file was written by hand from the rules of the 22 items for the
+// The golden file was written by hand from the rules of the 28 items for the
 // example input, not taken from the program's output.
 void TestCli::golden()
 {

@@ -190,7 +190,7 @@ void TestOverview::fullSetGivesEveryRow()
     overview().fillResultGrid();
     const QList<ResultRow> rows = gridRows(overview());
     QCOMPARE(rows, overviewRows(exampleFields()));
-    QCOMPARE(rows.size(), 28);
+    QCOMPARE(rows.size(), 34);
     QVERIFY(!overview().results()->hintsLabel()->isVisibleTo(overview().results()));
     // The hidden heading names each column for screen readers.
     const QAbstractItemModel* model = overview().results()->grid()->model();
@@ -257,16 +257,18 @@ void TestOverview::passesFillAfreshAndReadTheCurrentFields()
     QVERIFY(overview().itemList()->okButton()->isEnabled());
     overview().fillResultGrid();
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 1 + 3);
+    // The LDL to HDL ratio, the three ATP III rows and non-HDL cholesterol.
+    QCOMPARE(gridRows(overview()).size(), 1 + 3 + 1);
 
     // LDL cleared and a gender chosen after listing: the grid follows the fields.
     data->form().setValue(A::LDL, QString());
     data->form().setValue(A::Gender, QStringLiteral("Female"));
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 1);
-    QCOMPARE(gridRows(overview()).last().name,
+    QCOMPARE(gridRows(overview()).size(), 2);
+    QCOMPARE(gridRows(overview()).first().name,
              QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
-    QCOMPARE(listTexts(overview()).size(), 2); // the list is neither consulted nor changed
+    QCOMPARE(gridRows(overview()).last().name, QStringLiteral("Non-HDL Cholesterol"));
+    QCOMPARE(listTexts(overview()).size(), 3); // the list is neither consulted nor changed
 }
 
 // Below the computable items the list says why each other item is missing;
