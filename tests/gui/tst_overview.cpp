@@ -356,8 +356,9 @@ void TestOverview::passAnnouncesEachItemsFindings()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     overview().listComputableItems();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Items 5 to 10 and 14 check serum creatinine; item 14 then serum urea.
-    QStringList expected(8, u"beep"_s);
+    // Items 5 to 10, 14, 23 and 25 check serum creatinine; items 14 and 25
+    // serum urea too.
+    QStringList expected(11, u"beep"_s);
     expected << u"critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2."_s;
     QCOMPARE(m_fake.trace(), expected);
     QCOMPARE(listTexts(overview()), QStringList());
@@ -373,9 +374,9 @@ void TestOverview::lifecycles_data()
     QTest::addRow("Back") << strs("frmResult:BackButton") << "frmData 200 2" << false;
     QTest::addRow("Close") << strs("frmResult:CloseButton") << "" << true;
     QTest::addRow("Cancel on the list")
-        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
+        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 5" << false;
     QTest::addRow("Escape on the list, as Cancel")
-        << strs("frmList:Escape") << "frmData 200 2|frmResult 4" << false;
+        << strs("frmList:Escape") << "frmData 200 2|frmResult 5" << false;
     // After EXIT the evaluations find frmData in its load state: nothing
     // computable, so the grid filled afresh is empty.
     QTest::addRow("EXIT, then OK on the list")

@@ -53,9 +53,7 @@ QStringList ldlComparison(const Inputs& inputs)
         return {};
     QStringList lines;
     const ConvertedInput& ldl = inputs[AnalyteId::LDL];
-    if (inputs.finding(AnalyteId::LDL)) {
-        lines << QStringLiteral("Typed LDL cholesterol: none.");
-    } else {
+    if (!inputs.finding(AnalyteId::LDL)) {
         lines << QStringLiteral("Typed LDL cholesterol: ") +
                      sixDigits(ldl.converted, inputs.locale()) + QLatin1Char(' ') +
                      formulaUnit(AnalyteId::LDL) + QLatin1Char('.');

@@ -269,6 +269,7 @@ MapFields completeCase(const char* gender)
     set(A::Chol, "200", "mg/dL");
     set(A::HDL, "50", "mg/dL");
     set(A::LDL, "130", "mg/dL");
+    set(A::Triglycerides, "150", "mg/dL");
     set(A::AST, "30");
     set(A::ALT, "30");
     set(A::BilirubinDirect, "0.3", "mg/dL");
