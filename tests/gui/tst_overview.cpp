@@ -362,7 +362,7 @@ void TestOverview::passAnnouncesEachItemsFindings()
     expected << u"critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2."_s;
     QCOMPARE(m_fake.trace(), expected);
     QCOMPARE(listTexts(overview()), QStringList());
-    QCOMPARE(data->errors(), 1); // the last item's count: TIBC is empty
+    QCOMPARE(data->errors(), 3); // the last item's count: Sampson's three inputs are empty
 }
 
 void TestOverview::lifecycles_data()
