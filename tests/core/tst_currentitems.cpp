@@ -61,24 +61,24 @@ void TestCurrentItems::publishedValues_data()
 
     const int egfr = int(ItemId::EgfrCkdEpi);
     QTest::addRow("CKD-EPI 2021: 1.0 mg/dL, 50 years, female")
-        << egfr << u"SerumCreatinine=1.0 mg/dL; Age=50; Gender=Female"_s << false << 68.63
-        << 0.005 << u"69 mL/min/1.73 m²"_s;
+        << egfr << u"SerumCreatinine=1.0 mg/dL; Age=50; Gender=Female"_s << false << 68.63 << 0.005
+        << u"69 mL/min/1.73 m²"_s;
     QTest::addRow("CKD-EPI 2021: 0.6 mg/dL, 50 years, female")
-        << egfr << u"SerumCreatinine=0.6 mg/dL; Age=50; Gender=Female"_s << false << 109.28
-        << 0.005 << u"109 mL/min/1.73 m²"_s;
+        << egfr << u"SerumCreatinine=0.6 mg/dL; Age=50; Gender=Female"_s << false << 109.28 << 0.005
+        << u"109 mL/min/1.73 m²"_s;
     QTest::addRow("CKD-EPI 2021: 1.2 mg/dL, 65 years, male")
         << egfr << u"SerumCreatinine=1.2 mg/dL; Age=65; Gender=Male"_s << false << 67.11 << 0.005
         << u"67 mL/min/1.73 m²"_s;
     QTest::addRow("CKD-EPI 2021: 106,08 umol/L, German")
-        << egfr << u"SerumCreatinine=106,08 umol/L; Age=65; Gender=Male"_s << true << 67.11
-        << 0.005 << u"67 mL/min/1.73 m²"_s;
+        << egfr << u"SerumCreatinine=106,08 umol/L; Age=65; Gender=Male"_s << true << 67.11 << 0.005
+        << u"67 mL/min/1.73 m²"_s;
     QTest::addRow("Sampson: TC 200, HDL 50, TG 150")
         << int(ItemId::LdlSampson) << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=150 mg/dL"_s
         << false << 123.4 << 0.05 << u"123 mg/dL"_s;
     QTest::addRow("Friedewald: TC 200, HDL 50, TG 150")
         << int(ItemId::LdlFriedewald)
-        << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=1,6936 mmol/L"_s << true << 120.0
-        << 0.005 << u"120 mg/dL"_s;
+        << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=1,6936 mmol/L"_s << true << 120.0 << 0.005
+        << u"120 mg/dL"_s;
 }
 
 // The value before rounding, from the item's descriptor as every output
@@ -141,7 +141,8 @@ void TestCurrentItems::egfrCategoriesOnTheShownNumber()
     // The worked steps mark the same band.
     const Derivation d = derive(egfr, inputs, outcome);
     QVERIFY(d.rows.front().band());
-    QCOMPARE(d.rows.front().band()->text, std::optional<QString>(outcome.rows.front().interpretation));
+    QCOMPARE(d.rows.front().band()->text,
+             std::optional<QString>(outcome.rows.front().interpretation));
 }
 
 void TestCurrentItems::bandsOnTheShownNumber_data()
@@ -151,7 +152,8 @@ void TestCurrentItems::bandsOnTheShownNumber_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("interpretation");
 
-    const int protein = int(ItemId::ProteinuriaCategory), urea = int(ItemId::FractionalUreaExcretion);
+    const int protein = int(ItemId::ProteinuriaCategory),
+              urea = int(ItemId::FractionalUreaExcretion);
     const int nonHdl = int(ItemId::NonHdlCholesterol), friedewald = int(ItemId::LdlFriedewald);
     const QString a1 = u"KDIGO category A1: normal to mildly increased proteinuria."_s;
     const QString a2 = u"KDIGO category A2: moderately increased proteinuria."_s;
@@ -166,10 +168,14 @@ void TestCurrentItems::bandsOnTheShownNumber_data()
         << protein << u"UrineProtein=0.5005; UrineCreatinine=100 mg/dL"_s << u"501 mg/g"_s << a3;
 
     // FEUrea = urine urea / 100 with these creatinine and serum urea values.
-    const QString ureaCase = u"SerumCreatinine=1 mg/dL; UrineCreatinine=100 mg/dL; SerumUrea=100 mg/dL; UrineUrea="_s;
-    const QString prerenal = u"A fractional urea excretion of 35 % or less suggests a prerenal cause of acute kidney injury."_s;
-    const QString between = u"A fractional urea excretion between 35 % and 50 % does not separate prerenal from intrinsic causes."_s;
-    const QString atn = u"A fractional urea excretion of 50 % or more suggests acute tubular necrosis."_s;
+    const QString ureaCase =
+        u"SerumCreatinine=1 mg/dL; UrineCreatinine=100 mg/dL; SerumUrea=100 mg/dL; UrineUrea="_s;
+    const QString prerenal =
+        u"A fractional urea excretion of 35 % or less suggests a prerenal cause of acute kidney injury."_s;
+    const QString between =
+        u"A fractional urea excretion between 35 % and 50 % does not separate prerenal from intrinsic causes."_s;
+    const QString atn =
+        u"A fractional urea excretion of 50 % or more suggests acute tubular necrosis."_s;
     QTest::newRow("35.04 % shows 35.0: prerenal, though above 35")
         << urea << ureaCase + u"3504 mg/dL"_s << u"35.0 %"_s << prerenal;
     QTest::newRow("35.05 % shows 35.1: between")
@@ -257,13 +263,13 @@ void TestCurrentItems::findings_data()
         << ldlNotPositive;
     QTest::addRow("Friedewald LDL of 1")
         << friedewald << u"Chol=101 mg/dL; HDL=60 mg/dL; Triglycerides=200 mg/dL"_s << QString();
-    QTest::addRow("Sampson at 800 mg/dL") << sampson << u"Chol=400 mg/dL; HDL=40 mg/dL; Triglycerides=800 mg/dL"_s << QString();
+    QTest::addRow("Sampson at 800 mg/dL")
+        << sampson << u"Chol=400 mg/dL; HDL=40 mg/dL; Triglycerides=800 mg/dL"_s << QString();
     QTest::addRow("Sampson at 800.1 mg/dL")
         << sampson << u"Chol=400 mg/dL; HDL=40 mg/dL; Triglycerides=800.1 mg/dL"_s
         << u"Triglycerides: the formula needs triglycerides of 800 mg/dL or less"_s;
     QTest::addRow("Sampson LDL below zero")
-        << sampson << u"Chol=100 mg/dL; HDL=90 mg/dL; Triglycerides=100 mg/dL"_s
-        << ldlNotPositive;
+        << sampson << u"Chol=100 mg/dL; HDL=90 mg/dL; Triglycerides=100 mg/dL"_s << ldlNotPositive;
     QTest::addRow("Sampson LDL above zero")
         << sampson << u"Chol=150 mg/dL; HDL=50 mg/dL; Triglycerides=100 mg/dL"_s << QString();
     QTest::addRow("a check that fails comes first")
@@ -367,9 +373,10 @@ void TestCurrentItems::comparisons_data()
                        "none (Age: the equation is for adults)."_s,
                        u"The two differ: "_s};
     const QString lipids = u"Gender=Male; Chol=215 mg/dL; HDL=42 mg/dL; LDL=3.5 mmol/L"_s;
-    const QStringList both{u"Typed LDL cholesterol: 135.135 mg/dL."_s,
-                           u"LDL Cholesterol (Friedewald): 147 mg/dL, LDL Cholesterol: borderline high."_s,
-                           u"LDL Cholesterol (Sampson): 149 mg/dL, LDL Cholesterol: borderline high."_s};
+    const QStringList both{
+        u"Typed LDL cholesterol: 135.135 mg/dL."_s,
+        u"LDL Cholesterol (Friedewald): 147 mg/dL, LDL Cholesterol: borderline high."_s,
+        u"LDL Cholesterol (Sampson): 149 mg/dL, LDL Cholesterol: borderline high."_s};
     QTest::addRow("ATP III with triglycerides")
         << int(ItemId::Adult3) << lipids + u"; Triglycerides=130 mg/dL"_s << both;
     QTest::addRow("ATP III without triglycerides")

@@ -78,8 +78,7 @@ private Q_SLOTS:
         QTest::addRow("first Up selects the first item") << 1 << QList<int>{up} << 0;
         QTest::addRow("Down twice, the second item") << 2 << QList<int>{down, down} << 1;
         QTest::addRow("Down three times, Up once") << 0 << QList<int>{down, down, down, up} << 1;
-        QTest::addRow("past the end stays on the last item")
-            << 0 << QList<int>(9, down) << 6;
+        QTest::addRow("past the end stays on the last item") << 0 << QList<int>(9, down) << 6;
     }
 
     void arrowKeysInTheItemList()

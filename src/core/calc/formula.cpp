@@ -360,8 +360,8 @@ QString stepText(const FormulaStep& step, const QLocale& locale)
     if (step.operation == FormulaOp::Power) {
         // The exponent reads with the minus sign of the subtractions.
         return side(step.left, step.leftUnit) + QLatin1Char('^') +
-               withMinusSign(sixDigits(step.right, locale)) +
-               QStringLiteral(" = ") + side(step.result, step.resultUnit);
+               withMinusSign(sixDigits(step.right, locale)) + QStringLiteral(" = ") +
+               side(step.result, step.resultUnit);
     }
     return side(step.left, step.leftUnit) + QLatin1Char(' ') + operatorSign(step.operation) +
            QLatin1Char(' ') + side(step.right, step.rightUnit) + QStringLiteral(" = ") +
@@ -375,11 +375,11 @@ QString genderConstantNote(const Formula& formula, const QLocale& locale)
         if (op.kind != FormulaOp::Gender)
             continue;
         const QString symbol = op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
-        const QString note = symbol + QStringLiteral(" = ") +
-                             withMinusSign(shortestNumber(op.number, locale)) +
-                             QStringLiteral(" for ") + QLatin1String(GenderMale) +
-                             QStringLiteral(", ") + withMinusSign(shortestNumber(op.female, locale)) +
-                             QStringLiteral(" for ") + QLatin1String(GenderFemale);
+        const QString note =
+            symbol + QStringLiteral(" = ") + withMinusSign(shortestNumber(op.number, locale)) +
+            QStringLiteral(" for ") + QLatin1String(GenderMale) + QStringLiteral(", ") +
+            withMinusSign(shortestNumber(op.female, locale)) + QStringLiteral(" for ") +
+            QLatin1String(GenderFemale);
         if (!notes.contains(note))
             notes << note;
     }

@@ -78,7 +78,7 @@ constexpr Band Atp3LdlBands[] = {
 
 // Non-HDL cholesterol in mg/dL, decided on the whole number shown.
 constexpr Band NonHdlBands[] = {
-    {130.0, false, "desirable"},    {160.0, false, "above desirable"},
+    {130.0, false, "desirable"},       {160.0, false, "above desirable"},
     {190.0, false, "borderline high"}, {220.0, false, "high"},
     {AndAbove, false, "very high"},
 };
@@ -112,7 +112,7 @@ constexpr FormulaOp NonHdlOps[] = {in(A::Chol), in(A::HDL), sub};
 constexpr Formula NonHdlFormula{"Non-HDL", NonHdlOps, Shown::Whole, " mg/dL"};
 
 // TC − HDL − TG/5, all in mg/dL.
-constexpr FormulaOp FriedewaldOps[] = {in(A::Chol), in(A::HDL),  sub, in(A::Triglycerides),
+constexpr FormulaOp FriedewaldOps[] = {in(A::Chol), in(A::HDL), sub, in(A::Triglycerides),
                                        num(5.0),    div,        sub};
 constexpr Formula FriedewaldFormula{"LDL", FriedewaldOps, Shown::Whole, " mg/dL"};
 

@@ -126,12 +126,25 @@ constexpr Formula CalciumFormula{"CaCl", CalciumOps, Shown::Fixed2, " "};
 // κ 0.9 / 0.7, α −0.302 / −0.241 and S 1 / 1.012 for Male / Female.
 constexpr FormulaOp EgfrOps[] = {
     num(142.0),
-    in(A::SerumCreatinine), gender(0.9, 0.7, "\u03ba"), div, num(1.0), minOf,
-    gender(-0.302, -0.241, "\u03b1"), power,
+    in(A::SerumCreatinine),
+    gender(0.9, 0.7, "\u03ba"),
+    div,
+    num(1.0),
+    minOf,
+    gender(-0.302, -0.241, "\u03b1"),
+    power,
     mul,
-    in(A::SerumCreatinine), gender(0.9, 0.7, "\u03ba"), div, num(1.0), maxOf, num(-1.2), power,
+    in(A::SerumCreatinine),
+    gender(0.9, 0.7, "\u03ba"),
+    div,
+    num(1.0),
+    maxOf,
+    num(-1.2),
+    power,
     mul,
-    num(0.9938), in(A::Age), power,
+    num(0.9938),
+    in(A::Age),
+    power,
     mul,
     gender(1.0, 1.012, "S"),
     mul,
@@ -141,9 +154,15 @@ constexpr Formula EgfrFormula{"eGFR", EgfrOps, Shown::Whole, " mL/min/1.73 m\u00
 
 // (urine urea × serum creatinine) ÷ (serum urea × urine creatinine) × 100,
 // each pair in one unit.
-constexpr FormulaOp UreaFractionOps[] = {in(A::UrineUrea),       in(A::SerumCreatinine), mul,
-                                         in(A::SerumUrea),       in(A::UrineCreatinine), mul,
-                                         div,                    num(100.0),             mul};
+constexpr FormulaOp UreaFractionOps[] = {in(A::UrineUrea),
+                                         in(A::SerumCreatinine),
+                                         mul,
+                                         in(A::SerumUrea),
+                                         in(A::UrineCreatinine),
+                                         mul,
+                                         div,
+                                         num(100.0),
+                                         mul};
 constexpr Formula UreaFractionFormula{"FEUrea", UreaFractionOps, Shown::Fixed1, " %"};
 
 constexpr FormulaOp RfiOps[] = {in(A::UrineSodium), in(A::UrineCreatinine), in(A::SerumCreatinine),

@@ -101,8 +101,8 @@ constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), mul, in(A::
                                     div};
 constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 // The same ratio in mg of protein per g of creatinine.
-constexpr FormulaOp ProteinGramOps[] = {in(A::UrineProtein), num(100.0), mul,
-                                        in(A::UrineCreatinine), div, num(1000.0), mul};
+constexpr FormulaOp ProteinGramOps[] = {
+    in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine), div, num(1000.0), mul};
 constexpr Formula ProteinGramFormula{"UPCR", ProteinGramOps, Shown::Whole, " mg/g"};
 
 // The screen of the urea ratios: the three results in one line, what they

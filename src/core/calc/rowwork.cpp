@@ -41,8 +41,8 @@ std::optional<Finding> limitFinding(const ItemDescriptor& item, AnalyteId id, co
 {
     for (const FormulaLimit& limit : item.limits()) {
         const double value = inputs[id].converted;
-        if (limit.analyte == id && (!(value < limit.below) || less(value, limit.atLeast) ||
-                                    greater(value, limit.atMost)))
+        if (limit.analyte == id &&
+            (!(value < limit.below) || less(value, limit.atLeast) || greater(value, limit.atMost)))
             return Finding{id, FindingKind::OutsideFormula, QString::fromLatin1(limit.text)};
     }
     return std::nullopt;

@@ -515,8 +515,8 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append(',');
             appendString(out, row.interpretation);
             out.append(',');
-            const int band = bandIndex(
-                work.formula ? bandValue(work.formula->shown, value) : value, work.bands);
+            const int band =
+                bandIndex(work.formula ? bandValue(work.formula->shown, value) : value, work.bands);
             if (band >= 0)
                 out.append(QByteArray::number(band));
             else
