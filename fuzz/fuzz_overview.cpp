@@ -1,5 +1,5 @@
 // A whole overview from arbitrary bytes: the bytes are read as command-line
-// input (field lines), the 22 items are evaluated and computed, and the export
+// input (field lines), every item is are evaluated and computed, and the export
 // is written to memory. Nothing may crash, and the file must keep its shape:
 // CR LF after every line, the six header lines, and exactly two tabs in
 // every row line. Every row has its row's form: a result text of the row's
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(input.fields, locale));
     const QList<ResultRow> rows = resultRows(evaluations);
     const QStringList listed = computableListTexts(evaluations);
-    require(evaluations.size() == 22 && rows.size() >= listed.size());
+    require(evaluations.size() == size_t(quarvex::ItemCount) && rows.size() >= listed.size());
     // An item is computed exactly when none of its checks found anything.
     for (const ItemEvaluation& evaluation : evaluations) {
         require(evaluation.computable() == evaluation.findings.isEmpty());

@@ -13,6 +13,8 @@ namespace quarvex::fuzz {
 
 enum class ResultForm {
     Fixed2,    // "###0.00" in the locale, then the row's suffix
+    Fixed1,    // "###0.0" in the locale, then the row's suffix
+    Whole,     // "###0", then the row's suffix
     Plain,     // a plain decimal number in the locale (ATP III)
     ClassWord, // one of the row's words; the interpretation is prefix + word
     Empty,     // no result text (ferritin)
@@ -152,6 +154,31 @@ inline const RowForm RowForms[] = {
       "Calculated transferrin is decreased and may be due to chronic inflammation, "
       "malnutrition, liver disease, nephrotic syndrome, or iron overload.",
       "Calculated transferrin is normal."}},
+    {"eGFR (CKD-EPI 2021)", ResultForm::Whole, " mL/min/1.73 m\u00b2",
+     {"KDIGO category G1: normal or high.", "KDIGO category G2: mildly decreased.",
+      "KDIGO category G3a: mildly to moderately decreased.",
+      "KDIGO category G3b: moderately to severely decreased.",
+      "KDIGO category G4: severely decreased.", "KDIGO category G5: kidney failure."}},
+    {"Proteinuria Category (KDIGO)", ResultForm::Whole, " mg/g",
+     {"KDIGO category A1: normal to mildly increased proteinuria.",
+      "KDIGO category A2: moderately increased proteinuria.",
+      "KDIGO category A3: severely increased proteinuria."}},
+    {"Fractional Urea Excretion", ResultForm::Fixed1, " %",
+     {"A fractional urea excretion of 35 % or less suggests a prerenal cause of acute kidney "
+      "injury.",
+      "A fractional urea excretion between 35 % and 50 % does not separate prerenal from "
+      "intrinsic causes.",
+      "A fractional urea excretion of 50 % or more suggests acute tubular necrosis."}},
+    {"Non-HDL Cholesterol", ResultForm::Whole, " mg/dL",
+     {"Non-HDL cholesterol: desirable", "Non-HDL cholesterol: above desirable",
+      "Non-HDL cholesterol: borderline high", "Non-HDL cholesterol: high",
+      "Non-HDL cholesterol: very high"}},
+    {"LDL Cholesterol (Friedewald)", ResultForm::Whole, " mg/dL",
+     {"LDL Cholesterol: optimal", "LDL Cholesterol: near or above optimal",
+      "LDL Cholesterol: borderline high", "LDL Cholesterol: high", "LDL Cholesterol: very high"}},
+    {"LDL Cholesterol (Sampson)", ResultForm::Whole, " mg/dL",
+     {"LDL Cholesterol: optimal", "LDL Cholesterol: near or above optimal",
+      "LDL Cholesterol: borderline high", "LDL Cholesterol: high", "LDL Cholesterol: very high"}},
 };
 // clang-format on
 
@@ -185,6 +212,19 @@ inline bool isFixed2(QStringView text, const QLocale& locale)
     const qsizetype at = text.size() - 2 - point.size();
     return at >= 1 && text.mid(at, point.size()) == point && isDigits(text.left(at)) &&
            isDigits(text.right(2));
+}
+
+// "###0.0": an optional minus, digits, the separator and one digit; "###0"
+// (no decimals): digits alone. Whole and one-decimal rows need a positive
+// value or show a finding, so never a minus here.
+inline bool isFixed(QStringView text, int decimals, const QLocale& locale)
+{
+    if (decimals == 0)
+        return isDigits(text);
+    const QString point = locale.decimalPoint();
+    const qsizetype at = text.size() - decimals - point.size();
+    return at >= 1 && text.mid(at, point.size()) == point && isDigits(text.left(at)) &&
+           isDigits(text.right(decimals));
 }
 
 // A plain decimal number: digits, perhaps the locale's decimal separator and
@@ -224,11 +264,17 @@ inline bool rowHasItsForm(const QString& name, const QString& result, const QStr
     const RowForm* row = rowForm(name);
     if (!row)
         return false;
-    const QString suffix = QString::fromLatin1(row->suffix);
+    const QString suffix = QString::fromUtf8(row->suffix);
     switch (row->form) {
     case ResultForm::Fixed2:
         return result.endsWith(suffix) &&
                isFixed2(QStringView(result).chopped(suffix.size()), locale) &&
+               contains(row->texts, interpretation);
+    case ResultForm::Fixed1:
+    case ResultForm::Whole:
+        return result.endsWith(suffix) &&
+               isFixed(QStringView(result).chopped(suffix.size()),
+                       row->form == ResultForm::Fixed1 ? 1 : 0, locale) &&
                contains(row->texts, interpretation);
     case ResultForm::Plain:
         return isPlain(result, locale) && contains(row->texts, interpretation);

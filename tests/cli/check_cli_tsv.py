@@ -17,7 +17,7 @@ assert rows[1][0].startswith("generated on "), rows[1]
 assert rows[2] == [] and rows[3] == [] and rows[5] == [], rows[2:6]
 assert rows[4] == ["Test Item", "Result", "Interpretation"], rows[4]
 body = rows[6:]
-assert len(body) == 28, len(body)
+assert len(body) == 34, len(body)
 for row in body:
     assert len(row) == 3, row
     assert row[0], row

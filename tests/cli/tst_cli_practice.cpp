@@ -205,9 +205,11 @@ void TestCliPractice::everyItem()
             const QJsonObject r = rowList[row].toObject();
             if (id.endsWith(u"result"_s)) {
                 const double expected = step[u"expected"_s].toDouble();
-                const QString shown = step[u"tolerance"_s][u"kind"_s] == u"as-shown"_s
-                                          ? QString::number(expected, 'f', 2)
-                                          : QString::number(r[u"value"_s].toDouble(), 'g', 15);
+                const QString shown =
+                    step[u"tolerance"_s][u"kind"_s] == u"as-shown"_s
+                        ? QString::number(expected, 'f',
+                                          step[u"tolerance"_s][u"decimals"_s].toInt())
+                        : QString::number(r[u"value"_s].toDouble(), 'g', 15);
                 QVERIFY2(r[u"result"_s].toString().startsWith(shown),
                          qPrintable(shown + u" vs "_s + r[u"result"_s].toString()));
             } else if (id.endsWith(u"band"_s)) {

@@ -277,7 +277,7 @@ void TestFindings::eachValueReadOnce()
     fields.setValue(AnalyteId::Gender, u"Female"_s);
     const CountingFields counting(fields);
     const QList<ItemEvaluation> evaluations = evaluateItems(Inputs(counting));
-    QCOMPARE(evaluations.size(), 22);
+    QCOMPARE(evaluations.size(), ItemCount);
     int findings = 0;
     for (const ItemEvaluation& evaluation : evaluations)
         findings += int(evaluation.findings.size());

@@ -59,7 +59,7 @@ const QLocale German(QLocale::German, QLocale::Germany);
 QString typedNumber(const ExerciseStep& s, double value, const QLocale& locale)
 {
     if (s.tolerance.kind == StepTolerance::AsShown)
-        return formatFixed2(value, locale);
+        return formatFixed(value, s.tolerance.decimals, locale);
     return sixDigits(value, locale);
 }
 
@@ -119,9 +119,10 @@ void TestPractice::everyExercise()
             const Derivation d = derive(quarvex::item(id), inputs, outcome);
             for (const ExerciseStep& s : ex.steps) {
                 if (s.role == StepRole::Result) {
-                    const QString shown = s.tolerance.kind == StepTolerance::AsShown
-                                              ? formatFixed2(s.expected, QLocale::c())
-                                              : formatPlain(s.expected, QLocale::c());
+                    const QString shown =
+                        s.tolerance.kind == StepTolerance::AsShown
+                            ? formatFixed(s.expected, s.tolerance.decimals, QLocale::c())
+                            : formatPlain(s.expected, QLocale::c());
                     QVERIFY2(outcome.rows[s.row].result.trimmed().startsWith(shown),
                              qPrintable(where + u": "_s + shown + u" vs "_s +
                                         outcome.rows[s.row].result));
@@ -144,7 +145,7 @@ void TestPractice::everyExercise()
                 practice::Change none;
                 for (int a = 0; a < AnalyteCount; ++a)
                     none.values[size_t(a)] = inputs[AnalyteId(a)].converted;
-                none.genderConstant = ex.gender == "Male"_L1 ? 72.0 : 85.0;
+                none.male = ex.gender == "Male"_L1;
                 const practice::Reworked again =
                     practice::rework(*outcome.working[r].formula, none);
                 QList<double> steps;

@@ -191,7 +191,7 @@ void TestOverview::fullSetGivesEveryRow()
     overview().fillResultGrid();
     const QList<ResultRow> rows = gridRows(overview());
     QCOMPARE(rows, overviewRows(exampleFields()));
-    QCOMPARE(rows.size(), 28);
+    QCOMPARE(rows.size(), 34);
     QVERIFY(!overview().results()->hintsLabel()->isVisibleTo(overview().results()));
     // The hidden heading names each column for screen readers.
     const QAbstractItemModel* model = overview().results()->grid()->model();
@@ -297,16 +297,18 @@ void TestOverview::passesFillAfreshAndReadTheCurrentFields()
     QVERIFY(overview().itemList()->okButton()->isEnabled());
     overview().fillResultGrid();
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 1 + 3);
+    // The LDL to HDL ratio, the three ATP III rows and non-HDL cholesterol.
+    QCOMPARE(gridRows(overview()).size(), 1 + 3 + 1);
 
     // LDL cleared and a gender chosen after listing: the grid follows the fields.
     data->form().setValue(A::LDL, QString());
     data->form().setValue(A::Gender, QStringLiteral("Female"));
     overview().fillResultGrid();
-    QCOMPARE(gridRows(overview()).size(), 1);
-    QCOMPARE(gridRows(overview()).last().name,
+    QCOMPARE(gridRows(overview()).size(), 2);
+    QCOMPARE(gridRows(overview()).first().name,
              QStringLiteral("Total Cholesterol-to-HDL Cholesterol Ratio"));
-    QCOMPARE(listTexts(overview()).size(), 2); // the list is neither consulted nor changed
+    QCOMPARE(gridRows(overview()).last().name, QStringLiteral("Non-HDL Cholesterol"));
+    QCOMPARE(listTexts(overview()).size(), 3); // the list is neither consulted nor changed
 }
 
 // Below the computable items the list says why each other item is missing;
@@ -394,12 +396,13 @@ void TestOverview::passAnnouncesEachItemsFindings()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     overview().listComputableItems();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Items 5 to 10 and 14 check serum creatinine; item 14 then serum urea.
-    QStringList expected(8, u"beep"_s);
+    // Items 5 to 10, 14, 23 and 25 check serum creatinine; items 14 and 25
+    // serum urea too.
+    QStringList expected(11, u"beep"_s);
     expected << u"critical:Serum creatinine: \"1.5\" is not a number. Type a number such as 1,2."_s;
     QCOMPARE(m_fake.trace(), expected);
     QCOMPARE(listTexts(overview()), QStringList());
-    QCOMPARE(data->errors(), 1); // the last item's count: TIBC is empty
+    QCOMPARE(data->errors(), 3); // the last item's count: Sampson's three inputs are empty
 }
 
 void TestOverview::lifecycles_data()
@@ -411,9 +414,9 @@ void TestOverview::lifecycles_data()
     QTest::addRow("Back") << strs("frmResult:BackButton") << "frmData 200 2" << false;
     QTest::addRow("Close") << strs("frmResult:CloseButton") << "" << true;
     QTest::addRow("Cancel on the list")
-        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 4" << false;
+        << strs("frmList:CancelButton") << "frmData 200 2|frmResult 5" << false;
     QTest::addRow("Escape on the list, as Cancel")
-        << strs("frmList:Escape") << "frmData 200 2|frmResult 4" << false;
+        << strs("frmList:Escape") << "frmData 200 2|frmResult 5" << false;
     // After EXIT the evaluations find frmData in its load state: nothing
     // computable, so the grid filled afresh is empty.
     QTest::addRow("EXIT, then OK on the list")

@@ -186,7 +186,7 @@ void TestSteps::resultsRowShowsItsSteps()
     overview.fillResultGrid();
     ResultsWindow* window = overview.results();
     QVERIFY(window);
-    QCOMPARE(window->rows()->rowCount(), 28);
+    QCOMPARE(window->rows()->rowCount(), 34);
     QVERIFY(!window->steps()->derivation()); // nothing selected yet
 
     window->grid()->selectRow(row);

@@ -70,8 +70,30 @@ def evaluator(expression, values, free):
     return f
 
 
+def bisect(f, target):
+    """The x at which f(x) == target for a monotonic f (the eGFR in serum
+    creatinine), halving a bracket between 1e-9 and 1e9 on a log scale."""
+    lo, hi = 1e-9, 1e9
+    flo, fhi = f(lo) - target, f(hi) - target
+    if flo == 0:
+        return lo
+    if (flo < 0) == (fhi < 0):
+        return None
+    for _ in range(400):
+        mid = (lo * hi) ** 0.5 if hi / lo > 4 else (lo + hi) / 2
+        fm = f(mid) - target
+        if fm == 0:
+            return mid
+        if (fm < 0) == (flo < 0):
+            lo, flo = mid, fm
+        else:
+            hi = mid
+    return lo
+
+
 def solve(f, target):
-    """The x at which f(x) == target, for f linear in x or in 1/x."""
+    """The x at which f(x) == target, for f linear in x or in 1/x, else
+    monotonic."""
     f1, f2 = f(1.0), f(2.0)
     candidates = []
     if f2 != f1:
@@ -80,10 +102,27 @@ def solve(f, target):
     b = 2 * (f1 - f2)
     if b and target != f1 - b:
         candidates.append(b / (target - (f1 - b)))
+    candidates.append(bisect(f, target))
     for x in candidates:
-        if x > 0 and abs(f(x) - target) <= 1e-12 * abs(target):
+        if x is not None and x > 0 and abs(f(x) - target) <= 1e-12 * abs(target):
             return x
     return None
+
+
+def targets(edge, k, at, shown):
+    """(side, row value, band expected) around an edge. A row decided on its
+    shown number (whole or one decimal) is tried where it shows the edge and
+    where it shows the number next to it: 89.5 shows 90 and is in 90's band."""
+    if shown not in ("whole", "fixed1"):
+        return (("at", edge, at), ("below", edge * (1 - SIDE), k),
+                ("above", edge * (1 + SIDE), k + 1))
+    half = (0.1 if shown == "fixed1" else 1.0) / 2
+    near = half / 100
+    return (("at", edge, at),
+            ("shown as the edge, from below", edge - half + near, at),
+            ("below", edge - half - near, k),
+            ("shown as the edge, from above", edge + half - near, at),
+            ("above", edge + half + near, k + 1))
 
 
 def cases(cli_json):
@@ -103,9 +142,7 @@ def cases(cli_json):
                 for k, band in enumerate(bands[:-1]):
                     edge = band["upper"]
                     at = k if band["upperIncluded"] else k + 1
-                    for side, target, expected in (("at", edge, at),
-                                                   ("below", edge * (1 - SIDE), k),
-                                                   ("above", edge * (1 + SIDE), k + 1)):
+                    for side, target, expected in targets(edge, k, at, row["shown"]):
                         x = solve(f, target)
                         if x is None:
                             continue

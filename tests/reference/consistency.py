@@ -121,7 +121,7 @@ def holds(band, value):
 def check_case(doc, german):
     problems = []
     names = {i["field"]: i["value"] for i in doc["inputs"] if i["value"] is not None}
-    if len(doc["items"]) != 22:
+    if len(doc["items"]) != 28:
         problems.append("%d items" % len(doc["items"]))
     for item in doc["items"]:
         if not item["sources"]:
@@ -140,11 +140,15 @@ def check_case(doc, german):
                 problems.append("%s: %s gives %r, stated %r"
                                 % (where, row["expression"], got, value))
             shown = {"fixed2": lambda: reference.fmt(value) + row["suffix"],
+                     "fixed1": lambda: reference.fmt_places(value, 1) + row["suffix"],
+                     "whole": lambda: reference.fmt_places(value, 0) + row["suffix"],
                      "plain": lambda: reference.plain(value)}.get(row["shown"])
             if shown:
                 expected = shown()
                 if german:
-                    expected = expected.replace(".", ",")
+                    # The number only: a unit such as "mL/min/1.73 m²" keeps its point.
+                    number, space, unit = expected.partition(" ")
+                    expected = number.replace(".", ",") + space + unit
                 if row["result"] != expected:
                     problems.append("%s: result %r, value formatted %r"
                                     % (where, row["result"], expected))
@@ -152,7 +156,11 @@ def check_case(doc, german):
             marked = row["band"]
             if bands and marked is None:
                 problems.append("%s: bands but none marked" % where)
-            holding = [b for b in bands if holds(b, value)]
+            # A whole-number or one-decimal row is banded on the number it shows.
+            decided = value
+            if row["shown"] in ("whole", "fixed1"):
+                decided = float(reference.fmt_places(value, 1 if row["shown"] == "fixed1" else 0))
+            holding = [b for b in bands if holds(b, decided)]
             if marked is not None and holding != [marked]:
                 problems.append("%s: value %r marked %r, held by %r"
                                 % (where, value, marked, holding))

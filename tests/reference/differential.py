@@ -24,7 +24,9 @@ def germanise_rows(rows):
     shown = []
     for name, result, interpretation in rows:
         if name not in WORD_RESULTS:
-            result = result.replace(".", ",")
+            # The number only: a unit such as "mL/min/1.73 m²" keeps its point.
+            number, space, unit = result.partition(" ")
+            result = number.replace(".", ",") + space + unit
         shown.append((name, result, interpretation))
     return shown
 

@@ -104,6 +104,15 @@ def fmt(v):
     return s
 
 
+def fmt_places(v, places):
+    """"###0" (places 0) or "###0.0" (places 1), rounded as fmt rounds."""
+    d = Decimal("%.15g" % v).quantize(Decimal(1).scaleb(-places), rounding=ROUND_HALF_UP)
+    s = format(d, "f")
+    if s.startswith("-") and d == 0:
+        s = s[1:]
+    return s
+
+
 def plain(v):
     s = "%.15g" % v
     if "e" in s:
@@ -447,6 +456,104 @@ def transferrin(f):
     return [("Transferrin Calculated", fmt(x) + " mg/dL ", t)]
 
 
+# The six current items: each result is a whole number or one decimal, and its
+# band is chosen from that shown number read back.
+
+def egfr(f):
+    female = f["Gender"] == "Female"
+    scr, age = value("SerumCreatinine", f), value("Age", f)
+    kappa, alpha = (0.7, -0.241) if female else (0.9, -0.302)
+    x = (142 * min(scr / kappa, 1) ** alpha * max(scr / kappa, 1) ** -1.2 * 0.9938 ** age
+         * (1.012 if female else 1))
+    shown = fmt_places(x, 0)
+    v = float(shown)
+    categories = [(15, "G5: kidney failure."), (30, "G4: severely decreased."),
+                  (45, "G3b: moderately to severely decreased."),
+                  (60, "G3a: mildly to moderately decreased."), (90, "G2: mildly decreased.")]
+    t = "G1: normal or high."
+    for bound, text in categories:
+        if lt(v, bound):
+            t = text
+            break
+    return [("eGFR (CKD-EPI 2021)", shown + " mL/min/1.73 m\u00b2", "KDIGO category " + t)]
+
+
+def proteinuria(f):
+    x = value("UrineProtein", f) * 100 / value("UrineCreatinine", f) * 1000
+    shown = fmt_places(x, 0)
+    v = float(shown)
+    if lt(v, 150):
+        t = "A1: normal to mildly increased proteinuria."
+    elif le(v, 500):
+        t = "A2: moderately increased proteinuria."
+    else:
+        t = "A3: severely increased proteinuria."
+    return [("Proteinuria Category (KDIGO)", shown + " mg/g", "KDIGO category " + t)]
+
+
+def fractional_urea(f):
+    x = (value("UrineUrea", f) * value("SerumCreatinine", f)) / (
+        value("SerumUrea", f) * value("UrineCreatinine", f)) * 100
+    shown = fmt_places(x, 1)
+    v = float(shown)
+    if le(v, 35):
+        t = ("A fractional urea excretion of 35 % or less suggests a prerenal cause of acute "
+             "kidney injury.")
+    elif lt(v, 50):
+        t = ("A fractional urea excretion between 35 % and 50 % does not separate prerenal from "
+             "intrinsic causes.")
+    else:
+        t = "A fractional urea excretion of 50 % or more suggests acute tubular necrosis."
+    return [("Fractional Urea Excretion", shown + " %", t)]
+
+
+def non_hdl_value(f):
+    return value("Chol", f) - value("HDL", f)
+
+
+def non_hdl(f):
+    shown = fmt_places(non_hdl_value(f), 0)
+    v = float(shown)
+    bounds = [(130, "desirable"), (160, "above desirable"), (190, "borderline high"),
+              (220, "high")]
+    t = "very high"
+    for bound, text in bounds:
+        if lt(v, bound):
+            t = text
+            break
+    return [("Non-HDL Cholesterol", shown + " mg/dL", "Non-HDL cholesterol: " + t)]
+
+
+def friedewald_value(f):
+    return value("Chol", f) - value("HDL", f) - value("Triglycerides", f) / 5
+
+
+def sampson_value(f):
+    tc, hdl, tg = value("Chol", f), value("HDL", f), value("Triglycerides", f)
+    return tc / 0.948 - hdl / 0.971 - (tg / 8.56 + tg * (tc - hdl) / 2140 - tg ** 2 / 16100) - 9.44
+
+
+def ldl_class_row(name, x):
+    shown = fmt_places(x, 0)
+    v = float(shown)
+    if lt(v, 100):
+        c = "optimal"
+    elif lt(v, 130):
+        c = "near or above optimal"
+    elif lt(v, 160):
+        c = "borderline high"
+    elif lt(v, 190):
+        c = "high"
+    else:
+        c = "very high"
+    return [(name, shown + " mg/dL", "LDL Cholesterol: " + c)]
+
+
+def positive_shown(x):
+    """A difference that shows zero or less has no result."""
+    return float(fmt_places(x, 0)) > 0
+
+
 ITEMS = [
     (["Gender", "Chol", "HDL", "LDL"], general_results),
     (["Gender", "Chol", "HDL"], chol_hdl),
@@ -471,6 +578,17 @@ ITEMS = [
     (["Iron", "TIBC"], saturation),
     (["Transferrin"], tibc),
     (["TIBC"], transferrin),
+    (["Age", "Gender", "SerumCreatinine"], egfr,
+     lambda f: 18 <= value("Age", f) < 140),
+    (["UrineCreatinine", "UrineProtein"], proteinuria),
+    (["SerumUrea", "UrineUrea", "SerumCreatinine", "UrineCreatinine"], fractional_urea),
+    (["Chol", "HDL"], non_hdl, lambda f: positive_shown(non_hdl_value(f))),
+    (["Chol", "HDL", "Triglycerides"],
+     lambda f: ldl_class_row("LDL Cholesterol (Friedewald)", friedewald_value(f)),
+     lambda f: le(value("Triglycerides", f), 400) and positive_shown(friedewald_value(f))),
+    (["Chol", "HDL", "Triglycerides"],
+     lambda f: ldl_class_row("LDL Cholesterol (Sampson)", sampson_value(f)),
+     lambda f: le(value("Triglycerides", f), 800) and positive_shown(sampson_value(f))),
 ]
 
 

@@ -90,14 +90,19 @@ QString assemble(bool negative, const std::string& integerDigits, const std::str
 
 QString formatFixed2(double value, const QLocale& locale)
 {
+    return formatFixed(value, 2, locale);
+}
+
+QString formatFixed(double value, int decimals, const QLocale& locale)
+{
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const Decimal d = decimalOf(value);
     const int size = int(d.digits.size());
 
-    // The digits up to the second decimal, integer part included, and the
+    // The digits up to the last decimal, integer part included, and the
     // first digit after them (the one that decides the rounding).
-    const int kept = d.pointPosition + 2;
+    const int kept = d.pointPosition + decimals;
     std::string digits;
     if (kept > 0) {
         digits.reserve(size_t(kept) + 1);
@@ -108,8 +113,9 @@ QString formatFixed2(double value, const QLocale& locale)
     const int decidingIndex = kept;
     const bool roundUp =
         decidingIndex >= 0 && decidingIndex < size && d.digits[size_t(decidingIndex)] >= '5';
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
+    const size_t least = size_t(decimals) + 1;
+    if (digits.size() < least)
+        digits.insert(0, least - digits.size(), '0');
     if (roundUp) {
         int i = int(digits.size()) - 1;
         while (i >= 0 && digits[size_t(i)] == '9') {
@@ -121,11 +127,11 @@ QString formatFixed2(double value, const QLocale& locale)
         else
             digits.insert(digits.begin(), '1');
     }
-    std::string integerDigits = digits.substr(0, digits.size() - 2);
-    const std::string fraction = digits.substr(digits.size() - 2);
+    std::string integerDigits = digits.substr(0, digits.size() - size_t(decimals));
+    const std::string fraction = digits.substr(digits.size() - size_t(decimals));
     const size_t firstNonZero = integerDigits.find_first_not_of('0');
     integerDigits.erase(0, std::min(firstNonZero, integerDigits.size() - 1));
-    const bool zero = integerDigits == "0" && fraction == "00";
+    const bool zero = integerDigits == "0" && fraction.find_first_not_of('0') == std::string::npos;
     return assemble(d.negative && !zero, integerDigits, fraction, locale);
 }
 

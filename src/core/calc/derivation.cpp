@@ -4,6 +4,7 @@
 
 #include "analytes/format.h"
 #include "analytes/plausibility.h"
+#include "calc/compare.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,8 +100,10 @@ QString unroundedText(const DerivedRow& row, const QLocale& locale)
     constexpr int MostDigits = 10;
     constexpr int TextRowDigits = 6;
     int digits = TextRowDigits;
-    if (row.shown == Shown::Fixed2)
-        digits = std::min(MostDigits, significantDigits(formatFixed2(row.value)) + MoreDigits);
+    if (shownDecimals(row.shown) >= 0)
+        digits = std::min(MostDigits,
+                          significantDigits(formatFixed(row.value, shownDecimals(row.shown))) +
+                              MoreDigits);
     else if (row.shown == Shown::Plain)
         digits = std::min(MostDigits, significantDigits(formatPlain(row.value)) + MoreDigits);
     QLocale plain = locale;
@@ -155,20 +158,18 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
             if (const Formula* f = work.formula) {
                 dr.symbol = QString::fromUtf8(f->symbol);
                 dr.shown = f->shown;
-                dr.suffix = QString::fromLatin1(f->suffix);
+                dr.suffix = QString::fromUtf8(f->suffix);
                 const QString lhs = dr.symbol + QStringLiteral(" = ");
                 dr.words = lhs + formulaText(*f, FormulaStyle::Words, inputs);
                 dr.symbols = lhs + formulaText(*f, FormulaStyle::Symbols, inputs);
-                const QString note = genderConstantNote(*f);
-                if (!note.isEmpty())
-                    dr.constant = QStringLiteral("K = ") + note;
+                dr.constant = genderConstantNote(*f);
                 dr.expression = formulaText(*f, FormulaStyle::Expression, inputs);
                 dr.substituted = formulaText(*f, FormulaStyle::Substituted, inputs);
                 dr.steps = formulaSteps(*f, inputs);
                 if (dr.steps.isEmpty() && f->ops.size() == 1 && f->ops[0].kind == FormulaOp::Input)
                     dr.valueUnit = formulaUnit(f->ops[0].input);
             }
-            dr.chosenBand = bandIndex(dr.value, work.bands);
+            dr.chosenBand = bandIndex(bandValue(dr.shown, dr.value), work.bands);
             dr.bands = derivedBands(work.bands, dr.chosenBand);
             completeSentences(dr.bands, dr.chosenBand, dr.interpretation);
             if (!dr.valueUnit.isEmpty() && !dr.bands.isEmpty()) {
@@ -185,6 +186,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
     }
     d.sources = itemSources(item.id);
     d.changes = stepNotes(item.id);
+    d.compare = compareLines(item.id, inputs);
     return d;
 }
 
@@ -244,7 +246,7 @@ QString bandSentence(double value, const DerivedBand& band, const QLocale& local
 QString bandSentence(const DerivedRow& row, const QLocale& locale)
 {
     const DerivedBand* band = row.band();
-    return band ? bandSentence(row.value, *band, locale) : QString();
+    return band ? bandSentence(bandValue(row.shown, row.value), *band, locale) : QString();
 }
 
 QString inputLine(const DerivedInput& in, const QLocale& locale)
@@ -283,7 +285,7 @@ QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale)
             value += QLatin1Char(' ') + row.valueUnit;
         lines << WorkLine{QStringLiteral("Value:"), value, QString(), 2};
     }
-    if (!row.steps.isEmpty() || row.shown == Shown::Fixed2)
+    if (!row.steps.isEmpty() || shownDecimals(row.shown) >= 0)
         lines << WorkLine{QStringLiteral("Value before rounding:"), unroundedText(row, locale),
                           QString(), 2};
     lines << WorkLine{QStringLiteral("Result:"), row.result, QString(), 2};
@@ -320,6 +322,26 @@ QString sourceLine(const Source& source)
     return line;
 }
 
+// The comparison after the rows, as a paragraph of its own.
+void appendCompareText(QString& out, const Derivation& d)
+{
+    if (d.compare.isEmpty())
+        return;
+    out += QStringLiteral("\nCompare:\n");
+    for (const QString& sentence : d.compare)
+        out += QStringLiteral("  ") + sentence + QLatin1Char('\n');
+}
+
+QString compareHtml(const Derivation& d)
+{
+    if (d.compare.isEmpty())
+        return {};
+    QString html = QStringLiteral("<p><b>Compare</b></p>");
+    for (const QString& sentence : d.compare)
+        html += QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>");
+    return html;
+}
+
 } // namespace
 
 QString stepsText(const Derivation& d, const QLocale& locale)
@@ -351,6 +373,7 @@ QString stepsText(const Derivation& d, const QLocale& locale)
                                           bandMeaning(band));
         }
     }
+    appendCompareText(out, d);
     if (d.sources) {
         out += QLatin1Char('\n');
         line(0, QStringLiteral("Sources:"));
@@ -413,6 +436,7 @@ QString stepsHtml(const Derivation& d, const QLocale& locale, HtmlParts parts)
         }
         html += QStringLiteral("</table>");
     }
+    html += compareHtml(d);
     if (parts & HtmlPart::Sources)
         html += sourcesHtml(d);
     return html;

@@ -87,6 +87,9 @@ struct Derivation {
     QList<DerivedRow> rows;
     std::optional<ItemSources> sources;
     QStringList changes; // what changed from an older form of the item, and why (stepNotes)
+    // The comparison after the rows (calc/compare.h): the same inputs put
+    // through the item beside this one; empty for most items.
+    QStringList compare;
 };
 
 // The derivation of an item computed from these inputs; `outcome` is what

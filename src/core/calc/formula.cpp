@@ -1,5 +1,7 @@
 #include "calc/formula.h"
 
+#include "analytes/format.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -67,9 +69,23 @@ const char* operatorText(FormulaOp::Kind kind, bool ascii)
         return ascii ? "*" : "\u00d7";
     case FormulaOp::Divide:
         return ascii ? "/" : "\u00f7";
+    case FormulaOp::Power:
+        return "^";
+    case FormulaOp::Minimum:
+        return "min";
+    case FormulaOp::Maximum:
+        return "max";
     default:
         return "?";
     }
+}
+
+// A negative number reads with the minus sign of the subtractions.
+QString withMinusSign(QString text)
+{
+    if (text.startsWith(QLatin1Char('-')))
+        text[0] = QChar(0x2212);
+    return text;
 }
 
 QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& inputs)
@@ -85,13 +101,13 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
     case FormulaOp::Gender:
         switch (style) {
         case FormulaStyle::Words:
-            return exactNumber(op.number);
+            return op.symbol ? QString::fromUtf8(op.symbol) : exactNumber(op.number);
         case FormulaStyle::Symbols:
-            return QStringLiteral("K");
+            return op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
         case FormulaStyle::Expression:
             return exactNumber(genderConstant(op, inputs));
         case FormulaStyle::Substituted:
-            return sixDigits(genderConstant(op, inputs), inputs.locale());
+            return withMinusSign(sixDigits(genderConstant(op, inputs), inputs.locale()));
         }
         break;
     case FormulaOp::Input:
@@ -256,7 +272,9 @@ QString formulaUnit(AnalyteId id)
 
 QString resultUnit(const Formula& formula)
 {
-    const QString suffix = QString::fromLatin1(formula.suffix).trimmed();
+    if (formula.unit)
+        return QString::fromUtf8(formula.unit);
+    const QString suffix = QString::fromUtf8(formula.suffix).trimmed();
     return suffix.section(QLatin1Char(' '), 0, 0);
 }
 
@@ -304,11 +322,20 @@ QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
         case FormulaOp::Multiply:
             step.result = left.value * right.value;
             break;
+        case FormulaOp::Power:
+            step.result = std::pow(left.value, right.value);
+            break;
+        case FormulaOp::Minimum:
+        case FormulaOp::Maximum:
+            step.result = smallerOrLarger(op.kind, left.value, right.value);
+            break;
         default:
             step.result = left.value / right.value;
             break;
         }
-        if (op.kind == FormulaOp::Add || op.kind == FormulaOp::Subtract)
+        // A sum, a difference, the smaller or the larger keeps its sides' unit.
+        if (op.kind == FormulaOp::Add || op.kind == FormulaOp::Subtract ||
+            op.kind == FormulaOp::Minimum || op.kind == FormulaOp::Maximum)
             step.resultUnit = left.unit.isEmpty() ? right.unit : left.unit;
         left = Operand{step.result, step.resultUnit, int(steps.size())};
         steps << step;
@@ -326,6 +353,16 @@ QString stepText(const FormulaStep& step, const QLocale& locale)
             text += QLatin1Char(' ') + unit;
         return text;
     };
+    if (step.operation == FormulaOp::Minimum || step.operation == FormulaOp::Maximum)
+        return operatorSign(step.operation) + QLatin1Char('(') + side(step.left, step.leftUnit) +
+               QStringLiteral(", ") + side(step.right, step.rightUnit) + QStringLiteral(") = ") +
+               side(step.result, step.resultUnit);
+    if (step.operation == FormulaOp::Power) {
+        // The exponent reads with the minus sign of the subtractions.
+        return side(step.left, step.leftUnit) + QLatin1Char('^') +
+               withMinusSign(sixDigits(step.right, locale)) + QStringLiteral(" = ") +
+               side(step.result, step.resultUnit);
+    }
     return side(step.left, step.leftUnit) + QLatin1Char(' ') + operatorSign(step.operation) +
            QLatin1Char(' ') + side(step.right, step.rightUnit) + QStringLiteral(" = ") +
            side(step.result, step.resultUnit);
@@ -333,15 +370,43 @@ QString stepText(const FormulaStep& step, const QLocale& locale)
 
 QString genderConstantNote(const Formula& formula, const QLocale& locale)
 {
+    QStringList notes;
     for (const FormulaOp& op : formula.ops) {
-        if (op.kind == FormulaOp::Gender) {
-            return shortestNumber(op.number, locale) + QStringLiteral(" for ") +
-                   QLatin1String(GenderMale) + QStringLiteral(", ") +
-                   shortestNumber(op.female, locale) + QStringLiteral(" for ") +
-                   QLatin1String(GenderFemale);
-        }
+        if (op.kind != FormulaOp::Gender)
+            continue;
+        const QString symbol = op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
+        const QString note =
+            symbol + QStringLiteral(" = ") + withMinusSign(shortestNumber(op.number, locale)) +
+            QStringLiteral(" for ") + QLatin1String(GenderMale) + QStringLiteral(", ") +
+            withMinusSign(shortestNumber(op.female, locale)) + QStringLiteral(" for ") +
+            QLatin1String(GenderFemale);
+        if (!notes.contains(note))
+            notes << note;
     }
-    return {};
+    return notes.join(QStringLiteral("; "));
+}
+
+int shownDecimals(Shown shown)
+{
+    switch (shown) {
+    case Shown::Fixed2:
+        return 2;
+    case Shown::Fixed1:
+        return 1;
+    case Shown::Whole:
+        return 0;
+    case Shown::Plain:
+    case Shown::Text:
+        break;
+    }
+    return -1;
+}
+
+double bandValue(Shown shown, double value)
+{
+    if (!decidesOnShown(shown) || !std::isfinite(value))
+        return value;
+    return formatFixed(value, shownDecimals(shown), QLocale::c()).toDouble();
 }
 
 } // namespace quarvex

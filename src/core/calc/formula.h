@@ -32,6 +32,9 @@ struct FormulaOp {
     double number = 0.0;
     AnalyteId input = AnalyteId::Age;
     double female = 0.0;
+    // A gender constant's symbol ("κ"); none reads "K" in symbols and the
+    // male number in words.
+    const char* symbol = nullptr;
 };
 
 namespace op {
@@ -43,9 +46,9 @@ constexpr FormulaOp in(AnalyteId id)
 {
     return {FormulaOp::Input, 0.0, id, 0.0};
 }
-constexpr FormulaOp gender(double male, double female)
+constexpr FormulaOp gender(double male, double female, const char* symbol = nullptr)
 {
-    return {FormulaOp::Gender, male, AnalyteId::Gender, female};
+    return {FormulaOp::Gender, male, AnalyteId::Gender, female, symbol};
 }
 inline constexpr FormulaOp add{FormulaOp::Add};
 inline constexpr FormulaOp sub{FormulaOp::Subtract};
@@ -63,7 +66,25 @@ enum class Shown : unsigned char {
     Fixed2, // "###0.00" and the row's suffix
     Plain,  // a plain decimal number
     Text,   // the band's text itself (or nothing)
+    // "###0" and "###0.0" with the row's suffix; their bands are decided on
+    // the number as shown (89.5 shows 90 and lies in the band from 90), as
+    // laboratories report them. Every other row decides on its value.
+    Whole,
+    Fixed1,
 };
+
+// The decimals a row shows (Fixed2, Fixed1, Whole); -1 for Plain and Text.
+int shownDecimals(Shown shown);
+
+// Whether the row's bands are decided on the number it shows.
+constexpr bool decidesOnShown(Shown shown)
+{
+    return shown == Shown::Whole || shown == Shown::Fixed1;
+}
+
+// The number the row's bands are decided on: the shown number, read back
+// from its text, for a row that decides on it, and the value otherwise.
+double bandValue(Shown shown, double value);
 
 // A formula of one result row: the short name of what it computes ("CrCl"),
 // the steps in postfix order, and how its value is shown.
@@ -71,7 +92,10 @@ struct Formula {
     const char* symbol;
     std::span<const FormulaOp> ops;
     Shown shown = Shown::Fixed2;
-    const char* suffix = ""; // after the "###0.00" number
+    const char* suffix = ""; // after the number (UTF-8)
+    // The unit of the value where it is not the suffix's first word
+    // (" mL/min/1.73 m²"); none takes that word.
+    const char* unit = nullptr;
 };
 
 // The value of the formula from the inputs in their formula units.
@@ -99,7 +123,8 @@ QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& in
 // earlier step; a unit is empty where the number has none. The steps are data
 // first: the worked steps, a practice question and a tool all render them.
 struct FormulaStep {
-    FormulaOp::Kind operation = FormulaOp::Add; // Add, Subtract, Multiply or Divide
+    // Add, Subtract, Multiply, Divide, Power, Minimum or Maximum.
+    FormulaOp::Kind operation = FormulaOp::Add;
     double left = 0.0;
     double right = 0.0;
     double result = 0.0;
@@ -117,10 +142,11 @@ struct FormulaStep {
 // until the last step, where the row's unit is known.
 QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs);
 
-// "140 − 40 = 100 years": one step with its numbers to 6 significant digits.
+// "140 − 40 = 100 years": one step with its numbers to 6 significant digits;
+// "min(1.33333, 1) = 1" and "1.33333^−1.2 = 0.708" for the other operations.
 QString stepText(const FormulaStep& step, const QLocale& locale);
 
-// The operator sign a person reads ("−", "×", "÷").
+// The operator sign a person reads ("−", "×", "÷", "^", "min", "max").
 QString operatorSign(FormulaOp::Kind kind);
 
 // The unit an analyte has in the formulas ("mg/dL", "years"); empty for Gender.
@@ -135,8 +161,9 @@ QString resultUnit(const Formula& formula);
 QString sixDigits(double value, const QLocale& locale);
 QString shortestNumber(double value, const QLocale& locale);
 
-// The note on a gender constant, e.g. "72 for Male, 85 for Female"; empty for
-// a formula without one.
+// The notes on a formula's gender constants, each constant once with its
+// symbol, joined by "; ": "K = 72 for Male, 85 for Female", or
+// "κ = 0.9 for Male, 0.7 for Female; α = …"; empty for a formula without one.
 QString genderConstantNote(const Formula& formula, const QLocale& locale = QLocale::c());
 
 } // namespace quarvex

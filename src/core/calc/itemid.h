@@ -2,7 +2,8 @@
 
 namespace quarvex {
 
-// The 22 calculations, in the order of the overview's list, grid and export.
+// The 28 calculations: the 22 older items, then the current equations beside
+// them, in the order of the overview's list, grid and export.
 enum class ItemId : int {
     CholesterolLevels,
     CholesterolHdlRatio,
@@ -26,8 +27,14 @@ enum class ItemId : int {
     TransferrinSaturation,
     TibcCalculated,
     TransferrinCalculated,
+    EgfrCkdEpi,
+    ProteinuriaCategory,
+    FractionalUreaExcretion,
+    NonHdlCholesterol,
+    LdlFriedewald,
+    LdlSampson,
 };
 
-inline constexpr int ItemCount = 22;
+inline constexpr int ItemCount = 28;
 
 } // namespace quarvex

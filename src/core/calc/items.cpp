@@ -16,6 +16,8 @@ extern const ItemDescriptor UrateCreatinineRatioItem, UrinaryPotassiumExcretionI
     UreaCreatinineRatiosItem, UrineProteinCreatinineRatioItem;
 extern const ItemDescriptor AstAltRatioItem, AlbuminGlobulinRatioItem, BilirubinRatioItem,
     FerritinStoresItem, TransferrinSaturationItem, TibcCalculatedItem, TransferrinCalculatedItem;
+extern const ItemDescriptor EgfrCkdEpiItem, ProteinuriaCategoryItem, FractionalUreaExcretionItem,
+    NonHdlCholesterolItem, LdlFriedewaldItem, LdlSampsonItem;
 
 namespace {
 
@@ -43,6 +45,12 @@ constexpr const ItemDescriptor* Gathered[] = {
     &TransferrinSaturationItem,
     &TibcCalculatedItem,
     &TransferrinCalculatedItem,
+    &EgfrCkdEpiItem,
+    &ProteinuriaCategoryItem,
+    &FractionalUreaExcretionItem,
+    &NonHdlCholesterolItem,
+    &LdlFriedewaldItem,
+    &LdlSampsonItem,
 };
 static_assert(std::size(Gathered) == size_t(ItemCount), "every item is gathered once");
 

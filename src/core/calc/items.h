@@ -45,11 +45,23 @@ struct ItemRow {
 using ScreenForm = void (*)(Outcome& outcome, std::span<const QString> bandTexts);
 
 // A value an item's formula cannot take although it passes the analyte's
-// check: the item needs the value, in the formula unit, below `below`.
+// check: the item needs the value, in the formula unit, below `below`, from
+// `atLeast` and up to `atMost` (each within the band tolerance).
 struct FormulaLimit {
     AnalyteId analyte = AnalyteId::Age;
-    double below = 0.0;
+    double below = AndAbove;
     const char* text = nullptr; // the finding's text
+    double atLeast = -AndAbove;
+    double atMost = AndAbove;
+};
+
+// A row whose shown number must be above zero (a difference of two typed
+// values that can come out negative): when every check passes and it does
+// not, the item gives an outside-formula finding on `analyte` instead.
+struct PositiveRow {
+    size_t row = 0;
+    AnalyteId analyte = AnalyteId::Age;
+    const char* text = nullptr;
 };
 
 // One source of an item: a reference id of the literature list, what it
@@ -80,13 +92,17 @@ struct ItemOrigins {
 struct ItemDescriptor {
     ItemId id;
     const char* listText; // the overview's list: "Creatinine Clearance Estimated (GFR)"
+    // A stable name for tools and people who type it ("creatinine-clearance"):
+    // lower case, words joined by hyphens, never changed once given.
+    const char* key;
     ShortList<AnalyteId, 4> checkList;
     ShortList<ItemRow, 3> rowList;
     InputOrder inputOrder = InputOrder::Checks;
     // Null for an item whose screen shows its one row's result and
     // interpretation.
     ScreenForm screenForm = nullptr;
-    ShortList<FormulaLimit, 1> limitList{};
+    ShortList<FormulaLimit, 2> limitList{};
+    ShortList<PositiveRow, 1> positiveList{};
     ItemOrigins origins{};
     // The context, cut-off, dated and unsourced notes beside its rows
     // (read against a case by catalogue/notes.*).
@@ -107,7 +123,9 @@ struct ItemDescriptor {
 
     // The findings of the item's checks against the reading, in check order;
     // a value that passes its check but lies outside the item's formula
-    // (limits) gives an outside-formula finding in its check's place.
+    // (limits) gives an outside-formula finding in its check's place; with
+    // no other finding, a row that must be positive (positiveList) and is
+    // not gives one on its analyte.
     QList<Finding> findings(const Inputs& inputs) const;
     // Computes the item (call only when it has no findings): each row's
     // formula, value, result text, band and interpretation, then the screen
@@ -115,13 +133,21 @@ struct ItemDescriptor {
     Outcome compute(const Inputs& inputs) const;
 };
 
-// The 22 descriptors, in ItemId order: the order of the overview.
+// The 28 descriptors, in ItemId order: the order of the overview.
 std::span<const ItemDescriptor> overviewItems();
 const ItemDescriptor& item(ItemId id);
 
-// Whether every formula limit of the item is on one of its checks.
+// Whether every formula limit and positive row of the item is on one of its
+// checks.
 constexpr bool limitsOnChecks(const ItemDescriptor& item)
 {
+    for (size_t p = 0; p < item.positiveList.count; ++p) {
+        bool checked = false;
+        for (size_t c = 0; c < item.checkList.count; ++c)
+            checked = checked || item.checkList.items[c] == item.positiveList.items[p].analyte;
+        if (!checked || item.positiveList.items[p].row >= item.rowList.count)
+            return false;
+    }
     for (size_t l = 0; l < item.limitList.count; ++l) {
         bool checked = false;
         for (size_t c = 0; c < item.checkList.count; ++c)

@@ -76,6 +76,18 @@ constexpr Band Atp3LdlBands[] = {
     {AndAbove, false, "very high"},
 };
 
+// Non-HDL cholesterol in mg/dL, decided on the whole number shown.
+constexpr Band NonHdlBands[] = {
+    {130.0, false, "desirable"},       {160.0, false, "above desirable"},
+    {190.0, false, "borderline high"}, {220.0, false, "high"},
+    {AndAbove, false, "very high"},
+};
+
+// Friedewald's estimate holds up to 400 mg/dL of triglycerides, Sampson's up
+// to 800 mg/dL.
+constexpr double FriedewaldTriglycerides = 400.0;
+constexpr double SampsonTriglycerides = 800.0;
+
 using namespace op;
 
 // The class rows take the value itself.
@@ -95,6 +107,33 @@ constexpr Formula CholHdlFormula{"TC/HDL", CholHdlOps, Shown::Fixed2, ""};
 
 constexpr FormulaOp LdlHdlOps[] = {in(A::LDL), in(A::HDL), div};
 constexpr Formula LdlHdlFormula{"LDL/HDL", LdlHdlOps, Shown::Fixed2, ""};
+
+constexpr FormulaOp NonHdlOps[] = {in(A::Chol), in(A::HDL), sub};
+constexpr Formula NonHdlFormula{"Non-HDL", NonHdlOps, Shown::Whole, " mg/dL"};
+
+// TC − HDL − TG/5, all in mg/dL.
+constexpr FormulaOp FriedewaldOps[] = {in(A::Chol), in(A::HDL), sub, in(A::Triglycerides),
+                                       num(5.0),    div,        sub};
+constexpr Formula FriedewaldFormula{"LDL", FriedewaldOps, Shown::Whole, " mg/dL"};
+
+// TC/0.948 − HDL/0.971 − (TG/8.56 + TG × (TC − HDL)/2140 − TG²/16100) − 9.44,
+// all in mg/dL.
+// clang-format off
+constexpr FormulaOp SampsonOps[] = {
+    in(A::Chol), num(0.948), div,
+    in(A::HDL), num(0.971), div,
+    sub,
+    in(A::Triglycerides), num(8.56), div,
+    in(A::Triglycerides), in(A::Chol), in(A::HDL), sub, mul, num(2140.0), div,
+    add,
+    in(A::Triglycerides), num(2.0), power, num(16100.0), div,
+    sub,
+    sub,
+    num(9.44),
+    sub,
+};
+// clang-format on
+constexpr Formula SampsonFormula{"LDL", SampsonOps, Shown::Whole, " mg/dL"};
 
 // The screen's summary of the three lipid classes: each row's
 // interpretation ("HDL Cholesterol: average"), each followed by an empty line.
@@ -199,6 +238,36 @@ constexpr EvidenceNote Adult3Evidence[] = {
      "ATP III (2001, updated 2004) was replaced by the 2018 AHA/ACC guideline, which treats by "
      "risk group rather than by these classes.", "R23 R25"},
 };
+
+constexpr SourceRow NonHdlSources[] = {
+    {R::Formula, "U13", "Non-HDL cholesterol: total cholesterol less HDL cholesterol."},
+    {R::Bands, "U13", "<130 desirable, 130–159 above desirable, 160–189 borderline high, 190–219 high, ≥220 mg/dL very high."},
+    {R::Guidance, "R25", "The 2018 AHA/ACC guideline treats by risk group."},
+};
+constexpr SourceRow FriedewaldSources[] = {
+    {R::Formula, "U11", "LDL = TC − HDL − TG/5 (mg/dL); not valid at TG above 400 mg/dL."},
+    {R::Bands, "R23", "The ATP III LDL classes."},
+    {R::Guidance, "U12", "Sampson's equation holds up to 800 mg/dL of triglycerides."},
+};
+constexpr SourceRow SampsonSources[] = {
+    {R::Formula, "U12", "The Sampson (NIH) equation, for triglycerides up to 800 mg/dL; check value 123.4 mg/dL."},
+    {R::Bands, "R23", "The ATP III LDL classes."},
+    {R::Guidance, "U11", "Friedewald's estimate, not valid above 400 mg/dL of triglycerides."},
+};
+constexpr const char* NonHdlStepNotes[] = {
+    "Added beside the cholesterol classes: non-HDL cholesterol is the cholesterol of every lipoprotein but HDL, needs no triglycerides and has its own classes.",
+};
+constexpr const char* FriedewaldStepNotes[] = {
+    "Added beside the typed LDL: most laboratories calculate LDL cholesterol rather than measure it; Friedewald's estimate (1972) takes the VLDL cholesterol as a fifth of the triglycerides and fails above 400 mg/dL.",
+};
+constexpr const char* SampsonStepNotes[] = {
+    "Added beside Friedewald's estimate: Sampson's equation (2020) holds up to 800 mg/dL of triglycerides.",
+};
+constexpr EvidenceNote LdlCalculatedEvidence[] = {
+    {0, NoteKind::Dated,
+     "The ATP III LDL classes were replaced by the 2018 AHA/ACC guideline, which treats by risk "
+     "group rather than by these classes.", "R23 R25"},
+};
 // clang-format on
 
 } // namespace
@@ -207,6 +276,7 @@ constexpr EvidenceNote Adult3Evidence[] = {
 extern constexpr ItemDescriptor CholesterolLevelsItem{
     .id = ItemId::CholesterolLevels,
     .listText = "Cholesterol Level Interpretation",
+    .key = "cholesterol-levels",
     .checkList = {A::Gender, A::Chol, A::HDL, A::LDL},
     .rowList = {
         {.name = "Total Cholesterol", .formula = &CholClass, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
@@ -228,6 +298,7 @@ extern constexpr ItemDescriptor CholesterolLevelsItem{
 extern constexpr ItemDescriptor CholesterolHdlRatioItem{
     .id = ItemId::CholesterolHdlRatio,
     .listText = "Total Cholesterol-to-HDL Cholesterol Ratio",
+    .key = "cholesterol-hdl-ratio",
     .checkList = {A::Gender, A::Chol, A::HDL},
     .rowList = {
         {.name = "Total Cholesterol-to-HDL Cholesterol Ratio", .formula = &CholHdlFormula, .bands = CholHdlMale, .femaleBands = CholHdlFemale,
@@ -248,6 +319,7 @@ extern constexpr ItemDescriptor CholesterolHdlRatioItem{
 extern constexpr ItemDescriptor LdlHdlRatioItem{
     .id = ItemId::LdlHdlRatio,
     .listText = "LDL Cholesterol-to-HDL Cholesterol Ratio",
+    .key = "ldl-hdl-ratio",
     .checkList = {A::HDL, A::LDL},
     .rowList = {
         {.name = "LDL to HDL ratio", .formula = &LdlHdlFormula, .bands = LdlHdlBands, .prefix = "Risk of cardiovascular disease: "},
@@ -266,6 +338,7 @@ extern constexpr ItemDescriptor LdlHdlRatioItem{
 extern constexpr ItemDescriptor Adult3Item{
     .id = ItemId::Adult3,
     .listText = "Adult Treatment Panel III Classification",
+    .key = "atp3-classification",
     .checkList = {A::Chol, A::HDL, A::LDL},
     .rowList = {
         {.name = "ATP3: Total Cholesterol", .formula = &CholValue, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
@@ -283,6 +356,68 @@ extern constexpr ItemDescriptor Adult3Item{
     },
     .notes = {.evidence = Adult3Evidence},
 };
+// clang-format on
+
+// clang-format off
+extern constexpr ItemDescriptor NonHdlCholesterolItem{
+    .id = ItemId::NonHdlCholesterol,
+    .listText = "Non-HDL Cholesterol",
+    .key = "non-hdl-cholesterol",
+    .checkList = {A::Chol, A::HDL},
+    .rowList = {{.name = "Non-HDL Cholesterol", .formula = &NonHdlFormula, .bands = NonHdlBands, .prefix = "Non-HDL cholesterol: "}},
+    .inputOrder = InputOrder::Formulas,
+    .positiveList = {{0, A::HDL, "HDL cholesterol: the formula needs HDL cholesterol below total cholesterol"}},
+    .origins = {
+        .formulaOrigin = "Total cholesterol less HDL cholesterol (National Lipid Association 2014).",
+        .bandsOrigin = "The National Lipid Association classes, 30 mg/dL above the LDL classes, read from the whole number shown.",
+        .guidance = "A target beside LDL cholesterol; the 2018 AHA/ACC guideline treats by risk group.",
+        .sources = NonHdlSources,
+        .stepNotes = NonHdlStepNotes,
+    },
+};
+static_assert(limitsOnChecks(NonHdlCholesterolItem), "a positive row must be on one of the item's checks");
+
+extern constexpr ItemDescriptor LdlFriedewaldItem{
+    .id = ItemId::LdlFriedewald,
+    .listText = "LDL Cholesterol (Friedewald)",
+    .key = "ldl-friedewald",
+    .checkList = {A::Chol, A::HDL, A::Triglycerides},
+    .rowList = {{.name = "LDL Cholesterol (Friedewald)", .formula = &FriedewaldFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
+    .inputOrder = InputOrder::Formulas,
+    .limitList = {{.analyte = A::Triglycerides, .text = "Triglycerides: the formula needs triglycerides of 400 mg/dL or less", .atMost = FriedewaldTriglycerides}},
+    .positiveList = {{0, A::HDL, "HDL cholesterol: the calculated LDL cholesterol would be zero or less"}},
+    .origins = {
+        .formulaOrigin = "Friedewald, Levy & Fredrickson 1972: TC − HDL − TG/5 in mg/dL, the VLDL cholesterol taken as a fifth of the triglycerides.",
+        .bandsOrigin = "The ATP III LDL classes (as \"ATP3: LDL Cholesterol\"), read from the whole number shown.",
+        .guidance = "Not valid above 400 mg/dL of triglycerides; Sampson's equation (2020) holds up to 800 mg/dL. The 2018 AHA/ACC guideline treats by risk group rather than by LDL classes.",
+        .caveat = "A calculated LDL cholesterol; Friedewald's work used fasting samples, and the estimate fails above 400 mg/dL of triglycerides.",
+        .sources = FriedewaldSources,
+        .stepNotes = FriedewaldStepNotes,
+    },
+    .notes = {.evidence = LdlCalculatedEvidence},
+};
+static_assert(limitsOnChecks(LdlFriedewaldItem), "a formula limit must be on one of the item's checks");
+
+extern constexpr ItemDescriptor LdlSampsonItem{
+    .id = ItemId::LdlSampson,
+    .listText = "LDL Cholesterol (Sampson)",
+    .key = "ldl-sampson",
+    .checkList = {A::Chol, A::HDL, A::Triglycerides},
+    .rowList = {{.name = "LDL Cholesterol (Sampson)", .formula = &SampsonFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
+    .inputOrder = InputOrder::Formulas,
+    .limitList = {{.analyte = A::Triglycerides, .text = "Triglycerides: the formula needs triglycerides of 800 mg/dL or less", .atMost = SampsonTriglycerides}},
+    .positiveList = {{0, A::HDL, "HDL cholesterol: the calculated LDL cholesterol would be zero or less"}},
+    .origins = {
+        .formulaOrigin = "Sampson et al. 2020 (NIH equation): TC/0.948 − HDL/0.971 − (TG/8.56 + TG × non-HDL/2140 − TG²/16100) − 9.44 in mg/dL.",
+        .bandsOrigin = "The ATP III LDL classes (as \"ATP3: LDL Cholesterol\"), read from the whole number shown.",
+        .guidance = "Holds up to 800 mg/dL of triglycerides, where Friedewald's estimate stops at 400 mg/dL. The 2018 AHA/ACC guideline treats by risk group rather than by LDL classes.",
+        .caveat = "A calculated LDL cholesterol; its coefficients are as widely reproduced.",
+        .sources = SampsonSources,
+        .stepNotes = SampsonStepNotes,
+    },
+    .notes = {.evidence = LdlCalculatedEvidence},
+};
+static_assert(limitsOnChecks(LdlSampsonItem), "a formula limit must be on one of the item's checks");
 // clang-format on
 
 } // namespace quarvex

@@ -246,6 +246,7 @@ constexpr EvidenceNote TransferrinCalculatedEvidence[] = {
 extern constexpr ItemDescriptor AstAltRatioItem{
     .id = ItemId::AstAltRatio,
     .listText = "AST-to-ALT (SGOT-to-SGPT) Ratio",
+    .key = "ast-alt-ratio",
     .checkList = {A::AST, A::ALT},
     .rowList = {{.name = "AST to ALT ratio", .formula = &AstAltFormula, .bands = AstAltBands}},
     .origins = {
@@ -262,6 +263,7 @@ extern constexpr ItemDescriptor AstAltRatioItem{
 extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
     .id = ItemId::AlbuminGlobulinRatio,
     .listText = "Serum Albumin-to-Globulin Ratio",
+    .key = "albumin-globulin-ratio",
     .checkList = {A::Albumin, A::Globulin},
     .rowList = {{.name = "Albumin to Globulin ratio", .formula = &AlbuminGlobulinFormula, .bands = AlbuminGlobulinBands}},
     .origins = {
@@ -276,6 +278,7 @@ extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
 extern constexpr ItemDescriptor BilirubinRatioItem{
     .id = ItemId::BilirubinRatio,
     .listText = "Serum Direct -to- Total Bilirubin Ratio",
+    .key = "direct-total-bilirubin-ratio",
     .checkList = {A::BilirubinDirect, A::BilirubinTotal},
     .rowList = {{.name = "Bilirubin to Bilirubin ratio", .formula = &BilirubinFormula, .bands = BilirubinBands}},
     .origins = {
@@ -290,6 +293,7 @@ extern constexpr ItemDescriptor BilirubinRatioItem{
 extern constexpr ItemDescriptor FerritinStoresItem{
     .id = ItemId::FerritinStores,
     .listText = "Serum Ferritin and Estimate of Iron Stores",
+    .key = "ferritin-iron-stores",
     .checkList = {A::Ferritin},
     .rowList = {{.name = "Ferritin Stores", .formula = &FerritinFormula, .bands = FerritinBands}},
     .screenForm = ferritinScreen,
@@ -306,6 +310,7 @@ extern constexpr ItemDescriptor FerritinStoresItem{
 extern constexpr ItemDescriptor TransferrinSaturationItem{
     .id = ItemId::TransferrinSaturation,
     .listText = "Serum Transferrin Saturation",
+    .key = "transferrin-saturation",
     .checkList = {A::Iron, A::TIBC},
     .rowList = {{.name = "Transferrin Saturation", .formula = &SaturationFormula, .bands = SaturationBands}},
     .origins = {
@@ -321,6 +326,7 @@ extern constexpr ItemDescriptor TransferrinSaturationItem{
 extern constexpr ItemDescriptor TibcCalculatedItem{
     .id = ItemId::TibcCalculated,
     .listText = "Total Iron Binding Capacity (TIBC)",
+    .key = "tibc-calculated",
     .checkList = {A::Transferrin},
     .rowList = {{.name = "Total Iron Binding Capacity", .formula = &TibcFormula, .bands = TibcBands}},
     .origins = {
@@ -337,6 +343,7 @@ extern constexpr ItemDescriptor TibcCalculatedItem{
 extern constexpr ItemDescriptor TransferrinCalculatedItem{
     .id = ItemId::TransferrinCalculated,
     .listText = "Transferrin",
+    .key = "transferrin-calculated",
     .checkList = {A::TIBC},
     .rowList = {{.name = "Transferrin Calculated", .formula = &TransferrinFormula, .bands = TransferrinBands}},
     .origins = {

@@ -175,7 +175,9 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
         row >= outcome.working.size())
         return std::nullopt;
     const RowWorking& working = outcome.working[row];
-    if (working.bands.empty() || !working.formula || working.formula->shown == Shown::Text)
+    // A row decided on its shown number never lies in another band than it shows.
+    if (working.bands.empty() || !working.formula || working.formula->shown == Shown::Text ||
+        decidesOnShown(working.formula->shown))
         return std::nullopt;
     const std::span<const Band> bands = working.bands;
     const double value = outcome.values[row];

@@ -37,6 +37,33 @@ constexpr Band ClearanceBands[] = {
     {AndAbove, false, "Based on GFR, renal function is normal."},
 };
 
+// The KDIGO 2012 GFR categories in mL/min/1.73 m², decided on the whole
+// number shown.
+constexpr Band KdigoGfrBands[] = {
+    {15.0, false, "KDIGO category G5: kidney failure."},
+    {30.0, false, "KDIGO category G4: severely decreased."},
+    {45.0, false, "KDIGO category G3b: moderately to severely decreased."},
+    {60.0, false, "KDIGO category G3a: mildly to moderately decreased."},
+    {90.0, false, "KDIGO category G2: mildly decreased."},
+    {AndAbove, false, "KDIGO category G1: normal or high."},
+};
+
+// Fractional urea excretion in per cent, decided on the number shown with
+// one decimal.
+constexpr Band UreaFractionBands[] = {
+    {35.0, true,
+     "A fractional urea excretion of 35 % or less suggests a prerenal cause of acute kidney "
+     "injury."},
+    {50.0, false,
+     "A fractional urea excretion between 35 % and 50 % does not separate prerenal from "
+     "intrinsic causes."},
+    {AndAbove, false,
+     "A fractional urea excretion of 50 % or more suggests acute tubular necrosis."},
+};
+
+// The CKD-EPI equation is for adults.
+constexpr double AdultAge = 18.0;
+
 using namespace op;
 
 // Amylase clearance over creatinine clearance, in percent.
@@ -93,6 +120,50 @@ constexpr FormulaOp CalciumOps[] = {in(A::UrineCalcium),
                                     div,
                                     div};
 constexpr Formula CalciumFormula{"CaCl", CalciumOps, Shown::Fixed2, " "};
+
+// The CKD-EPI 2021 creatinine equation, serum creatinine in mg/dL:
+// 142 × min(Scr/κ, 1)^α × max(Scr/κ, 1)^−1.200 × 0.9938^age × S, with
+// κ 0.9 / 0.7, α −0.302 / −0.241 and S 1 / 1.012 for Male / Female.
+constexpr FormulaOp EgfrOps[] = {
+    num(142.0),
+    in(A::SerumCreatinine),
+    gender(0.9, 0.7, "\u03ba"),
+    div,
+    num(1.0),
+    minOf,
+    gender(-0.302, -0.241, "\u03b1"),
+    power,
+    mul,
+    in(A::SerumCreatinine),
+    gender(0.9, 0.7, "\u03ba"),
+    div,
+    num(1.0),
+    maxOf,
+    num(-1.2),
+    power,
+    mul,
+    num(0.9938),
+    in(A::Age),
+    power,
+    mul,
+    gender(1.0, 1.012, "S"),
+    mul,
+};
+constexpr Formula EgfrFormula{"eGFR", EgfrOps, Shown::Whole, " mL/min/1.73 m\u00b2",
+                              "mL/min/1.73 m\u00b2"};
+
+// (urine urea × serum creatinine) ÷ (serum urea × urine creatinine) × 100,
+// each pair in one unit.
+constexpr FormulaOp UreaFractionOps[] = {in(A::UrineUrea),
+                                         in(A::SerumCreatinine),
+                                         mul,
+                                         in(A::SerumUrea),
+                                         in(A::UrineCreatinine),
+                                         mul,
+                                         div,
+                                         num(100.0),
+                                         mul};
+constexpr Formula UreaFractionFormula{"FEUrea", UreaFractionOps, Shown::Fixed1, " %"};
 
 constexpr FormulaOp RfiOps[] = {in(A::UrineSodium), in(A::UrineCreatinine), in(A::SerumCreatinine),
                                 div, div};
@@ -220,6 +291,34 @@ constexpr EvidenceNote PhosphorusClearanceEvidence[] = {
      "TmP/GFR (adults about 2.7 to 4.1 mg/dL) from paired serum and urine phosphate and "
      "creatinine.", "R14 R15 R16 R66"},
 };
+
+constexpr SourceRow EgfrSources[] = {
+    {R::Formula, "R11", "The race-free 2021 CKD-EPI creatinine equation."},
+    {R::Formula, "U14", "Its coefficients (κ 0.7 women / 0.9 men, α −0.241 / −0.302, −1.200, 0.9938, 1.012 for women) and three reference values."},
+    {R::Bands, "R10", "KDIGO 2012 GFR categories G1 ≥90, G2 60–89, G3a 45–59, G3b 30–44, G4 15–29, G5 <15 mL/min/1.73 m²."},
+    {R::Guidance, "R10", "Chronic kidney disease is staged by GFR category together with the albuminuria category."},
+};
+constexpr SourceRow UreaFractionSources[] = {
+    {R::Formula, "R12", "The fractional excretion of urea in acute renal failure, useful on diuretics."},
+    {R::Bands, "R12", "35 % or less points to a prerenal cause."},
+    {R::Bands, "R73", "FEUrea below 35 % prerenal, above 35 % acute tubular necrosis."},
+    {R::Guidance, "R13", "Urinary indices in acute kidney injury and their exceptions."},
+};
+constexpr const char* EgfrStepNotes[] = {
+    "Added beside the Cockcroft–Gault clearance: laboratories report this race-free eGFR, normalised to 1.73 m² of body surface, and stage chronic kidney disease by its KDIGO category; the Cockcroft–Gault clearance in mL/min is still used for drug dosing.",
+    "The category is read from the whole number shown, as a laboratory report gives it: 89.5 shows 90 and is G1.",
+};
+constexpr const char* UreaFractionStepNotes[] = {
+    "Added beside the fractional sodium excretion: urea is reabsorbed in the proximal tubule, where loop and thiazide diuretics do not act, so the index keeps its meaning in a patient on diuretics.",
+};
+constexpr ContextRule UreaFractionContext[] = {
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R12 R73 R13"},
+};
+constexpr EvidenceNote UreaFractionEvidence[] = {
+    {-1, NoteKind::Unsourced,
+     "The 50 % bound and the band between 35 % and 50 % were found in none of the sources here; "
+     "they give 35 % or less as prerenal and above 35 % as intrinsic.", "R12 R73"},
+};
 // clang-format on
 
 } // namespace
@@ -228,6 +327,7 @@ constexpr EvidenceNote PhosphorusClearanceEvidence[] = {
 extern constexpr ItemDescriptor AmylaseClearanceItem{
     .id = ItemId::AmylaseClearance,
     .listText = "Amylase Clearance to Creatinine Clearance",
+    .key = "amylase-creatinine-clearance-ratio",
     .checkList = {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
     .rowList = {{.name = "Amylase Clearance", .formula = &AmylaseFormula, .bands = AmylaseBands}},
     .origins = {
@@ -246,6 +346,7 @@ extern constexpr ItemDescriptor AmylaseClearanceItem{
 extern constexpr ItemDescriptor CreatinineClearanceItem{
     .id = ItemId::CreatinineClearance,
     .listText = "Creatinine Clearance Estimated (GFR)",
+    .key = "creatinine-clearance",
     .checkList = {A::Age, A::Weight, A::Gender, A::SerumCreatinine},
     .rowList = {{.name = "Creatinine Clearance (GFR)", .formula = &ClearanceFormula, .bands = ClearanceBands}},
     .limitList = {{A::Age, CockcroftGaultAgeLimit, "Age: the formula needs an age below 140"}},
@@ -263,6 +364,7 @@ static_assert(limitsOnChecks(CreatinineClearanceItem), "a formula limit must be 
 extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
     .id = ItemId::FractionalPotassiumExcretion,
     .listText = "Fractional Potassium Excretion",
+    .key = "fractional-potassium-excretion",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium},
     .rowList = {{.name = "Fractional Potassium Excretion", .formula = &PotassiumFormula}},
     .origins = {
@@ -278,6 +380,7 @@ extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
 extern constexpr ItemDescriptor RenalCalciumClearanceItem{
     .id = ItemId::RenalCalciumClearance,
     .listText = "Renal Calcium Clearance to Creatinine Clearance",
+    .key = "calcium-creatinine-clearance-ratio",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium},
     .rowList = {{.name = "Renal Calcium Clearance", .formula = &CalciumFormula}},
     .origins = {
@@ -292,6 +395,7 @@ extern constexpr ItemDescriptor RenalCalciumClearanceItem{
 extern constexpr ItemDescriptor RenalFailureIndexItem{
     .id = ItemId::RenalFailureIndex,
     .listText = "Renal Failure Index (RFI)",
+    .key = "renal-failure-index",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium},
     .rowList = {{.name = "Renal Failure Index", .formula = &RfiFormula}},
     .origins = {
@@ -307,6 +411,7 @@ extern constexpr ItemDescriptor RenalFailureIndexItem{
 extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
     .id = ItemId::FractionalSodiumExcretion,
     .listText = "Fractional Sodium Excretion",
+    .key = "fractional-sodium-excretion",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
     .rowList = {{.name = "Fractional Sodium Excretion", .formula = &SodiumFormula}},
     .origins = {
@@ -325,6 +430,7 @@ extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
 extern constexpr ItemDescriptor PhosphorusClearanceItem{
     .id = ItemId::PhosphorusClearance,
     .listText = "Phosphorus Clearance Estimated",
+    .key = "phosphorus-clearance",
     .checkList = {A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume},
     .rowList = {{.name = "Phosphorus Clearance", .formula = &PhosphorusFormula}},
     .origins = {
@@ -336,6 +442,47 @@ extern constexpr ItemDescriptor PhosphorusClearanceItem{
         .stepNotes = PhosphorusStepNotes,
     },
     .notes = {.evidence = PhosphorusClearanceEvidence},
+};
+// clang-format on
+
+// clang-format off
+// The CKD-EPI 2021 creatinine equation, for adults; like Cockcroft–Gault it
+// takes the age below 140, where the clearance of item 6 would end.
+extern constexpr ItemDescriptor EgfrCkdEpiItem{
+    .id = ItemId::EgfrCkdEpi,
+    .listText = "eGFR (CKD-EPI 2021)",
+    .key = "egfr-ckd-epi-2021",
+    .checkList = {A::Age, A::Gender, A::SerumCreatinine},
+    .rowList = {{.name = "eGFR (CKD-EPI 2021)", .formula = &EgfrFormula, .bands = KdigoGfrBands}},
+    .limitList = {{.analyte = A::Age, .below = CockcroftGaultAgeLimit, .text = "Age: the formula needs an age below 140"},
+                  {.analyte = A::Age, .text = "Age: the equation is for adults", .atLeast = AdultAge}},
+    .origins = {
+        .formulaOrigin = "Inker et al. 2021 (CKD-EPI), the creatinine equation without race: 142 × min(Scr/κ, 1)^α × max(Scr/κ, 1)^−1.200 × 0.9938^age × 1.012 for women.",
+        .bandsOrigin = "The KDIGO 2012 GFR categories G1 to G5, read from the whole number shown.",
+        .guidance = "The eGFR that laboratories report and KDIGO stages chronic kidney disease with, together with the albuminuria category; for drug dosing the Cockcroft–Gault clearance is still used.",
+        .caveat = "An eGFR in mL/min/1.73 m², normalised to body surface and for adults; the Cockcroft–Gault clearance in mL/min is not on the same scale.",
+        .sources = EgfrSources,
+        .stepNotes = EgfrStepNotes,
+    },
+};
+static_assert(limitsOnChecks(EgfrCkdEpiItem), "a formula limit must be on one of the item's checks");
+
+extern constexpr ItemDescriptor FractionalUreaExcretionItem{
+    .id = ItemId::FractionalUreaExcretion,
+    .listText = "Fractional Urea Excretion",
+    .key = "fractional-urea-excretion",
+    .checkList = {A::SerumUrea, A::UrineUrea, A::SerumCreatinine, A::UrineCreatinine},
+    .rowList = {{.name = "Fractional Urea Excretion", .formula = &UreaFractionFormula, .bands = UreaFractionBands}},
+    .inputOrder = InputOrder::Formulas,
+    .origins = {
+        .formulaOrigin = "Carvounis, Nisar & Guro-Razuman 2002: (urine urea × serum creatinine) ÷ (serum urea × urine creatinine) × 100.",
+        .bandsOrigin = "35 % or less prerenal (Carvounis 2002); the 50 % bound for acute tubular necrosis and the band between were not found in these sources.",
+        .guidance = "Preferred to the fractional sodium excretion in a patient on diuretics; like every urinary index it is read in acute kidney injury.",
+        .caveat = UrineIndexCaveat,
+        .sources = UreaFractionSources,
+        .stepNotes = UreaFractionStepNotes,
+    },
+    .notes = {.context = UreaFractionContext, .evidence = UreaFractionEvidence},
 };
 // clang-format on
 

@@ -68,6 +68,14 @@ constexpr Band ProteinBands[] = {
     {AndAbove, false, "Ratio indicates nephrotic syndrome."},
 };
 
+// The KDIGO 2012 protein to creatinine categories in mg/g, decided on the
+// whole number shown.
+constexpr Band KdigoProteinBands[] = {
+    {150.0, false, "KDIGO category A1: normal to mildly increased proteinuria."},
+    {500.0, true, "KDIGO category A2: moderately increased proteinuria."},
+    {AndAbove, false, "KDIGO category A3: severely increased proteinuria."},
+};
+
 using namespace op;
 
 // Random urine: urine uric acid / urine creatinine, both in mg/dL.
@@ -92,6 +100,10 @@ constexpr Formula ExcretionFormula{"UK24", ExcretionOps, Shown::Fixed2, " mEq/24
 constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine),
                                     div};
 constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
+// The same ratio in mg of protein per g of creatinine.
+constexpr FormulaOp ProteinGramOps[] = {
+    in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine), div, num(1000.0), mul};
+constexpr Formula ProteinGramFormula{"UPCR", ProteinGramOps, Shown::Whole, " mg/g"};
 
 // The screen of the urea ratios: the three results in one line, what they
 // are below it, and a message with the results and their texts.
@@ -207,6 +219,15 @@ constexpr EvidenceNote UrineProteinCreatinineRatioEvidence[] = {
      "No source was found for the bands at 0.1 and 1.0; below 0.2 (normal) and above 3.5 "
      "(nephrotic range) are Ginsberg's.", "R20"},
 };
+constexpr SourceRow ProteinCategorySources[] = {
+    {R::Formula, "R20", "Single voided urine samples estimate quantitative proteinuria."},
+    {R::Bands, "R10", "KDIGO 2012 categories of albuminuria and proteinuria."},
+    {R::Bands, "R78", "A1 <150, A2 150–500, A3 >500 mg/g."},
+    {R::Guidance, "R10", "The albumin to creatinine ratio is preferred (A1 <30, A2 30–300, A3 >300 mg/g)."},
+};
+constexpr const char* ProteinCategoryStepNotes[] = {
+    "Added beside the protein to creatinine ratio in mg/mg: KDIGO gives its categories in mg/g (0.15 mg/mg is 150 mg/g), read from the whole number shown.",
+};
 // clang-format on
 
 } // namespace
@@ -217,6 +238,7 @@ constexpr EvidenceNote UrineProteinCreatinineRatioEvidence[] = {
 extern constexpr ItemDescriptor UrateCreatinineRatioItem{
     .id = ItemId::UrateCreatinineRatio,
     .listText = "Uric Acid-to-Creatinine Ratio",
+    .key = "urate-creatinine-ratio",
     .checkList = {A::UrineCreatinine, A::UrineUrate},
     .rowList = {{.name = "Urate to Creatinine Ratio", .formula = &UrateFormula, .bands = UrateBands}},
     .origins = {
@@ -233,6 +255,7 @@ extern constexpr ItemDescriptor UrateCreatinineRatioItem{
 extern constexpr ItemDescriptor UrinaryPotassiumExcretionItem{
     .id = ItemId::UrinaryPotassiumExcretion,
     .listText = "Urinary Potassium Excretion Rate",
+    .key = "urinary-potassium-excretion",
     .checkList = {A::UrineVolume, A::UrinePotassium},
     .rowList = {{.name = "Urinary Potassium Excretion", .formula = &ExcretionFormula,
                  .prefix = "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage'."}},
@@ -250,6 +273,7 @@ extern constexpr ItemDescriptor UrinaryPotassiumExcretionItem{
 extern constexpr ItemDescriptor UreaCreatinineRatiosItem{
     .id = ItemId::UreaCreatinineRatios,
     .listText = "Urea Nitrogen and Creatinine Ratios",
+    .key = "urea-creatinine-ratios",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea},
     .rowList = {
         {.name = "Urea to Creatinine Ratio", .formula = &BunCreatinineFormula, .bands = BunCreatinineBands},
@@ -270,6 +294,7 @@ extern constexpr ItemDescriptor UreaCreatinineRatiosItem{
 extern constexpr ItemDescriptor UrineProteinCreatinineRatioItem{
     .id = ItemId::UrineProteinCreatinineRatio,
     .listText = "Urine Protein to Urine Creatinine Ratio",
+    .key = "protein-creatinine-ratio",
     .checkList = {A::UrineCreatinine, A::UrineProtein},
     .rowList = {{.name = "Urine Protein to Creatinine Ratio", .formula = &ProteinFormula, .bands = ProteinBands}},
     .origins = {
@@ -280,6 +305,25 @@ extern constexpr ItemDescriptor UrineProteinCreatinineRatioItem{
         .sources = ProteinRatioSources,
     },
     .notes = {.evidence = UrineProteinCreatinineRatioEvidence},
+};
+// clang-format on
+
+// clang-format off
+extern constexpr ItemDescriptor ProteinuriaCategoryItem{
+    .id = ItemId::ProteinuriaCategory,
+    .listText = "Proteinuria Category (KDIGO)",
+    .key = "proteinuria-category",
+    .checkList = {A::UrineCreatinine, A::UrineProtein},
+    .rowList = {{.name = "Proteinuria Category (KDIGO)", .formula = &ProteinGramFormula, .bands = KdigoProteinBands}},
+    .inputOrder = InputOrder::Formulas,
+    .origins = {
+        .formulaOrigin = "The urine protein to creatinine ratio (Ginsberg et al. 1983) in mg/g: urine protein (g/L × 100 = mg/dL) ÷ urine creatinine (mg/dL) × 1000.",
+        .bandsOrigin = "The KDIGO 2012 protein to creatinine categories A1 <150, A2 150–500, A3 >500 mg/g.",
+        .guidance = "KDIGO prefers the albumin to creatinine ratio (A1 <30, A2 30–300, A3 >300 mg/g).",
+        .caveat = "A category of proteinuria, not of the albuminuria that KDIGO prefers.",
+        .sources = ProteinCategorySources,
+        .stepNotes = ProteinCategoryStepNotes,
+    },
 };
 // clang-format on
 

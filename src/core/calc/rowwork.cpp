@@ -17,10 +17,16 @@ Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& i
     case Shown::Plain:
         result = formatPlain(value, inputs.locale());
         break;
+    case Shown::Whole:
+    case Shown::Fixed1:
+        result = formatFixed(value, shownDecimals(formula.shown), inputs.locale()) +
+                 QString::fromUtf8(formula.suffix);
+        break;
     case Shown::Text:
         break;
     }
-    return Worked{value, result, text(bandText(value, bands)), RowWorking{&formula, bands}};
+    return Worked{value, result, text(bandText(bandValue(formula.shown, value), bands)),
+                  RowWorking{&formula, bands}};
 }
 
 } // namespace quarvex::rowwork
@@ -34,7 +40,9 @@ using namespace rowwork;
 std::optional<Finding> limitFinding(const ItemDescriptor& item, AnalyteId id, const Inputs& inputs)
 {
     for (const FormulaLimit& limit : item.limits()) {
-        if (limit.analyte == id && !(inputs[id].converted < limit.below))
+        const double value = inputs[id].converted;
+        if (limit.analyte == id &&
+            (!(value < limit.below) || less(value, limit.atLeast) || greater(value, limit.atMost)))
             return Finding{id, FindingKind::OutsideFormula, QString::fromLatin1(limit.text)};
     }
     return std::nullopt;
@@ -78,6 +86,15 @@ QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
             out << *f;
         else if (std::optional<Finding> f = limitFinding(*this, check, inputs))
             out << *f;
+    }
+    if (!out.isEmpty())
+        return out;
+    const std::span<const ItemRow> all = rows();
+    for (const PositiveRow& positive : positiveList.view()) {
+        const Formula& formula = *all[positive.row].formula;
+        if (!(bandValue(formula.shown, evaluate(formula, inputs)) > 0.0))
+            out << Finding{positive.analyte, FindingKind::OutsideFormula,
+                           QString::fromLatin1(positive.text)};
     }
     return out;
 }

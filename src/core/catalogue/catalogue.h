@@ -61,7 +61,7 @@ struct TestItem {
 };
 
 std::span<const CatalogueCategory> categories();
-// The 23 entries, category by category, each category's items in list order.
+// The 29 entries, category by category, each category's items in list order.
 std::span<const TestItem> catalogue();
 // The entries of one category, in list order (empty for a position out of range).
 std::span<const TestItem> categoryItems(int category);

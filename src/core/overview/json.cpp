@@ -37,6 +37,10 @@ const char* shownName(Shown shown)
         return "fixed2";
     case Shown::Plain:
         return "plain";
+    case Shown::Whole:
+        return "whole";
+    case Shown::Fixed1:
+        return "fixed1";
     case Shown::Text:
         break;
     }
@@ -299,6 +303,7 @@ MapFields completeCase(const char* gender)
     set(A::Chol, "200", "mg/dL");
     set(A::HDL, "50", "mg/dL");
     set(A::LDL, "130", "mg/dL");
+    set(A::Triglycerides, "150", "mg/dL");
     set(A::AST, "30");
     set(A::ALT, "30");
     set(A::BilirubinDirect, "0.3", "mg/dL");
@@ -586,7 +591,8 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             out.append(',');
             appendString(out, row.interpretation);
             out.append(',');
-            const int band = bandIndex(value, work.bands);
+            const int band =
+                bandIndex(work.formula ? bandValue(work.formula->shown, value) : value, work.bands);
             if (band >= 0)
                 out.append(QByteArray::number(band));
             else

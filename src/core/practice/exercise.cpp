@@ -391,9 +391,14 @@ private:
             ExerciseStep s;
             s.id = prefix + QStringLiteral("result");
             s.label = labelPrefix + QStringLiteral("Result");
-            const bool fixed = row.shown == Shown::Fixed2;
-            const QString shownAs = fixed ? QStringLiteral(", to 2 decimals as the result shows it")
-                                          : QStringLiteral(", as the result shows it");
+            const bool fixed = row.shown != Shown::Plain;
+            const int decimals = fixed ? shownDecimals(row.shown) : 0;
+            const QString shownAs =
+                !fixed          ? QStringLiteral(", as the result shows it")
+                : decimals == 0 ? QStringLiteral(", as a whole number as the result shows it")
+                : decimals == 1
+                    ? QStringLiteral(", to 1 decimal as the result shows it")
+                    : QStringLiteral(", to %1 decimals as the result shows it").arg(decimals);
             if (ops.isEmpty()) {
                 const AnalyteId id = w.formula->ops[0].input;
                 s.prompt =
@@ -420,9 +425,9 @@ private:
             s.role = StepRole::Result;
             s.row = r;
             if (fixed) {
-                s.tolerance = {StepTolerance::AsShown, 0.0};
-                s.expected = formatFixed2(row.value, QLocale::c()).toDouble();
-                s.expectedText = formatFixed2(row.value, m_ex.locale);
+                s.tolerance = {StepTolerance::AsShown, 0.0, decimals};
+                s.expected = formatFixed(row.value, decimals, QLocale::c()).toDouble();
+                s.expectedText = formatFixed(row.value, decimals, m_ex.locale);
             } else {
                 s.tolerance = {StepTolerance::Within, IntermediateTolerance};
                 s.expected = row.value;
@@ -468,7 +473,8 @@ bool StepTolerance::accepts(double target, double answer) const
     case Choice:
         return target == answer;
     case AsShown:
-        return formatFixed2(target, QLocale::c()) == formatFixed2(answer, QLocale::c());
+        return formatFixed(target, decimals, QLocale::c()) ==
+               formatFixed(answer, decimals, QLocale::c());
     case Within:
         return std::fabs(answer - target) <= margin(target);
     }
@@ -497,7 +503,9 @@ QString StepTolerance::text() const
     case Choice:
         return QStringLiteral("the same choice");
     case AsShown:
-        return QStringLiteral("equal when rounded to 2 decimals");
+        return decimals == 0   ? QStringLiteral("equal when rounded to a whole number")
+               : decimals == 1 ? QStringLiteral("equal when rounded to 1 decimal")
+                               : QStringLiteral("equal when rounded to %1 decimals").arg(decimals);
     case Within:
         return QStringLiteral("within %1 %, or half the last of 6 significant digits")
             .arg(relative * 100.0);

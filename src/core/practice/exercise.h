@@ -32,12 +32,13 @@ enum class StepRole {
 struct StepTolerance {
     enum Kind {
         Choice,  // the same choice
-        AsShown, // the same text when rounded as the result shows it ("###0.00")
+        AsShown, // the same text when rounded as the result shows it (`decimals`)
         Within,  // within the larger of `relative` times the expected value and half
                  // the last of the six significant digits the steps show
     };
     Kind kind = Choice;
     double relative = 0.0;
+    int decimals = 2; // AsShown: the decimals the result shows ("###0.00", "###0.0", "###0")
 
     // Whether the answer counts as the target (the expected value, or what a slip gives).
     bool accepts(double target, double answer) const;

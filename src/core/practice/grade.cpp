@@ -92,7 +92,7 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
         g.expected = s.kind == StepKind::Number && s.role != StepRole::Result
                          ? sixDigits(s.expected, locale)
                      : s.kind == StepKind::Number && s.tolerance.kind == StepTolerance::AsShown
-                         ? formatFixed2(s.expected, locale)
+                         ? formatFixed(s.expected, s.tolerance.decimals, locale)
                      : s.kind == StepKind::Number ? formatPlain(s.expected, locale)
                                                   : s.expectedText;
         const QString text = answers.value(s.id).trimmed();

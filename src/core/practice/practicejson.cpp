@@ -27,7 +27,7 @@ QJsonObject toleranceJson(const StepTolerance& t)
         break;
     case StepTolerance::AsShown:
         o[QStringLiteral("kind")] = QStringLiteral("as-shown");
-        o[QStringLiteral("decimals")] = 2;
+        o[QStringLiteral("decimals")] = t.decimals;
         break;
     case StepTolerance::Within:
         o[QStringLiteral("kind")] = QStringLiteral("within");

@@ -71,6 +71,8 @@ struct GenderConstants {
     bool present = false;
     double chosen = 0.0;
     double other = 0.0;
+    const Formula* formula = nullptr;
+    int count = 0; // gender constants in that formula (the eGFR has three)
 };
 
 GenderConstants genderConstants(const Exercise& ex)
@@ -79,11 +81,14 @@ GenderConstants genderConstants(const Exercise& ex)
     const bool male = ex.gender == QLatin1String(GenderMale);
     for (const RowWorking& w : ex.outcome.working) {
         for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
-            if (op.kind == FormulaOp::Gender) {
-                out = {true, male ? op.number : op.female, male ? op.female : op.number};
-                return out;
-            }
+            if (op.kind != FormulaOp::Gender)
+                continue;
+            if (!out.present)
+                out = {true, male ? op.number : op.female, male ? op.female : op.number, w.formula};
+            ++out.count;
         }
+        if (out.present)
+            return out;
     }
     return out;
 }
@@ -93,7 +98,7 @@ Change baseChange(const Exercise& ex, const Inputs& inputs)
     Change change;
     for (int i = 0; i < AnalyteCount; ++i)
         change.values[size_t(i)] = inputs[AnalyteId(i)].converted;
-    change.genderConstant = genderConstants(ex).chosen;
+    change.male = ex.gender == QLatin1String(GenderMale);
     return change;
 }
 
@@ -189,8 +194,17 @@ QList<SlipCase> slipCases(const Exercise& ex)
     const GenderConstants k = genderConstants(ex);
     if (k.present) {
         Change c = base;
-        c.genderConstant = k.other;
-        if (ex.gender == QLatin1String(GenderFemale))
+        c.otherGender = true;
+        const bool female = ex.gender == QLatin1String(GenderFemale);
+        if (k.count > 1)
+            add(female ? SlipKind::FemaleFactorLeftOut : SlipKind::ConstantsSwapped,
+                QStringLiteral("This is what you get with the constants for %1: for a %2 the "
+                               "formula takes its own (%3).")
+                    .arg(female ? QStringLiteral("men") : QStringLiteral("women"),
+                         female ? QStringLiteral("woman") : QStringLiteral("man"),
+                         genderConstantNote(*k.formula, l)),
+                c);
+        else if (female)
             add(SlipKind::FemaleFactorLeftOut,
                 QStringLiteral("This is what you get with %1, the constant for men: for a woman "
                                "the formula takes %2.")

@@ -1,5 +1,6 @@
 #include "practice/working.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarvex::practice {
@@ -67,7 +68,7 @@ Reworked rework(const Formula& formula, const Change& change)
             stack << (i == change.numberLeftOut ? 1.0 : op.number);
             continue;
         case FormulaOp::Gender:
-            stack << change.genderConstant;
+            stack << (change.male != change.otherGender ? op.number : op.female);
             continue;
         case FormulaOp::Input:
             stack << change.values[size_t(op.input)];
@@ -89,6 +90,15 @@ Reworked rework(const Formula& formula, const Change& change)
             break;
         case FormulaOp::Multiply:
             result = left * right;
+            break;
+        case FormulaOp::Power:
+            result = std::pow(left, right);
+            break;
+        case FormulaOp::Minimum:
+            result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::min(left, right);
+            break;
+        case FormulaOp::Maximum:
+            result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::max(left, right);
             break;
         default:
             result = left / right;

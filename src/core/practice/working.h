@@ -38,7 +38,8 @@ QList<Operation> operations(const Formula& formula);
 // How a slip changes the working; the default changes nothing.
 struct Change {
     std::array<double, AnalyteCount> values{}; // every input's value in the formula unit
-    double genderConstant = 0.0;               // the constant a Gender op pushes
+    bool male = true;                          // whose constants the Gender ops push
+    bool otherGender = false;                  // every Gender op pushes the other gender's constant
     int numberLeftOut = -1; // the op index of a number taken as 1 (a factor left out)
     int swapped = -1;       // the op index of an operation whose sides change places
     int sideOnly = -1;      // the op index of a subtraction that gives its right side alone

@@ -106,7 +106,8 @@ BandScale bandScaleOf(const DerivedRow& row)
         scale.bands << p;
     }
     if (std::isfinite(row.value)) {
-        scale.value = row.value;
+        // A row decided on its shown number marks that number.
+        scale.value = bandValue(row.shown, row.value);
         // The marker says what the result says: "97.22", not 97.2222.
         if (row.shown != Shown::Text && !row.result.trimmed().isEmpty())
             scale.valueText = row.result.trimmed().section(QLatin1Char(' '), 0, 0);
