@@ -161,14 +161,12 @@ private Q_SLOTS:
         QTest::addRow("frmResult") << Opener(results) << 7;
         // The item, the level, the case number, six buttons and an answer per step.
         for (int level = 1; level <= PracticeLevels; ++level)
-            QTest::addRow("frmPractice, level %d", level)
-                << Opener([level] {
-                       PracticeWindow* window = showPractice(ItemId::CreatinineClearance);
-                       window->openCase(1);
-                       window->setLevel(level);
-                       return window;
-                   })
-                << 9 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
+            QTest::addRow("frmPractice, level %d", level) << Opener([level] {
+                PracticeWindow* window = showPractice(ItemId::CreatinineClearance);
+                window->openCase(1);
+                window->setLevel(level);
+                return window;
+            }) << 9 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
     }
 
     void inputsAreNamed()

@@ -4,6 +4,7 @@
 #include "calc/items.h"
 #include "steps/stepsview.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -96,8 +97,7 @@ QSize PracticeStepsArea::minimumSizeHint() const
     const int frame = 2 * frameWidth();
     // Room for two or three rows; the rest scrolls.
     const int rows = fontMetrics().lineSpacing() * 6;
-    return {widget()->minimumSizeHint().width() + bar + frame,
-            std::min(rows, sizeHint().height())};
+    return {widget()->minimumSizeHint().width() + bar + frame, std::min(rows, sizeHint().height())};
 }
 
 // --- the window -----------------------------------------------------------
@@ -351,7 +351,8 @@ void PracticeWindow::buildRows()
         row.mark->setObjectName(QStringLiteral("Mark_") + step.id);
         row.mark->setAccessibleName(QStringLiteral("Mark: ") + step.label);
         row.mark->setTextFormat(Qt::PlainText);
-        row.mark->setMinimumWidth(row.mark->fontMetrics().horizontalAdvance(QStringLiteral("Shown")));
+        row.mark->setMinimumWidth(
+            row.mark->fontMetrics().horizontalAdvance(QStringLiteral("Shown")));
         if (step.given)
             row.mark->setText(QStringLiteral("Given"));
         row.feedback = wrappedLabel(QStringLiteral("Feedback_") + step.id, m_stepsBox);
@@ -359,14 +360,15 @@ void PracticeWindow::buildRows()
         row.feedback->hide();
 
         m_stepsGrid->addWidget(row.prompt, gridRow, 0);
-        if (row.choice) {
-            m_stepsGrid->addWidget(row.choice, gridRow, 1, 1, 2);
-        } else {
-            m_stepsGrid->addWidget(row.edit, gridRow, 1);
-            m_stepsGrid->addWidget(row.unit, gridRow, 2);
-        }
+        m_stepsGrid->addWidget(answer, gridRow, 1);
+        m_stepsGrid->addWidget(row.unit, gridRow, 2);
         m_stepsGrid->addWidget(row.mark, gridRow, 3);
         m_stepsGrid->addWidget(row.feedback, gridRow + 1, 0, 1, 4);
+        // Made while the window may be open: shown now, not at the next turn
+        // of the event loop.
+        for (QWidget* w : {static_cast<QWidget*>(row.prompt), answer,
+                           static_cast<QWidget*>(row.unit), static_cast<QWidget*>(row.mark)})
+            w->show();
         gridRow += 2;
         m_rows << row;
         m_states << StepState::Open;
@@ -404,10 +406,10 @@ void PracticeWindow::setState(int index, StepState state, const QString& feedbac
     const QString mark = QString::fromLatin1(marks[int(state)]);
     row.mark->setText(mark);
     QPalette palette = row.mark->palette();
-    palette.setColor(QPalette::WindowText, state == StepState::Right   ? QColor(0, 110, 0)
-                                           : state == StepState::Wrong ? QColor(170, 0, 0)
-                                                                       : this->palette().color(
-                                                                             QPalette::WindowText));
+    palette.setColor(QPalette::WindowText, state == StepState::Right ? QColor(0, 110, 0)
+                                           : state == StepState::Wrong
+                                               ? QColor(170, 0, 0)
+                                               : this->palette().color(QPalette::WindowText));
     row.mark->setPalette(palette);
     row.feedback->setText(feedback);
     row.feedback->setVisible(!feedback.isEmpty());
@@ -521,9 +523,8 @@ void PracticeWindow::count(bool right)
 
 void PracticeWindow::updateScore()
 {
-    m_score->setText(QStringLiteral("%1 of %2 exercises right first time")
-                         .arg(m_rightFirstTime)
-                         .arg(m_done));
+    m_score->setText(
+        QStringLiteral("%1 of %2 exercises right first time").arg(m_rightFirstTime).arg(m_done));
 }
 
 void PracticeWindow::updateAfterCheck()
@@ -553,6 +554,11 @@ void PracticeWindow::updateAfterCheck()
     }
     m_verdict->setText(verdict);
     m_verdict->setVisible(!verdict.isEmpty());
+}
+
+WorkedStepsWindow* PracticeWindow::stepsWindow() const
+{
+    return m_stepsWindow;
 }
 
 void PracticeWindow::showWorkedSteps()

@@ -59,7 +59,7 @@ public:
     // The answer as typed (a choice's text) of an asked step.
     QString answer(const QString& stepId) const;
     // The Worked Steps window of the exercise if open, or nullptr.
-    WorkedStepsWindow* stepsWindow() const { return m_stepsWindow; }
+    WorkedStepsWindow* stepsWindow() const;
 
     // The buttons.
     void check();
@@ -75,7 +75,7 @@ private:
     struct StepRow {
         QString id;
         QLabel* prompt = nullptr;
-        QLineEdit* edit = nullptr;  // a number, or a given value
+        QLineEdit* edit = nullptr;   // a number, or a given value
         QComboBox* choice = nullptr; // a band
         QLabel* unit = nullptr;
         QLabel* mark = nullptr;

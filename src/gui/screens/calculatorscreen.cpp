@@ -201,8 +201,8 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result,    m_clear,
-                          m_steps,     m_practice, m_checkLine, m_noteLine};
+    QList<QWidget*> below{m_calculate, m_result,    m_clear,   m_steps,
+                          m_practice,  m_checkLine, m_noteLine};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
