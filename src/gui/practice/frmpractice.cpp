@@ -1,5 +1,6 @@
 #include "practice/frmpractice.h"
 
+#include "app/scrollfit.h"
 #include "app/windows.h"
 #include "calc/items.h"
 #include "steps/stepsview.h"
@@ -28,11 +29,13 @@ namespace {
 // Case numbers a teacher can read out.
 constexpr int LargestDrawnCase = 9999;
 constexpr int LargestCase = 999999999;
+// The width the step rows would like, in average characters.
+constexpr int PreferredChars = 90;
 
 const char* const LevelTexts[PracticeLevels] = {
-    "1: work the formula (the conversions are given)",
-    "2: convert the inputs too",
-    "3: only the result and its interpretation",
+    "1: the formula (conversions given)",
+    "2: the conversions too",
+    "3: only result and interpretation",
 };
 
 QPushButton* button(const char* name, const QString& text, const QString& accessibleName,
@@ -83,7 +86,12 @@ QSize PracticeStepsArea::sizeHint() const
         return QScrollArea::sizeHint();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int frame = 2 * frameWidth();
-    const int width = widget()->sizeHint().width();
+    // Wide enough for most prompts on a line, as far as the screen has room.
+    const int room = roomOnScreen(this).width() - 4 * fontMetrics().averageCharWidth();
+    const int width = std::max(widget()->minimumSizeHint().width(),
+                               std::min(std::max(widget()->sizeHint().width(),
+                                                 fontMetrics().averageCharWidth() * PreferredChars),
+                                        room - bar - frame));
     const int height = widget()->hasHeightForWidth() ? widget()->heightForWidth(width)
                                                      : widget()->sizeHint().height();
     return {width + bar + frame, height + frame};
@@ -146,8 +154,7 @@ PracticeWindow::PracticeWindow()
     m_level->setAccessibleName(QStringLiteral("Level"));
     for (int level = 1; level <= PracticeLevels; ++level)
         m_level->addItem(QString::fromUtf8(LevelTexts[level - 1]), level);
-    m_level->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_level->setMinimumContentsLength(24);
+    m_level->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* levelLabel = new QLabel(QStringLiteral("Le&vel:"), this);
     levelLabel->setObjectName(QStringLiteral("LevelLabel"));
     levelLabel->setBuddy(m_level);
@@ -159,7 +166,7 @@ PracticeWindow::PracticeWindow()
     m_caseNumber->setValidator(new QIntValidator(1, LargestCase, m_caseNumber));
     m_caseNumber->setMinimumWidth(
         m_caseNumber->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    m_caseNumber->setMaximumWidth(m_caseNumber->minimumWidth() * 2);
+    m_caseNumber->setMaximumWidth(m_caseNumber->minimumWidth());
     auto* caseLabel = new QLabel(QStringLiteral("Case n&umber:"), this);
     caseLabel->setObjectName(QStringLiteral("CaseNumberLabel"));
     caseLabel->setBuddy(m_caseNumber);
@@ -312,7 +319,11 @@ void PracticeWindow::buildRows()
     for (const ExerciseStep& step : std::as_const(m_exercise.steps)) {
         StepRow row;
         row.id = step.id;
-        const QString label = step.label + QStringLiteral(": ") + step.prompt;
+        // A conversion's prompt names it in full; the other steps are named
+        // ("Step 2", "Result") before what they work out.
+        const QString label = step.role == StepRole::Conversion
+                                  ? step.prompt
+                                  : step.label + QStringLiteral(": ") + step.prompt;
         row.prompt = wrappedLabel(QStringLiteral("Prompt_") + step.id, m_stepsBox);
         row.prompt->setText(label);
         if (step.kind == StepKind::Choice) {
