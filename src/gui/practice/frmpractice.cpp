@@ -332,7 +332,7 @@ void PracticeWindow::buildRows()
             row.choice->setPlaceholderText(QStringLiteral("Choose"));
             row.choice->setCurrentIndex(-1);
             row.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            row.choice->setMinimumContentsLength(16);
+            row.choice->setMinimumContentsLength(24);
             row.choice->view()->setTextElideMode(Qt::ElideNone);
         } else {
             row.edit = new QLineEdit(m_stepsBox);
