@@ -7,6 +7,8 @@
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "overview/resultsmodel.h"
+#include "practice/frmpractice.h"
+#include "practice/slips.h"
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
+
+#include <cmath>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -82,6 +86,42 @@ bool stepsAndResults(const QDir& folder, const QString& example, const QByteArra
     return ok;
 }
 
+// The Practice window on a clearance case at level 2, every step answered
+// and checked: the serum creatinine left unconverted (a slip it names), the
+// rest right.
+bool practiceWindow(const QDir& folder, const QByteArray& name)
+{
+    for (quint64 seed = 1; seed <= 50; ++seed) {
+        const Exercise ex = makeExercise(ItemId::CreatinineClearance, seed, 2);
+        for (const SlipCase& slipCase : slipCases(ex)) {
+            if (QLatin1String(slipCase.slip->id) != QLatin1String("conversion-not-done"))
+                continue;
+            const SlipAnswers slipped = slipAnswers(ex, slipCase);
+            PracticeWindow* window = ensureWindow<PracticeWindow>();
+            window->practise(ex.item);
+            window->openCase(seed);
+            window->setLevel(2);
+            bool slipTyped = false;
+            for (qsizetype i = 0; i < ex.steps.size(); ++i) {
+                const ExerciseStep& step = ex.steps[i];
+                auto* field = window->findChild<QWidget*>(QStringLiteral("Answer_") + step.id);
+                if (auto* box = qobject_cast<QComboBox*>(field)) {
+                    box->setCurrentIndex(box->findText(step.expectedText));
+                } else if (auto* edit = qobject_cast<QLineEdit*>(field); edit && !step.given) {
+                    const double value = slipped.numbers.value(i);
+                    const bool slip = !slipTyped && std::isfinite(value) &&
+                                      !step.tolerance.accepts(step.expected, value);
+                    edit->setText(slip ? QString::number(value, 'g', 6) : step.expectedText);
+                    slipTyped = slipTyped || slip;
+                }
+            }
+            window->check();
+            return save(showWindow<PracticeWindow>(), folder, name);
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -104,6 +144,8 @@ int main(int argc, char** argv)
     if (argc == 4) {
         const QByteArray suffix = QByteArray("-") + argv[3];
         ok &= stepsAndResults(folder, example, suffix);
+        ok &= practiceWindow(folder, "practice" + suffix);
+        closeEverything();
         setDialogs(nullptr);
         return ok ? 0 : 1;
     }
@@ -128,6 +170,8 @@ int main(int argc, char** argv)
     ok &= save(dataEntry(example), folder, "data-entry");
     closeEverything();
     ok &= stepsAndResults(folder, example, "");
+    ok &= practiceWindow(folder, "practice");
+    closeEverything();
 
     setDialogs(nullptr);
     return ok ? 0 : 1;

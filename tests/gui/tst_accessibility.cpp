@@ -13,6 +13,7 @@
 #include "overview/frmlist.h"
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
+#include "practice/frmpractice.h"
 #include "quickdriver.h"
 #include "testmain.h"
 
@@ -137,13 +138,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("count"); // how many inputs the window has
         QTest::addRow("frmSplash") << Opener([] { return showWindow<SplashWindow>(60000); }) << 0;
         QTest::addRow("frmDisclaimer") << Opener(shown<DisclaimerWindow>) << 2;
-        QTest::addRow("frmSwitchboard") << Opener(shown<SwitchboardWindow>) << 5;
+        QTest::addRow("frmSwitchboard") << Opener(shown<SwitchboardWindow>) << 6;
         QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
         QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
         QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
-        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 38},
-                                       {"frmHeart", ScreenId::Heart, 14},
-                                       {"frmLiver", ScreenId::Liver, 23}})
+        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 39},
+                                       {"frmHeart", ScreenId::Heart, 15},
+                                       {"frmLiver", ScreenId::Liver, 24}})
             QTest::addRow("%s", name)
                 << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
         QTest::addRow("frmData") << Opener(dataEntry) << 66;
@@ -158,6 +159,14 @@ private Q_SLOTS:
         }) << 66;
         QTest::addRow("frmList") << Opener(itemList) << 3;
         QTest::addRow("frmResult") << Opener(results) << 7;
+        // The item, the level, the case number, six buttons and an answer per step.
+        for (int level = 1; level <= PracticeLevels; ++level)
+            QTest::addRow("frmPractice, level %d", level) << Opener([level] {
+                PracticeWindow* window = showPractice(ItemId::CreatinineClearance);
+                window->openCase(1);
+                window->setLevel(level);
+                return window;
+            }) << 9 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
     }
 
     void inputsAreNamed()

@@ -13,6 +13,7 @@
 #include "fakedialogs.h"
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
+#include "practice/frmpractice.h"
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
@@ -59,6 +60,37 @@ QWidget* dataEntryWithExample()
         type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
     }
     return window;
+}
+
+// The item with the most steps at level 2 (every step asked), on case 1.
+ItemId longestExercise()
+{
+    ItemId longest = ItemId::CholesterolLevels;
+    qsizetype most = 0;
+    for (int i = 0; i < ItemCount; ++i) {
+        const qsizetype steps = makeExercise(ItemId(i), 1, 2).steps.size();
+        if (steps > most) {
+            most = steps;
+            longest = ItemId(i);
+        }
+    }
+    return longest;
+}
+
+// The Practice window on the longest exercise, every answer wrong and
+// checked: every row shows its feedback.
+QWidget* practiceChecked()
+{
+    PracticeWindow* window = ensureWindow<PracticeWindow>();
+    window->practise(longestExercise());
+    window->openCase(1);
+    window->setLevel(2);
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
+            edit->setText(u"1"_s);
+    }
+    window->check();
+    return showWindow<PracticeWindow>();
 }
 
 QString describe(const QWidget* w)
@@ -225,6 +257,13 @@ private Q_SLOTS:
             press(dataEntryWithExample(), "OKbutton");
             return topLevel("frmList");
         });
+        add("practice", "frmPractice", [] {
+            PracticeWindow* window = ensureWindow<PracticeWindow>();
+            window->practise(ItemId::CreatinineClearance);
+            window->openCase(1);
+            return showWindow<PracticeWindow>();
+        });
+        add("practice, the longest exercise checked", "frmPractice", practiceChecked);
         add("results of the example", "frmResult", [] {
             press(dataEntryWithExample(), "OKbutton");
             press(topLevel("frmList"), "OKButton");

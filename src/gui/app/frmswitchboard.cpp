@@ -5,6 +5,7 @@
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "overview/overviewwindows.h"
+#include "practice/frmpractice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -63,6 +64,12 @@ SwitchboardWindow::SwitchboardWindow()
         "Label2",
         QStringLiteral("Enter data for results of multiple test items (results can be exported)."),
         m_overview, frame);
+    m_practice = new QRadioButton(QStringLiteral("Practice"), frame);
+    m_practice->setObjectName(QStringLiteral("Option3"));
+    auto* label3 = explanation(
+        "Label3",
+        QStringLiteral("Work generated cases step by step; every step is checked and explained."),
+        m_practice, frame);
     m_quick->setChecked(true);
 
     // The explanations sit under their options, indented to the option's text.
@@ -75,9 +82,13 @@ SwitchboardWindow::SwitchboardWindow()
     options->addSpacing(12);
     options->addWidget(m_overview);
     options->addWidget(label2);
+    options->addSpacing(12);
+    options->addWidget(m_practice);
+    options->addWidget(label3);
     options->addStretch();
     label1->setContentsMargins(indent, 0, 0, 0);
     label2->setContentsMargins(indent, 0, 0, 0);
+    label3->setContentsMargins(indent, 0, 0, 0);
     frame->setMinimumWidth(metrics::SwitchboardFrameWidth);
 
     auto* ok = button("OKButton", QStringLiteral("OK"), this);
@@ -108,6 +119,8 @@ void SwitchboardWindow::openChosen()
 {
     if (m_overview->isChecked())
         overviewWindows()->showDataEntry();
+    else if (m_practice->isChecked())
+        showPractice();
     else
         showSelector();
 }

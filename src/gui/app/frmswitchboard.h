@@ -9,8 +9,8 @@ namespace quarvex {
 
 class OverviewWindows;
 
-// The switchboard frmSwitchboard: chooses between the Quick Calculator and
-// the Comprehensive Overview. It stays open while the chosen windows are used.
+// The switchboard frmSwitchboard: chooses between the Quick Calculator, the
+// Comprehensive Overview and Practice. It stays open while the chosen windows are used.
 class SwitchboardWindow : public QDialog
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ private:
 
     QRadioButton* m_quick = nullptr;
     QRadioButton* m_overview = nullptr;
+    QRadioButton* m_practice = nullptr;
     // The Comprehensive Overview while any of its windows is open; it goes
     // when its last window closes, and outlives the switchboard until then.
     QPointer<OverviewWindows> m_overviewWindows;

@@ -15,6 +15,7 @@ constexpr ControlTip Tips[] = {
     {"frmDisclaimer", "CommandButton1", "Close Quarvex"},
     {"frmSwitchboard", "Option1", "Work out one test item at a time"},
     {"frmSwitchboard", "Option2", "Type many values at once and see every item they allow"},
+    {"frmSwitchboard", "Option3", "Work generated cases step by step, each step checked"},
     {"frmSwitchboard", "OKButton", "Open the mode chosen on the left"},
     {"frmSwitchboard", "ExitButton", "Close Quarvex"},
     {"frmSwitchboard", "AboutButton", "Version and purpose of Quarvex"},
@@ -27,6 +28,7 @@ constexpr ControlTip Tips[] = {
     {Screens, "Calculate", "Work out the item from the values typed (Enter)"},
     {Screens, "Clear", "Empty every value, unit and the result"},
     {Screens, "StepsButton", "Show how the result was worked out, step by step (Alt+S)"},
+    {Screens, "PracticeButton", "Practise working this item out on generated cases"},
     {Screens, "Result", "The result of the last Calculate"},
     {Screens, "MoreInfo", "What the result means"},
     {"frmKidney", "MoreInfoButton", "Show what the result means"},
@@ -47,6 +49,15 @@ constexpr ControlTip Tips[] = {
     {"frmResult", "PrintButton", "Print the values and results on paper (Ctrl+P)"},
     {"frmResult", "PdfButton", "Save the values and results as a PDF file"},
     {"frmResult", "StepsCheckBox", "Print the worked steps of every item too"},
+    {"frmPractice", "ItemChooser", "The test item to practise"},
+    {"frmPractice", "Level", "Which steps you work out: the higher the level, the fewer are shown"},
+    {"frmPractice", "CaseNumber", "The number of the case: the same number gives the same case"},
+    {"frmPractice", "CheckButton", "Check every answer (Alt+C, or Enter in an answer)"},
+    {"frmPractice", "ShowStepButton", "Show the answer of the step you are on; it counts as not answered"},
+    {"frmPractice", "NewCaseButton", "Another case of the item at this level (Alt+N)"},
+    {"frmPractice", "WorkedStepsButton", "The case worked out in full, with the band picture"},
+    {"frmPractice", "NextLevelButton", "A new case at the next level"},
+    {"frmPractice", "SameLevelButton", "A new case at the same level"},
 };
 // clang-format on
 

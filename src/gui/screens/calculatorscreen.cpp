@@ -8,6 +8,7 @@
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "overview/overview.h"
+#include "practice/frmpractice.h"
 #include "steps/stepsview.h"
 
 #include <QComboBox>
@@ -41,6 +42,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
     , m_steps(new QPushButton(QStringLiteral("&Steps"), this))
+    , m_practice(new QPushButton(QStringLiteral("Practice"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
@@ -66,6 +68,10 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_steps->setObjectName(QStringLiteral("StepsButton"));
     m_steps->setAccessibleName(QStringLiteral("Steps"));
     m_steps->setAutoDefault(true);
+    m_practice->setObjectName(QStringLiteral("PracticeButton"));
+    m_practice->setAccessibleName(QStringLiteral("Practice"));
+    m_practice->setAutoDefault(true);
+    m_practice->setEnabled(false);
 
     m_result->setObjectName(QStringLiteral("Result"));
     m_result->setAccessibleName(QStringLiteral("Result"));
@@ -99,6 +105,10 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
     connect(m_steps, &QPushButton::clicked, this, &CalculatorScreen::showSteps);
+    connect(m_practice, &QPushButton::clicked, this, [this] {
+        if (m_itemId)
+            showPractice(*m_itemId);
+    });
 }
 
 QWidget* CalculatorScreen::infoLine(const QString& objectName, const QString& accessibleName,
@@ -157,11 +167,13 @@ QLayout* CalculatorScreen::buttonRow()
     m_calculate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_clear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_steps->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_practice->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout;
     row->addWidget(m_calculate);
     row->addWidget(m_result, 1);
     row->addWidget(m_clear);
     row->addWidget(m_steps);
+    row->addWidget(m_practice);
     row->addStretch(0);
     auto* rows = new QVBoxLayout;
     rows->addLayout(row);
@@ -184,12 +196,13 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
                 widget->setEnabled(false);
         }
     }
-    chain << m_calculate << m_clear << m_steps << afterButtons;
+    chain << m_calculate << m_clear << m_steps << m_practice << afterButtons;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result, m_clear, m_steps, m_checkLine, m_noteLine};
+    QList<QWidget*> below{m_calculate, m_result,    m_clear,   m_steps,
+                          m_practice,  m_checkLine, m_noteLine};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
@@ -275,6 +288,7 @@ QString CalculatorScreen::screenTitle() const
 void CalculatorScreen::setItemId(std::optional<ItemId> id)
 {
     m_itemId = id;
+    m_practice->setEnabled(id.has_value());
 }
 
 QString CalculatorScreen::moreInfoText() const

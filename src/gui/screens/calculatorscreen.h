@@ -93,6 +93,8 @@ protected:
     QPushButton* m_calculate;
     QPushButton* m_clear;
     QPushButton* m_steps;
+    // Practice: the Practice window on the screen's item.
+    QPushButton* m_practice;
     QLineEdit* m_result;
     QLabel* m_moreInfo;
     QLineEdit* m_errors;

@@ -1,0 +1,621 @@
+#include "practice/frmpractice.h"
+
+#include "app/scrollfit.h"
+#include "app/windows.h"
+#include "calc/items.h"
+#include "steps/stepsview.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quarvex {
+
+namespace {
+
+// Case numbers a teacher can read out.
+constexpr int LargestDrawnCase = 9999;
+constexpr int LargestCase = 999999999;
+// The width the step rows would like, in average characters.
+constexpr int PreferredChars = 90;
+
+const char* const LevelTexts[PracticeLevels] = {
+    "1: the formula (conversions given)",
+    "2: the conversions too",
+    "3: only result and interpretation",
+};
+
+QPushButton* button(const char* name, const QString& text, const QString& accessibleName,
+                    QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(accessibleName);
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLabel* wrappedLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+quint64 drawSeed(quint64 other)
+{
+    quint64 seed = other;
+    while (seed == other)
+        seed = QRandomGenerator::global()->bounded(1, LargestDrawnCase + 1);
+    return seed;
+}
+
+} // namespace
+
+// --- the step rows' scroll area -------------------------------------------
+
+PracticeStepsArea::PracticeStepsArea(QWidget* parent)
+    : QScrollArea(parent)
+{
+    setObjectName(QStringLiteral("StepsArea"));
+    setAccessibleName(QStringLiteral("Steps"));
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+}
+
+QSize PracticeStepsArea::sizeHint() const
+{
+    if (!widget())
+        return QScrollArea::sizeHint();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int frame = 2 * frameWidth();
+    // Wide enough for most prompts on a line, as far as the screen has room.
+    const int room = roomOnScreen(this).width() - 4 * fontMetrics().averageCharWidth();
+    const int width = std::max(widget()->minimumSizeHint().width(),
+                               std::min(std::max(widget()->sizeHint().width(),
+                                                 fontMetrics().averageCharWidth() * PreferredChars),
+                                        room - bar - frame));
+    const int height = widget()->hasHeightForWidth() ? widget()->heightForWidth(width)
+                                                     : widget()->sizeHint().height();
+    return {width + bar + frame, height + frame};
+}
+
+QSize PracticeStepsArea::minimumSizeHint() const
+{
+    if (!widget())
+        return QScrollArea::minimumSizeHint();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int frame = 2 * frameWidth();
+    // Room for two or three rows; the rest scrolls.
+    const int rows = fontMetrics().lineSpacing() * 6;
+    return {widget()->minimumSizeHint().width() + bar + frame, std::min(rows, sizeHint().height())};
+}
+
+// --- the window -----------------------------------------------------------
+
+QWidget* PracticeWindow::StepRow::answerWidget() const
+{
+    return choice ? static_cast<QWidget*>(choice) : edit;
+}
+
+PracticeWindow::PracticeWindow()
+    : m_item(new QComboBox(this))
+    , m_level(new QComboBox(this))
+    , m_caseNumber(new QLineEdit(this))
+    , m_caseText(wrappedLabel(QStringLiteral("CaseText"), this))
+    , m_stepsArea(new PracticeStepsArea(this))
+    , m_stepsBox(new QWidget)
+    , m_stepsGrid(new QGridLayout(m_stepsBox))
+    , m_check(button("CheckButton", QStringLiteral("&Check"), QStringLiteral("Check"), this))
+    , m_showStep(
+          button("ShowStepButton", QStringLiteral("Show st&ep"), QStringLiteral("Show step"), this))
+    , m_newCase(
+          button("NewCaseButton", QStringLiteral("&New case"), QStringLiteral("New case"), this))
+    , m_workedSteps(button("WorkedStepsButton", QStringLiteral("&Worked Steps"),
+                           QStringLiteral("Worked Steps"), this))
+    , m_nextLevel(button("NextLevelButton", QStringLiteral("Next &level"),
+                         QStringLiteral("Next level"), this))
+    , m_sameLevel(button("SameLevelButton", QStringLiteral("&Same level, new case"),
+                         QStringLiteral("Same level, new case"), this))
+    , m_score(wrappedLabel(QStringLiteral("ScoreLine"), this))
+    , m_verdict(wrappedLabel(QStringLiteral("Verdict"), this))
+{
+    setObjectName(QStringLiteral("frmPractice"));
+    setWindowTitle(QStringLiteral("Practice"));
+
+    m_item->setObjectName(QStringLiteral("ItemChooser"));
+    m_item->setAccessibleName(QStringLiteral("Item"));
+    for (const ItemDescriptor& item : overviewItems())
+        m_item->addItem(QString::fromUtf8(item.listText), int(item.id));
+    m_item->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_item->setMinimumContentsLength(24);
+    auto* itemLabel = new QLabel(QStringLiteral("&Item:"), this);
+    itemLabel->setObjectName(QStringLiteral("ItemLabel"));
+    itemLabel->setBuddy(m_item);
+
+    m_level->setObjectName(QStringLiteral("Level"));
+    m_level->setAccessibleName(QStringLiteral("Level"));
+    for (int level = 1; level <= PracticeLevels; ++level)
+        m_level->addItem(QString::fromUtf8(LevelTexts[level - 1]), level);
+    m_level->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* levelLabel = new QLabel(QStringLiteral("Le&vel:"), this);
+    levelLabel->setObjectName(QStringLiteral("LevelLabel"));
+    levelLabel->setBuddy(m_level);
+
+    m_caseNumber->setObjectName(QStringLiteral("CaseNumber"));
+    m_caseNumber->setAccessibleName(QStringLiteral("Case number"));
+    m_caseNumber->setAccessibleDescription(
+        QStringLiteral("The same number gives the same case to everyone."));
+    m_caseNumber->setValidator(new QIntValidator(1, LargestCase, m_caseNumber));
+    m_caseNumber->setMinimumWidth(
+        m_caseNumber->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    m_caseNumber->setMaximumWidth(m_caseNumber->minimumWidth());
+    auto* caseLabel = new QLabel(QStringLiteral("Case n&umber:"), this);
+    caseLabel->setObjectName(QStringLiteral("CaseNumberLabel"));
+    caseLabel->setBuddy(m_caseNumber);
+
+    m_caseText->setAccessibleName(QStringLiteral("Case"));
+    QFont bold = m_caseText->font();
+    bold.setBold(true);
+    m_caseText->setFont(bold);
+
+    m_stepsBox->setObjectName(QStringLiteral("StepsBox"));
+    m_stepsGrid->setHorizontalSpacing(8);
+    m_stepsGrid->setVerticalSpacing(4);
+    m_stepsGrid->setColumnStretch(0, 1);
+    m_stepsArea->setWidget(m_stepsBox);
+
+    m_score->setAccessibleName(QStringLiteral("Score"));
+    m_verdict->setAccessibleName(QStringLiteral("Verdict"));
+
+    auto* top = new QGridLayout;
+    top->addWidget(itemLabel, 0, 0);
+    top->addWidget(m_item, 0, 1, 1, 3);
+    top->addWidget(levelLabel, 1, 0);
+    top->addWidget(m_level, 1, 1);
+    top->addWidget(caseLabel, 1, 2);
+    top->addWidget(m_caseNumber, 1, 3);
+    top->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_check);
+    buttons->addWidget(m_showStep);
+    buttons->addWidget(m_newCase);
+    buttons->addWidget(m_workedSteps);
+    buttons->addStretch();
+
+    auto* offers = new QHBoxLayout;
+    offers->addWidget(m_nextLevel);
+    offers->addWidget(m_sameLevel);
+    offers->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_caseText);
+    layout->addWidget(m_stepsArea, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(m_verdict);
+    layout->addLayout(offers);
+    layout->addWidget(m_score);
+
+    connect(m_check, &QPushButton::clicked, this, &PracticeWindow::check);
+    connect(m_showStep, &QPushButton::clicked, this, &PracticeWindow::showStep);
+    connect(m_newCase, &QPushButton::clicked, this, &PracticeWindow::newCase);
+    connect(m_workedSteps, &QPushButton::clicked, this, &PracticeWindow::showWorkedSteps);
+    connect(m_nextLevel, &QPushButton::clicked, this, [this] {
+        start(chosenItem(), drawSeed(m_exercise.seed), std::min(chosenLevel() + 1, PracticeLevels));
+        if (!m_rows.isEmpty())
+            m_check->setFocus();
+    });
+    connect(m_sameLevel, &QPushButton::clicked, this, &PracticeWindow::newCase);
+    connect(m_item, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_updating)
+            start(chosenItem(), drawSeed(m_exercise.seed), chosenLevel());
+    });
+    // Another level works the same case.
+    connect(m_level, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_updating)
+            start(chosenItem(), m_exercise.seed, chosenLevel());
+    });
+    connect(m_caseNumber, &QLineEdit::editingFinished, this, [this] {
+        bool ok = false;
+        const quint64 seed = m_caseNumber->text().toULongLong(&ok);
+        if (ok && seed > 0 && seed != m_exercise.seed)
+            openCase(seed);
+    });
+
+    start(chosenItem(), drawSeed(0), 1);
+    updateScore();
+}
+
+ItemId PracticeWindow::chosenItem() const
+{
+    return ItemId(m_item->currentData().toInt());
+}
+
+int PracticeWindow::chosenLevel() const
+{
+    return std::clamp(m_level->currentData().toInt(), 1, PracticeLevels);
+}
+
+void PracticeWindow::practise(ItemId item)
+{
+    start(item, drawSeed(m_exercise.seed), chosenLevel());
+}
+
+void PracticeWindow::openCase(quint64 seed)
+{
+    start(chosenItem(), seed, chosenLevel());
+}
+
+void PracticeWindow::setLevel(int level)
+{
+    start(chosenItem(), m_exercise.seed, std::clamp(level, 1, PracticeLevels));
+}
+
+void PracticeWindow::newCase()
+{
+    start(chosenItem(), drawSeed(m_exercise.seed), chosenLevel());
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (!m_exercise.steps[i].given) {
+            m_rows[i].answerWidget()->setFocus();
+            break;
+        }
+    }
+}
+
+void PracticeWindow::start(ItemId item, quint64 seed, int level)
+{
+    // The worked steps of the last case would give this one away.
+    if (m_stepsWindow)
+        m_stepsWindow->close();
+    m_exercise = makeExercise(item, seed, level, std::nullopt, QLocale());
+    m_grade.reset();
+    m_counted = false;
+    m_firstRight = false;
+    m_current = -1;
+
+    m_updating = true;
+    m_item->setCurrentIndex(m_item->findData(int(item)));
+    m_level->setCurrentIndex(m_level->findData(level));
+    m_updating = false;
+    m_caseNumber->setText(QString::number(seed));
+    m_caseText->setText(QStringLiteral("Case %1: %2").arg(seed).arg(m_exercise.caseText()));
+    buildRows();
+    updateAfterCheck();
+}
+
+void PracticeWindow::clearRows()
+{
+    while (QLayoutItem* item = m_stepsGrid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    m_rows.clear();
+    m_states.clear();
+}
+
+void PracticeWindow::buildRows()
+{
+    clearRows();
+    int gridRow = 0;
+    for (const ExerciseStep& step : std::as_const(m_exercise.steps)) {
+        StepRow row;
+        row.id = step.id;
+        // A conversion's prompt names it in full; the other steps are named
+        // ("Step 2", "Result") before what they work out.
+        const QString label = step.role == StepRole::Conversion
+                                  ? step.prompt
+                                  : step.label + QStringLiteral(": ") + step.prompt;
+        row.prompt = wrappedLabel(QStringLiteral("Prompt_") + step.id, m_stepsBox);
+        row.prompt->setText(label);
+        if (step.kind == StepKind::Choice) {
+            row.choice = new QComboBox(m_stepsBox);
+            row.choice->addItems(step.choices);
+            row.choice->setPlaceholderText(QStringLiteral("Choose"));
+            row.choice->setCurrentIndex(-1);
+            row.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            row.choice->setMinimumContentsLength(24);
+            row.choice->view()->setTextElideMode(Qt::ElideNone);
+        } else {
+            row.edit = new QLineEdit(m_stepsBox);
+            row.edit->setMinimumWidth(
+                row.edit->fontMetrics().horizontalAdvance(QStringLiteral("00000.000")) + 12);
+            row.edit->setMaximumWidth(row.edit->minimumWidth() * 2);
+            if (step.given) {
+                row.edit->setText(step.expectedText);
+                row.edit->setReadOnly(true);
+                row.edit->setFocusPolicy(Qt::ClickFocus);
+            } else {
+                connect(row.edit, &QLineEdit::returnPressed, this, &PracticeWindow::check);
+            }
+        }
+        QWidget* answer = row.answerWidget();
+        answer->setObjectName(QStringLiteral("Answer_") + step.id);
+        answer->setAccessibleName(QStringLiteral("Answer: ") + step.label);
+        answer->setAccessibleDescription(step.given ? step.prompt + QStringLiteral(" (given)")
+                                                    : step.prompt);
+        answer->setToolTip(step.prompt);
+        answer->installEventFilter(this);
+        row.prompt->setBuddy(answer);
+        row.unit = new QLabel(step.unit, m_stepsBox);
+        row.unit->setObjectName(QStringLiteral("Unit_") + step.id);
+        row.unit->setTextFormat(Qt::PlainText);
+        row.mark = new QLabel(m_stepsBox);
+        row.mark->setObjectName(QStringLiteral("Mark_") + step.id);
+        row.mark->setAccessibleName(QStringLiteral("Mark: ") + step.label);
+        row.mark->setTextFormat(Qt::PlainText);
+        row.mark->setMinimumWidth(
+            row.mark->fontMetrics().horizontalAdvance(QStringLiteral("Shown")));
+        if (step.given)
+            row.mark->setText(QStringLiteral("Given"));
+        row.feedback = wrappedLabel(QStringLiteral("Feedback_") + step.id, m_stepsBox);
+        row.feedback->setAccessibleName(QStringLiteral("Feedback: ") + step.label);
+        row.feedback->hide();
+
+        m_stepsGrid->addWidget(row.prompt, gridRow, 0);
+        m_stepsGrid->addWidget(answer, gridRow, 1);
+        m_stepsGrid->addWidget(row.unit, gridRow, 2);
+        m_stepsGrid->addWidget(row.mark, gridRow, 3);
+        m_stepsGrid->addWidget(row.feedback, gridRow + 1, 0, 1, 4);
+        // Made while the window may be open: shown now, not at the next turn
+        // of the event loop.
+        for (QWidget* w : {static_cast<QWidget*>(row.prompt), answer,
+                           static_cast<QWidget*>(row.unit), static_cast<QWidget*>(row.mark)})
+            w->show();
+        gridRow += 2;
+        m_rows << row;
+        m_states << StepState::Open;
+    }
+    m_stepsGrid->setRowStretch(gridRow, 1);
+
+    // Keyboard order: the chooser, the level, the answers in order, Check.
+    QList<QWidget*> chain{m_item, m_level};
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (!m_exercise.steps[i].given)
+            chain << m_rows[i].answerWidget();
+    }
+    chain << m_check << m_showStep << m_newCase << m_caseNumber << m_workedSteps << m_nextLevel
+          << m_sameLevel;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    m_stepsArea->verticalScrollBar()->setValue(0);
+    m_stepsArea->updateGeometry();
+}
+
+QString PracticeWindow::answer(const QString& stepId) const
+{
+    const int index = m_exercise.stepIndex(stepId);
+    if (index < 0)
+        return {};
+    const StepRow& row = m_rows[index];
+    return row.choice ? row.choice->currentText() : row.edit->text();
+}
+
+void PracticeWindow::setState(int index, StepState state, const QString& feedback)
+{
+    m_states[index] = state;
+    const StepRow& row = m_rows[index];
+    static const char* const marks[] = {"", "Right", "Wrong", "Shown"};
+    const QString mark = QString::fromLatin1(marks[int(state)]);
+    row.mark->setText(mark);
+    QPalette palette = row.mark->palette();
+    palette.setColor(QPalette::WindowText, state == StepState::Right ? QColor(0, 110, 0)
+                                           : state == StepState::Wrong
+                                               ? QColor(170, 0, 0)
+                                               : this->palette().color(QPalette::WindowText));
+    row.mark->setPalette(palette);
+    row.feedback->setText(feedback);
+    row.feedback->setVisible(!feedback.isEmpty());
+    // What a screen reader says on the field: the prompt, then the mark and
+    // the feedback.
+    QString description = m_exercise.steps[index].prompt;
+    if (!mark.isEmpty())
+        description += QStringLiteral(". ") + mark;
+    if (!feedback.isEmpty())
+        description += QStringLiteral(". ") + feedback;
+    row.answerWidget()->setAccessibleDescription(description);
+}
+
+void PracticeWindow::check()
+{
+    if (!m_check->isEnabled())
+        return;
+    QHash<QString, QString> answers;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        // A shown step counts as not answered.
+        if (!m_exercise.steps[i].given && m_states[i] != StepState::Shown)
+            answers.insert(m_rows[i].id, answer(m_rows[i].id));
+    }
+    m_grade = grade(m_exercise, answers, QLocale());
+    for (const StepGrade& g : std::as_const(m_grade->steps)) {
+        const int index = m_exercise.stepIndex(g.id);
+        if (index < 0 || m_states[index] == StepState::Shown)
+            continue;
+        setState(index,
+                 g.correct    ? StepState::Right
+                 : g.answered ? StepState::Wrong
+                              : StepState::Open,
+                 g.feedback);
+    }
+    count(m_grade->allCorrect());
+    updateAfterCheck();
+    // The keyboard goes to the first step still to do.
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (!m_exercise.steps[i].given && m_states[i] != StepState::Right &&
+            m_states[i] != StepState::Shown) {
+            m_rows[i].answerWidget()->setFocus();
+            m_stepsArea->ensureWidgetVisible(m_rows[i].answerWidget());
+            break;
+        }
+    }
+}
+
+void PracticeWindow::showStep()
+{
+    const auto open = [this](qsizetype i) {
+        return i >= 0 && i < m_rows.size() && !m_exercise.steps[i].given &&
+               m_states[i] != StepState::Right && m_states[i] != StepState::Shown;
+    };
+    // The step being worked on, else the first not yet answered, else the
+    // first not yet right.
+    int index = open(m_current) ? m_current : -1;
+    for (qsizetype i = 0; index < 0 && i < m_rows.size(); ++i) {
+        if (open(i) && answer(m_rows[i].id).trimmed().isEmpty())
+            index = int(i);
+    }
+    for (qsizetype i = 0; index < 0 && i < m_rows.size(); ++i) {
+        if (open(i))
+            index = int(i);
+    }
+    if (index < 0)
+        return;
+    const ExerciseStep& step = m_exercise.steps[index];
+    const StepRow& row = m_rows[index];
+    if (row.choice) {
+        row.choice->setCurrentIndex(choiceIndex(step, step.expectedText));
+        row.choice->setEnabled(false);
+    } else {
+        row.edit->setText(step.expectedText);
+        row.edit->setReadOnly(true);
+    }
+    QString shown = step.expectedText;
+    if (!step.unit.isEmpty())
+        shown += QLatin1Char(' ') + step.unit;
+    setState(index, StepState::Shown,
+             QStringLiteral("The answer is %1. A shown step counts as not answered.").arg(shown));
+    m_current = -1;
+    if (finished())
+        count(false);
+    updateAfterCheck();
+}
+
+bool PracticeWindow::finished() const
+{
+    bool asked = false;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_exercise.steps[i].given)
+            continue;
+        asked = true;
+        if (m_states[i] != StepState::Right && m_states[i] != StepState::Shown)
+            return false;
+    }
+    return asked;
+}
+
+void PracticeWindow::count(bool right)
+{
+    if (m_counted)
+        return;
+    m_counted = true;
+    m_firstRight = right;
+    ++m_done;
+    if (right)
+        ++m_rightFirstTime;
+    updateScore();
+}
+
+void PracticeWindow::updateScore()
+{
+    m_score->setText(
+        QStringLiteral("%1 of %2 exercises right first time").arg(m_rightFirstTime).arg(m_done));
+}
+
+void PracticeWindow::updateAfterCheck()
+{
+    const bool done = finished();
+    // Right at the first Check, with no step shown before it.
+    const bool right = m_counted && m_firstRight;
+    const bool anyWrong = m_counted && !right;
+    m_workedSteps->setEnabled(done);
+    m_showStep->setEnabled(!done);
+    m_check->setEnabled(!done);
+    m_nextLevel->setVisible(done && right && m_exercise.level < PracticeLevels);
+    m_sameLevel->setVisible(anyWrong);
+
+    QString verdict;
+    if (m_grade) {
+        verdict = QStringLiteral("%1 of %2 steps right.").arg(m_grade->correct).arg(m_grade->asked);
+        if (done && right)
+            verdict += m_exercise.level < PracticeLevels
+                           ? QStringLiteral(" Well done: try the next level.")
+                           : QStringLiteral(" Well done.");
+        else if (anyWrong)
+            verdict += QStringLiteral(" Mend the steps marked Wrong, or try the same level with a "
+                                      "new case.");
+    } else if (done) {
+        verdict = QStringLiteral("Every step shown.");
+    }
+    m_verdict->setText(verdict);
+    m_verdict->setVisible(!verdict.isEmpty());
+}
+
+WorkedStepsWindow* PracticeWindow::stepsWindow() const
+{
+    return m_stepsWindow;
+}
+
+void PracticeWindow::showWorkedSteps()
+{
+    if (!finished())
+        return;
+    if (!m_stepsWindow) {
+        m_stepsWindow = new WorkedStepsWindow(this);
+        m_stepsWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_stepsWindow->follow(m_exercise.derivation);
+        prepareWindow(m_stepsWindow);
+        placeBeside(m_stepsWindow, this);
+    }
+    m_stepsWindow->show();
+    m_stepsWindow->raise();
+    m_stepsWindow->activateWindow();
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter in a choice list checks, as it does in an answer field.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier && m_check->isEnabled()) {
+        check();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (qsizetype i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].answerWidget() == watched)
+                m_current = int(i);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+PracticeWindow* showPractice(std::optional<ItemId> item)
+{
+    PracticeWindow* window = ensureWindow<PracticeWindow>();
+    if (item && window->exercise().item != *item)
+        window->practise(*item);
+    return showWindow<PracticeWindow>();
+}
+
+} // namespace quarvex
