@@ -16,6 +16,8 @@
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
+#include "worksheet/frmworksheet.h"
+#include "worksheet/worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -225,6 +227,8 @@ private Q_SLOTS:
             press(dataEntryWithExample(), "OKbutton");
             return topLevel("frmList");
         });
+        add("worksheet", "frmWorksheet",
+            []() -> QWidget* { return showWorksheetDialog(nullptr, ItemId::CreatinineClearance); });
         add("results of the example", "frmResult", [] {
             press(dataEntryWithExample(), "OKbutton");
             press(topLevel("frmList"), "OKButton");
