@@ -26,6 +26,7 @@
 #include <QRegularExpressionValidator>
 #include <QSaveFile>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace quarvex {
@@ -65,6 +66,11 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
             m_items->setCurrentItem(entry);
     }
     m_items->setMinimumHeight(m_items->fontMetrics().lineSpacing() * 8);
+    // Wide enough for the longest item with its check box: never scrolled sideways.
+    m_items->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_items->setMinimumWidth(m_items->sizeHintForColumn(0) + 2 * m_items->frameWidth() +
+                             m_items->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                             m_items->fontMetrics().averageCharWidth() * 2);
     auto* itemsLabel = new QLabel(QStringLiteral("&Items:"), this);
     itemsLabel->setObjectName(QStringLiteral("ItemsLabel"));
     itemsLabel->setBuddy(m_items);
@@ -121,23 +127,20 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     connect(pdf, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* settingsColumn = new QVBoxLayout;
-    settingsColumn->addLayout(form);
-    settingsColumn->addWidget(key);
-    settingsColumn->addStretch(1);
-    auto* itemsColumn = new QVBoxLayout;
-    itemsColumn->addWidget(itemsLabel);
-    itemsColumn->addWidget(m_items, 1);
-    auto* top = new QHBoxLayout;
-    top->addLayout(itemsColumn, 3);
-    top->addLayout(settingsColumn, 2);
+    // The items above the settings, so that the dialog stays narrow enough
+    // for a small screen at twice the scale.
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->addLayout(form, 1);
+    settingsRow->addWidget(key, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
     buttons->addWidget(pdf);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
+    layout->addWidget(itemsLabel);
+    layout->addWidget(m_items, 1);
+    layout->addLayout(settingsRow);
     layout->addLayout(buttons);
 
     setTabOrder(m_items, m_count);
