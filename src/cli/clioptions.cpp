@@ -2,6 +2,7 @@
 
 #include "analytes/findings.h"
 #include "practice/practicejson.h"
+#include "practice/worksheet.h"
 
 namespace quarvex {
 
@@ -28,6 +29,17 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     bool batch = false, itemsJson = false, haveInput = false, haveOutput = false;
     bool haveThreads = false, optionsEnded = false;
     bool practice = false, grade = false, listItems = false, practiceOptions = false;
+    bool worksheet = false, worksheetOptions = false;
+    // A whole number from 1 to most after an option; false (with the error set) otherwise.
+    const auto wholeValue = [&](const QString& arg, const QString& text, int most, int& out) {
+        bool ok = false;
+        out = text.toInt(&ok);
+        if (!ok || out < 1 || out > most || !text.front().isDigit()) {
+            error = arg + QStringLiteral(" needs a whole number from 1 to %1").arg(most);
+            return false;
+        }
+        return true;
+    };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         const bool option =
@@ -66,6 +78,28 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             grade = true;
         } else if (arg == QLatin1String("--list-items")) {
             listItems = true;
+        } else if (arg == QLatin1String("--worksheet")) {
+            worksheet = true;
+        } else if (arg == QLatin1String("--items")) {
+            if (!value(QStringLiteral("item ids separated by commas (see --list-items)")))
+                return std::nullopt;
+            options.worksheetItems = args.at(i);
+            worksheetOptions = true;
+        } else if (arg == QLatin1String("--count")) {
+            if (!value(QStringLiteral("a number of exercises per item")) ||
+                !wholeValue(arg, args.at(i), MaxWorksheetCount, options.count))
+                return std::nullopt;
+            worksheetOptions = true;
+        } else if (arg == QLatin1String("--versions")) {
+            if (!value(QStringLiteral("a number of versions")) ||
+                !wholeValue(arg, args.at(i), MaxWorksheetVersions, options.versions))
+                return std::nullopt;
+            worksheetOptions = true;
+        } else if (arg == QLatin1String("--title")) {
+            if (!value(QStringLiteral("a title")))
+                return std::nullopt;
+            options.title = args.at(i);
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
                 return std::nullopt;
@@ -131,14 +165,50 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             return std::nullopt;
         }
     }
-    if (int(batch) + int(itemsJson) + int(practice) + int(grade) + int(listItems) > 1) {
-        error = QStringLiteral("--batch, --items-json, --practice, --grade and --list-items "
-                               "cannot be used together") +
+    // --grade --batch grades a class's answers from CSV.
+    const bool gradeClass = grade && batch;
+    if (gradeClass) {
+        if (itemsJson || practice || listItems || worksheet || practiceOptions ||
+            worksheetOptions || haveThreads || options.format != Format::Export) {
+            error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o "
+                                   "and --locale") +
+                    SeeHelp;
+            return std::nullopt;
+        }
+        options.mode = Mode::GradeClass;
+        return options;
+    }
+    if (int(batch) + int(itemsJson) + int(practice) + int(grade) + int(listItems) + int(worksheet) >
+        1) {
+        error = QStringLiteral("--batch, --items-json, --practice, --grade, --list-items and "
+                               "--worksheet cannot be used together") +
+                SeeHelp;
+        return std::nullopt;
+    }
+    if (worksheet) {
+        if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
+            error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
+                                   "--count, --versions, --seed, --level, --title, --locale "
+                                   "and -o") +
+                    SeeHelp;
+            return std::nullopt;
+        }
+        if (options.worksheetItems.isEmpty()) {
+            error = QStringLiteral("--worksheet needs --items") + SeeHelp;
+            return std::nullopt;
+        }
+        options.mode = Mode::Worksheet;
+        return options;
+    }
+    if (worksheetOptions) {
+        error = QStringLiteral("--items, --count, --versions and --title can only be used with "
+                               "--worksheet") +
                 SeeHelp;
         return std::nullopt;
     }
     if (practiceOptions && !practice) {
-        error = QStringLiteral("--seed, --level and --answers can only be used with --practice") +
+        error = QStringLiteral("--seed, --level and --answers can only be used with --practice "
+                               "(--seed and --level with --worksheet too)") +
                 SeeHelp;
         return std::nullopt;
     }

@@ -12,13 +12,15 @@ namespace quarvex {
 // option means the same wherever it is allowed.
 struct CliOptions {
     enum class Mode {
-        Single,    // one case of Name=text lines
-        Batch,     // --batch: many cases from CSV
-        ItemsJson, // --items-json: what every case shares, no input
-        Help,      // --help
-        Practice,  // --practice ITEM: one exercise as JSON
-        Grade,     // --grade: the answers to one exercise graded
-        ListItems, // --list-items: the items' stable ids and names
+        Single,     // one case of Name=text lines
+        Batch,      // --batch: many cases from CSV
+        ItemsJson,  // --items-json: what every case shares, no input
+        Help,       // --help
+        Practice,   // --practice ITEM: one exercise as JSON
+        Grade,      // --grade: the answers to one exercise graded
+        ListItems,  // --list-items: the items' stable ids and names
+        Worksheet,  // --worksheet: a class's versions of exercises and their answers
+        GradeClass, // --grade --batch: a class's answers from CSV graded
     };
     enum class Format { Export, Steps, Json };
 
@@ -32,6 +34,10 @@ struct CliOptions {
     std::optional<quint64> seed;              // --seed; none: a seed is drawn
     int level = 1;                            // --level
     bool answers = false;                     // --answers
+    QString worksheetItems;                   // --items: ids or list texts, comma-separated
+    int count = 1;                            // --count: exercises per item
+    int versions = 1;                         // --versions
+    QString title;                            // --title
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

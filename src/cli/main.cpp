@@ -246,7 +246,9 @@ Exit run(const QStringList& args)
     if (options->mode == CliOptions::Mode::ItemsJson)
         return writeBytes(options->outputPath,
                           QJsonDocument(itemsJson()).toJson(QJsonDocument::Indented));
-    if (options->mode == CliOptions::Mode::Practice || options->mode == CliOptions::Mode::ListItems)
+    if (options->mode == CliOptions::Mode::Practice ||
+        options->mode == CliOptions::Mode::ListItems ||
+        options->mode == CliOptions::Mode::Worksheet)
         return runPracticeCommand(*options);
     if (outputIsInput(options->outputPath, options->inputPath)) {
         printErr(QStringLiteral("-o ") + shownPath(options->outputPath) +
@@ -256,7 +258,7 @@ Exit run(const QStringList& args)
     }
     if (options->mode == CliOptions::Mode::Batch)
         return runBatchCommand(*options);
-    if (options->mode == CliOptions::Mode::Grade)
+    if (options->mode == CliOptions::Mode::Grade || options->mode == CliOptions::Mode::GradeClass)
         return runPracticeCommand(*options);
     return runSingle(*options);
 }

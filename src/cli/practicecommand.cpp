@@ -3,9 +3,11 @@
 #include "calc/items.h"
 #include "cases/casefile.h"
 #include "clioutput.h"
+#include "practice/classgrade.h"
 #include "practice/grade.h"
 #include "practice/itemkeys.h"
 #include "practice/practicejson.h"
+#include "practice/worksheet.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -76,6 +78,86 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
     return writeBytes(options.outputPath, indented(gradeJson(ex, g)));
 }
 
+Exit worksheet(const CliOptions& options, const QLocale& locale)
+{
+    WorksheetSettings settings;
+    for (const QString& name : options.worksheetItems.split(QLatin1Char(','))) {
+        const std::optional<ItemId> id = findItem(name);
+        if (!id) {
+            printErr(QStringLiteral("--items: no item \"%1\" (see --list-items)")
+                         .arg(shownPath(name.trimmed())));
+            return Exit::BadInput;
+        }
+        settings.items << *id;
+    }
+    settings.count = options.count;
+    settings.versions = options.versions;
+    settings.level = options.level;
+    settings.title = options.title;
+    // Without --seed a seed is drawn; the output names it, so the sheet can be made again.
+    settings.seed =
+        options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
+    if (const QString problem = worksheetSettingsProblem(settings); !problem.isEmpty()) {
+        printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
+        return Exit::BadInput;
+    }
+    return writeBytes(options.outputPath, indented(worksheetJson(makeWorksheet(settings, locale))));
+}
+
+Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
+{
+    const QString where = inputName(arguments.inputPath);
+    QFile input;
+    const bool opened =
+        arguments.inputPath == QLatin1String("-")
+            ? input.open(STDIN_FILENO, QIODevice::ReadOnly)
+            : (input.setFileName(arguments.inputPath), input.open(QIODevice::ReadOnly));
+    if (!opened) {
+        printErr(where + QStringLiteral(": ") + input.errorString());
+        return Exit::BadInput;
+    }
+    CliOutput output(arguments.outputPath);
+    if (const std::optional<QString> failure = output.open()) {
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
+    }
+    ClassGradeOptions options;
+    options.locale = locale;
+    options.report = [&](const QString& problem) {
+        printErr(where + QStringLiteral(": ") + problem);
+    };
+    const ClassGradeSummary summary = gradeClass(input, output.device(), options);
+    using Status = BatchSummary::Status;
+    switch (summary.status) {
+    case Status::BadHeader:
+        break; // said as the header was read
+    case Status::NoHeader:
+        printErr(where + QStringLiteral(": no header row; the first row names the columns: "
+                                        "Student, Item, Seed, Level and the step ids"));
+        break;
+    case Status::ReadFailed:
+        printErr(where + QStringLiteral(": ") + summary.error);
+        break;
+    case Status::WriteFailed:
+        printErr(output.name() + QStringLiteral(": ") + summary.error);
+        break;
+    case Status::OutOfMemory:
+        printErr(QStringLiteral("out of memory; the output was not written"));
+        break;
+    case Status::Done:
+    case Status::BadRows:
+        if (const std::optional<QString> failure = output.commit()) {
+            printErr(output.name() + QStringLiteral(": ") + *failure);
+            return Exit::NotWritten;
+        }
+        printErr(classSummaryText(summary, locale));
+        break;
+    }
+    // An output file not committed is left as it was.
+    output.cancel();
+    return Exit(exitStatus(summary.status));
+}
+
 Exit listItems(const CliOptions& options)
 {
     if (options.format == CliOptions::Format::Json)
@@ -99,6 +181,10 @@ Exit runPracticeCommand(const CliOptions& options)
         return practice(options, locale);
     case CliOptions::Mode::Grade:
         return gradeAnswers(options, locale);
+    case CliOptions::Mode::Worksheet:
+        return worksheet(options, locale);
+    case CliOptions::Mode::GradeClass:
+        return gradeClassAnswers(options, locale);
     default:
         return listItems(options);
     }
@@ -128,7 +214,33 @@ QString practiceHelpText()
         "\"expected\", \"feedback\", \"slip\"}], \"correct\", \"asked\", \"score\"}. An\n"
         "answer is a JSON number, or a text: a number with a decimal point or in the\n"
         "--locale's format, or a choice's text or number (1 for the first). \"slip\"\n"
-        "names the slip a wrong answer matches, or is null.\n");
+        "names the slip a wrong answer matches, or is null.\n"
+        "\n"
+        "Worksheets and grading a class:\n"
+        "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
+        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME] [-o PATH]\n"
+        "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
+        "\n"
+        "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
+        "student, numbered from 1; 1 to 200, default 1) N exercises of each item\n"
+        "(1 to 20, default 1), each with its own seed made from S, the version, the\n"
+        "item and the exercise's place, written as --practice writes an exercise;\n"
+        "under \"answers\" each exercise's item, seed, level and the expected value\n"
+        "of every step asked. The window's worksheet makes the same exercises from\n"
+        "the same settings.\n"
+        "\n"
+        "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
+        "rules and exit statuses: one row per student and exercise, with the\n"
+        "columns Student, Item (id or list text), Seed, Level and one column per\n"
+        "step id (as --practice names them; a column absent or empty is a blank\n"
+        "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
+        "Level, Score (0 to 1), Right, Asked, and for each step asked \"<id>: mark\"\n"
+        "(right, wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
+        "\"<id>: feedback\". A summary goes to standard error: students, exercises,\n"
+        "mean score and the three most frequent slips. A row with an unknown item,\n"
+        "a seed or level out of range or an answer to a step its exercise does not\n"
+        "have is reported with its line and skipped (exit status 3), as is a row\n"
+        "batch mode would skip; at most 20000 rows are graded.\n");
 }
 
 } // namespace quarvex

@@ -17,6 +17,8 @@
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
+#include "worksheet/frmworksheet.h"
+#include "worksheet/worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -264,6 +266,8 @@ private Q_SLOTS:
             return showWindow<PracticeWindow>();
         });
         add("practice, the longest exercise checked", "frmPractice", practiceChecked);
+        add("worksheet", "frmWorksheet",
+            []() -> QWidget* { return showWorksheetDialog(nullptr, ItemId::CreatinineClearance); });
         add("results of the example", "frmResult", [] {
             press(dataEntryWithExample(), "OKbutton");
             press(topLevel("frmList"), "OKButton");

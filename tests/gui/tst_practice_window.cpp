@@ -10,6 +10,7 @@
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
+#include "worksheet/frmworksheet.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -369,6 +370,17 @@ private Q_SLOTS:
         press(board, "OKButton");
         QVERIFY(topLevel("frmPractice"));
         QVERIFY(!topLevel("frmMain"));
+    }
+
+    // Worksheet… opens the class's sheet on the item being practised.
+    void worksheetOfTheItem()
+    {
+        auto* window = showPractice(ItemId::TransferrinSaturation);
+        press(window, "WorksheetButton");
+        auto* dialog = qobject_cast<WorksheetDialog*>(topLevel("frmWorksheet"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->settings().items, QList<ItemId>{ItemId::TransferrinSaturation});
+        dialog->close();
     }
 
     // A screen with no item chosen has nothing to practise.

@@ -1,6 +1,7 @@
 #include "overview/sheetprinter.h"
 
 #include "overview/resultsheet.h"
+#include "practice/worksheetpages.h"
 #include "steps/bandpicture.h"
 #include "steps/stepsview.h"
 
@@ -11,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -61,15 +63,35 @@ struct Block {
     bool keepWithNext = false;
     const Block* header = nullptr; // painted first when the block opens a page
     std::function<void(QPainter&, double y)> paint;
+    bool newPage = false; // starts a page of its own
 };
 
 class SheetLayout
 {
 public:
     SheetLayout(const ResultSheet& sheet, QPagedPaintDevice& device)
-        : m_sheet(sheet)
-        , m_device(device)
+        : SheetLayout(device, sheet.footer)
+    {
+        m_sheet = &sheet;
+    }
+
+    SheetLayout(const PrintedWorksheet& worksheet, QPagedPaintDevice& device)
+        : SheetLayout(device, worksheet.footer)
+    {
+        m_worksheet = &worksheet;
+    }
+
+    int print()
+    {
+        build();
+        return paint();
+    }
+
+private:
+    SheetLayout(QPagedPaintDevice& device, const QString& footer)
+        : m_device(device)
         , m_fonts(makeFonts())
+        , m_footer(footer)
     {
         const int dpi = device.logicalDpiY();
         const QRect page = device.pageLayout().paintRectPixels(dpi);
@@ -79,9 +101,8 @@ public:
         m_line = metrics(m_fonts.body).lineSpacing();
     }
 
-    int print()
+    int paint()
     {
-        build();
         const auto pages = paginate();
         QPainter painter;
         if (!painter.begin(&m_device))
@@ -97,7 +118,6 @@ public:
         return painter.end() ? count : 0;
     }
 
-private:
     QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &m_device); }
 
     double textHeight(const QFont& font, const QString& text, double width) const
@@ -129,23 +149,28 @@ private:
 
     void build()
     {
-        m_footerHeight = textHeight(m_fonts.footer, m_sheet.footer, m_width) +
+        m_footerHeight = textHeight(m_fonts.footer, m_footer, m_width) +
                          metrics(m_fonts.footer).lineSpacing() + 3 * m_mm;
-        paragraph(m_fonts.title, m_sheet.title, 0);
-        paragraph(m_fonts.body, m_sheet.date, 0.3 * m_line);
-        if (!m_sheet.caseName.isEmpty())
-            paragraph(m_fonts.body, m_sheet.caseName, 0);
+        if (m_worksheet) {
+            buildWorksheet();
+            return;
+        }
+        const ResultSheet& sheet = *m_sheet;
+        paragraph(m_fonts.title, sheet.title, 0);
+        paragraph(m_fonts.body, sheet.date, 0.3 * m_line);
+        if (!sheet.caseName.isEmpty())
+            paragraph(m_fonts.body, sheet.caseName, 0);
         inputs();
         results();
-        if (!m_sheet.hints.isEmpty()) {
+        if (!sheet.hints.isEmpty()) {
             heading(QStringLiteral("Hints"));
-            for (const QString& hint : m_sheet.hints)
+            for (const QString& hint : sheet.hints)
                 paragraph(m_fonts.body, QStringLiteral("\u2022 ") + hint, 0.3 * m_line);
         }
-        if (!m_sheet.steps.isEmpty()) {
+        if (!sheet.steps.isEmpty()) {
             heading(QStringLiteral("Worked steps"));
             m_blocks.back().keepWithNext = true;
-            for (const SheetSteps& steps : m_sheet.steps)
+            for (const SheetSteps& steps : sheet.steps)
                 workedSteps(steps);
         }
     }
@@ -241,19 +266,93 @@ private:
 
     double bodyHeight() const { return m_pageHeight - m_footerHeight; }
 
+    // A worksheet: each section from a new page, its exercises one after
+    // another, each with its case and its table of steps, in the key with
+    // the complete worked steps after it.
+    void buildWorksheet()
+    {
+        for (const PrintedSection& section : m_worksheet->sections) {
+            paragraph(m_fonts.title, section.title, 0, 0, true);
+            m_blocks.back().newPage = true;
+            paragraph(m_fonts.heading, section.subtitle, 0.3 * m_line, 0, true);
+            paragraph(m_fonts.body, section.note, 0.3 * m_line);
+            for (const PrintedExercise& ex : section.exercises) {
+                paragraph(m_fonts.heading, ex.heading, 1.4 * m_line, 0, true);
+                paragraph(m_fonts.body, ex.caseText, 0.3 * m_line, 0, true);
+                stepTable(ex.steps, !ex.working.isEmpty());
+                for (const SheetSteps& steps : ex.working) {
+                    paragraph(m_fonts.bold, QStringLiteral("Worked steps"), 0.8 * m_line, 0, true);
+                    workedSteps(steps);
+                }
+            }
+        }
+    }
+
+    // Four columns: the step, what to work out, the answer (a box to write
+    // in where there is none) and the unit; the heading row repeated on
+    // every page the table runs onto.
+    Block stepRow(const QFont& font, const PrintedStep& step, double space, bool box)
+    {
+        const double pad = 1.5 * m_mm;
+        const double widths[] = {m_width * 0.22, m_width * 0.4, m_width * 0.22, m_width * 0.16};
+        const QStringList cells{step.label, step.prompt, step.answer, step.unit};
+        double height = 0;
+        for (int c = 0; c < 4; ++c)
+            height = std::max(height, textHeight(font, cells.at(c), widths[c] - pad));
+        const double boxHeight = 1.8 * m_line;
+        if (box)
+            height = std::max(height, boxHeight);
+        height += pad;
+        return {height, space, false, nullptr,
+                [this, font, cells, widths, pad, height, box, boxHeight](QPainter& p, double y) {
+                    double x = 0;
+                    for (int c = 0; c < 4; ++c) {
+                        if (c == 2 && box) {
+                            p.setPen(QPen(Qt::black, 0.25 * m_mm));
+                            p.drawRect(QRectF(x, y, widths[c] - 2 * pad, boxHeight));
+                            p.setPen(Qt::black);
+                        } else {
+                            drawText(p, font, QRectF(x, y, widths[c] - pad, 1e9), cells.at(c));
+                        }
+                        x += widths[c];
+                    }
+                    p.setPen(QPen(Qt::gray, 0.2 * m_mm));
+                    p.drawLine(QPointF(0, y + height - pad / 2),
+                               QPointF(m_width, y + height - pad / 2));
+                    p.setPen(Qt::black);
+                }};
+    }
+
+    void stepTable(const QList<PrintedStep>& steps, bool key)
+    {
+        m_headers.push_back(stepRow(m_fonts.bold,
+                                    {QStringLiteral("Step"), QStringLiteral("Work out"),
+                                     key ? QStringLiteral("Answer") : QStringLiteral("Your answer"),
+                                     QStringLiteral("Unit")},
+                                    0.5 * m_line, false));
+        const Block* header = &m_headers.back();
+        add(*header);
+        m_blocks.back().keepWithNext = true;
+        for (const PrintedStep& step : steps) {
+            Block row = stepRow(m_fonts.body, step, 0.2 * m_line, step.answer.isEmpty());
+            row.header = header;
+            add(std::move(row));
+        }
+    }
+
     // The values in two columns, row by row.
     void inputs()
     {
-        if (m_sheet.inputs.isEmpty())
+        if (m_sheet->inputs.isEmpty())
             return;
         heading(QStringLiteral("Values entered"));
         const double column = (m_width - 6 * m_mm) / 2;
         const double nameWidth = column * InputNameShare;
         const double valueWidth = column - nameWidth;
-        for (qsizetype i = 0; i < m_sheet.inputs.size(); i += 2) {
-            QList<SheetInput> pair{m_sheet.inputs.at(i)};
-            if (i + 1 < m_sheet.inputs.size())
-                pair << m_sheet.inputs.at(i + 1);
+        for (qsizetype i = 0; i < m_sheet->inputs.size(); i += 2) {
+            QList<SheetInput> pair{m_sheet->inputs.at(i)};
+            if (i + 1 < m_sheet->inputs.size())
+                pair << m_sheet->inputs.at(i + 1);
             double height = 0;
             for (const SheetInput& in : pair) {
                 height = std::max({height, textHeight(m_fonts.bold, in.name, nameWidth),
@@ -304,8 +403,8 @@ private:
     void results()
     {
         heading(QStringLiteral("Results"));
-        if (m_sheet.rows.isEmpty()) {
-            paragraph(m_fonts.body, m_sheet.noRows, 0.3 * m_line);
+        if (m_sheet->rows.isEmpty()) {
+            paragraph(m_fonts.body, m_sheet->noRows, 0.3 * m_line);
             return;
         }
         m_tableHeader = tableRow(m_fonts.bold,
@@ -314,14 +413,14 @@ private:
                                  0.3 * m_line);
         add(m_tableHeader);
         m_blocks.back().keepWithNext = true;
-        for (qsizetype r = 0; r < m_sheet.rows.size(); ++r) {
-            const ResultRow& row = m_sheet.rows.at(r);
+        for (qsizetype r = 0; r < m_sheet->rows.size(); ++r) {
+            const ResultRow& row = m_sheet->rows.at(r);
             Block block =
                 tableRow(m_fonts.body, {row.name, row.result, row.interpretation}, 0.3 * m_line);
             block.header = &m_tableHeader;
             add(std::move(block));
             // The notes under their row, in full: paper has no tooltips.
-            const QList<Note> notes = m_sheet.notes.value(r);
+            const QList<Note> notes = m_sheet->notes.value(r);
             if (!notes.isEmpty())
                 m_blocks.back().keepWithNext = true;
             for (qsizetype n = 0; n < notes.size(); ++n) {
@@ -361,7 +460,7 @@ private:
             // A chain longer than a page cannot be kept whole: the block goes alone.
             if (need > body)
                 need = m_blocks[i].spaceBefore + m_blocks[i].height;
-            if (y > 0 && y + need > body) {
+            if (y > 0 && (m_blocks[i].newPage || y + need > body)) {
                 pages.emplace_back();
                 y = 0;
             }
@@ -377,22 +476,25 @@ private:
         p.setPen(QPen(Qt::gray, 0.2 * m_mm));
         p.drawLine(QPointF(0, top - m_mm), QPointF(m_width, top - m_mm));
         p.setPen(Qt::black);
-        drawText(p, m_fonts.footer, QRectF(0, top, m_width, 1e9), m_sheet.footer);
+        drawText(p, m_fonts.footer, QRectF(0, top, m_width, 1e9), m_footer);
         p.setFont(m_fonts.footer);
         p.drawText(QRectF(0, m_pageHeight - footerLine, m_width, footerLine),
                    Qt::AlignRight | Qt::AlignBottom,
                    QStringLiteral("Page %1 of %2").arg(page).arg(count));
     }
 
-    const ResultSheet& m_sheet;
+    const ResultSheet* m_sheet = nullptr;
+    const PrintedWorksheet* m_worksheet = nullptr;
     QPagedPaintDevice& m_device;
     Fonts m_fonts;
+    QString m_footer;
     double m_width = 0;
     double m_pageHeight = 0;
     double m_mm = 1;
     double m_line = 1;
     double m_footerHeight = 0;
     Block m_tableHeader;
+    std::deque<Block> m_headers; // the step tables' heading rows, at fixed addresses
     // Blocks refer to m_tableHeader and each other by address: built once, never moved.
     std::vector<Block> m_blocks;
 };
@@ -410,6 +512,12 @@ QPageLayout sheetPageLayout(const QLocale& locale)
 int printSheet(const ResultSheet& sheet, QPagedPaintDevice& device)
 {
     SheetLayout layout(sheet, device);
+    return layout.print();
+}
+
+int printWorksheet(const PrintedWorksheet& worksheet, QPagedPaintDevice& device)
+{
+    SheetLayout layout(worksheet, device);
     return layout.print();
 }
 

@@ -8,6 +8,7 @@ class QPagedPaintDevice;
 namespace quarvex {
 
 struct ResultSheet;
+struct PrintedWorksheet;
 
 // Portrait pages with 15 mm margins: A4, or Letter where the locale measures
 // in the US system.
@@ -19,5 +20,11 @@ QPageLayout sheetPageLayout(const QLocale& locale);
 // disclaimer and "Page n of m" at the foot of every page. Returns the number
 // of pages, or 0 when the device could not be painted on.
 int printSheet(const ResultSheet& sheet, QPagedPaintDevice& device);
+
+// Lays a worksheet or its key out the same way: each section from a new
+// page, each exercise's case and its table of steps (a box to write in for
+// each answer not given), the key's worked steps with band pictures; the
+// disclaimer and "Page n of m" at the foot of every page.
+int printWorksheet(const PrintedWorksheet& worksheet, QPagedPaintDevice& device);
 
 } // namespace quarvex

@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "calc/items.h"
 #include "steps/stepsview.h"
+#include "worksheet/worksheetdialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -128,6 +129,8 @@ PracticeWindow::PracticeWindow()
           button("ShowStepButton", QStringLiteral("Show st&ep"), QStringLiteral("Show step"), this))
     , m_newCase(
           button("NewCaseButton", QStringLiteral("&New case"), QStringLiteral("New case"), this))
+    , m_worksheet(button("WorksheetButton", QStringLiteral("W&orksheet\u2026"),
+                         QStringLiteral("Worksheet\u2026"), this))
     , m_workedSteps(button("WorkedStepsButton", QStringLiteral("&Worked Steps"),
                            QStringLiteral("Worked Steps"), this))
     , m_nextLevel(button("NextLevelButton", QStringLiteral("Next &level"),
@@ -200,6 +203,7 @@ PracticeWindow::PracticeWindow()
     buttons->addWidget(m_newCase);
     buttons->addWidget(m_workedSteps);
     buttons->addStretch();
+    buttons->addWidget(m_worksheet);
 
     auto* offers = new QHBoxLayout;
     offers->addWidget(m_nextLevel);
@@ -219,6 +223,9 @@ PracticeWindow::PracticeWindow()
     connect(m_showStep, &QPushButton::clicked, this, &PracticeWindow::showStep);
     connect(m_newCase, &QPushButton::clicked, this, &PracticeWindow::newCase);
     connect(m_workedSteps, &QPushButton::clicked, this, &PracticeWindow::showWorkedSteps);
+    // A sheet for a class of the item on screen: the same exercises, seeds and grading.
+    connect(m_worksheet, &QPushButton::clicked, this,
+            [this] { showWorksheetDialog(this, chosenItem()); });
     connect(m_nextLevel, &QPushButton::clicked, this, [this] {
         start(chosenItem(), drawSeed(m_exercise.seed), std::min(chosenLevel() + 1, PracticeLevels));
         if (!m_rows.isEmpty())
@@ -393,7 +400,7 @@ void PracticeWindow::buildRows()
             chain << m_rows[i].answerWidget();
     }
     chain << m_check << m_showStep << m_newCase << m_caseNumber << m_workedSteps << m_nextLevel
-          << m_sameLevel;
+          << m_sameLevel << m_worksheet;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     m_stepsArea->verticalScrollBar()->setValue(0);

@@ -120,6 +120,7 @@ private:
     QPushButton* m_check;
     QPushButton* m_showStep;
     QPushButton* m_newCase;
+    QPushButton* m_worksheet;
     QPushButton* m_workedSteps;
     QPushButton* m_nextLevel;
     QPushButton* m_sameLevel;

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "batch/batchrun.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+class QIODevice;
+
+namespace quarvex {
+
+// The columns every class answer sheet has; the others are step ids.
+inline constexpr char StudentColumn[] = "Student";
+inline constexpr char ItemColumn[] = "Item";
+inline constexpr char SeedColumn[] = "Seed";
+inline constexpr char LevelColumn[] = "Level";
+
+// The most rows graded in one run: a class, or a whole year's classes. The
+// marks are kept until every row is read (the columns of the output depend on
+// every exercise), so their number is bounded.
+inline constexpr int MaxClassRows = 20000;
+
+struct ClassGradeOptions {
+    QLocale locale = QLocale::c(); // how answers are read and numbers written
+    // A problem with the input, one line starting with "line N: " when it
+    // concerns a line, as batch mode reports them.
+    std::function<void(const QString& problem)> report;
+};
+
+struct ClassGradeSummary {
+    BatchSummary::Status status = BatchSummary::Status::Done; // as batch mode's
+    qint64 students = 0;  // different Student texts among the graded rows
+    qint64 exercises = 0; // rows graded
+    qint64 skipped = 0;   // rows skipped
+    double meanScore = 0; // of the graded rows, 0 to 1
+    // The slips named most often, most first (ties in the slip table's order), at most three.
+    QList<std::pair<QString, int>> slips;
+    QString error; // for ReadFailed and WriteFailed
+};
+
+// Grades a class's answers: a CSV input (batch mode's rules: RFC 4180, UTF-8,
+// the delimiter from the header line) with the columns Student, Item, Seed and
+// Level and one column per step id; a step absent or empty is a blank answer.
+// Writes CSV with the same delimiter: Student, Item, Seed, Level, Score,
+// Right, Asked, and for every step id asked in any row "<id>: mark" (right,
+// wrong, blank; empty when the row's exercise does not ask it), "<id>: slip"
+// and "<id>: feedback". A row with an unknown item, a seed or level out of
+// range, or an answer to a step its exercise does not have is reported with
+// its line and skipped, as is a row batch mode would skip.
+ClassGradeSummary gradeClass(QIODevice& input, QIODevice& output,
+                             const ClassGradeOptions& options = {});
+
+// "28 students, 84 exercises, mean score 0.82; most frequent slips:
+// conversion-not-done 5, wrong-factor 3, rounded-too-early 1".
+QString classSummaryText(const ClassGradeSummary& summary, const QLocale& locale);
+
+} // namespace quarvex

@@ -1,0 +1,118 @@
+#include "practice/worksheetpages.h"
+
+#include "analytes/format.h"
+#include "calc/items.h"
+
+namespace quarvex {
+
+namespace {
+
+QString titleOf(const Worksheet& sheet)
+{
+    const QString title = sheet.settings.title.trimmed();
+    return title.isEmpty() ? QString::fromLatin1(DefaultWorksheetTitle) : title;
+}
+
+QString itemName(const Exercise& ex)
+{
+    return QString::fromLatin1(item(ex.item).listText);
+}
+
+// The expected answer as the key prints it: the number as the steps show it
+// (the result as it is shown), or the choice with its number.
+QString expectedText(const ExerciseStep& s)
+{
+    if (s.kind == StepKind::Choice) {
+        const int index = int(s.choices.indexOf(s.expectedText));
+        return index < 0 ? s.expectedText
+                         : QString::number(index + 1) + QStringLiteral(": ") + s.expectedText;
+    }
+    return s.expectedText;
+}
+
+PrintedStep printedStep(const ExerciseStep& s, bool key)
+{
+    PrintedStep out{s.label, s.prompt, QString(), s.unit};
+    if (s.kind == StepKind::Choice) {
+        for (qsizetype i = 0; i < s.choices.size(); ++i)
+            out.prompt += QStringLiteral("\n%1: ").arg(i + 1) + s.choices[i];
+    }
+    if (key || s.given)
+        out.answer = expectedText(s);
+    return out;
+}
+
+QString levelNote(int level)
+{
+    switch (level) {
+    case 1:
+        return QStringLiteral("The conversions are given: work out each step of the formula, "
+                              "the result and its interpretation.");
+    case 2:
+        return QStringLiteral("Convert each value into the formula's unit, then work out each "
+                              "step, the result and its interpretation.");
+    default:
+        return QStringLiteral("Work out each result and its interpretation.");
+    }
+}
+
+const QString ChoiceNote =
+    QStringLiteral(" For an interpretation, write the number of the one you choose.");
+
+} // namespace
+
+PrintedWorksheet worksheetSheets(const Worksheet& sheet, const QString& footer)
+{
+    PrintedWorksheet out;
+    out.documentTitle = titleOf(sheet);
+    out.footer = footer;
+    for (const WorksheetVersion& v : sheet.versions) {
+        PrintedSection section{titleOf(sheet),
+                               QStringLiteral("Version %1").arg(v.number),
+                               levelNote(sheet.settings.level) + ChoiceNote,
+                               {}};
+        for (qsizetype e = 0; e < v.exercises.size(); ++e) {
+            const Exercise& ex = v.exercises[e];
+            PrintedExercise printed{
+                QStringLiteral("Exercise %1: ").arg(e + 1) + itemName(ex), ex.caseText(), {}, {}};
+            for (const ExerciseStep& s : ex.steps)
+                printed.steps << printedStep(s, false);
+            section.exercises << printed;
+        }
+        out.sections << section;
+    }
+    return out;
+}
+
+PrintedWorksheet worksheetKey(const Worksheet& sheet, const QString& footer)
+{
+    PrintedWorksheet out;
+    out.documentTitle = titleOf(sheet) + QStringLiteral(": answer key");
+    out.footer = footer;
+    for (const WorksheetVersion& v : sheet.versions) {
+        PrintedSection section{
+            titleOf(sheet),
+            QStringLiteral("Answer key: version %1").arg(v.number),
+            QStringLiteral("Level %1; each exercise's seed makes it again in Practice and in "
+                           "quarvex-cli --practice.")
+                .arg(sheet.settings.level),
+            {}};
+        for (qsizetype e = 0; e < v.exercises.size(); ++e) {
+            const Exercise& ex = v.exercises[e];
+            PrintedExercise printed{QStringLiteral("Exercise %1: %2 (seed %3)")
+                                        .arg(e + 1)
+                                        .arg(itemName(ex))
+                                        .arg(ex.seed),
+                                    ex.caseText(),
+                                    {},
+                                    {SheetSteps{itemName(ex), ex.derivation}}};
+            for (const ExerciseStep& s : ex.steps)
+                printed.steps << printedStep(s, true);
+            section.exercises << printed;
+        }
+        out.sections << section;
+    }
+    return out;
+}
+
+} // namespace quarvex
