@@ -125,7 +125,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
 Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcome& outcome,
                   const QList<FieldHint>& hints)
 {
-    Derivation d{item.id, QString::fromLatin1(item.listText), {}, {}, std::nullopt, {}};
+    Derivation d{item.id, QString::fromLatin1(item.listText), {}, {}, std::nullopt, {}, {}};
     for (const ConvertedInput& in : outcome.inputs) {
         const Analyte& a = analyte(in.id);
         DerivedInput di;
