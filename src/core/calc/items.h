@@ -9,7 +9,6 @@
 #include "calc/shortlist.h"
 #include "calc/sources.h"
 
-#include <ranges>
 #include <span>
 
 namespace quarvex {
@@ -86,6 +85,28 @@ struct ItemOrigins {
     std::span<const char* const> stepNotes{};
 };
 
+// The names of an item's rows, read from its rows as a list is read. (A
+// plain class rather than a ranges view: every compiler the project builds
+// with, clang 14 for the fuzzers among them, takes it.)
+struct RowNames {
+    std::span<const ItemRow> rows;
+
+    struct Iterator {
+        const ItemRow* row;
+        const char* operator*() const { return row->name; }
+        Iterator& operator++()
+        {
+            ++row;
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
+    };
+    size_t size() const { return rows.size(); }
+    const char* operator[](size_t i) const { return rows[i].name; }
+    Iterator begin() const { return {rows.data()}; }
+    Iterator end() const { return {rows.data() + rows.size()}; }
+};
+
 // Everything about one item, declared once beside its formulas, band tables
 // and texts in its category's file (lipids.cpp, renal.cpp, renalratios.cpp,
 // liver.cpp); calc/items.cpp gathers them in overview order.
@@ -115,10 +136,7 @@ struct ItemDescriptor {
     std::span<const AnalyteId> checks() const { return checkList.view(); }
     std::span<const ItemRow> rows() const { return rowList.view(); }
     // The names of the item's rows, in order.
-    auto rowNames() const
-    {
-        return std::views::transform(rows(), [](const ItemRow& row) { return row.name; });
-    }
+    RowNames rowNames() const { return RowNames{rows()}; }
     std::span<const FormulaLimit> limits() const { return limitList.view(); }
 
     // The findings of the item's checks against the reading, in check order;
