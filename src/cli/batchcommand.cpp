@@ -90,14 +90,8 @@ Exit runBatchCommand(const CliOptions& arguments)
 {
     const QString where = inputName(arguments.inputPath);
     QFile input;
-    const bool opened =
-        arguments.inputPath == QLatin1String("-")
-            ? input.open(STDIN_FILENO, QIODevice::ReadOnly)
-            : (input.setFileName(arguments.inputPath), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        printErr(where + QStringLiteral(": ") + input.errorString());
+    if (!openRowsInput(arguments.inputPath, where, input))
         return Exit::BadInput;
-    }
 
     CliOutput output(arguments.outputPath);
     if (const std::optional<QString> failure = output.open()) {
@@ -118,21 +112,41 @@ Exit runBatchCommand(const CliOptions& arguments)
     options.progress = [&](const BatchProgress& p) { progress.show(p); };
 
     const BatchSummary summary = runBatch(input, output.device(), options);
+    return finishRowsRun(summary.status, summary.error, where,
+                         QStringLiteral("the header row names the columns: Case and the field "
+                                        "names of --help"),
+                         QStringLiteral("Case and the field names of --help"), output);
+}
+
+bool openRowsInput(const QString& path, const QString& where, QFile& input)
+{
+    const bool opened = path == QLatin1String("-")
+                            ? input.open(STDIN_FILENO, QIODevice::ReadOnly)
+                            : (input.setFileName(path), input.open(QIODevice::ReadOnly));
+    if (!opened)
+        printErr(where + QStringLiteral(": ") + input.errorString());
+    return opened;
+}
+
+Exit finishRowsRun(BatchSummary::Status status, const QString& error, const QString& where,
+                   const std::optional<QString>& badHeader, const QString& columns,
+                   CliOutput& output, const std::function<void()>& done)
+{
     using Status = BatchSummary::Status;
-    switch (summary.status) {
+    switch (status) {
     case Status::BadHeader:
-        printErr(where + QStringLiteral(": the header row names the columns: Case and the field "
-                                        "names of --help"));
+        if (badHeader)
+            printErr(where + QStringLiteral(": ") + *badHeader);
         break;
     case Status::NoHeader:
-        printErr(where + QStringLiteral(": no header row; the first row names the columns: Case "
-                                        "and the field names of --help"));
+        printErr(where + QStringLiteral(": no header row; the first row names the columns: ") +
+                 columns);
         break;
     case Status::ReadFailed:
-        printErr(where + QStringLiteral(": ") + summary.error);
+        printErr(where + QStringLiteral(": ") + error);
         break;
     case Status::WriteFailed:
-        printErr(output.name() + QStringLiteral(": ") + summary.error);
+        printErr(output.name() + QStringLiteral(": ") + error);
         break;
     case Status::OutOfMemory:
         printErr(QStringLiteral("out of memory; the output was not written"));
@@ -143,11 +157,13 @@ Exit runBatchCommand(const CliOptions& arguments)
             printErr(output.name() + QStringLiteral(": ") + *failure);
             return Exit::NotWritten;
         }
+        if (done)
+            done();
         break;
     }
     // An output file not committed is left as it was.
     output.cancel();
-    return Exit(exitStatus(summary.status));
+    return Exit(exitStatus(status));
 }
 
 } // namespace quarvex

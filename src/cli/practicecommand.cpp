@@ -1,5 +1,6 @@
 #include "practicecommand.h"
 
+#include "batchcommand.h"
 #include "calc/items.h"
 #include "cases/casefile.h"
 #include "clioutput.h"
@@ -108,14 +109,8 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
 {
     const QString where = inputName(arguments.inputPath);
     QFile input;
-    const bool opened =
-        arguments.inputPath == QLatin1String("-")
-            ? input.open(STDIN_FILENO, QIODevice::ReadOnly)
-            : (input.setFileName(arguments.inputPath), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        printErr(where + QStringLiteral(": ") + input.errorString());
+    if (!openRowsInput(arguments.inputPath, where, input))
         return Exit::BadInput;
-    }
     CliOutput output(arguments.outputPath);
     if (const std::optional<QString> failure = output.open()) {
         printErr(output.name() + QStringLiteral(": ") + *failure);
@@ -127,35 +122,10 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
         printErr(where + QStringLiteral(": ") + problem);
     };
     const ClassGradeSummary summary = gradeClass(input, output.device(), options);
-    using Status = BatchSummary::Status;
-    switch (summary.status) {
-    case Status::BadHeader:
-        break; // said as the header was read
-    case Status::NoHeader:
-        printErr(where + QStringLiteral(": no header row; the first row names the columns: "
-                                        "Student, Item, Seed, Level and the step ids"));
-        break;
-    case Status::ReadFailed:
-        printErr(where + QStringLiteral(": ") + summary.error);
-        break;
-    case Status::WriteFailed:
-        printErr(output.name() + QStringLiteral(": ") + summary.error);
-        break;
-    case Status::OutOfMemory:
-        printErr(QStringLiteral("out of memory; the output was not written"));
-        break;
-    case Status::Done:
-    case Status::BadRows:
-        if (const std::optional<QString> failure = output.commit()) {
-            printErr(output.name() + QStringLiteral(": ") + *failure);
-            return Exit::NotWritten;
-        }
-        printErr(classSummaryText(summary, locale));
-        break;
-    }
-    // An output file not committed is left as it was.
-    output.cancel();
-    return Exit(exitStatus(summary.status));
+    // A bad header was said as it was read.
+    return finishRowsRun(summary.status, summary.error, where, std::nullopt,
+                         QStringLiteral("Student, Item, Seed, Level and the step ids"), output,
+                         [&] { printErr(classSummaryText(summary, locale)); });
 }
 
 Exit listItems(const CliOptions& options)
