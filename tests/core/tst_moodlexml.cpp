@@ -140,11 +140,7 @@ void TestMoodleXml::sheets()
     settings.seed = 20261207;
     const QLocale locale = german ? German : QLocale::c();
     const Worksheet sheet = makeWorksheet(settings, locale);
-    QList<MoodleQuestion> questions;
-    for (const WorksheetVersion& v : sheet.versions) {
-        for (int e = 0; e < v.exercises.size(); ++e)
-            questions << moodleQuestion(v.exercises[e], codeOf(v.number, e));
-    }
+    const QList<MoodleQuestion> questions = worksheetMoodleQuestions(sheet, codeOf);
 
     const ReadQuiz quiz = readQuiz(written(settings.title, questions));
     QVERIFY2(quiz.ok, qPrintable(quiz.error));

@@ -311,6 +311,17 @@ MoodleQuestion moodleQuestion(const Exercise& ex, const QString& code)
     return q;
 }
 
+QList<MoodleQuestion> worksheetMoodleQuestions(const Worksheet& sheet,
+                                               const std::function<QString(int, int)>& code)
+{
+    QList<MoodleQuestion> questions;
+    for (const WorksheetVersion& v : sheet.versions) {
+        for (int e = 0; e < v.exercises.size(); ++e)
+            questions << moodleQuestion(v.exercises[e], code(v.number, e));
+    }
+    return questions;
+}
+
 bool writeMoodleXml(QIODevice& device, const QString& title, const QList<MoodleQuestion>& questions)
 {
     QXmlStreamWriter xml(&device);

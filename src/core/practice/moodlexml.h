@@ -1,10 +1,13 @@
 #pragma once
 
 #include "practice/exercise.h"
+#include "practice/worksheet.h"
 
 #include <QIODevice>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 namespace quarvex {
 
@@ -46,6 +49,12 @@ struct MoodleQuestion {
 // it (one that leaves the row's result right first). Numbers in the gaps are
 // written with a decimal point; the other texts are the exercise's.
 MoodleQuestion moodleQuestion(const Exercise& exercise, const QString& code);
+
+// Every exercise of a worksheet as a question, version by version, each
+// named by `code(version, index)`: the version from 1, the exercise's place
+// on its version from 0.
+QList<MoodleQuestion> worksheetMoodleQuestions(const Worksheet& sheet,
+                                               const std::function<QString(int, int)>& code);
 
 // Writes Moodle XML: a category named "$course$/Quarvex/<title>" (the default
 // worksheet title when it is empty), then the questions as cloze questions.
