@@ -118,9 +118,9 @@ void TestMoodleXml::sheets_data()
         every << int(d.id);
     QTest::newRow("30 versions, conversions asked") << kidneyAndLipids << 1 << 2 << 30 << false;
     QTest::newRow("10 versions, German texts") << kidneyAndLipids << 2 << 1 << 10 << true;
-    QTest::newRow("every item, level 1") << every << 1 << 1 << 2 << false;
-    QTest::newRow("every item, level 2") << every << 1 << 2 << 2 << false;
-    QTest::newRow("every item, level 3") << every << 1 << 3 << 2 << false;
+    QTest::newRow("every item, level 1") << every << 1 << 1 << 1 << false;
+    QTest::newRow("every item, level 2") << every << 1 << 2 << 1 << false;
+    QTest::newRow("every item, level 3") << every << 1 << 3 << 1 << false;
 }
 
 void TestMoodleXml::sheets()
