@@ -11,6 +11,7 @@
 #include "app/frmswitchboard.h"
 #include "app/scrollfit.h"
 #include "fakedialogs.h"
+#include "i18n/language.h"
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "practice/frmpractice.h"
@@ -201,6 +202,9 @@ private Q_SLOTS:
             font.setPointSize(points);
             QApplication::setFont(font);
         }
+        // The language of the run: German has longer words than English.
+        const QString language = qEnvironmentVariable("QUARVEX_TEST_LANGUAGE", u"en"_s);
+        QVERIFY2(installLanguage(language), qPrintable(language));
         const QSize screen = QGuiApplication::primaryScreen()->size() *
                              QGuiApplication::primaryScreen()->devicePixelRatio();
         // (to a pixel: 1024 / 1.5 is no whole number)
