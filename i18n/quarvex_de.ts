@@ -294,6 +294,11 @@
         <source>Transferrin:</source>
         <translation>Transferrin:</translation>
     </message>
+    <message>
+        <source>%1 unit</source>
+        <extracomment>The name of an analyte&apos;s unit list, for screen readers: &quot;Serum creatinine unit&quot;.</extracomment>
+        <translation>%1, Einheit</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::AnalyteForm</name>
@@ -899,11 +904,11 @@
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation>Als PDF speichern …</translation>
+        <translation>PDF speichern …</translation>
     </message>
     <message>
         <source>Include worked steps</source>
-        <translation>Rechenweg mitdrucken</translation>
+        <translation>Mit Rechenweg</translation>
     </message>
     <message>
         <source>Worked steps of the selected row</source>

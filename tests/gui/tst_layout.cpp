@@ -10,6 +10,7 @@
 #include "app/frmsplash.h"
 #include "app/frmswitchboard.h"
 #include "app/scrollfit.h"
+#include "catalogue/catalogue.h"
 #include "fakedialogs.h"
 #include "i18n/language.h"
 #include "overview/frmresult.h"
@@ -238,9 +239,15 @@ private Q_SLOTS:
             return selector;
         });
         add("explanation, the longest", "frmExplain", [] {
+            // The longest in the language of the run.
+            const TestItem* longest = &catalogue().front();
+            for (const TestItem& entry : catalogue()) {
+                if (entry.shownExplanation().size() > longest->shownExplanation().size())
+                    longest = &entry;
+            }
             SelectorWindow* selector = openSelector();
-            pickCategory(selector, 2);
-            clickItem(selector, 0);
+            pickCategory(selector, longest->category);
+            clickItem(selector, longest->position);
             press(selector, "Explain");
             return topLevel("frmExplain");
         });

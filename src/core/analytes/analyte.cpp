@@ -95,7 +95,7 @@ QString Analyte::shownName() const
 QString Analyte::shownUnitName() const
 {
     //: The name of an analyte's unit list, for screen readers: "Serum creatinine unit".
-    return QCoreApplication::translate(AnalyteContext, "%1 unit").arg(shownName());
+    return QCoreApplication::translate("quarvex::Analyte", "%1 unit").arg(shownName());
 }
 
 QString Analyte::shownCaption() const
