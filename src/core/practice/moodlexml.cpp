@@ -2,6 +2,7 @@
 
 #include "analytes/format.h"
 #include "calc/derivation.h"
+#include "i18n/language.h"
 #include "practice/slips.h"
 #include "practice/worksheetpages.h"
 
@@ -15,19 +16,21 @@ namespace quarvex {
 
 namespace {
 
-const char* const Context = "MoodleXml";
-
-const char* const RightText = QT_TRANSLATE_NOOP("MoodleXml", "Right.");
-const char* const OtherBandText = QT_TRANSLATE_NOOP(
-    "MoodleXml", "Not this interpretation: compare the value with the band edges again.");
+// The feedback is teaching prose beside the slips' and the worked steps':
+// translated with the clinical prose.
+const char* const RightText = QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "Right.");
+const char* const OtherBandText =
+    QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                      "Not this interpretation: compare the value with the band edges again.");
 const char* const CreditText = QT_TRANSLATE_NOOP(
-    "MoodleXml", "Each answer is marked on its own: an answer worked right from a wrong earlier "
-                 "answer gets no mark here. Compare your working with the steps below.");
-const char* const GivenText = QT_TRANSLATE_NOOP("MoodleXml", "%1 (given)");
+    "quarvex::ClinicalProse",
+    "Each answer is marked on its own: an answer worked right from a wrong earlier "
+    "answer gets no mark here. Compare your working with the steps below.");
+const char* const GivenText = QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 (given)");
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate(Context, text);
+    return QCoreApplication::translate(ClinicalProseContext, text);
 }
 
 // Moodle keeps names of at most 255 characters.
