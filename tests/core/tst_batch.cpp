@@ -1,7 +1,7 @@
 #include "batch/batchrun.h"
 #include "batch/caseevaluation.h"
-#include "batch/csvreader.h"
-#include "batch/csvwriter.h"
+#include "csvio/csvreader.h"
+#include "csvio/csvwriter.h"
 #include "coretestmain.h"
 
 #include "calc/notes.h"
