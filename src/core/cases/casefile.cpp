@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace quarvex {
@@ -26,19 +27,17 @@ const InputField* findField(const QString& name)
     return nullptr;
 }
 
-// A "Locale=" line: a locale name Qt knows ("de_DE", "en_US", "C").
+// A "Locale=" line: a locale name as localeNamed takes it.
 std::optional<CaseFileError> takeLocale(const QString& name, int lineNo, CaseInput& input)
 {
     if (input.locale) {
         return CaseFileError{lineNo,
                              QLatin1String(LocaleLineName) + QStringLiteral(" was already given")};
     }
-    const QLocale locale(name);
-    const bool known =
-        !name.isEmpty() && (locale.language() != QLocale::C || name == QLatin1String("C"));
-    if (!known)
+    const std::optional<QLocale> locale = localeNamed(name);
+    if (!locale)
         return CaseFileError{lineNo, QStringLiteral("unknown locale ") + quotedText(name)};
-    input.locale = locale;
+    input.locale = *locale;
     return std::nullopt;
 }
 
@@ -103,6 +102,26 @@ QString oneLine(const QString& text)
 }
 
 } // namespace
+
+std::optional<QLocale> localeNamed(const QString& name)
+{
+    if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return QLocale::c();
+    static const QRegularExpression form(
+        QStringLiteral("^([a-z]{2,3})(?:[_-]([A-Z][a-z]{3}))?(?:[_-]([A-Z]{2}|[0-9]{3}))?$"));
+    const QRegularExpressionMatch parts = form.match(name);
+    if (!parts.hasMatch())
+        return std::nullopt;
+    const QLocale locale(name);
+    if (locale.language() == QLocale::C ||
+        QLocale::languageToCode(locale.language()) != parts.captured(1))
+        return std::nullopt;
+    if (parts.hasCaptured(2) && QLocale::scriptToCode(locale.script()) != parts.captured(2))
+        return std::nullopt;
+    if (parts.hasCaptured(3) && QLocale::territoryToCode(locale.territory()) != parts.captured(3))
+        return std::nullopt;
+    return locale;
+}
 
 const QList<InputField>& inputFields()
 {

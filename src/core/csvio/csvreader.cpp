@@ -112,6 +112,8 @@ void CsvReader::feed(QByteArrayView bytes)
             m_data.clear();
             m_data.shrink_to_fit();
             m_ends.clear();
+            if (m_tooLong)
+                m_tooLong(m_recordLine);
         }
     }
 }
@@ -166,8 +168,6 @@ void CsvReader::recordDone(int terminator, void* self)
     if (reader->m_discarding) {
         reader->m_discarding = false;
         reader->m_inRecord = false;
-        if (reader->m_tooLong)
-            reader->m_tooLong(reader->m_recordLine);
         return;
     }
     reader->m_views.clear();

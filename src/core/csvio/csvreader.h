@@ -43,8 +43,9 @@ public:
     // end after a closing quote: the record is dropped and reading goes on
     // with the next line.
     using BadQuoteSink = std::function<void(int line)>;
-    // A record longer than the most allowed, by the line where it starts: it
-    // is dropped unread and reading goes on with the record after it.
+    // A record longer than the most allowed, by the line where it starts,
+    // told as soon as it grows too long: the rest of it is dropped unread
+    // and reading goes on with the record after it.
     using TooLongSink = std::function<void(int line)>;
 
     // The longest record read, so that memory stays bounded whatever the
