@@ -102,7 +102,19 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    return writeBytes(options.outputPath, indented(worksheetJson(makeWorksheet(settings, locale))));
+    // Written as it is made, so that a large sheet needs the memory of one version.
+    CliOutput output(options.outputPath);
+    std::optional<QString> failure = output.open();
+    if (!failure && !writeWorksheetJson(settings, locale, output.device()))
+        failure = output.device().errorString();
+    if (!failure)
+        failure = output.commit();
+    if (failure) {
+        output.cancel();
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
+    }
+    return Exit::Written;
 }
 
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
