@@ -165,9 +165,14 @@ void CsvReader::fieldDone(void* data, size_t size, void* self)
 void CsvReader::recordDone(int terminator, void* self)
 {
     auto* reader = static_cast<CsvReader*>(self);
-    if (reader->m_discarding) {
+    if (reader->m_discarding || reader->m_data.size() > reader->m_maxRecord) {
+        // Too long, found at its end when that came in the piece that made it so.
+        if (!reader->m_discarding && reader->m_tooLong)
+            reader->m_tooLong(reader->m_recordLine);
         reader->m_discarding = false;
         reader->m_inRecord = false;
+        reader->m_data.clear();
+        reader->m_ends.clear();
         return;
     }
     reader->m_views.clear();
