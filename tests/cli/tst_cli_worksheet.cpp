@@ -3,8 +3,8 @@
 // answers, answers with each slip, and blanks is marked so.
 
 #include "calc/itemid.h"
-#include "coretestmain.h"
 #include "calc/items.h"
+#include "coretestmain.h"
 #include "practice/classgrade.h"
 #include "practice/exercise.h"
 #include "practice/itemkeys.h"
@@ -472,8 +472,8 @@ void TestCliWorksheet::writtenAsTheDocument_data()
     QTest::addRow("one exercise") << QStringList{u"creatinine-clearance"_s} << 1 << 1 << 1
                                   << QString() << u"C"_s;
     QTest::addRow("several items, exercises and versions")
-        << QStringList{u"ast-alt-ratio"_s, u"ldl-sampson"_s, u"egfr-ckd-epi-2021"_s} << 2 << 3
-        << 2 << u"Quiz \"3\" \u00e4\u2013\\"_s << u"C"_s;
+        << QStringList{u"ast-alt-ratio"_s, u"ldl-sampson"_s, u"egfr-ckd-epi-2021"_s} << 2 << 3 << 2
+        << u"Quiz \"3\" \u00e4\u2013\\"_s << u"C"_s;
     QTest::addRow("German numbers, level 3")
         << QStringList{u"transferrin-saturation"_s, u"creatinine-clearance"_s} << 1 << 2 << 3
         << u"Blatt"_s << u"de_DE"_s;
@@ -517,9 +517,9 @@ void TestCliWorksheet::everyStepIdHasItsForm()
             }
         }
     }
-    for (const QString& name : {u"Email"_s, u"ID number"_s, u"Student"_s, u"step-0"_s,
-                                u"convert-UnitWeight"_s, u"convert-"_s, u"row0-result"_s,
-                                u"results"_s})
+    for (const QString& name :
+         {u"Email"_s, u"ID number"_s, u"Student"_s, u"step-0"_s, u"convert-UnitWeight"_s,
+          u"convert-"_s, u"row0-result"_s, u"results"_s})
         QVERIFY2(!isStepIdForm(name), qPrintable(name));
 }
 

@@ -1,8 +1,8 @@
 #include "batch/batchrun.h"
 #include "batch/caseevaluation.h"
+#include "coretestmain.h"
 #include "csvio/csvreader.h"
 #include "csvio/csvwriter.h"
-#include "coretestmain.h"
 
 #include "calc/notes.h"
 #include "overview/json.h"
@@ -609,8 +609,7 @@ void TestBatch::recordsOverTheLimitAreSkipped()
         CsvReader reader(
             ',',
             [&](const CsvRecord& record) {
-                records << QString::fromUtf8(record.fields.front()) +
-                               QString::number(record.line);
+                records << QString::fromUtf8(record.fields.front()) + QString::number(record.line);
             },
             {}, [&](int line) { tooLong << line; }, 100);
         for (qsizetype i = 0; i < text.size(); i += 7)

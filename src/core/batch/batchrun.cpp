@@ -2,10 +2,10 @@
 
 #include "analytes/findings.h"
 #include "batch/caseevaluation.h"
-#include "csvio/csvinput.h"
-#include "csvio/csvwriter.h"
 #include "cases/casefile.h"
 #include "cases/fieldtext.h"
+#include "csvio/csvinput.h"
+#include "csvio/csvwriter.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>

@@ -98,7 +98,7 @@ struct BatchSummary {
     qint64 cases = 0;   // cases written
     qint64 skipped = 0; // rows skipped
     std::optional<int> openQuoteLine;
-    QString error;                  // for ReadFailed and WriteFailed: the device's description
+    QString error; // for ReadFailed and WriteFailed: the device's description
 };
 
 // Reads cases from a CSV input and writes one output record for each, in

@@ -11,8 +11,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace quarvex {
 
@@ -107,18 +108,35 @@ std::optional<QLocale> localeNamed(const QString& name)
 {
     if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return QLocale::c();
-    static const QRegularExpression form(
-        QStringLiteral("^([a-z]{2,3})(?:[_-]([A-Z][a-z]{3}))?(?:[_-]([A-Z]{2}|[0-9]{3}))?$"));
-    const QRegularExpressionMatch parts = form.match(name);
-    if (!parts.hasMatch())
+    // Parts by "_" or "-": a language of two or three small letters, then
+    // maybe a script of a capital and three small letters, then maybe a
+    // territory of two capitals or three digits. Read by hand: a regular
+    // expression may fail to match where memory is short.
+    const QStringList parts = QString(name).replace(u'-', u'_').split(u'_');
+    const auto all = [](QStringView part, qsizetype size, auto test) {
+        return part.size() == size && std::all_of(part.begin(), part.end(), test);
+    };
+    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    const auto upper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    QString language, script, territory;
+    qsizetype next = 1;
+    language = parts.front();
+    if (!all(language, 2, lower) && !all(language, 3, lower))
+        return std::nullopt;
+    if (next < parts.size() && parts[next].size() == 4 && upper(parts[next].front()) &&
+        all(QStringView(parts[next]).sliced(1), 3, lower))
+        script = parts[next++];
+    if (next < parts.size() && (all(parts[next], 2, upper) || all(parts[next], 3, digit)))
+        territory = parts[next++];
+    if (next != parts.size())
         return std::nullopt;
     const QLocale locale(name);
-    if (locale.language() == QLocale::C ||
-        QLocale::languageToCode(locale.language()) != parts.captured(1))
+    if (locale.language() == QLocale::C || QLocale::languageToCode(locale.language()) != language)
         return std::nullopt;
-    if (parts.hasCaptured(2) && QLocale::scriptToCode(locale.script()) != parts.captured(2))
+    if (!script.isEmpty() && QLocale::scriptToCode(locale.script()) != script)
         return std::nullopt;
-    if (parts.hasCaptured(3) && QLocale::territoryToCode(locale.territory()) != parts.captured(3))
+    if (!territory.isEmpty() && QLocale::territoryToCode(locale.territory()) != territory)
         return std::nullopt;
     return locale;
 }

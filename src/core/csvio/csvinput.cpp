@@ -170,10 +170,10 @@ void Reading::record(const CsvRecord& record)
         return;
     }
     if (record.fields.size() != m_width) {
-        skip(record.line,
-             QString::number(record.fields.size()) +
-                 (record.fields.size() == 1 ? QStringLiteral(" field") : QStringLiteral(" fields")) +
-                 QStringLiteral(" where the header has ") + QString::number(m_width));
+        skip(record.line, QString::number(record.fields.size()) +
+                              (record.fields.size() == 1 ? QStringLiteral(" field")
+                                                         : QStringLiteral(" fields")) +
+                              QStringLiteral(" where the header has ") + QString::number(m_width));
         return;
     }
     if (record.cut) {

@@ -88,7 +88,7 @@ private:
     bool m_inRecord = false;
     bool m_skipLine = false;   // dropping the rest of a line with a misplaced quote
     bool m_discarding = false; // dropping the rest of a record that is too long
-    char m_lastByte = '\n';  // the last byte fed
+    char m_lastByte = '\n';    // the last byte fed
 };
 
 } // namespace quarvex

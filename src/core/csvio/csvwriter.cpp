@@ -85,7 +85,6 @@ void appendCsvField(QByteArray& out, const QString& field, char delimiter)
         to[i] = char(text[i]);
 }
 
-
 void appendCsvText(QByteArray& out, QByteArrayView utf8, char delimiter)
 {
     // Most names are plain ASCII text: written as they are.
@@ -110,7 +109,8 @@ void appendCsvText(QByteArray& out, const QString& text, char delimiter)
         shown += QLatin1Char('\'');
     for (QChar c : text) {
         if (isEscapedControl(c.unicode()))
-            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16).rightJustified(2, u'0');
+            shown +=
+                QStringLiteral("\\x") + QString::number(c.unicode(), 16).rightJustified(2, u'0');
         else
             shown += c;
     }

@@ -11,7 +11,6 @@
 
 #include <QHash>
 #include <QIODevice>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <new>
@@ -210,12 +209,12 @@ bool ClassRun::header(const CsvRecord& record, char delimiter)
             shown << quotedText(name);
         if (m_passedNames.size() > NamesShown)
             shown << QStringLiteral("and %1 more").arg(m_passedNames.size() - NamesShown);
-        report(at(record.line) + QStringLiteral("warning: ") +
-               (m_passedNames.size() == 1 ? QStringLiteral("column ")
-                                          : QStringLiteral("columns ")) +
-               shown.join(Joiner) +
-               QStringLiteral(" named no step of any item; passed through to the output as "
-                              "they are"));
+        report(
+            at(record.line) + QStringLiteral("warning: ") +
+            (m_passedNames.size() == 1 ? QStringLiteral("column ") : QStringLiteral("columns ")) +
+            shown.join(Joiner) +
+            QStringLiteral(" named no step of any item; passed through to the output as "
+                           "they are"));
     }
     return true;
 }
@@ -442,10 +441,25 @@ bool ClassRun::write()
 
 bool isStepIdForm(const QString& name)
 {
-    static const QRegularExpression rowStep(
-        QStringLiteral("^(row[1-9][0-9]*-)?(step-[1-9][0-9]*|result|band)$"));
-    if (rowStep.match(name).hasMatch())
+    // Read by hand: a regular expression may fail to match where memory is short.
+    const auto counting = [](QStringView text) { // "1", "12", not "0" or "01"
+        return !text.isEmpty() && text.front() >= u'1' && text.front() <= u'9' &&
+               std::all_of(text.begin(), text.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    QStringView rest(name);
+    if (rest.startsWith(u"row")) {
+        const qsizetype dash = rest.indexOf(u'-');
+        if (dash < 0 || !counting(rest.sliced(3, dash - 3)))
+            return false;
+        rest = rest.sliced(dash + 1);
+        if (rest.startsWith(u"convert-"))
+            return false;
+    }
+    if (rest == u"result" || rest == u"band")
         return true;
+    if (rest.startsWith(u"step-"))
+        return counting(rest.sliced(5));
     if (!name.startsWith(QLatin1String("convert-")))
         return false;
     const QString field = name.mid(8);

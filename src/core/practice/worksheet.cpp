@@ -107,8 +107,7 @@ QJsonObject answersJson(const WorksheetVersion& v)
                             {QStringLiteral("level"), ex.level},
                             {QStringLiteral("expected"), expected}};
     }
-    return QJsonObject{{QStringLiteral("version"), v.number},
-                       {QStringLiteral("exercises"), keys}};
+    return QJsonObject{{QStringLiteral("version"), v.number}, {QStringLiteral("exercises"), keys}};
 }
 
 // What the document holds besides the versions and answers.
@@ -130,7 +129,8 @@ WorksheetVersion makeVersion(const WorksheetSettings& settings, int v, const QLo
     version.number = v;
     for (ItemId item : settings.items) {
         for (int i = 0; i < settings.count; ++i) {
-            version.exercises << makeExercise(item, worksheetExerciseSeed(settings.seed, v, item, i),
+            version.exercises << makeExercise(item,
+                                              worksheetExerciseSeed(settings.seed, v, item, i),
                                               settings.level, std::nullopt, locale);
         }
     }
@@ -184,8 +184,7 @@ QJsonObject worksheetJson(const Worksheet& sheet)
     return root;
 }
 
-bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale,
-                        QIODevice& device)
+bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale, QIODevice& device)
 {
     // The keys of a JSON object come in order: "answers", then the settings
     // ("count" to "title"), then "versions". Each version is made once: its
