@@ -218,11 +218,16 @@ QString practiceHelpText()
         "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
         "Level, Score (0 to 1), Right, Asked, and for each step asked \"<id>: mark\"\n"
         "(right, wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
-        "\"<id>: feedback\". A summary goes to standard error: students, exercises,\n"
-        "mean score and the three most frequent slips. A row with an unknown item,\n"
-        "a seed or level out of range or an answer to a step its exercise does not\n"
-        "have is reported with its line and skipped (exit status 3), as is a row\n"
-        "batch mode would skip; at most 20000 rows are graded.\n");
+        "\"<id>: feedback\", then any other column of the input (Email, ID number:\n"
+        "a name that is no step id's) as it was, named once in a warning. Cells\n"
+        "from the input that start with =, +, -, @, a tab or a carriage return get\n"
+        "a leading apostrophe, so that a spreadsheet shows them as text. A summary\n"
+        "goes to standard error: students, exercises, mean score and the three\n"
+        "most frequent slips. A row with an unknown item, a seed or level out of\n"
+        "range or an answer to a step its exercise does not have is reported with\n"
+        "its line and skipped (exit status 3), as is a row batch mode would skip.\n"
+        "A file of more than 20000 rows is refused before anything is written\n"
+        "(exit status 2).\n");
 }
 
 } // namespace quarvex
