@@ -39,8 +39,8 @@ QString batchHelpText()
         "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
         "not UTF-8 is reported with its line and skipped, and so is a last row\n"
         "without its line end (the input may have been cut inside it) unless a\n"
-        "closing quote ends it; a quote left open is reported with the line where\n"
-        "it opened and ends the input, as does a record of over 1 MB. Each gives\n"
+        "closing quote ends it, and so is a record of over 1 MB; a quote left open\n"
+        "is reported with the line where it opened and ends the input. Each gives\n"
         "exit status 3; the other cases are written. An empty input has no header\n"
         "row: exit status 2.\n");
 }
@@ -134,6 +134,8 @@ Exit finishRowsRun(BatchSummary::Status status, const QString& error, const QStr
 {
     using Status = BatchSummary::Status;
     switch (status) {
+    case Status::Refused: // said as it was found
+        break;
     case Status::BadHeader:
         if (badHeader)
             printErr(where + QStringLiteral(": ") + *badHeader);

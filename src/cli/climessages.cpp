@@ -6,7 +6,11 @@ namespace quarvex {
 
 void printErr(const QString& text)
 {
-    const QByteArray bytes = (QStringLiteral("quarvex-cli: ") + text + QLatin1Char('\n')).toUtf8();
+    // Texts from the input in a message come quoted, cut short and escaped
+    // (shownText); this is the last guard, so that no control character
+    // whatever reaches the terminal.
+    const QByteArray bytes =
+        (QStringLiteral("quarvex-cli: ") + shownPath(text) + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }

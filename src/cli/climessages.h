@@ -12,7 +12,8 @@ enum class Exit : int {
     RowsSkipped = 3, // batch mode: rows skipped or the input ended inside one; the rest written
 };
 
-// One line "quarvex-cli: text" on standard error.
+// One line "quarvex-cli: text" on standard error, every control character
+// in the text escaped as shownPath does. Every message goes through here.
 void printErr(const QString& text);
 
 // A path as a message shows it: whole, with control characters escaped so

@@ -1,6 +1,7 @@
 #include "clioptions.h"
 
 #include "analytes/findings.h"
+#include "cases/casefile.h"
 #include "practice/practicejson.h"
 #include "practice/worksheet.h"
 
@@ -9,15 +10,6 @@ namespace quarvex {
 namespace {
 
 const QString SeeHelp = QStringLiteral(" (see --help)");
-
-std::optional<QLocale> knownLocale(const QString& name)
-{
-    const QLocale locale(name);
-    if (locale.language() != QLocale::C || name == QLatin1String("C") ||
-        name == QLatin1String("POSIX"))
-        return locale;
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -142,7 +134,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         } else if (arg == QLatin1String("--locale")) {
             if (!value(QStringLiteral("a locale name such as de_DE")))
                 return std::nullopt;
-            options.locale = knownLocale(args.at(i));
+            options.locale = localeNamed(args.at(i));
             if (!options.locale) {
                 error = QStringLiteral("unknown locale ") + shownText(args.at(i)) +
                         QStringLiteral(" (a name such as en_US or de_DE)");

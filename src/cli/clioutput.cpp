@@ -39,6 +39,18 @@ bool isDeviceNode(const QString& path)
     return statPath(path, info) && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
+// The path of the temporary file a regular file's output is being written
+// to, kept where a program ending in haste can still read it.
+char unfinishedPath[4096] = {};
+
+void noteUnfinished(const QSaveFile& file)
+{
+    unfinishedPath[0] = '\0';
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(file.handle());
+    const ssize_t n = ::readlink(link.constData(), unfinishedPath, sizeof unfinishedPath - 1);
+    unfinishedPath[n > 0 ? n : 0] = '\0';
+}
+
 QString describe(const QFileDevice& file)
 {
     const QString text = file.errorString();
@@ -97,6 +109,7 @@ std::optional<QString> CliOutput::open()
         m_saveFile.reset();
         return error;
     }
+    noteUnfinished(*m_saveFile);
     return std::nullopt;
 }
 
@@ -122,6 +135,7 @@ std::optional<QString> CliOutput::write(QByteArrayView bytes)
 std::optional<QString> CliOutput::commit()
 {
     if (m_saveFile) {
+        unfinishedPath[0] = '\0';
         const bool ok = m_saveFile->commit();
         const QString error = describe(*m_saveFile);
         m_saveFile.reset();
@@ -142,9 +156,18 @@ std::optional<QString> CliOutput::commit()
 void CliOutput::cancel()
 {
     if (m_saveFile)
+        unfinishedPath[0] = '\0';
+    if (m_saveFile)
         m_saveFile->cancelWriting();
     m_saveFile.reset();
     m_file.reset();
+}
+
+void removeUnfinishedOutput() noexcept
+{
+    if (unfinishedPath[0] != '\0')
+        ::unlink(unfinishedPath);
+    unfinishedPath[0] = '\0';
 }
 
 bool outputIsInput(const QString& outputPath, const QString& inputPath)

@@ -47,6 +47,11 @@ private:
     std::unique_ptr<QSaveFile> m_saveFile; // a regular file
 };
 
+// Removes the temporary file of a regular file's output not yet committed,
+// if there is one: for a program ending in haste (memory ran out where no
+// exception can be caught), which may call nothing but the system.
+void removeUnfinishedOutput() noexcept;
+
 // True when the output path names the input (a path, or "-" for standard
 // input): the same regular file or FIFO. Writing it would destroy what is
 // being read, so the command line is refused.

@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <new>
 #include <system_error>
 
@@ -238,11 +239,8 @@ Exit run(const QStringList& args)
         printErr(error);
         return Exit::BadInput;
     }
-    if (options->mode == CliOptions::Mode::Help) {
-        const QByteArray help = helpText().toUtf8();
-        std::fwrite(help.constData(), 1, size_t(help.size()), stdout);
-        return std::fflush(stdout) == 0 ? Exit::Written : Exit::NotWritten;
-    }
+    if (options->mode == CliOptions::Mode::Help)
+        return writeBytes(QStringLiteral("-"), helpText().toUtf8());
     if (options->mode == CliOptions::Mode::ItemsJson)
         return writeBytes(options->outputPath,
                           QJsonDocument(itemsJson()).toJson(QJsonDocument::Indented));
@@ -263,6 +261,27 @@ Exit run(const QStringList& args)
     return runSingle(*options);
 }
 
+// Memory can run out where the exception cannot reach main's handler: in a
+// container's growth that is noexcept (QHash's), or inside the CSV parser's
+// C code. The program then ends here, as it would in main: one line, exit 1,
+// an unfinished output file removed. Anything else aborts as it would have.
+[[noreturn]] void onTerminate()
+{
+    if (const std::exception_ptr failure = std::current_exception()) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::bad_alloc&) {
+            removeUnfinishedOutput();
+            static const char line[] = "quarvex-cli: out of memory; the output was not written\n";
+            const ssize_t written = ::write(STDERR_FILENO, line, sizeof line - 1);
+            static_cast<void>(written);
+            ::_exit(int(Exit::NotWritten));
+        } catch (...) {
+        }
+    }
+    std::abort();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -270,6 +289,7 @@ int main(int argc, char* argv[])
     // Over a file-size limit a write then fails with "File too large" and the
     // output is left as it was, instead of the signal ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::set_terminate(onTerminate);
 #ifdef __GLIBC__
     // Under a limit on the address space, each thread's first allocations
     // try to reserve an arena of its own (64 MB) and fail, again on every

@@ -104,8 +104,9 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    const Worksheet sheet = makeWorksheet(settings, locale);
     if (!options.moodleXmlPath.isEmpty()) {
+        // The questions need the whole sheet at once; the JSON below is written as it is made.
+        const Worksheet sheet = makeWorksheet(settings, locale);
         // Each question is named by its exercise's version, place, item and seed.
         const auto code = [&](int version, int index) {
             const Exercise& ex = sheet.versions[version - 1].exercises[index];
@@ -121,7 +122,19 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         if (const Exit exit = writeBytes(options.moodleXmlPath, xml.data()); exit != Exit::Written)
             return exit;
     }
-    return writeBytes(options.outputPath, indented(worksheetJson(sheet)));
+    // Written as it is made, so that a large sheet needs the memory of one version.
+    CliOutput output(options.outputPath);
+    std::optional<QString> failure = output.open();
+    if (!failure && !writeWorksheetJson(settings, locale, output.device()))
+        failure = output.device().errorString();
+    if (!failure)
+        failure = output.commit();
+    if (failure) {
+        output.cancel();
+        printErr(output.name() + QStringLiteral(": ") + *failure);
+        return Exit::NotWritten;
+    }
+    return Exit::Written;
 }
 
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
@@ -230,11 +243,16 @@ QString practiceHelpText()
         "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
         "Level, Score (0 to 1), Right, Asked, and for each step asked \"<id>: mark\"\n"
         "(right, wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
-        "\"<id>: feedback\". A summary goes to standard error: students, exercises,\n"
-        "mean score and the three most frequent slips. A row with an unknown item,\n"
-        "a seed or level out of range or an answer to a step its exercise does not\n"
-        "have is reported with its line and skipped (exit status 3), as is a row\n"
-        "batch mode would skip; at most 20000 rows are graded.\n");
+        "\"<id>: feedback\", then any other column of the input (Email, ID number:\n"
+        "a name that is no step id's) as it was, named once in a warning. Cells\n"
+        "from the input that start with =, +, -, @, a tab or a carriage return get\n"
+        "a leading apostrophe, so that a spreadsheet shows them as text. A summary\n"
+        "goes to standard error: students, exercises, mean score and the three\n"
+        "most frequent slips. A row with an unknown item, a seed or level out of\n"
+        "range or an answer to a step its exercise does not have is reported with\n"
+        "its line and skipped (exit status 3), as is a row batch mode would skip.\n"
+        "A file of more than 20000 rows is refused before anything is written\n"
+        "(exit status 2).\n");
 }
 
 } // namespace quarvex

@@ -459,10 +459,11 @@ def batch_unknown_texts():
 
 def batch_limits():
     r = run(["--batch", "/dev/zero"], timeout=20)
-    expect(r.returncode == 2 and b"a record of over 1 MB" in r.stderr,
+    expect(r.returncode == 2 and b"line 1: the header row: a record of over 1 MB" in r.stderr,
            "batch: /dev/zero is refused at its first record", r)
     r = sh("head -c 200000000 /dev/zero | tr '\\0' '#' | \"$CLI\" --batch -")
-    expect(r.returncode == 2 and b"standard input: line 1: a record of over 1 MB" in r.stderr,
+    expect(r.returncode == 2 and b"standard input: line 1: the header row: a record of over 1 MB"
+           in r.stderr,
            "batch: a 200 MB line on standard input is refused", r)
 
 
@@ -515,16 +516,169 @@ def locale_option():
            "batch: --locale de_DE reads and writes 1,5", r)
 
 
+# --- class grading, cells and messages ----------------------------------------
+
+CLASS_HEADER = b"Student,Item,Seed,Level,result\r\n"
+
+
+def class_row(student, seed=1, answer=b"25"):
+    return student + b",creatinine-clearance," + str(seed).encode() + b",2," + answer + b"\r\n"
+
+
+def long_records_are_skipped():
+    big = b"b," + b"9" * (1024 * 1024 + 100) + b"\r\n"
+    data = BATCH_INPUT + big + BATCH_INPUT.split(b"\r\n", 1)[1].replace(b"case 1", b"case 3")
+    r = run(["--batch"], stdin=data)
+    expect(r.returncode == 3 and b"line 3: a record of over 1 MB" in r.stderr and
+           b"row skipped" in r.stderr and r.stdout.count(b"\r\n") == 3 and
+           r.stdout.split(b"\r\n")[2].startswith(b"case 3,"),
+           "batch: a record over 1 MB is skipped and the row after it read", r)
+    quoted = b'"x' + b"\n" * 10 + b"9" * (1024 * 1024) + b'",creatinine-clearance,1,2,\r\n'
+    r = run(["--grade", "--batch"], stdin=CLASS_HEADER + class_row(b"anna") + quoted +
+            class_row(b"bert"))
+    lines = r.stdout.split(b"\r\n")
+    expect(r.returncode == 3 and b"line 3: a record of over 1 MB" in r.stderr and
+           len(lines) == 4 and lines[1].startswith(b"anna,") and lines[2].startswith(b"bert,"),
+           "class: a record over 1 MB is not graded, and the row after it is", r)
+
+
+def class_over_its_size_is_refused():
+    # Rows that are skipped count too, and are quick to read.
+    rows = b"".join(class_row(b"s%d" % i, answer=b"") .replace(b",2,", b",7,")
+                    for i in range(20001))
+    out = write("class-out.csv", b"the old output\n")
+    r = run(["--grade", "--batch", "-", "-o", out], stdin=CLASS_HEADER + rows)
+    expect(r.returncode == 2 and b"line 20002: more than 20000 rows" in r.stderr and
+           read(out) == b"the old output\n",
+           "class: 20,001 rows are refused before anything is written", r)
+
+
+def formula_cells_are_guarded():
+    header, row = BATCH_INPUT.split(b"\r\n")[:2]
+    data = header + b"\r\n"
+    names = (b"=HYPERLINK(\"\"http://x\"\",\"\"y\"\")", b"@SUM(1+1)", b"+1", b"-1", b"\t=1")
+    for name in names:
+        data += row.replace(b"case 1", b'"' + name + b'"') + b"\r\n"
+    r = run(["--batch"], stdin=data)
+    firsts = [l.split(b",", 1)[0] for l in r.stdout.split(b"\r\n")[1:-1]]
+    expect(r.returncode == 0 and firsts[1:] == [b'"\'' + n + b'"' for n in names[1:]] and
+           firsts[0].startswith(b"\"'=HYPERLINK("),
+           "batch: case names that a spreadsheet would run get an apostrophe", r)
+    r = run(["--grade", "--batch"],
+            stdin=b"Student,Item,Seed,Level,Email,result\r\n"
+                  b"=cmd|' /C calc'!A0,creatinine-clearance,1,2,@x.org,\r\n")
+    expect(r.returncode == 0 and b"\r\n\"'=cmd|' /C calc'!A0\",creatinine-clearance," in r.stdout
+           and r.stdout.endswith(b",\"'@x.org\"\r\n"),
+           "class: student names and passed-through cells get an apostrophe", r)
+
+
+def echoed_texts_are_escaped_and_short():
+    r = run(["--grade"], stdin=b'{"item":"creatinine-clearance","seed":1,"\x1b]0;pwned\x07":1}')
+    expect(r.returncode == 2 and b"\x1b" not in r.stderr and b"\x07" not in r.stderr and
+           b'unknown key "\\x1b]0;pwned\\x07"' in r.stderr,
+           "grade: an unknown key is escaped", r)
+    r = run(["--grade"], stdin=b'{"item":"creatinine-clearance","seed":1,"answers":{"' +
+            b"s" * 1000000 + b'":1}}')
+    expect(r.returncode == 2 and len(r.stderr) < 400 and "\u2026".encode() in r.stderr,
+           "grade: a 1 MB step id is cut short", r)
+    r = run(["--grade", "--batch"], stdin=CLASS_HEADER + class_row(b"eve\x1b[2J\x07"))
+    expect(r.returncode == 0 and b"\x1b" not in r.stdout and b"\x07" not in r.stdout and
+           b"eve\\x1b[2J\\x07," in r.stdout,
+           "class: a student name's control characters are escaped in the output", r)
+    r = run(["--grade", "--batch"], stdin=CLASS_HEADER + class_row(b"x").replace(
+        b"creatinine-clearance", b"\x1b]0;t\x07" + b"z" * 5000))
+    expect(r.returncode == 3 and b"\x1b" not in r.stderr and len(r.stderr) < 400,
+           "class: an unknown item is escaped and cut short", r)
+
+
+def long_header_is_quick():
+    # 200,000 names of four letters: just under 1 MB, so it is read whole.
+    letters = b"abcdefghijklmnopqrstuvwxyz"
+    header = b",".join(bytes(letters[i // 26 ** k % 26] for k in range(4))
+                       for i in range(200000)) + b"\r\n"
+    for args in (["--batch"], ["--grade", "--batch"]):
+        r = run(args, stdin=header, timeout=30)
+        expect(r.returncode == 2 and len(r.stderr) < 600,
+               "%s: a header of 200,000 names is refused at once" % " ".join(args), r)
+
+
+def passed_through_columns():
+    r = run(["--grade", "--batch"],
+            stdin=b"Student,Email,Item,Seed,Level,result,ID number\r\n"
+                  b"anna,a@x.org,creatinine-clearance,1,2,,17\r\n"
+                  b"bert,b@x.org,creatinine-clearance,2,2,,18\r\n")
+    lines = r.stdout.split(b"\r\n")
+    expect(r.returncode == 0 and lines[0].endswith(b",Email,ID number") and
+           lines[1].endswith(b",a@x.org,17") and lines[2].endswith(b",b@x.org,18") and
+           r.stderr.count(b"warning") == 1 and b'"Email", "ID number"' in r.stderr,
+           "class: columns that are no step id are passed through with one warning", r)
+
+
+def help_to_a_full_device():
+    for args in (["--help"], ["--list-items"]):
+        r = sh("exec \"$CLI\" %s > /dev/full" % " ".join(args))
+        expect(r.returncode == 1 and b"No space left" in r.stderr,
+               "%s > /dev/full: exit 1 with why" % args[0], r)
+
+
+def locale_lines_as_the_option():
+    for name, ok in ((b"POSIX", True), (b"C", True), (b"de_DE", True), (b"de", True),
+                     (b"de_XX", False), (b"de_DE.UTF-8", False), (b"de_DE\x1b[31m", False),
+                     (b"", False)):
+        r = run([], stdin=b"Locale=" + name + b"\nAge=40\n")
+        o = run(["--locale", name.decode()], stdin=b"Age=40\n")
+        expect((r.returncode == 0) == ok and (o.returncode == 0) == ok,
+               "Locale=%r and --locale agree: %s" % (name, "taken" if ok else "refused"), r)
+        if not ok:
+            expect(b"line 1: unknown locale" in r.stderr and b"\x1b" not in r.stderr,
+                   "Locale=%r: refused with its line" % name, r)
+
+
+def out_of_memory_in_every_mode():
+    # A scan of address-space limits: wherever memory runs out, one line and
+    # exit 1, never an abort, and no temporary file left behind.
+    if os.environ.get("QUARVEX_SANITIZED"):
+        print("SKIP out_of_memory_in_every_mode: a sanitized build cannot start under ulimit -v")
+        return
+    klass = write("oom-class.csv", CLASS_HEADER + b"".join(class_row(b"s%d" % i, seed=i)
+                                                           for i in range(300)))
+    scans = (("grade --batch", "--grade --batch '%s'" % klass, range(60000, 360001, 50000)),
+             ("worksheet", "--worksheet --items creatinine-clearance,ast-alt-ratio --count 20 "
+                           "--versions 20", range(60000, 210001, 50000)),
+             ("single", "'%s'" % EXAMPLE, range(52000, 56001, 200)))
+    for mode, args, limits in scans:
+        for limit in limits:
+            folder = tempfile.mkdtemp(dir=TMP)
+            out = os.path.join(folder, "out")
+            r = sh("ulimit -v %d; exec \"$CLI\" %s -o '%s'" % (limit, args, out))
+            what = "%s under ulimit -v %d" % (mode, limit)
+            if (b"error while loading shared libraries" in r.stderr or
+                    b"cannot allocate TLS" in r.stderr or b"libgomp: Out of memory" in r.stderr):
+                continue  # too little for the libraries to start at all
+            expect(r.returncode in (0, 1, 3) and b"terminate" not in r.stderr,
+                   what + ": no abort", r)
+            if r.returncode == 1:
+                expect(r.stderr.count(b"\n") == 1 and b"out of memory" in r.stderr,
+                       what + ": one line says memory ran out", r)
+                expect(os.listdir(folder) == [], what + ": nothing left behind", r)
+
+
 CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, output_is_input,
          option_errors, double_dash_ends_options, write_failures, file_size_limit, out_of_memory,
          line_ends, trailing_blanks, unknown_texts_warn, limits, messages_are_short_and_escaped,
          empty_input, senseless_values, number_format_from_lc_numeric, batch_line_ends,
          batch_trailing_blanks, batch_unknown_texts, batch_limits,
          batch_messages_are_short_and_escaped, batch_empty_input, batch_senseless_values,
-         locale_option]
+         locale_option, long_records_are_skipped, class_over_its_size_is_refused,
+         formula_cells_are_guarded, echoed_texts_are_escaped_and_short, long_header_is_quick,
+         passed_through_columns, help_to_a_full_device, locale_lines_as_the_option,
+         out_of_memory_in_every_mode]
 
 failed = 0
+ONLY = os.environ.get("HOSTILE_ONLY")  # a comma-separated list of cases to run alone
 for case in CASES:
+    if ONLY and case.__name__ not in ONLY.split(","):
+        continue
     try:
         case()
         print("PASS", case.__name__)

@@ -3,8 +3,8 @@
 // case alone.
 
 #include "batch/batchrun.h"
-#include "batch/csvreader.h"
-#include "batch/csvwriter.h"
+#include "csvio/csvreader.h"
+#include "csvio/csvwriter.h"
 #include "coretestmain.h"
 
 #include <QJsonArray>

@@ -3,12 +3,15 @@
 // answers, answers with each slip, and blanks is marked so.
 
 #include "calc/itemid.h"
+#include "calc/items.h"
 #include "coretestmain.h"
+#include "practice/classgrade.h"
 #include "practice/exercise.h"
 #include "practice/itemkeys.h"
 #include "practice/slips.h"
 #include "practice/worksheet.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,6 +36,9 @@ private Q_SLOTS:
     void gradeClass_data();
     void gradeClass();
     void badRows();
+    void writtenAsTheDocument_data();
+    void writtenAsTheDocument();
+    void everyStepIdHasItsForm();
 };
 
 namespace {
@@ -453,6 +459,68 @@ void TestCliWorksheet::badRows()
     ran = runCli({u"--grade"_s, u"--batch"_s}, "Student,Item,Seed,Level,Seed\n"_ba);
     QCOMPARE(ran.status, 2);
     QVERIFY2(ran.err.contains(u"repeated column \"Seed\""_s), qPrintable(ran.err));
+}
+
+void TestCliWorksheet::writtenAsTheDocument_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("versions");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("locale");
+    QTest::addRow("one exercise") << QStringList{u"creatinine-clearance"_s} << 1 << 1 << 1
+                                  << QString() << u"C"_s;
+    QTest::addRow("several items, exercises and versions")
+        << QStringList{u"ast-alt-ratio"_s, u"ldl-sampson"_s, u"egfr-ckd-epi-2021"_s} << 2 << 3 << 2
+        << u"Quiz \"3\" \u00e4\u2013\\"_s << u"C"_s;
+    QTest::addRow("German numbers, level 3")
+        << QStringList{u"transferrin-saturation"_s, u"creatinine-clearance"_s} << 1 << 2 << 3
+        << u"Blatt"_s << u"de_DE"_s;
+}
+
+// The sheet written a version at a time is the document, byte for byte.
+void TestCliWorksheet::writtenAsTheDocument()
+{
+    QFETCH(QStringList, items);
+    QFETCH(int, count);
+    QFETCH(int, versions);
+    QFETCH(int, level);
+    QFETCH(QString, title);
+    QFETCH(QString, locale);
+    WorksheetSettings settings;
+    for (const QString& key : items)
+        settings.items << findItem(key).value();
+    settings.count = count;
+    settings.versions = versions;
+    settings.level = level;
+    settings.title = title;
+    settings.seed = 12345;
+    const QLocale numbers(locale);
+    QByteArray written;
+    QBuffer device(&written);
+    QVERIFY(device.open(QIODevice::WriteOnly));
+    QVERIFY(writeWorksheetJson(settings, numbers, device));
+    QCOMPARE(written, QJsonDocument(worksheetJson(makeWorksheet(settings, numbers)))
+                          .toJson(QJsonDocument::Indented));
+}
+
+// A class file's columns that are no step id are passed through: every step
+// id an exercise can ask must have the form that tells it from them.
+void TestCliWorksheet::everyStepIdHasItsForm()
+{
+    for (const ItemDescriptor& d : overviewItems()) {
+        for (int level = 1; level <= PracticeLevels; ++level) {
+            for (quint64 seed = 0; seed < 40; ++seed) {
+                for (const ExerciseStep& step : makeExercise(d.id, seed, level).steps)
+                    QVERIFY2(isStepIdForm(step.id), qPrintable(step.id));
+            }
+        }
+    }
+    for (const QString& name :
+         {u"Email"_s, u"ID number"_s, u"Student"_s, u"step-0"_s, u"convert-UnitWeight"_s,
+          u"convert-"_s, u"row0-result"_s, u"results"_s})
+        QVERIFY2(!isStepIdForm(name), qPrintable(name));
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCliWorksheet)

@@ -1,8 +1,8 @@
 #include "batch/batchrun.h"
 #include "batch/caseevaluation.h"
-#include "batch/csvreader.h"
-#include "batch/csvwriter.h"
 #include "coretestmain.h"
+#include "csvio/csvreader.h"
+#include "csvio/csvwriter.h"
 
 #include "calc/notes.h"
 #include "overview/json.h"
@@ -38,6 +38,9 @@ private Q_SLOTS:
     void outOfMemoryEndsTheRun();
     void exitStatusOfEveryStatus_data();
     void exitStatusOfEveryStatus();
+    void cellsFromTheInputAreGuarded_data();
+    void cellsFromTheInputAreGuarded();
+    void recordsOverTheLimitAreSkipped();
     void blanksAfterUnitAndGenderAsInACaseFile();
     void everyGridRowHasItsVariantsInItemsJson();
     void progressText_data();
@@ -272,9 +275,25 @@ void TestBatch::runInput_data()
         swallowed += "c,3456789012345\n";
     QTest::addRow("quote left open in a large input: memory stays bounded")
         << swallowed << S::BadRows
-        << QStringList{u"line 4: a record of over 1 MB (is a quote left open?); the input "
-                       "ends here"_s}
+        << QStringList{u"line 4: a record of over 1 MB (is a quote left open?); row skipped"_s,
+                       u"line 4: a quote opened here is never closed; the input ends inside it"_s}
         << QStringList{u"a"_s};
+    const QByteArray over(1024 * 1024 + 10, 'x');
+    QTest::addRow("a record over 1 MB is skipped, the rows after it read")
+        << "Case,Age\na,1\nb,"_ba + over + "\nc,3\n"_ba << S::BadRows
+        << QStringList{u"line 3: a record of over 1 MB (is a quote left open?); row skipped"_s}
+        << QStringList{u"a"_s, u"c"_s};
+    QByteArray manyLines = "Case,Age\na,1\n\"b\n"_ba;
+    for (int i = 0; i < 1100; ++i)
+        manyLines += QByteArray(1000, 'y') + "\n";
+    QTest::addRow("a quoted record over 1 MB on many lines is skipped to its closing quote")
+        << manyLines + "\",2\nc,3\n"_ba << S::BadRows
+        << QStringList{u"line 3: a record of over 1 MB (is a quote left open?); row skipped"_s}
+        << QStringList{u"a"_s, u"c"_s};
+    QTest::addRow("a header over 1 MB is refused")
+        << "Case,"_ba + over + "\na,1\n"_ba << S::BadHeader
+        << QStringList{u"line 1: the header row: a record of over 1 MB (is a quote left open?)"_s}
+        << QStringList();
     QTest::addRow("misplaced quote skips its row")
         << "Case,Age\na,1\"\nb,2\n"_ba << S::BadRows
         << QStringList{u"line 2: a quote inside a field that does not start with one, or text "
@@ -536,6 +555,69 @@ void TestBatch::exitStatusOfEveryStatus_data()
     QTest::addRow("input not read") << S::ReadFailed << 2;
     QTest::addRow("output refused a write") << S::WriteFailed << 1;
     QTest::addRow("out of memory") << S::OutOfMemory << 1;
+    QTest::addRow("refused as a whole") << S::Refused << 2;
+}
+
+void TestBatch::cellsFromTheInputAreGuarded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("cell");
+    // What a spreadsheet would run: an apostrophe ahead, in quotes.
+    QTest::addRow("equals") << u"=HYPERLINK(\"http://x\",\"y\")"_s
+                            << "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""_ba;
+    QTest::addRow("plus") << u"+1"_s << "\"'+1\""_ba;
+    QTest::addRow("minus") << u"-2+3"_s << "\"'-2+3\""_ba;
+    QTest::addRow("at") << u"@SUM(1+1)"_s << "\"'@SUM(1+1)\""_ba;
+    QTest::addRow("tab first") << u"\t=1"_s << "\"'\t=1\""_ba;
+    QTest::addRow("carriage return first") << u"\r=1"_s << "\"'\r=1\""_ba;
+    QTest::addRow("with the delimiter") << u"=1,2"_s << "\"'=1,2\""_ba;
+    // Anything else as it was, but control characters.
+    QTest::addRow("plain") << u"Anna Meier"_s << "Anna Meier"_ba;
+    QTest::addRow("inner sign") << u"a=b-c"_s << "a=b-c"_ba;
+    QTest::addRow("blank first") << u" =1"_s << " =1"_ba;
+    QTest::addRow("empty") << QString() << QByteArray();
+    QTest::addRow("escape sequence") << u"x\x1b[31mred\x07"_s << "x\\x1b[31mred\\x07"_ba;
+    QTest::addRow("DEL and C1") << u"a\x7f\u0085b"_s << "a\\x7f\\x85b"_ba;
+    QTest::addRow("line breaks stay, quoted") << u"a\nb"_s << "\"a\nb\""_ba;
+    QTest::addRow("beyond ASCII") << u"M\u00fcller"_s << "M\xc3\xbcller"_ba;
+}
+
+void TestBatch::cellsFromTheInputAreGuarded()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, cell);
+    QByteArray fromText, fromBytes;
+    appendCsvText(fromText, text, ',');
+    appendCsvText(fromBytes, QByteArrayView(text.toUtf8()), ',');
+    QCOMPARE(fromText, cell);
+    QCOMPARE(fromBytes, cell);
+    // A number Quarvex computes stays a number.
+    QByteArray number;
+    appendCsvField(number, u"-1.5"_s, ',');
+    QCOMPARE(number, "-1.5"_ba);
+}
+
+void TestBatch::recordsOverTheLimitAreSkipped()
+{
+    // Fed in small pieces, a record over the limit is told once, as soon as
+    // it is too long, and the reader goes on at the record after it.
+    for (const QByteArray& big : {QByteArray("b,") + QByteArray(300, 'x'),
+                                  QByteArray("\"b\n") + QByteArray(300, '\n') + "\",2"}) {
+        const QByteArray text = "a,1\n" + big + "\nc,3\n";
+        QStringList records;
+        QList<int> tooLong;
+        CsvReader reader(
+            ',',
+            [&](const CsvRecord& record) {
+                records << QString::fromUtf8(record.fields.front()) + QString::number(record.line);
+            },
+            {}, [&](int line) { tooLong << line; }, 100);
+        for (qsizetype i = 0; i < text.size(); i += 7)
+            reader.feed(QByteArrayView(text).sliced(i, std::min<qsizetype>(7, text.size() - i)));
+        QCOMPARE(reader.finish(), std::nullopt);
+        QCOMPARE(tooLong, QList<int>{2});
+        QCOMPARE(records, (QStringList{u"a1"_s, u"c"_s + QString::number(text.count('\n'))}));
+    }
 }
 
 void TestBatch::exitStatusOfEveryStatus()

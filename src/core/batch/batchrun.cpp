@@ -2,14 +2,14 @@
 
 #include "analytes/findings.h"
 #include "batch/caseevaluation.h"
-#include "batch/csvreader.h"
-#include "batch/csvwriter.h"
 #include "cases/casefile.h"
 #include "cases/fieldtext.h"
+#include "csvio/csvinput.h"
+#include "csvio/csvwriter.h"
 
 #include <QElapsedTimer>
 #include <QIODevice>
-#include <QStringDecoder>
+#include <QSet>
 
 #include <algorithm>
 #include <condition_variable>
@@ -28,7 +28,6 @@ namespace {
 const QString Joiner = QStringLiteral(" | ");
 const QString InterpretationSuffix = QStringLiteral(": interpretation");
 
-constexpr qint64 ReadSize = 256 * 1024;
 // A CSV record is about 2 KB, a JSON line of a complete case about as much:
 // a batch stays within a megabyte.
 constexpr size_t CasesPerBatch = 256;
@@ -38,18 +37,6 @@ constexpr size_t BatchesPerThread = 4; // batches in flight per evaluating threa
 constexpr size_t MaxBatchesInFlight = 16;
 // A header naming more bad columns than this names only the first ones.
 constexpr qsizetype NamesShown = 5;
-
-bool isUtf8(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString text = decoder(bytes);
-            return !decoder.hasError();
-        }
-    }
-    return true;
-}
 
 } // namespace
 
@@ -62,15 +49,18 @@ bool BatchColumns::hasCase() const
 BatchColumns mapBatchHeader(const std::vector<QByteArrayView>& names)
 {
     BatchColumns out;
-    QStringList seen;
+    QSet<QString> seen, repeated; // so that a header of many names is read in linear time
+    seen.reserve(qsizetype(names.size()));
     for (QByteArrayView bytes : names) {
         const QString name = QString::fromUtf8(bytes).trimmed();
         if (seen.contains(name)) {
-            if (!out.repeated.contains(name))
+            if (!repeated.contains(name)) {
+                repeated.insert(name);
                 out.repeated << name;
+            }
             continue;
         }
-        seen << name;
+        seen.insert(name);
         if (name == QLatin1String(CaseColumn)) {
             out.columns.push_back({BatchColumns::Target::Case, AnalyteId::Age});
             continue;
@@ -100,7 +90,7 @@ QStringList batchOutputColumns()
 void appendBatchRecord(QByteArray& out, QByteArrayView caseId, const CaseEvaluation& evaluation,
                        char delimiter)
 {
-    appendCsvField(out, caseId, delimiter);
+    appendCsvText(out, caseId, delimiter);
     for (const CaseEvaluation::Cells& cells : evaluation.cells) {
         out.append(delimiter);
         appendCsvField(out, cells.result, delimiter);
@@ -246,7 +236,7 @@ QString namesList(const QStringList& names)
     return parts.join(QStringLiteral(", "));
 }
 
-class BatchRun
+class BatchRun final : public CsvRows
 {
 public:
     BatchRun(QIODevice& input, QIODevice& output, const BatchOptions& options)
@@ -272,9 +262,10 @@ private:
         return QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ");
     }
 
-    void record(const CsvRecord& record);
-    void header(const CsvRecord& record);
-    void badQuote(int line);
+    bool header(const CsvRecord& record, char delimiter) override;
+    bool row(const CsvRecord& record) override;
+    void skipped(int line, const QString& why, bool beforeHeader) override;
+    void bytesRead(qint64 bytes) override { m_progress.bytesRead = bytes; }
     void dispatch();
     void writeNext();
     void writeReady();
@@ -283,24 +274,6 @@ private:
     void stopWorkers();
     void work();
     void notifyProgress(bool finished);
-    // Runs a step of the reader's callbacks, which libcsv calls: nothing may
-    // be thrown through it, so a failure is kept and thrown after it returns.
-    template <class Step>
-    void guarded(Step step)
-    {
-        try {
-            step();
-        } catch (...) {
-            m_failure = std::current_exception();
-            m_stop = true;
-        }
-    }
-    void rethrow()
-    {
-        if (m_failure)
-            std::rethrow_exception(m_failure);
-    }
-
     QIODevice& m_input;
     QIODevice& m_output;
     const BatchOptions& m_options;
@@ -311,7 +284,6 @@ private:
     double m_lastProgress = 0.0;
 
     char m_delimiter = ',';
-    bool m_haveHeader = false;
     bool m_stop = false; // a bad header or a failed write: no more records
     BatchColumns m_columns;
     qint64 m_rows = 0; // data rows read, skipped ones included
@@ -332,83 +304,32 @@ private:
     std::condition_variable m_done;
     bool m_quit = false;
     std::vector<std::thread> m_workers;
-    std::exception_ptr m_failure;
 };
 
 BatchSummary BatchRun::run()
 {
     using Status = BatchSummary::Status;
     m_clock.start();
-    QByteArray buffer(ReadSize, Qt::Uninitialized);
-    const auto readSome = [this, &buffer]() -> QByteArrayView {
-        const qint64 n = m_input.read(buffer.data(), ReadSize);
-        if (n < 0) {
-            m_summary.status = Status::ReadFailed;
-            m_summary.error = m_input.errorString();
-            return {};
-        }
-        m_progress.bytesRead += n;
-        return QByteArrayView(buffer.constData(), n);
-    };
-
-    // The delimiter comes from the header line, so that much is read first
-    // (of a first line without an end, the first block or two).
-    QByteArray head;
-    while (!head.contains('\n') && head.size() < ReadSize &&
-           m_summary.status != Status::ReadFailed) {
-        const QByteArrayView chunk = readSome();
-        if (chunk.isEmpty())
-            break;
-        head.append(chunk);
-    }
-    if (m_summary.status == Status::ReadFailed)
+    const CsvInputEnd end = readCsvInput(m_input, *this);
+    m_summary.skipped += end.skipped;
+    m_summary.openQuoteLine = end.openQuoteLine;
+    switch (end.status) {
+    case CsvInputEnd::Status::ReadFailed:
+        m_summary.status = Status::ReadFailed;
+        m_summary.error = end.error;
         return m_summary;
-    QByteArrayView text = head;
-    if (startsWithBom(text))
-        text = text.sliced(3);
-    m_delimiter = detectDelimiter(text);
-
-    CsvReader reader(
-        m_delimiter, [this](const CsvRecord& r) { guarded([&] { record(r); }); },
-        [this](int line) { guarded([&] { badQuote(line); }); });
-    bool reading = reader.feed(text);
-    rethrow();
-    while (reading && !m_stop) {
-        const QByteArrayView chunk = readSome();
-        if (chunk.isEmpty())
-            break;
-        reading = reader.feed(chunk);
-        rethrow();
-    }
-    if (const std::optional<int> line = reader.tooLong(); line && !m_stop) {
-        m_summary.tooLongLine = line;
-        report(at(*line) + QStringLiteral("a record of over 1 MB (is a quote left open?); the "
-                                          "input ends here"));
-        if (!m_haveHeader) {
-            m_stop = true;
-            m_summary.status = Status::BadHeader;
-        }
-    } else if (!m_stop && m_summary.status != Status::ReadFailed) {
-        const std::optional<int> openQuote = reader.finish();
-        rethrow();
-        if (const std::optional<int> line = openQuote) {
-            m_summary.openQuoteLine = line;
-            report(at(*line) + QStringLiteral("a quote opened here is never closed; the input "
-                                              "ends inside it"));
-            if (!m_haveHeader) {
-                m_stop = true;
-                m_summary.status = Status::BadHeader;
-            }
-        }
+    case CsvInputEnd::Status::BadHeader:
+        m_summary.status = Status::BadHeader;
+        return m_summary;
+    case CsvInputEnd::Status::NoHeader:
+        // Not even a header row: nothing to name the columns by.
+        m_summary.status = Status::NoHeader;
+        return m_summary;
+    case CsvInputEnd::Status::Done:
+        break;
     }
     if (m_summary.status == Status::BadHeader)
         return m_summary;
-    if (!m_haveHeader) {
-        // Not even a header row: nothing to name the columns by.
-        if (m_summary.status == Status::Done)
-            m_summary.status = Status::NoHeader;
-        return m_summary;
-    }
 
     dispatch();
     while (m_nextWrite < m_nextSeq)
@@ -416,15 +337,14 @@ BatchSummary BatchRun::run()
     stopWorkers();
     notifyProgress(true);
 
-    if (m_summary.status == Status::Done &&
-        (m_summary.skipped > 0 || m_summary.openQuoteLine || m_summary.tooLongLine))
+    if (m_summary.status == Status::Done && (m_summary.skipped > 0 || m_summary.openQuoteLine))
         m_summary.status = Status::BadRows;
     return m_summary;
 }
 
-void BatchRun::header(const CsvRecord& record)
+bool BatchRun::header(const CsvRecord& record, char delimiter)
 {
-    m_haveHeader = true;
+    m_delimiter = delimiter;
     m_columns = mapBatchHeader(record.fields);
     if (!m_columns.valid()) {
         if (!m_columns.unknown.isEmpty())
@@ -439,7 +359,7 @@ void BatchRun::header(const CsvRecord& record)
                    namesList(m_columns.repeated));
         m_stop = true;
         m_summary.status = BatchSummary::Status::BadHeader;
-        return;
+        return false;
     }
     if (m_options.format == BatchFormat::Csv) {
         QByteArray line;
@@ -459,39 +379,12 @@ void BatchRun::header(const CsvRecord& record)
         startWorkers(threads);
     if (m_workers.empty())
         m_inline.emplace(m_columns, m_options.locale, m_delimiter, m_options.format);
+    return !m_stop;
 }
 
-void BatchRun::record(const CsvRecord& record)
+bool BatchRun::row(const CsvRecord& record)
 {
-    if (m_stop)
-        return;
-    if (!m_haveHeader) {
-        header(record);
-        return;
-    }
     ++m_rows;
-    const size_t width = m_columns.columns.size();
-    if (record.fields.size() != width) {
-        ++m_summary.skipped;
-        report(at(record.line) + QString::number(record.fields.size()) +
-               (record.fields.size() == 1 ? QStringLiteral(" field") : QStringLiteral(" fields")) +
-               QStringLiteral(" where the header has ") + QString::number(width) +
-               QStringLiteral("; row skipped"));
-        return;
-    }
-    if (record.cut) {
-        ++m_summary.skipped;
-        report(at(record.line) + QStringLiteral("the last row has no line end, so the input may "
-                                                "have been cut short inside it; row skipped"));
-        return;
-    }
-    for (QByteArrayView field : record.fields) {
-        if (!isUtf8(field)) {
-            ++m_summary.skipped;
-            report(at(record.line) + QStringLiteral("not UTF-8 text; row skipped"));
-            return;
-        }
-    }
     for (QByteArrayView field : record.fields) {
         m_batch.data.append(field.data(), size_t(field.size()));
         m_batch.ends.push_back(m_batch.data.size());
@@ -499,21 +392,14 @@ void BatchRun::record(const CsvRecord& record)
     m_batch.numbers.push_back(m_rows);
     if (m_batch.size() >= m_casesPerBatch)
         dispatch();
+    return !m_stop;
 }
 
-void BatchRun::badQuote(int line)
+void BatchRun::skipped(int, const QString& why, bool beforeHeader)
 {
-    if (m_stop)
-        return;
-    report(at(line) + QStringLiteral("a quote inside a field that does not start with one, or "
-                                     "text after a closing quote; row skipped"));
-    if (!m_haveHeader) {
-        m_stop = true;
-        m_summary.status = BatchSummary::Status::BadHeader;
-        return;
-    }
-    ++m_rows;
-    ++m_summary.skipped;
+    if (!beforeHeader)
+        ++m_rows;
+    report(why);
 }
 
 void BatchRun::dispatch()
@@ -682,6 +568,7 @@ int exitStatus(BatchSummary::Status status)
         return 1;
     case S::BadHeader:
     case S::NoHeader:
+    case S::Refused:
     case S::ReadFailed:
         return 2;
     case S::BadRows:

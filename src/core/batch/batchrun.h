@@ -84,20 +84,21 @@ struct BatchSummary {
         Done,        // every case written
         BadHeader,   // unknown or repeated columns: nothing written
         BadRows,     // rows skipped (a wrong number of fields, a misplaced quote, text
-                     // that is not UTF-8, a last row without its line end), or the
-                     // input ended inside quotes or in a record of over 1 MB; the
-                     // rest written
+                     // that is not UTF-8, a record of over 1 MB, a last row without
+                     // its line end), or the input ended inside quotes; the rest
+                     // written
         ReadFailed,  // the input could not be read
         WriteFailed, // the output refused a write
         NoHeader,    // an empty input (no row at all): nothing written
         OutOfMemory, // memory ran out: the output is incomplete
+        Refused,     // the input as a whole cannot be used (more rows than a run
+                     // takes): nothing written
     };
     Status status = Status::Done;
     qint64 cases = 0;   // cases written
     qint64 skipped = 0; // rows skipped
     std::optional<int> openQuoteLine;
-    std::optional<int> tooLongLine; // where a record of over 1 MB starts
-    QString error;                  // for ReadFailed and WriteFailed: the device's description
+    QString error; // for ReadFailed and WriteFailed: the device's description
 };
 
 // Reads cases from a CSV input and writes one output record for each, in

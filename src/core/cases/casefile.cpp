@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace quarvex {
 
 namespace {
@@ -26,19 +28,17 @@ const InputField* findField(const QString& name)
     return nullptr;
 }
 
-// A "Locale=" line: a locale name Qt knows ("de_DE", "en_US", "C").
+// A "Locale=" line: a locale name as localeNamed takes it.
 std::optional<CaseFileError> takeLocale(const QString& name, int lineNo, CaseInput& input)
 {
     if (input.locale) {
         return CaseFileError{lineNo,
                              QLatin1String(LocaleLineName) + QStringLiteral(" was already given")};
     }
-    const QLocale locale(name);
-    const bool known =
-        !name.isEmpty() && (locale.language() != QLocale::C || name == QLatin1String("C"));
-    if (!known)
+    const std::optional<QLocale> locale = localeNamed(name);
+    if (!locale)
         return CaseFileError{lineNo, QStringLiteral("unknown locale ") + quotedText(name)};
-    input.locale = locale;
+    input.locale = *locale;
     return std::nullopt;
 }
 
@@ -103,6 +103,43 @@ QString oneLine(const QString& text)
 }
 
 } // namespace
+
+std::optional<QLocale> localeNamed(const QString& name)
+{
+    if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return QLocale::c();
+    // Parts by "_" or "-": a language of two or three small letters, then
+    // maybe a script of a capital and three small letters, then maybe a
+    // territory of two capitals or three digits. Read by hand: a regular
+    // expression may fail to match where memory is short.
+    const QStringList parts = QString(name).replace(u'-', u'_').split(u'_');
+    const auto all = [](QStringView part, qsizetype size, auto test) {
+        return part.size() == size && std::all_of(part.begin(), part.end(), test);
+    };
+    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    const auto upper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    QString language, script, territory;
+    qsizetype next = 1;
+    language = parts.front();
+    if (!all(language, 2, lower) && !all(language, 3, lower))
+        return std::nullopt;
+    if (next < parts.size() && parts[next].size() == 4 && upper(parts[next].front()) &&
+        all(QStringView(parts[next]).sliced(1), 3, lower))
+        script = parts[next++];
+    if (next < parts.size() && (all(parts[next], 2, upper) || all(parts[next], 3, digit)))
+        territory = parts[next++];
+    if (next != parts.size())
+        return std::nullopt;
+    const QLocale locale(name);
+    if (locale.language() == QLocale::C || QLocale::languageToCode(locale.language()) != language)
+        return std::nullopt;
+    if (!script.isEmpty() && QLocale::scriptToCode(locale.script()) != script)
+        return std::nullopt;
+    if (!territory.isEmpty() && QLocale::territoryToCode(locale.territory()) != territory)
+        return std::nullopt;
+    return locale;
+}
 
 const QList<InputField>& inputFields()
 {

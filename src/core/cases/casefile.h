@@ -49,6 +49,13 @@ struct CaseInput {
 // The name of the line that records a case's number format.
 inline constexpr const char* LocaleLineName = "Locale";
 
+// The locale a name means, as a case's Locale= line and quarvex-cli's
+// --locale take it: "C", "POSIX", or a language code with an optional script
+// and territory ("de", "de_DE", "en-US", "sr_Latn_RS") that Qt knows as
+// written; nothing for any other text (a territory Qt does not know, a code
+// set such as ".UTF-8", control characters), rather than a guess.
+std::optional<QLocale> localeNamed(const QString& name);
+
 // Rewrites the values of a case written in another number format in the
 // reader's: every value that reads as a number in the case's format is
 // written again in `reader`'s ("1.1" under English becomes "1,1" under

@@ -1,8 +1,9 @@
 #include "practice/classgrade.h"
 
 #include "analytes/findings.h"
-#include "batch/csvreader.h"
-#include "batch/csvwriter.h"
+#include "cases/casefile.h"
+#include "csvio/csvinput.h"
+#include "csvio/csvwriter.h"
 #include "practice/grade.h"
 #include "practice/itemkeys.h"
 #include "practice/practicejson.h"
@@ -10,38 +11,55 @@
 
 #include <QHash>
 #include <QIODevice>
-#include <QSet>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <new>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace quarvex {
 
 namespace {
-
-constexpr qint64 ReadSize = 256 * 1024;
-
-bool isUtf8(QByteArrayView bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return !decoder.hasError();
-}
 
 QString at(int line)
 {
     return QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ");
 }
 
-// One graded row, kept until the output's columns are known.
-struct GradedRow {
+const QString Joiner = QStringLiteral(", ");
+// A header naming more passed-through columns than this names only the first ones.
+constexpr qsizetype NamesShown = 5;
+
+// One row of a class file as read: what makes the exercise, the answers by
+// step id (blank ones left out), and the passed-through cells in header order.
+struct ClassRow {
+    int line = 0;
     QString student;
-    Exercise exercise;
-    Grade grade;
+    ItemId item{};
+    quint64 seed = 0;
+    int level = 1;
+    QHash<QString, QString> answers;
+    QStringList passed;
 };
 
-class ClassRun
+// A graded row kept until the output's columns are known, as the CSV it
+// becomes: its leading cells (Student to Asked) and passed-through cells,
+// each cell after a delimiter, end to end in one text, and each step's three
+// cells by the step's column.
+struct KeptRow {
+    size_t fixedEnd;  // the leading cells, from the end of the row before
+    size_t passedEnd; // then the passed-through cells
+    size_t firstStep; // in the kept steps
+    size_t steps;
+};
+struct KeptStep {
+    int column; // in the table of step ids asked
+    size_t end; // its cells run from the end of the step or row part before
+};
+
+class ClassRun final : public CsvRows
 {
 public:
     ClassRun(QIODevice& input, QIODevice& output, const ClassGradeOptions& options)
@@ -58,13 +76,17 @@ private:
         if (m_options.report)
             m_options.report(problem);
     }
-    void record(const CsvRecord& record);
-    void header(const CsvRecord& record);
+    bool header(const CsvRecord& record, char delimiter) override;
+    bool row(const CsvRecord& record) override;
+    void skipped(int line, const QString& why, bool beforeHeader) override;
+    bool counted(int line);
     void skip(int line, const QString& why)
     {
         ++m_summary.skipped;
         report(at(line) + why + QStringLiteral("; row skipped"));
     }
+    std::optional<ClassRow> readRow(const CsvRecord& record);
+    void keep(const ClassRow& row, const Exercise& exercise, const Grade& grade);
     bool write();
 
     QIODevice& m_input;
@@ -72,128 +94,79 @@ private:
     const ClassGradeOptions& m_options;
     ClassGradeSummary m_summary;
     char m_delimiter = ',';
-    bool m_haveHeader = false;
-    bool m_stop = false;
-    int m_width = 0;
+    bool m_refused = false;
+    qint64 m_records = 0; // data rows met, skipped ones included
     int m_student = -1, m_item = -1, m_seed = -1, m_level = -1;
     QList<std::pair<int, QString>> m_stepColumns; // field index, step id
-    QList<GradedRow> m_rows;
+    QList<int> m_passedColumns;                   // field indexes
+    QStringList m_passedNames;
+
+    // What the rows graded so far come to.
+    std::string m_cells;
+    std::vector<KeptRow> m_rows;
+    std::vector<KeptStep> m_steps;
+    QStringList m_asked; // step ids asked, in the order first met
+    std::unordered_map<QString, int> m_askedIndex;
+    std::unordered_set<QString> m_students;
+    std::unordered_map<QString, int> m_slipCounts;
+    double m_total = 0;
 };
 
 ClassGradeSummary ClassRun::run()
 {
     using Status = BatchSummary::Status;
-    QByteArray buffer(ReadSize, Qt::Uninitialized);
-    const auto readSome = [&]() -> QByteArrayView {
-        const qint64 n = m_input.read(buffer.data(), ReadSize);
-        if (n < 0) {
-            m_summary.status = Status::ReadFailed;
-            m_summary.error = m_input.errorString();
-            return {};
-        }
-        return QByteArrayView(buffer.constData(), n);
-    };
-    // The delimiter comes from the header line, as in batch mode.
-    QByteArray head;
-    while (!head.contains('\n') && head.size() < ReadSize) {
-        const QByteArrayView chunk = readSome();
-        if (chunk.isEmpty())
-            break;
-        head.append(chunk);
-    }
-    if (m_summary.status == Status::ReadFailed)
+    const CsvInputEnd end = readCsvInput(m_input, *this);
+    m_summary.skipped += end.skipped;
+    switch (end.status) {
+    case CsvInputEnd::Status::ReadFailed:
+        m_summary.status = Status::ReadFailed;
+        m_summary.error = end.error;
         return m_summary;
-    QByteArrayView text = head;
-    if (startsWithBom(text))
-        text = text.sliced(3);
-    m_delimiter = detectDelimiter(text);
-
-    CsvReader reader(
-        m_delimiter, [this](const CsvRecord& r) { record(r); },
-        [this](int line) {
-            if (m_stop)
-                return;
-            if (!m_haveHeader) {
-                report(at(line) + QStringLiteral("a misplaced quote in the header row"));
-                m_stop = true;
-                m_summary.status = BatchSummary::Status::BadHeader;
-                return;
-            }
-            skip(line, QStringLiteral("a quote inside a field that does not start with one, or "
-                                      "text after a closing quote"));
-        });
-    bool reading = reader.feed(text);
-    while (reading && !m_stop) {
-        const QByteArrayView chunk = readSome();
-        if (chunk.isEmpty())
-            break;
-        reading = reader.feed(chunk);
-    }
-    if (m_summary.status == Status::ReadFailed || m_summary.status == Status::BadHeader)
+    case CsvInputEnd::Status::BadHeader:
+        m_summary.status = Status::BadHeader;
         return m_summary;
-    bool cutShort = m_stop; // too many rows
-    if (const std::optional<int> line = reader.tooLong()) {
-        report(at(*line) + QStringLiteral("a record of over 1 MB (is a quote left open?); the "
-                                          "input ends here"));
-        cutShort = true;
-    } else if (!m_stop) {
-        if (const std::optional<int> line = reader.finish()) {
-            report(at(*line) + QStringLiteral("a quote opened here is never closed; the input "
-                                              "ends inside it"));
-            cutShort = true;
-        }
-    }
-    if (!m_haveHeader) {
-        m_summary.status = cutShort ? Status::BadHeader : Status::NoHeader;
+    case CsvInputEnd::Status::NoHeader:
+        m_summary.status = Status::NoHeader;
         return m_summary;
+    case CsvInputEnd::Status::Done:
+        break;
     }
-    if (m_summary.status == Status::BadHeader)
+    if (m_summary.status != Status::Done)
         return m_summary;
     if (!write())
         return m_summary;
 
-    // The summary of the rows graded.
-    QSet<QString> students;
-    QHash<QString, int> slipCounts;
-    double total = 0;
-    for (const GradedRow& row : m_rows) {
-        students.insert(row.student);
-        total += row.grade.score();
-        for (const StepGrade& g : row.grade.steps) {
-            if (!g.slip.isEmpty())
-                ++slipCounts[g.slip];
-        }
-    }
-    m_summary.students = students.size();
-    m_summary.exercises = m_rows.size();
-    m_summary.meanScore = m_rows.isEmpty() ? 0.0 : total / double(m_rows.size());
+    m_summary.students = qint64(m_students.size());
+    m_summary.exercises = qint64(m_rows.size());
+    m_summary.meanScore = m_rows.empty() ? 0.0 : m_total / double(m_rows.size());
     for (const Slip& slip : slipTable()) {
         const QString id = QString::fromLatin1(slip.id);
-        if (slipCounts.value(id) > 0)
-            m_summary.slips.append({id, slipCounts.value(id)});
+        const auto count = m_slipCounts.find(id);
+        if (count != m_slipCounts.end())
+            m_summary.slips.append({id, count->second});
     }
     std::stable_sort(m_summary.slips.begin(), m_summary.slips.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     if (m_summary.slips.size() > 3)
         m_summary.slips.resize(3);
-    if (m_summary.skipped > 0 || cutShort)
+    if (m_summary.skipped > 0 || end.openQuoteLine)
         m_summary.status = Status::BadRows;
     return m_summary;
 }
 
-void ClassRun::header(const CsvRecord& record)
+bool ClassRun::header(const CsvRecord& record, char delimiter)
 {
-    m_haveHeader = true;
-    m_width = int(record.fields.size());
-    QStringList seen, repeated;
-    for (int i = 0; i < m_width; ++i) {
+    m_delimiter = delimiter;
+    const int width = int(record.fields.size());
+    QStringList repeated;
+    std::unordered_set<QString> seen; // a header of many names is read in linear time
+    for (int i = 0; i < width; ++i) {
         const QString name = QString::fromUtf8(record.fields[size_t(i)]).trimmed();
-        if (seen.contains(name)) {
-            if (!repeated.contains(name))
+        if (!seen.insert(name).second) {
+            if (!repeated.contains(quotedText(name)) && repeated.size() <= NamesShown)
                 repeated << quotedText(name);
             continue;
         }
-        seen << name;
         if (name == QLatin1String(StudentColumn))
             m_student = i;
         else if (name == QLatin1String(ItemColumn))
@@ -202,8 +175,12 @@ void ClassRun::header(const CsvRecord& record)
             m_seed = i;
         else if (name == QLatin1String(LevelColumn))
             m_level = i;
-        else
+        else if (isStepIdForm(name))
             m_stepColumns.append({i, name});
+        else {
+            m_passedColumns.append(i);
+            m_passedNames.append(name);
+        }
     }
     QStringList missing;
     if (m_student < 0)
@@ -218,114 +195,181 @@ void ClassRun::header(const CsvRecord& record)
         report(at(record.line) +
                (repeated.size() == 1 ? QStringLiteral("repeated column ")
                                      : QStringLiteral("repeated columns ")) +
-               repeated.join(QStringLiteral(", ")));
+               repeated.first(std::min(repeated.size(), NamesShown)).join(Joiner));
     if (!missing.isEmpty())
-        report(at(record.line) + QStringLiteral("no column ") + missing.join(QStringLiteral(", ")) +
+        report(at(record.line) + QStringLiteral("no column ") + missing.join(Joiner) +
                QStringLiteral(" (the header names Student, Item, Seed, Level and step ids)"));
     if (!repeated.isEmpty() || !missing.isEmpty()) {
-        m_stop = true;
         m_summary.status = BatchSummary::Status::BadHeader;
+        return false;
     }
+    if (!m_passedNames.isEmpty()) {
+        QStringList shown;
+        for (const QString& name : m_passedNames.first(std::min(m_passedNames.size(), NamesShown)))
+            shown << quotedText(name);
+        if (m_passedNames.size() > NamesShown)
+            shown << QStringLiteral("and %1 more").arg(m_passedNames.size() - NamesShown);
+        report(
+            at(record.line) + QStringLiteral("warning: ") +
+            (m_passedNames.size() == 1 ? QStringLiteral("column ") : QStringLiteral("columns ")) +
+            shown.join(Joiner) +
+            QStringLiteral(" named no step of any item; passed through to the output as "
+                           "they are"));
+    }
+    return true;
 }
 
-void ClassRun::record(const CsvRecord& record)
+// A class over its size is refused whole, before anything is written.
+bool ClassRun::counted(int line)
 {
-    if (m_stop)
+    if (++m_records <= MaxClassRows)
+        return true;
+    report(at(line) + QStringLiteral("more than %1 rows; a run grades %1 at most, so nothing was "
+                                     "graded (split the class into several files)")
+                          .arg(MaxClassRows));
+    m_refused = true;
+    m_summary.status = BatchSummary::Status::Refused;
+    return false;
+}
+
+void ClassRun::skipped(int line, const QString& why, bool beforeHeader)
+{
+    if (m_refused)
         return;
-    if (!m_haveHeader) {
-        header(record);
+    if (!beforeHeader && !counted(line))
         return;
-    }
-    if (int(record.fields.size()) != m_width) {
-        skip(record.line, QString::number(record.fields.size()) +
-                              (record.fields.size() == 1 ? QStringLiteral(" field")
-                                                         : QStringLiteral(" fields")) +
-                              QStringLiteral(" where the header has ") + QString::number(m_width));
-        return;
-    }
-    if (record.cut) {
-        skip(record.line, QStringLiteral("the last row has no line end, so the input may have "
-                                         "been cut short inside it"));
-        return;
-    }
-    for (QByteArrayView field : record.fields) {
-        if (!isUtf8(field)) {
-            skip(record.line, QStringLiteral("not UTF-8 text"));
-            return;
-        }
-    }
-    if (m_rows.size() >= MaxClassRows) {
-        report(at(record.line) +
-               QStringLiteral("more than %1 rows; the input ends here").arg(MaxClassRows));
-        m_stop = true;
-        return;
-    }
+    report(why);
+}
+
+std::optional<ClassRow> ClassRun::readRow(const CsvRecord& record)
+{
     const auto cell = [&](int i) { return QString::fromUtf8(record.fields[size_t(i)]).trimmed(); };
+    ClassRow row;
+    row.line = record.line;
     const QString itemText = cell(m_item);
     const std::optional<ItemId> item = findItem(itemText);
     if (!item) {
         skip(record.line, QStringLiteral("no item ") + quotedText(itemText));
-        return;
+        return std::nullopt;
     }
+    row.item = *item;
     const QString seedText = cell(m_seed);
     bool ok = false;
-    const quint64 seed = seedText.toULongLong(&ok);
-    if (!ok || seed > MaxPracticeSeed || seedText.isEmpty() || !seedText.front().isDigit()) {
+    row.seed = seedText.toULongLong(&ok);
+    if (!ok || row.seed > MaxPracticeSeed || seedText.isEmpty() || !seedText.front().isDigit()) {
         skip(record.line,
              QStringLiteral("the seed ") + quotedText(seedText) +
                  QStringLiteral(" is not a whole number from 0 to %1").arg(MaxPracticeSeed));
-        return;
+        return std::nullopt;
     }
     const QString levelText = cell(m_level);
-    const int level = levelText.toInt(&ok);
-    if (!ok || level < 1 || level > PracticeLevels) {
+    row.level = levelText.toInt(&ok);
+    if (!ok || row.level < 1 || row.level > PracticeLevels) {
         skip(record.line, QStringLiteral("the level ") + quotedText(levelText) +
                               QStringLiteral(" is not 1, 2 or 3"));
-        return;
+        return std::nullopt;
     }
-    GradedRow row;
     row.student = cell(m_student);
-    row.exercise = makeExercise(*item, seed, level, std::nullopt, m_options.locale);
-    QHash<QString, QString> answers;
+    row.answers.reserve(m_stepColumns.size());
     for (const auto& [index, id] : m_stepColumns) {
         const QString answer = cell(index);
-        if (answer.isEmpty())
-            continue;
-        if (row.exercise.stepIndex(id) < 0) {
-            skip(record.line, QStringLiteral("an answer to ") + quotedText(id) +
-                                  QStringLiteral(", which is no step of this exercise of ") +
-                                  itemKey(*item));
-            return;
-        }
-        answers.insert(id, answer);
+        if (!answer.isEmpty())
+            row.answers.insert(id, answer);
     }
-    row.grade = grade(row.exercise, answers, m_options.locale);
-    m_rows.append(std::move(row));
+    row.passed.reserve(m_passedColumns.size());
+    for (int index : m_passedColumns)
+        row.passed << QString::fromUtf8(record.fields[size_t(index)]);
+    return row;
+}
+
+bool ClassRun::row(const CsvRecord& record)
+{
+    if (!counted(record.line))
+        return false;
+    const std::optional<ClassRow> row = readRow(record);
+    if (!row)
+        return true;
+    const Exercise exercise =
+        makeExercise(row->item, row->seed, row->level, std::nullopt, m_options.locale);
+    for (auto it = row->answers.cbegin(); it != row->answers.cend(); ++it) {
+        if (exercise.stepIndex(it.key()) < 0) {
+            skip(record.line, QStringLiteral("an answer to ") + quotedText(it.key()) +
+                                  QStringLiteral(", which is no step of this exercise of ") +
+                                  itemKey(row->item));
+            return true;
+        }
+    }
+    keep(*row, exercise, grade(exercise, row->answers, m_options.locale));
+    return true;
+}
+
+void ClassRun::keep(const ClassRow& row, const Exercise& exercise, const Grade& grade)
+{
+    const char d = m_delimiter;
+    const auto text = [&](const QString& cell) {
+        QByteArray bytes;
+        bytes.append(d);
+        appendCsvText(bytes, cell, d);
+        m_cells.append(bytes.constData(), size_t(bytes.size()));
+    };
+    const auto number = [&](const QString& cell) {
+        QByteArray bytes;
+        bytes.append(d);
+        appendCsvField(bytes, cell, d);
+        m_cells.append(bytes.constData(), size_t(bytes.size()));
+    };
+    KeptRow kept{};
+    text(row.student);
+    number(itemKey(exercise.item));
+    number(QString::number(exercise.seed));
+    number(QString::number(exercise.level));
+    number(m_options.locale.toString(grade.score(), 'f', 2));
+    number(QString::number(grade.correct));
+    number(QString::number(grade.asked));
+    kept.fixedEnd = m_cells.size();
+    for (const QString& cell : row.passed)
+        text(cell);
+    kept.passedEnd = m_cells.size();
+    kept.firstStep = m_steps.size();
+    for (const StepGrade& g : grade.steps) {
+        auto [index, added] = m_askedIndex.try_emplace(g.id, int(m_asked.size()));
+        if (added)
+            m_asked << g.id;
+        number(g.correct    ? QStringLiteral("right")
+               : g.answered ? QStringLiteral("wrong")
+                            : QStringLiteral("blank"));
+        number(g.slip);
+        text(g.feedback);
+        m_steps.push_back({index->second, m_cells.size()});
+        if (!g.slip.isEmpty())
+            ++m_slipCounts[g.slip];
+    }
+    kept.steps = m_steps.size() - kept.firstStep;
+    m_rows.push_back(kept);
+    m_students.insert(row.student);
+    m_total += grade.score();
 }
 
 bool ClassRun::write()
 {
     // The step columns: those of the header that some row asks, in its
     // order, then any other step asked, in the order first met.
-    QStringList asked;
-    QSet<QString> askedSet;
-    for (const GradedRow& row : m_rows) {
-        for (const StepGrade& g : row.grade.steps) {
-            if (!askedSet.contains(g.id)) {
-                askedSet.insert(g.id);
-                asked << g.id;
-            }
+    std::vector<int> columns; // indexes into m_asked
+    std::vector<char> placed(size_t(m_asked.size()), 0);
+    for (const auto& [index, id] : m_stepColumns) {
+        const auto asked = m_askedIndex.find(id);
+        if (asked != m_askedIndex.end()) {
+            columns.push_back(asked->second);
+            placed[size_t(asked->second)] = 1;
         }
     }
-    QStringList columns;
-    for (const auto& [index, id] : m_stepColumns) {
-        if (askedSet.contains(id))
-            columns << id;
+    for (int i = 0; i < int(m_asked.size()); ++i) {
+        if (!placed[size_t(i)])
+            columns.push_back(i);
     }
-    for (const QString& id : asked) {
-        if (!columns.contains(id))
-            columns << id;
-    }
+    std::vector<int> position(size_t(m_asked.size()), 0); // of each asked step among the columns
+    for (size_t c = 0; c < columns.size(); ++c)
+        position[size_t(columns[c])] = int(c);
 
     const char d = m_delimiter;
     QByteArray out;
@@ -336,60 +380,93 @@ bool ClassRun::write()
                       QStringLiteral("Score"),
                       QStringLiteral("Right"),
                       QStringLiteral("Asked")};
-    for (const QString& id : columns)
+    for (int c : columns) {
+        const QString& id = m_asked[c];
         names << id + QStringLiteral(": mark") << id + QStringLiteral(": slip")
               << id + QStringLiteral(": feedback");
+    }
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (i > 0)
             out.append(d);
         appendCsvField(out, names[i], d);
     }
+    for (const QString& name : m_passedNames) {
+        out.append(d);
+        appendCsvText(out, name, d);
+    }
     out.append(CsvLineEnd);
-    for (const GradedRow& row : m_rows) {
-        const QStringList cells{row.student,
-                                itemKey(row.exercise.item),
-                                QString::number(row.exercise.seed),
-                                QString::number(row.exercise.level),
-                                m_options.locale.toString(row.grade.score(), 'f', 2),
-                                QString::number(row.grade.correct),
-                                QString::number(row.grade.asked)};
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                out.append(d);
-            appendCsvField(out, cells[i], d);
-        }
-        for (const QString& id : columns) {
-            const auto g = std::find_if(row.grade.steps.begin(), row.grade.steps.end(),
-                                        [&id](const StepGrade& s) { return s.id == id; });
-            QString mark, slip, feedback;
-            if (g != row.grade.steps.end()) {
-                mark = g->correct    ? QStringLiteral("right")
-                       : g->answered ? QStringLiteral("wrong")
-                                     : QStringLiteral("blank");
-                slip = g->slip;
-                feedback = g->feedback;
+
+    // Each row as it is put together, in blocks of about 256 KB.
+    std::vector<std::pair<size_t, size_t>> cells(columns.size()); // where each step's cells are
+    size_t rowStart = 0;
+    const auto flush = [&] {
+        QByteArrayView bytes = out;
+        while (!bytes.isEmpty()) {
+            const qint64 written = m_output.write(bytes.data(), bytes.size());
+            if (written <= 0) {
+                m_summary.status = BatchSummary::Status::WriteFailed;
+                m_summary.error = m_output.errorString();
+                return false;
             }
-            for (const QString& text : {mark, slip, feedback}) {
-                out.append(d);
-                appendCsvField(out, text, d);
-            }
+            bytes = bytes.sliced(qsizetype(written));
         }
+        out.resize(0);
+        return true;
+    };
+    for (const KeptRow& row : m_rows) {
+        // The leading cells without the delimiter before the first.
+        out.append(m_cells.data() + rowStart + 1, qsizetype(row.fixedEnd - rowStart - 1));
+        std::fill(cells.begin(), cells.end(), std::pair<size_t, size_t>{0, 0});
+        size_t from = row.passedEnd;
+        for (size_t s = row.firstStep; s < row.firstStep + row.steps; ++s) {
+            cells[size_t(position[size_t(m_steps[s].column)])] = {from, m_steps[s].end};
+            from = m_steps[s].end;
+        }
+        for (const auto& [begin, end] : cells) {
+            if (begin == end)
+                out.append(QByteArray(3, d));
+            else
+                out.append(m_cells.data() + begin, qsizetype(end - begin));
+        }
+        out.append(m_cells.data() + row.fixedEnd, qsizetype(row.passedEnd - row.fixedEnd));
         out.append(CsvLineEnd);
-    }
-    QByteArrayView bytes = out;
-    while (!bytes.isEmpty()) {
-        const qint64 written = m_output.write(bytes.data(), bytes.size());
-        if (written <= 0) {
-            m_summary.status = BatchSummary::Status::WriteFailed;
-            m_summary.error = m_output.errorString();
+        rowStart = from;
+        if (out.size() >= 256 * 1024 && !flush())
             return false;
-        }
-        bytes = bytes.sliced(qsizetype(written));
     }
-    return true;
+    return flush();
 }
 
 } // namespace
+
+bool isStepIdForm(const QString& name)
+{
+    // Read by hand: a regular expression may fail to match where memory is short.
+    const auto counting = [](QStringView text) { // "1", "12", not "0" or "01"
+        return !text.isEmpty() && text.front() >= u'1' && text.front() <= u'9' &&
+               std::all_of(text.begin(), text.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    QStringView rest(name);
+    if (rest.startsWith(u"row")) {
+        const qsizetype dash = rest.indexOf(u'-');
+        if (dash < 0 || !counting(rest.sliced(3, dash - 3)))
+            return false;
+        rest = rest.sliced(dash + 1);
+        if (rest.startsWith(u"convert-"))
+            return false;
+    }
+    if (rest == u"result" || rest == u"band")
+        return true;
+    if (rest.startsWith(u"step-"))
+        return counting(rest.sliced(5));
+    if (!name.startsWith(QLatin1String("convert-")))
+        return false;
+    const QString field = name.mid(8);
+    const auto& fields = inputFields();
+    return std::any_of(fields.begin(), fields.end(),
+                       [&field](const InputField& f) { return !f.unit && f.name == field; });
+}
 
 ClassGradeSummary gradeClass(QIODevice& input, QIODevice& output, const ClassGradeOptions& options)
 {

@@ -20,9 +20,15 @@ inline constexpr char SeedColumn[] = "Seed";
 inline constexpr char LevelColumn[] = "Level";
 
 // The most rows graded in one run: a class, or a whole year's classes. The
-// marks are kept until every row is read (the columns of the output depend on
-// every exercise), so their number is bounded.
+// graded rows are kept, as the CSV they become, until every row is read (the
+// columns of the output depend on every exercise), so their number is
+// bounded: a file with more is refused before anything is written.
 inline constexpr int MaxClassRows = 20000;
+
+// True for a column name of the form a step id takes in some exercise
+// ("convert-SerumCreatinine", "step-2", "row1-band", "result"); a column of
+// a class file that is none of these and no known column is passed through.
+bool isStepIdForm(const QString& name);
 
 struct ClassGradeOptions {
     QLocale locale = QLocale::c(); // how answers are read and numbers written
@@ -46,11 +52,15 @@ struct ClassGradeSummary {
 // the delimiter from the header line) with the columns Student, Item, Seed and
 // Level and one column per step id; a step absent or empty is a blank answer.
 // Writes CSV with the same delimiter: Student, Item, Seed, Level, Score,
-// Right, Asked, and for every step id asked in any row "<id>: mark" (right,
+// Right, Asked, for every step id asked in any row "<id>: mark" (right,
 // wrong, blank; empty when the row's exercise does not ask it), "<id>: slip"
-// and "<id>: feedback". A row with an unknown item, a seed or level out of
+// and "<id>: feedback", and last the columns of the input that are neither
+// known ones nor of a step id's form (an e-mail address, an ID number), as
+// they are, named once in a warning. Texts from the input are guarded as
+// appendCsvText says. A row with an unknown item, a seed or level out of
 // range, or an answer to a step its exercise does not have is reported with
-// its line and skipped, as is a row batch mode would skip.
+// its line and skipped, as is a row batch mode would skip. Over MaxClassRows
+// rows the run is refused (status Refused) and nothing written.
 ClassGradeSummary gradeClass(QIODevice& input, QIODevice& output,
                              const ClassGradeOptions& options = {});
 

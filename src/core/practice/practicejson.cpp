@@ -1,5 +1,6 @@
 #include "practice/practicejson.h"
 
+#include "analytes/findings.h"
 #include "calc/formula.h"
 #include "calc/items.h"
 #include "practice/itemkeys.h"
@@ -116,7 +117,8 @@ std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& er
         static const QStringList known = {QStringLiteral("item"), QStringLiteral("seed"),
                                           QStringLiteral("level"), QStringLiteral("answers")};
         if (!known.contains(it.key())) {
-            error = QStringLiteral("unknown key \"%1\" (item, seed, level, answers)").arg(it.key());
+            error = QStringLiteral("unknown key ") + quotedText(it.key()) +
+                    QStringLiteral(" (item, seed, level, answers)");
             return std::nullopt;
         }
     }
@@ -152,7 +154,8 @@ std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& er
     const QJsonObject given = answers.toObject();
     for (auto it = given.begin(); it != given.end(); ++it) {
         if (ex.stepIndex(it.key()) < 0) {
-            error = QStringLiteral("\"answers\": no step \"%1\" in this exercise").arg(it.key());
+            error = QStringLiteral("\"answers\": no step ") + quotedText(it.key()) +
+                    QStringLiteral(" in this exercise");
             return std::nullopt;
         }
         if (it.value().isDouble()) {
@@ -160,8 +163,8 @@ std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& er
         } else if (it.value().isString()) {
             request.answers[it.key()] = it.value().toString();
         } else if (!it.value().isNull()) {
-            error = QStringLiteral("\"answers\": the answer to \"%1\" must be a number or a text")
-                        .arg(it.key());
+            error = QStringLiteral("\"answers\": the answer to ") + quotedText(it.key()) +
+                    QStringLiteral(" must be a number or a text");
             return std::nullopt;
         }
     }

@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QString>
 
+class QIODevice;
+
 namespace quarvex {
 
 // The most versions of a worksheet (one per student) and exercises per item:
@@ -55,5 +57,12 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
 // and answers [{version, exercises: [{item, seed, level, expected: {step id:
 // value}}]}] with the expected value of every step asked.
 QJsonObject worksheetJson(const Worksheet& worksheet);
+
+// Writes the worksheet for the settings as worksheetJson's document, indented,
+// byte for byte, making it a version at a time as it goes, so that memory
+// stays that of one version however large the sheet. False when a write
+// fails (the device says why).
+bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale,
+                        QIODevice& device);
 
 } // namespace quarvex

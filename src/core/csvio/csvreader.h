@@ -43,28 +43,28 @@ public:
     // end after a closing quote: the record is dropped and reading goes on
     // with the next line.
     using BadQuoteSink = std::function<void(int line)>;
+    // A record longer than the most allowed, by the line where it starts,
+    // told as soon as it grows too long: the rest of it is dropped unread
+    // and reading goes on with the record after it.
+    using TooLongSink = std::function<void(int line)>;
 
-    // A record longer than this (a quote left open early in a large file
-    // would make one of the whole rest) stops the reader, so that memory
-    // stays bounded whatever the input.
+    // The longest record read, so that memory stays bounded whatever the
+    // input: the bytes of a longer one are dropped as they come.
     static constexpr size_t DefaultMaxRecord = 1024 * 1024;
 
-    CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote,
+    CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote, TooLongSink tooLong = {},
               size_t maxRecord = DefaultMaxRecord);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
     // Parses the bytes, handing every record completed in them to the sink.
-    // False once a record grew too long: the reader takes no more.
-    bool feed(QByteArrayView bytes);
-
-    // The line where the record that grew too long starts, if one did.
-    std::optional<int> tooLong() const { return m_tooLong; }
+    void feed(QByteArrayView bytes);
 
     // Ends the text: hands over a last record without a line end (marked cut
-    // unless a closing quote ends it). Returns the
-    // line where a quoted field was opened and never closed, if one was.
+    // unless a closing quote ends it). Returns the line where a quoted field
+    // was opened and never closed, if one was: only there does the reader
+    // find no record after a bad one.
     std::optional<int> finish();
 
 private:
@@ -76,9 +76,9 @@ private:
     std::unique_ptr<csv_parser> m_parser;
     char m_delimiter;
     size_t m_maxRecord;
-    std::optional<int> m_tooLong;
     Sink m_sink;
     BadQuoteSink m_badQuote;
+    TooLongSink m_tooLong;
     std::string m_data;                  // the fields of the record being read, end to end
     std::vector<size_t> m_ends;          // where each of its fields ends in m_data
     std::vector<QByteArrayView> m_views; // handed to the sink
@@ -86,8 +86,9 @@ private:
     int m_recordLine = 1;                // where the record being read started
     int m_fieldLine = 1;                 // where its last complete field ended
     bool m_inRecord = false;
-    bool m_skipLine = false; // dropping the rest of a line with a misplaced quote
-    char m_lastByte = '\n';  // the last byte fed
+    bool m_skipLine = false;   // dropping the rest of a line with a misplaced quote
+    bool m_discarding = false; // dropping the rest of a record that is too long
+    char m_lastByte = '\n';    // the last byte fed
 };
 
 } // namespace quarvex

@@ -1,4 +1,4 @@
-#include "batch/csvreader.h"
+#include "csvio/csvreader.h"
 
 #include <csv.h>
 
@@ -53,12 +53,14 @@ char detectDelimiter(QByteArrayView headerLine)
     return best;
 }
 
-CsvReader::CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote, size_t maxRecord)
+CsvReader::CsvReader(char delimiter, Sink sink, BadQuoteSink badQuote, TooLongSink tooLong,
+                     size_t maxRecord)
     : m_parser(std::make_unique<csv_parser>())
     , m_delimiter(delimiter)
     , m_maxRecord(maxRecord)
     , m_sink(std::move(sink))
     , m_badQuote(std::move(badQuote))
+    , m_tooLong(std::move(tooLong))
 {
     if (csv_init(m_parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0)
         throw std::bad_alloc();
@@ -81,12 +83,13 @@ void CsvReader::restart()
     m_data.clear();
     m_ends.clear();
     m_inRecord = false;
+    m_discarding = false;
 }
 
-bool CsvReader::feed(QByteArrayView bytes)
+void CsvReader::feed(QByteArrayView bytes)
 {
     // Fed a line at a time, so that every record knows the line it starts on.
-    while (!bytes.isEmpty() && !m_tooLong) {
+    while (!bytes.isEmpty()) {
         const qsizetype newline = bytes.indexOf('\n');
         const QByteArrayView piece = newline < 0 ? bytes : bytes.first(newline + 1);
         m_lastByte = piece.back();
@@ -97,12 +100,22 @@ bool CsvReader::feed(QByteArrayView bytes)
         if (newline >= 0)
             ++m_line;
         bytes = bytes.sliced(piece.size());
-        if (m_data.size() + csv_get_buffer_size(m_parser.get()) > m_maxRecord) {
-            m_tooLong = m_recordLine;
-            restart();
+        // libcsv keeps the field being read in its own buffer (entry_pos
+        // bytes of it, a public member of its parser). A record over the
+        // limit goes on being parsed, so that its end is found where the
+        // quotes say, but what it holds is dropped as it comes.
+        if (m_discarding) {
+            m_parser->entry_pos = 0;
+        } else if (m_data.size() + m_parser->entry_pos > m_maxRecord) {
+            m_discarding = true;
+            m_parser->entry_pos = 0;
+            m_data.clear();
+            m_data.shrink_to_fit();
+            m_ends.clear();
+            if (m_tooLong)
+                m_tooLong(m_recordLine);
         }
     }
-    return !m_tooLong;
 }
 
 void CsvReader::feedPiece(QByteArrayView piece)
@@ -126,8 +139,6 @@ void CsvReader::feedPiece(QByteArrayView piece)
 std::optional<int> CsvReader::finish()
 {
     m_skipLine = false;
-    if (m_tooLong)
-        return std::nullopt;
     const int openedOn = m_ends.empty() ? m_recordLine : m_fieldLine;
     if (csv_fini(m_parser.get(), fieldDone, recordDone, this) != 0) {
         restart();
@@ -144,14 +155,26 @@ void CsvReader::fieldDone(void* data, size_t size, void* self)
         reader->m_inRecord = true;
         reader->m_recordLine = reader->m_line;
     }
-    reader->m_data.append(static_cast<const char*>(data), size);
-    reader->m_ends.push_back(reader->m_data.size());
+    if (!reader->m_discarding) {
+        reader->m_data.append(static_cast<const char*>(data), size);
+        reader->m_ends.push_back(reader->m_data.size());
+    }
     reader->m_fieldLine = reader->m_line;
 }
 
 void CsvReader::recordDone(int terminator, void* self)
 {
     auto* reader = static_cast<CsvReader*>(self);
+    if (reader->m_discarding || reader->m_data.size() > reader->m_maxRecord) {
+        // Too long, found at its end when that came in the piece that made it so.
+        if (!reader->m_discarding && reader->m_tooLong)
+            reader->m_tooLong(reader->m_recordLine);
+        reader->m_discarding = false;
+        reader->m_inRecord = false;
+        reader->m_data.clear();
+        reader->m_ends.clear();
+        return;
+    }
     reader->m_views.clear();
     size_t start = 0;
     for (size_t end : reader->m_ends) {

@@ -1,4 +1,4 @@
-#include "batch/csvwriter.h"
+#include "csvio/csvwriter.h"
 
 namespace quarvex {
 
@@ -13,14 +13,20 @@ bool needsQuotes(QByteArrayView field, char delimiter)
     return false;
 }
 
-} // namespace
-
-void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
+bool isFormulaStart(char16_t c)
 {
-    if (!needsQuotes(field, delimiter)) {
-        out.append(field);
-        return;
-    }
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// A control character that a cell shows escaped: C0 but tab, line feed and
+// carriage return, DEL and C1.
+bool isEscapedControl(char16_t c)
+{
+    return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || (c >= 0x7f && c < 0xa0);
+}
+
+void appendQuoted(QByteArray& out, QByteArrayView field)
+{
     out.append('"');
     qsizetype start = 0;
     for (qsizetype quote = field.indexOf('"'); quote >= 0; quote = field.indexOf('"', start)) {
@@ -30,6 +36,17 @@ void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
     }
     out.append(field.sliced(start));
     out.append('"');
+}
+
+} // namespace
+
+void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
+{
+    if (!needsQuotes(field, delimiter)) {
+        out.append(field);
+        return;
+    }
+    appendQuoted(out, field);
 }
 
 void appendCsvField(QByteArray& out, const QString& field, char delimiter)
@@ -66,6 +83,41 @@ void appendCsvField(QByteArray& out, const QString& field, char delimiter)
     to += quote;
     for (qsizetype i = 0; i < size; ++i)
         to[i] = char(text[i]);
+}
+
+void appendCsvText(QByteArray& out, QByteArrayView utf8, char delimiter)
+{
+    // Most names are plain ASCII text: written as they are.
+    bool plain = utf8.isEmpty() || !isFormulaStart(char16_t(static_cast<unsigned char>(utf8[0])));
+    for (char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u >= 0x7f)
+            plain = plain && (u == '\t' || u == '\n' || u == '\r');
+    }
+    if (plain)
+        appendCsvField(out, utf8, delimiter);
+    else
+        appendCsvText(out, QString::fromUtf8(utf8), delimiter);
+}
+
+void appendCsvText(QByteArray& out, const QString& text, char delimiter)
+{
+    const bool formula = !text.isEmpty() && isFormulaStart(text.front().unicode());
+    QString shown;
+    shown.reserve(text.size() + 1);
+    if (formula)
+        shown += QLatin1Char('\'');
+    for (QChar c : text) {
+        if (isEscapedControl(c.unicode()))
+            shown +=
+                QStringLiteral("\\x") + QString::number(c.unicode(), 16).rightJustified(2, u'0');
+        else
+            shown += c;
+    }
+    if (formula)
+        appendQuoted(out, QByteArrayView(shown.toUtf8()));
+    else
+        appendCsvField(out, shown, delimiter);
 }
 
 } // namespace quarvex
