@@ -92,7 +92,10 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
 {
     switch (op.kind) {
     case FormulaOp::Number: {
-        QString text = exactNumber(op.number);
+        // An expression is read back by the parser; a formula for the reader
+        // writes its numbers as the case's locale does.
+        QString text = style == FormulaStyle::Expression ? exactNumber(op.number)
+                                                         : shortestNumber(op.number, inputs.locale());
         // A negative exponent reads with the minus sign of the subtractions.
         if (style != FormulaStyle::Expression && text.startsWith(QLatin1Char('-')))
             text[0] = QChar(0x2212);
@@ -101,7 +104,8 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
     case FormulaOp::Gender:
         switch (style) {
         case FormulaStyle::Words:
-            return op.symbol ? QString::fromUtf8(op.symbol) : exactNumber(op.number);
+            return op.symbol ? QString::fromUtf8(op.symbol)
+                             : shortestNumber(op.number, inputs.locale());
         case FormulaStyle::Symbols:
             return op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
         case FormulaStyle::Expression:

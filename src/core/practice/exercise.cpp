@@ -497,7 +497,7 @@ double StepTolerance::margin(double target) const
     return std::max(relative * size, unit / 2.0);
 }
 
-QString StepTolerance::text() const
+QString StepTolerance::text(const QLocale& locale) const
 {
     switch (kind) {
     case Choice:
@@ -508,7 +508,7 @@ QString StepTolerance::text() const
                                : QStringLiteral("equal when rounded to %1 decimals").arg(decimals);
     case Within:
         return QStringLiteral("within %1 %, or half the last of 6 significant digits")
-            .arg(relative * 100.0);
+            .arg(shortestNumber(relative * 100.0, locale));
     }
     return {};
 }
@@ -596,7 +596,14 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
     ex.gender = gender;
     ex.values = values;
     ex.locale = locale;
-    const Inputs inputs = ex.inputs();
+    // The working in the exercise's number format: the formula, its
+    // constants and the worked steps read as the prompts do.
+    MapFields fields;
+    if (!gender.isEmpty())
+        fields.set(A::Gender, gender);
+    for (const CaseValue& v : values)
+        fields.set(v.id, v.text(locale), v.unit);
+    const Inputs inputs(fields, locale);
     ItemEvaluation evaluation = evaluateItem(item(id), inputs);
     if (!evaluation.outcome)
         return ex;
