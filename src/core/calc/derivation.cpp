@@ -162,7 +162,7 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
                 const QString lhs = dr.symbol + QStringLiteral(" = ");
                 dr.words = lhs + formulaText(*f, FormulaStyle::Words, inputs);
                 dr.symbols = lhs + formulaText(*f, FormulaStyle::Symbols, inputs);
-                dr.constant = genderConstantNote(*f, inputs.locale());
+                dr.constant = genderConstantNote(*f);
                 dr.expression = formulaText(*f, FormulaStyle::Expression, inputs);
                 dr.substituted = formulaText(*f, FormulaStyle::Substituted, inputs);
                 dr.steps = formulaSteps(*f, inputs);

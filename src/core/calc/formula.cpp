@@ -92,10 +92,10 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
 {
     switch (op.kind) {
     case FormulaOp::Number: {
-        // An expression is read back by the parser; a formula for the reader
-        // writes its numbers as the case's locale does.
-        QString text = style == FormulaStyle::Expression ? exactNumber(op.number)
-                                                         : shortestNumber(op.number, inputs.locale());
+        // With the numbers put in, the formula's own are written as they are.
+        QString text = style == FormulaStyle::Substituted
+                           ? shortestNumber(op.number, inputs.locale())
+                           : exactNumber(op.number);
         // A negative exponent reads with the minus sign of the subtractions.
         if (style != FormulaStyle::Expression && text.startsWith(QLatin1Char('-')))
             text[0] = QChar(0x2212);
@@ -104,8 +104,7 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
     case FormulaOp::Gender:
         switch (style) {
         case FormulaStyle::Words:
-            return op.symbol ? QString::fromUtf8(op.symbol)
-                             : shortestNumber(op.number, inputs.locale());
+            return op.symbol ? QString::fromUtf8(op.symbol) : exactNumber(op.number);
         case FormulaStyle::Symbols:
             return op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
         case FormulaStyle::Expression:

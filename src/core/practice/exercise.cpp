@@ -229,6 +229,20 @@ std::optional<double> ownEdge(std::span<const Band> bands, int band)
     return std::nullopt;
 }
 
+// A text whose numbers are written as C does ("× 1.012") with the decimal
+// point of the locale ("× 1,012"): a point between two digits is one.
+QString inLocaleNumbers(QString text, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point == QLatin1String("."))
+        return text;
+    for (qsizetype i = text.size() - 2; i > 0; --i) {
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text.replace(i, 1, point);
+    }
+    return text;
+}
+
 // Whether a case can be worked: the item computes and no hint questions a value.
 std::optional<Outcome> workable(const ItemDescriptor& item, const MapFields& fields)
 {
@@ -609,6 +623,17 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
         return ex;
     ex.outcome = std::move(*evaluation.outcome);
     ex.derivation = derive(item(id), inputs, ex.outcome, {});
+    // The formulas' own numbers too (the derivation writes them as C does,
+    // for a reader of any locale).
+    for (DerivedInput& in : ex.derivation.inputs)
+        in.conversion = inLocaleNumbers(in.conversion, locale);
+    for (qsizetype r = 0; r < ex.derivation.rows.size() && r < ex.outcome.working.size(); ++r) {
+        DerivedRow& row = ex.derivation.rows[r];
+        row.words = inLocaleNumbers(row.words, locale);
+        row.symbols = inLocaleNumbers(row.symbols, locale);
+        if (const Formula* f = ex.outcome.working[r].formula)
+            row.constant = genderConstantNote(*f, locale);
+    }
     StepBuilder(ex).build();
     return ex;
 }

@@ -1,5 +1,6 @@
 #include "practice/frmpractice.h"
 
+#include "app/announce.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "calc/items.h"
@@ -7,7 +8,6 @@
 #include "worksheet/worksheetdialog.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -695,12 +695,9 @@ void PracticeWindow::updateAfterCheck()
 
 void PracticeWindow::announceVerdict()
 {
-    // A screen reader hears the verdict of a Check: an alert on the verdict,
-    // whose name is its text.
-    if (!m_verdict->isVisible())
-        return;
-    QAccessibleEvent alert(m_verdict, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    // A screen reader hears the verdict of a Check.
+    if (m_verdict->isVisible())
+        announce(m_verdict, m_verdict->accessibleName());
 }
 
 void PracticeWindow::fitToContent()
