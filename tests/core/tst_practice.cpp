@@ -406,8 +406,8 @@ void TestPractice::germanNumbersThroughout()
     };
     for (int seed = 1; seed <= 3; ++seed) {
         for (int level = 1; level <= PracticeLevels; ++level) {
-            const Exercise ex = makeExercise(ItemId(item), quint64(seed), level, std::nullopt,
-                                             German);
+            const Exercise ex =
+                makeExercise(ItemId(item), quint64(seed), level, std::nullopt, German);
             const QString where = u"seed %1 level %2"_s.arg(seed).arg(level);
             check(ex.caseText(), where);
             // The working; its notes and interpretations are the sources'

@@ -20,8 +20,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 
 #include <algorithm>
@@ -350,13 +350,13 @@ private Q_SLOTS:
         const QString said = QString(verdict->text()).remove(QChar(0x2060));
         QVERIFY(said.contains(u"steps right"_s));
         QCOMPARE(accessibleName(verdict), said);
-        const bool announced = std::any_of(g_heard.cbegin(), g_heard.cend(), [&](const HeardEvent& e) {
-            return e.object == verdict && e.name == said &&
-                   (e.type == QAccessible::Alert || e.type == QAccessible::NameChanged);
-        });
-        QVERIFY2(announced, qPrintable(u"%1 events, none announcing \"%2\""_s
-                                           .arg(g_heard.size())
-                                           .arg(said)));
+        const bool announced =
+            std::any_of(g_heard.cbegin(), g_heard.cend(), [&](const HeardEvent& e) {
+                return e.object == verdict && e.name == said &&
+                       (e.type == QAccessible::Alert || e.type == QAccessible::NameChanged);
+            });
+        QVERIFY2(announced,
+                 qPrintable(u"%1 events, none announcing \"%2\""_s.arg(g_heard.size()).arg(said)));
     }
 
     void keys()

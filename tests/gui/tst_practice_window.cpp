@@ -13,8 +13,8 @@
 #include "worksheet/frmworksheet.h"
 
 #include <QAccessible>
-#include <QTextLayout>
 #include <QRadioButton>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>

@@ -708,8 +708,7 @@ void PracticeWindow::fitToContent()
     // as far as the screen has room; it never shrinks under the learner.
     layout()->activate();
     const QWidget* viewport = m_stepsArea->viewport();
-    const int missing =
-        m_stepsBox->heightForWidth(viewport->width()) - viewport->height();
+    const int missing = m_stepsBox->heightForWidth(viewport->width()) - viewport->height();
     if (missing <= 0)
         return;
     const int grown = std::min(height() + missing, roomOnScreen(this).height());
