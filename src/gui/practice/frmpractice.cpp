@@ -389,7 +389,8 @@ void PracticeWindow::buildRows()
             for (const QString& choice : step.choices)
                 widest = std::max(widest, row.choice->fontMetrics().horizontalAdvance(choice));
             row.choice->view()->setMinimumWidth(
-                widest + 2 * row.choice->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+                std::min(widest + 2 * row.choice->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                         roomOnScreen(this).width()));
         } else {
             row.edit = new QLineEdit(m_stepsBox);
             row.edit->setMinimumWidth(
