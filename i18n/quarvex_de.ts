@@ -816,6 +816,81 @@
     </message>
 </context>
 <context>
+    <name>quarvex::PracticeWindow</name>
+    <message>
+        <source>Case %1: %2</source>
+        <translation>Fall %1: %2</translation>
+    </message>
+    <message>
+        <source>Given</source>
+        <translation>Gegeben</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Mark of %1: none yet</source>
+        <translation>Bewertung von %1: noch keine</translation>
+    </message>
+    <message>
+        <source>Mark of %1: %2</source>
+        <translation>Bewertung von %1: %2</translation>
+    </message>
+    <message>
+        <source>Feedback on %1: %2</source>
+        <translation>Rückmeldung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (given)</source>
+        <translation>%1 (gegeben)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 steps right.</source>
+        <translation>%1 von %2 Schritten richtig.</translation>
+    </message>
+    <message>
+        <source>Well done: try the next level.</source>
+        <translation>Gut gemacht: versuchen Sie die nächste Stufe.</translation>
+    </message>
+    <message>
+        <source>Well done.</source>
+        <translation>Gut gemacht.</translation>
+    </message>
+    <message>
+        <source>Mend the steps marked Wrong, or try the same level with a new case.</source>
+        <translation>Verbessern Sie die als Falsch bewerteten Schritte oder versuchen Sie dieselbe Stufe mit einem neuen Fall.</translation>
+    </message>
+    <message>
+        <source>Every step is done; try the same level with a new case.</source>
+        <translation>Alle Schritte sind erledigt; versuchen Sie dieselbe Stufe mit einem neuen Fall.</translation>
+    </message>
+    <message>
+        <source>Answer the steps still open, then Check.</source>
+        <translation>Beantworten Sie die noch offenen Schritte, dann Prüfen.</translation>
+    </message>
+    <message>
+        <source>Every step shown.</source>
+        <translation>Alle Schritte gezeigt.</translation>
+    </message>
+    <message>
+        <source>Nothing answered yet: type an answer into a step, then Check.</source>
+        <translation>Noch nichts beantwortet: geben Sie bei einem Schritt eine Antwort ein, dann Prüfen.</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::QtDialogs</name>
     <message>
         <source>OK</source>

@@ -11,6 +11,7 @@
 #include "practice/working.h"
 
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void answersReadInEitherFormat_data();
     void answersReadInEitherFormat();
     void feedbackOfOtherAnswers();
+    void germanNumbersThroughout_data();
+    void germanNumbersThroughout();
     void itemKeys();
     void gradeRequests_data();
     void gradeRequests();
@@ -382,6 +385,83 @@ void TestPractice::feedbackOfOtherAnswers()
              u"Right: "_s + ex.steps[ex.stepIndex(u"result"_s)].expectedText + u" mL/min."_s);
     QCOMPARE(by[u"band"_s].correct, ex.steps[ex.stepIndex(u"band"_s)].choices.first() ==
                                         ex.steps[ex.stepIndex(u"band"_s)].expectedText);
+}
+
+void TestPractice::germanNumbersThroughout_data()
+{
+    everyExercise_data();
+}
+
+// A German exercise writes every number with a decimal comma: the prompts
+// (the formula and its constants at level 3), the expected answers, the
+// tolerances, the worked steps and the feedback of wrong answers and slips.
+void TestPractice::germanNumbersThroughout()
+{
+    QFETCH(int, item);
+    // (but for the unit "mL/min/1.73 m²", written as its unit list has it)
+    static const QRegularExpression pointNumber(u"\\d\\.\\d(?!\\d* m²)"_s);
+    const auto check = [](const QString& text, const QString& where) {
+        const QRegularExpressionMatch m = pointNumber.match(text);
+        QVERIFY2(!m.hasMatch(), qPrintable(where + u": "_s + text));
+    };
+    for (int seed = 1; seed <= 3; ++seed) {
+        for (int level = 1; level <= PracticeLevels; ++level) {
+            const Exercise ex =
+                makeExercise(ItemId(item), quint64(seed), level, std::nullopt, German);
+            const QString where = u"seed %1 level %2"_s.arg(seed).arg(level);
+            check(ex.caseText(), where);
+            // The working; its notes and interpretations are the sources'
+            // sentences, quoted as they are.
+            for (const DerivedInput& in : ex.derivation.inputs)
+                check(inputLine(in, German), where);
+            QStringList quoted;
+            for (const DerivedRow& row : ex.derivation.rows) {
+                for (const WorkLine& line : workLines(row, German)) {
+                    if (line.label == "Formula:"_L1 || line.label == "With the numbers:"_L1 ||
+                        line.label.startsWith(u"Step "_s) || line.label == "Value:"_L1 ||
+                        line.label == "Value before rounding:"_L1 || line.label == "Result:"_L1)
+                        check(line.text, where + u" "_s + line.label);
+                }
+                check(row.constant, where);
+                quoted << row.interpretation;
+                for (const DerivedBand& band : row.bands)
+                    quoted << bandMeaning(band) << band.text.value_or(QString());
+            }
+            for (const ExerciseStep& s : ex.steps)
+                quoted << s.choices;
+            const auto checkFeedback = [&](QString text, const QString& at) {
+                for (const QString& q : std::as_const(quoted)) {
+                    if (!q.isEmpty())
+                        text.remove(q);
+                }
+                check(text, at);
+            };
+            QHash<QString, QString> wrong;
+            for (const ExerciseStep& s : ex.steps) {
+                check(s.prompt, where + u" "_s + s.id);
+                if (s.kind == StepKind::Number)
+                    check(s.expectedText, where + u" "_s + s.id);
+                check(s.tolerance.text(German), where + u" "_s + s.id);
+                if (!s.given)
+                    wrong.insert(s.id, u"1"_s);
+            }
+            for (const StepGrade& g : grade(ex, wrong, German).steps)
+                checkFeedback(g.feedback, where + u" "_s + g.id);
+            for (const SlipCase& slip : slipCases(ex)) {
+                const SlipAnswers answers = slipAnswers(ex, slip);
+                QHash<QString, QString> typed;
+                for (qsizetype i = 0; i < ex.steps.size(); ++i) {
+                    const double value = answers.numbers.value(i, NAN);
+                    if (!ex.steps[i].given && std::isfinite(value))
+                        typed.insert(ex.steps[i].id, German.toString(value, 'g', 10));
+                }
+                for (const StepGrade& g : grade(ex, typed, German).steps)
+                    checkFeedback(g.feedback, where + u" slip "_s + g.id);
+            }
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
 }
 
 void TestPractice::itemKeys()

@@ -3,6 +3,7 @@
 // Enter and Escape.
 
 #include "analytes/analyte.h"
+#include "app/announce.h"
 #include "app/frmabout.h"
 #include "app/frmdisclaimer.h"
 #include "app/frmsplash.h"
@@ -20,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 
 #include <algorithm>
@@ -108,6 +110,21 @@ QWidget* overSwitchboard()
 {
     showWindow<SwitchboardWindow>();
     return showWindow<W>();
+}
+
+// What a screen reader is told while a test runs: each event's kind, and the
+// object's name as the reader would read it then.
+struct HeardEvent {
+    QAccessible::Event type;
+    QObject* object;
+    QString name;
+};
+QList<HeardEvent> g_heard;
+void hear(QAccessibleEvent* event)
+{
+    QAccessibleInterface* iface = event->accessibleInterface();
+    g_heard << HeardEvent{event->type(), event->object(),
+                          iface ? iface->text(QAccessible::Name) : QString()};
 }
 
 } // namespace
@@ -289,6 +306,57 @@ private Q_SLOTS:
         QTest::addRow("Escape on the explanation")
             << Opener(overSwitchboard<ExplainWindow>) << QString() << u"frmSwitchboard"_s;
         QTest::addRow("Escape on the about box") << about << QString() << u"frmSwitchboard"_s;
+    }
+
+    // A Check as a screen reader meets it: each mark and feedback read with
+    // its text and its step, the case read as shown, and the verdict
+    // announced (an alert on the verdict, whose name is its text).
+    void practiceCheckIsHeard()
+    {
+        PracticeWindow* window = showPractice(ItemId::CreatinineClearance);
+        window->openCase(21);
+        window->setLevel(2);
+        const Exercise& ex = window->exercise();
+        QCOMPARE(accessibleName(window->findChild<QLabel*>(u"CaseText"_s)),
+                 u"Case 21: "_s + ex.caseText());
+        // The first asked number wrong, the rest left blank.
+        const ExerciseStep* wrong = nullptr;
+        for (const ExerciseStep& step : ex.steps) {
+            if (!step.given && step.kind == StepKind::Number && !wrong)
+                wrong = &step;
+        }
+        QVERIFY(wrong);
+        window->findChild<QLineEdit*>(u"Answer_"_s + wrong->id)->setText(u"1"_s);
+        g_heard.clear();
+        // (Qt passes events on only while a screen reader listens.)
+        watchAnnouncements(hear);
+        window->check();
+        watchAnnouncements(nullptr);
+        QVERIFY(window->lastGrade());
+
+        for (const StepGrade& g : window->lastGrade()->steps) {
+            const ExerciseStep& step = ex.steps[ex.stepIndex(g.id)];
+            const QString mark = accessibleName(window->findChild<QLabel*>(u"Mark_"_s + g.id));
+            const QString feedback =
+                accessibleName(window->findChild<QLabel*>(u"Feedback_"_s + g.id));
+            QVERIFY2(mark.contains(step.label), qPrintable(mark));
+            QVERIFY2(feedback.contains(step.label) && feedback.contains(g.feedback),
+                     qPrintable(feedback + u" / "_s + g.feedback));
+            if (g.id == wrong->id)
+                QVERIFY2(mark.endsWith(u"Wrong"_s), qPrintable(mark));
+        }
+
+        auto* verdict = window->findChild<QLabel*>(u"Verdict"_s);
+        const QString said = QString(verdict->text()).remove(QChar(0x2060));
+        QVERIFY(said.contains(u"steps right"_s));
+        QCOMPARE(accessibleName(verdict), said);
+        const bool announced =
+            std::any_of(g_heard.cbegin(), g_heard.cend(), [&](const HeardEvent& e) {
+                return e.object == verdict && e.name == said &&
+                       (e.type == QAccessible::Alert || e.type == QAccessible::NameChanged);
+            });
+        QVERIFY2(announced,
+                 qPrintable(u"%1 events, none announcing \"%2\""_s.arg(g_heard.size()).arg(said)));
     }
 
     void keys()

@@ -160,7 +160,12 @@ QStringList layoutFaults(QWidget* window)
             if (needed > edit->width())
                 faults << describe(w) + QStringLiteral(" cuts \"%1\"").arg(edit->text());
         }
-        // A horizontal scroll bar only where the screen has no more width to give.
+        // A horizontal scroll bar only where the screen has no more width to
+        // give, and never on the renal screen, which fits 640 logical pixels.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w);
+            area && !isInnerPart(w) && area->horizontalScrollBar()->isVisible() &&
+            window->objectName() == "frmKidney"_L1)
+            faults << describe(w) + QStringLiteral(" scrolls sideways");
         if (auto* area = qobject_cast<QAbstractScrollArea*>(w);
             area && !isInnerPart(w) && area->horizontalScrollBar()->isVisible() &&
             window->width() < roomOnScreen(window).width())
@@ -330,11 +335,19 @@ private Q_SLOTS:
         const QRect beside = screen->frameGeometry();
         const bool sideHasRoom = room.right() - beside.right() >= steps->frameGeometry().width() ||
                                  beside.left() - room.left() >= steps->frameGeometry().width();
-        if (sideHasRoom)
+        if (sideHasRoom) {
             QVERIFY2(!steps->frameGeometry().intersects(beside), "the steps cover their screen");
-        QCOMPARE(steps->frameGeometry().top(),
-                 std::clamp(beside.top(), room.top(),
-                            room.bottom() + 1 - steps->frameGeometry().height()));
+            QCOMPARE(steps->frameGeometry().top(),
+                     std::clamp(beside.top(), room.top(),
+                                room.bottom() + 1 - steps->frameGeometry().height()));
+        }
+        // Beside or not, the screen's result and its buttons stay in sight.
+        for (const char* name : {"Calculate", "Result", "Clear", "StepsButton", "PracticeButton"}) {
+            auto* w = screen->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(w, name);
+            QVERIFY2(!steps->frameGeometry().intersects(QRect(w->mapToGlobal(QPoint()), w->size())),
+                     qPrintable(u"the steps cover "_s + QLatin1String(name)));
+        }
 
         // The first formula's line lies within the view, unscrolled.
         auto* view = steps->findChild<StepsView*>();
@@ -349,6 +362,73 @@ private Q_SLOTS:
             bottom.y() <= view->scrollArea()->viewport()->height(),
             qPrintable(u"%1 > %2"_s.arg(bottom.y()).arg(view->scrollArea()->viewport()->height())));
         const QStringList faults = layoutFaults(steps);
+        QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
+    }
+
+    // An eGFR exercise at level 2 shows whole step rows without scrolling:
+    // at least 8 at scale 1, 5 at 1.5 and 3 at 2 (a 1280x1024 screen of
+    // 1280x1024, 853x683 and 640x512 logical pixels), before and after a
+    // Check whose feedback runs under every row; the window fits the screen.
+    void practiceShowsItsSteps_data()
+    {
+        QTest::addColumn<bool>("checked");
+        QTest::addRow("opened") << false;
+        QTest::addRow("checked, every answer wrong") << true;
+    }
+
+    void practiceShowsItsSteps()
+    {
+        QFETCH(bool, checked);
+        const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
+        // A larger default font counts as the scale it is like.
+        const qreal font = qEnvironmentVariableIntValue("QUARVEX_TEST_FONT_POINTS") > 0 ? 1.5 : 1.0;
+        const int wanted = scale * font >= 2 ? 3 : scale * font >= 1.5 ? 5 : 8;
+        PracticeWindow* window = showPractice(ItemId::EgfrCkdEpi);
+        window->openCase(1);
+        window->setLevel(2);
+        QVERIFY(window->exercise().steps.size() > wanted);
+        if (checked) {
+            for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+                if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
+                    edit->setText(u"1"_s);
+            }
+            window->check();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+        auto* area = window->findChild<QScrollArea*>(u"StepsArea"_s);
+        QVERIFY(area);
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        // A row is seen whole when its prompt, answer, unit and mark (and its
+        // feedback, once shown) lie inside the view.
+        const QRect view = area->viewport()->rect();
+        int whole = 0;
+        for (const ExerciseStep& step : window->exercise().steps) {
+            bool seen = true;
+            for (const QString& part :
+                 {u"Prompt_"_s, u"Answer_"_s, u"Unit_"_s, u"Mark_"_s, u"Feedback_"_s}) {
+                auto* w = window->findChild<QWidget*>(part + step.id);
+                QVERIFY2(w, qPrintable(part + step.id));
+                if (w->isVisibleTo(window))
+                    seen = seen && view.contains(
+                                       QRect(w->mapTo(area->viewport(), QPoint(0, 0)), w->size()));
+            }
+            if (!seen)
+                break;
+            ++whole;
+        }
+        // The figure in the log, and the window beside the others' images.
+        qInfo("%d of %d rows whole at %dx%d", whole, int(window->exercise().steps.size()),
+              window->width(), window->height());
+        QVERIFY(window->grab().save(
+            m_images.filePath(checked ? u"practice-egfr-checked.png"_s : u"practice-egfr.png"_s)));
+        QVERIFY2(whole >= wanted,
+                 qPrintable(u"%1 rows of %2 seen whole at %3x%4, %5 wanted"_s.arg(whole)
+                                .arg(window->exercise().steps.size())
+                                .arg(window->width())
+                                .arg(window->height())
+                                .arg(wanted)));
+        const QStringList faults = layoutFaults(window);
         QVERIFY2(faults.isEmpty(), qPrintable(u"\n  "_s + faults.join(u"\n  "_s)));
     }
 

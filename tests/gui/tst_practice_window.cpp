@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QRadioButton>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -29,10 +30,29 @@ QWidget* answerField(PracticeWindow* window, const QString& id)
     return window->findChild<QWidget*>(u"Answer_"_s + id);
 }
 
+// A label's text as read (the word joiners that keep its words whole left out).
 QString labelText(PracticeWindow* window, const QString& name)
 {
     auto* label = window->findChild<QLabel*>(name);
-    return label ? label->text() : u"<no "_s + name + u">"_s;
+    return label ? QString(label->text()).remove(QChar(0x2060)) : u"<no "_s + name + u">"_s;
+}
+
+// Where the label's text breaks into lines at its width, as QLabel lays it out.
+QList<int> lineBreaks(const QLabel* label)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QList<int> breaks;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        if (line.textStart() > 0)
+            breaks << line.textStart();
+    }
+    layout.endLayout();
+    return breaks;
 }
 
 // Types an answer as a learner does: into the field, or the choice from the list.
@@ -187,6 +207,84 @@ private Q_SLOTS:
         QVERIFY(!child<QPushButton>(window, "NextLevelButton")->isVisible());
     }
 
+    // A wrong Check mended step by step: the verdict reads the marks shown
+    // now, while the run keeps the first Check's miss. A Check with nothing
+    // typed, and every step shown, count nothing.
+    void verdictFollowsTheMarks()
+    {
+        PracticeWindow* window = practiceOn(ItemId::CreatinineClearance, 11, 2);
+        press(window, "CheckButton");
+        QVERIFY(!window->lastGrade());
+        QCOMPARE(window->exercisesDone(), 0);
+        QVERIFY(labelText(window, u"Verdict"_s).startsWith(u"Nothing answered yet"_s));
+
+        QList<const ExerciseStep*> numbers;
+        for (const ExerciseStep& step : window->exercise().steps) {
+            if (!step.given && step.kind == StepKind::Number)
+                numbers << &step;
+        }
+        QVERIFY(numbers.size() >= 2);
+        typeExpected(window, QLocale());
+        typeAnswer(window, *numbers[0], u"1"_s);
+        press(window, "CheckButton");
+        QCOMPARE(labelText(window, u"Mark_"_s + numbers[0]->id), u"Wrong"_s);
+        const int asked = window->lastGrade()->asked;
+        QCOMPARE(labelText(window, u"Verdict"_s),
+                 u"%1 of %2 steps right. Mend the steps marked Wrong, or try the same level with "
+                 u"a new case."_s.arg(asked - 1)
+                     .arg(asked));
+        QCOMPARE(labelText(window, u"ScoreLine"_s), u"0 of 1 exercises right first time"_s);
+
+        typeAnswer(window, *numbers[0], numbers[0]->expectedText);
+        press(window, "CheckButton");
+        QCOMPARE(labelText(window, u"Mark_"_s + numbers[0]->id), u"Right"_s);
+        const QString verdict = labelText(window, u"Verdict"_s);
+        QVERIFY2(verdict.startsWith(u"%1 of %1 steps right."_s.arg(asked)) &&
+                     !verdict.contains(u"Wrong"_s),
+                 qPrintable(verdict));
+        QCOMPARE(labelText(window, u"ScoreLine"_s), u"0 of 1 exercises right first time"_s);
+
+        // Every step shown, no Check: not counted.
+        press(window, "SameLevelButton");
+        while (child<QPushButton>(window, "ShowStepButton")->isEnabled())
+            press(window, "ShowStepButton");
+        QCOMPARE(window->exercisesDone(), 1);
+        QCOMPARE(labelText(window, u"Verdict"_s), u"Every step shown."_s);
+    }
+
+    // Prompts, feedback and the case break into lines between words only,
+    // never inside a unit ("umol/ L") or a hyphenated word, at every width
+    // the window can take.
+    void linesBreakBetweenWords()
+    {
+        PracticeWindow* window = practiceOn(ItemId::EgfrCkdEpi, 1, 2);
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
+                edit->setText(u"1"_s);
+        }
+        press(window, "CheckButton");
+        for (const int width : {window->width(), window->minimumWidth()}) {
+            window->resize(width, window->height());
+            QCoreApplication::processEvents();
+            int broken = 0;
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (!label->wordWrap() || !label->isVisibleTo(window) || label->text().isEmpty())
+                    continue;
+                const QString text = label->text();
+                for (const int at : lineBreaks(label)) {
+                    ++broken;
+                    QVERIFY2(text[at - 1].isSpace(),
+                             qPrintable(label->objectName() + u": "_s +
+                                        text.left(at).remove(QChar(0x2060)) + u" | "_s +
+                                        text.mid(at).remove(QChar(0x2060))));
+                }
+            }
+            // The narrowest window does break lines.
+            if (width == window->minimumWidth())
+                QVERIFY(broken > 0);
+        }
+    }
+
     // A slip's answer is marked wrong and told the slip, in the words the core
     // gives for it.
     void slipIsNamed()
@@ -318,6 +416,13 @@ private Q_SLOTS:
         QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(window->exercise().seed, quint64(1234));
         QCOMPARE(window->exercise().caseText(), first.caseText());
+        // Enter there loads the case and checks nothing: no marks, no verdict,
+        // nothing counted.
+        QVERIFY(!window->lastGrade());
+        for (const ExerciseStep& step : window->exercise().steps)
+            QCOMPARE(labelText(window, u"Mark_"_s + step.id), step.given ? u"Given"_s : QString());
+        QVERIFY(!child<QLabel>(window, "Verdict")->isVisibleTo(window));
+        QCOMPARE(window->exercisesDone(), 0);
 
         child<QComboBox>(window, "Level")->setCurrentIndex(2);
         QCOMPARE(window->exercise().level, 3);

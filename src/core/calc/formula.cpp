@@ -92,7 +92,10 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
 {
     switch (op.kind) {
     case FormulaOp::Number: {
-        QString text = exactNumber(op.number);
+        // With the numbers put in, the formula's own are written as they are.
+        QString text = style == FormulaStyle::Substituted
+                           ? shortestNumber(op.number, inputs.locale())
+                           : exactNumber(op.number);
         // A negative exponent reads with the minus sign of the subtractions.
         if (style != FormulaStyle::Expression && text.startsWith(QLatin1Char('-')))
             text[0] = QChar(0x2212);

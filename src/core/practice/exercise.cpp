@@ -229,6 +229,20 @@ std::optional<double> ownEdge(std::span<const Band> bands, int band)
     return std::nullopt;
 }
 
+// A text whose numbers are written as C does ("× 1.012") with the decimal
+// point of the locale ("× 1,012"): a point between two digits is one.
+QString inLocaleNumbers(QString text, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point == QLatin1String("."))
+        return text;
+    for (qsizetype i = text.size() - 2; i > 0; --i) {
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text.replace(i, 1, point);
+    }
+    return text;
+}
+
 // Whether a case can be worked: the item computes and no hint questions a value.
 std::optional<Outcome> workable(const ItemDescriptor& item, const MapFields& fields)
 {
@@ -497,7 +511,7 @@ double StepTolerance::margin(double target) const
     return std::max(relative * size, unit / 2.0);
 }
 
-QString StepTolerance::text() const
+QString StepTolerance::text(const QLocale& locale) const
 {
     switch (kind) {
     case Choice:
@@ -508,7 +522,7 @@ QString StepTolerance::text() const
                                : QStringLiteral("equal when rounded to %1 decimals").arg(decimals);
     case Within:
         return QStringLiteral("within %1 %, or half the last of 6 significant digits")
-            .arg(relative * 100.0);
+            .arg(shortestNumber(relative * 100.0, locale));
     }
     return {};
 }
@@ -596,12 +610,30 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
     ex.gender = gender;
     ex.values = values;
     ex.locale = locale;
-    const Inputs inputs = ex.inputs();
+    // The working in the exercise's number format: the formula, its
+    // constants and the worked steps read as the prompts do.
+    MapFields fields;
+    if (!gender.isEmpty())
+        fields.set(A::Gender, gender);
+    for (const CaseValue& v : values)
+        fields.set(v.id, v.text(locale), v.unit);
+    const Inputs inputs(fields, locale);
     ItemEvaluation evaluation = evaluateItem(item(id), inputs);
     if (!evaluation.outcome)
         return ex;
     ex.outcome = std::move(*evaluation.outcome);
     ex.derivation = derive(item(id), inputs, ex.outcome, {});
+    // The formulas' own numbers too (the derivation writes them as C does,
+    // for a reader of any locale).
+    for (DerivedInput& in : ex.derivation.inputs)
+        in.conversion = inLocaleNumbers(in.conversion, locale);
+    for (qsizetype r = 0; r < ex.derivation.rows.size() && r < ex.outcome.working.size(); ++r) {
+        DerivedRow& row = ex.derivation.rows[r];
+        row.words = inLocaleNumbers(row.words, locale);
+        row.symbols = inLocaleNumbers(row.symbols, locale);
+        if (const Formula* f = ex.outcome.working[r].formula)
+            row.constant = genderConstantNote(*f, locale);
+    }
     StepBuilder(ex).build();
     return ex;
 }

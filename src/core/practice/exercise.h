@@ -44,8 +44,9 @@ struct StepTolerance {
     bool accepts(double target, double answer) const;
     // The absolute margin around a target (Within).
     double margin(double target) const;
-    // "equal when rounded to 2 decimals", "within 0.5 %", "the same choice".
-    QString text() const;
+    // "equal when rounded to 2 decimals", "within 0.5 %", "the same choice",
+    // numbers written as the locale does.
+    QString text(const QLocale& locale = QLocale::c()) const;
 };
 
 inline constexpr double IntermediateTolerance = 0.005;

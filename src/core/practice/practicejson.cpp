@@ -19,7 +19,7 @@ QJsonValue number(double value)
     return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonObject toleranceJson(const StepTolerance& t)
+QJsonObject toleranceJson(const StepTolerance& t, const QLocale& locale)
 {
     QJsonObject o;
     switch (t.kind) {
@@ -36,7 +36,7 @@ QJsonObject toleranceJson(const StepTolerance& t)
         o[QStringLiteral("significantDigits")] = 6;
         break;
     }
-    o[QStringLiteral("text")] = t.text();
+    o[QStringLiteral("text")] = t.text(locale);
     return o;
 }
 
@@ -89,7 +89,7 @@ QJsonObject exerciseJson(const Exercise& ex, bool answers)
             s.kind == StepKind::Choice ? QStringLiteral("choice") : QStringLiteral("number");
         if (s.kind == StepKind::Choice)
             o[QStringLiteral("choices")] = QJsonArray::fromStringList(s.choices);
-        o[QStringLiteral("tolerance")] = toleranceJson(s.tolerance);
+        o[QStringLiteral("tolerance")] = toleranceJson(s.tolerance, ex.locale);
         o[QStringLiteral("given")] = s.given;
         if (answers || s.given)
             o[QStringLiteral("expected")] = expectedJson(s);

@@ -15,9 +15,13 @@ namespace quarvex {
 void centreOnScreen(QWidget* window);
 // Gives the window the size its layout asks for within the screen and places
 // it beside the anchor window it belongs to: to its right, or to its left
-// when the right has no room, top edges level, always within the screen
-// (over the anchor only when neither side has room).
-void placeBeside(QWidget* window, const QWidget* anchor);
+// when the right has no room, top edges level, always within the screen.
+// When neither side has room for it, it goes on the side with more room,
+// narrowed as far as it may be; failing that over the anchor, moved (and
+// shortened as far as it may be) off the anchor's widgets keepInSight, such
+// as a result and its buttons.
+void placeBeside(QWidget* window, const QWidget* anchor,
+                 const QList<const QWidget*>& keepInSight = {});
 // What a window gets before it is first shown: the tooltips of its controls.
 void prepareWindow(QWidget* window);
 

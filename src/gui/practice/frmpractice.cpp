@@ -1,5 +1,6 @@
 #include "practice/frmpractice.h"
 
+#include "app/announce.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "calc/items.h"
@@ -7,6 +8,7 @@
 #include "worksheet/worksheetdialog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -57,6 +60,40 @@ QLabel* wrappedLabel(const QString& name, QWidget* parent)
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// Qt breaks a line after a slash or a hyphen as readily as at a space,
+// which splits units ("umol/ L") and words ("36-year-/old"): a word joiner
+// after each one inside a word keeps it whole, so lines break between words.
+QString wholeWords(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        out += text[i];
+        const bool joiner = text[i] == u'/' || text[i] == u'-' || text[i] == QChar(0x2010);
+        if (joiner && i > 0 && i + 1 < text.size() && !text[i - 1].isSpace() &&
+            !text[i + 1].isSpace())
+            out += QChar(0x2060);
+    }
+    return out;
+}
+
+// The width of the widest word of the text: a label narrower than that would
+// have to cut it.
+int widestWord(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+// A label's text as shown (words kept whole) and as a screen reader reads it.
+void setLabelText(QLabel* label, const QString& text)
+{
+    label->setText(wholeWords(text));
+    label->setMinimumWidth(widestWord(label->fontMetrics(), label->text()));
 }
 
 quint64 drawSeed(quint64 other)
@@ -174,7 +211,6 @@ PracticeWindow::PracticeWindow()
     caseLabel->setObjectName(QStringLiteral("CaseNumberLabel"));
     caseLabel->setBuddy(m_caseNumber);
 
-    m_caseText->setAccessibleName(QStringLiteral("Case"));
     QFont bold = m_caseText->font();
     bold.setBold(true);
     m_caseText->setFont(bold);
@@ -295,6 +331,7 @@ void PracticeWindow::start(ItemId item, quint64 seed, int level)
         m_stepsWindow->close();
     m_exercise = makeExercise(item, seed, level, std::nullopt, QLocale());
     m_grade.reset();
+    m_nothingAnswered = false;
     m_counted = false;
     m_firstRight = false;
     m_current = -1;
@@ -304,9 +341,12 @@ void PracticeWindow::start(ItemId item, quint64 seed, int level)
     m_level->setCurrentIndex(m_level->findData(level));
     m_updating = false;
     m_caseNumber->setText(QString::number(seed));
-    m_caseText->setText(QStringLiteral("Case %1: %2").arg(seed).arg(m_exercise.caseText()));
+    const QString caseText = tr("Case %1: %2").arg(seed).arg(m_exercise.caseText());
+    setLabelText(m_caseText, caseText);
+    m_caseText->setAccessibleName(caseText);
     buildRows();
     updateAfterCheck();
+    fitToContent();
 }
 
 void PracticeWindow::clearRows()
@@ -317,6 +357,7 @@ void PracticeWindow::clearRows()
     }
     m_rows.clear();
     m_states.clear();
+    m_feedback.clear();
 }
 
 void PracticeWindow::buildRows()
@@ -332,15 +373,24 @@ void PracticeWindow::buildRows()
                                   ? step.prompt
                                   : step.label + QStringLiteral(": ") + step.prompt;
         row.prompt = wrappedLabel(QStringLiteral("Prompt_") + step.id, m_stepsBox);
-        row.prompt->setText(label);
+        setLabelText(row.prompt, label);
+        row.prompt->setAccessibleName(label);
         if (step.kind == StepKind::Choice) {
             row.choice = new QComboBox(m_stepsBox);
             row.choice->addItems(step.choices);
             row.choice->setPlaceholderText(QStringLiteral("Choose"));
             row.choice->setCurrentIndex(-1);
+            // As wide as the row, its list as wide as its longest choice.
             row.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             row.choice->setMinimumContentsLength(24);
+            row.choice->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             row.choice->view()->setTextElideMode(Qt::ElideNone);
+            int widest = 0;
+            for (const QString& choice : step.choices)
+                widest = std::max(widest, row.choice->fontMetrics().horizontalAdvance(choice));
+            row.choice->view()->setMinimumWidth(
+                std::min(widest + 2 * row.choice->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                         roomOnScreen(this).width()));
         } else {
             row.edit = new QLineEdit(m_stepsBox);
             row.edit->setMinimumWidth(
@@ -357,8 +407,6 @@ void PracticeWindow::buildRows()
         QWidget* answer = row.answerWidget();
         answer->setObjectName(QStringLiteral("Answer_") + step.id);
         answer->setAccessibleName(QStringLiteral("Answer: ") + step.label);
-        answer->setAccessibleDescription(step.given ? step.prompt + QStringLiteral(" (given)")
-                                                    : step.prompt);
         answer->setToolTip(step.prompt);
         answer->installEventFilter(this);
         row.prompt->setBuddy(answer);
@@ -367,20 +415,25 @@ void PracticeWindow::buildRows()
         row.unit->setTextFormat(Qt::PlainText);
         row.mark = new QLabel(m_stepsBox);
         row.mark->setObjectName(QStringLiteral("Mark_") + step.id);
-        row.mark->setAccessibleName(QStringLiteral("Mark: ") + step.label);
         row.mark->setTextFormat(Qt::PlainText);
         row.mark->setMinimumWidth(
             row.mark->fontMetrics().horizontalAdvance(QStringLiteral("Shown")));
-        if (step.given)
-            row.mark->setText(QStringLiteral("Given"));
         row.feedback = wrappedLabel(QStringLiteral("Feedback_") + step.id, m_stepsBox);
-        row.feedback->setAccessibleName(QStringLiteral("Feedback: ") + step.label);
         row.feedback->hide();
 
-        m_stepsGrid->addWidget(row.prompt, gridRow, 0);
-        m_stepsGrid->addWidget(answer, gridRow, 1);
-        m_stepsGrid->addWidget(row.unit, gridRow, 2);
-        m_stepsGrid->addWidget(row.mark, gridRow, 3);
+        if (row.choice) {
+            // A choice takes the row's width under its prompt: the choices
+            // are sentences.
+            m_stepsGrid->addWidget(row.prompt, gridRow, 0, 1, 3);
+            m_stepsGrid->addWidget(row.mark, gridRow, 3);
+            m_stepsGrid->addWidget(answer, ++gridRow, 0, 1, 3);
+            m_stepsGrid->addWidget(row.unit, gridRow, 3);
+        } else {
+            m_stepsGrid->addWidget(row.prompt, gridRow, 0);
+            m_stepsGrid->addWidget(answer, gridRow, 1);
+            m_stepsGrid->addWidget(row.unit, gridRow, 2);
+            m_stepsGrid->addWidget(row.mark, gridRow, 3);
+        }
         m_stepsGrid->addWidget(row.feedback, gridRow + 1, 0, 1, 4);
         // Made while the window may be open: shown now, not at the next turn
         // of the event loop.
@@ -390,6 +443,8 @@ void PracticeWindow::buildRows()
         gridRow += 2;
         m_rows << row;
         m_states << StepState::Open;
+        m_feedback << QString();
+        describeRow(int(m_rows.size()) - 1);
     }
     m_stepsGrid->setRowStretch(gridRow, 1);
 
@@ -420,8 +475,7 @@ void PracticeWindow::setState(int index, StepState state, const QString& feedbac
 {
     m_states[index] = state;
     const StepRow& row = m_rows[index];
-    static const char* const marks[] = {"", "Right", "Wrong", "Shown"};
-    const QString mark = QString::fromLatin1(marks[int(state)]);
+    const QString mark = markText(index);
     row.mark->setText(mark);
     QPalette palette = row.mark->palette();
     palette.setColor(QPalette::WindowText, state == StepState::Right ? QColor(0, 110, 0)
@@ -429,12 +483,46 @@ void PracticeWindow::setState(int index, StepState state, const QString& feedbac
                                                ? QColor(170, 0, 0)
                                                : this->palette().color(QPalette::WindowText));
     row.mark->setPalette(palette);
-    row.feedback->setText(feedback);
+    m_feedback[index] = feedback;
+    setLabelText(row.feedback, feedback);
     row.feedback->setVisible(!feedback.isEmpty());
+    describeRow(index);
+}
+
+QString PracticeWindow::markText(int index) const
+{
+    if (m_exercise.steps[index].given)
+        return tr("Given");
+    switch (m_states[index]) {
+    case StepState::Open:
+        break;
+    case StepState::Right:
+        return tr("Right");
+    case StepState::Wrong:
+        return tr("Wrong");
+    case StepState::Shown:
+        return tr("Shown");
+    }
+    return {};
+}
+
+void PracticeWindow::describeRow(int index)
+{
+    const StepRow& row = m_rows[index];
+    const ExerciseStep& step = m_exercise.steps[index];
+    const QString mark = markText(index);
+    const QString feedback = m_feedback.value(index);
+    row.mark->setText(mark);
+    // The mark and the feedback read with their text and the step they are of.
+    row.mark->setAccessibleName(mark.isEmpty() ? tr("Mark of %1: none yet").arg(step.label)
+                                               : tr("Mark of %1: %2").arg(step.label, mark));
+    row.feedback->setAccessibleName(tr("Feedback on %1: %2").arg(step.label, feedback));
     // What a screen reader says on the field: the prompt, then the mark and
     // the feedback.
-    QString description = m_exercise.steps[index].prompt;
-    if (!mark.isEmpty())
+    QString description = step.prompt;
+    if (step.given)
+        description = tr("%1 (given)").arg(step.prompt);
+    else if (!mark.isEmpty())
         description += QStringLiteral(". ") + mark;
     if (!feedback.isEmpty())
         description += QStringLiteral(". ") + feedback;
@@ -446,11 +534,23 @@ void PracticeWindow::check()
     if (!m_check->isEnabled())
         return;
     QHash<QString, QString> answers;
+    bool anyAnswer = false;
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         // A shown step counts as not answered.
-        if (!m_exercise.steps[i].given && m_states[i] != StepState::Shown)
+        if (!m_exercise.steps[i].given && m_states[i] != StepState::Shown) {
             answers.insert(m_rows[i].id, answer(m_rows[i].id));
+            anyAnswer = anyAnswer || !answer(m_rows[i].id).trimmed().isEmpty();
+        }
     }
+    // Nothing typed is no attempt: nothing is marked and the run does not
+    // count it.
+    if (!anyAnswer) {
+        m_nothingAnswered = true;
+        updateAfterCheck();
+        announceVerdict();
+        return;
+    }
+    m_nothingAnswered = false;
     m_grade = grade(m_exercise, answers, QLocale());
     for (const StepGrade& g : std::as_const(m_grade->steps)) {
         const int index = m_exercise.stepIndex(g.id);
@@ -464,6 +564,8 @@ void PracticeWindow::check()
     }
     count(m_grade->allCorrect());
     updateAfterCheck();
+    announceVerdict();
+    fitToContent();
     // The keyboard goes to the first step still to do.
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         if (!m_exercise.steps[i].given && m_states[i] != StepState::Right &&
@@ -509,8 +611,7 @@ void PracticeWindow::showStep()
     setState(index, StepState::Shown,
              QStringLiteral("The answer is %1. A shown step counts as not answered.").arg(shown));
     m_current = -1;
-    if (finished())
-        count(false);
+    // Only a Check counts in the run: every step shown is no attempt.
     updateAfterCheck();
 }
 
@@ -557,21 +658,70 @@ void PracticeWindow::updateAfterCheck()
     m_nextLevel->setVisible(done && right && m_exercise.level < PracticeLevels);
     m_sameLevel->setVisible(anyWrong);
 
+    // The verdict reads the marks now shown, not those of the first Check.
+    int asked = 0;
+    int rightNow = 0;
+    int wrongNow = 0;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_exercise.steps[i].given)
+            continue;
+        ++asked;
+        rightNow += m_states[i] == StepState::Right ? 1 : 0;
+        wrongNow += m_states[i] == StepState::Wrong ? 1 : 0;
+    }
     QString verdict;
     if (m_grade) {
-        verdict = QStringLiteral("%1 of %2 steps right.").arg(m_grade->correct).arg(m_grade->asked);
+        verdict = tr("%1 of %2 steps right.").arg(rightNow).arg(asked);
         if (done && right)
-            verdict += m_exercise.level < PracticeLevels
-                           ? QStringLiteral(" Well done: try the next level.")
-                           : QStringLiteral(" Well done.");
-        else if (anyWrong)
-            verdict += QStringLiteral(" Mend the steps marked Wrong, or try the same level with a "
-                                      "new case.");
+            verdict += QLatin1Char(' ') + (m_exercise.level < PracticeLevels
+                                               ? tr("Well done: try the next level.")
+                                               : tr("Well done."));
+        else if (wrongNow > 0)
+            verdict += QLatin1Char(' ') + tr("Mend the steps marked Wrong, or try the same level "
+                                             "with a new case.");
+        else if (done)
+            verdict += QLatin1Char(' ') + tr("Every step is done; try the same level with a new "
+                                             "case.");
+        else
+            verdict += QLatin1Char(' ') + tr("Answer the steps still open, then Check.");
     } else if (done) {
-        verdict = QStringLiteral("Every step shown.");
+        verdict = tr("Every step shown.");
+    } else if (m_nothingAnswered) {
+        verdict = tr("Nothing answered yet: type an answer into a step, then Check.");
     }
-    m_verdict->setText(verdict);
+    setLabelText(m_verdict, verdict);
+    m_verdict->setAccessibleName(verdict.isEmpty() ? tr("Verdict") : verdict);
     m_verdict->setVisible(!verdict.isEmpty());
+}
+
+void PracticeWindow::announceVerdict()
+{
+    // A screen reader hears the verdict of a Check.
+    if (m_verdict->isVisible())
+        announce(m_verdict, m_verdict->accessibleName());
+}
+
+void PracticeWindow::fitToContent()
+{
+    if (!isVisible())
+        return;
+    // Taller rows (a longer case, feedback under the steps) grow the window
+    // as far as the screen has room; it never shrinks under the learner.
+    layout()->activate();
+    const QWidget* viewport = m_stepsArea->viewport();
+    const int missing = m_stepsBox->heightForWidth(viewport->width()) - viewport->height();
+    if (missing <= 0)
+        return;
+    const int grown = std::min(height() + missing, roomOnScreen(this).height());
+    if (grown <= height())
+        return;
+    resize(width(), grown);
+    // Grown past the foot of the screen: moved up until it fits.
+    if (QScreen* screen = this->screen()) {
+        const int below = frameGeometry().bottom() - screen->availableGeometry().bottom();
+        if (below > 0)
+            move(x(), std::max(screen->availableGeometry().top(), y() - below));
+    }
 }
 
 WorkedStepsWindow* PracticeWindow::stepsWindow() const
@@ -597,10 +747,15 @@ void PracticeWindow::showWorkedSteps()
 
 void PracticeWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Enter in a choice list checks, as it does in an answer field.
+    // Enter in a choice list checks, as it does in an answer field; Enter
+    // elsewhere (the case number, the item, the level) checks nothing.
+    const QWidget* focus = QApplication::focusWidget();
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier && m_check->isEnabled()) {
-        check();
+        event->modifiers() == Qt::NoModifier) {
+        // (An answer field checks on its own Enter.)
+        if (focus && m_stepsBox->isAncestorOf(focus) && qobject_cast<const QComboBox*>(focus) &&
+            m_check->isEnabled())
+            check();
         return;
     }
     QWidget::keyPressEvent(event);

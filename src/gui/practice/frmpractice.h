@@ -88,6 +88,13 @@ private:
     void buildRows();
     void clearRows();
     void setState(int row, StepState state, const QString& feedback);
+    // The mark a step shows ("Right", "Given", or none while open).
+    QString markText(int row) const;
+    // The row's mark and feedback as a screen reader reads them.
+    void describeRow(int row);
+    void announceVerdict();
+    // Grows the window (within the screen) until the steps need no scrolling.
+    void fitToContent();
     // The asked steps all right or shown: the exercise is done.
     bool finished() const;
     // Counts the exercise in the run once: right when its first Check was.
@@ -101,6 +108,9 @@ private:
     std::optional<Grade> m_grade;
     QList<StepRow> m_rows; // one per step, in step order
     QList<StepState> m_states;
+    QList<QString> m_feedback; // as shown under each row
+    // The last Check found nothing typed in.
+    bool m_nothingAnswered = false;
     // The step whose answer field had the keyboard last.
     int m_current = -1;
     bool m_counted = false;

@@ -393,7 +393,8 @@ WorkedStepsWindow* CalculatorScreen::showSteps()
         connect(this, &CalculatorScreen::derivationChanged, m_stepsWindow,
                 [this] { m_stepsWindow->follow(m_derivation); });
         // Beside the screen it follows, where the eye goes from one to the other.
-        placeBeside(m_stepsWindow, this);
+        placeBeside(m_stepsWindow, this,
+                    {m_calculate, m_result, m_clear, m_steps, m_practice, m_moreInfo});
     }
     m_stepsWindow->show();
     m_stepsWindow->raise();
@@ -524,14 +525,16 @@ KidneyScreen::KidneyScreen()
     m_moreInfoButton->hide();
     connect(m_moreInfoButton, &QPushButton::clicked, this,
             [] { ShowMoreInfo(QStringLiteral("Explain"), QStringLiteral("Kidney")); });
-    grid->addLayout(buttonRow(), row, 0, 1, 3);
-    grid->addWidget(m_moreInfoButton, row, 4, 1, 3, Qt::AlignLeft);
+    // The buttons across both columns and More Info under the urine values:
+    // on a narrow screen the serum column need not be as wide as the buttons.
+    grid->addLayout(buttonRow(), row, 0, 1, 7);
+    grid->addWidget(m_moreInfoButton, row + 1, 4, 1, 3, Qt::AlignLeft);
     m_moreInfo->hide(); // reached through More Info only
 
     grid->setColumnMinimumWidth(3, 24);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);
-    grid->setRowStretch(row + 1, 1);
+    grid->setRowStretch(row + 2, 1);
 
     finishLoading(true, {m_moreInfoButton, form().widgets(A::SerumPhosphorus).unitList});
 }
