@@ -67,7 +67,7 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
             const auto names = item.rowNames();
             for (size_t r = 0; r < count; ++r) {
                 for (const Note& note :
-                     caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale))
+                     caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale, false))
                     out.notes << QLatin1String(names[r]) + QStringLiteral(": ") + note.text;
             }
             rows.swap(evaluation.outcome->rows);

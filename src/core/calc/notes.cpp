@@ -4,6 +4,7 @@
 #include "analytes/plausibility.h"
 #include "calc/formula.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -64,6 +65,33 @@ std::optional<double> shownNumber(const QString& result, const QLocale& written)
     const QString number = result.trimmed().section(u' ', 0, 0);
     if (number.isEmpty())
         return std::nullopt;
+    // Most results are plain ASCII digits with at most a point, which every
+    // locale that writes a point reads alike (a text that starts with a
+    // letter, such as a class name, is no number): read directly.
+    const char16_t first = number.front().unicode();
+    const bool digit = first >= u'0' && first <= u'9';
+    if (!digit && first != u'-' && first != u'+' && first != u'.' && first != u',')
+        return std::nullopt;
+    if (digit && number.size() < 32) {
+        char ascii[32];
+        int points = 0;
+        qsizetype n = 0;
+        for (; n < number.size(); ++n) {
+            const char16_t c = number[n].unicode();
+            if (c == u'.')
+                ++points;
+            else if (c < u'0' || c > u'9')
+                break;
+            ascii[n] = char(c);
+        }
+        if (n == number.size() &&
+            (points == 0 || (points == 1 && written.decimalPoint() == u'.'))) {
+            double value = 0.0;
+            const auto [end, error] = std::from_chars(ascii, ascii + n, value);
+            if (error == std::errc() && end == ascii + n && std::isfinite(value))
+                return value;
+        }
+    }
     bool ok = false;
     double value = written.toDouble(number, &ok);
     if (!ok)
@@ -216,7 +244,8 @@ QString contextId(const ItemDescriptor& item, size_t rule)
 }
 
 QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, int row,
-                         const Inputs& inputs, const Outcome& outcome, const QLocale& locale)
+                         const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
+                         bool details)
 {
     QList<Note> notes;
     for (size_t r = 0; r < tables.context.size(); ++r) {
@@ -226,7 +255,6 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
         QStringList parts;
         QStringList arguments;
         QStringList sources;
-        addSources(sources, text(rule.sources));
         bool all = true;
         for (const NoteCondition& condition : rule.conditions()) {
             const std::optional<QStringList> what = check(condition, row, inputs, outcome, locale);
@@ -235,20 +263,26 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
                 break;
             }
             std::optional<AdultLimits> limits;
-            if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower) {
+            if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower)
                 limits =
                     adultLimits(inputs[condition.analyte], inputs[A::Gender].valueText, locale);
-                addSources(sources, limits->sources.join(u' '));
-            }
+            if (limits && details)
+                sources << limits->sources; // after the rule's own, once the rule holds
             parts << conditionTemplate(condition, int(arguments.size()) + 1,
                                        limits ? &*limits : nullptr);
             arguments << *what;
         }
         if (!all)
             continue;
+        if (details) {
+            QStringList limitSources;
+            limitSources.swap(sources);
+            addSources(sources, text(rule.sources));
+            addSources(sources, limitSources.join(u' '));
+        }
         const QString pattern = fillTemplate(text(rule.text), parts);
         notes << Note{NoteKind::Context, fillTemplate(pattern, arguments),
-                      sources,           item ? contextId(*item, r) : QString(),
+                      sources,           item && details ? contextId(*item, r) : QString(),
                       arguments,         pattern};
     }
     return notes;
@@ -296,7 +330,7 @@ QString cutOffTemplate(const CutOffNote& cut, int where, bool shown, const QLoca
 }
 
 std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcome& outcome,
-                                     const QLocale& locale)
+                                     const QLocale& locale, bool fromFormula)
 {
     if (row < 0 || row >= outcome.rows.size() || row >= outcome.values.size() ||
         row >= outcome.working.size())
@@ -308,6 +342,15 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
         return std::nullopt;
     const std::span<const Band> bands = working.bands;
     const double value = outcome.values[row];
+    // A result the formula wrote shows the value to two decimals at least:
+    // where no band edge lies that near the value, the shown number is in
+    // the value's band, and its text need not be read.
+    if (fromFormula && std::isfinite(value)) {
+        const double near = 0.006 + 1e-6 * std::fabs(value);
+        const int band = bandIndex(value, bands);
+        if (bandIndex(value - near, bands) == band && bandIndex(value + near, bands) == band)
+            return std::nullopt;
+    }
     const QString& result = outcome.rows[row].result;
     const std::optional<double> shown = shownNumber(result, inputs.locale());
     if (!shown || !std::isfinite(value))
@@ -338,7 +381,8 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
 }
 
 std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tables, int row,
-                               const Inputs& inputs, const Outcome& outcome, const QLocale& locale)
+                               const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
+                               bool details)
 {
     if (row < 0 || row >= outcome.values.size() || row >= outcome.rows.size())
         return std::nullopt;
@@ -363,12 +407,13 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
             arguments << outcome.rows[row].result.trimmed().section(u' ', 0, 0);
         arguments << preciseNumber(value, place, locale);
         QStringList sources;
-        addSources(sources, text(cut.sources));
+        if (details)
+            addSources(sources, text(cut.sources));
         const QString pattern = cutOffTemplate(cut, where, shown, locale);
         return Note{NoteKind::Rounding,
                     fillTemplate(pattern, arguments),
                     sources,
-                    cutOffId(*item, cut.row, where, shown),
+                    details ? cutOffId(*item, cut.row, where, shown) : QString(),
                     arguments,
                     pattern};
     }
@@ -518,20 +563,22 @@ std::optional<AdultLimits> readAdultLimits(const ConvertedInput& input, const QS
 QString fillTemplate(const QString& sentence, const QStringList& arguments)
 {
     QString out;
-    out.reserve(sentence.size());
-    for (qsizetype i = 0; i < sentence.size(); ++i) {
-        const QChar c = sentence[i];
-        if (c == u'%' && i + 1 < sentence.size() && sentence[i + 1] >= u'1' &&
-            sentence[i + 1] <= u'9') {
-            const qsizetype n = sentence[i + 1].unicode() - u'1';
-            if (n < arguments.size()) {
-                out += arguments[n];
-                ++i;
-                continue;
-            }
-        }
-        out += c;
+    qsizetype done = 0; // what of the sentence is in out
+    for (qsizetype at = sentence.indexOf(u'%'); at >= 0 && at + 1 < sentence.size();
+         at = sentence.indexOf(u'%', at + 1)) {
+        const char16_t digit = sentence[at + 1].unicode();
+        if (digit < u'1' || digit > u'9' || qsizetype(digit - u'1') >= arguments.size())
+            continue;
+        if (done == 0)
+            out.reserve(sentence.size() + 32);
+        out += QStringView(sentence).sliced(done, at - done);
+        out += arguments[qsizetype(digit - u'1')];
+        done = at + 2;
+        ++at;
     }
+    if (done == 0)
+        return sentence;
+    out += QStringView(sentence).sliced(done);
     return out;
 }
 
@@ -559,18 +606,21 @@ QList<NoteTemplate> noteTemplates(const QLocale& locale)
 }
 
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
-                      const QLocale& locale)
+                      const QLocale& locale, bool details)
 {
     const ItemNotes none;
     const ItemNotes& tables =
         int(item) >= 0 && int(item) < ItemCount ? quarvex::item(item).notes : none;
     const ItemDescriptor* described =
         int(item) >= 0 && int(item) < ItemCount ? &quarvex::item(item) : nullptr;
-    QList<Note> notes = contextNotes(described, tables, row, inputs, outcome, locale);
-    if (std::optional<Note> note = bandRoundingNote(row, inputs, outcome, locale))
+    QList<Note> notes = contextNotes(described, tables, row, inputs, outcome, locale, details);
+    // An item's screen form may write other results than its formulas do.
+    const bool fromFormula = described && !described->screenForm;
+    if (std::optional<Note> note = bandRoundingNote(row, inputs, outcome, locale, fromFormula))
         notes << *note;
     if (described) {
-        if (std::optional<Note> note = cutOffNote(described, tables, row, inputs, outcome, locale))
+        if (std::optional<Note> note =
+                cutOffNote(described, tables, row, inputs, outcome, locale, details))
             notes << *note;
     }
     return notes;

@@ -48,9 +48,11 @@ QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& 
 
 // The notes of the row that belong to this case alone: its context notes,
 // then rounding; rowNotes without the dated and unsourced notes, which are
-// the row's in every case.
+// the row's in every case. Without details, each note has its kind, text,
+// arguments and pattern only (no sources, no id), for an output that writes
+// the text alone.
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
-                      const QLocale& locale);
+                      const QLocale& locale, bool details = true);
 
 // The sentence with each %1 … %9 replaced by that argument, in one pass (an
 // argument's own text is never read again); a %n without an argument stays.
