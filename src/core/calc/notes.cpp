@@ -413,7 +413,7 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
         return Note{NoteKind::Rounding,
                     fillTemplate(pattern, arguments),
                     sources,
-                    details ? cutOffId(*item, cut.row, where, shown) : QString(),
+                    cutOffId(*item, cut.row, where, shown),
                     arguments,
                     pattern};
     }

@@ -48,9 +48,8 @@ QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& 
 
 // The notes of the row that belong to this case alone: its context notes,
 // then rounding; rowNotes without the dated and unsourced notes, which are
-// the row's in every case. Without details, each note has its kind, text,
-// arguments and pattern only (no sources, no id), for an output that writes
-// the text alone.
+// the row's in every case. Without details, the notes have no sources, for
+// an output that does not write them.
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                       const QLocale& locale, bool details = true);
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include <cmath>
 #include <optional>
@@ -408,6 +409,13 @@ void appendString(QByteArray& out, QStringView text)
     out.append('"');
 }
 
+void appendWhole(QByteArray& out, qint64 value)
+{
+    char text[24];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    out.append(text, end - text);
+}
+
 void appendNumber(QByteArray& out, double value)
 {
     if (!std::isfinite(value)) {
@@ -417,10 +425,24 @@ void appendNumber(QByteArray& out, double value)
     // A whole number is written as one; others in the shortest form that
     // reads back as the same double.
     if (value == std::trunc(value) && std::abs(value) < 1e15 &&
-        !(value == 0 && std::signbit(value)))
-        out.append(QByteArray::number(qint64(value)));
-    else
-        out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+        !(value == 0 && std::signbit(value))) {
+        appendWhole(out, qint64(value));
+        return;
+    }
+    // A number from 0.01 on that is not whole is written without an
+    // exponent, the shorter form: straight from std::to_chars, which gives
+    // the same shortest digits; smaller ones as QByteArray writes them,
+    // whichever form is shorter (5e-04, 0.0128).
+    char text[64];
+    if (std::abs(value) >= 0.01) {
+        const auto [end, error] =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+        if (error == std::errc()) {
+            out.append(text, end - text);
+            return;
+        }
+    }
+    out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 QString fixedText(const char* text)
@@ -487,17 +509,34 @@ int fieldIndex(AnalyteId id)
 }
 
 // The band number a lean line gives for a row: the band's place among the
-// bands of every table of the row, or -1 for none.
-int lineBand(const ItemRow& row, const RowWorking& work, double value)
+// bands of every table of the row, or -1 for none. A row that decides on its
+// shown number is found by its interpretation where only one band of its
+// table gives it, which spares reading the number back.
+int lineBand(const ItemRow& row, const RowWorking& work, double value, const LineRow& shared,
+             const QString& interpretation)
 {
-    if (!work.formula)
+    if (!work.formula || work.bands.empty())
         return -1;
+    const int offset = !row.femaleBands.empty() && work.bands.data() == row.femaleBands.data()
+                           ? int(row.bands.size())
+                           : 0;
+    if (decidesOnShown(work.formula->shown) && std::isfinite(value)) {
+        int found = -1;
+        for (int b = 0; b < int(work.bands.size()); ++b) {
+            if (offset + b < shared.sentences.size() &&
+                shared.sentences[offset + b] == interpretation) {
+                if (found >= 0) {
+                    found = -1;
+                    break;
+                }
+                found = b;
+            }
+        }
+        if (found >= 0)
+            return offset + found;
+    }
     const int band = bandIndex(bandValue(work.formula->shown, value), work.bands);
-    if (band < 0)
-        return -1;
-    if (!row.femaleBands.empty() && work.bands.data() == row.femaleBands.data())
-        return band + int(row.bands.size());
-    return band;
+    return band < 0 ? -1 : offset + band;
 }
 
 // The place of each note template in itemsJson's noteTemplates, by its id
@@ -530,7 +569,7 @@ void appendNote(QByteArray& out, const Note& note, const QLocale& locale)
         appendString(out, note.text);
         return;
     }
-    out.append(QByteArray::number(place));
+    appendWhole(out, place);
     for (const QString& argument : note.arguments) {
         out.append(',');
         appendString(out, argument);
@@ -676,7 +715,7 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                     return in.unitText == QLatin1StringView(c.text);
                 });
             if (known != choices.end())
-                out.append(QByteArray::number(known - choices.begin()));
+                appendWhole(out, known - choices.begin());
             else
                 appendString(out, in.unitText);
         }
@@ -690,10 +729,10 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
         for (const Finding& finding : evaluation.findings) {
             out.append(first ? "[" : ",[");
             first = false;
-            out.append(QByteArray::number(int(evaluation.item->id)));
+            appendWhole(out, int(evaluation.item->id));
             out.append(',');
             if (finding.analyte)
-                out.append(QByteArray::number(fieldIndex(*finding.analyte)));
+                appendWhole(out, fieldIndex(*finding.analyte));
             else
                 out.append("null");
             out.append(',');
@@ -708,7 +747,7 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
     for (const FieldHint& hint : caseHints(inputs)) {
         out.append(first ? "[" : ",[");
         first = false;
-        out.append(QByteArray::number(fieldIndex(hint.analyte)));
+        appendWhole(out, fieldIndex(hint.analyte));
         out.append(',');
         appendString(out, hint.text);
         out.append(']');
@@ -747,20 +786,21 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
             // The band's number, whose interpretation itemsJson holds; the
             // text itself where the row says something else.
             const LineRow& shared = table.rows[at];
-            const int band = lineBand(rows[r], work, value);
+            const int band = lineBand(rows[r], work, value, shared, row.interpretation);
             const QString& expected = band >= 0 && band < shared.sentences.size()
                                           ? shared.sentences[band]
                                           : shared.noBand;
             if (expected != row.interpretation)
                 appendString(out, row.interpretation);
             else if (band >= 0)
-                out.append(QByteArray::number(band));
+                appendWhole(out, band);
             else
                 out.append("null");
             out.append(']');
-            for (const Note& note : caseNotes(item.id, int(r), inputs, outcome, inputs.locale())) {
+            for (const Note& note :
+                 caseNotes(item.id, int(r), inputs, outcome, inputs.locale(), false)) {
                 notes.append(notes.isEmpty() ? "[" : ",[");
-                notes.append(QByteArray::number(qsizetype(at)));
+                appendWhole(notes, qsizetype(at));
                 notes.append(',');
                 appendNote(notes, note, inputs.locale());
                 notes.append(']');
