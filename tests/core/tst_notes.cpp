@@ -516,14 +516,14 @@ void TestNotes::fillTemplate_data()
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("filled");
-    QTest::addRow("in order") << u"%1 is %2."_s << QStringList{u"a"_s, u"b"_s} << u"a is b."_s;
-    QTest::addRow("out of order") << u"%2 %1"_s << QStringList{u"a"_s, u"b"_s} << u"b a"_s;
-    QTest::addRow("an argument's own %1 is not read again")
+    QTest::newRow("in order") << u"%1 is %2."_s << QStringList{u"a"_s, u"b"_s} << u"a is b."_s;
+    QTest::newRow("out of order") << u"%2 %1"_s << QStringList{u"a"_s, u"b"_s} << u"b a"_s;
+    QTest::newRow("an argument's own %1 is not read again")
         << u"%1 and %2"_s << QStringList{u"%2"_s, u"b"_s} << u"%2 and b"_s;
-    QTest::addRow("no argument for it: stays") << u"%1 %3"_s << QStringList{u"a"_s} << u"a %3"_s;
-    QTest::addRow("a per cent sign") << u"10 % of %1%"_s << QStringList{u"a"_s} << u"10 % of a%"_s;
-    QTest::addRow("%0 is no place") << u"%0%1"_s << QStringList{u"a"_s} << u"%0a"_s;
-    QTest::addRow("nothing to fill") << u"plain"_s << QStringList() << u"plain"_s;
+    QTest::newRow("no argument for it: stays") << u"%1 %3"_s << QStringList{u"a"_s} << u"a %3"_s;
+    QTest::newRow("a per cent sign") << u"10 % of %1%"_s << QStringList{u"a"_s} << u"10 % of a%"_s;
+    QTest::newRow("%0 is no place") << u"%0%1"_s << QStringList{u"a"_s} << u"%0a"_s;
+    QTest::newRow("nothing to fill") << u"plain"_s << QStringList() << u"plain"_s;
 }
 
 void TestNotes::fillTemplate()

@@ -762,10 +762,10 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
         const std::span<const ItemRow> rows = item.rows();
         for (size_t r = 0; r < rows.size(); ++r) {
             const size_t at = start + r;
-            if (at != next)
-                continue; // not in grid order: never the case for overviewItems
-            ++next;
-            if (at > 0)
+            // evaluateItems gives every item in overview order, so the rows
+            // come in grid order, each once.
+            Q_ASSERT(at == next);
+            if (next++ > 0)
                 out.append(',');
             if (!evaluation.computable() || qsizetype(r) >= evaluation.outcome->rows.size()) {
                 out.append("null");
