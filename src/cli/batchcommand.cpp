@@ -15,7 +15,7 @@ namespace quarvex {
 QString batchHelpText()
 {
     return QStringLiteral(
-        "Batch mode: quarvex-cli --batch [-o PATH] [--json] [--locale NAME]\n"
+        "Batch mode: quarvex-cli --batch [-o PATH] [--json [--full]] [--locale NAME]\n"
         "                        [--threads N] [--] [FILE]\n"
         "\n"
         "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
@@ -29,12 +29,16 @@ QString batchHelpText()
         "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
         "Unit and Gender cells lose blanks and tabs at their end, as above.\n"
         "  --json       write JSON Lines instead: for each case one line with what\n"
-        "               belongs to the case alone: {\"case\", \"inputs\": {field:\n"
-        "               [text, unit, value]}, \"findings\": [[item, field, kind,\n"
-        "               text]], \"hints\": [[field, text]], \"rows\": {row name:\n"
-        "               [result, value, interpretation, band, substituted,\n"
-        "               variant]}}; formulas, band tables and sources are in\n"
-        "               --items-json, band and variant index into it\n"
+        "               belongs to the case alone, in the order of --items-json:\n"
+        "               {\"case\", \"inputs\": [[text, unit, value] or null],\n"
+        "               \"findings\": [[item, field, kind, text]], \"hints\":\n"
+        "               [[field, text]], \"rows\": [[result, value, band] or\n"
+        "               null], \"notes\": [[row, note id, argument...]]}; unit,\n"
+        "               item, field, band, row and note id refer to --items-json,\n"
+        "               which holds the texts every case shares (see README)\n"
+        "  --full       with --json: every text written out, lines that stand\n"
+        "               alone: inputs and rows by name, interpretations,\n"
+        "               substituted formulas, reference intervals and notes\n"
         "  --threads N  evaluate on N threads (default: one per core)\n"
         "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
         "not UTF-8 is reported with its line and skipped, and so is a last row\n"
@@ -102,8 +106,9 @@ Exit runBatchCommand(const CliOptions& arguments)
     ProgressLine progress(isatty(STDERR_FILENO) != 0);
     BatchOptions options;
     options.locale = arguments.locale.value_or(QLocale::c());
-    options.format =
-        arguments.format == CliOptions::Format::Json ? BatchFormat::JsonLines : BatchFormat::Csv;
+    options.format = arguments.format != CliOptions::Format::Json ? BatchFormat::Csv
+                     : arguments.full                             ? BatchFormat::FullJsonLines
+                                                                  : BatchFormat::JsonLines;
     options.threads = arguments.threads;
     options.report = [&](const QString& problem) {
         progress.clear();

@@ -150,6 +150,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 return std::nullopt;
             }
             haveThreads = true;
+        } else if (arg == QLatin1String("--full")) {
+            options.full = true;
         } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
             const Format wanted = arg == QLatin1String("--json") ? Format::Json : Format::Steps;
             if (options.format != Format::Export && options.format != wanted) {
@@ -161,6 +163,10 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             error = QStringLiteral("unknown option ") + shownText(arg) + SeeHelp;
             return std::nullopt;
         }
+    }
+    if (options.full && !(batch && options.format == Format::Json && !grade)) {
+        error = QStringLiteral("--full can only be used with --batch --json") + SeeHelp;
+        return std::nullopt;
     }
     // --grade --batch grades a class's answers from CSV.
     const bool gradeClass = grade && batch;
@@ -232,10 +238,10 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return options;
     }
     if (itemsJson) {
-        if (batch || haveInput || haveThreads || options.locale ||
-            options.format != Format::Export) {
-            error =
-                QStringLiteral("--items-json reads no input and takes no option but -o") + SeeHelp;
+        if (batch || haveInput || haveThreads || options.format != Format::Export) {
+            error = QStringLiteral("--items-json reads no input and takes no option but -o and "
+                                   "--locale") +
+                    SeeHelp;
             return std::nullopt;
         }
         options.mode = Mode::ItemsJson;

@@ -30,6 +30,7 @@ struct CliOptions {
     QString outputPath = QStringLiteral("-"); // "-": standard output
     std::optional<QLocale> locale;            // --locale: numbers are read and written so
     int threads = 0;                          // --threads; 0: one per core
+    bool full = false;                        // --full: --batch --json lines with every text
     QString practiceItem;                     // --practice: an item's id or list text
     std::optional<quint64> seed;              // --seed; none: a seed is drawn
     int level = 1;                            // --level

@@ -43,7 +43,7 @@ QString helpText()
         "Usage: quarvex-cli [-o PATH] [--steps | --json] [--locale NAME] [--] [FILE]\n"
         "       quarvex-cli --batch [-o PATH] [--json] [--locale NAME] [--threads N]\n"
         "                           [--] [FILE]\n"
-        "       quarvex-cli --items-json [-o PATH]\n"
+        "       quarvex-cli --items-json [-o PATH] [--locale NAME]\n"
         "\n"
         "Computes every test item of the Comprehensive Overview that the given values\n"
         "allow and writes the results in the tab-delimited export format.\n"
@@ -84,9 +84,11 @@ QString helpText()
         "             instead of the results\n"
         "  --json     write one JSON document with the inputs, every item's rows,\n"
         "             bands and sources instead of the results\n"
-        "  --items-json  write what every case shares, once: each item's rows with\n"
-        "             their formulas and band tables, and its sources (the lines of\n"
-        "             --batch --json refer to it by item and row name)\n"
+        "  --items-json  write what every case shares, once: the fields with their\n"
+        "             units and reference intervals (numbers as --locale writes\n"
+        "             them), each item's rows with their formulas, band tables and\n"
+        "             interpretations, its sources, and the note templates (the\n"
+        "             lines of --batch --json refer to it by position and id)\n"
         "  --help     show this text\n"
         "\n"
         "A value that is not a number is reported on standard error, naming the\n"
@@ -243,7 +245,8 @@ Exit run(const QStringList& args)
         return writeBytes(QStringLiteral("-"), helpText().toUtf8());
     if (options->mode == CliOptions::Mode::ItemsJson)
         return writeBytes(options->outputPath,
-                          QJsonDocument(itemsJson()).toJson(QJsonDocument::Indented));
+                          QJsonDocument(itemsJson(options->locale.value_or(QLocale::c())))
+                              .toJson(QJsonDocument::Indented));
     if (options->mode == CliOptions::Mode::Practice ||
         options->mode == CliOptions::Mode::ListItems ||
         options->mode == CliOptions::Mode::Worksheet)

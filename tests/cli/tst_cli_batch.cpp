@@ -81,8 +81,8 @@ QList<QStringList> readCsv(const QByteArray& bytes, char delimiter)
     reader.finish();
     return records;
 }
-// The JSON line of a case with the --items-json document holds all that its
-// complete --json document holds.
+// The full JSON line of a case (--json --full) with the --items-json
+// document holds all that its complete --json document holds.
 void compareLine(const QJsonObject& line, const QJsonObject& json,
                  const QHash<QString, QJsonArray>& variants,
                  const QHash<QString, QJsonArray>& evidence)
@@ -211,8 +211,17 @@ void TestCliBatch::exitStatus_data()
     QTest::addRow("--items-json with an input")
         << QStringList{u"--items-json"_s, u"-"_s} << QByteArray() << 2
         << QStringList{u"quarvex-cli: --items-json reads no input and takes no option but -o "
-                       "(see --help)"_s}
+                       "and --locale (see --help)"_s}
         << 0;
+    for (const QStringList& args :
+         {QStringList{u"--full"_s}, QStringList{u"--batch"_s, u"--full"_s},
+          QStringList{u"--json"_s, u"--full"_s}, QStringList{u"--items-json"_s, u"--full"_s}}) {
+        QTest::addRow("%s", qPrintable(args.join(u' ')))
+            << args << QByteArray() << 2
+            << QStringList{u"quarvex-cli: --full can only be used with --batch --json (see "
+                           "--help)"_s}
+            << 0;
+    }
     QTest::addRow("missing input file")
         << QStringList{u"--batch"_s, u"/nonexistent/cases.csv"_s} << QByteArray() << 2
         << QStringList{u"quarvex-cli: /nonexistent/cases.csv: No such file or directory"_s} << 0;
@@ -326,7 +335,9 @@ void TestCliBatch::sameAsOneCaseAtATime()
     const QList<QStringList> records = readCsv(batch.out, delimiter);
     QCOMPARE(records.size(), cases.size() + 1);
     const QStringList header = records.first();
-    const Ran jsonBatch = runCli(args << u"--json"_s, csv);
+    // The lines that stand alone; the lean ones are rebuilt from --items-json
+    // by the README's reader (tests/reference/leanlines.py).
+    const Ran jsonBatch = runCli(args << u"--json"_s << u"--full"_s, csv);
     QCOMPARE(jsonBatch.status, 0);
     const Ran itemsRun = runCli({u"--items-json"_s});
     QCOMPARE(itemsRun.status, 0);

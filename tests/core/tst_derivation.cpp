@@ -587,14 +587,15 @@ void TestDerivation::caseLineCarriesNotes()
     const Inputs inputs(exampleFields(), English);
     const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     QByteArray bytes;
-    appendCaseLine(bytes, u"c1", inputs, evaluations);
+    appendFullCaseLine(bytes, u"c1", inputs, evaluations);
     QJsonParseError error;
     const QJsonObject line = QJsonDocument::fromJson(bytes, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject notes = line[u"notes"].toObject();
-    // Every row with notes, and no other, in the layout itemsJson states.
+    // Every row with notes, and no other, as [kind, text, sources] (the lean
+    // line's layout, which itemsJson states, gives a template and arguments).
     QCOMPARE(itemsJson()[u"caseLine"][u"notes"].toVariant().toStringList(),
-             (QStringList{u"kind"_s, u"text"_s, u"sources"_s}));
+             (QStringList{u"row"_s, u"template"_s, u"arguments"_s}));
     // The case's notes in the line; the dated and unsourced ones, the same
     // in every case, under the row in itemsJson.
     QHash<QString, QJsonArray> evidence;

@@ -2,6 +2,7 @@
 #include "calc/notes.h"
 #include "coretestmain.h"
 #include "literature/references.h"
+#include "overview/overview.h"
 #include "testfields.h"
 
 #include <QRegularExpression>
@@ -121,6 +122,10 @@ private Q_SLOTS:
     void calciumCutOffs();
     void notesComeInKindOrder();
     void tablesPointAtRealRowsAndReferences();
+    void fillTemplate_data();
+    void fillTemplate();
+    void templatesOfEveryNote_data();
+    void templatesOfEveryNote();
 };
 
 // Each context rule with a case that raises it and a neighbouring case that
@@ -504,6 +509,80 @@ void TestNotes::tablesPointAtRealRowsAndReferences()
             }
         }
     }
+}
+
+void TestNotes::fillTemplate_data()
+{
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("filled");
+    QTest::newRow("in order") << u"%1 is %2."_s << QStringList{u"a"_s, u"b"_s} << u"a is b."_s;
+    QTest::newRow("out of order") << u"%2 %1"_s << QStringList{u"a"_s, u"b"_s} << u"b a"_s;
+    QTest::newRow("an argument's own %1 is not read again")
+        << u"%1 and %2"_s << QStringList{u"%2"_s, u"b"_s} << u"%2 and b"_s;
+    QTest::newRow("no argument for it: stays") << u"%1 %3"_s << QStringList{u"a"_s} << u"a %3"_s;
+    QTest::newRow("a per cent sign") << u"10 % of %1%"_s << QStringList{u"a"_s} << u"10 % of a%"_s;
+    QTest::newRow("%0 is no place") << u"%0%1"_s << QStringList{u"a"_s} << u"%0a"_s;
+    QTest::newRow("nothing to fill") << u"plain"_s << QStringList() << u"plain"_s;
+}
+
+void TestNotes::fillTemplate()
+{
+    QFETCH(QString, sentence);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, filled);
+    QCOMPARE(quarvex::fillTemplate(sentence, arguments), filled);
+}
+
+void TestNotes::templatesOfEveryNote_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addRow("C") << u"C"_s;
+    QTest::addRow("de_DE") << u"de_DE"_s;
+}
+
+// Every template a line can name: its places numbered from %1 on without a
+// gap, its id naming the note, each pair of id and text listed once; and the
+// notes of the example-like cases of the tests above are their templates
+// filled with their arguments.
+void TestNotes::templatesOfEveryNote()
+{
+    QFETCH(QString, locale);
+    const QList<NoteTemplate> all = noteTemplates(QLocale(locale));
+    QVERIFY(all.size() > ItemCount);
+    QSet<QString> seen;
+    static const QRegularExpression place(u"%([1-9])"_s);
+    for (const NoteTemplate& t : all) {
+        QVERIFY2(!seen.contains(t.id + u'\n' + t.text), qPrintable(t.id));
+        seen.insert(t.id + u'\n' + t.text);
+        QVERIFY2(!t.id.isEmpty() && !t.text.contains(u"%0"_s), qPrintable(t.id));
+        int highest = 0;
+        QSet<int> used;
+        for (const QRegularExpressionMatch& m : place.globalMatch(t.text)) {
+            used.insert(m.captured(1).toInt());
+            highest = std::max(highest, m.captured(1).toInt());
+        }
+        QCOMPARE(used.size(), highest);
+    }
+    // A creatinine that is not raised, beside the urinary indices: a note whose
+    // text is its template filled, the template one of those listed.
+    MapFields fields = exampleFields();
+    const Inputs inputs(fields, QLocale(locale));
+    int notes = 0;
+    for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
+        if (!evaluation.computable())
+            continue;
+        for (size_t r = 0; r < evaluation.item->rowNames().size(); ++r) {
+            for (const Note& note : caseNotes(evaluation.item->id, int(r), inputs,
+                                              *evaluation.outcome, QLocale(locale))) {
+                ++notes;
+                QCOMPARE(quarvex::fillTemplate(note.pattern, note.arguments), note.text);
+                QVERIFY2(seen.contains(note.id + u'\n' + note.pattern), qPrintable(note.text));
+                QVERIFY(note.kind == NoteKind::Context || note.kind == NoteKind::Rounding);
+            }
+        }
+    }
+    QVERIFY(notes > 0);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestNotes)

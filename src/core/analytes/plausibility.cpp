@@ -238,10 +238,41 @@ struct Entry {
     QString shown; // the unit as texts write it
 };
 
+// The texts an entry is found by and written with, made once: the hints and
+// notes of every case look entries up.
+struct EntryTexts {
+    std::array<QString, AnalyteCount> fields;
+    std::array<QString, AnalyteCount> fixedUnits;
+    std::array<QString, AnalyteCount> shownUnits;
+    std::array<std::array<QString, 3>, AnalyteCount> units; // as Analyte::units
+};
+
+const EntryTexts& entryTexts()
+{
+    static const EntryTexts texts = [] {
+        EntryTexts out;
+        for (const Analyte& a : analytes()) {
+            const size_t i = size_t(a.id);
+            out.fields[i] = a.fieldName();
+            if (a.fixedUnit)
+                out.fixedUnits[i] = QString::fromLatin1(a.fixedUnit);
+            if (const Row* row = rowOf(a.id))
+                out.shownUnits[i] = utf8(row->shownUnit);
+            const auto choices = a.unitChoices();
+            for (size_t u = 0; u < choices.size() && u < 3; ++u)
+                out.units[i][u] = QString::fromLatin1(choices[u].text);
+        }
+        return out;
+    }();
+    return texts;
+}
+
 std::optional<Entry> findEntry(QStringView field, QStringView unit)
 {
+    const EntryTexts& texts = entryTexts();
     for (const Analyte& a : analytes()) {
-        if (field != QLatin1StringView(a.field))
+        const size_t i = size_t(a.id);
+        if (field != texts.fields[i])
             continue;
         const Row* row = rowOf(a.id);
         if (!row)
@@ -250,19 +281,19 @@ std::optional<Entry> findEntry(QStringView field, QStringView unit)
         case UnitKind::None:
             if (!unit.isEmpty())
                 return std::nullopt;
-            return Entry{&a, row, nullptr, QString(), utf8(row->shownUnit)};
+            return Entry{&a, row, nullptr, QString(), texts.shownUnits[i]};
         case UnitKind::Fixed:
-            if (!unit.isEmpty() && unit != QLatin1StringView(a.fixedUnit))
+            if (!unit.isEmpty() && unit != texts.fixedUnits[i])
                 return std::nullopt;
-            return Entry{&a, row, nullptr, QString::fromLatin1(a.fixedUnit), utf8(row->shownUnit)};
-        case UnitKind::List:
-            for (const UnitChoice& choice : a.unitChoices()) {
-                if (unit == QLatin1StringView(choice.text)) {
-                    const QString text = QString::fromLatin1(choice.text);
-                    return Entry{&a, row, &choice, text, text};
-                }
+            return Entry{&a, row, nullptr, texts.fixedUnits[i], texts.shownUnits[i]};
+        case UnitKind::List: {
+            const auto choices = a.unitChoices();
+            for (size_t u = 0; u < choices.size() && u < 3; ++u) {
+                if (unit == texts.units[i][u])
+                    return Entry{&a, row, &choices[u], texts.units[i][u], texts.units[i][u]};
             }
             return std::nullopt;
+        }
         }
     }
     return std::nullopt;
@@ -515,10 +546,14 @@ QString rangeHint(QStringView field, QStringView unit, double value, const QLoca
         return {};
     const Row& row = *e->row;
     const double x = toFormula(value, e->unit);
+    const bool abovePossible = !std::isinf(row.possible.high) && greater(x, row.possible.high);
+    const bool aboveTypical = greater(x, row.typical.high);
+    // Most values are typical: their texts are never written.
+    if (!abovePossible && !less(x, row.possible.low) && !aboveTypical && !less(x, row.typical.low))
+        return {};
     const QString name = e->analyte->accessibleName();
     const QString typed = withUnit(number(value, locale), e->shown);
 
-    const bool abovePossible = !std::isinf(row.possible.high) && greater(x, row.possible.high);
     if (abovePossible || less(x, row.possible.low)) {
         const QString seen =
             row.possible.reasoned ? QStringLiteral("expected") : QStringLiteral("seen");
@@ -536,9 +571,6 @@ QString rangeHint(QStringView field, QStringView unit, double value, const QLoca
         return text + otherReading(*e, value, true, locale);
     }
 
-    const bool aboveTypical = greater(x, row.typical.high);
-    if (!aboveTypical && !less(x, row.typical.low))
-        return {};
     const QString meant = otherReading(*e, value, false, locale);
     if (!meant.isEmpty())
         return QStringLiteral("%1 %2 is far %3 the values seen in patients.")

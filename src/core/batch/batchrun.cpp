@@ -198,8 +198,9 @@ public:
                 number = QByteArray::number(in.numbers[c]);
                 caseId = number;
             }
-            if (m_format == BatchFormat::JsonLines) {
-                appendCaseJsonLine(job.output, QString::fromUtf8(caseId), m_fields, m_locale);
+            if (m_format != BatchFormat::Csv) {
+                appendCaseJsonLine(job.output, QString::fromUtf8(caseId), m_fields, m_locale,
+                                   m_format == BatchFormat::FullJsonLines);
                 continue;
             }
             evaluateCase(m_fields, m_locale, m_evaluation);

@@ -63,8 +63,9 @@ struct BatchProgress {
 QString progressText(const BatchProgress& progress);
 
 // What a run writes: CSV with a header row, or JSON Lines, one document per
-// case and no header.
-enum class BatchFormat { Csv, JsonLines };
+// case and no header: lean lines that refer to quarvex-cli --items-json, or
+// full ones that stand alone (overview/json.h).
+enum class BatchFormat { Csv, JsonLines, FullJsonLines };
 
 struct BatchOptions {
     QLocale locale = QLocale::c(); // how numbers are read and written

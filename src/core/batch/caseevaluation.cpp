@@ -67,10 +67,8 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
             const auto names = item.rowNames();
             for (size_t r = 0; r < count; ++r) {
                 for (const Note& note :
-                     rowNotes(item.id, int(r), inputs, *evaluation.outcome, locale)) {
-                    if (note.kind == NoteKind::Context || note.kind == NoteKind::Rounding)
-                        out.notes << QLatin1String(names[r]) + QStringLiteral(": ") + note.text;
-                }
+                     caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale, false))
+                    out.notes << QLatin1String(names[r]) + QStringLiteral(": ") + note.text;
             }
             rows.swap(evaluation.outcome->rows);
         }
@@ -95,10 +93,13 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
 }
 
 void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
-                        const QLocale& locale)
+                        const QLocale& locale, bool full)
 {
     const Inputs inputs(fields, locale);
-    appendCaseLine(out, caseId, inputs, evaluateItems(inputs));
+    if (full)
+        appendFullCaseLine(out, caseId, inputs, evaluateItems(inputs));
+    else
+        appendCaseLine(out, caseId, inputs, evaluateItems(inputs));
 }
 
 } // namespace quarvex

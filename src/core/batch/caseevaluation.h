@@ -62,9 +62,10 @@ struct CaseEvaluation {
 // screen does, into out (whose storage is reused from case to case).
 void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& out);
 
-// Appends the case as one line of JSON Lines (appendCaseLine): only what
-// belongs to the case; what every case shares is in quarvex-cli --items-json.
+// Appends the case as one line of JSON Lines: only what belongs to the case
+// (appendCaseLine), what every case shares being in quarvex-cli --items-json;
+// or, full, with every text written out (appendFullCaseLine).
 void appendCaseJsonLine(QByteArray& out, const QString& caseId, const Fields& fields,
-                        const QLocale& locale);
+                        const QLocale& locale, bool full = false);
 
 } // namespace quarvex

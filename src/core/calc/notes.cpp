@@ -4,9 +4,11 @@
 #include "analytes/plausibility.h"
 #include "calc/formula.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace quarvex {
 
@@ -63,6 +65,33 @@ std::optional<double> shownNumber(const QString& result, const QLocale& written)
     const QString number = result.trimmed().section(u' ', 0, 0);
     if (number.isEmpty())
         return std::nullopt;
+    // Most results are plain ASCII digits with at most a point, which every
+    // locale that writes a point reads alike (a text that starts with a
+    // letter, such as a class name, is no number): read directly.
+    const char16_t first = number.front().unicode();
+    const bool digit = first >= u'0' && first <= u'9';
+    if (!digit && first != u'-' && first != u'+' && first != u'.' && first != u',')
+        return std::nullopt;
+    if (digit && number.size() < 32) {
+        char ascii[32];
+        int points = 0;
+        qsizetype n = 0;
+        for (; n < number.size(); ++n) {
+            const char16_t c = number[n].unicode();
+            if (c == u'.')
+                ++points;
+            else if (c < u'0' || c > u'9')
+                break;
+            ascii[n] = char(c);
+        }
+        if (n == number.size() &&
+            (points == 0 || (points == 1 && written.decimalPoint() == u'.'))) {
+            double value = 0.0;
+            const auto [end, error] = std::from_chars(ascii, ascii + n, value);
+            if (error == std::errc() && end == ascii + n && std::isfinite(value))
+                return value;
+        }
+    }
     bool ok = false;
     double value = written.toDouble(number, &ok);
     if (!ok)
@@ -77,12 +106,35 @@ bool holds(double value, double low, double high)
     return greaterOrEqual(value, low) && lessOrEqual(value, high);
 }
 
-// What a condition found, for the note's text; nothing when it does not hold.
-std::optional<QString> check(const NoteCondition& condition, int row, const Inputs& inputs,
-                             const Outcome& outcome, const QLocale& locale)
+// What a condition finds, as a part of its note's template with %1, %2, …
+// counted from `first`: "Serum creatinine %1 mg/dL (adult reference 0.7–1.3
+// mg/dL, men)", the unit and interval those of the limits read for the case.
+QString conditionTemplate(const NoteCondition& condition, int first, const AdultLimits* limits)
+{
+    const QString name = QString::fromLatin1(analyte(condition.analyte).name);
+    const QString arg = u'%' + QString::number(first);
+    switch (condition.test) {
+    case T::NotAboveUpper:
+    case T::NotBelowLower:
+        return QStringLiteral("%1 %2 %3 (adult reference %4)")
+            .arg(name, arg, limits ? limits->unit : QString(), limits ? limits->range : QString());
+    case T::NotGiven:
+        return name;
+    case T::Below:
+        return name + u' ' + arg;
+    case T::TopBand:
+    case T::RowFromTo:
+        break;
+    }
+    return arg;
+}
+
+// What a condition found, the arguments of its part of the note's template;
+// nothing when it does not hold.
+std::optional<QStringList> check(const NoteCondition& condition, int row, const Inputs& inputs,
+                                 const Outcome& outcome, const QLocale& locale)
 {
     const ConvertedInput& input = inputs[condition.analyte];
-    const QString name = QString::fromLatin1(analyte(condition.analyte).name);
     const bool valid = !inputs.finding(condition.analyte) && std::isfinite(input.typed);
     const bool hasRow = row >= 0 && row < outcome.values.size();
     const double rowValue = hasRow ? outcome.values[row] : std::nan("");
@@ -101,20 +153,19 @@ std::optional<QString> check(const NoteCondition& condition, int row, const Inpu
                             : greaterOrEqual(input.typed, limits->low);
         if (!ok)
             return std::nullopt;
-        return QStringLiteral("%1 %2 %3 (adult reference %4)")
-            .arg(name, sixDigits(input.typed, locale), limits->unit, limits->range);
+        return QStringList{sixDigits(input.typed, locale)};
     }
     case T::NotGiven:
         if (valid)
             return std::nullopt;
-        return name;
+        return QStringList{};
     case T::Below: {
         if (!valid || !less(input.converted, condition.bound))
             return std::nullopt;
-        QString found = name + u' ' + sixDigits(input.typed, locale);
+        QString found = sixDigits(input.typed, locale);
         if (!input.unitText.isEmpty())
             found += u' ' + input.unitText;
-        return found;
+        return QStringList{found};
     }
     case T::TopBand: {
         if (!hasRow || row >= outcome.working.size())
@@ -123,53 +174,163 @@ std::optional<QString> check(const NoteCondition& condition, int row, const Inpu
         const int index = bandIndex(rowValue, bands);
         if (index < 0 || index != int(bands.size()) - 1)
             return std::nullopt;
-        return sixDigits(rowValue, locale);
+        return QStringList{sixDigits(rowValue, locale)};
     }
     case T::RowFromTo:
         if (!hasRow || !std::isfinite(rowValue) ||
             !holds(rowValue, condition.bound, condition.upper))
             return std::nullopt;
-        return sixDigits(rowValue, locale);
+        return QStringList{sixDigits(rowValue, locale)};
     }
     return std::nullopt;
 }
 
-QList<Note> contextNotes(const ItemNotes& tables, int row, const Inputs& inputs,
-                         const Outcome& outcome, const QLocale& locale)
+// The templates of a context rule: its text with each %n replaced by its
+// condition's part, the arguments numbered on from one condition to the
+// next; one for each gender and unit of the analytes whose reference limits
+// the rule reads, since those are written into the sentence.
+QStringList contextTemplates(const ContextRule& rule, const QLocale& locale)
+{
+    const std::span<const NoteCondition> conditions = rule.conditions();
+    QStringList out;
+    for (const char* gender : {GenderMale, GenderFemale, ""}) {
+        // Each combination of the units of the conditions, counted like digits.
+        std::vector<size_t> unit(conditions.size(), 0);
+        for (;;) {
+            QStringList parts;
+            int first = 1;
+            bool readable = true;
+            for (size_t c = 0; c < conditions.size(); ++c) {
+                const NoteCondition& condition = conditions[c];
+                std::optional<AdultLimits> limits;
+                if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower) {
+                    const Analyte& a = analyte(condition.analyte);
+                    ConvertedInput input{
+                        condition.analyte, QStringLiteral("1"), QString(), 1.0, 1.0, nullptr};
+                    if (a.unitKind == UnitKind::List)
+                        input.unitText = QString::fromLatin1(a.unitChoices()[unit[c]].text);
+                    limits = adultLimits(input, QString::fromLatin1(gender), locale);
+                    readable = readable && limits.has_value();
+                }
+                parts << conditionTemplate(condition, first, limits ? &*limits : nullptr);
+                if (condition.test != T::NotGiven)
+                    ++first;
+            }
+            if (readable) {
+                const QString sentence = fillTemplate(text(rule.text), parts);
+                if (!out.contains(sentence))
+                    out << sentence;
+            }
+            size_t c = 0;
+            for (; c < conditions.size(); ++c) {
+                const Analyte& a = analyte(conditions[c].analyte);
+                const size_t count = a.unitKind == UnitKind::List ? a.unitChoices().size() : 1;
+                const bool limited = conditions[c].test == T::NotAboveUpper ||
+                                     conditions[c].test == T::NotBelowLower;
+                if (limited && ++unit[c] < count)
+                    break;
+                unit[c] = 0;
+            }
+            if (c == conditions.size())
+                break;
+        }
+    }
+    return out;
+}
+
+QString contextId(const ItemDescriptor& item, size_t rule)
+{
+    return QString::fromLatin1(item.key) + QStringLiteral(".context.") + QString::number(rule);
+}
+
+QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, int row,
+                         const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
+                         bool details)
 {
     QList<Note> notes;
-    for (const ContextRule& rule : tables.context) {
+    for (size_t r = 0; r < tables.context.size(); ++r) {
+        const ContextRule& rule = tables.context[r];
         if (rule.row >= 0 && rule.row != row)
             continue;
-        QStringList found;
+        QStringList parts;
+        QStringList arguments;
         QStringList sources;
-        addSources(sources, text(rule.sources));
         bool all = true;
         for (const NoteCondition& condition : rule.conditions()) {
-            const std::optional<QString> what = check(condition, row, inputs, outcome, locale);
+            const std::optional<QStringList> what = check(condition, row, inputs, outcome, locale);
             if (!what) {
                 all = false;
                 break;
             }
-            found << *what;
-            if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower) {
-                const auto limits =
+            std::optional<AdultLimits> limits;
+            if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower)
+                limits =
                     adultLimits(inputs[condition.analyte], inputs[A::Gender].valueText, locale);
-                addSources(sources, limits->sources.join(u' '));
-            }
+            if (limits && details)
+                sources << limits->sources; // after the rule's own, once the rule holds
+            parts << conditionTemplate(condition, int(arguments.size()) + 1,
+                                       limits ? &*limits : nullptr);
+            arguments << *what;
         }
         if (!all)
             continue;
-        QString sentence = text(rule.text);
-        for (qsizetype i = 0; i < found.size(); ++i)
-            sentence.replace(QStringLiteral("%") + QString::number(i + 1), found[i]);
-        notes << Note{NoteKind::Context, sentence, sources};
+        if (details) {
+            QStringList limitSources;
+            limitSources.swap(sources);
+            addSources(sources, text(rule.sources));
+            addSources(sources, limitSources.join(u' '));
+        }
+        const QString pattern = fillTemplate(text(rule.text), parts);
+        notes << Note{NoteKind::Context, fillTemplate(pattern, arguments),
+                      sources,           item && details ? contextId(*item, r) : QString(),
+                      arguments,         pattern};
     }
     return notes;
 }
 
+const char* const Sides[] = {"below", "at", "above"};
+
+QString roundingId(int side, bool interpreted)
+{
+    return QStringLiteral("rounding.") + QLatin1StringView(Sides[side]) +
+           (interpreted ? QString() : QStringLiteral(".none"));
+}
+
+// Shown as 1.5; the unrounded value is 1.4951, below 1.5, so: …
+QString roundingTemplate(int side, bool interpreted)
+{
+    return QStringLiteral("Shown as %1; the unrounded value is %2, ") +
+           QLatin1StringView(Sides[side]) +
+           (interpreted ? QStringLiteral(" %3, so: %4")
+                        : QStringLiteral(" %3, so no interpretation is given."));
+}
+
+// Where a value lies against two cut-offs: 0 below, 1 at the low cut-off,
+// 2 between, 3 at the high one, 4 above.
+const char* const Places[] = {"below", "at-low", "between", "at-high", "above"};
+
+QString cutOffId(const ItemDescriptor& item, int row, int where, bool shown)
+{
+    return QString::fromLatin1(item.key) + QStringLiteral(".cut-off.") + QString::number(row) +
+           u'.' + QLatin1StringView(Places[where]) + (shown ? QStringLiteral(".shown") : QString());
+}
+
+// The sentence of a cut-off note, with the cut-offs written in: "Shown as
+// %1; the ratio is %2, between 0.01 and 0.02. …".
+QString cutOffTemplate(const CutOffNote& cut, int where, bool shown, const QLocale& locale)
+{
+    const QString low = shortestNumber(cut.low, locale);
+    const QString high = shortestNumber(cut.high, locale);
+    const QString places[] = {QStringLiteral("below ") + low, QStringLiteral("at ") + low,
+                              QStringLiteral("between %1 and %2").arg(low, high),
+                              QStringLiteral("at ") + high, QStringLiteral("above ") + high};
+    return (shown ? QStringLiteral("Shown as %1; the ratio is %2, ")
+                  : QStringLiteral("the ratio is %1, ")) +
+           places[where] + QStringLiteral(". ") + text(cut.meaning);
+}
+
 std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcome& outcome,
-                                     const QLocale& locale)
+                                     const QLocale& locale, bool fromFormula)
 {
     if (row < 0 || row >= outcome.rows.size() || row >= outcome.values.size() ||
         row >= outcome.working.size())
@@ -181,6 +342,15 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
         return std::nullopt;
     const std::span<const Band> bands = working.bands;
     const double value = outcome.values[row];
+    // A result the formula wrote shows the value to two decimals at least:
+    // where no band edge lies that near the value, the shown number is in
+    // the value's band, and its text need not be read.
+    if (fromFormula && std::isfinite(value)) {
+        const double near = 0.006 + 1e-6 * std::fabs(value);
+        const int band = bandIndex(value, bands);
+        if (bandIndex(value - near, bands) == band && bandIndex(value + near, bands) == band)
+            return std::nullopt;
+    }
     const QString& result = outcome.rows[row].result;
     const std::optional<double> shown = shownNumber(result, inputs.locale());
     if (!shown || !std::isfinite(value))
@@ -193,26 +363,26 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
 
     // The edge between the two bands, and the side of it the value lies on.
     const double edge = bands[size_t(std::min(valueBand, shownBand))].upTo;
-    QString side;
-    if (approxEqual(value, edge))
-        side = QStringLiteral("at");
-    else
-        side = value < edge ? QStringLiteral("below") : QStringLiteral("above");
+    const int side = approxEqual(value, edge) ? 1 : value < edge ? 0 : 2;
     const QString number = preciseNumber(
         value, [bands](double v) { return bandIndex(v, bands); }, locale);
     const QString interpretation = outcome.rows[row].interpretation.trimmed();
-    const QString reading = interpretation.isEmpty()
-                                ? QStringLiteral(", so no interpretation is given.")
-                                : QStringLiteral(", so: ") + interpretation;
+    QStringList arguments{result.trimmed().section(u' ', 0, 0), number,
+                          shortestNumber(edge, locale)};
+    if (!interpretation.isEmpty())
+        arguments << interpretation;
+    const QString pattern = roundingTemplate(side, !interpretation.isEmpty());
     return Note{NoteKind::Rounding,
-                QStringLiteral("Shown as %1; the unrounded value is %2, %3 %4%5")
-                    .arg(result.trimmed().section(u' ', 0, 0), number, side,
-                         shortestNumber(edge, locale), reading),
-                {}};
+                fillTemplate(pattern, arguments),
+                {},
+                roundingId(side, !interpretation.isEmpty()),
+                arguments,
+                pattern};
 }
 
-std::optional<Note> cutOffNote(const ItemNotes& tables, int row, const Inputs& inputs,
-                               const Outcome& outcome, const QLocale& locale)
+std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tables, int row,
+                               const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
+                               bool details)
 {
     if (row < 0 || row >= outcome.values.size() || row >= outcome.rows.size())
         return std::nullopt;
@@ -230,36 +400,22 @@ std::optional<Note> cutOffNote(const ItemNotes& tables, int row, const Inputs& i
                 return 3;
             return v < cut.low ? 0 : v < cut.high ? 2 : 4;
         };
-        const QString low = shortestNumber(cut.low, locale);
-        const QString high = shortestNumber(cut.high, locale);
-        QString where;
-        switch (place(value)) {
-        case 0:
-            where = QStringLiteral("below ") + low;
-            break;
-        case 1:
-            where = QStringLiteral("at ") + low;
-            break;
-        case 2:
-            where = QStringLiteral("between %1 and %2").arg(low, high);
-            break;
-        case 3:
-            where = QStringLiteral("at ") + high;
-            break;
-        default:
-            where = QStringLiteral("above ") + high;
-            break;
-        }
-        QString sentence;
-        if (const std::optional<double> shown =
-                shownNumber(outcome.rows[row].result, inputs.locale()))
-            sentence = QStringLiteral("Shown as %1; ")
-                           .arg(outcome.rows[row].result.trimmed().section(u' ', 0, 0));
-        sentence += QStringLiteral("the ratio is %1, %2. %3")
-                        .arg(preciseNumber(value, place, locale), where, text(cut.meaning));
+        const int where = place(value);
+        const bool shown = shownNumber(outcome.rows[row].result, inputs.locale()).has_value();
+        QStringList arguments;
+        if (shown)
+            arguments << outcome.rows[row].result.trimmed().section(u' ', 0, 0);
+        arguments << preciseNumber(value, place, locale);
         QStringList sources;
-        addSources(sources, text(cut.sources));
-        return Note{NoteKind::Rounding, sentence, sources};
+        if (details)
+            addSources(sources, text(cut.sources));
+        const QString pattern = cutOffTemplate(cut, where, shown, locale);
+        return Note{NoteKind::Rounding,
+                    fillTemplate(pattern, arguments),
+                    sources,
+                    cutOffId(*item, cut.row, where, shown),
+                    arguments,
+                    pattern};
     }
     return std::nullopt;
 }
@@ -308,12 +464,48 @@ QString noteTag(NoteKind kind)
     return {};
 }
 
-// The one place that reads reference limits from the plausibility table.
+namespace {
+
+std::optional<AdultLimits> readAdultLimits(const ConvertedInput& input, const QString& gender,
+                                           const QLocale& locale);
+
+} // namespace
+
+// The limits depend on the analyte, its unit, the gender and the locale
+// alone, not on the value: each is read once per thread and kept.
 std::optional<AdultLimits> adultLimits(const ConvertedInput& input, const QString& gender,
                                        const QLocale& locale)
 {
     if (!std::isfinite(input.typed))
         return std::nullopt;
+    const int sex = gender == QLatin1StringView(GenderMale)     ? 1
+                    : gender == QLatin1StringView(GenderFemale) ? 2
+                                                                : 0;
+    struct Kept {
+        AnalyteId analyte;
+        QString unit;
+        int sex;
+        QLocale locale;
+        std::optional<AdultLimits> limits;
+    };
+    thread_local std::vector<Kept> kept;
+    for (const Kept& k : kept) {
+        if (k.analyte == input.id && k.sex == sex && k.unit == input.unitText && k.locale == locale)
+            return k.limits;
+    }
+    std::optional<AdultLimits> limits = readAdultLimits(input, gender, locale);
+    // A bound on what is kept: unit texts that are no unit are not worth it.
+    if (kept.size() < 512)
+        kept.push_back({input.id, input.unitText, sex, locale, limits});
+    return limits;
+}
+
+namespace {
+
+// The one place that reads reference limits from the plausibility table.
+std::optional<AdultLimits> readAdultLimits(const ConvertedInput& input, const QString& gender,
+                                           const QLocale& locale)
+{
     const std::optional<Plausibility> p =
         plausibility(QString::fromLatin1(analyte(input.id).field), input.unitText);
     if (!p)
@@ -366,24 +558,88 @@ std::optional<AdultLimits> adultLimits(const ConvertedInput& input, const QStrin
     return limits;
 }
 
+} // namespace
+
+QString fillTemplate(const QString& sentence, const QStringList& arguments)
+{
+    QString out;
+    qsizetype done = 0; // what of the sentence is in out
+    for (qsizetype at = sentence.indexOf(u'%'); at >= 0 && at + 1 < sentence.size();
+         at = sentence.indexOf(u'%', at + 1)) {
+        const char16_t digit = sentence[at + 1].unicode();
+        if (digit < u'1' || digit > u'9' || qsizetype(digit - u'1') >= arguments.size())
+            continue;
+        if (done == 0)
+            out.reserve(sentence.size() + 32);
+        out += QStringView(sentence).sliced(done, at - done);
+        out += arguments[qsizetype(digit - u'1')];
+        done = at + 2;
+        ++at;
+    }
+    if (done == 0)
+        return sentence;
+    out += QStringView(sentence).sliced(done);
+    return out;
+}
+
+QList<NoteTemplate> noteTemplates(const QLocale& locale)
+{
+    QList<NoteTemplate> out;
+    for (const ItemDescriptor& item : overviewItems()) {
+        for (size_t r = 0; r < item.notes.context.size(); ++r) {
+            for (const QString& sentence : contextTemplates(item.notes.context[r], locale))
+                out << NoteTemplate{contextId(item, r), sentence};
+        }
+        for (const CutOffNote& cut : item.notes.cutOffs) {
+            for (int where = 0; where < 5; ++where) {
+                for (bool shown : {true, false})
+                    out << NoteTemplate{cutOffId(item, cut.row, where, shown),
+                                        cutOffTemplate(cut, where, shown, locale)};
+            }
+        }
+    }
+    for (int side = 0; side < 3; ++side) {
+        for (bool interpreted : {true, false})
+            out << NoteTemplate{roundingId(side, interpreted), roundingTemplate(side, interpreted)};
+    }
+    return out;
+}
+
+QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
+                      const QLocale& locale, bool details)
+{
+    const ItemNotes none;
+    const ItemNotes& tables =
+        int(item) >= 0 && int(item) < ItemCount ? quarvex::item(item).notes : none;
+    const ItemDescriptor* described =
+        int(item) >= 0 && int(item) < ItemCount ? &quarvex::item(item) : nullptr;
+    QList<Note> notes = contextNotes(described, tables, row, inputs, outcome, locale, details);
+    // An item's screen form may write other results than its formulas do.
+    const bool fromFormula = described && !described->screenForm;
+    if (std::optional<Note> note = bandRoundingNote(row, inputs, outcome, locale, fromFormula))
+        notes << *note;
+    if (described) {
+        if (std::optional<Note> note =
+                cutOffNote(described, tables, row, inputs, outcome, locale, details))
+            notes << *note;
+    }
+    return notes;
+}
+
 QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                      const QLocale& locale)
 {
     const ItemNotes none;
     const ItemNotes& tables =
         int(item) >= 0 && int(item) < ItemCount ? quarvex::item(item).notes : none;
-    QList<Note> notes = contextNotes(tables, row, inputs, outcome, locale);
-    if (std::optional<Note> note = bandRoundingNote(row, inputs, outcome, locale))
-        notes << *note;
-    if (std::optional<Note> note = cutOffNote(tables, row, inputs, outcome, locale))
-        notes << *note;
+    QList<Note> notes = caseNotes(item, row, inputs, outcome, locale);
     for (NoteKind kind : {NoteKind::Dated, NoteKind::Unsourced}) {
         for (const EvidenceNote& evidence : tables.evidence) {
             if (evidence.kind != kind || (evidence.row >= 0 && evidence.row != row))
                 continue;
             QStringList sources;
             addSources(sources, text(evidence.sources));
-            notes << Note{kind, text(evidence.text), sources};
+            notes << Note{kind, text(evidence.text), sources, {}, {}, {}};
         }
     }
     return notes;

@@ -23,6 +23,13 @@ struct Note {
     NoteKind kind;
     QString text;
     QStringList sources; // reference ids ("R30", "U5"), in order, each once
+    // The text as a template and what fills it: `pattern`, one of the
+    // templates of `id` (noteTemplates), with %1, %2, … replaced by the
+    // arguments (the numbers of the case) in order. Empty for the dated and
+    // unsourced notes, which are the same in every case.
+    QString id;
+    QStringList arguments;
+    QString pattern;
 
     bool operator==(const Note&) const = default;
 };
@@ -38,6 +45,31 @@ QString noteTag(NoteKind kind);
 // dated and unsourced. Numbers in the texts use the locale.
 QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                      const QLocale& locale);
+
+// The notes of the row that belong to this case alone: its context notes,
+// then rounding; rowNotes without the dated and unsourced notes, which are
+// the row's in every case. Without details, the notes have no sources, for
+// an output that does not write them.
+QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
+                      const QLocale& locale, bool details = true);
+
+// The sentence with each %1 … %9 replaced by that argument, in one pass (an
+// argument's own text is never read again); a %n without an argument stays.
+QString fillTemplate(const QString& sentence, const QStringList& arguments);
+
+// The templates of every note a case can carry (context and rounding notes),
+// each with its note's stable id: "<item key>.context.<n>", "<item
+// key>.cut-off.<row>.<place>" with ".shown" when the result shows a number,
+// "rounding.<side>" with ".none" when the row gives no interpretation. What
+// a case cannot change is written in (numbers as the locale writes them): a
+// context note has one template for each gender and unit whose reference
+// interval it quotes, a cut-off note its cut-offs. A note's text is its
+// pattern, one of these, filled with its arguments.
+struct NoteTemplate {
+    QString id;
+    QString text;
+};
+QList<NoteTemplate> noteTemplates(const QLocale& locale);
 
 // The tables the notes come from are each item's own (ItemDescriptor::notes,
 // calc/notedata.h).

@@ -1,5 +1,7 @@
 #include "literature/references.h"
 
+#include <QHash>
+
 namespace quarvex {
 
 namespace {
@@ -482,11 +484,15 @@ std::span<const Reference> references()
 
 const Reference* findReference(QStringView id)
 {
-    for (const Reference& r : Table) {
-        if (id == QLatin1StringView(r.id))
-            return &r;
-    }
-    return nullptr;
+    // By id through a table made once: the lists of the analytes and items
+    // look their references up case after case.
+    static const QHash<QString, const Reference*> byId = [] {
+        QHash<QString, const Reference*> out;
+        for (const Reference& r : Table)
+            out.insert(QString::fromLatin1(r.id), &r);
+        return out;
+    }();
+    return byId.value(id.toString(), nullptr);
 }
 
 } // namespace quarvex

@@ -1,6 +1,7 @@
 #include "overview/json.h"
 
 #include "analytes/hints.h"
+#include "analytes/plausibility.h"
 
 #include "analytes/bands.h"
 #include "calc/derivation.h"
@@ -9,7 +10,10 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#include <algorithm>
 #include <array>
+#include <charconv>
 
 #include <cmath>
 #include <optional>
@@ -405,6 +409,13 @@ void appendString(QByteArray& out, QStringView text)
     out.append('"');
 }
 
+void appendWhole(QByteArray& out, qint64 value)
+{
+    char text[24];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    out.append(text, end - text);
+}
+
 void appendNumber(QByteArray& out, double value)
 {
     if (!std::isfinite(value)) {
@@ -414,10 +425,155 @@ void appendNumber(QByteArray& out, double value)
     // A whole number is written as one; others in the shortest form that
     // reads back as the same double.
     if (value == std::trunc(value) && std::abs(value) < 1e15 &&
-        !(value == 0 && std::signbit(value)))
-        out.append(QByteArray::number(qint64(value)));
-    else
-        out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+        !(value == 0 && std::signbit(value))) {
+        appendWhole(out, qint64(value));
+        return;
+    }
+    // A number from 0.01 on that is not whole is written without an
+    // exponent, the shorter form: straight from std::to_chars, which gives
+    // the same shortest digits; smaller ones as QByteArray writes them,
+    // whichever form is shorter (5e-04, 0.0128).
+    char text[64];
+    if (std::abs(value) >= 0.01) {
+        const auto [end, error] =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+        if (error == std::errc()) {
+            out.append(text, end - text);
+            return;
+        }
+    }
+    out.append(QByteArray::number(value, 'g', QLocale::FloatingPointShortest));
+}
+
+QString fixedText(const char* text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+// What every case shares about one grid row, for the lean line: the item,
+// the row, and the interpretation of each band of each of its band tables
+// (the table for "Male" or the only one first, then the one for "Female"),
+// and the interpretation when no band is chosen.
+struct LineRow {
+    const ItemDescriptor* item = nullptr;
+    size_t row = 0;
+    QStringList sentences;
+    QString noBand;
+};
+
+QString interpretationOf(const ItemRow& row, const char* bandText)
+{
+    return row.prefix || row.suffix
+               ? fixedText(row.prefix) + fixedText(bandText) + fixedText(row.suffix)
+               : fixedText(bandText);
+}
+
+// Every grid row, in grid order, and where each item's rows start.
+struct LineRows {
+    std::vector<LineRow> rows;
+    std::array<size_t, ItemCount> first{};
+};
+
+const LineRows& lineRows()
+{
+    static const LineRows all = [] {
+        LineRows out;
+        for (const ItemDescriptor& item : overviewItems()) {
+            out.first[size_t(item.id)] = out.rows.size();
+            const std::span<const ItemRow> rows = item.rows();
+            for (size_t r = 0; r < rows.size(); ++r) {
+                LineRow line{&item, r, {}, interpretationOf(rows[r], nullptr)};
+                for (std::span<const Band> table : {rows[r].bands, rows[r].femaleBands}) {
+                    for (const Band& band : table)
+                        line.sentences << interpretationOf(rows[r], band.text);
+                }
+                out.rows.push_back(std::move(line));
+            }
+        }
+        return out;
+    }();
+    return all;
+}
+
+// The place of each analyte in itemsJson's fields.
+int fieldIndex(AnalyteId id)
+{
+    static const std::array<int, AnalyteCount> places = [] {
+        std::array<int, AnalyteCount> out{};
+        int i = 0;
+        for (const Analyte& a : analytes())
+            out[size_t(a.id)] = i++;
+        return out;
+    }();
+    return places[size_t(id)];
+}
+
+// The band number a lean line gives for a row: the band's place among the
+// bands of every table of the row, or -1 for none. A row that decides on its
+// shown number is found by its interpretation where only one band of its
+// table gives it, which spares reading the number back.
+int lineBand(const ItemRow& row, const RowWorking& work, double value, const LineRow& shared,
+             const QString& interpretation)
+{
+    if (!work.formula || work.bands.empty())
+        return -1;
+    const int offset = !row.femaleBands.empty() && work.bands.data() == row.femaleBands.data()
+                           ? int(row.bands.size())
+                           : 0;
+    if (decidesOnShown(work.formula->shown) && std::isfinite(value)) {
+        int found = -1;
+        for (int b = 0; b < int(work.bands.size()); ++b) {
+            if (offset + b < shared.sentences.size() &&
+                shared.sentences[offset + b] == interpretation) {
+                if (found >= 0) {
+                    found = -1;
+                    break;
+                }
+                found = b;
+            }
+        }
+        if (found >= 0)
+            return offset + found;
+    }
+    const int band = bandIndex(bandValue(work.formula->shown, value), work.bands);
+    return band < 0 ? -1 : offset + band;
+}
+
+// The place of each note template in itemsJson's noteTemplates, by its id
+// and text (items that share a sentence have a template each), for the
+// locale the last line was written in.
+int noteTemplateIndex(const QString& id, const QString& pattern, const QLocale& locale)
+{
+    struct Index {
+        QLocale locale;
+        QHash<QString, int> places;
+    };
+    thread_local std::optional<Index> index;
+    if (!index || index->locale != locale) {
+        index.emplace(Index{locale, {}});
+        const QList<NoteTemplate> all = noteTemplates(locale);
+        for (qsizetype i = 0; i < all.size(); ++i)
+            index->places.insert(all[i].id + u'\n' + all[i].text, int(i));
+    }
+    return index->places.value(id + u'\n' + pattern, -1);
+}
+
+// A note as a lean line carries it: the place of its template in
+// itemsJson's noteTemplates, then the texts that fill its %1, %2, … in
+// order; a note without a template there is written as its text.
+void appendNote(QByteArray& out, const Note& note, const QLocale& locale)
+{
+    const int place =
+        note.pattern.isEmpty() ? -1 : noteTemplateIndex(note.id, note.pattern, locale);
+    if (place < 0) {
+        appendString(out, note.text);
+        return;
+    }
+    appendWhole(out, place);
+    for (const QString& argument : note.arguments) {
+        out.append(',');
+        appendString(out, argument);
+    }
 }
 
 } // namespace
@@ -444,22 +600,28 @@ QHash<QString, QJsonArray> evidenceNotesByRow()
     return out;
 }
 
-QJsonObject itemsJson()
+QJsonObject itemsJson(const QLocale& locale)
 {
     const QHash<QString, std::vector<RowVariant>>& variants = rowVariants();
     const QHash<QString, QJsonArray> evidence = evidenceNotesByRow();
+    const LineRows& table = lineRows();
     QJsonArray items;
     for (const ItemDescriptor& item : overviewItems()) {
         const QString name = QString::fromLatin1(item.listText);
         QJsonArray rows;
-        for (const char* rowName : item.rowNames()) {
+        const size_t first = table.first[size_t(item.id)];
+        for (size_t r = 0; r < item.rowNames().size(); ++r) {
+            const QString rowName = QString::fromLatin1(item.rowNames()[r]);
             QJsonArray list;
-            for (const RowVariant& variant : variants.value(QString::fromLatin1(rowName)))
+            for (const RowVariant& variant : variants.value(rowName))
                 list << variant.json();
+            const LineRow& line = table.rows[first + r];
             rows << QJsonObject{
-                {QStringLiteral("name"), QString::fromLatin1(rowName)},
+                {QStringLiteral("name"), rowName},
                 {QStringLiteral("variants"), list},
-                {QStringLiteral("notes"), evidence.value(QString::fromLatin1(rowName))}};
+                {QStringLiteral("interpretations"), QJsonArray::fromStringList(line.sentences)},
+                {QStringLiteral("noBand"), line.noBand},
+                {QStringLiteral("notes"), evidence.value(rowName)}};
         }
         items << QJsonObject{{QStringLiteral("name"), name},
                              {QStringLiteral("rows"), rows},
@@ -468,11 +630,44 @@ QJsonObject itemsJson()
     }
     QJsonArray fields;
     for (const Analyte& a : analytes()) {
+        QJsonArray units;
+        QStringList unitKeys;
+        if (a.unitKind == UnitKind::List) {
+            for (const UnitChoice& choice : a.unitChoices()) {
+                units << QString::fromLatin1(choice.text);
+                unitKeys << QString::fromLatin1(choice.text);
+            }
+        } else {
+            unitKeys << QString();
+        }
+        // The tooltip's reference line for each unit the field can be in,
+        // by the gender typed: "Male", "Female", and "" for any other.
+        QJsonObject reference;
+        if (a.id != AnalyteId::Gender) {
+            const QString field = a.fieldName();
+            for (const QString& unit : unitKeys) {
+                QJsonObject byGender;
+                for (const char* gender : {GenderMale, GenderFemale, ""}) {
+                    const QString genderText = QString::fromLatin1(gender);
+                    const QString text = referenceIntervalText(field, unit, genderText, locale);
+                    byGender.insert(genderText, text.isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                               : QJsonValue(text));
+                }
+                reference.insert(unit, byGender);
+            }
+        }
         fields << QJsonObject{
             {QStringLiteral("field"), a.fieldName()},
             {QStringLiteral("unit"), a.unitFieldName()},
+            {QStringLiteral("units"),
+             a.unitKind == UnitKind::List ? QJsonValue(units) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("reference"), reference},
         };
     }
+    QJsonArray templates;
+    for (const NoteTemplate& note : noteTemplates(locale))
+        templates << QJsonObject{{QStringLiteral("id"), note.id},
+                                 {QStringLiteral("text"), note.text}};
     const auto list = [](std::initializer_list<const char*> names) {
         QJsonArray out;
         for (const char* name : names)
@@ -480,18 +675,145 @@ QJsonObject itemsJson()
         return out;
     };
     const QJsonObject layout{
-        {QStringLiteral("inputs"), list({"text", "unit", "value", "reference"})},
+        {QStringLiteral("inputs"), list({"text", "unit", "value"})},
         {QStringLiteral("findings"), list({"item", "field", "kind", "text"})},
         {QStringLiteral("hints"), list({"field", "text"})},
-        {QStringLiteral("rows"),
-         list({"result", "value", "interpretation", "band", "substituted", "variant"})},
-        {QStringLiteral("notes"), list({"kind", "text", "sources"})},
+        {QStringLiteral("rows"), list({"result", "value", "band"})},
+        {QStringLiteral("notes"), list({"row", "template", "arguments"})},
     };
-    return QJsonObject{{QStringLiteral("caseLine"), layout}, {QStringLiteral("items"), items}};
+    return QJsonObject{{QStringLiteral("caseLine"), layout},
+                       {QStringLiteral("fields"), fields},
+                       {QStringLiteral("items"), items},
+                       {QStringLiteral("noteTemplates"), templates}};
 }
 
 void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                     const QList<ItemEvaluation>& evaluations)
+{
+    out.append("{\"case\":");
+    appendString(out, caseId);
+    out.append(",\"inputs\":[");
+    bool first = true;
+    for (const Analyte& a : analytes()) {
+        if (!first)
+            out.append(',');
+        first = false;
+        const ConvertedInput& in = inputs[a.id];
+        if (in.valueText.isEmpty() && in.unitText.isEmpty()) {
+            out.append("null");
+            continue;
+        }
+        out.append('[');
+        appendString(out, in.valueText);
+        out.append(',');
+        if (a.unitKind != UnitKind::List) {
+            out.append("null");
+        } else {
+            const auto choices = a.unitChoices();
+            const auto known =
+                std::find_if(choices.begin(), choices.end(), [&in](const UnitChoice& c) {
+                    return in.unitText == QLatin1StringView(c.text);
+                });
+            if (known != choices.end())
+                appendWhole(out, known - choices.begin());
+            else
+                appendString(out, in.unitText);
+        }
+        out.append(',');
+        appendNumber(out, in.converted);
+        out.append(']');
+    }
+    out.append("],\"findings\":[");
+    first = true;
+    for (const ItemEvaluation& evaluation : evaluations) {
+        for (const Finding& finding : evaluation.findings) {
+            out.append(first ? "[" : ",[");
+            first = false;
+            appendWhole(out, int(evaluation.item->id));
+            out.append(',');
+            if (finding.analyte)
+                appendWhole(out, fieldIndex(*finding.analyte));
+            else
+                out.append("null");
+            out.append(',');
+            appendString(out, kindName(finding.kind));
+            out.append(',');
+            appendString(out, finding.text);
+            out.append(']');
+        }
+    }
+    out.append("],\"hints\":[");
+    first = true;
+    for (const FieldHint& hint : caseHints(inputs)) {
+        out.append(first ? "[" : ",[");
+        first = false;
+        appendWhole(out, fieldIndex(hint.analyte));
+        out.append(',');
+        appendString(out, hint.text);
+        out.append(']');
+    }
+    out.append("],\"rows\":[");
+    const LineRows& table = lineRows();
+    QByteArray notes;
+    size_t next = 0; // the grid row to write next
+    for (const ItemEvaluation& evaluation : evaluations) {
+        const ItemDescriptor& item = *evaluation.item;
+        const size_t start = table.first[size_t(item.id)];
+        const std::span<const ItemRow> rows = item.rows();
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const size_t at = start + r;
+            // evaluateItems gives every item in overview order, so the rows
+            // come in grid order, each once.
+            Q_ASSERT(at == next);
+            if (next++ > 0)
+                out.append(',');
+            if (!evaluation.computable() || qsizetype(r) >= evaluation.outcome->rows.size()) {
+                out.append("null");
+                continue;
+            }
+            const Outcome& outcome = *evaluation.outcome;
+            const ResultRow& row = outcome.rows[qsizetype(r)];
+            const double value =
+                qsizetype(r) < outcome.values.size() ? outcome.values[qsizetype(r)] : std::nan("");
+            const RowWorking work = qsizetype(r) < outcome.working.size()
+                                        ? outcome.working[qsizetype(r)]
+                                        : RowWorking{};
+            out.append('[');
+            appendString(out, row.result);
+            out.append(',');
+            appendNumber(out, value);
+            out.append(',');
+            // The band's number, whose interpretation itemsJson holds; the
+            // text itself where the row says something else.
+            const LineRow& shared = table.rows[at];
+            const int band = lineBand(rows[r], work, value, shared, row.interpretation);
+            const QString& expected = band >= 0 && band < shared.sentences.size()
+                                          ? shared.sentences[band]
+                                          : shared.noBand;
+            if (expected != row.interpretation)
+                appendString(out, row.interpretation);
+            else if (band >= 0)
+                appendWhole(out, band);
+            else
+                out.append("null");
+            out.append(']');
+            for (const Note& note :
+                 caseNotes(item.id, int(r), inputs, outcome, inputs.locale(), false)) {
+                notes.append(notes.isEmpty() ? "[" : ",[");
+                appendWhole(notes, qsizetype(at));
+                notes.append(',');
+                appendNote(notes, note, inputs.locale());
+                notes.append(']');
+            }
+        }
+    }
+    out.append("],\"notes\":[");
+    out.append(notes);
+    out.append("]}\n");
+}
+
+void appendFullCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
+                        const QList<ItemEvaluation>& evaluations)
 {
     const QList<FieldHint> hints = caseHints(inputs);
     out.append("{\"case\":");
