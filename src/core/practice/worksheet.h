@@ -8,6 +8,9 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 namespace quarvex {
 
@@ -55,5 +58,34 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
 // and answers [{version, exercises: [{item, seed, level, expected: {step id:
 // value}}]}] with the expected value of every step asked.
 QJsonObject worksheetJson(const Worksheet& worksheet);
+
+// The sheet's id: a hash of the settings that decide its exercises (items in
+// order, count, level, versions and seed; not the title), written as four
+// code characters, the first a letter ("K7Q4"). The same settings give the
+// same id everywhere.
+QString worksheetId(const WorksheetSettings& settings);
+
+// The code printed beside an exercise: the sheet's id, the version (from 1),
+// the exercise's place on its version (from 0 here, from 1 in the code) and a
+// check character (see exercisecode.h).
+QString worksheetExerciseCode(const WorksheetSettings& settings, int version, int index);
+QString worksheetExerciseCode(const QString& sheetId, int version, int index);
+
+// The exercise a code names on a worksheet, or why none: not a code, a
+// mistyped code, a code of another sheet, or a version or exercise the sheet
+// does not have.
+struct CodedExercise {
+    int version = 0; // from 1; 0 when the code names none
+    int index = -1;  // the exercise's place on its version, from 0
+    QString problem;
+};
+CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView code);
+
+// The sheet file: the worksheet's JSON, whose "sheet" (the id) and settings
+// make the worksheet again. Reads the settings back; on a fault (not JSON,
+// not a sheet, settings out of range, or an id that does not match the
+// settings: an edited file or one from a program that draws other exercises)
+// returns nothing and says why in `error`.
+std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, QString& error);
 
 } // namespace quarvex
