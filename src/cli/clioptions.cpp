@@ -100,6 +100,11 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 return std::nullopt;
             options.title = args.at(i);
             worksheetOptions = true;
+        } else if (arg == QLatin1String("--class-csv")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            options.classCsvPath = args.at(i);
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
                 return std::nullopt;
@@ -188,9 +193,24 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     if (worksheet) {
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
             error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
-                                   "--count, --versions, --seed, --level, --title, --locale "
-                                   "and -o") +
+                                   "--count, --versions, --seed, --level, --title, --locale, "
+                                   "--class-csv and -o") +
                     SeeHelp;
+            return std::nullopt;
+        }
+        // -o writes the sheet file, JSON; a name ending in .pdf means a PDF was wanted.
+        for (const QString& path : {options.outputPath, options.classCsvPath}) {
+            if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+                error = shownText(path) +
+                        QStringLiteral(": --worksheet writes the sheet file (JSON) with -o and the "
+                                       "class file (CSV) with --class-csv; name them .json and "
+                                       ".csv (the PDFs are saved from the window's worksheet "
+                                       "dialog)");
+                return std::nullopt;
+            }
+        }
+        if (!options.classCsvPath.isEmpty() && options.classCsvPath == options.outputPath) {
+            error = QStringLiteral("--class-csv and -o name the same file") + SeeHelp;
             return std::nullopt;
         }
         if (options.worksheetItems.isEmpty()) {
@@ -201,8 +221,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return options;
     }
     if (worksheetOptions) {
-        error = QStringLiteral("--items, --count, --versions and --title can only be used with "
-                               "--worksheet") +
+        error = QStringLiteral("--items, --count, --versions, --title and --class-csv can only "
+                               "be used with --worksheet") +
                 SeeHelp;
         return std::nullopt;
     }

@@ -102,7 +102,13 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    return writeBytes(options.outputPath, indented(worksheetJson(makeWorksheet(settings, locale))));
+    const Worksheet sheet = makeWorksheet(settings, locale);
+    if (!options.classCsvPath.isEmpty()) {
+        if (const Exit exit = writeBytes(options.classCsvPath, worksheetClassCsv(sheet));
+            exit != Exit::Written)
+            return exit;
+    }
+    return writeBytes(options.outputPath, indented(worksheetJson(sheet)));
 }
 
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
@@ -188,7 +194,8 @@ QString practiceHelpText()
         "\n"
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
-        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME] [-o PATH]\n"
+        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME]\n"
+        "             [--class-csv PATH] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
@@ -197,7 +204,11 @@ QString practiceHelpText()
         "item and the exercise's place, written as --practice writes an exercise;\n"
         "under \"answers\" each exercise's item, seed, level and the expected value\n"
         "of every step asked. The window's worksheet makes the same exercises from\n"
-        "the same settings.\n"
+        "the same settings. It is the sheet file: its \"sheet\" is the sheet's id, a\n"
+        "hash of the settings, and every exercise has a code printed beside it, the\n"
+        "sheet id, version, exercise number and a check character (K7Q4-12-3X).\n"
+        "--class-csv writes the class file to fill in: Student (empty), Code and one\n"
+        "column per step asked, headed by the step id; a row per version and exercise.\n"
         "\n"
         "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
         "rules and exit statuses: one row per student and exercise, with the\n"

@@ -1,5 +1,6 @@
 #include "practice/worksheet.h"
 
+#include "batch/csvwriter.h"
 #include "practice/exercisecode.h"
 #include "practice/itemkeys.h"
 #include "practice/practicejson.h"
@@ -230,6 +231,39 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
         return std::nullopt;
     }
     return s;
+}
+
+QByteArray worksheetClassCsv(const Worksheet& sheet, char delimiter)
+{
+    QStringList stepIds;
+    for (const WorksheetVersion& v : sheet.versions) {
+        for (const Exercise& ex : v.exercises) {
+            for (const ExerciseStep& step : ex.steps) {
+                if (!step.given && !stepIds.contains(step.id))
+                    stepIds << step.id;
+            }
+        }
+    }
+    QByteArray out;
+    const auto endRecord = [&] { out += CsvLineEnd; };
+    appendCsvField(out, QByteArrayView("Student"), delimiter);
+    out += delimiter;
+    appendCsvField(out, QByteArrayView("Code"), delimiter);
+    for (const QString& id : stepIds) {
+        out += delimiter;
+        appendCsvField(out, id, delimiter);
+    }
+    endRecord();
+    const QString id = worksheetId(sheet.settings);
+    for (const WorksheetVersion& v : sheet.versions) {
+        for (qsizetype n = 0; n < v.exercises.size(); ++n) {
+            out += delimiter; // Student, to fill in
+            appendCsvField(out, worksheetExerciseCode(id, v.number, int(n)), delimiter);
+            out += QByteArray(stepIds.size(), delimiter);
+            endRecord();
+        }
+    }
+    return out;
 }
 
 } // namespace quarvex

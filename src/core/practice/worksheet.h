@@ -88,4 +88,11 @@ CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView c
 // returns nothing and says why in `error`.
 std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, QString& error);
 
+// The class file a teacher fills in, as CSV: the columns Student (left
+// empty), Code and one column per step asked anywhere on the sheet, headed by
+// the step's id (in the order the steps first come); one row per version and
+// exercise, in sheet order, with its code. No seed is written: a spreadsheet
+// keeps only 15 digits of a number, while a code is kept as text.
+QByteArray worksheetClassCsv(const Worksheet& worksheet, char delimiter = ',');
+
 } // namespace quarvex
