@@ -33,8 +33,8 @@ void worksheetToPdf(benchmark::State& state)
     int pages = 0;
     for (auto _ : state) {
         const Worksheet sheet = makeWorksheet(settings, QLocale());
-        PrintedWorksheet document = worksheetSheets(sheet, footer);
-        document.sections += worksheetKey(sheet, footer).sections;
+        PrintedWorksheet document = worksheetSheets(sheet, footer, QStringLiteral("Short footer"));
+        document.sections += worksheetKey(sheet, footer, QStringLiteral("Short footer")).sections;
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {

@@ -88,6 +88,10 @@ CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView c
 // returns nothing and says why in `error`.
 std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, QString& error);
 
+// The largest sheet file read: far above a class's sheet (30 versions of six
+// exercises take about 1 MB), low enough to read into memory.
+inline constexpr qint64 MaxSheetFileBytes = qint64(256) << 20;
+
 // The class file a teacher fills in, as CSV: the columns Student (left
 // empty), Code and one column per step asked anywhere on the sheet, headed by
 // the step's id (in the order the steps first come); one row per version and
