@@ -191,6 +191,10 @@ void TestWorksheetCodes::codesOnTheSheet()
             QVERIFY2(found.problem.isEmpty(), qPrintable(found.problem));
             QCOMPARE(found.version, int(v + 1));
             QCOMPARE(found.index, int(n));
+            const SheetExercise made = worksheetExercise(s, found.version, found.index);
+            QCOMPARE(itemKey(made.item), keys[n]["item"_L1].toString());
+            QCOMPARE(qint64(made.seed), keys[n]["seed"_L1].toInteger());
+            QCOMPARE(made.level, s.level);
             codes << code;
         }
     }

@@ -154,6 +154,13 @@ QString worksheetExerciseCode(const WorksheetSettings& settings, int version, in
     return worksheetExerciseCode(worksheetId(settings), version, index);
 }
 
+SheetExercise worksheetExercise(const WorksheetSettings& settings, int version, int index)
+{
+    const ItemId item = settings.items.at(index / settings.count);
+    return {item, worksheetExerciseSeed(settings.seed, version, item, index % settings.count),
+            settings.level};
+}
+
 CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView text)
 {
     const CodeReading reading = readExerciseCode(text);

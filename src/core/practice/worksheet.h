@@ -81,6 +81,15 @@ struct CodedExercise {
 };
 CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView code);
 
+// What makes an exercise of a worksheet: its item, seed and level, the same
+// as makeWorksheet draws it (index: its place on the version, from 0).
+struct SheetExercise {
+    ItemId item = ItemId::CreatinineClearance;
+    quint64 seed = 0;
+    int level = 1;
+};
+SheetExercise worksheetExercise(const WorksheetSettings& settings, int version, int index);
+
 // The sheet file: the worksheet's JSON, whose "sheet" (the id) and settings
 // make the worksheet again. Reads the settings back; on a fault (not JSON,
 // not a sheet, settings out of range, or an id that does not match the
