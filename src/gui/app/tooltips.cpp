@@ -58,6 +58,7 @@ constexpr ControlTip Tips[] = {
     {"frmPractice", "WorkedStepsButton", "The case worked out in full, with the band picture"},
     {"frmPractice", "NextLevelButton", "A new case at the next level"},
     {"frmPractice", "SameLevelButton", "A new case at the same level"},
+    {"frmPractice", "FromSheetButton", "Open an exercise of a worksheet by the sheet file and the code printed beside it"},
     {"frmPractice", "WorksheetButton", "Print a worksheet of such cases for a class, one version per student, with an answer key"},
 };
 // clang-format on

@@ -137,7 +137,7 @@ PracticeWindow::PracticeWindow()
     , m_worksheet(button("WorksheetButton", QStringLiteral("W&orksheet\u2026"),
                          QStringLiteral("Worksheet\u2026"), this))
     , m_fromSheet(button("FromSheetButton", QStringLiteral("From s&heet\u2026"),
-                         QStringLiteral("Exercise from a sheet"), this))
+                         QStringLiteral("From sheet\u2026"), this))
     , m_workedSteps(button("WorkedStepsButton", QStringLiteral("&Worked Steps"),
                            QStringLiteral("Worked Steps"), this))
     , m_nextLevel(button("NextLevelButton", QStringLiteral("Next &level"),
