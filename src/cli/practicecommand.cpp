@@ -206,7 +206,7 @@ QString practiceHelpText()
         "of every step asked. The window's worksheet makes the same exercises from\n"
         "the same settings. It is the sheet file: its \"sheet\" is the sheet's id, a\n"
         "hash of the settings, and every exercise has a code printed beside it, the\n"
-        "sheet id, version, exercise number and a check character (K7Q4-12-3X).\n"
+        "sheet id, version, exercise number and a check character (K7Q4-12-1C).\n"
         "--class-csv writes the class file to fill in: Student (empty), Code and one\n"
         "column per step asked, headed by the step id; a row per version and exercise.\n"
         "\n"

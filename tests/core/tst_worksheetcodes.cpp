@@ -62,6 +62,9 @@ void TestWorksheetCodes::alphabet()
         QVERIFY(CodeRadix % d != 0);
     for (QChar lookalike : u"BGILOSZ"_s)
         QVERIFY2(!alphabet.contains(lookalike), qPrintable(QString(lookalike)));
+    // Codes are printed on paper: the check characters of a later version must be the same.
+    QCOMPARE(exerciseCode({u"K7Q4"_s, 12, 1}), u"K7Q4-12-1C"_s);
+    QCOMPARE(exerciseCode({u"KDVU"_s, 3, 8}), u"KDVU-3-8X"_s);
     // Sheet ids start with a letter whatever the hash.
     PracticeRandom random(7);
     for (int i = 0; i < 2000; ++i) {

@@ -87,7 +87,7 @@ CodeReading readExerciseCode(QStringView text)
     const auto notACode = [&] {
         return CodeReading{
             std::nullopt,
-            QStringLiteral("\"%1\" is not an exercise code (such as K7Q4-12-3X: the sheet, the "
+            QStringLiteral("\"%1\" is not an exercise code (such as K7Q4-12-1C: the sheet, the "
                            "version, the exercise and a check character)")
                 .arg(code.left(40))};
     };

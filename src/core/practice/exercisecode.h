@@ -7,7 +7,7 @@
 
 namespace quarvex {
 
-// The code printed beside every exercise of a worksheet, e.g. "K7Q4-12-3X":
+// The code printed beside every exercise of a worksheet, e.g. "K7Q4-12-1C":
 // the sheet's id (four characters, the first a letter), the version, the
 // exercise's number on the version (both from 1, without leading zeros) and a
 // check character.

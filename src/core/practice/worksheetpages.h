@@ -21,7 +21,7 @@ struct PrintedStep {
 // in the key its expected answers and the complete worked steps.
 struct PrintedExercise {
     QString heading;  // "Exercise 2: Creatinine Clearance"
-    QString code;     // "K7Q4-3-2X", printed beside the heading
+    QString code;     // "K7Q4-12-1C", printed beside the heading
     QString caseText; // "A 67-year-old woman, 58 kg, serum creatinine 124 umol/L"
     QList<PrintedStep> steps;
     QList<SheetSteps> working; // the key's worked steps; empty on a student's sheet

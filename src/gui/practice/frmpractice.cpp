@@ -307,7 +307,7 @@ void PracticeWindow::fromSheet()
     if (path.isEmpty())
         return;
     const QString code = dialogs().input(
-        QStringLiteral("The exercise's code, as printed beside it (such as K7Q4-12-3X):"), title,
+        QStringLiteral("The exercise's code, as printed beside it (such as K7Q4-12-1C):"), title,
         QString());
     if (code.trimmed().isEmpty())
         return;
