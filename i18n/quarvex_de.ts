@@ -1318,6 +1318,10 @@
         <translation>Ein neuer Fall auf derselben Stufe</translation>
     </message>
     <message>
+        <source>Open an exercise of a worksheet by the sheet file and the code printed beside it</source>
+        <translation>Eine Aufgabe eines Arbeitsblatts über die Blattdatei und den daneben gedruckten Code öffnen</translation>
+    </message>
+    <message>
         <source>Print a worksheet of such cases for a class, one version per student, with an answer key</source>
         <translation>Ein Arbeitsblatt mit solchen Fällen für eine Klasse drucken, eine Version je Studierenden, mit Lösungsschlüssel</translation>
     </message>

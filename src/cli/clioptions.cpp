@@ -96,6 +96,10 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             if (!value(QStringLiteral("a file name")))
                 return std::nullopt;
             options.moodleXmlPath = args.at(i);
+        } else if (arg == QLatin1String("--class-csv")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            options.classCsvPath = args.at(i);
             worksheetOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
@@ -192,8 +196,23 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
             error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
                                    "--count, --versions, --seed, --level, --title, --locale, "
-                                   "--moodle-xml and -o") +
+                                   "--class-csv, --moodle-xml and -o") +
                     SeeHelp;
+            return std::nullopt;
+        }
+        // -o writes the sheet file, JSON; a name ending in .pdf means a PDF was wanted.
+        for (const QString& path : {options.outputPath, options.classCsvPath}) {
+            if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+                error = shownText(path) +
+                        QStringLiteral(": --worksheet writes the sheet file (JSON) with -o and the "
+                                       "class file (CSV) with --class-csv; name them .json and "
+                                       ".csv (the PDFs are saved from the window's worksheet "
+                                       "dialog)");
+                return std::nullopt;
+            }
+        }
+        if (!options.classCsvPath.isEmpty() && options.classCsvPath == options.outputPath) {
+            error = QStringLiteral("--class-csv and -o name the same file") + SeeHelp;
             return std::nullopt;
         }
         if (!options.moodleXmlPath.isEmpty() && options.moodleXmlPath == options.outputPath) {
@@ -208,9 +227,11 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return options;
     }
     if (worksheetOptions) {
-        error = QStringLiteral("--items, --count, --versions, --title and --moodle-xml can only "
-                               "be used with --worksheet") +
-                SeeHelp;
+        error =
+            QStringLiteral("--items, --count, --versions, --title, --class-csv and --moodle-xml "
+                           "can only "
+                           "be used with --worksheet") +
+            SeeHelp;
         return std::nullopt;
     }
     if (practiceOptions && !practice) {

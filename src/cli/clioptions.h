@@ -40,6 +40,7 @@ struct CliOptions {
     int versions = 1;                         // --versions
     QString title;                            // --title
     QString moodleXmlPath;                    // --moodle-xml: the exercises as Moodle questions
+    QString classCsvPath;                     // --class-csv: the class file to fill in
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

@@ -104,23 +104,27 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    if (!options.moodleXmlPath.isEmpty()) {
-        // The questions need the whole sheet at once; the JSON below is written as it is made.
+    if (!options.moodleXmlPath.isEmpty() || !options.classCsvPath.isEmpty()) {
+        // These need the whole sheet at once; the JSON below is written as it is made.
         const Worksheet sheet = makeWorksheet(settings, locale);
-        // Each question is named by its exercise's version, place, item and seed.
-        const auto code = [&](int version, int index) {
-            const Exercise& ex = sheet.versions[version - 1].exercises[index];
-            return QStringLiteral("V%1-E%2 %3 seed %4")
-                .arg(version)
-                .arg(index + 1)
-                .arg(itemKey(ex.item))
-                .arg(ex.seed);
-        };
-        QBuffer xml;
-        xml.open(QIODevice::WriteOnly);
-        writeMoodleXml(xml, settings.title, worksheetMoodleQuestions(sheet, code));
-        if (const Exit exit = writeBytes(options.moodleXmlPath, xml.data()); exit != Exit::Written)
-            return exit;
+        if (!options.classCsvPath.isEmpty()) {
+            if (const Exit exit = writeBytes(options.classCsvPath, worksheetClassCsv(sheet));
+                exit != Exit::Written)
+                return exit;
+        }
+        if (!options.moodleXmlPath.isEmpty()) {
+            // Each question is named by the code printed beside its exercise.
+            const QString id = worksheetId(settings);
+            const auto code = [&](int version, int index) {
+                return worksheetExerciseCode(id, version, index);
+            };
+            QBuffer xml;
+            xml.open(QIODevice::WriteOnly);
+            writeMoodleXml(xml, settings.title, worksheetMoodleQuestions(sheet, code));
+            if (const Exit exit = writeBytes(options.moodleXmlPath, xml.data());
+                exit != Exit::Written)
+                return exit;
+        }
     }
     // Written as it is made, so that a large sheet needs the memory of one version.
     CliOutput output(options.outputPath);
@@ -221,7 +225,7 @@ QString practiceHelpText()
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
         "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME]\n"
-        "             [--moodle-xml PATH] [-o PATH]\n"
+        "             [--class-csv PATH] [--moodle-xml PATH] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
@@ -230,7 +234,11 @@ QString practiceHelpText()
         "item and the exercise's place, written as --practice writes an exercise;\n"
         "under \"answers\" each exercise's item, seed, level and the expected value\n"
         "of every step asked. The window's worksheet makes the same exercises from\n"
-        "the same settings.\n"
+        "the same settings. It is the sheet file: its \"sheet\" is the sheet's id, a\n"
+        "hash of the settings, and every exercise has a code printed beside it, the\n"
+        "sheet id, version, exercise number and a check character (K7Q4-12-1C).\n"
+        "--class-csv writes the class file to fill in: Student (empty), Code and one\n"
+        "column per step asked, headed by the step id; a row per version and exercise.\n"
         "--moodle-xml writes the exercises as Moodle XML besides: a category named\n"
         "by the title, then one embedded-answers (cloze) question per version and\n"
         "exercise, each asked step a gap with the step's tolerance, each slip's\n"

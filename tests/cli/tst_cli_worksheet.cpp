@@ -39,6 +39,7 @@ private Q_SLOTS:
     void writtenAsTheDocument_data();
     void writtenAsTheDocument();
     void everyStepIdHasItsForm();
+    void sheetFileAndClassCsv();
 };
 
 namespace {
@@ -156,6 +157,14 @@ void TestCliWorksheet::exitStatus_data()
         << u"can only be used with --worksheet"_s;
     QTest::newRow("worksheet and practice")
         << sheet({u"--practice"_s, u"tibc-calculated"_s}) << 2 << u"cannot be used together"_s;
+    QTest::newRow("-o names a pdf")
+        << sheet({u"-o"_s, u"sheet.PDF"_s}) << 2 << u"name them .json and .csv"_s;
+    QTest::newRow("class csv is the output")
+        << sheet({u"-o"_s, u"class.csv"_s, u"--class-csv"_s, u"class.csv"_s}) << 2
+        << u"name the same file"_s;
+    QTest::newRow("class csv without worksheet")
+        << QStringList{u"--practice"_s, u"tibc-calculated"_s, u"--class-csv"_s, u"c.csv"_s} << 2
+        << u"can only be used with --worksheet"_s;
     QTest::newRow("grade batch with --threads")
         << QStringList{u"--grade"_s, u"--batch"_s, u"--threads"_s, u"2"_s} << 2
         << u"takes no option"_s;
@@ -204,7 +213,12 @@ void TestCliWorksheet::exercisesArePractices()
         QCOMPARE(exercises.size(), 6);
         QCOMPARE(keys.size(), 6);
         for (int e = 0; e < exercises.size(); ++e) {
-            const QJsonObject ex = exercises[e].toObject();
+            QJsonObject ex = exercises[e].toObject();
+            // Beside --practice's fields, the code printed beside the exercise.
+            QCOMPARE(ex.take(u"code"_s).toString(),
+                     worksheetExerciseCode(sheet[u"sheet"_s].toString(), v + 1, e));
+            QCOMPARE(keys[e][u"code"_s].toString(),
+                     worksheetExerciseCode(sheet[u"sheet"_s].toString(), v + 1, e));
             const QString item = ex[u"item"_s][u"id"_s].toString();
             QCOMPARE(item, Settings[2].split(u',')[e / 2]);
             const QString seed = QString::number(ex[u"seed"_s].toInteger());
@@ -524,4 +538,60 @@ void TestCliWorksheet::everyStepIdHasItsForm()
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCliWorksheet)
+// The sheet file written with -o reads back as the settings that made it, and
+// the class file has a row per exercise with the code the sheet prints.
+void TestCliWorksheet::sheetFileAndClassCsv()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString sheetPath = dir.filePath(u"sheet.json"_s);
+    const QString classPath = dir.filePath(u"class.csv"_s);
+    const Ran ran = runCli(Settings + QStringList{u"--title"_s, u"Week 3"_s, u"-o"_s, sheetPath,
+                                                  u"--class-csv"_s, classPath});
+    QCOMPARE(ran.status, 0);
+    QCOMPARE(ran.err, QString());
+    QVERIFY(ran.out.isEmpty());
+    QFile sheetFile(sheetPath), classFile(classPath);
+    QVERIFY(sheetFile.open(QIODevice::ReadOnly) && classFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = sheetFile.readAll();
+    QString error;
+    const std::optional<WorksheetSettings> settings = readWorksheetSettings(bytes, error);
+    QVERIFY2(settings, qPrintable(error));
+    QCOMPARE(settings->items, (QList<ItemId>{ItemId::CreatinineClearance,
+                                             ItemId::TransferrinSaturation, ItemId::AstAltRatio}));
+    QCOMPARE(settings->versions, 4);
+    QCOMPARE(settings->count, 2);
+    QCOMPARE(settings->level, 2);
+    QCOMPARE(settings->seed, 2718u);
+    QCOMPARE(settings->title, u"Week 3"_s);
+
+    const QJsonObject sheet = object(bytes);
+    const QList<QStringList> rows = readCsv(classFile.readAll(), u',');
+    QVERIFY(rows.size() > 1);
+    const QStringList header = rows.first();
+    QCOMPARE(header.mid(0, 2), (QStringList{u"Student"_s, u"Code"_s}));
+    QCOMPARE(QSet<QString>(header.begin(), header.end()).size(), header.size());
+    // Every step asked on the sheet has its column; every row is one exercise, in order.
+    qsizetype row = 1;
+    for (const QJsonValue& version : sheet["versions"_L1].toArray()) {
+        for (const QJsonValue& exercise : version["exercises"_L1].toArray()) {
+            QVERIFY(row < rows.size());
+            QCOMPARE(rows[row].size(), header.size());
+            QCOMPARE(rows[row][0], QString());
+            QCOMPARE(rows[row][1], exercise["code"_L1].toString());
+            QVERIFY(rows[row][1].startsWith(sheet["sheet"_L1].toString() + u'-'));
+            for (qsizetype c = 2; c < header.size(); ++c)
+                QCOMPARE(rows[row][c], QString());
+            for (const QJsonValue& step : exercise["steps"_L1].toArray()) {
+                if (!step["given"_L1].toBool())
+                    QVERIFY2(header.contains(step["id"_L1].toString()),
+                             qPrintable(step["id"_L1].toString()));
+            }
+            ++row;
+        }
+    }
+    QCOMPARE(row, rows.size());
+    QCOMPARE(rows.size() - 1, 4 * 3 * 2);
+}
+
 #include "tst_cli_worksheet.moc"

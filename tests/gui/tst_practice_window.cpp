@@ -7,14 +7,19 @@
 #include "fakedialogs.h"
 #include "practice/frmpractice.h"
 #include "practice/slips.h"
+#include "practice/worksheet.h"
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
 #include "worksheet/frmworksheet.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QJsonDocument>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTextLayout>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -529,6 +534,54 @@ private Q_SLOTS:
         }
         QCOMPARE(order, QStringList({u"ItemChooser"_s, u"Level"_s}) + asked +
                             QStringList{u"CheckButton"_s});
+    }
+
+    // A student opens an exercise of their sheet by the sheet file and the
+    // code printed beside it; a mistyped code or another sheet's opens none.
+    void exerciseFromSheet()
+    {
+        WorksheetSettings s;
+        s.items = {ItemId::CreatinineClearance, ItemId::TibcCalculated};
+        s.count = 2;
+        s.versions = 3;
+        s.level = 2;
+        s.seed = 606;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"sheet.json"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(worksheetJson(makeWorksheet(s))).toJson());
+        file.close();
+        const Worksheet sheet = makeWorksheet(s);
+        PracticeWindow* window = showPractice(ItemId::AstAltRatio);
+        for (int version = 1; version <= s.versions; ++version) {
+            for (int index = 0; index < 4; ++index) {
+                const Exercise& want = sheet.versions[version - 1].exercises[index];
+                QVERIFY(window->openSheetExercise(
+                    path, worksheetExerciseCode(s, version, index).toLower()));
+                QCOMPARE(window->exercise().item, want.item);
+                QCOMPARE(window->exercise().seed, want.seed);
+                QCOMPARE(window->exercise().level, s.level);
+            }
+        }
+        // Through the button: the file, then the code.
+        m_dialogs->clear();
+        m_dialogs->answerFileWith(path);
+        m_dialogs->answerInputWith(worksheetExerciseCode(s, 2, 3));
+        window->findChild<QPushButton*>(u"FromSheetButton"_s)->click();
+        QCOMPARE(window->exercise().seed, sheet.versions[1].exercises[3].seed);
+
+        QString mistyped = worksheetExerciseCode(s, 2, 3);
+        std::swap(mistyped[5], mistyped[6]); // the version and the hyphen after it
+        WorksheetSettings other = s;
+        other.seed = 607;
+        for (const QString& code : {mistyped, worksheetExerciseCode(other, 1, 0)}) {
+            m_dialogs->clear();
+            QVERIFY(!window->openSheetExercise(path, code));
+            QCOMPARE(m_dialogs->trace().size(), 2);
+            QVERIFY(m_dialogs->trace()[1].startsWith(u"warning:No exercise was opened"_s));
+            QCOMPARE(window->exercise().seed, sheet.versions[1].exercises[3].seed);
+        }
     }
 };
 

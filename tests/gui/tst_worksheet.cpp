@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -47,6 +48,19 @@ int pdfPages(const QString& path)
         .match(QString::fromUtf8(tool.readAllStandardOutput()))
         .captured(1)
         .toInt();
+}
+
+// The text of each page, in order (pdftotext ends each with a form feed).
+QStringList pdfPageTexts(const QString& path)
+{
+    QProcess tool;
+    tool.start(u"pdftotext"_s, {u"-raw"_s, u"-enc"_s, u"UTF-8"_s, path, u"-"_s});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        qFatal("pdftotext failed (run scripts/setup to install poppler-utils)");
+    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 QJsonObject cliWorksheet(const WorksheetSettings& s, const QString& locale)
@@ -98,12 +112,18 @@ private Q_SLOTS:
     {
         m_fake.clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        WorksheetDialog::forgetSettings();
     }
     void controlsAreNamed();
     void nothingChosen();
     void pdfMatchesCli_data();
     void pdfMatchesCli();
     void keyApart();
+    void keepsSettings();
+    void sheetFileAndClassCsv();
+    void openSheetRefused_data();
+    void openSheetRefused();
+    void handout();
 
 private:
     FakeDialogs m_fake;
@@ -281,6 +301,210 @@ void TestWorksheet::keyApart()
     m_fake.answerFileWith(dir.filePath(u"other.pdf"_s));
     dialog.saveAsPdf();
     QVERIFY(!QFile::exists(dir.filePath(u"other.pdf"_s)));
+}
+
+// The settings, the key's options and the folder are there again when the
+// dialog opens again, with the item it is opened on checked too; the count
+// of checked items follows the list.
+void TestWorksheet::keepsSettings()
+{
+    WorksheetSettings s;
+    s.items = {ItemId::CreatinineClearance, ItemId::LdlFriedewald};
+    s.count = 3;
+    s.versions = 12;
+    s.level = 3;
+    s.seed = 777;
+    s.title = u"Lipids"_s;
+    {
+        WorksheetDialog dialog(m_fake, std::nullopt);
+        QCOMPARE(dialog.findChild<QLabel*>(u"CheckedCountLabel"_s)->text(),
+                 u"0 of %1 items checked"_s.arg(ItemCount));
+        dialog.setSettings(s);
+        dialog.setKeyApart(true);
+        dialog.setWorkedSteps(false);
+        QCOMPARE(dialog.findChild<QLabel*>(u"CheckedCountLabel"_s)->text(),
+                 u"2 of %1 items checked"_s.arg(ItemCount));
+        dialog.reject();
+    }
+    WorksheetDialog again(m_fake, ItemId::AstAltRatio);
+    const WorksheetSettings kept = again.settings();
+    QCOMPARE(
+        QSet<ItemId>(kept.items.begin(), kept.items.end()),
+        (QSet<ItemId>{ItemId::CreatinineClearance, ItemId::LdlFriedewald, ItemId::AstAltRatio}));
+    QCOMPARE(kept.count, 3);
+    QCOMPARE(kept.versions, 12);
+    QCOMPARE(kept.level, 3);
+    QCOMPARE(kept.seed, 777u);
+    QCOMPARE(kept.title, u"Lipids"_s);
+    QVERIFY(again.keyApart());
+    QVERIFY(!again.workedSteps());
+    QCOMPARE(again.findChild<QLabel*>(u"CheckedCountLabel"_s)->text(),
+             u"3 of %1 items checked"_s.arg(ItemCount));
+}
+
+// Save sheet… writes the file quarvex-cli writes for the settings; Open
+// sheet… brings them back; Save class CSV… writes the class file; each says
+// what it saved on the status line.
+void TestWorksheet::sheetFileAndClassCsv()
+{
+    WorksheetSettings s;
+    s.items = {ItemId::TransferrinSaturation, ItemId::AstAltRatio};
+    s.count = 2;
+    s.versions = 5;
+    s.level = 2;
+    s.seed = 31337;
+    s.title = u"Iron"_s;
+    QTemporaryDir dir;
+    const QString sheetPath = dir.filePath(u"iron-sheet"_s);
+    {
+        WorksheetDialog dialog(m_fake, std::nullopt);
+        dialog.setSettings(s);
+        s = dialog.settings();
+        m_fake.answerFileWith(sheetPath);
+        m_fake.answerFileWith(dir.filePath(u"iron-class.csv"_s));
+        dialog.saveSheet();
+        QVERIFY2(dialog.status().contains(worksheetId(s)) &&
+                     dialog.status().contains(sheetPath + u".json"_s),
+                 qPrintable(dialog.status()));
+        dialog.saveClassCsv();
+        QVERIFY2(dialog.status().contains(u"(20 rows)"_s), qPrintable(dialog.status()));
+        QCOMPARE(m_fake.trace(), (QStringList{u"file:Save Sheet"_s, u"file:Save Class CSV"_s}));
+    }
+    QFile saved(sheetPath + u".json"_s);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(saved.readAll()).object(), cliWorksheet(s, u"C"_s));
+    QFile classFile(dir.filePath(u"iron-class.csv"_s));
+    QVERIFY(classFile.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = classFile.readAll().split('\n');
+    QVERIFY(lines.first().startsWith("Student,Code,"));
+    QCOMPARE(lines.size(), 1 + 20 + 1); // the header, a row per exercise, after the last line end
+
+    m_fake.clear();
+    WorksheetDialog other(m_fake, ItemId::EgfrCkdEpi);
+    m_fake.answerFileWith(sheetPath + u".json"_s);
+    other.openSheet();
+    QCOMPARE(m_fake.trace(), QStringList{u"file:Open Sheet"_s});
+    const WorksheetSettings opened = other.settings();
+    QCOMPARE(opened.items, s.items);
+    QCOMPARE(opened.count, s.count);
+    QCOMPARE(opened.versions, s.versions);
+    QCOMPARE(opened.level, s.level);
+    QCOMPARE(opened.seed, s.seed);
+    QCOMPARE(opened.title, s.title);
+    QVERIFY(other.status().contains(u"Opened sheet "_s + worksheetId(s)));
+}
+
+void TestWorksheet::openSheetRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a PDF") << "%PDF-1.4"_ba << u"not JSON"_s;
+    QTest::newRow("an exercise") << "{\"item\": \"ldl-friedewald\", \"seed\": 3}"_ba
+                                 << u"not a sheet file"_s;
+}
+
+// A file that is not a sheet is refused with the reason; the settings stay.
+void TestWorksheet::openSheetRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bad.json"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    WorksheetDialog dialog(m_fake, ItemId::TibcCalculated);
+    m_fake.answerFileWith(path);
+    dialog.openSheet();
+    QCOMPARE(m_fake.trace().size(), 3);
+    QCOMPARE(m_fake.trace()[1], u"beep"_s);
+    QVERIFY2(m_fake.trace()[2].startsWith(u"critical:"_s) && m_fake.trace()[2].contains(message),
+             qPrintable(m_fake.trace()[2]));
+    QCOMPARE(dialog.settings().items, QList<ItemId>{ItemId::TibcCalculated});
+    QVERIFY(dialog.status().isEmpty());
+}
+
+// The handout: every student page names its title, version and its page of
+// the version, no page starts inside an exercise, a Name and Date line and
+// the full notice once per version; the key's answer tables come first, at
+// most a page per three versions, with every code; worked steps only when asked.
+void TestWorksheet::handout()
+{
+    WorksheetSettings s;
+    s.items = {ItemId::CreatinineClearance, ItemId::EgfrCkdEpi, ItemId::LdlFriedewald};
+    s.count = 2;
+    s.versions = 6;
+    s.level = 2;
+    s.seed = 4711;
+    s.title = u"Kidney and lipids"_s;
+    WorksheetDialog dialog(m_fake, std::nullopt);
+    dialog.setSettings(s);
+    s = dialog.settings();
+    dialog.setKeyApart(true);
+    QTemporaryDir dir;
+    m_fake.answerFileWith(dir.filePath(u"class.pdf"_s));
+    m_fake.answerFileWith(dir.filePath(u"class-key.pdf"_s));
+    dialog.saveAsPdf();
+    const QStringList pages = pdfPageTexts(dir.filePath(u"class.pdf"_s));
+    QVERIFY2(dialog.status().contains(u"(%1 pages)"_s.arg(pages.size())),
+             qPrintable(dialog.status()));
+    const QString notice = u"see the notice on the first page"_s;
+    QMap<int, int> pagesOfVersion;
+    for (const QString& page : pages) {
+        const QRegularExpressionMatch header =
+            QRegularExpression(
+                u"^Kidney and lipids \u00b7 Version (\\d+) page (\\d+) of (\\d+)\n"_s)
+                .match(page);
+        QVERIFY2(header.hasMatch(), qPrintable(page.left(200)));
+        const int version = header.captured(1).toInt();
+        QCOMPARE(header.captured(2).toInt(), ++pagesOfVersion[version]);
+        const QString body = page.mid(header.capturedLength());
+        const bool first = header.captured(2) == u"1"_s;
+        // The first page opens with the title; any other with an exercise's heading.
+        QVERIFY2(first ? body.startsWith(s.title) : body.startsWith(u"Exercise "_s),
+                 qPrintable(body.left(200)));
+        QCOMPARE(body.contains(u"Name:"_s), first);
+        QCOMPARE(body.contains(notice), !first);
+    }
+    QCOMPARE(pagesOfVersion.size(), s.versions);
+    for (const QString& page : pages) {
+        const auto header = QRegularExpression(u"Version (\\d+) page \\d+ of (\\d+)"_s).match(page);
+        QCOMPARE(header.captured(2).toInt(), pagesOfVersion[header.captured(1).toInt()]);
+    }
+    // Every exercise's code beside its heading, on the page with its case.
+    const QJsonObject json = cliWorksheet(s, u"en_US"_s);
+    for (const QJsonValue& version : json[u"versions"_s].toArray()) {
+        for (const QJsonValue& ex : version[u"exercises"_s].toArray()) {
+            const QString code = ex[u"code"_s].toString();
+            const auto page = std::find_if(pages.begin(), pages.end(),
+                                           [&](const QString& p) { return p.contains(code); });
+            QVERIFY2(page != pages.end(), qPrintable(code));
+            QVERIFY(page->simplified().contains(ex[u"caseText"_s].toString().simplified()));
+        }
+    }
+
+    // The key: the answer tables, then the worked steps.
+    const QString keyText = pdfText(dir.filePath(u"class-key.pdf"_s));
+    const qsizetype steps = keyText.indexOf(u"Worked steps"_s);
+    QVERIFY(steps > 0);
+    for (const QJsonValue& version : json[u"versions"_s].toArray()) {
+        for (const QJsonValue& ex : version[u"exercises"_s].toArray()) {
+            const qsizetype at = keyText.indexOf(ex[u"code"_s].toString());
+            QVERIFY(at > 0 && at < steps);
+        }
+    }
+    const int withSteps = pdfPages(dir.filePath(u"class-key.pdf"_s));
+    m_fake.clear();
+    dialog.setWorkedSteps(false);
+    m_fake.answerFileWith(dir.filePath(u"class.pdf"_s));
+    m_fake.answerFileWith(dir.filePath(u"answers.pdf"_s));
+    dialog.saveAsPdf();
+    const QString answers = pdfText(dir.filePath(u"answers.pdf"_s));
+    QVERIFY(!answers.contains(u"Worked steps"_s));
+    QVERIFY(answers.contains(u"Expected answers"_s));
+    const int tablePages = pdfPages(dir.filePath(u"answers.pdf"_s));
+    QVERIFY2(tablePages <= (s.versions + 2) / 3, qPrintable(QString::number(tablePages)));
+    QVERIFY(withSteps > tablePages);
 }
 
 QUARVEX_TEST_MAIN(TestWorksheet)

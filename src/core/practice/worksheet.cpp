@@ -1,5 +1,7 @@
 #include "practice/worksheet.h"
 
+#include "csvio/csvwriter.h"
+#include "practice/exercisecode.h"
 #include "practice/itemkeys.h"
 #include "practice/practicejson.h"
 #include "practice/prng.h"
@@ -7,8 +9,11 @@
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonParseError>
 #include <QSet>
 
+#include <algorithm>
+#include <cmath>
 #include <new>
 #include <vector>
 
@@ -18,14 +23,19 @@ namespace {
 
 // FNV-1a of the item's stable id: the same number whatever order the items
 // are declared in.
-quint64 keyHash(ItemId item)
+quint64 fnv1a(QByteArrayView bytes)
 {
     quint64 hash = 0xcbf29ce484222325ULL;
-    for (char c : itemKey(item).toLatin1()) {
+    for (char c : bytes) {
         hash ^= quint64(static_cast<unsigned char>(c));
         hash *= 0x100000001b3ULL;
     }
     return hash;
+}
+
+quint64 keyHash(ItemId item)
+{
+    return fnv1a(itemKey(item).toLatin1());
 }
 
 } // namespace
@@ -82,19 +92,23 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
 namespace {
 
 // One version's exercises, and its answers, as the document holds them.
-QJsonObject versionJson(const WorksheetVersion& v)
+QJsonObject versionJson(const WorksheetVersion& v, const QString& sheetId)
 {
     QJsonArray exercises;
-    for (const Exercise& ex : v.exercises)
-        exercises << exerciseJson(ex, false);
+    for (qsizetype n = 0; n < v.exercises.size(); ++n) {
+        QJsonObject exercise = exerciseJson(v.exercises[n], false);
+        exercise[QStringLiteral("code")] = worksheetExerciseCode(sheetId, v.number, int(n));
+        exercises << exercise;
+    }
     return QJsonObject{{QStringLiteral("version"), v.number},
                        {QStringLiteral("exercises"), exercises}};
 }
 
-QJsonObject answersJson(const WorksheetVersion& v)
+QJsonObject answersJson(const WorksheetVersion& v, const QString& sheetId)
 {
     QJsonArray keys;
-    for (const Exercise& ex : v.exercises) {
+    for (qsizetype n = 0; n < v.exercises.size(); ++n) {
+        const Exercise& ex = v.exercises[n];
         // The expected values as --practice --answers writes them.
         const QJsonArray steps = exerciseJson(ex, true)[QStringLiteral("steps")].toArray();
         QJsonObject expected;
@@ -102,10 +116,12 @@ QJsonObject answersJson(const WorksheetVersion& v)
             if (!ex.steps[i].given)
                 expected[ex.steps[i].id] = steps[i][QStringLiteral("expected")];
         }
-        keys << QJsonObject{{QStringLiteral("item"), itemKey(ex.item)},
-                            {QStringLiteral("seed"), QJsonValue(qint64(ex.seed))},
-                            {QStringLiteral("level"), ex.level},
-                            {QStringLiteral("expected"), expected}};
+        keys << QJsonObject{
+            {QStringLiteral("code"), worksheetExerciseCode(sheetId, v.number, int(n))},
+            {QStringLiteral("item"), itemKey(ex.item)},
+            {QStringLiteral("seed"), QJsonValue(qint64(ex.seed))},
+            {QStringLiteral("level"), ex.level},
+            {QStringLiteral("expected"), expected}};
     }
     return QJsonObject{{QStringLiteral("version"), v.number}, {QStringLiteral("exercises"), keys}};
 }
@@ -117,8 +133,11 @@ QJsonObject settingsJson(const WorksheetSettings& s)
     for (ItemId item : s.items)
         items << itemKey(item);
     return QJsonObject{
-        {QStringLiteral("title"), s.title}, {QStringLiteral("seed"), QJsonValue(qint64(s.seed))},
-        {QStringLiteral("level"), s.level}, {QStringLiteral("count"), s.count},
+        {QStringLiteral("sheet"), worksheetId(s)},
+        {QStringLiteral("title"), s.title},
+        {QStringLiteral("seed"), QJsonValue(qint64(s.seed))},
+        {QStringLiteral("level"), s.level},
+        {QStringLiteral("count"), s.count},
         {QStringLiteral("items"), items},
     };
 }
@@ -173,10 +192,11 @@ bool writeAll(QIODevice& device, QByteArrayView bytes)
 
 QJsonObject worksheetJson(const Worksheet& sheet)
 {
+    const QString id = worksheetId(sheet.settings);
     QJsonArray versions, answers;
     for (const WorksheetVersion& v : sheet.versions) {
-        versions << versionJson(v);
-        answers << answersJson(v);
+        versions << versionJson(v, id);
+        answers << answersJson(v, id);
     }
     QJsonObject root = settingsJson(sheet.settings);
     root[QStringLiteral("versions")] = versions;
@@ -190,6 +210,7 @@ bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale
     // ("count" to "title"), then "versions". Each version is made once: its
     // answers are written at once and its exercises kept, compressed (to
     // about a tenth), until the answers of every version are out.
+    const QString id = worksheetId(settings);
     std::vector<QByteArray> versions;
     versions.reserve(size_t(settings.versions));
     if (!writeAll(device, "{\n    \"answers\": [\n"))
@@ -197,9 +218,9 @@ bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale
     for (int v = 1; v <= settings.versions; ++v) {
         const WorksheetVersion version = makeVersion(settings, v, locale);
         const QByteArray end = v < settings.versions ? ",\n" : "\n";
-        if (!writeAll(device, nested(answersJson(version), 2) + end))
+        if (!writeAll(device, nested(answersJson(version, id), 2) + end))
             return false;
-        versions.push_back(qCompress(nested(versionJson(version), 2) + end, 1));
+        versions.push_back(qCompress(nested(versionJson(version, id), 2) + end, 1));
         if (versions.back().isEmpty()) // zlib's memory ran out
             throw std::bad_alloc();
     }
@@ -217,6 +238,147 @@ bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale
         version = QByteArray();
     }
     return writeAll(device, "    ]\n}\n");
+}
+
+QString worksheetId(const WorksheetSettings& s)
+{
+    // A text that names every setting in a fixed form; a new setting that
+    // changes the exercises joins it.
+    QByteArray text = "quarvex-worksheet/1;items=";
+    for (ItemId item : s.items)
+        text += itemKey(item).toLatin1() + ',';
+    text += ";count=" + QByteArray::number(s.count) + ";level=" + QByteArray::number(s.level) +
+            ";versions=" + QByteArray::number(s.versions) + ";seed=" + QByteArray::number(s.seed);
+    return sheetIdFromHash(fnv1a(text));
+}
+
+QString worksheetExerciseCode(const QString& sheetId, int version, int index)
+{
+    return exerciseCode(ExerciseCode{sheetId, version, index + 1});
+}
+
+QString worksheetExerciseCode(const WorksheetSettings& settings, int version, int index)
+{
+    return worksheetExerciseCode(worksheetId(settings), version, index);
+}
+
+SheetExercise worksheetExercise(const WorksheetSettings& settings, int version, int index)
+{
+    const ItemId item = settings.items.at(index / settings.count);
+    return {item, worksheetExerciseSeed(settings.seed, version, item, index % settings.count),
+            settings.level};
+}
+
+CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView text)
+{
+    const CodeReading reading = readExerciseCode(text);
+    if (!reading.code)
+        return {0, -1, reading.problem};
+    const ExerciseCode& code = *reading.code;
+    const QString id = worksheetId(settings);
+    if (code.sheet != id)
+        return {0, -1,
+                QStringLiteral("the exercise code %1 belongs to sheet %2, not to this sheet (%3)")
+                    .arg(exerciseCode(code), code.sheet, id)};
+    if (code.version > settings.versions || code.exercise > settings.items.size() * settings.count)
+        return {0, -1,
+                QStringLiteral("the sheet %1 has no version %2 with an exercise %3")
+                    .arg(id)
+                    .arg(code.version)
+                    .arg(code.exercise)};
+    return {code.version, code.exercise - 1, {}};
+}
+
+std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, QString& error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (doc.isNull()) {
+        error = QStringLiteral("not JSON: %1 at byte %2")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset);
+        return std::nullopt;
+    }
+    const QJsonObject o = doc.object();
+    const QString id = o[QStringLiteral("sheet")].toString();
+    if (!doc.isObject() || !o[QStringLiteral("sheet")].isString() ||
+        !o[QStringLiteral("items")].isArray() || !o[QStringLiteral("versions")].isArray()) {
+        error = QStringLiteral("not a sheet file (it has no \"sheet\", \"items\" and "
+                               "\"versions\"; save the worksheet again)");
+        return std::nullopt;
+    }
+    // A whole number from 0 to MaxPracticeSeed, or -1.
+    const auto whole = [&](const char* key) -> qint64 {
+        const QJsonValue v = o[QLatin1String(key)];
+        const double d = v.toDouble(-1);
+        return v.isDouble() && d >= 0 && d <= double(MaxPracticeSeed) && d == std::floor(d)
+                   ? qint64(d)
+                   : -1;
+    };
+    WorksheetSettings s;
+    for (const QJsonValue& v : o[QStringLiteral("items")].toArray()) {
+        const std::optional<ItemId> item = findItem(v.toString());
+        if (!v.isString() || !item || itemKey(*item) != v.toString()) {
+            error = QStringLiteral("the sheet names an item this program does not have: %1")
+                        .arg(v.toString().left(40));
+            return std::nullopt;
+        }
+        s.items << *item;
+    }
+    s.count = int(std::min<qint64>(whole("count"), MaxWorksheetCount + 1));
+    s.level = int(std::min<qint64>(whole("level"), PracticeLevels + 1));
+    s.versions = int(o[QStringLiteral("versions")].toArray().size());
+    s.seed = quint64(whole("seed"));
+    s.title = o[QStringLiteral("title")].toString();
+    if (whole("seed") < 0) {
+        error = QStringLiteral("the sheet's seed is not a whole number from 0 to %1")
+                    .arg(MaxPracticeSeed);
+        return std::nullopt;
+    }
+    if (const QString problem = worksheetSettingsProblem(s); !problem.isEmpty()) {
+        error = QStringLiteral("the sheet's settings are out of range: ") + problem;
+        return std::nullopt;
+    }
+    if (worksheetId(s) != id) {
+        error = QStringLiteral("the sheet's id %1 does not match its settings (%2): the file was "
+                               "edited or made by a program that draws other exercises")
+                    .arg(id.left(40), worksheetId(s));
+        return std::nullopt;
+    }
+    return s;
+}
+
+QByteArray worksheetClassCsv(const Worksheet& sheet, char delimiter)
+{
+    QStringList stepIds;
+    for (const WorksheetVersion& v : sheet.versions) {
+        for (const Exercise& ex : v.exercises) {
+            for (const ExerciseStep& step : ex.steps) {
+                if (!step.given && !stepIds.contains(step.id))
+                    stepIds << step.id;
+            }
+        }
+    }
+    QByteArray out;
+    const auto endRecord = [&] { out += CsvLineEnd; };
+    appendCsvField(out, QByteArrayView("Student"), delimiter);
+    out += delimiter;
+    appendCsvField(out, QByteArrayView("Code"), delimiter);
+    for (const QString& id : stepIds) {
+        out += delimiter;
+        appendCsvField(out, id, delimiter);
+    }
+    endRecord();
+    const QString id = worksheetId(sheet.settings);
+    for (const WorksheetVersion& v : sheet.versions) {
+        for (qsizetype n = 0; n < v.exercises.size(); ++n) {
+            out += delimiter; // Student, to fill in
+            appendCsvField(out, worksheetExerciseCode(id, v.number, int(n)), delimiter);
+            out += QByteArray(stepIds.size(), delimiter);
+            endRecord();
+        }
+    }
+    return out;
 }
 
 } // namespace quarvex

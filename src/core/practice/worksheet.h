@@ -8,6 +8,9 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 class QIODevice;
 
@@ -64,5 +67,53 @@ QJsonObject worksheetJson(const Worksheet& worksheet);
 // fails (the device says why).
 bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale,
                         QIODevice& device);
+// The sheet's id: a hash of the settings that decide its exercises (items in
+// order, count, level, versions and seed; not the title), written as four
+// code characters, the first a letter ("K7Q4"). The same settings give the
+// same id everywhere.
+QString worksheetId(const WorksheetSettings& settings);
+
+// The code printed beside an exercise: the sheet's id, the version (from 1),
+// the exercise's place on its version (from 0 here, from 1 in the code) and a
+// check character (see exercisecode.h).
+QString worksheetExerciseCode(const WorksheetSettings& settings, int version, int index);
+QString worksheetExerciseCode(const QString& sheetId, int version, int index);
+
+// The exercise a code names on a worksheet, or why none: not a code, a
+// mistyped code, a code of another sheet, or a version or exercise the sheet
+// does not have.
+struct CodedExercise {
+    int version = 0; // from 1; 0 when the code names none
+    int index = -1;  // the exercise's place on its version, from 0
+    QString problem;
+};
+CodedExercise findCodedExercise(const WorksheetSettings& settings, QStringView code);
+
+// What makes an exercise of a worksheet: its item, seed and level, the same
+// as makeWorksheet draws it (index: its place on the version, from 0).
+struct SheetExercise {
+    ItemId item = ItemId::CreatinineClearance;
+    quint64 seed = 0;
+    int level = 1;
+};
+SheetExercise worksheetExercise(const WorksheetSettings& settings, int version, int index);
+
+// The sheet file: the worksheet's JSON, whose "sheet" (the id) and settings
+// make the worksheet again. Reads the settings back; on a fault (not JSON,
+// not a sheet, settings out of range, or an id that does not match the
+// settings: an edited file or one from a program that draws other exercises)
+// returns nothing and says why in `error`.
+std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, QString& error);
+
+// The largest sheet file read: far above a class's sheet (30 versions of six
+// exercises take about 1 MB), low enough to read into memory.
+inline constexpr qint64 MaxSheetFileBytes = qint64(256) << 20;
+
+// The class file a teacher fills in, as CSV: the columns Student (left
+// empty), Code and one column per step asked anywhere on the sheet, headed by
+// the step's id (in the order the steps first come); one row per version and
+// exercise, in sheet order, with its code. No seed is written: a spreadsheet
+// keeps only 15 digits of a number, while a code is kept as text.
+QByteArray worksheetClassCsv(const Worksheet& worksheet, char delimiter = ',');
 
 } // namespace quarvex

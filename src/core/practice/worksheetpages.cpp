@@ -61,20 +61,29 @@ const QString ChoiceNote =
 
 } // namespace
 
-PrintedWorksheet worksheetSheets(const Worksheet& sheet, const QString& footer)
+PrintedWorksheet worksheetSheets(const Worksheet& sheet, const QString& footer,
+                                 const QString& shortFooter)
 {
     PrintedWorksheet out;
     out.documentTitle = titleOf(sheet);
     out.footer = footer;
+    out.shortFooter = shortFooter;
+    out.footerPerSection = true;
+    const QString id = worksheetId(sheet.settings);
     for (const WorksheetVersion& v : sheet.versions) {
-        PrintedSection section{titleOf(sheet),
-                               QStringLiteral("Version %1").arg(v.number),
-                               levelNote(sheet.settings.level) + ChoiceNote,
-                               {}};
+        PrintedSection section;
+        section.title = titleOf(sheet);
+        section.subtitle = QStringLiteral("Version %1").arg(v.number);
+        section.note = levelNote(sheet.settings.level) + ChoiceNote;
+        section.header = titleOf(sheet) + QStringLiteral(" \u00b7 Version %1").arg(v.number);
+        section.nameLine = true;
         for (qsizetype e = 0; e < v.exercises.size(); ++e) {
             const Exercise& ex = v.exercises[e];
-            PrintedExercise printed{
-                QStringLiteral("Exercise %1: ").arg(e + 1) + itemName(ex), ex.caseText(), {}, {}};
+            PrintedExercise printed{QStringLiteral("Exercise %1: ").arg(e + 1) + itemName(ex),
+                                    worksheetExerciseCode(id, v.number, int(e)),
+                                    ex.caseText(),
+                                    {},
+                                    {}};
             for (const ExerciseStep& s : ex.steps)
                 printed.steps << printedStep(s, false);
             section.exercises << printed;
@@ -84,25 +93,65 @@ PrintedWorksheet worksheetSheets(const Worksheet& sheet, const QString& footer)
     return out;
 }
 
-PrintedWorksheet worksheetKey(const Worksheet& sheet, const QString& footer)
+PrintedWorksheet worksheetKey(const Worksheet& sheet, const QString& footer,
+                              const QString& shortFooter, bool workedSteps)
 {
     PrintedWorksheet out;
     out.documentTitle = titleOf(sheet) + QStringLiteral(": answer key");
     out.footer = footer;
+    out.shortFooter = shortFooter;
+    out.footerPerSection = false;
+    const QString id = worksheetId(sheet.settings);
+    const QString keyHeader = titleOf(sheet) + QStringLiteral(" \u00b7 Answer key");
+
+    // The answer tables: every version's expected answers, a row per exercise.
+    PrintedSection tables;
+    tables.title = titleOf(sheet);
+    tables.subtitle = QStringLiteral("Answer key: answers");
+    tables.note = QStringLiteral("Sheet %1, level %2. An interpretation is given by the number "
+                                 "of its choice.")
+                      .arg(id)
+                      .arg(sheet.settings.level);
+    tables.header = keyHeader;
     for (const WorksheetVersion& v : sheet.versions) {
-        PrintedSection section{
-            titleOf(sheet),
-            QStringLiteral("Answer key: version %1").arg(v.number),
-            QStringLiteral("Level %1; each exercise's seed makes it again in Practice and in "
-                           "quarvex-cli --practice.")
-                .arg(sheet.settings.level),
-            {}};
+        AnswerTable table{QStringLiteral("Version %1").arg(v.number), {}};
+        for (qsizetype e = 0; e < v.exercises.size(); ++e) {
+            const Exercise& ex = v.exercises[e];
+            QStringList answers;
+            for (const ExerciseStep& s : ex.steps) {
+                if (s.given)
+                    continue;
+                QString answer = s.kind == StepKind::Choice
+                                     ? QString::number(s.choices.indexOf(s.expectedText) + 1)
+                                     : s.expectedText;
+                if (!s.unit.isEmpty())
+                    answer += QLatin1Char(' ') + s.unit;
+                answers << s.label + QStringLiteral(": ") + answer;
+            }
+            table.rows << AnswerRow{worksheetExerciseCode(id, v.number, int(e)), itemName(ex),
+                                    answers.join(QStringLiteral("; "))};
+        }
+        tables.answerTables << table;
+    }
+    out.sections << tables;
+    if (!workedSteps)
+        return out;
+
+    for (const WorksheetVersion& v : sheet.versions) {
+        PrintedSection section;
+        section.title = titleOf(sheet);
+        section.subtitle = QStringLiteral("Answer key: version %1").arg(v.number);
+        section.note = QStringLiteral("Level %1; each exercise's seed makes it again in Practice "
+                                      "and in quarvex-cli --practice.")
+                           .arg(sheet.settings.level);
+        section.header = keyHeader + QStringLiteral(" \u00b7 Version %1").arg(v.number);
         for (qsizetype e = 0; e < v.exercises.size(); ++e) {
             const Exercise& ex = v.exercises[e];
             PrintedExercise printed{QStringLiteral("Exercise %1: %2 (seed %3)")
                                         .arg(e + 1)
                                         .arg(itemName(ex))
                                         .arg(ex.seed),
+                                    worksheetExerciseCode(id, v.number, int(e)),
                                     ex.caseText(),
                                     {},
                                     {SheetSteps{itemName(ex), ex.derivation}}};

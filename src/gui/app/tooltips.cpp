@@ -59,6 +59,7 @@ constexpr ControlTip Tips[] = {
     {"frmPractice", "WorkedStepsButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "The case worked out in full, with the band picture")},
     {"frmPractice", "NextLevelButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "A new case at the next level")},
     {"frmPractice", "SameLevelButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "A new case at the same level")},
+    {"frmPractice", "FromSheetButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Open an exercise of a worksheet by the sheet file and the code printed beside it")},
     {"frmPractice", "WorksheetButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Print a worksheet of such cases for a class, one version per student, with an answer key")},
 };
 // clang-format on

@@ -26,6 +26,7 @@ constexpr double TitlePt = 16;
 constexpr double HeadingPt = 12;
 constexpr double BodyPt = 9.5;
 constexpr double FooterPt = 7;
+constexpr double SmallPt = 8; // the key's answer tables
 constexpr double MarginMm = 15;
 
 // Shares of the width: the results table's columns, the values' name column.
@@ -37,7 +38,7 @@ constexpr double LabelShare = 0.2;      // the labels of the worked steps
 constexpr int Wrap = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
 struct Fonts {
-    QFont title, heading, body, bold, footer;
+    QFont title, heading, body, bold, footer, small, smallBold;
 };
 
 Fonts makeFonts()
@@ -52,8 +53,9 @@ Fonts makeFonts()
         f.setBold(bold);
         return f;
     };
-    return {sized(TitlePt, true), sized(HeadingPt, true), sized(BodyPt, false), sized(BodyPt, true),
-            sized(FooterPt, false)};
+    return {sized(TitlePt, true), sized(HeadingPt, true), sized(BodyPt, false),
+            sized(BodyPt, true),  sized(FooterPt, false), sized(SmallPt, false),
+            sized(SmallPt, true)};
 }
 
 // A piece of the sheet that is never split across pages.
@@ -64,6 +66,15 @@ struct Block {
     const Block* header = nullptr; // painted first when the block opens a page
     std::function<void(QPainter&, double y)> paint;
     bool newPage = false; // starts a page of its own
+    int section = 0;      // of a worksheet: the section it belongs to
+};
+
+// Where a page's blocks come from, for its header and footer.
+struct PageInfo {
+    int section = 0;
+    bool sectionStart = false; // the first page of its section
+    int number = 1;            // within the section
+    int count = 1;             // the section's pages
 };
 
 class SheetLayout
@@ -73,12 +84,14 @@ public:
         : SheetLayout(device, sheet.footer)
     {
         m_sheet = &sheet;
+        m_shortFooter = sheet.footer; // the disclaimer on every page
     }
 
     SheetLayout(const PrintedWorksheet& worksheet, QPagedPaintDevice& device)
         : SheetLayout(device, worksheet.footer)
     {
         m_worksheet = &worksheet;
+        m_shortFooter = worksheet.shortFooter.isEmpty() ? worksheet.footer : worksheet.shortFooter;
     }
 
     int print()
@@ -103,7 +116,8 @@ private:
 
     int paint()
     {
-        const auto pages = paginate();
+        std::vector<PageInfo> info;
+        const auto pages = paginate(info);
         QPainter painter;
         if (!painter.begin(&m_device))
             return 0;
@@ -111,11 +125,22 @@ private:
         for (int i = 0; i < count; ++i) {
             if (i > 0 && !m_device.newPage())
                 return 0;
+            paintHeader(painter, info[size_t(i)]);
+            painter.save();
+            painter.translate(0, m_headerHeight);
             for (const auto& [block, y] : pages[size_t(i)])
                 block->paint(painter, y);
-            paintFooter(painter, i + 1, count);
+            painter.restore();
+            paintFooter(painter, i + 1, count, fullFooterOn(i, info[size_t(i)]));
         }
         return painter.end() ? count : 0;
+    }
+
+    bool fullFooterOn(int page, const PageInfo& info) const
+    {
+        if (!m_worksheet)
+            return true;
+        return m_worksheet->footerPerSection ? info.sectionStart : page == 0;
     }
 
     QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &m_device); }
@@ -133,7 +158,11 @@ private:
         p.drawText(rect, Wrap, text);
     }
 
-    void add(Block block) { m_blocks.push_back(std::move(block)); }
+    void add(Block block)
+    {
+        block.section = m_section;
+        m_blocks.push_back(std::move(block));
+    }
 
     void paragraph(const QFont& font, const QString& text, double space, double indent = 0,
                    bool keepWithNext = false)
@@ -151,7 +180,10 @@ private:
     {
         m_footerHeight = textHeight(m_fonts.footer, m_footer, m_width) +
                          metrics(m_fonts.footer).lineSpacing() + 3 * m_mm;
+        m_shortFooterHeight = textHeight(m_fonts.footer, m_shortFooter, m_width) +
+                              metrics(m_fonts.footer).lineSpacing() + 3 * m_mm;
         if (m_worksheet) {
+            m_headerHeight = metrics(m_fonts.footer).lineSpacing() + 3 * m_mm;
             buildWorksheet();
             return;
         }
@@ -258,34 +290,142 @@ private:
         double height = 0;
         for (size_t i = first; i < m_blocks.size(); ++i)
             height += m_blocks[i].height + m_blocks[i].spaceBefore;
-        const size_t keep =
-            height <= bodyHeight() ? m_blocks.size() - 1 : std::min(m_blocks.size() - 1, first + 3);
+        const size_t keep = height <= smallestBody() ? m_blocks.size() - 1
+                                                     : std::min(m_blocks.size() - 1, first + 3);
         for (size_t i = first; i < keep; ++i)
             m_blocks[i].keepWithNext = true;
     }
 
-    double bodyHeight() const { return m_pageHeight - m_footerHeight; }
+    // The height for blocks on a page with the full footer or the short one.
+    double bodyHeight(bool fullFooter = true) const
+    {
+        return m_pageHeight - m_headerHeight - (fullFooter ? m_footerHeight : m_shortFooterHeight);
+    }
+    double smallestBody() const { return std::min(bodyHeight(true), bodyHeight(false)); }
+
+    // Marks the blocks from `first` to the last one to keep together when
+    // they fit on any page.
+    void keepTogether(size_t first)
+    {
+        double height = 0;
+        for (size_t i = first; i < m_blocks.size(); ++i)
+            height += m_blocks[i].height + (i > first ? m_blocks[i].spaceBefore : 0);
+        if (height > smallestBody())
+            return;
+        for (size_t i = first; i + 1 < m_blocks.size(); ++i)
+            m_blocks[i].keepWithNext = true;
+    }
 
     // A worksheet: each section from a new page, its exercises one after
-    // another, each with its case and its table of steps, in the key with
-    // the complete worked steps after it.
+    // another, each with its code, its case and its table of steps, never
+    // split over two pages when it fits on one; in the key the answer
+    // tables first, then the complete worked steps after each exercise.
     void buildWorksheet()
     {
         for (const PrintedSection& section : m_worksheet->sections) {
             paragraph(m_fonts.title, section.title, 0, 0, true);
             m_blocks.back().newPage = true;
             paragraph(m_fonts.heading, section.subtitle, 0.3 * m_line, 0, true);
+            if (section.nameLine)
+                nameLine();
             paragraph(m_fonts.body, section.note, 0.3 * m_line);
+            for (const AnswerTable& table : section.answerTables)
+                answerTable(table);
             for (const PrintedExercise& ex : section.exercises) {
-                paragraph(m_fonts.heading, ex.heading, 1.4 * m_line, 0, true);
+                const size_t first = m_blocks.size();
+                exerciseHeading(ex.heading, ex.code);
                 paragraph(m_fonts.body, ex.caseText, 0.3 * m_line, 0, true);
                 stepTable(ex.steps, !ex.working.isEmpty());
+                keepTogether(first);
                 for (const SheetSteps& steps : ex.working) {
                     paragraph(m_fonts.bold, QStringLiteral("Worked steps"), 0.8 * m_line, 0, true);
                     workedSteps(steps);
                 }
             }
+            ++m_section;
         }
+    }
+
+    // "Name: ____   Date: ____" to fill in.
+    void nameLine()
+    {
+        const QString name = QStringLiteral("Name:"), date = QStringLiteral("Date:");
+        const QFontMetricsF fm = metrics(m_fonts.body);
+        add({2 * m_line, 0.6 * m_line, true, nullptr,
+             [this, name, date, fm](QPainter& p, double y) {
+                 const double base = y + 1.5 * m_line;
+                 const double split = 0.65 * m_width;
+                 drawText(p, m_fonts.body, QRectF(0, y + 0.5 * m_line, m_width, 1e9), name);
+                 drawText(p, m_fonts.body, QRectF(split + 4 * m_mm, y + 0.5 * m_line, m_width, 1e9),
+                          date);
+                 p.setPen(QPen(Qt::black, 0.2 * m_mm));
+                 p.drawLine(QPointF(fm.horizontalAdvance(name) + 2 * m_mm, base),
+                            QPointF(split, base));
+                 p.drawLine(QPointF(split + 6 * m_mm + fm.horizontalAdvance(date), base),
+                            QPointF(m_width, base));
+                 p.setPen(Qt::black);
+             }});
+    }
+
+    // An exercise's heading with its code at the right.
+    void exerciseHeading(const QString& heading, const QString& code)
+    {
+        const QFont font = m_fonts.heading;
+        const double codeWidth =
+            code.isEmpty() ? 0 : metrics(font).horizontalAdvance(code) + 4 * m_mm;
+        const double width = m_width - codeWidth;
+        add({textHeight(font, heading, width), 1.4 * m_line, true, nullptr,
+             [this, font, heading, code, width](QPainter& p, double y) {
+                 drawText(p, font, QRectF(0, y, width, 1e9), heading);
+                 p.setFont(font);
+                 p.drawText(QRectF(0, y, m_width, metrics(font).lineSpacing()),
+                            Qt::AlignRight | Qt::AlignTop, code);
+             }});
+    }
+
+    // A row of cells in columns of the given shares of the width, a rule under it.
+    Block cellRow(const QFont& font, const QStringList& cells, const QList<double>& shares,
+                  double space)
+    {
+        const double pad = m_mm;
+        double height = 0;
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            height = std::max(height, textHeight(font, cells.at(c), shares[c] * m_width - pad));
+        height += pad;
+        return {height, space, false, nullptr,
+                [this, font, cells, shares, pad, height](QPainter& p, double y) {
+                    double x = 0;
+                    for (qsizetype c = 0; c < cells.size(); ++c) {
+                        drawText(p, font, QRectF(x, y, shares[c] * m_width - pad, 1e9),
+                                 cells.at(c));
+                        x += shares[c] * m_width;
+                    }
+                    p.setPen(QPen(Qt::gray, 0.2 * m_mm));
+                    p.drawLine(QPointF(0, y + height - pad / 2),
+                               QPointF(m_width, y + height - pad / 2));
+                    p.setPen(Qt::black);
+                }};
+    }
+
+    // A version's answers: its heading, then a row per exercise; kept on
+    // one page when it fits.
+    void answerTable(const AnswerTable& table)
+    {
+        const QList<double> shares{0.13, 0.19, 0.68};
+        const size_t first = m_blocks.size();
+        m_headers.push_back(
+            cellRow(m_fonts.smallBold,
+                    {table.heading, QStringLiteral("Item"), QStringLiteral("Expected answers")},
+                    shares, 0.6 * m_line));
+        const Block* header = &m_headers.back();
+        add(*header);
+        m_blocks.back().keepWithNext = true;
+        for (const AnswerRow& row : table.rows) {
+            Block block = cellRow(m_fonts.small, {row.code, row.item, row.answers}, shares, 0);
+            block.header = header;
+            add(std::move(block));
+        }
+        keepTogether(first);
     }
 
     // Four columns: the step, what to work out, the answer (a box to write
@@ -434,10 +574,20 @@ private:
 
     // Places every block on a page: a block that does not fit goes to the
     // next page, and takes with it the blocks before it that keep with it.
-    std::vector<std::vector<std::pair<const Block*, double>>> paginate() const
+    // `info` gets each page's section and its place in it.
+    std::vector<std::vector<std::pair<const Block*, double>>>
+    paginate(std::vector<PageInfo>& info) const
     {
-        const double body = bodyHeight();
+        // The first page of a section carries the full footer when the
+        // worksheet prints it per section, else only the document's first.
+        const auto bodyOf = [this](size_t page, bool sectionStart) {
+            if (!m_worksheet)
+                return bodyHeight(true);
+            return bodyHeight(m_worksheet->footerPerSection ? sectionStart : page == 0);
+        };
         std::vector<std::vector<std::pair<const Block*, double>>> pages(1);
+        info.assign(1, PageInfo{m_blocks.empty() ? 0 : m_blocks.front().section, true, 1, 1});
+        double body = bodyOf(0, true);
         double y = 0;
         auto place = [&](const Block* block) {
             if (y > 0)
@@ -458,25 +608,53 @@ private:
             for (size_t k = i; k <= last; ++k)
                 need += m_blocks[k].height + (k > i ? m_blocks[k].spaceBefore : 0);
             // A chain longer than a page cannot be kept whole: the block goes alone.
-            if (need > body)
+            if (need > smallestBody())
                 need = m_blocks[i].spaceBefore + m_blocks[i].height;
             if (y > 0 && (m_blocks[i].newPage || y + need > body)) {
+                const bool start = m_blocks[i].newPage;
                 pages.emplace_back();
+                info.push_back(PageInfo{m_blocks[i].section, start, 1, 1});
+                body = bodyOf(pages.size() - 1, start);
                 y = 0;
             }
             place(&m_blocks[i]);
         }
+        // Each page's number within its section.
+        for (size_t p = 0; p < info.size(); ++p) {
+            if (!info[p].sectionStart && p > 0 && info[p - 1].section == info[p].section)
+                info[p].number = info[p - 1].number + 1;
+        }
+        for (size_t p = info.size(); p-- > 0;) {
+            const bool lastOfSection = p + 1 == info.size() || info[p + 1].number == 1;
+            info[p].count = lastOfSection ? info[p].number : info[p + 1].count;
+        }
         return pages;
     }
 
-    void paintFooter(QPainter& p, int page, int count) const
+    // A worksheet's page header: the section's header and "page 2 of 4".
+    void paintHeader(QPainter& p, const PageInfo& info) const
+    {
+        if (!m_worksheet || info.section >= m_worksheet->sections.size())
+            return;
+        const double line = metrics(m_fonts.footer).lineSpacing();
+        p.setFont(m_fonts.footer);
+        p.drawText(QRectF(0, 0, m_width, line), Qt::AlignLeft | Qt::AlignTop,
+                   m_worksheet->sections[info.section].header);
+        p.drawText(QRectF(0, 0, m_width, line), Qt::AlignRight | Qt::AlignTop,
+                   QStringLiteral("page %1 of %2").arg(info.number).arg(info.count));
+        p.setPen(QPen(Qt::gray, 0.2 * m_mm));
+        p.drawLine(QPointF(0, line + m_mm), QPointF(m_width, line + m_mm));
+        p.setPen(Qt::black);
+    }
+
+    void paintFooter(QPainter& p, int page, int count, bool full) const
     {
         const double footerLine = metrics(m_fonts.footer).lineSpacing();
-        const double top = m_pageHeight - m_footerHeight + 2 * m_mm;
+        const double top = m_pageHeight - (full ? m_footerHeight : m_shortFooterHeight) + 2 * m_mm;
         p.setPen(QPen(Qt::gray, 0.2 * m_mm));
         p.drawLine(QPointF(0, top - m_mm), QPointF(m_width, top - m_mm));
         p.setPen(Qt::black);
-        drawText(p, m_fonts.footer, QRectF(0, top, m_width, 1e9), m_footer);
+        drawText(p, m_fonts.footer, QRectF(0, top, m_width, 1e9), full ? m_footer : m_shortFooter);
         p.setFont(m_fonts.footer);
         p.drawText(QRectF(0, m_pageHeight - footerLine, m_width, footerLine),
                    Qt::AlignRight | Qt::AlignBottom,
@@ -488,11 +666,15 @@ private:
     QPagedPaintDevice& m_device;
     Fonts m_fonts;
     QString m_footer;
+    QString m_shortFooter;
     double m_width = 0;
     double m_pageHeight = 0;
     double m_mm = 1;
     double m_line = 1;
     double m_footerHeight = 0;
+    double m_shortFooterHeight = 0;
+    double m_headerHeight = 0; // a worksheet's page header
+    int m_section = 0;         // the worksheet section being built
     Block m_tableHeader;
     std::deque<Block> m_headers; // the step tables' heading rows, at fixed addresses
     // Blocks refer to m_tableHeader and each other by address: built once, never moved.

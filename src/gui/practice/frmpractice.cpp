@@ -1,16 +1,21 @@
 #include "practice/frmpractice.h"
 
 #include "app/announce.h"
+#include "app/dialogs.h"
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "calc/items.h"
+#include "practice/worksheet.h"
 #include "steps/stepsview.h"
 #include "worksheet/worksheetdialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -168,6 +173,8 @@ PracticeWindow::PracticeWindow()
           button("NewCaseButton", QStringLiteral("&New case"), QStringLiteral("New case"), this))
     , m_worksheet(button("WorksheetButton", QStringLiteral("W&orksheet\u2026"),
                          QStringLiteral("Worksheet\u2026"), this))
+    , m_fromSheet(button("FromSheetButton", QStringLiteral("From s&heet\u2026"),
+                         QStringLiteral("From sheet\u2026"), this))
     , m_workedSteps(button("WorkedStepsButton", QStringLiteral("&Worked Steps"),
                            QStringLiteral("Worked Steps"), this))
     , m_nextLevel(button("NextLevelButton", QStringLiteral("Next &level"),
@@ -239,6 +246,7 @@ PracticeWindow::PracticeWindow()
     buttons->addWidget(m_newCase);
     buttons->addWidget(m_workedSteps);
     buttons->addStretch();
+    buttons->addWidget(m_fromSheet);
     buttons->addWidget(m_worksheet);
 
     auto* offers = new QHBoxLayout;
@@ -262,6 +270,7 @@ PracticeWindow::PracticeWindow()
     // A sheet for a class of the item on screen: the same exercises, seeds and grading.
     connect(m_worksheet, &QPushButton::clicked, this,
             [this] { showWorksheetDialog(this, chosenItem()); });
+    connect(m_fromSheet, &QPushButton::clicked, this, &PracticeWindow::fromSheet);
     connect(m_nextLevel, &QPushButton::clicked, this, [this] {
         start(chosenItem(), drawSeed(m_exercise.seed), std::min(chosenLevel() + 1, PracticeLevels));
         if (!m_rows.isEmpty())
@@ -322,6 +331,53 @@ void PracticeWindow::newCase()
             break;
         }
     }
+}
+
+void PracticeWindow::fromSheet()
+{
+    const QString title = QStringLiteral("Exercise from a Sheet");
+    const QString path = dialogs().fileName(
+        FileDialogMode::Open, title,
+        m_sheetPath.isEmpty() ? QDir::homePath() : QFileInfo(m_sheetPath).absolutePath(),
+        QStringLiteral("Worksheet files (*.json)"));
+    if (path.isEmpty())
+        return;
+    const QString code = dialogs().input(
+        QStringLiteral("The exercise's code, as printed beside it (such as K7Q4-12-1C):"), title,
+        QString());
+    if (code.trimmed().isEmpty())
+        return;
+    openSheetExercise(path, code);
+}
+
+bool PracticeWindow::openSheetExercise(const QString& path, const QString& code)
+{
+    const QString title = QStringLiteral("Exercise from a Sheet");
+    QFile file(path);
+    QString error;
+    std::optional<WorksheetSettings> settings;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if (file.size() > MaxSheetFileBytes)
+        error = QStringLiteral("The file is too large to be a sheet file.");
+    else
+        settings = readWorksheetSettings(file.readAll(), error);
+    CodedExercise found;
+    if (settings) {
+        found = findCodedExercise(*settings, code);
+        error = found.problem;
+    }
+    if (!settings || found.version == 0) {
+        dialogs().beep();
+        dialogs().message(QStringLiteral("No exercise was opened from %1.\r\r%2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          MessageIcon::Warning, title);
+        return false;
+    }
+    m_sheetPath = path;
+    const SheetExercise ex = worksheetExercise(*settings, found.version, found.index);
+    start(ex.item, ex.seed, ex.level);
+    return true;
 }
 
 void PracticeWindow::start(ItemId item, quint64 seed, int level)
@@ -455,7 +511,7 @@ void PracticeWindow::buildRows()
             chain << m_rows[i].answerWidget();
     }
     chain << m_check << m_showStep << m_newCase << m_caseNumber << m_workedSteps << m_nextLevel
-          << m_sameLevel << m_worksheet;
+          << m_sameLevel << m_fromSheet << m_worksheet;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     m_stepsArea->verticalScrollBar()->setValue(0);

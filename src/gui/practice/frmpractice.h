@@ -66,6 +66,11 @@ public:
     void showStep();
     void newCase();
     void showWorkedSteps();
+    // From sheet…: asks for a sheet file and an exercise's code, and opens that exercise.
+    void fromSheet();
+    // Opens the exercise of a sheet file with this code; on a fault says why
+    // (through the Dialogs) and returns false.
+    bool openSheetExercise(const QString& path, const QString& code);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -131,6 +136,8 @@ private:
     QPushButton* m_showStep;
     QPushButton* m_newCase;
     QPushButton* m_worksheet;
+    QPushButton* m_fromSheet;
+    QString m_sheetPath; // the sheet file last opened
     QPushButton* m_workedSteps;
     QPushButton* m_nextLevel;
     QPushButton* m_sameLevel;

@@ -4,17 +4,21 @@
 #include "app/frmdisclaimer.h"
 #include "app/qtdialogs.h"
 #include "calc/items.h"
+#include "overview/export.h"
 #include "overview/sheetprinter.h"
 #include "practice/practicejson.h"
 #include "practice/worksheetpages.h"
 #include "worksheet/worksheetdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +40,24 @@ namespace {
 constexpr const char* PdfFilter = "PDF documents (*.pdf)";
 constexpr const char* PdfTitle = "Save Worksheet as PDF";
 constexpr const char* KeyPdfTitle = "Save Answer Key as PDF";
+constexpr const char* SheetFilter = "Worksheet files (*.json)";
+constexpr const char* SaveSheetTitle = "Save Sheet";
+constexpr const char* OpenSheetTitle = "Open Sheet";
+constexpr const char* CsvFilter = "CSV files (*.csv)";
+constexpr const char* ClassCsvTitle = "Save Class CSV";
+
+// What the dialog was left with, kept while the program runs.
+struct Remembered {
+    WorksheetSettings settings;
+    bool keyApart = false;
+    bool workedSteps = true;
+    QString folder;
+};
+std::optional<Remembered>& remembered()
+{
+    static std::optional<Remembered> kept;
+    return kept;
+}
 
 template <class W>
 W* named(W* widget, const char* objectName, const QString& accessibleName)
@@ -109,9 +131,18 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     m_keyApart = named(new QRadioButton(QStringLiteral("As a se&parate document"), key),
                        "KeyApartRadio", QStringLiteral("Answer key as a separate document"));
     m_keyAfter->setChecked(true);
+    m_workedSteps = named(new QCheckBox(QStringLiteral("With &worked steps"), key),
+                          "WorkedStepsCheck", QStringLiteral("Answer key with worked steps"));
+    m_workedSteps->setChecked(true);
     auto* keyLayout = new QVBoxLayout(key);
     keyLayout->addWidget(m_keyAfter);
     keyLayout->addWidget(m_keyApart);
+    keyLayout->addWidget(m_workedSteps);
+
+    m_checkedCount = named(new QLabel(this), "CheckedCountLabel", QStringLiteral("Items checked"));
+    m_status = named(new QLabel(this), "StatusLabel", QStringLiteral("Status"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* print = named(new QPushButton(QStringLiteral("Print\u2026"), this), "PrintButton",
                         QStringLiteral("Print"));
@@ -123,25 +154,49 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     auto* close = named(new QPushButton(QStringLiteral("Close"), this), "CloseButton",
                         QStringLiteral("Close"));
     close->setAutoDefault(false);
+    auto* saveSheet = named(new QPushButton(QStringLiteral("Sa&ve sheet\u2026"), this),
+                            "SaveSheetButton", QStringLiteral("Save sheet"));
+    saveSheet->setAutoDefault(false);
+    auto* openSheet = named(new QPushButton(QStringLiteral("&Open sheet\u2026"), this),
+                            "OpenSheetButton", QStringLiteral("Open sheet"));
+    openSheet->setAutoDefault(false);
+    auto* classCsv = named(new QPushButton(QStringLiteral("Save class &CSV\u2026"), this),
+                           "ClassCsvButton", QStringLiteral("Save class CSV"));
+    classCsv->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &WorksheetDialog::print);
     connect(pdf, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(saveSheet, &QPushButton::clicked, this, &WorksheetDialog::saveSheet);
+    connect(openSheet, &QPushButton::clicked, this, &WorksheetDialog::openSheet);
+    connect(classCsv, &QPushButton::clicked, this, &WorksheetDialog::saveClassCsv);
+    connect(m_items, &QListWidget::itemChanged, this, &WorksheetDialog::updateCount);
 
     // The items above the settings, so that the dialog stays narrow enough
     // for a small screen at twice the scale.
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addLayout(form, 1);
     settingsRow->addWidget(key, 0, Qt::AlignTop);
+    auto* files = new QHBoxLayout;
+    files->addWidget(saveSheet);
+    files->addWidget(openSheet);
+    files->addWidget(classCsv);
+    files->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
     buttons->addWidget(pdf);
     buttons->addStretch(1);
     buttons->addWidget(close);
+    auto* itemsRow = new QHBoxLayout;
+    itemsRow->addWidget(itemsLabel);
+    itemsRow->addStretch(1);
+    itemsRow->addWidget(m_checkedCount);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(itemsLabel);
+    layout->addLayout(itemsRow);
     layout->addWidget(m_items, 1);
     layout->addLayout(settingsRow);
+    layout->addLayout(files);
     layout->addLayout(buttons);
+    layout->addWidget(m_status);
 
     setTabOrder(m_items, m_count);
     setTabOrder(m_count, m_level);
@@ -150,10 +205,61 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     setTabOrder(m_title, m_seed);
     setTabOrder(m_seed, m_keyAfter);
     setTabOrder(m_keyAfter, m_keyApart);
-    setTabOrder(m_keyApart, print);
+    setTabOrder(m_keyApart, m_workedSteps);
+    setTabOrder(m_workedSteps, saveSheet);
+    setTabOrder(saveSheet, openSheet);
+    setTabOrder(openSheet, classCsv);
+    setTabOrder(classCsv, print);
     setTabOrder(print, pdf);
     setTabOrder(pdf, close);
+
+    // The settings of the last time, with the item this was opened on.
+    if (const std::optional<Remembered>& kept = remembered()) {
+        WorksheetSettings s = kept->settings;
+        if (preselected && !s.items.contains(*preselected))
+            s.items << *preselected;
+        setSettings(s);
+        setKeyApart(kept->keyApart);
+        setWorkedSteps(kept->workedSteps);
+        m_folder = kept->folder;
+    }
+    updateCount();
     m_items->setFocus();
+}
+
+void WorksheetDialog::forgetSettings()
+{
+    remembered().reset();
+}
+
+void WorksheetDialog::done(int result)
+{
+    remembered() = Remembered{settings(), keyApart(), workedSteps(), m_folder};
+    QDialog::done(result);
+}
+
+void WorksheetDialog::updateCount()
+{
+    int checked = 0;
+    for (int i = 0; i < m_items->count(); ++i)
+        checked += m_items->item(i)->checkState() == Qt::Checked ? 1 : 0;
+    m_checkedCount->setText(
+        QStringLiteral("%1 of %2 items checked").arg(checked).arg(m_items->count()));
+}
+
+bool WorksheetDialog::workedSteps() const
+{
+    return m_workedSteps->isChecked();
+}
+
+void WorksheetDialog::setWorkedSteps(bool on)
+{
+    m_workedSteps->setChecked(on);
+}
+
+QString WorksheetDialog::status() const
+{
+    return m_status->text();
 }
 
 WorksheetSettings WorksheetDialog::settings() const
@@ -224,14 +330,20 @@ QString WorksheetDialog::footer() const
     return lines.join(QLatin1Char('\n'));
 }
 
+QString WorksheetDialog::shortFooter() const
+{
+    return QStringLiteral("For teaching only, not for decisions about patients; see the notice "
+                          "on the first page.");
+}
+
 void WorksheetDialog::print()
 {
     const std::optional<WorksheetSettings> s = checkedSettings();
     if (!s)
         return;
     const Worksheet sheet = makeWorksheet(*s, QLocale());
-    PrintedWorksheet pages = worksheetSheets(sheet, footer());
-    const PrintedWorksheet key = worksheetKey(sheet, footer());
+    PrintedWorksheet pages = worksheetSheets(sheet, footer(), shortFooter());
+    const PrintedWorksheet key = worksheetKey(sheet, footer(), shortFooter(), workedSteps());
     if (!keyApart())
         pages.sections += key.sections;
     QPrinter printer(QPrinter::HighResolution);
@@ -275,27 +387,121 @@ void WorksheetDialog::saveAsPdf()
             return;
     }
     const Worksheet sheet = makeWorksheet(*s, QLocale());
-    PrintedWorksheet pages = worksheetSheets(sheet, footer());
-    const PrintedWorksheet key = worksheetKey(sheet, footer());
+    PrintedWorksheet pages = worksheetSheets(sheet, footer(), shortFooter());
+    const PrintedWorksheet key = worksheetKey(sheet, footer(), shortFooter(), workedSteps());
     if (!keyApart())
         pages.sections += key.sections;
     const std::pair<QString, const PrintedWorksheet*> documents[] = {{path, &pages},
                                                                      {keyPath, &key}};
+    QStringList saved;
     for (const auto& [target, document] : documents) {
         if (target.isEmpty())
             continue;
-        if (const std::optional<QString> failure = writePdf(*document, target)) {
+        int count = 0;
+        if (const std::optional<QString> failure = writePdf(*document, target, &count)) {
             m_dialogs.beep();
             m_dialogs.message(QStringLiteral("The worksheet could not be saved to %1.\r\r%2")
                                   .arg(QDir::toNativeSeparators(target), *failure),
                               MessageIcon::Critical, QString::fromLatin1(PdfTitle));
             return;
         }
+        saved << QStringLiteral("%1 (%2 pages)").arg(QDir::toNativeSeparators(target)).arg(count);
     }
     m_folder = QFileInfo(path).absolutePath();
+    m_status->setText(QStringLiteral("Saved %1.").arg(saved.join(QStringLiteral(" and "))));
 }
 
-std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, const QString& path)
+QString WorksheetDialog::askSavePath(const char* title, const QString& name, const char* filter,
+                                     const QString& suffix)
+{
+    const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
+    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(title),
+                                      QDir(folder).filePath(name), QString::fromLatin1(filter));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += suffix;
+    return path;
+}
+
+bool WorksheetDialog::saveFile(const QString& path, const QByteArray& bytes, const char* title)
+{
+    if (const std::optional<QString> failure = saveBytes(path, bytes)) {
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("%1 could not be saved.\r\r%2")
+                              .arg(QDir::toNativeSeparators(path), *failure),
+                          MessageIcon::Critical, QString::fromLatin1(title));
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void WorksheetDialog::saveSheet()
+{
+    const std::optional<WorksheetSettings> s = checkedSettings();
+    if (!s)
+        return;
+    const QString id = worksheetId(*s);
+    const QString path = askSavePath(SaveSheetTitle, QStringLiteral("worksheet-%1.json").arg(id),
+                                     SheetFilter, QStringLiteral(".json"));
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes =
+        QJsonDocument(worksheetJson(makeWorksheet(*s, QLocale()))).toJson(QJsonDocument::Indented);
+    if (saveFile(path, bytes, SaveSheetTitle))
+        m_status->setText(
+            QStringLiteral("Saved sheet %1 to %2.").arg(id, QDir::toNativeSeparators(path)));
+}
+
+void WorksheetDialog::openSheet()
+{
+    const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
+    const QString path =
+        m_dialogs.fileName(FileDialogMode::Open, QString::fromLatin1(OpenSheetTitle), folder,
+                           QString::fromLatin1(SheetFilter));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QString error;
+    std::optional<WorksheetSettings> s;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if (file.size() > MaxSheetFileBytes)
+        error = QStringLiteral("The file is too large to be a sheet file.");
+    else
+        s = readWorksheetSettings(file.readAll(), error);
+    if (!s) {
+        m_dialogs.beep();
+        m_dialogs.message(QStringLiteral("%1 could not be opened as a sheet.\r\r%2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          MessageIcon::Critical, QString::fromLatin1(OpenSheetTitle));
+        return;
+    }
+    setSettings(*s);
+    m_folder = QFileInfo(path).absolutePath();
+    m_status->setText(QStringLiteral("Opened sheet %1 from %2.")
+                          .arg(worksheetId(*s), QDir::toNativeSeparators(path)));
+}
+
+void WorksheetDialog::saveClassCsv()
+{
+    const std::optional<WorksheetSettings> s = checkedSettings();
+    if (!s)
+        return;
+    const QString id = worksheetId(*s);
+    const QString path = askSavePath(ClassCsvTitle, QStringLiteral("class-%1.csv").arg(id),
+                                     CsvFilter, QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return;
+    const Worksheet sheet = makeWorksheet(*s, QLocale());
+    if (saveFile(path, worksheetClassCsv(sheet), ClassCsvTitle))
+        m_status->setText(QStringLiteral("Saved the class file of sheet %1 (%2 rows) to %3.")
+                              .arg(id)
+                              .arg(s->versions * s->items.size() * s->count)
+                              .arg(QDir::toNativeSeparators(path)));
+}
+
+std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, const QString& path,
+                                                 int* pageCount)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -314,6 +520,8 @@ std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, 
     }
     if (!file.commit())
         return file.errorString();
+    if (pageCount)
+        *pageCount = count;
     return std::nullopt;
 }
 
