@@ -268,15 +268,18 @@ void TestCliPractice::everyItem()
             ++m_slipsGraded;
             const QJsonObject slipRequest{
                 {u"item"_s, item}, {u"seed"_s, seed}, {u"level"_s, level}, {u"answers"_s, wrong}};
-            const QJsonObject sg =
-                object(runCli({u"--grade"_s}, QJsonDocument(slipRequest).toJson()).out);
+            const QJsonObject sg = object(
+                runCli({u"--grade"_s, u"--no-carry"_s}, QJsonDocument(slipRequest).toJson()).out);
+            // Each changed step is wrong: where the slip happened it is named,
+            // and every later step worked from it is carried.
             for (const QJsonValue& st : sg[u"steps"_s].toArray()) {
                 if (!changed.contains(st[u"id"_s].toString()))
                     continue;
                 QVERIFY(!st[u"correct"_s].toBool());
-                QVERIFY2(st[u"slip"_s].isString(),
+                QVERIFY2(st[u"slip"_s].isString() != st[u"carried"_s].toBool(),
                          qPrintable(slip + u": "_s + st[u"feedback"_s].toString()));
             }
+            QCOMPARE(sg[u"correct"_s].toInt(), sg[u"right"_s].toInt());
         }
     }
 }

@@ -46,11 +46,12 @@ private Q_SLOTS:
 
 private:
     QHash<QString, int> m_named; // slip id → how often grading named it
+    int m_carried = 0;           // steps the sweep saw carried from a slipped answer
 };
 
 namespace {
 
-constexpr int Seeds = 50;
+constexpr int Seeds = 12;
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale German(QLocale::German, QLocale::Germany);
 
@@ -219,8 +220,24 @@ void TestPractice::slipsAreNamed()
                     const ExerciseStep& s = ex.steps[i];
                     if (s.given)
                         continue;
-                    if (s.kind == StepKind::Choice ? gives(c, i, 0, slipped[c].choices[i])
-                                                   : gives(c, i, slipped[c].numbers[i], {})) {
+                    // Every number as the slip makes it, also where it stays
+                    // within the step's tolerance: the learner's own working.
+                    if (s.kind == StepKind::Number && std::isfinite(slipped[c].numbers[i]))
+                        answers[s.id] = typedNumber(s, slipped[c].numbers[i], English);
+                    // A slip that moves a shown result by less than its last
+                    // digit, or a band while the value it comes from is still
+                    // right as written, cannot be told from the answers.
+                    const bool visible = s.kind == StepKind::Choice
+                                             ? cases[c].edgesReversed || s.dependsOn.isEmpty() ||
+                                                   !ex.steps[s.dependsOn.first()].tolerance.accepts(
+                                                       ex.steps[s.dependsOn.first()].expected,
+                                                       slipped[c].numbers[s.dependsOn.first()])
+                                             : s.tolerance.kind != StepTolerance::AsShown ||
+                                                   std::fabs(slipped[c].numbers[i] - s.expected) >
+                                                       std::pow(10.0, -s.tolerance.decimals);
+                    if (visible &&
+                        (s.kind == StepKind::Choice ? gives(c, i, 0, slipped[c].choices[i])
+                                                    : gives(c, i, slipped[c].numbers[i], {}))) {
                         answers[s.id] = s.kind == StepKind::Choice
                                             ? slipped[c].choices[i]
                                             : typedNumber(s, slipped[c].numbers[i], English);
@@ -236,13 +253,26 @@ void TestPractice::slipsAreNamed()
                     for (const StepGrade& x : g.steps)
                         sg = x.id == s.id ? &x : sg;
                     QVERIFY(sg);
-                    QVERIFY2(
-                        !sg->correct && !sg->slip.isEmpty(),
-                        qPrintable(
-                            u"%1 seed %2 level %3 step %4 slip %5: %6"_s.arg(itemKey(ItemId(item)))
-                                .arg(seed)
-                                .arg(level)
-                                .arg(s.id, QLatin1String(cases[c].slip->id), sg->feedback)));
+                    const QString where =
+                        u"%1 seed %2 level %3 step %4 slip %5: %6"_s.arg(itemKey(ItemId(item)))
+                            .arg(seed)
+                            .arg(level)
+                            .arg(s.id, QLatin1String(cases[c].slip->id), sg->feedback);
+                    // A step worked from an earlier changed answer is carried
+                    // or names the slip again; the first the slip changes names it.
+                    const bool afterChange =
+                        std::any_of(s.dependsOn.begin(), s.dependsOn.end(),
+                                    [&](int d) { return changed.contains(d); });
+                    if (sg->carried) {
+                        QVERIFY2(sg->correct && sg->slip.isEmpty(), qPrintable(where));
+                        ++m_carried;
+                        continue;
+                    }
+                    // A band after a changed value is carried when the value as
+                    // written lies in it; written to fewer digits it may not.
+                    if (s.kind == StepKind::Choice && afterChange)
+                        continue;
+                    QVERIFY2(!sg->correct && !sg->slip.isEmpty(), qPrintable(where));
                     const double number = s.kind == StepKind::Number
                                               ? readAnswerNumber(answers[s.id], English).value()
                                               : 0.0;
@@ -251,9 +281,13 @@ void TestPractice::slipsAreNamed()
                         if (gives(other, i, number, answers[s.id]))
                             explaining << QLatin1String(cases[other].slip->id);
                     }
-                    QVERIFY2(explaining.contains(sg->slip), qPrintable(sg->slip));
-                    if (explaining.size() == 1)
-                        QCOMPARE(sg->slip, QLatin1String(cases[c].slip->id));
+                    // A slip of the answer itself is judged by its own literal cases.
+                    const bool ownSlip = isAnswerSlip(findSlip(sg->slip)->kind);
+                    if (!afterChange && !ownSlip) {
+                        QVERIFY2(explaining.contains(sg->slip), qPrintable(where));
+                        if (explaining.size() == 1)
+                            QCOMPARE(sg->slip, QLatin1String(cases[c].slip->id));
+                    }
                     ++m_named[sg->slip];
                 }
             }
@@ -264,8 +298,11 @@ void TestPractice::slipsAreNamed()
 // Run after the sweep: each slip of the table was named somewhere in it.
 void TestPractice::everySlipIsExercised()
 {
-    for (const Slip& slip : slipTable())
-        QVERIFY2(m_named.value(QLatin1String(slip.id)) > 0, slip.id);
+    for (const Slip& slip : slipTable()) {
+        if (!isAnswerSlip(slip.kind))
+            QVERIFY2(m_named.value(QLatin1String(slip.id)) > 0, slip.id);
+    }
+    QVERIFY(m_carried > 0);
 }
 
 void TestPractice::sameSeedSameExercise()
@@ -278,7 +315,7 @@ void TestPractice::sameSeedSameExercise()
     }
     // Seeds and items spread: 50 seeds give many cases.
     QSet<QString> cases;
-    for (int seed = 1; seed <= Seeds; ++seed)
+    for (int seed = 1; seed <= 50; ++seed)
         cases << makeExercise(ItemId::CreatinineClearance, quint64(seed), 1).caseText();
     QVERIFY(cases.size() > 40);
 }

@@ -299,7 +299,7 @@ void ClassRun::record(const CsvRecord& record)
         }
         answers.insert(id, answer);
     }
-    row.grade = grade(row.exercise, answers, m_options.locale);
+    row.grade = grade(row.exercise, answers, m_options.locale, {m_options.countCarried});
     m_rows.append(std::move(row));
 }
 
@@ -335,6 +335,7 @@ bool ClassRun::write()
                       QString::fromLatin1(LevelColumn),
                       QStringLiteral("Score"),
                       QStringLiteral("Right"),
+                      QStringLiteral("Fully right"),
                       QStringLiteral("Asked")};
     for (const QString& id : columns)
         names << id + QStringLiteral(": mark") << id + QStringLiteral(": slip")
@@ -352,6 +353,7 @@ bool ClassRun::write()
                                 QString::number(row.exercise.level),
                                 m_options.locale.toString(row.grade.score(), 'f', 2),
                                 QString::number(row.grade.correct),
+                                QString::number(row.grade.right),
                                 QString::number(row.grade.asked)};
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i > 0)
@@ -363,7 +365,8 @@ bool ClassRun::write()
                                         [&id](const StepGrade& s) { return s.id == id; });
             QString mark, slip, feedback;
             if (g != row.grade.steps.end()) {
-                mark = g->correct    ? QStringLiteral("right")
+                mark = g->carried    ? QStringLiteral("carried")
+                       : g->correct  ? QStringLiteral("right")
                        : g->answered ? QStringLiteral("wrong")
                                      : QStringLiteral("blank");
                 slip = g->slip;

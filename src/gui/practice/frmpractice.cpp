@@ -7,6 +7,7 @@
 #include "worksheet/worksheetdialog.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -139,6 +140,7 @@ PracticeWindow::PracticeWindow()
                          QStringLiteral("Same level, new case"), this))
     , m_score(wrappedLabel(QStringLiteral("ScoreLine"), this))
     , m_verdict(wrappedLabel(QStringLiteral("Verdict"), this))
+    , m_countCarried(new QCheckBox(tr("Count carried answers as &right"), this))
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(QStringLiteral("Practice"));
@@ -187,6 +189,11 @@ PracticeWindow::PracticeWindow()
 
     m_score->setAccessibleName(QStringLiteral("Score"));
     m_verdict->setAccessibleName(QStringLiteral("Verdict"));
+    m_countCarried->setObjectName(QStringLiteral("CountCarried"));
+    m_countCarried->setAccessibleName(tr("Count carried answers as right"));
+    m_countCarried->setAccessibleDescription(
+        tr("A step worked right from your own earlier wrong answer counts as right."));
+    m_countCarried->setChecked(true);
 
     auto* top = new QGridLayout;
     top->addWidget(itemLabel, 0, 0);
@@ -215,11 +222,17 @@ PracticeWindow::PracticeWindow()
     layout->addWidget(m_caseText);
     layout->addWidget(m_stepsArea, 1);
     layout->addLayout(buttons);
+    layout->addWidget(m_countCarried);
     layout->addWidget(m_verdict);
     layout->addLayout(offers);
     layout->addWidget(m_score);
 
     connect(m_check, &QPushButton::clicked, this, &PracticeWindow::check);
+    // The marks of the last Check again, counted the other way.
+    connect(m_countCarried, &QCheckBox::toggled, this, [this] {
+        if (m_grade)
+            check();
+    });
     connect(m_showStep, &QPushButton::clicked, this, &PracticeWindow::showStep);
     connect(m_newCase, &QPushButton::clicked, this, &PracticeWindow::newCase);
     connect(m_workedSteps, &QPushButton::clicked, this, &PracticeWindow::showWorkedSteps);
@@ -420,11 +433,13 @@ void PracticeWindow::setState(int index, StepState state, const QString& feedbac
 {
     m_states[index] = state;
     const StepRow& row = m_rows[index];
-    static const char* const marks[] = {"", "Right", "Wrong", "Shown"};
-    const QString mark = QString::fromLatin1(marks[int(state)]);
+    const QString marks[] = {QString(), QStringLiteral("Right"), QStringLiteral("Wrong"),
+                             QStringLiteral("Shown"), tr("Carried")};
+    const QString mark = marks[int(state)];
     row.mark->setText(mark);
     QPalette palette = row.mark->palette();
-    palette.setColor(QPalette::WindowText, state == StepState::Right ? QColor(0, 110, 0)
+    palette.setColor(QPalette::WindowText, state == StepState::Right     ? QColor(0, 110, 0)
+                                           : state == StepState::Carried ? QColor(0, 90, 110)
                                            : state == StepState::Wrong
                                                ? QColor(170, 0, 0)
                                                : this->palette().color(QPalette::WindowText));
@@ -451,13 +466,14 @@ void PracticeWindow::check()
         if (!m_exercise.steps[i].given && m_states[i] != StepState::Shown)
             answers.insert(m_rows[i].id, answer(m_rows[i].id));
     }
-    m_grade = grade(m_exercise, answers, QLocale());
+    m_grade = grade(m_exercise, answers, QLocale(), {m_countCarried->isChecked()});
     for (const StepGrade& g : std::as_const(m_grade->steps)) {
         const int index = m_exercise.stepIndex(g.id);
         if (index < 0 || m_states[index] == StepState::Shown)
             continue;
         setState(index,
-                 g.correct    ? StepState::Right
+                 g.carried    ? StepState::Carried
+                 : g.correct  ? StepState::Right
                  : g.answered ? StepState::Wrong
                               : StepState::Open,
                  g.feedback);
@@ -466,8 +482,7 @@ void PracticeWindow::check()
     updateAfterCheck();
     // The keyboard goes to the first step still to do.
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (!m_exercise.steps[i].given && m_states[i] != StepState::Right &&
-            m_states[i] != StepState::Shown) {
+        if (!m_exercise.steps[i].given && !settled(i)) {
             m_rows[i].answerWidget()->setFocus();
             m_stepsArea->ensureWidgetVisible(m_rows[i].answerWidget());
             break;
@@ -478,8 +493,7 @@ void PracticeWindow::check()
 void PracticeWindow::showStep()
 {
     const auto open = [this](qsizetype i) {
-        return i >= 0 && i < m_rows.size() && !m_exercise.steps[i].given &&
-               m_states[i] != StepState::Right && m_states[i] != StepState::Shown;
+        return i >= 0 && i < m_rows.size() && !m_exercise.steps[i].given && !settled(i);
     };
     // The step being worked on, else the first not yet answered, else the
     // first not yet right.
@@ -514,6 +528,12 @@ void PracticeWindow::showStep()
     updateAfterCheck();
 }
 
+bool PracticeWindow::settled(qsizetype i) const
+{
+    return m_states[i] == StepState::Right || m_states[i] == StepState::Shown ||
+           (m_states[i] == StepState::Carried && m_countCarried->isChecked());
+}
+
 bool PracticeWindow::finished() const
 {
     bool asked = false;
@@ -521,7 +541,7 @@ bool PracticeWindow::finished() const
         if (m_exercise.steps[i].given)
             continue;
         asked = true;
-        if (m_states[i] != StepState::Right && m_states[i] != StepState::Shown)
+        if (!settled(i))
             return false;
     }
     return asked;
@@ -560,6 +580,10 @@ void PracticeWindow::updateAfterCheck()
     QString verdict;
     if (m_grade) {
         verdict = QStringLiteral("%1 of %2 steps right.").arg(m_grade->correct).arg(m_grade->asked);
+        if (m_grade->carried > 0)
+            verdict += QLatin1Char(' ') + tr("%1 right from your earlier answers, %2 fully right.")
+                                              .arg(m_grade->carried)
+                                              .arg(m_grade->right);
         if (done && right)
             verdict += m_exercise.level < PracticeLevels
                            ? QStringLiteral(" Well done: try the next level.")

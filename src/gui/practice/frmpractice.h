@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -82,13 +83,16 @@ private:
         QLabel* feedback = nullptr;
         QWidget* answerWidget() const;
     };
-    enum class StepState { Open, Right, Wrong, Shown };
+    // Carried: wrong from the case, right from the learner's earlier answers.
+    enum class StepState { Open, Right, Wrong, Shown, Carried };
 
     void start(ItemId item, quint64 seed, int level);
     void buildRows();
     void clearRows();
     void setState(int row, StepState state, const QString& feedback);
-    // The asked steps all right or shown: the exercise is done.
+    // A step right, shown, or carried while carried answers count as right.
+    bool settled(qsizetype row) const;
+    // The asked steps all settled: the exercise is done.
     bool finished() const;
     // Counts the exercise in the run once: right when its first Check was.
     void count(bool right);
@@ -126,6 +130,7 @@ private:
     QPushButton* m_sameLevel;
     QLabel* m_score;
     QLabel* m_verdict;
+    QCheckBox* m_countCarried;
     QPointer<WorkedStepsWindow> m_stepsWindow;
 };
 
