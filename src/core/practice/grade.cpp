@@ -31,7 +31,8 @@ QString howFarOff(double answer, double expected, const QLocale& locale)
         return answer > expected ? high : low;
     if (expected == 0.0 || answer == 0.0 || (answer < 0.0) != (expected < 0.0)) {
         const double off = std::fabs(answer - expected);
-        if (!std::isfinite(off))
+        // A difference too large to write out plainly.
+        if (!std::isfinite(off) || off >= 1e6 * std::max(1.0, std::fabs(expected)))
             return answer > expected ? high : low;
         return QStringLiteral("off by ") + sixDigits(off, locale);
     }
@@ -312,28 +313,38 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
             } else {
                 // A slip names the step only where its own change makes the
                 // difference to what the learner's earlier answers give.
-                for (int c = 0; c < cases.size() && named < 0; ++c) {
+                const auto slipGives = [&](int c) {
                     const double v = again.underSlip(i, cases[c].change, cases[c].row);
-                    if (std::isfinite(v) && !s.tolerance.accepts(s.expected, v) &&
-                        !(std::isfinite(own) && sameAsOwn(own, v)) &&
-                        (s.role == StepRole::Conversion ? s.tolerance.accepts(v, value)
-                                                        : fromOwn(v, value)))
+                    return std::isfinite(v) && !s.tolerance.accepts(s.expected, v) &&
+                           !(std::isfinite(own) && sameAsOwn(own, v)) &&
+                           (s.role == StepRole::Conversion ? s.tolerance.accepts(v, value)
+                                                           : fromOwn(v, value));
+                };
+                // A slip in a row's own operations first; then, for a result,
+                // a slip of the answer itself (a decimal point, digits); then
+                // a slip further back (a conversion, a rounding).
+                for (int c = 0; c < cases.size() && named < 0; ++c) {
+                    if (cases[c].row >= 0 && slipGives(c))
                         named = c;
                 }
-                if (named < 0) {
-                    const double rowValue =
-                        s.row >= 0 ? ex.derivation.rows[s.row].value : std::nan("");
-                    const AnswerSlip own = answerSlip(s, value, rowValue, locale);
-                    if (own.slip) {
-                        g.slip = QString::fromLatin1(own.slip->id);
-                        g.feedback = own.words;
-                    } else {
-                        g.feedback = QStringLiteral("Not right: ") +
-                                     howFarOff(value, s.expected, locale) + QLatin1Char('.');
-                        if (!s.dependsOn.isEmpty()) {
-                            g.feedback += QStringLiteral(" It works from ") +
-                                          labelList(ex, s.dependsOn) + QLatin1Char('.');
-                        }
+                const double rowValue = s.row >= 0 ? ex.derivation.rows[s.row].value : std::nan("");
+                const AnswerSlip ownSlip =
+                    named < 0 ? answerSlip(s, value, rowValue, locale) : AnswerSlip{};
+                for (int c = 0;
+                     c < cases.size() && named < 0 && (!ownSlip.slip || s.role != StepRole::Result);
+                     ++c) {
+                    if (cases[c].row < 0 && slipGives(c))
+                        named = c;
+                }
+                if (named < 0 && ownSlip.slip) {
+                    g.slip = QString::fromLatin1(ownSlip.slip->id);
+                    g.feedback = ownSlip.words;
+                } else if (named < 0) {
+                    g.feedback = QStringLiteral("Not right: ") +
+                                 howFarOff(value, s.expected, locale) + QLatin1Char('.');
+                    if (!s.dependsOn.isEmpty()) {
+                        g.feedback += QStringLiteral(" It works from ") +
+                                      labelList(ex, s.dependsOn) + QLatin1Char('.');
                     }
                 }
             }

@@ -284,10 +284,12 @@ QList<SlipCase> slipCases(const Exercise& ex)
             continue;
         Change c = base;
         std::swap(c.values[size_t(serum)], c.values[size_t(urine)]);
+        // Tried with the rows' own operations: in a ratio of the two it is
+        // the same number as that ratio turned over, and the more telling name.
         add(SlipKind::PlasmaUrineSwapped,
             tr("This is what you get when the %1 and the %2 change places.")
                 .arg(personName(serum), personName(urine)),
-            c);
+            c, 0);
     }
 
     // The operations of each row.
