@@ -592,6 +592,70 @@
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is not raised. The fractional urea excretion separates prerenal failure from acute tubular necrosis in acute kidney injury and, unlike the fractional sodium excretion, keeps its meaning on diuretics; read it only when kidney function is known to be failing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>far too high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>far too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right from your earlier answer: it gives %1%2; from the case, %3%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right from your earlier answer: %1 gives this interpretation. From the case: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serum and urine values swapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result cut off or rounded to fewer places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the decimal point in the wrong place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two digits transposed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is what you get when the factor %1 for women is left out: for a woman the formula multiplies by it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is what you get when the %1 and the %2 change places.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the result cut off rather than rounded: %1 rounds to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the result rounded to fewer places than it shows: keep %1 decimals, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The digits are right but the decimal point is 1 place off: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The digits are right but the decimal point is 2 places off: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two digits have changed places: the answer is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarvex::Dialogs</name>
@@ -797,6 +861,29 @@
     <message>
         <source>No test item can be computed from the values entered.</source>
         <translation>Aus den eingegebenen Werten lässt sich kein Test berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::PracticeWindow</name>
+    <message>
+        <source>Count carried answers as &amp;right</source>
+        <translation>Übertragene Antworten als &amp;richtig zählen</translation>
+    </message>
+    <message>
+        <source>Count carried answers as right</source>
+        <translation>Übertragene Antworten als richtig zählen</translation>
+    </message>
+    <message>
+        <source>A step worked right from your own earlier wrong answer counts as right.</source>
+        <translation>Ein Schritt, der aus Ihrer eigenen früheren falschen Antwort richtig gerechnet ist, zählt als richtig.</translation>
+    </message>
+    <message>
+        <source>Carried</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>%1 right from your earlier answers, %2 fully right.</source>
+        <translation>%1 richtig aus Ihren früheren Antworten, %2 ganz richtig.</translation>
     </message>
 </context>
 <context>

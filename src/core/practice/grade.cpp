@@ -25,8 +25,8 @@ QString lowerFirst(QString text)
 // "12 % too high", "about 10 times too small".
 QString howFarOff(double answer, double expected, const QLocale& locale)
 {
-    const QString high = QCoreApplication::translate("quarvex::Grade", "far too high");
-    const QString low = QCoreApplication::translate("quarvex::Grade", "far too low");
+    const QString high = QCoreApplication::translate("quarvex::ClinicalProse", "far too high");
+    const QString low = QCoreApplication::translate("quarvex::ClinicalProse", "far too low");
     if (!std::isfinite(answer) || !std::isfinite(expected))
         return answer > expected ? high : low;
     if (expected == 0.0 || answer == 0.0 || (answer < 0.0) != (expected < 0.0)) {
@@ -229,9 +229,10 @@ private:
     QHash<std::pair<int, int>, int> m_opStep;
 };
 
-QString tr(const char* text)
+// A text of the feedback, in the language of the clinical prose.
+QString prose(const char* text)
 {
-    return QCoreApplication::translate("quarvex::Grade", text);
+    return QCoreApplication::translate("quarvex::ClinicalProse", text);
 }
 
 } // namespace
@@ -304,12 +305,15 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                 // answers give (wrong ones, or near enough ones that together
                 // move this one off).
                 g.carried = true;
-                g.feedback = tr("Right from your earlier answer: it gives %1%2; from the case, "
-                                "%3%2.")
-                                 .arg(s.tolerance.kind == StepTolerance::AsShown
-                                          ? formatFixed(own, s.tolerance.decimals, locale)
-                                          : sixDigits(own, locale),
-                                      unit, g.expected);
+                g.feedback =
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "Right from your earlier answer: it gives %1%2; from the case, "
+                              "%3%2."))
+                        .arg(s.tolerance.kind == StepTolerance::AsShown
+                                 ? formatFixed(own, s.tolerance.decimals, locale)
+                                 : sixDigits(own, locale),
+                             unit, g.expected);
             } else {
                 // A slip names the step only where its own change makes the
                 // difference to what the learner's earlier answers give.
@@ -364,9 +368,12 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                                                      : QString();
                        !fromValue.isEmpty() && fromValue == s.choices[choice]) {
                 g.carried = true;
-                g.feedback = tr("Right from your earlier answer: %1 gives this interpretation. "
-                                "From the case: %2")
-                                 .arg(locale.toString(typed[valueStep]), s.expectedText);
+                g.feedback =
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "Right from your earlier answer: %1 gives this interpretation. "
+                              "From the case: %2"))
+                        .arg(locale.toString(typed[valueStep]), s.expectedText);
             } else {
                 // With the row's value right, only a band edge read the other
                 // way explains the band; with it not given, a slip that gives

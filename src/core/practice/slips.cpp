@@ -29,10 +29,10 @@ constexpr Slip Slips[] = {
     {"not-taken-from-constant", SlipKind::NotTakenFrom, "a value not taken from its constant"},
     {"rounded-too-early", SlipKind::RoundedTooEarly, "numbers rounded too early"},
     {"band-edge-wrong-way", SlipKind::BandEdgeWrongWay, "a band edge read the wrong way"},
-    {"plasma-urine-swapped", SlipKind::PlasmaUrineSwapped, QT_TRANSLATE_NOOP("quarvex::Slips", "the serum and urine values swapped")},
-    {"rounded-last-step", SlipKind::RoundedLastStep, QT_TRANSLATE_NOOP("quarvex::Slips", "the result cut off or rounded to fewer places")},
-    {"decimal-point", SlipKind::DecimalPoint, QT_TRANSLATE_NOOP("quarvex::Slips", "the decimal point in the wrong place")},
-    {"transposed-digits", SlipKind::TransposedDigits, QT_TRANSLATE_NOOP("quarvex::Slips", "two digits transposed")},
+    {"plasma-urine-swapped", SlipKind::PlasmaUrineSwapped, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the serum and urine values swapped")},
+    {"rounded-last-step", SlipKind::RoundedLastStep, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the result cut off or rounded to fewer places")},
+    {"decimal-point", SlipKind::DecimalPoint, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the decimal point in the wrong place")},
+    {"transposed-digits", SlipKind::TransposedDigits, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "two digits transposed")},
 };
 
 // The serum and urine values of one analyte, which a slip may swap.
@@ -65,9 +65,10 @@ QString personName(AnalyteId id)
     return name;
 }
 
-QString tr(const char* text)
+// A text of the feedback, in the language of the clinical prose.
+QString prose(const char* text)
 {
-    return QCoreApplication::translate("quarvex::Slips", text);
+    return QCoreApplication::translate("quarvex::ClinicalProse", text);
 }
 
 QString lowerFirst(QString text)
@@ -246,8 +247,11 @@ QList<SlipCase> slipCases(const Exercise& ex)
                 Change c = base;
                 c.genderAsMale = i;
                 add(SlipKind::FemaleFactorLeftOut,
-                    tr("This is what you get when the factor %1 for women is left out: for a "
-                       "woman the formula multiplies by it.")
+                    prose(
+                        QT_TRANSLATE_NOOP(
+                            "quarvex::ClinicalProse",
+                            "This is what you get when the factor %1 for women is left out: for a "
+                            "woman the formula multiplies by it."))
                         .arg(shortestNumber(op.female, l)),
                     c, r);
             }
@@ -287,7 +291,8 @@ QList<SlipCase> slipCases(const Exercise& ex)
         // Tried with the rows' own operations: in a ratio of the two it is
         // the same number as that ratio turned over, and the more telling name.
         add(SlipKind::PlasmaUrineSwapped,
-            tr("This is what you get when the %1 and the %2 change places.")
+            prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                    "This is what you get when the %1 and the %2 change places."))
                 .arg(personName(serum), personName(urine)),
             c, 0);
     }
@@ -441,16 +446,21 @@ AnswerSlip answerSlip(const ExerciseStep& s, double answer, double value, const 
         const double cut = std::trunc(value * power) / power;
         if (wrong(cut))
             return {&slipOf(SlipKind::RoundedLastStep),
-                    tr("This is the result cut off rather than rounded: %1 rounds to %2.")
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "This is the result cut off rather than rounded: %1 rounds to %2."))
                         .arg(sixDigits(value, l), shown)};
         for (int fewer = d - 1; fewer >= 0; --fewer) {
             const double p = std::pow(10.0, fewer);
             if (wrong(std::round(value * p) / p))
-                return {&slipOf(SlipKind::RoundedLastStep),
-                        tr("This is the result rounded to fewer places than it shows: keep %1 "
-                           "decimals, %2.")
-                            .arg(d)
-                            .arg(shown)};
+                return {
+                    &slipOf(SlipKind::RoundedLastStep),
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "This is the result rounded to fewer places than it shows: keep %1 "
+                              "decimals, %2."))
+                        .arg(d)
+                        .arg(shown)};
         }
     }
 
@@ -458,9 +468,14 @@ AnswerSlip answerSlip(const ExerciseStep& s, double answer, double value, const 
     for (const double factor : {10.0, 100.0, 0.1, 0.01}) {
         if (wrong(s.expected * factor))
             return {&slipOf(SlipKind::DecimalPoint),
-                    tr("The digits are right but the decimal point is %1 %2 off: %3.")
-                        .arg(factor == 10.0 || factor == 0.1 ? 1 : 2)
-                        .arg(factor == 10.0 || factor == 0.1 ? tr("place") : tr("places"), shown)};
+                    (factor == 10.0 || factor == 0.1
+                         ? prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                                   "The digits are right but the decimal point is "
+                                                   "1 place off: %1."))
+                         : prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                                   "The digits are right but the decimal point is "
+                                                   "2 places off: %1.")))
+                        .arg(shown)};
     }
 
     // Two neighbouring digits swapped in the answer as the steps show it.
@@ -476,7 +491,9 @@ AnswerSlip answerSlip(const ExerciseStep& s, double answer, double value, const 
         const double v = swapped.toDouble(&ok);
         if (ok && wrong(v))
             return {&slipOf(SlipKind::TransposedDigits),
-                    tr("Two digits have changed places: the answer is %1.").arg(shown)};
+                    prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                            "Two digits have changed places: the answer is %1."))
+                        .arg(shown)};
     }
     return {};
 }
