@@ -1317,6 +1317,10 @@
         <source>Print a worksheet of such cases for a class, one version per student, with an answer key</source>
         <translation>Ein Arbeitsblatt mit solchen Fällen für eine Klasse drucken, eine Version je Studierenden, mit Lösungsschlüssel</translation>
     </message>
+    <message>
+        <source>Count a step worked right from your own earlier wrong answer as right</source>
+        <translation>Einen Schritt, der aus Ihrer eigenen früheren falschen Antwort richtig gerechnet ist, als richtig zählen</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::UnitNote</name>

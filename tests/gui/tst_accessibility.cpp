@@ -166,7 +166,7 @@ private Q_SLOTS:
                 window->openCase(1);
                 window->setLevel(level);
                 return window;
-            }) << 10 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
+            }) << 11 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
     }
 
     void inputsAreNamed()
