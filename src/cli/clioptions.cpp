@@ -123,6 +123,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 return std::nullopt;
             }
             practiceOptions = true;
+        } else if (arg == QLatin1String("--no-carry")) {
+            options.countCarried = false;
         } else if (arg == QLatin1String("--answers")) {
             options.answers = true;
             practiceOptions = true;
@@ -172,13 +174,17 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         error = QStringLiteral("--full can only be used with --batch --json") + SeeHelp;
         return std::nullopt;
     }
+    if (!options.countCarried && !grade) {
+        error = QStringLiteral("--no-carry can only be used with --grade") + SeeHelp;
+        return std::nullopt;
+    }
     // --grade --batch grades a class's answers from CSV.
     const bool gradeClass = grade && batch;
     if (gradeClass) {
         if (itemsJson || practice || listItems || worksheet || practiceOptions ||
             worksheetOptions || haveThreads || options.format != Format::Export) {
-            error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o "
-                                   "and --locale") +
+            error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o, "
+                                   "--locale and --no-carry") +
                     SeeHelp;
             return std::nullopt;
         }
@@ -248,7 +254,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             (options.format == Format::Json && !listItems) || (haveInput && !grade)) {
             error =
                 name +
-                (grade ? QStringLiteral(" reads one file and takes no option but -o and --locale")
+                (grade ? QStringLiteral(" reads one file and takes no option but -o, --locale and "
+                                        "--no-carry")
                        : QStringLiteral(" reads no input and takes no option but -o, --locale") +
                              (practice ? QStringLiteral(", --seed, --level and --answers")
                                        : QStringLiteral(" and --json"))) +

@@ -35,6 +35,7 @@ struct CliOptions {
     std::optional<quint64> seed;              // --seed; none: a seed is drawn
     int level = 1;                            // --level
     bool answers = false;                     // --answers
+    bool countCarried = true;                 // --no-carry: carried steps count wrong
     QString worksheetItems;                   // --items: ids or list texts, comma-separated
     int count = 1;                            // --count: exercises per item
     int versions = 1;                         // --versions

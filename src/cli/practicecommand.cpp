@@ -77,7 +77,7 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
     }
     const Exercise ex =
         makeExercise(request->item, request->seed, request->level, std::nullopt, locale);
-    const Grade g = grade(ex, request->answers, locale);
+    const Grade g = grade(ex, request->answers, locale, {options.countCarried});
     return writeBytes(options.outputPath, indented(gradeJson(ex, g)));
 }
 
@@ -154,6 +154,7 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
     }
     ClassGradeOptions options;
     options.locale = locale;
+    options.countCarried = arguments.countCarried;
     options.report = [&](const QString& problem) {
         printErr(where + QStringLiteral(": ") + problem);
     };
@@ -202,7 +203,7 @@ QString practiceHelpText()
         "Practice:\n"
         "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--answers]\n"
         "             [--locale NAME] [-o PATH]\n"
-        "  quarvex-cli --grade [--locale NAME] [-o PATH] [--] [FILE]\n"
+        "  quarvex-cli --grade [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
         "  quarvex-cli --list-items [--json] [-o PATH]\n"
         "\n"
         "--practice writes one exercise as JSON: a case generated from the seed (a\n"
@@ -217,16 +218,20 @@ QString practiceHelpText()
         "\n"
         "--grade reads {\"item\", \"seed\", \"level\", \"answers\": {step id: answer}}\n"
         "(FILE, or standard input) and writes {\"steps\": [{\"id\", \"correct\",\n"
-        "\"expected\", \"feedback\", \"slip\"}], \"correct\", \"asked\", \"score\"}. An\n"
-        "answer is a JSON number, or a text: a number with a decimal point or in the\n"
-        "--locale's format, or a choice's text or number (1 for the first). \"slip\"\n"
-        "names the slip a wrong answer matches, or is null.\n"
+        "\"carried\", \"expected\", \"feedback\", \"slip\"}], \"correct\", \"right\",\n"
+        "\"carried\", \"asked\", \"score\"}. An answer is a JSON number, or a text: a\n"
+        "number with a decimal point or in the --locale's format, or a choice's text\n"
+        "or number (1 for the first). \"slip\" names the slip a wrong answer matches,\n"
+        "or is null. A step wrong from the case but right when worked from the\n"
+        "learner's own earlier answers is \"carried\" (right from your earlier\n"
+        "answer) and counts in \"correct\" and \"score\"; \"right\" counts the steps\n"
+        "right from the case itself. --no-carry counts carried steps wrong.\n"
         "\n"
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
         "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME]\n"
         "             [--class-csv PATH] [--moodle-xml PATH] [-o PATH]\n"
-        "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
+        "  quarvex-cli --grade --batch [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
         "student, numbered from 1; 1 to 200, default 1) N exercises of each item\n"
@@ -249,8 +254,9 @@ QString practiceHelpText()
         "columns Student, Item (id or list text), Seed, Level and one column per\n"
         "step id (as --practice names them; a column absent or empty is a blank\n"
         "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
-        "Level, Score (0 to 1), Right, Asked, and for each step asked \"<id>: mark\"\n"
-        "(right, wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
+        "Level, Score (0 to 1), Right (carried steps counted unless --no-carry),\n"
+        "Fully right, Asked, and for each step asked \"<id>: mark\" (right, carried,\n"
+        "wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
         "\"<id>: feedback\", then any other column of the input (Email, ID number:\n"
         "a name that is no step id's) as it was, named once in a warning. Cells\n"
         "from the input that start with =, +, -, @, a tab or a carriage return get\n"

@@ -252,14 +252,30 @@ void TestCliPractice::everyItem()
                 if (st.given)
                     continue;
                 if (st.kind == StepKind::Choice) {
-                    if (!slipped.choices[i].isEmpty() && slipped.choices[i] != st.expectedText) {
+                    // A band after a changed value is carried or not by the
+                    // value as written; only one on a right value is judged.
+                    const bool afterChange =
+                        std::any_of(st.dependsOn.begin(), st.dependsOn.end(),
+                                    [&](int d) { return changed.contains(core.steps[d].id); });
+                    if (!afterChange && !slipped.choices[i].isEmpty() &&
+                        slipped.choices[i] != st.expectedText) {
                         wrong[st.id] = slipped.choices[i];
                         changed << st.id;
                     }
-                } else if (std::isfinite(slipped.numbers[i]) &&
-                           !st.tolerance.accepts(st.expected, slipped.numbers[i])) {
-                    wrong[st.id] = slipped.numbers[i];
-                    changed << st.id;
+                } else if (std::isfinite(slipped.numbers[i])) {
+                    // Every number as the slip makes it (the learner's own
+                    // working), changed where it is off by more than the
+                    // tolerance and, for a result as shown, its last digit; a
+                    // result off by less stays right.
+                    const bool accepted = st.tolerance.accepts(st.expected, slipped.numbers[i]);
+                    const bool changes =
+                        !accepted && (st.tolerance.kind != StepTolerance::AsShown ||
+                                      std::fabs(slipped.numbers[i] - st.expected) >
+                                          std::pow(10.0, -st.tolerance.decimals));
+                    if (accepted || changes)
+                        wrong[st.id] = slipped.numbers[i];
+                    if (changes)
+                        changed << st.id;
                 }
             }
             if (changed.isEmpty())
@@ -268,15 +284,18 @@ void TestCliPractice::everyItem()
             ++m_slipsGraded;
             const QJsonObject slipRequest{
                 {u"item"_s, item}, {u"seed"_s, seed}, {u"level"_s, level}, {u"answers"_s, wrong}};
-            const QJsonObject sg =
-                object(runCli({u"--grade"_s}, QJsonDocument(slipRequest).toJson()).out);
+            const QJsonObject sg = object(
+                runCli({u"--grade"_s, u"--no-carry"_s}, QJsonDocument(slipRequest).toJson()).out);
+            // Each changed step is wrong: where the slip happened it is named,
+            // and every later step worked from it is carried.
             for (const QJsonValue& st : sg[u"steps"_s].toArray()) {
                 if (!changed.contains(st[u"id"_s].toString()))
                     continue;
                 QVERIFY(!st[u"correct"_s].toBool());
-                QVERIFY2(st[u"slip"_s].isString(),
+                QVERIFY2(st[u"slip"_s].isString() != st[u"carried"_s].toBool(),
                          qPrintable(slip + u": "_s + st[u"feedback"_s].toString()));
             }
+            QCOMPARE(sg[u"correct"_s].toInt(), sg[u"right"_s].toInt());
         }
     }
 }

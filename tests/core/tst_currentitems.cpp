@@ -75,6 +75,10 @@ void TestCurrentItems::publishedValues_data()
     QTest::addRow("Sampson: TC 200, HDL 50, TG 150")
         << int(ItemId::LdlSampson) << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=150 mg/dL"_s
         << false << 123.4 << 0.05 << u"123 mg/dL"_s;
+    // At TG 800 the TG² term is 39.75: a constant of 16000 for 16100 moves the LDL by 0.25.
+    QTest::addRow("Sampson: TC 200, HDL 50, TG 800")
+        << int(ItemId::LdlSampson) << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=800 mg/dL"_s
+        << false << 40.256 << 0.0005 << u"40 mg/dL"_s;
     QTest::addRow("Friedewald: TC 200, HDL 50, TG 150")
         << int(ItemId::LdlFriedewald)
         << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=1,6936 mmol/L"_s << true << 120.0 << 0.005

@@ -207,6 +207,15 @@ void TestNotes::context_data()
         fena + u"SerumCreatinine=0.9 mg/dL"_s, u"acute tubular necrosis"_s);
     add("FENa: creatinine raised", I::FractionalSodiumExcretion, 0,
         fena + u"SerumCreatinine=2 mg/dL"_s, {});
+    // The fractional urea excretion is the index read on diuretics: its note
+    // never limits it to "before diuretics".
+    const QString feurea =
+        u"UrineCreatinine=100 mg/dL; SerumUrea=30 mg/dL; UrineUrea=900 mg/dL; "_s;
+    add("FEUrea: creatinine normal", I::FractionalUreaExcretion, 0,
+        feurea + u"SerumCreatinine=0.9 mg/dL"_s,
+        u"unlike the fractional sodium excretion, keeps its meaning on diuretics"_s);
+    add("FEUrea: creatinine raised", I::FractionalUreaExcretion, 0,
+        feurea + u"SerumCreatinine=2 mg/dL"_s, {});
 
     const QString urea = u"UrineCreatinine=100 mg/dL; SerumUrea=15 mg/dL; UrineUrea=900 mg/dL; "_s;
     add("urea ratios: BUN/creatinine is not a urinary index", I::UreaCreatinineRatios, 0,

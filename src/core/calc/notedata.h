@@ -7,6 +7,8 @@
 #include "analytes/analyte.h"
 #include "calc/shortlist.h"
 
+#include <QtGlobal>
+
 namespace quarvex {
 
 enum class NoteKind {
@@ -107,5 +109,13 @@ inline constexpr const char* KidneyIndicesNote =
     "necrosis in acute kidney injury (oliguric, before diuretics or fluids); read it only when "
     "kidney function is known to be failing.";
 inline constexpr const char* KidneyIndicesSources = "R3 R73 R13";
+
+// The same for the fractional urea excretion, which keeps its meaning on
+// diuretics (renal.cpp).
+inline constexpr const char* UreaFractionIndexNote = QT_TRANSLATE_NOOP(
+    "quarvex::ClinicalProse",
+    "%1 is not raised. The fractional urea excretion separates prerenal failure from acute "
+    "tubular necrosis in acute kidney injury and, unlike the fractional sodium excretion, keeps "
+    "its meaning on diuretics; read it only when kidney function is known to be failing.");
 
 } // namespace quarvex

@@ -312,7 +312,7 @@ constexpr const char* UreaFractionStepNotes[] = {
     "Added beside the fractional sodium excretion: urea is reabsorbed in the proximal tubule, where loop and thiazide diuretics do not act, so the index keeps its meaning in a patient on diuretics.",
 };
 constexpr ContextRule UreaFractionContext[] = {
-    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R12 R73 R13"},
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, UreaFractionIndexNote, "R12 R73 R13"},
 };
 constexpr EvidenceNote UreaFractionEvidence[] = {
     {-1, NoteKind::Unsourced,

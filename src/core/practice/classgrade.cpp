@@ -299,7 +299,7 @@ bool ClassRun::row(const CsvRecord& record)
             return true;
         }
     }
-    keep(*row, exercise, grade(exercise, row->answers, m_options.locale));
+    keep(*row, exercise, grade(exercise, row->answers, m_options.locale, {m_options.countCarried}));
     return true;
 }
 
@@ -325,6 +325,7 @@ void ClassRun::keep(const ClassRow& row, const Exercise& exercise, const Grade& 
     number(QString::number(exercise.level));
     number(m_options.locale.toString(grade.score(), 'f', 2));
     number(QString::number(grade.correct));
+    number(QString::number(grade.right));
     number(QString::number(grade.asked));
     kept.fixedEnd = m_cells.size();
     for (const QString& cell : row.passed)
@@ -335,7 +336,8 @@ void ClassRun::keep(const ClassRow& row, const Exercise& exercise, const Grade& 
         auto [index, added] = m_askedIndex.try_emplace(g.id, int(m_asked.size()));
         if (added)
             m_asked << g.id;
-        number(g.correct    ? QStringLiteral("right")
+        number(g.carried    ? QStringLiteral("carried")
+               : g.correct  ? QStringLiteral("right")
                : g.answered ? QStringLiteral("wrong")
                             : QStringLiteral("blank"));
         number(g.slip);
@@ -379,6 +381,7 @@ bool ClassRun::write()
                       QString::fromLatin1(LevelColumn),
                       QStringLiteral("Score"),
                       QStringLiteral("Right"),
+                      QStringLiteral("Fully right"),
                       QStringLiteral("Asked")};
     for (int c : columns) {
         const QString& id = m_asked[c];

@@ -32,6 +32,7 @@ bool isStepIdForm(const QString& name);
 
 struct ClassGradeOptions {
     QLocale locale = QLocale::c(); // how answers are read and numbers written
+    bool countCarried = true;      // a step right from the student's earlier answer counts right
     // A problem with the input, one line starting with "line N: " when it
     // concerns a line, as batch mode reports them.
     std::function<void(const QString& problem)> report;

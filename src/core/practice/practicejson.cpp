@@ -179,6 +179,7 @@ QJsonObject gradeJson(const Exercise& ex, const Grade& grade)
         steps << QJsonObject{
             {QStringLiteral("id"), g.id},
             {QStringLiteral("correct"), g.correct},
+            {QStringLiteral("carried"), g.carried},
             {QStringLiteral("expected"), expectedJson(s)},
             {QStringLiteral("feedback"), g.feedback},
             {QStringLiteral("slip"),
@@ -186,10 +187,9 @@ QJsonObject gradeJson(const Exercise& ex, const Grade& grade)
         };
     }
     return QJsonObject{
-        {QStringLiteral("steps"), steps},
-        {QStringLiteral("correct"), grade.correct},
-        {QStringLiteral("asked"), grade.asked},
-        {QStringLiteral("score"), grade.score()},
+        {QStringLiteral("steps"), steps},       {QStringLiteral("correct"), grade.correct},
+        {QStringLiteral("right"), grade.right}, {QStringLiteral("carried"), grade.carried},
+        {QStringLiteral("asked"), grade.asked}, {QStringLiteral("score"), grade.score()},
     };
 }
 

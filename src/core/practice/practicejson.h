@@ -34,8 +34,11 @@ struct GradeRequest {
 // (a step id the exercise does not have is a fault too).
 std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& error);
 
-// A grade as JSON: {"steps": [{id, correct, expected, feedback, slip}], "correct",
-// "asked", "score"} (slip: the slip's id or null; score from 0 to 1).
+// A grade as JSON: {"steps": [{id, correct, carried, expected, feedback, slip}],
+// "correct", "right", "carried", "asked", "score"} (slip: the slip's id or null;
+// score from 0 to 1; "right" the steps right from the case itself, "carried"
+// those right from the learner's earlier answers, counted in "correct" unless
+// they were not counted).
 QJsonObject gradeJson(const Exercise& exercise, const Grade& grade);
 
 // Every item's stable id and list text, in the overview's order.

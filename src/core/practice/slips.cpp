@@ -1,9 +1,13 @@
 #include "practice/slips.h"
 
+#include "analytes/format.h"
 #include "calc/derivation.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quarvex {
 
@@ -25,6 +29,22 @@ constexpr Slip Slips[] = {
     {"not-taken-from-constant", SlipKind::NotTakenFrom, "a value not taken from its constant"},
     {"rounded-too-early", SlipKind::RoundedTooEarly, "numbers rounded too early"},
     {"band-edge-wrong-way", SlipKind::BandEdgeWrongWay, "a band edge read the wrong way"},
+    {"plasma-urine-swapped", SlipKind::PlasmaUrineSwapped, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the serum and urine values swapped")},
+    {"rounded-last-step", SlipKind::RoundedLastStep, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the result cut off or rounded to fewer places")},
+    {"decimal-point", SlipKind::DecimalPoint, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "the decimal point in the wrong place")},
+    {"transposed-digits", SlipKind::TransposedDigits, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "two digits transposed")},
+};
+
+// The serum and urine values of one analyte, which a slip may swap.
+constexpr std::pair<AnalyteId, AnalyteId> SerumUrinePairs[] = {
+    {AnalyteId::SerumCreatinine, AnalyteId::UrineCreatinine},
+    {AnalyteId::SerumSodium, AnalyteId::UrineSodium},
+    {AnalyteId::SerumPotassium, AnalyteId::UrinePotassium},
+    {AnalyteId::SerumCalcium, AnalyteId::UrineCalcium},
+    {AnalyteId::SerumPhosphorus, AnalyteId::UrinePhosphorus},
+    {AnalyteId::SerumUrea, AnalyteId::UrineUrea},
+    {AnalyteId::SerumUrate, AnalyteId::UrineUrate},
+    {AnalyteId::SerumAmylase, AnalyteId::UrineAmylase},
 };
 // clang-format on
 
@@ -43,6 +63,12 @@ QString personName(AnalyteId id)
     if (name.size() > 1 && name[1].isLower())
         name[0] = name[0].toLower();
     return name;
+}
+
+// A text of the feedback, in the language of the clinical prose.
+QString prose(const char* text)
+{
+    return QCoreApplication::translate("quarvex::ClinicalProse", text);
 }
 
 QString lowerFirst(QString text)
@@ -112,12 +138,29 @@ QString operationLabel(const Exercise& ex, int row, int operation)
     return QStringLiteral("the formula of ") + ex.derivation.rows[row].symbol;
 }
 
+bool usedInFormulas(const Exercise& ex, AnalyteId id)
+{
+    for (const RowWorking& w : ex.outcome.working) {
+        for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
+            if (op.kind == FormulaOp::Input && op.input == id)
+                return true;
+        }
+    }
+    return false;
+}
+
 bool hasConversion(const ConvertedInput& in)
 {
     return in.unit && (in.unit->multiply != 1.0 || in.unit->divide != 1.0);
 }
 
 } // namespace
+
+bool isAnswerSlip(SlipKind kind)
+{
+    return kind == SlipKind::RoundedLastStep || kind == SlipKind::DecimalPoint ||
+           kind == SlipKind::TransposedDigits;
+}
 
 std::span<const Slip> slipTable()
 {
@@ -190,14 +233,35 @@ QList<SlipCase> slipCases(const Exercise& ex)
         }
     }
 
-    // The gender constant.
+    // The gender constants. A woman's own factor (the men's value 1) left
+    // out, and the other gender's constants throughout.
     const GenderConstants k = genderConstants(ex);
+    const bool female = ex.gender == QLatin1String(GenderFemale);
+    if (k.present && female && k.count > 1) {
+        for (int r = 0; r < ex.outcome.working.size(); ++r) {
+            const Formula* f = ex.outcome.working[r].formula;
+            for (int i = 0; f && i < int(f->ops.size()); ++i) {
+                const FormulaOp& op = f->ops[size_t(i)];
+                if (op.kind != FormulaOp::Gender || op.number != 1.0 || op.female == 1.0)
+                    continue;
+                Change c = base;
+                c.genderAsMale = i;
+                add(SlipKind::FemaleFactorLeftOut,
+                    prose(
+                        QT_TRANSLATE_NOOP(
+                            "quarvex::ClinicalProse",
+                            "This is what you get when the factor %1 for women is left out: for a "
+                            "woman the formula multiplies by it."))
+                        .arg(shortestNumber(op.female, l)),
+                    c, r);
+            }
+        }
+    }
     if (k.present) {
         Change c = base;
         c.otherGender = true;
-        const bool female = ex.gender == QLatin1String(GenderFemale);
         if (k.count > 1)
-            add(female ? SlipKind::FemaleFactorLeftOut : SlipKind::ConstantsSwapped,
+            add(SlipKind::ConstantsSwapped,
                 QStringLiteral("This is what you get with the constants for %1: for a %2 the "
                                "formula takes its own (%3).")
                     .arg(female ? QStringLiteral("men") : QStringLiteral("women"),
@@ -216,6 +280,21 @@ QList<SlipCase> slipCases(const Exercise& ex)
                                "the formula takes %2.")
                     .arg(shortestNumber(k.other, l), shortestNumber(k.chosen, l)),
                 c);
+    }
+
+    // A serum and a urine value swapped.
+    for (const auto& [serum, urine] : SerumUrinePairs) {
+        if (!usedInFormulas(ex, serum) || !usedInFormulas(ex, urine))
+            continue;
+        Change c = base;
+        std::swap(c.values[size_t(serum)], c.values[size_t(urine)]);
+        // Tried with the rows' own operations: in a ratio of the two it is
+        // the same number as that ratio turned over, and the more telling name.
+        add(SlipKind::PlasmaUrineSwapped,
+            prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                    "This is what you get when the %1 and the %2 change places."))
+                .arg(personName(serum), personName(urine)),
+            c, 0);
     }
 
     // The operations of each row.
@@ -306,7 +385,7 @@ SlipAnswers slipAnswers(const Exercise& ex, const SlipCase& sc)
         const Formula* f = ex.outcome.working[r].formula;
         Change change = sc.change;
         if (sc.row >= 0 && sc.row != r) {
-            change.numberLeftOut = change.swapped = change.sideOnly = -1;
+            change.numberLeftOut = change.swapped = change.sideOnly = change.genderAsMale = -1;
         }
         rows << (f ? practice::rework(*f, change) : practice::Reworked{});
     }
@@ -344,6 +423,79 @@ SlipAnswers slipAnswers(const Exercise& ex, const SlipCase& sc)
         out.choices << choice;
     }
     return out;
+}
+
+AnswerSlip answerSlip(const ExerciseStep& s, double answer, double value, const QLocale& l)
+{
+    if (s.kind != StepKind::Number || !std::isfinite(answer) || !std::isfinite(s.expected) ||
+        s.expected == 0.0)
+        return {};
+    const auto wrong = [&](double v) {
+        return std::isfinite(v) && !s.tolerance.accepts(s.expected, v) &&
+               s.tolerance.accepts(v, answer);
+    };
+    const QString shown = s.tolerance.kind == StepTolerance::AsShown
+                              ? formatFixed(s.expected, s.tolerance.decimals, l)
+                              : sixDigits(s.expected, l);
+
+    // The result cut off at its last decimal, or rounded to fewer decimals.
+    if (s.role == StepRole::Result && s.tolerance.kind == StepTolerance::AsShown &&
+        std::isfinite(value)) {
+        const int d = s.tolerance.decimals;
+        const double power = std::pow(10.0, d);
+        const double cut = std::trunc(value * power) / power;
+        if (wrong(cut))
+            return {&slipOf(SlipKind::RoundedLastStep),
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "This is the result cut off rather than rounded: %1 rounds to %2."))
+                        .arg(sixDigits(value, l), shown)};
+        for (int fewer = d - 1; fewer >= 0; --fewer) {
+            const double p = std::pow(10.0, fewer);
+            if (wrong(std::round(value * p) / p))
+                return {
+                    &slipOf(SlipKind::RoundedLastStep),
+                    prose(QT_TRANSLATE_NOOP(
+                              "quarvex::ClinicalProse",
+                              "This is the result rounded to fewer places than it shows: keep %1 "
+                              "decimals, %2."))
+                        .arg(d)
+                        .arg(shown)};
+        }
+    }
+
+    // The decimal point one or two places off.
+    for (const double factor : {10.0, 100.0, 0.1, 0.01}) {
+        if (wrong(s.expected * factor))
+            return {&slipOf(SlipKind::DecimalPoint),
+                    (factor == 10.0 || factor == 0.1
+                         ? prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                                   "The digits are right but the decimal point is "
+                                                   "1 place off: %1."))
+                         : prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                                   "The digits are right but the decimal point is "
+                                                   "2 places off: %1.")))
+                        .arg(shown)};
+    }
+
+    // Two neighbouring digits swapped in the answer as the steps show it.
+    const QString plain = s.tolerance.kind == StepTolerance::AsShown
+                              ? formatFixed(s.expected, s.tolerance.decimals, QLocale::c())
+                              : sixDigits(s.expected, QLocale::c());
+    for (int i = 0; i + 1 < plain.size(); ++i) {
+        if (!plain[i].isDigit() || !plain[i + 1].isDigit() || plain[i] == plain[i + 1])
+            continue;
+        QString swapped = plain;
+        std::swap(swapped[i], swapped[i + 1]);
+        bool ok = false;
+        const double v = swapped.toDouble(&ok);
+        if (ok && wrong(v))
+            return {&slipOf(SlipKind::TransposedDigits),
+                    prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                            "Two digits have changed places: the answer is %1."))
+                        .arg(shown)};
+    }
+    return {};
 }
 
 } // namespace quarvex

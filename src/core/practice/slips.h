@@ -25,6 +25,12 @@ enum class SlipKind {
     NotTakenFrom,         // a subtraction from a constant skipped (age not taken from 140)
     RoundedTooEarly,      // intermediate numbers rounded before the result
     BandEdgeWrongWay,     // a value on a band edge put in the band on the other side
+    PlasmaUrineSwapped,   // the serum and the urine value of one analyte swapped
+    // Slips of the answer itself, recognised from the expected answer alone
+    // (no change to the working):
+    RoundedLastStep,  // the result cut off, or rounded to fewer decimals than it shows
+    DecimalPoint,     // the decimal point one or two places off (10 or 100 times)
+    TransposedDigits, // two neighbouring digits of the answer swapped
 };
 
 struct Slip {
@@ -39,6 +45,9 @@ const Slip* findSlip(QStringView id);
 
 // One slip at one place of an exercise's case (the serum creatinine not
 // converted; the × 100 left out of step 2).
+// Whether a slip is one of the answer itself (no slip case makes it).
+bool isAnswerSlip(SlipKind kind);
+
 struct SlipCase {
     const Slip* slip = nullptr;
     QString words; // the feedback: "This is what you get when the serum creatinine is not ..."
@@ -57,5 +66,13 @@ struct SlipAnswers {
     QStringList choices;
 };
 SlipAnswers slipAnswers(const Exercise& exercise, const SlipCase& slipCase);
+
+// A slip of the answer itself to a number step: its slip and feedback, or
+// none. `value` is the row's value before rounding (for a result step).
+struct AnswerSlip {
+    const Slip* slip = nullptr;
+    QString words;
+};
+AnswerSlip answerSlip(const ExerciseStep& step, double answer, double value, const QLocale& locale);
 
 } // namespace quarvex

@@ -56,60 +56,80 @@ double rounded(double value, Change::Rounding rounding)
     return value;
 }
 
+namespace {
+
+double sideValue(const Formula& formula, const Operand& side, const Change& change,
+                 const QList<double>& results)
+{
+    switch (side.kind) {
+    case Operand::Number:
+        return side.op == change.numberLeftOut ? 1.0 : side.number;
+    case Operand::Gender: {
+        const FormulaOp& op = formula.ops[size_t(side.op)];
+        const bool male = side.op == change.genderAsMale || change.male != change.otherGender;
+        return male ? op.number : op.female;
+    }
+    case Operand::Input:
+        return change.values[size_t(side.input)];
+    case Operand::Step:
+        return results.value(side.step, std::nan(""));
+    }
+    return std::nan("");
+}
+
+} // namespace
+
+double operationResult(const Formula& formula, const Operation& operation, const Change& change,
+                       const QList<double>& results, bool intermediate)
+{
+    double left = sideValue(formula, operation.left, change, results);
+    double right = sideValue(formula, operation.right, change, results);
+    if (operation.op == change.swapped)
+        std::swap(left, right);
+    double result = 0.0;
+    switch (operation.kind) {
+    case FormulaOp::Add:
+        result = left + right;
+        break;
+    case FormulaOp::Subtract:
+        result = operation.op == change.sideOnly ? right : left - right;
+        break;
+    case FormulaOp::Multiply:
+        result = left * right;
+        break;
+    case FormulaOp::Power:
+        result = std::pow(left, right);
+        break;
+    case FormulaOp::Minimum:
+        result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::min(left, right);
+        break;
+    case FormulaOp::Maximum:
+        result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::max(left, right);
+        break;
+    default:
+        result = left / right;
+        break;
+    }
+    return intermediate ? rounded(result, change.rounding) : result;
+}
+
 Reworked rework(const Formula& formula, const Change& change)
 {
     Reworked out;
-    QList<double> stack;
-    const qsizetype operationCount = operations(formula).size();
-    for (int i = 0; i < int(formula.ops.size()); ++i) {
-        const FormulaOp& op = formula.ops[size_t(i)];
-        switch (op.kind) {
-        case FormulaOp::Number:
-            stack << (i == change.numberLeftOut ? 1.0 : op.number);
-            continue;
-        case FormulaOp::Gender:
-            stack << (change.male != change.otherGender ? op.number : op.female);
-            continue;
-        case FormulaOp::Input:
-            stack << change.values[size_t(op.input)];
-            continue;
-        default:
-            break;
-        }
-        double right = stack.takeLast();
-        double left = stack.takeLast();
-        if (i == change.swapped)
-            std::swap(left, right);
-        double result = 0.0;
-        switch (op.kind) {
-        case FormulaOp::Add:
-            result = left + right;
-            break;
-        case FormulaOp::Subtract:
-            result = i == change.sideOnly ? right : left - right;
-            break;
-        case FormulaOp::Multiply:
-            result = left * right;
-            break;
-        case FormulaOp::Power:
-            result = std::pow(left, right);
-            break;
-        case FormulaOp::Minimum:
-            result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::min(left, right);
-            break;
-        case FormulaOp::Maximum:
-            result = std::isnan(left) || std::isnan(right) ? std::nan("") : std::max(left, right);
-            break;
-        default:
-            result = left / right;
-            break;
-        }
-        if (out.steps.size() + 1 < operationCount)
-            result = rounded(result, change.rounding);
-        out.steps << result;
-        stack << result;
+    const QList<Operation> ops = operations(formula);
+    for (int k = 0; k < ops.size(); ++k)
+        out.steps << operationResult(formula, ops[k], change, out.steps, k + 1 < ops.size());
+    if (!out.steps.isEmpty()) {
+        out.value = out.steps.last();
+    } else if (!formula.ops.empty()) {
+        // A formula without operations: its one operand.
+        const FormulaOp& op = formula.ops[0];
+        const Operand side{op.kind == FormulaOp::Number   ? Operand::Number
+                           : op.kind == FormulaOp::Gender ? Operand::Gender
+                                                          : Operand::Input,
+                           0, op.input, -1, op.number};
+        out.value = sideValue(formula, side, change, out.steps);
     }
-    out.value = stack.isEmpty() ? 0.0 : stack.last();
     return out;
 }
 

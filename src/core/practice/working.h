@@ -41,6 +41,7 @@ struct Change {
     bool male = true;                          // whose constants the Gender ops push
     bool otherGender = false;                  // every Gender op pushes the other gender's constant
     int numberLeftOut = -1; // the op index of a number taken as 1 (a factor left out)
+    int genderAsMale = -1;  // the op index of a Gender op that pushes the men's constant
     int swapped = -1;       // the op index of an operation whose sides change places
     int sideOnly = -1;      // the op index of a subtraction that gives its right side alone
     enum Rounding { NoRounding, Decimals1, Decimals2, Significant2 };
@@ -49,6 +50,13 @@ struct Change {
 
 // A number rounded as a slip rounds it.
 double rounded(double value, Change::Rounding rounding);
+
+// The result of one operation under a change, its sides taken from the change
+// (numbers, gender constants, inputs) and from `results`, each earlier
+// operation's result by its index. `intermediate` results are rounded as the
+// change rounds them.
+double operationResult(const Formula& formula, const Operation& operation, const Change& change,
+                       const QList<double>& results, bool intermediate);
 
 // The formula worked out with a change: each operation's result in order,
 // and the value (the last result, or the one operand of a formula without

@@ -55,6 +55,7 @@ constexpr ControlTip Tips[] = {
     {"frmPractice", "CaseNumber", QT_TRANSLATE_NOOP("quarvex::ToolTips", "The number of the case: the same number gives the same case")},
     {"frmPractice", "CheckButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Check every answer (Alt+C, or Enter in an answer)")},
     {"frmPractice", "ShowStepButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Show the answer of the step you are on; it counts as not answered")},
+    {"frmPractice", "CountCarried", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Count a step worked right from your own earlier wrong answer as right")},
     {"frmPractice", "NewCaseButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "Another case of the item at this level (Alt+N)")},
     {"frmPractice", "WorkedStepsButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "The case worked out in full, with the band picture")},
     {"frmPractice", "NextLevelButton", QT_TRANSLATE_NOOP("quarvex::ToolTips", "A new case at the next level")},

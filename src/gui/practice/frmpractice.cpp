@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -183,6 +184,7 @@ PracticeWindow::PracticeWindow()
                          QStringLiteral("Same level, new case"), this))
     , m_score(wrappedLabel(QStringLiteral("ScoreLine"), this))
     , m_verdict(wrappedLabel(QStringLiteral("Verdict"), this))
+    , m_countCarried(new QCheckBox(tr("Count carried answers as &right"), this))
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(QStringLiteral("Practice"));
@@ -230,6 +232,11 @@ PracticeWindow::PracticeWindow()
 
     m_score->setAccessibleName(QStringLiteral("Score"));
     m_verdict->setAccessibleName(QStringLiteral("Verdict"));
+    m_countCarried->setObjectName(QStringLiteral("CountCarried"));
+    m_countCarried->setAccessibleName(tr("Count carried answers as right"));
+    m_countCarried->setAccessibleDescription(
+        tr("A step worked right from your own earlier wrong answer counts as right."));
+    m_countCarried->setChecked(true);
 
     auto* top = new QGridLayout;
     top->addWidget(itemLabel, 0, 0);
@@ -259,11 +266,17 @@ PracticeWindow::PracticeWindow()
     layout->addWidget(m_caseText);
     layout->addWidget(m_stepsArea, 1);
     layout->addLayout(buttons);
+    layout->addWidget(m_countCarried);
     layout->addWidget(m_verdict);
     layout->addLayout(offers);
     layout->addWidget(m_score);
 
     connect(m_check, &QPushButton::clicked, this, &PracticeWindow::check);
+    // The marks of the last Check again, counted the other way.
+    connect(m_countCarried, &QCheckBox::toggled, this, [this] {
+        if (m_grade)
+            check();
+    });
     connect(m_showStep, &QPushButton::clicked, this, &PracticeWindow::showStep);
     connect(m_newCase, &QPushButton::clicked, this, &PracticeWindow::newCase);
     connect(m_workedSteps, &QPushButton::clicked, this, &PracticeWindow::showWorkedSteps);
@@ -534,7 +547,8 @@ void PracticeWindow::setState(int index, StepState state, const QString& feedbac
     const QString mark = markText(index);
     row.mark->setText(mark);
     QPalette palette = row.mark->palette();
-    palette.setColor(QPalette::WindowText, state == StepState::Right ? QColor(0, 110, 0)
+    palette.setColor(QPalette::WindowText, state == StepState::Right     ? QColor(0, 110, 0)
+                                           : state == StepState::Carried ? QColor(0, 90, 110)
                                            : state == StepState::Wrong
                                                ? QColor(170, 0, 0)
                                                : this->palette().color(QPalette::WindowText));
@@ -558,6 +572,8 @@ QString PracticeWindow::markText(int index) const
         return tr("Wrong");
     case StepState::Shown:
         return tr("Shown");
+    case StepState::Carried:
+        return tr("Carried");
     }
     return {};
 }
@@ -607,13 +623,14 @@ void PracticeWindow::check()
         return;
     }
     m_nothingAnswered = false;
-    m_grade = grade(m_exercise, answers, QLocale());
+    m_grade = grade(m_exercise, answers, QLocale(), {m_countCarried->isChecked()});
     for (const StepGrade& g : std::as_const(m_grade->steps)) {
         const int index = m_exercise.stepIndex(g.id);
         if (index < 0 || m_states[index] == StepState::Shown)
             continue;
         setState(index,
-                 g.correct    ? StepState::Right
+                 g.carried    ? StepState::Carried
+                 : g.correct  ? StepState::Right
                  : g.answered ? StepState::Wrong
                               : StepState::Open,
                  g.feedback);
@@ -624,8 +641,7 @@ void PracticeWindow::check()
     fitToContent();
     // The keyboard goes to the first step still to do.
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (!m_exercise.steps[i].given && m_states[i] != StepState::Right &&
-            m_states[i] != StepState::Shown) {
+        if (!m_exercise.steps[i].given && !settled(i)) {
             m_rows[i].answerWidget()->setFocus();
             m_stepsArea->ensureWidgetVisible(m_rows[i].answerWidget());
             break;
@@ -636,8 +652,7 @@ void PracticeWindow::check()
 void PracticeWindow::showStep()
 {
     const auto open = [this](qsizetype i) {
-        return i >= 0 && i < m_rows.size() && !m_exercise.steps[i].given &&
-               m_states[i] != StepState::Right && m_states[i] != StepState::Shown;
+        return i >= 0 && i < m_rows.size() && !m_exercise.steps[i].given && !settled(i);
     };
     // The step being worked on, else the first not yet answered, else the
     // first not yet right.
@@ -671,6 +686,12 @@ void PracticeWindow::showStep()
     updateAfterCheck();
 }
 
+bool PracticeWindow::settled(qsizetype i) const
+{
+    return m_states[i] == StepState::Right || m_states[i] == StepState::Shown ||
+           (m_states[i] == StepState::Carried && m_countCarried->isChecked());
+}
+
 bool PracticeWindow::finished() const
 {
     bool asked = false;
@@ -678,7 +699,7 @@ bool PracticeWindow::finished() const
         if (m_exercise.steps[i].given)
             continue;
         asked = true;
-        if (m_states[i] != StepState::Right && m_states[i] != StepState::Shown)
+        if (!settled(i))
             return false;
     }
     return asked;
@@ -718,16 +739,23 @@ void PracticeWindow::updateAfterCheck()
     int asked = 0;
     int rightNow = 0;
     int wrongNow = 0;
+    int carriedNow = 0;
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         if (m_exercise.steps[i].given)
             continue;
         ++asked;
         rightNow += m_states[i] == StepState::Right ? 1 : 0;
         wrongNow += m_states[i] == StepState::Wrong ? 1 : 0;
+        carriedNow += m_states[i] == StepState::Carried ? 1 : 0;
     }
     QString verdict;
     if (m_grade) {
-        verdict = tr("%1 of %2 steps right.").arg(rightNow).arg(asked);
+        const int rightCount = rightNow + (m_countCarried->isChecked() ? carriedNow : 0);
+        verdict = tr("%1 of %2 steps right.").arg(rightCount).arg(asked);
+        if (carriedNow > 0)
+            verdict += QLatin1Char(' ') + tr("%1 right from your earlier answers, %2 fully right.")
+                                              .arg(carriedNow)
+                                              .arg(rightNow);
         if (done && right)
             verdict += QLatin1Char(' ') + (m_exercise.level < PracticeLevels
                                                ? tr("Well done: try the next level.")

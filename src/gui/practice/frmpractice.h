@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -87,7 +88,8 @@ private:
         QLabel* feedback = nullptr;
         QWidget* answerWidget() const;
     };
-    enum class StepState { Open, Right, Wrong, Shown };
+    // Carried: wrong from the case, right from the learner's earlier answers.
+    enum class StepState { Open, Right, Wrong, Shown, Carried };
 
     void start(ItemId item, quint64 seed, int level);
     void buildRows();
@@ -100,7 +102,9 @@ private:
     void announceVerdict();
     // Grows the window (within the screen) until the steps need no scrolling.
     void fitToContent();
-    // The asked steps all right or shown: the exercise is done.
+    // A step right, shown, or carried while carried answers count as right.
+    bool settled(qsizetype row) const;
+    // The asked steps all settled: the exercise is done.
     bool finished() const;
     // Counts the exercise in the run once: right when its first Check was.
     void count(bool right);
@@ -143,6 +147,7 @@ private:
     QPushButton* m_sameLevel;
     QLabel* m_score;
     QLabel* m_verdict;
+    QCheckBox* m_countCarried;
     QPointer<WorkedStepsWindow> m_stepsWindow;
 };
 

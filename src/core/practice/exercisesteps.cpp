@@ -1,0 +1,256 @@
+#include "practice/exercisesteps.h"
+
+#include "analytes/format.h"
+#include "analytes/plausibility.h"
+#include "practice/working.h"
+
+#include <QHash>
+
+namespace quarvex::practice {
+
+namespace {
+
+using A = AnalyteId;
+
+QString lowerFirst(QString text)
+{
+    if (text.size() > 1 && text[1].isLower())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// Builds the steps of an exercise whose outcome and derivation are set.
+class StepBuilder
+{
+public:
+    explicit StepBuilder(Exercise& exercise)
+        : m_ex(exercise)
+    {}
+
+    void build()
+    {
+        addConversions();
+        const bool several = m_ex.outcome.working.size() > 1;
+        for (int r = 0; r < m_ex.outcome.working.size(); ++r)
+            addRow(r, several);
+    }
+
+private:
+    void addConversions()
+    {
+        if (m_ex.level >= 3)
+            return;
+        for (const ConvertedInput& in : m_ex.outcome.inputs) {
+            if (in.id == A::Gender || !in.unit ||
+                (in.unit->multiply == 1.0 && in.unit->divide == 1.0) || !usedInFormulas(in.id))
+                continue;
+            const QString unit = formulaUnit(in.id);
+            const QString name = analyte(in.id).accessibleName();
+            ExerciseStep s;
+            s.id = QStringLiteral("convert-") + analyte(in.id).fieldName();
+            s.label = name + QStringLiteral(" in ") + unit;
+            s.prompt = name + QLatin1Char(' ') + caseValue(in.id).text(m_ex.locale) +
+                       QLatin1Char(' ') + in.unitText + QStringLiteral(" in ") + unit;
+            s.unit = unit;
+            s.role = StepRole::Conversion;
+            s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+            s.expected = in.converted;
+            s.expectedText = sixDigits(in.converted, m_ex.locale);
+            s.given = m_ex.level == 1;
+            s.input = in.id;
+            m_conversion[in.id] = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+    }
+
+    bool usedInFormulas(AnalyteId id) const
+    {
+        for (const RowWorking& w : m_ex.outcome.working) {
+            for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
+                if (op.kind == FormulaOp::Input && op.input == id)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    const CaseValue& caseValue(AnalyteId id) const
+    {
+        for (const CaseValue& v : m_ex.values) {
+            if (v.id == id)
+                return v;
+        }
+        static const CaseValue none{A::Age, 0.0, 0, {}};
+        return none;
+    }
+
+    QString operandText(const Operand& o, double value, const QList<int>& stepOf) const
+    {
+        switch (o.kind) {
+        case Operand::Number:
+        case Operand::Gender:
+            return shortestNumber(value, m_ex.locale);
+        case Operand::Input:
+            if (m_conversion.contains(o.input))
+                return personName(o.input) + QStringLiteral(" in ") + formulaUnit(o.input);
+            return caseValue(o.input).text(m_ex.locale) + QLatin1Char(' ') +
+                   shownUnit(caseValue(o.input));
+        case Operand::Step:
+            return lowerFirst(m_ex.steps[stepOf[o.step]].label);
+        }
+        return {};
+    }
+
+    void addDependency(QList<int>& deps, const Operand& o, const QList<int>& stepOf) const
+    {
+        int index = -1;
+        if (o.kind == Operand::Step)
+            index = stepOf.value(o.step, -1);
+        else if (o.kind == Operand::Input)
+            index = m_conversion.value(o.input, -1);
+        if (index >= 0 && !deps.contains(index))
+            deps << index;
+    }
+
+    void addRow(int r, bool several)
+    {
+        const RowWorking& w = m_ex.outcome.working[r];
+        const DerivedRow& row = m_ex.derivation.rows[r];
+        if (!w.formula)
+            return;
+        const QString prefix = several ? QStringLiteral("row%1-").arg(r + 1) : QString();
+        const QString labelPrefix = several ? row.symbol + QStringLiteral(": ") : QString();
+        const QList<Operation> ops = practice::operations(*w.formula);
+        const bool numberShown = row.shown != Shown::Text;
+        QList<int> stepOf(ops.size(), -1);
+        const auto prompt = [&](int k) {
+            const FormulaStep& fs = row.steps[k];
+            return operandText(ops[k].left, fs.left, stepOf) + QLatin1Char(' ') +
+                   operatorSign(ops[k].kind) + QLatin1Char(' ') +
+                   operandText(ops[k].right, fs.right, stepOf);
+        };
+        const bool opsAsked = m_ex.level < 3;
+        for (int k = 0; k < ops.size(); ++k) {
+            if (!opsAsked || (numberShown && k == ops.size() - 1))
+                continue;
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("step-%1").arg(k + 1);
+            s.label = labelPrefix + QStringLiteral("Step %1").arg(k + 1);
+            s.prompt = prompt(k);
+            s.unit = row.steps[k].resultUnit;
+            s.role = StepRole::Operation;
+            s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+            s.expected = row.steps[k].result;
+            s.expectedText = sixDigits(s.expected, m_ex.locale);
+            s.row = r;
+            s.operation = k;
+            addDependency(s.dependsOn, ops[k].left, stepOf);
+            addDependency(s.dependsOn, ops[k].right, stepOf);
+            stepOf[k] = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+        int valueStep = ops.isEmpty() ? -1 : stepOf.last();
+        if (numberShown) {
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("result");
+            s.label = labelPrefix + QStringLiteral("Result");
+            const bool fixed = row.shown != Shown::Plain;
+            const int decimals = fixed ? shownDecimals(row.shown) : 0;
+            const QString shownAs =
+                !fixed          ? QStringLiteral(", as the result shows it")
+                : decimals == 0 ? QStringLiteral(", as a whole number as the result shows it")
+                : decimals == 1
+                    ? QStringLiteral(", to 1 decimal as the result shows it")
+                    : QStringLiteral(", to %1 decimals as the result shows it").arg(decimals);
+            if (ops.isEmpty()) {
+                const AnalyteId id = w.formula->ops[0].input;
+                s.prompt =
+                    analyte(id).accessibleName() + QStringLiteral(" in ") + row.valueUnit + shownAs;
+                s.unit = row.valueUnit;
+                if (m_conversion.contains(id))
+                    s.dependsOn << m_conversion[id];
+            } else {
+                const int k = int(ops.size()) - 1;
+                // With the operations asked, the last one; else the formula in
+                // symbols and its constant ("K = 72 for Male, 85 for Female").
+                s.prompt = opsAsked ? row.symbol + QStringLiteral(" = ") + prompt(k)
+                                    : row.symbols + (row.constant.isEmpty()
+                                                         ? QString()
+                                                         : QStringLiteral(" with ") + row.constant);
+                s.prompt += shownAs;
+                s.unit = row.steps[k].resultUnit;
+                s.operation = k;
+                if (opsAsked) {
+                    addDependency(s.dependsOn, ops[k].left, stepOf);
+                    addDependency(s.dependsOn, ops[k].right, stepOf);
+                }
+            }
+            s.role = StepRole::Result;
+            s.row = r;
+            if (fixed) {
+                s.tolerance = {StepTolerance::AsShown, 0.0, decimals};
+                s.expected = formatFixed(row.value, decimals, QLocale::c()).toDouble();
+                s.expectedText = formatFixed(row.value, decimals, m_ex.locale);
+            } else {
+                s.tolerance = {StepTolerance::Within, IntermediateTolerance};
+                s.expected = row.value;
+                s.expectedText = formatPlain(row.value, m_ex.locale);
+            }
+            valueStep = int(m_ex.steps.size());
+            m_ex.steps << s;
+        }
+        if (!w.bands.empty() && row.band()) {
+            ExerciseStep s;
+            s.id = prefix + QStringLiteral("band");
+            s.label = labelPrefix + QStringLiteral("Interpretation");
+            s.prompt = QStringLiteral("Which interpretation does ") + row.symbol +
+                       QStringLiteral(" give?");
+            s.kind = StepKind::Choice;
+            s.role = StepRole::Band;
+            for (const DerivedBand& band : row.bands) {
+                if (!s.choices.contains(bandMeaning(band)))
+                    s.choices << bandMeaning(band);
+            }
+            s.expectedText = bandMeaning(*row.band());
+            s.row = r;
+            if (valueStep < 0 && w.formula->ops.size() == 1 &&
+                w.formula->ops[0].kind == FormulaOp::Input)
+                valueStep = m_conversion.value(w.formula->ops[0].input, -1);
+            if (valueStep >= 0)
+                s.dependsOn << valueStep;
+            m_ex.steps << s;
+        }
+    }
+
+    Exercise& m_ex;
+    QHash<AnalyteId, int> m_conversion;
+};
+
+} // namespace
+
+QString personName(AnalyteId id)
+{
+    QString name = QString::fromLatin1(analyte(id).name);
+    if (name.size() > 1 && name[1].isLower())
+        name[0] = name[0].toLower();
+    return name;
+}
+
+QString shownUnit(const CaseValue& value)
+{
+    if (!value.unit.isEmpty())
+        return value.unit;
+    if (value.id == A::Age)
+        return QStringLiteral("years");
+    if (const std::optional<Plausibility> p = plausibility(analyte(value.id).fieldName(), {}))
+        return p->shownUnit;
+    const char* fixed = analyte(value.id).fixedUnit;
+    return fixed ? QString::fromLatin1(fixed) : QString();
+}
+
+void buildSteps(Exercise& exercise)
+{
+    StepBuilder(exercise).build();
+}
+
+} // namespace quarvex::practice
