@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>quarvex::AboutWindow</name>
     <message>
-        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd" /><byte value="xd" />Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
-        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd" /><byte value="xd" />Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
+        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd"/><byte value="xd"/>Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
+        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd"/><byte value="xd"/>Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -295,7 +296,7 @@
     </message>
     <message>
         <source>%1 unit</source>
-        <extracomment>The name of an analyte's unit list, for screen readers: "Serum creatinine unit".</extracomment>
+        <extracomment>The name of an analyte&apos;s unit list, for screen readers: &quot;Serum creatinine unit&quot;.</extracomment>
         <translation>%1, Einheit</translation>
     </message>
 </context>
@@ -345,8 +346,8 @@
         <translation>Quotient Gesamtcholesterin/HDL-Cholesterin</translation>
     </message>
     <message>
-        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of 'Average Americans'.</source>
-        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von 'Durchschnittsamerikanern' abschätzen.</translation>
+        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of &apos;Average Americans&apos;.</source>
+        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von &apos;Durchschnittsamerikanern&apos; abschätzen.</translation>
     </message>
     <message>
         <source>LDL Cholesterol-to-HDL Cholesterol Ratio</source>
@@ -381,7 +382,7 @@
         <translation>LDL-Cholesterin (Friedewald)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson's equation, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson&apos;s equation, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin wie die meisten Labore aus Gesamtcholesterin, HDL-Cholesterin und Triglyceriden, mit der Schätzung von Friedewald, Levy und Fredrickson (1972): TC - HDL - TG/5 in mg/dL, nicht gültig über 400 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Gleichung von Sampson, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -389,7 +390,7 @@
         <translation>LDL-Cholesterin (Sampson)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald's estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald's estimate, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald&apos;s estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald&apos;s estimate, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin mit der Gleichung von Sampson und Kollegen (2020), die die Schätzung nach Friedewald bei hohen Triglyceriden ersetzt: Sie gilt bis 800 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Schätzung nach Friedewald, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -589,87 +590,87 @@
     <name>quarvex::ClinicalProse</name>
     <message>
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Not this interpretation: compare the value with the band edges again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Each answer is marked on its own: an answer worked right from a wrong earlier answer gets no mark here. Compare your working with the steps below.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (given)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished">%1 (gegeben)</translation>
     </message>
-<message>
+    <message>
         <source>%1 is not raised. The fractional urea excretion separates prerenal failure from acute tubular necrosis in acute kidney injury and, unlike the fractional sodium excretion, keeps its meaning on diuretics; read it only when kidney function is known to be failing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too high</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too low</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: it gives %1%2; from the case, %3%2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: %1 gives this interpretation. From the case: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the serum and urine values swapped</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the result cut off or rounded to fewer places</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the decimal point in the wrong place</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>two digits transposed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the factor %1 for women is left out: for a woman the formula multiplies by it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the %1 and the %2 change places.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result cut off rather than rounded: %1 rounds to %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result rounded to fewer places than it shows: keep %1 decimals, %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 1 place off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 2 places off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Two digits have changed places: the answer is %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,7 +707,7 @@
         <translation> haftet der Autor dieser Software nicht für die erzeugten Ergebnisse.</translation>
     </message>
     <message>
-        <source> Likewise, while every effort has been made to make sure this program won't interfere with the normal functioning of the</source>
+        <source> Likewise, while every effort has been made to make sure this program won&apos;t interfere with the normal functioning of the</source>
         <translation> Ebenso ist der Autor dieser Software, obwohl alles getan wurde, damit dieses Programm das normale Funktionieren des</translation>
     </message>
     <message>
@@ -714,7 +715,7 @@
         <translation> zugrunde liegenden Betriebssystems und anderer laufender Programme nicht stört,</translation>
     </message>
     <message>
-        <source> the author of this software won't be responsible for any problems that may occur either directly or indirectly as a result of </source>
+        <source> the author of this software won&apos;t be responsible for any problems that may occur either directly or indirectly as a result of </source>
         <translation> nicht verantwortlich für Probleme, die direkt oder indirekt als Folge </translation>
     </message>
     <message>
@@ -775,11 +776,11 @@
         <translation>Nicht berechenbar</translation>
     </message>
     <message>
-        <source>These are the items for which calculations can be made. If an item is missing it's because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
+        <source>These are the items for which calculations can be made. If an item is missing it&apos;s because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
         <translation>Für diese Tests können Berechnungen durchgeführt werden. Fehlt ein Test, wurden die nötigen Daten nicht oder nicht richtig eingegeben. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben. Mit „OK“ werden die Berechnungen fortgesetzt.</translation>
     </message>
     <message>
-        <source>There are no items for which calculations can be made because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
+        <source>There are no items for which calculations can be made because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
         <translation>Für keinen Test können Berechnungen durchgeführt werden, weil die nötigen Daten nicht oder nicht richtig eingegeben wurden. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben.</translation>
     </message>
 </context>
@@ -794,20 +795,20 @@
         <translation>Zeile %1: </translation>
     </message>
     <message>
-        <source>The case could not be opened from %1.<byte value="xd" /><byte value="xd" />%2%3</source>
-        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd" /><byte value="xd" />%2%3</translation>
+        <source>The case could not be opened from %1.<byte value="xd"/><byte value="xd"/>%2%3</source>
+        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd"/><byte value="xd"/>%2%3</translation>
     </message>
     <message>
-        <source>The case could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The case could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The results could not be printed.</source>
         <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>The results could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The pages could not be drawn.</source>
@@ -822,12 +823,12 @@
         <translation>%1 ersetzen?</translation>
     </message>
     <message>
-        <source>The results could not be written to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be written to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <source>Enter the name and full path of the file for export.<byte value="xd" /><byte value="xd" />Note: data will be saved in a tab-delimited format.</source>
-        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd" /><byte value="xd" />Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
+        <source>Enter the name and full path of the file for export.<byte value="xd"/><byte value="xd"/>Note: data will be saved in a tab-delimited format.</source>
+        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd"/><byte value="xd"/>Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
     </message>
     <message>
         <source>Export Test Results</source>
@@ -952,7 +953,7 @@
         <source>Verdict</source>
         <translation>Urteil</translation>
     </message>
-<message>
+    <message>
         <source>Count carried answers as &amp;right</source>
         <translation>Übertragene Antworten als &amp;richtig zählen</translation>
     </message>
@@ -1132,7 +1133,7 @@
     </message>
     <message>
         <source>%1 %2-bit</source>
-        <extracomment>The platform line: the system's name, then its word size, "Linux 64-bit".</extracomment>
+        <extracomment>The platform line: the system&apos;s name, then its word size, &quot;Linux 64-bit&quot;.</extracomment>
         <translation>%1 %2 Bit</translation>
     </message>
     <message>
@@ -1249,7 +1250,7 @@
         <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
-        <source>Start the system's own information program</source>
+        <source>Start the system&apos;s own information program</source>
         <translation>Das Informationsprogramm des Systems starten</translation>
     </message>
     <message>
@@ -1309,7 +1310,7 @@
         <translation>Einen früher gespeicherten Fall öffnen (Strg+O)</translation>
     </message>
     <message>
-        <source>Save the values in the case's file (Ctrl+S)</source>
+        <source>Save the values in the case&apos;s file (Ctrl+S)</source>
         <translation>Die Werte in der Datei des Falls speichern (Strg+S)</translation>
     </message>
     <message>
@@ -1337,7 +1338,7 @@
         <translation>Zurück zur Dateneingabe (Esc)</translation>
     </message>
     <message>
-        <source>Each item's result and what it means</source>
+        <source>Each item&apos;s result and what it means</source>
         <translation>Das Ergebnis jedes Tests und seine Bedeutung</translation>
     </message>
     <message>
@@ -1408,7 +1409,7 @@
         <source>Print a worksheet of such cases for a class, one version per student, with an answer key</source>
         <translation>Ein Arbeitsblatt mit solchen Fällen für eine Klasse drucken, eine Version je Studierenden, mit Lösungsschlüssel</translation>
     </message>
-<message>
+    <message>
         <source>Count a step worked right from your own earlier wrong answer as right</source>
         <translation>Einen Schritt, der aus Ihrer eigenen früheren falschen Antwort richtig gerechnet ist, als richtig zählen</translation>
     </message>

@@ -504,340 +504,338 @@ void TestPractice::germanNumbersThroughout()
                 return;
         }
     }
-    using Answers = QHash<QString, QString>;
-    Q_DECLARE_METATYPE(QList<CaseValue>)
+}
 
-    void TestPractice::slipsByHand_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("gender");
-        QTest::addColumn<QList<CaseValue>>("values");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("slip");
-        QTest::addColumn<QString>("feedback"); // the whole text, or its start ending in "…"
+using Answers = QHash<QString, QString>;
+Q_DECLARE_METATYPE(QList<CaseValue>)
 
-        // A 67-year-old woman, 58 kg, creatinine 124 umol/L: 124 ÷ 88.4 = 1.40271 mg/dL;
-        // step 1 = 140 − 67 = 73; step 2 = 73 × 58 = 4234; step 3 = 85 × 1.40271 = 119.231;
-        // CrCl = 4234 ÷ 119.231 = 35.511, shown 35.51.
-        const int crcl = int(ItemId::CreatinineClearance);
-        const QList<CaseValue> woman{{AnalyteId::Age, 67.0, 0, {}},
-                                     {AnalyteId::Weight, 58.0, 0, u"kg"_s},
-                                     {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}};
-        const QString f = u"Female"_s;
-        QTest::newRow("conversion not done")
-            << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"124"_s
-            << u"conversion-not-done"_s
-            << u"This is what you get when the serum creatinine is not converted from umol/L: "
-               u"divide "
-               "124 by 88.4 first."_s;
-        QTest::newRow("conversion the wrong way") // 124 × 88.4
-            << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"10961.6"_s
-            << u"conversion-wrong-way"_s
-            << u"This is what you get when the serum creatinine is converted the wrong way round: "
-               u"from "
-               "umol/L to mg/dL you divide by 88.4."_s;
-        QTest::newRow("factor ten times off") // 124 ÷ 8.84
-            << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"14.0271"_s
-            << u"wrong-factor"_s
-            << u"This is what you get with a factor ten times off for the serum creatinine: from "
-               u"umol/L "
-               "to mg/dL you divide by 88.4, not by 8.84."_s;
-        QTest::newRow("the men's constant for a woman") // 72 × 1.40271
-            << crcl << f << woman << 2 << u"step-3"_s << u"100.995"_s << u"female-factor-left-out"_s
-            << u"This is what you get with 72, the constant for men: for a woman the formula takes 85."_s;
-        QTest::newRow("age not taken from 140")
-            << crcl << f << woman << 2 << u"step-1"_s << u"67"_s << u"not-taken-from-constant"_s
-            << u"This is what you get when the age is not taken from 140: step 1 is 140 − the age."_s;
-        QTest::newRow("rounded to two digits") // 85 × 1.40271 = 119.23, written 120
-            << crcl << f << woman << 2 << u"step-3"_s << u"120"_s << u"rounded-too-early"_s
-            << u"This is what you get when numbers are rounded to two significant digits before "
-               u"the "
-               "end: keep every digit until the result."_s;
-        QTest::newRow("result to fewer places")
-            << crcl << f << woman << 3 << u"result"_s << u"35.5"_s << u"rounded-last-step"_s
-            << u"This is the result rounded to fewer places than it shows: keep 2 decimals, 35.51."_s;
-        QTest::newRow("decimal point")
-            << crcl << f << woman << 3 << u"result"_s << u"3.551"_s << u"decimal-point"_s
-            << u"The digits are right but the decimal point is 1 place off: 35.51."_s;
-        QTest::newRow("decimal point two places")
-            << crcl << f << woman << 3 << u"result"_s << u"3551"_s << u"decimal-point"_s
-            << u"The digits are right but the decimal point is 2 places off: 35.51."_s;
-        QTest::newRow("transposed digits")
-            << crcl << f << woman << 3 << u"result"_s << u"35.15"_s << u"transposed-digits"_s
-            << u"Two digits have changed places: the answer is 35.51."_s;
+void TestPractice::slipsByHand_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("gender");
+    QTest::addColumn<QList<CaseValue>>("values");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("slip");
+    QTest::addColumn<QString>("feedback"); // the whole text, or its start ending in "…"
 
-        // Iron 143, TIBC 322 ug/dL: 143 ÷ 322 = 0.444099, TSAT 44.41 %.
-        const int tsat = int(ItemId::TransferrinSaturation);
-        const QList<CaseValue> iron{{AnalyteId::Iron, 143.0, 0, u"ug/dL"_s},
-                                    {AnalyteId::TIBC, 322.0, 0, u"ug/dL"_s}};
-        QTest::newRow("× 100 left out")
-            << tsat << QString() << iron << 3 << u"result"_s << u"0.44"_s << u"factor-left-out"_s
-            << u"This is what you get when the factor 100 is left out of …"_s;
-        QTest::newRow("numerator and denominator") // 322 ÷ 143
-            << tsat << QString() << iron << 1 << u"step-1"_s << u"2.25175"_s
-            << u"numerator-denominator-swapped"_s
-            << u"This is what you get when numerator and denominator are swapped in step 1: the "
-               u"first "
-               "number goes on top."_s;
+    // A 67-year-old woman, 58 kg, creatinine 124 umol/L: 124 ÷ 88.4 = 1.40271 mg/dL;
+    // step 1 = 140 − 67 = 73; step 2 = 73 × 58 = 4234; step 3 = 85 × 1.40271 = 119.231;
+    // CrCl = 4234 ÷ 119.231 = 35.511, shown 35.51.
+    const int crcl = int(ItemId::CreatinineClearance);
+    const QList<CaseValue> woman{{AnalyteId::Age, 67.0, 0, {}},
+                                 {AnalyteId::Weight, 58.0, 0, u"kg"_s},
+                                 {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}};
+    const QString f = u"Female"_s;
+    QTest::newRow("conversion not done")
+        << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"124"_s
+        << u"conversion-not-done"_s
+        << u"This is what you get when the serum creatinine is not converted from umol/L: "
+           u"divide "
+           "124 by 88.4 first."_s;
+    QTest::newRow("conversion the wrong way") // 124 × 88.4
+        << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"10961.6"_s
+        << u"conversion-wrong-way"_s
+        << u"This is what you get when the serum creatinine is converted the wrong way round: "
+           u"from "
+           "umol/L to mg/dL you divide by 88.4."_s;
+    QTest::newRow("factor ten times off") // 124 ÷ 8.84
+        << crcl << f << woman << 2 << u"convert-SerumCreatinine"_s << u"14.0271"_s
+        << u"wrong-factor"_s
+        << u"This is what you get with a factor ten times off for the serum creatinine: from "
+           u"umol/L "
+           "to mg/dL you divide by 88.4, not by 8.84."_s;
+    QTest::newRow("the men's constant for a woman") // 72 × 1.40271
+        << crcl << f << woman << 2 << u"step-3"_s << u"100.995"_s << u"female-factor-left-out"_s
+        << u"This is what you get with 72, the constant for men: for a woman the formula takes 85."_s;
+    QTest::newRow("age not taken from 140")
+        << crcl << f << woman << 2 << u"step-1"_s << u"67"_s << u"not-taken-from-constant"_s
+        << u"This is what you get when the age is not taken from 140: step 1 is 140 − the age."_s;
+    QTest::newRow("rounded to two digits") // 85 × 1.40271 = 119.23, written 120
+        << crcl << f << woman << 2 << u"step-3"_s << u"120"_s << u"rounded-too-early"_s
+        << u"This is what you get when numbers are rounded to two significant digits before "
+           u"the "
+           "end: keep every digit until the result."_s;
+    QTest::newRow("result to fewer places")
+        << crcl << f << woman << 3 << u"result"_s << u"35.5"_s << u"rounded-last-step"_s
+        << u"This is the result rounded to fewer places than it shows: keep 2 decimals, 35.51."_s;
+    QTest::newRow("decimal point")
+        << crcl << f << woman << 3 << u"result"_s << u"3.551"_s << u"decimal-point"_s
+        << u"The digits are right but the decimal point is 1 place off: 35.51."_s;
+    QTest::newRow("decimal point two places")
+        << crcl << f << woman << 3 << u"result"_s << u"3551"_s << u"decimal-point"_s
+        << u"The digits are right but the decimal point is 2 places off: 35.51."_s;
+    QTest::newRow("transposed digits")
+        << crcl << f << woman << 3 << u"result"_s << u"35.15"_s << u"transposed-digits"_s
+        << u"Two digits have changed places: the answer is 35.51."_s;
 
-        // A 34-year-old woman, creatinine 81 umol/L = 0.91629 mg/dL: Scr/κ = 0.91629 ÷ 0.7 =
-        // 1.30899; eGFR before the women's factor 83.2017, × 1.012 = 84.2 → 84.
-        const int egfr = int(ItemId::EgfrCkdEpi);
-        const QList<CaseValue> young{{AnalyteId::Age, 34.0, 0, {}},
-                                     {AnalyteId::SerumCreatinine, 81.0, 0, u"umol/L"_s}};
-        QTest::newRow("the 1.012 left out")
-            << egfr << f << young << 3 << u"result"_s << u"83"_s << u"female-factor-left-out"_s
-            << u"This is what you get when the factor 1.012 for women is left out: for a woman the "
-               "formula multiplies by it."_s;
-        QTest::newRow("the men's constants") // 0.91629 ÷ 0.9
-            << egfr << f << young << 2 << u"step-1"_s << u"1.0181"_s << u"constants-swapped"_s
-            << u"This is what you get with the constants for men: for a woman the formula takes "
-               u"its "
-               "own (…"_s;
+    // Iron 143, TIBC 322 ug/dL: 143 ÷ 322 = 0.444099, TSAT 44.41 %.
+    const int tsat = int(ItemId::TransferrinSaturation);
+    const QList<CaseValue> iron{{AnalyteId::Iron, 143.0, 0, u"ug/dL"_s},
+                                {AnalyteId::TIBC, 322.0, 0, u"ug/dL"_s}};
+    QTest::newRow("× 100 left out")
+        << tsat << QString() << iron << 3 << u"result"_s << u"0.44"_s << u"factor-left-out"_s
+        << u"This is what you get when the factor 100 is left out of …"_s;
+    QTest::newRow("numerator and denominator") // 322 ÷ 143
+        << tsat << QString() << iron << 1 << u"step-1"_s << u"2.25175"_s
+        << u"numerator-denominator-swapped"_s
+        << u"This is what you get when numerator and denominator are swapped in step 1: the "
+           u"first "
+           "number goes on top."_s;
 
-        // Serum sodium 145, urine sodium 82 mEq/L: 82 ÷ 145 = 0.565517; swapped, 1.76829.
-        QTest::newRow("serum and urine swapped")
-            << int(ItemId::FractionalSodiumExcretion) << QString()
-            << QList<CaseValue>{{AnalyteId::SerumCreatinine, 2112.0, 0, u"umol/L"_s},
-                                {AnalyteId::UrineCreatinine, 20.0, 1, u"mmol/L"_s},
-                                {AnalyteId::SerumSodium, 145.0, 0, {}},
-                                {AnalyteId::UrineSodium, 82.0, 0, {}}}
-            << 1 << u"step-1"_s << u"1.76829"_s << u"plasma-urine-swapped"_s
-            << u"This is what you get when the serum sodium and the urine sodium change places."_s;
+    // A 34-year-old woman, creatinine 81 umol/L = 0.91629 mg/dL: Scr/κ = 0.91629 ÷ 0.7 =
+    // 1.30899; eGFR before the women's factor 83.2017, × 1.012 = 84.2 → 84.
+    const int egfr = int(ItemId::EgfrCkdEpi);
+    const QList<CaseValue> young{{AnalyteId::Age, 34.0, 0, {}},
+                                 {AnalyteId::SerumCreatinine, 81.0, 0, u"umol/L"_s}};
+    QTest::newRow("the 1.012 left out")
+        << egfr << f << young << 3 << u"result"_s << u"83"_s << u"female-factor-left-out"_s
+        << u"This is what you get when the factor 1.012 for women is left out: for a woman the "
+           "formula multiplies by it."_s;
+    QTest::newRow("the men's constants") // 0.91629 ÷ 0.9
+        << egfr << f << young << 2 << u"step-1"_s << u"1.0181"_s << u"constants-swapped"_s
+        << u"This is what you get with the constants for men: for a woman the formula takes "
+           u"its "
+           "own (…"_s;
+
+    // Serum sodium 145, urine sodium 82 mEq/L: 82 ÷ 145 = 0.565517; swapped, 1.76829.
+    QTest::newRow("serum and urine swapped")
+        << int(ItemId::FractionalSodiumExcretion) << QString()
+        << QList<CaseValue>{{AnalyteId::SerumCreatinine, 2112.0, 0, u"umol/L"_s},
+                            {AnalyteId::UrineCreatinine, 20.0, 1, u"mmol/L"_s},
+                            {AnalyteId::SerumSodium, 145.0, 0, {}},
+                            {AnalyteId::UrineSodium, 82.0, 0, {}}}
+        << 1 << u"step-1"_s << u"1.76829"_s << u"plasma-urine-swapped"_s
+        << u"This is what you get when the serum sodium and the urine sodium change places."_s;
+}
+
+// One hand-worked case per slip, each the only change from the right answers:
+// the slip named and its words.
+void TestPractice::slipsByHand()
+{
+    QFETCH(int, item);
+    QFETCH(QString, gender);
+    QFETCH(QList<CaseValue>, values);
+    QFETCH(int, level);
+    QFETCH(QString, step);
+    QFETCH(QString, answer);
+    QFETCH(QString, feedback);
+    const Exercise ex = exerciseForCase(ItemId(item), gender, values, level);
+    const int index = ex.stepIndex(step);
+    QVERIFY2(index >= 0, qPrintable(step));
+    Answers answers = expectedAnswers(ex, English);
+    answers[step] = answer;
+    const Grade g = grade(ex, answers, English);
+    for (const StepGrade& sg : g.steps) {
+        if (sg.id != step) {
+            // Every other step right: the only change is this one.
+            QVERIFY2(sg.correct && !sg.carried, qPrintable(sg.id + u": "_s + sg.feedback));
+            continue;
+        }
+        QVERIFY(!sg.correct && !sg.carried);
+        QTEST(sg.slip, "slip");
+        if (feedback.endsWith(u'…'))
+            QVERIFY2(sg.feedback.startsWith(feedback.chopped(1)), qPrintable(sg.feedback));
+        else
+            QCOMPARE(sg.feedback, feedback);
     }
+    QCOMPARE(g.correct, g.asked - 1);
+}
 
-    // One hand-worked case per slip, each the only change from the right answers:
-    // the slip named and its words.
-    void TestPractice::slipsByHand()
-    {
-        QFETCH(int, item);
-        QFETCH(QString, gender);
-        QFETCH(QList<CaseValue>, values);
-        QFETCH(int, level);
-        QFETCH(QString, step);
-        QFETCH(QString, answer);
-        QFETCH(QString, feedback);
-        const Exercise ex = exerciseForCase(ItemId(item), gender, values, level);
-        const int index = ex.stepIndex(step);
-        QVERIFY2(index >= 0, qPrintable(step));
+// Verdicts on numbers worked by hand, not by the code's own judge.
+void TestPractice::numbersJudgedByHand()
+{
+    // An 87-year-old woman, 221 lbs (100.455 kg), creatinine 91 umol/L: step 2 =
+    // 53 × 100.455 = 5324.09; 1 % more is 5377.33.
+    const Exercise ex = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
+                                        {{AnalyteId::Age, 87.0, 0, {}},
+                                         {AnalyteId::Weight, 221.0, 0, u"lbs"_s},
+                                         {AnalyteId::SerumCreatinine, 91.0, 0, u"umol/L"_s}},
+                                        2);
+    const int step2 = ex.stepIndex(u"step-2"_s);
+    QVERIFY(std::fabs(ex.steps[step2].expected - 5324.09) < 0.005);
+    QCOMPARE(ex.steps[step2].tolerance.text(),
+             u"within 0.5 %, or half the last of 6 significant digits"_s);
+    const auto verdict = [&](const QString& answer) {
         Answers answers = expectedAnswers(ex, English);
-        answers[step] = answer;
-        const Grade g = grade(ex, answers, English);
-        for (const StepGrade& sg : g.steps) {
-            if (sg.id != step) {
-                // Every other step right: the only change is this one.
-                QVERIFY2(sg.correct && !sg.carried, qPrintable(sg.id + u": "_s + sg.feedback));
-                continue;
-            }
-            QVERIFY(!sg.correct && !sg.carried);
-            QTEST(sg.slip, "slip");
-            if (feedback.endsWith(u'…'))
-                QVERIFY2(sg.feedback.startsWith(feedback.chopped(1)), qPrintable(sg.feedback));
-            else
-                QCOMPARE(sg.feedback, feedback);
-        }
-        QCOMPARE(g.correct, g.asked - 1);
-    }
+        answers[u"step-2"_s] = answer;
+        return grade(ex, answers, English).steps[step2];
+    };
+    QCOMPARE(verdict(u"5377.33"_s).feedback,
+             u"Not right: 1 % too high. It works from step 1 and weight in kg."_s);
+    QVERIFY(!verdict(u"5377.33"_s).correct);
+    QVERIFY(verdict(u"5350"_s).correct);    // 0.49 % off
+    QVERIFY(!verdict(u"5351.5"_s).correct); // 0.51 % off
+    QCOMPARE(verdict(u"5270.85"_s).feedback,
+             u"Not right: 1 % too low. It works from step 1 and weight in kg."_s);
+    // The result as shown: 35.51 right, 35.52 not (it is not within 0.5 % that counts).
+    const Exercise three = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
+                                           {{AnalyteId::Age, 67.0, 0, {}},
+                                            {AnalyteId::Weight, 58.0, 0, u"kg"_s},
+                                            {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}},
+                                           3);
+    QVERIFY(grade(three, {{u"result"_s, u"35.51"_s}}, English).steps[0].correct);
+    QVERIFY(!grade(three, {{u"result"_s, u"35.52"_s}}, English).steps[0].correct);
+    QCOMPARE(three.steps[0].tolerance.text(), u"equal when rounded to 2 decimals"_s);
+}
 
-    // Verdicts on numbers worked by hand, not by the code's own judge.
-    void TestPractice::numbersJudgedByHand()
-    {
-        // An 87-year-old woman, 221 lbs (100.455 kg), creatinine 91 umol/L: step 2 =
-        // 53 × 100.455 = 5324.09; 1 % more is 5377.33.
-        const Exercise ex = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
-                                            {{AnalyteId::Age, 87.0, 0, {}},
-                                             {AnalyteId::Weight, 221.0, 0, u"lbs"_s},
-                                             {AnalyteId::SerumCreatinine, 91.0, 0, u"umol/L"_s}},
-                                            2);
-        const int step2 = ex.stepIndex(u"step-2"_s);
-        QVERIFY(std::fabs(ex.steps[step2].expected - 5324.09) < 0.005);
-        QCOMPARE(ex.steps[step2].tolerance.text(),
-                 u"within 0.5 %, or half the last of 6 significant digits"_s);
-        const auto verdict = [&](const QString& answer) {
-            Answers answers = expectedAnswers(ex, English);
-            answers[u"step-2"_s] = answer;
-            return grade(ex, answers, English).steps[step2];
-        };
-        QCOMPARE(verdict(u"5377.33"_s).feedback,
-                 u"Not right: 1 % too high. It works from step 1 and weight in kg."_s);
-        QVERIFY(!verdict(u"5377.33"_s).correct);
-        QVERIFY(verdict(u"5350"_s).correct);    // 0.49 % off
-        QVERIFY(!verdict(u"5351.5"_s).correct); // 0.51 % off
-        QCOMPARE(verdict(u"5270.85"_s).feedback,
-                 u"Not right: 1 % too low. It works from step 1 and weight in kg."_s);
-        // The result as shown: 35.51 right, 35.52 not (it is not within 0.5 % that counts).
-        const Exercise three =
-            exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
-                            {{AnalyteId::Age, 67.0, 0, {}},
-                             {AnalyteId::Weight, 58.0, 0, u"kg"_s},
-                             {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}},
-                            3);
-        QVERIFY(grade(three, {{u"result"_s, u"35.51"_s}}, English).steps[0].correct);
-        QVERIFY(!grade(three, {{u"result"_s, u"35.52"_s}}, English).steps[0].correct);
-        QCOMPARE(three.steps[0].tolerance.text(), u"equal when rounded to 2 decimals"_s);
-    }
-
-    // Every student's only slip is one conversion not done: the conversion is
-    // named, every later step worked from it is carried, and it counts as right
-    // unless carried answers are not counted.
-    void TestPractice::carriedFromOneConversion()
-    {
-        int students = 0;
-        for (const ItemDescriptor& d : overviewItems()) {
-            for (int seed = 1; seed <= 4; ++seed) {
-                const Exercise ex = makeExercise(d.id, quint64(seed), 2);
-                for (const SlipCase& c : slipCases(ex)) {
-                    if (c.slip->kind != SlipKind::ConversionNotDone)
-                        continue;
-                    const SlipAnswers slipped = slipAnswers(ex, c);
-                    Answers answers;
-                    int conversion = -1;
-                    for (int i = 0; i < ex.steps.size(); ++i) {
-                        const ExerciseStep& s = ex.steps[i];
-                        if (s.kind == StepKind::Choice) {
-                            answers[s.id] = slipped.choices[i];
-                        } else {
-                            answers[s.id] = typedNumber(s, slipped.numbers[i], English);
-                            if (s.role == StepRole::Conversion &&
-                                !s.tolerance.accepts(s.expected, slipped.numbers[i]))
-                                conversion = i;
-                        }
-                    }
-                    if (conversion < 0)
-                        continue;
-                    ++students;
-                    const Grade g = grade(ex, answers, English);
-                    const Grade strict = grade(ex, answers, English, {false});
-                    for (int k = 0; k < g.steps.size(); ++k) {
-                        const StepGrade& sg = g.steps[k];
-                        const QString where = itemKey(d.id) + u" seed "_s + QString::number(seed) +
-                                              u" "_s + sg.id + u": "_s + sg.feedback;
-                        if (sg.id == ex.steps[conversion].id) {
-                            QVERIFY2(sg.slip == u"conversion-not-done"_s, qPrintable(where));
-                            continue;
-                        }
-                        if (sg.id.startsWith(u"convert-"_s))
-                            continue;
-                        // Right from the case (the conversion changes nothing
-                        // there) or carried; never wrong.
-                        QVERIFY2(sg.correct, qPrintable(where));
-                        QCOMPARE(strict.steps[k].correct, !sg.carried);
-                    }
-                    QCOMPARE(g.correct, g.asked - 1);
-                    QCOMPARE(g.right + g.carried, g.correct);
-                    QCOMPARE(strict.correct, g.right);
-                }
-            }
-        }
-        QVERIFY(students > 20);
-    }
-
-    void TestPractice::feedbackNeverInfinite()
-    {
-        const Exercise ex = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
-                                            {{AnalyteId::Age, 67.0, 0, {}},
-                                             {AnalyteId::Weight, 58.0, 0, u"kg"_s},
-                                             {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}},
-                                            2);
-        for (const QString& answer : {u"1e308"_s, u"-1e308"_s, u"1e-310"_s, u"1e300"_s}) {
-            for (const ExerciseStep& s : ex.steps) {
-                if (s.kind != StepKind::Number)
+// Every student's only slip is one conversion not done: the conversion is
+// named, every later step worked from it is carried, and it counts as right
+// unless carried answers are not counted.
+void TestPractice::carriedFromOneConversion()
+{
+    int students = 0;
+    for (const ItemDescriptor& d : overviewItems()) {
+        for (int seed = 1; seed <= 4; ++seed) {
+            const Exercise ex = makeExercise(d.id, quint64(seed), 2);
+            for (const SlipCase& c : slipCases(ex)) {
+                if (c.slip->kind != SlipKind::ConversionNotDone)
                     continue;
-                const QString text = grade(ex, {{s.id, answer}}, English)
-                                         .steps[ex.stepIndex(s.id)]
-                                         .feedback.toLower();
-                QVERIFY2(!text.contains(u"inf"_s) && !text.contains(u"nan"_s) &&
-                             !text.contains(u"e+"_s),
-                         qPrintable(s.id + u" "_s + answer + u": "_s + text));
+                const SlipAnswers slipped = slipAnswers(ex, c);
+                Answers answers;
+                int conversion = -1;
+                for (int i = 0; i < ex.steps.size(); ++i) {
+                    const ExerciseStep& s = ex.steps[i];
+                    if (s.kind == StepKind::Choice) {
+                        answers[s.id] = slipped.choices[i];
+                    } else {
+                        answers[s.id] = typedNumber(s, slipped.numbers[i], English);
+                        if (s.role == StepRole::Conversion &&
+                            !s.tolerance.accepts(s.expected, slipped.numbers[i]))
+                            conversion = i;
+                    }
+                }
+                if (conversion < 0)
+                    continue;
+                ++students;
+                const Grade g = grade(ex, answers, English);
+                const Grade strict = grade(ex, answers, English, {false});
+                for (int k = 0; k < g.steps.size(); ++k) {
+                    const StepGrade& sg = g.steps[k];
+                    const QString where = itemKey(d.id) + u" seed "_s + QString::number(seed) +
+                                          u" "_s + sg.id + u": "_s + sg.feedback;
+                    if (sg.id == ex.steps[conversion].id) {
+                        QVERIFY2(sg.slip == u"conversion-not-done"_s, qPrintable(where));
+                        continue;
+                    }
+                    if (sg.id.startsWith(u"convert-"_s))
+                        continue;
+                    // Right from the case (the conversion changes nothing
+                    // there) or carried; never wrong.
+                    QVERIFY2(sg.correct, qPrintable(where));
+                    QCOMPARE(strict.steps[k].correct, !sg.carried);
+                }
+                QCOMPARE(g.correct, g.asked - 1);
+                QCOMPARE(g.right + g.carried, g.correct);
+                QCOMPARE(strict.correct, g.right);
             }
         }
-        const auto feedback = [&](const QString& step, const QString& answer) {
-            return grade(ex, {{step, answer}}, English).steps[ex.stepIndex(step)].feedback;
-        };
-        QCOMPARE(feedback(u"result"_s, u"1e300"_s),
-                 u"Not right: far too high. It works from step 2 and step 3."_s);
-        QCOMPARE(feedback(u"step-2"_s, u"1e-300"_s),
-                 u"Not right: far too low. It works from step 1."_s);
-        QCOMPARE(feedback(u"step-2"_s, u"-1e300"_s),
-                 u"Not right: far too low. It works from step 1."_s);
     }
+    QVERIFY(students > 20);
+}
 
-    void TestPractice::itemKeys()
-    {
-        QSet<QString> keys;
-        for (const ItemDescriptor& d : overviewItems()) {
-            const QString key = itemKey(d.id);
-            QVERIFY(!keys.contains(key));
-            keys << key;
-            QVERIFY(QRegularExpression(u"^[a-z0-9]+(-[a-z0-9]+)*$"_s).match(key).hasMatch());
-            QCOMPARE(findItem(key), d.id);
-            QCOMPARE(findItem(QString::fromLatin1(d.listText).toUpper()), d.id);
+void TestPractice::feedbackNeverInfinite()
+{
+    const Exercise ex = exerciseForCase(ItemId::CreatinineClearance, u"Female"_s,
+                                        {{AnalyteId::Age, 67.0, 0, {}},
+                                         {AnalyteId::Weight, 58.0, 0, u"kg"_s},
+                                         {AnalyteId::SerumCreatinine, 124.0, 0, u"umol/L"_s}},
+                                        2);
+    for (const QString& answer : {u"1e308"_s, u"-1e308"_s, u"1e-310"_s, u"1e300"_s}) {
+        for (const ExerciseStep& s : ex.steps) {
+            if (s.kind != StepKind::Number)
+                continue;
+            const QString text =
+                grade(ex, {{s.id, answer}}, English).steps[ex.stepIndex(s.id)].feedback.toLower();
+            QVERIFY2(!text.contains(u"inf"_s) && !text.contains(u"nan"_s) &&
+                         !text.contains(u"e+"_s),
+                     qPrintable(s.id + u" "_s + answer + u": "_s + text));
         }
-        QVERIFY(!findItem(u"no-such-item"_s));
     }
+    const auto feedback = [&](const QString& step, const QString& answer) {
+        return grade(ex, {{step, answer}}, English).steps[ex.stepIndex(step)].feedback;
+    };
+    QCOMPARE(feedback(u"result"_s, u"1e300"_s),
+             u"Not right: far too high. It works from step 2 and step 3."_s);
+    QCOMPARE(feedback(u"step-2"_s, u"1e-300"_s),
+             u"Not right: far too low. It works from step 1."_s);
+    QCOMPARE(feedback(u"step-2"_s, u"-1e300"_s),
+             u"Not right: far too low. It works from step 1."_s);
+}
 
-    void TestPractice::gradeRequests_data()
-    {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QString>("error"); // empty: read
-        QTest::newRow("good") << R"({"item":"creatinine-clearance","seed":3,"level":3,
+void TestPractice::itemKeys()
+{
+    QSet<QString> keys;
+    for (const ItemDescriptor& d : overviewItems()) {
+        const QString key = itemKey(d.id);
+        QVERIFY(!keys.contains(key));
+        keys << key;
+        QVERIFY(QRegularExpression(u"^[a-z0-9]+(-[a-z0-9]+)*$"_s).match(key).hasMatch());
+        QCOMPARE(findItem(key), d.id);
+        QCOMPARE(findItem(QString::fromLatin1(d.listText).toUpper()), d.id);
+    }
+    QVERIFY(!findItem(u"no-such-item"_s));
+}
+
+void TestPractice::gradeRequests_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("error"); // empty: read
+    QTest::newRow("good") << R"({"item":"creatinine-clearance","seed":3,"level":3,
         "answers":{"result":41.5,"band":"x"}})"_ba
-                              << QString();
-        QTest::newRow("list text")
-            << R"({"item":"Transferrin","seed":0,"answers":{}})"_ba << QString();
-        QTest::newRow("not JSON") << "{"_ba << u"not JSON"_s;
-        QTest::newRow("array") << "[]"_ba << u"must be a JSON object"_s;
-        QTest::newRow("unknown item") << R"({"item":"x","seed":1,"answers":{}})"_ba << u"item"_s;
-        QTest::newRow("seed text")
-            << R"({"item":"transferrin-calculated","seed":"1","answers":{}})"_ba << u"seed"_s;
-        QTest::newRow("seed fraction")
-            << R"({"item":"transferrin-calculated","seed":1.5,"answers":{}})"_ba << u"seed"_s;
-        QTest::newRow("seed negative")
-            << R"({"item":"transferrin-calculated","seed":-1,"answers":{}})"_ba << u"seed"_s;
-        QTest::newRow("level 4")
-            << R"({"item":"transferrin-calculated","seed":1,"level":4,"answers":{}})"_ba
-            << u"level"_s;
-        QTest::newRow("no answers")
-            << R"({"item":"transferrin-calculated","seed":1})"_ba << u"answers"_s;
-        QTest::newRow("unknown step")
-            << R"({"item":"transferrin-calculated","seed":1,"answers":{"step-9":1}})"_ba
-            << u"no step \"step-9\""_s;
-        QTest::newRow("answer object")
-            << R"({"item":"transferrin-calculated","seed":1,"level":3,"answers":{"result":{}}})"_ba
-            << u"must be a number or a text"_s;
-        QTest::newRow("unknown key")
-            << R"({"item":"transferrin-calculated","seed":1,"answers":{},"x":1})"_ba
-            << u"unknown key"_s;
-    }
+                          << QString();
+    QTest::newRow("list text") << R"({"item":"Transferrin","seed":0,"answers":{}})"_ba << QString();
+    QTest::newRow("not JSON") << "{"_ba << u"not JSON"_s;
+    QTest::newRow("array") << "[]"_ba << u"must be a JSON object"_s;
+    QTest::newRow("unknown item") << R"({"item":"x","seed":1,"answers":{}})"_ba << u"item"_s;
+    QTest::newRow("seed text") << R"({"item":"transferrin-calculated","seed":"1","answers":{}})"_ba
+                               << u"seed"_s;
+    QTest::newRow("seed fraction")
+        << R"({"item":"transferrin-calculated","seed":1.5,"answers":{}})"_ba << u"seed"_s;
+    QTest::newRow("seed negative")
+        << R"({"item":"transferrin-calculated","seed":-1,"answers":{}})"_ba << u"seed"_s;
+    QTest::newRow("level 4")
+        << R"({"item":"transferrin-calculated","seed":1,"level":4,"answers":{}})"_ba << u"level"_s;
+    QTest::newRow("no answers") << R"({"item":"transferrin-calculated","seed":1})"_ba
+                                << u"answers"_s;
+    QTest::newRow("unknown step")
+        << R"({"item":"transferrin-calculated","seed":1,"answers":{"step-9":1}})"_ba
+        << u"no step \"step-9\""_s;
+    QTest::newRow("answer object")
+        << R"({"item":"transferrin-calculated","seed":1,"level":3,"answers":{"result":{}}})"_ba
+        << u"must be a number or a text"_s;
+    QTest::newRow("unknown key")
+        << R"({"item":"transferrin-calculated","seed":1,"answers":{},"x":1})"_ba
+        << u"unknown key"_s;
+}
 
-    void TestPractice::gradeRequests()
-    {
-        QFETCH(QByteArray, json);
-        QFETCH(QString, error);
-        QString why;
-        const std::optional<GradeRequest> request = readGradeRequest(json, why);
-        QCOMPARE(request.has_value(), error.isEmpty());
-        if (!error.isEmpty())
-            QVERIFY2(why.contains(error), qPrintable(why));
-    }
+void TestPractice::gradeRequests()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error);
+    QString why;
+    const std::optional<GradeRequest> request = readGradeRequest(json, why);
+    QCOMPARE(request.has_value(), error.isEmpty());
+    if (!error.isEmpty())
+        QVERIFY2(why.contains(error), qPrintable(why));
+}
 
-    void TestPractice::jsonCarriesAnswersOnlyWhenAsked()
-    {
-        const Exercise ex = makeExercise(ItemId::CreatinineClearance, 5, 1);
-        for (const bool answers : {false, true}) {
-            const QJsonObject o = exerciseJson(ex, answers);
-            QCOMPARE(o[u"item"_s][u"id"_s].toString(), u"creatinine-clearance"_s);
-            QCOMPARE(o[u"seed"_s].toInteger(), 5);
-            const QJsonArray steps = o[u"steps"_s].toArray();
-            QCOMPARE(steps.size(), ex.steps.size());
-            for (const QJsonValue& s : steps) {
-                const bool given = s[u"given"_s].toBool();
-                QCOMPARE(s.toObject().contains(u"expected"_s), answers || given);
-            }
+void TestPractice::jsonCarriesAnswersOnlyWhenAsked()
+{
+    const Exercise ex = makeExercise(ItemId::CreatinineClearance, 5, 1);
+    for (const bool answers : {false, true}) {
+        const QJsonObject o = exerciseJson(ex, answers);
+        QCOMPARE(o[u"item"_s][u"id"_s].toString(), u"creatinine-clearance"_s);
+        QCOMPARE(o[u"seed"_s].toInteger(), 5);
+        const QJsonArray steps = o[u"steps"_s].toArray();
+        QCOMPARE(steps.size(), ex.steps.size());
+        for (const QJsonValue& s : steps) {
+            const bool given = s[u"given"_s].toBool();
+            QCOMPARE(s.toObject().contains(u"expected"_s), answers || given);
         }
     }
+}
 
-    QUARVEX_CORE_TEST_MAIN(TestPractice)
+QUARVEX_CORE_TEST_MAIN(TestPractice)
 #include "tst_practice.moc"
