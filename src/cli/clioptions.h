@@ -38,6 +38,8 @@ struct CliOptions {
     int count = 1;                            // --count: exercises per item
     int versions = 1;                         // --versions
     QString title;                            // --title
+    QStringList scenarios;                    // --scenario (one) or --scenarios (ids); empty: any
+    bool listScenarios = false;               // --list-scenarios (mode ListItems)
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

@@ -8,9 +8,11 @@
 #include "practice/grade.h"
 #include "practice/itemkeys.h"
 #include "practice/practicejson.h"
+#include "practice/scenarios.h"
 #include "practice/worksheet.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 
@@ -36,7 +38,12 @@ Exit practice(const CliOptions& options, const QLocale& locale)
     // Without --seed a seed is drawn; the output names it, so the exercise can be made again.
     const quint64 seed =
         options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
-    const Exercise ex = makeExercise(*id, seed, options.level, std::nullopt, locale);
+    if (const QString problem = scenarioProblem(*id, options.scenarios); !problem.isEmpty()) {
+        printErr(QStringLiteral("--scenario: ") + problem);
+        return Exit::BadInput;
+    }
+    const Exercise ex =
+        makeExercise(*id, seed, options.level, std::nullopt, locale, options.scenarios);
     return writeBytes(options.outputPath, indented(exerciseJson(ex, options.answers)));
 }
 
@@ -73,8 +80,8 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
         printErr(inputName(path) + QStringLiteral(": ") + error);
         return Exit::BadInput;
     }
-    const Exercise ex =
-        makeExercise(request->item, request->seed, request->level, std::nullopt, locale);
+    const Exercise ex = makeExercise(request->item, request->seed, request->level, std::nullopt,
+                                     locale, request->scenarios);
     const Grade g = grade(ex, request->answers, locale);
     return writeBytes(options.outputPath, indented(gradeJson(ex, g)));
 }
@@ -95,6 +102,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     settings.versions = options.versions;
     settings.level = options.level;
     settings.title = options.title;
+    settings.scenarios = options.scenarios;
     // Without --seed a seed is drawn; the output names it, so the sheet can be made again.
     settings.seed =
         options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
@@ -124,12 +132,32 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
     const ClassGradeSummary summary = gradeClass(input, output.device(), options);
     // A bad header was said as it was read.
     return finishRowsRun(summary.status, summary.error, where, std::nullopt,
-                         QStringLiteral("Student, Item, Seed, Level and the step ids"), output,
-                         [&] { printErr(classSummaryText(summary, locale)); });
+                         QStringLiteral("Student, Item, Seed, Level, Generator and the step ids"),
+                         output, [&] { printErr(classSummaryText(summary, locale)); });
+}
+
+Exit listScenarios(const CliOptions& options)
+{
+    if (options.format == CliOptions::Format::Json) {
+        QJsonArray list;
+        for (const Scenario& s : scenarios()) {
+            list << QJsonObject{{QStringLiteral("id"), QString::fromLatin1(s.id)},
+                                {QStringLiteral("name"), QString::fromUtf8(s.title)},
+                                {QStringLiteral("line"), QString::fromUtf8(s.line)}};
+        }
+        return writeBytes(options.outputPath, QJsonDocument(list).toJson(QJsonDocument::Indented));
+    }
+    QString text;
+    for (const Scenario& s : scenarios())
+        text += QString::fromLatin1(s.id) + QLatin1Char('\t') + QString::fromUtf8(s.title) +
+                QStringLiteral(": ") + QString::fromUtf8(s.line) + QLatin1Char('\n');
+    return writeBytes(options.outputPath, text.toUtf8());
 }
 
 Exit listItems(const CliOptions& options)
 {
+    if (options.listScenarios)
+        return listScenarios(options);
     if (options.format == CliOptions::Format::Json)
         return writeBytes(options.outputPath,
                           QJsonDocument(itemListJson()).toJson(QJsonDocument::Indented));
@@ -164,23 +192,30 @@ QString practiceHelpText()
 {
     return QStringLiteral(
         "Practice:\n"
-        "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--answers]\n"
-        "             [--locale NAME] [-o PATH]\n"
+        "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--scenario ID]\n"
+        "             [--answers] [--locale NAME] [-o PATH]\n"
         "  quarvex-cli --grade [--locale NAME] [-o PATH] [--] [FILE]\n"
         "  quarvex-cli --list-items [--json] [-o PATH]\n"
+        "  quarvex-cli --list-scenarios [--json] [-o PATH]\n"
         "\n"
         "--practice writes one exercise as JSON: a case generated from the seed (a\n"
         "whole number from 0 to 9007199254740991; drawn when not given, and named in\n"
-        "the output) with values in each input's typical range, and the steps that\n"
+        "the output), a patient of one of the clinical scenarios that report the\n"
+        "item's values (--scenario ID: of that one; --list-scenarios lists them), and\n"
+        "the version of the generator (\"generator\"), and the steps that\n"
         "work it out, each with its id, prompt, unit, kind (number or choice),\n"
         "choices, tolerance and whether it is given. Level 1 gives the conversions,\n"
         "2 asks them too, 3 asks only each result and interpretation (default 1).\n"
         "--answers adds each step's expected answer. ITEM is an item's id or its\n"
         "list text; --list-items prints the ids and names (--json: as JSON).\n"
-        "The same item, seed and level give the same exercise everywhere.\n"
+        "The same item, seed, level, scenario and generator version give the same\n"
+        "exercise everywhere.\n"
         "\n"
-        "--grade reads {\"item\", \"seed\", \"level\", \"answers\": {step id: answer}}\n"
-        "(FILE, or standard input) and writes {\"steps\": [{\"id\", \"correct\",\n"
+        "--grade reads {\"item\", \"seed\", \"level\", \"generator\", \"scenarios\" (where\n"
+        "one was chosen), \"answers\": {step id: answer}} (FILE, or standard input);\n"
+        "input without \"generator\" or of another version was made by another\n"
+        "generator and is refused: make the exercise again. It writes {\"steps\": [{\"id\", "
+        "\"correct\",\n"
         "\"expected\", \"feedback\", \"slip\"}], \"correct\", \"asked\", \"score\"}. An\n"
         "answer is a JSON number, or a text: a number with a decimal point or in the\n"
         "--locale's format, or a choice's text or number (1 for the first). \"slip\"\n"
@@ -188,23 +223,29 @@ QString practiceHelpText()
         "\n"
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
-        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME] [-o PATH]\n"
+        "             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]\n"
+        "             [--locale NAME] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
         "student, numbered from 1; 1 to 200, default 1) N exercises of each item\n"
         "(1 to 20, default 1), each with its own seed made from S, the version, the\n"
-        "item and the exercise's place, written as --practice writes an exercise;\n"
-        "under \"answers\" each exercise's item, seed, level and the expected value\n"
+        "item and the exercise's place, written as --practice writes an exercise\n"
+        "(--scenarios: the cases drawn from those scenarios only; an item none of\n"
+        "them supports is refused); under \"answers\" each exercise's item, seed,\n"
+        "level, generator, scenarios and the expected value\n"
         "of every step asked. The window's worksheet makes the same exercises from\n"
         "the same settings.\n"
         "\n"
         "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
         "rules and exit statuses: one row per student and exercise, with the\n"
-        "columns Student, Item (id or list text), Seed, Level and one column per\n"
+        "columns Student, Item (id or list text), Seed, Level, Generator (the\n"
+        "generator version; a sheet without it was made by an earlier generator\n"
+        "and is refused), optionally Scenario (ids separated by blanks) and one column per\n"
         "step id (as --practice names them; a column absent or empty is a blank\n"
         "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
-        "Level, Score (0 to 1), Right, Asked, and for each step asked \"<id>: mark\"\n"
+        "Level, Generator, Scenario (where given), Score (0 to 1), Right, Asked, and for each step "
+        "asked \"<id>: mark\"\n"
         "(right, wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
         "\"<id>: feedback\". A summary goes to standard error: students, exercises,\n"
         "mean score and the three most frequent slips. A row with an unknown item,\n"

@@ -114,9 +114,9 @@ constexpr Row Table[] = {
      "The heaviest recorded human weighed about 635 kg [U6]."},
     {A::SerumCreatinine, "mg/dL", {men(0.7, 1.3, "R88"), women(0.6, 1.1, "R88")}, "", {0.2, 25.0, "R46 R53", Est}, {0.1, 75.0, "R53", Seen}, {}, Patients,
      "Age and sex tables, e.g. 18–29 years: men 0.60–1.24, women 0.50–0.96 mg/dL [R48]; highest recorded 73.8 mg/dL [R53]; mean critical high 7.4 mg/dL [R46]."},
-    {A::UrineCreatinine, "mg/dL", {}, Spot, {10.0, 400.0, "R89", Est}, {3.0, 600.0, "", Est}, {}, Patients,
+    {A::UrineCreatinine, "mg/dL", {}, Spot, {4.0, 400.0, "R89", Est}, {3.0, 600.0, "", Est}, {}, Patients,
      "Depends on hydration, typically about 20–320 mg/dL (estimate); daily excretion 20–25 mg/kg (men), 15–20 mg/kg (women) [R89]."},
-    {A::SerumSodium, "mEq/L", {between(135, 145, "R47"), alt(between(136, 145, "R88"))}, "", {110.0, 170.0, "R45 R55", Est}, {90.0, 230.0, "R55", Seen}, {LostDecimal[0], LostDecimal[1]}, Patients,
+    {A::SerumSodium, "mEq/L", {between(135, 145, "R47"), alt(between(136, 145, "R88"))}, "", {100.0, 175.0, "R45 R55", Est}, {90.0, 230.0, "R55", Seen}, {LostDecimal[0], LostDecimal[1]}, Patients,
      "Survivors reported at 92–99 and up to 228 mmol/L after salt ingestion [R55]; critical limits 120/158 [R45]."},
     {A::UrineSodium, "mEq/L", {}, Spot, {1.0, 250.0, "R62 R73", Est}, {0.0, 300.0, "", Est}, {}, Patients,
      "40–140 mmol/L in 24-hour urine [R62]; below 20 suggests sodium avidity [R73]."},
@@ -124,15 +124,15 @@ constexpr Row Table[] = {
      "Above 10 is rare: consider pseudohyperkalaemia (haemolysis) [R54]; critical limits 2.8/6.2 [R45]."},
     {A::UrinePotassium, "mEq/L", {}, Spot, {2.0, 200.0, "R62 R71", Est}, {1.0, 300.0, "", Est}, {}, Patients,
      "40–120 mmol/L in 24-hour urine [R62]; below 15–20 means conservation [R71][R76]."},
-    {A::SerumCalcium, "mg/dL", {between(8.5, 10.5, "R47")}, "", {4.5, 16.0, "R45 R46 R59", Est}, {2.0, 25.0, "", Est}, {}, Patients,
+    {A::SerumCalcium, "mg/dL", {between(8.5, 10.5, "R47")}, "", {4.5, 20.0, "R45 R46 R59", Est}, {2.0, 25.0, "", Est}, {}, Patients,
      "Above 10.4 mg/dL is hypercalcaemia [R61]; crisis above 14 [R59]; critical limits 6.6/12.9 [R45][R46]."},
     {A::UrineCalcium, "mg/dL", {}, Spot, {1.0, 40.0, "R62", Est}, {0.1, 100.0, "", Est}, {}, Patients,
      "24-hour urine below 7.5 mmol (about 300 mg) a day [R62]; a random sample typically about 0.5–7 mmol/L (estimate)."},
-    {A::SerumPhosphorus, "mg/dL", {between(2.5, 4.5, "R47")}, "", {0.6, 12.0, "R46", Est}, {0.2, 30.0, "", Est}, {}, Patients,
+    {A::SerumPhosphorus, "mg/dL", {between(2.5, 4.5, "R47")}, "", {0.6, 15.0, "R46", Est}, {0.2, 30.0, "", Est}, {}, Patients,
      "Critical limits 1.2/8.9 [R46]."},
     {A::UrinePhosphorus, "mg/dL", {}, Spot, {5.0, 250.0, "U10", Est}, {1.0, 500.0, "", Est}, {}, Patients,
      "24-hour urine about 0.4–1.3 g a day [U10]."},
-    {A::SerumUrea, "mg/dL", {between(6, 20, "R52"), alt(between(8, 20, "R47"))}, "", {2.0, 150.0, "R46 R52", Est}, {1.0, 350.0, "", Est}, {}, Patients,
+    {A::SerumUrea, "mg/dL", {between(6, 20, "R52"), alt(between(8, 20, "R47"))}, "", {2.0, 250.0, "R46 R52", Est}, {1.0, 350.0, "", Est}, {}, Patients,
      "As urea nitrogen (BUN): if the laboratory reports urea in mg/dL, divide by 2.14 first [R52]; critical high 104 mg/dL, 37.1 mmol/L [R46]."},
     {A::UrineUrea, "mg/dL", {}, Spot, {50.0, 2000.0, "R62", Est}, {20.0, 3000.0, "", Est}, {}, Patients,
      "24-hour urine urea 20–35 g a day [R62]; a random sample typically about 70–530 mmol/L (estimate)."},
@@ -146,28 +146,28 @@ constexpr Row Table[] = {
      "32–641 U/L in a 2-hour collection, 40–330 U in 24 hours [R93]; values above 32767 cannot be entered."},
     {A::UrineProtein, "g/L", {below(0.15, "", "R62 R94")}, "", {0.01, 20.0, "R62 R94", Est}, {0.0, 40.0, "", Est}, {}, Patients,
      "24-hour urine below 150 mg a day [R62][R94]."},
-    {A::UrineVolume, "mL", {estimate(between(800, 2000, ""), "24-hour urine")}, "", {100.0, 10000.0, "R95 R96", Est}, {0.0, 25000.0, "R96", Est}, {SlipRow{1000.0, "litres"}}, Patients,
+    {A::UrineVolume, "mL", {estimate(between(800, 2000, ""), "24-hour urine")}, "", {100.0, 20000.0, "R95 R96", Est}, {0.0, 25000.0, "R96", Est}, {SlipRow{1000.0, "litres"}}, Patients,
      "Oliguria below about 500 mL a day [R95]; polyuria above 3000 mL a day [R96]; diabetes insipidus 5–20 L a day [R96]."},
     {A::Chol, "mg/dL", {below(200, "desirable", "R23")}, "", {50.0, 700.0, "R97", Est}, {20.0, 2000.0, "R97", Est}, {}, Patients,
      "Above 500 mg/dL is rare (homozygous familial hypercholesterolaemia, lipoprotein X) [R97]."},
     {A::HDL, "mg/dL", {below(40, "low", "R23"), atLeast(60, "high", "R23")}, "", {5.0, 180.0, "R30", Est}, {1.0, 250.0, "R30", Est}, {}, Patients,
      "Values of 116 mg/dL and more are seen in population cohorts [R30]."},
-    {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {5.0, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
-    {A::Triglycerides, "mg/dL", {below(150, "fasting", "U15")}, "", {25.0, 2000.0, "", Est}, {5.0, 30000.0, "", Est}, {}, Patients,
+    {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {2.0, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
+    {A::Triglycerides, "mg/dL", {below(150, "fasting", "U15")}, "", {20.0, 5000.0, "U15", Est}, {5.0, 30000.0, "", Est}, {}, Patients,
      "For a fasting sample; 150 mg/dL is 1.7 mmol/L [U15]."},
     {A::AST, "IU/L", {men(10, 40, "R100"), women(9, 25, "R100"), alt(upTo(35, "R47"))}, "", {5.0, 10000.0, "R98", Est}, {5.0, 30000.0, "R98", Est}, {}, Patients,
      "Method-dependent; above 5000 usually ischaemic or toxic injury [R98]; values above 32767 cannot be entered."},
     {A::ALT, "IU/L", {men(10, 55, "R100"), women(7, 30, "R100"), alt(upTo(35, "R47"))}, "", {3.0, 10000.0, "R35 R98", Est}, {3.0, 20000.0, "", Est}, {}, Patients,
      "Healthy upper limits 29–33 IU/L (men), 19–25 IU/L (women) [R35]."},
     {A::BilirubinDirect, "mg/dL", {between(0.0, 0.4, "R100"), alt(upTo(0.2, "R99"))}, "", {0.02, 30.0, "R99 R100", Est}, {0.0, 40.0, "", Est}, {}, Patients, ""},
-    {A::BilirubinTotal, "mg/dL", {between(0.1, 1.2, "R47")}, "", {0.1, 40.0, "R7 R46", Est}, {0.1, 80.0, "R7", Est}, {}, Patients,
+    {A::BilirubinTotal, "mg/dL", {between(0.1, 1.2, "R47")}, "", {0.1, 60.0, "R7 R46", Est}, {0.1, 80.0, "R7", Est}, {}, Patients,
      "Jaundice is visible above 2.5–3 mg/dL [R37]; critical 15 [R46]."},
     {A::Albumin, "g/dL", {between(3.4, 4.7, "R47"), alt(between(3.5, 5.2, "R101"))}, "", {1.0, 6.0, "R47 R101", Est}, {0.1, 7.0, "", Est}, {}, Patients, ""},
-    {A::Globulin, "g/dL", {between(2.3, 3.5, "R47")}, "", {1.0, 9.0, "R47", Est}, {0.3, 12.0, "", Est}, {}, Patients,
+    {A::Globulin, "g/dL", {between(2.3, 3.5, "R47")}, "", {1.0, 12.0, "R47", Est}, {0.3, 12.0, "", Est}, {}, Patients,
      "From agammaglobulinaemia to paraproteinaemia."},
-    {A::Iron, "ug/dL", {between(50, 150, "R60"), alt(between(60, 170, "R83")), alt(between(50, 180, "R86"))}, "", {10.0, 350.0, "R60 R83 R86", Est}, {5.0, 1500.0, "", Est}, {}, Patients, ""},
+    {A::Iron, "ug/dL", {between(50, 150, "R60"), alt(between(60, 170, "R83")), alt(between(50, 180, "R86"))}, "", {5.0, 350.0, "R60 R83 R86", Est}, {5.0, 1500.0, "", Est}, {}, Patients, ""},
     {A::TIBC, "ug/dL", {between(240, 450, "R83"), alt(between(300, 360, "R60"))}, "", {80.0, 700.0, "R60 R83", Est}, {20.0, 900.0, "", Est}, {}, Patients, ""},
-    {A::Ferritin, "ng/ml", {men(20, 250, "R22"), women(10, 120, "R22"), alt(between(30, 300, "R86")), alt(between(15, 300, "R82"))}, "", {2.0, 10000.0, "R38 R39 R56", Est}, {1.0, NoCeiling, "R56", Est}, {}, Patients,
+    {A::Ferritin, "ng/ml", {men(20, 250, "R22"), women(10, 120, "R22"), alt(between(30, 300, "R86")), alt(between(15, 300, "R82"))}, "", {2.0, 50000.0, "R38 R39 R56", Est}, {1.0, NoCeiling, "R56", Est}, {}, Patients,
      "Above 50,000 ug/L in 113 adults [R56]; values above 32767 ug/L (32767 pmol/L is 14,583 ug/L) cannot be entered."},
     {A::Transferrin, "mg/dL", {between(200, 360, "R86")}, "", {50.0, 600.0, "R86", Est}, {5.0, 800.0, "", Est}, {}, Patients,
      "Congenital atransferrinaemia gives values near 0."},
@@ -549,8 +549,11 @@ QString rangeHint(QStringView field, QStringView unit, double value, const QLoca
         withUnit(shownLimit(row.typical.low, e->unit, Side::AtLeast, locale) + QChar(0x2013) +
                      shownLimit(row.typical.high, e->unit, Side::AtMost, locale),
                  e->shown);
-    return QStringLiteral("%1 %2 is unusual: %3 %4. Is it right?")
-        .arg(name, typed, utf8(row.most), typical);
+    // Rare, yet seen in patients: a calm line with what the literature says
+    // of such values, never a question.
+    const QString rare =
+        QStringLiteral("%1 %2 is rare: %3 %4.").arg(name, typed, utf8(row.most), typical);
+    return row.note && *row.note ? rare + QLatin1Char(' ') + utf8(row.note) : rare;
 }
 
 std::span<const CrossFieldRule> crossFieldRules()

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -75,7 +76,7 @@ private:
     bool m_haveHeader = false;
     bool m_stop = false;
     int m_width = 0;
-    int m_student = -1, m_item = -1, m_seed = -1, m_level = -1;
+    int m_student = -1, m_item = -1, m_seed = -1, m_level = -1, m_generator = -1, m_scenario = -1;
     QList<std::pair<int, QString>> m_stepColumns; // field index, step id
     QList<GradedRow> m_rows;
 };
@@ -202,6 +203,10 @@ void ClassRun::header(const CsvRecord& record)
             m_seed = i;
         else if (name == QLatin1String(LevelColumn))
             m_level = i;
+        else if (name == QLatin1String(GeneratorColumn))
+            m_generator = i;
+        else if (name == QLatin1String(ScenarioColumn))
+            m_scenario = i;
         else
             m_stepColumns.append({i, name});
     }
@@ -214,6 +219,8 @@ void ClassRun::header(const CsvRecord& record)
         missing << QString::fromLatin1(SeedColumn);
     if (m_level < 0)
         missing << QString::fromLatin1(LevelColumn);
+    if (m_generator < 0)
+        missing << QString::fromLatin1(GeneratorColumn);
     if (!repeated.isEmpty())
         report(at(record.line) +
                (repeated.size() == 1 ? QStringLiteral("repeated column ")
@@ -221,7 +228,12 @@ void ClassRun::header(const CsvRecord& record)
                repeated.join(QStringLiteral(", ")));
     if (!missing.isEmpty())
         report(at(record.line) + QStringLiteral("no column ") + missing.join(QStringLiteral(", ")) +
-               QStringLiteral(" (the header names Student, Item, Seed, Level and step ids)"));
+               QStringLiteral(" (the header names Student, Item, Seed, Level, Generator and step "
+                              "ids)") +
+               (m_generator < 0 ? QStringLiteral("; without Generator the answers are to "
+                                                 "exercises made by an earlier version of the "
+                                                 "exercise generator, which must be made again")
+                                : QString()));
     if (!repeated.isEmpty() || !missing.isEmpty()) {
         m_stop = true;
         m_summary.status = BatchSummary::Status::BadHeader;
@@ -283,9 +295,27 @@ void ClassRun::record(const CsvRecord& record)
                               QStringLiteral(" is not 1, 2 or 3"));
         return;
     }
+    const QString generatorText = cell(m_generator);
+    if (generatorText != QString::number(GeneratorVersion)) {
+        skip(record.line,
+             QStringLiteral("the exercise was made by another version of the exercise generator "
+                            "(Generator %1; this program's is %2) and must be made again")
+                 .arg(quotedText(generatorText))
+                 .arg(GeneratorVersion));
+        return;
+    }
+    QStringList scenarios;
+    if (m_scenario >= 0) {
+        static const QRegularExpression separators(QStringLiteral("[\\s+]+"));
+        scenarios = cell(m_scenario).split(separators, Qt::SkipEmptyParts);
+        if (const QString problem = scenarioProblem(*item, scenarios); !problem.isEmpty()) {
+            skip(record.line, problem);
+            return;
+        }
+    }
     GradedRow row;
     row.student = cell(m_student);
-    row.exercise = makeExercise(*item, seed, level, std::nullopt, m_options.locale);
+    row.exercise = makeExercise(*item, seed, level, std::nullopt, m_options.locale, scenarios);
     QHash<QString, QString> answers;
     for (const auto& [index, id] : m_stepColumns) {
         const QString answer = cell(index);
@@ -333,9 +363,12 @@ bool ClassRun::write()
                       QString::fromLatin1(ItemColumn),
                       QString::fromLatin1(SeedColumn),
                       QString::fromLatin1(LevelColumn),
+                      QString::fromLatin1(GeneratorColumn),
                       QStringLiteral("Score"),
                       QStringLiteral("Right"),
                       QStringLiteral("Asked")};
+    if (m_scenario >= 0)
+        names.insert(5, QString::fromLatin1(ScenarioColumn));
     for (const QString& id : columns)
         names << id + QStringLiteral(": mark") << id + QStringLiteral(": slip")
               << id + QStringLiteral(": feedback");
@@ -346,13 +379,16 @@ bool ClassRun::write()
     }
     out.append(CsvLineEnd);
     for (const GradedRow& row : m_rows) {
-        const QStringList cells{row.student,
-                                itemKey(row.exercise.item),
-                                QString::number(row.exercise.seed),
-                                QString::number(row.exercise.level),
-                                m_options.locale.toString(row.grade.score(), 'f', 2),
-                                QString::number(row.grade.correct),
-                                QString::number(row.grade.asked)};
+        QStringList cells{row.student,
+                          itemKey(row.exercise.item),
+                          QString::number(row.exercise.seed),
+                          QString::number(row.exercise.level),
+                          QString::number(GeneratorVersion),
+                          m_options.locale.toString(row.grade.score(), 'f', 2),
+                          QString::number(row.grade.correct),
+                          QString::number(row.grade.asked)};
+        if (m_scenario >= 0)
+            cells.insert(5, row.exercise.scenarioChoice.join(QLatin1Char(' ')));
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 out.append(d);

@@ -52,6 +52,10 @@ QString worksheetSettingsProblem(const WorksheetSettings& s)
         return QStringLiteral("the level must be 1, 2 or 3");
     if (s.seed > MaxPracticeSeed)
         return QStringLiteral("the seed must be a whole number from 0 to %1").arg(MaxPracticeSeed);
+    for (ItemId item : s.items) {
+        if (const QString problem = scenarioProblem(item, s.scenarios); !problem.isEmpty())
+            return problem;
+    }
     return {};
 }
 
@@ -64,9 +68,9 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
         version.number = v;
         for (ItemId item : settings.items) {
             for (int i = 0; i < settings.count; ++i) {
-                version.exercises << makeExercise(item,
-                                                  worksheetExerciseSeed(settings.seed, v, item, i),
-                                                  settings.level, std::nullopt, locale);
+                version.exercises << makeExercise(
+                    item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
+                    std::nullopt, locale, settings.scenarios);
             }
         }
         sheet.versions << version;
@@ -92,22 +96,29 @@ QJsonObject worksheetJson(const Worksheet& sheet)
                 if (!ex.steps[i].given)
                     expected[ex.steps[i].id] = steps[i][QStringLiteral("expected")];
             }
-            keys << QJsonObject{{QStringLiteral("item"), itemKey(ex.item)},
-                                {QStringLiteral("seed"), QJsonValue(qint64(ex.seed))},
-                                {QStringLiteral("level"), ex.level},
-                                {QStringLiteral("expected"), expected}};
+            QJsonObject key{{QStringLiteral("item"), itemKey(ex.item)},
+                            {QStringLiteral("seed"), QJsonValue(qint64(ex.seed))},
+                            {QStringLiteral("level"), ex.level},
+                            {QStringLiteral("generator"), GeneratorVersion},
+                            {QStringLiteral("expected"), expected}};
+            if (!s.scenarios.isEmpty())
+                key[QStringLiteral("scenarios")] = QJsonArray::fromStringList(s.scenarios);
+            keys << key;
         }
         versions << QJsonObject{{QStringLiteral("version"), v.number},
                                 {QStringLiteral("exercises"), exercises}};
         answers << QJsonObject{{QStringLiteral("version"), v.number},
                                {QStringLiteral("exercises"), keys}};
     }
-    return QJsonObject{
+    QJsonObject root{
         {QStringLiteral("title"), s.title},   {QStringLiteral("seed"), QJsonValue(qint64(s.seed))},
         {QStringLiteral("level"), s.level},   {QStringLiteral("count"), s.count},
         {QStringLiteral("items"), items},     {QStringLiteral("versions"), versions},
-        {QStringLiteral("answers"), answers},
+        {QStringLiteral("answers"), answers}, {QStringLiteral("generator"), GeneratorVersion},
     };
+    if (!s.scenarios.isEmpty())
+        root[QStringLiteral("scenarios")] = QJsonArray::fromStringList(s.scenarios);
+    return root;
 }
 
 } // namespace quarvex
