@@ -152,7 +152,7 @@ constexpr Row Table[] = {
      "Above 500 mg/dL is rare (homozygous familial hypercholesterolaemia, lipoprotein X) [R97]."},
     {A::HDL, "mg/dL", {below(40, "low", "R23"), atLeast(60, "high", "R23")}, "", {5.0, 180.0, "R30", Est}, {1.0, 250.0, "R30", Est}, {}, Patients,
      "Values of 116 mg/dL and more are seen in population cohorts [R30]."},
-    {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {2.0, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
+    {A::LDL, "mg/dL", {below(100, "optimal", "R23")}, "", {3.5, 600.0, "R97", Est}, {1.0, 1000.0, "R97", Est}, {}, Patients, ""},
     {A::Triglycerides, "mg/dL", {below(150, "fasting", "U15")}, "", {20.0, 5000.0, "U15", Est}, {5.0, 30000.0, "", Est}, {}, Patients,
      "For a fasting sample; 150 mg/dL is 1.7 mmol/L [U15]."},
     {A::AST, "IU/L", {men(10, 40, "R100"), women(9, 25, "R100"), alt(upTo(35, "R47"))}, "", {5.0, 10000.0, "R98", Est}, {5.0, 30000.0, "R98", Est}, {}, Patients,
