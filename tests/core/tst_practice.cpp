@@ -406,18 +406,24 @@ void TestPractice::gradeRequests_data()
     QTest::newRow("good") << R"({"item":"creatinine-clearance","generator":2,"seed":3,"level":3,
         "answers":{"result":41.5,"band":"x"}})"_ba
                           << QString();
-    QTest::newRow("list text") << R"({"item":"Transferrin","generator":2,"seed":0,"answers":{}})"_ba << QString();
+    QTest::newRow("list text") << R"({"item":"Transferrin","generator":2,"seed":0,"answers":{}})"_ba
+                               << QString();
     QTest::newRow("not JSON") << "{"_ba << u"not JSON"_s;
     QTest::newRow("array") << "[]"_ba << u"must be a JSON object"_s;
-    QTest::newRow("unknown item") << R"({"item":"x","generator":2,"seed":1,"answers":{}})"_ba << u"item"_s;
-    QTest::newRow("seed text") << R"({"item":"transferrin-calculated","generator":2,"seed":"1","answers":{}})"_ba
-                               << u"seed"_s;
+    QTest::newRow("unknown item") << R"({"item":"x","generator":2,"seed":1,"answers":{}})"_ba
+                                  << u"item"_s;
+    QTest::newRow("seed text")
+        << R"({"item":"transferrin-calculated","generator":2,"seed":"1","answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("seed fraction")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1.5,"answers":{}})"_ba << u"seed"_s;
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1.5,"answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("seed negative")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":-1,"answers":{}})"_ba << u"seed"_s;
+        << R"({"item":"transferrin-calculated","generator":2,"seed":-1,"answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("level 4")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":4,"answers":{}})"_ba << u"level"_s;
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":4,"answers":{}})"_ba
+        << u"level"_s;
     QTest::newRow("no answers") << R"({"item":"transferrin-calculated","generator":2,"seed":1})"_ba
                                 << u"answers"_s;
     QTest::newRow("unknown step")
