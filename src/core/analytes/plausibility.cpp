@@ -138,7 +138,7 @@ constexpr Row Table[] = {
      "24-hour urine urea 20–35 g a day [R62]; a random sample typically about 70–530 mmol/L (estimate)."},
     {A::SerumUrate, "mg/dL", {men(3.5, 7.2, "R63"), women(2.6, 6.0, "R63")}, "", {0.5, 20.0, "R46 R57 R63", Est}, {0.1, 50.0, "R57", Seen}, {}, Patients,
      "Tumour lysis can raise it to 50 mg/dL [R57]; critical 13 [R46]."},
-    {A::UrineUrate, "mg/dL", {}, Spot, {5.0, 150.0, "R57 R63", Est}, {1.0, 200.0, "R57", Est}, {}, Patients,
+    {A::UrineUrate, "mg/dL", {}, Spot, {5.0, 200.0, "R57 R63", Est}, {1.0, 200.0, "R57", Est}, {}, Patients,
      "24-hour urine up to 800 mg a day [R63]; random urine uric acid/creatinine below 0.60 mg/mg [R48]; 150–200 mg/dL in acute uric acid nephropathy [R57]."},
     {A::SerumAmylase, "U/L", {between(28, 100, "R48"), alt(between(30, 118, "R92"))}, "", {5.0, 3000.0, "R48 R92", Est}, {1.0, 50000.0, "", Est}, {}, Patients,
      "Method-dependent; values above 32767 cannot be entered."},

@@ -179,7 +179,7 @@ constexpr ValueRule HypokalaemiaExtrarenal[] = {
 };
 constexpr ValueRule TumourLysis[] = {
     gfr(15.0, 50.0),
-    range(A::SerumUrate, 12.0, 20.0, "R57"),
+    range(A::SerumUrate, 12.0, 19.0, "R57"),
     range(A::SerumPotassium, 4.8, 6.0),
     range(A::SerumPhosphorus, 5.0, 8.9, "R46"),
     range(A::SerumCalcium, 7.0, 8.6),
