@@ -611,6 +611,31 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
     return ex;
 }
 
+std::optional<MapFields> exampleCase(const QString& scenarioId, const QList<AnalyteId>& ids,
+                                     quint64 seed)
+{
+    constexpr int Attempts = 200;
+    const Scenario* scenario = findScenario(scenarioId);
+    if (!scenario)
+        return std::nullopt;
+    QList<AnalyteId> reported;
+    for (AnalyteId id : ids) {
+        if (id != A::Gender && (id == A::Age || scenarioRule(*scenario, id)))
+            reported << id;
+    }
+    PracticeRandom random(seed ^ 0x6578616d706c65ULL);
+    std::optional<MapFields> first;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const DrawnCase c = drawCase(*scenario, reported, random);
+        const MapFields fields = fieldsOf(ids.contains(A::Gender) ? c.gender : QString(), c.values);
+        if (caseHints(Inputs(fields, QLocale::c())).isEmpty())
+            return fields;
+        if (!first)
+            first = fields;
+    }
+    return first;
+}
+
 QString scenarioProblem(ItemId id, const QStringList& choice)
 {
     QList<AnalyteId> inputs;

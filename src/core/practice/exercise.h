@@ -133,6 +133,13 @@ inline constexpr int PracticeLevels = 3;
 Exercise makeExercise(ItemId item, quint64 seed, int level, std::optional<int> band = std::nullopt,
                       const QLocale& locale = QLocale::c(), const QStringList& scenarioChoice = {});
 
+// An example case of a scenario for the entry windows: the values of `ids`
+// that the scenario reports (the others left out), drawn as an exercise's
+// case is and raising no hint, as fields with the gender; none for an unknown
+// scenario. The same scenario, ids and seed give the same case.
+std::optional<MapFields> exampleCase(const QString& scenarioId, const QList<AnalyteId>& ids,
+                                     quint64 seed);
+
 // Why no exercise of the item can be made from the scenarios chosen (an
 // unknown id, or none reports the item's inputs); empty when one can.
 QString scenarioProblem(ItemId item, const QStringList& scenarioChoice);
