@@ -128,7 +128,7 @@ void TestCliPractice::exitStatus_data()
         << QByteArray() << 2 << u"no scenario \"flu\" (see --list-scenarios)"_s;
     QTest::newRow("scenario without the item's values")
         << QStringList{u"--practice"_s, u"ldl-friedewald"_s, u"--scenario"_s, u"iron-deficiency"_s}
-        << QByteArray() << 2 << u"reports the values that LDL Cholesterol (Friedewald)"_s;
+        << QByteArray() << 2 << u"has a patient for LDL Cholesterol (Friedewald)"_s;
     QTest::newRow("scenario without practice")
         << QStringList{u"--scenario"_s, u"healthy"_s} << QByteArray() << 2
         << u"--scenario can only be used with --practice"_s;

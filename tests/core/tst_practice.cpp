@@ -287,8 +287,8 @@ void TestPractice::sameSeedSameExercise()
 void TestPractice::caseTextGolden()
 {
     const Exercise ex = makeExercise(ItemId::CreatinineClearance, 1, 1);
-    QCOMPARE(ex.caseText(), u"A 40-year-old man taking a diuretic for high blood pressure, 93 kg, "
-                            "serum creatinine 95 umol/L"_s);
+    QCOMPARE(ex.caseText(),
+             u"A 68-year-old man admitted with confusion, 93 kg, serum creatinine 82 umol/L"_s);
 }
 
 void TestPractice::bandEdgeSlip()

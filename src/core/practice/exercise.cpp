@@ -638,9 +638,6 @@ std::optional<MapFields> exampleCase(const QString& scenarioId, const QList<Anal
 
 QString scenarioProblem(ItemId id, const QStringList& choice)
 {
-    QList<AnalyteId> inputs;
-    for (AnalyteId a : item(id).checks())
-        inputs << a;
     const QStringList ids = choice.isEmpty() ? scenarioIds() : choice;
     for (const QString& name : ids) {
         const Scenario* s = findScenario(name);
@@ -648,10 +645,11 @@ QString scenarioProblem(ItemId id, const QStringList& choice)
             return QStringLiteral("no scenario \"%1\" (see --list-scenarios)").arg(name);
     }
     for (const QString& name : ids) {
-        if (reportsAll(*findScenario(name), inputs))
+        if (supports(*findScenario(name), id))
             return {};
     }
-    return QStringLiteral("no scenario chosen (%1) reports the values that %2 needs")
+    return QStringLiteral("no scenario chosen (%1) has a patient for %2 (it reports not all the "
+                          "values, or the creatinine is not at a steady state)")
         .arg(ids.join(QStringLiteral(", ")), QString::fromLatin1(item(id).listText));
 }
 
@@ -693,14 +691,13 @@ std::optional<int> drawnBand(const ItemDescriptor& descriptor, const Drawn& d,
     return first;
 }
 
-// The scenarios of a choice that report every value an item needs.
-QList<const Scenario*> supportingScenarios(const QList<AnalyteId>& inputs,
-                                           const QStringList& choice)
+// The scenarios of a choice that support an item.
+QList<const Scenario*> supportingScenarios(ItemId id, const QStringList& choice)
 {
     QList<const Scenario*> supporting;
     for (const QString& name : choice.isEmpty() ? scenarioIds() : choice) {
         const Scenario* s = findScenario(name);
-        if (s && reportsAll(*s, inputs) && !supporting.contains(s))
+        if (s && supports(*s, id) && !supporting.contains(s))
             supporting << s;
     }
     return supporting;
@@ -769,7 +766,7 @@ Exercise makeExercise(ItemId id, quint64 seed, int level, std::optional<int> ban
         else
             drawn << a;
     }
-    const QList<const Scenario*> supporting = supportingScenarios(drawn, scenarioChoice);
+    const QList<const Scenario*> supporting = supportingScenarios(id, scenarioChoice);
     Exercise ex;
     ex.item = id;
     ex.seed = seed;

@@ -1,5 +1,7 @@
 #include "practice/scenarios.h"
 
+#include "calc/items.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -284,13 +286,13 @@ constexpr Scenario Table[] = {
     {"ckd-g3b", "CKD G3b", "chronic kidney disease, eGFR 30-44", "seen in the kidney clinic", 40, 90, Sexes::Both, Renal | LipidPanel, CkdG3b},
     {"ckd-g4", "CKD G4", "chronic kidney disease, eGFR 15-29", "seen in the kidney clinic", 40, 90, Sexes::Both, Renal, CkdG4},
     {"ckd-g5", "CKD G5", "kidney failure, eGFR below 15", "seen in the kidney clinic", 25, 85, Sexes::Both, Renal, CkdG5},
-    {"prerenal-aki", "Prerenal acute kidney injury", "BUN/creatinine above 20, FENa below 1 %, FEUrea below 35 %, concentrated urine", "admitted after three days of vomiting", 25, 95, Sexes::Both, KidneyPanel | PancreasPanel, PrerenalAki},
-    {"acute-tubular-necrosis", "Acute tubular necrosis", "FENa above 2 %, FEUrea above 50 %, dilute urine", "on the ward after a week of septic shock", 25, 90, Sexes::Both, KidneyPanel, TubularNecrosis},
+    {"prerenal-aki", "Prerenal acute kidney injury", "BUN/creatinine above 20, FENa below 1 %, FEUrea below 35 %, concentrated urine", "admitted after three days of vomiting", 25, 95, Sexes::Both, KidneyPanel | PancreasPanel, PrerenalAki, true},
+    {"acute-tubular-necrosis", "Acute tubular necrosis", "FENa above 2 %, FEUrea above 50 %, dilute urine", "on the ward after a week of septic shock", 25, 90, Sexes::Both, KidneyPanel, TubularNecrosis, true},
     {"nephrotic-syndrome", "Nephrotic syndrome", "heavy proteinuria, low albumin, raised LDL", "with swollen ankles for a month", 18, 80, Sexes::Both, KidneyPanel | LipidPanel | LiverPanel, Nephrotic},
     {"siadh-low-urate", "SIADH-like hyponatraemia", "low sodium, low urate and urea, urine sodium not low", "admitted with confusion", 40, 90, Sexes::Both, Renal, SiadhLowUrate},
     {"hypokalaemia-renal", "Hypokalaemia, renal loss", "low potassium with potassium still in the urine", "taking a diuretic for high blood pressure", 30, 85, Sexes::Both, KidneyPanel, HypokalaemiaRenal},
     {"hypokalaemia-extrarenal", "Hypokalaemia, extrarenal loss", "low potassium with little potassium in the urine", "after a week of diarrhoea", 18, 85, Sexes::Both, KidneyPanel, HypokalaemiaExtrarenal},
-    {"tumour-lysis", "Tumour lysis", "very high urate, urine urate above urine creatinine", "two days after starting chemotherapy for lymphoma", 18, 80, Sexes::Both, Renal, TumourLysis},
+    {"tumour-lysis", "Tumour lysis", "very high urate, urine urate above urine creatinine", "two days after starting chemotherapy for lymphoma", 18, 80, Sexes::Both, Renal, TumourLysis, true},
     {"hypertriglyceridaemia", "Hypertriglyceridaemia", "triglycerides 250-1500 mg/dL, low HDL", "with poorly controlled type 2 diabetes", 25, 75, Sexes::Both, LipidPanel, Hypertriglyceridaemia},
     {"familial-hypercholesterolaemia", "Familial hypercholesterolaemia", "LDL 190-400 mg/dL", "whose father had a heart attack at 45", 18, 70, Sexes::Both, LipidPanel, FamilialHypercholesterolaemia},
     {"low-hdl-metabolic", "Low HDL, metabolic syndrome", "low HDL, raised triglycerides, high BMI", "with central obesity", 30, 80, Sexes::Both, LipidPanel, LowHdlMetabolic},
@@ -454,6 +456,15 @@ bool reportsAll(const Scenario& scenario, std::span<const AnalyteId> ids)
     return std::all_of(ids.begin(), ids.end(), [&](AnalyteId id) {
         return id == A::Age || id == A::Gender || scenarioRule(scenario, id);
     });
+}
+
+bool supports(const Scenario& scenario, ItemId id)
+{
+    QList<AnalyteId> inputs;
+    for (AnalyteId a : item(id).checks())
+        inputs << a;
+    const bool gfrEstimate = id == ItemId::CreatinineClearance || id == ItemId::EgfrCkdEpi;
+    return reportsAll(scenario, inputs) && !(gfrEstimate && scenario.acute);
 }
 
 std::span<const AnalyteId> drawOrder()

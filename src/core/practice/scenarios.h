@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analytes/analyte.h"
+#include "calc/itemid.h"
 #include "practice/prng.h"
 
 #include <QList>
@@ -70,6 +71,9 @@ struct Scenario {
     Sexes sexes;
     unsigned panels;
     std::span<const ValueRule> rules;
+    // The creatinine is rising, not at a steady state: no creatinine-based
+    // estimate of GFR (Cockcroft–Gault, CKD-EPI) applies to the patient.
+    bool acute = false;
 };
 
 std::span<const Scenario> scenarios();
@@ -83,6 +87,11 @@ const ValueRule* scenarioRule(const Scenario& scenario, AnalyteId id);
 
 // Whether the scenario reports every analyte of the list (Gender always).
 bool reportsAll(const Scenario& scenario, std::span<const AnalyteId> ids);
+
+// Whether an item may be practised on the scenario's patients: the scenario
+// reports its inputs, and a creatinine-based GFR estimate is not asked of a
+// patient whose creatinine is not at a steady state.
+bool supports(const Scenario& scenario, ItemId item);
 
 // One drawn patient: the values in the formula unit, before they are reported.
 struct ScenarioPatient {

@@ -302,20 +302,17 @@ void CalculatorScreen::setItemId(std::optional<ItemId> id)
 {
     m_itemId = id;
     m_practice->setEnabled(id.has_value());
-    // The scenarios that report the item's values.
+    // The scenarios that have patients for the item.
     delete m_example->menu();
     m_example->setMenu(nullptr);
     m_example->setEnabled(id.has_value());
     if (!id)
         return;
-    QList<AnalyteId> inputs;
-    for (AnalyteId a : item(*id).checks())
-        inputs << a;
     auto* menu = new QMenu(m_example);
     menu->setObjectName(QStringLiteral("ExampleCaseMenu"));
     menu->setAccessibleName(tr("Clinical scenarios"));
     for (const Scenario& scenario : scenarios()) {
-        if (!reportsAll(scenario, inputs))
+        if (!supports(scenario, *id))
             continue;
         const QString scenarioId = QString::fromLatin1(scenario.id);
         QAction* action =
