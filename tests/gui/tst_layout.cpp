@@ -10,7 +10,9 @@
 #include "app/frmsplash.h"
 #include "app/frmswitchboard.h"
 #include "app/scrollfit.h"
+#include "catalogue/catalogue.h"
 #include "fakedialogs.h"
+#include "i18n/language.h"
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "practice/frmpractice.h"
@@ -201,6 +203,9 @@ private Q_SLOTS:
             font.setPointSize(points);
             QApplication::setFont(font);
         }
+        // The language of the run: German has longer words than English.
+        const QString language = qEnvironmentVariable("QUARVEX_TEST_LANGUAGE", u"en"_s);
+        QVERIFY2(installLanguage(language), qPrintable(language));
         const QSize screen = QGuiApplication::primaryScreen()->size() *
                              QGuiApplication::primaryScreen()->devicePixelRatio();
         // (to a pixel: 1024 / 1.5 is no whole number)
@@ -234,9 +239,15 @@ private Q_SLOTS:
             return selector;
         });
         add("explanation, the longest", "frmExplain", [] {
+            // The longest in the language of the run.
+            const TestItem* longest = &catalogue().front();
+            for (const TestItem& entry : catalogue()) {
+                if (entry.shownExplanation().size() > longest->shownExplanation().size())
+                    longest = &entry;
+            }
             SelectorWindow* selector = openSelector();
-            pickCategory(selector, 2);
-            clickItem(selector, 0);
+            pickCategory(selector, longest->category);
+            clickItem(selector, longest->position);
             press(selector, "Explain");
             return topLevel("frmExplain");
         });

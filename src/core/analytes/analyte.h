@@ -84,7 +84,18 @@ struct Analyte {
     QString unitAccessibleName() const { return accessibleName() + QStringLiteral(" unit"); }
     // The unit texts offered by the unit list (or Gender's "Male", "Female").
     QStringList listItems() const;
+
+    // The name, the unit list's name and the captions in the language
+    // installed, for the windows. The names above stay as they are for
+    // everything that is written or read back (findings, exports, cases).
+    QString shownName() const;
+    QString shownUnitName() const;
+    QString shownCaption() const;
+    QString shownDataCaption() const;
 };
+
+// The translation context of the analytes' names and captions.
+inline constexpr const char* AnalyteContext = "quarvex::Analyte";
 
 std::span<const Analyte> analytes();
 const Analyte& analyte(AnalyteId id);

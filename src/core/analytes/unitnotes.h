@@ -28,4 +28,9 @@ QString unitNote(AnalyteId analyte, const QString& unit);
 // Gender, which have no unit).
 QString unitNotes(AnalyteId analyte);
 
+// The same two in the language installed, for the windows' tooltips (the
+// unit symbols themselves are never translated).
+QString shownUnitNote(AnalyteId analyte, const QString& unit);
+QString shownUnitNotes(AnalyteId analyte);
+
 } // namespace quarvex

@@ -2,6 +2,9 @@
 
 #include "calc/formula.h"
 #include "calc/items.h"
+#include "i18n/language.h"
+
+#include <QCoreApplication>
 
 namespace quarvex {
 
@@ -35,14 +38,19 @@ QStringList clearanceComparison(const Inputs& inputs)
         resultOf(ItemId::EgfrCkdEpi, inputs,
                  QStringLiteral("eGFR (CKD-EPI 2021) from the same age, gender and serum "
                                 "creatinine")),
-        QStringLiteral(
-            "The two differ: the Cockcroft\u2013Gault clearance is a creatinine clearance in "
-            "mL/min that grows with body weight, while the eGFR estimates the glomerular "
-            "filtration rate normalised to 1.73 m\u00b2 of body surface and takes no weight. "
-            "Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the "
-            "CKD-EPI 2021 equation was derived against measured GFR in adults and has no race "
-            "term. Chronic kidney disease is staged by the eGFR; the Cockcroft\u2013Gault "
-            "clearance is still used for drug dosing."),
+        // Clinical prose: listed in the translations, translated with the
+        // rest of the clinical texts.
+        QCoreApplication::translate(
+            ClinicalProseContext,
+            QT_TRANSLATE_NOOP(
+                "quarvex::ClinicalProse",
+                "The two differ: the Cockcroft\u2013Gault clearance is a creatinine clearance in "
+                "mL/min that grows with body weight, while the eGFR estimates the glomerular "
+                "filtration rate normalised to 1.73 m\u00b2 of body surface and takes no weight. "
+                "Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the "
+                "CKD-EPI 2021 equation was derived against measured GFR in adults and has no race "
+                "term. Chronic kidney disease is staged by the eGFR; the Cockcroft\u2013Gault "
+                "clearance is still used for drug dosing.")),
     };
 }
 

@@ -17,7 +17,13 @@ enum class ScreenId { Heart, Liver, Kidney };
 struct CatalogueCategory {
     const char* text;
     ScreenId screen;
+
+    QString shownText() const; // in the language installed
 };
+
+// The translation context of the catalogue's texts: the categories, the
+// selector's names, the explanations and the screen titles.
+inline constexpr const char* CatalogueContext = "quarvex::Catalogue";
 
 // The controls of one analyte on a screen, as flags.
 enum AnalyteControl : unsigned {
@@ -58,6 +64,11 @@ struct TestItem {
     ScreenSettings settings;
 
     const ItemDescriptor& descriptor() const { return quarvex::item(item); }
+
+    // The texts above in the language installed, for the windows.
+    QString shownName() const;
+    QString shownExplanation() const;
+    QString shownScreenTitle() const;
 };
 
 std::span<const CatalogueCategory> categories();

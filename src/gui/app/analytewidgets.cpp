@@ -91,29 +91,29 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     const Analyte& a = analyte(id);
     AnalyteWidgets w{id};
 
-    const char* captionText = m_captions == CaptionSet::DataEntry ? a.dataCaption : a.caption;
-    w.caption = new QLabel(QString::fromLatin1(captionText), parent);
+    w.caption = new QLabel(
+        m_captions == CaptionSet::DataEntry ? a.shownDataCaption() : a.shownCaption(), parent);
     w.caption->setObjectName(a.labelName());
 
     if (id == AnalyteId::Gender) {
         w.choice = makeChoiceList(a.listItems(), parent);
         w.choice->setObjectName(a.fieldName());
-        setChoiceListName(w.choice, a.accessibleName());
-        w.choice->setToolTip(a.accessibleName() + QStringLiteral(", Male or Female"));
+        setChoiceListName(w.choice, a.shownName());
+        w.choice->setToolTip(tr("%1, Male or Female").arg(a.shownName()));
         w.caption->setBuddy(w.choice);
     } else {
         w.value = new QLineEdit(parent);
         w.value->setObjectName(a.fieldName());
-        w.value->setAccessibleName(a.accessibleName());
+        w.value->setAccessibleName(a.shownName());
         if (id == AnalyteId::Age || id == AnalyteId::Weight)
             w.value->setMaxLength(AgeWeightMaxLength);
-        QString tip = a.accessibleName();
+        QString tip;
         if (id == AnalyteId::Age)
-            tip += QStringLiteral(", in years");
+            tip = tr("%1, in years").arg(a.shownName());
         else if (a.unitKind == UnitKind::Fixed)
-            tip += QStringLiteral(", in ") + QString::fromLatin1(a.fixedUnit);
+            tip = tr("%1, in %2").arg(a.shownName(), QString::fromLatin1(a.fixedUnit));
         else
-            tip += QStringLiteral(", in the unit picked beside it");
+            tip = tr("%1, in the unit picked beside it").arg(a.shownName());
         w.value->setToolTip(tip);
         w.caption->setBuddy(w.value);
     }
@@ -124,16 +124,17 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     case UnitKind::List:
         w.unitList = makeChoiceList(a.listItems(), parent);
         w.unitList->setObjectName(a.unitFieldName());
-        setChoiceListName(w.unitList, a.unitAccessibleName());
+        setChoiceListName(w.unitList, a.shownUnitName());
         // The list says what each of its units means, and so does each entry.
-        w.unitList->setToolTip(unitNotes(id));
+        w.unitList->setToolTip(shownUnitNotes(id));
         for (int row = 0; row < w.unitList->count(); ++row)
-            w.unitList->setItemData(row, unitNote(id, w.unitList->itemText(row)), Qt::ToolTipRole);
+            w.unitList->setItemData(row, shownUnitNote(id, w.unitList->itemText(row)),
+                                    Qt::ToolTipRole);
         break;
     case UnitKind::Fixed:
         w.fixedUnit = new QLabel(QString::fromLatin1(a.fixedUnit), parent);
         w.fixedUnit->setObjectName(a.unitFieldName());
-        w.fixedUnit->setToolTip(unitNotes(id));
+        w.fixedUnit->setToolTip(shownUnitNotes(id));
         break;
     }
 

@@ -3,6 +3,7 @@
 #include "analytes/fields.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 
@@ -40,6 +41,8 @@ enum class CaptionSet { Calculator, DataEntry };
 // Unit lists and Gender are editable, filled in list order and start empty.
 class AnalyteForm final : public Fields
 {
+    Q_DECLARE_TR_FUNCTIONS(quarvex::AnalyteForm)
+
 public:
     explicit AnalyteForm(CaptionSet captions = CaptionSet::Calculator);
 

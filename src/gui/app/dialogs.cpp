@@ -1,5 +1,7 @@
 #include "app/dialogs.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 #include <QtGlobal>
 
@@ -23,7 +25,7 @@ void setDialogs(Dialogs* dialogs)
 void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings)
 {
     dialogs.beep();
-    const QString text = QStringLiteral("Data entry incomplete");
+    const QString text = QCoreApplication::translate("quarvex::Dialogs", "Data entry incomplete");
     if (findings.isEmpty()) {
         dialogs.message(text, MessageIcon::Warning);
         return;

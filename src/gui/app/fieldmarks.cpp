@@ -67,8 +67,8 @@ void FieldMarks::addTarget(QWidget* widget, QLineEdit* edit)
         // from the actions' texts (never drawn, the icon is).
         const QString name =
             widget->accessibleName().isEmpty() ? widget->objectName() : widget->accessibleName();
-        t.markIcon->setText(name + QStringLiteral(": at fault"));
-        t.hintIcon->setText(name + QStringLiteral(": value to check"));
+        t.markIcon->setText(tr("%1: at fault").arg(name));
+        t.hintIcon->setText(tr("%1: value to check").arg(name));
         // Typing into the field takes its mark away; leaving it brings the
         // hints up to date.
         connect(edit, &QLineEdit::textEdited, this, [this, widget] { unmark(widget); });

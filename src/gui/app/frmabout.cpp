@@ -7,6 +7,7 @@
 #include "app/sysinfo.h"
 #include "app/version.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,7 +17,8 @@ namespace quarvex {
 
 QString aboutDescription()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "quarvex::AboutWindow",
         "A simple and free utility to calculate results in various areas useful in healthcare."
         " The formulas and interpretation thresholds follow standard clinical chemistry "
         "references.\r\r"
@@ -42,13 +44,13 @@ AboutWindow::AboutWindow()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(AppTitle));
+    setWindowTitle(tr("About %1").arg(QString::fromLatin1(AppTitle)));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(drawLogo(48));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    icon->setAccessibleName(QStringLiteral("Quarvex icon"));
+    icon->setAccessibleName(tr("Quarvex icon"));
 
     auto* title = addLabel(this, "lblTitle", QString::fromLatin1(AppTitle));
     QFont titleFont = title->font();
@@ -63,15 +65,14 @@ AboutWindow::AboutWindow()
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* disclaimer =
-        addLabel(this, "lblDisclaimer",
-                 QStringLiteral("Warning: this program is meant for education and personal use. "
-                                "Its results must not be used for clinical decisions."));
+    auto* disclaimer = addLabel(this, "lblDisclaimer",
+                                tr("Warning: this program is meant for education and personal use. "
+                                   "Its results must not be used for clinical decisions."));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     ok->setMinimumWidth(sysInfo->sizeHint().width());
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

@@ -7,6 +7,7 @@
 #include "app/scrollfit.h"
 #include "app/windows.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,27 +18,41 @@ namespace quarvex {
 QString disclaimerText()
 {
     static const char* const pieces[] = {
-        "This software is intended only for educational and personal use.",
-        " It is not intended for making clinical decisions pertaining to diagnosis, care, or "
-        "management.",
-        " Outcomes may vary with other sources and are impacted by newer developments in "
-        "diagnostics and therapeutics.",
-        " These should be validated prior to use.",
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow",
+                          "This software is intended only for educational and personal use."),
+        QT_TRANSLATE_NOOP(
+            "quarvex::DisclaimerWindow",
+            " It is not intended for making clinical decisions pertaining to diagnosis, care, or "
+            "management."),
+        QT_TRANSLATE_NOOP(
+            "quarvex::DisclaimerWindow",
+            " Outcomes may vary with other sources and are impacted by newer developments in "
+            "diagnostics and therapeutics."),
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow", " These should be validated prior to use."),
         "\r",
         "\r",
-        " Although every attempt has been made to provide the latest algorithms possible and to "
-        "ensure the accuracy of calculations,",
-        " the author of this software is not liable for the results generated.",
-        " Likewise, while every effort has been made to make sure this program won't interfere "
-        "with the normal functioning of the",
-        " underlying operating system and other programs running,",
-        " the author of this software won't be responsible for any problems that may occur either "
-        "directly or indirectly as a result of ",
-        " running this program.",
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow",
+                          " Although every attempt has been made to provide the latest algorithms "
+                          "possible and to "
+                          "ensure the accuracy of calculations,"),
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow",
+                          " the author of this software is not liable for the results generated."),
+        QT_TRANSLATE_NOOP(
+            "quarvex::DisclaimerWindow",
+            " Likewise, while every effort has been made to make sure this program won't interfere "
+            "with the normal functioning of the"),
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow",
+                          " underlying operating system and other programs running,"),
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow",
+                          " the author of this software won't be responsible for any problems that "
+                          "may occur either "
+                          "directly or indirectly as a result of "),
+        QT_TRANSLATE_NOOP("quarvex::DisclaimerWindow", " running this program."),
     };
+    // The pieces are translated one by one, so a translation keeps the breaks.
     QString text;
     for (const char* piece : pieces)
-        text += QLatin1String(piece);
+        text += QCoreApplication::translate("quarvex::DisclaimerWindow", piece);
     return text;
 }
 
@@ -45,7 +60,7 @@ DisclaimerWindow::DisclaimerWindow(const QString& casePath)
     : m_casePath(casePath)
 {
     setObjectName(QStringLiteral("frmDisclaimer"));
-    setWindowTitle(QStringLiteral("Disclaimer"));
+    setWindowTitle(tr("Disclaimer"));
 
     auto* label = new QLabel(displayText(disclaimerText()), this);
     label->setObjectName(QStringLiteral("Label"));
@@ -53,11 +68,11 @@ DisclaimerWindow::DisclaimerWindow(const QString& casePath)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* proceed = new QPushButton(QStringLiteral("Continue"), this);
+    auto* proceed = new QPushButton(tr("Continue"), this);
     proceed->setObjectName(QStringLiteral("CommandButton0"));
     proceed->setAutoDefault(true);
     proceed->setDefault(true);
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* exit = new QPushButton(tr("Exit"), this);
     exit->setObjectName(QStringLiteral("CommandButton1"));
     exit->setAutoDefault(true);
 

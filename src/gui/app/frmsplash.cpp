@@ -8,6 +8,7 @@
 #include "app/windows.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -53,8 +54,11 @@ QString platformText(const QString& kernelType, int wordSize)
     if (name.isEmpty() && !kernelType.isEmpty())
         name = kernelType.left(1).toUpper() + kernelType.mid(1);
     if (name.isEmpty())
-        name = QStringLiteral("Unknown system");
-    return name + QStringLiteral(" %1-bit").arg(wordSize);
+        name = QCoreApplication::translate("quarvex::SplashWindow", "Unknown system");
+    //: The platform line: the system's name, then its word size, "Linux 64-bit".
+    return QCoreApplication::translate("quarvex::SplashWindow", "%1 %2-bit")
+        .arg(name)
+        .arg(wordSize);
 }
 
 QString platformText()
@@ -79,21 +83,20 @@ SplashWindow::SplashWindow(int interval, const QString& casePath)
     logo->setObjectName(QStringLiteral("picLogo"));
     logo->setPixmap(drawLogo(128));
     logo->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    logo->setAccessibleName(QStringLiteral("Quarvex logo"));
+    logo->setAccessibleName(tr("Quarvex logo"));
 
     auto* companyProduct =
-        addLabel(frame, "lblCompanyProduct", QStringLiteral("By the Quarvex Developers"), 18, true);
+        addLabel(frame, "lblCompanyProduct", tr("By the Quarvex Developers"), 18, true);
     auto* product = addLabel(frame, "lblProductName", QString::fromLatin1(AppTitle),
                              metrics::SplashProductPoints, true);
     auto* platform =
         addLabel(frame, "lblPlatform", platformText(), metrics::SplashPlatformPoints, true);
     auto* version = addLabel(frame, "lblVersion", versionText(), 12, true);
-    auto* warning =
-        addLabel(frame, "lblWarning",
-                 QStringLiteral("Free for educational and personal use. Provided as is, without "
+    auto* warning = addLabel(frame, "lblWarning",
+                             tr("Free for educational and personal use. Provided as is, without "
                                 "warranty of any kind."));
     warning->setWordWrap(true);
-    auto* company = addLabel(frame, "lblCompany", QStringLiteral("\u00a9 2026 Quarvex Developers"));
+    auto* company = addLabel(frame, "lblCompany", tr("\u00a9 2026 Quarvex Developers"));
 
     for (QLabel* label : {companyProduct, product, platform, version, company})
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -48,27 +48,24 @@ SwitchboardWindow::SwitchboardWindow()
     : QDialog(nullptr, FixedDialog)
 {
     setObjectName(QStringLiteral("frmSwitchboard"));
-    setWindowTitle(QStringLiteral("Quarvex Options"));
+    setWindowTitle(tr("Quarvex Options"));
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame"));
 
-    m_quick = new QRadioButton(QStringLiteral("Quick Calculator"), frame);
+    m_quick = new QRadioButton(tr("Quick Calculator"), frame);
     m_quick->setObjectName(QStringLiteral("Option1"));
     auto* label1 = explanation(
-        "Label1", QStringLiteral("Quickly calculate results for an individual test item."), m_quick,
-        frame);
-    m_overview = new QRadioButton(QStringLiteral("Comprehensive Overview"), frame);
+        "Label1", tr("Quickly calculate results for an individual test item."), m_quick, frame);
+    m_overview = new QRadioButton(tr("Comprehensive Overview"), frame);
     m_overview->setObjectName(QStringLiteral("Option2"));
     auto* label2 = explanation(
-        "Label2",
-        QStringLiteral("Enter data for results of multiple test items (results can be exported)."),
+        "Label2", tr("Enter data for results of multiple test items (results can be exported)."),
         m_overview, frame);
-    m_practice = new QRadioButton(QStringLiteral("Practice"), frame);
+    m_practice = new QRadioButton(tr("Practice"), frame);
     m_practice->setObjectName(QStringLiteral("Option3"));
     auto* label3 = explanation(
-        "Label3",
-        QStringLiteral("Work generated cases step by step; every step is checked and explained."),
+        "Label3", tr("Work generated cases step by step; every step is checked and explained."),
         m_practice, frame);
     m_quick->setChecked(true);
 
@@ -91,9 +88,9 @@ SwitchboardWindow::SwitchboardWindow()
     label3->setContentsMargins(indent, 0, 0, 0);
     frame->setMinimumWidth(metrics::SwitchboardFrameWidth);
 
-    auto* ok = button("OKButton", QStringLiteral("OK"), this);
-    auto* exit = button("ExitButton", QStringLiteral("Exit"), this);
-    auto* about = button("AboutButton", QStringLiteral("About"), this);
+    auto* ok = button("OKButton", tr("OK"), this);
+    auto* exit = button("ExitButton", tr("Exit"), this);
+    auto* about = button("AboutButton", tr("About"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SwitchboardWindow::openChosen);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);

@@ -1,6 +1,7 @@
 #include "app/logo.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "i18n/language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,14 +10,20 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdio>
 #include <thread>
 
 namespace {
 
+struct StartArguments {
+    QString casePath;
+    QString language; // empty for one Quarvex does not speak
+};
+
 // The case file named on the command line (quarvex FILE, as the desktop
-// entry passes it), or an empty text. --help and --version answer and end
-// the program here.
-QString caseArgument(const QApplication& app)
+// entry passes it), or an empty text, and the language: --lang, else the
+// environment's. --help and --version answer and end the program here.
+StartArguments startArguments(const QApplication& app)
 {
     QCommandLineParser arguments;
     arguments.setApplicationDescription(
@@ -27,9 +34,16 @@ QString caseArgument(const QApplication& app)
                                     QStringLiteral("A case file (.quarvex) to open on the Data "
                                                    "Entry screen once the disclaimer is accepted."),
                                     QStringLiteral("[case]"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QStringLiteral("The language of the windows: de or en (default: the system's)."),
+        QStringLiteral("language"));
+    arguments.addOption(language);
     arguments.process(app);
     const QStringList cases = arguments.positionalArguments();
-    return cases.isEmpty() ? QString() : QFileInfo(cases.constFirst()).absoluteFilePath();
+    return {cases.isEmpty() ? QString() : QFileInfo(cases.constFirst()).absoluteFilePath(),
+            arguments.isSet(language) ? quarvex::parseLanguage(arguments.value(language))
+                                      : quarvex::languageFromEnvironment()};
 }
 
 } // namespace
@@ -48,12 +62,17 @@ int main(int argc, char* argv[])
                                             .arg(QUARVEX_VERSION_MAJOR)
                                             .arg(QUARVEX_VERSION_MINOR)
                                             .arg(QUARVEX_VERSION_PATCH));
-    const QString casePath = caseArgument(app);
+    const StartArguments start = startArguments(app);
+    if (start.language.isEmpty()) {
+        std::fputs("quarvex: --lang takes de or en\n", stderr);
+        return 2;
+    }
+    quarvex::installLanguage(start.language);
     std::thread fonts([] { QFontDatabase::families(); });
     QApplication::setWindowIcon(quarvex::appIcon());
     quarvex::QtDialogs dialogs;
     quarvex::setDialogs(&dialogs);
-    quarvex::modStartup(quarvex::SplashInterval, casePath);
+    quarvex::modStartup(quarvex::SplashInterval, start.casePath);
     fonts.join();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "app/qtdialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,6 +20,21 @@ QString displayText(const QString& text)
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
+
+namespace {
+
+QString dialogText(const char* text)
+{
+    return QCoreApplication::translate("quarvex::QtDialogs", text);
+}
+
+void nameOk(QMessageBox& box)
+{
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "OK")));
+}
+
+} // namespace
 
 void QtDialogs::beep()
 {
@@ -53,6 +69,7 @@ void QtDialogs::message(const QString& text, MessageIcon icon, const QString& ti
     QMessageBox box(boxIconOf(icon), title, displayText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    nameOk(box);
     box.exec();
 }
 
@@ -63,6 +80,7 @@ void QtDialogs::detailedMessage(const QString& text, const QString& detail, Mess
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDetailedText(detail);
+    nameOk(box);
     box.exec();
 }
 
@@ -79,6 +97,10 @@ bool QtDialogs::question(const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, displayText(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.button(QMessageBox::Yes)
+        ->setText(dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "&Yes")));
+    box.button(QMessageBox::No)
+        ->setText(dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "&No")));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
@@ -94,9 +116,13 @@ SaveChoice QtDialogs::askToSave(const QString& text, const QString& title)
     QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "Save")),
+                                      QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "Discard")),
+                      QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(
+        dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "Cancel")), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -113,7 +139,8 @@ bool QtDialogs::confirm(const QString& text, const QString& title, const QString
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(action, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(
+        dialogText(QT_TRANSLATE_NOOP("quarvex::QtDialogs", "Cancel")), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();

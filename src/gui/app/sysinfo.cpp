@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -25,17 +26,20 @@ const QList<SysInfoTool>& sysInfoTools()
 QString systemInfoText(const QWidget* window)
 {
     QStringList lines;
-    lines << QStringLiteral("Platform: %1 (%2 kernel %3, %4)")
+    lines << QCoreApplication::translate("quarvex::SysInfo", "Platform: %1 (%2 kernel %3, %4)")
                  .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(),
                       QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
-    lines << QStringLiteral("Qt: %1 (built with %2), platform plugin %3")
+    lines << QCoreApplication::translate("quarvex::SysInfo",
+                                         "Qt: %1 (built with %2), platform plugin %3")
                  .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
                       QGuiApplication::platformName());
     const QScreen* screen =
         window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QSize pixels = screen->size() * screen->devicePixelRatio();
-        lines << QStringLiteral("Screen: %1, %2 x %3 pixels, scale factor %4, %5 dots per inch")
+        lines << QCoreApplication::translate(
+                     "quarvex::SysInfo",
+                     "Screen: %1, %2 x %3 pixels, scale factor %4, %5 dots per inch")
                      .arg(screen->name())
                      .arg(pixels.width())
                      .arg(pixels.height())
@@ -55,7 +59,7 @@ bool StartSysInfo(const QWidget* window)
             return true;
     }
     dialogs().message(systemInfoText(window), MessageIcon::Information,
-                      QStringLiteral("System Information"));
+                      QCoreApplication::translate("quarvex::SysInfo", "System Information"));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quarvex {
@@ -8,7 +9,7 @@ namespace quarvex {
 // about box show it.
 inline QString versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("quarvex::AboutWindow", "Version %1.%2.%3")
         .arg(QUARVEX_VERSION_MAJOR)
         .arg(QUARVEX_VERSION_MINOR)
         .arg(QUARVEX_VERSION_PATCH);

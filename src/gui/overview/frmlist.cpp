@@ -17,32 +17,32 @@ namespace quarvex {
 ItemListWindow::ItemListWindow()
 {
     setObjectName(QStringLiteral("frmList"));
-    setWindowTitle(QStringLiteral("Test Results"));
+    setWindowTitle(tr("Test Results"));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Computable items"));
+    m_list->setAccessibleName(tr("Computable items"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
     m_list->setMinimumSize(m_list->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
                                metrics::ComputableListChars,
                            m_list->fontMetrics().height() * metrics::ComputableListLines);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
-    auto* cancel = m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = m_cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
-    m_explain = new QLabel(QString::fromLatin1(ListExplanation), this);
+    m_explain = new QLabel(tr(ListExplanation), this);
     m_explain->setObjectName(QStringLiteral("ExplainLabel"));
     m_explain->setWordWrap(true);
     keepWrappedTextWhole(m_explain, m_list->minimumWidth());
 
-    m_missingHeading = new QLabel(QStringLiteral("Cannot be computed"), this);
+    m_missingHeading = new QLabel(tr("Cannot be computed"), this);
     m_missingHeading->setObjectName(QStringLiteral("MissingLabel"));
     m_missing = new QPlainTextEdit(this);
     m_missing->setObjectName(QStringLiteral("MissingItems"));
-    m_missing->setAccessibleName(QStringLiteral("Cannot be computed"));
+    m_missing->setAccessibleName(tr("Cannot be computed"));
     m_missing->setReadOnly(true);
     m_missing->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_missing->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -81,8 +81,7 @@ void ItemListWindow::showItems(const QStringList& computable, const QStringList&
     m_list->clear();
     m_list->addItems(computable);
     m_ok->setEnabled(!computable.isEmpty());
-    m_explain->setText(
-        QString::fromLatin1(computable.isEmpty() ? NoItemsExplanation : ListExplanation));
+    m_explain->setText(tr(computable.isEmpty() ? NoItemsExplanation : ListExplanation));
     m_missing->setPlainText(missingLines.join(QLatin1Char('\n')));
     m_missingHeading->setVisible(!missingLines.isEmpty());
     m_missing->setVisible(!missingLines.isEmpty());

@@ -11,16 +11,18 @@ class QPushButton;
 namespace quarvex {
 
 // The explanation that frmList shows when it is loaded.
-inline constexpr const char* ListExplanation =
+inline constexpr const char* ListExplanation = QT_TRANSLATE_NOOP(
+    "quarvex::ItemListWindow",
     "These are the items for which calculations can be made. If an item is missing it's because "
     "the required data wasn't entered or correctly put in. Click the cancel button to return to "
     "the Data Entry form and enter the missing or incorrect data. Press the OK button to continue "
-    "with the calculations.";
+    "with the calculations.");
 // What it shows instead after a pass found no computable item.
-inline constexpr const char* NoItemsExplanation =
+inline constexpr const char* NoItemsExplanation = QT_TRANSLATE_NOOP(
+    "quarvex::ItemListWindow",
     "There are no items for which calculations can be made because the required data wasn't "
     "entered or correctly put in. Click the cancel button to return to the Data Entry form and "
-    "enter the missing or incorrect data.";
+    "enter the missing or incorrect data.");
 
 // frmList, "Test Results": the names of the computable items.
 class ItemListWindow final : public QWidget

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ ResultGrid::ResultGrid(ResultsModel* model, QWidget* parent)
     , m_rows(model)
 {
     setObjectName(QStringLiteral("FlexGrid"));
-    setAccessibleName(QStringLiteral("Test results"));
+    setAccessibleName(tr("Test results"));
     setModel(model);
     // The headings stand above the grid as labels; the hidden header keeps
     // the model's headings for screen readers, which name each cell's column
@@ -66,7 +67,7 @@ ResultGrid::ResultGrid(ResultsModel* model, QWidget* parent)
             });
     connect(model, &QAbstractItemModel::modelReset, this, &ResultGrid::fitRows);
 
-    m_copy = new QAction(QStringLiteral("Copy"), this);
+    m_copy = new QAction(tr("Copy"), this);
     m_copy->setObjectName(QStringLiteral("CopyAction"));
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WidgetShortcut);
@@ -128,11 +129,12 @@ void ResultGrid::fitRows()
 
 namespace {
 
-const char* const SelectRowText = "Select a row to see how its result was worked out.";
+const char* const SelectRowText = QT_TRANSLATE_NOOP(
+    "quarvex::ResultsWindow", "Select a row to see how its result was worked out.");
 
 QPushButton* boldButton(const char* objectName, const char* text, QWidget* parent)
 {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("quarvex::ResultsWindow", text), parent);
     b->setObjectName(QString::fromLatin1(objectName));
     QFont font = b->font();
     font.setBold(true);
@@ -146,13 +148,14 @@ QPushButton* boldButton(const char* objectName, const char* text, QWidget* paren
 ResultsWindow::ResultsWindow()
 {
     setObjectName(QStringLiteral("frmResult"));
-    setWindowTitle(QStringLiteral("Test Results"));
+    setWindowTitle(tr("Test Results"));
 
     auto* headings = new QHBoxLayout;
     headings->setSpacing(0);
-    const char* const texts[] = {"Test Item", "Result", "Interpretation", "Note"};
+    const char* const texts[] = {QT_TR_NOOP("Test Item"), QT_TR_NOOP("Result"),
+                                 QT_TR_NOOP("Interpretation"), QT_TR_NOOP("Note")};
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(texts[i]), this);
+        auto* label = new QLabel(tr(texts[i]), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         QFont font = label->font();
         font.setBold(true);
@@ -163,7 +166,7 @@ ResultsWindow::ResultsWindow()
 
     m_hints = new QLabel(this);
     m_hints->setObjectName(QStringLiteral("HintsLabel"));
-    m_hints->setAccessibleName(QStringLiteral("Values to check"));
+    m_hints->setAccessibleName(tr("Values to check"));
     m_hints->setWordWrap(true);
     m_hints->setTextFormat(Qt::PlainText);
     m_hints->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -174,17 +177,20 @@ ResultsWindow::ResultsWindow()
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
             &ResultsWindow::alignHeadings);
 
-    QPushButton* back = boldButton("BackButton", "Back", this);
-    QPushButton* exportButton = boldButton("ExportButton", "Export", this);
-    QPushButton* close = boldButton("CloseButton", "Close", this);
-    auto* print = new QPushButton(QStringLiteral("Print\u2026"), this);
+    QPushButton* back =
+        boldButton("BackButton", QT_TRANSLATE_NOOP("quarvex::ResultsWindow", "Back"), this);
+    QPushButton* exportButton =
+        boldButton("ExportButton", QT_TRANSLATE_NOOP("quarvex::ResultsWindow", "Export"), this);
+    QPushButton* close =
+        boldButton("CloseButton", QT_TRANSLATE_NOOP("quarvex::ResultsWindow", "Close"), this);
+    auto* print = new QPushButton(tr("Print\u2026"), this);
     print->setObjectName(QStringLiteral("PrintButton"));
     print->setAutoDefault(false);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    auto* pdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    auto* pdf = new QPushButton(tr("Save as PDF\u2026"), this);
     pdf->setObjectName(QStringLiteral("PdfButton"));
     pdf->setAutoDefault(false);
-    m_includeSteps = new QCheckBox(QStringLiteral("Include worked steps"), this);
+    m_includeSteps = new QCheckBox(tr("Include worked steps"), this);
     m_includeSteps->setObjectName(QStringLiteral("StepsCheckBox"));
     m_includeSteps->setAccessibleName(m_includeSteps->text());
     connect(print, &QPushButton::clicked, this, &ResultsWindow::printRequested);
@@ -212,8 +218,8 @@ ResultsWindow::ResultsWindow()
     gridLayout->addWidget(m_grid, 1);
     m_steps = new StepsView(this);
     m_steps->setObjectName(QStringLiteral("StepsPane"));
-    m_steps->setAccessibleName(QStringLiteral("Worked steps of the selected row"));
-    m_steps->showMessage(QString::fromLatin1(SelectRowText));
+    m_steps->setAccessibleName(tr("Worked steps of the selected row"));
+    m_steps->showMessage(tr(SelectRowText));
     m_steps->setMinimumHeight(m_steps->fontMetrics().lineSpacing() * 6);
     // The grid is never so narrow that the shares of the first two columns
     // cut their headings.
@@ -225,7 +231,7 @@ ResultsWindow::ResultsWindow()
         2 * m_grid->frameWidth() + scrollBar + 32);
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("ResultSplitter"));
-    m_splitter->setAccessibleName(QStringLiteral("Results and worked steps"));
+    m_splitter->setAccessibleName(tr("Results and worked steps"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(gridPane);
     m_splitter->addWidget(m_steps);
@@ -256,7 +262,7 @@ void ResultsWindow::showStepsOf(int row)
     // the text where it is.
     const Derivation* derivation = m_rows->derivationOf(row);
     if (!derivation) {
-        m_steps->showMessage(QString::fromLatin1(SelectRowText));
+        m_steps->showMessage(tr(SelectRowText));
         return;
     }
     m_steps->setDerivation(*derivation);
@@ -290,7 +296,7 @@ void ResultsWindow::setHints(const QStringList& texts)
 {
     QStringList lines;
     for (const QString& text : texts)
-        lines << QStringLiteral("Check: ") + text;
+        lines << tr("Check: %1").arg(text);
     m_hints->setText(lines.join(QLatin1Char('\n')));
     m_hints->setAccessibleDescription(m_hints->text());
     m_hints->setVisible(!lines.isEmpty());

@@ -204,8 +204,7 @@ bool OverviewWindows::settleUnsavedChanges()
     DataEntryWindow* window = dataEntry();
     if (!window || !window->hasUnsavedChanges())
         return true;
-    switch (m_dialogs.askToSave(QString::fromLatin1(SaveChangesQuestion),
-                                QString::fromLatin1(AppTitle))) {
+    switch (m_dialogs.askToSave(tr(SaveChangesQuestion), QString::fromLatin1(AppTitle))) {
     case SaveChoice::Save:
         return saveCase();
     case SaveChoice::Discard:
@@ -222,8 +221,7 @@ void OverviewWindows::clearDataEntry()
     if (!window)
         return;
     if (window->hasUnsavedChanges() &&
-        !m_dialogs.confirm(QString::fromLatin1(ClearQuestion), QString::fromLatin1(AppTitle),
-                           QStringLiteral("Clear")))
+        !m_dialogs.confirm(tr(ClearQuestion), QString::fromLatin1(AppTitle), tr("Clear")))
         return;
     window->clearFields();
 }
@@ -246,8 +244,7 @@ void OverviewWindows::openCase()
     if (!settleUnsavedChanges())
         return;
     const QString path =
-        m_dialogs.fileName(FileDialogMode::Open, QString::fromLatin1(OpenCaseTitle), m_caseFolder,
-                           QString::fromLatin1(CaseFilter));
+        m_dialogs.fileName(FileDialogMode::Open, tr(OpenCaseTitle), m_caseFolder, tr(CaseFilter));
     if (!path.isEmpty())
         loadCaseFile(path);
 }
@@ -263,12 +260,11 @@ bool OverviewWindows::loadCaseFile(const QString& path)
     if (const auto error = readCaseFile(path, input)) {
         const QString shown = QDir::toNativeSeparators(path);
         // Texts built in one step: a path or a line may hold "%1".
-        const QString where =
-            error->line > 0 ? QStringLiteral("Line %1: ").arg(error->line) : QString();
+        const QString where = error->line > 0 ? tr("Line %1: ").arg(error->line) : QString();
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("The case could not be opened from %1.\r\r%2%3")
-                              .arg(shown, where, error->message),
-                          MessageIcon::Critical, QString::fromLatin1(OpenCaseTitle));
+        m_dialogs.message(
+            tr("The case could not be opened from %1.\r\r%2%3").arg(shown, where, error->message),
+            MessageIcon::Critical, tr(OpenCaseTitle));
         return false;
     }
     // A case written under another number format comes in this one's.
@@ -294,8 +290,8 @@ bool OverviewWindows::saveCaseAs()
     if (!window)
         return false;
     const QString start = window->casePath().isEmpty() ? m_caseFolder : window->casePath();
-    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(SaveCaseAsTitle),
-                                      start, QString::fromLatin1(CaseFilter));
+    QString path =
+        m_dialogs.fileName(FileDialogMode::Save, tr(SaveCaseAsTitle), start, tr(CaseFilter));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -311,9 +307,9 @@ bool OverviewWindows::saveCaseTo(const QString& path)
     const AnalyteForm& form = window->form();
     if (const auto failure = saveCaseFile(path, form, form.order(), reportDate())) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("The case could not be saved to %1.\r\r%2")
+        m_dialogs.message(tr("The case could not be saved to %1.\r\r%2")
                               .arg(QDir::toNativeSeparators(path), *failure),
-                          MessageIcon::Critical, QString::fromLatin1(SaveCaseAsTitle));
+                          MessageIcon::Critical, tr(SaveCaseAsTitle));
         return false;
     }
     window->markSaved(path);
@@ -331,14 +327,13 @@ void OverviewWindows::printResults()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(sheetPageLayout(QLocale()));
-    printer.setDocName(QString::fromLatin1(SheetTitle));
+    printer.setDocName(tr(SheetTitle));
     printer.setCreator(QStringLiteral("Quarvex"));
     if (!m_dialogs.choosePrinter(printer))
         return;
     if (printSheet(resultSheet(withSteps()), printer) == 0) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("The results could not be printed."),
-                          MessageIcon::Critical);
+        m_dialogs.message(tr("The results could not be printed."), MessageIcon::Critical);
     }
 }
 
@@ -348,17 +343,16 @@ void OverviewWindows::saveResultsAsPdf()
         QDir(m_exportFolder)
             .filePath(
                 QStringLiteral("quarvex-results-%1.pdf").arg(reportDate().toString(Qt::ISODate)));
-    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(PdfTitle), proposed,
-                                      QString::fromLatin1(PdfFilter));
+    QString path = m_dialogs.fileName(FileDialogMode::Save, tr(PdfTitle), proposed, tr(PdfFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     if (const auto failure = writePdf(path, withSteps())) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("The results could not be saved to %1.\r\r%2")
+        m_dialogs.message(tr("The results could not be saved to %1.\r\r%2")
                               .arg(QDir::toNativeSeparators(path), *failure),
-                          MessageIcon::Critical, QString::fromLatin1(PdfTitle));
+                          MessageIcon::Critical, tr(PdfTitle));
         return;
     }
     m_exportFolder = QFileInfo(path).absolutePath();
@@ -380,7 +374,7 @@ std::optional<QString> OverviewWindows::writePdf(const QString& path, bool steps
     }
     if (pages == 0) {
         file.cancelWriting();
-        return QStringLiteral("The pages could not be drawn.");
+        return tr("The pages could not be drawn.");
     }
     if (!file.commit())
         return file.errorString();
@@ -390,12 +384,12 @@ std::optional<QString> OverviewWindows::writePdf(const QString& path, bool steps
 ResultSheet OverviewWindows::resultSheet(bool steps)
 {
     ResultSheet sheet;
-    sheet.title = QString::fromLatin1(SheetTitle);
+    sheet.title = tr(SheetTitle);
     const QLocale locale;
     sheet.date = locale.toString(reportDate(), QLocale::LongFormat);
     if (DataEntryWindow* window = dataEntry()) {
         if (!window->casePath().isEmpty())
-            sheet.caseName = QStringLiteral("Case: ") + QFileInfo(window->casePath()).fileName();
+            sheet.caseName = tr("Case: %1").arg(QFileInfo(window->casePath()).fileName());
         sheet.inputs = sheetInputs(window->form(), window->form().order());
     }
     // Rows, hints and steps come from one pass over one reading of the fields.
@@ -403,7 +397,7 @@ ResultSheet OverviewWindows::resultSheet(bool steps)
     const QList<ItemEvaluation> evaluations = evaluatePass(inputs, &sheet.hints);
     sheet.rows = resultRows(evaluations);
     sheet.notes = resultRowNotes(inputs, evaluations);
-    sheet.noRows = QString::fromLatin1(NoRowsText);
+    sheet.noRows = tr(NoRowsText);
     if (steps)
         sheet.steps = sheetSteps(inputs, evaluations);
     QStringList footer = displayText(disclaimerText()).split(QLatin1Char('\n'));
@@ -436,24 +430,22 @@ QString OverviewWindows::proposedExportPath() const
 
 void OverviewWindows::exportResults()
 {
-    const QString title = QString::fromLatin1(ExportTitle);
+    const QString title = tr(ExportTitle);
     QString path = QDir::toNativeSeparators(proposedExportPath());
     for (;;) {
-        path = m_dialogs.input(QString::fromLatin1(ExportPrompt), title, path);
+        path = m_dialogs.input(tr(ExportPrompt), title, path);
         // The user's own Cancel needs no message.
         if (path.isEmpty())
             return;
         // A folder or a device is not replaced: writing to it fails or goes
         // to the device, as before.
-        if (!QFileInfo(path).isFile() ||
-            m_dialogs.question(QStringLiteral("Replace %1?").arg(path), title))
+        if (!QFileInfo(path).isFile() || m_dialogs.question(tr("Replace %1?").arg(path), title))
             break;
     }
     if (const auto failure = exportTo(path)) {
         m_dialogs.beep();
-        m_dialogs.message(
-            QStringLiteral("The results could not be written to %1.\r\r%2").arg(path, *failure),
-            MessageIcon::Critical);
+        m_dialogs.message(tr("The results could not be written to %1.\r\r%2").arg(path, *failure),
+                          MessageIcon::Critical);
     }
 }
 
@@ -464,8 +456,7 @@ std::optional<QString> OverviewWindows::exportTo(const QString& path)
     m_exportFolder = QFileInfo(path).absolutePath();
     Q_EMIT exported(path);
     m_dialogs.beep();
-    m_dialogs.message(QString::fromLatin1(ExportDone), MessageIcon::Information,
-                      QString::fromLatin1(ExportDoneTitle));
+    m_dialogs.message(tr(ExportDone), MessageIcon::Information, tr(ExportDoneTitle));
     return std::nullopt;
 }
 

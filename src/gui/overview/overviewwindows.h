@@ -22,24 +22,37 @@ class ItemListWindow;
 class ResultsWindow;
 
 // Texts of the export dialogs.
-inline constexpr const char* ExportPrompt =
+inline constexpr const char* ExportPrompt = QT_TRANSLATE_NOOP(
+    "quarvex::OverviewWindows",
     "Enter the name and full path of the file for export.\r\rNote: data will be saved in a "
-    "tab-delimited format.";
-inline constexpr const char* ExportTitle = "Export Test Results";
-inline constexpr const char* ExportDone = "Data export completed succesfully.";
-inline constexpr const char* ExportDoneTitle = "Test Results Export";
+    "tab-delimited format.");
+inline constexpr const char* ExportTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Export Test Results");
+inline constexpr const char* ExportDone =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Data export completed succesfully.");
+inline constexpr const char* ExportDoneTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Test Results Export");
 
 // Texts of cases and printing.
-inline constexpr const char* SaveChangesQuestion = "Save changes to the case?";
+inline constexpr const char* SaveChangesQuestion =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Save changes to the case?");
 inline constexpr const char* ClearQuestion =
-    "Clear every field? The changes are not saved in a case and will be lost.";
-inline constexpr const char* CaseFilter = "Quarvex cases (*.quarvex)";
-inline constexpr const char* PdfFilter = "PDF documents (*.pdf)";
-inline constexpr const char* OpenCaseTitle = "Open Case";
-inline constexpr const char* SaveCaseAsTitle = "Save Case As";
-inline constexpr const char* PdfTitle = "Save as PDF";
-inline constexpr const char* SheetTitle = "Quarvex Test Results";
-inline constexpr const char* NoRowsText = "No test item can be computed from the values entered.";
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows",
+                      "Clear every field? The changes are not saved in a case and will be lost.");
+inline constexpr const char* CaseFilter =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Quarvex cases (*.quarvex)");
+inline constexpr const char* PdfFilter =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "PDF documents (*.pdf)");
+inline constexpr const char* OpenCaseTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Open Case");
+inline constexpr const char* SaveCaseAsTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Save Case As");
+inline constexpr const char* PdfTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Save as PDF");
+inline constexpr const char* SheetTitle =
+    QT_TRANSLATE_NOOP("quarvex::OverviewWindows", "Quarvex Test Results");
+inline constexpr const char* NoRowsText = QT_TRANSLATE_NOOP(
+    "quarvex::OverviewWindows", "No test item can be computed from the values entered.");
 
 // The Comprehensive Overview: owns its three windows (data entry frmData,
 // list frmList, results frmResult), runs the passes over the overview items

@@ -6,8 +6,11 @@ namespace quarvex {
 
 namespace {
 
-const char* const Headings[ResultsModel::ColumnCount] = {"Test Item", "Result", "Interpretation",
-                                                         "Note"};
+const char* const Headings[ResultsModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("quarvex::ResultsModel", "Test Item"),
+    QT_TRANSLATE_NOOP("quarvex::ResultsModel", "Result"),
+    QT_TRANSLATE_NOOP("quarvex::ResultsModel", "Interpretation"),
+    QT_TRANSLATE_NOOP("quarvex::ResultsModel", "Note")};
 
 bool isCell(const QModelIndex& index, qsizetype rows)
 {
@@ -74,7 +77,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    return QString::fromLatin1(Headings[section]);
+    return tr(Headings[section]);
 }
 
 Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const

@@ -15,7 +15,7 @@ ExplainWindow::ExplainWindow()
     , m_explanation(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmExplain"));
-    setWindowTitle(QStringLiteral("Explanation"));
+    setWindowTitle(tr("Explanation"));
 
     m_explanation->setObjectName(QStringLiteral("Explanation"));
     m_explanation->setWordWrap(true);

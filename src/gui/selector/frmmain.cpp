@@ -75,27 +75,27 @@ void CategoryBox::onActivated(int index)
 }
 
 SelectorWindow::SelectorWindow()
-    : m_categoryLabel(new QLabel(QStringLiteral("Select a category:"), this))
+    : m_categoryLabel(new QLabel(tr("Select a category:"), this))
     , m_category(new CategoryBox(this))
     , m_subCat(new QListWidget(this))
-    , m_proceed(new QPushButton(QStringLiteral("Proceed"), this))
-    , m_explain(new QPushButton(QStringLiteral("Explain"), this))
+    , m_proceed(new QPushButton(tr("Proceed"), this))
+    , m_explain(new QPushButton(tr("Explain"), this))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Medical Calculator"));
+    setWindowTitle(tr("Medical Calculator"));
 
     m_categoryLabel->setObjectName(QStringLiteral("CategoryLabel"));
     m_categoryLabel->setBuddy(m_category);
     m_category->setObjectName(QStringLiteral("Category"));
-    setChoiceListName(m_category, QStringLiteral("Category"));
+    setChoiceListName(m_category, tr("Category"));
     for (const CatalogueCategory& category : categories())
-        m_category->addItem(QString::fromLatin1(category.text));
+        m_category->addItem(category.shownText());
     m_category->setCurrentIndex(-1);
     m_category->setEditText(QString());
     m_category->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     m_subCat->setObjectName(QStringLiteral("SubCat"));
-    m_subCat->setAccessibleName(QStringLiteral("Test items"));
+    m_subCat->setAccessibleName(tr("Test items"));
     m_subCat->setSortingEnabled(false);
     m_subCat->setSelectionMode(QAbstractItemView::SingleSelection);
     m_subCat->installEventFilter(this);
@@ -103,8 +103,7 @@ SelectorWindow::SelectorWindow()
     const QFontMetrics metrics(m_subCat->font());
     int widest = 0;
     for (const TestItem& item : catalogue())
-        widest =
-            std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(item.selectorName)));
+        widest = std::max(widest, metrics.horizontalAdvance(item.shownName()));
     m_subCat->setMinimumSize(widest + 40, metrics.lineSpacing() * metrics::SelectorListLines + 8);
 
     m_proceed->setObjectName(QStringLiteral("Proceed"));
@@ -150,7 +149,7 @@ void SelectorWindow::chooseCategory(int position)
         return;
     m_subCat->clear();
     for (const TestItem& item : categoryItems(position))
-        m_subCat->addItem(QString::fromLatin1(item.selectorName));
+        m_subCat->addItem(item.shownName());
 }
 
 void SelectorWindow::chooseItem()
@@ -187,7 +186,7 @@ void SelectorWindow::explain()
 {
     QString text;
     if (const TestItem* item = catalogueItem(m_category->chosen(), itemPosition()))
-        text = QString::fromLatin1(item->explanation);
+        text = item->shownExplanation();
     ExplainWindow* window = showWindow<ExplainWindow>();
     window->setExplanation(text);
 }
@@ -201,7 +200,7 @@ void SelectorWindow::proceed()
     QString title;
     std::optional<ItemId> id;
     if (const TestItem* item = catalogueItem(category, itemPosition())) {
-        title = QString::fromLatin1(item->screenTitle);
+        title = item->shownScreenTitle();
         id = item->item;
         ensureCalculatorScreen(screenId)->applySettings(item->settings);
     }

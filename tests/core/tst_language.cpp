@@ -1,0 +1,171 @@
+// The language of the texts: the choice from the environment and --lang, the
+// German translation compiled into the programs, and the texts that stay
+// English whatever the language installed (what is written to files).
+
+#include "analytes/analyte.h"
+#include "analytes/unitnotes.h"
+#include "catalogue/catalogue.h"
+#include "coretestmain.h"
+#include "i18n/language.h"
+
+#include <QtTest>
+
+using namespace quarvex;
+using namespace Qt::StringLiterals;
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(installLanguage(u"en"_s)); }
+
+    void fromEnvironment_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("nothing set") << u""_s << u""_s << u""_s << u""_s << u"en"_s;
+        QTest::addRow("LANG German") << u""_s << u""_s << u""_s << u"de_DE.UTF-8"_s << u"de"_s;
+        QTest::addRow("LANG Austrian") << u""_s << u""_s << u""_s << u"de_AT"_s << u"de"_s;
+        QTest::addRow("LANG English") << u""_s << u""_s << u""_s << u"en_GB.UTF-8"_s << u"en"_s;
+        QTest::addRow("LANG French") << u""_s << u""_s << u""_s << u"fr_FR.UTF-8"_s << u"en"_s;
+        QTest::addRow("LC_MESSAGES over LANG")
+            << u""_s << u""_s << u"de_DE.UTF-8"_s << u"en_US.UTF-8"_s << u"de"_s;
+        QTest::addRow("LC_ALL over LC_MESSAGES")
+            << u""_s << u"en_US.UTF-8"_s << u"de_DE.UTF-8"_s << u""_s << u"en"_s;
+        QTest::addRow("LANGUAGE over LANG")
+            << u"de"_s << u""_s << u""_s << u"en_US.UTF-8"_s << u"de"_s;
+        QTest::addRow("LANGUAGE English over LANG German")
+            << u"en"_s << u""_s << u""_s << u"de_DE.UTF-8"_s << u"en"_s;
+        QTest::addRow("LANGUAGE list, first spoken")
+            << u"fr:de_CH:en"_s << u""_s << u""_s << u"fr_FR.UTF-8"_s << u"de"_s;
+        QTest::addRow("LANGUAGE list of others only")
+            << u"fr:it"_s << u""_s << u""_s << u"de_DE.UTF-8"_s << u"en"_s;
+        // gettext reads LANGUAGE only when the locale is not C.
+        QTest::addRow("LANGUAGE under the C locale")
+            << u"de"_s << u"C"_s << u""_s << u""_s << u"en"_s;
+        QTest::addRow("LANGUAGE without a locale") << u"de"_s << u""_s << u""_s << u""_s << u"en"_s;
+        QTest::addRow("C.UTF-8") << u""_s << u""_s << u""_s << u"C.UTF-8"_s << u"en"_s;
+    }
+
+    void fromEnvironment()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, expected);
+        QCOMPARE(languageFrom(language, lcAll, lcMessages, lang), expected);
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("de") << u"de"_s << u"de"_s;
+        QTest::addRow("DE") << u"DE"_s << u"de"_s;
+        QTest::addRow("de_DE") << u"de_DE"_s << u"de"_s;
+        QTest::addRow("de-AT") << u"de-AT"_s << u"de"_s;
+        QTest::addRow("en") << u"en"_s << u"en"_s;
+        QTest::addRow("fr") << u"fr"_s << QString();
+        QTest::addRow("empty") << QString() << QString();
+        QTest::addRow("deutsch") << u"deutsch"_s << QString();
+    }
+
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(parseLanguage(text), expected);
+    }
+
+    // The German translation is compiled into the program, and English
+    // removes it again.
+    void installs()
+    {
+        const TestItem& first = catalogue().front();
+        QVERIFY(installLanguage(u"de"_s));
+        QCOMPARE(installedLanguage(), u"de"_s);
+        QCOMPARE(categories().front().shownText(), u"Cholesterin und koronare Herzkrankheit"_s);
+        QCOMPARE(analyte(AnalyteId::SerumCreatinine).shownName(), u"Serum-Kreatinin"_s);
+        QCOMPARE(analyte(AnalyteId::SerumCreatinine).shownUnitName(),
+                 u"Serum-Kreatinin, Einheit"_s);
+        QCOMPARE(shownUnitNote(AnalyteId::SerumUrea, u"mg/dL"_s),
+                 u"mg/dL Harnstoff-Stickstoff (BUN)"_s);
+        QVERIFY(first.shownName() != QLatin1String(first.selectorName));
+
+        QVERIFY(installLanguage(u"en"_s));
+        QCOMPARE(installedLanguage(), u"en"_s);
+        QCOMPARE(first.shownName(), QLatin1String(first.selectorName));
+        QVERIFY(!installLanguage(u"fr"_s));
+        QCOMPARE(installedLanguage(), u"en"_s);
+    }
+
+    // Under German, what is written to files and read back keeps its English:
+    // the analytes' names (findings, exports, cases) and the unit notes' own
+    // functions; only the shown forms change.
+    void writtenTextsStayEnglish()
+    {
+        QVERIFY(installLanguage(u"de"_s));
+        for (const Analyte& a : analytes()) {
+            QCOMPARE(a.accessibleName(), QLatin1String(a.name));
+            QCOMPARE(a.unitAccessibleName(), QLatin1String(a.name) + u" unit"_s);
+            for (const UnitChoice& u : a.unitChoices())
+                QCOMPARE(unitNote(a.id, QLatin1String(u.text)).isEmpty(), false);
+        }
+        QCOMPARE(unitNote(AnalyteId::SerumUrea, u"mg/dL"_s), u"mg/dL of urea nitrogen (BUN)"_s);
+    }
+
+    // Every shown text of the catalogue and the analytes has its German form
+    // (a text missing from the translation would show in English).
+    void everyShownTextTranslated()
+    {
+        QVERIFY(installLanguage(u"de"_s));
+        QStringList english;
+        // Names and symbols that German writes as English does.
+        const QStringList same{u"Transferrin"_s,
+                               u"eGFR (CKD-EPI 2021)"_s,
+                               u"Renal Failure Index (RFI)"_s,
+                               u"ALT"_s,
+                               u"ALT:"_s,
+                               u"AST"_s,
+                               u"AST:"_s,
+                               u"Albumin"_s,
+                               u"Albumin:"_s,
+                               u"Ferritin"_s,
+                               u"Ferritin:"_s,
+                               u"Globulin"_s,
+                               u"Globulin:"_s,
+                               u"Transferrin:"_s,
+                               u"Amylase:"_s,
+                               u"HDL:"_s,
+                               u"LDL: "_s,
+                               u"Protein:"_s,
+                               u"Calcium:"_s};
+        const auto check = [&](const char* source, const QString& shown) {
+            if (shown == QLatin1String(source) && !same.contains(shown))
+                english << shown;
+        };
+        for (const CatalogueCategory& c : categories())
+            check(c.text, c.shownText());
+        for (const TestItem& entry : catalogue()) {
+            check(entry.selectorName, entry.shownName());
+            check(entry.explanation, entry.shownExplanation());
+            check(entry.screenTitle, entry.shownScreenTitle());
+        }
+        for (const Analyte& a : analytes()) {
+            check(a.name, a.shownName());
+            check(a.caption, a.shownCaption());
+            check(a.dataCaption, a.shownDataCaption());
+        }
+        for (const UnitNote& note : unitNotes())
+            check(note.note, shownUnitNote(note.analyte, QLatin1String(note.unit)));
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u"\n"_s)));
+    }
+};
+
+QUARVEX_CORE_TEST_MAIN(TestLanguage)
+#include "tst_language.moc"
