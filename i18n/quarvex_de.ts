@@ -330,10 +330,6 @@
         <translation>Beispielfall</translation>
     </message>
     <message>
-        <source>Example case</source>
-        <translation>Beispielfall</translation>
-    </message>
-    <message>
         <source>Fill the fields with a patient of a clinical scenario</source>
         <translation>Die Felder mit einem Patienten eines klinischen Szenarios füllen</translation>
     </message>
@@ -635,10 +631,6 @@
     </message>
     <message>
         <source>Example Case</source>
-        <translation>Beispielfall</translation>
-    </message>
-    <message>
-        <source>Example case</source>
         <translation>Beispielfall</translation>
     </message>
     <message>

@@ -168,7 +168,7 @@ DataEntryWindow::DataEntryWindow()
     QPushButton* saveAs = button("SaveCaseAsButton", "Save Case As\u2026", this);
     QPushButton* example = button("ExampleCaseButton", "Example Case", this);
     example->setText(tr("Example Case"));
-    example->setAccessibleName(tr("Example case"));
+    example->setAccessibleName(tr("Example Case"));
     example->setToolTip(tr("Fill the fields with a patient of a clinical scenario"));
     auto* scenarioMenu = new QMenu(example);
     scenarioMenu->setObjectName(QStringLiteral("ExampleCaseMenu"));
@@ -213,14 +213,16 @@ DataEntryWindow::DataEntryWindow()
     buttons->addWidget(open);
     buttons->addWidget(save);
     buttons->addWidget(saveAs);
-    buttons->addSpacing(12);
-    buttons->addWidget(example);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(exit);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_caseLabel);
+    // The case's name, and beside it a patient of a scenario to start from.
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(m_caseLabel, 1);
+    caseRow->addWidget(example);
+    layout->addLayout(caseRow);
     layout->addLayout(top);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);

@@ -79,7 +79,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_practice->setAutoDefault(true);
     m_practice->setEnabled(false);
     m_example->setObjectName(QStringLiteral("ExampleCaseButton"));
-    m_example->setAccessibleName(tr("Example case"));
+    m_example->setAccessibleName(tr("Example Case"));
     m_example->setToolTip(tr("Fill the fields with a patient of a clinical scenario"));
     m_example->setAutoDefault(true);
     m_example->setEnabled(false);
