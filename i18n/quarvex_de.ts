@@ -320,6 +320,29 @@
     </message>
 </context>
 <context>
+    <name>quarvex::CalculatorScreen</name>
+    <message>
+        <source>Clinical scenarios</source>
+        <translation>Klinische Szenarien</translation>
+    </message>
+    <message>
+        <source>Example Case</source>
+        <translation>Beispielfall</translation>
+    </message>
+    <message>
+        <source>Fill the fields with a patient of a clinical scenario</source>
+        <translation>Die Felder mit einem Patienten eines klinischen Szenarios füllen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace the values typed with an example case?</source>
+        <translation>Die eingegebenen Werte durch einen Beispielfall ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::Catalogue</name>
     <message>
         <source>Cholesterol and Coronary Heart Disease</source>
@@ -678,6 +701,21 @@
     <message>
         <source>Data entry incomplete</source>
         <translation>Dateneingabe unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::DataEntryWindow</name>
+    <message>
+        <source>Clinical scenarios</source>
+        <translation>Klinische Szenarien</translation>
+    </message>
+    <message>
+        <source>Example Case</source>
+        <translation>Beispielfall</translation>
+    </message>
+    <message>
+        <source>Fill the fields with a patient of a clinical scenario</source>
+        <translation>Die Felder mit einem Patienten eines klinischen Szenarios füllen</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     bool batch = false, itemsJson = false, haveInput = false, haveOutput = false;
     bool haveThreads = false, optionsEnded = false;
     bool practice = false, grade = false, listItems = false, practiceOptions = false;
-    bool worksheet = false, worksheetOptions = false;
+    bool worksheet = false, worksheetOptions = false, scenarioOption = false;
     // A whole number from 1 to most after an option; false (with the error set) otherwise.
     const auto wholeValue = [&](const QString& arg, const QString& text, int most, int& out) {
         bool ok = false;
@@ -70,6 +70,21 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             grade = true;
         } else if (arg == QLatin1String("--list-items")) {
             listItems = true;
+        } else if (arg == QLatin1String("--list-scenarios")) {
+            listItems = true;
+            options.listScenarios = true;
+        } else if (arg == QLatin1String("--scenario")) {
+            if (!value(QStringLiteral("a scenario id (see --list-scenarios)")))
+                return std::nullopt;
+            options.scenarios = QStringList{args.at(i).trimmed()};
+            scenarioOption = true;
+        } else if (arg == QLatin1String("--scenarios")) {
+            if (!value(QStringLiteral("scenario ids separated by commas (see --list-scenarios)")))
+                return std::nullopt;
+            options.scenarios.clear();
+            for (const QString& id : args.at(i).split(QLatin1Char(',')))
+                options.scenarios << id.trimmed();
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--worksheet")) {
             worksheet = true;
         } else if (arg == QLatin1String("--items")) {
@@ -181,7 +196,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     // --grade --batch grades a class's answers from CSV.
     const bool gradeClass = grade && batch;
     if (gradeClass) {
-        if (itemsJson || practice || listItems || worksheet || practiceOptions ||
+        if (itemsJson || practice || listItems || worksheet || practiceOptions || scenarioOption ||
             worksheetOptions || haveThreads || options.format != Format::Export) {
             error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o, "
                                    "--locale and --no-carry") +
@@ -201,8 +216,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     if (worksheet) {
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
             error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
-                                   "--count, --versions, --seed, --level, --title, --locale, "
-                                   "--class-csv, --moodle-xml and -o") +
+                                   "--count, --versions, --seed, --level, --title, --scenarios, "
+                                   "--locale, --class-csv, --moodle-xml and -o") +
                     SeeHelp;
             return std::nullopt;
         }
@@ -234,10 +249,15 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     }
     if (worksheetOptions) {
         error =
-            QStringLiteral("--items, --count, --versions, --title, --class-csv and --moodle-xml "
-                           "can only "
-                           "be used with --worksheet") +
+            QStringLiteral("--items, --count, --versions, --title, --scenarios, --class-csv and "
+                           "--moodle-xml can only be used with --worksheet") +
             SeeHelp;
+        return std::nullopt;
+    }
+    if (scenarioOption && !practice) {
+        error = QStringLiteral("--scenario can only be used with --practice (--scenarios with "
+                               "--worksheet)") +
+                SeeHelp;
         return std::nullopt;
     }
     if (practiceOptions && !practice) {
@@ -247,9 +267,10 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return std::nullopt;
     }
     if (practice || grade || listItems) {
-        const QString name = practice ? QStringLiteral("--practice")
-                             : grade  ? QStringLiteral("--grade")
-                                      : QStringLiteral("--list-items");
+        const QString name = practice                ? QStringLiteral("--practice")
+                             : grade                 ? QStringLiteral("--grade")
+                             : options.listScenarios ? QStringLiteral("--list-scenarios")
+                                                     : QStringLiteral("--list-items");
         if (haveThreads || options.format == Format::Steps ||
             (options.format == Format::Json && !listItems) || (haveInput && !grade)) {
             error =
@@ -257,7 +278,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 (grade ? QStringLiteral(" reads one file and takes no option but -o, --locale and "
                                         "--no-carry")
                        : QStringLiteral(" reads no input and takes no option but -o, --locale") +
-                             (practice ? QStringLiteral(", --seed, --level and --answers")
+                             (practice ? QStringLiteral(", --seed, --level, --scenario and "
+                                                        "--answers")
                                        : QStringLiteral(" and --json"))) +
                 SeeHelp;
             return std::nullopt;

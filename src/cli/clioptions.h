@@ -42,6 +42,8 @@ struct CliOptions {
     QString title;                            // --title
     QString moodleXmlPath;                    // --moodle-xml: the exercises as Moodle questions
     QString classCsvPath;                     // --class-csv: the class file to fill in
+    QStringList scenarios;                    // --scenario (one) or --scenarios (ids); empty: any
+    bool listScenarios = false;               // --list-scenarios (mode ListItems)
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

@@ -9,10 +9,12 @@
 #include "practice/itemkeys.h"
 #include "practice/moodlexml.h"
 #include "practice/practicejson.h"
+#include "practice/scenarios.h"
 #include "practice/worksheet.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 
@@ -38,7 +40,12 @@ Exit practice(const CliOptions& options, const QLocale& locale)
     // Without --seed a seed is drawn; the output names it, so the exercise can be made again.
     const quint64 seed =
         options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
-    const Exercise ex = makeExercise(*id, seed, options.level, std::nullopt, locale);
+    if (const QString problem = scenarioProblem(*id, options.scenarios); !problem.isEmpty()) {
+        printErr(QStringLiteral("--scenario: ") + problem);
+        return Exit::BadInput;
+    }
+    const Exercise ex =
+        makeExercise(*id, seed, options.level, std::nullopt, locale, options.scenarios);
     return writeBytes(options.outputPath, indented(exerciseJson(ex, options.answers)));
 }
 
@@ -75,8 +82,8 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
         printErr(inputName(path) + QStringLiteral(": ") + error);
         return Exit::BadInput;
     }
-    const Exercise ex =
-        makeExercise(request->item, request->seed, request->level, std::nullopt, locale);
+    const Exercise ex = makeExercise(request->item, request->seed, request->level, std::nullopt,
+                                     locale, request->scenarios);
     const Grade g = grade(ex, request->answers, locale, {options.countCarried});
     return writeBytes(options.outputPath, indented(gradeJson(ex, g)));
 }
@@ -97,6 +104,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     settings.versions = options.versions;
     settings.level = options.level;
     settings.title = options.title;
+    settings.scenarios = options.scenarios;
     // Without --seed a seed is drawn; the output names it, so the sheet can be made again.
     settings.seed =
         options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
@@ -161,12 +169,32 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
     const ClassGradeSummary summary = gradeClass(input, output.device(), options);
     // A bad header was said as it was read.
     return finishRowsRun(summary.status, summary.error, where, std::nullopt,
-                         QStringLiteral("Student, Item, Seed, Level and the step ids"), output,
-                         [&] { printErr(classSummaryText(summary, locale)); });
+                         QStringLiteral("Student, Item, Seed, Level, Generator and the step ids"),
+                         output, [&] { printErr(classSummaryText(summary, locale)); });
+}
+
+Exit listScenarios(const CliOptions& options)
+{
+    if (options.format == CliOptions::Format::Json) {
+        QJsonArray list;
+        for (const Scenario& s : scenarios()) {
+            list << QJsonObject{{QStringLiteral("id"), QString::fromLatin1(s.id)},
+                                {QStringLiteral("name"), QString::fromUtf8(s.title)},
+                                {QStringLiteral("line"), QString::fromUtf8(s.line)}};
+        }
+        return writeBytes(options.outputPath, QJsonDocument(list).toJson(QJsonDocument::Indented));
+    }
+    QString text;
+    for (const Scenario& s : scenarios())
+        text += QString::fromLatin1(s.id) + QLatin1Char('\t') + QString::fromUtf8(s.title) +
+                QStringLiteral(": ") + QString::fromUtf8(s.line) + QLatin1Char('\n');
+    return writeBytes(options.outputPath, text.toUtf8());
 }
 
 Exit listItems(const CliOptions& options)
 {
+    if (options.listScenarios)
+        return listScenarios(options);
     if (options.format == CliOptions::Format::Json)
         return writeBytes(options.outputPath,
                           QJsonDocument(itemListJson()).toJson(QJsonDocument::Indented));
@@ -201,43 +229,52 @@ QString practiceHelpText()
 {
     return QStringLiteral(
         "Practice:\n"
-        "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--answers]\n"
-        "             [--locale NAME] [-o PATH]\n"
+        "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--scenario ID]\n"
+        "             [--answers] [--locale NAME] [-o PATH]\n"
         "  quarvex-cli --grade [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
         "  quarvex-cli --list-items [--json] [-o PATH]\n"
+        "  quarvex-cli --list-scenarios [--json] [-o PATH]\n"
         "\n"
         "--practice writes one exercise as JSON: a case generated from the seed (a\n"
         "whole number from 0 to 9007199254740991; drawn when not given, and named in\n"
-        "the output) with values in each input's typical range, and the steps that\n"
+        "the output), a patient of one of the clinical scenarios that report the\n"
+        "item's values (--scenario ID: of that one; --list-scenarios lists them), and\n"
+        "the version of the generator (\"generator\"), and the steps that\n"
         "work it out, each with its id, prompt, unit, kind (number or choice),\n"
         "choices, tolerance and whether it is given. Level 1 gives the conversions,\n"
         "2 asks them too, 3 asks only each result and interpretation (default 1).\n"
         "--answers adds each step's expected answer. ITEM is an item's id or its\n"
         "list text; --list-items prints the ids and names (--json: as JSON).\n"
-        "The same item, seed and level give the same exercise everywhere.\n"
+        "The same item, seed, level, scenario and generator version give the same\n"
+        "exercise everywhere.\n"
         "\n"
-        "--grade reads {\"item\", \"seed\", \"level\", \"answers\": {step id: answer}}\n"
-        "(FILE, or standard input) and writes {\"steps\": [{\"id\", \"correct\",\n"
-        "\"carried\", \"expected\", \"feedback\", \"slip\"}], \"correct\", \"right\",\n"
-        "\"carried\", \"asked\", \"score\"}. An answer is a JSON number, or a text: a\n"
-        "number with a decimal point or in the --locale's format, or a choice's text\n"
-        "or number (1 for the first). \"slip\" names the slip a wrong answer matches,\n"
-        "or is null. A step wrong from the case but right when worked from the\n"
-        "learner's own earlier answers is \"carried\" (right from your earlier\n"
-        "answer) and counts in \"correct\" and \"score\"; \"right\" counts the steps\n"
-        "right from the case itself. --no-carry counts carried steps wrong.\n"
+        "--grade reads {\"item\", \"seed\", \"level\", \"generator\", \"scenarios\" (where\n"
+        "one was chosen), \"answers\": {step id: answer}} (FILE, or standard input);\n"
+        "input without \"generator\" or of another version was made by another\n"
+        "generator and is refused: make the exercise again. It writes {\"steps\":\n"
+        "[{\"id\", \"correct\", \"carried\", \"expected\", \"feedback\", \"slip\"}],\n"
+        "\"correct\", \"right\", \"carried\", \"asked\", \"score\"}. An answer is a JSON\n"
+        "number, or a text: a number with a decimal point or in the --locale's\n"
+        "format, or a choice's text or number (1 for the first). \"slip\" names the\n"
+        "slip a wrong answer matches, or is null. A step wrong from the case but\n"
+        "right when worked from the learner's own earlier answers is \"carried\"\n"
+        "(right from your earlier answer) and counts in \"correct\" and \"score\";\n"
+        "\"right\" counts the steps right from the case itself. --no-carry counts\n"
+        "carried steps wrong.\n"
         "\n"
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
-        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME]\n"
-        "             [--class-csv PATH] [--moodle-xml PATH] [-o PATH]\n"
+        "             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]\n"
+        "             [--locale NAME] [--class-csv PATH] [--moodle-xml PATH] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
         "student, numbered from 1; 1 to 200, default 1) N exercises of each item\n"
         "(1 to 20, default 1), each with its own seed made from S, the version, the\n"
-        "item and the exercise's place, written as --practice writes an exercise;\n"
-        "under \"answers\" each exercise's item, seed, level and the expected value\n"
+        "item and the exercise's place, written as --practice writes an exercise\n"
+        "(--scenarios: the cases drawn from those scenarios only; an item none of\n"
+        "them supports is refused); under \"answers\" each exercise's item, seed,\n"
+        "level, generator, scenarios and the expected value\n"
         "of every step asked. The window's worksheet makes the same exercises from\n"
         "the same settings. It is the sheet file: its \"sheet\" is the sheet's id, a\n"
         "hash of the settings, and every exercise has a code printed beside it, the\n"
@@ -251,10 +288,13 @@ QString practiceHelpText()
         "\n"
         "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
         "rules and exit statuses: one row per student and exercise, with the\n"
-        "columns Student, Item (id or list text), Seed, Level and one column per\n"
+        "columns Student, Item (id or list text), Seed, Level, Generator (the\n"
+        "generator version; a sheet without it was made by an earlier generator\n"
+        "and is refused), optionally Scenario (ids separated by blanks) and one column per\n"
         "step id (as --practice names them; a column absent or empty is a blank\n"
         "answer). The output is CSV with the same delimiter: Student, Item, Seed,\n"
-        "Level, Score (0 to 1), Right (carried steps counted unless --no-carry),\n"
+        "Level, Generator, Scenario (where given), Score (0 to 1), Right (carried\n"
+        "steps counted unless --no-carry),\n"
         "Fully right, Asked, and for each step asked \"<id>: mark\" (right, carried,\n"
         "wrong or blank), \"<id>: slip\" (the slip's id or empty) and\n"
         "\"<id>: feedback\", then any other column of the input (Email, ID number:\n"

@@ -3,9 +3,9 @@
 // case alone.
 
 #include "batch/batchrun.h"
+#include "coretestmain.h"
 #include "csvio/csvreader.h"
 #include "csvio/csvwriter.h"
-#include "coretestmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

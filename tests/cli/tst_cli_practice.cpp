@@ -77,7 +77,8 @@ void TestCliPractice::exitStatus_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message"); // in standard error; empty: none
 
-    const QByteArray good = R"({"item":"tibc-calculated","seed":4,"level":3,"answers":{}})"_ba;
+    const QByteArray good =
+        R"({"item":"tibc-calculated","generator":2,"seed":4,"level":3,"answers":{}})"_ba;
     QTest::newRow("practice") << QStringList{u"--practice"_s, u"tibc-calculated"_s} << QByteArray()
                               << 0 << QString();
     QTest::newRow("practice by list text")
@@ -109,13 +110,39 @@ void TestCliPractice::exitStatus_data()
         << QStringList{u"--grade"_s} << "{"_ba << 2 << u"standard input: not JSON"_s;
     QTest::newRow("grade unknown step")
         << QStringList{u"--grade"_s}
-        << R"({"item":"tibc-calculated","seed":4,"level":3,"answers":{"step-7":1}})"_ba << 2
-        << u"no step \"step-7\""_s;
+        << R"({"item":"tibc-calculated","generator":2,"seed":4,"level":3,"answers":{"step-7":1}})"_ba
+        << 2 << u"no step \"step-7\""_s;
     QTest::newRow("grade missing file") << QStringList{u"--grade"_s, u"/nonexistent/answers.json"_s}
                                         << QByteArray() << 2 << u"/nonexistent/answers.json"_s;
     QTest::newRow("grade with --json")
         << QStringList{u"--grade"_s, u"--json"_s} << good << 2 << u"takes no option"_s;
     QTest::newRow("list items") << QStringList{u"--list-items"_s} << QByteArray() << 0 << QString();
+    QTest::newRow("list scenarios")
+        << QStringList{u"--list-scenarios"_s} << QByteArray() << 0 << QString();
+    QTest::newRow("practice from a scenario")
+        << QStringList{u"--practice"_s, u"fractional-urea-excretion"_s, u"--scenario"_s,
+                       u"prerenal-aki"_s}
+        << QByteArray() << 0 << QString();
+    QTest::newRow("unknown scenario")
+        << QStringList{u"--practice"_s, u"tibc-calculated"_s, u"--scenario"_s, u"flu"_s}
+        << QByteArray() << 2 << u"no scenario \"flu\" (see --list-scenarios)"_s;
+    QTest::newRow("scenario without the item's values")
+        << QStringList{u"--practice"_s, u"ldl-friedewald"_s, u"--scenario"_s, u"iron-deficiency"_s}
+        << QByteArray() << 2 << u"has a patient for LDL Cholesterol (Friedewald)"_s;
+    QTest::newRow("scenario without practice")
+        << QStringList{u"--scenario"_s, u"healthy"_s} << QByteArray() << 2
+        << u"--scenario can only be used with --practice"_s;
+    QTest::newRow("scenarios without worksheet")
+        << QStringList{u"--practice"_s, u"tibc-calculated"_s, u"--scenarios"_s, u"healthy"_s}
+        << QByteArray() << 2 << u"only be used with --worksheet"_s;
+    QTest::newRow("grade without generator")
+        << QStringList{u"--grade"_s}
+        << R"({"item":"tibc-calculated","seed":4,"level":3,"answers":{}})"_ba << 2
+        << u"made by an earlier version of the exercise generator"_s;
+    QTest::newRow("grade of another generator")
+        << QStringList{u"--grade"_s}
+        << R"({"item":"tibc-calculated","generator":1,"seed":4,"level":3,"answers":{}})"_ba << 2
+        << u"must be made again"_s;
     QTest::newRow("practice to a directory")
         << QStringList{u"--practice"_s, u"tibc-calculated"_s, u"-o"_s, u"/"_s} << QByteArray() << 1
         << u"/"_s;
@@ -224,8 +251,11 @@ void TestCliPractice::everyItem()
         }
 
         // The expected answers, as JSON numbers and texts, are all right.
-        const QJsonObject request{
-            {u"item"_s, item}, {u"seed"_s, seed}, {u"level"_s, level}, {u"answers"_s, answers}};
+        const QJsonObject request{{u"item"_s, item},
+                                  {u"seed"_s, seed},
+                                  {u"level"_s, level},
+                                  {u"generator"_s, 2},
+                                  {u"answers"_s, answers}};
         const Ran graded = runCli({u"--grade"_s}, QJsonDocument(request).toJson());
         QCOMPARE(graded.status, 0);
         const QJsonObject g = object(graded.out);
@@ -282,8 +312,11 @@ void TestCliPractice::everyItem()
                 continue;
             tried << slip;
             ++m_slipsGraded;
-            const QJsonObject slipRequest{
-                {u"item"_s, item}, {u"seed"_s, seed}, {u"level"_s, level}, {u"answers"_s, wrong}};
+            const QJsonObject slipRequest{{u"item"_s, item},
+                                          {u"seed"_s, seed},
+                                          {u"level"_s, level},
+                                          {u"generator"_s, 2},
+                                          {u"answers"_s, wrong}};
             const QJsonObject sg = object(
                 runCli({u"--grade"_s, u"--no-carry"_s}, QJsonDocument(slipRequest).toJson()).out);
             // Each changed step is wrong: where the slip happened it is named,

@@ -311,7 +311,7 @@ void TestCliWorksheet::gradeClass()
     // One column absent: its steps are blank for every student.
     const QString absent = stepIds.takeLast();
     const QStringList header =
-        QStringList{u"Student"_s, u"Item"_s, u"Seed"_s, u"Level"_s} + stepIds;
+        QStringList{u"Student"_s, u"Item"_s, u"Seed"_s, u"Level"_s, u"Generator"_s} + stepIds;
 
     const auto cell = [&](const QString& text) {
         return text.contains(delimiter) ? u'"' + text + u'"' : text;
@@ -328,7 +328,8 @@ void TestCliWorksheet::gradeClass()
         const QString item = key[u"item"_s].toString();
         const quint64 seed = quint64(key[u"seed"_s].toInteger());
         const QJsonObject expected = key[u"expected"_s].toObject();
-        const QStringList lead{item, QString::number(seed), u"2"_s};
+        const QStringList lead{item, QString::number(seed), u"2"_s,
+                               QString::number(key[u"generator"_s].toInt())};
         const auto answerRow = [&](const QString& student, const QHash<QString, QString>& given) {
             QStringList row{student};
             row << lead;
@@ -402,8 +403,8 @@ void TestCliWorksheet::gradeClass()
     QCOMPARE(rows.size(), expects.size() + 1);
     const QStringList outHeader = rows[0];
     QCOMPARE(outHeader.mid(0, 8),
-             (QStringList{u"Student"_s, u"Item"_s, u"Seed"_s, u"Level"_s, u"Score"_s, u"Right"_s,
-                          u"Fully right"_s, u"Asked"_s}));
+             (QStringList{u"Student"_s, u"Item"_s, u"Seed"_s, u"Level"_s, u"Generator"_s,
+                          u"Score"_s, u"Right"_s, u"Fully right"_s}));
     QVERIFY(outHeader.contains(absent + u": mark"_s));
     const auto column = [&](const QString& id, const char* what) {
         return outHeader.indexOf(id + u": "_s + QLatin1String(what));
@@ -415,8 +416,9 @@ void TestCliWorksheet::gradeClass()
         const Expect& e = expects[r];
         QCOMPARE(row.size(), outHeader.size());
         QCOMPARE(row[0], e.student);
-        const int asked = row[7].toInt();
-        QCOMPARE(row[6], row[5]); // nothing carried counts
+        QCOMPARE(row[4], QString::number(GeneratorVersion));
+        const int asked = row[8].toInt();
+        QCOMPARE(row[7], row[6]); // nothing carried counts
         QVERIFY(asked > 0);
         const bool absentAsked = !row[column(absent, "mark")].isEmpty();
         for (const QString& id : stepIds + QStringList{absent}) {
@@ -439,14 +441,14 @@ void TestCliWorksheet::gradeClass()
                 QVERIFY(slip.isEmpty());
             }
         }
-        const int right = row[5].toInt();
+        const int right = row[6].toInt();
         if (e.student == u"Cy"_s)
             QCOMPARE(right, 0);
         else if (e.student == u"Ada"_s)
             QCOMPARE(right, asked - int(absentAsked));
         else
             QCOMPARE(right, asked - int(absentAsked) - int(e.changed.size()));
-        QCOMPARE(numbers.toDouble(row[4]), std::round(100.0 * right / asked) / 100.0);
+        QCOMPARE(numbers.toDouble(row[5]), std::round(100.0 * right / asked) / 100.0);
         slipRows += e.student == u"Bo"_s;
     }
     QVERIFY2(slipRows >= 6, qPrintable(QString::number(slipRows)));
@@ -462,29 +464,37 @@ void TestCliWorksheet::gradeClass()
 // rest are graded and the exit status is 3.
 void TestCliWorksheet::badRows()
 {
-    const QByteArray csv = "Student,Item,Seed,Level,result\r\n"
-                           "Ada,tibc-calculated,4,3,300\r\n"
-                           "Bo,kidney,4,3,300\r\n"
-                           "Cy,tibc-calculated,-4,3,300\r\n"
-                           "Di,tibc-calculated,4,3,300,9\r\n"
-                           "Ed,ast-alt-ratio,4,4,1\r\n"
-                           "Flo,tibc-calculated,4,3,\r\n"_ba;
+    const QByteArray csv = "Student,Item,Seed,Level,Generator,result\r\n"
+                           "Ada,tibc-calculated,4,3,2,300\r\n"
+                           "Bo,kidney,4,3,2,300\r\n"
+                           "Cy,tibc-calculated,-4,3,2,300\r\n"
+                           "Di,tibc-calculated,4,3,2,300,9\r\n"
+                           "Ed,ast-alt-ratio,4,4,2,1\r\n"
+                           "Flo,tibc-calculated,4,3,2,\r\n"
+                           "Gus,tibc-calculated,4,3,1,300\r\n"
+                           "Hal,tibc-calculated,4,3,2,300\r\n"_ba;
     Ran ran = runCli({u"--grade"_s, u"--batch"_s}, csv);
     QCOMPARE(ran.status, 3);
     QVERIFY2(ran.err.contains(u"line 3: no item \"kidney\"; row skipped"_s), qPrintable(ran.err));
     QVERIFY2(ran.err.contains(u"line 4: the seed \"-4\""_s), qPrintable(ran.err));
-    QVERIFY2(ran.err.contains(u"line 5: 6 fields where the header has 5; row skipped"_s),
+    QVERIFY2(ran.err.contains(u"line 5: 7 fields where the header has 6; row skipped"_s),
              qPrintable(ran.err));
     QVERIFY2(ran.err.contains(u"line 6: the level \"4\""_s), qPrintable(ran.err));
-    QVERIFY2(ran.err.contains(u"2 students, 2 exercises"_s), qPrintable(ran.err));
+    // Another generator's exercise is never graded against this one's case.
+    QVERIFY2(ran.err.contains(u"line 8: the exercise was made by another version of the exercise "
+                              "generator (Generator \"1\"; this program's is 2) and must be made "
+                              "again; row skipped"_s),
+             qPrintable(ran.err));
+    QVERIFY2(ran.err.contains(u"3 students, 3 exercises"_s), qPrintable(ran.err));
     const QList<QStringList> rows = readCsv(ran.out, u',');
-    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.size(), 4);
     QCOMPARE(rows[1][0], u"Ada"_s);
     QCOMPARE(rows[2][0], u"Flo"_s);
+    QCOMPARE(rows[3][0], u"Hal"_s);
 
     // An answer to a step the exercise does not have.
     ran = runCli({u"--grade"_s, u"--batch"_s},
-                 "Student;Item;Seed;Level;step-9\nAda;tibc-calculated;4;3;1\n"_ba);
+                 "Student;Item;Seed;Level;Generator;step-9\nAda;tibc-calculated;4;3;2;1\n"_ba);
     QCOMPARE(ran.status, 3);
     QVERIFY2(ran.err.contains(u"line 2: an answer to \"step-9\", which is no step"_s),
              qPrintable(ran.err));
@@ -493,6 +503,24 @@ void TestCliWorksheet::badRows()
     QCOMPARE(ran.status, 2);
     QVERIFY2(ran.err.contains(u"no column Level"_s), qPrintable(ran.err));
     QVERIFY(ran.out.isEmpty());
+    // A sheet without Generator was made for an earlier generator: refused whole.
+    ran = runCli({u"--grade"_s, u"--batch"_s},
+                 "Student,Item,Seed,Level,result\nAda,tibc-calculated,4,3,300\n"_ba);
+    QCOMPARE(ran.status, 2);
+    QVERIFY2(ran.err.contains(u"no column Generator"_s) &&
+                 ran.err.contains(u"earlier version of the exercise generator"_s),
+             qPrintable(ran.err));
+    QVERIFY(ran.out.isEmpty());
+    // A Scenario column: the cases are drawn from the scenarios named, and said again.
+    ran = runCli({u"--grade"_s, u"--batch"_s}, "Student,Item,Seed,Level,Generator,Scenario,result\n"
+                                               "Ada,ferritin-iron-stores,4,3,2,iron-deficiency,\n"
+                                               "Bo,ferritin-iron-stores,4,3,2,ckd-g4,\n"_ba);
+    QCOMPARE(ran.status, 3);
+    QVERIFY2(ran.err.contains(u"line 3: no scenario chosen (ckd-g4)"_s), qPrintable(ran.err));
+    const QList<QStringList> scenarioRows = readCsv(ran.out, u',');
+    QCOMPARE(scenarioRows.size(), 2);
+    QCOMPARE(scenarioRows[0][5], u"Scenario"_s);
+    QCOMPARE(scenarioRows[1][5], u"iron-deficiency"_s);
     ran = runCli({u"--grade"_s, u"--batch"_s}, "Student,Item,Seed,Level,Seed\n"_ba);
     QCOMPARE(ran.status, 2);
     QVERIFY2(ran.err.contains(u"repeated column \"Seed\""_s), qPrintable(ran.err));

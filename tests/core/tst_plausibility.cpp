@@ -352,9 +352,8 @@ void TestPlausibility::rangeHint_data()
     add("ferritin: the unit of the other factor named", u"Ferritin"_s, u"pmol/L"_s, 1.5,
         u"Ferritin 1.5 pmol/L is below any value expected in patients (down to about 2.25 "
         "pmol/L). Did you mean 1.5 ng/ml (3.4 pmol/L)?"_s);
-    add("ferritin has no ceiling", u"Ferritin"_s, u"ng/ml"_s, 32000.0,
-        u"Ferritin 32000 ng/ml is unusual: most patients have about 2–10000 ng/ml. "
-        "Is it right?"_s);
+    // Above 50,000 in adults with HLH [R56]: no question.
+    add("ferritin in HLH", u"Ferritin"_s, u"ng/ml"_s, 32000.0, u""_s);
     add("potassium: a lost decimal point", u"SerumPotassium"_s, u""_s, 45.0,
         u"Serum potassium 45 mEq/L is above any value seen in patients (up to 14 mEq/L). "
         "Did you mean 4.5 mEq/L?"_s);
@@ -395,14 +394,18 @@ void TestPlausibility::rangeHint_data()
         u"Weight 55 lbs is far below the values seen in patients. Did you mean 55 kg "
         "(121 lbs)?"_s);
 
-    // Outside what patients have, and no other reading fits.
-    add("potassium 9.5: unusual", u"SerumPotassium"_s, u""_s, 9.5,
-        u"Serum potassium 9.5 mEq/L is unusual: most patients have about 1.5–9 mEq/L. "
-        "Is it right?"_s);
+    // Rare, yet seen in patients, and no other reading fits: a calm line
+    // with what the literature says, never a question.
+    add("potassium 9.5: rare", u"SerumPotassium"_s, u""_s, 9.5,
+        u"Serum potassium 9.5 mEq/L is rare: most patients have about 1.5–9 mEq/L. Above 10 "
+        "is rare: consider pseudohyperkalaemia (haemolysis) [R54]; critical limits 2.8/6.2 "
+        "[R45]."_s);
     add("age below adult life", u"Age"_s, u""_s, 12.0,
-        u"Age 12 years is unusual: adults are 18–110 years. Is it right?"_s);
+        u"Age 12 years is rare: adults are 18–110 years. Cockcroft–Gault was derived in adults "
+        "aged 18–92 years and is not valid below 18 [R1][R69]."_s);
     add("weight below adult life, in pounds", u"Weight"_s, u"lbs"_s, 20.0,
-        u"Weight 20 lbs is unusual: most adults weigh about 66–550 lbs. Is it right?"_s);
+        u"Weight 20 lbs is rare: most adults weigh about 66–550 lbs. The heaviest recorded "
+        "human weighed about 635 kg [U6]."_s);
 
     // Where two readings are both typical, the number is left alone.
     add("urea: BUN or mmol/L both typical", u"SerumUrea"_s, u"mg/dL"_s, 5.0, u""_s);

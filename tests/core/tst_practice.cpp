@@ -332,7 +332,8 @@ void TestPractice::sameSeedSameExercise()
 void TestPractice::caseTextGolden()
 {
     const Exercise ex = makeExercise(ItemId::CreatinineClearance, 1, 1);
-    QCOMPARE(ex.caseText(), u"An 87-year-old woman, 198 lbs, serum creatinine 1.02 mg/dL"_s);
+    QCOMPARE(ex.caseText(),
+             u"A 68-year-old man admitted with confusion, 93 kg, serum creatinine 82 umol/L"_s);
 }
 
 void TestPractice::bandEdgeSlip()
@@ -782,31 +783,37 @@ void TestPractice::gradeRequests_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("error"); // empty: read
-    QTest::newRow("good") << R"({"item":"creatinine-clearance","seed":3,"level":3,
+    QTest::newRow("good") << R"({"item":"creatinine-clearance","generator":2,"seed":3,"level":3,
         "answers":{"result":41.5,"band":"x"}})"_ba
                           << QString();
-    QTest::newRow("list text") << R"({"item":"Transferrin","seed":0,"answers":{}})"_ba << QString();
+    QTest::newRow("list text") << R"({"item":"Transferrin","generator":2,"seed":0,"answers":{}})"_ba
+                               << QString();
     QTest::newRow("not JSON") << "{"_ba << u"not JSON"_s;
     QTest::newRow("array") << "[]"_ba << u"must be a JSON object"_s;
-    QTest::newRow("unknown item") << R"({"item":"x","seed":1,"answers":{}})"_ba << u"item"_s;
-    QTest::newRow("seed text") << R"({"item":"transferrin-calculated","seed":"1","answers":{}})"_ba
-                               << u"seed"_s;
+    QTest::newRow("unknown item") << R"({"item":"x","generator":2,"seed":1,"answers":{}})"_ba
+                                  << u"item"_s;
+    QTest::newRow("seed text")
+        << R"({"item":"transferrin-calculated","generator":2,"seed":"1","answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("seed fraction")
-        << R"({"item":"transferrin-calculated","seed":1.5,"answers":{}})"_ba << u"seed"_s;
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1.5,"answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("seed negative")
-        << R"({"item":"transferrin-calculated","seed":-1,"answers":{}})"_ba << u"seed"_s;
+        << R"({"item":"transferrin-calculated","generator":2,"seed":-1,"answers":{}})"_ba
+        << u"seed"_s;
     QTest::newRow("level 4")
-        << R"({"item":"transferrin-calculated","seed":1,"level":4,"answers":{}})"_ba << u"level"_s;
-    QTest::newRow("no answers") << R"({"item":"transferrin-calculated","seed":1})"_ba
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":4,"answers":{}})"_ba
+        << u"level"_s;
+    QTest::newRow("no answers") << R"({"item":"transferrin-calculated","generator":2,"seed":1})"_ba
                                 << u"answers"_s;
     QTest::newRow("unknown step")
-        << R"({"item":"transferrin-calculated","seed":1,"answers":{"step-9":1}})"_ba
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"answers":{"step-9":1}})"_ba
         << u"no step \"step-9\""_s;
     QTest::newRow("answer object")
-        << R"({"item":"transferrin-calculated","seed":1,"level":3,"answers":{"result":{}}})"_ba
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":3,"answers":{"result":{}}})"_ba
         << u"must be a number or a text"_s;
     QTest::newRow("unknown key")
-        << R"({"item":"transferrin-calculated","seed":1,"answers":{},"x":1})"_ba
+        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"answers":{},"x":1})"_ba
         << u"unknown key"_s;
 }
 

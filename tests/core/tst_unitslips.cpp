@@ -2,7 +2,10 @@
 #include "analytes/bands.h"
 #include "analytes/plausibility.h"
 #include "coretestmain.h"
+#include "practice/scenarios.h"
 #include "testfields.h"
+
+#include <QSet>
 
 #include <cmath>
 #include <vector>
@@ -27,6 +30,9 @@ private Q_SLOTS:
     void unitSlips();
     void fixedUnitSlips_data();
     void fixedUnitSlips();
+    void diseaseCorpus_data();
+    void diseaseCorpus();
+    void scenarioRangesAreTypical();
     void cleanupTestCase();
 };
 
@@ -227,6 +233,148 @@ void TestUnitSlips::fixedUnitSlips()
     const QString hint = rangeHint(field, u""_s, typed, English);
     QVERIFY2(hint.endsWith(meant), qPrintable(hint));
     ++totals.caught;
+}
+
+namespace {
+
+// Values seen in disease, each in the unit a laboratory reports it in, with
+// where the literature (the reference list's ids) or the clinical picture
+// puts it. None may be questioned: no "Did you mean" and no "Is it right?".
+struct DiseaseValue {
+    const char* field;
+    const char* unit; // "" for a fixed unit or none
+    double value;
+    const char* where;
+};
+
+// clang-format off
+constexpr DiseaseValue Corpus[] = {
+    {"Age", "", 18, "youngest adult"}, {"Age", "", 95, "oldest in the scenarios"},
+    {"Weight", "kg", 38, "anorexia"}, {"Weight", "kg", 45, "cachexia"}, {"Weight", "kg", 150, "obesity"}, {"Weight", "kg", 200, "severe obesity"},
+    {"Weight", "lbs", 90, "cachexia"}, {"Weight", "lbs", 420, "severe obesity"},
+    {"SerumCreatinine", "mg/dL", 2.5, "CKD G3b"}, {"SerumCreatinine", "mg/dL", 7.4, "critical high R46"}, {"SerumCreatinine", "mg/dL", 12, "CKD G5"},
+    {"SerumCreatinine", "mg/dL", 15, "kidney failure"}, {"SerumCreatinine", "mg/dL", 20, "untreated uraemia"}, {"SerumCreatinine", "mg/dL", 0.3, "low muscle mass"},
+    {"SerumCreatinine", "umol/L", 650, "critical high R46"}, {"SerumCreatinine", "umol/L", 1100, "CKD G5"}, {"SerumCreatinine", "umol/L", 1500, "kidney failure"},
+    {"UrineCreatinine", "mg/dL", 6, "dilute urine"}, {"UrineCreatinine", "mg/dL", 15, "dilute urine"}, {"UrineCreatinine", "mg/dL", 300, "concentrated urine R89"},
+    {"UrineCreatinine", "mg/dL", 350, "concentrated urine"}, {"UrineCreatinine", "mmol/L", 0.6, "dilute urine"}, {"UrineCreatinine", "mmol/L", 25, "concentrated urine"},
+    {"SerumSodium", "", 105, "severe hyponatraemia R55"}, {"SerumSodium", "", 110, "SIADH"}, {"SerumSodium", "", 118, "SIADH"},
+    {"SerumSodium", "", 125, "SIADH"}, {"SerumSodium", "", 158, "critical high R45"}, {"SerumSodium", "", 170, "hypernatraemia"},
+    {"UrineSodium", "", 5, "sodium avidity R73"}, {"UrineSodium", "", 10, "prerenal R73"}, {"UrineSodium", "", 140, "24-hour R62"}, {"UrineSodium", "", 200, "diuretic"},
+    {"SerumPotassium", "", 1.8, "severe hypokalaemia R90"}, {"SerumPotassium", "", 2.5, "hypokalaemia"}, {"SerumPotassium", "", 6.2, "critical high R45"},
+    {"SerumPotassium", "", 7.5, "hyperkalaemia"}, {"SerumPotassium", "", 8.5, "severe hyperkalaemia R54"},
+    {"UrinePotassium", "", 5, "conservation R71"}, {"UrinePotassium", "", 10, "diarrhoea R76"}, {"UrinePotassium", "", 150, "renal loss"},
+    {"SerumCalcium", "mg/dL", 5.5, "hypocalcaemia"}, {"SerumCalcium", "mg/dL", 6.6, "critical low R45"}, {"SerumCalcium", "mg/dL", 12.9, "critical high R46"},
+    {"SerumCalcium", "mg/dL", 14.5, "hypercalcaemic crisis R59"}, {"SerumCalcium", "mg/dL", 17, "hypercalcaemic crisis"},
+    {"SerumCalcium", "mmol/L", 1.4, "hypocalcaemia"}, {"SerumCalcium", "mmol/L", 3.5, "hypercalcaemic crisis"}, {"SerumCalcium", "mmol/L", 4.2, "hypercalcaemic crisis"},
+    {"UrineCalcium", "mg/dL", 2, "FHH"}, {"UrineCalcium", "mg/dL", 30, "hypercalciuria"}, {"UrineCalcium", "mmol/L", 0.5, "spot urine"}, {"UrineCalcium", "mmol/L", 7, "spot urine"},
+    {"SerumPhosphorus", "mg/dL", 1.0, "refeeding"}, {"SerumPhosphorus", "mg/dL", 1.2, "critical low R46"}, {"SerumPhosphorus", "mg/dL", 8.9, "critical high R46"},
+    {"SerumPhosphorus", "mg/dL", 12, "kidney failure"}, {"SerumPhosphorus", "mmol/L", 0.3, "refeeding"}, {"SerumPhosphorus", "mmol/L", 2.9, "CKD G5"},
+    {"SerumPhosphorus", "mmol/L", 4.2, "kidney failure"},
+    {"UrinePhosphorus", "mg/dL", 10, "low intake"}, {"UrinePhosphorus", "mg/dL", 200, "phosphaturia"}, {"UrinePhosphorus", "mmol/L", 3, "low intake"}, {"UrinePhosphorus", "mmol/L", 60, "phosphaturia"},
+    {"SerumUrea", "mg/dL", 3, "SIADH"}, {"SerumUrea", "mg/dL", 60, "prerenal"}, {"SerumUrea", "mg/dL", 104, "critical high R46"}, {"SerumUrea", "mg/dL", 150, "uraemia"},
+    {"SerumUrea", "mmol/L", 1.5, "SIADH"}, {"SerumUrea", "mmol/L", 37.1, "critical high R46"}, {"SerumUrea", "mmol/L", 55, "uraemia"},
+    {"UrineUrea", "mg/dL", 100, "ATN"}, {"UrineUrea", "mg/dL", 1500, "prerenal"}, {"UrineUrea", "mmol/L", 70, "dilute urine"}, {"UrineUrea", "mmol/L", 530, "concentrated urine"},
+    {"SerumUrate", "mg/dL", 1.0, "SIADH"}, {"SerumUrate", "mg/dL", 13, "critical R46"}, {"SerumUrate", "mg/dL", 18, "tumour lysis R57"},
+    {"SerumUrate", "umol/L", 60, "SIADH"}, {"SerumUrate", "umol/L", 900, "tumour lysis"},
+    {"UrineUrate", "mg/dL", 10, "low intake"}, {"UrineUrate", "mg/dL", 150, "uric acid nephropathy R57"}, {"UrineUrate", "mmol/L", 0.5, "low intake"}, {"UrineUrate", "mmol/L", 9, "uric acid nephropathy"},
+    {"SerumAmylase", "", 10, "chronic pancreatitis"}, {"SerumAmylase", "", 300, "pancreatitis"}, {"SerumAmylase", "", 1500, "pancreatitis"}, {"SerumAmylase", "", 3000, "pancreatitis"},
+    {"UrineAmylase", "", 40, "macroamylasaemia"}, {"UrineAmylase", "", 641, "2-hour upper limit R93"}, {"UrineAmylase", "", 5000, "pancreatitis"},
+    {"UrineProtein", "", 0.05, "healthy"}, {"UrineProtein", "", 3, "proteinuria"}, {"UrineProtein", "", 10, "nephrotic syndrome"},
+    {"UrineVolume", "", 200, "anuria"}, {"UrineVolume", "", 400, "oliguria R95"}, {"UrineVolume", "", 3500, "polyuria R96"},
+    {"UrineVolume", "", 12000, "diabetes insipidus R96"}, {"UrineVolume", "", 18000, "diabetes insipidus R96"},
+    {"Chol", "mg/dL", 90, "hypobetalipoproteinaemia"}, {"Chol", "mg/dL", 350, "familial hypercholesterolaemia"}, {"Chol", "mg/dL", 500, "R97"},
+    {"Chol", "mg/dL", 600, "homozygous FH R97"}, {"Chol", "mmol/L", 3.0, "statin"}, {"Chol", "mmol/L", 13, "familial hypercholesterolaemia"},
+    {"HDL", "mg/dL", 10, "Tangier disease"}, {"HDL", "mg/dL", 15, "low HDL"}, {"HDL", "mg/dL", 116, "cohorts R30"},
+    {"HDL", "mmol/L", 0.4, "low HDL"}, {"HDL", "mmol/L", 3.0, "cohorts R30"},
+    {"LDL", "mg/dL", 4, "PCSK9 inhibitor"}, {"LDL", "mg/dL", 20, "PCSK9 inhibitor"}, {"LDL", "mg/dL", 250, "familial hypercholesterolaemia"},
+    {"LDL", "mg/dL", 500, "homozygous FH R97"}, {"LDL", "mmol/L", 0.5, "PCSK9 inhibitor"}, {"LDL", "mmol/L", 13, "homozygous FH"},
+    {"Triglycerides", "mg/dL", 40, "low"}, {"Triglycerides", "mg/dL", 500, "hypertriglyceridaemia"}, {"Triglycerides", "mg/dL", 1000, "hypertriglyceridaemia"},
+    {"Triglycerides", "mg/dL", 1500, "chylomicronaemia"}, {"Triglycerides", "mg/dL", 2500, "chylomicronaemia"},
+    {"Triglycerides", "mmol/L", 11.3, "hypertriglyceridaemia"}, {"Triglycerides", "mmol/L", 25, "chylomicronaemia"},
+    {"AST", "", 8, "low"}, {"AST", "", 500, "hepatitis"}, {"AST", "", 3000, "viral hepatitis"}, {"AST", "", 9000, "ischaemic hepatitis R98"},
+    {"ALT", "", 5, "low"}, {"ALT", "", 1000, "viral hepatitis"}, {"ALT", "", 5000, "toxic injury R98"},
+    {"BilirubinDirect", "mg/dL", 0.1, "healthy"}, {"BilirubinDirect", "mg/dL", 5, "cholestasis"}, {"BilirubinDirect", "mg/dL", 20, "obstruction"},
+    {"BilirubinDirect", "umol/L", 85, "cholestasis"}, {"BilirubinDirect", "umol/L", 340, "obstruction"},
+    {"BilirubinTotal", "mg/dL", 2.5, "visible jaundice R37"}, {"BilirubinTotal", "mg/dL", 15, "critical R46"}, {"BilirubinTotal", "mg/dL", 30, "liver failure"},
+    {"BilirubinTotal", "mg/dL", 45, "liver failure R7"}, {"BilirubinTotal", "umol/L", 50, "jaundice"}, {"BilirubinTotal", "umol/L", 500, "liver failure"},
+    {"Albumin", "g/dL", 1.5, "nephrotic syndrome"}, {"Albumin", "g/dL", 2.0, "cirrhosis"}, {"Albumin", "g/dL", 5.5, "dehydration"},
+    {"Albumin", "g/L", 15, "nephrotic syndrome"}, {"Albumin", "g/L", 20, "cirrhosis"},
+    {"Globulin", "g/dL", 1.5, "hypogammaglobulinaemia"}, {"Globulin", "g/dL", 6, "myeloma"}, {"Globulin", "g/dL", 8, "myeloma"}, {"Globulin", "g/dL", 10, "myeloma"},
+    {"Globulin", "g/L", 60, "myeloma"}, {"Globulin", "g/L", 100, "myeloma"},
+    {"Iron", "ug/dL", 8, "severe iron deficiency"}, {"Iron", "ug/dL", 15, "iron deficiency"}, {"Iron", "ug/dL", 250, "haemochromatosis"},
+    {"Iron", "umol/L", 2, "iron deficiency"}, {"Iron", "umol/L", 45, "haemochromatosis"},
+    {"TIBC", "ug/dL", 120, "chronic disease"}, {"TIBC", "ug/dL", 550, "iron deficiency"}, {"TIBC", "umol/L", 20, "chronic disease"}, {"TIBC", "umol/L", 100, "iron deficiency"},
+    {"Ferritin", "ng/ml", 3, "iron deficiency R38"}, {"Ferritin", "ng/ml", 5, "iron deficiency"}, {"Ferritin", "ng/ml", 1000, "overload"},
+    {"Ferritin", "ng/ml", 5000, "haemochromatosis"}, {"Ferritin", "ng/ml", 15000, "HLH R56"}, {"Ferritin", "ug/L", 30000, "HLH R56"},
+    {"Ferritin", "pmol/L", 11, "iron deficiency"}, {"Ferritin", "pmol/L", 4500, "overload"},
+    {"Transferrin", "mg/dL", 100, "chronic disease"}, {"Transferrin", "mg/dL", 450, "iron deficiency"}, {"Transferrin", "g/L", 1.0, "chronic disease"}, {"Transferrin", "g/L", 4.5, "iron deficiency"},
+};
+// clang-format on
+
+} // namespace
+
+void TestUnitSlips::diseaseCorpus_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<double>("value");
+    QSet<QString> fields;
+    for (const DiseaseValue& d : Corpus) {
+        QTest::addRow("%s %g %s (%s)", d.field, d.value, d.unit, d.where)
+            << QString::fromLatin1(d.field) << QString::fromLatin1(d.unit) << d.value;
+        fields.insert(QString::fromLatin1(d.field));
+    }
+    // At least 150 values, every analyte with an entry among them.
+    QVERIFY(std::size(Corpus) >= 150);
+    for (const auto& [field, unit] : plausibilityKeys())
+        QVERIFY2(fields.contains(field), qPrintable(field));
+}
+
+// A value seen in disease, in the unit the laboratory reports it in, is
+// never questioned; at most a calm line says it is rare.
+void TestUnitSlips::diseaseCorpus()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, unit);
+    QFETCH(double, value);
+    QVERIFY(plausibility(field, unit));
+    const QString hint = rangeHint(field, unit, value, English);
+    QVERIFY2(!hint.contains(u"Did you mean"_s), qPrintable(hint));
+    QVERIFY2(!hint.contains(u"Is it right"_s) && !hint.contains(u'?'), qPrintable(hint));
+}
+
+// Every range a scenario draws from lies in the typical range of each unit:
+// the ends, as a laboratory reports them, raise no hint at all.
+void TestUnitSlips::scenarioRangesAreTypical()
+{
+    QStringList faults;
+    int checked = 0;
+    for (const Scenario& s : scenarios()) {
+        for (const ValueRule& r : s.rules) {
+            if (r.rule != Rule::Range && r.rule != Rule::LogRange && r.rule != Rule::SexRange)
+                continue;
+            const Analyte& a = analyte(r.id);
+            QList<double> ends{r.low, r.high};
+            if (r.rule == Rule::SexRange)
+                ends << r.low2 << r.high2;
+            const QList<UnitChoice> units =
+                a.unitKind == UnitKind::List
+                    ? QList<UnitChoice>(a.unitChoices().begin(), a.unitChoices().end())
+                    : QList<UnitChoice>{UnitChoice{"", 1.0, 1.0}};
+            for (const UnitChoice& unit : units) {
+                for (const double x : ends) {
+                    const double v = reported(fromFormula(x, unit));
+                    const QString hint =
+                        rangeHint(a.fieldName(), QString::fromLatin1(unit.text), v, English);
+                    ++checked;
+                    if (!hint.isEmpty())
+                        faults << u"%1: %2"_s.arg(QLatin1String(s.id), hint);
+                }
+            }
+        }
+    }
+    QVERIFY(checked > 150);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void TestUnitSlips::cleanupTestCase()

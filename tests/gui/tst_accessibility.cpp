@@ -159,12 +159,12 @@ private Q_SLOTS:
         QTest::addRow("frmAbout") << Opener(shown<AboutWindow>) << 2;
         QTest::addRow("frmMain") << Opener(via<SelectorWindow, showSelector>) << 4;
         QTest::addRow("frmExplain") << Opener(shown<ExplainWindow>) << 0;
-        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 39},
-                                       {"frmHeart", ScreenId::Heart, 15},
-                                       {"frmLiver", ScreenId::Liver, 24}})
+        for (auto [name, id, count] : {std::tuple{"frmKidney", ScreenId::Kidney, 40},
+                                       {"frmHeart", ScreenId::Heart, 16},
+                                       {"frmLiver", ScreenId::Liver, 25}})
             QTest::addRow("%s", name)
                 << Opener([screen = id] { return showCalculatorScreen(screen); }) << count;
-        QTest::addRow("frmData") << Opener(dataEntry) << 66;
+        QTest::addRow("frmData") << Opener(dataEntry) << 67;
         // Every list at its first entry: many then show the same unit, and each
         // must still be told apart by its name.
         QTest::addRow("frmData, lists chosen") << Opener([] {
@@ -173,7 +173,7 @@ private Q_SLOTS:
                 box->setCurrentIndex(
                     box->objectName() == QLatin1String("Category") ? box->currentIndex() : 0);
             return window;
-        }) << 66;
+        }) << 67;
         QTest::addRow("frmList") << Opener(itemList) << 3;
         QTest::addRow("frmResult") << Opener(results) << 7;
         // The item, the level, the case number, eight buttons and an answer per step.

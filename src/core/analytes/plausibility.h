@@ -98,9 +98,12 @@ QString referenceIntervalText(QStringView field, QStringView unit, QStringView g
 //    fixed unit, the slips the table lists (a lost decimal point, litres
 //    typed as millilitres). Where the typical ranges of two readings
 //    overlap, a number inside both is typical and gets no question;
-//  - outside the typical range and no other reading typical: "Serum
-//    potassium 9.5 mEq/L is unusual: most patients have about 1.5–9 mEq/L.
-//    Is it right?".
+//  - outside the typical range and no other reading typical: a calm line,
+//    never a question, with what the literature says of such values:
+//    "Serum sodium 95 mEq/L is rare: most patients have about 100–175
+//    mEq/L. Survivors reported at 92–99 …".
+// The typical ranges hold every value that occurs in disease in the unit, so
+// that a sick patient's value is never questioned.
 QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale);
 
 // A rule between fields: the sum of the part fields must not exceed the whole

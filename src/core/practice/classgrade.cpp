@@ -40,6 +40,7 @@ struct ClassRow {
     ItemId item{};
     quint64 seed = 0;
     int level = 1;
+    QStringList scenarios; // the scenario choice; empty: any
     QHash<QString, QString> answers;
     QStringList passed;
 };
@@ -96,7 +97,7 @@ private:
     char m_delimiter = ',';
     bool m_refused = false;
     qint64 m_records = 0; // data rows met, skipped ones included
-    int m_student = -1, m_item = -1, m_seed = -1, m_level = -1;
+    int m_student = -1, m_item = -1, m_seed = -1, m_level = -1, m_generator = -1, m_scenario = -1;
     QList<std::pair<int, QString>> m_stepColumns; // field index, step id
     QList<int> m_passedColumns;                   // field indexes
     QStringList m_passedNames;
@@ -175,6 +176,10 @@ bool ClassRun::header(const CsvRecord& record, char delimiter)
             m_seed = i;
         else if (name == QLatin1String(LevelColumn))
             m_level = i;
+        else if (name == QLatin1String(GeneratorColumn))
+            m_generator = i;
+        else if (name == QLatin1String(ScenarioColumn))
+            m_scenario = i;
         else if (isStepIdForm(name))
             m_stepColumns.append({i, name});
         else {
@@ -191,6 +196,8 @@ bool ClassRun::header(const CsvRecord& record, char delimiter)
         missing << QString::fromLatin1(SeedColumn);
     if (m_level < 0)
         missing << QString::fromLatin1(LevelColumn);
+    if (m_generator < 0)
+        missing << QString::fromLatin1(GeneratorColumn);
     if (!repeated.isEmpty())
         report(at(record.line) +
                (repeated.size() == 1 ? QStringLiteral("repeated column ")
@@ -198,7 +205,12 @@ bool ClassRun::header(const CsvRecord& record, char delimiter)
                repeated.first(std::min(repeated.size(), NamesShown)).join(Joiner));
     if (!missing.isEmpty())
         report(at(record.line) + QStringLiteral("no column ") + missing.join(Joiner) +
-               QStringLiteral(" (the header names Student, Item, Seed, Level and step ids)"));
+               QStringLiteral(" (the header names Student, Item, Seed, Level, Generator and step "
+                              "ids)") +
+               (m_generator < 0 ? QStringLiteral("; without Generator the answers are to "
+                                                 "exercises made by an earlier version of the "
+                                                 "exercise generator, which must be made again")
+                                : QString()));
     if (!repeated.isEmpty() || !missing.isEmpty()) {
         m_summary.status = BatchSummary::Status::BadHeader;
         return false;
@@ -269,6 +281,25 @@ std::optional<ClassRow> ClassRun::readRow(const CsvRecord& record)
                               QStringLiteral(" is not 1, 2 or 3"));
         return std::nullopt;
     }
+    const QString generatorText = cell(m_generator);
+    if (generatorText != QString::number(GeneratorVersion)) {
+        skip(record.line,
+             QStringLiteral("the exercise was made by another version of the exercise generator "
+                            "(Generator %1; this program's is %2) and must be made again")
+                 .arg(quotedText(generatorText))
+                 .arg(GeneratorVersion));
+        return std::nullopt;
+    }
+    if (m_scenario >= 0) {
+        // Scenario ids apart by blanks or "+".
+        row.scenarios = cell(m_scenario)
+                            .replace(QLatin1Char('+'), QLatin1Char(' '))
+                            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (const QString problem = scenarioProblem(row.item, row.scenarios); !problem.isEmpty()) {
+            skip(record.line, problem);
+            return std::nullopt;
+        }
+    }
     row.student = cell(m_student);
     row.answers.reserve(m_stepColumns.size());
     for (const auto& [index, id] : m_stepColumns) {
@@ -289,8 +320,8 @@ bool ClassRun::row(const CsvRecord& record)
     const std::optional<ClassRow> row = readRow(record);
     if (!row)
         return true;
-    const Exercise exercise =
-        makeExercise(row->item, row->seed, row->level, std::nullopt, m_options.locale);
+    const Exercise exercise = makeExercise(row->item, row->seed, row->level, std::nullopt,
+                                           m_options.locale, row->scenarios);
     for (auto it = row->answers.cbegin(); it != row->answers.cend(); ++it) {
         if (exercise.stepIndex(it.key()) < 0) {
             skip(record.line, QStringLiteral("an answer to ") + quotedText(it.key()) +
@@ -323,6 +354,9 @@ void ClassRun::keep(const ClassRow& row, const Exercise& exercise, const Grade& 
     number(itemKey(exercise.item));
     number(QString::number(exercise.seed));
     number(QString::number(exercise.level));
+    number(QString::number(GeneratorVersion));
+    if (m_scenario >= 0)
+        text(exercise.scenarioChoice.join(QLatin1Char(' ')));
     number(m_options.locale.toString(grade.score(), 'f', 2));
     number(QString::number(grade.correct));
     number(QString::number(grade.right));
@@ -379,10 +413,13 @@ bool ClassRun::write()
                       QString::fromLatin1(ItemColumn),
                       QString::fromLatin1(SeedColumn),
                       QString::fromLatin1(LevelColumn),
+                      QString::fromLatin1(GeneratorColumn),
                       QStringLiteral("Score"),
                       QStringLiteral("Right"),
                       QStringLiteral("Fully right"),
                       QStringLiteral("Asked")};
+    if (m_scenario >= 0)
+        names.insert(5, QString::fromLatin1(ScenarioColumn));
     for (int c : columns) {
         const QString& id = m_asked[c];
         names << id + QStringLiteral(": mark") << id + QStringLiteral(": slip")

@@ -18,6 +18,9 @@ inline constexpr char StudentColumn[] = "Student";
 inline constexpr char ItemColumn[] = "Item";
 inline constexpr char SeedColumn[] = "Seed";
 inline constexpr char LevelColumn[] = "Level";
+inline constexpr char GeneratorColumn[] = "Generator"; // the generator version (GeneratorVersion)
+// Optional: the scenario ids the exercise was drawn from, separated by blanks or "+".
+inline constexpr char ScenarioColumn[] = "Scenario";
 
 // The most rows graded in one run: a class, or a whole year's classes. The
 // graded rows are kept, as the CSV they become, until every row is read (the
@@ -50,10 +53,13 @@ struct ClassGradeSummary {
 };
 
 // Grades a class's answers: a CSV input (batch mode's rules: RFC 4180, UTF-8,
-// the delimiter from the header line) with the columns Student, Item, Seed and
-// Level and one column per step id; a step absent or empty is a blank answer.
-// Writes CSV with the same delimiter: Student, Item, Seed, Level, Score,
-// Right, Asked, for every step id asked in any row "<id>: mark" (right,
+// the delimiter from the header line) with the columns Student, Item, Seed,
+// Level and Generator, optionally Scenario, and one column per step id; a step
+// absent or empty is a blank answer. A header without Generator is refused (the
+// answers are to an earlier generator's exercises), as is a row of another
+// generator version. Writes CSV with the same delimiter: Student, Item, Seed,
+// Level, Generator, Scenario (where the input has it), Score,
+// Right, Fully right, Asked, and for every step id asked in any row "<id>: mark" (right,
 // wrong, blank; empty when the row's exercise does not ask it), "<id>: slip"
 // and "<id>: feedback", and last the columns of the input that are neither
 // known ones nor of a step id's form (an e-mail address, an ID number), as

@@ -8,12 +8,16 @@
 #include "overview/overview.h"
 #include "practice/itemkeys.h"
 #include "practice/prng.h"
+#include "practice/scenarios.h"
 #include "practice/working.h"
 
 #include <QHash>
+#include <QMutex>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace quarvex {
 
@@ -110,83 +114,92 @@ quint64 itemSalt(ItemId id)
     return hash;
 }
 
-Sex sexOf(const QString& gender)
-{
-    if (gender == QLatin1String(GenderMale))
-        return Sex::Men;
-    if (gender == QLatin1String(GenderFemale))
-        return Sex::Women;
-    return Sex::Any;
-}
-
-// The values most adults have where the literature gives no reference
-// interval, in the formula unit: this program's own choice, to draw ordinary
-// cases from (every value still lies in the typical range).
-struct Usual {
-    AnalyteId id;
-    double low;
-    double high;
-};
-constexpr Usual UsualValues[] = {
-    {A::Age, 20.0, 90.0},
-    {A::Weight, 50.0, 100.0},
-};
-
-// The interval ordinary values come from, in the unit: the adult reference
-// interval for the gender, else the usual values; none where neither exists.
-std::optional<std::pair<double, double>> ordinaryValues(const Plausibility& p, AnalyteId id,
-                                                        const QString& unit, const QString& gender)
-{
-    for (const ReferenceInterval& interval : p.intervals) {
-        if (interval.shape == IntervalShape::Between && !interval.alternative &&
-            (interval.sex == Sex::Any || interval.sex == sexOf(gender)))
-            return std::pair{interval.low, interval.high};
-    }
-    for (const Usual& u : UsualValues) {
-        if (u.id != id)
-            continue;
-        double multiply = 1.0, divide = 1.0;
-        for (const UnitChoice& choice : analyte(id).unitChoices()) {
-            if (unit == QLatin1String(choice.text)) {
-                multiply = choice.multiply;
-                divide = choice.divide;
-            }
-        }
-        return std::pair{u.low * divide / multiply, u.high * divide / multiply};
-    }
-    return std::nullopt;
-}
-
-// One value drawn for an input, in a unit drawn from its list: half the time
-// an ordinary value, else one below or above the ordinary values within the
-// typical range (above them skewed towards the ordinary, as diseased values
-// are); uniform over the typical range where nothing is ordinary.
-CaseValue drawValue(AnalyteId id, const QString& gender, PracticeRandom& random)
+// The unit a case reports a value in: the conventional units (the first of
+// the list, body weight in kg or lbs) or the SI units (the second; kg).
+QString reportedUnit(AnalyteId id, bool si, bool pounds)
 {
     const Analyte& a = analyte(id);
-    CaseValue out{id, 0.0, 0, {}};
-    if (a.unitKind == UnitKind::List)
-        out.unit = QString::fromLatin1(a.unitChoices()[size_t(random.below(a.unitCount))].text);
-    const std::optional<Plausibility> p = plausibility(a.fieldName(), out.unit);
-    if (!p)
-        return out;
-    const double low = p->typical.low;
-    const double high = p->typical.high;
-    const int where = random.below(4);
-    const double u = random.unit();
-    double value = low + (high - low) * u;
-    if (const auto ordinary = ordinaryValues(*p, id, out.unit, gender)) {
-        const double from = std::max(low, ordinary->first);
-        const double to = std::min(high, ordinary->second);
-        if (where == 2 && from > low)
-            value = from - (from - low) * u * u;
-        else if (where == 3 && to < high)
-            value = to + (high - to) * u * u * u;
-        else
-            value = from + (to - from) * u;
+    if (a.unitKind != UnitKind::List)
+        return {};
+    const auto units = a.unitChoices();
+    if (id == A::Weight)
+        return QString::fromLatin1(units[pounds && !si ? 1 : 0].text);
+    return QString::fromLatin1(units[si && units.size() > 1 ? 1 : 0].text);
+}
+
+double inUnit(AnalyteId id, const QString& unit, double formulaValue, bool toUnit)
+{
+    for (const UnitChoice& choice : analyte(id).unitChoices()) {
+        if (unit != QLatin1String(choice.text))
+            continue;
+        return toUnit ? formulaValue * choice.divide / choice.multiply
+                      : formulaValue * choice.multiply / choice.divide;
     }
-    out.decimals = reportedDecimals(value, mostDecimals(id, out.unit));
+    return formulaValue;
+}
+
+// One value as a laboratory reports it, in its unit.
+CaseValue reported(AnalyteId id, const QString& unit, double formulaValue)
+{
+    CaseValue out{id, 0.0, 0, unit};
+    const double value = inUnit(id, unit, formulaValue, true);
+    out.decimals = reportedDecimals(value, mostDecimals(id, unit));
     out.value = roundedTo(value, out.decimals);
+    return out;
+}
+
+// A patient of a scenario: every analyte the scenario reports, in the draw
+// order, each relation reading the values as reported; the values of `wanted`
+// (in the item's check order) with the gender.
+struct DrawnCase {
+    QString gender;
+    QList<CaseValue> values;
+};
+
+DrawnCase drawCase(const Scenario& scenario, const QList<AnalyteId>& wanted, PracticeRandom& random)
+{
+    ScenarioPatient patient;
+    patient.male =
+        scenario.sexes == Sexes::Men || (scenario.sexes == Sexes::Both && random.below(2) == 0);
+    patient.age = scenario.ageLow + random.below(scenario.ageHigh - scenario.ageLow + 1);
+    const bool si = random.below(2) == 0;
+    const bool pounds = random.below(3) == 0;
+    // Only the values asked for and those their relations read are drawn:
+    // walking the draw order backwards, each needed value marks what it reads.
+    bool needed[AnalyteCount] = {};
+    for (AnalyteId id : wanted)
+        needed[size_t(id)] = true;
+    const std::span<const AnalyteId> order = drawOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const ValueRule* rule = needed[size_t(*it)] ? scenarioRule(scenario, *it) : nullptr;
+        if (!rule)
+            continue;
+        for (AnalyteId read : readsOf(*rule))
+            needed[size_t(read)] = true;
+    }
+    CaseValue shown[AnalyteCount];
+    for (AnalyteId id : order) {
+        if (id == A::Gender || (id != A::Age && !needed[size_t(id)]))
+            continue;
+        if (id == A::Age) {
+            patient.values[size_t(id)] = patient.age;
+            shown[size_t(id)] = {id, double(patient.age), 0, {}};
+            patient.drawn[size_t(id)] = true;
+            continue;
+        }
+        const ValueRule* rule = scenarioRule(scenario, id);
+        if (!rule)
+            continue;
+        const QString unit = reportedUnit(id, si, pounds);
+        const CaseValue value = reported(id, unit, drawByRule(*rule, patient, random));
+        shown[size_t(id)] = value;
+        patient.values[size_t(id)] = inUnit(id, unit, value.value, false);
+        patient.drawn[size_t(id)] = true;
+    }
+    DrawnCase out;
+    out.gender = patient.male ? QLatin1String(GenderMale) : QLatin1String(GenderFemale);
+    for (AnalyteId id : wanted)
+        out.values << shown[size_t(id)];
     return out;
 }
 
@@ -223,16 +236,6 @@ QString inLocaleNumbers(QString text, const QLocale& locale)
             text.replace(i, 1, point);
     }
     return text;
-}
-
-// Whether a case can be worked: the item computes and no hint questions a value.
-std::optional<Outcome> workable(const ItemDescriptor& item, const MapFields& fields)
-{
-    const Inputs inputs(fields, QLocale::c());
-    ItemEvaluation evaluation = evaluateItem(item, inputs);
-    if (!evaluation.outcome || !caseHints(inputs).isEmpty())
-        return std::nullopt;
-    return std::move(evaluation.outcome);
 }
 
 MapFields fieldsOf(const QString& gender, const QList<CaseValue>& values)
@@ -350,6 +353,8 @@ QString Exercise::caseText() const
             parts << personName(v.id) + QLatin1Char(' ') + number + QLatin1Char(' ') + shownUnit(v);
         }
     }
+    if (!context.isEmpty())
+        text += QLatin1Char(' ') + context;
     parts.prepend(text);
     return parts.join(QStringLiteral(", "));
 }
@@ -406,72 +411,257 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
     return ex;
 }
 
-Exercise makeExercise(ItemId id, quint64 seed, int level, std::optional<int> band,
-                      const QLocale& locale)
+std::optional<MapFields> exampleCase(const QString& scenarioId, const QList<AnalyteId>& ids,
+                                     quint64 seed)
 {
-    constexpr int Attempts = 300;
+    constexpr int Attempts = 200;
+    const Scenario* scenario = findScenario(scenarioId);
+    if (!scenario)
+        return std::nullopt;
+    QList<AnalyteId> reported;
+    for (AnalyteId id : ids) {
+        if (id != A::Gender && (id == A::Age || scenarioRule(*scenario, id)))
+            reported << id;
+    }
+    PracticeRandom random(seed ^ 0x6578616d706c65ULL);
+    std::optional<MapFields> first;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const DrawnCase c = drawCase(*scenario, reported, random);
+        const MapFields fields = fieldsOf(ids.contains(A::Gender) ? c.gender : QString(), c.values);
+        if (caseHints(Inputs(fields, QLocale::c())).isEmpty())
+            return fields;
+        if (!first)
+            first = fields;
+    }
+    return first;
+}
+
+QString scenarioProblem(ItemId id, const QStringList& choice)
+{
+    const QStringList ids = choice.isEmpty() ? scenarioIds() : choice;
+    for (const QString& name : ids) {
+        const Scenario* s = findScenario(name);
+        if (!s)
+            return QStringLiteral("no scenario \"%1\" (see --list-scenarios)").arg(name);
+    }
+    for (const QString& name : ids) {
+        if (supports(*findScenario(name), id))
+            return {};
+    }
+    return QStringLiteral("no scenario chosen (%1) has a patient for %2 (it reports not all the "
+                          "values, or the creatinine is not at a steady state)")
+        .arg(ids.join(QStringLiteral(", ")), QString::fromLatin1(item(id).listText));
+}
+
+namespace {
+
+// The case of one draw and what it gives.
+struct Drawn {
+    QList<CaseValue> values;
+    QString gender;
+    const Scenario* scenario = nullptr;
+    int band = -1; // of the first banded row; -1 for an item without bands
+};
+
+// What a draw gives: nothing when the item does not compute, a band row lands
+// in a band without an interpretation, or (checked last, as the dearest) a
+// hint questions a value; else the band of the first banded row.
+std::optional<int> drawnBand(const ItemDescriptor& descriptor, const Drawn& d,
+                             const std::function<bool(int)>& wanted)
+{
+    const MapFields fields = fieldsOf(d.gender, d.values);
+    const Inputs inputs(fields, QLocale::c());
+    const ItemEvaluation evaluation = evaluateItem(descriptor, inputs);
+    if (!evaluation.outcome)
+        return std::nullopt;
+    const Outcome& outcome = *evaluation.outcome;
+    int first = -1;
+    for (int r = 0; r < outcome.working.size(); ++r) {
+        const std::span<const Band> bands = outcome.working[r].bands;
+        if (bands.empty())
+            continue;
+        const int b = bandIndex(outcome.values[r], bands);
+        if (b < 0 || !bands[size_t(b)].text)
+            return std::nullopt;
+        if (first < 0)
+            first = b;
+    }
+    if (!wanted(first) || !caseHints(inputs).isEmpty())
+        return std::nullopt;
+    return first;
+}
+
+// The scenarios of a choice that support an item.
+QList<const Scenario*> supportingScenarios(ItemId id, const QStringList& choice)
+{
+    QList<const Scenario*> supporting;
+    for (const QString& name : choice.isEmpty() ? scenarioIds() : choice) {
+        const Scenario* s = findScenario(name);
+        if (s && supports(*s, id) && !supporting.contains(s))
+            supporting << s;
+    }
+    return supporting;
+}
+
+// The bands of the item's first banded row that cases of the scenarios reach,
+// found once per item and choice from a fixed sample of draws (so the same on
+// every computer), in band order.
+QList<int> reachedBands(ItemId id, const QList<AnalyteId>& drawn, bool withGender,
+                        const QList<const Scenario*>& supporting)
+{
+    constexpr int Draws = 240;
+    static QMutex mutex;
+    static QHash<QString, QList<int>> known;
+    QString key = itemKey(id);
+    for (const Scenario* s : supporting)
+        key += QLatin1Char(' ') + QLatin1String(s->id);
+    {
+        const QMutexLocker lock(&mutex);
+        if (const auto it = known.constFind(key); it != known.constEnd())
+            return *it;
+    }
+    const ItemDescriptor& descriptor = item(id);
+    PracticeRandom random(itemSalt(id) ^ 0x5eed5eed5eed5eedULL);
+    QSet<int> seen;
+    for (int i = 0; i < Draws && !supporting.isEmpty(); ++i) {
+        const Scenario* scenario = supporting[random.below(int(supporting.size()))];
+        const DrawnCase c = drawCase(*scenario, drawn, random);
+        const Drawn d{c.values, withGender ? c.gender : QString(), scenario, -1};
+        if (const std::optional<int> b =
+                drawnBand(descriptor, d, [&](int band) { return !seen.contains(band); }))
+            seen.insert(*b);
+    }
+    QList<int> bands(seen.begin(), seen.end());
+    std::sort(bands.begin(), bands.end());
+    const QMutexLocker lock(&mutex);
+    known.insert(key, bands);
+    return bands;
+}
+
+// The band of a list nearest to a band, the lower one of two as near.
+int nearestOf(const QList<int>& bands, int band)
+{
+    int best = bands.value(0, -1);
+    for (int b : bands) {
+        const int distance = std::abs(b - band), bestDistance = std::abs(best - band);
+        if (distance < bestDistance || (distance == bestDistance && b < best))
+            best = b;
+    }
+    return best;
+}
+
+} // namespace
+
+Exercise makeExercise(ItemId id, quint64 seed, int level, std::optional<int> band,
+                      const QLocale& locale, const QStringList& scenarioChoice)
+{
+    constexpr int Attempts = 400;
     const ItemDescriptor& descriptor = item(id);
     PracticeRandom random(seed ^ itemSalt(id));
-    QString gender;
+    bool withGender = false;
     QList<AnalyteId> drawn;
     for (AnalyteId a : descriptor.checks()) {
         if (a == A::Gender)
-            gender = random.below(2) == 0 ? QLatin1String(GenderMale) : QLatin1String(GenderFemale);
+            withGender = true;
         else
             drawn << a;
+    }
+    const QList<const Scenario*> supporting = supportingScenarios(id, scenarioChoice);
+    Exercise ex;
+    ex.item = id;
+    ex.seed = seed;
+    ex.level = std::clamp(level, 1, PracticeLevels);
+    ex.locale = locale;
+    ex.scenarioChoice = scenarioChoice;
+    if (supporting.isEmpty()) {
+        ex.note = scenarioProblem(id, scenarioChoice);
+        return ex;
     }
     const quint64 aim = random.next();
     const bool onEdge = random.below(4) == 0;
 
-    std::optional<QList<CaseValue>> fallback;
+    // The band aimed at: the one asked for, else one the seed picks among
+    // those the scenarios reach; a band they do not reach gives way to the
+    // nearest they do.
+    std::optional<Outcome> firstOutcome;
+    const RowWorking* banded = nullptr;
+    const QList<int> reached = reachedBands(id, drawn, withGender, supporting);
+    std::optional<Drawn> chosen;
+    QHash<int, Drawn> byBand; // the first case of each band met, should the one aimed at not come
     int target = -1;
-    QList<CaseValue> chosen;
-    for (int attempt = 0; attempt < Attempts && chosen.isEmpty(); ++attempt) {
-        QList<CaseValue> values;
-        for (AnalyteId a : drawn)
-            values << drawValue(a, gender, random);
-        const std::optional<Outcome> outcome = workable(descriptor, fieldsOf(gender, values));
-        if (!outcome)
+    int aimedAt = -1;
+    for (int attempt = 0; attempt < Attempts && !chosen; ++attempt) {
+        const Scenario* scenario = supporting[random.below(int(supporting.size()))];
+        const DrawnCase c = drawCase(*scenario, drawn, random);
+        Drawn d{c.values, withGender ? c.gender : QString(), scenario, -1};
+        const std::optional<int> b = drawnBand(descriptor, d, [&](int b) {
+            return aimedAt < 0 || b == aimedAt || !byBand.contains(b);
+        });
+        if (!b)
             continue;
-        if (!fallback)
-            fallback = values;
-        const int row = firstBandedRow(*outcome);
-        if (row < 0)
+        d.band = *b;
+        if (*b < 0 || reached.isEmpty()) {
+            chosen = d;
             break;
-        const RowWorking& w = outcome->working[row];
-        if (target < 0)
-            target = band ? std::clamp(*band, 0, int(w.bands.size()) - 1)
-                          : int(aim % quint64(w.bands.size()));
-        // A class row (the value itself) is now and then put on the edge of its band.
-        const FormulaOp& first = w.formula->ops[0];
-        if (onEdge && w.formula->ops.size() == 1 && first.kind == FormulaOp::Input) {
-            if (const std::optional<double> edge = ownEdge(w.bands, target)) {
-                QList<CaseValue> onIt = values;
-                for (CaseValue& v : onIt) {
-                    if (v.id != first.input)
-                        continue;
-                    v.unit = formulaUnitText(v.id);
-                    v.decimals = reportedDecimals(*edge, mostDecimals(v.id, v.unit));
-                    v.value = roundedTo(*edge, v.decimals);
-                }
-                if (workable(descriptor, fieldsOf(gender, onIt)) &&
-                    std::all_of(onIt.begin(), onIt.end(), [&](const CaseValue& v) {
-                        return v.id != first.input || v.value == *edge;
-                    })) {
-                    chosen = onIt;
-                    break;
-                }
-            }
         }
-        if (bandIndex(outcome->values[row], w.bands) == target)
-            chosen = values;
+        if (aimedAt < 0) {
+            // The first case that computes tells the bands; a second draw
+            // aims at the band chosen.
+            const Inputs inputs(fieldsOf(d.gender, d.values), QLocale::c());
+            firstOutcome = evaluateItem(descriptor, inputs).outcome;
+            banded = &firstOutcome->working[firstBandedRow(*firstOutcome)];
+            const int count = int(banded->bands.size());
+            target = band ? std::clamp(*band, 0, count - 1)
+                          : reached[int(aim % quint64(reached.size()))];
+            aimedAt = reached.contains(target) ? target : nearestOf(reached, target);
+        }
+        if (*b != aimedAt) {
+            byBand.insert(*b, d);
+            continue;
+        }
+        chosen = d;
     }
-    if (chosen.isEmpty() && fallback)
-        chosen = *fallback;
-    Exercise ex = exerciseForCase(id, gender, chosen, level, locale);
-    ex.seed = seed;
-    ex.aimedBand = target;
-    return ex;
+    if (!chosen && !byBand.isEmpty()) {
+        aimedAt = nearestOf(byBand.keys(), target);
+        chosen = byBand.value(aimedAt);
+    }
+    if (!chosen)
+        return ex;
+    if (aimedAt >= 0 && aimedAt != target) {
+        const auto text = [&](int b) {
+            return QString::fromUtf8(banded->bands[size_t(b)].text).trimmed();
+        };
+        ex.note = QStringLiteral("No case of the scenarios chosen reaches \"%1\"; this case gives "
+                                 "the nearest band they reach, \"%2\".")
+                      .arg(text(target), text(aimedAt));
+    }
+    // A class row (the value itself) is now and then put on the edge of its band.
+    if (banded && onEdge && banded->formula->ops.size() == 1 &&
+        banded->formula->ops[0].kind == FormulaOp::Input) {
+        const AnalyteId input = banded->formula->ops[0].input;
+        if (const std::optional<double> edge = ownEdge(banded->bands, aimedAt)) {
+            Drawn onIt = *chosen;
+            for (CaseValue& v : onIt.values) {
+                if (v.id != input)
+                    continue;
+                v.unit = formulaUnitText(v.id);
+                v.decimals = reportedDecimals(*edge, mostDecimals(v.id, v.unit));
+                v.value = roundedTo(*edge, v.decimals);
+            }
+            if (drawnBand(descriptor, onIt, [&](int b) { return b == aimedAt; }) &&
+                std::all_of(onIt.values.begin(), onIt.values.end(),
+                            [&](const CaseValue& v) { return v.id != input || v.value == *edge; }))
+                chosen = onIt;
+        }
+    }
+    Exercise made = exerciseForCase(id, chosen->gender, chosen->values, level, locale);
+    made.seed = seed;
+    made.aimedBand = target;
+    made.scenarioChoice = scenarioChoice;
+    made.scenario = QString::fromLatin1(chosen->scenario->id);
+    made.context = QString::fromUtf8(chosen->scenario->context);
+    made.note = ex.note;
+    return made;
 }
 
 } // namespace quarvex

@@ -17,6 +17,12 @@
 
 namespace quarvex {
 
+// The version of the exercise generator: the same item, seed, level and
+// scenario choice give the same exercise only with the same version, so
+// every exercise that travels carries it, and input made by another version
+// is refused rather than graded against a different case.
+inline constexpr int GeneratorVersion = 2;
+
 // What a step of an exercise asks for: a number, or one of the choices.
 enum class StepKind { Number, Choice };
 
@@ -85,9 +91,13 @@ struct Exercise {
     ItemId item = ItemId::CreatinineClearance;
     quint64 seed = 0;
     int level = 1;
-    int aimedBand = -1;      // the band of the first row with bands the case was aimed at; -1 none
-    QString gender;          // "Male", "Female", or empty for an item without
-    QList<CaseValue> values; // in the item's check order
+    int aimedBand = -1; // the band of the first row with bands the case was aimed at; -1 none
+    QString gender;     // "Male", "Female", or empty for an item without
+    QStringList scenarioChoice; // the scenario ids the case was drawn from; empty: any
+    QString scenario;           // the scenario of the case; empty for a case given
+    QString context; // a clause of presenting context ("admitted after …"); may be empty
+    QString note;    // why the case misses the band aimed at, or why there is no case at all
+    QList<CaseValue> values;       // in the item's check order
     QLocale locale = QLocale::c(); // of the texts
     QList<ExerciseStep> steps;
     // The working of the case, once: the outcome and its derivation.
@@ -100,7 +110,8 @@ struct Exercise {
     // The case as the lines of a case file: field name → text, in the data entry order
     // (numbers in `locale`).
     QList<std::pair<QString, QString>> caseLines(const QLocale& locale) const;
-    // "A 67-year-old woman, 58 kg, serum creatinine 124 umol/L".
+    // "A 67-year-old woman, 58 kg, serum creatinine 124 umol/L", with the
+    // context after the person ("A 67-year-old woman admitted after …, 58 kg, …").
     QString caseText() const;
     // The step with this id, or -1.
     int stepIndex(const QString& id) const;
@@ -110,14 +121,29 @@ struct Exercise {
 
 inline constexpr int PracticeLevels = 3;
 
-// An exercise for an item from a seed. The same item, seed and band give the
-// same case at every level and on every platform; the level only decides
-// which steps are asked (1: conversions given; 2: conversions asked too;
-// 3: only each row's result and band). With no band the seed picks one of the
-// first banded row's bands, so every band gets practised; a band that the
-// typical values cannot reach leaves the case unaimed. Texts use `locale`.
+// An exercise for an item from a seed: a patient of one of the scenarios
+// (scenarios.h) that report the item's inputs, of those chosen (empty: any).
+// The same item, seed, band and choice give the same case at every level and
+// on every platform; the level only decides which steps are asked (1:
+// conversions given; 2: conversions asked too; 3: only each row's result and
+// band). With no band the seed picks one of the first banded row's bands
+// that has an interpretation, so every band gets practised; where no chosen
+// scenario reaches it, the case takes the nearest band reached and `note`
+// says so. No chosen scenario reporting the inputs gives an exercise without
+// values whose note says why (scenarioProblem). Texts use `locale`.
 Exercise makeExercise(ItemId item, quint64 seed, int level, std::optional<int> band = std::nullopt,
-                      const QLocale& locale = QLocale::c());
+                      const QLocale& locale = QLocale::c(), const QStringList& scenarioChoice = {});
+
+// An example case of a scenario for the entry windows: the values of `ids`
+// that the scenario reports (the others left out), drawn as an exercise's
+// case is and raising no hint, as fields with the gender; none for an unknown
+// scenario. The same scenario, ids and seed give the same case.
+std::optional<MapFields> exampleCase(const QString& scenarioId, const QList<AnalyteId>& ids,
+                                     quint64 seed);
+
+// Why no exercise of the item can be made from the scenarios chosen (an
+// unknown id, or none reports the item's inputs); empty when one can.
+QString scenarioProblem(ItemId item, const QStringList& scenarioChoice);
 
 // The exercise for a given case (the values must pass the item's checks).
 Exercise exerciseForCase(ItemId item, const QString& gender, const QList<CaseValue>& values,

@@ -4,6 +4,7 @@
 #include "calc/formula.h"
 #include "calc/items.h"
 #include "practice/itemkeys.h"
+#include "practice/scenarios.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -64,6 +65,23 @@ std::optional<quint64> wholeNumber(const QJsonValue& value, quint64 most)
 
 } // namespace
 
+QString generatorProblem(const QJsonValue& generator)
+{
+    if (generator.isUndefined())
+        return QStringLiteral("this exercise was made by an earlier version of the exercise "
+                              "generator (no \"generator\" field) and must be made again");
+    if (!generator.isDouble() || generator.toDouble() != double(GeneratorVersion)) {
+        const QString given = generator.isDouble() ? QString::number(generator.toDouble(), 'g', 17)
+                                                   : QStringLiteral("not a number");
+        return QStringLiteral("this exercise was made by another version of the exercise "
+                              "generator (\"generator\": %1; this program's is %2) and must be "
+                              "made again")
+            .arg(given)
+            .arg(GeneratorVersion);
+    }
+    return {};
+}
+
 QJsonObject exerciseJson(const Exercise& ex, bool answers)
 {
     QJsonObject root;
@@ -73,6 +91,13 @@ QJsonObject exerciseJson(const Exercise& ex, bool answers)
     };
     root[QStringLiteral("seed")] = QJsonValue(qint64(ex.seed));
     root[QStringLiteral("level")] = ex.level;
+    root[QStringLiteral("generator")] = GeneratorVersion;
+    if (!ex.scenarioChoice.isEmpty())
+        root[QStringLiteral("scenarios")] = QJsonArray::fromStringList(ex.scenarioChoice);
+    if (!ex.scenario.isEmpty())
+        root[QStringLiteral("scenario")] = ex.scenario;
+    if (!ex.note.isEmpty())
+        root[QStringLiteral("note")] = ex.note;
     QJsonObject caseObject;
     for (const auto& [name, text] : ex.caseLines(ex.locale))
         caseObject[name] = text;
@@ -114,15 +139,36 @@ std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& er
     }
     const QJsonObject root = doc.object();
     for (auto it = root.begin(); it != root.end(); ++it) {
-        static const QStringList known = {QStringLiteral("item"), QStringLiteral("seed"),
-                                          QStringLiteral("level"), QStringLiteral("answers")};
+        static const QStringList known = {QStringLiteral("item"),      QStringLiteral("seed"),
+                                          QStringLiteral("level"),     QStringLiteral("generator"),
+                                          QStringLiteral("scenarios"), QStringLiteral("answers")};
         if (!known.contains(it.key())) {
             error = QStringLiteral("unknown key ") + quotedText(it.key()) +
-                    QStringLiteral(" (item, seed, level, answers)");
+                    QStringLiteral(" (item, seed, level, generator, scenarios, answers)");
             return std::nullopt;
         }
     }
+    if (const QString problem = generatorProblem(root.value(QStringLiteral("generator")));
+        !problem.isEmpty()) {
+        error = problem;
+        return std::nullopt;
+    }
     GradeRequest request;
+    const QJsonValue scenarios = root.value(QStringLiteral("scenarios"));
+    if (!scenarios.isUndefined()) {
+        const auto bad = [&] {
+            error = QStringLiteral("\"scenarios\" must be a list of scenario ids "
+                                   "(see --list-scenarios)");
+            return std::nullopt;
+        };
+        if (!scenarios.isArray())
+            return bad();
+        for (const QJsonValue& v : scenarios.toArray()) {
+            if (!v.isString() || !findScenario(v.toString()))
+                return bad();
+            request.scenarios << v.toString();
+        }
+    }
     const std::optional<ItemId> id = findItem(root.value(QStringLiteral("item")).toString());
     if (!id) {
         error = QStringLiteral("\"item\" must name an item (see --list-items)");
@@ -150,7 +196,13 @@ std::optional<GradeRequest> readGradeRequest(const QByteArray& json, QString& er
         error = QStringLiteral("\"answers\" must be an object of step id and answer");
         return std::nullopt;
     }
-    const Exercise ex = makeExercise(request.item, request.seed, request.level);
+    if (const QString problem = scenarioProblem(request.item, request.scenarios);
+        !problem.isEmpty()) {
+        error = QStringLiteral("\"scenarios\": ") + problem;
+        return std::nullopt;
+    }
+    const Exercise ex = makeExercise(request.item, request.seed, request.level, std::nullopt,
+                                     QLocale::c(), request.scenarios);
     const QJsonObject given = answers.toObject();
     for (auto it = given.begin(); it != given.end(); ++it) {
         if (ex.stepIndex(it.key()) < 0) {

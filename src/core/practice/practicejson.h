@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QLocale>
 #include <QString>
 
@@ -17,17 +18,27 @@ namespace quarvex {
 // The largest seed: a whole number that every JSON reader keeps exactly.
 inline constexpr quint64 MaxPracticeSeed = (quint64(1) << 53) - 1;
 
-// An exercise as JSON: item {id, name}, seed, level, case (field → text as
+// An exercise as JSON: item {id, name}, seed, level, generator, scenarios
+// (the choice, where one was made), scenario (the case's), note (where the
+// case misses the band aimed at), case (field → text as
 // in a case file), caseText, and steps [{id, label, prompt, unit, kind,
 // choices, tolerance, given}]; with answers each step's expected value too
 // (a number, or the choice's text). A given step always carries its value.
 QJsonObject exerciseJson(const Exercise& exercise, bool answers);
 
-// What --grade reads: {"item", "seed", "level", "answers": {step id: number or text}}.
+// Why an exercise's "generator" value cannot be used: absent (an earlier
+// generator), or another version than GeneratorVersion; empty when it is
+// this version. The exercise must then be made again, never graded against
+// a different case.
+QString generatorProblem(const QJsonValue& generator);
+
+// What --grade reads: {"item", "seed", "level", "generator", "scenarios" (optional),
+// "answers": {step id: number or text}}.
 struct GradeRequest {
     ItemId item = ItemId::CreatinineClearance;
     quint64 seed = 0;
     int level = 1;
+    QStringList scenarios;           // the scenario choice; empty: any
     QHash<QString, QString> answers; // JSON numbers written with a decimal point
 };
 // Reads a request; on a fault returns nothing and says why in `error`

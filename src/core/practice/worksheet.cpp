@@ -67,6 +67,10 @@ QString worksheetSettingsProblem(const WorksheetSettings& s)
         return QStringLiteral("the level must be 1, 2 or 3");
     if (s.seed > MaxPracticeSeed)
         return QStringLiteral("the seed must be a whole number from 0 to %1").arg(MaxPracticeSeed);
+    for (ItemId item : s.items) {
+        if (const QString problem = scenarioProblem(item, s.scenarios); !problem.isEmpty())
+            return problem;
+    }
     return {};
 }
 
@@ -79,9 +83,9 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
         version.number = v;
         for (ItemId item : settings.items) {
             for (int i = 0; i < settings.count; ++i) {
-                version.exercises << makeExercise(item,
-                                                  worksheetExerciseSeed(settings.seed, v, item, i),
-                                                  settings.level, std::nullopt, locale);
+                version.exercises << makeExercise(
+                    item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
+                    std::nullopt, locale, settings.scenarios);
             }
         }
         sheet.versions << version;
@@ -104,7 +108,8 @@ QJsonObject versionJson(const WorksheetVersion& v, const QString& sheetId)
                        {QStringLiteral("exercises"), exercises}};
 }
 
-QJsonObject answersJson(const WorksheetVersion& v, const QString& sheetId)
+QJsonObject answersJson(const WorksheetVersion& v, const QString& sheetId,
+                        const QStringList& scenarios)
 {
     QJsonArray keys;
     for (qsizetype n = 0; n < v.exercises.size(); ++n) {
@@ -121,7 +126,13 @@ QJsonObject answersJson(const WorksheetVersion& v, const QString& sheetId)
             {QStringLiteral("item"), itemKey(ex.item)},
             {QStringLiteral("seed"), QJsonValue(qint64(ex.seed))},
             {QStringLiteral("level"), ex.level},
+            {QStringLiteral("generator"), GeneratorVersion},
             {QStringLiteral("expected"), expected}};
+        if (!scenarios.isEmpty()) {
+            QJsonObject key = keys.last().toObject();
+            key[QStringLiteral("scenarios")] = QJsonArray::fromStringList(scenarios);
+            keys.last() = key;
+        }
     }
     return QJsonObject{{QStringLiteral("version"), v.number}, {QStringLiteral("exercises"), keys}};
 }
@@ -132,14 +143,18 @@ QJsonObject settingsJson(const WorksheetSettings& s)
     QJsonArray items;
     for (ItemId item : s.items)
         items << itemKey(item);
-    return QJsonObject{
+    QJsonObject root{
         {QStringLiteral("sheet"), worksheetId(s)},
         {QStringLiteral("title"), s.title},
         {QStringLiteral("seed"), QJsonValue(qint64(s.seed))},
         {QStringLiteral("level"), s.level},
         {QStringLiteral("count"), s.count},
         {QStringLiteral("items"), items},
+        {QStringLiteral("generator"), GeneratorVersion},
     };
+    if (!s.scenarios.isEmpty())
+        root[QStringLiteral("scenarios")] = QJsonArray::fromStringList(s.scenarios);
+    return root;
 }
 
 WorksheetVersion makeVersion(const WorksheetSettings& settings, int v, const QLocale& locale)
@@ -148,9 +163,9 @@ WorksheetVersion makeVersion(const WorksheetSettings& settings, int v, const QLo
     version.number = v;
     for (ItemId item : settings.items) {
         for (int i = 0; i < settings.count; ++i) {
-            version.exercises << makeExercise(item,
-                                              worksheetExerciseSeed(settings.seed, v, item, i),
-                                              settings.level, std::nullopt, locale);
+            version.exercises << makeExercise(
+                item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
+                std::nullopt, locale, settings.scenarios);
         }
     }
     return version;
@@ -196,7 +211,7 @@ QJsonObject worksheetJson(const Worksheet& sheet)
     QJsonArray versions, answers;
     for (const WorksheetVersion& v : sheet.versions) {
         versions << versionJson(v, id);
-        answers << answersJson(v, id);
+        answers << answersJson(v, id, sheet.settings.scenarios);
     }
     QJsonObject root = settingsJson(sheet.settings);
     root[QStringLiteral("versions")] = versions;
@@ -218,7 +233,7 @@ bool writeWorksheetJson(const WorksheetSettings& settings, const QLocale& locale
     for (int v = 1; v <= settings.versions; ++v) {
         const WorksheetVersion version = makeVersion(settings, v, locale);
         const QByteArray end = v < settings.versions ? ",\n" : "\n";
-        if (!writeAll(device, nested(answersJson(version, id), 2) + end))
+        if (!writeAll(device, nested(answersJson(version, id, settings.scenarios), 2) + end))
             return false;
         versions.push_back(qCompress(nested(versionJson(version, id), 2) + end, 1));
         if (versions.back().isEmpty()) // zlib's memory ran out
@@ -249,6 +264,8 @@ QString worksheetId(const WorksheetSettings& s)
         text += itemKey(item).toLatin1() + ',';
     text += ";count=" + QByteArray::number(s.count) + ";level=" + QByteArray::number(s.level) +
             ";versions=" + QByteArray::number(s.versions) + ";seed=" + QByteArray::number(s.seed);
+    if (!s.scenarios.isEmpty())
+        text += ";scenarios=" + s.scenarios.join(QLatin1Char(',')).toUtf8();
     return sheetIdFromHash(fnv1a(text));
 }
 
@@ -330,6 +347,14 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
     s.versions = int(o[QStringLiteral("versions")].toArray().size());
     s.seed = quint64(whole("seed"));
     s.title = o[QStringLiteral("title")].toString();
+    if (o[QStringLiteral("generator")].toInt(-1) != GeneratorVersion) {
+        error = QStringLiteral("the sheet was made by an earlier version of the exercise "
+                               "generator (this program's is %1): make the sheet again")
+                    .arg(GeneratorVersion);
+        return std::nullopt;
+    }
+    for (const QJsonValue& v : o[QStringLiteral("scenarios")].toArray())
+        s.scenarios << v.toString();
     if (whole("seed") < 0) {
         error = QStringLiteral("the sheet's seed is not a whole number from 0 to %1")
                     .arg(MaxPracticeSeed);

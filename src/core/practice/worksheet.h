@@ -13,6 +13,7 @@
 #include <optional>
 
 class QIODevice;
+#include <QStringList>
 
 namespace quarvex {
 
@@ -28,7 +29,8 @@ struct WorksheetSettings {
     int level = 1;
     int versions = 1;
     QString title;
-    quint64 seed = 0; // from 0 to MaxPracticeSeed
+    quint64 seed = 0;      // from 0 to MaxPracticeSeed
+    QStringList scenarios; // the scenario ids the cases are drawn from; empty: any
 };
 
 // One student's sheet: the items' exercises, item by item.
@@ -48,7 +50,8 @@ struct Worksheet {
 // --grade take it as it is.
 quint64 worksheetExerciseSeed(quint64 seed, int version, ItemId item, int index);
 
-// Why the settings cannot make a worksheet, or an empty text when they can.
+// Why the settings cannot make a worksheet (an unknown scenario, an item that
+// no chosen scenario supports, ...), or an empty text when they can.
 QString worksheetSettingsProblem(const WorksheetSettings& settings);
 
 // The worksheet for settings that pass worksheetSettingsProblem; case texts
@@ -57,8 +60,9 @@ Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale
 
 // The worksheet as JSON: title, seed, level, count, items (stable ids),
 // versions [{version, exercises: [as --practice writes them, without answers]}]
-// and answers [{version, exercises: [{item, seed, level, expected: {step id:
-// value}}]}] with the expected value of every step asked.
+// and answers [{version, exercises: [{item, seed, level, generator, scenarios
+// (where chosen), expected: {step id: value}}]}] with the expected value of
+// every step asked; "generator" and "scenarios" at the top too.
 QJsonObject worksheetJson(const Worksheet& worksheet);
 
 // Writes the worksheet for the settings as worksheetJson's document, indented,

@@ -3,9 +3,11 @@
 #include "app/keyboard.h"
 #include "app/metrics.h"
 #include "cases/casefile.h"
+#include "practice/scenarios.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
@@ -163,6 +166,22 @@ DataEntryWindow::DataEntryWindow()
     QPushButton* open = button("OpenCaseButton", "Open Case\u2026", this);
     QPushButton* save = button("SaveCaseButton", "Save Case", this);
     QPushButton* saveAs = button("SaveCaseAsButton", "Save Case As\u2026", this);
+    QPushButton* example = button("ExampleCaseButton", "Example Case", this);
+    example->setText(tr("Example Case"));
+    example->setAccessibleName(tr("Example Case"));
+    example->setToolTip(tr("Fill the fields with a patient of a clinical scenario"));
+    auto* scenarioMenu = new QMenu(example);
+    scenarioMenu->setObjectName(QStringLiteral("ExampleCaseMenu"));
+    scenarioMenu->setAccessibleName(tr("Clinical scenarios"));
+    for (const Scenario& scenario : scenarios()) {
+        const QString id = QString::fromLatin1(scenario.id);
+        QAction* action = scenarioMenu->addAction(
+            QCoreApplication::translate("quarvex::Scenario", scenario.title));
+        action->setObjectName(QStringLiteral("Scenario_") + id);
+        action->setToolTip(QCoreApplication::translate("quarvex::Scenario", scenario.line));
+        connect(action, &QAction::triggered, this, [this, id] { Q_EMIT exampleCaseRequested(id); });
+    }
+    example->setMenu(scenarioMenu);
     QPushButton* ok = button("OKbutton", "OK", this);
     QPushButton* exit = button("EXITbutton", "EXIT", this);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -174,7 +193,7 @@ DataEntryWindow::DataEntryWindow()
     connect(saveAs, &QPushButton::clicked, this, &DataEntryWindow::saveCaseAsRequested);
     connect(ok, &QPushButton::clicked, this, &DataEntryWindow::listRequested);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    tabChain << clear << open << save << saveAs << ok << exit;
+    tabChain << clear << open << save << saveAs << example << ok << exit;
     pressDefaultOnEnter(this, ok);
 
     m_caseLabel = new QLabel(this);
@@ -199,7 +218,11 @@ DataEntryWindow::DataEntryWindow()
     buttons->addWidget(exit);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_caseLabel);
+    // The case's name, and beside it a patient of a scenario to start from.
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(m_caseLabel, 1);
+    caseRow->addWidget(example);
+    layout->addLayout(caseRow);
     layout->addLayout(top);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);

@@ -73,6 +73,9 @@ Q_SIGNALS:
     void openCaseRequested();
     void saveCaseRequested();
     void saveCaseAsRequested();
+    // Example Case: a case of the scenario with this id was chosen from the
+    // button's menu of clinical scenarios.
+    void exampleCaseRequested(const QString& scenario);
     // A case file was dropped on the window (sent once the drop is over).
     void caseDropped(const QString& path);
     // The case name or the unsaved mark changed.

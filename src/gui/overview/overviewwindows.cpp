@@ -14,6 +14,7 @@
 #include "overview/reportdate.h"
 #include "overview/resultsmodel.h"
 #include "overview/sheetprinter.h"
+#include "practice/exercise.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 namespace quarvex {
@@ -110,6 +112,8 @@ void OverviewWindows::wire(DataEntryWindow* window)
     connect(window, &DataEntryWindow::saveCaseRequested, this, &OverviewWindows::saveCase);
     connect(window, &DataEntryWindow::saveCaseAsRequested, this, &OverviewWindows::saveCaseAs);
     connect(window, &DataEntryWindow::caseDropped, this, &OverviewWindows::openCaseFile);
+    connect(window, &DataEntryWindow::exampleCaseRequested, this,
+            &OverviewWindows::loadExampleCase);
     window->setCloseGuard([this] { return m_changesSettled || settleUnsavedChanges(); });
 }
 
@@ -220,6 +224,19 @@ void OverviewWindows::clearDataEntry()
         !m_dialogs.confirm(tr(ClearQuestion), QString::fromLatin1(AppTitle), tr("Clear")))
         return;
     window->clearFields();
+}
+
+void OverviewWindows::loadExampleCase(const QString& scenario)
+{
+    DataEntryWindow* window = dataEntry();
+    if (!window || !settleUnsavedChanges())
+        return;
+    QList<AnalyteId> ids;
+    for (AnalyteId id : window->form().order())
+        ids << id;
+    if (const std::optional<MapFields> fields =
+            exampleCase(scenario, ids, QRandomGenerator::global()->generate64()))
+        window->loadCase(*fields, QString());
 }
 
 void OverviewWindows::openCase()

@@ -108,6 +108,8 @@ public:
     // Open Case...: once unsaved changes are settled, asks for a case file
     // and opens it.
     void openCase();
+    // Example Case: the unsaved values settled, a case of the scenario in the fields.
+    void loadExampleCase(const QString& scenario);
     // A case file from outside (dropped, or named on the command line): once
     // unsaved changes are settled, opens it. False when nothing was opened.
     bool openCaseFile(const QString& path);

@@ -8,16 +8,21 @@
 #include "app/scrollfit.h"
 #include "app/windows.h"
 #include "overview/overview.h"
+#include "practice/exercise.h"
 #include "practice/frmpractice.h"
+#include "practice/scenarios.h"
 #include "steps/stepsview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -43,6 +48,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
     , m_steps(new QPushButton(QStringLiteral("&Steps"), this))
     , m_practice(new QPushButton(QStringLiteral("Practice"), this))
+    , m_example(new QPushButton(tr("Example Case"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
     , m_errors(new QLineEdit(this))
@@ -72,6 +78,11 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_practice->setAccessibleName(QStringLiteral("Practice"));
     m_practice->setAutoDefault(true);
     m_practice->setEnabled(false);
+    m_example->setObjectName(QStringLiteral("ExampleCaseButton"));
+    m_example->setAccessibleName(tr("Example Case"));
+    m_example->setToolTip(tr("Fill the fields with a patient of a clinical scenario"));
+    m_example->setAutoDefault(true);
+    m_example->setEnabled(false);
 
     m_result->setObjectName(QStringLiteral("Result"));
     m_result->setAccessibleName(QStringLiteral("Result"));
@@ -174,6 +185,8 @@ QLayout* CalculatorScreen::buttonRow()
     row->addWidget(m_clear);
     row->addWidget(m_steps);
     row->addWidget(m_practice);
+    m_example->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    row->addWidget(m_example);
     row->addStretch(0);
     auto* rows = new QVBoxLayout;
     rows->addLayout(row);
@@ -196,13 +209,13 @@ void CalculatorScreen::finishLoading(bool groupsStartDisabled, const QList<QWidg
                 widget->setEnabled(false);
         }
     }
-    chain << m_calculate << m_clear << m_steps << m_practice << afterButtons;
+    chain << m_calculate << m_clear << m_steps << m_practice << m_example << afterButtons;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     // Screen readers present a window's controls in the order they were made;
     // the shared ones were made first but stand below the fields.
-    QList<QWidget*> below{m_calculate, m_result,    m_clear,   m_steps,
-                          m_practice,  m_checkLine, m_noteLine};
+    QList<QWidget*> below{m_calculate, m_result,  m_clear,     m_steps,
+                          m_practice,  m_example, m_checkLine, m_noteLine};
     if (auto* moreInfoButton = findChild<QPushButton*>(QStringLiteral("MoreInfoButton")))
         below << moreInfoButton;
     below << m_moreInfo << m_errors;
@@ -289,6 +302,52 @@ void CalculatorScreen::setItemId(std::optional<ItemId> id)
 {
     m_itemId = id;
     m_practice->setEnabled(id.has_value());
+    // The scenarios that have patients for the item.
+    delete m_example->menu();
+    m_example->setMenu(nullptr);
+    m_example->setEnabled(id.has_value());
+    if (!id)
+        return;
+    auto* menu = new QMenu(m_example);
+    menu->setObjectName(QStringLiteral("ExampleCaseMenu"));
+    menu->setAccessibleName(tr("Clinical scenarios"));
+    for (const Scenario& scenario : scenarios()) {
+        if (!supports(scenario, *id))
+            continue;
+        const QString scenarioId = QString::fromLatin1(scenario.id);
+        QAction* action =
+            menu->addAction(QCoreApplication::translate("quarvex::Scenario", scenario.title));
+        action->setObjectName(QStringLiteral("Scenario_") + scenarioId);
+        action->setToolTip(QCoreApplication::translate("quarvex::Scenario", scenario.line));
+        connect(action, &QAction::triggered, this, [this, scenarioId] {
+            fillExampleCase(scenarioId, QRandomGenerator::global()->generate64());
+        });
+    }
+    m_example->setMenu(menu);
+}
+
+bool CalculatorScreen::fillExampleCase(const QString& scenario, quint64 seed)
+{
+    if (!m_itemId)
+        return false;
+    const bool typed = std::any_of(m_form.order().begin(), m_form.order().end(),
+                                   [&](AnalyteId a) { return !m_form.value(a).isEmpty(); });
+    if (typed && !dialogs().confirm(tr("Replace the values typed with an example case?"),
+                                    windowTitle(), tr("Replace")))
+        return false;
+    QList<AnalyteId> inputs;
+    for (AnalyteId a : item(*m_itemId).checks())
+        inputs << a;
+    const std::optional<MapFields> fields = exampleCase(scenario, inputs, seed);
+    if (!fields)
+        return false;
+    clearAll();
+    for (AnalyteId a : inputs) {
+        m_form.setValue(a, fields->value(a));
+        if (m_form.widgets(a).unitList && !fields->unit(a).isEmpty())
+            m_form.setUnit(a, fields->unit(a));
+    }
+    return true;
 }
 
 QString CalculatorScreen::moreInfoText() const

@@ -55,6 +55,10 @@ public:
     // The two buttons.
     void calculate();
     void clearAll();
+    // Example Case: after a confirmation where a field holds a value, the
+    // item's fields filled with a case of the scenario (the others emptied);
+    // false when nothing was filled.
+    bool fillExampleCase(const QString& scenario, quint64 seed);
 
     // The derivation of the result that stands, or nothing while none does.
     const std::optional<Derivation>& derivation() const { return m_derivation; }
@@ -95,6 +99,9 @@ protected:
     QPushButton* m_steps;
     // Practice: the Practice window on the screen's item.
     QPushButton* m_practice;
+    // Example Case: a menu of the clinical scenarios that report the item's
+    // values; one fills the fields with a case of it.
+    QPushButton* m_example;
     QLineEdit* m_result;
     QLabel* m_moreInfo;
     QLineEdit* m_errors;
