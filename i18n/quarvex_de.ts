@@ -320,6 +320,57 @@
     </message>
 </context>
 <context>
+    <name>quarvex::CaseFile</name>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1 was already given</source>
+        <extracomment>A line name of the case file (&quot;Locale&quot;), not translated.</extracomment>
+        <translation>%1 wurde schon angegeben</translation>
+    </message>
+    <message>
+        <source>unknown locale %1</source>
+        <translation>unbekanntes Zahlenformat %1</translation>
+    </message>
+    <message>
+        <source>expected Name=text, found %1</source>
+        <extracomment>&quot;Name=text&quot; shows the form of a line; it stays as it is.</extracomment>
+        <translation>erwartet Name=text, gefunden %1</translation>
+    </message>
+    <message>
+        <source>unknown field name %1</source>
+        <translation>unbekannter Feldname %1</translation>
+    </message>
+    <message>
+        <source>%1 was already given on line %2</source>
+        <extracomment>A field name (&quot;SerumCreatinine&quot;), not translated, and a line number.</extracomment>
+        <translation>%1 wurde schon in Zeile %2 angegeben</translation>
+    </message>
+    <message>
+        <source>the input is larger than %1 bytes (1 MiB)</source>
+        <translation>die Eingabe ist größer als %1 Bytes (1 MiB)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>die Zeile ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>is a folder, not a case file</source>
+        <extracomment>Follows the file&apos;s path.</extracomment>
+        <translation>ist ein Ordner, keine Falldatei</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device or a pipe), not a case file</source>
+        <translation>ist keine gewöhnliche Datei (ein Gerät oder eine Pipe), keine Falldatei</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, too large for a case file</source>
+        <translation>ist größer als %1 KiB, zu groß für eine Falldatei</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::Catalogue</name>
     <message>
         <source>Cholesterol and Coronary Heart Disease</source>
@@ -663,6 +714,13 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Export</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::FieldMarks</name>
     <message>
         <source>%1: at fault</source>
@@ -671,6 +729,49 @@
     <message>
         <source>%1: value to check</source>
         <translation>%1: Wert prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Finding</name>
+    <message>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
+    <message>
+        <source>%1 is not one of %2</source>
+        <extracomment>A typed text, in quotes, and the choices of a list: &quot;&quot;st&quot; is not one of kg, lbs&quot;.</extracomment>
+        <translation>%1 ist keine der Möglichkeiten %2</translation>
+    </message>
+    <message>
+        <source>%1: the result is not a finite number, so there is none</source>
+        <extracomment>An item&apos;s list name, then why it has no result.</extracomment>
+        <translation>%1: Das Ergebnis ist keine endliche Zahl, daher gibt es keines</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A value field that holds nothing.</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a number. Type a number such as %2.</source>
+        <extracomment>The typed text in quotes, then an example number in the user&apos;s format (&quot;1,2&quot;).</extracomment>
+        <translation>%1 ist keine Zahl. Geben Sie eine Zahl wie %2 ein.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (the smallest value accepted is -32768).</source>
+        <translation>%1 liegt außerhalb des Bereichs (der kleinste angenommene Wert ist -32768).</translation>
+    </message>
+    <message>
+        <source>%1 is too large (the largest value accepted is 32767).</source>
+        <translation>%1 ist zu groß (der größte angenommene Wert ist 32767).</translation>
+    </message>
+    <message>
+        <source>%1 is too small (the smallest value accepted is 1e-300).</source>
+        <translation>%1 ist zu klein (der kleinste angenommene Wert ist 1e-300).</translation>
+    </message>
+    <message>
+        <source>%1 is not a positive number</source>
+        <translation>%1 ist keine positive Zahl</translation>
     </message>
 </context>
 <context>
