@@ -643,6 +643,22 @@
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not this interpretation: compare the value with the band edges again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each answer is marked on its own: an answer worked right from a wrong earlier answer gets no mark here. Compare your working with the steps below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (given)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarvex::Dialogs</name>

@@ -100,6 +100,11 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 return std::nullopt;
             options.title = args.at(i);
             worksheetOptions = true;
+        } else if (arg == QLatin1String("--moodle-xml")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            options.moodleXmlPath = args.at(i);
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
                 return std::nullopt;
@@ -188,9 +193,13 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     if (worksheet) {
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
             error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
-                                   "--count, --versions, --seed, --level, --title, --locale "
-                                   "and -o") +
+                                   "--count, --versions, --seed, --level, --title, --locale, "
+                                   "--moodle-xml and -o") +
                     SeeHelp;
+            return std::nullopt;
+        }
+        if (!options.moodleXmlPath.isEmpty() && options.moodleXmlPath == options.outputPath) {
+            error = QStringLiteral("--moodle-xml and -o name the same file") + SeeHelp;
             return std::nullopt;
         }
         if (options.worksheetItems.isEmpty()) {
@@ -201,8 +210,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return options;
     }
     if (worksheetOptions) {
-        error = QStringLiteral("--items, --count, --versions and --title can only be used with "
-                               "--worksheet") +
+        error = QStringLiteral("--items, --count, --versions, --title and --moodle-xml can only "
+                               "be used with --worksheet") +
                 SeeHelp;
         return std::nullopt;
     }

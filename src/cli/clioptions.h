@@ -38,6 +38,7 @@ struct CliOptions {
     int count = 1;                            // --count: exercises per item
     int versions = 1;                         // --versions
     QString title;                            // --title
+    QString moodleXmlPath;                    // --moodle-xml: the exercises as Moodle questions
 };
 
 // Parses the arguments after the program name. On an error, sets error to a

@@ -7,9 +7,11 @@
 #include "practice/classgrade.h"
 #include "practice/grade.h"
 #include "practice/itemkeys.h"
+#include "practice/moodlexml.h"
 #include "practice/practicejson.h"
 #include "practice/worksheet.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -102,7 +104,24 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    return writeBytes(options.outputPath, indented(worksheetJson(makeWorksheet(settings, locale))));
+    const Worksheet sheet = makeWorksheet(settings, locale);
+    if (!options.moodleXmlPath.isEmpty()) {
+        // Each question is named by its exercise's version, place, item and seed.
+        const auto code = [&](int version, int index) {
+            const Exercise& ex = sheet.versions[version - 1].exercises[index];
+            return QStringLiteral("V%1-E%2 %3 seed %4")
+                .arg(version)
+                .arg(index + 1)
+                .arg(itemKey(ex.item))
+                .arg(ex.seed);
+        };
+        QBuffer xml;
+        xml.open(QIODevice::WriteOnly);
+        writeMoodleXml(xml, settings.title, worksheetMoodleQuestions(sheet, code));
+        if (const Exit exit = writeBytes(options.moodleXmlPath, xml.data()); exit != Exit::Written)
+            return exit;
+    }
+    return writeBytes(options.outputPath, indented(worksheetJson(sheet)));
 }
 
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
@@ -188,7 +207,8 @@ QString practiceHelpText()
         "\n"
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
-        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME] [-o PATH]\n"
+        "             [--seed S] [--level 1|2|3] [--title T] [--locale NAME]\n"
+        "             [--moodle-xml PATH] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
@@ -198,6 +218,10 @@ QString practiceHelpText()
         "under \"answers\" each exercise's item, seed, level and the expected value\n"
         "of every step asked. The window's worksheet makes the same exercises from\n"
         "the same settings.\n"
+        "--moodle-xml writes the exercises as Moodle XML besides: a category named\n"
+        "by the title, then one embedded-answers (cloze) question per version and\n"
+        "exercise, each asked step a gap with the step's tolerance, each slip's\n"
+        "answer at 0 % with its feedback, the worked steps as general feedback.\n"
         "\n"
         "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
         "rules and exit statuses: one row per student and exercise, with the\n"
