@@ -5,6 +5,7 @@
 #include "analytes/number.h"
 #include "cases/casefile.h"
 #include "coretestmain.h"
+#include "i18n/language.h"
 #include "testfields.h"
 
 #include <QFile>
@@ -119,23 +120,33 @@ void TestCaseFile::badFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("german"); // the message shown under the German translation
 
     QTest::addRow("unknown name") << "Age=40\n\nAgge=41\n"_ba << 3
-                                  << u"unknown field name \"Agge\""_s;
+                                  << u"unknown field name \"Agge\""_s
+                                  << u"unbekannter Feldname \"Agge\""_s;
     QTest::addRow("unit of a fixed-unit analyte")
-        << "UnitAge=years\n"_ba << 1 << u"unknown field name \"UnitAge\""_s;
-    QTest::addRow("no =") << "# c\rAge 40\r"_ba << 2 << u"expected Name=text, found \"Age 40\""_s;
+        << "UnitAge=years\n"_ba << 1 << u"unknown field name \"UnitAge\""_s
+        << u"unbekannter Feldname \"UnitAge\""_s;
+    QTest::addRow("no =") << "# c\rAge 40\r"_ba << 2 << u"expected Name=text, found \"Age 40\""_s
+                          << u"erwartet Name=text, gefunden \"Age 40\""_s;
     QTest::addRow("a name twice, CR LF")
-        << "Age=40\r\nWeight=70\r\nAge=41\r\n"_ba << 3 << u"Age was already given on line 1"_s;
-    QTest::addRow("Latin-1 byte") << "Age=40\nGender=M\xE4nnlich\n"_ba << 2 << u"not UTF-8 text"_s;
+        << "Age=40\r\nWeight=70\r\nAge=41\r\n"_ba << 3 << u"Age was already given on line 1"_s
+        << u"Age wurde schon in Zeile 1 angegeben"_s;
+    QTest::addRow("Latin-1 byte") << "Age=40\nGender=M\xE4nnlich\n"_ba << 2 << u"not UTF-8 text"_s
+                                  << u"kein UTF-8-Text"_s;
     QTest::addRow("cut-off sequence at the end")
-        << "Age=40\r\rGender=\xE2\x82"_ba << 3 << u"not UTF-8 text"_s;
+        << "Age=40\r\rGender=\xE2\x82"_ba << 3 << u"not UTF-8 text"_s << u"kein UTF-8-Text"_s;
     QTest::addRow("unknown locale")
-        << "Locale=xx_QQ\nAge=40\n"_ba << 1 << u"unknown locale \"xx_QQ\""_s;
-    QTest::addRow("empty locale") << "Age=40\nLocale=\n"_ba << 2 << u"unknown locale \"\""_s;
+        << "Locale=xx_QQ\nAge=40\n"_ba << 1 << u"unknown locale \"xx_QQ\""_s
+        << u"unbekanntes Zahlenformat \"xx_QQ\""_s;
+    QTest::addRow("empty locale") << "Age=40\nLocale=\n"_ba << 2 << u"unknown locale \"\""_s
+                                  << u"unbekanntes Zahlenformat \"\""_s;
     QTest::addRow("locale twice") << "Locale=de_DE\nLocale=en_US\n"_ba << 2
-                                  << u"Locale was already given"_s;
-    QTest::addRow("bad byte in a comment") << "# \xFF\nAge=40\n"_ba << 1 << u"not UTF-8 text"_s;
+                                  << u"Locale was already given"_s
+                                  << u"Locale wurde schon angegeben"_s;
+    QTest::addRow("bad byte in a comment")
+        << "# \xFF\nAge=40\n"_ba << 1 << u"not UTF-8 text"_s << u"kein UTF-8-Text"_s;
 }
 
 void TestCaseFile::badFiles()
@@ -153,6 +164,18 @@ void TestCaseFile::badFiles()
     QCOMPARE(input.fields.value(A::Weight), u"70"_s);
     QCOMPARE(input.fields.unit(A::Weight), u"kg"_s);
     QCOMPARE(input.lines, (QHash<QString, int>{{u"Weight"_s, 9}}));
+
+    // Without a translation the window shows the message itself; under
+    // German it shows the German, and the message for the command line stays
+    // English.
+    QCOMPARE(error->shownMessage(), error->message);
+    QVERIFY(installLanguage(u"de"_s));
+    CaseInput other;
+    const auto inGerman = parseCase(bytes, other);
+    QVERIFY(installLanguage(u"en"_s));
+    QVERIFY(inGerman);
+    QTEST(inGerman->message, "message");
+    QTEST(inGerman->shownMessage(), "german");
 }
 
 void TestCaseFile::writing_data()

@@ -2,6 +2,7 @@
 #include "calc/items.h"
 #include "cases/casefile.h"
 #include "coretestmain.h"
+#include "i18n/language.h"
 #include "overview/overview.h"
 #include "testfields.h"
 
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void eachValueReadOnce();
     void resultNotFinite_data();
     void resultNotFinite();
+    void shownInGerman_data();
+    void shownInGerman();
 };
 
 namespace {
@@ -286,6 +289,71 @@ void TestFindings::eachValueReadOnce()
         QVERIFY2(counting.values(a.id) == 1, a.field);
         QVERIFY2(counting.units(a.id) == (a.unitKind == UnitKind::List ? 1 : 0), a.field);
     }
+}
+
+// Under the German translation a finding's text stays English (the command
+// line and JSON write it), and its shown text, for the windows, is German,
+// with the typed text and the choices as they are.
+void TestFindings::shownInGerman_data()
+{
+    QTest::addColumn<AnalyteId>("id");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    using A = AnalyteId;
+    const auto add = [](const char* tag, A id, const QString& value, const QString& unit,
+                        const QString& english, const QString& german) {
+        QTest::addRow("%s", tag) << id << value << unit << english << german;
+    };
+    add("empty", A::Age, {}, {}, u"Age: empty"_s, u"Alter: leer"_s);
+    add("not a number", A::Weight, u"abc"_s, u"kg"_s,
+        u"Weight: \"abc\" is not a number. Type a number such as 1,2."_s,
+        u"Gewicht: \"abc\" ist keine Zahl. Geben Sie eine Zahl wie 1,2 ein."_s);
+    add("typed placeholders stay", A::Weight, u"%2%1"_s, u"kg"_s,
+        u"Weight: \"%2%1\" is not a number. Type a number such as 1,2."_s,
+        u"Gewicht: \"%2%1\" ist keine Zahl. Geben Sie eine Zahl wie 1,2 ein."_s);
+    add("too large", A::Age, u"40000"_s, {},
+        u"Age: 40000 is too large (the largest value accepted is 32767)."_s,
+        u"Alter: 40000 ist zu groß (der größte angenommene Wert ist 32767)."_s);
+    add("out of range", A::Age, u"-40000"_s, {},
+        u"Age: -40000 is out of range (the smallest value accepted is -32768)."_s,
+        u"Alter: -40000 liegt außerhalb des Bereichs (der kleinste angenommene Wert ist -32768)."_s);
+    add("not positive", A::Age, u"0"_s, {}, u"Age: 0 is not a positive number"_s,
+        u"Alter: 0 ist keine positive Zahl"_s);
+    add("no unit", A::SerumCreatinine, u"1"_s, {}, u"Serum creatinine unit: not chosen"_s,
+        u"Serum-Kreatinin, Einheit: nicht gewählt"_s);
+    add("unknown unit", A::SerumCreatinine, u"1"_s, u"st"_s,
+        u"Serum creatinine unit: \"st\" is not one of mg/dL, umol/L"_s,
+        u"Serum-Kreatinin, Einheit: \"st\" ist keine der Möglichkeiten mg/dL, umol/L"_s);
+    add("no gender", A::Gender, {}, {}, u"Gender: not chosen"_s, u"Geschlecht: nicht gewählt"_s);
+    add("unknown gender", A::Gender, u"x"_s, {}, u"Gender: \"x\" is not one of Male, Female"_s,
+        u"Geschlecht: \"x\" ist keine der Möglichkeiten Male, Female"_s);
+}
+
+void TestFindings::shownInGerman()
+{
+    QFETCH(AnalyteId, id);
+    QFETCH(QString, value);
+    QFETCH(QString, unit);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    const QLocale locale(QLocale::German, QLocale::Germany);
+    const std::optional<Finding> plain = checkValue(id, value, unit, locale);
+    QVERIFY(plain);
+    QCOMPARE(plain->shownText(), english);
+
+    QVERIFY(installLanguage(u"de"_s));
+    const std::optional<Finding> translated = checkValue(id, value, unit, locale);
+    const Finding notFinite = quarvex::resultNotFinite(u"Transferrin"_s);
+    QVERIFY(installLanguage(u"en"_s));
+    QVERIFY(translated);
+    QCOMPARE(translated->text, english);
+    QCOMPARE(translated->shownText(), german);
+    QCOMPARE(*translated, *plain);
+    QCOMPARE(notFinite.text, u"Transferrin: the result is not a finite number, so there is none"_s);
+    QCOMPARE(notFinite.shownText(),
+             u"Transferrin: Das Ergebnis ist keine endliche Zahl, daher gibt es keines"_s);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestFindings)

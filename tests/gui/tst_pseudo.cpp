@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -42,17 +43,20 @@ Q_DECLARE_METATYPE(Opener)
 namespace {
 
 // Controls whose texts come from elsewhere, by window and object name (the
-// control and everything inside it). "*" stands for every window.
+// control and everything inside it). "*" stands for every window. With
+// `lines`, only the lines of the control's text that match it are exempt,
+// and its other lines are checked one by one.
 struct Exemption {
     const char* window;
     const char* control;
     const char* reason;
+    const char* lines = nullptr;
 };
 
 // clang-format off
 constexpr Exemption Exempt[] = {
     {"frmList", "List1", "item names, defined beside each item's formulas (translated with the item files)"},
-    {"frmList", "MissingItems", "item names and the findings' texts (translated with the item files and findings)"},
+    {"frmList", "MissingItems", "the item names, the lines not indented (translated with the item files)", "^\\S"},
     {"frmResult", "FlexGrid", "item and row names, results and interpretations: item files and clinical prose"},
     {"frmResult", "HintsLabel", "the hints' texts come from the plausibility checks (translated with hints)"},
     {"frmResult", "StepsPane", "the worked steps: derivation wording and clinical prose"},
@@ -123,7 +127,10 @@ QList<Seen> textsOf(QWidget* window)
     QList<QWidget*> widgets{window};
     widgets += window->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
-        if ((w != window && (!w->isVisibleTo(window) || w->isWindow())) || exemption(window, w))
+        if (w != window && (!w->isVisibleTo(window) || w->isWindow()))
+            continue;
+        const Exemption* exempt = exemption(window, w);
+        if (exempt && !exempt->lines)
             continue;
         const QString name = w->objectName().isEmpty()
                                  ? QString::fromLatin1(w->metaObject()->className())
@@ -135,8 +142,14 @@ QList<Seen> textsOf(QWidget* window)
             collect(out, name, label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             collect(out, name, button->text());
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
-            collect(out, name, edit->toPlainText());
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+            const QRegularExpression exemptLine(
+                QString::fromLatin1(exempt ? exempt->lines : "(?!)"));
+            for (const QString& line : edit->toPlainText().split(u'\n')) {
+                if (!exemptLine.match(line).hasMatch())
+                    collect(out, name + u" line"_s, line);
+            }
+        }
         if (auto* box = qobject_cast<QComboBox*>(w)) {
             for (int i = 0; i < box->count(); ++i) {
                 collect(out, name + u" entry"_s, box->itemText(i));
@@ -159,8 +172,9 @@ QList<Seen> textsOf(QWidget* window)
     return out;
 }
 
-// Types the example of the overview into the data entry window.
-QWidget* dataEntryWithExample()
+// Types the example of the overview into the data entry window, with the
+// values of `changed` instead of the example's.
+QWidget* dataEntryWithExample(const QHash<QString, QString>& changed = {})
 {
     static auto* overview = new OverviewWindows(dialogs(), qApp);
     overview->showDataEntry();
@@ -171,7 +185,8 @@ QWidget* dataEntryWithExample()
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u"Locale="_s))
             continue;
-        type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
+        const QString name = line.section(u'=', 0, 0);
+        type(window, name, changed.value(name, line.section(u'=', 1)));
     }
     return window;
 }
@@ -281,6 +296,22 @@ private Q_SLOTS:
         add("list of computable items", "frmList", [] {
             press(dataEntryWithExample(), "OKbutton");
             return topLevel("frmList");
+        });
+        // The findings: in the critical box and in the lines of what cannot
+        // be computed.
+        add("list, with values that cannot be read", "frmList", [] {
+            press(dataEntryWithExample({{u"Weight"_s, u"abc"_s},
+                                        {u"Age"_s, u"40000"_s},
+                                        {u"UnitSerumCreatinine"_s, u"st"_s}}),
+                  "OKbutton");
+            QWidget* list = topLevel("frmList");
+            auto* missing = list ? list->findChild<QPlainTextEdit*>(u"MissingItems"_s) : nullptr;
+            // The walk must meet the findings' lines, or it checks nothing.
+            const QString lines = missing ? missing->toPlainText() : QString();
+            return lines.contains(u"    "_s) && lines.contains(u"abc"_s) &&
+                           lines.contains(u"40000"_s) && lines.contains(u"st"_s)
+                       ? list
+                       : nullptr;
         });
         add("results, then Export", "frmResult", [] {
             QWidget* window = results();

@@ -2,6 +2,7 @@
 
 #include "analytes/number.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace quarvex {
@@ -80,15 +81,50 @@ QString escaped(char32_t c)
     return QStringLiteral("\\u") + QString::number(uint(c), 16).rightJustified(4, u'0');
 }
 
-// The texts are joined piece by piece, so a value holding "%1" stays as typed.
-Finding finding(AnalyteId id, FindingKind kind, const QString& text)
+// A finding's text in English and in the language installed, from its
+// source text (marked in FindingContext) with its arguments filled in one
+// pass, so a value holding "%1" stays as typed.
+struct Wording {
+    const char* source;
+    QStringList arguments = {};
+
+    QString fill(const QString& format) const
+    {
+        switch (arguments.size()) {
+        case 0:
+            return format;
+        case 1:
+            return format.arg(arguments.at(0));
+        default:
+            return format.arg(arguments.at(0), arguments.at(1));
+        }
+    }
+    QString english() const { return fill(QString::fromUtf8(source)); }
+    QString shown() const { return fill(QCoreApplication::translate(FindingContext, source)); }
+};
+
+// "<name>: <text>": the analyte's value field, or with unit its unit list.
+Finding finding(AnalyteId id, FindingKind kind, const Wording& wording, bool unit = false)
 {
-    return {id, kind, analyte(id).accessibleName() + QStringLiteral(": ") + text};
+    const Analyte& a = analyte(id);
+    const QString name = unit ? a.unitAccessibleName() : a.accessibleName();
+    const QString shownName = unit ? a.shownUnitName() : a.shownName();
+    return {id, kind, name + QStringLiteral(": ") + wording.english(),
+            shownName + QStringLiteral(": ") + wording.shown()};
 }
 
-Finding unitFinding(AnalyteId id, FindingKind kind, const QString& text)
+Finding unitFinding(AnalyteId id, FindingKind kind, const Wording& wording)
 {
-    return {id, kind, analyte(id).unitAccessibleName() + QStringLiteral(": ") + text};
+    return finding(id, kind, wording, true);
+}
+
+const char* const NotChosen = QT_TRANSLATE_NOOP("quarvex::Finding", "not chosen");
+//: A typed text, in quotes, and the choices of a list: "\"st\" is not one of kg, lbs".
+const char* const NotOneOf = QT_TRANSLATE_NOOP("quarvex::Finding", "%1 is not one of %2");
+
+Wording notOneOf(const QString& text, const QStringList& choices)
+{
+    return {NotOneOf, {quotedText(text), choices.join(QStringLiteral(", "))}};
 }
 
 } // namespace
@@ -120,14 +156,22 @@ QString quotedText(const QString& text)
 
 QString notOneOfText(const QString& text, const QStringList& choices)
 {
-    return quotedText(text) + QStringLiteral(" is not one of ") +
-           choices.join(QStringLiteral(", "));
+    return notOneOf(text, choices).english();
+}
+
+QString shownNotOneOfText(const QString& text, const QStringList& choices)
+{
+    return notOneOf(text, choices).shown();
 }
 
 Finding resultNotFinite(const QString& itemName)
 {
-    return {std::nullopt, K::ResultNotFinite,
-            itemName + QStringLiteral(": the result is not a finite number, so there is none")};
+    //: An item's list name, then why it has no result.
+    const Wording wording{
+        QT_TRANSLATE_NOOP("quarvex::Finding",
+                          "%1: the result is not a finite number, so there is none"),
+        {itemName}};
+    return {std::nullopt, K::ResultNotFinite, wording.english(), wording.shown()};
 }
 
 QString kindName(FindingKind kind)
@@ -161,43 +205,49 @@ std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const 
         if (valueText == QLatin1String(GenderMale) || valueText == QLatin1String(GenderFemale))
             return std::nullopt;
         return finding(id, K::NoGender,
-                       valueText.isEmpty() ? QStringLiteral("not chosen")
-                                           : notOneOfText(valueText, a.listItems()));
+                       valueText.isEmpty() ? Wording{NotChosen}
+                                           : notOneOf(valueText, a.listItems()));
     }
 
     if (valueText.isEmpty())
-        return finding(id, K::Empty, QStringLiteral("empty"));
+        //: A value field that holds nothing.
+        return finding(id, K::Empty, {QT_TRANSLATE_NOOP("quarvex::Finding", "empty")});
 
     const WholeNumber whole = readWholeNumber(valueText, locale);
     if (whole.status != WholeNumberStatus::NotANumber && number)
         *number = whole.number;
     switch (whole.status) {
     case WholeNumberStatus::NotANumber:
-        return finding(id, K::NotANumber,
-                       quotedText(valueText) +
-                           QStringLiteral(" is not a number. Type a number such as ") +
-                           locale.toString(1.2, 'f', 1) + QLatin1Char('.'));
+        //: The typed text in quotes, then an example number in the user's format ("1,2").
+        return finding(
+            id, K::NotANumber,
+            {QT_TRANSLATE_NOOP("quarvex::Finding", "%1 is not a number. Type a number such as %2."),
+             {quotedText(valueText), locale.toString(1.2, 'f', 1)}});
     case WholeNumberStatus::TooLarge:
         if (whole.number < 0)
-            return finding(
-                id, K::TooLarge,
-                shownText(valueText) +
-                    QStringLiteral(" is out of range (the smallest value accepted is -32768)."));
+            return finding(id, K::TooLarge,
+                           {QT_TRANSLATE_NOOP("quarvex::Finding",
+                                              "%1 is out of range (the smallest value accepted "
+                                              "is -32768)."),
+                            {shownText(valueText)}});
         return finding(id, K::TooLarge,
-                       shownText(valueText) +
-                           QStringLiteral(" is too large (the largest value accepted is 32767)."));
+                       {QT_TRANSLATE_NOOP("quarvex::Finding",
+                                          "%1 is too large (the largest value accepted is 32767)."),
+                        {shownText(valueText)}});
     case WholeNumberStatus::TooSmall:
         return finding(
             id, K::TooSmall,
-            shownText(valueText) +
-                QStringLiteral(" is too small (the smallest value accepted is 1e-300)."));
+            {QT_TRANSLATE_NOOP("quarvex::Finding",
+                               "%1 is too small (the smallest value accepted is 1e-300)."),
+             {shownText(valueText)}});
     case WholeNumberStatus::Ok:
         break;
     }
     // Any positive number is a value; the rounded reading only guards the range.
     if (!(whole.number > 0.0))
         return finding(id, K::NotPositive,
-                       shownText(valueText) + QStringLiteral(" is not a positive number"));
+                       {QT_TRANSLATE_NOOP("quarvex::Finding", "%1 is not a positive number"),
+                        {shownText(valueText)}});
 
     if (a.unitKind != UnitKind::List)
         return std::nullopt;
@@ -206,8 +256,8 @@ std::optional<Finding> checkValue(AnalyteId id, const QString& valueText, const 
             return std::nullopt;
     }
     if (unitText.isEmpty())
-        return unitFinding(id, K::NoUnit, QStringLiteral("not chosen"));
-    return unitFinding(id, K::UnknownUnit, notOneOfText(unitText, a.listItems()));
+        return unitFinding(id, K::NoUnit, {NotChosen});
+    return unitFinding(id, K::UnknownUnit, notOneOf(unitText, a.listItems()));
 }
 
 } // namespace quarvex

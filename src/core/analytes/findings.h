@@ -32,17 +32,34 @@ QString kindName(FindingKind kind);
 QString shownText(const QString& text);
 // The same in double quotes.
 QString quotedText(const QString& text);
-// "\"<text>\" is not one of <choices>" (choices joined by ", ").
+// "\"<text>\" is not one of <choices>" (choices joined by ", "), in English.
 QString notOneOfText(const QString& text, const QStringList& choices);
+// The same in the language installed.
+QString shownNotOneOfText(const QString& text, const QStringList& choices);
+
+// The translation context of the findings' texts.
+inline constexpr const char* FindingContext = "quarvex::Finding";
 
 // One failed check: the analyte it concerns (none for a finding about a whole
 // item), the kind, and a short text in plain words for a person to read.
+// `text` is English whatever the language, for everything that is written or
+// read back (the command line, JSON); `shown` is the same text in the
+// language installed when the finding was made, for the windows.
 struct Finding {
     std::optional<AnalyteId> analyte;
     FindingKind kind;
     QString text;
+    QString shown = {};
 
-    bool operator==(const Finding&) const = default;
+    // The text for a window: `shown`, or `text` for a finding made without a
+    // translation of its own.
+    QString shownText() const { return shown.isEmpty() ? text : shown; }
+
+    // The same finding: `shown` is only another wording of `text`.
+    bool operator==(const Finding& other) const
+    {
+        return analyte == other.analyte && kind == other.kind && text == other.text;
+    }
 };
 
 // The finding of an item whose result is not a finite number: no analyte,

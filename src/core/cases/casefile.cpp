@@ -8,6 +8,7 @@
 #include "overview/export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,21 @@
 namespace quarvex {
 
 namespace {
+
+// An error from its source text (marked in CaseFileContext), with its
+// arguments filled in one pass: a name or a line may hold "%1".
+const char* const NotUtf8 = QT_TRANSLATE_NOOP("quarvex::CaseFile", "not UTF-8 text");
+
+CaseFileError error(int line, const char* source, const QString& a = {}, const QString& b = {})
+{
+    const auto fill = [&](QString format) {
+        if (!format.contains(QLatin1String("%1")))
+            return format;
+        return format.contains(QLatin1String("%2")) ? format.arg(a, b) : format.arg(a);
+    };
+    return {line, fill(QString::fromUtf8(source)),
+            fill(QCoreApplication::translate(CaseFileContext, source))};
+}
 
 const InputField* findField(const QString& name)
 {
@@ -32,12 +48,14 @@ const InputField* findField(const QString& name)
 std::optional<CaseFileError> takeLocale(const QString& name, int lineNo, CaseInput& input)
 {
     if (input.locale) {
-        return CaseFileError{lineNo,
-                             QLatin1String(LocaleLineName) + QStringLiteral(" was already given")};
+        //: A line name of the case file ("Locale"), not translated.
+        return error(lineNo, QT_TRANSLATE_NOOP("quarvex::CaseFile", "%1 was already given"),
+                     QLatin1String(LocaleLineName));
     }
     const std::optional<QLocale> locale = localeNamed(name);
     if (!locale)
-        return CaseFileError{lineNo, QStringLiteral("unknown locale ") + quotedText(name)};
+        return error(lineNo, QT_TRANSLATE_NOOP("quarvex::CaseFile", "unknown locale %1"),
+                     quotedText(name));
     input.locale = *locale;
     return std::nullopt;
 }
@@ -48,22 +66,26 @@ std::optional<CaseFileError> takeLine(const QByteArray& bytes, int lineNo, CaseI
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString line = decoder(bytes);
     if (decoder.hasError())
-        return CaseFileError{lineNo, QStringLiteral("not UTF-8 text")};
+        return error(lineNo, NotUtf8);
     if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
         return std::nullopt;
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
-        return CaseFileError{lineNo,
-                             QStringLiteral("expected Name=text, found ") + quotedText(line)};
+        //: "Name=text" shows the form of a line; it stays as it is.
+        return error(lineNo, QT_TRANSLATE_NOOP("quarvex::CaseFile", "expected Name=text, found %1"),
+                     quotedText(line));
     const QString name = line.left(eq).trimmed();
     if (name == QLatin1String(LocaleLineName))
         return takeLocale(line.mid(eq + 1).trimmed(), lineNo, input);
     const InputField* field = findField(name);
     if (!field)
-        return CaseFileError{lineNo, QStringLiteral("unknown field name ") + quotedText(name)};
+        return error(lineNo, QT_TRANSLATE_NOOP("quarvex::CaseFile", "unknown field name %1"),
+                     quotedText(name));
     if (input.lines.contains(name)) {
-        return CaseFileError{lineNo, name + QStringLiteral(" was already given on line ") +
-                                         QString::number(input.lines.value(name))};
+        //: A field name ("SerumCreatinine"), not translated, and a line number.
+        return error(lineNo,
+                     QT_TRANSLATE_NOOP("quarvex::CaseFile", "%1 was already given on line %2"),
+                     name, QString::number(input.lines.value(name)));
     }
     input.lines.insert(name, lineNo);
     const QString value = typedText(field->id, field->unit, line.mid(eq + 1));
@@ -178,9 +200,10 @@ std::optional<CaseFileError> readCaseInput(QIODevice& device, CaseInput& input)
             break;
         for (qint64 i = 0; i < got; ++i) {
             if (++total > MaxInputBytes) {
-                return CaseFileError{lineNo, QStringLiteral("the input is larger than ") +
-                                                 QString::number(MaxInputBytes) +
-                                                 QStringLiteral(" bytes (1 MiB)")};
+                return error(lineNo,
+                             QT_TRANSLATE_NOOP("quarvex::CaseFile",
+                                               "the input is larger than %1 bytes (1 MiB)"),
+                             QString::number(MaxInputBytes));
             }
             const char c = chunk[i];
             if (c == '\n' && afterCr) {
@@ -196,9 +219,10 @@ std::optional<CaseFileError> readCaseInput(QIODevice& device, CaseInput& input)
                 continue;
             }
             if (line.size() == MaxLineBytes) {
-                return CaseFileError{lineNo, QStringLiteral("the line is longer than ") +
-                                                 QString::number(MaxLineBytes) +
-                                                 QStringLiteral(" bytes")};
+                return error(
+                    lineNo,
+                    QT_TRANSLATE_NOOP("quarvex::CaseFile", "the line is longer than %1 bytes"),
+                    QString::number(MaxLineBytes));
             }
             line += c;
         }
@@ -226,7 +250,7 @@ std::optional<CaseFileError> parseCase(const QByteArray& bytes, CaseInput& input
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         lines << decoder(line);
         if (decoder.hasError())
-            return CaseFileError{int(lines.size()), QStringLiteral("not UTF-8 text")};
+            return error(int(lines.size()), NotUtf8);
     }
     CaseInput parsed;
     if (auto error = parseCaseText(lines.join(QLatin1Char('\n')), parsed))
@@ -240,10 +264,12 @@ std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
     // Checked before opening: opening a FIFO waits for a writer, for good.
     const QFileInfo info(path);
     if (info.isDir())
-        return CaseFileError{0, QStringLiteral("is a folder, not a case file")};
+        //: Follows the file's path.
+        return error(0, QT_TRANSLATE_NOOP("quarvex::CaseFile", "is a folder, not a case file"));
     if (info.exists() && !info.isFile())
-        return CaseFileError{0, QStringLiteral("is not a regular file (a device or a pipe), not a "
-                                               "case file")};
+        return error(0, QT_TRANSLATE_NOOP("quarvex::CaseFile",
+                                          "is not a regular file (a device or a pipe), not a "
+                                          "case file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CaseFileError{0, file.errorString()};
@@ -253,8 +279,10 @@ std::optional<CaseFileError> readCaseFile(const QString& path, CaseInput& input)
     if (file.error() != QFileDevice::NoError)
         return CaseFileError{0, file.errorString()};
     if (bytes.size() > MaxCaseFileSize) {
-        return CaseFileError{0, QStringLiteral("is larger than %1 KiB, too large for a case file")
-                                    .arg(MaxCaseFileSize / 1024)};
+        return error(0,
+                     QT_TRANSLATE_NOOP("quarvex::CaseFile",
+                                       "is larger than %1 KiB, too large for a case file"),
+                     QString::number(MaxCaseFileSize / 1024));
     }
     return parseCase(bytes, input);
 }

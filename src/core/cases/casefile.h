@@ -64,9 +64,18 @@ std::optional<QLocale> localeNamed(const QString& name);
 // the case counts as written in `reader`'s format.
 void takeNumbersInto(CaseInput& input, const QLocale& reader);
 
+// The translation context of the case files' error texts.
+inline constexpr const char* CaseFileContext = "quarvex::CaseFile";
+
+// `message` is English whatever the language, for the command line; `shown`
+// is the same in the language installed when the error was made, for the
+// windows.
 struct CaseFileError {
     int line = 0; // 0: the error is about the input as a whole (it could not be read)
     QString message;
+    QString shown = {};
+
+    QString shownMessage() const { return shown.isEmpty() ? message : shown; }
 };
 
 // Reads "Name=text" lines from a device, line by line, stopping at the first

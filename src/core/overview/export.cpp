@@ -1,5 +1,6 @@
 #include "overview/export.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -60,7 +61,10 @@ ExportCommitStep g_commitStep = commitFile;
 QString describe(const QFileDevice& file)
 {
     const QString text = file.errorString();
-    return text.isEmpty() ? QStringLiteral("The file could not be written.") : text;
+    // In the language installed, like the platform's own descriptions.
+    return text.isEmpty()
+               ? QCoreApplication::translate("quarvex::Export", "The file could not be written.")
+               : text;
 }
 
 // Opened without truncating and without creating: a device or FIFO is written

@@ -38,7 +38,7 @@ bool writeAll(QIODevice& device, const QByteArray& bytes);
 // written, so a failure leaves an existing file exactly as it was and no
 // partial file behind; a device (a terminal, a FIFO, /dev/full) is opened
 // without truncation and written in place. Returns the platform's description
-// of the failure, or nothing on success.
+// of the failure in the language installed, or nothing on success.
 std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes);
 
 // Writes the export file of the rows to path with saveBytes.

@@ -46,7 +46,7 @@ QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations)
             continue;
         lines << QString::fromLatin1(evaluation.item->listText);
         for (const Finding& finding : evaluation.findings)
-            lines << QStringLiteral("    ") + finding.text;
+            lines << QStringLiteral("    ") + finding.shownText();
     }
     return lines;
 }

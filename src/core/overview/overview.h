@@ -37,9 +37,9 @@ QList<ItemEvaluation> evaluateItems(const Inputs& inputs);
 // The list texts of the computable items, in item order.
 QStringList computableListTexts(const QList<ItemEvaluation>& evaluations);
 
-// Why the other items cannot be computed: for each item that is not
-// computable, in item order, its list text and below it each of its findings'
-// texts on a line of its own, indented by four blanks.
+// Why the other items cannot be computed, for the list window: for each item
+// that is not computable, in item order, its list text and below it each of
+// its findings' shown texts on a line of its own, indented by four blanks.
 QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations);
 
 // The result rows of every computable item, in item order and, within an

@@ -33,9 +33,9 @@ void ErrMsg(Dialogs& dialogs, const QList<Finding>& findings)
     QStringList reasons;
     QStringList unread;
     for (const Finding& finding : findings) {
-        reasons << finding.text;
+        reasons << finding.shownText();
         if (alertFor(finding).box)
-            unread << finding.text;
+            unread << finding.shownText();
     }
     dialogs.detailedMessage(
         unread.isEmpty() ? text : text + QStringLiteral("\r\r") + unread.join(QLatin1Char('\r')),
@@ -49,8 +49,8 @@ void playFindings(const QList<Finding>& findings, Dialogs& dialogs, bool boxes)
         const FindingAlert alert = alertFor(finding);
         if (alert.beep)
             dialogs.beep();
-        if (alert.box && !unread.contains(finding.text))
-            unread << finding.text;
+        if (alert.box && !unread.contains(finding.shownText()))
+            unread << finding.shownText();
     }
     if (boxes && !unread.isEmpty())
         dialogs.message(unread.join(QLatin1Char('\r')), MessageIcon::Critical);

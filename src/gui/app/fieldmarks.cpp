@@ -92,7 +92,7 @@ void FieldMarks::mark(const QList<Finding>& findings)
         auto it = m_targets.find(widget);
         if (it == m_targets.end())
             continue;
-        it->mark = finding.text;
+        it->mark = finding.shownText();
         show(*it);
     }
 }

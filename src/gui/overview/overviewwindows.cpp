@@ -262,9 +262,9 @@ bool OverviewWindows::loadCaseFile(const QString& path)
         // Texts built in one step: a path or a line may hold "%1".
         const QString where = error->line > 0 ? tr("Line %1: ").arg(error->line) : QString();
         m_dialogs.beep();
-        m_dialogs.message(
-            tr("The case could not be opened from %1.\r\r%2%3").arg(shown, where, error->message),
-            MessageIcon::Critical, tr(OpenCaseTitle));
+        m_dialogs.message(tr("The case could not be opened from %1.\r\r%2%3")
+                              .arg(shown, where, error->shownMessage()),
+                          MessageIcon::Critical, tr(OpenCaseTitle));
         return false;
     }
     // A case written under another number format comes in this one's.
