@@ -368,7 +368,13 @@ void TestWorksheet::sheetFileAndClassCsv()
                  qPrintable(dialog.status()));
         dialog.saveClassCsv();
         QVERIFY2(dialog.status().contains(u"(20 rows)"_s), qPrintable(dialog.status()));
-        QCOMPARE(m_fake.trace(), (QStringList{u"file:Save Sheet"_s, u"file:Save Class CSV"_s}));
+        m_fake.answerFileWith(dir.filePath(u"iron-moodle"_s));
+        dialog.saveForMoodle();
+        QVERIFY2(dialog.status().contains(u"20 questions"_s) &&
+                     dialog.status().contains(u"iron-moodle.xml"_s),
+                 qPrintable(dialog.status()));
+        QCOMPARE(m_fake.trace(), (QStringList{u"file:Save Sheet"_s, u"file:Save Class CSV"_s,
+                                              u"file:Save for Moodle"_s}));
     }
     QFile saved(sheetPath + u".json"_s);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -378,6 +384,15 @@ void TestWorksheet::sheetFileAndClassCsv()
     const QList<QByteArray> lines = classFile.readAll().split('\n');
     QVERIFY(lines.first().startsWith("Student,Code,"));
     QCOMPARE(lines.size(), 1 + 20 + 1); // the header, a row per exercise, after the last line end
+    // The Moodle file names each question by the code the class file has for it.
+    QFile moodleFile(dir.filePath(u"iron-moodle.xml"_s));
+    QVERIFY(moodleFile.open(QIODevice::ReadOnly));
+    const QByteArray xml = moodleFile.readAll();
+    QCOMPARE(xml.count("<question type=\"cloze\">"), 20);
+    for (const QByteArray& line : lines.mid(1, 20)) {
+        const QByteArray code = line.split(',').value(1);
+        QVERIFY2(xml.contains("<text>" + code + "</text>"), code.constData());
+    }
 
     m_fake.clear();
     WorksheetDialog other(m_fake, ItemId::EgfrCkdEpi);

@@ -6,6 +6,7 @@
 #include "calc/items.h"
 #include "overview/export.h"
 #include "overview/sheetprinter.h"
+#include "practice/moodlexml.h"
 #include "practice/practicejson.h"
 #include "practice/worksheetpages.h"
 #include "worksheet/worksheetdialog.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QBuffer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -45,6 +47,8 @@ constexpr const char* SaveSheetTitle = "Save Sheet";
 constexpr const char* OpenSheetTitle = "Open Sheet";
 constexpr const char* CsvFilter = "CSV files (*.csv)";
 constexpr const char* ClassCsvTitle = "Save Class CSV";
+constexpr const char* MoodleFilter = "Moodle XML files (*.xml)";
+constexpr const char* MoodleTitle = "Save for Moodle";
 
 // What the dialog was left with, kept while the program runs.
 struct Remembered {
@@ -163,12 +167,18 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     auto* classCsv = named(new QPushButton(QStringLiteral("Save class &CSV\u2026"), this),
                            "ClassCsvButton", QStringLiteral("Save class CSV"));
     classCsv->setAutoDefault(false);
+    auto* moodle = named(new QPushButton(tr("Save for &Moodle\u2026"), this), "MoodleButton",
+                         tr("Save for Moodle"));
+    moodle->setToolTip(tr("Saves the exercises as Moodle questions (Moodle XML), to import in a "
+                          "course's question bank"));
+    moodle->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &WorksheetDialog::print);
     connect(pdf, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(saveSheet, &QPushButton::clicked, this, &WorksheetDialog::saveSheet);
     connect(openSheet, &QPushButton::clicked, this, &WorksheetDialog::openSheet);
     connect(classCsv, &QPushButton::clicked, this, &WorksheetDialog::saveClassCsv);
+    connect(moodle, &QPushButton::clicked, this, &WorksheetDialog::saveForMoodle);
     connect(m_items, &QListWidget::itemChanged, this, &WorksheetDialog::updateCount);
 
     // The items above the settings, so that the dialog stays narrow enough
@@ -180,6 +190,7 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     files->addWidget(saveSheet);
     files->addWidget(openSheet);
     files->addWidget(classCsv);
+    files->addWidget(moodle);
     files->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
@@ -209,7 +220,8 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     setTabOrder(m_workedSteps, saveSheet);
     setTabOrder(saveSheet, openSheet);
     setTabOrder(openSheet, classCsv);
-    setTabOrder(classCsv, print);
+    setTabOrder(classCsv, moodle);
+    setTabOrder(moodle, print);
     setTabOrder(print, pdf);
     setTabOrder(pdf, close);
 
@@ -498,6 +510,29 @@ void WorksheetDialog::saveClassCsv()
                               .arg(id)
                               .arg(s->versions * s->items.size() * s->count)
                               .arg(QDir::toNativeSeparators(path)));
+}
+
+void WorksheetDialog::saveForMoodle()
+{
+    const std::optional<WorksheetSettings> s = checkedSettings();
+    if (!s)
+        return;
+    const QString id = worksheetId(*s);
+    const QString path = askSavePath(MoodleTitle, QStringLiteral("moodle-%1.xml").arg(id),
+                                     MoodleFilter, QStringLiteral(".xml"));
+    if (path.isEmpty())
+        return;
+    // Each question is named by the code printed beside its exercise.
+    const Worksheet sheet = makeWorksheet(*s, QLocale());
+    const QList<MoodleQuestion> questions = worksheetMoodleQuestions(
+        sheet, [&id](int version, int index) { return worksheetExerciseCode(id, version, index); });
+    QBuffer xml;
+    xml.open(QIODevice::WriteOnly);
+    writeMoodleXml(xml, s->title, questions);
+    if (saveFile(path, xml.data(), MoodleTitle))
+        m_status->setText(tr("Saved %n question(s) of sheet %1 for Moodle to %2.", nullptr,
+                             int(questions.size()))
+                              .arg(id, QDir::toNativeSeparators(path)));
 }
 
 std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, const QString& path,

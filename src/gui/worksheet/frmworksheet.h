@@ -49,6 +49,8 @@ public:
     void saveSheet();
     void openSheet();
     void saveClassCsv();
+    // Save for Moodle…: the exercises as Moodle XML questions, named by their codes.
+    void saveForMoodle();
 
     // Writes the pages to a PDF file, replacing it only once fully written;
     // on a failure returns why. `pages` gets the number of pages written.
