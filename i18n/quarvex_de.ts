@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>quarvex::AboutWindow</name>
     <message>
-        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd" /><byte value="xd" />Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
-        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd" /><byte value="xd" />Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
+        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd"/><byte value="xd"/>Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
+        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd"/><byte value="xd"/>Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -295,7 +296,7 @@
     </message>
     <message>
         <source>%1 unit</source>
-        <extracomment>The name of an analyte's unit list, for screen readers: "Serum creatinine unit".</extracomment>
+        <extracomment>The name of an analyte&apos;s unit list, for screen readers: &quot;Serum creatinine unit&quot;.</extracomment>
         <translation>%1, Einheit</translation>
     </message>
 </context>
@@ -342,6 +343,57 @@
     </message>
 </context>
 <context>
+    <name>quarvex::CaseFile</name>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1 was already given</source>
+        <extracomment>A line name of the case file (&quot;Locale&quot;), not translated.</extracomment>
+        <translation>%1 wurde schon angegeben</translation>
+    </message>
+    <message>
+        <source>unknown locale %1</source>
+        <translation>unbekanntes Zahlenformat %1</translation>
+    </message>
+    <message>
+        <source>expected Name=text, found %1</source>
+        <extracomment>&quot;Name=text&quot; shows the form of a line; it stays as it is.</extracomment>
+        <translation>erwartet Name=text, gefunden %1</translation>
+    </message>
+    <message>
+        <source>unknown field name %1</source>
+        <translation>unbekannter Feldname %1</translation>
+    </message>
+    <message>
+        <source>%1 was already given on line %2</source>
+        <extracomment>A field name (&quot;SerumCreatinine&quot;), not translated, and a line number.</extracomment>
+        <translation>%1 wurde schon in Zeile %2 angegeben</translation>
+    </message>
+    <message>
+        <source>the input is larger than %1 bytes (1 MiB)</source>
+        <translation>die Eingabe ist größer als %1 Bytes (1 MiB)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>die Zeile ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>is a folder, not a case file</source>
+        <extracomment>Follows the file&apos;s path.</extracomment>
+        <translation>ist ein Ordner, keine Falldatei</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device or a pipe), not a case file</source>
+        <translation>ist keine gewöhnliche Datei (ein Gerät oder eine Pipe), keine Falldatei</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, too large for a case file</source>
+        <translation>ist größer als %1 KiB, zu groß für eine Falldatei</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::Catalogue</name>
     <message>
         <source>Cholesterol and Coronary Heart Disease</source>
@@ -368,8 +420,8 @@
         <translation>Quotient Gesamtcholesterin/HDL-Cholesterin</translation>
     </message>
     <message>
-        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of 'Average Americans'.</source>
-        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von 'Durchschnittsamerikanern' abschätzen.</translation>
+        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of &apos;Average Americans&apos;.</source>
+        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von &apos;Durchschnittsamerikanern&apos; abschätzen.</translation>
     </message>
     <message>
         <source>LDL Cholesterol-to-HDL Cholesterol Ratio</source>
@@ -404,7 +456,7 @@
         <translation>LDL-Cholesterin (Friedewald)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson's equation, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson&apos;s equation, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin wie die meisten Labore aus Gesamtcholesterin, HDL-Cholesterin und Triglyceriden, mit der Schätzung von Friedewald, Levy und Fredrickson (1972): TC - HDL - TG/5 in mg/dL, nicht gültig über 400 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Gleichung von Sampson, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -412,7 +464,7 @@
         <translation>LDL-Cholesterin (Sampson)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald's estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald's estimate, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald&apos;s estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald&apos;s estimate, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin mit der Gleichung von Sampson und Kollegen (2020), die die Schätzung nach Friedewald bei hohen Triglyceriden ersetzt: Sie gilt bis 800 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Schätzung nach Friedewald, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -612,19 +664,19 @@
     <name>quarvex::ClinicalProse</name>
     <message>
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Not this interpretation: compare the value with the band edges again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Each answer is marked on its own: an answer worked right from a wrong earlier answer gets no mark here. Compare your working with the steps below.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (given)</source>
@@ -632,74 +684,67 @@
     </message>
     <message>
         <source>%1 is not raised. The fractional urea excretion separates prerenal failure from acute tubular necrosis in acute kidney injury and, unlike the fractional sodium excretion, keeps its meaning on diuretics; read it only when kidney function is known to be failing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too high</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too low</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: it gives %1%2; from the case, %3%2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: %1 gives this interpretation. From the case: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the serum and urine values swapped</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the result cut off or rounded to fewer places</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the decimal point in the wrong place</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>two digits transposed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the factor %1 for women is left out: for a woman the formula multiplies by it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the %1 and the %2 change places.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result cut off rather than rounded: %1 rounds to %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result rounded to fewer places than it shows: keep %1 decimals, %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 1 place off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 2 places off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Two digits have changed places: the answer is %1.</source>
-        <translation type="unfinished" />
-    </message>
-</context>
-<context>
-    <name>quarvex::Dialogs</name>
-    <message>
-        <source>Data entry incomplete</source>
-        <translation>Dateneingabe unvollständig</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -715,6 +760,13 @@
     <message>
         <source>Fill the fields with a patient of a clinical scenario</source>
         <translation>Die Felder mit einem Patienten eines klinischen Szenarios füllen</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Dialogs</name>
+    <message>
+        <source>Data entry incomplete</source>
+        <translation>Dateneingabe unvollständig</translation>
     </message>
 </context>
 <context>
@@ -744,7 +796,7 @@
         <translation> haftet der Autor dieser Software nicht für die erzeugten Ergebnisse.</translation>
     </message>
     <message>
-        <source> Likewise, while every effort has been made to make sure this program won't interfere with the normal functioning of the</source>
+        <source> Likewise, while every effort has been made to make sure this program won&apos;t interfere with the normal functioning of the</source>
         <translation> Ebenso ist der Autor dieser Software, obwohl alles getan wurde, damit dieses Programm das normale Funktionieren des</translation>
     </message>
     <message>
@@ -752,7 +804,7 @@
         <translation> zugrunde liegenden Betriebssystems und anderer laufender Programme nicht stört,</translation>
     </message>
     <message>
-        <source> the author of this software won't be responsible for any problems that may occur either directly or indirectly as a result of </source>
+        <source> the author of this software won&apos;t be responsible for any problems that may occur either directly or indirectly as a result of </source>
         <translation> nicht verantwortlich für Probleme, die direkt oder indirekt als Folge </translation>
     </message>
     <message>
@@ -780,6 +832,13 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Export</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::FieldMarks</name>
     <message>
         <source>%1: at fault</source>
@@ -788,6 +847,49 @@
     <message>
         <source>%1: value to check</source>
         <translation>%1: Wert prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Finding</name>
+    <message>
+        <source>not chosen</source>
+        <translation>nicht gewählt</translation>
+    </message>
+    <message>
+        <source>%1 is not one of %2</source>
+        <extracomment>A typed text, in quotes, and the choices of a list: &quot;&quot;st&quot; is not one of kg, lbs&quot;.</extracomment>
+        <translation>%1 ist keine der Möglichkeiten %2</translation>
+    </message>
+    <message>
+        <source>%1: the result is not a finite number, so there is none</source>
+        <extracomment>An item&apos;s list name, then why it has no result.</extracomment>
+        <translation>%1: Das Ergebnis ist keine endliche Zahl, daher gibt es keines</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>A value field that holds nothing.</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a number. Type a number such as %2.</source>
+        <extracomment>The typed text in quotes, then an example number in the user&apos;s format (&quot;1,2&quot;).</extracomment>
+        <translation>%1 ist keine Zahl. Geben Sie eine Zahl wie %2 ein.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (the smallest value accepted is -32768).</source>
+        <translation>%1 liegt außerhalb des Bereichs (der kleinste angenommene Wert ist -32768).</translation>
+    </message>
+    <message>
+        <source>%1 is too large (the largest value accepted is 32767).</source>
+        <translation>%1 ist zu groß (der größte angenommene Wert ist 32767).</translation>
+    </message>
+    <message>
+        <source>%1 is too small (the smallest value accepted is 1e-300).</source>
+        <translation>%1 ist zu klein (der kleinste angenommene Wert ist 1e-300).</translation>
+    </message>
+    <message>
+        <source>%1 is not a positive number</source>
+        <translation>%1 ist keine positive Zahl</translation>
     </message>
 </context>
 <context>
@@ -813,11 +915,11 @@
         <translation>Nicht berechenbar</translation>
     </message>
     <message>
-        <source>These are the items for which calculations can be made. If an item is missing it's because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
+        <source>These are the items for which calculations can be made. If an item is missing it&apos;s because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
         <translation>Für diese Tests können Berechnungen durchgeführt werden. Fehlt ein Test, wurden die nötigen Daten nicht oder nicht richtig eingegeben. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben. Mit „OK“ werden die Berechnungen fortgesetzt.</translation>
     </message>
     <message>
-        <source>There are no items for which calculations can be made because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
+        <source>There are no items for which calculations can be made because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
         <translation>Für keinen Test können Berechnungen durchgeführt werden, weil die nötigen Daten nicht oder nicht richtig eingegeben wurden. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben.</translation>
     </message>
 </context>
@@ -832,20 +934,20 @@
         <translation>Zeile %1: </translation>
     </message>
     <message>
-        <source>The case could not be opened from %1.<byte value="xd" /><byte value="xd" />%2%3</source>
-        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd" /><byte value="xd" />%2%3</translation>
+        <source>The case could not be opened from %1.<byte value="xd"/><byte value="xd"/>%2%3</source>
+        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd"/><byte value="xd"/>%2%3</translation>
     </message>
     <message>
-        <source>The case could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The case could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The results could not be printed.</source>
         <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>The results could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The pages could not be drawn.</source>
@@ -860,12 +962,12 @@
         <translation>%1 ersetzen?</translation>
     </message>
     <message>
-        <source>The results could not be written to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be written to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <source>Enter the name and full path of the file for export.<byte value="xd" /><byte value="xd" />Note: data will be saved in a tab-delimited format.</source>
-        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd" /><byte value="xd" />Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
+        <source>Enter the name and full path of the file for export.<byte value="xd"/><byte value="xd"/>Note: data will be saved in a tab-delimited format.</source>
+        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd"/><byte value="xd"/>Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
     </message>
     <message>
         <source>Export Test Results</source>
@@ -1170,7 +1272,7 @@
     </message>
     <message>
         <source>%1 %2-bit</source>
-        <extracomment>The platform line: the system's name, then its word size, "Linux 64-bit".</extracomment>
+        <extracomment>The platform line: the system&apos;s name, then its word size, &quot;Linux 64-bit&quot;.</extracomment>
         <translation>%1 %2 Bit</translation>
     </message>
     <message>
@@ -1287,7 +1389,7 @@
         <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
-        <source>Start the system's own information program</source>
+        <source>Start the system&apos;s own information program</source>
         <translation>Das Informationsprogramm des Systems starten</translation>
     </message>
     <message>
@@ -1347,7 +1449,7 @@
         <translation>Einen früher gespeicherten Fall öffnen (Strg+O)</translation>
     </message>
     <message>
-        <source>Save the values in the case's file (Ctrl+S)</source>
+        <source>Save the values in the case&apos;s file (Ctrl+S)</source>
         <translation>Die Werte in der Datei des Falls speichern (Strg+S)</translation>
     </message>
     <message>
@@ -1375,7 +1477,7 @@
         <translation>Zurück zur Dateneingabe (Esc)</translation>
     </message>
     <message>
-        <source>Each item's result and what it means</source>
+        <source>Each item&apos;s result and what it means</source>
         <translation>Das Ergebnis jedes Tests und seine Bedeutung</translation>
     </message>
     <message>
@@ -1531,104 +1633,25 @@
     </message>
 </context>
 <context>
-    <name>quarvex::CaseFile</name>
+    <name>quarvex::WorksheetDialog</name>
     <message>
-        <source>not UTF-8 text</source>
-        <translation>kein UTF-8-Text</translation>
+        <source>Save for &amp;Moodle…</source>
+        <translation>Für &amp;Moodle speichern …</translation>
     </message>
     <message>
-        <source>%1 was already given</source>
-        <extracomment>A line name of the case file ("Locale"), not translated.</extracomment>
-        <translation>%1 wurde schon angegeben</translation>
+        <source>Save for Moodle</source>
+        <translation>Für Moodle speichern</translation>
     </message>
     <message>
-        <source>unknown locale %1</source>
-        <translation>unbekanntes Zahlenformat %1</translation>
+        <source>Saves the exercises as Moodle questions (Moodle XML), to import in a course&apos;s question bank</source>
+        <translation>Speichert die Aufgaben als Moodle-Fragen (Moodle-XML) zum Import in die Fragensammlung eines Kurses</translation>
     </message>
-    <message>
-        <source>expected Name=text, found %1</source>
-        <extracomment>"Name=text" shows the form of a line; it stays as it is.</extracomment>
-        <translation>erwartet Name=text, gefunden %1</translation>
-    </message>
-    <message>
-        <source>unknown field name %1</source>
-        <translation>unbekannter Feldname %1</translation>
-    </message>
-    <message>
-        <source>%1 was already given on line %2</source>
-        <extracomment>A field name ("SerumCreatinine"), not translated, and a line number.</extracomment>
-        <translation>%1 wurde schon in Zeile %2 angegeben</translation>
-    </message>
-    <message>
-        <source>the input is larger than %1 bytes (1 MiB)</source>
-        <translation>die Eingabe ist größer als %1 Bytes (1 MiB)</translation>
-    </message>
-    <message>
-        <source>the line is longer than %1 bytes</source>
-        <translation>die Zeile ist länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>is a folder, not a case file</source>
-        <extracomment>Follows the file's path.</extracomment>
-        <translation>ist ein Ordner, keine Falldatei</translation>
-    </message>
-    <message>
-        <source>is not a regular file (a device or a pipe), not a case file</source>
-        <translation>ist keine gewöhnliche Datei (ein Gerät oder eine Pipe), keine Falldatei</translation>
-    </message>
-    <message>
-        <source>is larger than %1 KiB, too large for a case file</source>
-        <translation>ist größer als %1 KiB, zu groß für eine Falldatei</translation>
-    </message>
-</context>
-<context>
-    <name>quarvex::Export</name>
-    <message>
-        <source>The file could not be written.</source>
-        <translation>Die Datei konnte nicht geschrieben werden.</translation>
-    </message>
-</context>
-<context>
-    <name>quarvex::Finding</name>
-    <message>
-        <source>not chosen</source>
-        <translation>nicht gewählt</translation>
-    </message>
-    <message>
-        <source>%1 is not one of %2</source>
-        <extracomment>A typed text, in quotes, and the choices of a list: ""st" is not one of kg, lbs".</extracomment>
-        <translation>%1 ist keine der Möglichkeiten %2</translation>
-    </message>
-    <message>
-        <source>%1: the result is not a finite number, so there is none</source>
-        <extracomment>An item's list name, then why it has no result.</extracomment>
-        <translation>%1: Das Ergebnis ist keine endliche Zahl, daher gibt es keines</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <extracomment>A value field that holds nothing.</extracomment>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>%1 is not a number. Type a number such as %2.</source>
-        <extracomment>The typed text in quotes, then an example number in the user's format ("1,2").</extracomment>
-        <translation>%1 ist keine Zahl. Geben Sie eine Zahl wie %2 ein.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range (the smallest value accepted is -32768).</source>
-        <translation>%1 liegt außerhalb des Bereichs (der kleinste angenommene Wert ist -32768).</translation>
-    </message>
-    <message>
-        <source>%1 is too large (the largest value accepted is 32767).</source>
-        <translation>%1 ist zu groß (der größte angenommene Wert ist 32767).</translation>
-    </message>
-    <message>
-        <source>%1 is too small (the smallest value accepted is 1e-300).</source>
-        <translation>%1 ist zu klein (der kleinste angenommene Wert ist 1e-300).</translation>
-    </message>
-    <message>
-        <source>%1 is not a positive number</source>
-        <translation>%1 ist keine positive Zahl</translation>
+    <message numerus="yes">
+        <source>Saved %n question(s) of sheet %1 for Moodle to %2.</source>
+        <translation>
+            <numerusform>%n Frage von Blatt %1 für Moodle in %2 gespeichert.</numerusform>
+            <numerusform>%n Fragen von Blatt %1 für Moodle in %2 gespeichert.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
