@@ -111,6 +111,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             if (!value(QStringLiteral("a file name")))
                 return std::nullopt;
             options.moodleXmlPath = args.at(i);
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--class-csv")) {
             if (!value(QStringLiteral("a file name")))
                 return std::nullopt;

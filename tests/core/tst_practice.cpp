@@ -462,7 +462,12 @@ void TestPractice::germanNumbersThroughout()
                 for (const WorkLine& line : workLines(row, German)) {
                     if (line.label == "Formula:"_L1 || line.label == "With the numbers:"_L1 ||
                         line.label.startsWith(u"Step "_s) || line.label == "Value:"_L1 ||
-                        line.label == "Value before rounding:"_L1 || line.label == "Result:"_L1)
+                        line.label == "Value before rounding:"_L1)
+                        check(line.text, where + u" "_s + line.label);
+                    // (a result shown as a band's text, "1.2 times average", quotes its source)
+                    if (line.label == "Result:"_L1 &&
+                        std::none_of(row.bands.begin(), row.bands.end(),
+                                     [&](const DerivedBand& b) { return b.text == line.text; }))
                         check(line.text, where + u" "_s + line.label);
                 }
                 check(row.constant, where);

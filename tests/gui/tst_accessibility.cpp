@@ -176,14 +176,15 @@ private Q_SLOTS:
         }) << 67;
         QTest::addRow("frmList") << Opener(itemList) << 3;
         QTest::addRow("frmResult") << Opener(results) << 7;
-        // The item, the level, the case number, eight buttons and an answer per step.
+        // The item, the level, the case number, the carried check box, eight buttons and
+        // an answer per step.
         for (int level = 1; level <= PracticeLevels; ++level)
             QTest::addRow("frmPractice, level %d", level) << Opener([level] {
                 PracticeWindow* window = showPractice(ItemId::CreatinineClearance);
                 window->openCase(1);
                 window->setLevel(level);
                 return window;
-            }) << 11 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
+            }) << 12 + int(makeExercise(ItemId::CreatinineClearance, 1, level).steps.size());
     }
 
     void inputsAreNamed()

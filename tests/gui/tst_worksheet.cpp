@@ -370,7 +370,7 @@ void TestWorksheet::sheetFileAndClassCsv()
         QVERIFY2(dialog.status().contains(u"(20 rows)"_s), qPrintable(dialog.status()));
         m_fake.answerFileWith(dir.filePath(u"iron-moodle"_s));
         dialog.saveForMoodle();
-        QVERIFY2(dialog.status().contains(u"20 questions"_s) &&
+        QVERIFY2(dialog.status().contains(u"(questions: 20)"_s) &&
                      dialog.status().contains(u"iron-moodle.xml"_s),
                  qPrintable(dialog.status()));
         QCOMPARE(m_fake.trace(), (QStringList{u"file:Save Sheet"_s, u"file:Save Class CSV"_s,

@@ -45,7 +45,8 @@ QString howFarOff(double answer, double expected, const QLocale& locale)
     const auto twoDigits = [&](double v) { return locale.toString(v, 'g', 2); };
     // "about 2.8 times", "about 2825 times" (never "2.8E+03").
     const auto times = [&](double v) {
-        return v < 100.0 ? twoDigits(v) : locale.toString(qint64(std::llround(v)));
+        // (a whole number without group separators: "6696", not "6.696" in German)
+        return v < 100.0 ? twoDigits(v) : QString::number(qint64(std::llround(v)));
     };
     if (ratio >= 2.0)
         return QStringLiteral("about %1 times too high").arg(times(ratio));

@@ -3,6 +3,7 @@
 #include "analytes/format.h"
 #include "calc/derivation.h"
 #include "i18n/language.h"
+#include "practice/grade.h"
 #include "practice/slips.h"
 #include "practice/worksheetpages.h"
 
@@ -211,12 +212,19 @@ MoodleStep numberStep(const Exercise& ex, int i, const QList<SlipCase>& cases,
         if (!std::isfinite(v) || s.tolerance.accepts(s.expected, v))
             continue;
         MoodleAnswer slip = numberAnswer(s, v);
-        slip.feedback = cases[c].words;
-        // The first slip with a value is the one grading names.
         const bool seen = std::any_of(out.answers.begin(), out.answers.end(),
                                       [&](const MoodleAnswer& a) { return a.text == slip.text; });
-        if (!seen)
-            out.answers << slip;
+        if (seen)
+            continue;
+        // A gap sees no other answer: the feedback is what grading says of
+        // this answer given alone, and only where it names a slip.
+        const Grade alone = grade(ex, {{s.id, slip.text}}, ex.locale);
+        const auto g = std::find_if(alone.steps.begin(), alone.steps.end(),
+                                    [&](const StepGrade& sg) { return sg.id == s.id; });
+        if (g == alone.steps.end() || g->slip.isEmpty() || g->correct)
+            continue;
+        slip.feedback = g->feedback;
+        out.answers << slip;
     }
     return out;
 }

@@ -183,13 +183,18 @@ QLayout* CalculatorScreen::buttonRow()
     row->addWidget(m_calculate);
     row->addWidget(m_result, 1);
     row->addWidget(m_clear);
-    row->addWidget(m_steps);
-    row->addWidget(m_practice);
-    m_example->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    row->addWidget(m_example);
     row->addStretch(0);
+    // The ways to learn from the screen on a row of their own, so that the
+    // screen stays narrow at a large scale factor.
+    m_example->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* learning = new QHBoxLayout;
+    learning->addWidget(m_steps);
+    learning->addWidget(m_practice);
+    learning->addWidget(m_example);
+    learning->addStretch(1);
     auto* rows = new QVBoxLayout;
     rows->addLayout(row);
+    rows->addLayout(learning);
     rows->addWidget(m_checkLine);
     rows->addWidget(m_noteLine);
     return rows;

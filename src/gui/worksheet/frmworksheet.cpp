@@ -11,6 +11,7 @@
 #include "practice/worksheetpages.h"
 #include "worksheet/worksheetdialog.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -25,7 +26,6 @@
 #include <QListWidget>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QBuffer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -530,9 +530,9 @@ void WorksheetDialog::saveForMoodle()
     xml.open(QIODevice::WriteOnly);
     writeMoodleXml(xml, s->title, questions);
     if (saveFile(path, xml.data(), MoodleTitle))
-        m_status->setText(tr("Saved %n question(s) of sheet %1 for Moodle to %2.", nullptr,
-                             int(questions.size()))
-                              .arg(id, QDir::toNativeSeparators(path)));
+        m_status->setText(tr("Saved sheet %1 for Moodle to %2 (questions: %3).")
+                              .arg(id, QDir::toNativeSeparators(path))
+                              .arg(questions.size()));
 }
 
 std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, const QString& path,
