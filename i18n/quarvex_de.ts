@@ -1646,12 +1646,9 @@
         <source>Saves the exercises as Moodle questions (Moodle XML), to import in a course&apos;s question bank</source>
         <translation>Speichert die Aufgaben als Moodle-Fragen (Moodle-XML) zum Import in die Fragensammlung eines Kurses</translation>
     </message>
-    <message numerus="yes">
-        <source>Saved %n question(s) of sheet %1 for Moodle to %2.</source>
-        <translation>
-            <numerusform>%n Frage von Blatt %1 für Moodle in %2 gespeichert.</numerusform>
-            <numerusform>%n Fragen von Blatt %1 für Moodle in %2 gespeichert.</numerusform>
-        </translation>
+    <message>
+        <source>Saved sheet %1 for Moodle to %2 (questions: %3).</source>
+        <translation>Blatt %1 für Moodle in %2 gespeichert (Fragen: %3).</translation>
     </message>
 </context>
 </TS>

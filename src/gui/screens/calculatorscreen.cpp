@@ -183,12 +183,12 @@ QLayout* CalculatorScreen::buttonRow()
     row->addWidget(m_calculate);
     row->addWidget(m_result, 1);
     row->addWidget(m_clear);
+    row->addWidget(m_steps);
     row->addStretch(0);
-    // The ways to learn from the screen on a row of their own, so that the
+    // Practice and the example cases on a row of their own, so that the
     // screen stays narrow at a large scale factor.
     m_example->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* learning = new QHBoxLayout;
-    learning->addWidget(m_steps);
     learning->addWidget(m_practice);
     learning->addWidget(m_example);
     learning->addStretch(1);
