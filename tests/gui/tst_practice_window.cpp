@@ -18,8 +18,8 @@
 #include <QJsonDocument>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextLayout>
 #include <QTemporaryDir>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
