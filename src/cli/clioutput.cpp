@@ -187,10 +187,16 @@ bool outputIsInput(const QString& outputPath, const QString& inputPath)
 // standard error.
 Exit writeBytes(const QString& outputPath, QByteArrayView bytes)
 {
+    return writeOutput(outputPath, [bytes](CliOutput& output) { return output.write(bytes); });
+}
+
+Exit writeOutput(const QString& outputPath,
+                 const std::function<std::optional<QString>(CliOutput&)>& write)
+{
     CliOutput output(outputPath);
     std::optional<QString> failure = output.open();
     if (!failure)
-        failure = output.write(bytes);
+        failure = write(output);
     if (!failure)
         failure = output.commit();
     if (failure) {

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -60,5 +61,9 @@ bool outputIsInput(const QString& outputPath, const QString& inputPath);
 // Writes bytes to the output in one go; on an error, says why on standard
 // error and returns NotWritten.
 Exit writeBytes(const QString& outputPath, QByteArrayView bytes);
+// Opens the output, lets `write` fill it (an error text, or none), and commits
+// it; on an error the old output is kept and why is said on standard error.
+Exit writeOutput(const QString& outputPath,
+                 const std::function<std::optional<QString>(CliOutput&)>& write);
 
 } // namespace quarvex

@@ -135,18 +135,11 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         }
     }
     // Written as it is made, so that a large sheet needs the memory of one version.
-    CliOutput output(options.outputPath);
-    std::optional<QString> failure = output.open();
-    if (!failure && !writeWorksheetJson(settings, locale, output.device()))
-        failure = output.device().errorString();
-    if (!failure)
-        failure = output.commit();
-    if (failure) {
-        output.cancel();
-        printErr(output.name() + QStringLiteral(": ") + *failure);
-        return Exit::NotWritten;
-    }
-    return Exit::Written;
+    return writeOutput(options.outputPath, [&](CliOutput& output) -> std::optional<QString> {
+        if (!writeWorksheetJson(settings, locale, output.device()))
+            return output.device().errorString();
+        return std::nullopt;
+    });
 }
 
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)

@@ -74,22 +74,30 @@ QString worksheetSettingsProblem(const WorksheetSettings& s)
     return {};
 }
 
+namespace {
+
+WorksheetVersion makeVersion(const WorksheetSettings& settings, int v, const QLocale& locale)
+{
+    WorksheetVersion version;
+    version.number = v;
+    for (ItemId item : settings.items) {
+        for (int i = 0; i < settings.count; ++i) {
+            version.exercises << makeExercise(
+                item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
+                std::nullopt, locale, settings.scenarios);
+        }
+    }
+    return version;
+}
+
+} // namespace
+
 Worksheet makeWorksheet(const WorksheetSettings& settings, const QLocale& locale)
 {
     Worksheet sheet;
     sheet.settings = settings;
-    for (int v = 1; v <= settings.versions; ++v) {
-        WorksheetVersion version;
-        version.number = v;
-        for (ItemId item : settings.items) {
-            for (int i = 0; i < settings.count; ++i) {
-                version.exercises << makeExercise(
-                    item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
-                    std::nullopt, locale, settings.scenarios);
-            }
-        }
-        sheet.versions << version;
-    }
+    for (int v = 1; v <= settings.versions; ++v)
+        sheet.versions << makeVersion(settings, v, locale);
     return sheet;
 }
 
@@ -155,20 +163,6 @@ QJsonObject settingsJson(const WorksheetSettings& s)
     if (!s.scenarios.isEmpty())
         root[QStringLiteral("scenarios")] = QJsonArray::fromStringList(s.scenarios);
     return root;
-}
-
-WorksheetVersion makeVersion(const WorksheetSettings& settings, int v, const QLocale& locale)
-{
-    WorksheetVersion version;
-    version.number = v;
-    for (ItemId item : settings.items) {
-        for (int i = 0; i < settings.count; ++i) {
-            version.exercises << makeExercise(
-                item, worksheetExerciseSeed(settings.seed, v, item, i), settings.level,
-                std::nullopt, locale, settings.scenarios);
-        }
-    }
-    return version;
 }
 
 // An object as an indented document writes it at a depth: its lines shifted
