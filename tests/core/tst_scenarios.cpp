@@ -39,6 +39,7 @@ private Q_SLOTS:
     void relationsReadEarlierValues();
     void creatinineForGfr_data();
     void creatinineForGfr();
+    void creatinineForGfrByHand();
     void everyCaseIsAPatient_data();
     void everyCaseIsAPatient();
     void everySupportedBandIsReached();
@@ -234,6 +235,15 @@ void TestScenarios::creatinineForGfr()
     QVERIFY(e.outcome);
     QVERIFY2(std::fabs(e.outcome->values[0] - gfr) < 1e-9 * gfr,
              qPrintable(u"%1 for %2"_s.arg(e.outcome->values[0]).arg(gfr)));
+}
+
+// Hand-worked from the published CKD-EPI 2021 equation: 142 × min(Scr/κ, 1)^α ×
+// max(Scr/κ, 1)^−1.200 × 0.9938^age (× 1.012 for a woman).
+void TestScenarios::creatinineForGfrByHand()
+{
+    QVERIFY(std::fabs(quarvex::creatinineForGfr(91.6914786098333, 50, true) - 1.0) < 1e-9);
+    QVERIFY(std::fabs(quarvex::creatinineForGfr(109.28301133784741, 50, false) - 0.6) < 1e-9);
+    QVERIFY(std::fabs(quarvex::creatinineForGfr(9.969214880061228, 70, false) - 4.5) < 1e-9);
 }
 
 void TestScenarios::everyCaseIsAPatient_data()
