@@ -341,6 +341,50 @@
         <source>Replace the values typed with an example case?</source>
         <translation>Die eingegebenen Werte durch einen Beispielfall ersetzen?</translation>
     </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Steps</source>
+        <translation>&amp;Rechenweg</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Error count</source>
+        <translation>Anzahl der Fehler</translation>
+    </message>
+    <message>
+        <source>Values to check</source>
+        <translation>Zu prüfende Werte</translation>
+    </message>
+    <message>
+        <source>Notes on the result</source>
+        <translation>Hinweise zum Ergebnis</translation>
+    </message>
+    <message>
+        <source>Press Calculate first.</source>
+        <translation>Zuerst auf Berechnen klicken.</translation>
+    </message>
+    <message>
+        <source>Check: %1</source>
+        <translation>Prüfen: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::CaseFile</name>
@@ -761,6 +805,86 @@
         <source>Fill the fields with a patient of a clinical scenario</source>
         <translation>Die Felder mit einem Patienten eines klinischen Szenarios füllen</translation>
     </message>
+    <message>
+        <source>Iron Studies</source>
+        <translation>Eisenstoffwechsel</translation>
+    </message>
+    <message>
+        <source>Minerals</source>
+        <translation>Mineralstoffe</translation>
+    </message>
+    <message>
+        <source>Kidney Function</source>
+        <translation>Nierenfunktion</translation>
+    </message>
+    <message>
+        <source>Lipids</source>
+        <translation>Lipide</translation>
+    </message>
+    <message>
+        <source>Liver Functions</source>
+        <translation>Leberfunktion</translation>
+    </message>
+    <message>
+        <source>Urine Sample (24-hour)</source>
+        <translation>Urinprobe (24-Stunden-Sammelurin)</translation>
+    </message>
+    <message>
+        <source>Data Entry</source>
+        <translation>Dateneingabe</translation>
+    </message>
+    <message>
+        <source>Blood</source>
+        <translation>Blut</translation>
+    </message>
+    <message>
+        <source>Urine</source>
+        <translation>Urin</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Open Case…</source>
+        <translation>Fall öffnen…</translation>
+    </message>
+    <message>
+        <source>Save Case</source>
+        <translation>Fall speichern</translation>
+    </message>
+    <message>
+        <source>Save Case As…</source>
+        <translation>Fall speichern unter…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>BEENDEN</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Error count</source>
+        <translation>Anzahl der Fehler</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Case: %1 (unsaved changes)</source>
+        <translation>Fall: %1 (ungespeicherte Änderungen)</translation>
+    </message>
+    <message>
+        <source>Case: %1</source>
+        <translation>Fall: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::Dialogs</name>
@@ -924,6 +1048,32 @@
     </message>
 </context>
 <context>
+    <name>quarvex::KidneyScreen</name>
+    <message>
+        <source>Renal &amp; Urinary System</source>
+        <translation>Niere und Harnwege</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Mehr Informationen</translation>
+    </message>
+    <message>
+        <source>Serum Values</source>
+        <translation>Serumwerte</translation>
+    </message>
+    <message>
+        <source>Urine Values</source>
+        <translation>Urinwerte</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::LiverScreen</name>
+    <message>
+        <source>Serum Values</source>
+        <translation>Serumwerte</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::OverviewWindows</name>
     <message>
         <source>Clear</source>
@@ -1019,6 +1169,13 @@
     </message>
 </context>
 <context>
+    <name>quarvex::PracticeStepsArea</name>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::PracticeWindow</name>
     <message>
         <source>Case %1: %2</source>
@@ -1111,6 +1268,154 @@
     <message>
         <source>%1 right from your earlier answers, %2 fully right.</source>
         <translation>%1 richtig aus Ihren früheren Antworten, %2 ganz richtig.</translation>
+    </message>
+    <message>
+        <source>1: the formula (conversions given)</source>
+        <translation>1: die Formel (Umrechnungen vorgegeben)</translation>
+    </message>
+    <message>
+        <source>2: the conversions too</source>
+        <translation>2: auch die Umrechnungen</translation>
+    </message>
+    <message>
+        <source>3: only result and interpretation</source>
+        <translation>3: nur Ergebnis und Bewertung</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Show st&amp;ep</source>
+        <translation>Schritt &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show step</source>
+        <translation>Schritt zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;New case</source>
+        <translation>&amp;Neuer Fall</translation>
+    </message>
+    <message>
+        <source>New case</source>
+        <translation>Neuer Fall</translation>
+    </message>
+    <message>
+        <source>W&amp;orksheet…</source>
+        <translation>&amp;Arbeitsblatt…</translation>
+    </message>
+    <message>
+        <source>Worksheet…</source>
+        <translation>Arbeitsblatt…</translation>
+    </message>
+    <message>
+        <source>From s&amp;heet…</source>
+        <translation>Aus &amp;Blatt…</translation>
+    </message>
+    <message>
+        <source>From sheet…</source>
+        <translation>Aus Blatt…</translation>
+    </message>
+    <message>
+        <source>&amp;Worked Steps</source>
+        <translation>&amp;Rechenweg</translation>
+    </message>
+    <message>
+        <source>Worked Steps</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Next &amp;level</source>
+        <translation>Nächste &amp;Stufe</translation>
+    </message>
+    <message>
+        <source>Next level</source>
+        <translation>Nächste Stufe</translation>
+    </message>
+    <message>
+        <source>&amp;Same level, new case</source>
+        <translation>&amp;Gleiche Stufe, neuer Fall</translation>
+    </message>
+    <message>
+        <source>Same level, new case</source>
+        <translation>Gleiche Stufe, neuer Fall</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>&amp;Item:</source>
+        <translation>&amp;Test:</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Le&amp;vel:</source>
+        <translation>St&amp;ufe:</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Fallnummer</translation>
+    </message>
+    <message>
+        <source>The same number gives the same case to everyone.</source>
+        <translation>Dieselbe Nummer ergibt für alle denselben Fall.</translation>
+    </message>
+    <message>
+        <source>Case n&amp;umber:</source>
+        <translation>Fall&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Exercise from a Sheet</source>
+        <translation>Aufgabe von einem Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Worksheet files (*.json)</source>
+        <translation>Arbeitsblatt-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s code, as printed beside it (such as K7Q4-12-1C):</source>
+        <translation>Der Code der Aufgabe, wie er neben ihr gedruckt ist (etwa K7Q4-12-1C):</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a sheet file.</source>
+        <translation>Die Datei ist zu groß für eine Arbeitsblatt-Datei.</translation>
+    </message>
+    <message>
+        <source>No exercise was opened from %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Aus %1 wurde keine Aufgabe geöffnet.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>The answer is %1. A shown step counts as not answered.</source>
+        <translation>Die Antwort ist %1. Ein gezeigter Schritt zählt als nicht beantwortet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 exercises right first time</source>
+        <translation>%1 von %2 Aufgaben beim ersten Mal richtig</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1595,33 @@
     <message>
         <source>© 2026 Quarvex Developers</source>
         <translation>© 2026 Quarvex-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::StepsView</name>
+    <message>
+        <source>Worked steps and band pictures</source>
+        <translation>Rechenweg und Bereichsbilder</translation>
+    </message>
+    <message>
+        <source>Worked steps page</source>
+        <translation>Seite des Rechenwegs</translation>
+    </message>
+    <message>
+        <source>Worked steps</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Sources of the formula and bands</source>
+        <translation>Quellen der Formel und der Bereiche</translation>
+    </message>
+    <message>
+        <source>Press Calculate first.</source>
+        <translation>Zuerst auf Berechnen klicken.</translation>
+    </message>
+    <message>
+        <source>Key to the bands of %1</source>
+        <translation>Legende der Bereiche von %1</translation>
     </message>
 </context>
 <context>
@@ -1630,6 +1962,17 @@
     <message>
         <source>pmol/L: picomoles per litre</source>
         <translation>pmol/L: Pikomol pro Liter</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::WorkedStepsWindow</name>
+    <message>
+        <source>Worked Steps</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Press Calculate first.</source>
+        <translation>Zuerst auf Berechnen klicken.</translation>
     </message>
 </context>
 <context>

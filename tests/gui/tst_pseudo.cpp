@@ -16,6 +16,7 @@
 #include "fakedialogs.h"
 #include "i18n/language.h"
 #include "overview/overviewwindows.h"
+#include "practice/frmpractice.h"
 #include "quickdriver.h"
 #include "testmain.h"
 
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -43,7 +45,8 @@ Q_DECLARE_METATYPE(Opener)
 namespace {
 
 // Controls whose texts come from elsewhere, by window and object name (the
-// control and everything inside it). "*" stands for every window. With
+// control and everything inside it). "*" stands for every window, or for
+// every control that no other row names. With
 // `lines`, only the lines of the control's text that match it are exempt,
 // and its other lines are checked one by one.
 struct Exemption {
@@ -60,17 +63,46 @@ constexpr Exemption Exempt[] = {
     {"frmResult", "FlexGrid", "item and row names, results and interpretations: item files and clinical prose"},
     {"frmResult", "HintsLabel", "the hints' texts come from the plausibility checks (translated with hints)"},
     {"frmResult", "StepsPane", "the worked steps: derivation wording and clinical prose"},
+    {"*", "NoteLine", "the notes on a result and their tags come from the core's notes: clinical prose"},
+    {"*", "MoreInfo", "the interpretations: clinical prose"},
+    {"*", "Result", "the result as the item's row shows it (item files)"},
+    {"*", "TitleLabel", "the item's name (translated with the item files)"},
+    {"*", "*", "a field's reference line comes from the hints (translated with hints)", "^Adult reference: "},
+    {"frmSteps", "StepsText", "the worked steps: derivation wording and clinical prose"},
+    {"frmSteps", "BandPictures", "band captions, sentences and keys: derivation wording and clinical prose"},
+    {"frmPractice", "ItemChooser", "item names, defined beside each item's formulas (translated with the item files)"},
+    {"frmPractice", "Prompt_*", "the exercise's prompts come from the core's practice (translated with the practice texts)"},
+    {"frmPractice", "Answer_*", "an answer's tooltip and description repeat its prompt and feedback; its mark is checked on its Mark_ label"},
+    {"frmPractice", "Unit_*", "a step's unit: unit symbols and the practice texts' unit words"},
+    {"frmPractice", "Feedback_*", "the grading's feedback comes from the core's practice (translated with the practice texts)"},
+    {"frmPractice", "CaseText", "the case as the core's practice writes it (translated with the practice texts)"},
 };
 // clang-format on
 
+// A control name ending in "_*" stands for every control whose name starts so.
+bool namesControl(const Exemption& e, const QWidget* w)
+{
+    const QLatin1String control(e.control);
+    if (control.size() > 2 && control.endsWith(QLatin1String("_*")))
+        return w->objectName().startsWith(control.chopped(1));
+    return w->objectName() == control;
+}
+
 const Exemption* exemption(const QWidget* window, const QWidget* w)
 {
+    const auto inWindow = [window](const Exemption& e) {
+        return qstrcmp(e.window, "*") == 0 || window->objectName() == QLatin1String(e.window);
+    };
     for (const QWidget* p = w; p && p != window->parentWidget(); p = p->parentWidget()) {
         for (const Exemption& e : Exempt) {
-            if ((qstrcmp(e.window, "*") == 0 || window->objectName() == QLatin1String(e.window)) &&
-                p->objectName() == QLatin1String(e.control))
+            if (inWindow(e) && namesControl(e, p))
                 return &e;
         }
+    }
+    // A control "*" stands for every control not named above.
+    for (const Exemption& e : Exempt) {
+        if (inWindow(e) && qstrcmp(e.control, "*") == 0)
+            return &e;
     }
     return nullptr;
 }
@@ -78,7 +110,8 @@ const Exemption* exemption(const QWidget* window, const QWidget* w)
 // The unit symbols (never translated) and the program's name.
 QStringList untranslatedWords()
 {
-    QStringList words{u"Quarvex"_s};
+    // The gender values are typed values of a case, never translated.
+    QStringList words{u"Quarvex"_s, u"Male"_s, u"Female"_s};
     for (const Analyte& a : analytes()) {
         if (a.fixedUnit)
             words << QString::fromLatin1(a.fixedUnit);
@@ -135,16 +168,21 @@ QList<Seen> textsOf(QWidget* window)
         const QString name = w->objectName().isEmpty()
                                  ? QString::fromLatin1(w->metaObject()->className())
                                  : w->objectName();
-        collect(out, name + u" tooltip"_s, w->toolTip());
-        collect(out, name + u" accessible name"_s, w->accessibleName());
-        collect(out, name + u" accessible description"_s, w->accessibleDescription());
+        // With an exemption by lines, a text without its exempt lines.
+        const QRegularExpression exemptLine(QString::fromLatin1(exempt ? exempt->lines : "(?!)"));
+        const auto collectLines = [&](const QString& where, const QString& text) {
+            QStringList kept = text.split(u'\n');
+            kept.removeIf([&](const QString& line) { return exemptLine.match(line).hasMatch(); });
+            collect(out, where, kept.join(u'\n'));
+        };
+        collectLines(name + u" tooltip"_s, w->toolTip());
+        collectLines(name + u" accessible name"_s, w->accessibleName());
+        collectLines(name + u" accessible description"_s, w->accessibleDescription());
         if (auto* label = qobject_cast<QLabel*>(w))
-            collect(out, name, label->text());
+            collectLines(name, label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w))
-            collect(out, name, button->text());
+            collectLines(name, button->text());
         if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
-            const QRegularExpression exemptLine(
-                QString::fromLatin1(exempt ? exempt->lines : "(?!)"));
             for (const QString& line : edit->toPlainText().split(u'\n')) {
                 if (!exemptLine.match(line).hasMatch())
                     collect(out, name + u" line"_s, line);
@@ -293,6 +331,40 @@ private Q_SLOTS:
                 return topLevel("frmExplain");
             });
         }
+        add("data entry with the example", "frmData", [] { return dataEntryWithExample(); });
+        // One calculator screen of each kind, with a result and its worked steps.
+        add("renal screen with a result", "frmKidney", [] {
+            return calculated(2, 4,
+                              "Age=40 Weight=70 UnitWeight=kg Gender=Female SerumCreatinine=88.4 "
+                              "UnitSerumCreatinine=umol/L");
+        });
+        add("lipid screen with a result", "frmHeart", [] {
+            return calculated(
+                0, 0,
+                "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL");
+        });
+        add("liver screen with a result", "frmLiver", [] {
+            return calculated(1, 1, "Albumin=2 UnitAlbumin=g/dL Globulin=4 UnitGlobulin=g/dL");
+        });
+        add("worked steps of a screen", "frmSteps", []() -> QWidget* {
+            CalculatorScreen* screen = calculated(
+                0, 0,
+                "Gender=Male Chol=180 UnitChol=mg/dL HDL=48 UnitHDL=mg/dL LDL=120 UnitLDL=mg/dL");
+            press(screen, "StepsButton");
+            return topLevel("frmSteps");
+        });
+        add("practice, checked", "frmPractice", []() -> QWidget* {
+            PracticeWindow* window = ensureWindow<PracticeWindow>();
+            window->practise(ItemId::CreatinineClearance);
+            window->openCase(1);
+            window->setLevel(2);
+            for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+                if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
+                    edit->setText(u"1"_s);
+            }
+            window->check();
+            return showWindow<PracticeWindow>();
+        });
         add("list of computable items", "frmList", [] {
             press(dataEntryWithExample(), "OKbutton");
             return topLevel("frmList");

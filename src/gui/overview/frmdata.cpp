@@ -39,14 +39,14 @@ struct Section {
 
 // clang-format off
 const Section BloodSections[] = {
-    {"IronStudiesLabel", "Iron Studies", 0, 0, {A::Iron, A::Ferritin, A::TIBC, A::Transferrin}},
-    {"MineralsLabel", "Minerals", 0, 5, {A::SerumCalcium, A::SerumPhosphorus, A::SerumPotassium, A::SerumSodium}},
-    {"KidneyLabel", "Kidney Function", 0, 10, {A::SerumCreatinine, A::SerumUrate, A::SerumUrea}},
-    {"LipidsLabel", "Lipids", 1, 0, {A::Chol, A::HDL, A::LDL, A::Triglycerides}},
-    {"LiverLabel", "Liver Functions", 1, 5, {A::Albumin, A::SerumAmylase, A::ALT, A::AST, A::BilirubinDirect, A::BilirubinTotal, A::Globulin}},
+    {"IronStudiesLabel", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Iron Studies"), 0, 0, {A::Iron, A::Ferritin, A::TIBC, A::Transferrin}},
+    {"MineralsLabel", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Minerals"), 0, 5, {A::SerumCalcium, A::SerumPhosphorus, A::SerumPotassium, A::SerumSodium}},
+    {"KidneyLabel", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Kidney Function"), 0, 10, {A::SerumCreatinine, A::SerumUrate, A::SerumUrea}},
+    {"LipidsLabel", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Lipids"), 1, 0, {A::Chol, A::HDL, A::LDL, A::Triglycerides}},
+    {"LiverLabel", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Liver Functions"), 1, 5, {A::Albumin, A::SerumAmylase, A::ALT, A::AST, A::BilirubinDirect, A::BilirubinTotal, A::Globulin}},
 };
 const Section UrineSections[] = {
-    {"Label1", "Urine Sample (24-hour)", 0, 0, {A::UrineAmylase, A::UrineCalcium, A::UrineCreatinine, A::UrineProtein, A::UrinePotassium, A::UrineSodium, A::UrineUrea, A::UrineVolume, A::UrinePhosphorus, A::UrineUrate}},
+    {"Label1", QT_TRANSLATE_NOOP("quarvex::DataEntryWindow", "Urine Sample (24-hour)"), 0, 0, {A::UrineAmylase, A::UrineCalcium, A::UrineCreatinine, A::UrineProtein, A::UrinePotassium, A::UrineSodium, A::UrineUrea, A::UrineVolume, A::UrinePhosphorus, A::UrineUrate}},
 };
 const AnalyteId TopRow[] = {A::Age, A::Gender, A::Weight};
 // clang-format on
@@ -57,7 +57,7 @@ constexpr int ColumnsPerSection = 4;
 
 QLabel* heading(const char* objectName, const char* text, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("quarvex::DataEntryWindow", text), parent);
     label->setObjectName(QString::fromLatin1(objectName));
     QFont font = label->font();
     font.setBold(true);
@@ -117,9 +117,9 @@ QWidget* buildPage(const char* objectName, std::span<const Section> sections, An
     return page;
 }
 
-QPushButton* button(const char* objectName, const char* text, QWidget* parent)
+QPushButton* button(const char* objectName, const QString& text, QWidget* parent)
 {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(objectName));
     b->setAutoDefault(false);
     return b;
@@ -130,7 +130,7 @@ QPushButton* button(const char* objectName, const char* text, QWidget* parent)
 DataEntryWindow::DataEntryWindow()
 {
     setObjectName(QStringLiteral("frmData"));
-    setWindowTitle(QStringLiteral("Data Entry"));
+    setWindowTitle(tr("Data Entry"));
 
     QList<QWidget*> tabChain;
 
@@ -151,8 +151,8 @@ DataEntryWindow::DataEntryWindow()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     tabChain << m_tabs; // its focus goes to the tab bar
-    const QString blood = QStringLiteral("Blood");
-    const QString urine = QStringLiteral("Urine");
+    const QString blood = tr("Blood");
+    const QString urine = tr("Urine");
     m_tabs->addTab(buildPage("Frame1_1", BloodSections, m_form, tabChain), blood);
     m_tabs->addTab(buildPage("Frame1_2", UrineSections, m_form, tabChain), urine);
     // A screen reader names each page after its tab.
@@ -162,12 +162,11 @@ DataEntryWindow::DataEntryWindow()
     setProperty("CurrentFrame", m_currentFrame);
     connect(m_tabs, &QTabWidget::currentChanged, this, &DataEntryWindow::tabClicked);
 
-    QPushButton* clear = button("ClearButton", "Clear", this);
-    QPushButton* open = button("OpenCaseButton", "Open Case\u2026", this);
-    QPushButton* save = button("SaveCaseButton", "Save Case", this);
-    QPushButton* saveAs = button("SaveCaseAsButton", "Save Case As\u2026", this);
-    QPushButton* example = button("ExampleCaseButton", "Example Case", this);
-    example->setText(tr("Example Case"));
+    QPushButton* clear = button("ClearButton", tr("Clear"), this);
+    QPushButton* open = button("OpenCaseButton", tr("Open Case\u2026"), this);
+    QPushButton* save = button("SaveCaseButton", tr("Save Case"), this);
+    QPushButton* saveAs = button("SaveCaseAsButton", tr("Save Case As\u2026"), this);
+    QPushButton* example = button("ExampleCaseButton", tr("Example Case"), this);
     example->setAccessibleName(tr("Example Case"));
     example->setToolTip(tr("Fill the fields with a patient of a clinical scenario"));
     auto* scenarioMenu = new QMenu(example);
@@ -182,8 +181,8 @@ DataEntryWindow::DataEntryWindow()
         connect(action, &QAction::triggered, this, [this, id] { Q_EMIT exampleCaseRequested(id); });
     }
     example->setMenu(scenarioMenu);
-    QPushButton* ok = button("OKbutton", "OK", this);
-    QPushButton* exit = button("EXITbutton", "EXIT", this);
+    QPushButton* ok = button("OKbutton", tr("OK"), this);
+    QPushButton* exit = button("EXITbutton", tr("EXIT"), this);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -198,12 +197,12 @@ DataEntryWindow::DataEntryWindow()
 
     m_caseLabel = new QLabel(this);
     m_caseLabel->setObjectName(QStringLiteral("CaseLabel"));
-    m_caseLabel->setAccessibleName(QStringLiteral("Case"));
+    m_caseLabel->setAccessibleName(tr("Case"));
     m_caseLabel->setTextFormat(Qt::PlainText);
 
     m_errors = new QLineEdit(QStringLiteral("0"), this);
     m_errors->setObjectName(QStringLiteral("Errors"));
-    m_errors->setAccessibleName(QStringLiteral("Error count"));
+    m_errors->setAccessibleName(tr("Error count"));
     m_errors->setFocusPolicy(Qt::NoFocus);
     m_errors->setVisible(false);
 
@@ -320,11 +319,9 @@ void DataEntryWindow::fieldsEdited()
 
 void DataEntryWindow::showCaseState()
 {
-    QString text =
-        QStringLiteral("Case: ") +
-        (m_casePath.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_casePath).fileName());
-    if (m_unsaved)
-        text += QStringLiteral(" (unsaved changes)");
+    const QString name = m_casePath.isEmpty() ? tr("Untitled") : QFileInfo(m_casePath).fileName();
+    const QString text =
+        m_unsaved ? tr("Case: %1 (unsaved changes)").arg(name) : tr("Case: %1").arg(name);
     m_caseLabel->setText(text);
     m_caseLabel->setToolTip(QDir::toNativeSeparators(m_casePath));
     Q_EMIT caseStateChanged();

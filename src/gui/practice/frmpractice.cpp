@@ -43,9 +43,9 @@ constexpr int LargestCase = 999999999;
 constexpr int PreferredChars = 90;
 
 const char* const LevelTexts[PracticeLevels] = {
-    "1: the formula (conversions given)",
-    "2: the conversions too",
-    "3: only result and interpretation",
+    QT_TRANSLATE_NOOP("quarvex::PracticeWindow", "1: the formula (conversions given)"),
+    QT_TRANSLATE_NOOP("quarvex::PracticeWindow", "2: the conversions too"),
+    QT_TRANSLATE_NOOP("quarvex::PracticeWindow", "3: only result and interpretation"),
 };
 
 QPushButton* button(const char* name, const QString& text, const QString& accessibleName,
@@ -118,7 +118,7 @@ PracticeStepsArea::PracticeStepsArea(QWidget* parent)
     : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("StepsArea"));
-    setAccessibleName(QStringLiteral("Steps"));
+    setAccessibleName(tr("Steps"));
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
@@ -167,56 +167,49 @@ PracticeWindow::PracticeWindow()
     , m_stepsArea(new PracticeStepsArea(this))
     , m_stepsBox(new QWidget)
     , m_stepsGrid(new QGridLayout(m_stepsBox))
-    , m_check(button("CheckButton", QStringLiteral("&Check"), QStringLiteral("Check"), this))
-    , m_showStep(
-          button("ShowStepButton", QStringLiteral("Show st&ep"), QStringLiteral("Show step"), this))
-    , m_newCase(
-          button("NewCaseButton", QStringLiteral("&New case"), QStringLiteral("New case"), this))
-    , m_worksheet(button("WorksheetButton", QStringLiteral("W&orksheet\u2026"),
-                         QStringLiteral("Worksheet\u2026"), this))
-    , m_fromSheet(button("FromSheetButton", QStringLiteral("From s&heet\u2026"),
-                         QStringLiteral("From sheet\u2026"), this))
-    , m_workedSteps(button("WorkedStepsButton", QStringLiteral("&Worked Steps"),
-                           QStringLiteral("Worked Steps"), this))
-    , m_nextLevel(button("NextLevelButton", QStringLiteral("Next &level"),
-                         QStringLiteral("Next level"), this))
-    , m_sameLevel(button("SameLevelButton", QStringLiteral("&Same level, new case"),
-                         QStringLiteral("Same level, new case"), this))
+    , m_check(button("CheckButton", tr("&Check"), tr("Check"), this))
+    , m_showStep(button("ShowStepButton", tr("Show st&ep"), tr("Show step"), this))
+    , m_newCase(button("NewCaseButton", tr("&New case"), tr("New case"), this))
+    , m_worksheet(button("WorksheetButton", tr("W&orksheet\u2026"), tr("Worksheet\u2026"), this))
+    , m_fromSheet(button("FromSheetButton", tr("From s&heet\u2026"), tr("From sheet\u2026"), this))
+    , m_workedSteps(button("WorkedStepsButton", tr("&Worked Steps"), tr("Worked Steps"), this))
+    , m_nextLevel(button("NextLevelButton", tr("Next &level"), tr("Next level"), this))
+    , m_sameLevel(
+          button("SameLevelButton", tr("&Same level, new case"), tr("Same level, new case"), this))
     , m_score(wrappedLabel(QStringLiteral("ScoreLine"), this))
     , m_verdict(wrappedLabel(QStringLiteral("Verdict"), this))
     , m_countCarried(new QCheckBox(tr("Count carried answers as &right"), this))
 {
     setObjectName(QStringLiteral("frmPractice"));
-    setWindowTitle(QStringLiteral("Practice"));
+    setWindowTitle(tr("Practice"));
 
     m_item->setObjectName(QStringLiteral("ItemChooser"));
-    m_item->setAccessibleName(QStringLiteral("Item"));
+    m_item->setAccessibleName(tr("Item"));
     for (const ItemDescriptor& item : overviewItems())
         m_item->addItem(QString::fromUtf8(item.listText), int(item.id));
     m_item->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_item->setMinimumContentsLength(24);
-    auto* itemLabel = new QLabel(QStringLiteral("&Item:"), this);
+    auto* itemLabel = new QLabel(tr("&Item:"), this);
     itemLabel->setObjectName(QStringLiteral("ItemLabel"));
     itemLabel->setBuddy(m_item);
 
     m_level->setObjectName(QStringLiteral("Level"));
-    m_level->setAccessibleName(QStringLiteral("Level"));
+    m_level->setAccessibleName(tr("Level"));
     for (int level = 1; level <= PracticeLevels; ++level)
-        m_level->addItem(QString::fromUtf8(LevelTexts[level - 1]), level);
+        m_level->addItem(tr(LevelTexts[level - 1]), level);
     m_level->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* levelLabel = new QLabel(QStringLiteral("Le&vel:"), this);
+    auto* levelLabel = new QLabel(tr("Le&vel:"), this);
     levelLabel->setObjectName(QStringLiteral("LevelLabel"));
     levelLabel->setBuddy(m_level);
 
     m_caseNumber->setObjectName(QStringLiteral("CaseNumber"));
-    m_caseNumber->setAccessibleName(QStringLiteral("Case number"));
-    m_caseNumber->setAccessibleDescription(
-        QStringLiteral("The same number gives the same case to everyone."));
+    m_caseNumber->setAccessibleName(tr("Case number"));
+    m_caseNumber->setAccessibleDescription(tr("The same number gives the same case to everyone."));
     m_caseNumber->setValidator(new QIntValidator(1, LargestCase, m_caseNumber));
     m_caseNumber->setMinimumWidth(
         m_caseNumber->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     m_caseNumber->setMaximumWidth(m_caseNumber->minimumWidth());
-    auto* caseLabel = new QLabel(QStringLiteral("Case n&umber:"), this);
+    auto* caseLabel = new QLabel(tr("Case n&umber:"), this);
     caseLabel->setObjectName(QStringLiteral("CaseNumberLabel"));
     caseLabel->setBuddy(m_caseNumber);
 
@@ -230,8 +223,8 @@ PracticeWindow::PracticeWindow()
     m_stepsGrid->setColumnStretch(0, 1);
     m_stepsArea->setWidget(m_stepsBox);
 
-    m_score->setAccessibleName(QStringLiteral("Score"));
-    m_verdict->setAccessibleName(QStringLiteral("Verdict"));
+    m_score->setAccessibleName(tr("Score"));
+    m_verdict->setAccessibleName(tr("Verdict"));
     m_countCarried->setObjectName(QStringLiteral("CountCarried"));
     m_countCarried->setAccessibleName(tr("Count carried answers as right"));
     m_countCarried->setAccessibleDescription(
@@ -348,16 +341,15 @@ void PracticeWindow::newCase()
 
 void PracticeWindow::fromSheet()
 {
-    const QString title = QStringLiteral("Exercise from a Sheet");
+    const QString title = tr("Exercise from a Sheet");
     const QString path = dialogs().fileName(
         FileDialogMode::Open, title,
         m_sheetPath.isEmpty() ? QDir::homePath() : QFileInfo(m_sheetPath).absolutePath(),
-        QStringLiteral("Worksheet files (*.json)"));
+        tr("Worksheet files (*.json)"));
     if (path.isEmpty())
         return;
     const QString code = dialogs().input(
-        QStringLiteral("The exercise's code, as printed beside it (such as K7Q4-12-1C):"), title,
-        QString());
+        tr("The exercise's code, as printed beside it (such as K7Q4-12-1C):"), title, QString());
     if (code.trimmed().isEmpty())
         return;
     openSheetExercise(path, code);
@@ -365,14 +357,14 @@ void PracticeWindow::fromSheet()
 
 bool PracticeWindow::openSheetExercise(const QString& path, const QString& code)
 {
-    const QString title = QStringLiteral("Exercise from a Sheet");
+    const QString title = tr("Exercise from a Sheet");
     QFile file(path);
     QString error;
     std::optional<WorksheetSettings> settings;
     if (!file.open(QIODevice::ReadOnly))
         error = file.errorString();
     else if (file.size() > MaxSheetFileBytes)
-        error = QStringLiteral("The file is too large to be a sheet file.");
+        error = tr("The file is too large to be a sheet file.");
     else
         settings = readWorksheetSettings(file.readAll(), error);
     CodedExercise found;
@@ -382,9 +374,9 @@ bool PracticeWindow::openSheetExercise(const QString& path, const QString& code)
     }
     if (!settings || found.version == 0) {
         dialogs().beep();
-        dialogs().message(QStringLiteral("No exercise was opened from %1.\r\r%2")
-                              .arg(QDir::toNativeSeparators(path), error),
-                          MessageIcon::Warning, title);
+        dialogs().message(
+            tr("No exercise was opened from %1.\r\r%2").arg(QDir::toNativeSeparators(path), error),
+            MessageIcon::Warning, title);
         return false;
     }
     m_sheetPath = path;
@@ -447,7 +439,7 @@ void PracticeWindow::buildRows()
         if (step.kind == StepKind::Choice) {
             row.choice = new QComboBox(m_stepsBox);
             row.choice->addItems(step.choices);
-            row.choice->setPlaceholderText(QStringLiteral("Choose"));
+            row.choice->setPlaceholderText(tr("Choose"));
             row.choice->setCurrentIndex(-1);
             // As wide as the row, its list as wide as its longest choice.
             row.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -475,7 +467,7 @@ void PracticeWindow::buildRows()
         }
         QWidget* answer = row.answerWidget();
         answer->setObjectName(QStringLiteral("Answer_") + step.id);
-        answer->setAccessibleName(QStringLiteral("Answer: ") + step.label);
+        answer->setAccessibleName(tr("Answer: %1").arg(step.label));
         answer->setToolTip(step.prompt);
         answer->installEventFilter(this);
         row.prompt->setBuddy(answer);
@@ -485,8 +477,12 @@ void PracticeWindow::buildRows()
         row.mark = new QLabel(m_stepsBox);
         row.mark->setObjectName(QStringLiteral("Mark_") + step.id);
         row.mark->setTextFormat(Qt::PlainText);
-        row.mark->setMinimumWidth(
-            row.mark->fontMetrics().horizontalAdvance(QStringLiteral("Shown")));
+        // As wide as the widest mark, so that the rows do not move when marked.
+        int markWidth = 0;
+        for (const QString& mark :
+             {tr("Given"), tr("Right"), tr("Wrong"), tr("Shown"), tr("Carried")})
+            markWidth = std::max(markWidth, row.mark->fontMetrics().horizontalAdvance(mark));
+        row.mark->setMinimumWidth(markWidth);
         row.feedback = wrappedLabel(QStringLiteral("Feedback_") + step.id, m_stepsBox);
         row.feedback->hide();
 
@@ -680,7 +676,7 @@ void PracticeWindow::showStep()
     if (!step.unit.isEmpty())
         shown += QLatin1Char(' ') + step.unit;
     setState(index, StepState::Shown,
-             QStringLiteral("The answer is %1. A shown step counts as not answered.").arg(shown));
+             tr("The answer is %1. A shown step counts as not answered.").arg(shown));
     m_current = -1;
     // Only a Check counts in the run: every step shown is no attempt.
     updateAfterCheck();
@@ -719,8 +715,7 @@ void PracticeWindow::count(bool right)
 
 void PracticeWindow::updateScore()
 {
-    m_score->setText(
-        QStringLiteral("%1 of %2 exercises right first time").arg(m_rightFirstTime).arg(m_done));
+    m_score->setText(tr("%1 of %2 exercises right first time").arg(m_rightFirstTime).arg(m_done));
 }
 
 void PracticeWindow::updateAfterCheck()

@@ -44,10 +44,10 @@ QFont sizedFont(const QFont& base, qreal points, bool underline = false)
 CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const QString& caption)
     : m_content(scrolledContent(this))
     , m_title(new QLabel(this))
-    , m_calculate(new QPushButton(QStringLiteral("Calculate"), this))
-    , m_clear(new QPushButton(QStringLiteral("Clear All"), this))
-    , m_steps(new QPushButton(QStringLiteral("&Steps"), this))
-    , m_practice(new QPushButton(QStringLiteral("Practice"), this))
+    , m_calculate(new QPushButton(tr("Calculate"), this))
+    , m_clear(new QPushButton(tr("Clear All"), this))
+    , m_steps(new QPushButton(tr("&Steps"), this))
+    , m_practice(new QPushButton(tr("Practice"), this))
     , m_example(new QPushButton(tr("Example Case"), this))
     , m_result(new QLineEdit(this))
     , m_moreInfo(new QLabel(this))
@@ -72,10 +72,10 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_clear->setObjectName(QStringLiteral("Clear"));
     m_clear->setAutoDefault(true);
     m_steps->setObjectName(QStringLiteral("StepsButton"));
-    m_steps->setAccessibleName(QStringLiteral("Steps"));
+    m_steps->setAccessibleName(tr("Steps"));
     m_steps->setAutoDefault(true);
     m_practice->setObjectName(QStringLiteral("PracticeButton"));
-    m_practice->setAccessibleName(QStringLiteral("Practice"));
+    m_practice->setAccessibleName(tr("Practice"));
     m_practice->setAutoDefault(true);
     m_practice->setEnabled(false);
     m_example->setObjectName(QStringLiteral("ExampleCaseButton"));
@@ -85,7 +85,7 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_example->setEnabled(false);
 
     m_result->setObjectName(QStringLiteral("Result"));
-    m_result->setAccessibleName(QStringLiteral("Result"));
+    m_result->setAccessibleName(tr("Result"));
     m_result->setReadOnly(true);
     m_result->setFocusPolicy(Qt::ClickFocus);
     QFont resultFont = m_result->font();
@@ -101,17 +101,15 @@ CalculatorScreen::CalculatorScreen(ScreenId id, const QString& objectName, const
     m_moreInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_errors->setObjectName(QStringLiteral("Errors"));
-    m_errors->setAccessibleName(QStringLiteral("Error count"));
+    m_errors->setAccessibleName(tr("Error count"));
     m_errors->setText(QStringLiteral("0"));
     m_errors->setFocusPolicy(Qt::NoFocus);
     m_errors->hide();
 
     // The check line: the hint icon of the fields, then the questions.
-    m_checkLine =
-        infoLine(QStringLiteral("CheckLine"), QStringLiteral("Values to check"), m_checkText);
+    m_checkLine = infoLine(QStringLiteral("CheckLine"), tr("Values to check"), m_checkText);
     // The note line, made the same way, for what qualifies the result.
-    m_noteLine =
-        infoLine(QStringLiteral("NoteLine"), QStringLiteral("Notes on the result"), m_noteText);
+    m_noteLine = infoLine(QStringLiteral("NoteLine"), tr("Notes on the result"), m_noteText);
 
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorScreen::calculate);
     connect(m_clear, &QPushButton::clicked, this, &CalculatorScreen::clearAll);
@@ -358,7 +356,7 @@ bool CalculatorScreen::fillExampleCase(const QString& scenario, quint64 seed)
 QString CalculatorScreen::moreInfoText() const
 {
     if (!m_resultStands && m_moreInfo->text().isEmpty())
-        return QStringLiteral("Press Calculate first.");
+        return tr("Press Calculate first.");
     return m_moreInfo->text();
 }
 
@@ -377,7 +375,7 @@ void CalculatorScreen::showCheckLine()
     if (m_derivation) {
         for (const DerivedInput& input : m_derivation->inputs) {
             for (const QString& hint : input.hints) {
-                const QString line = QStringLiteral("Check: ") + hint;
+                const QString line = tr("Check: %1").arg(hint);
                 if (!lines.contains(line))
                     lines << line;
             }
@@ -532,9 +530,8 @@ void CalculatorScreen::keyPressEvent(QKeyEvent* event)
 // --- frmKidney ------------------------------------------------------------
 
 KidneyScreen::KidneyScreen()
-    : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"),
-                       QStringLiteral("Renal & Urinary System"))
-    , m_moreInfoButton(new QPushButton(QStringLiteral("More Info"), this))
+    : CalculatorScreen(ScreenId::Kidney, QStringLiteral("frmKidney"), tr("Renal & Urinary System"))
+    , m_moreInfoButton(new QPushButton(tr("More Info"), this))
 {
     using A = AnalyteId;
     auto* grid = new QGridLayout(m_content);
@@ -558,10 +555,8 @@ KidneyScreen::KidneyScreen()
     grid->addLayout(ageAndGender, 1, 1, 1, 2);
     addAnalyte(A::Weight, grid, 1, 4);
 
-    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), QStringLiteral("Serum Values")), 2, 0,
-                    1, 3);
-    grid->addWidget(addHeading(QStringLiteral("UrineLabel"), QStringLiteral("Urine Values")), 2, 4,
-                    1, 3);
+    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), tr("Serum Values")), 2, 0, 1, 3);
+    grid->addWidget(addHeading(QStringLiteral("UrineLabel"), tr("Urine Values")), 2, 4, 1, 3);
 
     static const std::pair<A, A> rows[] = {
         {A::SerumAmylase, A::UrineAmylase},
@@ -638,8 +633,7 @@ LiverScreen::LiverScreen()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->addWidget(m_title, 0, 0, 1, 7);
-    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), QStringLiteral("Serum Values")), 1, 0,
-                    1, 7);
+    grid->addWidget(addHeading(QStringLiteral("SerumLabel"), tr("Serum Values")), 1, 0, 1, 7);
 
     static const std::pair<A, A> rows[] = {
         {A::AST, A::ALT},   {A::BilirubinDirect, A::BilirubinTotal}, {A::Albumin, A::Globulin},

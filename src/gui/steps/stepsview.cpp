@@ -127,17 +127,17 @@ StepsView::StepsView(QWidget* parent)
 {
     setObjectName(QStringLiteral("StepsView"));
     m_scroll->setObjectName(QStringLiteral("StepsScroll"));
-    m_scroll->setAccessibleName(QStringLiteral("Worked steps and band pictures"));
+    m_scroll->setAccessibleName(tr("Worked steps and band pictures"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::StyledPanel);
     m_content->setObjectName(QStringLiteral("StepsContent"));
-    m_content->setAccessibleName(QStringLiteral("Worked steps page"));
+    m_content->setAccessibleName(tr("Worked steps page"));
     // One page: the pictures stand on the same ground as the text around them.
     m_content->setBackgroundRole(QPalette::Base);
     m_content->setAutoFillBackground(true);
     m_browser->setObjectName(QStringLiteral("StepsText"));
-    m_browser->setAccessibleName(QStringLiteral("Worked steps"));
+    m_browser->setAccessibleName(tr("Worked steps"));
     m_browser->setOpenLinks(false);
     m_browser->setFrameShape(QFrame::NoFrame);
     // Selectable and copyable by mouse and keyboard; links are never followed.
@@ -146,7 +146,7 @@ StepsView::StepsView(QWidget* parent)
     m_pictureBox->setObjectName(QStringLiteral("BandPictures"));
     m_pictureLayout->setContentsMargins(0, 0, 0, 0);
     m_sources->setObjectName(QStringLiteral("StepsSources"));
-    m_sources->setAccessibleName(QStringLiteral("Sources of the formula and bands"));
+    m_sources->setAccessibleName(tr("Sources of the formula and bands"));
     m_sources->setOpenLinks(false);
     m_sources->setFrameShape(QFrame::NoFrame);
     m_sources->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -163,7 +163,7 @@ StepsView::StepsView(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
-    showMessage(QStringLiteral("Press Calculate first."));
+    showMessage(tr("Press Calculate first."));
 }
 
 QList<BandPicture*> StepsView::pictures() const
@@ -237,7 +237,7 @@ void StepsView::setDerivation(const Derivation& derivation)
         // Every band in the legend, wrapped to the width there is.
         auto* legend = new QLabel(bandLegend(row, locale()), m_pictureBox);
         legend->setObjectName(QStringLiteral("BandKey%1").arg(number));
-        legend->setAccessibleName(QStringLiteral("Key to the bands of %1").arg(row.name));
+        legend->setAccessibleName(tr("Key to the bands of %1").arg(row.name));
         legend->setTextFormat(Qt::RichText);
         legend->setWordWrap(true);
         legend->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -254,8 +254,8 @@ WorkedStepsWindow::WorkedStepsWindow(QWidget* parent)
     , m_view(new StepsView(this))
 {
     setObjectName(QStringLiteral("frmSteps"));
-    setWindowTitle(QStringLiteral("Worked Steps"));
-    setAccessibleName(QStringLiteral("Worked Steps"));
+    setWindowTitle(tr("Worked Steps"));
+    setAccessibleName(tr("Worked Steps"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
 }
@@ -265,7 +265,7 @@ void WorkedStepsWindow::follow(const std::optional<Derivation>& derivation)
     if (derivation)
         m_view->setDerivation(*derivation);
     else
-        m_view->showMessage(QStringLiteral("Press Calculate first."));
+        m_view->showMessage(tr("Press Calculate first."));
 }
 
 QSize WorkedStepsWindow::sizeHint() const
