@@ -35,7 +35,7 @@ QString batchHelpText()
         "               [[field, text]], \"rows\": [[result, value, band] or\n"
         "               null], \"notes\": [[row, note id, argument...]]}; unit,\n"
         "               item, field, band, row and note id refer to --items-json,\n"
-        "               which holds the texts every case shares (see README)\n"
+        "               which holds the texts every case shares (see docs/guide.md)\n"
         "  --full       with --json: every text written out, lines that stand\n"
         "               alone: inputs and rows by name, interpretations,\n"
         "               substituted formulas, reference intervals and notes\n"

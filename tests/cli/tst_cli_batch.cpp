@@ -336,7 +336,7 @@ void TestCliBatch::sameAsOneCaseAtATime()
     QCOMPARE(records.size(), cases.size() + 1);
     const QStringList header = records.first();
     // The lines that stand alone; the lean ones are rebuilt from --items-json
-    // by the README's reader (tests/reference/leanlines.py).
+    // by the guide's reader (tests/reference/leanlines.py).
     const Ran jsonBatch = runCli(args << u"--json"_s << u"--full"_s, csv);
     QCOMPARE(jsonBatch.status, 0);
     const Ran itemsRun = runCli({u"--items-json"_s});

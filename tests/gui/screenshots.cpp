@@ -1,6 +1,6 @@
-// Takes the README's screenshots: the windows a new user meets, in the state
-// worth showing, each saved as <folder>/<name>.png. Run by scripts/screenshots
-// on a virtual X display.
+// Takes the screenshots of the README and the guide: the windows a new user
+// meets, in the state worth showing, each saved as <folder>/<name>.png. Run by
+// scripts/screenshots on a virtual X display.
 
 #include "app/frmswitchboard.h"
 #include "fakedialogs.h"

@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
-"""The README's reader of --batch --json lines, run on random cases.
+"""The guide's reader of --batch --json lines, run on random cases.
 
 Random cases (randomcases.py) go through quarvex-cli --batch --json in one
-run; the README's reader (the Python block that defines `expand`) turns each
+run; the guide's reader (the Python block that defines `expand`) turns each
 line and the --items-json document back into texts, which must be those that
 quarvex-cli --json writes for the case alone: every input's text, unit, value
 and reference interval, every computed row's result, value and
 interpretation, the context and rounding notes of each row, the findings and
 the hints. The same lines with --full must give the same texts.
 
-usage: leanlines.py QUARVEX_CLI README.md [CASES] [SEED] [--german]
+usage: leanlines.py QUARVEX_CLI GUIDE.md [CASES] [SEED] [--german]
 """
 
 import concurrent.futures
@@ -25,9 +25,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import randomcases  # noqa: E402
 
 
-def readme_reader(readme):
-    """The README's Python block that defines expand, run as written."""
-    text = open(readme, encoding="utf-8").read()
+def guide_reader(guide):
+    """The guide's Python block that defines expand, run as written."""
+    text = open(guide, encoding="utf-8").read()
     for block in text.split("```python")[1:]:
         code = block.split("```")[0]
         lines = code.split("\n")
@@ -35,9 +35,9 @@ def readme_reader(readme):
         code = "\n".join(l[indent:] for l in lines)
         if "def expand(" in code:
             scope = {}
-            exec(compile(code, "README.md", "exec"), scope)
+            exec(compile(code, os.path.basename(guide), "exec"), scope)
             return scope["expand"]
-    raise SystemExit("README.md has no Python block that defines expand")
+    raise SystemExit(guide + " has no Python block that defines expand")
 
 
 def same_number(a, b):
@@ -58,10 +58,10 @@ def run(cli, args, data=None, locale="en_US.UTF-8"):
 def main():
     positional = [a for a in sys.argv[1:] if not a.startswith("--")]
     german = "--german" in sys.argv
-    cli, readme = positional[0], positional[1]
+    cli, guide = positional[0], positional[1]
     sys.argv = [sys.argv[0], cli] + positional[2:] + (["--german"] if german else [])
     runner = randomcases.Run(1000)
-    expand = readme_reader(readme)
+    expand = guide_reader(guide)
     locale_name = "de_DE" if german else "en_US"
 
     cases = [runner.typed(fields) for _, fields in runner.random_cases()]
