@@ -712,11 +712,11 @@
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig.</translation>
     </message>
     <message>
         <source>Not this interpretation: compare the value with the band edges again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht diese Bewertung: Vergleichen Sie den Wert noch einmal mit den Bereichsgrenzen.</translation>
     </message>
     <message>
         <source>Each answer is marked on its own: an answer worked right from a wrong earlier answer gets no mark here. Compare your working with the steps below.</source>
@@ -789,6 +789,54 @@
     <message>
         <source>Two digits have changed places: the answer is %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off by %1</source>
+        <translation>um %1 daneben</translation>
+    </message>
+    <message>
+        <source>about %1 times too high</source>
+        <translation>etwa %1-mal zu hoch</translation>
+    </message>
+    <message>
+        <source>about %1 times too low</source>
+        <translation>etwa %1-mal zu niedrig</translation>
+    </message>
+    <message>
+        <source>%1 % too high</source>
+        <translation>%1 % zu hoch</translation>
+    </message>
+    <message>
+        <source>%1 % too low</source>
+        <translation>%1 % zu niedrig</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>It works from %1.</source>
+        <translation>Er baut auf %1 auf.</translation>
+    </message>
+    <message>
+        <source>Not answered.</source>
+        <translation>Nicht beantwortet.</translation>
+    </message>
+    <message>
+        <source>Not a number: write it with digits, such as %1.</source>
+        <translation>Keine Zahl: Schreiben Sie sie mit Ziffern, etwa %1.</translation>
+    </message>
+    <message>
+        <source>Right: %1%2.</source>
+        <translation>Richtig: %1%2.</translation>
+    </message>
+    <message>
+        <source>Not right: %1.</source>
+        <translation>Nicht richtig: %1.</translation>
+    </message>
+    <message>
+        <source>Choose one of the interpretations offered.</source>
+        <translation>Wählen Sie eine der angebotenen Bewertungen.</translation>
     </message>
 </context>
 <context>

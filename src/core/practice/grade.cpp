@@ -15,6 +15,12 @@ namespace quarvex {
 
 namespace {
 
+// A text of the feedback, in the language of the clinical prose.
+QString prose(const char* text)
+{
+    return QCoreApplication::translate("quarvex::ClinicalProse", text);
+}
+
 QString lowerFirst(QString text)
 {
     if (text.size() > 1 && text[1].isLower())
@@ -34,7 +40,8 @@ QString howFarOff(double answer, double expected, const QLocale& locale)
         // A difference too large to write out plainly.
         if (!std::isfinite(off) || off >= 1e6 * std::max(1.0, std::fabs(expected)))
             return answer > expected ? high : low;
-        return QStringLiteral("off by ") + sixDigits(off, locale);
+        return prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "off by %1"))
+            .arg(sixDigits(off, locale));
     }
     const double ratio = answer / expected;
     // A ratio too large or too small to state (an answer of 1e308 or 1e-308).
@@ -49,12 +56,15 @@ QString howFarOff(double answer, double expected, const QLocale& locale)
         return v < 100.0 ? twoDigits(v) : QString::number(qint64(std::llround(v)));
     };
     if (ratio >= 2.0)
-        return QStringLiteral("about %1 times too high").arg(times(ratio));
+        return prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "about %1 times too high"))
+            .arg(times(ratio));
     if (ratio <= 0.5)
-        return QStringLiteral("about %1 times too low").arg(times(1.0 / ratio));
+        return prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "about %1 times too low"))
+            .arg(times(1.0 / ratio));
     const double percent = std::fabs(ratio - 1.0) * 100.0;
-    return QStringLiteral("%1 % too %2")
-        .arg(twoDigits(percent), ratio > 1.0 ? QStringLiteral("high") : QStringLiteral("low"));
+    return (ratio > 1.0 ? prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 % too high"))
+                        : prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 % too low")))
+        .arg(twoDigits(percent));
 }
 
 QString labelList(const Exercise& ex, const QList<int>& indices)
@@ -65,7 +75,15 @@ QString labelList(const Exercise& ex, const QList<int>& indices)
     if (labels.size() < 2)
         return labels.join(QString());
     const QString last = labels.takeLast();
-    return labels.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 and %2"))
+        .arg(labels.join(QStringLiteral(", ")), last);
+}
+
+// " It works from step 1 and step 2."
+QString worksFrom(const Exercise& ex, const QList<int>& indices)
+{
+    return prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "It works from %1."))
+        .arg(labelList(ex, indices));
 }
 
 // The band a value of a row falls in, as its choice reads; empty for none.
@@ -230,12 +248,6 @@ private:
     QHash<std::pair<int, int>, int> m_opStep;
 };
 
-// A text of the feedback, in the language of the clinical prose.
-QString prose(const char* text)
-{
-    return QCoreApplication::translate("quarvex::ClinicalProse", text);
-}
-
 } // namespace
 
 Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QLocale& locale,
@@ -292,14 +304,17 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                    std::fabs(v - own) <= OwnDigits * std::fabs(own);
         };
         if (!g.answered) {
-            g.feedback = QStringLiteral("Not answered.");
+            g.feedback = prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "Not answered."));
         } else if (s.kind == StepKind::Number) {
             if (!typed.contains(i)) {
-                g.feedback = QStringLiteral("Not a number: write it with digits, such as %1.")
-                                 .arg(locale.toString(12.5));
+                g.feedback =
+                    prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                            "Not a number: write it with digits, such as %1."))
+                        .arg(locale.toString(12.5));
             } else if (const double value = typed[i]; s.tolerance.accepts(s.expected, value)) {
                 right = true;
-                g.feedback = QStringLiteral("Right: ") + g.expected + unit + QLatin1Char('.');
+                g.feedback = prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "Right: %1%2."))
+                                 .arg(g.expected, unit);
             } else if (const double own = again.fromAnswers(i);
                        !s.tolerance.accepts(s.expected, own) && fromOwn(own, value)) {
                 // Wrong from the case, but what the learner's own earlier
@@ -345,12 +360,11 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                     g.slip = QString::fromLatin1(ownSlip.slip->id);
                     g.feedback = ownSlip.words;
                 } else if (named < 0) {
-                    g.feedback = QStringLiteral("Not right: ") +
-                                 howFarOff(value, s.expected, locale) + QLatin1Char('.');
-                    if (!s.dependsOn.isEmpty()) {
-                        g.feedback += QStringLiteral(" It works from ") +
-                                      labelList(ex, s.dependsOn) + QLatin1Char('.');
-                    }
+                    g.feedback =
+                        prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "Not right: %1."))
+                            .arg(howFarOff(value, s.expected, locale));
+                    if (!s.dependsOn.isEmpty())
+                        g.feedback += QLatin1Char(' ') + worksFrom(ex, s.dependsOn);
                 }
             }
         } else {
@@ -360,10 +374,11 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
             const bool valueRight =
                 valueStep >= 0 && typed.contains(valueStep) && !again.answeredWrong(valueStep);
             if (choice < 0) {
-                g.feedback = QStringLiteral("Choose one of the interpretations offered.");
+                g.feedback = prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+                                                     "Choose one of the interpretations offered."));
             } else if (s.choices[choice] == s.expectedText) {
                 right = true;
-                g.feedback = QStringLiteral("Right.");
+                g.feedback = prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "Right."));
             } else if (const QString fromValue = valueStep >= 0 && typed.contains(valueStep)
                                                      ? bandFor(ex, s.row, typed[valueStep])
                                                      : QString();
@@ -387,12 +402,11 @@ Grade grade(const Exercise& ex, const QHash<QString, QString>& answers, const QL
                         named = c;
                 }
                 if (named < 0) {
-                    g.feedback = QStringLiteral("Not this interpretation: compare the value with "
-                                                "the band edges again.");
-                    if (!s.dependsOn.isEmpty()) {
-                        g.feedback += QStringLiteral(" It works from ") +
-                                      labelList(ex, s.dependsOn) + QLatin1Char('.');
-                    }
+                    g.feedback = prose(QT_TRANSLATE_NOOP(
+                        "quarvex::ClinicalProse",
+                        "Not this interpretation: compare the value with the band edges again."));
+                    if (!s.dependsOn.isEmpty())
+                        g.feedback += QLatin1Char(' ') + worksFrom(ex, s.dependsOn);
                 }
             }
         }
