@@ -270,8 +270,13 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                                              {QStringLiteral("--key-pdf"), options.keyPdfPath}}) {
             for (const auto& [other, path] : outputs) {
                 if (!document.isEmpty() && document == path) {
-                    error =
-                        QStringLiteral("%1 and %2 name the same file").arg(name, other) + SeeHelp;
+                    error = document == QLatin1String("-")
+                                ? QStringLiteral("%1 - and the sheet file would both go to "
+                                                 "standard output; give -o PATH for the sheet "
+                                                 "file")
+                                      .arg(name)
+                                : QStringLiteral("%1 and %2 name the same file").arg(name, other);
+                    error += SeeHelp;
                     return std::nullopt;
                 }
             }
