@@ -302,13 +302,19 @@ void quietQt(QtMsgType type, const QMessageLogContext& context, const QString& t
 // no display and opens no window; every other mode starts on Qt Core alone.
 // The QGuiApplication is given no arguments of the command line, so none is
 // taken as one of Qt's own (-platform, -reverse).
-std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], int& guiArgc)
+// The arguments after the program's name, as QCoreApplication::arguments reads them.
+QStringList commandLine(int argc, char* argv[])
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], int& guiArgc)
+{
     QString error;
-    const std::optional<CliOptions> options = parseCommandLine(args, error);
+    const std::optional<CliOptions> options = parseCommandLine(commandLine(argc, argv), error);
     if (!options || !writesPages(*options))
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -337,10 +343,7 @@ int main(int argc, char* argv[])
         int guiArgc = 0;
         const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, guiArgc);
         QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
-        QStringList args;
-        for (int i = 1; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
-        return int(run(args));
+        return int(run(commandLine(argc, argv)));
     } catch (const std::bad_alloc&) {
         // Nothing here may allocate. An output file was left as it was when
         // the stack unwound past its writer.
