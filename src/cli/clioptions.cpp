@@ -13,6 +13,12 @@ const QString SeeHelp = QStringLiteral(" (see --help)");
 
 } // namespace
 
+bool writesPages(const CliOptions& options)
+{
+    return options.mode == CliOptions::Mode::Worksheet &&
+           (!options.pdfPath.isEmpty() || !options.keyPdfPath.isEmpty());
+}
+
 std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& error)
 {
     using Mode = CliOptions::Mode;
@@ -117,6 +123,14 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 return std::nullopt;
             options.classCsvPath = args.at(i);
             worksheetOptions = true;
+        } else if (arg == QLatin1String("--pdf") || arg == QLatin1String("--key-pdf")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            (arg == QLatin1String("--pdf") ? options.pdfPath : options.keyPdfPath) = args.at(i);
+            worksheetOptions = true;
+        } else if (arg == QLatin1String("--key-without-steps")) {
+            options.keyWorkedSteps = false;
+            worksheetOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
                 return std::nullopt;
@@ -218,7 +232,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
             error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
                                    "--count, --versions, --seed, --level, --title, --scenarios, "
-                                   "--locale, --class-csv, --moodle-xml and -o") +
+                                   "--locale, --class-csv, --moodle-xml, --pdf, --key-pdf, "
+                                   "--key-without-steps and -o") +
                     SeeHelp;
             return std::nullopt;
         }
@@ -228,8 +243,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                 error = shownText(path) +
                         QStringLiteral(": --worksheet writes the sheet file (JSON) with -o and the "
                                        "class file (CSV) with --class-csv; name them .json and "
-                                       ".csv (the PDFs are saved from the window's worksheet "
-                                       "dialog)");
+                                       ".csv (the sheets as PDF: --pdf PATH, the key apart: "
+                                       "--key-pdf PATH)");
                 return std::nullopt;
             }
         }
@@ -241,6 +256,35 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             error = QStringLiteral("--moodle-xml and -o name the same file") + SeeHelp;
             return std::nullopt;
         }
+        if (!options.keyWorkedSteps && options.pdfPath.isEmpty() && options.keyPdfPath.isEmpty()) {
+            error = QStringLiteral("--key-without-steps can only be used with --pdf or --key-pdf") +
+                    SeeHelp;
+            return std::nullopt;
+        }
+        // Each file written once: a PDF never takes the place of another output.
+        const std::pair<QString, QString> outputs[] = {
+            {QStringLiteral("-o"), options.outputPath},
+            {QStringLiteral("--class-csv"), options.classCsvPath},
+            {QStringLiteral("--moodle-xml"), options.moodleXmlPath}};
+        for (const auto& [name, document] : {std::pair{QStringLiteral("--pdf"), options.pdfPath},
+                                             {QStringLiteral("--key-pdf"), options.keyPdfPath}}) {
+            for (const auto& [other, path] : outputs) {
+                if (!document.isEmpty() && document == path) {
+                    error = document == QLatin1String("-")
+                                ? QStringLiteral("%1 - and the sheet file would both go to "
+                                                 "standard output; give -o PATH for the sheet "
+                                                 "file")
+                                      .arg(name)
+                                : QStringLiteral("%1 and %2 name the same file").arg(name, other);
+                    error += SeeHelp;
+                    return std::nullopt;
+                }
+            }
+        }
+        if (!options.pdfPath.isEmpty() && options.pdfPath == options.keyPdfPath) {
+            error = QStringLiteral("--pdf and --key-pdf name the same file") + SeeHelp;
+            return std::nullopt;
+        }
         if (options.worksheetItems.isEmpty()) {
             error = QStringLiteral("--worksheet needs --items") + SeeHelp;
             return std::nullopt;
@@ -249,10 +293,10 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         return options;
     }
     if (worksheetOptions) {
-        error =
-            QStringLiteral("--items, --count, --versions, --title, --scenarios, --class-csv and "
-                           "--moodle-xml can only be used with --worksheet") +
-            SeeHelp;
+        error = QStringLiteral("--items, --count, --versions, --title, --scenarios, --class-csv, "
+                               "--moodle-xml, --pdf, --key-pdf and --key-without-steps can only be "
+                               "used with --worksheet") +
+                SeeHelp;
         return std::nullopt;
     }
     if (scenarioOption && !practice) {

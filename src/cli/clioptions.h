@@ -42,9 +42,16 @@ struct CliOptions {
     QString title;                            // --title
     QString moodleXmlPath;                    // --moodle-xml: the exercises as Moodle questions
     QString classCsvPath;                     // --class-csv: the class file to fill in
+    QString pdfPath;                          // --pdf: the students' sheets (the key after them)
+    QString keyPdfPath;                       // --key-pdf: the key as a document of its own
+    bool keyWorkedSteps = true;               // --key-without-steps: the answer tables only
     QStringList scenarios;                    // --scenario (one) or --scenarios (ids); empty: any
     bool listScenarios = false;               // --list-scenarios (mode ListItems)
 };
+
+// True when the options ask for pages (--pdf, --key-pdf): only then does
+// quarvex-cli need Qt Gui.
+bool writesPages(const CliOptions& options);
 
 // Parses the arguments after the program name. On an error, sets error to a
 // message ending in "(see --help)" where that helps, and returns nothing.

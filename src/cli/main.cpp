@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QSet>
@@ -24,6 +25,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <new>
 #include <system_error>
 
@@ -285,6 +287,42 @@ Exit run(const QStringList& args)
     std::abort();
 }
 
+// Qt's own remarks on the offscreen platform ("XDG_RUNTIME_DIR not set")
+// are no business of the command line's; its errors come from printErr.
+// Qt's critical and fatal messages pass.
+QtMessageHandler qtMessages = nullptr;
+void quietQt(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtMessages(type, context, text);
+}
+
+// The application: laying out pages (--pdf, --key-pdf) needs Qt Gui's fonts,
+// so then a QGuiApplication, always on the offscreen platform, which needs
+// no display and opens no window; every other mode starts on Qt Core alone.
+// The QGuiApplication is given no arguments of the command line, so none is
+// taken as one of Qt's own (-platform, -reverse).
+// The arguments after the program's name, as QCoreApplication::arguments reads them.
+QStringList commandLine(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[], int& guiArgc)
+{
+    QString error;
+    const std::optional<CliOptions> options = parseCommandLine(commandLine(argc, argv), error);
+    if (!options || !writesPages(*options))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtMessages = qInstallMessageHandler(quietQt);
+    guiArgc = 1;
+    return std::make_unique<QGuiApplication>(guiArgc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -302,9 +340,10 @@ int main(int argc, char* argv[])
         mallopt(M_ARENA_MAX, 1);
 #endif
     try {
-        QCoreApplication app(argc, argv);
+        int guiArgc = 0;
+        const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv, guiArgc);
         QCoreApplication::setApplicationName(QStringLiteral("quarvex-cli"));
-        return int(run(QCoreApplication::arguments().mid(1)));
+        return int(run(commandLine(argc, argv)));
     } catch (const std::bad_alloc&) {
         // Nothing here may allocate. An output file was left as it was when
         // the stack unwound past its writer.

@@ -11,6 +11,7 @@
 #include "practice/practicejson.h"
 #include "practice/scenarios.h"
 #include "practice/worksheet.h"
+#include "worksheetpdf.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -112,7 +113,8 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
         return Exit::BadInput;
     }
-    if (!options.moodleXmlPath.isEmpty() || !options.classCsvPath.isEmpty()) {
+    if (!options.moodleXmlPath.isEmpty() || !options.classCsvPath.isEmpty() ||
+        writesPages(options)) {
         // These need the whole sheet at once; the JSON below is written as it is made.
         const Worksheet sheet = makeWorksheet(settings, locale);
         if (!options.classCsvPath.isEmpty()) {
@@ -131,6 +133,10 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
             writeMoodleXml(xml, settings.title, worksheetMoodleQuestions(sheet, code));
             if (const Exit exit = writeBytes(options.moodleXmlPath, xml.data());
                 exit != Exit::Written)
+                return exit;
+        }
+        if (writesPages(options)) {
+            if (const Exit exit = writeWorksheetPdfs(options, sheet, locale); exit != Exit::Written)
                 return exit;
         }
     }
@@ -258,7 +264,8 @@ QString practiceHelpText()
         "Worksheets and grading a class:\n"
         "  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]\n"
         "             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]\n"
-        "             [--locale NAME] [--class-csv PATH] [--moodle-xml PATH] [-o PATH]\n"
+        "             [--locale NAME] [--class-csv PATH] [--moodle-xml PATH]\n"
+        "             [--pdf PATH] [--key-pdf PATH] [--key-without-steps] [-o PATH]\n"
         "  quarvex-cli --grade --batch [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
@@ -278,6 +285,14 @@ QString practiceHelpText()
         "by the title, then one embedded-answers (cloze) question per version and\n"
         "exercise, each asked step a gap with the step's tolerance, each slip's\n"
         "answer at 0 % with its feedback, the worked steps as general feedback.\n"
+        "--pdf writes the students' sheets as PDF, as the window's worksheet dialog\n"
+        "saves them: each version from a new page with a Name and Date line, the\n"
+        "answer key after all versions (its answer tables, then the worked steps).\n"
+        "--key-pdf writes the key as a document of its own instead (alone when\n"
+        "--pdf is not given); --key-without-steps leaves the worked steps out of\n"
+        "the key. Numbers as --locale writes them, on Letter paper for a US locale,\n"
+        "A4 otherwise. The sheet file still goes to -o (standard output when not\n"
+        "given). No display is needed.\n"
         "\n"
         "--grade --batch grades a class's answers from CSV, with batch mode's CSV\n"
         "rules and exit statuses: one row per student and exercise, with the\n"

@@ -240,6 +240,20 @@ def file_size_limit():
                "%s: standard output over the file-size limit: exit 1, File too large" % mode, r)
 
 
+def pdf_over_the_file_size_limit():
+    # The PDFs go through the same atomic output: a write that fails leaves
+    # the old file as it was and nothing behind, with exit 1 and the reason.
+    for option in ("--pdf", "--key-pdf"):
+        out = write("sheets.pdf", b"the old sheets\n")
+        before = sorted(os.listdir(TMP))
+        r = sh("ulimit -f 8; exec \"$CLI\" --worksheet --items tibc-calculated --versions 3 "
+               "%s '%s' -o /dev/null" % (option, out))
+        what = "%s over the file-size limit" % option
+        expect(r.returncode == 1 and b"File too large" in r.stderr, what + ": exit 1, says why", r)
+        expect(read(out) == b"the old sheets\n", what + ": the old file is kept", r)
+        expect(sorted(os.listdir(TMP)) == before, what + ": nothing left behind", r)
+
+
 def out_of_memory():
     # Far more cases than fit: the run ends with one line and exit 1, never
     # a crash, and an old output file is left as it was.
@@ -664,7 +678,8 @@ def out_of_memory_in_every_mode():
 
 
 CASES = [own_output_appends, fifo_written_in_place, dash_is_stdout, output_is_input,
-         option_errors, double_dash_ends_options, write_failures, file_size_limit, out_of_memory,
+         option_errors, double_dash_ends_options, write_failures, file_size_limit, pdf_over_the_file_size_limit,
+         out_of_memory,
          line_ends, trailing_blanks, unknown_texts_warn, limits, messages_are_short_and_escaped,
          empty_input, senseless_values, number_format_from_lc_numeric, batch_line_ends,
          batch_trailing_blanks, batch_unknown_texts, batch_limits,

@@ -159,6 +159,25 @@ void TestCliWorksheet::exitStatus_data()
         << sheet({u"--practice"_s, u"tibc-calculated"_s}) << 2 << u"cannot be used together"_s;
     QTest::newRow("-o names a pdf")
         << sheet({u"-o"_s, u"sheet.PDF"_s}) << 2 << u"name them .json and .csv"_s;
+    QTest::newRow("-o names a pdf beside --pdf")
+        << sheet({u"--pdf"_s, u"/nonexistent/s.pdf"_s, u"-o"_s, u"s.pdf"_s}) << 2
+        << u"(the sheets as PDF: --pdf PATH"_s;
+    QTest::newRow("pdf to standard output with the sheet file")
+        << sheet({u"--pdf"_s, u"-"_s}) << 2 << u"give -o PATH for the sheet file"_s;
+    QTest::newRow("pdf is the key")
+        << sheet({u"--pdf"_s, u"s.pdf"_s, u"--key-pdf"_s, u"s.pdf"_s, u"-o"_s, u"s.json"_s}) << 2
+        << u"--pdf and --key-pdf name the same file"_s;
+    QTest::newRow("key pdf is the class csv")
+        << sheet({u"--key-pdf"_s, u"c.csv"_s, u"--class-csv"_s, u"c.csv"_s}) << 2
+        << u"--key-pdf and --class-csv name the same file"_s;
+    QTest::newRow("key without steps, no pdf")
+        << sheet({u"--key-without-steps"_s}) << 2
+        << u"--key-without-steps can only be used with --pdf or --key-pdf"_s;
+    QTest::newRow("pdf without worksheet")
+        << QStringList{u"--practice"_s, u"tibc-calculated"_s, u"--pdf"_s, u"p.pdf"_s} << 2
+        << u"can only be used with --worksheet"_s;
+    QTest::newRow("pdf in a missing folder") << sheet({u"--pdf"_s, u"/nonexistent/s.pdf"_s}) << 1
+                                             << u"/nonexistent/s.pdf: No such file or directory"_s;
     QTest::newRow("class csv is the output")
         << sheet({u"-o"_s, u"class.csv"_s, u"--class-csv"_s, u"class.csv"_s}) << 2
         << u"name the same file"_s;

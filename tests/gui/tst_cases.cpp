@@ -17,8 +17,8 @@
 #include "overview/reportdate.h"
 #include "overview/resultsheet.h"
 #include "overview/resultsmodel.h"
-#include "overview/sheetprinter.h"
 #include "overviewdriver.h"
+#include "sheetprinter.h"
 #include "testfields.h"
 #include "testmain.h"
 

@@ -1,5 +1,6 @@
 // The worksheet dialog: its controls, and the PDF it writes read back with
-// pdftotext against quarvex-cli --worksheet for the same settings.
+// pdftotext against quarvex-cli --worksheet for the same settings, and
+// against the PDF quarvex-cli --pdf writes.
 
 #include "calc/items.h"
 #include "fakedialogs.h"
@@ -38,16 +39,22 @@ QString pdfText(const QString& path)
     return QString::fromUtf8(tool.readAllStandardOutput()).simplified();
 }
 
-int pdfPages(const QString& path)
+// A line of pdfinfo's: "Pages", "Page size".
+QString pdfInfo(const QString& path, const QString& field)
 {
     QProcess tool;
     tool.start(u"pdfinfo"_s, {path});
     if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         qFatal("pdfinfo failed (run scripts/setup to install poppler-utils)");
-    return QRegularExpression(u"Pages:\\s+(\\d+)"_s)
+    return QRegularExpression(u"^"_s + field + u":\\s+(.*)$"_s, QRegularExpression::MultilineOption)
         .match(QString::fromUtf8(tool.readAllStandardOutput()))
         .captured(1)
-        .toInt();
+        .trimmed();
+}
+
+int pdfPages(const QString& path)
+{
+    return pdfInfo(path, u"Pages"_s).toInt();
 }
 
 // The text of each page, in order (pdftotext ends each with a form feed).
@@ -63,17 +70,32 @@ QStringList pdfPageTexts(const QString& path)
     return pages;
 }
 
-QJsonObject cliWorksheet(const WorksheetSettings& s, const QString& locale)
+QStringList worksheetArgs(const WorksheetSettings& s, const QString& locale)
 {
     QStringList items;
     for (ItemId id : s.items)
         items << itemKey(id);
+    return {u"--worksheet"_s,
+            u"--items"_s,
+            items.join(u','),
+            u"--count"_s,
+            QString::number(s.count),
+            u"--versions"_s,
+            QString::number(s.versions),
+            u"--seed"_s,
+            QString::number(s.seed),
+            u"--level"_s,
+            QString::number(s.level),
+            u"--title"_s,
+            s.title,
+            u"--locale"_s,
+            locale};
+}
+
+QJsonObject cliWorksheet(const WorksheetSettings& s, const QString& locale)
+{
     QProcess cli;
-    cli.start(QString::fromUtf8(QUARVEX_CLI),
-              {u"--worksheet"_s, u"--items"_s, items.join(u','), u"--count"_s,
-               QString::number(s.count), u"--versions"_s, QString::number(s.versions), u"--seed"_s,
-               QString::number(s.seed), u"--level"_s, QString::number(s.level), u"--title"_s,
-               s.title, u"--locale"_s, locale});
+    cli.start(QString::fromUtf8(QUARVEX_CLI), worksheetArgs(s, locale));
     if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
         qFatal("quarvex-cli --worksheet failed");
     return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
@@ -119,6 +141,8 @@ private Q_SLOTS:
     void pdfMatchesCli_data();
     void pdfMatchesCli();
     void keyApart();
+    void cliPdfIsTheDialogs_data();
+    void cliPdfIsTheDialogs();
     void keepsSettings();
     void sheetFileAndClassCsv();
     void openSheetRefused_data();
@@ -303,6 +327,85 @@ void TestWorksheet::keyApart()
     QVERIFY(!QFile::exists(dir.filePath(u"other.pdf"_s)));
 }
 
+void TestWorksheet::cliPdfIsTheDialogs_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("apart");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QStringList>("environment"); // NAME=value; NAME alone: removed
+    const QStringList noDisplay{u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s};
+    // A display asked for that cannot be reached: the command line needs none.
+    const QStringList display{u"DISPLAY=:97"_s, u"QT_QPA_PLATFORM=xcb"_s};
+    QTest::newRow("key after the versions, no display") << u"en_US"_s << false << true << noDisplay;
+    QTest::newRow("key apart, German, a display named") << u"de_DE"_s << true << true << display;
+    QTest::newRow("key apart without worked steps") << u"en_GB"_s << true << false << noDisplay;
+}
+
+// quarvex-cli --pdf (and --key-pdf, --key-without-steps) writes the documents
+// the dialog saves for the same settings and key options: the same pages with
+// the same text, on the same paper, with or without a display.
+void TestWorksheet::cliPdfIsTheDialogs()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, apart);
+    QFETCH(bool, steps);
+    QFETCH(QStringList, environment);
+    QLocale::setDefault(QLocale(locale));
+    WorksheetSettings s;
+    s.items = {ItemId::EgfrCkdEpi, ItemId::AstAltRatio};
+    s.count = 2;
+    s.versions = 3;
+    s.level = 2;
+    s.seed = 8086;
+    s.title = u"Kidney and liver"_s;
+    WorksheetDialog dialog(m_fake, std::nullopt);
+    dialog.setSettings(s);
+    dialog.setKeyApart(apart);
+    dialog.setWorkedSteps(steps);
+    s = dialog.settings();
+    QTemporaryDir dir;
+    m_fake.answerFileWith(dir.filePath(u"dialog.pdf"_s));
+    m_fake.answerFileWith(dir.filePath(u"dialog-key.pdf"_s));
+    dialog.saveAsPdf();
+    QCOMPARE(QFile::exists(dir.filePath(u"dialog-key.pdf"_s)), apart);
+
+    QStringList args = worksheetArgs(s, locale);
+    args << u"--pdf"_s << dir.filePath(u"cli.pdf"_s) << u"-o"_s << dir.filePath(u"sheet.json"_s);
+    if (apart)
+        args << u"--key-pdf"_s << dir.filePath(u"cli-key.pdf"_s);
+    if (!steps)
+        args << u"--key-without-steps"_s;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& setting : environment) {
+        if (setting.contains(u'='))
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        else
+            env.remove(setting);
+    }
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(QString::fromUtf8(QUARVEX_CLI), args);
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.readAllStandardError(), QByteArray());
+    QCOMPARE(cli.exitCode(), 0);
+
+    QStringList pairs{u"%1.pdf"_s};
+    if (apart)
+        pairs << u"%1-key.pdf"_s;
+    for (const QString& name : pairs) {
+        const QString fromDialog = dir.filePath(name.arg(u"dialog"_s));
+        const QString fromCli = dir.filePath(name.arg(u"cli"_s));
+        QCOMPARE(pdfPages(fromCli), pdfPages(fromDialog));
+        QCOMPARE(pdfInfo(fromCli, u"Page size"_s), pdfInfo(fromDialog, u"Page size"_s));
+        QCOMPARE(pdfPageTexts(fromCli), pdfPageTexts(fromDialog));
+    }
+    // What was asked is there: the key after the versions or apart, the worked steps.
+    const QString sheets = pdfText(dir.filePath(u"cli.pdf"_s));
+    QCOMPARE(sheets.contains(u"Answer key"_s), !apart);
+    const QString key = apart ? pdfText(dir.filePath(u"cli-key.pdf"_s)) : sheets;
+    QCOMPARE(key.contains(u"Worked steps"_s), steps);
+}
+
 // The settings, the key's options and the folder are there again when the
 // dialog opens again, with the item it is opened on checked too; the count
 // of checked items follows the list.
@@ -439,16 +542,17 @@ void TestWorksheet::openSheetRefused()
     QVERIFY(dialog.status().isEmpty());
 }
 
-// The handout: every student page names its title, version and its page of
-// the version, no page starts inside an exercise, a Name and Date line and
-// the full notice once per version; the key's answer tables come first, at
-// most a page per three versions, with every code; worked steps only when asked.
+// The handout of a class of 30, 6 exercises each: every student page names
+// its title, version and its page of the version, no page starts inside an
+// exercise, a Name and Date line and the full notice once per version; the
+// key's answer tables come first, at most a page per three versions, with
+// every code; worked steps only when asked.
 void TestWorksheet::handout()
 {
     WorksheetSettings s;
     s.items = {ItemId::CreatinineClearance, ItemId::EgfrCkdEpi, ItemId::LdlFriedewald};
     s.count = 2;
-    s.versions = 6;
+    s.versions = 30;
     s.level = 2;
     s.seed = 4711;
     s.title = u"Kidney and lipids"_s;

@@ -54,3 +54,9 @@ fi
 
 QT_QPA_PLATFORM=offscreen "$prefix/bin/quarvex-cli" --help >/dev/null
 echo "installed quarvex-cli answers --help"
+
+# The worksheet's PDF from the installed program, with no display at all.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quarvex-cli" --worksheet \
+    --items tibc-calculated --versions 2 --pdf "$prefix/sheets.pdf" -o /dev/null
+head -c 5 "$prefix/sheets.pdf" | grep -q '^%PDF-'
+echo "installed quarvex-cli writes the worksheet's PDF without a display"

@@ -2,8 +2,6 @@
 
 #include "analytes/hints.h"
 #include "analytes/inputs.h"
-#include "app/frmdisclaimer.h"
-#include "app/qtdialogs.h"
 #include "app/windows.h"
 #include "cases/casefile.h"
 #include "overview/export.h"
@@ -13,8 +11,8 @@
 #include "overview/overview.h"
 #include "overview/reportdate.h"
 #include "overview/resultsmodel.h"
-#include "overview/sheetprinter.h"
 #include "practice/exercise.h"
+#include "sheetprinter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -400,10 +398,7 @@ ResultSheet OverviewWindows::resultSheet(bool steps)
     sheet.noRows = tr(NoRowsText);
     if (steps)
         sheet.steps = sheetSteps(inputs, evaluations);
-    QStringList footer = displayText(disclaimerText()).split(QLatin1Char('\n'));
-    for (QString& line : footer)
-        line = line.trimmed();
-    sheet.footer = footer.join(QLatin1Char('\n'));
+    sheet.footer = printedDisclaimer();
     return sheet;
 }
 

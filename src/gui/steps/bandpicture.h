@@ -1,53 +1,13 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <QWidget>
+#include "bandpainter.h"
 
-#include <optional>
+#include <QWidget>
 
 namespace quarvex {
 
-// One band as the picture draws it: its bounds (nothing for an open end),
-// which ends belong to it, its text and the short name written on the bar.
-struct PictureBand {
-    std::optional<double> lower;
-    std::optional<double> upper;
-    bool lowerIncluded = true;
-    bool upperIncluded = false;
-    QString text;      // the band's interpretation, or the word for none
-    QString shortName; // written on the bar; the text when empty
-};
-
-// What one picture shows: a row's bands in ascending order, the value and the
-// band that the calculation chose for it (-1 for none).
-struct BandScale {
-    QString title;
-    QList<PictureBand> bands;
-    std::optional<double> value;
-    QString valueText; // the value as the result shows it; empty: 6 significant digits
-    int chosen = -1;
-};
-
-// Where the value stands on the drawn bar: a fraction of its length from the
-// left, and whether it lies beyond the drawn range (then the fraction is 0 or
-// 1 and an arrow at that end stands for it).
-struct MarkerPlace {
-    double fraction = 0;
-    bool beyond = false;
-};
-
-// The values at the edges of the drawn segments, one more than the bands.
-QList<double> bandEdges(const BandScale& scale);
-// Where the marker stands, or nothing without a value or bands.
-std::optional<MarkerPlace> markerPlaceOf(const BandScale& scale);
-
-// A horizontal bar of a row's bands, each band an equal share of the bar
-// with its own fill and hatching, labelled with its short name and with the
-// bounds at the band edges; a marker points at the value. Within a band the
-// value is placed in proportion; an open band is drawn as far as half the
-// span of the bounds beyond its bound (not below zero when every bound is
-// positive). Sizes follow the font, so it scales with the screen.
+// A row's bands as a widget: the picture paintBandPicture draws, in the
+// widget's font, locale and palette, so it scales with the screen.
 class BandPicture final : public QWidget
 {
     Q_OBJECT
@@ -65,8 +25,6 @@ public:
 
     // Paints the picture into the area (no clipping; everything stays inside).
     void paintPicture(QPainter& painter, const QRect& area) const;
-    // The height the picture takes on a device (a printer's page).
-    int heightOn(QPaintDevice* device) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -76,8 +34,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QString number(double value) const;
-
     BandScale m_scale;
 };
 

@@ -16,11 +16,6 @@ namespace quarvex {
 
 namespace {
 
-QString bandLetter(qsizetype index)
-{
-    return QString(QChar(u'A' + char16_t(index % 26)));
-}
-
 // A text browser as tall as its text at its width: it never scrolls itself,
 // the column it stands in does.
 class FlowingTextBrowser final : public QTextBrowser
@@ -88,32 +83,6 @@ QString bandLegend(const DerivedRow& row, const QLocale& locale)
         lines << (band.chosen ? QStringLiteral("<b>\u25b6 %1</b>").arg(line) : line);
     }
     return lines.join(QStringLiteral("<br>"));
-}
-
-BandScale bandScaleOf(const DerivedRow& row)
-{
-    BandScale scale;
-    scale.title = row.name;
-    for (qsizetype i = 0; i < row.bands.size(); ++i) {
-        const DerivedBand& band = row.bands[i];
-        PictureBand p;
-        p.lower = band.lower;
-        p.upper = band.upper;
-        p.lowerIncluded = band.lowerIncluded;
-        p.upperIncluded = band.upperIncluded;
-        p.text = bandMeaning(band);
-        p.shortName = bandLetter(i);
-        scale.bands << p;
-    }
-    if (std::isfinite(row.value)) {
-        // A row decided on its shown number marks that number.
-        scale.value = bandValue(row.shown, row.value);
-        // The marker says what the result says: "97.22", not 97.2222.
-        if (row.shown != Shown::Text && !row.result.trimmed().isEmpty())
-            scale.valueText = row.result.trimmed().section(QLatin1Char(' '), 0, 0);
-    }
-    scale.chosen = row.chosenBand;
-    return scale;
 }
 
 StepsView::StepsView(QWidget* parent)

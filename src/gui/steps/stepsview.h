@@ -14,11 +14,6 @@ class QVBoxLayout;
 
 namespace quarvex {
 
-// The band picture's view of a derived row: its bands with their full
-// sentences (the word for a band without text), each lettered A, B, C … on
-// the bar, the value with the text the result shows it by, and the chosen band.
-BandScale bandScaleOf(const DerivedRow& row);
-
 // The legend of a row's bands as rich text: every band on its own line,
 // "A (up to 0.65): The AST to ALT ratio indicates …", the chosen one marked
 // and in bold.

@@ -1,14 +1,13 @@
 #include "worksheet/frmworksheet.h"
 
 #include "app/dialogs.h"
-#include "app/frmdisclaimer.h"
 #include "app/qtdialogs.h"
 #include "calc/items.h"
 #include "overview/export.h"
-#include "overview/sheetprinter.h"
 #include "practice/moodlexml.h"
 #include "practice/practicejson.h"
 #include "practice/worksheetpages.h"
+#include "sheetprinter.h"
 #include "worksheet/worksheetdialog.h"
 
 #include <QBuffer>
@@ -24,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -334,30 +332,15 @@ std::optional<WorksheetSettings> WorksheetDialog::checkedSettings()
     return s;
 }
 
-QString WorksheetDialog::footer() const
-{
-    QStringList lines = displayText(disclaimerText()).split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = line.trimmed();
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString WorksheetDialog::shortFooter() const
-{
-    return QStringLiteral("For teaching only, not for decisions about patients; see the notice "
-                          "on the first page.");
-}
-
 void WorksheetDialog::print()
 {
     const std::optional<WorksheetSettings> s = checkedSettings();
     if (!s)
         return;
-    const Worksheet sheet = makeWorksheet(*s, QLocale());
-    PrintedWorksheet pages = worksheetSheets(sheet, footer(), shortFooter());
-    const PrintedWorksheet key = worksheetKey(sheet, footer(), shortFooter(), workedSteps());
-    if (!keyApart())
-        pages.sections += key.sections;
+    const WorksheetDocuments documents =
+        worksheetDocuments(makeWorksheet(*s, QLocale()), keyApart(), workedSteps());
+    const PrintedWorksheet& pages = documents.sheets;
+    const PrintedWorksheet& key = documents.key;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(sheetPageLayout(QLocale()));
     printer.setDocName(pages.documentTitle);
@@ -398,15 +381,12 @@ void WorksheetDialog::saveAsPdf()
         if (keyPath.isEmpty())
             return;
     }
-    const Worksheet sheet = makeWorksheet(*s, QLocale());
-    PrintedWorksheet pages = worksheetSheets(sheet, footer(), shortFooter());
-    const PrintedWorksheet key = worksheetKey(sheet, footer(), shortFooter(), workedSteps());
-    if (!keyApart())
-        pages.sections += key.sections;
-    const std::pair<QString, const PrintedWorksheet*> documents[] = {{path, &pages},
-                                                                     {keyPath, &key}};
+    const WorksheetDocuments documents =
+        worksheetDocuments(makeWorksheet(*s, QLocale()), keyApart(), workedSteps());
+    const std::pair<QString, const PrintedWorksheet*> files[] = {{path, &documents.sheets},
+                                                                 {keyPath, &documents.key}};
     QStringList saved;
-    for (const auto& [target, document] : documents) {
+    for (const auto& [target, document] : files) {
         if (target.isEmpty())
             continue;
         int count = 0;
@@ -541,14 +521,7 @@ std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    int count = 0;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(sheetPageLayout(QLocale()));
-        writer.setTitle(pages.documentTitle);
-        writer.setCreator(QStringLiteral("Quarvex"));
-        count = printWorksheet(pages, writer);
-    }
+    const int count = writeWorksheetPdf(pages, file);
     if (count == 0) {
         file.cancelWriting();
         return QStringLiteral("The pages could not be drawn.");

@@ -66,8 +66,6 @@ protected:
 private:
     // The settings, or nothing after telling the teacher what is missing.
     std::optional<WorksheetSettings> checkedSettings();
-    QString footer() const;
-    QString shortFooter() const;
     void updateCount();
     // Asks where to save a file, proposing `name` in the last folder used.
     QString askSavePath(const char* title, const QString& name, const char* filter,

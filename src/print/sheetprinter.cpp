@@ -1,20 +1,20 @@
-#include "overview/sheetprinter.h"
+#include "sheetprinter.h"
 
+#include "bandpainter.h"
+#include "overview/disclaimer.h"
 #include "overview/resultsheet.h"
 #include "practice/worksheetpages.h"
-#include "steps/bandpicture.h"
-#include "steps/stepsview.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace quarvex {
@@ -43,7 +43,10 @@ struct Fonts {
 
 Fonts makeFonts()
 {
-    QFont base = QGuiApplication::font();
+    // The same face whatever the desktop's font, so that the window and the
+    // command line lay out the same pages; any sans serif where it is missing.
+    QFont base(QStringLiteral("DejaVu Sans"));
+    base.setStyleHint(QFont::SansSerif);
     // No ligatures: "effects" must stay six letters in the PDF's text, so a
     // search or a copy finds it.
     base.setStyleStrategy(QFont::PreferNoShaping);
@@ -224,17 +227,17 @@ private:
              }});
     }
 
-    // The band picture of a row, drawn as on screen at the sheet's type size.
+    // The band picture of a row, drawn as on screen at the sheet's type size,
+    // in black on white.
     void bandPicture(const DerivedRow& row)
     {
-        auto picture = std::make_shared<BandPicture>();
-        picture->setFont(m_fonts.body);
-        picture->setScale(bandScaleOf(row));
-        const double height = picture->heightOn(&m_device);
+        const BandScale scale = bandScaleOf(row);
+        const double height = bandPictureHeight(m_fonts.body, &m_device);
         const double indent = 4 * m_mm;
         add({height, 0.3 * m_line, false, nullptr,
-             [this, picture, indent, height](QPainter& p, double y) {
-                 picture->paintPicture(p, QRectF(indent, y, m_width - 2 * indent, height).toRect());
+             [this, scale, indent, height](QPainter& p, double y) {
+                 paintBandPicture(p, QRectF(indent, y, m_width - 2 * indent, height).toRect(),
+                                  scale, m_fonts.body);
              }});
     }
 
@@ -701,6 +704,38 @@ int printWorksheet(const PrintedWorksheet& worksheet, QPagedPaintDevice& device)
 {
     SheetLayout layout(worksheet, device);
     return layout.print();
+}
+
+QString printedDisclaimer()
+{
+    QStringList lines = disclaimerText().split(QRegularExpression(QStringLiteral("\\r\\n?|\\n")));
+    for (QString& line : lines)
+        line = line.trimmed();
+    return lines.join(QLatin1Char('\n'));
+}
+
+WorksheetDocuments worksheetDocuments(const Worksheet& worksheet, bool keyApart, bool workedSteps)
+{
+    const QString footer = printedDisclaimer();
+    const QString shortFooter =
+        QStringLiteral("For teaching only, not for decisions about patients; see the notice "
+                       "on the first page.");
+    WorksheetDocuments documents{worksheetSheets(worksheet, footer, shortFooter),
+                                 worksheetKey(worksheet, footer, shortFooter, workedSteps)};
+    if (!keyApart) {
+        documents.sheets.sections += documents.key.sections;
+        documents.key = {};
+    }
+    return documents;
+}
+
+int writeWorksheetPdf(const PrintedWorksheet& document, QIODevice& device)
+{
+    QPdfWriter writer(&device);
+    writer.setPageLayout(sheetPageLayout(QLocale()));
+    writer.setTitle(document.documentTitle);
+    writer.setCreator(QStringLiteral("Quarvex"));
+    return printWorksheet(document, writer);
 }
 
 } // namespace quarvex

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "practice/worksheetpages.h"
+
 #include <QPageLayout>
 
+class QIODevice;
 class QLocale;
 class QPagedPaintDevice;
 
 namespace quarvex {
 
 struct ResultSheet;
-struct PrintedWorksheet;
 
 // Portrait pages with 15 mm margins: A4, or Letter where the locale measures
 // in the US system.
@@ -26,5 +28,22 @@ int printSheet(const ResultSheet& sheet, QPagedPaintDevice& device);
 // each answer not given), the key's worked steps with band pictures; the
 // disclaimer and "Page n of m" at the foot of every page.
 int printWorksheet(const PrintedWorksheet& worksheet, QPagedPaintDevice& device);
+
+// The disclaimer as a page's foot prints it: its lines trimmed, one a line.
+QString printedDisclaimer();
+
+// A worksheet's documents as the worksheet dialog prints and saves them and
+// quarvex-cli --pdf writes them: the students' sheets, with the key's
+// sections after all versions unless the key is apart; the key apart, with
+// its worked steps or its answer tables only (empty unless apart).
+struct WorksheetDocuments {
+    PrintedWorksheet sheets;
+    PrintedWorksheet key;
+};
+WorksheetDocuments worksheetDocuments(const Worksheet& worksheet, bool keyApart, bool workedSteps);
+
+// Writes a document as PDF to the device, on the paper of the default
+// locale; returns the number of pages, 0 when they could not be drawn.
+int writeWorksheetPdf(const PrintedWorksheet& document, QIODevice& device);
 
 } // namespace quarvex
