@@ -42,6 +42,8 @@ struct CliOptions {
     QString title;                            // --title
     QString moodleXmlPath;                    // --moodle-xml: the exercises as Moodle questions
     QString classCsvPath;                     // --class-csv: the class file to fill in
+    QString sheetPath;                        // --sheet: the sheet file a class file's codes are of
+    QString gradebookPath;                    // --gradebook: a row per student
     QStringList scenarios;                    // --scenario (one) or --scenarios (ids); empty: any
     bool listScenarios = false;               // --list-scenarios (mode ListItems)
 };
