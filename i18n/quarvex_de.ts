@@ -705,6 +705,128 @@
     </message>
 </context>
 <context>
+    <name>quarvex::ClassGradeModel</name>
+    <message>
+        <source>Student</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Total (%)</source>
+        <translation>Gesamt (%)</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::ClassGradeWindow</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save Gradebook</source>
+        <translation>Notenliste speichern</translation>
+    </message>
+    <message>
+        <source>Class Grades</source>
+        <translation>Bewertung der Klasse</translation>
+    </message>
+    <message>
+        <source>Graded %1. Students: %2.</source>
+        <translation>%1 bewertet. Studierende: %2.</translation>
+    </message>
+    <message>
+        <source>Class file</source>
+        <translation>Klassendatei</translation>
+    </message>
+    <message>
+        <source>Grades per student</source>
+        <translation>Bewertung je Studierendem</translation>
+    </message>
+    <message>
+        <source>&amp;Grades:</source>
+        <translation>&amp;Bewertungen:</translation>
+    </message>
+    <message>
+        <source>Exercises graded: %1; mean score %2.</source>
+        <translation>Bewertete Aufgaben: %1; mittlere Punktzahl %2.</translation>
+    </message>
+    <message>
+        <source>Rows with neither a student nor an answer, left out: %1.</source>
+        <translation>Zeilen ohne Studierende und ohne Antwort, ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (students: %2)</source>
+        <translation>%1 (Studierende: %2)</translation>
+    </message>
+    <message>
+        <source>No slips named.</source>
+        <translation>Keine Fehler benannt.</translation>
+    </message>
+    <message>
+        <source>Slips: %1.</source>
+        <translation>Fehler: %1.</translation>
+    </message>
+    <message>
+        <source>Right, %1:</source>
+        <translation>Richtig, %1:</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3 (%4 %)</source>
+        <translation>%1 %2 von %3 (%4 %)</translation>
+    </message>
+    <message>
+        <source>Slips and steps right</source>
+        <translation>Fehler und richtige Schritte</translation>
+    </message>
+    <message>
+        <source>S&amp;lips and steps right:</source>
+        <translation>&amp;Fehler und richtige Schritte:</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>&amp;Problems: none.</source>
+        <translation>&amp;Probleme: keine.</translation>
+    </message>
+    <message>
+        <source>&amp;Problems (lines skipped are not graded): %1</source>
+        <translation>&amp;Probleme (übersprungene Zeilen sind nicht bewertet): %1</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Save gradebook…</source>
+        <translation>Notenliste &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Save gradebook</source>
+        <translation>Notenliste speichern</translation>
+    </message>
+    <message>
+        <source>Saves a row per student as CSV, to import into a learning platform&apos;s grades</source>
+        <translation>Speichert eine Zeile je Studierendem als CSV zum Import in die Bewertungen einer Lernplattform</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>%1 konnte nicht gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Saved the gradebook (students: %1) to %2.</source>
+        <translation>Notenliste (Studierende: %1) in %2 gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::ClinicalProse</name>
     <message>
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
@@ -2040,6 +2162,42 @@
     <message>
         <source>Saved sheet %1 for Moodle to %2 (questions: %3).</source>
         <translation>Blatt %1 für Moodle in %2 gespeichert (Fragen: %3).</translation>
+    </message>
+    <message>
+        <source>&amp;Grade class…</source>
+        <translation>&amp;Klasse bewerten …</translation>
+    </message>
+    <message>
+        <source>Grade class</source>
+        <translation>Klasse bewerten</translation>
+    </message>
+    <message>
+        <source>Grades a filled class file (CSV) against this sheet and shows a row per student</source>
+        <translation>Bewertet eine ausgefüllte Klassendatei (CSV) nach diesem Blatt und zeigt eine Zeile je Studierendem</translation>
+    </message>
+    <message>
+        <source>Grade Class</source>
+        <translation>Klasse bewerten</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file has no header row: the first row names the columns Student, Code and the step ids.</source>
+        <translation>Die Datei hat keine Kopfzeile: Die erste Zeile nennt die Spalten Student, Code und die Schritt-IDs.</translation>
+    </message>
+    <message>
+        <source>Memory ran out.</source>
+        <translation>Der Speicher reicht nicht aus.</translation>
+    </message>
+    <message>
+        <source>%1 could not be graded.</source>
+        <translation>%1 konnte nicht bewertet werden.</translation>
+    </message>
+    <message>
+        <source>Graded %1 against sheet %2.</source>
+        <translation>%1 nach Blatt %2 bewertet.</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     bool haveThreads = false, optionsEnded = false;
     bool practice = false, grade = false, listItems = false, practiceOptions = false;
     bool worksheet = false, worksheetOptions = false, scenarioOption = false;
+    bool classOptions = false; // --sheet, --gradebook
     // A whole number from 1 to most after an option; false (with the error set) otherwise.
     const auto wholeValue = [&](const QString& arg, const QString& text, int most, int& out) {
         bool ok = false;
@@ -131,6 +132,12 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         } else if (arg == QLatin1String("--key-without-steps")) {
             options.keyWorkedSteps = false;
             worksheetOptions = true;
+        } else if (arg == QLatin1String("--sheet") || arg == QLatin1String("--gradebook")) {
+            if (!value(QStringLiteral("a file name")))
+                return std::nullopt;
+            (arg == QLatin1String("--sheet") ? options.sheetPath : options.gradebookPath) =
+                args.at(i);
+            classOptions = true;
         } else if (arg == QLatin1String("--seed")) {
             if (!value(QStringLiteral("a whole number")))
                 return std::nullopt;
@@ -214,12 +221,21 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         if (itemsJson || practice || listItems || worksheet || practiceOptions || scenarioOption ||
             worksheetOptions || haveThreads || options.format != Format::Export) {
             error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o, "
-                                   "--locale and --no-carry") +
+                                   "--sheet, --gradebook, --locale and --no-carry") +
                     SeeHelp;
+            return std::nullopt;
+        }
+        if (!options.gradebookPath.isEmpty() && options.gradebookPath == options.outputPath) {
+            error = QStringLiteral("--gradebook and -o name the same file") + SeeHelp;
             return std::nullopt;
         }
         options.mode = Mode::GradeClass;
         return options;
+    }
+    if (classOptions) {
+        error = QStringLiteral("--sheet and --gradebook can only be used with --grade --batch") +
+                SeeHelp;
+        return std::nullopt;
     }
     if (int(batch) + int(itemsJson) + int(practice) + int(grade) + int(listItems) + int(worksheet) >
         1) {

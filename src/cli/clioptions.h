@@ -45,6 +45,8 @@ struct CliOptions {
     QString pdfPath;                          // --pdf: the students' sheets (the key after them)
     QString keyPdfPath;                       // --key-pdf: the key as a document of its own
     bool keyWorkedSteps = true;               // --key-without-steps: the answer tables only
+    QString sheetPath;                        // --sheet: the sheet file a class file's codes are of
+    QString gradebookPath;                    // --gradebook: a row per student
     QStringList scenarios;                    // --scenario (one) or --scenarios (ids); empty: any
     bool listScenarios = false;               // --list-scenarios (mode ListItems)
 };

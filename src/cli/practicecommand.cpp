@@ -148,9 +148,46 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     });
 }
 
+// The sheet file named by --sheet, or why it cannot be read (said on standard error).
+std::optional<WorksheetSettings> readSheetFile(const QString& path)
+{
+    QFile file(path);
+    QString error;
+    std::optional<WorksheetSettings> settings;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else
+        settings = readWorksheetFile(file, error);
+    if (!settings)
+        printErr(QStringLiteral("--sheet ") + shownPath(path) + QStringLiteral(": ") + error);
+    return settings;
+}
+
 Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
 {
     const QString where = inputName(arguments.inputPath);
+    ClassGradeOptions options;
+    if (!arguments.sheetPath.isEmpty()) {
+        options.sheet = readSheetFile(arguments.sheetPath);
+        if (!options.sheet)
+            return Exit::BadInput;
+    }
+    // The gradebook may not take the place of what is read.
+    if (!arguments.gradebookPath.isEmpty() &&
+        (outputIsInput(arguments.gradebookPath, arguments.inputPath) ||
+         (!arguments.sheetPath.isEmpty() &&
+          outputIsInput(arguments.gradebookPath, arguments.sheetPath)))) {
+        printErr(QStringLiteral("--gradebook ") + shownPath(arguments.gradebookPath) +
+                 QStringLiteral(" names a file that is read; writing it would destroy it "
+                                "(see --help)"));
+        return Exit::BadInput;
+    }
+    if (!arguments.sheetPath.isEmpty() &&
+        outputIsInput(arguments.outputPath, arguments.sheetPath)) {
+        printErr(QStringLiteral("-o ") + shownPath(arguments.outputPath) +
+                 QStringLiteral(" names the sheet file; writing it would destroy it (see --help)"));
+        return Exit::BadInput;
+    }
     QFile input;
     if (!openRowsInput(arguments.inputPath, where, input))
         return Exit::BadInput;
@@ -159,17 +196,30 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
         printErr(output.name() + QStringLiteral(": ") + *failure);
         return Exit::NotWritten;
     }
-    ClassGradeOptions options;
     options.locale = locale;
     options.countCarried = arguments.countCarried;
     options.report = [&](const QString& problem) {
         printErr(where + QStringLiteral(": ") + problem);
     };
     const ClassGradeSummary summary = gradeClass(input, output.device(), options);
+    Exit gradebook = Exit::Written;
     // A bad header was said as it was read.
-    return finishRowsRun(summary.status, summary.error, where, std::nullopt,
-                         QStringLiteral("Student, Item, Seed, Level, Generator and the step ids"),
-                         output, [&] { printErr(classSummaryText(summary, locale)); });
+    const Exit exit = finishRowsRun(
+        summary.status, summary.error, where, std::nullopt,
+        options.sheet ? QStringLiteral("Student, Code and the step ids")
+                      : QStringLiteral("Student, Item, Seed, Level, Generator and the step ids"),
+        output, [&] {
+            for (const QString& line : classSummaryText(summary, locale).split(QLatin1Char('\n')))
+                printErr(line);
+            if (!arguments.gradebookPath.isEmpty())
+                gradebook = writeOutput(
+                    arguments.gradebookPath, [&](CliOutput& out) -> std::optional<QString> {
+                        if (!writeGradebook(summary.gradebook, locale, out.device()))
+                            return out.device().errorString();
+                        return std::nullopt;
+                    });
+        });
+    return gradebook != Exit::Written ? gradebook : exit;
 }
 
 Exit listScenarios(const CliOptions& options)
@@ -266,7 +316,8 @@ QString practiceHelpText()
         "             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]\n"
         "             [--locale NAME] [--class-csv PATH] [--moodle-xml PATH]\n"
         "             [--pdf PATH] [--key-pdf PATH] [--key-without-steps] [-o PATH]\n"
-        "  quarvex-cli --grade --batch [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]\n"
+        "  quarvex-cli --grade --batch [--sheet SHEET] [--gradebook PATH] [--no-carry]\n"
+        "             [--locale NAME] [-o PATH] [--] [FILE]\n"
         "\n"
         "--worksheet writes a worksheet as JSON: for each of V versions (one per\n"
         "student, numbered from 1; 1 to 200, default 1) N exercises of each item\n"
@@ -309,12 +360,33 @@ QString practiceHelpText()
         "a name that is no step id's) as it was, named once in a warning. Cells\n"
         "from the input that start with =, +, -, @, a tab or a carriage return get\n"
         "a leading apostrophe, so that a spreadsheet shows them as text. A summary\n"
-        "goes to standard error: students, exercises, mean score and the three\n"
-        "most frequent slips. A row with an unknown item, a seed or level out of\n"
-        "range or an answer to a step its exercise does not have is reported with\n"
-        "its line and skipped (exit status 3), as is a row batch mode would skip.\n"
+        "goes to standard error: students, exercises and mean score; each slip named\n"
+        "with the number of students who made it; item by item, how many of the\n"
+        "exercises that asked each step had it right. A row with an unknown item, a\n"
+        "seed or level out of range or an answer to a step its exercise does not\n"
+        "have is reported with its line and skipped (exit status 3), as is a row\n"
+        "batch mode would skip and a row with answers but an empty Student; a row\n"
+        "with neither (a version nobody got) is left out.\n"
         "A file of more than 20000 rows is refused before anything is written\n"
-        "(exit status 2).\n");
+        "(exit status 2).\n"
+        "\n"
+        "--sheet SHEET reads the sheet file (--worksheet -o) the class file belongs to;\n"
+        "the class file may then name each exercise by its Code column (as\n"
+        "--class-csv writes it) instead of Item, Seed, Level and Generator. A code\n"
+        "mistyped, of another sheet or of an exercise the sheet lacks is reported\n"
+        "with its line and the row skipped (exit status 3); small letters and\n"
+        "spaces around a code are read. The output then has Code after Student and\n"
+        "the Item, Seed, Level and Generator of the code's exercise. A Code column\n"
+        "without --sheet is refused.\n"
+        "\n"
+        "--gradebook PATH writes one row per student (in the order first met) as\n"
+        "CSV with the class file's delimiter: Student, the class file's Email, Email\n"
+        "address, ID number, Username, ID, SIS User ID, SIS Login ID and Section\n"
+        "columns where it has them (a grade import matches students on them), Total\n"
+        "and one column per item, headed by the item's id: Total is the mean of the\n"
+        "student's exercise scores times 100, an item's column the same over that\n"
+        "item's exercises (empty when the student has none), with two decimals and\n"
+        "the --locale's decimal separator.\n");
 }
 
 } // namespace quarvex

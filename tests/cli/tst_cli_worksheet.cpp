@@ -40,6 +40,7 @@ private Q_SLOTS:
     void writtenAsTheDocument();
     void everyStepIdHasItsForm();
     void sheetFileAndClassCsv();
+    void gradeByCode();
 };
 
 namespace {
@@ -189,6 +190,18 @@ void TestCliWorksheet::exitStatus_data()
         << u"takes no option"_s;
     QTest::newRow("grade batch empty")
         << QStringList{u"--grade"_s, u"--batch"_s} << 2 << u"no header row"_s;
+    QTest::newRow("sheet without grade batch")
+        << sheet({u"--sheet"_s, u"s.json"_s}) << 2 << u"only be used with --grade --batch"_s;
+    QTest::newRow("gradebook is the output")
+        << QStringList{u"--grade"_s, u"--batch"_s, u"--gradebook"_s,
+                       u"g.csv"_s,   u"-o"_s,      u"g.csv"_s}
+        << 2 << u"--gradebook and -o name the same file"_s;
+    QTest::newRow("sheet missing")
+        << QStringList{u"--grade"_s, u"--batch"_s, u"--sheet"_s, u"/nonexistent/s.json"_s} << 2
+        << u"--sheet /nonexistent/s.json: "_s;
+    QTest::newRow("sheet not a sheet")
+        << QStringList{u"--grade"_s, u"--batch"_s, u"--sheet"_s, QString::fromUtf8(QUARVEX_CLI)}
+        << 2 << u"not JSON"_s;
     QTest::newRow("grade batch missing file")
         << QStringList{u"--grade"_s, u"--batch"_s, u"/nonexistent/class.csv"_s} << 2
         << u"/nonexistent/class.csv"_s;
@@ -472,11 +485,19 @@ void TestCliWorksheet::gradeClass()
     }
     QVERIFY2(slipRows >= 6, qPrintable(QString::number(slipRows)));
     QVERIFY2(slipsNamed.size() >= 3, qPrintable(QStringList(slipsNamed.values()).join(u", "_s)));
-    // The summary: three students, every row an exercise, the slips counted.
-    QVERIFY2(ran.err.startsWith(
+    // The summary: three students, every row an exercise; each slip made by
+    // Bo alone, however many steps it changed; a line of steps per item.
+    const QStringList lines = ran.err.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines[0].startsWith(
                  u"quarvex-cli: 3 students, %1 exercises, mean score "_s.arg(expects.size())),
              qPrintable(ran.err));
-    QVERIFY2(ran.err.contains(u"most frequent slips: "_s), qPrintable(ran.err));
+    const QString slipsLine = u"quarvex-cli: slips (students who made them): "_s;
+    QVERIFY2(lines[1].startsWith(slipsLine), qPrintable(ran.err));
+    for (const QString& slip : lines[1].mid(slipsLine.size()).split(u", "_s))
+        QVERIFY2(slip.endsWith(u" 1"_s) && slipsNamed.contains(slip.chopped(2)), qPrintable(slip));
+    QCOMPARE(lines.size(), 5);
+    QVERIFY2(lines[2].startsWith(u"quarvex-cli: right, creatinine-clearance: "_s),
+             qPrintable(lines[2]));
 }
 
 // Rows that cannot be graded are reported with their line and skipped; the
@@ -662,6 +683,86 @@ void TestCliWorksheet::sheetFileAndClassCsv()
     }
     QCOMPARE(row, rows.size());
     QCOMPARE(rows.size() - 1, 4 * 3 * 2);
+}
+
+// The class file --class-csv wrote, filled in and graded by its codes with
+// the sheet: a mistyped code is refused on its line, the rest graded, and the
+// gradebook has a row per student.
+void TestCliWorksheet::gradeByCode()
+{
+    QTemporaryDir dir;
+    const QString sheetPath = dir.filePath(u"sheet.json"_s);
+    const QString classPath = dir.filePath(u"class.csv"_s);
+    QCOMPARE(runCli(Settings + QStringList{u"-o"_s, sheetPath, u"--class-csv"_s, classPath}).status,
+             0);
+    QFile sheetFile(sheetPath), classFile(classPath);
+    QVERIFY(sheetFile.open(QIODevice::ReadOnly) && classFile.open(QIODevice::ReadOnly));
+    QHash<QString, QJsonObject> keys; // by code
+    for (const QJsonValue& version : object(sheetFile.readAll())[u"answers"_s].toArray())
+        for (const QJsonValue& key : version[u"exercises"_s].toArray())
+            keys[key[u"code"_s].toString()] = key[u"expected"_s].toObject();
+    QList<QStringList> rows = readCsv(classFile.readAll(), u',');
+    const QStringList header = rows[0];
+    // Versions 1 to 3 handed out: Ada all right, Bo the first exercise only,
+    // Cy all blank; version 4 left empty. One of Ada's codes mistyped.
+    const QStringList students{u"Ada"_s, u"Bo"_s, u"Cy"_s, QString()};
+    QString csv = u"Student,ID number,"_s + header.mid(1).join(u',') + u"\r\n"_s;
+    QString mistyped;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        QStringList row = rows[r];
+        const int version = row[1].section(u'-', 1, 1).toInt();
+        const bool first = row[1].endsWith(u"-1"_s + row[1].back());
+        const QJsonObject expected = keys.value(row[1]);
+        row[0] = students[version - 1];
+        if (version == 1 || (version == 2 && first)) {
+            for (qsizetype c = 2; c < header.size(); ++c) {
+                const QJsonValue v = expected[header[c]];
+                row[c] = v.isDouble() ? QString::number(v.toDouble(), 'g', 15) : v.toString();
+                if (row[c].contains(u','))
+                    row[c] = u'"' + row[c] + u'"';
+            }
+        }
+        if (r == 3) { // Ada's third exercise
+            row[1][row[1].size() - 1] = row[1].back() == u'A' ? u'C' : u'A';
+            mistyped = row[1];
+        }
+        row.insert(1, version < 4 ? u"10%1"_s.arg(version) : QString());
+        csv += row.join(u',') + u"\r\n"_s;
+    }
+    QFile filled(classPath);
+    QVERIFY(filled.open(QIODevice::WriteOnly));
+    filled.write(csv.toUtf8());
+    filled.close();
+
+    const QString gradebookPath = dir.filePath(u"gradebook.csv"_s);
+    Ran ran = runCli({u"--grade"_s, u"--batch"_s, u"--sheet"_s, sheetPath, u"--gradebook"_s,
+                      gradebookPath, classPath});
+    QCOMPARE(ran.status, 3);
+    QVERIFY2(ran.err.contains(
+                 u"line 4: the exercise code %1 has a wrong check character"_s.arg(mistyped)),
+             qPrintable(ran.err));
+    QVERIFY2(ran.err.contains(u"3 students, 17 exercises"_s), qPrintable(ran.err));
+    const QList<QStringList> graded = readCsv(ran.out, u',');
+    QCOMPARE(graded.size(), 18);
+    QCOMPARE(graded[0].mid(0, 6), (QStringList{u"Student"_s, u"Code"_s, u"Item"_s, u"Seed"_s,
+                                               u"Level"_s, u"Generator"_s}));
+    QCOMPARE(graded[1][2], u"creatinine-clearance"_s);
+    QCOMPARE(graded[1][6], u"1.00"_s);
+    QFile gradebook(gradebookPath);
+    QVERIFY(gradebook.open(QIODevice::ReadOnly));
+    QCOMPARE(readCsv(gradebook.readAll(), u','),
+             (QList<QStringList>{
+                 {u"Student"_s, u"ID number"_s, u"Total"_s, u"creatinine-clearance"_s,
+                  u"transferrin-saturation"_s, u"ast-alt-ratio"_s},
+                 {u"Ada"_s, u"101"_s, u"100.00"_s, u"100.00"_s, u"100.00"_s, u"100.00"_s},
+                 {u"Bo"_s, u"102"_s, u"16.67"_s, u"50.00"_s, u"0.00"_s, u"0.00"_s},
+                 {u"Cy"_s, u"103"_s, u"0.00"_s, u"0.00"_s, u"0.00"_s, u"0.00"_s}}));
+
+    // Without the sheet the codes cannot be read: nothing is graded.
+    ran = runCli({u"--grade"_s, u"--batch"_s, classPath});
+    QCOMPARE(ran.status, 2);
+    QVERIFY2(ran.err.contains(u"give the sheet file with --sheet"_s), qPrintable(ran.err));
+    QVERIFY(ran.out.isEmpty());
 }
 
 #include "tst_cli_worksheet.moc"

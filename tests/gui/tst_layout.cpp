@@ -10,6 +10,7 @@
 #include "app/frmsplash.h"
 #include "app/frmswitchboard.h"
 #include "app/scrollfit.h"
+#include "calc/items.h"
 #include "catalogue/catalogue.h"
 #include "fakedialogs.h"
 #include "i18n/language.h"
@@ -19,6 +20,7 @@
 #include "quickdriver.h"
 #include "steps/stepsview.h"
 #include "testmain.h"
+#include "worksheet/classgradewindow.h"
 #include "worksheet/frmworksheet.h"
 #include "worksheet/worksheetdialog.h"
 
@@ -49,6 +51,47 @@ Q_DECLARE_METATYPE(Opener)
 namespace {
 
 // Types the example panel of the overview into the data entry window.
+// The grading window of a class of 30 on six items with Email and ID
+// number, every step of each item counted and a line skipped.
+QWidget* classGradesOfThirty()
+{
+    ClassGradeSummary summary;
+    ClassGradebook& book = summary.gradebook;
+    book.identityColumns = {u"Email"_s, u"ID number"_s};
+    for (const ItemDescriptor& d : overviewItems().first(6))
+        book.items << d.id;
+    for (int k = 1; k <= 30; ++k) {
+        GradebookRow row{u"Student with a long name %1"_s.arg(k),
+                         {u"student.%1@university.example.org"_s.arg(k), u"2026%1"_s.arg(k)},
+                         6,
+                         4.5,
+                         QList<double>(6, 0.75),
+                         QList<int>(6, 1)};
+        book.students << row;
+    }
+    summary.students = 30;
+    summary.exercises = 180;
+    summary.meanScore = 0.75;
+    summary.slips = {{u"conversion-not-done"_s, 12},
+                     {u"wrong-factor"_s, 5},
+                     {u"rounded-too-early"_s, 3},
+                     {u"decimal-point"_s, 2}};
+    for (ItemId item : book.items)
+        for (const char* step :
+             {"convert-SerumCreatinine", "step-1", "step-2", "step-3", "step-4", "result", "band"})
+            summary.steps << StepShare{item, QString::fromLatin1(step), 24, 30};
+    auto* window = new ClassGradeWindow(
+        dialogs(), summary,
+        {u"line 1: warning: columns \"Email\", \"ID number\" named no step of any item; "
+         "passed through to the output as they are"_s,
+         u"line 17: the exercise code K2PR-2-2X has a wrong check character: a character is "
+         "mistyped or two are swapped; row skipped"_s},
+        u"/home/teacher/classes/kidney-and-lipids-week-3.csv"_s, QString(), QLocale());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
 QWidget* dataEntryWithExample()
 {
     // One overview for the whole run, as the switchboard keeps it.
@@ -284,6 +327,7 @@ private Q_SLOTS:
         add("practice, the longest exercise checked", "frmPractice", practiceChecked);
         add("worksheet", "frmWorksheet",
             []() -> QWidget* { return showWorksheetDialog(nullptr, ItemId::CreatinineClearance); });
+        add("class grades of thirty", "frmClassGrade", classGradesOfThirty);
         add("results of the example", "frmResult", [] {
             press(dataEntryWithExample(), "OKbutton");
             press(topLevel("frmList"), "OKButton");

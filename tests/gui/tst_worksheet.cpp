@@ -7,10 +7,12 @@
 #include "practice/itemkeys.h"
 #include "practice/worksheet.h"
 #include "testmain.h"
+#include "worksheet/classgradewindow.h"
 #include "worksheet/frmworksheet.h"
 #include "worksheet/worksheetdialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -148,6 +150,7 @@ private Q_SLOTS:
     void openSheetRefused_data();
     void openSheetRefused();
     void handout();
+    void gradeClass();
 
 private:
     FakeDialogs m_fake;
@@ -624,6 +627,127 @@ void TestWorksheet::handout()
     const int tablePages = pdfPages(dir.filePath(u"answers.pdf"_s));
     QVERIFY2(tablePages <= (s.versions + 2) / 3, qPrintable(QString::number(tablePages)));
     QVERIFY(withSteps > tablePages);
+}
+
+// Grade class…: the class file filled in (one code mistyped, a version
+// nobody got) graded against the dialog's sheet; the table is a row per
+// student, the line not graded is shown, and Save gradebook… writes what
+// quarvex-cli --grade --batch --sheet --gradebook writes.
+void TestWorksheet::gradeClass()
+{
+    QTemporaryDir dir;
+    WorksheetSettings s;
+    s.items = {ItemId::TibcCalculated, ItemId::LdlFriedewald};
+    s.count = 1;
+    s.level = 2;
+    s.versions = 4;
+    s.seed = 77;
+    s.title = u"Iron and lipids"_s;
+    const Worksheet sheet = makeWorksheet(s);
+    const QString sheetPath = dir.filePath(u"sheet.json"_s);
+    QFile sheetFile(sheetPath);
+    QVERIFY(sheetFile.open(QIODevice::WriteOnly));
+    sheetFile.write(QJsonDocument(worksheetJson(sheet)).toJson());
+    sheetFile.close();
+
+    // The class file as --class-csv writes it, with an Email column: Ada all
+    // right, Bo all blank, Cy's first code mistyped, version 4 not handed out.
+    QStringList lines = QString::fromUtf8(worksheetClassCsv(sheet)).split(u"\r\n"_s);
+    const QStringList ids = lines[0].split(u',').mid(2);
+    QString csv = u"Student,Email,"_s + lines[0].mid(u"Student,"_s.size()) + u"\r\n"_s;
+    const QStringList students{u"Ada"_s, u"Bo"_s, u"Cy"_s, QString()};
+    for (int v = 0; v < 4; ++v) {
+        for (int n = 0; n < 2; ++n) {
+            const Exercise& ex = sheet.versions[v].exercises[n];
+            QString code = worksheetExerciseCode(s, v + 1, n);
+            if (v == 2 && n == 0)
+                code[code.size() - 1] = code.back() == u'A' ? u'C' : u'A';
+            QStringList row{students[v],
+                            v < 3 ? students[v].toLower() + u"@example.org"_s : QString(), code};
+            for (const QString& id : ids) {
+                const int i = ex.stepIndex(id);
+                QString answer;
+                if (v == 0 && i >= 0 && !ex.steps[i].given)
+                    answer = ex.steps[i].kind == StepKind::Choice
+                                 ? u'"' + ex.steps[i].expectedText + u'"'
+                                 : QString::number(ex.steps[i].expected, 'g', 15);
+                if (v == 2 && i >= 0 && !ex.steps[i].given)
+                    answer = u"1"_s;
+                row << answer;
+            }
+            csv += row.join(u',') + u"\r\n"_s;
+        }
+    }
+    const QString classPath = dir.filePath(u"class.csv"_s);
+    QFile classFile(classPath);
+    QVERIFY(classFile.open(QIODevice::WriteOnly));
+    classFile.write(csv.toUtf8());
+    classFile.close();
+
+    WorksheetDialog* dialog = showWorksheetDialog(nullptr);
+    dialog->setSettings(s);
+    m_fake.answerFileWith(classPath);
+    ClassGradeWindow* window = dialog->gradeClass();
+    QVERIFY(window);
+    QCOMPARE(m_fake.trace(), QStringList{u"file:Grade Class"_s});
+    QCOMPARE(m_fake.fileModes(), QList<FileDialogMode>{FileDialogMode::Open});
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->objectName(), u"frmClassGrade"_s);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window) {
+            QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+    }
+
+    QAbstractItemModelTester tester(window->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QAbstractItemModel* model = window->model();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->columnCount(), 6); // Student, Email, Exercises, Total, two items
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), u"Email"_s);
+    const auto cell = [&](int row, int column) {
+        return model->data(model->index(row, column)).toString();
+    };
+    QCOMPARE((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4), cell(0, 5)}),
+             (QStringList{u"Ada"_s, u"ada@example.org"_s, u"2"_s, u"100.00"_s, u"100.00"_s,
+                          u"100.00"_s}));
+    QCOMPARE((QStringList{cell(1, 0), cell(1, 2), cell(1, 3)}),
+             (QStringList{u"Bo"_s, u"2"_s, u"0.00"_s}));
+    // Cy's mistyped row is not graded: one exercise, its item's cell empty.
+    QCOMPARE((QStringList{cell(2, 0), cell(2, 2), cell(2, 4)}),
+             (QStringList{u"Cy"_s, u"1"_s, QString()}));
+    // Every problem shown: the column passed through, the line skipped.
+    const QStringList problems = window->problems();
+    QCOMPARE(problems.size(), 2);
+    QVERIFY2(problems[0].startsWith(u"line 1: warning: column \"Email\""_s),
+             qPrintable(problems[0]));
+    QVERIFY2(problems[1].startsWith(u"line 6: the exercise code "_s) &&
+                 problems[1].endsWith(u"; row skipped"_s),
+             qPrintable(problems[1]));
+    QVERIFY2(window->summaryText().contains(u"Right, "_s), qPrintable(window->summaryText()));
+    QVERIFY2(dialog->status().contains(worksheetId(s)), qPrintable(dialog->status()));
+
+    const QString saved = dir.filePath(u"gradebook"_s);
+    m_fake.answerFileWith(saved);
+    QVERIFY(window->saveGradebook());
+    QFile gradebook(saved + u".csv"_s);
+    QVERIFY(gradebook.open(QIODevice::ReadOnly));
+    const QString cliPath = dir.filePath(u"cli-gradebook.csv"_s);
+    QProcess cli;
+    cli.start(QString::fromUtf8(QUARVEX_CLI),
+              {u"--grade"_s, u"--batch"_s, u"--sheet"_s, sheetPath, u"--gradebook"_s, cliPath,
+               u"--locale"_s, u"en_US"_s, u"-o"_s, dir.filePath(u"graded.csv"_s), classPath});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 3);
+    QFile cliGradebook(cliPath);
+    QVERIFY(cliGradebook.open(QIODevice::ReadOnly));
+    const QByteArray bytes = gradebook.readAll();
+    QCOMPARE(bytes, cliGradebook.readAll());
+    QVERIFY(bytes.startsWith("Student,Email,Total,tibc-calculated,ldl-friedewald\r\n"
+                             "Ada,ada@example.org,100.00,100.00,100.00\r\n"));
+    window->close();
+    dialog->close();
 }
 
 QUARVEX_TEST_MAIN(TestWorksheet)

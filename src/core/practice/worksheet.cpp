@@ -6,6 +6,7 @@
 #include "practice/practicejson.h"
 #include "practice/prng.h"
 
+#include <QFileDevice>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -365,6 +366,29 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
         return std::nullopt;
     }
     return s;
+}
+
+std::optional<WorksheetSettings> readWorksheetFile(QIODevice& device, QString& error)
+{
+    QByteArray bytes;
+    while (bytes.size() <= MaxSheetFileBytes) {
+        const QByteArray chunk =
+            device.read(std::min<qint64>(1 << 20, MaxSheetFileBytes + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > MaxSheetFileBytes) {
+        error =
+            QStringLiteral("over %1 MiB, too large for a sheet file").arg(MaxSheetFileBytes >> 20);
+        return std::nullopt;
+    }
+    if (const auto* file = qobject_cast<QFileDevice*>(&device);
+        file && file->error() != QFileDevice::NoError) {
+        error = file->errorString();
+        return std::nullopt;
+    }
+    return readWorksheetSettings(bytes, error);
 }
 
 QByteArray worksheetClassCsv(const Worksheet& sheet, char delimiter)

@@ -113,6 +113,10 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
 // exercises take about 1 MB), low enough to read into memory.
 inline constexpr qint64 MaxSheetFileBytes = qint64(256) << 20;
 
+// Reads a sheet file from the device as readWorksheetSettings does, reading
+// no more than MaxSheetFileBytes (a larger file is refused, and why said).
+std::optional<WorksheetSettings> readWorksheetFile(QIODevice& device, QString& error);
+
 // The class file a teacher fills in, as CSV: the columns Student (left
 // empty), Code and one column per step asked anywhere on the sheet, headed by
 // the step's id (in the order the steps first come); one row per version and

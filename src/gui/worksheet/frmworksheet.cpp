@@ -4,10 +4,12 @@
 #include "app/qtdialogs.h"
 #include "calc/items.h"
 #include "overview/export.h"
+#include "practice/classgrade.h"
 #include "practice/moodlexml.h"
 #include "practice/practicejson.h"
 #include "practice/worksheetpages.h"
 #include "sheetprinter.h"
+#include "worksheet/classgradewindow.h"
 #include "worksheet/worksheetdialog.h"
 
 #include <QBuffer>
@@ -170,6 +172,11 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     moodle->setToolTip(tr("Saves the exercises as Moodle questions (Moodle XML), to import in a "
                           "course's question bank"));
     moodle->setAutoDefault(false);
+    auto* grade = named(new QPushButton(tr("&Grade class\u2026"), this), "GradeClassButton",
+                        tr("Grade class"));
+    grade->setToolTip(tr("Grades a filled class file (CSV) against this sheet and shows a row "
+                         "per student"));
+    grade->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &WorksheetDialog::print);
     connect(pdf, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -177,6 +184,7 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     connect(openSheet, &QPushButton::clicked, this, &WorksheetDialog::openSheet);
     connect(classCsv, &QPushButton::clicked, this, &WorksheetDialog::saveClassCsv);
     connect(moodle, &QPushButton::clicked, this, &WorksheetDialog::saveForMoodle);
+    connect(grade, &QPushButton::clicked, this, &WorksheetDialog::gradeClass);
     connect(m_items, &QListWidget::itemChanged, this, &WorksheetDialog::updateCount);
 
     // The items above the settings, so that the dialog stays narrow enough
@@ -189,6 +197,7 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     files->addWidget(openSheet);
     files->addWidget(classCsv);
     files->addWidget(moodle);
+    files->addWidget(grade);
     files->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
@@ -219,7 +228,8 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     setTabOrder(saveSheet, openSheet);
     setTabOrder(openSheet, classCsv);
     setTabOrder(classCsv, moodle);
-    setTabOrder(moodle, print);
+    setTabOrder(moodle, grade);
+    setTabOrder(grade, print);
     setTabOrder(print, pdf);
     setTabOrder(pdf, close);
 
@@ -469,6 +479,7 @@ void WorksheetDialog::openSheet()
         return;
     }
     setSettings(*s);
+    m_opened = s;
     m_folder = QFileInfo(path).absolutePath();
     m_status->setText(QStringLiteral("Opened sheet %1 from %2.")
                           .arg(worksheetId(*s), QDir::toNativeSeparators(path)));
@@ -513,6 +524,63 @@ void WorksheetDialog::saveForMoodle()
         m_status->setText(tr("Saved sheet %1 for Moodle to %2 (questions: %3).")
                               .arg(id, QDir::toNativeSeparators(path))
                               .arg(questions.size()));
+}
+
+ClassGradeWindow* WorksheetDialog::gradeClass()
+{
+    std::optional<WorksheetSettings> s = checkedSettings();
+    if (!s)
+        return nullptr;
+    // The scenarios of a sheet opened, which the controls do not show.
+    if (m_opened) {
+        WorksheetSettings withScenarios = *s;
+        withScenarios.scenarios = m_opened->scenarios;
+        if (worksheetId(withScenarios) == worksheetId(*m_opened))
+            s = withScenarios;
+    }
+    const QString title = tr("Grade Class");
+    const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
+    const QString path =
+        m_dialogs.fileName(FileDialogMode::Open, title, folder, tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return nullptr;
+    QFile file(path);
+    QStringList problems;
+    ClassGradeSummary summary;
+    if (!file.open(QIODevice::ReadOnly)) {
+        summary.status = BatchSummary::Status::ReadFailed;
+        summary.error = file.errorString();
+    } else {
+        ClassGradeOptions options;
+        options.locale = QLocale();
+        options.sheet = s;
+        options.report = [&problems](const QString& problem) { problems << problem; };
+        QBuffer graded; // the rows per exercise, which the window does not show
+        graded.open(QIODevice::WriteOnly);
+        summary = quarvex::gradeClass(file, graded, options);
+    }
+    using Status = BatchSummary::Status;
+    if (summary.status != Status::Done && summary.status != Status::BadRows) {
+        if (summary.status == Status::NoHeader)
+            problems << tr("The file has no header row: the first row names the columns "
+                           "Student, Code and the step ids.");
+        else if (summary.status == Status::ReadFailed)
+            problems << summary.error;
+        else if (summary.status == Status::OutOfMemory)
+            problems << tr("Memory ran out.");
+        m_dialogs.beep();
+        m_dialogs.detailedMessage(tr("%1 could not be graded.").arg(QDir::toNativeSeparators(path)),
+                                  problems.join(QLatin1Char('\n')), MessageIcon::Critical, title);
+        return nullptr;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    m_status->setText(
+        tr("Graded %1 against sheet %2.").arg(QDir::toNativeSeparators(path), worksheetId(*s)));
+    auto* window =
+        new ClassGradeWindow(m_dialogs, summary, problems, path, m_folder, QLocale(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
 }
 
 std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, const QString& path,

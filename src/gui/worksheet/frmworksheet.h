@@ -17,6 +17,7 @@ class QSpinBox;
 
 namespace quarvex {
 
+class ClassGradeWindow;
 class Dialogs;
 struct PrintedWorksheet;
 
@@ -51,6 +52,9 @@ public:
     void saveClassCsv();
     // Save for Moodle…: the exercises as Moodle XML questions, named by their codes.
     void saveForMoodle();
+    // Grade class…: a filled class file graded against the sheet, shown in a
+    // window of its own (returned; nothing when cancelled or not graded).
+    ClassGradeWindow* gradeClass();
 
     // Writes the pages to a PDF file, replacing it only once fully written;
     // on a failure returns why. `pages` gets the number of pages written.
@@ -84,7 +88,8 @@ private:
     QCheckBox* m_workedSteps = nullptr;
     QLabel* m_checkedCount = nullptr;
     QLabel* m_status = nullptr;
-    QString m_folder; // where the last file went
+    QString m_folder;                          // where the last file went
+    std::optional<WorksheetSettings> m_opened; // the sheet opened last
 };
 
 } // namespace quarvex
