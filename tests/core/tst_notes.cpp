@@ -271,7 +271,10 @@ void TestNotes::context()
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
 
-    const QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
+    // The rules numbered by their place in the table; the named notes have
+    // their own table below.
+    QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
+    notes.removeIf([](const Note& note) { return !note.id.contains(u".context."_s); });
     if (expected.isEmpty()) {
         QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
         return;
