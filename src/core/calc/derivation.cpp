@@ -184,6 +184,16 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
         dr.notes = rowNotes(item.id, int(i), inputs, outcome, inputs.locale());
         d.rows << dr;
     }
+    // A note of several of the item's rows is shown once.
+    QList<QList<Note>> notes;
+    QStringList rowNames;
+    for (const DerivedRow& dr : d.rows) {
+        notes << dr.notes;
+        rowNames << dr.name;
+    }
+    showSharedOnce(notes, rowNames);
+    for (qsizetype i = 0; i < d.rows.size(); ++i)
+        d.rows[i].notes = notes[i];
     d.sources = itemSources(item.id);
     d.changes = stepNotes(item.id);
     d.compare = compareLines(item.id, inputs);

@@ -199,9 +199,8 @@ std::optional<QStringList> check(const NoteCondition& condition, int row, const 
         if (!hasRow || !std::isfinite(rowValue))
             return std::nullopt;
         const RowWorking* working = row < outcome.working.size() ? &outcome.working[row] : nullptr;
-        const double read = working && working->formula
-                                ? bandValue(working->formula->shown, rowValue)
-                                : rowValue;
+        const double read =
+            working && working->formula ? bandValue(working->formula->shown, rowValue) : rowValue;
         const bool ok = condition.test == T::RowBelow ? less(read, condition.bound)
                                                       : greater(read, condition.bound);
         if (!ok)
@@ -362,9 +361,13 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
             addSources(sources, limitSources.join(u' '));
         }
         const QString pattern = fillTemplate(text(rule.text), parts);
-        notes << Note{NoteKind::Context, fillTemplate(pattern, arguments),
-                      sources,           item && details ? contextId(*item, r) : QString(),
-                      arguments,         pattern};
+        notes << Note{NoteKind::Context,
+                      fillTemplate(pattern, arguments),
+                      sources,
+                      item && details ? contextId(*item, r) : QString(),
+                      arguments,
+                      pattern,
+                      {}};
     }
     return notes;
 }
@@ -458,7 +461,8 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
                 {},
                 roundingId(side, !interpretation.isEmpty()),
                 arguments,
-                pattern};
+                pattern,
+                {}};
 }
 
 std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tables, int row,
@@ -496,7 +500,8 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
                     sources,
                     cutOffId(*item, cut.row, where, shown),
                     arguments,
-                    pattern};
+                    pattern,
+                    {}};
     }
     return std::nullopt;
 }
@@ -663,6 +668,55 @@ QString fillTemplate(const QString& sentence, const QStringList& arguments)
     return out;
 }
 
+namespace {
+
+QString sharedLead(const QStringList& rows)
+{
+    return rows.join(QStringLiteral(", ")) + QStringLiteral(": ");
+}
+
+// A note's text without the names of the rows it is shown for.
+QStringView ownText(const Note& note)
+{
+    return note.rows.isEmpty() ? QStringView(note.text)
+                               : QStringView(note.text).sliced(sharedLead(note.rows).size());
+}
+
+} // namespace
+
+// A note may already stand for several rows (those of one item): shared
+// again, it names them all.
+void showSharedOnce(QList<QList<Note>>& notes, const QStringList& rowNames)
+{
+    for (qsizetype r = 0; r < notes.size(); ++r) {
+        for (qsizetype n = 0; n < notes[r].size(); ++n) {
+            if (notes[r][n].kind != NoteKind::Context)
+                continue;
+            const QString own = ownText(notes[r][n]).toString();
+            QStringList names =
+                notes[r][n].rows.isEmpty() ? QStringList{rowNames.value(r)} : notes[r][n].rows;
+            const qsizetype before = names.size();
+            for (qsizetype other = r + 1; other < notes.size(); ++other) {
+                notes[other].removeIf([&](const Note& note) {
+                    if (note.kind != NoteKind::Context || ownText(note) != own)
+                        return false;
+                    names << (note.rows.isEmpty() ? QStringList{rowNames.value(other)} : note.rows);
+                    return true;
+                });
+            }
+            if (names.size() == before)
+                continue;
+            Note& note = notes[r][n];
+            const qsizetype oldLead = note.rows.isEmpty() ? 0 : sharedLead(note.rows).size();
+            const QString lead = sharedLead(names);
+            note.text = lead + own;
+            if (!note.pattern.isEmpty())
+                note.pattern = lead + note.pattern.sliced(oldLead);
+            note.rows = names;
+        }
+    }
+}
+
 QList<NoteTemplate> noteTemplates(const QLocale& locale)
 {
     QList<NoteTemplate> out;
@@ -720,7 +774,7 @@ QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& 
                 continue;
             QStringList sources;
             addSources(sources, text(evidence.sources));
-            notes << Note{kind, text(evidence.text), sources, {}, {}, {}};
+            notes << Note{kind, text(evidence.text), sources, {}, {}, {}, {}};
         }
     }
     return notes;
