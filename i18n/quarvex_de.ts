@@ -746,6 +746,62 @@
         <source>Two digits have changed places: the answer is %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The HDL text is the risk of coronary heart disease relative to the average risk, not a measure of the HDL cholesterol itself: at an HDL cholesterol of %1 mg/dL a risk above average goes with a low HDL, a risk below average with a high one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is above 150 mg/dL and this LDL cholesterol of %2 mg/dL is below 70: there Friedewald&apos;s estimate falls short of the LDL cholesterol. Sampson&apos;s equation gives %3 from the same values. (No source on this program&apos;s literature list states the shortfall.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is raised and the AST to ALT ratio of %2 is above 2, which suggests alcoholic liver disease (a mean ratio of 2.85 in alcoholic liver disease in Cohen and Kaplan&apos;s series); the ratio is supportive only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is very high: aminotransferases in the thousands point to ischaemic hepatitis (shock liver) or a toxic or drug-induced injury, above 5000 IU/L usually one of these, and the ratio does not tell liver diseases apart. (The bound of 1000 IU/L for this note is a reasoned estimate, not from a source.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is raised with a direct fraction of %2 %, below 20 %: an indirect (unconjugated) hyperbilirubinaemia, as in haemolysis or Gilbert&apos;s syndrome. (Haemolysis as its cause is not stated by a source on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ferritin of %1 ng/mL with a transferrin saturation of %2, below 20 %, is not iron overload, which needs a raised saturation as well (above 45 % in women, 50 % in men): ferritin rises with inflammation, so consider an inflammatory state such as the anaemia of chronic disease.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ferritin of %1 ng/mL with a transferrin saturation of %2 is not iron overload, which needs a saturation above 45 % in women and above 50 % in men as well; ferritin also rises with inflammation, infection, liver injury and renal failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is below 15 ug/L, the WHO cut-off for iron deficiency in apparently healthy adults (below 70 ug/L with infection or inflammation), although its band reads normal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a transferrin saturation of %2, below 20 %, fits iron deficiency: WHO puts iron deficiency below a ferritin of 15 ug/L in apparently healthy adults and below 70 ug/L with infection or inflammation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An eGFR of %1 needs a serum creatinine in a steady state: while the creatinine is still rising, as in acute kidney injury, it lags behind the fall in filtration, and neither the number nor its category describes the kidney function until the creatinine is stable. (No source for this note is on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The G categories stage chronic kidney disease only when the decrease has been present for more than 3 months: one eGFR of %1 is no stage of chronic kidney disease. (The guideline&apos;s definition of chronic kidney disease is not quoted on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ratio of %1 lies from 0.75 to 1.0, where the ratio is indeterminate: it points to other causes of acute renal failure only below 0.75 and to acute uric acid nephropathy only above 1.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is low and the excretion of %2 mEq/24 hours is below 20: the kidneys are conserving potassium, which fits a potassium loss outside the kidneys rather than renal wasting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of kidney damage, such as albuminuria, present for more than 3 months; without them it does not meet the definition of chronic kidney disease. (The guideline&apos;s definition of chronic kidney disease is not quoted on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarvex::DataEntryWindow</name>

@@ -336,9 +336,9 @@ constexpr ContextRule EgfrContext[] = {
     {0, {when::rowAbove(59.0)},
      QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
          "An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of "
-         "kidney damage, such as albuminuria, present for more than 3 months; without them it is "
-         "no kidney disease. (The guideline's definition of chronic kidney disease is not quoted "
-         "on this program's literature list.)"),
+         "kidney damage, such as albuminuria, present for more than 3 months; without them it "
+         "does not meet the definition of chronic kidney disease. (The guideline's definition of "
+         "chronic kidney disease is not quoted on this program's literature list.)"),
      "", "egfr.g1-g2", NoteBasis::Unsourced},
 };
 constexpr EvidenceNote UreaFractionEvidence[] = {
