@@ -1,4 +1,5 @@
 #include "analytes/format.h"
+#include "calc/derivation.h"
 #include "calc/notes.h"
 #include "coretestmain.h"
 #include "literature/references.h"
@@ -468,6 +469,21 @@ void TestNotes::sharedNoteShownOnce()
         }
     }
     QCOMPARE(shown, 1);
+
+    // The worked steps of the urea ratios: under the first row that carries
+    // it, naming both; the rows' own notes (the JSON's) stay whole.
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (evaluation.item->id != ItemId::UreaCreatinineRatios)
+            continue;
+        const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
+        QCOMPARE(d.rows.size(), 3);
+        QCOMPARE(d.rows[1].shownNotes.size(), 1);
+        QVERIFY(d.rows[1].shownNotes.front().text.startsWith(
+            u"Creatinine to Creatinine Ratio, Urea to Urea Ratio: Serum creatinine"_s));
+        QVERIFY(d.rows[2].shownNotes.isEmpty());
+        QCOMPARE(d.rows[2].notes.size(), 1);
+        QCOMPARE(d.rows[2].notes.front().text, d.rows[1].notes.front().text);
+    }
 
     const auto context = [](const QString& text) {
         return Note{NoteKind::Context, text, {}, {}, {}, text, {}};
