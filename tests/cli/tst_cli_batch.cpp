@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace quarvex;
 using namespace Qt::Literals::StringLiterals;
@@ -403,17 +404,28 @@ void TestCliBatch::sameAsOneCaseAtATime()
             record.at(header.size() - 2).split(u" | "_s, Qt::SkipEmptyParts);
         QCOMPARE(batchHints.size(), hints.size());
         QCOMPARE(QSet<QString>(batchHints.begin(), batchHints.end()), hints);
-        // The notes column: the context and rounding notes of the rows, in order.
-        QStringList notes;
+        // The notes column: the context and rounding notes of the rows, in
+        // order, a context note of several rows once, where it first comes,
+        // with the names of its rows.
+        QList<std::pair<QStringList, QString>> shown; // rows, text
         for (const QJsonValue item : json[u"items"_s].toArray()) {
             for (const QJsonValue row : item[u"rows"_s].toArray()) {
+                const QString name = row[u"name"_s].toString();
                 for (const QJsonValue note : row[u"notes"_s].toArray()) {
                     const QString kind = note[u"kind"_s].toString();
-                    if (kind == u"context"_s || kind == u"rounding"_s)
-                        notes << row[u"name"_s].toString() + u": "_s + note[u"text"_s].toString();
+                    const QString text = note[u"text"_s].toString();
+                    const auto same = std::find_if(shown.begin(), shown.end(),
+                                                   [&](const auto& s) { return s.second == text; });
+                    if (kind == u"context"_s && same != shown.end())
+                        same->first << name;
+                    else if (kind == u"context"_s || kind == u"rounding"_s)
+                        shown.append({QStringList{name}, text});
                 }
             }
         }
+        QStringList notes;
+        for (const auto& [names, text] : shown)
+            notes << names.join(u", "_s) + u": "_s + text;
         QCOMPARE(header.last(), u"notes"_s);
         QCOMPARE(record.last(), notes.join(u" | "_s));
     }

@@ -1,4 +1,5 @@
 #include "analytes/format.h"
+#include "calc/derivation.h"
 #include "calc/notes.h"
 #include "coretestmain.h"
 #include "literature/references.h"
@@ -113,6 +114,9 @@ class TestNotes : public QObject
 private Q_SLOTS:
     void context_data();
     void context();
+    void namedNotes_data();
+    void namedNotes();
+    void sharedNoteShownOnce();
     void roundingAtEveryBandEdge_data();
     void roundingAtEveryBandEdge();
     void edgeCasesReachTheBandTables();
@@ -271,7 +275,10 @@ void TestNotes::context()
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
 
-    const QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
+    // The rules numbered by their place in the table; the named notes have
+    // their own table below.
+    QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
+    notes.removeIf([](const Note& note) { return !note.id.contains(u".context."_s); });
     if (expected.isEmpty()) {
         QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
         return;
@@ -282,6 +289,221 @@ void TestNotes::context()
     QVERIFY(!notes.front().sources.isEmpty());
     for (const QString& id : notes.front().sources)
         QVERIFY2(findReference(id), qPrintable(id));
+}
+
+// Each named note with a case that raises it and a neighbouring case that
+// does not, the numbers worked by hand.
+void TestNotes::namedNotes_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<MapFields>("fields");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QStringList>("expected"); // parts of its text; empty: not raised
+
+    const auto add = [](const char* name, ItemId id, int row, const QString& fields,
+                        const char* note, const QStringList& expected = {}) {
+        QTest::newRow(name) << id << row << F(fields) << QString::fromLatin1(note) << expected;
+    };
+    using I = ItemId;
+
+    // CKD-EPI 2021, men aged 60: 142 × (Scr/0.9)^−1.2 × 0.9938^60.
+    const QString atn = u"Age=60; Gender=Male; SerumCreatinine=4.5 mg/dL"_s;     // 14.18
+    const QString healthy = u"Age=60; Gender=Male; SerumCreatinine=1.0 mg/dL"_s; // 86.14
+    const QString edge = u"Age=60; Gender=Male; SerumCreatinine=1.36 mg/dL"_s;   // 59.57, shown 60
+    add("eGFR 14: steady state", I::EgfrCkdEpi, 0, atn, "egfr.steady-state",
+        {u"An eGFR of 14 needs a serum creatinine in a steady state"_s,
+         u"No source for this note"_s});
+    add("eGFR 14: three months", I::EgfrCkdEpi, 0, atn, "egfr.three-months",
+        {u"one eGFR of 14 is no stage"_s});
+    add("eGFR 14: not G1/G2", I::EgfrCkdEpi, 0, atn, "egfr.g1-g2");
+    add("eGFR 86: G1/G2", I::EgfrCkdEpi, 0, healthy, "egfr.g1-g2",
+        {u"An eGFR of 86 in category G1 or G2"_s});
+    add("eGFR 86: no steady-state note", I::EgfrCkdEpi, 0, healthy, "egfr.steady-state");
+    add("eGFR 59.57 shown 60: read as shown", I::EgfrCkdEpi, 0, edge, "egfr.three-months");
+    add("eGFR 59.57 shown 60: G2", I::EgfrCkdEpi, 0, edge, "egfr.g1-g2", {u"An eGFR of 60 in"_s});
+
+    // Transferrin saturation = iron ÷ TIBC × 100.
+    const QString ferritin = u"TIBC=400 ug/dL; "_s;
+    add("ferritin 350, TSAT 17.5: inflammation", I::FerritinStores, 0,
+        ferritin + u"Ferritin=350 ng/ml; Iron=70 ug/dL"_s, "ferritin.inflammation",
+        {u"A ferritin of 350 ng/mL with a transferrin saturation of 17.50 %, below 20 %, is not "
+         "iron overload"_s,
+         u"anaemia of chronic disease"_s});
+    add("ferritin 350, TSAT 17.5: not the 20–45 % note", I::FerritinStores, 0,
+        ferritin + u"Ferritin=350 ng/ml; Iron=70 ug/dL"_s, "ferritin.not-overload");
+    add("ferritin 350, TSAT 25: no inflammation note", I::FerritinStores, 0,
+        ferritin + u"Ferritin=350 ng/ml; Iron=100 ug/dL"_s, "ferritin.inflammation");
+    add("ferritin 350 without iron: no saturation to read", I::FerritinStores, 0,
+        u"Ferritin=350 ng/ml"_s, "ferritin.inflammation");
+    add("ferritin 600, TSAT 25: not overload", I::FerritinStores, 0,
+        ferritin + u"Ferritin=600 ng/ml; Iron=100 ug/dL"_s, "ferritin.not-overload",
+        {u"A ferritin of 600 ng/mL with a transferrin saturation of 25.00 % is not iron "
+         "overload"_s});
+    add("ferritin 600, TSAT 50: may be overload", I::FerritinStores, 0,
+        ferritin + u"Ferritin=600 ng/ml; Iron=200 ug/dL"_s, "ferritin.not-overload");
+    add("ferritin 12: below the WHO cut-off", I::FerritinStores, 0,
+        ferritin + u"Ferritin=12 ng/ml; Iron=32 ug/dL"_s, "ferritin.who-deficiency",
+        {u"Ferritin 12 ng/ml is below 15 ug/L, the WHO cut-off"_s});
+    add("ferritin 15: at the WHO cut-off", I::FerritinStores, 0,
+        ferritin + u"Ferritin=15 ng/ml; Iron=32 ug/dL"_s, "ferritin.who-deficiency");
+    add("ferritin 12, TSAT 8: iron deficiency", I::FerritinStores, 0,
+        ferritin + u"Ferritin=12 ng/ml; Iron=32 ug/dL"_s, "ferritin.low-saturation",
+        {u"Ferritin 12 ng/ml with a transferrin saturation of 8.00 %, below 20 %, fits iron "
+         "deficiency"_s});
+    add("ferritin 12, TSAT 25", I::FerritinStores, 0,
+        ferritin + u"Ferritin=12 ng/ml; Iron=100 ug/dL"_s, "ferritin.low-saturation");
+    add("ferritin 80, TSAT 8", I::FerritinStores, 0,
+        ferritin + u"Ferritin=80 ng/ml; Iron=32 ug/dL"_s, "ferritin.low-saturation");
+
+    add("AST/ALT 2.5 with AST raised: alcohol", I::AstAltRatio, 0, u"AST=250; ALT=100"_s,
+        "ast-alt.alcohol", {u"the AST to ALT ratio of 2.50 is above 2"_s});
+    add("AST/ALT 2.0", I::AstAltRatio, 0, u"AST=200; ALT=100"_s, "ast-alt.alcohol");
+    add("AST/ALT 2.5 with AST normal", I::AstAltRatio, 0, u"AST=30; ALT=12"_s, "ast-alt.alcohol");
+    add("AST 4500, ALT 2800: ischaemic hepatitis", I::AstAltRatio, 0, u"AST=4500; ALT=2800"_s,
+        "ast-alt.ischaemic", {u"AST 4500"_s, u"ischaemic hepatitis"_s, u"reasoned estimate"_s});
+    add("AST 1000, ALT 800", I::AstAltRatio, 0, u"AST=1000; ALT=800"_s, "ast-alt.ischaemic");
+
+    // Friedewald 150 − 60 − 380/5 = 14; Sampson 36.
+    const QString lipids = u"HDL=60 mg/dL; "_s;
+    add("Friedewald 14 at TG 380: beside Sampson", I::LdlFriedewald, 0,
+        lipids + u"Chol=150 mg/dL; Triglycerides=380 mg/dL"_s, "friedewald.low-ldl",
+        {u"Triglycerides 380 mg/dL is above 150 mg/dL and this LDL cholesterol of 14 mg/dL is "
+         "below 70"_s,
+         u"Sampson's equation gives 36 mg/dL"_s});
+    add("Friedewald 60 at TG 150", I::LdlFriedewald, 0,
+        lipids + u"Chol=150 mg/dL; Triglycerides=150 mg/dL"_s, "friedewald.low-ldl");
+    add("Friedewald 84 at TG 380", I::LdlFriedewald, 0,
+        lipids + u"Chol=220 mg/dL; Triglycerides=380 mg/dL"_s, "friedewald.low-ldl");
+
+    const QString classes = u"Gender=Female; Chol=220 mg/dL; LDL=100 mg/dL; "_s;
+    add("HDL 38, women: a relative risk", I::CholesterolLevels, 1, classes + u"HDL=38 mg/dL"_s,
+        "hdl.relative-risk",
+        {u"relative to the average risk"_s, u"an HDL cholesterol of 38 mg/dL"_s});
+    add("HDL 76, women: longevity", I::CholesterolLevels, 1, classes + u"HDL=76 mg/dL"_s,
+        "hdl.relative-risk");
+
+    const QString urate = u"UrineCreatinine=100 mg/dL; SerumCreatinine=3 mg/dL; "_s;
+    add("urate ratio 0.90: indeterminate", I::UrateCreatinineRatio, 0,
+        urate + u"UrineUrate=90 mg/dL"_s, "urate-ratio.indeterminate",
+        {u"A ratio of 0.9 lies from 0.75 to 1.0"_s});
+    add("urate ratio 0.74", I::UrateCreatinineRatio, 0, urate + u"UrineUrate=74 mg/dL"_s,
+        "urate-ratio.indeterminate");
+    add("urate ratio 1.01", I::UrateCreatinineRatio, 0, urate + u"UrineUrate=101 mg/dL"_s,
+        "urate-ratio.indeterminate");
+    add("urate ratio 0.90, creatinine normal", I::UrateCreatinineRatio, 0,
+        u"UrineCreatinine=100 mg/dL; SerumCreatinine=1 mg/dL; UrineUrate=90 mg/dL"_s,
+        "urate-ratio.indeterminate");
+
+    // 15 mEq/L × 1000 mL ÷ 1000 = 15 mEq/24 h.
+    add("urinary K 15 in hypokalaemia: conservation", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1000; UrinePotassium=15; SerumPotassium=3.0"_s,
+        "urinary-potassium.conservation",
+        {u"Serum potassium 3 mEq/L (adult reference 3.5–5 mEq/L) is low and the excretion of "
+         "15.00 mEq/24 hours is below 20"_s});
+    add("urinary K 20 in hypokalaemia", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1000; UrinePotassium=20; SerumPotassium=3.0"_s,
+        "urinary-potassium.conservation");
+    add("urinary K 15, serum potassium normal", I::UrinaryPotassiumExcretion, 0,
+        u"UrineVolume=1000; UrinePotassium=15; SerumPotassium=4.0"_s,
+        "urinary-potassium.conservation");
+
+    add("bilirubin 4.0 total, 0.6 direct: indirect", I::BilirubinRatio, 0,
+        u"BilirubinDirect=0.6 mg/dL; BilirubinTotal=4.0 mg/dL"_s, "bilirubin.indirect",
+        {u"Total bilirubin 4 mg/dL"_s, u"direct fraction of 15.00 %"_s,
+         u"haemolysis or Gilbert's syndrome"_s});
+    add("bilirubin 4.0 total, 1.0 direct", I::BilirubinRatio, 0,
+        u"BilirubinDirect=1.0 mg/dL; BilirubinTotal=4.0 mg/dL"_s, "bilirubin.indirect");
+    add("bilirubin 1.0 total, 0.1 direct: total normal", I::BilirubinRatio, 0,
+        u"BilirubinDirect=0.1 mg/dL; BilirubinTotal=1.0 mg/dL"_s, "bilirubin.indirect");
+}
+
+void TestNotes::namedNotes()
+{
+    QFETCH(ItemId, id);
+    QFETCH(int, row);
+    QFETCH(MapFields, fields);
+    QFETCH(QString, note);
+    QFETCH(QStringList, expected);
+
+    QList<Note> notes = notesFor(id, row, fields, English);
+    notes.removeIf([&](const Note& n) { return n.id != note; });
+    if (expected.isEmpty()) {
+        QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
+        return;
+    }
+    QCOMPARE(notes.size(), 1);
+    const Note& raised = notes.front();
+    QCOMPARE(raised.kind, NoteKind::Context);
+    for (const QString& part : expected)
+        QVERIFY2(raised.text.contains(part), qPrintable(raised.text));
+    QVERIFY(!raised.text.contains(QRegularExpression(u"%\\d"_s)));
+    QCOMPARE(quarvex::fillTemplate(raised.pattern, raised.arguments), raised.text);
+    for (const QString& source : raised.sources)
+        QVERIFY2(findReference(source), qPrintable(source));
+}
+
+// The healthy example: its normal creatinine beside four urinary indices is
+// one note naming the four rows, on the first of them; a note already shown
+// for two rows of one item takes in a third.
+void TestNotes::sharedNoteShownOnce()
+{
+    const Inputs inputs(exampleFields(), English);
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    const QList<QList<Note>> notes = resultRowNotes(inputs, evaluations);
+    const QList<ResultRow> rows = resultRows(evaluations);
+    QCOMPARE(notes.size(), rows.size());
+    const QStringList indices{u"Renal Failure Index"_s, u"Fractional Sodium Excretion"_s,
+                              u"Creatinine to Creatinine Ratio"_s, u"Urea to Urea Ratio"_s};
+    int shown = 0;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        for (const Note& note : notes[r]) {
+            if (!note.text.contains(u"This urinary index separates"_s))
+                continue;
+            ++shown;
+            QCOMPARE(rows[r].name, indices.front());
+            QCOMPARE(note.rows, indices);
+            QVERIFY2(note.text.startsWith(indices.join(u", "_s) + u": Serum creatinine "_s),
+                     qPrintable(note.text));
+            QCOMPARE(quarvex::fillTemplate(note.pattern, note.arguments), note.text);
+        }
+    }
+    QCOMPARE(shown, 1);
+
+    // The worked steps of the urea ratios: under the first row that carries
+    // it, naming both; the rows' own notes (the JSON's) stay whole.
+    for (const ItemEvaluation& evaluation : evaluations) {
+        if (evaluation.item->id != ItemId::UreaCreatinineRatios)
+            continue;
+        const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome);
+        QCOMPARE(d.rows.size(), 3);
+        QCOMPARE(d.rows[1].shownNotes.size(), 1);
+        QVERIFY(d.rows[1].shownNotes.front().text.startsWith(
+            u"Creatinine to Creatinine Ratio, Urea to Urea Ratio: Serum creatinine"_s));
+        QVERIFY(d.rows[2].shownNotes.isEmpty());
+        QCOMPARE(d.rows[2].notes.size(), 1);
+        QCOMPARE(d.rows[2].notes.front().text, d.rows[1].notes.front().text);
+    }
+
+    const auto context = [](const QString& text) {
+        return Note{NoteKind::Context, text, {}, {}, {}, text, {}};
+    };
+    QList<QList<Note>> lists{{context(u"A."_s)}, {}, {context(u"A."_s), context(u"B."_s)}};
+    showSharedOnce(lists, {u"one"_s, u"two"_s, u"three"_s});
+    QCOMPARE(lists[0].front().text, u"one, three: A."_s);
+    QCOMPARE(lists[2].size(), 1);
+    QCOMPARE(lists[2].front().text, u"B."_s);
+    QList<QList<Note>> again{{}, lists[0], {context(u"A."_s)}};
+    showSharedOnce(again, {u"zero"_s, u"one"_s, u"four"_s});
+    QCOMPARE(again[1].front().text, u"one, three, four: A."_s);
+    QCOMPARE(again[1].front().pattern, u"one, three, four: A."_s);
+    QVERIFY(again[2].isEmpty());
+    // Evidence notes are the rows' own, shown on each.
+    QList<QList<Note>> evidence{{Note{NoteKind::Dated, u"D."_s, {}, {}, {}, {}, {}}},
+                                {Note{NoteKind::Dated, u"D."_s, {}, {}, {}, {}, {}}}};
+    showSharedOnce(evidence, {u"a"_s, u"b"_s});
+    QCOMPARE(evidence[1].size(), 1);
+    QCOMPARE(evidence[0].front().text, u"D."_s);
 }
 
 void TestNotes::roundingAtEveryBandEdge_data()
@@ -486,10 +708,24 @@ void TestNotes::tablesPointAtRealRowsAndReferences()
         }
         return true;
     };
+    QSet<QString> ids;
     for (const ItemDescriptor& d : overviewItems()) {
         const int rows = int(d.rowNames().size());
         for (const ContextRule& rule : d.notes.context) {
             QVERIFY2(rule.row >= -1 && rule.row < rows, rule.text);
+            // A named note's id is its own; a note no source states says so.
+            if (rule.id) {
+                QVERIFY2(!ids.contains(QString::fromLatin1(rule.id)), rule.id);
+                ids.insert(QString::fromLatin1(rule.id));
+                QVERIFY2(QRegularExpression(u"^[a-z0-9-]+\\.[a-z0-9-]+$"_s)
+                             .match(QString::fromLatin1(rule.id))
+                             .hasMatch(),
+                         rule.id);
+            }
+            if (rule.basis == NoteBasis::Unsourced)
+                QVERIFY2(QByteArray(rule.text).contains("literature list"), rule.text);
+            if (rule.basis == NoteBasis::ReasonedEstimate)
+                QVERIFY2(QByteArray(rule.text).contains("reasoned estimate"), rule.text);
             QVERIFY2(resolves(rule.sources), rule.text);
             QVERIFY2(!rule.conditions().empty(), rule.text);
             const QString text = QString::fromUtf8(rule.text);

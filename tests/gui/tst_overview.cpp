@@ -239,6 +239,21 @@ void TestOverview::noteColumn()
     // The example has notes of both sorts (its README screenshot shows them).
     QVERIFY(full > 0);
     QVERIFY(tags > 0);
+    // The example's normal creatinine beside four urinary indices (of two
+    // items) is one note, in the first of their rows, naming all four.
+    int indexNotes = 0;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        const QString shown = model->index(r, ResultsModel::NoteColumn).data().toString();
+        if (!shown.contains(QStringLiteral("This urinary index separates")))
+            continue;
+        ++indexNotes;
+        QCOMPARE(model->rows().at(r).name, QStringLiteral("Renal Failure Index"));
+        QVERIFY2(shown.startsWith(QStringLiteral(
+                     "Renal Failure Index, Fractional Sodium Excretion, Creatinine to Creatinine "
+                     "Ratio, Urea to Urea Ratio: ")),
+                 qPrintable(shown));
+    }
+    QCOMPARE(indexNotes, 1);
 }
 
 void TestOverview::copyingRows_data()

@@ -59,6 +59,9 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     size_t first = 0;
     const Inputs inputs(fields, locale);
     QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    // The notes of every row of the case, a note of several rows once.
+    QList<QList<Note>> rowNoteLists;
+    QStringList rowNames;
     for (ItemEvaluation& evaluation : evaluations) {
         const ItemDescriptor& item = *evaluation.item;
         const size_t count = item.rowNames().size();
@@ -66,9 +69,9 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
         if (evaluation.computable()) {
             const auto names = item.rowNames();
             for (size_t r = 0; r < count; ++r) {
-                for (const Note& note :
-                     caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale, false))
-                    out.notes << QLatin1String(names[r]) + QStringLiteral(": ") + note.text;
+                rowNoteLists << caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale,
+                                          false);
+                rowNames << QLatin1String(names[r]);
             }
             rows.swap(evaluation.outcome->rows);
         }
@@ -87,6 +90,12 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
                 out.findings << text;
         }
         first += count;
+    }
+    showSharedOnce(rowNoteLists, rowNames);
+    for (qsizetype r = 0; r < rowNoteLists.size(); ++r) {
+        for (const Note& note : rowNoteLists[r])
+            out.notes << (note.rows.isEmpty() ? rowNames[r] + QStringLiteral(": ") + note.text
+                                              : note.text);
     }
     for (const CaseHint& hint : distinctHints(caseHints(inputs)))
         out.hints << hint.text;

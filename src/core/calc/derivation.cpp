@@ -184,6 +184,16 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
         dr.notes = rowNotes(item.id, int(i), inputs, outcome, inputs.locale());
         d.rows << dr;
     }
+    // A note of several of the item's rows is shown once.
+    QList<QList<Note>> notes;
+    QStringList rowNames;
+    for (const DerivedRow& dr : d.rows) {
+        notes << dr.notes;
+        rowNames << dr.name;
+    }
+    showSharedOnce(notes, rowNames);
+    for (qsizetype i = 0; i < d.rows.size(); ++i)
+        d.rows[i].shownNotes = notes[i];
     d.sources = itemSources(item.id);
     d.changes = stepNotes(item.id);
     d.compare = compareLines(item.id, inputs);
@@ -292,7 +302,7 @@ QList<WorkLine> workLines(const DerivedRow& row, const QLocale& locale)
     if (!row.interpretation.isEmpty())
         lines << WorkLine{QStringLiteral("Interpretation:"), row.interpretation, QString(), 2};
     // What qualifies the reading comes right under it, before any band table.
-    for (const Note& note : row.notes)
+    for (const Note& note : row.shownNotes)
         lines << WorkLine{noteLabel(note), note.text, QString(), 2};
     return lines;
 }

@@ -68,6 +68,9 @@ struct DerivedRow {
     int chosenBand = -1;      // index into bands, -1 for none
     // What qualifies the interpretation for this case (rowNotes), in order.
     QList<Note> notes;
+    // The notes as the worked steps show them: a note that several of the
+    // item's rows carry only under the first of them, naming them.
+    QList<Note> shownNotes;
     // Where the value is a typed value taken as it is and was typed in
     // another unit than the formula's: that value's field and unit, and the
     // factor from the formula unit to it; the band table shows both units.

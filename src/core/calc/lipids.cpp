@@ -202,6 +202,12 @@ constexpr ContextRule CholesterolLevelsContext[] = {
      "73 mg/dL in men and 93 mg/dL in women and higher above that (about twice as high in men "
      "from 116 mg/dL), so \"longevity\" is misleading.",
      "R30 U5"},
+    {1, {when::notTopBand()},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "The HDL text is the risk of coronary heart disease relative to the average risk, not "
+         "a measure of the HDL cholesterol itself: at an HDL cholesterol of %1 mg/dL a risk above "
+         "average goes with a low HDL, a risk below average with a high one."),
+     "R26 R28", "hdl.relative-risk"},
 };
 constexpr EvidenceNote CholesterolLevelsEvidence[] = {
     {1, NoteKind::Unsourced,
@@ -262,6 +268,18 @@ constexpr const char* FriedewaldStepNotes[] = {
 };
 constexpr const char* SampsonStepNotes[] = {
     "Added beside Friedewald's estimate: Sampson's equation (2020) holds up to 800 mg/dL of triglycerides.",
+};
+// Friedewald's estimate at a low LDL and raised triglycerides, beside
+// Sampson's from the same values, worked by the Sampson item.
+constexpr ContextRule LdlFriedewaldContext[] = {
+    {0, {when::above(A::Triglycerides, 150.0), when::rowBelow(70.0),
+         when::otherRowShown(ItemId::LdlSampson, 0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is above 150 mg/dL and this LDL cholesterol of %2 mg/dL is below 70: there "
+         "Friedewald's estimate falls short of the LDL cholesterol. Sampson's equation gives %3 "
+         "from the same values. (No source on this program's literature list states the "
+         "shortfall.)"),
+     "U11 U12", "friedewald.low-ldl", NoteBasis::Unsourced},
 };
 constexpr EvidenceNote LdlCalculatedEvidence[] = {
     {0, NoteKind::Dated,
@@ -394,7 +412,7 @@ extern constexpr ItemDescriptor LdlFriedewaldItem{
         .sources = FriedewaldSources,
         .stepNotes = FriedewaldStepNotes,
     },
-    .notes = {.evidence = LdlCalculatedEvidence},
+    .notes = {.context = LdlFriedewaldContext, .evidence = LdlCalculatedEvidence},
 };
 static_assert(limitsOnChecks(LdlFriedewaldItem), "a formula limit must be on one of the item's checks");
 

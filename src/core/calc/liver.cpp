@@ -184,6 +184,21 @@ constexpr ContextRule AstAltRatioContext[] = {
      "%1 and %2 are not raised. The AST to ALT ratio helps to tell liver "
      "diseases apart only when the aminotransferases are raised; its text does not apply here.",
      "R34 R35"},
+    {0, {when::aboveUpper(A::AST), when::rowAbove(2.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is raised and the AST to ALT ratio of %2 is above 2, which suggests alcoholic liver "
+         "disease (a mean ratio of 2.85 in alcoholic liver disease in Cohen and Kaplan's series); "
+         "the ratio is supportive only."),
+     "R33 R34", "ast-alt.alcohol"},
+    // R98 gives above 5000 as usually ischaemic or drug-induced; the lower
+    // bound of 1000 IU/L for aminotransferases this high is the program's.
+    {0, {when::above(A::AST, 1000.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is very high: aminotransferases in the thousands point to ischaemic hepatitis (shock "
+         "liver) or a toxic or drug-induced injury, above 5000 IU/L usually one of these, and the "
+         "ratio does not tell liver diseases apart. (The bound of 1000 IU/L for this note is a "
+         "reasoned estimate, not from a source.)"),
+     "R98", "ast-alt.ischaemic", NoteBasis::ReasonedEstimate},
 };
 constexpr EvidenceNote AstAltRatioEvidence[] = {
     {-1, NoteKind::Dated,
@@ -210,11 +225,46 @@ constexpr ContextRule BilirubinRatioContext[] = {
      "%1 is not raised. The direct fraction separates the causes of a raised bilirubin; at a "
      "normal total bilirubin its text does not apply.",
      "R7 R59"},
+    {0, {when::aboveUpper(A::BilirubinTotal), when::rowBelow(20.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is raised with a direct fraction of %2 %, below 20 %: an indirect (unconjugated) "
+         "hyperbilirubinaemia, as in haemolysis or Gilbert's syndrome. (Haemolysis as its cause "
+         "is not stated by a source on this program's literature list.)"),
+     "R7 R59", "bilirubin.indirect", NoteBasis::Unsourced},
 };
 constexpr EvidenceNote BilirubinRatioEvidence[] = {
     {-1, NoteKind::Dated,
      "Direct bilirubin includes delta bilirubin, so the ratio lags recovery, and it cannot "
      "reliably tell hepatocellular from obstructive disease: imaging is needed.", "R59 R35"},
+};
+// Ferritin read with the transferrin saturation of the same case, worked by
+// its own item.
+constexpr ContextRule FerritinStoresContext[] = {
+    {0, {when::topBand(), when::otherRow(ItemId::TransferrinSaturation, 0, -AndAbove, 20.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "A ferritin of %1 ng/mL with a transferrin saturation of %2, below 20 %, is not iron "
+         "overload, which needs a raised saturation as well (above 45 % in women, 50 % in men): "
+         "ferritin rises with inflammation, so consider an inflammatory state such as the anaemia "
+         "of chronic disease."),
+     "R41 R56 R86", "ferritin.inflammation"},
+    {0, {when::topBand(), when::otherRow(ItemId::TransferrinSaturation, 0, 20.0, 45.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "A ferritin of %1 ng/mL with a transferrin saturation of %2 is not iron overload, which "
+         "needs a saturation above 45 % in women and above 50 % in men as well; ferritin also "
+         "rises with inflammation, infection, liver injury and renal failure."),
+     "R41 R56", "ferritin.not-overload"},
+    {0, {when::below(A::Ferritin, 15.0), when::rowFromTo(10.0, 15.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is below 15 ug/L, the WHO cut-off for iron deficiency in "
+         "apparently healthy adults (below 70 ug/L with infection or inflammation), although "
+         "its band reads normal."),
+     "R39", "ferritin.who-deficiency"},
+    {0, {when::below(A::Ferritin, 70.0), when::otherRow(ItemId::TransferrinSaturation, 0, -AndAbove, 20.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 with a transferrin saturation of %2, below 20 %, fits iron deficiency: WHO puts "
+         "iron deficiency below a ferritin of 15 ug/L in apparently healthy adults and below "
+         "70 ug/L with infection or inflammation."),
+     "R39 R86", "ferritin.low-saturation"},
 };
 constexpr EvidenceNote FerritinStoresEvidence[] = {
     {-1, NoteKind::Dated,
@@ -304,7 +354,7 @@ extern constexpr ItemDescriptor FerritinStoresItem{
         .caveat = "Ferritin bands (<10 low, >220 high) are 1970s values, and ferritin rises with inflammation; values above 32767 ug/L, as seen in HLH and liver failure, cannot be entered: a missing result is not a normal result.",
         .sources = FerritinSources,
     },
-    .notes = {.evidence = FerritinStoresEvidence},
+    .notes = {.context = FerritinStoresContext, .evidence = FerritinStoresEvidence},
 };
 
 extern constexpr ItemDescriptor TransferrinSaturationItem{

@@ -5,6 +5,8 @@
 // holds. The engine that reads them against a case is catalogue/notes.*.
 
 #include "analytes/analyte.h"
+#include "analytes/bands.h"
+#include "calc/itemid.h"
 #include "calc/shortlist.h"
 
 #include <QtGlobal>
@@ -26,6 +28,25 @@ enum class NoteTest : unsigned char {
     Below,         // the analyte has a valid value below `bound`, in the formula unit
     TopBand,       // the row's value falls in the last band of its band table
     RowFromTo,     // the row's value lies from `bound` to `upper`, both included
+    AboveUpper,    // the analyte has a valid value above its adult upper reference limit
+    BelowLower,    // the analyte has a valid value below its adult lower reference limit
+    Above,         // the analyte has a valid value above `bound`, in the formula unit
+    RowBelow,      // the number the row's bands are read from is below `bound`
+    RowAbove,      // the number the row's bands are read from is above `bound`
+    NotTopBand,    // the row's value falls in a band of its table other than the last
+    // Another item's row, worked from the same case through that item's
+    // descriptor (`item`, `otherRow`): its value lies from `bound` up to but
+    // not including `upper`, and its result, as shown, is what the condition
+    // found. The other item must compute.
+    OtherRow,
+};
+
+// Whether a note stands on the program's literature list, or states what no
+// source there gives (the note's text then says so).
+enum class NoteBasis : unsigned char {
+    Sourced,
+    Unsourced,        // no source on the list states it
+    ReasonedEstimate, // a bound in it is the program's reasoned estimate
 };
 
 struct NoteCondition {
@@ -33,6 +54,8 @@ struct NoteCondition {
     AnalyteId analyte = AnalyteId::Age; // unused by TopBand and RowFromTo
     double bound = 0.0;
     double upper = 0.0;
+    ItemId item = ItemId::CholesterolLevels; // OtherRow only
+    int otherRow = 0;                        // OtherRow only
 };
 
 // The conditions, as the items' tables write them.
@@ -61,17 +84,55 @@ constexpr NoteCondition rowFromTo(double low, double high)
 {
     return {NoteTest::RowFromTo, AnalyteId::Age, low, high};
 }
+constexpr NoteCondition aboveUpper(AnalyteId analyte)
+{
+    return {NoteTest::AboveUpper, analyte, 0.0, 0.0};
+}
+constexpr NoteCondition belowLower(AnalyteId analyte)
+{
+    return {NoteTest::BelowLower, analyte, 0.0, 0.0};
+}
+constexpr NoteCondition above(AnalyteId analyte, double bound)
+{
+    return {NoteTest::Above, analyte, bound, 0.0};
+}
+constexpr NoteCondition rowBelow(double bound)
+{
+    return {NoteTest::RowBelow, AnalyteId::Age, bound, 0.0};
+}
+constexpr NoteCondition rowAbove(double bound)
+{
+    return {NoteTest::RowAbove, AnalyteId::Age, bound, 0.0};
+}
+constexpr NoteCondition notTopBand()
+{
+    return {NoteTest::NotTopBand, AnalyteId::Age, 0.0, 0.0};
+}
+// Another item's row with a value from `low` up to but not including `high`.
+constexpr NoteCondition otherRow(ItemId item, int row, double low, double high)
+{
+    return {NoteTest::OtherRow, AnalyteId::Age, low, high, item, row};
+}
+// Another item's row, whatever its value: the note quotes it.
+constexpr NoteCondition otherRowShown(ItemId item, int row)
+{
+    return otherRow(item, row, -AndAbove, AndAbove);
+}
 } // namespace when
 
 // A context note: raised on the item's row (every row for row -1) when all of
-// its conditions hold. In the text, %1 and %2 stand for the
+// its conditions hold. In the text, %1, %2, … stand for the
 // conditions in order, each written as what it found ("Serum creatinine 1.0
 // mg/dL (adult reference 0.7–1.3 mg/dL, men)", "age 16 years", the row's value).
 struct ContextRule {
     int row = -1;
-    ShortList<NoteCondition, 2> conditionList;
+    ShortList<NoteCondition, 3> conditionList;
     const char* text = nullptr;
     const char* sources = ""; // reference ids separated by blanks; those of the limits are added
+    // The note's stable id ("egfr.steady-state"); without one, the note is
+    // "<item key>.context.<place in the table>".
+    const char* id = nullptr;
+    NoteBasis basis = NoteBasis::Sourced;
 
     std::span<const NoteCondition> conditions() const { return conditionList.view(); }
 };

@@ -101,6 +101,13 @@ std::optional<double> shownNumber(const QString& result, const QLocale& written)
     return value;
 }
 
+// Whether a condition reads the analyte's adult reference limits.
+bool readsLimits(NoteTest test)
+{
+    return test == T::NotAboveUpper || test == T::NotBelowLower || test == T::AboveUpper ||
+           test == T::BelowLower;
+}
+
 bool holds(double value, double low, double high)
 {
     return greaterOrEqual(value, low) && lessOrEqual(value, high);
@@ -116,17 +123,36 @@ QString conditionTemplate(const NoteCondition& condition, int first, const Adult
     switch (condition.test) {
     case T::NotAboveUpper:
     case T::NotBelowLower:
+    case T::AboveUpper:
+    case T::BelowLower:
         return QStringLiteral("%1 %2 %3 (adult reference %4)")
             .arg(name, arg, limits ? limits->unit : QString(), limits ? limits->range : QString());
     case T::NotGiven:
         return name;
     case T::Below:
+    case T::Above:
         return name + u' ' + arg;
     case T::TopBand:
     case T::RowFromTo:
+    case T::RowBelow:
+    case T::RowAbove:
+    case T::NotTopBand:
+    case T::OtherRow:
         break;
     }
     return arg;
+}
+
+// The row's number as the case reads it: the number its result shows, or,
+// for a row that shows no number (a class, a text), its value.
+QString rowNumber(int row, const Outcome& outcome, const Inputs& inputs, const QLocale& locale)
+{
+    const QString& result = outcome.rows[row].result;
+    const bool text = row < outcome.working.size() && outcome.working[row].formula &&
+                      outcome.working[row].formula->shown == Shown::Text;
+    if (!text && shownNumber(result, inputs.locale()))
+        return result.trimmed().section(u' ', 0, 0);
+    return sixDigits(outcome.values[row], locale);
 }
 
 // What a condition found, the arguments of its part of the note's template;
@@ -141,19 +167,72 @@ std::optional<QStringList> check(const NoteCondition& condition, int row, const 
 
     switch (condition.test) {
     case T::NotAboveUpper:
-    case T::NotBelowLower: {
+    case T::NotBelowLower:
+    case T::AboveUpper:
+    case T::BelowLower: {
         if (!valid)
             return std::nullopt;
         const auto limits = adultLimits(input, inputs[A::Gender].valueText, locale);
         if (!limits)
             return std::nullopt;
-        const bool ok = condition.test == T::NotAboveUpper
-                            ? (limits->highIncluded ? lessOrEqual(input.typed, limits->high)
-                                                    : less(input.typed, limits->high))
-                            : greaterOrEqual(input.typed, limits->low);
+        const bool notAbove = limits->highIncluded ? lessOrEqual(input.typed, limits->high)
+                                                   : less(input.typed, limits->high);
+        const bool notBelow = greaterOrEqual(input.typed, limits->low);
+        const bool ok = condition.test == T::NotAboveUpper   ? notAbove
+                        : condition.test == T::NotBelowLower ? notBelow
+                        : condition.test == T::AboveUpper    ? !notAbove
+                                                             : !notBelow;
         if (!ok)
             return std::nullopt;
         return QStringList{sixDigits(input.typed, locale)};
+    }
+    case T::Above: {
+        if (!valid || !greater(input.converted, condition.bound))
+            return std::nullopt;
+        QString found = sixDigits(input.typed, locale);
+        if (!input.unitText.isEmpty())
+            found += u' ' + input.unitText;
+        return QStringList{found};
+    }
+    case T::RowBelow:
+    case T::RowAbove: {
+        if (!hasRow || !std::isfinite(rowValue))
+            return std::nullopt;
+        const RowWorking* working = row < outcome.working.size() ? &outcome.working[row] : nullptr;
+        const double read =
+            working && working->formula ? bandValue(working->formula->shown, rowValue) : rowValue;
+        const bool ok = condition.test == T::RowBelow ? less(read, condition.bound)
+                                                      : greater(read, condition.bound);
+        if (!ok)
+            return std::nullopt;
+        return QStringList{rowNumber(row, outcome, inputs, locale)};
+    }
+    case T::NotTopBand: {
+        if (!hasRow || row >= outcome.working.size())
+            return std::nullopt;
+        const std::span<const Band> bands = outcome.working[row].bands;
+        const int index = bandIndex(rowValue, bands);
+        if (index < 0 || index == int(bands.size()) - 1)
+            return std::nullopt;
+        return QStringList{rowNumber(row, outcome, inputs, locale)};
+    }
+    case T::OtherRow: {
+        if (int(condition.item) < 0 || int(condition.item) >= ItemCount)
+            return std::nullopt;
+        const ItemDescriptor& other = item(condition.item);
+        if (!other.findings(inputs).isEmpty())
+            return std::nullopt;
+        const Outcome worked = other.compute(inputs);
+        if (condition.otherRow < 0 || condition.otherRow >= worked.values.size() ||
+            condition.otherRow >= worked.rows.size())
+            return std::nullopt;
+        const double value = worked.values[condition.otherRow];
+        if (!std::isfinite(value) ||
+            !(condition.bound == -AndAbove || greaterOrEqual(value, condition.bound)) ||
+            !(condition.upper == AndAbove || less(value, condition.upper)))
+            return std::nullopt;
+        const QString shown = worked.rows[condition.otherRow].result.trimmed();
+        return QStringList{shown.isEmpty() ? sixDigits(value, locale) : shown};
     }
     case T::NotGiven:
         if (valid)
@@ -203,7 +282,7 @@ QStringList contextTemplates(const ContextRule& rule, const QLocale& locale)
             for (size_t c = 0; c < conditions.size(); ++c) {
                 const NoteCondition& condition = conditions[c];
                 std::optional<AdultLimits> limits;
-                if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower) {
+                if (readsLimits(condition.test)) {
                     const Analyte& a = analyte(condition.analyte);
                     ConvertedInput input{
                         condition.analyte, QStringLiteral("1"), QString(), 1.0, 1.0, nullptr};
@@ -225,8 +304,7 @@ QStringList contextTemplates(const ContextRule& rule, const QLocale& locale)
             for (; c < conditions.size(); ++c) {
                 const Analyte& a = analyte(conditions[c].analyte);
                 const size_t count = a.unitKind == UnitKind::List ? a.unitChoices().size() : 1;
-                const bool limited = conditions[c].test == T::NotAboveUpper ||
-                                     conditions[c].test == T::NotBelowLower;
+                const bool limited = readsLimits(conditions[c].test);
                 if (limited && ++unit[c] < count)
                     break;
                 unit[c] = 0;
@@ -240,6 +318,8 @@ QStringList contextTemplates(const ContextRule& rule, const QLocale& locale)
 
 QString contextId(const ItemDescriptor& item, size_t rule)
 {
+    if (const char* id = item.notes.context[rule].id)
+        return QString::fromLatin1(id);
     return QString::fromLatin1(item.key) + QStringLiteral(".context.") + QString::number(rule);
 }
 
@@ -263,7 +343,7 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
                 break;
             }
             std::optional<AdultLimits> limits;
-            if (condition.test == T::NotAboveUpper || condition.test == T::NotBelowLower)
+            if (readsLimits(condition.test))
                 limits =
                     adultLimits(inputs[condition.analyte], inputs[A::Gender].valueText, locale);
             if (limits && details)
@@ -281,9 +361,13 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
             addSources(sources, limitSources.join(u' '));
         }
         const QString pattern = fillTemplate(text(rule.text), parts);
-        notes << Note{NoteKind::Context, fillTemplate(pattern, arguments),
-                      sources,           item && details ? contextId(*item, r) : QString(),
-                      arguments,         pattern};
+        notes << Note{NoteKind::Context,
+                      fillTemplate(pattern, arguments),
+                      sources,
+                      item && details ? contextId(*item, r) : QString(),
+                      arguments,
+                      pattern,
+                      {}};
     }
     return notes;
 }
@@ -377,7 +461,8 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
                 {},
                 roundingId(side, !interpretation.isEmpty()),
                 arguments,
-                pattern};
+                pattern,
+                {}};
 }
 
 std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tables, int row,
@@ -415,7 +500,8 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
                     sources,
                     cutOffId(*item, cut.row, where, shown),
                     arguments,
-                    pattern};
+                    pattern,
+                    {}};
     }
     return std::nullopt;
 }
@@ -582,6 +668,55 @@ QString fillTemplate(const QString& sentence, const QStringList& arguments)
     return out;
 }
 
+namespace {
+
+QString sharedLead(const QStringList& rows)
+{
+    return rows.join(QStringLiteral(", ")) + QStringLiteral(": ");
+}
+
+// A note's text without the names of the rows it is shown for.
+QStringView ownText(const Note& note)
+{
+    return note.rows.isEmpty() ? QStringView(note.text)
+                               : QStringView(note.text).sliced(sharedLead(note.rows).size());
+}
+
+} // namespace
+
+// A note may already stand for several rows (those of one item): shared
+// again, it names them all.
+void showSharedOnce(QList<QList<Note>>& notes, const QStringList& rowNames)
+{
+    for (qsizetype r = 0; r < notes.size(); ++r) {
+        for (qsizetype n = 0; n < notes[r].size(); ++n) {
+            if (notes[r][n].kind != NoteKind::Context)
+                continue;
+            const QString own = ownText(notes[r][n]).toString();
+            QStringList names =
+                notes[r][n].rows.isEmpty() ? QStringList{rowNames.value(r)} : notes[r][n].rows;
+            const qsizetype before = names.size();
+            for (qsizetype other = r + 1; other < notes.size(); ++other) {
+                notes[other].removeIf([&](const Note& note) {
+                    if (note.kind != NoteKind::Context || ownText(note) != own)
+                        return false;
+                    names << (note.rows.isEmpty() ? QStringList{rowNames.value(other)} : note.rows);
+                    return true;
+                });
+            }
+            if (names.size() == before)
+                continue;
+            Note& note = notes[r][n];
+            const qsizetype oldLead = note.rows.isEmpty() ? 0 : sharedLead(note.rows).size();
+            const QString lead = sharedLead(names);
+            note.text = lead + own;
+            if (!note.pattern.isEmpty())
+                note.pattern = lead + note.pattern.sliced(oldLead);
+            note.rows = names;
+        }
+    }
+}
+
 QList<NoteTemplate> noteTemplates(const QLocale& locale)
 {
     QList<NoteTemplate> out;
@@ -639,7 +774,7 @@ QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& 
                 continue;
             QStringList sources;
             addSources(sources, text(evidence.sources));
-            notes << Note{kind, text(evidence.text), sources, {}, {}, {}};
+            notes << Note{kind, text(evidence.text), sources, {}, {}, {}, {}};
         }
     }
     return notes;

@@ -30,6 +30,9 @@ struct Note {
     QString id;
     QStringList arguments;
     QString pattern;
+    // The rows of the case it is shown for, when it stands for several
+    // (showSharedOnce); its text then starts with their names.
+    QStringList rows;
 
     bool operator==(const Note&) const = default;
 };
@@ -52,6 +55,13 @@ QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& 
 // an output that does not write them.
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                       const QLocale& locale, bool details = true);
+
+// The notes of a case's rows (parallel to rowNames) with each context note
+// that several rows carry shown once: on the first of them, its text (and
+// pattern) led by the names of all of them ("Renal Failure Index, Fractional
+// Sodium Excretion: Serum creatinine … is not raised. …") and those names in
+// `rows`; the other rows lose it.
+void showSharedOnce(QList<QList<Note>>& notes, const QStringList& rowNames);
 
 // The sentence with each %1 … %9 replaced by that argument, in one pass (an
 // argument's own text is never read again); a %n without an argument stays.

@@ -314,6 +314,33 @@ constexpr const char* UreaFractionStepNotes[] = {
 constexpr ContextRule UreaFractionContext[] = {
     {0, {when::notAboveUpper(A::SerumCreatinine)}, UreaFractionIndexNote, "R12 R73 R13"},
 };
+// The eGFR is read as a stage of chronic kidney disease only from a steady
+// creatinine and a lasting decrease; from 60 on only with markers of damage.
+// The program's literature list quotes the guideline's categories, not its
+// definition of chronic kidney disease: these notes say so.
+constexpr ContextRule EgfrContext[] = {
+    {0, {when::rowBelow(60.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "An eGFR of %1 needs a serum creatinine in a steady state: while the creatinine is "
+         "still rising, as in acute kidney injury, it lags behind the fall in filtration, and "
+         "neither the number nor its category describes the kidney function until the creatinine "
+         "is stable. (No source for this note is on this program's literature list.)"),
+     "", "egfr.steady-state", NoteBasis::Unsourced},
+    {0, {when::rowBelow(60.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "The G categories stage chronic kidney disease only when the decrease has been present "
+         "for more than 3 months: one eGFR of %1 is no stage of chronic kidney disease. (The "
+         "guideline's definition of chronic kidney disease is not quoted on this program's "
+         "literature list.)"),
+     "", "egfr.three-months", NoteBasis::Unsourced},
+    {0, {when::rowAbove(59.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of "
+         "kidney damage, such as albuminuria, present for more than 3 months; without them it "
+         "does not meet the definition of chronic kidney disease. (The guideline's definition of "
+         "chronic kidney disease is not quoted on this program's literature list.)"),
+     "", "egfr.g1-g2", NoteBasis::Unsourced},
+};
 constexpr EvidenceNote UreaFractionEvidence[] = {
     {-1, NoteKind::Unsourced,
      "The 50 % bound and the band between 35 % and 50 % were found in none of the sources here; "
@@ -464,6 +491,7 @@ extern constexpr ItemDescriptor EgfrCkdEpiItem{
         .sources = EgfrSources,
         .stepNotes = EgfrStepNotes,
     },
+    .notes = {.context = EgfrContext},
 };
 static_assert(limitsOnChecks(EgfrCkdEpiItem), "a formula limit must be on one of the item's checks");
 

@@ -182,8 +182,21 @@ constexpr ContextRule UrateCreatinineRatioContext[] = {
      "acute renal failure, to separate acute uric acid nephropathy from other causes; healthy "
      "adults have a ratio below 0.60.",
      "R4 R75 R48"},
+    // Kelton's series between its two cut-offs, in acute renal failure.
+    {0, {when::rowFromTo(0.75, 1.0), when::aboveUpper(A::SerumCreatinine)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "A ratio of %1 lies from 0.75 to 1.0, where the ratio is indeterminate: it points to "
+         "other causes of acute renal failure only below 0.75 and to acute uric acid nephropathy "
+         "only above 1.0."),
+     "R4", "urate-ratio.indeterminate"},
 };
 constexpr ContextRule UrinaryPotassiumExcretionContext[] = {
+    {0, {when::belowLower(A::SerumPotassium), when::rowBelow(20.0)},
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
+         "%1 is low and the excretion of %2 mEq/24 hours is below 20: the kidneys are "
+         "conserving potassium, which fits a potassium loss outside the kidneys rather than renal "
+         "wasting."),
+     "R76 R71", "urinary-potassium.conservation"},
     {0, {when::notBelowLower(A::SerumPotassium)},
      "%1 is not low. An excretion above 20 mEq/24 hours means renal potassium wasting only in a "
      "patient with a low serum potassium (hypokalaemia).",

@@ -64,13 +64,17 @@ QList<ResultRow> resultRows(const QList<ItemEvaluation>& evaluations)
 QList<QList<Note>> resultRowNotes(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
     QList<QList<Note>> notes;
+    QStringList names;
     for (const ItemEvaluation& evaluation : evaluations) {
         if (!evaluation.computable())
             continue;
-        for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i)
+        for (qsizetype i = 0; i < evaluation.outcome->rows.size(); ++i) {
             notes << rowNotes(evaluation.item->id, int(i), inputs, *evaluation.outcome,
                               inputs.locale());
+            names << evaluation.outcome->rows[i].name;
+        }
     }
+    showSharedOnce(notes, names);
     return notes;
 }
 

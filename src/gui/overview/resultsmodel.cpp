@@ -97,7 +97,11 @@ void ResultsModel::append(const QList<ResultRow>& rows,
     m_rows.append(rows);
     for (qsizetype i = 0; i < rows.size(); ++i)
         m_derivations << (i < derivations.size() ? derivations[i] : nullptr);
+    shareNotes();
     endInsertRows();
+    // A note the new rows share with earlier ones now names them there.
+    if (first > 0)
+        Q_EMIT dataChanged(index(0, NoteColumn), index(first - 1, NoteColumn));
 }
 
 void ResultsModel::setRows(const QList<ResultRow>& rows,
@@ -108,6 +112,7 @@ void ResultsModel::setRows(const QList<ResultRow>& rows,
     m_derivations.clear();
     for (qsizetype i = 0; i < rows.size(); ++i)
         m_derivations << (i < derivations.size() ? derivations[i] : nullptr);
+    shareNotes();
     endResetModel();
 }
 
@@ -116,17 +121,29 @@ const Derivation* ResultsModel::derivationOf(int row) const
     return row >= 0 && row < m_derivations.size() ? m_derivations.at(row).get() : nullptr;
 }
 
+void ResultsModel::shareNotes()
+{
+    m_notes.clear();
+    QStringList names;
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        QList<Note> notes;
+        if (const Derivation* derivation = derivationOf(int(row))) {
+            for (const DerivedRow& derived : derivation->rows) {
+                if (derived.name == m_rows.at(row).name) {
+                    notes = derived.notes;
+                    break;
+                }
+            }
+        }
+        m_notes << notes;
+        names << m_rows.at(row).name;
+    }
+    showSharedOnce(m_notes, names);
+}
+
 QList<Note> ResultsModel::notesOf(int row) const
 {
-    const Derivation* derivation = derivationOf(row);
-    if (!derivation)
-        return {};
-    const QString& name = m_rows.at(row).name;
-    for (const DerivedRow& derived : derivation->rows) {
-        if (derived.name == name)
-            return derived.notes;
-    }
-    return {};
+    return m_notes.value(row);
 }
 
 QString ResultsModel::noteText(int row) const

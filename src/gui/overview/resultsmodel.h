@@ -36,7 +36,8 @@ public:
 
     // The derivation of the item that gave the row, or nullptr.
     const Derivation* derivationOf(int row) const;
-    // The notes of the row (from its derivation); empty without one.
+    // The notes of the row (from its derivation; a note of several rows
+    // only on the first of them, naming them); empty without one.
     QList<Note> notesOf(int row) const;
     // The Note cell's text: each note on a line of its own, evidence as its tag.
     QString noteText(int row) const;
@@ -52,8 +53,12 @@ public:
     QString linesOf(QList<int> rowNumbers) const;
 
 private:
+    // Reads every row's notes from its derivation again into m_notes.
+    void shareNotes();
+
     QList<ResultRow> m_rows;
     QList<std::shared_ptr<const Derivation>> m_derivations; // one per row
+    QList<QList<Note>> m_notes;                             // one per row
 };
 
 } // namespace quarvex
