@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>quarvex::AboutWindow</name>
     <message>
-        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd" /><byte value="xd" />Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
-        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd" /><byte value="xd" />Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
+        <source>A simple and free utility to calculate results in various areas useful in healthcare. The formulas and interpretation thresholds follow standard clinical chemistry references.<byte value="xd"/><byte value="xd"/>Comments and suggestions are welcome: please write to feedback@quarvex.example.</source>
+        <translation>Ein einfaches, freies Hilfsprogramm, das Ergebnisse aus verschiedenen Bereichen des Gesundheitswesens berechnet. Die Formeln und Bewertungsgrenzen folgen den üblichen Referenzwerken der klinischen Chemie.<byte value="xd"/><byte value="xd"/>Anmerkungen und Vorschläge sind willkommen: bitte an feedback@quarvex.example schreiben.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -295,7 +296,7 @@
     </message>
     <message>
         <source>%1 unit</source>
-        <extracomment>The name of an analyte's unit list, for screen readers: "Serum creatinine unit".</extracomment>
+        <extracomment>The name of an analyte&apos;s unit list, for screen readers: &quot;Serum creatinine unit&quot;.</extracomment>
         <translation>%1, Einheit</translation>
     </message>
 </context>
@@ -393,7 +394,7 @@
     </message>
     <message>
         <source>%1 was already given</source>
-        <extracomment>A line name of the case file ("Locale"), not translated.</extracomment>
+        <extracomment>A line name of the case file (&quot;Locale&quot;), not translated.</extracomment>
         <translation>%1 wurde schon angegeben</translation>
     </message>
     <message>
@@ -402,7 +403,7 @@
     </message>
     <message>
         <source>expected Name=text, found %1</source>
-        <extracomment>"Name=text" shows the form of a line; it stays as it is.</extracomment>
+        <extracomment>&quot;Name=text&quot; shows the form of a line; it stays as it is.</extracomment>
         <translation>erwartet Name=text, gefunden %1</translation>
     </message>
     <message>
@@ -411,7 +412,7 @@
     </message>
     <message>
         <source>%1 was already given on line %2</source>
-        <extracomment>A field name ("SerumCreatinine"), not translated, and a line number.</extracomment>
+        <extracomment>A field name (&quot;SerumCreatinine&quot;), not translated, and a line number.</extracomment>
         <translation>%1 wurde schon in Zeile %2 angegeben</translation>
     </message>
     <message>
@@ -424,7 +425,7 @@
     </message>
     <message>
         <source>is a folder, not a case file</source>
-        <extracomment>Follows the file's path.</extracomment>
+        <extracomment>Follows the file&apos;s path.</extracomment>
         <translation>ist ein Ordner, keine Falldatei</translation>
     </message>
     <message>
@@ -463,8 +464,8 @@
         <translation>Quotient Gesamtcholesterin/HDL-Cholesterin</translation>
     </message>
     <message>
-        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of 'Average Americans'.</source>
-        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von 'Durchschnittsamerikanern' abschätzen.</translation>
+        <source>The total cholesterol-to-HDL cholesterol ratio can be used to assess the risk of coronary artery disease as compared to that of &apos;Average Americans&apos;.</source>
+        <translation>Mit dem Quotienten Gesamtcholesterin/HDL-Cholesterin lässt sich das Risiko einer koronaren Herzkrankheit im Vergleich zu dem von &apos;Durchschnittsamerikanern&apos; abschätzen.</translation>
     </message>
     <message>
         <source>LDL Cholesterol-to-HDL Cholesterol Ratio</source>
@@ -499,7 +500,7 @@
         <translation>LDL-Cholesterin (Friedewald)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson's equation, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol from total cholesterol, HDL cholesterol and triglycerides as most laboratories do, by the estimate of Friedewald, Levy and Fredrickson (1972): TC - HDL - TG/5 in mg/dL, not valid above 400 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Sampson&apos;s equation, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin wie die meisten Labore aus Gesamtcholesterin, HDL-Cholesterin und Triglyceriden, mit der Schätzung von Friedewald, Levy und Fredrickson (1972): TC - HDL - TG/5 in mg/dL, nicht gültig über 400 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Gleichung von Sampson, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -507,7 +508,7 @@
         <translation>LDL-Cholesterin (Sampson)</translation>
     </message>
     <message>
-        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald's estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald's estimate, and the overview's with a typed LDL.</source>
+        <source>Calculates LDL cholesterol by the equation of Sampson and colleagues (2020), which replaces Friedewald&apos;s estimate where triglycerides are high: it holds up to 800 mg/dL of triglycerides. Classed by ATP III; the Worked Steps compare it with Friedewald&apos;s estimate, and the overview&apos;s with a typed LDL.</source>
         <translation>Berechnet das LDL-Cholesterin mit der Gleichung von Sampson und Kollegen (2020), die die Schätzung nach Friedewald bei hohen Triglyceriden ersetzt: Sie gilt bis 800 mg/dL Triglyceride. Eingeteilt nach ATP III; der Rechenweg vergleicht es mit der Schätzung nach Friedewald, der Rechenweg der Übersicht mit einem eingegebenen LDL.</translation>
     </message>
     <message>
@@ -809,7 +810,7 @@
         <translation>Notenliste speichern</translation>
     </message>
     <message>
-        <source>Saves a row per student as CSV, to import into a learning platform's grades</source>
+        <source>Saves a row per student as CSV, to import into a learning platform&apos;s grades</source>
         <translation>Speichert eine Zeile je Studierendem als CSV zum Import in die Bewertungen einer Lernplattform</translation>
     </message>
     <message>
@@ -817,8 +818,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>%1 could not be saved.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>%1 konnte nicht gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>%1 could not be saved.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>%1 konnte nicht gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Saved the gradebook (students: %1) to %2.</source>
@@ -829,7 +830,7 @@
     <name>quarvex::ClinicalProse</name>
     <message>
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right.</source>
@@ -841,7 +842,7 @@
     </message>
     <message>
         <source>Each answer is marked on its own: an answer worked right from a wrong earlier answer gets no mark here. Compare your working with the steps below.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (given)</source>
@@ -849,67 +850,67 @@
     </message>
     <message>
         <source>%1 is not raised. The fractional urea excretion separates prerenal failure from acute tubular necrosis in acute kidney injury and, unlike the fractional sodium excretion, keeps its meaning on diuretics; read it only when kidney function is known to be failing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too high</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>far too low</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: it gives %1%2; from the case, %3%2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Right from your earlier answer: %1 gives this interpretation. From the case: %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the serum and urine values swapped</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the result cut off or rounded to fewer places</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the decimal point in the wrong place</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>two digits transposed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the factor %1 for women is left out: for a woman the formula multiplies by it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is what you get when the %1 and the %2 change places.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result cut off rather than rounded: %1 rounds to %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is the result rounded to fewer places than it shows: keep %1 decimals, %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 1 place off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The digits are right but the decimal point is 2 places off: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Two digits have changed places: the answer is %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>off by %1</source>
@@ -959,61 +960,61 @@
         <source>Choose one of the interpretations offered.</source>
         <translation>Wählen Sie eine der angebotenen Bewertungen.</translation>
     </message>
-<message>
+    <message>
         <source>The HDL text is the risk of coronary heart disease relative to the average risk, not a measure of the HDL cholesterol itself: at an HDL cholesterol of %1 mg/dL a risk above average goes with a low HDL, a risk below average with a high one.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is above 150 mg/dL and this LDL cholesterol of %2 mg/dL is below 70: there Friedewald's estimate falls short of the LDL cholesterol. Sampson's equation gives %3 from the same values. (No source on this program's literature list states the shortfall.)</source>
-        <translation type="unfinished" />
+        <source>%1 is above 150 mg/dL and this LDL cholesterol of %2 mg/dL is below 70: there Friedewald&apos;s estimate falls short of the LDL cholesterol. Sampson&apos;s equation gives %3 from the same values. (No source on this program&apos;s literature list states the shortfall.)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is raised and the AST to ALT ratio of %2 is above 2, which suggests alcoholic liver disease (a mean ratio of 2.85 in alcoholic liver disease in Cohen and Kaplan's series); the ratio is supportive only.</source>
-        <translation type="unfinished" />
+        <source>%1 is raised and the AST to ALT ratio of %2 is above 2, which suggests alcoholic liver disease (a mean ratio of 2.85 in alcoholic liver disease in Cohen and Kaplan&apos;s series); the ratio is supportive only.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is very high: aminotransferases in the thousands point to ischaemic hepatitis (shock liver) or a toxic or drug-induced injury, above 5000 IU/L usually one of these, and the ratio does not tell liver diseases apart. (The bound of 1000 IU/L for this note is a reasoned estimate, not from a source.)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is raised with a direct fraction of %2 %, below 20 %: an indirect (unconjugated) hyperbilirubinaemia, as in haemolysis or Gilbert's syndrome. (Haemolysis as its cause is not stated by a source on this program's literature list.)</source>
-        <translation type="unfinished" />
+        <source>%1 is raised with a direct fraction of %2 %, below 20 %: an indirect (unconjugated) hyperbilirubinaemia, as in haemolysis or Gilbert&apos;s syndrome. (Haemolysis as its cause is not stated by a source on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A ferritin of %1 ng/mL with a transferrin saturation of %2, below 20 %, is not iron overload, which needs a raised saturation as well (above 45 % in women, 50 % in men): ferritin rises with inflammation, so consider an inflammatory state such as the anaemia of chronic disease.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A ferritin of %1 ng/mL with a transferrin saturation of %2 is not iron overload, which needs a saturation above 45 % in women and above 50 % in men as well; ferritin also rises with inflammation, infection, liver injury and renal failure.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is below 15 ug/L, the WHO cut-off for iron deficiency in apparently healthy adults (below 70 ug/L with infection or inflammation), although its band reads normal.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 with a transferrin saturation of %2, below 20 %, fits iron deficiency: WHO puts iron deficiency below a ferritin of 15 ug/L in apparently healthy adults and below 70 ug/L with infection or inflammation.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>An eGFR of %1 needs a serum creatinine in a steady state: while the creatinine is still rising, as in acute kidney injury, it lags behind the fall in filtration, and neither the number nor its category describes the kidney function until the creatinine is stable. (No source for this note is on this program's literature list.)</source>
-        <translation type="unfinished" />
+        <source>An eGFR of %1 needs a serum creatinine in a steady state: while the creatinine is still rising, as in acute kidney injury, it lags behind the fall in filtration, and neither the number nor its category describes the kidney function until the creatinine is stable. (No source for this note is on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The G categories stage chronic kidney disease only when the decrease has been present for more than 3 months: one eGFR of %1 is no stage of chronic kidney disease. (The guideline's definition of chronic kidney disease is not quoted on this program's literature list.)</source>
-        <translation type="unfinished" />
+        <source>The G categories stage chronic kidney disease only when the decrease has been present for more than 3 months: one eGFR of %1 is no stage of chronic kidney disease. (The guideline&apos;s definition of chronic kidney disease is not quoted on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A ratio of %1 lies from 0.75 to 1.0, where the ratio is indeterminate: it points to other causes of acute renal failure only below 0.75 and to acute uric acid nephropathy only above 1.0.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is low and the excretion of %2 mEq/24 hours is below 20: the kidneys are conserving potassium, which fits a potassium loss outside the kidneys rather than renal wasting.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of kidney damage, such as albuminuria, present for more than 3 months; without them it does not meet the definition of chronic kidney disease. (The guideline's definition of chronic kidney disease is not quoted on this program's literature list.)</source>
-        <translation type="unfinished" />
+        <source>An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of kidney damage, such as albuminuria, present for more than 3 months; without them it does not meet the definition of chronic kidney disease. (The guideline&apos;s definition of chronic kidney disease is not quoted on this program&apos;s literature list.)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,7 +1146,7 @@
         <translation> haftet der Autor dieser Software nicht für die erzeugten Ergebnisse.</translation>
     </message>
     <message>
-        <source> Likewise, while every effort has been made to make sure this program won't interfere with the normal functioning of the</source>
+        <source> Likewise, while every effort has been made to make sure this program won&apos;t interfere with the normal functioning of the</source>
         <translation> Ebenso ist der Autor dieser Software, obwohl alles getan wurde, damit dieses Programm das normale Funktionieren des</translation>
     </message>
     <message>
@@ -1153,7 +1154,7 @@
         <translation> zugrunde liegenden Betriebssystems und anderer laufender Programme nicht stört,</translation>
     </message>
     <message>
-        <source> the author of this software won't be responsible for any problems that may occur either directly or indirectly as a result of </source>
+        <source> the author of this software won&apos;t be responsible for any problems that may occur either directly or indirectly as a result of </source>
         <translation> nicht verantwortlich für Probleme, die direkt oder indirekt als Folge </translation>
     </message>
     <message>
@@ -1206,12 +1207,12 @@
     </message>
     <message>
         <source>%1 is not one of %2</source>
-        <extracomment>A typed text, in quotes, and the choices of a list: ""st" is not one of kg, lbs".</extracomment>
+        <extracomment>A typed text, in quotes, and the choices of a list: &quot;&quot;st&quot; is not one of kg, lbs&quot;.</extracomment>
         <translation>%1 ist keine der Möglichkeiten %2</translation>
     </message>
     <message>
         <source>%1: the result is not a finite number, so there is none</source>
-        <extracomment>An item's list name, then why it has no result.</extracomment>
+        <extracomment>An item&apos;s list name, then why it has no result.</extracomment>
         <translation>%1: Das Ergebnis ist keine endliche Zahl, daher gibt es keines</translation>
     </message>
     <message>
@@ -1221,7 +1222,7 @@
     </message>
     <message>
         <source>%1 is not a number. Type a number such as %2.</source>
-        <extracomment>The typed text in quotes, then an example number in the user's format ("1,2").</extracomment>
+        <extracomment>The typed text in quotes, then an example number in the user&apos;s format (&quot;1,2&quot;).</extracomment>
         <translation>%1 ist keine Zahl. Geben Sie eine Zahl wie %2 ein.</translation>
     </message>
     <message>
@@ -1264,11 +1265,11 @@
         <translation>Nicht berechenbar</translation>
     </message>
     <message>
-        <source>These are the items for which calculations can be made. If an item is missing it's because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
+        <source>These are the items for which calculations can be made. If an item is missing it&apos;s because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data. Press the OK button to continue with the calculations.</source>
         <translation>Für diese Tests können Berechnungen durchgeführt werden. Fehlt ein Test, wurden die nötigen Daten nicht oder nicht richtig eingegeben. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben. Mit „OK“ werden die Berechnungen fortgesetzt.</translation>
     </message>
     <message>
-        <source>There are no items for which calculations can be made because the required data wasn't entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
+        <source>There are no items for which calculations can be made because the required data wasn&apos;t entered or correctly put in. Click the cancel button to return to the Data Entry form and enter the missing or incorrect data.</source>
         <translation>Für keinen Test können Berechnungen durchgeführt werden, weil die nötigen Daten nicht oder nicht richtig eingegeben wurden. Mit „Abbrechen“ geht es zurück zur Dateneingabe, um fehlende oder falsche Daten einzugeben.</translation>
     </message>
 </context>
@@ -1309,20 +1310,20 @@
         <translation>Zeile %1: </translation>
     </message>
     <message>
-        <source>The case could not be opened from %1.<byte value="xd" /><byte value="xd" />%2%3</source>
-        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd" /><byte value="xd" />%2%3</translation>
+        <source>The case could not be opened from %1.<byte value="xd"/><byte value="xd"/>%2%3</source>
+        <translation>Der Fall konnte nicht aus %1 geöffnet werden.<byte value="xd"/><byte value="xd"/>%2%3</translation>
     </message>
     <message>
-        <source>The case could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The case could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Der Fall konnte nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The results could not be printed.</source>
         <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>The results could not be saved to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The pages could not be drawn.</source>
@@ -1337,12 +1338,12 @@
         <translation>%1 ersetzen?</translation>
     </message>
     <message>
-        <source>The results could not be written to %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>The results could not be written to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
-        <source>Enter the name and full path of the file for export.<byte value="xd" /><byte value="xd" />Note: data will be saved in a tab-delimited format.</source>
-        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd" /><byte value="xd" />Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
+        <source>Enter the name and full path of the file for export.<byte value="xd"/><byte value="xd"/>Note: data will be saved in a tab-delimited format.</source>
+        <translation>Name und vollständigen Pfad der Exportdatei eingeben.<byte value="xd"/><byte value="xd"/>Hinweis: Die Daten werden tabulatorgetrennt gespeichert.</translation>
     </message>
     <message>
         <source>Export Test Results</source>
@@ -1615,7 +1616,7 @@
         <translation>Arbeitsblatt-Dateien (*.json)</translation>
     </message>
     <message>
-        <source>The exercise's code, as printed beside it (such as K7Q4-12-1C):</source>
+        <source>The exercise&apos;s code, as printed beside it (such as K7Q4-12-1C):</source>
         <translation>Der Code der Aufgabe, wie er neben ihr gedruckt ist (etwa K7Q4-12-1C):</translation>
     </message>
     <message>
@@ -1623,8 +1624,8 @@
         <translation>Die Datei ist zu groß für eine Arbeitsblatt-Datei.</translation>
     </message>
     <message>
-        <source>No exercise was opened from %1.<byte value="xd" /><byte value="xd" />%2</source>
-        <translation>Aus %1 wurde keine Aufgabe geöffnet.<byte value="xd" /><byte value="xd" />%2</translation>
+        <source>No exercise was opened from %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Aus %1 wurde keine Aufgabe geöffnet.<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -1802,7 +1803,7 @@
     </message>
     <message>
         <source>%1 %2-bit</source>
-        <extracomment>The platform line: the system's name, then its word size, "Linux 64-bit".</extracomment>
+        <extracomment>The platform line: the system&apos;s name, then its word size, &quot;Linux 64-bit&quot;.</extracomment>
         <translation>%1 %2 Bit</translation>
     </message>
     <message>
@@ -1946,7 +1947,7 @@
         <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
-        <source>Start the system's own information program</source>
+        <source>Start the system&apos;s own information program</source>
         <translation>Das Informationsprogramm des Systems starten</translation>
     </message>
     <message>
@@ -2006,7 +2007,7 @@
         <translation>Einen früher gespeicherten Fall öffnen (Strg+O)</translation>
     </message>
     <message>
-        <source>Save the values in the case's file (Ctrl+S)</source>
+        <source>Save the values in the case&apos;s file (Ctrl+S)</source>
         <translation>Die Werte in der Datei des Falls speichern (Strg+S)</translation>
     </message>
     <message>
@@ -2034,7 +2035,7 @@
         <translation>Zurück zur Dateneingabe (Esc)</translation>
     </message>
     <message>
-        <source>Each item's result and what it means</source>
+        <source>Each item&apos;s result and what it means</source>
         <translation>Das Ergebnis jedes Tests und seine Bedeutung</translation>
     </message>
     <message>
@@ -2211,7 +2212,7 @@
         <translation>Für Moodle speichern</translation>
     </message>
     <message>
-        <source>Saves the exercises as Moodle questions (Moodle XML), to import in a course's question bank</source>
+        <source>Saves the exercises as Moodle questions (Moodle XML), to import in a course&apos;s question bank</source>
         <translation>Speichert die Aufgaben als Moodle-Fragen (Moodle-XML) zum Import in die Fragensammlung eines Kurses</translation>
     </message>
     <message>
