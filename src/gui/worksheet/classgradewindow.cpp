@@ -1,6 +1,7 @@
 #include "worksheet/classgradewindow.h"
 
 #include "app/dialogs.h"
+#include "app/named.h"
 #include "app/scrollfit.h"
 #include "calc/items.h"
 #include "overview/export.h"
@@ -27,14 +28,6 @@ namespace {
 constexpr const char* CsvFilter =
     QT_TRANSLATE_NOOP("quarvex::ClassGradeWindow", "CSV files (*.csv)");
 constexpr const char* SaveTitle = QT_TRANSLATE_NOOP("quarvex::ClassGradeWindow", "Save Gradebook");
-
-template <class W>
-W* named(W* widget, const char* objectName, const QString& accessibleName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 } // namespace
 

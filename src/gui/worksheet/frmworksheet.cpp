@@ -1,6 +1,7 @@
 #include "worksheet/frmworksheet.h"
 
 #include "app/dialogs.h"
+#include "app/named.h"
 #include "app/qtdialogs.h"
 #include "calc/items.h"
 #include "overview/export.h"
@@ -61,14 +62,6 @@ std::optional<Remembered>& remembered()
 {
     static std::optional<Remembered> kept;
     return kept;
-}
-
-template <class W>
-W* named(W* widget, const char* objectName, const QString& accessibleName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
 }
 
 } // namespace
