@@ -124,22 +124,6 @@ ItemId longestExercise()
     return longest;
 }
 
-// The Practice window on the longest exercise, every answer wrong and
-// checked: every row shows its feedback.
-QWidget* practiceChecked()
-{
-    PracticeWindow* window = ensureWindow<PracticeWindow>();
-    window->practise(longestExercise());
-    window->openCase(1);
-    window->setLevel(2);
-    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-        if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
-            edit->setText(u"1"_s);
-    }
-    window->check();
-    return showWindow<PracticeWindow>();
-}
-
 QString describe(const QWidget* w)
 {
     return QStringLiteral("%1 %2 [%3x%4]")
@@ -324,7 +308,8 @@ private Q_SLOTS:
             window->openCase(1);
             return showWindow<PracticeWindow>();
         });
-        add("practice, the longest exercise checked", "frmPractice", practiceChecked);
+        add("practice, the longest exercise checked", "frmPractice",
+            [] { return practiceChecked(longestExercise()); });
         add("worksheet", "frmWorksheet",
             []() -> QWidget* { return showWorksheetDialog(nullptr, ItemId::CreatinineClearance); });
         add("class grades of thirty", "frmClassGrade", classGradesOfThirty);

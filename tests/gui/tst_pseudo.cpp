@@ -353,18 +353,8 @@ private Q_SLOTS:
             press(screen, "StepsButton");
             return topLevel("frmSteps");
         });
-        add("practice, checked", "frmPractice", []() -> QWidget* {
-            PracticeWindow* window = ensureWindow<PracticeWindow>();
-            window->practise(ItemId::CreatinineClearance);
-            window->openCase(1);
-            window->setLevel(2);
-            for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-                if (edit->objectName().startsWith(u"Answer_"_s) && !edit->isReadOnly())
-                    edit->setText(u"1"_s);
-            }
-            window->check();
-            return showWindow<PracticeWindow>();
-        });
+        add("practice, checked", "frmPractice",
+            [] { return practiceChecked(ItemId::CreatinineClearance); });
         add("list of computable items", "frmList", [] {
             press(dataEntryWithExample(), "OKbutton");
             return topLevel("frmList");

@@ -6,6 +6,7 @@
 #include "app/navigation.h"
 #include "app/windows.h"
 #include "fakedialogs.h"
+#include "practice/frmpractice.h"
 #include "screens/calculatorscreen.h"
 #include "selector/frmexplain.h"
 #include "selector/frmmain.h"
@@ -176,6 +177,22 @@ inline void closeEverything()
 {
     QApplication::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The Practice window on an item's case 1 at level 2, every step answered
+// "1" and checked.
+inline PracticeWindow* practiceChecked(ItemId item)
+{
+    PracticeWindow* window = ensureWindow<PracticeWindow>();
+    window->practise(item);
+    window->openCase(1);
+    window->setLevel(2);
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        if (edit->objectName().startsWith(QLatin1String("Answer_")) && !edit->isReadOnly())
+            edit->setText(QStringLiteral("1"));
+    }
+    window->check();
+    return showWindow<PracticeWindow>();
 }
 
 } // namespace quarvex::test
