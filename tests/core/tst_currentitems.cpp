@@ -1,11 +1,17 @@
 // The six current items beside the 22: their published values, their bands
-// decided on the number they show, their findings, the working of powers,
+// decided on the number they show, the proteinuria category in the unit the
+// urine creatinine is typed in, their findings, the working of powers,
 // minima and maxima, and the comparisons at the end of the worked steps.
 
 #include "calc/derivation.h"
 #include "calc/items.h"
 #include "coretestmain.h"
+#include "overview/json.h"
+#include "overview/overview.h"
 #include "testfields.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
 
 #include <cmath>
 
@@ -24,6 +30,9 @@ private Q_SLOTS:
     void egfrCategoriesOnTheShownNumber();
     void bandsOnTheShownNumber_data();
     void bandsOnTheShownNumber();
+    void proteinuriaInTheTypedUnit_data();
+    void proteinuriaInTheTypedUnit();
+    void proteinuriaWorkedInMgPerMmol();
     void findings_data();
     void findings();
     void powerMinMaxSteps();
@@ -223,6 +232,137 @@ void TestCurrentItems::bandsOnTheShownNumber()
     const Outcome outcome = d.compute(inputs);
     QTEST(outcome.rows.front().result, "result");
     QTEST(outcome.rows.front().interpretation, "interpretation");
+}
+
+// The proteinuria category follows the unit of urine creatinine: in mmol/L
+// the ratio in mg/mmol and KDIGO's mg/mmol table, in mg/dL mg/g as before.
+// Every edge of the mg/mmol table is tried from its data (urine creatinine
+// 10 mmol/L, so the protein in g/L is the ratio ÷ 100), besides literal cases.
+void TestCurrentItems::proteinuriaInTheTypedUnit_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("band");
+
+    // Hand-worked: 0.16 g/L × 1000 = 160 mg/L, ÷ 10 mmol/L = 16 mg/mmol: A2;
+    // the same urine in mg/dL (10 mmol/L × 11.312 = 113.12 mg/dL) is 141 mg/g: A1.
+    QTest::addRow("0.16 g/L over 10 mmol/L: 16 mg/mmol, A2")
+        << u"UrineProtein=0.16; UrineCreatinine=10 mmol/L"_s << u"16 mg/mmol"_s << 1;
+    QTest::addRow("the same urine in mg/dL: 141 mg/g, A1")
+        << u"UrineProtein=0.16; UrineCreatinine=113.12 mg/dL"_s << u"141 mg/g"_s << 0;
+    QTest::addRow("0.5 g/L over 8.84 mmol/L: 57 mg/mmol, A3")
+        << u"UrineProtein=0.5; UrineCreatinine=8.84 mmol/L"_s << u"57 mg/mmol"_s << 2;
+    QTest::addRow("German decimal comma: 16 mg/mmol")
+        << u"UrineProtein=0,16; UrineCreatinine=10 mmol/L; Locale=de"_s << u"16 mg/mmol"_s << 1;
+
+    const std::span<const UnitVariant> variants =
+        quarvex::item(ItemId::ProteinuriaCategory).rows().front().unitVariants;
+    QCOMPARE(variants.size(), size_t(1));
+    const std::span<const Band> bands = variants.front().bands;
+    // KDIGO 2012: A1 below 15, A2 15 to 50, A3 above 50 mg/mmol.
+    QCOMPARE(bands.size(), size_t(3));
+    QCOMPARE(bands[0].upTo, 15.0);
+    QVERIFY(!bands[0].inclusive);
+    QCOMPARE(bands[1].upTo, 50.0);
+    QVERIFY(bands[1].inclusive);
+    for (int b = 0; b + 1 < int(bands.size()); ++b) {
+        const double edge = bands[size_t(b)].upTo;
+        const int at = bands[size_t(b)].inclusive ? b : b + 1;
+        const QString shownEdge = u"%1 mg/mmol"_s.arg(edge);
+        const struct {
+            const char* side;
+            double value;
+            QString shown;
+            int band;
+        } tries[] = {
+            {"at", edge, shownEdge, at},
+            {"shown as the edge from below", edge - 0.5, shownEdge, at},
+            {"below", edge - 0.6, u"%1 mg/mmol"_s.arg(edge - 1), b},
+            {"shown as the edge from above", edge + 0.4, shownEdge, at},
+            {"above", edge + 0.5, u"%1 mg/mmol"_s.arg(edge + 1), b + 1},
+        };
+        for (const auto& t : tries) {
+            QTest::addRow("%s %g mg/mmol", t.side, edge)
+                << u"UrineProtein=%1; UrineCreatinine=10 mmol/L"_s.arg(t.value / 100.0) << t.shown
+                << t.band;
+        }
+    }
+}
+
+void TestCurrentItems::proteinuriaInTheTypedUnit()
+{
+    QFETCH(QString, fields);
+    QFETCH(int, band);
+    const bool german = fields.endsWith(u"Locale=de"_s);
+    if (german)
+        fields.chop(QStringLiteral("; Locale=de").size());
+    const Inputs inputs(F(fields), german ? German : English);
+    const ItemDescriptor& d = quarvex::item(ItemId::ProteinuriaCategory);
+    QVERIFY(d.findings(inputs).isEmpty());
+    const Outcome outcome = d.compute(inputs);
+    QTEST(outcome.rows.front().result, "result");
+    const char* const texts[] = {"A1: normal to mildly increased proteinuria.",
+                                 "A2: moderately increased proteinuria.",
+                                 "A3: severely increased proteinuria."};
+    QCOMPARE(outcome.rows.front().interpretation,
+             u"KDIGO category "_s + QLatin1String(texts[band]));
+}
+
+// With urine creatinine in mmol/L every output works the same mg/mmol
+// value: the worked steps (urine creatinine as typed, not converted), the
+// tool's expression on formula-unit values, and the JSON, which names the
+// table and its unit in the case and carries both tables in --items-json.
+void TestCurrentItems::proteinuriaWorkedInMgPerMmol()
+{
+    const Inputs inputs(F(u"UrineProtein=0.16; UrineCreatinine=10 mmol/L"_s), English);
+    const ItemDescriptor& d = quarvex::item(ItemId::ProteinuriaCategory);
+    const Outcome outcome = d.compute(inputs);
+    const Derivation derived = derive(d, inputs, outcome);
+    const DerivedRow& row = derived.rows.front();
+    QCOMPARE(row.steps.size(), 2);
+    QCOMPARE(stepText(row.steps[1], English), u"160 ÷ 10 mmol/L = 16 mg/mmol"_s);
+    QCOMPARE(row.substituted, u"(0.16 × 1000) ÷ 10"_s);
+    QCOMPARE(row.expression, u"(UrineProtein * 1000) / (UrineCreatinine * 88.4 / 1000)"_s);
+    QCOMPARE(row.bands[1].lower, std::optional<double>(15.0));
+    for (const DerivedInput& in : derived.inputs)
+        QVERIFY2(in.conversion.isEmpty(), qPrintable(in.field));
+
+    // In mg/dL the urine creatinine is converted and the row is in mg/g.
+    const Inputs conventional(F(u"UrineProtein=0.16; UrineCreatinine=113.12 mg/dL"_s), English);
+    const Derivation mgPerG = derive(d, conventional, d.compute(conventional));
+    QCOMPARE(mgPerG.rows.front().bands[1].lower, std::optional<double>(150.0));
+    QCOMPARE(mgPerG.rows.front().suffix, u" mg/g"_s);
+
+    // The JSON: the case's row names its table, --items-json holds both.
+    const QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    QJsonObject json;
+    for (const QJsonValue item : caseJson(inputs, evaluations)[u"items"].toArray()) {
+        if (item[u"name"] == QLatin1String(d.listText))
+            json = item[u"rows"][0].toObject();
+    }
+    QCOMPARE(json[u"table"].toInt(), 1);
+    QCOMPARE(json[u"unit"].toString(), u"mg/mmol"_s);
+    QCOMPARE(json[u"value"].toDouble(), 16.0);
+    QJsonArray tables;
+    for (const QJsonValue item : itemsJson()[u"items"].toArray()) {
+        if (item[u"name"] == QLatin1String(d.listText))
+            tables = item[u"rows"][0][u"tables"].toArray();
+    }
+    QCOMPARE(tables.size(), 2);
+    QCOMPARE(tables[0][u"unit"].toString() + tables[1][u"unit"].toString(), u"mg/gmg/mmol"_s);
+    QCOMPARE(tables[0][u"bands"][1][u"lower"].toDouble(), 150.0);
+    QCOMPARE(tables[1][u"bands"][1][u"lower"].toDouble(), 15.0);
+    QCOMPARE(tables[1][u"firstBand"].toInt(), 3);
+    // The lean line: [result, value, band, table], the band among both tables'.
+    QByteArray line;
+    appendCaseLine(line, u"c", inputs, evaluations);
+    const QJsonArray rows = QJsonDocument::fromJson(line)[u"rows"].toArray();
+    QJsonArray lean;
+    for (const QJsonValue r : rows) {
+        if (r.isArray() && r[0] == u"16 mg/mmol"_s)
+            lean = r.toArray();
+    }
+    QCOMPARE(lean, (QJsonArray{u"16 mg/mmol"_s, 16, 4, 1}));
 }
 
 // Each finding of the six items, and a neighbouring case without it.

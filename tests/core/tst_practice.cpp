@@ -46,6 +46,7 @@ private Q_SLOTS:
     void slipsByHand();
     void numbersJudgedByHand();
     void carriedFromOneConversion();
+    void proteinuriaInTheTypedUnit();
     void feedbackNeverInfinite();
     void itemKeys();
     void gradeRequests_data();
@@ -739,6 +740,57 @@ void TestPractice::carriedFromOneConversion()
         }
     }
     QVERIFY(students > 20);
+}
+
+// The proteinuria category with urine creatinine in mmol/L is asked and
+// graded in mg/mmol with KDIGO's mg/mmol table, the creatinine used as typed
+// (no conversion asked); in mg/dL the ratio is in mg/g. Drawn cases come in
+// both units.
+void TestPractice::proteinuriaInTheTypedUnit()
+{
+    using A = AnalyteId;
+    const Exercise si = exerciseForCase(
+        ItemId::ProteinuriaCategory, {},
+        {{A::UrineCreatinine, 10.0, 0, u"mmol/L"_s}, {A::UrineProtein, 0.16, 2, {}}}, 2);
+    for (const ExerciseStep& s : si.steps)
+        QVERIFY2(s.role != StepRole::Conversion, qPrintable(s.id));
+    const ExerciseStep& result = si.steps[si.stepIndex(u"result"_s)];
+    QCOMPARE(result.expected, 16.0);
+    QCOMPARE(result.unit, u"mg/mmol"_s);
+    const ExerciseStep& band = si.steps[si.stepIndex(u"band"_s)];
+    QCOMPARE(band.expectedText, u"KDIGO category A2: moderately increased proteinuria."_s);
+    QHash<QString, QString> answers = expectedAnswers(si, English);
+    QVERIFY(grade(si, answers, English).allCorrect());
+    // The mg/g figure and its category are not this case's answers.
+    answers[u"result"_s] = u"141"_s;
+    answers[u"band"_s] = u"KDIGO category A1: normal to mildly increased proteinuria."_s;
+    QCOMPARE(grade(si, answers, English).correct, grade(si, answers, English).asked - 2);
+
+    const Exercise mgdl = exerciseForCase(
+        ItemId::ProteinuriaCategory, {},
+        {{A::UrineCreatinine, 113.12, 2, u"mg/dL"_s}, {A::UrineProtein, 0.16, 2, {}}}, 2);
+    QCOMPARE(mgdl.steps[mgdl.stepIndex(u"result"_s)].expected, 141.0);
+    QCOMPARE(mgdl.steps[mgdl.stepIndex(u"result"_s)].unit, u"mg/g"_s);
+
+    QSet<QString> units;
+    for (int seed = 1; seed <= 12; ++seed) {
+        const Exercise ex = makeExercise(ItemId::ProteinuriaCategory, quint64(seed), 2);
+        double protein = 0.0, creatinine = 0.0;
+        QString unit;
+        for (const CaseValue& v : ex.values) {
+            (v.id == A::UrineProtein ? protein : creatinine) = v.value;
+            if (v.id == A::UrineCreatinine)
+                unit = v.unit;
+        }
+        units << unit;
+        const ExerciseStep& r = ex.steps[ex.stepIndex(u"result"_s)];
+        const double ratio = unit == u"mmol/L"_s ? protein * 1000.0 / creatinine
+                                                 : protein * 100.0 / creatinine * 1000.0;
+        QCOMPARE(r.unit, unit == u"mmol/L"_s ? u"mg/mmol"_s : u"mg/g"_s);
+        QCOMPARE(r.expected, std::round(ratio));
+        QVERIFY(grade(ex, expectedAnswers(ex, English), English).allCorrect());
+    }
+    QCOMPARE(units, (QSet<QString>{u"mmol/L"_s, u"mg/dL"_s}));
 }
 
 void TestPractice::feedbackNeverInfinite()

@@ -3,8 +3,9 @@
 
     bandedges.py QUARVEX_CLI
 
-quarvex-cli --json on the example case (once as a man, once as a woman) gives
-every row's formula as an expression and its band table. For each edge of
+quarvex-cli --json on the example case (once as a man, once as a woman, and
+once more with urine creatinine in mmol/L for the rows worked in that unit)
+gives every row's formula as an expression and its band table. For each edge of
 each table the script types the values that put the row's value at the edge
 and just below and just above it (a relative 1e-6 away, well beyond the
 1e-9 within which a value counts as equal to a bound), in the formula unit and
@@ -37,7 +38,7 @@ IDENTIFIER = re.compile(r"[A-Za-z_][A-Za-z_0-9]*")
 FUNCTIONS = {"min": min, "max": max, "pow": pow}
 
 
-def example_fields(gender):
+def example_fields(gender, si=False):
     fields = {}
     with open(EXAMPLE, encoding="utf-8") as f:
         for line in f:
@@ -46,7 +47,16 @@ def example_fields(gender):
                 name, text = line.split("=", 1)
                 fields[name] = text
     fields["Gender"] = gender
+    if si:
+        # The same urine creatinine (110 mg/dL) in mmol/L.
+        fields["UrineCreatinine"], fields["UnitUrineCreatinine"] = "9.724", "mmol/L"
     return fields
+
+
+# The example cases: a man, a woman, and the man with urine creatinine in
+# mmol/L, of which only the rows worked differently then are tried.
+EXAMPLES = {"Male": ("Male", False), "Female": ("Female", False),
+            "Male, SI urine creatinine": ("Male", True)}
 
 
 def formula_units(name):
@@ -128,15 +138,20 @@ def targets(edge, k, at, shown):
 def cases(cli_json):
     """(label, fields, item name, row name, expected band index) for every edge."""
     out = []
+    seen = set()
     for gender, doc in cli_json.items():
         values = {i["field"]: i["value"] for i in doc["inputs"]}
-        base = example_fields(gender)
+        base = example_fields(*EXAMPLES[gender])
         for item in doc["items"]:
             for row in item["rows"]:
                 bands = row["bands"]
                 names = [n for n in IDENTIFIER.findall(row["expression"]) if n in values]
                 if len(bands) < 2 or not names:
                     continue
+                key = (item["name"], row["name"], row["expression"], json.dumps(bands))
+                if EXAMPLES[gender][1] and key in seen:
+                    continue
+                seen.add(key)
                 free = names[0]
                 f = evaluator(row["expression"], values, free)
                 for k, band in enumerate(bands[:-1]):
@@ -160,7 +175,7 @@ def cases(cli_json):
 
 def main():
     run = randomcases.Run(0)
-    docs = {g: json.loads(run.output(example_fields(g), "--json")) for g in ("Male", "Female")}
+    docs = {g: json.loads(run.output(example_fields(*EXAMPLES[g]), "--json")) for g in EXAMPLES}
     all_cases = cases(docs)
 
     # Every finite edge of every table is tried.

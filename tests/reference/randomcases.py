@@ -57,6 +57,12 @@ def random_fields(rng):
         for n in (num, den):
             if n in reference.UNITS:
                 f["Unit" + n] = list(reference.UNITS[n])[0]
+    if rng.random() < 0.25:
+        # The protein to creatinine ratio on or beside an edge of KDIGO's
+        # mg/mmol table, urine creatinine in mmol/L.
+        d = rng.choice([2, 4, 5, 8, 10, 20])
+        f["UrineCreatinine"], f["UnitUrineCreatinine"] = str(d), "mmol/L"
+        f["UrineProtein"] = "%g" % (rng.choice([14.4, 14.5, 15, 15.5, 49.5, 50, 50.5]) * d / 1000)
     return f
 
 

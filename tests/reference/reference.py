@@ -479,16 +479,23 @@ def egfr(f):
 
 
 def proteinuria(f):
-    x = value("UrineProtein", f) * 100 / value("UrineCreatinine", f) * 1000
+    # In mg/mmol with KDIGO's mg/mmol table when urine creatinine is typed in
+    # mmol/L (protein in mg/L over creatinine as typed), else in mg/g.
+    if f.get("UnitUrineCreatinine") == "mmol/L":
+        x = value("UrineProtein", f) * 1000 / number(f["UrineCreatinine"])
+        unit, a2, a3 = " mg/mmol", 15, 50
+    else:
+        x = value("UrineProtein", f) * 100 / value("UrineCreatinine", f) * 1000
+        unit, a2, a3 = " mg/g", 150, 500
     shown = fmt_places(x, 0)
     v = float(shown)
-    if lt(v, 150):
+    if lt(v, a2):
         t = "A1: normal to mildly increased proteinuria."
-    elif le(v, 500):
+    elif le(v, a3):
         t = "A2: moderately increased proteinuria."
     else:
         t = "A3: severely increased proteinuria."
-    return [("Proteinuria Category (KDIGO)", shown + " mg/g", "KDIGO category " + t)]
+    return [("Proteinuria Category (KDIGO)", shown + unit, "KDIGO category " + t)]
 
 
 def fractional_urea(f):

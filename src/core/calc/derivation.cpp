@@ -137,7 +137,8 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
             di.unit = in.unitText;
         if (a.fixedUnit)
             di.fixedUnit = QString::fromLatin1(a.fixedUnit);
-        di.conversion = conversionText(in.unit);
+        if (readsConverted(outcome.working, in.id))
+            di.conversion = conversionText(in.unit);
         di.formulaUnit = formulaUnit(in.id);
         di.value = in.converted;
         di.hints = hintsOn(hints, in.id);

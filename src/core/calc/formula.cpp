@@ -88,6 +88,22 @@ QString withMinusSign(QString text)
     return text;
 }
 
+// "(UrineCreatinine * 88.4 / 1000)": an input in the formula unit brought to
+// the unit an op reads it in.
+QString expressionInUnit(const FormulaOp& op)
+{
+    QString text = QLatin1Char('(') + QString::fromLatin1(analyte(op.input).field);
+    for (const UnitChoice& unit : analyte(op.input).unitChoices()) {
+        if (qstrcmp(unit.text, op.unit) != 0)
+            continue;
+        if (unit.divide != 1.0)
+            text += QStringLiteral(" * ") + exactNumber(unit.divide);
+        if (unit.multiply != 1.0)
+            text += QStringLiteral(" / ") + exactNumber(unit.multiply);
+    }
+    return text + QLatin1Char(')');
+}
+
 QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& inputs)
 {
     switch (op.kind) {
@@ -118,10 +134,13 @@ QString operandText(const FormulaOp& op, FormulaStyle style, const Inputs& input
         case FormulaStyle::Words:
             return personName(op.input);
         case FormulaStyle::Symbols:
-        case FormulaStyle::Expression:
             return QString::fromLatin1(analyte(op.input).field);
+        case FormulaStyle::Expression:
+            // Tools put in the values in the formula unit: an input read in
+            // a unit of its own is converted back in the expression.
+            return op.unit ? expressionInUnit(op) : QString::fromLatin1(analyte(op.input).field);
         case FormulaStyle::Substituted:
-            return sixDigits(inputs[op.input].converted, inputs.locale());
+            return sixDigits(inputValue(op, inputs[op.input]), inputs.locale());
         }
         break;
     default:
@@ -178,7 +197,7 @@ double evaluate(const Formula& formula, const Inputs& inputs)
             stack[top++] = op.number;
             break;
         case FormulaOp::Input:
-            stack[top++] = inputs[op.input].converted;
+            stack[top++] = inputValue(op, inputs[op.input]);
             break;
         case FormulaOp::Gender:
             stack[top++] = genderConstant(op, inputs);
@@ -273,6 +292,36 @@ QString formulaUnit(AnalyteId id)
     return {};
 }
 
+double inputValue(const FormulaOp& op, const ConvertedInput& input)
+{
+    if (op.unit && input.unit && qstrcmp(input.unit->text, op.unit) == 0)
+        return input.typed;
+    return inputValue(op, input.converted);
+}
+
+double inputValue(const FormulaOp& op, double formulaValue)
+{
+    if (!op.unit)
+        return formulaValue;
+    for (const UnitChoice& unit : analyte(op.input).unitChoices()) {
+        if (qstrcmp(unit.text, op.unit) == 0)
+            return formulaValue * unit.divide / unit.multiply;
+    }
+    return std::nan("");
+}
+
+QString inputUnit(const FormulaOp& op)
+{
+    return op.unit ? QString::fromLatin1(op.unit) : formulaUnit(op.input);
+}
+
+bool readsInFormulaUnit(const Formula& formula, AnalyteId id)
+{
+    return std::any_of(formula.ops.begin(), formula.ops.end(), [id](const FormulaOp& op) {
+        return op.kind == FormulaOp::Input && op.input == id && !op.unit;
+    });
+}
+
 QString resultUnit(const Formula& formula)
 {
     if (formula.unit)
@@ -300,7 +349,7 @@ QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
             stack[top++] = Operand{genderConstant(op, inputs), {}, -1};
             continue;
         case FormulaOp::Input:
-            stack[top++] = Operand{inputs[op.input].converted, formulaUnit(op.input), -1};
+            stack[top++] = Operand{inputValue(op, inputs[op.input]), inputUnit(op), -1};
             continue;
         default:
             break;

@@ -35,6 +35,10 @@ struct FormulaOp {
     // A gender constant's symbol ("κ"); none reads "K" in symbols and the
     // male number in words.
     const char* symbol = nullptr;
+    // An input read in this unit of its own list, as typed, rather than in
+    // the formula unit: only a row's unit variant, chosen when the input is
+    // typed in that unit, reads one (calc/items.h, UnitVariant).
+    const char* unit = nullptr;
 };
 
 namespace op {
@@ -45,6 +49,10 @@ constexpr FormulaOp num(double value)
 constexpr FormulaOp in(AnalyteId id)
 {
     return {FormulaOp::Input, 0.0, id, 0.0};
+}
+constexpr FormulaOp in(AnalyteId id, const char* unit)
+{
+    return {FormulaOp::Input, 0.0, id, 0.0, nullptr, unit};
 }
 constexpr FormulaOp gender(double male, double female, const char* symbol = nullptr)
 {
@@ -98,8 +106,21 @@ struct Formula {
     const char* unit = nullptr;
 };
 
-// The value of the formula from the inputs in their formula units.
+// The value of the formula from the inputs in their formula units (or, for
+// an input op with a unit, in that unit).
 double evaluate(const Formula& formula, const Inputs& inputs);
+
+// The value an input op pushes: the input in the formula unit, or in the
+// op's own unit, the typed value itself when it was typed in that unit.
+double inputValue(const FormulaOp& op, const ConvertedInput& input);
+// The same from the input's value in the formula unit (practice works a
+// case again from such values); NaN for a unit the analyte does not list.
+double inputValue(const FormulaOp& op, double formulaValue);
+// The unit of the value an input op pushes ("mmol/L", or the formula unit).
+QString inputUnit(const FormulaOp& op);
+// Whether the formula reads the input in the formula unit, so that a value
+// typed in another unit is converted for it.
+bool readsInFormulaUnit(const Formula& formula, AnalyteId id);
 
 // The texts of a formula. The smaller and larger of two values read
 // "min(a, b)" and "max(a, b)" in every style; a power reads "a^b", and

@@ -19,6 +19,17 @@ namespace quarvex {
 // table) in check order.
 enum class InputOrder : unsigned char { Checks, Formulas };
 
+// A row worked in another unit system: when `input` is typed in `unit`, the
+// row takes this formula (which reads that input as typed), its unit and this
+// band table instead of its own (urine creatinine in mmol/L gives the
+// protein to creatinine ratio in mg/mmol and KDIGO's mg/mmol categories).
+struct UnitVariant {
+    AnalyteId input = AnalyteId::Age;
+    const char* unit = nullptr;
+    const Formula* formula = nullptr;
+    std::span<const Band> bands{};
+};
+
 // One result row of an item: its name, its formula, the band table its
 // interpretation is chosen from, and how the interpretation reads.
 struct ItemRow {
@@ -32,9 +43,15 @@ struct ItemRow {
     // none; without bands, the prefix alone is a fixed interpretation).
     const char* prefix = nullptr;
     const char* suffix = nullptr;
+    // The row in other unit systems, the first whose input's unit matches
+    // (never beside femaleBands).
+    std::span<const UnitVariant> unitVariants{};
 
     // The band table for the reading's gender text.
     std::span<const Band> bandsFor(const QString& gender) const;
+    // The formula and band table the reading takes: a unit variant's when
+    // its input is typed in its unit, else the row's own.
+    RowWorking workingFor(const Inputs& inputs) const;
 };
 
 // The screen form of an item whose screen shows more or other than its one

@@ -55,4 +55,8 @@ struct Outcome {
     QList<RowWorking> working;
 };
 
+// Whether the rows' formulas use the input in the formula unit: false only
+// where every formula that reads it reads it as typed (a unit variant's).
+bool readsConverted(const QList<RowWorking>& working, AnalyteId id);
+
 } // namespace quarvex

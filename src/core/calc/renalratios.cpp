@@ -75,6 +75,14 @@ constexpr Band KdigoProteinBands[] = {
     {500.0, true, "KDIGO category A2: moderately increased proteinuria."},
     {AndAbove, false, "KDIGO category A3: severely increased proteinuria."},
 };
+// The same categories in KDIGO's own mg/mmol table, for urine creatinine
+// typed in mmol/L, with the mg/g table's edges kept (15 is A2's first value,
+// 50 its last). They are not the mg/g limits converted (15 mg/mmol is 133 mg/g).
+constexpr Band KdigoProteinMmolBands[] = {
+    {15.0, false, "KDIGO category A1: normal to mildly increased proteinuria."},
+    {50.0, true, "KDIGO category A2: moderately increased proteinuria."},
+    {AndAbove, false, "KDIGO category A3: severely increased proteinuria."},
+};
 
 using namespace op;
 
@@ -104,6 +112,14 @@ constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 constexpr FormulaOp ProteinGramOps[] = {
     in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine), div, num(1000.0), mul};
 constexpr Formula ProteinGramFormula{"UPCR", ProteinGramOps, Shown::Whole, " mg/g"};
+// With urine creatinine typed in mmol/L: mg of protein per mmol of creatinine,
+// urine protein in mg/L (g/L times 1000) over urine creatinine as typed.
+constexpr FormulaOp ProteinMmolOps[] = {in(A::UrineProtein), num(1000.0), mul,
+                                        in(A::UrineCreatinine, "mmol/L"), div};
+constexpr Formula ProteinMmolFormula{"UPCR", ProteinMmolOps, Shown::Whole, " mg/mmol"};
+constexpr UnitVariant ProteinMmolRow[] = {
+    {A::UrineCreatinine, "mmol/L", &ProteinMmolFormula, KdigoProteinMmolBands},
+};
 
 // The screen of the urea ratios: the three results in one line, what they
 // are below it, and a message with the results and their texts.
@@ -234,12 +250,12 @@ constexpr EvidenceNote UrineProteinCreatinineRatioEvidence[] = {
 };
 constexpr SourceRow ProteinCategorySources[] = {
     {R::Formula, "R20", "Single voided urine samples estimate quantitative proteinuria."},
-    {R::Bands, "R10", "KDIGO 2012 categories of albuminuria and proteinuria."},
+    {R::Bands, "R10", "KDIGO 2012 categories of albuminuria and proteinuria; protein to creatinine in mg/mmol A1 <15, A2 15–50, A3 >50."},
     {R::Bands, "R78", "A1 <150, A2 150–500, A3 >500 mg/g."},
     {R::Guidance, "R10", "The albumin to creatinine ratio is preferred (A1 <30, A2 30–300, A3 >300 mg/g)."},
 };
 constexpr const char* ProteinCategoryStepNotes[] = {
-    "Added beside the protein to creatinine ratio in mg/mg: KDIGO gives its categories in mg/g (0.15 mg/mg is 150 mg/g), read from the whole number shown.",
+    "Added beside the protein to creatinine ratio in mg/mg: KDIGO gives its categories in mg/g (0.15 mg/mg is 150 mg/g) and in mg/mmol (15 mg/mmol); the ratio is worked in mg/mmol when urine creatinine is typed in mmol/L, else in mg/g, and read from that unit's table on the whole number shown.",
 };
 // clang-format on
 
@@ -327,13 +343,14 @@ extern constexpr ItemDescriptor ProteinuriaCategoryItem{
     .listText = "Proteinuria Category (KDIGO)",
     .key = "proteinuria-category",
     .checkList = {A::UrineCreatinine, A::UrineProtein},
-    .rowList = {{.name = "Proteinuria Category (KDIGO)", .formula = &ProteinGramFormula, .bands = KdigoProteinBands}},
+    .rowList = {{.name = "Proteinuria Category (KDIGO)", .formula = &ProteinGramFormula, .bands = KdigoProteinBands,
+                 .unitVariants = ProteinMmolRow}},
     .inputOrder = InputOrder::Formulas,
     .origins = {
-        .formulaOrigin = "The urine protein to creatinine ratio (Ginsberg et al. 1983) in mg/g: urine protein (g/L × 100 = mg/dL) ÷ urine creatinine (mg/dL) × 1000.",
-        .bandsOrigin = "The KDIGO 2012 protein to creatinine categories A1 <150, A2 150–500, A3 >500 mg/g.",
+        .formulaOrigin = "The urine protein to creatinine ratio (Ginsberg et al. 1983) in the units of the urine creatinine typed: with mg/dL in mg/g, urine protein (g/L × 100 = mg/dL) ÷ urine creatinine (mg/dL) × 1000; with mmol/L in mg/mmol, urine protein (g/L × 1000 = mg/L) ÷ urine creatinine (mmol/L).",
+        .bandsOrigin = "The KDIGO 2012 protein to creatinine categories, from the table of the ratio's unit: A1 <150, A2 150–500, A3 >500 mg/g; A1 <15, A2 15–50, A3 >50 mg/mmol.",
         .guidance = "KDIGO prefers the albumin to creatinine ratio (A1 <30, A2 30–300, A3 >300 mg/g).",
-        .caveat = "A category of proteinuria, not of the albuminuria that KDIGO prefers.",
+        .caveat = "A category of proteinuria, not of the albuminuria that KDIGO prefers. KDIGO's mg/mmol limits are not exact conversions of its mg/g limits (creatinine 113.12 mg/mmol: 15 mg/mmol is 133 mg/g, 50 mg/mmol is 442 mg/g), so a ratio between 133 and 150 mg/g is A1 in mg/g but A2 in mg/mmol, and one between 442 and 500 mg/g A2 in mg/g but A3 in mg/mmol: the category follows the unit the urine creatinine is typed in.",
         .sources = ProteinCategorySources,
         .stepNotes = ProteinCategoryStepNotes,
     },

@@ -78,6 +78,30 @@ std::span<const Band> ItemRow::bandsFor(const QString& gender) const
     return {};
 }
 
+bool readsConverted(const QList<RowWorking>& working, AnalyteId id)
+{
+    bool asTyped = false;
+    for (const RowWorking& row : working) {
+        if (!row.formula)
+            continue;
+        if (readsInFormulaUnit(*row.formula, id))
+            return true;
+        for (const FormulaOp& op : row.formula->ops)
+            asTyped = asTyped || (op.kind == FormulaOp::Input && op.input == id);
+    }
+    return !asTyped;
+}
+
+RowWorking ItemRow::workingFor(const Inputs& inputs) const
+{
+    for (const UnitVariant& variant : unitVariants) {
+        const ConvertedInput& in = inputs[variant.input];
+        if (in.unit && qstrcmp(in.unit->text, variant.unit) == 0)
+            return RowWorking{variant.formula, variant.bands};
+    }
+    return RowWorking{formula, bandsFor(inputs[AnalyteId::Gender].valueText)};
+}
+
 QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
 {
     QList<Finding> out;
@@ -91,7 +115,7 @@ QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
         return out;
     const std::span<const ItemRow> all = rows();
     for (const PositiveRow& positive : positiveList.view()) {
-        const Formula& formula = *all[positive.row].formula;
+        const Formula& formula = *all[positive.row].workingFor(inputs).formula;
         if (!(bandValue(formula.shown, evaluate(formula, inputs)) > 0.0))
             out << Finding{positive.analyte, FindingKind::OutsideFormula,
                            QString::fromLatin1(positive.text)};
@@ -103,13 +127,13 @@ Outcome ItemDescriptor::compute(const Inputs& inputs) const
 {
     Outcome outcome;
     const QStringList& names = rowNameTexts(id);
-    const QString& gender = inputs[AnalyteId::Gender].valueText;
     std::array<QString, 3> bandTexts;
     const std::span<const ItemRow> all = rows();
     outcome.rows.reserve(qsizetype(all.size()));
     for (size_t i = 0; i < all.size(); ++i) {
         const ItemRow& row = all[i];
-        Worked worked = work(*row.formula, row.bandsFor(gender), inputs);
+        const RowWorking chosen = row.workingFor(inputs);
+        Worked worked = work(*chosen.formula, chosen.bands, inputs);
         QString interpretation = row.prefix || row.suffix
                                      ? text(row.prefix) + worked.bandText + text(row.suffix)
                                      : worked.bandText;

@@ -326,8 +326,12 @@ const QHash<QString, std::vector<RowVariant>>& rowVariants()
 {
     static const QHash<QString, std::vector<RowVariant>> all = [] {
         QHash<QString, std::vector<RowVariant>> out;
-        for (const char* gender : {"Male", "Female"}) {
-            const Inputs inputs(completeCase(gender), QLocale::c());
+        // The men's case once more with urine creatinine in mmol/L, for the
+        // rows worked in other units then (ItemRow::unitVariants).
+        MapFields si = completeCase("Male");
+        si.set(AnalyteId::UrineCreatinine, QStringLiteral("8.84"), QStringLiteral("mmol/L"));
+        for (const MapFields& fields : {completeCase("Male"), completeCase("Female"), si}) {
+            const Inputs inputs(fields, QLocale::c());
             for (const ItemEvaluation& evaluation : evaluateItems(inputs)) {
                 if (!evaluation.computable())
                     continue;
@@ -452,8 +456,8 @@ QString fixedText(const char* text)
 
 // What every case shares about one grid row, for the lean line: the item,
 // the row, and the interpretation of each band of each of its band tables
-// (the table for "Male" or the only one first, then the one for "Female"),
-// and the interpretation when no band is chosen.
+// (the table for "Male" or the only one first, then the one for "Female",
+// then each unit variant's), and the interpretation when no band is chosen.
 struct LineRow {
     const ItemDescriptor* item = nullptr;
     size_t row = 0;
@@ -487,6 +491,10 @@ const LineRows& lineRows()
                     for (const Band& band : table)
                         line.sentences << interpretationOf(rows[r], band.text);
                 }
+                for (const UnitVariant& variant : rows[r].unitVariants) {
+                    for (const Band& band : variant.bands)
+                        line.sentences << interpretationOf(rows[r], band.text);
+                }
                 out.rows.push_back(std::move(line));
             }
         }
@@ -508,6 +516,62 @@ int fieldIndex(AnalyteId id)
     return places[size_t(id)];
 }
 
+// The unit table a row's working took, for a row with unit variants: 0 for
+// the row's own, 1 on for its variants; -1 for every other row.
+int unitTable(const ItemRow& row, const RowWorking& work)
+{
+    if (row.unitVariants.empty())
+        return -1;
+    for (size_t v = 0; v < row.unitVariants.size(); ++v) {
+        if (work.formula == row.unitVariants[v].formula)
+            return int(v) + 1;
+    }
+    return 0;
+}
+
+// Where a unit table's bands start among the interpretations of its row.
+int firstBandOf(const ItemRow& row, int table)
+{
+    if (table <= 0)
+        return 0;
+    size_t first = row.bands.size() + row.femaleBands.size();
+    for (int v = 0; v + 1 < table; ++v)
+        first += row.unitVariants[size_t(v)].bands.size();
+    return int(first);
+}
+
+// The unit tables of a row with unit variants, for itemsJson: each with the
+// unit of its values, the field and unit typed that choose it (none for the
+// row's own), where its bands start among the row's interpretations, its
+// variant and its bands.
+QJsonArray unitTablesJson(const ItemRow& row, const std::vector<RowVariant>& variants)
+{
+    QJsonArray out;
+    for (size_t t = 0; t <= row.unitVariants.size(); ++t) {
+        const UnitVariant* variant = t > 0 ? &row.unitVariants[t - 1] : nullptr;
+        const Formula* formula = variant ? variant->formula : row.formula;
+        QJsonValue index(QJsonValue::Null), bands(QJsonValue::Null);
+        for (size_t v = 0; v < variants.size(); ++v) {
+            if (variants[v].formula == formula) {
+                index = int(v);
+                bands = bandsJson(variants[v].bands);
+                break;
+            }
+        }
+        out << QJsonObject{
+            {QStringLiteral("unit"), resultUnit(*formula)},
+            {QStringLiteral("field"), variant ? QJsonValue(analyte(variant->input).fieldName())
+                                              : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("fieldUnit"),
+             variant ? QJsonValue(QLatin1String(variant->unit)) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("firstBand"), firstBandOf(row, int(t))},
+            {QStringLiteral("variant"), index},
+            {QStringLiteral("bands"), bands},
+        };
+    }
+    return out;
+}
+
 // The band number a lean line gives for a row: the band's place among the
 // bands of every table of the row, or -1 for none. A row that decides on its
 // shown number is found by its interpretation where only one band of its
@@ -517,7 +581,9 @@ int lineBand(const ItemRow& row, const RowWorking& work, double value, const Lin
 {
     if (!work.formula || work.bands.empty())
         return -1;
-    const int offset = !row.femaleBands.empty() && work.bands.data() == row.femaleBands.data()
+    const int table = unitTable(row, work);
+    const int offset = table > 0 ? firstBandOf(row, table)
+                       : !row.femaleBands.empty() && work.bands.data() == row.femaleBands.data()
                            ? int(row.bands.size())
                            : 0;
     if (decidesOnShown(work.formula->shown) && std::isfinite(value)) {
@@ -616,12 +682,18 @@ QJsonObject itemsJson(const QLocale& locale)
             for (const RowVariant& variant : variants.value(rowName))
                 list << variant.json();
             const LineRow& line = table.rows[first + r];
-            rows << QJsonObject{
+            QJsonObject row{
                 {QStringLiteral("name"), rowName},
                 {QStringLiteral("variants"), list},
                 {QStringLiteral("interpretations"), QJsonArray::fromStringList(line.sentences)},
                 {QStringLiteral("noBand"), line.noBand},
                 {QStringLiteral("notes"), evidence.value(rowName)}};
+            // A row worked in the unit typed has a table per unit; its case
+            // rows name the one they took.
+            if (!item.rows()[r].unitVariants.empty())
+                row.insert(QStringLiteral("tables"),
+                           unitTablesJson(item.rows()[r], variants.value(rowName)));
+            rows << row;
         }
         items << QJsonObject{{QStringLiteral("name"), name},
                              {QStringLiteral("rows"), rows},
@@ -796,6 +868,11 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                 appendWhole(out, band);
             else
                 out.append("null");
+            // A row with a table per unit: the table it took.
+            if (const int unit = unitTable(rows[r], work); unit >= 0) {
+                out.append(',');
+                appendWhole(out, unit);
+            }
             out.append(']');
             for (const Note& note :
                  caseNotes(item.id, int(r), inputs, outcome, inputs.locale(), false)) {
@@ -995,8 +1072,21 @@ QJsonObject caseJson(const Inputs& inputs, const QList<ItemEvaluation>& evaluati
         QJsonArray rows;
         if (evaluation.computable()) {
             const Derivation d = derive(*evaluation.item, inputs, *evaluation.outcome, hints);
-            for (const DerivedRow& row : d.rows)
-                rows << rowJson(row);
+            const std::span<const ItemRow> itemRows = evaluation.item->rows();
+            for (qsizetype i = 0; i < d.rows.size(); ++i) {
+                QJsonObject row = rowJson(d.rows[i]);
+                // A row with a table per unit: the one it took, and its unit.
+                const RowWorking work = i < evaluation.outcome->working.size()
+                                            ? evaluation.outcome->working[i]
+                                            : RowWorking{};
+                if (size_t(i) < itemRows.size() && work.formula) {
+                    if (const int unit = unitTable(itemRows[size_t(i)], work); unit >= 0) {
+                        row.insert(QStringLiteral("table"), unit);
+                        row.insert(QStringLiteral("unit"), resultUnit(*work.formula));
+                    }
+                }
+                rows << row;
+            }
         }
         items << QJsonObject{
             {QStringLiteral("name"), name},

@@ -67,7 +67,7 @@ private:
     {
         for (const RowWorking& w : m_ex.outcome.working) {
             for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
-                if (op.kind == FormulaOp::Input && op.input == id)
+                if (op.kind == FormulaOp::Input && op.input == id && !op.unit)
                     return true;
             }
         }

@@ -149,9 +149,12 @@ bool usedInFormulas(const Exercise& ex, AnalyteId id)
     return false;
 }
 
-bool hasConversion(const ConvertedInput& in)
+// Whether the exercise converts the input: typed in another unit than the
+// formula unit, and not read only as typed.
+bool hasConversion(const Exercise& ex, const ConvertedInput& in)
 {
-    return in.unit && (in.unit->multiply != 1.0 || in.unit->divide != 1.0);
+    return in.unit && (in.unit->multiply != 1.0 || in.unit->divide != 1.0) &&
+           readsConverted(ex.outcome.working, in.id);
 }
 
 } // namespace
@@ -192,7 +195,7 @@ QList<SlipCase> slipCases(const Exercise& ex)
     // Conversions.
     QList<const ConvertedInput*> converted;
     for (const ConvertedInput& in : ex.outcome.inputs) {
-        if (in.id != AnalyteId::Gender && hasConversion(in))
+        if (in.id != AnalyteId::Gender && hasConversion(ex, in))
             converted << &in;
     }
     for (const ConvertedInput* in : converted) {

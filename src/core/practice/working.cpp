@@ -70,7 +70,7 @@ double sideValue(const Formula& formula, const Operand& side, const Change& chan
         return male ? op.number : op.female;
     }
     case Operand::Input:
-        return change.values[size_t(side.input)];
+        return inputValue(formula.ops[size_t(side.op)], change.values[size_t(side.input)]);
     case Operand::Step:
         return results.value(side.step, std::nan(""));
     }
