@@ -1016,6 +1016,46 @@
         <source>An eGFR of %1 in category G1 or G2 is chronic kidney disease only with markers of kidney damage, such as albuminuria, present for more than 3 months; without them it does not meet the definition of chronic kidney disease. (The guideline&apos;s definition of chronic kidney disease is not quoted on this program&apos;s literature list.)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2 per %3</source>
+        <translation>%1 %2 pro %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>serum urea nitrogen</source>
+        <translation>Serum-Harnstoff-Stickstoff</translation>
+    </message>
+    <message>
+        <source>urine urea nitrogen</source>
+        <translation>Urin-Harnstoff-Stickstoff</translation>
+    </message>
+    <message>
+        <source>%1 (no unit: the units cancel)</source>
+        <translation>%1 (ohne Einheit: die Einheiten kürzen sich)</translation>
+    </message>
+    <message>
+        <source>%1 (no unit)</source>
+        <translation>%1 (ohne Einheit)</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>non-HDL cholesterol</source>
+        <translation>Non-HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>VLDL cholesterol ≈ TG ÷ 5</source>
+        <translation>VLDL-Cholesterin ≈ TG ÷ 5</translation>
+    </message>
+    <message>
+        <source>urine protein in mg/dL</source>
+        <translation>Urinprotein in mg/dL</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::DataEntryWindow</name>
@@ -1392,6 +1432,61 @@
     <message>
         <source>No test item can be computed from the values entered.</source>
         <translation>Aus den eingegebenen Werten lässt sich kein Test berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Practice</name>
+    <message>
+        <source>%1 %2 %3 as %4 in %5</source>
+        <translation>%1 %2 %3 als %4 in %5</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 in %4</source>
+        <translation>%1 %2 %3 in %4</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (the units cancel: no conversion)</source>
+        <translation>%1 (die Einheiten kürzen sich: keine Umrechnung)</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1, as the result shows it</source>
+        <translation>%1, wie im Ergebnis angegeben</translation>
+    </message>
+    <message>
+        <source>%1, as a whole number as the result shows it</source>
+        <translation>%1, als ganze Zahl wie im Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1, to 1 decimal as the result shows it</source>
+        <translation>%1, auf 1 Dezimalstelle wie im Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1, to %2 decimals as the result shows it</source>
+        <translation>%1, auf %2 Dezimalstellen wie im Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 mit %2</translation>
+    </message>
+    <message>
+        <source>Which interpretation does %1 give?</source>
+        <translation>Welche Bewertung ergibt %1?</translation>
     </message>
 </context>
 <context>

@@ -536,7 +536,7 @@ CLASS_HEADER = b"Student,Item,Seed,Level,Generator,result\r\n"
 
 
 def class_row(student, seed=1, answer=b"25"):
-    return student + b",creatinine-clearance," + str(seed).encode() + b",2,2," + answer + b"\r\n"
+    return student + b",creatinine-clearance," + str(seed).encode() + b",2,3," + answer + b"\r\n"
 
 
 def long_records_are_skipped():
@@ -547,7 +547,7 @@ def long_records_are_skipped():
            b"row skipped" in r.stderr and r.stdout.count(b"\r\n") == 3 and
            r.stdout.split(b"\r\n")[2].startswith(b"case 3,"),
            "batch: a record over 1 MB is skipped and the row after it read", r)
-    quoted = b'"x' + b"\n" * 10 + b"9" * (1024 * 1024) + b'",creatinine-clearance,1,2,2,\r\n'
+    quoted = b'"x' + b"\n" * 10 + b"9" * (1024 * 1024) + b'",creatinine-clearance,1,2,3,\r\n'
     r = run(["--grade", "--batch"], stdin=CLASS_HEADER + class_row(b"anna") + quoted +
             class_row(b"bert"))
     lines = r.stdout.split(b"\r\n")
@@ -580,7 +580,7 @@ def formula_cells_are_guarded():
            "batch: case names that a spreadsheet would run get an apostrophe", r)
     r = run(["--grade", "--batch"],
             stdin=b"Student,Item,Seed,Level,Generator,Email,result\r\n"
-                  b"=cmd|' /C calc'!A0,creatinine-clearance,1,2,2,@x.org,\r\n")
+                  b"=cmd|' /C calc'!A0,creatinine-clearance,1,2,3,@x.org,\r\n")
     expect(r.returncode == 0 and b"\r\n\"'=cmd|' /C calc'!A0\",creatinine-clearance," in r.stdout
            and r.stdout.endswith(b",\"'@x.org\"\r\n"),
            "class: student names and passed-through cells get an apostrophe", r)
@@ -591,7 +591,7 @@ def echoed_texts_are_escaped_and_short():
     expect(r.returncode == 2 and b"\x1b" not in r.stderr and b"\x07" not in r.stderr and
            b'unknown key "\\x1b]0;pwned\\x07"' in r.stderr,
            "grade: an unknown key is escaped", r)
-    r = run(["--grade"], stdin=b'{"item":"creatinine-clearance","seed":1,"generator":2,"answers":{"' +
+    r = run(["--grade"], stdin=b'{"item":"creatinine-clearance","seed":1,"generator":3,"answers":{"' +
             b"s" * 1000000 + b'":1}}')
     expect(r.returncode == 2 and len(r.stderr) < 400 and "\u2026".encode() in r.stderr,
            "grade: a 1 MB step id is cut short", r)
@@ -619,8 +619,8 @@ def long_header_is_quick():
 def passed_through_columns():
     r = run(["--grade", "--batch"],
             stdin=b"Student,Email,Item,Seed,Level,Generator,result,ID number\r\n"
-                  b"anna,a@x.org,creatinine-clearance,1,2,2,,17\r\n"
-                  b"bert,b@x.org,creatinine-clearance,2,2,2,,18\r\n")
+                  b"anna,a@x.org,creatinine-clearance,1,2,3,,17\r\n"
+                  b"bert,b@x.org,creatinine-clearance,2,2,3,,18\r\n")
     lines = r.stdout.split(b"\r\n")
     expect(r.returncode == 0 and lines[0].endswith(b",Email,ID number") and
            lines[1].endswith(b",a@x.org,17") and lines[2].endswith(b",b@x.org,18") and

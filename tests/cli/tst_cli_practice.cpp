@@ -78,7 +78,7 @@ void TestCliPractice::exitStatus_data()
     QTest::addColumn<QString>("message"); // in standard error; empty: none
 
     const QByteArray good =
-        R"({"item":"tibc-calculated","generator":2,"seed":4,"level":3,"answers":{}})"_ba;
+        R"({"item":"tibc-calculated","generator":3,"seed":4,"level":3,"answers":{}})"_ba;
     QTest::newRow("practice") << QStringList{u"--practice"_s, u"tibc-calculated"_s} << QByteArray()
                               << 0 << QString();
     QTest::newRow("practice by list text")
@@ -110,7 +110,7 @@ void TestCliPractice::exitStatus_data()
         << QStringList{u"--grade"_s} << "{"_ba << 2 << u"standard input: not JSON"_s;
     QTest::newRow("grade unknown step")
         << QStringList{u"--grade"_s}
-        << R"({"item":"tibc-calculated","generator":2,"seed":4,"level":3,"answers":{"step-7":1}})"_ba
+        << R"({"item":"tibc-calculated","generator":3,"seed":4,"level":3,"answers":{"step-7":1}})"_ba
         << 2 << u"no step \"step-7\""_s;
     QTest::newRow("grade missing file") << QStringList{u"--grade"_s, u"/nonexistent/answers.json"_s}
                                         << QByteArray() << 2 << u"/nonexistent/answers.json"_s;
@@ -254,7 +254,7 @@ void TestCliPractice::everyItem()
         const QJsonObject request{{u"item"_s, item},
                                   {u"seed"_s, seed},
                                   {u"level"_s, level},
-                                  {u"generator"_s, 2},
+                                  {u"generator"_s, GeneratorVersion},
                                   {u"answers"_s, answers}};
         const Ran graded = runCli({u"--grade"_s}, QJsonDocument(request).toJson());
         QCOMPARE(graded.status, 0);
@@ -315,7 +315,7 @@ void TestCliPractice::everyItem()
             const QJsonObject slipRequest{{u"item"_s, item},
                                           {u"seed"_s, seed},
                                           {u"level"_s, level},
-                                          {u"generator"_s, 2},
+                                          {u"generator"_s, GeneratorVersion},
                                           {u"answers"_s, wrong}};
             const QJsonObject sg = object(
                 runCli({u"--grade"_s, u"--no-carry"_s}, QJsonDocument(slipRequest).toJson()).out);

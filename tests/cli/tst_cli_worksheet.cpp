@@ -505,14 +505,14 @@ void TestCliWorksheet::gradeClass()
 void TestCliWorksheet::badRows()
 {
     const QByteArray csv = "Student,Item,Seed,Level,Generator,result\r\n"
-                           "Ada,tibc-calculated,4,3,2,300\r\n"
-                           "Bo,kidney,4,3,2,300\r\n"
-                           "Cy,tibc-calculated,-4,3,2,300\r\n"
-                           "Di,tibc-calculated,4,3,2,300,9\r\n"
-                           "Ed,ast-alt-ratio,4,4,2,1\r\n"
-                           "Flo,tibc-calculated,4,3,2,\r\n"
+                           "Ada,tibc-calculated,4,3,3,300\r\n"
+                           "Bo,kidney,4,3,3,300\r\n"
+                           "Cy,tibc-calculated,-4,3,3,300\r\n"
+                           "Di,tibc-calculated,4,3,3,300,9\r\n"
+                           "Ed,ast-alt-ratio,4,4,3,1\r\n"
+                           "Flo,tibc-calculated,4,3,3,\r\n"
                            "Gus,tibc-calculated,4,3,1,300\r\n"
-                           "Hal,tibc-calculated,4,3,2,300\r\n"_ba;
+                           "Hal,tibc-calculated,4,3,3,300\r\n"_ba;
     Ran ran = runCli({u"--grade"_s, u"--batch"_s}, csv);
     QCOMPARE(ran.status, 3);
     QVERIFY2(ran.err.contains(u"line 3: no item \"kidney\"; row skipped"_s), qPrintable(ran.err));
@@ -522,7 +522,7 @@ void TestCliWorksheet::badRows()
     QVERIFY2(ran.err.contains(u"line 6: the level \"4\""_s), qPrintable(ran.err));
     // Another generator's exercise is never graded against this one's case.
     QVERIFY2(ran.err.contains(u"line 8: the exercise was made by another version of the exercise "
-                              "generator (Generator \"1\"; this program's is 2) and must be made "
+                              "generator (Generator \"1\"; this program's is 3) and must be made "
                               "again; row skipped"_s),
              qPrintable(ran.err));
     QVERIFY2(ran.err.contains(u"3 students, 3 exercises"_s), qPrintable(ran.err));
@@ -534,7 +534,7 @@ void TestCliWorksheet::badRows()
 
     // An answer to a step the exercise does not have.
     ran = runCli({u"--grade"_s, u"--batch"_s},
-                 "Student;Item;Seed;Level;Generator;step-9\nAda;tibc-calculated;4;3;2;1\n"_ba);
+                 "Student;Item;Seed;Level;Generator;step-9\nAda;tibc-calculated;4;3;3;1\n"_ba);
     QCOMPARE(ran.status, 3);
     QVERIFY2(ran.err.contains(u"line 2: an answer to \"step-9\", which is no step"_s),
              qPrintable(ran.err));
@@ -553,8 +553,8 @@ void TestCliWorksheet::badRows()
     QVERIFY(ran.out.isEmpty());
     // A Scenario column: the cases are drawn from the scenarios named, and said again.
     ran = runCli({u"--grade"_s, u"--batch"_s}, "Student,Item,Seed,Level,Generator,Scenario,result\n"
-                                               "Ada,ferritin-iron-stores,4,3,2,iron-deficiency,\n"
-                                               "Bo,ferritin-iron-stores,4,3,2,ckd-g4,\n"_ba);
+                                               "Ada,ferritin-iron-stores,4,3,3,iron-deficiency,\n"
+                                               "Bo,ferritin-iron-stores,4,3,3,ckd-g4,\n"_ba);
     QCOMPARE(ran.status, 3);
     QVERIFY2(ran.err.contains(u"line 3: no scenario chosen (ckd-g4)"_s), qPrintable(ran.err));
     const QList<QStringList> scenarioRows = readCsv(ran.out, u',');

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void workedExample();
     void everyStepOfEveryItem_data();
     void everyStepOfEveryItem();
+    void boardSteps_data();
+    void boardSteps();
     void unrounded_data();
     void unrounded();
     void fragmentsBecomeSentences();
@@ -71,7 +73,8 @@ void TestDerivation::rows_data()
     QTest::addColumn<QString>("band"); // the chosen band's range and text, "" for none
 
     QTest::addRow("clearance, female constant and two conversions")
-        << ItemId::CreatinineClearance << CrCl << false << 0 << u"|÷ 2.2||÷ 88.4"_s
+        << ItemId::CreatinineClearance << CrCl << false << 0
+        << u"|÷ 2.2 lbs per kg||÷ 88.4 umol/L per mg/dL"_s
         << u"((140 - Age) * Weight) / (85 * SerumCreatinine)"_s
         << u"((140 − 60) × 70) ÷ (85 × 1.13122)"_s << u"58.24 mL/min"_s
         << u"from 52 to below 62.5: Based on GFR, renal function is slightly impaired."_s;
@@ -111,7 +114,8 @@ void TestDerivation::rows_data()
         << u"220"_s << QString() << u"from 10 up to 220: Serum ferritin level appears normal."_s;
     QTest::addRow("ATP III HDL of 60 is intermediate")
         << ItemId::Adult3 << u"Chol=5.18 mmol/L; HDL=60 mg/dL; LDL=190 mg/dL"_s << false << 1
-        << u"÷ 0.0259||"_s << u"HDL"_s << u"60"_s << u"60"_s << u"from 40 up to 60: intermediate"_s;
+        << u"÷ 0.0259 mmol/L per mg/dL||"_s << u"HDL"_s << u"60"_s << u"60"_s
+        << u"from 40 up to 60: intermediate"_s;
     QTest::addRow("cholesterol/HDL takes the female bands")
         << ItemId::CholesterolHdlRatio << u"Chol=200 mg/dL; HDL=60 mg/dL; Gender=Female"_s << false
         << 0 << u"||"_s << u"Chol / HDL"_s << u"200 ÷ 60"_s << u"3.33"_s
@@ -198,7 +202,7 @@ void TestDerivation::steps()
         "AST to ALT ratio:\n"
         "  Formula: AST/ALT = AST ÷ ALT\n"
         "  With the numbers: 40,5 ÷ 50\n"
-        "  Step 1: 40,5 IU/L ÷ 50 IU/L = 0,81\n"
+        "  Step 1: AST ÷ ALT = 40,5 IU/L ÷ 50 IU/L = 0,81 (no unit: the units cancel)\n"
         "  Value before rounding: 0,81\n"
         "  Result: 0,81 \n"
         "  Interpretation: The AST to ALT ratio is normal.\n"
@@ -227,16 +231,17 @@ void TestDerivation::workedExample()
                              "  Age: 40\n"
                              "  Weight: 70 kg\n"
                              "  Gender: Male\n"
-                             "  Serum creatinine: 88 umol/L ÷ 88.4 = 0.995475 mg/dL\n"
+                             "  Serum creatinine: 88 umol/L ÷ 88.4 umol/L per mg/dL = 0.995475 "
+                             "mg/dL\n"
                              "\n"
                              "Creatinine Clearance (GFR):\n"
                              "  Formula: CrCl = ((140 − Age) × Weight) ÷ (K × SerumCreatinine)\n"
                              "    K = 72 for Male, 85 for Female\n"
                              "  With the numbers: ((140 − 40) × 70) ÷ (72 × 0.995475)\n"
-                             "  Step 1: 140 − 40 years = 100 years\n"
-                             "  Step 2: 100 years × 70 kg = 7000\n"
-                             "  Step 3: 72 × 0.995475 mg/dL = 71.6742\n"
-                             "  Step 4: 7000 ÷ 71.6742 = 97.6641 mL/min\n"
+                             "  Step 1: 140 years − 40 years = 100 years\n"
+                             "  Step 2: 100 years × 70 kg = 7000 years·kg\n"
+                             "  Step 3: 72 × 0.995475 mg/dL = 71.6742 mg/dL\n"
+                             "  Step 4: 7000 years·kg ÷ 71.6742 mg/dL = 97.6641 mL/min\n"
                              "  Value before rounding: 97.664141\n"
                              "  Result: 97.66 mL/min\n"_s;
     QVERIFY2(text.contains(expected), qPrintable(text));
@@ -281,6 +286,14 @@ void TestDerivation::everyStepOfEveryItem()
             for (qsizetype i = 0; i < row.steps.size(); ++i) {
                 const FormulaStep& step = row.steps[i];
                 ++steps;
+                // Every result has its unit or says it has none; a power of a
+                // unit is written with its exponent sign, never "^".
+                const QString text = stepText(step, locale);
+                QVERIFY2(step.resultUnit.isEmpty() ? text.contains(u"(no unit"_s)
+                                                   : text.endsWith(u' ' + step.resultUnit),
+                         qPrintable(where + u": "_s + text));
+                for (const QString& unit : {step.leftUnit, step.rightUnit, step.resultUnit})
+                    QVERIFY2(!unit.contains(u'^'), qPrintable(where + u": "_s + unit));
                 QVERIFY(step.leftStep < i && step.rightStep < i);
                 if (step.leftStep >= 0)
                     QCOMPARE(step.left, row.steps[step.leftStep].result);
@@ -297,6 +310,86 @@ void TestDerivation::everyStepOfEveryItem()
     }
     QVERIFY(rows >= ItemCount);
     QVERIFY(steps >= rows);
+}
+
+void TestDerivation::boardSteps_data()
+{
+    QTest::addColumn<ItemId>("id");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("absent");
+    // Scr/κ worked once and used again by its name.
+    QTest::addRow("eGFR, Scr/κ once")
+        << ItemId::EgfrCkdEpi << u"Age=58; Gender=Male; SerumCreatinine=1.1 mg/dL"_s
+        << QStringList{u"  Step 1: Scr/κ = 1.1 mg/dL ÷ 0.9 mg/dL = 1.22222 (no unit: the units "
+                       "cancel)\n"_s,
+                       u"  Step 2: min(Scr/κ, 1) = min(1.22222, 1) = 1 (no unit)\n"_s,
+                       u"  Step 3: 1^−0.302 = 1 (no unit)\n"_s,
+                       u"  Step 4: 142 mL/min/1.73 m² × 1 = 142 mL/min/1.73 m²\n"_s,
+                       u"  Step 5: max(Scr/κ, 1) = max(1.22222, 1) = 1.22222 (no unit)\n"_s,
+                       u"  Step 6: 1.22222^−1.2 = 0.785995 (no unit)\n"_s,
+                       u"  Step 10: 77.8126 mL/min/1.73 m² × 1 = 77.8126 mL/min/1.73 m²\n"_s}
+        << QStringList{u"Step 11"_s};
+    // The VLDL cholesterol named with its constant; every step in mg/dL.
+    QTest::addRow("Friedewald, VLDL named")
+        << ItemId::LdlFriedewald << u"Chol=203.711 mg/dL; HDL=50 mg/dL; Triglycerides=150 mg/dL"_s
+        << QStringList{u"  Step 1: non-HDL cholesterol = 203.711 mg/dL − 50 mg/dL = 153.711 "
+                       "mg/dL\n"_s,
+                       u"  Step 2: VLDL cholesterol ≈ TG ÷ 5 = 150 mg/dL ÷ 5 = 30 mg/dL\n"_s,
+                       u"  Step 3: 153.711 mg/dL − 30 mg/dL = 123.711 mg/dL\n"_s}
+        << QStringList{u"(no unit"_s};
+    // A unit squared is written (mg/dL)², and 2140 and 16100 are in mg/dL.
+    QTest::addRow("Sampson, (mg/dL)²")
+        << ItemId::LdlSampson << u"Chol=200 mg/dL; HDL=50 mg/dL; Triglycerides=150 mg/dL"_s
+        << QStringList{u"  Step 6: 150 mg/dL × 150 mg/dL = 22500 (mg/dL)²\n"_s,
+                       u"  Step 7: 22500 (mg/dL)² ÷ 2140 mg/dL = 10.514 mg/dL\n"_s,
+                       u"  Step 9: (150 mg/dL)² = 22500 (mg/dL)²\n"_s,
+                       u"  Step 10: 22500 (mg/dL)² ÷ 16100 mg/dL = 1.39752 mg/dL\n"_s}
+        << QStringList{u"mg/dL^"_s, u"mg/dL²"_s};
+    // Both ureas and both creatinines in one unit: nothing converted, the units cancel.
+    QTest::addRow("FEUrea, units cancel")
+        << ItemId::FractionalUreaExcretion
+        << u"SerumUrea=7 mmol/L; UrineUrea=300 mmol/L; SerumCreatinine=1.2 mg/dL; "
+           "UrineCreatinine=100 mg/dL"_s
+        << QStringList{u"  Serum urea: 7 mmol/L\n"_s,
+                       u"  Step 1: urine urea ÷ serum urea = 300 mmol/L ÷ 7 mmol/L = 42.8571 (no "
+                       "unit: the units cancel)\n"_s,
+                       u"  Step 2: urine creatinine ÷ serum creatinine = 100 mg/dL ÷ 1.2 mg/dL = "
+                       "83.3333 (no unit: the units cancel)\n"_s,
+                       u"  Step 3: 42.8571 ÷ 83.3333 = 0.514286 (no unit)\n"_s}
+        << QStringList{u"× 2.8"_s, u"mmol/L per"_s};
+    // Urea in mg/dL is urea nitrogen, in the inputs and the steps.
+    QTest::addRow("FEUrea, urea nitrogen")
+        << ItemId::FractionalUreaExcretion
+        << u"SerumUrea=20 mg/dL; UrineUrea=300 mg/dL; SerumCreatinine=88.4 umol/L; "
+           "UrineCreatinine=100 mg/dL"_s
+        << QStringList{u"  Serum urea: 20 mg/dL (serum urea nitrogen)\n"_s,
+                       u"  Serum creatinine: 88.4 umol/L ÷ 88.4 umol/L per mg/dL = 1 mg/dL\n"_s,
+                       u"  Step 1: urine urea nitrogen ÷ serum urea nitrogen = 300 mg/dL ÷ 20 "
+                       "mg/dL = 15 (no unit: the units cancel)\n"_s,
+                       u"  Step 2: 100 mg/dL ÷ 1 mg/dL = 100 (no unit: the units cancel)\n"_s}
+        << QStringList{u"÷ 88.4 umol/L = "_s};
+    QTest::addRow("urine protein in mg/dL")
+        << ItemId::UrineProteinCreatinineRatio << u"UrineProtein=0.16; UrineCreatinine=100 mg/dL"_s
+        << QStringList{u"  Step 1: urine protein in mg/dL = 0.16 g/L × 100 = 16 mg/dL\n"_s,
+                       u"  Step 2: 16 mg/dL ÷ 100 mg/dL = 0.16 (no unit: the units cancel)\n"_s}
+        << QStringList{};
+}
+
+// Literal board-style steps: a quantity worked once and used by its name, a
+// unit on every result, named constants, powers of units, units that cancel.
+void TestDerivation::boardSteps()
+{
+    QFETCH(ItemId, id);
+    QFETCH(QString, fields);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, absent);
+    const Inputs inputs(F(fields), English);
+    const QString text = stepsText(deriveItem(id, inputs), English);
+    for (const QString& line : lines)
+        QVERIFY2(text.contains(line), qPrintable(line + u"\n---\n"_s + text));
+    for (const QString& part : absent)
+        QVERIFY2(!text.contains(part), qPrintable(part + u"\n---\n"_s + text));
 }
 
 void TestDerivation::unrounded_data()
@@ -404,7 +497,7 @@ void TestDerivation::json()
     const QJsonArray steps = row.take(u"steps").toArray();
     QCOMPARE(steps.size(), 4);
     QCOMPARE(QJsonDocument(steps.first().toObject()), QJsonDocument::fromJson(R"json(
- {"operation": "−", "left": 140, "leftUnit": "", "leftStep": null, "right": 60,
+ {"operation": "−", "left": 140, "leftUnit": "years", "leftStep": null, "right": 60,
   "rightUnit": "years", "rightStep": null, "result": 80, "resultUnit": "years"})json"));
     QCOMPARE(steps.last()[u"result"], row[u"value"]);
     QCOMPARE(steps.last()[u"leftStep"].toInt(), 2);

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void slipsByHand_data();
     void slipsByHand();
     void numbersJudgedByHand();
+    void boardStyleSteps();
     void carriedFromOneConversion();
     void proteinuriaInTheTypedUnit();
     void feedbackNeverInfinite();
@@ -158,10 +159,11 @@ void TestPractice::everyExercise()
                 none.male = ex.gender == "Male"_L1;
                 const practice::Reworked again =
                     practice::rework(*outcome.working[r].formula, none);
-                QList<double> steps;
-                for (const FormulaStep& fs : d.rows[r].steps)
-                    steps << fs.result;
-                QCOMPARE(again.steps, steps);
+                // To the last bits: a quotient whose units cancel is worked
+                // on the numbers as typed, the working on converted ones.
+                QCOMPARE(again.steps.size(), d.rows[r].steps.size());
+                for (qsizetype k = 0; k < again.steps.size(); ++k)
+                    QCOMPARE(again.steps[k], d.rows[r].steps[k].result);
                 QCOMPARE(again.value, outcome.values[r]);
             }
 
@@ -650,6 +652,55 @@ void TestPractice::slipsByHand()
     QCOMPARE(g.correct, g.asked - 1);
 }
 
+// The practice steps as a board writes them: Scr/κ worked once and used by
+// its name, ratios whose units cancel asked on the numbers as typed, and urea
+// in mg/dL named urea nitrogen.
+void TestPractice::boardStyleSteps()
+{
+    const Exercise egfr = exerciseForCase(
+        ItemId::EgfrCkdEpi, u"Male"_s,
+        {{AnalyteId::Age, 58.0, 0, {}}, {AnalyteId::SerumCreatinine, 1.1, 1, u"mg/dL"_s}}, 2);
+    const int first = egfr.stepIndex(u"step-1"_s);
+    const int again = egfr.stepIndex(u"step-5"_s);
+    QVERIFY(first >= 0 && again >= 0);
+    QCOMPARE(egfr.steps[first].prompt, u"Scr/κ = 1.1 mg/dL ÷ 0.9"_s);
+    QCOMPARE(egfr.steps[again].prompt, u"max(Scr/κ (step 1), 1)"_s);
+    QVERIFY(egfr.steps[again].dependsOn.contains(first));
+    // Ten operations, the last asked as the result: no eleventh.
+    QVERIFY(egfr.stepIndex(u"step-9"_s) >= 0);
+    QCOMPARE(egfr.stepIndex(u"step-10"_s), -1);
+
+    // Both ureas in mmol/L, both creatinines in mg/dL: nothing to convert.
+    const QList<CaseValue> cancel{{AnalyteId::SerumCreatinine, 1.2, 1, u"mg/dL"_s},
+                                  {AnalyteId::UrineCreatinine, 100.0, 0, u"mg/dL"_s},
+                                  {AnalyteId::SerumUrea, 7.0, 0, u"mmol/L"_s},
+                                  {AnalyteId::UrineUrea, 300.0, 0, u"mmol/L"_s}};
+    const Exercise same = exerciseForCase(ItemId::FractionalUreaExcretion, {}, cancel, 2);
+    for (const ExerciseStep& s : same.steps)
+        QVERIFY2(s.role != StepRole::Conversion, qPrintable(s.id));
+    const int ratio = same.stepIndex(u"step-1"_s);
+    QCOMPARE(same.steps[ratio].prompt,
+             u"urine urea 300 mmol/L ÷ serum urea 7 mmol/L (the units cancel: no conversion)"_s);
+    QCOMPARE(same.steps[ratio].expectedText, u"42.8571"_s);
+    // Worked on the values converted to mg/dL the ratio is the same, and right.
+    Answers answers = expectedAnswers(same, English);
+    answers[u"step-1"_s] = u"42.86"_s; // 840 ÷ 19.6
+    QCOMPARE(grade(same, answers, English).correct, same.askedCount());
+
+    // Serum urea in mmol/L, urine urea nitrogen in mg/dL: the serum value is
+    // converted to urea nitrogen, and named so.
+    QList<CaseValue> mixed = cancel;
+    mixed[3] = {AnalyteId::UrineUrea, 840.0, 0, u"mg/dL"_s};
+    const Exercise nitrogen = exerciseForCase(ItemId::FractionalUreaExcretion, {}, mixed, 2);
+    const int convert = nitrogen.stepIndex(u"convert-SerumUrea"_s);
+    QVERIFY(convert >= 0);
+    QCOMPARE(nitrogen.steps[convert].label, u"Serum urea nitrogen in mg/dL"_s);
+    QCOMPARE(nitrogen.steps[convert].prompt,
+             u"Serum urea 7 mmol/L as serum urea nitrogen in mg/dL"_s);
+    QCOMPARE(nitrogen.steps[nitrogen.stepIndex(u"step-1"_s)].prompt,
+             u"840 mg/dL ÷ serum urea nitrogen in mg/dL"_s);
+}
+
 // Verdicts on numbers worked by hand, not by the code's own judge.
 void TestPractice::numbersJudgedByHand()
 {
@@ -840,37 +891,37 @@ void TestPractice::gradeRequests_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("error"); // empty: read
-    QTest::newRow("good") << R"({"item":"creatinine-clearance","generator":2,"seed":3,"level":3,
+    QTest::newRow("good") << R"({"item":"creatinine-clearance","generator":3,"seed":3,"level":3,
         "answers":{"result":41.5,"band":"x"}})"_ba
                           << QString();
-    QTest::newRow("list text") << R"({"item":"Transferrin","generator":2,"seed":0,"answers":{}})"_ba
+    QTest::newRow("list text") << R"({"item":"Transferrin","generator":3,"seed":0,"answers":{}})"_ba
                                << QString();
     QTest::newRow("not JSON") << "{"_ba << u"not JSON"_s;
     QTest::newRow("array") << "[]"_ba << u"must be a JSON object"_s;
-    QTest::newRow("unknown item") << R"({"item":"x","generator":2,"seed":1,"answers":{}})"_ba
+    QTest::newRow("unknown item") << R"({"item":"x","generator":3,"seed":1,"answers":{}})"_ba
                                   << u"item"_s;
     QTest::newRow("seed text")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":"1","answers":{}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":"1","answers":{}})"_ba
         << u"seed"_s;
     QTest::newRow("seed fraction")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1.5,"answers":{}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":1.5,"answers":{}})"_ba
         << u"seed"_s;
     QTest::newRow("seed negative")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":-1,"answers":{}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":-1,"answers":{}})"_ba
         << u"seed"_s;
     QTest::newRow("level 4")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":4,"answers":{}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":1,"level":4,"answers":{}})"_ba
         << u"level"_s;
-    QTest::newRow("no answers") << R"({"item":"transferrin-calculated","generator":2,"seed":1})"_ba
+    QTest::newRow("no answers") << R"({"item":"transferrin-calculated","generator":3,"seed":1})"_ba
                                 << u"answers"_s;
     QTest::newRow("unknown step")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"answers":{"step-9":1}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":1,"answers":{"step-9":1}})"_ba
         << u"no step \"step-9\""_s;
     QTest::newRow("answer object")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"level":3,"answers":{"result":{}}})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":1,"level":3,"answers":{"result":{}}})"_ba
         << u"must be a number or a text"_s;
     QTest::newRow("unknown key")
-        << R"({"item":"transferrin-calculated","generator":2,"seed":1,"answers":{},"x":1})"_ba
+        << R"({"item":"transferrin-calculated","generator":3,"seed":1,"answers":{},"x":1})"_ba
         << u"unknown key"_s;
 }
 

@@ -402,20 +402,20 @@ void TestScenarios::generatorVersion_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("error"); // empty: read
     QTest::newRow("this version")
-        << R"({"item":"ferritin-iron-stores","seed":1,"generator":2,"answers":{}})"_ba << QString();
+        << R"({"item":"ferritin-iron-stores","seed":1,"generator":3,"answers":{}})"_ba << QString();
     QTest::newRow("no generator") << R"({"item":"ferritin-iron-stores","seed":1,"answers":{}})"_ba
                                   << u"made by an earlier version"_s;
     QTest::newRow("version 1")
         << R"({"item":"ferritin-iron-stores","seed":1,"generator":1,"answers":{}})"_ba
-        << u"\"generator\": 1; this program's is 2"_s;
+        << u"\"generator\": 1; this program's is 3"_s;
     QTest::newRow("version text")
         << R"({"item":"ferritin-iron-stores","seed":1,"generator":"2","answers":{}})"_ba
         << u"another version"_s;
     QTest::newRow("unknown scenario")
-        << R"({"item":"ferritin-iron-stores","seed":1,"generator":2,"scenarios":["x"],"answers":{}})"_ba
+        << R"({"item":"ferritin-iron-stores","seed":1,"generator":3,"scenarios":["x"],"answers":{}})"_ba
         << u"scenarios"_s;
     QTest::newRow("scenario without the inputs")
-        << R"({"item":"ferritin-iron-stores","seed":1,"generator":2,"scenarios":["ckd-g4"],"answers":{}})"_ba
+        << R"({"item":"ferritin-iron-stores","seed":1,"generator":3,"scenarios":["ckd-g4"],"answers":{}})"_ba
         << u"Ferritin"_s;
 }
 

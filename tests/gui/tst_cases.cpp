@@ -583,7 +583,7 @@ void TestCases::sheetOnPaper()
           u"Serum creatinine 1,1 mg/dL Age 58 Results Test Item Result Interpretation Item 1 "_s,
           u"Hints • Direct bilirubin is above total bilirubin. "_s,
           u"Worked steps AST-to-ALT (SGOT-to-SGPT) Ratio Inputs AST: 40 IU/L ALT: 50 IU/L"_s,
-          u"Step 1: 40 IU/L ÷ 50 IU/L = 0.8"_s, u"Result: 0.80"_s,
+          u"Step 1: AST ÷ ALT = 40 IU/L ÷ 50 IU/L = 0.8"_s, u"Result: 0.80"_s,
           u"C (from 0.8 to below 1.3): The AST to ALT ratio is normal."_s,
           // A band text that is a fragment is printed as the sentence it completes.
           u"A (up to 3.3): The risk of coronary artery disease is less than 50% than that of "

@@ -5,6 +5,9 @@
 #include "analytes/format.h"
 #include "analytes/plausibility.h"
 #include "calc/compare.h"
+#include "i18n/language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -13,18 +16,28 @@ namespace quarvex {
 
 namespace {
 
-QString conversionText(const UnitChoice* unit)
+// "÷ 88.4 umol/L per mg/dL": the factor of a conversion with its unit, as a
+// board names it.
+QString conversionText(const UnitChoice* unit, const QString& typed, const QString& to)
 {
     if (!unit)
         return {};
     const QLocale c = QLocale::c();
+    const auto factor = [&](double number, const QString& per, const QString& of) {
+        if (per.isEmpty() || of.isEmpty() || (unit->multiply != 1.0 && unit->divide != 1.0))
+            return shortestNumber(number, c);
+        return QCoreApplication::translate(
+                   ClinicalProseContext,
+                   QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 %2 per %3"))
+            .arg(shortestNumber(number, c), per, of);
+    };
     QString text;
     if (unit->multiply != 1.0)
-        text += QStringLiteral("\u00d7 ") + shortestNumber(unit->multiply, c);
+        text += QStringLiteral("\u00d7 ") + factor(unit->multiply, to, typed);
     if (unit->divide != 1.0) {
         if (!text.isEmpty())
             text += QLatin1Char(' ');
-        text += QStringLiteral("\u00f7 ") + shortestNumber(unit->divide, c);
+        text += QStringLiteral("\u00f7 ") + factor(unit->divide, typed, to);
     }
     return text;
 }
@@ -137,9 +150,9 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
             di.unit = in.unitText;
         if (a.fixedUnit)
             di.fixedUnit = QString::fromLatin1(a.fixedUnit);
-        if (readsConverted(outcome.working, in.id))
-            di.conversion = conversionText(in.unit);
         di.formulaUnit = formulaUnit(in.id);
+        if (readsConverted(outcome.working, in.id))
+            di.conversion = conversionText(in.unit, in.unitText, di.formulaUnit);
         di.value = in.converted;
         di.hints = hintsOn(hints, in.id);
         d.inputs << di;
@@ -193,6 +206,26 @@ Derivation derive(const ItemDescriptor& item, const Inputs& inputs, const Outcom
         rowNames << dr.name;
     }
     showSharedOnce(notes, rowNames);
+    // An input whose every use is a side of a quotient whose units cancel is
+    // worked as typed: its conversion is not shown.
+    for (DerivedInput& di : d.inputs) {
+        if (di.conversion.isEmpty())
+            continue;
+        bool converted = false;
+        bool cancelled = false;
+        for (const DerivedRow& dr : d.rows) {
+            if (dr.steps.isEmpty() && !dr.valueUnit.isEmpty())
+                converted = true; // a value taken as it is, in its formula unit
+            for (const FormulaStep& step : dr.steps) {
+                for (const std::optional<AnalyteId>& side : {step.leftInput, step.rightInput}) {
+                    if (side == di.id)
+                        (step.typedSides ? cancelled : converted) = true;
+                }
+            }
+        }
+        if (cancelled && !converted)
+            di.conversion.clear();
+    }
     for (qsizetype i = 0; i < d.rows.size(); ++i)
         d.rows[i].shownNotes = notes[i];
     d.sources = itemSources(item.id);
@@ -263,16 +296,27 @@ QString bandSentence(const DerivedRow& row, const QLocale& locale)
 QString inputLine(const DerivedInput& in, const QLocale& locale)
 {
     QString line = in.text;
+    QString unit;
     if (in.unit && !in.unit->isEmpty())
-        line += QLatin1Char(' ') + *in.unit;
+        unit = *in.unit;
     else if (!in.fixedUnit.isEmpty())
-        line += QLatin1Char(' ') + in.fixedUnit;
+        unit = in.fixedUnit;
+    if (!unit.isEmpty())
+        line += QLatin1Char(' ') + unit;
     if (!in.conversion.isEmpty()) {
         line +=
             QLatin1Char(' ') + in.conversion + QStringLiteral(" = ") + sixDigits(in.value, locale);
-        if (!in.formulaUnit.isEmpty())
-            line += QLatin1Char(' ') + in.formulaUnit;
+        unit = in.formulaUnit;
+        if (!unit.isEmpty())
+            line += QLatin1Char(' ') + unit;
     }
+    // Where the unit measures something else than the name says (urea in
+    // mg/dL is urea nitrogen), the line names it.
+    const QString quantity = quantityName(in.id, unit);
+    if (!unit.isEmpty() && quantity != quantityName(in.id, QString()))
+        line = QCoreApplication::translate(ClinicalProseContext,
+                                           QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 (%2)"))
+                   .arg(line, quantity);
     return line;
 }
 

@@ -25,10 +25,10 @@ struct DerivedInput {
     QString text;                // the value as typed
     std::optional<QString> unit; // the unit text as chosen; none for a fixed unit
     QString fixedUnit;           // the caption of a fixed unit ("U/L"); empty otherwise
-    QString conversion;          // "÷ 88.4", "× 1000 ÷ 88.4"; empty when none is applied
-    QString formulaUnit;         // the unit of `value` ("mg/dL", "years"); empty for Gender
-    double value = 0.0;          // in the formula unit (NaN for Gender)
-    QStringList hints;           // the case's hints on this value (caseHints)
+    QString conversion; // "÷ 88.4 umol/L per mg/dL", "× 1000 ÷ 88.4"; empty when none is applied
+    QString formulaUnit; // the unit of `value` ("mg/dL", "years"); empty for Gender
+    double value = 0.0;  // in the formula unit (NaN for Gender)
+    QStringList hints;   // the case's hints on this value (caseHints)
 };
 
 // One band of a row's table, with its bounds made explicit.
@@ -111,7 +111,8 @@ QString unroundedText(const DerivedRow& row, const QLocale& locale = QLocale());
 // The text a band gives (its sentence, or NoBandText).
 QString bandMeaning(const DerivedBand& band);
 
-// An input as the steps show it: "154 lbs ÷ 2.2 = 70 kg", "1.2 mg/dL", "Female".
+// An input as the steps show it: "154 lbs ÷ 2.2 lbs per kg = 70 kg", "1.2 mg/dL",
+// "Female", "20 mg/dL (serum urea nitrogen)".
 QString inputLine(const DerivedInput& in, const QLocale& locale = QLocale());
 
 // One labelled line of a row's working: a label ("Formula:", "Step 1:"; empty

@@ -1,6 +1,9 @@
 #include "calc/formula.h"
 
 #include "analytes/format.h"
+#include "i18n/language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -12,6 +15,13 @@ namespace {
 
 // The formulas here are a handful of steps; a deeper one is a fault in the table.
 constexpr size_t StackDepth = 8;
+// The ops whose results a Recall can push again: every op of the formulas here.
+constexpr size_t MaxOps = 32;
+
+QString prose(const char* text)
+{
+    return QCoreApplication::translate(ClinicalProseContext, text);
+}
 
 double genderConstant(const FormulaOp& op, const Inputs& inputs)
 {
@@ -190,9 +200,16 @@ QString shortestNumber(double value, const QLocale& locale)
 double evaluate(const Formula& formula, const Inputs& inputs)
 {
     std::array<double, StackDepth> stack{};
+    std::array<double, MaxOps> done{};
     size_t top = 0;
-    for (const FormulaOp& op : formula.ops) {
+    for (size_t i = 0; i < formula.ops.size(); ++i) {
+        const FormulaOp& op = formula.ops[i];
         switch (op.kind) {
+        case FormulaOp::Recall:
+            stack[top++] = op.from >= 0 && size_t(op.from) < i && size_t(op.from) < MaxOps
+                               ? done[size_t(op.from)]
+                               : std::nan("");
+            continue;
         case FormulaOp::Number:
             stack[top++] = op.number;
             break;
@@ -228,6 +245,8 @@ double evaluate(const Formula& formula, const Inputs& inputs)
             stack[top - 1] = smallerOrLarger(op.kind, stack[top - 1], stack[top]);
             break;
         }
+        if (i < MaxOps)
+            done[i] = stack[top - 1];
     }
     return top == 1 ? stack[0] : std::nan("");
 }
@@ -240,8 +259,15 @@ QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& in
     };
     const bool ascii = style == FormulaStyle::Expression;
     std::array<Part, StackDepth> stack;
+    // Each op's text, so a result used again reads as the expression it is.
+    QList<Part> done(qsizetype(formula.ops.size()));
     size_t top = 0;
-    for (const FormulaOp& op : formula.ops) {
+    for (size_t i = 0; i < formula.ops.size(); ++i) {
+        const FormulaOp& op = formula.ops[i];
+        if (op.kind == FormulaOp::Recall) {
+            stack[top++] = done.value(op.from);
+            continue;
+        }
         if (op.kind == FormulaOp::Number || op.kind == FormulaOp::Input ||
             op.kind == FormulaOp::Gender) {
             stack[top++] = Part{operandText(op, style, inputs), false};
@@ -259,16 +285,15 @@ QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& in
             left = Part{QLatin1String(function) + QLatin1Char('(') + left.text +
                             QStringLiteral(", ") + right.text + QLatin1Char(')'),
                         false};
-            continue;
-        }
-        if (op.kind == FormulaOp::Power) {
+        } else if (op.kind == FormulaOp::Power) {
             left = Part{wrap(left) + QLatin1Char('^') + wrap(right), true};
-            continue;
+        } else {
+            left = Part{wrap(left) + QLatin1Char(' ') +
+                            QString::fromUtf8(operatorText(op.kind, ascii)) + QLatin1Char(' ') +
+                            wrap(right),
+                        true};
         }
-        left =
-            Part{wrap(left) + QLatin1Char(' ') + QString::fromUtf8(operatorText(op.kind, ascii)) +
-                     QLatin1Char(' ') + wrap(right),
-                 true};
+        done[qsizetype(i)] = left;
     }
     return top == 1 ? stack[0].text : QString();
 }
@@ -330,26 +355,145 @@ QString resultUnit(const Formula& formula)
     return suffix.section(QLatin1Char(' '), 0, 0);
 }
 
+namespace {
+
+// A unit as one factor of a longer unit: "(mg/dL)", "kg".
+QString unitFactor(const QString& unit)
+{
+    const bool compound = unit.contains(QLatin1Char('/')) || unit.contains(QLatin1Char(' ')) ||
+                          unit.contains(QChar(0x00b7)) || unit.endsWith(QChar(0x00b2));
+    return compound ? QLatin1Char('(') + unit + QLatin1Char(')') : unit;
+}
+
+QString productUnit(const QString& left, const QString& right)
+{
+    if (left.isEmpty())
+        return right;
+    if (right.isEmpty())
+        return left;
+    if (left == right)
+        return unitPower(left, 2);
+    return unitFactor(left) + QChar(0x00b7) + unitFactor(right);
+}
+
+QString quotientUnit(const QString& left, const QString& right)
+{
+    if (right.isEmpty() || left.isEmpty() || left == right)
+        return right.isEmpty() ? left : QString();
+    if (left == unitPower(right, 2))
+        return right;
+    return unitFactor(left) + QLatin1Char('/') + unitFactor(right);
+}
+
+// The unit of a power: a unit only under a whole exponent.
+QString powerUnit(const QString& base, double exponent)
+{
+    if (base.isEmpty() || exponent != std::round(exponent) || exponent < 1.0 || exponent > 3.0)
+        return {};
+    return unitPower(base, int(exponent));
+}
+
+QString lowerFirst(QString text)
+{
+    if (text.size() > 1 && text[1].isLower())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+struct QuantityName {
+    AnalyteId id;
+    const char* unit;
+    const char* name;
+};
+// A unit that measures something else than the analyte's name says: urea in
+// mg/dL is urea nitrogen (BUN).
+constexpr QuantityName QuantityNames[] = {
+    {AnalyteId::SerumUrea, "mg/dL",
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "serum urea nitrogen")},
+    {AnalyteId::UrineUrea, "mg/dL",
+     QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "urine urea nitrogen")},
+};
+
+// Where an input's value comes from in the steps: its unit as typed and
+// whether that is the formula unit times a factor (`unit` of a list), so two
+// inputs with the same unit and factor divide to the same number as typed.
+struct TypedSide {
+    QString unit;
+    const UnitChoice* choice = nullptr;
+};
+
+TypedSide typedSide(const ConvertedInput& in, AnalyteId id)
+{
+    if (in.unit)
+        return {in.unitText, in.unit};
+    return {formulaUnit(id), nullptr};
+}
+
+bool cancels(const TypedSide& a, const TypedSide& b)
+{
+    if (a.unit.isEmpty() || a.unit != b.unit)
+        return false;
+    const double am = a.choice ? a.choice->multiply : 1.0;
+    const double ad = a.choice ? a.choice->divide : 1.0;
+    const double bm = b.choice ? b.choice->multiply : 1.0;
+    const double bd = b.choice ? b.choice->divide : 1.0;
+    return am == bm && ad == bd;
+}
+
+} // namespace
+
+QString unitPower(const QString& unit, int power)
+{
+    if (unit.isEmpty() || power == 1)
+        return unit;
+    const QChar sign = power == 2 ? QChar(0x00b2) : power == 3 ? QChar(0x00b3) : QChar();
+    if (sign.isNull())
+        return {};
+    return unitFactor(unit) + sign;
+}
+
+QString quantityName(AnalyteId id, const QString& unit)
+{
+    for (const QuantityName& q : QuantityNames) {
+        if (q.id == id && unit == QLatin1String(q.unit))
+            return prose(q.name);
+    }
+    const Analyte& a = analyte(id);
+    const QString shown = a.shownName();
+    // The English names read in lower case inside a sentence; a translation
+    // keeps its own capitals.
+    return shown == QLatin1String(a.name) ? lowerFirst(shown) : shown;
+}
+
 QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
 {
     struct Operand {
         double value = 0.0;
         QString unit;
         int step = -1;
+        AnalyteId input = AnalyteId::Gender; // an input's id; Gender for anything else
+        QString symbol;                      // an earlier result's short name
     };
     QList<FormulaStep> steps;
     std::array<Operand, StackDepth> stack;
+    QList<Operand> done(qsizetype(formula.ops.size()));
     size_t top = 0;
-    for (const FormulaOp& op : formula.ops) {
+    for (size_t i = 0; i < formula.ops.size(); ++i) {
+        const FormulaOp& op = formula.ops[i];
         switch (op.kind) {
         case FormulaOp::Number:
-            stack[top++] = Operand{op.number, {}, -1};
+            stack[top++] =
+                Operand{op.number, QString::fromUtf8(op.unit), -1, AnalyteId::Gender, {}};
             continue;
         case FormulaOp::Gender:
-            stack[top++] = Operand{genderConstant(op, inputs), {}, -1};
+            stack[top++] = Operand{
+                genderConstant(op, inputs), QString::fromUtf8(op.unit), -1, AnalyteId::Gender, {}};
             continue;
         case FormulaOp::Input:
-            stack[top++] = Operand{inputValue(op, inputs[op.input]), inputUnit(op), -1};
+            stack[top++] = Operand{inputValue(op, inputs[op.input]), inputUnit(op), -1, op.input, {}};
+            continue;
+        case FormulaOp::Recall:
+            stack[top++] = done.value(op.from);
             continue;
         default:
             break;
@@ -364,32 +508,80 @@ QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
         step.rightUnit = right.unit;
         step.leftStep = left.step;
         step.rightStep = right.step;
+        step.leftName = left.symbol;
+        step.rightName = right.symbol;
+        if (left.input != AnalyteId::Gender)
+            step.leftInput = left.input;
+        if (right.input != AnalyteId::Gender)
+            step.rightInput = right.input;
+        if (op.kind == FormulaOp::Divide && left.input != AnalyteId::Gender &&
+            right.input != AnalyteId::Gender) {
+            // Two inputs in one unit with one factor: their quotient is the
+            // same on the numbers as typed, and nothing needs converting.
+            const ConvertedInput& l = inputs[left.input];
+            const ConvertedInput& r = inputs[right.input];
+            const TypedSide ls = typedSide(l, left.input);
+            const TypedSide rs = typedSide(r, right.input);
+            if (cancels(ls, rs)) {
+                step.typedSides = true;
+                if (ls.choice) {
+                    step.left = l.typed;
+                    step.right = r.typed;
+                }
+                step.leftUnit = ls.unit;
+                step.rightUnit = rs.unit;
+                step.leftName = quantityName(left.input, ls.unit);
+                step.rightName = quantityName(right.input, rs.unit);
+            }
+        }
         switch (op.kind) {
         case FormulaOp::Add:
-            step.result = left.value + right.value;
+            step.result = step.left + step.right;
             break;
         case FormulaOp::Subtract:
-            step.result = left.value - right.value;
+            step.result = step.left - step.right;
             break;
         case FormulaOp::Multiply:
-            step.result = left.value * right.value;
+            step.result = step.left * step.right;
             break;
         case FormulaOp::Power:
-            step.result = std::pow(left.value, right.value);
+            step.result = std::pow(step.left, step.right);
             break;
         case FormulaOp::Minimum:
         case FormulaOp::Maximum:
-            step.result = smallerOrLarger(op.kind, left.value, right.value);
+            step.result = smallerOrLarger(op.kind, step.left, step.right);
             break;
         default:
-            step.result = left.value / right.value;
+            step.result = step.left / step.right;
             break;
         }
-        // A sum, a difference, the smaller or the larger keeps its sides' unit.
-        if (op.kind == FormulaOp::Add || op.kind == FormulaOp::Subtract ||
-            op.kind == FormulaOp::Minimum || op.kind == FormulaOp::Maximum)
-            step.resultUnit = left.unit.isEmpty() ? right.unit : left.unit;
-        left = Operand{step.result, step.resultUnit, int(steps.size())};
+        switch (op.kind) {
+        case FormulaOp::Add:
+        case FormulaOp::Subtract:
+        case FormulaOp::Minimum:
+        case FormulaOp::Maximum:
+            // A sum, a difference, the smaller or the larger keeps its sides' unit.
+            step.resultUnit = step.leftUnit.isEmpty() ? step.rightUnit : step.leftUnit;
+            break;
+        case FormulaOp::Multiply:
+            step.resultUnit = productUnit(step.leftUnit, step.rightUnit);
+            break;
+        case FormulaOp::Power:
+            step.resultUnit = powerUnit(step.leftUnit, step.right);
+            break;
+        default:
+            step.unitsCancel = !step.leftUnit.isEmpty() && step.leftUnit == step.rightUnit;
+            step.resultUnit = quotientUnit(step.leftUnit, step.rightUnit);
+            break;
+        }
+        if (op.unit)
+            step.resultUnit = QString::fromUtf8(op.unit);
+        if (op.symbol)
+            step.symbol = QString::fromUtf8(op.symbol);
+        step.name = op.name ? prose(op.name) : step.symbol;
+        left = Operand{step.result, step.resultUnit, int(steps.size()), AnalyteId::Gender,
+                       step.symbol};
+        done[qsizetype(i)] = left;
         steps << step;
     }
     if (!steps.isEmpty())
@@ -405,19 +597,48 @@ QString stepText(const FormulaStep& step, const QLocale& locale)
             text += QLatin1Char(' ') + unit;
         return text;
     };
-    if (step.operation == FormulaOp::Minimum || step.operation == FormulaOp::Maximum)
-        return operatorSign(step.operation) + QLatin1Char('(') + side(step.left, step.leftUnit) +
-               QStringLiteral(", ") + side(step.right, step.rightUnit) + QStringLiteral(") = ") +
-               side(step.result, step.resultUnit);
-    if (step.operation == FormulaOp::Power) {
-        // The exponent reads with the minus sign of the subtractions.
-        return side(step.left, step.leftUnit) + QLatin1Char('^') +
-               withMinusSign(sixDigits(step.right, locale)) + QStringLiteral(" = ") +
-               side(step.result, step.resultUnit);
+    // The operation on two sides as given: numbers, or names.
+    const auto operation = [&](const QString& left, const QString& right, bool leftHasUnit) {
+        if (step.operation == FormulaOp::Minimum || step.operation == FormulaOp::Maximum)
+            return operatorSign(step.operation) + QLatin1Char('(') + left + QStringLiteral(", ") +
+                   right + QLatin1Char(')');
+        if (step.operation == FormulaOp::Power) {
+            // A unit raised to a power is bracketed with its number: (150 mg/dL)².
+            const QString base = leftHasUnit ? QLatin1Char('(') + left + QLatin1Char(')') : left;
+            if (step.right == 2.0 && leftHasUnit)
+                return base + QChar(0x00b2);
+            // The exponent reads with the minus sign of the subtractions.
+            return base + QLatin1Char('^') + right;
+        }
+        return left + QLatin1Char(' ') + operatorSign(step.operation) + QLatin1Char(' ') + right;
+    };
+    const QString exponent = withMinusSign(sixDigits(step.right, locale));
+    const QString numbers =
+        operation(side(step.left, step.leftUnit),
+                  step.operation == FormulaOp::Power ? exponent : side(step.right, step.rightUnit),
+                  !step.leftUnit.isEmpty());
+    QString result = side(step.result, step.resultUnit);
+    if (step.resultUnit.isEmpty()) {
+        result =
+            step.unitsCancel
+                ? prose(
+                      QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 (no unit: the units cancel)"))
+                      .arg(result)
+                : prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 (no unit)")).arg(result);
     }
-    return side(step.left, step.leftUnit) + QLatin1Char(' ') + operatorSign(step.operation) +
-           QLatin1Char(' ') + side(step.right, step.rightUnit) + QStringLiteral(" = ") +
-           side(step.result, step.resultUnit);
+    QString text = numbers + QStringLiteral(" = ") + result;
+    if (!step.leftName.isEmpty() || !step.rightName.isEmpty()) {
+        const QString names = operation(
+            step.leftName.isEmpty() ? side(step.left, step.leftUnit) : step.leftName,
+            step.rightName.isEmpty()
+                ? (step.operation == FormulaOp::Power ? exponent : side(step.right, step.rightUnit))
+                : step.rightName,
+            false);
+        text = names + QStringLiteral(" = ") + text;
+    }
+    if (!step.name.isEmpty())
+        text = prose(QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "%1 = %2")).arg(step.name, text);
+    return text;
 }
 
 QString genderConstantNote(const Formula& formula, const QLocale& locale)

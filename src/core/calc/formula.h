@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
 #include <span>
 
 namespace quarvex {
@@ -27,18 +28,28 @@ struct FormulaOp {
         Power,   // the lower value raised to the top one
         Minimum, // the smaller of the two
         Maximum, // the larger of the two
+        Recall,  // push again the result of the earlier operation at op index `from`
     };
     Kind kind = Number;
     double number = 0.0;
     AnalyteId input = AnalyteId::Age;
     double female = 0.0;
     // A gender constant's symbol ("κ"); none reads "K" in symbols and the
-    // male number in words.
+    // male number in words. On an operation, the short name its result goes
+    // by wherever a later step uses it ("Scr/κ").
     const char* symbol = nullptr;
-    // An input read in this unit of its own list, as typed, rather than in
-    // the formula unit: only a row's unit variant, chosen when the input is
-    // typed in that unit, reads one (calc/items.h, UnitVariant).
+    // A number's or gender constant's unit ("mg/dL" for κ); on an operation,
+    // the unit of its result where the units of its sides do not give it
+    // (an empirical constant that converts). On an input, a unit of its own
+    // list that it is read in, as typed, rather than in the formula unit: only
+    // a row's unit variant, chosen when the input is typed in that unit, reads
+    // one (calc/items.h, UnitVariant).
     const char* unit = nullptr;
+    // What the result of an operation is on a board ("VLDL cholesterol ≈ TG ÷
+    // 5"), clinical prose marked with QT_TRANSLATE_NOOP; none names it by its
+    // symbol, if any.
+    const char* name = nullptr;
+    int from = -1; // Recall: the op index of the operation whose result it pushes
 };
 
 namespace op {
@@ -54,9 +65,31 @@ constexpr FormulaOp in(AnalyteId id, const char* unit)
 {
     return {FormulaOp::Input, 0.0, id, 0.0, nullptr, unit};
 }
-constexpr FormulaOp gender(double male, double female, const char* symbol = nullptr)
+constexpr FormulaOp num(double value, const char* unit)
 {
-    return {FormulaOp::Gender, male, AnalyteId::Gender, female, symbol};
+    return {FormulaOp::Number, value, AnalyteId::Age, 0.0, nullptr, unit};
+}
+constexpr FormulaOp gender(double male, double female, const char* symbol = nullptr,
+                           const char* unit = nullptr)
+{
+    return {FormulaOp::Gender, male, AnalyteId::Gender, female, symbol, unit};
+}
+// An operation whose result has a name on the board, a short symbol later
+// steps use it by, and a unit where its sides' units do not give it.
+constexpr FormulaOp named(FormulaOp operation, const char* name, const char* symbol = nullptr,
+                          const char* unit = nullptr)
+{
+    operation.name = name;
+    operation.symbol = symbol;
+    operation.unit = unit;
+    return operation;
+}
+// The result of the operation at op index `at`, computed once and used again.
+constexpr FormulaOp recall(int at)
+{
+    FormulaOp op{FormulaOp::Recall};
+    op.from = at;
+    return op;
 }
 inline constexpr FormulaOp add{FormulaOp::Add};
 inline constexpr FormulaOp sub{FormulaOp::Subtract};
@@ -139,10 +172,13 @@ enum class FormulaStyle {
 QString formulaText(const Formula& formula, FormulaStyle style, const Inputs& inputs);
 
 // One operation of a formula worked out with a case's numbers, in the order
-// the value is computed (a textbook's order: "140 − 40 = 100 years", then
-// "100 × 70 kg = 7000"). Each side is an input, a number or the result of an
-// earlier step; a unit is empty where the number has none. The steps are data
-// first: the worked steps, a practice question and a tool all render them.
+// the value is computed (a textbook's order: "140 − 40 years = 100 years",
+// then "100 years × 70 kg = 7000 years·kg"). Each side is an input, a number
+// or the result of an earlier step; a unit is empty where the number has
+// none. A quotient of two inputs typed in one unit with one conversion
+// factor is worked on the numbers as typed: the units cancel, and no
+// conversion is needed. The steps are data first: the worked steps, a
+// practice question and a tool all render them.
 struct FormulaStep {
     // Add, Subtract, Multiply, Divide, Power, Minimum or Maximum.
     FormulaOp::Kind operation = FormulaOp::Add;
@@ -154,18 +190,46 @@ struct FormulaStep {
     QString resultUnit;
     int leftStep = -1; // the earlier step the left side comes from, -1 for an input or a number
     int rightStep = -1;
+    // What a side is called where the step names it: an earlier result's
+    // symbol ("Scr/κ"), or an input of a quotient whose units cancel ("urine
+    // urea nitrogen"); empty where the number stands alone.
+    QString leftName;
+    QString rightName;
+    QString name;             // what the result is called on the board, in the language installed
+    QString symbol;           // the short name later steps use it by ("Scr/κ"); else empty
+    bool unitsCancel = false; // a quotient of two values in one unit
+    bool typedSides = false;  // both sides are inputs taken as typed (their units cancel)
+    // The input a side is, where it is one.
+    std::optional<AnalyteId> leftInput;
+    std::optional<AnalyteId> rightInput;
 };
 
-// The operations of a formula with the inputs' values, in evaluation order;
-// the last step's result is the formula's value and carries `resultUnit`. A
-// formula that takes a value as it is has no steps. A sum or difference keeps
-// the unit of its sides (years less years); a product or quotient has none
-// until the last step, where the row's unit is known.
+// The operations of a formula with the inputs' values, in evaluation order; a
+// result used again (Recall) is not worked again. The last step's result is
+// the formula's value (to the last bits where a quotient is worked on the
+// typed numbers) and carries `resultUnit`. A formula that takes a value as it
+// is has no steps. Every step has its unit: a sum, difference, smaller or
+// larger keeps its sides' unit; a product or quotient combines them ("mg/dL"
+// times "mg/dL" is "(mg/dL)²", "mg/dL" over "mg/dL" none), unless the
+// operation names its unit; the last step has the row's unit.
 QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs);
 
-// "140 − 40 = 100 years": one step with its numbers to 6 significant digits;
-// "min(1.33333, 1) = 1" and "1.33333^−1.2 = 0.708" for the other operations.
+// "140 − 40 years = 100 years": one step with its numbers to 6 significant
+// digits, a result without a unit marked "(no unit)", or "(no unit: the units
+// cancel)"; "min(1.33333, 1) = 1 (no unit)", "1.33333^−1.2 = 0.708 (no unit)"
+// and "(150 mg/dL)² = 22500 (mg/dL)²" for the other operations. A named
+// result reads "VLDL cholesterol ≈ TG ÷ 5 = 150 mg/dL ÷ 5 = 30 mg/dL", a side
+// by its name "max(Scr/κ, 1) = max(1.22222, 1) = 1.22222 (no unit)". The
+// words are the clinical prose's, in the language installed.
 QString stepText(const FormulaStep& step, const QLocale& locale);
+
+// A unit raised to a whole power as a person writes it: "kg²", "(mg/dL)²";
+// never with "^".
+QString unitPower(const QString& unit, int power);
+
+// What an input's value in a unit is called in the steps: "serum creatinine",
+// and "serum urea nitrogen" for urea in mg/dL, which is urea nitrogen.
+QString quantityName(AnalyteId id, const QString& unit);
 
 // The operator sign a person reads ("−", "×", "÷", "^", "min", "max").
 QString operatorSign(FormulaOp::Kind kind);

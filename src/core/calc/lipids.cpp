@@ -112,21 +112,29 @@ constexpr FormulaOp NonHdlOps[] = {in(A::Chol), in(A::HDL), sub};
 constexpr Formula NonHdlFormula{"Non-HDL", NonHdlOps, Shown::Whole, " mg/dL"};
 
 // TC − HDL − TG/5, all in mg/dL.
-constexpr FormulaOp FriedewaldOps[] = {in(A::Chol), in(A::HDL), sub, in(A::Triglycerides),
-                                       num(5.0),    div,        sub};
+// The 5 is the mass ratio of triglycerides to cholesterol in VLDL, so TG ÷ 5
+// estimates the VLDL cholesterol.
+constexpr FormulaOp FriedewaldOps[] = {
+    in(A::Chol),
+    in(A::HDL),
+    named(sub, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "non-HDL cholesterol")),
+    in(A::Triglycerides),
+    num(5.0),
+    named(div, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "VLDL cholesterol \u2248 TG \u00f7 5")),
+    sub};
 constexpr Formula FriedewaldFormula{"LDL", FriedewaldOps, Shown::Whole, " mg/dL"};
 
 // TC/0.948 − HDL/0.971 − (TG/8.56 + TG × (TC − HDL)/2140 − TG²/16100) − 9.44,
-// all in mg/dL.
+// all in mg/dL; 2140 and 16100 are in mg/dL, so every term is.
 // clang-format off
 constexpr FormulaOp SampsonOps[] = {
     in(A::Chol), num(0.948), div,
     in(A::HDL), num(0.971), div,
     sub,
     in(A::Triglycerides), num(8.56), div,
-    in(A::Triglycerides), in(A::Chol), in(A::HDL), sub, mul, num(2140.0), div,
+    in(A::Triglycerides), in(A::Chol), in(A::HDL), sub, mul, num(2140.0, "mg/dL"), div,
     add,
-    in(A::Triglycerides), num(2.0), power, num(16100.0), div,
+    in(A::Triglycerides), num(2.0), power, num(16100.0, "mg/dL"), div,
     sub,
     sub,
     num(9.44),

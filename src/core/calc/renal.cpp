@@ -80,9 +80,15 @@ constexpr Formula AmylaseFormula{"ACCR", AmylaseOps, Shown::Fixed2, " %"};
 
 // Cockcroft and Gault with the given serum value in mg/dL:
 // ((140 - age) * weight) / (constant * serum), the constant 72 for Male and 85 for Female.
-constexpr FormulaOp ClearanceOps[] = {
-    num(CockcroftGaultAgeLimit), in(A::Age), sub, in(A::Weight), mul, gender(72.0, 85.0),
-    in(A::SerumCreatinine),      mul,        div};
+constexpr FormulaOp ClearanceOps[] = {num(CockcroftGaultAgeLimit, "years"),
+                                      in(A::Age),
+                                      sub,
+                                      in(A::Weight),
+                                      mul,
+                                      gender(72.0, 85.0),
+                                      in(A::SerumCreatinine),
+                                      mul,
+                                      div};
 constexpr Formula ClearanceFormula{"CrCl", ClearanceOps, Shown::Fixed2, " mL/min"};
 
 // A renal clearance, U x V / P, of a 24-hour urine collection (1440 minutes):
@@ -125,18 +131,16 @@ constexpr Formula CalciumFormula{"CaCl", CalciumOps, Shown::Fixed2, " "};
 // 142 × min(Scr/κ, 1)^α × max(Scr/κ, 1)^−1.200 × 0.9938^age × S, with
 // κ 0.9 / 0.7, α −0.302 / −0.241 and S 1 / 1.012 for Male / Female.
 constexpr FormulaOp EgfrOps[] = {
-    num(142.0),
+    num(142.0, "mL/min/1.73 m\u00b2"),
     in(A::SerumCreatinine),
-    gender(0.9, 0.7, "\u03ba"),
-    div,
+    gender(0.9, 0.7, "\u03ba", "mg/dL"),
+    named(div, nullptr, "Scr/\u03ba"), // op 3: worked once, used again below
     num(1.0),
     minOf,
     gender(-0.302, -0.241, "\u03b1"),
     power,
     mul,
-    in(A::SerumCreatinine),
-    gender(0.9, 0.7, "\u03ba"),
-    div,
+    recall(3),
     num(1.0),
     maxOf,
     num(-1.2),
@@ -152,14 +156,14 @@ constexpr FormulaOp EgfrOps[] = {
 constexpr Formula EgfrFormula{"eGFR", EgfrOps, Shown::Whole, " mL/min/1.73 m\u00b2",
                               "mL/min/1.73 m\u00b2"};
 
-// (urine urea × serum creatinine) ÷ (serum urea × urine creatinine) × 100,
-// each pair in one unit.
+// (urine urea ÷ serum urea) ÷ (urine creatinine ÷ serum creatinine) × 100,
+// each pair in one unit: a pair typed in one unit cancels as typed.
 constexpr FormulaOp UreaFractionOps[] = {in(A::UrineUrea),
-                                         in(A::SerumCreatinine),
-                                         mul,
                                          in(A::SerumUrea),
+                                         div,
                                          in(A::UrineCreatinine),
-                                         mul,
+                                         in(A::SerumCreatinine),
+                                         div,
                                          div,
                                          num(100.0),
                                          mul};

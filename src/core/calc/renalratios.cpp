@@ -105,12 +105,15 @@ constexpr FormulaOp ExcretionOps[] = {in(A::UrinePotassium), in(A::UrineVolume),
 constexpr Formula ExcretionFormula{"UK24", ExcretionOps, Shown::Fixed2, " mEq/24 "};
 
 // Urine protein is typed in g/L and used in mg/dL (times 100).
-constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine),
-                                    div};
+constexpr FormulaOp ProteinInMgPerDl = named(
+    mul, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "urine protein in mg/dL"), nullptr, "mg/dL");
+constexpr FormulaOp ProteinOps[] = {in(A::UrineProtein), num(100.0), ProteinInMgPerDl,
+                                    in(A::UrineCreatinine), div};
 constexpr Formula ProteinFormula{"UPCR", ProteinOps, Shown::Fixed2, ""};
 // The same ratio in mg of protein per g of creatinine.
 constexpr FormulaOp ProteinGramOps[] = {
-    in(A::UrineProtein), num(100.0), mul, in(A::UrineCreatinine), div, num(1000.0), mul};
+    in(A::UrineProtein), num(100.0), ProteinInMgPerDl, in(A::UrineCreatinine), div,
+    num(1000.0),         mul};
 constexpr Formula ProteinGramFormula{"UPCR", ProteinGramOps, Shown::Whole, " mg/g"};
 // With urine creatinine typed in mmol/L: mg of protein per mmol of creatinine,
 // urine protein in mg/L (g/L times 1000) over urine creatinine as typed.

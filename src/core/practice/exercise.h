@@ -21,7 +21,7 @@ namespace quarvex {
 // scenario choice give the same exercise only with the same version, so
 // every exercise that travels carries it, and input made by another version
 // is refused rather than graded against a different case.
-inline constexpr int GeneratorVersion = 2;
+inline constexpr int GeneratorVersion = 3;
 
 // What a step of an exercise asks for: a number, or one of the choices.
 enum class StepKind { Number, Choice };

@@ -4,6 +4,7 @@
 #include "analytes/plausibility.h"
 #include "practice/working.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace quarvex::practice {
@@ -11,6 +12,19 @@ namespace quarvex::practice {
 namespace {
 
 using A = AnalyteId;
+
+// The practice prompts' words, in the language installed.
+QString practiceText(const char* text)
+{
+    return QCoreApplication::translate("quarvex::Practice", text);
+}
+
+QString upperFirst(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
 
 QString lowerFirst(QString text)
 {
@@ -42,15 +56,24 @@ private:
             return;
         for (const ConvertedInput& in : m_ex.outcome.inputs) {
             if (in.id == A::Gender || !in.unit ||
-                (in.unit->multiply == 1.0 && in.unit->divide == 1.0) || !usedInFormulas(in.id))
+                (in.unit->multiply == 1.0 && in.unit->divide == 1.0) || !convertedInFormulas(in.id))
                 continue;
             const QString unit = formulaUnit(in.id);
             const QString name = analyte(in.id).accessibleName();
+            // What the formula unit measures, where the name does not say it:
+            // urea in mg/dL is urea nitrogen.
+            const QString quantity = quantityName(in.id, unit);
+            const bool renamed = quantity != quantityName(in.id, QString());
             ExerciseStep s;
             s.id = QStringLiteral("convert-") + analyte(in.id).fieldName();
-            s.label = name + QStringLiteral(" in ") + unit;
-            s.prompt = name + QLatin1Char(' ') + caseValue(in.id).text(m_ex.locale) +
-                       QLatin1Char(' ') + in.unitText + QStringLiteral(" in ") + unit;
+            s.label = (renamed ? upperFirst(quantity) : name) + QStringLiteral(" in ") + unit;
+            const QString value = caseValue(in.id).text(m_ex.locale);
+            s.prompt =
+                renamed
+                    ? practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 %2 %3 as %4 in %5"))
+                          .arg(name, value, in.unitText, quantity, unit)
+                    : practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 %2 %3 in %4"))
+                          .arg(name, value, in.unitText, unit);
             s.unit = unit;
             s.role = StepRole::Conversion;
             s.tolerance = {StepTolerance::Within, IntermediateTolerance};
@@ -63,12 +86,27 @@ private:
         }
     }
 
-    bool usedInFormulas(AnalyteId id) const
+    // Whether a formula uses the input in its formula unit: anywhere but as a
+    // side of a quotient whose units cancel (two values typed in one unit),
+    // which is worked on the numbers as typed.
+    bool convertedInFormulas(AnalyteId id) const
     {
-        for (const RowWorking& w : m_ex.outcome.working) {
-            for (const FormulaOp& op : w.formula ? w.formula->ops : std::span<const FormulaOp>()) {
-                if (op.kind == FormulaOp::Input && op.input == id && !op.unit)
-                    return true;
+        for (int r = 0; r < m_ex.outcome.working.size(); ++r) {
+            const Formula* f = m_ex.outcome.working[r].formula;
+            // An input a unit variant reads as typed is not converted there.
+            if (!f || !readsInFormulaUnit(*f, id))
+                continue;
+            const QList<Operation> ops = practice::operations(*f);
+            if (ops.isEmpty() && f->ops.size() == 1 && f->ops[0].kind == FormulaOp::Input &&
+                f->ops[0].input == id)
+                return true;
+            const QList<FormulaStep>& steps = m_ex.derivation.rows[r].steps;
+            for (int k = 0; k < ops.size(); ++k) {
+                const bool typed = k < steps.size() && steps[k].typedSides;
+                for (const Operand& side : {ops[k].left, ops[k].right}) {
+                    if (side.kind == Operand::Input && side.input == id && !typed)
+                        return true;
+                }
             }
         }
         return false;
@@ -84,19 +122,32 @@ private:
         return none;
     }
 
-    QString operandText(const Operand& o, double value, const QList<int>& stepOf) const
+    // One side of an operation's prompt: a number, an input (by name in its
+    // formula unit where it is converted, else as typed, named where the
+    // units cancel), or an earlier step (with the name of its result).
+    QString operandText(const Operand& o, double value, const QList<int>& stepOf,
+                        const FormulaStep& step, const QString& name) const
     {
         switch (o.kind) {
         case Operand::Number:
         case Operand::Gender:
             return shortestNumber(value, m_ex.locale);
-        case Operand::Input:
+        case Operand::Input: {
             if (m_conversion.contains(o.input))
-                return personName(o.input) + QStringLiteral(" in ") + formulaUnit(o.input);
-            return caseValue(o.input).text(m_ex.locale) + QLatin1Char(' ') +
-                   shownUnit(caseValue(o.input));
-        case Operand::Step:
-            return lowerFirst(m_ex.steps[stepOf[o.step]].label);
+                return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 in %2"))
+                    .arg(quantityName(o.input, formulaUnit(o.input)), formulaUnit(o.input));
+            const QString typed = caseValue(o.input).text(m_ex.locale) + QLatin1Char(' ') +
+                                  shownUnit(caseValue(o.input));
+            if (!step.typedSides)
+                return typed;
+            return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 %2")).arg(name, typed);
+        }
+        case Operand::Step: {
+            const QString label = lowerFirst(m_ex.steps[stepOf[o.step]].label);
+            if (name.isEmpty())
+                return label;
+            return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 (%2)")).arg(name, label);
+        }
         }
         return {};
     }
@@ -125,9 +176,23 @@ private:
         QList<int> stepOf(ops.size(), -1);
         const auto prompt = [&](int k) {
             const FormulaStep& fs = row.steps[k];
-            return operandText(ops[k].left, fs.left, stepOf) + QLatin1Char(' ') +
-                   operatorSign(ops[k].kind) + QLatin1Char(' ') +
-                   operandText(ops[k].right, fs.right, stepOf);
+            const QString left = operandText(ops[k].left, fs.left, stepOf, fs, fs.leftName);
+            const QString right = operandText(ops[k].right, fs.right, stepOf, fs, fs.rightName);
+            QString text;
+            if (ops[k].kind == FormulaOp::Minimum || ops[k].kind == FormulaOp::Maximum)
+                text = operatorSign(ops[k].kind) + QLatin1Char('(') + left + QStringLiteral(", ") +
+                       right + QLatin1Char(')');
+            else
+                text =
+                    left + QLatin1Char(' ') + operatorSign(ops[k].kind) + QLatin1Char(' ') + right;
+            if (fs.typedSides)
+                text = practiceText(QT_TRANSLATE_NOOP("quarvex::Practice",
+                                                      "%1 (the units cancel: no conversion)"))
+                           .arg(text);
+            if (!fs.name.isEmpty() && k + 1 < ops.size())
+                text = practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 = %2"))
+                           .arg(fs.name, text);
+            return text;
         };
         const bool opsAsked = m_ex.level < 3;
         for (int k = 0; k < ops.size(); ++k) {
@@ -156,16 +221,25 @@ private:
             s.label = labelPrefix + QStringLiteral("Result");
             const bool fixed = row.shown != Shown::Plain;
             const int decimals = fixed ? shownDecimals(row.shown) : 0;
-            const QString shownAs =
-                !fixed          ? QStringLiteral(", as the result shows it")
-                : decimals == 0 ? QStringLiteral(", as a whole number as the result shows it")
-                : decimals == 1
-                    ? QStringLiteral(", to 1 decimal as the result shows it")
-                    : QStringLiteral(", to %1 decimals as the result shows it").arg(decimals);
+            // "%1, as the result shows it": the prompt's question with how the
+            // result shows its number.
+            const char* shownAs =
+                !fixed ? QT_TRANSLATE_NOOP("quarvex::Practice", "%1, as the result shows it")
+                : decimals == 0 ? QT_TRANSLATE_NOOP("quarvex::Practice",
+                                                    "%1, as a whole number as the result shows it")
+                : decimals == 1 ? QT_TRANSLATE_NOOP("quarvex::Practice",
+                                                    "%1, to 1 decimal as the result shows it")
+                                : QT_TRANSLATE_NOOP("quarvex::Practice",
+                                                    "%1, to %2 decimals as the result shows it");
+            const auto asShown = [&](const QString& question) {
+                return fixed && decimals > 1
+                           ? practiceText(shownAs).arg(question, QString::number(decimals))
+                           : practiceText(shownAs).arg(question);
+            };
             if (ops.isEmpty()) {
                 const AnalyteId id = w.formula->ops[0].input;
-                s.prompt =
-                    analyte(id).accessibleName() + QStringLiteral(" in ") + row.valueUnit + shownAs;
+                s.prompt = asShown(practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 in %2"))
+                                       .arg(analyte(id).accessibleName(), row.valueUnit));
                 s.unit = row.valueUnit;
                 if (m_conversion.contains(id))
                     s.dependsOn << m_conversion[id];
@@ -173,11 +247,14 @@ private:
                 const int k = int(ops.size()) - 1;
                 // With the operations asked, the last one; else the formula in
                 // symbols and its constant ("K = 72 for Male, 85 for Female").
-                s.prompt = opsAsked ? row.symbol + QStringLiteral(" = ") + prompt(k)
-                                    : row.symbols + (row.constant.isEmpty()
-                                                         ? QString()
-                                                         : QStringLiteral(" with ") + row.constant);
-                s.prompt += shownAs;
+                const QString question =
+                    opsAsked ? practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 = %2"))
+                                   .arg(row.symbol, prompt(k))
+                    : row.constant.isEmpty()
+                        ? row.symbols
+                        : practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 with %2"))
+                              .arg(row.symbols, row.constant);
+                s.prompt = asShown(question);
                 s.unit = row.steps[k].resultUnit;
                 s.operation = k;
                 if (opsAsked) {
@@ -203,8 +280,9 @@ private:
             ExerciseStep s;
             s.id = prefix + QStringLiteral("band");
             s.label = labelPrefix + QStringLiteral("Interpretation");
-            s.prompt = QStringLiteral("Which interpretation does ") + row.symbol +
-                       QStringLiteral(" give?");
+            s.prompt = practiceText(QT_TRANSLATE_NOOP("quarvex::Practice",
+                                                      "Which interpretation does %1 give?"))
+                           .arg(row.symbol);
             s.kind = StepKind::Choice;
             s.role = StepRole::Band;
             for (const DerivedBand& band : row.bands) {

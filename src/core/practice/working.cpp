@@ -9,9 +9,15 @@ QList<Operation> operations(const Formula& formula)
 {
     QList<Operation> out;
     QList<Operand> stack;
+    QList<int> operationAt(qsizetype(formula.ops.size()), -1); // op index to operation
     for (int i = 0; i < int(formula.ops.size()); ++i) {
         const FormulaOp& op = formula.ops[size_t(i)];
         switch (op.kind) {
+        case FormulaOp::Recall:
+            // The earlier operation's result, not worked again.
+            stack << Operand{Operand::Step, op.from, AnalyteId::Age, operationAt.value(op.from, -1),
+                             0.0};
+            continue;
         case FormulaOp::Number:
             stack << Operand{Operand::Number, i, AnalyteId::Age, -1, op.number};
             continue;
@@ -27,6 +33,7 @@ QList<Operation> operations(const Formula& formula)
         Operation operation{i, op.kind, {}, stack.takeLast()};
         operation.left = stack.takeLast();
         stack << Operand{Operand::Step, i, AnalyteId::Age, int(out.size()), 0.0};
+        operationAt[i] = int(out.size());
         out << operation;
     }
     return out;
