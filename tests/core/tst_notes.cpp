@@ -3,9 +3,13 @@
 #include "calc/notes.h"
 #include "coretestmain.h"
 #include "literature/references.h"
+#include "overview/json.h"
 #include "overview/overview.h"
 #include "testfields.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -130,6 +134,27 @@ private Q_SLOTS:
     void fillTemplate();
     void templatesOfEveryNote_data();
     void templatesOfEveryNote();
+    void exampleCaseLineIsLean();
+};
+
+// The context rules the table below covers (those of namedNotes are worked
+// there).
+const QSet<QString> PlainRules{
+    u"hdl.longevity"_s,
+    u"ast-alt.not-raised"_s,
+    u"albumin-globulin.usual-range"_s,
+    u"bilirubin.not-raised"_s,
+    u"cockcroft-gault.under-18"_s,
+    u"fek.potassium-not-low"_s,
+    u"renal-failure-index.creatinine-not-raised"_s,
+    u"fena.creatinine-not-raised"_s,
+    u"feurea.creatinine-not-raised"_s,
+    u"urate-ratio.creatinine-not-raised"_s,
+    u"urate-ratio.creatinine-unknown"_s,
+    u"urinary-potassium.potassium-not-low"_s,
+    u"urinary-potassium.potassium-unknown"_s,
+    u"urine-creatinine-ratio.creatinine-not-raised"_s,
+    u"urine-urea-ratio.creatinine-not-raised"_s,
 };
 
 // Each context rule with a case that raises it and a neighbouring case that
@@ -275,10 +300,9 @@ void TestNotes::context()
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
 
-    // The rules numbered by their place in the table; the named notes have
-    // their own table below.
+    // The rules of this table; the others have their own table below.
     QList<Note> notes = ofKind(notesFor(id, row, fields, locale), NoteKind::Context);
-    notes.removeIf([](const Note& note) { return !note.id.contains(u".context."_s); });
+    notes.removeIf([](const Note& note) { return !PlainRules.contains(note.id); });
     if (expected.isEmpty()) {
         QVERIFY2(notes.isEmpty(), qPrintable(notes.value(0).text));
         return;
@@ -361,7 +385,8 @@ void TestNotes::namedNotes_data()
     add("AST/ALT 2.0", I::AstAltRatio, 0, u"AST=200; ALT=100"_s, "ast-alt.alcohol");
     add("AST/ALT 2.5 with AST normal", I::AstAltRatio, 0, u"AST=30; ALT=12"_s, "ast-alt.alcohol");
     add("AST 4500, ALT 2800: ischaemic hepatitis", I::AstAltRatio, 0, u"AST=4500; ALT=2800"_s,
-        "ast-alt.ischaemic", {u"AST 4500"_s, u"ischaemic hepatitis"_s, u"reasoned estimate"_s});
+        "ast-alt.ischaemic",
+        {u"AST 4500 IU/L is very high"_s, u"ischaemic hepatitis"_s, u"reasoned estimate"_s});
     add("AST 1000, ALT 800", I::AstAltRatio, 0, u"AST=1000; ALT=800"_s, "ast-alt.ischaemic");
 
     // Friedewald 150 − 60 − 380/5 = 14; Sampson 36.
@@ -713,15 +738,14 @@ void TestNotes::tablesPointAtRealRowsAndReferences()
         const int rows = int(d.rowNames().size());
         for (const ContextRule& rule : d.notes.context) {
             QVERIFY2(rule.row >= -1 && rule.row < rows, rule.text);
-            // A named note's id is its own; a note no source states says so.
-            if (rule.id) {
-                QVERIFY2(!ids.contains(QString::fromLatin1(rule.id)), rule.id);
-                ids.insert(QString::fromLatin1(rule.id));
-                QVERIFY2(QRegularExpression(u"^[a-z0-9-]+\\.[a-z0-9-]+$"_s)
-                             .match(QString::fromLatin1(rule.id))
-                             .hasMatch(),
-                         rule.id);
-            }
+            // Every rule has an id of its own; a note no source states says so.
+            QVERIFY2(rule.id, rule.text);
+            QVERIFY2(!ids.contains(QString::fromLatin1(rule.id)), rule.id);
+            ids.insert(QString::fromLatin1(rule.id));
+            QVERIFY2(QRegularExpression(u"^[a-z0-9-]+\\.[a-z0-9-]+$"_s)
+                         .match(QString::fromLatin1(rule.id))
+                         .hasMatch(),
+                     rule.id);
             if (rule.basis == NoteBasis::Unsourced)
                 QVERIFY2(QByteArray(rule.text).contains("literature list"), rule.text);
             if (rule.basis == NoteBasis::ReasonedEstimate)
@@ -821,6 +845,14 @@ void TestNotes::templatesOfEveryNote()
             for (const Note& note : caseNotes(evaluation.item->id, int(r), inputs,
                                               *evaluation.outcome, QLocale(locale))) {
                 ++notes;
+                // As a lean line takes it, a note keeps its id, template and arguments.
+                const QList<Note> lean =
+                    caseNotes(evaluation.item->id, int(r), inputs, *evaluation.outcome,
+                              QLocale(locale), NoteParts::Template);
+                QVERIFY(std::any_of(lean.begin(), lean.end(), [&](const Note& other) {
+                    return other.id == note.id && other.pattern == note.pattern &&
+                           other.arguments == note.arguments;
+                }));
                 QCOMPARE(quarvex::fillTemplate(note.pattern, note.arguments), note.text);
                 QVERIFY2(seen.contains(note.id + u'\n' + note.pattern), qPrintable(note.text));
                 QVERIFY(note.kind == NoteKind::Context || note.kind == NoteKind::Rounding);
@@ -828,6 +860,30 @@ void TestNotes::templatesOfEveryNote()
         }
     }
     QVERIFY(notes > 0);
+}
+
+// The example case as a lean JSON line: at most 2 KB, every note named by
+// its template with the case's numbers, none written out as its text.
+void TestNotes::exampleCaseLineIsLean()
+{
+    const Inputs inputs(exampleFields(), QLocale::c());
+    QByteArray line;
+    appendCaseLine(line, u"example", inputs, evaluateItems(inputs));
+    QVERIFY2(line.size() <= 2048, QByteArray::number(line.size()));
+    const QList<NoteTemplate> templates = noteTemplates(QLocale::c());
+    QStringList found;
+    for (const QJsonValue note : QJsonDocument::fromJson(line)[u"notes"_s].toArray()) {
+        const QJsonArray entry = note.toArray();
+        QVERIFY2(entry.at(1).isDouble(), qPrintable(entry.at(1).toString()));
+        QStringList arguments;
+        for (qsizetype a = 2; a < entry.size(); ++a)
+            arguments << entry.at(a).toString();
+        found << templates.value(entry.at(1).toInt()).id + u' ' + arguments.join(u' ');
+    }
+    // A serum potassium of 4.2 mEq/L is not low; a serum creatinine of 1.1 mg/dL
+    // (a man) is not raised, beside the fractional sodium excretion.
+    QVERIFY2(found.contains(u"fek.potassium-not-low 4.2"_s), qPrintable(found.join(u", ")));
+    QVERIFY2(found.contains(u"fena.creatinine-not-raised 1.1"_s), qPrintable(found.join(u", ")));
 }
 
 QUARVEX_CORE_TEST_MAIN(TestNotes)

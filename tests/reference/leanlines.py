@@ -7,7 +7,8 @@ line and the --items-json document back into texts, which must be those that
 quarvex-cli --json writes for the case alone: every input's text, unit, value
 and reference interval, every computed row's result, value and
 interpretation, the context and rounding notes of each row, the findings and
-the hints. The same lines with --full must give the same texts.
+the hints; every note names its template. The same lines with --full must
+give the same texts.
 
 usage: leanlines.py QUARVEX_CLI GUIDE.md [CASES] [SEED] [--german]
 """
@@ -143,6 +144,9 @@ def main():
                 fail("--full row " + name, alone, got)
         if notes != wanted_notes:
             fail("notes", notes, wanted_notes)
+        for note in case["notes"]:
+            if not isinstance(note[1], int):
+                fail("a note written as its text, not by its template", note[1], None)
         alone_notes = [[name, n[1]] for name, list_ in standalone["notes"].items() for n in list_]
         if sorted(alone_notes) != sorted(notes):
             fail("--full notes", alone_notes, notes)

@@ -2,6 +2,7 @@
 
 #include "analytes/number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -93,10 +94,19 @@ QString formatFixed2(double value, const QLocale& locale)
     return formatFixed(value, 2, locale);
 }
 
-QString formatFixed(double value, int decimals, const QLocale& locale)
+namespace {
+
+// The digits of a finite value rounded half away from zero to `decimals`
+// places: the integer part without leading zeros (at least "0") and the
+// fraction; whether it is negative (never for a value that rounds to zero).
+struct FixedDigits {
+    bool negative = false;
+    std::string integer;
+    std::string fraction;
+};
+
+FixedDigits fixedDigits(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return nonFiniteText(value);
     const Decimal d = decimalOf(value);
     const int size = int(d.digits.size());
 
@@ -127,12 +137,44 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
         else
             digits.insert(digits.begin(), '1');
     }
-    std::string integerDigits = digits.substr(0, digits.size() - size_t(decimals));
-    const std::string fraction = digits.substr(digits.size() - size_t(decimals));
-    const size_t firstNonZero = integerDigits.find_first_not_of('0');
-    integerDigits.erase(0, std::min(firstNonZero, integerDigits.size() - 1));
-    const bool zero = integerDigits == "0" && fraction.find_first_not_of('0') == std::string::npos;
-    return assemble(d.negative && !zero, integerDigits, fraction, locale);
+    FixedDigits out;
+    out.integer = digits.substr(0, digits.size() - size_t(decimals));
+    out.fraction = digits.substr(digits.size() - size_t(decimals));
+    const size_t firstNonZero = out.integer.find_first_not_of('0');
+    out.integer.erase(0, std::min(firstNonZero, out.integer.size() - 1));
+    const bool zero =
+        out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
+    out.negative = d.negative && !zero;
+    return out;
+}
+
+} // namespace
+
+QString formatFixed(double value, int decimals, const QLocale& locale)
+{
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const FixedDigits digits = fixedDigits(value, decimals);
+    return assemble(digits.negative, digits.integer, digits.fraction, locale);
+}
+
+double fixedValue(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    const FixedDigits digits = fixedDigits(value, decimals);
+    std::string text;
+    text.reserve(digits.integer.size() + digits.fraction.size() + 2);
+    if (digits.negative)
+        text += '-';
+    text += digits.integer;
+    if (!digits.fraction.empty()) {
+        text += '.';
+        text += digits.fraction;
+    }
+    double read = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return read;
 }
 
 QString formatPlain(double value, const QLocale& locale)

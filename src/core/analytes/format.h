@@ -18,6 +18,9 @@ QString formatFixed2(double value, const QLocale& locale = QLocale());
 // The same with 0 to 2 decimals: "###0" (89.5 gives "90", -0.4 gives "0")
 // and "###0.0".
 QString formatFixed(double value, int decimals, const QLocale& locale = QLocale());
+// The number formatFixed writes, read back: the value rounded to `decimals`
+// places as the text shows it (not finite: the value itself).
+double fixedValue(double value, int decimals);
 
 // A plain decimal number: up to 15 significant digits, no trailing zeros, the
 // locale's decimal separator and no group separators (200, 193.050193050193).

@@ -77,8 +77,7 @@ QList<FieldHint> caseHints(const Inputs& inputs)
         const QString& field = fieldNameOf(a.id);
         if (inCrossFieldRule(a.id))
             formulaValues.insert(field, input.converted);
-        const QString text =
-            rangeHint(field, plausibilityUnit(input), input.typed, inputs.locale());
+        const QString text = rangeHint(a.id, plausibilityUnit(input), input.typed, inputs.locale());
         if (!text.isEmpty())
             hints.append({a.id, text});
     }

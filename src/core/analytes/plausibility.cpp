@@ -267,34 +267,43 @@ const EntryTexts& entryTexts()
     return texts;
 }
 
+std::optional<Entry> findEntry(AnalyteId id, QStringView unit)
+{
+    if (int(id) < 0 || int(id) >= AnalyteCount)
+        return std::nullopt;
+    const EntryTexts& texts = entryTexts();
+    const Analyte& a = analyte(id);
+    const size_t i = size_t(a.id);
+    const Row* row = rowOf(a.id);
+    if (!row)
+        return std::nullopt;
+    switch (a.unitKind) {
+    case UnitKind::None:
+        if (!unit.isEmpty())
+            return std::nullopt;
+        return Entry{&a, row, nullptr, QString(), texts.shownUnits[i]};
+    case UnitKind::Fixed:
+        if (!unit.isEmpty() && unit != texts.fixedUnits[i])
+            return std::nullopt;
+        return Entry{&a, row, nullptr, texts.fixedUnits[i], texts.shownUnits[i]};
+    case UnitKind::List: {
+        const auto choices = a.unitChoices();
+        for (size_t u = 0; u < choices.size() && u < 3; ++u) {
+            if (unit == texts.units[i][u])
+                return Entry{&a, row, &choices[u], texts.units[i][u], texts.units[i][u]};
+        }
+        return std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
 std::optional<Entry> findEntry(QStringView field, QStringView unit)
 {
     const EntryTexts& texts = entryTexts();
     for (const Analyte& a : analytes()) {
-        const size_t i = size_t(a.id);
-        if (field != texts.fields[i])
-            continue;
-        const Row* row = rowOf(a.id);
-        if (!row)
-            return std::nullopt;
-        switch (a.unitKind) {
-        case UnitKind::None:
-            if (!unit.isEmpty())
-                return std::nullopt;
-            return Entry{&a, row, nullptr, QString(), texts.shownUnits[i]};
-        case UnitKind::Fixed:
-            if (!unit.isEmpty() && unit != texts.fixedUnits[i])
-                return std::nullopt;
-            return Entry{&a, row, nullptr, texts.fixedUnits[i], texts.shownUnits[i]};
-        case UnitKind::List: {
-            const auto choices = a.unitChoices();
-            for (size_t u = 0; u < choices.size() && u < 3; ++u) {
-                if (unit == texts.units[i][u])
-                    return Entry{&a, row, &choices[u], texts.units[i][u], texts.units[i][u]};
-            }
-            return std::nullopt;
-        }
-        }
+        if (field == texts.fields[size_t(a.id)])
+            return findEntry(a.id, unit);
     }
     return std::nullopt;
 }
@@ -454,9 +463,8 @@ QString otherReading(const Entry& e, double value, bool possibleToo, const QLoca
 
 } // namespace
 
-std::optional<Plausibility> plausibility(QStringView field, QStringView unit)
+static std::optional<Plausibility> plausibilityOf(const std::optional<Entry>& e)
 {
-    const std::optional<Entry> e = findEntry(field, unit);
     if (!e)
         return std::nullopt;
     const Row& row = *e->row;
@@ -479,14 +487,35 @@ std::optional<Plausibility> plausibility(QStringView field, QStringView unit)
     return p;
 }
 
-QString shownLimitText(QStringView field, QStringView unit, double limit, bool lowerEdge,
-                       const QLocale& locale)
+std::optional<Plausibility> plausibility(QStringView field, QStringView unit)
 {
-    const std::optional<Entry> e = findEntry(field, unit);
+    return plausibilityOf(findEntry(field, unit));
+}
+
+std::optional<Plausibility> plausibility(AnalyteId id, QStringView unit)
+{
+    return plausibilityOf(findEntry(id, unit));
+}
+
+static QString shownLimitOf(const std::optional<Entry>& e, double limit, bool lowerEdge,
+                            const QLocale& locale)
+{
     if (!e)
         return formatPlain(limit, locale);
     return shownLimit(toFormula(limit, e->unit), e->unit, lowerEdge ? Side::AtLeast : Side::AtMost,
                       locale);
+}
+
+QString shownLimitText(QStringView field, QStringView unit, double limit, bool lowerEdge,
+                       const QLocale& locale)
+{
+    return shownLimitOf(findEntry(field, unit), limit, lowerEdge, locale);
+}
+
+QString shownLimitText(AnalyteId id, QStringView unit, double limit, bool lowerEdge,
+                       const QLocale& locale)
+{
+    return shownLimitOf(findEntry(id, unit), limit, lowerEdge, locale);
 }
 
 QList<std::pair<QString, QString>> plausibilityKeys()
@@ -539,9 +568,8 @@ QString referenceIntervalText(QStringView field, QStringView unit, QStringView g
     return QStringLiteral("Adult reference: ") + parts.join(QStringLiteral("; "));
 }
 
-QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale)
+static QString rangeHintOf(const std::optional<Entry>& e, double value, const QLocale& locale)
 {
-    const std::optional<Entry> e = findEntry(field, unit);
     if (!e || !std::isfinite(value))
         return {};
     const Row& row = *e->row;
@@ -586,6 +614,16 @@ QString rangeHint(QStringView field, QStringView unit, double value, const QLoca
     const QString rare =
         QStringLiteral("%1 %2 is rare: %3 %4.").arg(name, typed, utf8(row.most), typical);
     return row.note && *row.note ? rare + QLatin1Char(' ') + utf8(row.note) : rare;
+}
+
+QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale)
+{
+    return rangeHintOf(findEntry(field, unit), value, locale);
+}
+
+QString rangeHint(AnalyteId id, QStringView unit, double value, const QLocale& locale)
+{
+    return rangeHintOf(findEntry(id, unit), value, locale);
 }
 
 std::span<const CrossFieldRule> crossFieldRules()

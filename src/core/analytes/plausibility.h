@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analytes/analyte.h"
 #include "literature/references.h"
 
 #include <QHash>
@@ -65,12 +66,17 @@ struct Plausibility {
 };
 
 std::optional<Plausibility> plausibility(QStringView field, QStringView unit);
+// The same for the analyte by its id, which a case's values have: found
+// without comparing field names.
+std::optional<Plausibility> plausibility(AnalyteId id, QStringView unit);
 
 // A limit in the given unit as the tooltips show it: three significant
 // digits where the unit is not the formula unit, or more where a value typed
 // on the shown number would otherwise count on the other side of the limit.
 // A lower edge counts from the shown number on, an upper edge up to it.
 QString shownLimitText(QStringView field, QStringView unit, double limit, bool lowerEdge,
+                       const QLocale& locale);
+QString shownLimitText(AnalyteId id, QStringView unit, double limit, bool lowerEdge,
                        const QLocale& locale);
 // Every (field, unit) pair of the table, in analyte order.
 QList<std::pair<QString, QString>> plausibilityKeys();
@@ -105,6 +111,7 @@ QString referenceIntervalText(QStringView field, QStringView unit, QStringView g
 // The typical ranges hold every value that occurs in disease in the unit, so
 // that a sick patient's value is never questioned.
 QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale);
+QString rangeHint(AnalyteId id, QStringView unit, double value, const QLocale& locale);
 
 // A rule between fields: the sum of the part fields must not exceed the whole
 // field, compared in the formula unit. A rule marked skipWhenAPartAlone stays

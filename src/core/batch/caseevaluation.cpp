@@ -70,7 +70,7 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
             const auto names = item.rowNames();
             for (size_t r = 0; r < count; ++r) {
                 rowNoteLists << caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale,
-                                          false);
+                                          NoteParts::Text);
                 rowNames << QLatin1String(names[r]);
             }
             rows.swap(evaluation.outcome->rows);

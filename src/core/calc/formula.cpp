@@ -679,7 +679,7 @@ double bandValue(Shown shown, double value)
 {
     if (!decidesOnShown(shown) || !std::isfinite(value))
         return value;
-    return formatFixed(value, shownDecimals(shown), QLocale::c()).toDouble();
+    return fixedValue(value, shownDecimals(shown));
 }
 
 } // namespace quarvex

@@ -209,7 +209,7 @@ constexpr ContextRule CholesterolLevelsContext[] = {
      "Very high HDL cholesterol is not protective: in two large cohorts mortality was lowest near "
      "73 mg/dL in men and 93 mg/dL in women and higher above that (about twice as high in men "
      "from 116 mg/dL), so \"longevity\" is misleading.",
-     "R30 U5"},
+     "R30 U5", "hdl.longevity"},
     {1, {when::notTopBand()},
      QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
          "The HDL text is the risk of coronary heart disease relative to the average risk, not "

@@ -183,7 +183,7 @@ constexpr ContextRule AstAltRatioContext[] = {
     {0, {when::notAboveUpper(A::AST), when::notAboveUpper(A::ALT)},
      "%1 and %2 are not raised. The AST to ALT ratio helps to tell liver "
      "diseases apart only when the aminotransferases are raised; its text does not apply here.",
-     "R34 R35"},
+     "R34 R35", "ast-alt.not-raised"},
     {0, {when::aboveUpper(A::AST), when::rowAbove(2.0)},
      QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
          "%1 is raised and the AST to ALT ratio of %2 is above 2, which suggests alcoholic liver "
@@ -213,7 +213,7 @@ constexpr ContextRule AlbuminGlobulinRatioContext[] = {
     {0, {when::rowFromTo(1.0, 2.5)},
      "A ratio of %1 is within the usual adult range (1 or more; 1.5 to 2.5 in textbooks): "
      "\"high\" does not mean abnormal here.",
-     "R22 R80"},
+     "R22 R80", "albumin-globulin.usual-range"},
 };
 constexpr EvidenceNote AlbuminGlobulinRatioEvidence[] = {
     {-1, NoteKind::Dated,
@@ -224,7 +224,7 @@ constexpr ContextRule BilirubinRatioContext[] = {
     {0, {when::notAboveUpper(A::BilirubinTotal)},
      "%1 is not raised. The direct fraction separates the causes of a raised bilirubin; at a "
      "normal total bilirubin its text does not apply.",
-     "R7 R59"},
+     "R7 R59", "bilirubin.not-raised"},
     {0, {when::aboveUpper(A::BilirubinTotal), when::rowBelow(20.0)},
      QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
          "%1 is raised with a direct fraction of %2 %, below 20 %: an indirect (unconjugated) "

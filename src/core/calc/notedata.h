@@ -129,8 +129,8 @@ struct ContextRule {
     ShortList<NoteCondition, 3> conditionList;
     const char* text = nullptr;
     const char* sources = ""; // reference ids separated by blanks; those of the limits are added
-    // The note's stable id ("egfr.steady-state"); without one, the note is
-    // "<item key>.context.<place in the table>".
+    // The note's stable id ("egfr.steady-state"), which every rule has: a
+    // lean JSON line names the note by it, with the template it selects.
     const char* id = nullptr;
     NoteBasis basis = NoteBasis::Sourced;
 

@@ -4,10 +4,14 @@
 #include "analytes/plausibility.h"
 #include "calc/formula.h"
 
+#include <QHash>
+
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace quarvex {
@@ -59,10 +63,18 @@ bool sameText(const char* a, const char* b)
     return a == b || (a && b && std::strcmp(a, b) == 0);
 }
 
+// The first word of a result text: its number, where it shows one.
+QStringView firstWord(const QString& result)
+{
+    const QStringView text = QStringView(result).trimmed();
+    const qsizetype blank = text.indexOf(u' ');
+    return blank < 0 ? text : text.first(blank);
+}
+
 // The number a result text shows, read in the locale it was written in.
 std::optional<double> shownNumber(const QString& result, const QLocale& written)
 {
-    const QString number = result.trimmed().section(u' ', 0, 0);
+    const QStringView number = firstWord(result);
     if (number.isEmpty())
         return std::nullopt;
     // Most results are plain ASCII digits with at most a point, which every
@@ -99,6 +111,39 @@ std::optional<double> shownNumber(const QString& result, const QLocale& written)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// 0 for no gender or another text, 1 for men, 2 for women.
+int sexOf(const QString& gender)
+{
+    return gender == QLatin1StringView(GenderMale)     ? 1
+           : gender == QLatin1StringView(GenderFemale) ? 2
+                                                       : 0;
+}
+
+// The place of an analyte's adult limits for a unit and sex among those
+// kept: by the analyte's id and the place of the unit in the field's list
+// (the empty unit of a field without a list); -1 for a unit text the field
+// does not list, whose limits are read each time.
+constexpr int LimitSlots = AnalyteCount * 3 * 3;
+int limitSlot(const ConvertedInput& input, int sex)
+{
+    if (int(input.id) < 0 || int(input.id) >= AnalyteCount)
+        return -1;
+    const Analyte& a = analyte(input.id);
+    int unit = -1;
+    if (a.unitKind == UnitKind::List) {
+        const auto choices = a.unitChoices();
+        for (size_t u = 0; u < choices.size() && u < 3; ++u) {
+            if (input.unitText == QLatin1StringView(choices[u].text)) {
+                unit = int(u);
+                break;
+            }
+        }
+    } else if (input.unitText.isEmpty()) {
+        unit = 0;
+    }
+    return unit < 0 ? -1 : (int(input.id) * 3 + unit) * 3 + sex;
 }
 
 // Whether a condition reads the analyte's adult reference limits.
@@ -151,8 +196,20 @@ QString rowNumber(int row, const Outcome& outcome, const Inputs& inputs, const Q
     const bool text = row < outcome.working.size() && outcome.working[row].formula &&
                       outcome.working[row].formula->shown == Shown::Text;
     if (!text && shownNumber(result, inputs.locale()))
-        return result.trimmed().section(u' ', 0, 0);
+        return firstWord(result).toString();
     return sixDigits(outcome.values[row], locale);
+}
+
+// The value as typed with its unit: the unit typed, or the field's fixed unit
+// where it has one ("4500 IU/L"; an age has none).
+QString valueWithUnit(const ConvertedInput& input, const QLocale& locale)
+{
+    QString found = sixDigits(input.typed, locale);
+    if (!input.unitText.isEmpty())
+        found += u' ' + input.unitText;
+    else if (const char* fixed = analyte(input.id).fixedUnit)
+        found += u' ' + QLatin1StringView(fixed);
+    return found;
 }
 
 // What a condition found, the arguments of its part of the note's template;
@@ -189,10 +246,7 @@ std::optional<QStringList> check(const NoteCondition& condition, int row, const 
     case T::Above: {
         if (!valid || !greater(input.converted, condition.bound))
             return std::nullopt;
-        QString found = sixDigits(input.typed, locale);
-        if (!input.unitText.isEmpty())
-            found += u' ' + input.unitText;
-        return QStringList{found};
+        return QStringList{valueWithUnit(input, locale)};
     }
     case T::RowBelow:
     case T::RowAbove: {
@@ -241,10 +295,7 @@ std::optional<QStringList> check(const NoteCondition& condition, int row, const 
     case T::Below: {
         if (!valid || !less(input.converted, condition.bound))
             return std::nullopt;
-        QString found = sixDigits(input.typed, locale);
-        if (!input.unitText.isEmpty())
-            found += u' ' + input.unitText;
-        return QStringList{found};
+        return QStringList{valueWithUnit(input, locale)};
     }
     case T::TopBand: {
         if (!hasRow || row >= outcome.working.size())
@@ -316,25 +367,57 @@ QStringList contextTemplates(const ContextRule& rule, const QLocale& locale)
     return out;
 }
 
-QString contextId(const ItemDescriptor& item, size_t rule)
+QString contextId(const ContextRule& rule)
 {
-    if (const char* id = item.notes.context[rule].id)
-        return QString::fromLatin1(id);
-    return QString::fromLatin1(item.key) + QStringLiteral(".context.") + QString::number(rule);
+    return QString::fromLatin1(rule.id);
 }
 
-QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, int row,
-                         const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
-                         bool details)
+// The sentence of a context rule for the case, with the parts of its
+// conditions put in ("Serum creatinine %1 mg/dL (adult reference …)"), the
+// limits those quote read for the case's units and gender.
+QString rulePattern(const ContextRule& rule, const Inputs& inputs, const QLocale& locale)
+{
+    QStringList parts;
+    int first = 1;
+    for (const NoteCondition& condition : rule.conditions()) {
+        std::optional<AdultLimits> limits;
+        if (readsLimits(condition.test))
+            limits = adultLimits(inputs[condition.analyte], inputs[A::Gender].valueText, locale);
+        parts << conditionTemplate(condition, first, limits ? &*limits : nullptr);
+        if (condition.test != T::NotGiven)
+            ++first;
+    }
+    return fillTemplate(text(rule.text), parts);
+}
+
+// The templates of the notes a case raises depend on the rule and the units
+// and gender of the limits it quotes, or on the cut-off and where the value
+// lies, never on the values: each is made once per thread and locale.
+struct KeptPattern {
+    QString id;
+    QString pattern;
+};
+QHash<std::pair<quintptr, quint64>, KeptPattern>& keptPatterns(const QLocale& locale)
+{
+    struct Kept {
+        QLocale locale;
+        QHash<std::pair<quintptr, quint64>, KeptPattern> patterns;
+    };
+    thread_local std::unique_ptr<Kept> kept;
+    if (!kept || kept->locale != locale)
+        kept.reset(new Kept{locale, {}});
+    return kept->patterns;
+}
+
+QList<Note> contextNotes(const ItemNotes& tables, int row, const Inputs& inputs,
+                         const Outcome& outcome, const QLocale& locale, NoteParts parts)
 {
     QList<Note> notes;
-    for (size_t r = 0; r < tables.context.size(); ++r) {
-        const ContextRule& rule = tables.context[r];
+    const QString& gender = inputs[A::Gender].valueText;
+    for (const ContextRule& rule : tables.context) {
         if (rule.row >= 0 && rule.row != row)
             continue;
-        QStringList parts;
         QStringList arguments;
-        QStringList sources;
         bool all = true;
         for (const NoteCondition& condition : rule.conditions()) {
             const std::optional<QStringList> what = check(condition, row, inputs, outcome, locale);
@@ -342,31 +425,50 @@ QList<Note> contextNotes(const ItemDescriptor* item, const ItemNotes& tables, in
                 all = false;
                 break;
             }
-            std::optional<AdultLimits> limits;
-            if (readsLimits(condition.test))
-                limits =
-                    adultLimits(inputs[condition.analyte], inputs[A::Gender].valueText, locale);
-            if (limits && details)
-                sources << limits->sources; // after the rule's own, once the rule holds
-            parts << conditionTemplate(condition, int(arguments.size()) + 1,
-                                       limits ? &*limits : nullptr);
             arguments << *what;
         }
         if (!all)
             continue;
-        if (details) {
-            QStringList limitSources;
-            limitSources.swap(sources);
-            addSources(sources, text(rule.sources));
-            addSources(sources, limitSources.join(u' '));
+        // The template for the units and gender of the limits it quotes.
+        quint64 variant = 0;
+        bool kept = true;
+        for (const NoteCondition& condition : rule.conditions()) {
+            if (!readsLimits(condition.test))
+                continue;
+            const int slot = limitSlot(inputs[condition.analyte], sexOf(gender));
+            kept = kept && slot >= 0;
+            variant = variant * quint64(LimitSlots + 1) + quint64(slot + 1);
         }
-        const QString pattern = fillTemplate(text(rule.text), parts);
+        QString pattern;
+        if (kept) {
+            auto& patterns = keptPatterns(locale);
+            const std::pair<quintptr, quint64> key{quintptr(&rule), variant};
+            auto found = patterns.constFind(key);
+            if (found == patterns.constEnd())
+                found = patterns.insert(key, {QString(), rulePattern(rule, inputs, locale)});
+            pattern = found->pattern;
+        } else {
+            pattern = rulePattern(rule, inputs, locale);
+        }
+        QStringList sources;
+        if (parts == NoteParts::All) {
+            // The rule's own, then those of the limits it quotes.
+            addSources(sources, text(rule.sources));
+            for (const NoteCondition& condition : rule.conditions()) {
+                if (!readsLimits(condition.test))
+                    continue;
+                if (const auto limits = adultLimits(inputs[condition.analyte], gender, locale))
+                    addSources(sources, limits->sources.join(u' '));
+            }
+        }
+        QString filled =
+            parts == NoteParts::Template ? QString() : fillTemplate(pattern, arguments);
         notes << Note{NoteKind::Context,
-                      fillTemplate(pattern, arguments),
-                      sources,
-                      item && details ? contextId(*item, r) : QString(),
-                      arguments,
-                      pattern,
+                      std::move(filled),
+                      std::move(sources),
+                      contextId(rule),
+                      std::move(arguments),
+                      std::move(pattern),
                       {}};
     }
     return notes;
@@ -451,8 +553,7 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
     const QString number = preciseNumber(
         value, [bands](double v) { return bandIndex(v, bands); }, locale);
     const QString interpretation = outcome.rows[row].interpretation.trimmed();
-    QStringList arguments{result.trimmed().section(u' ', 0, 0), number,
-                          shortestNumber(edge, locale)};
+    QStringList arguments{firstWord(result).toString(), number, shortestNumber(edge, locale)};
     if (!interpretation.isEmpty())
         arguments << interpretation;
     const QString pattern = roundingTemplate(side, !interpretation.isEmpty());
@@ -467,7 +568,7 @@ std::optional<Note> bandRoundingNote(int row, const Inputs& inputs, const Outcom
 
 std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tables, int row,
                                const Inputs& inputs, const Outcome& outcome, const QLocale& locale,
-                               bool details)
+                               NoteParts parts)
 {
     if (row < 0 || row >= outcome.values.size() || row >= outcome.rows.size())
         return std::nullopt;
@@ -489,18 +590,25 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
         const bool shown = shownNumber(outcome.rows[row].result, inputs.locale()).has_value();
         QStringList arguments;
         if (shown)
-            arguments << outcome.rows[row].result.trimmed().section(u' ', 0, 0);
+            arguments << firstWord(outcome.rows[row].result).toString();
         arguments << preciseNumber(value, place, locale);
         QStringList sources;
-        if (details)
+        if (parts == NoteParts::All)
             addSources(sources, text(cut.sources));
-        const QString pattern = cutOffTemplate(cut, where, shown, locale);
+        auto& patterns = keptPatterns(locale);
+        const std::pair<quintptr, quint64> key{quintptr(&cut),
+                                               quint64(where * 2 + (shown ? 1 : 0))};
+        auto found = patterns.constFind(key);
+        if (found == patterns.constEnd())
+            found = patterns.insert(key, {cutOffId(*item, cut.row, where, shown),
+                                          cutOffTemplate(cut, where, shown, locale)});
         return Note{NoteKind::Rounding,
-                    fillTemplate(pattern, arguments),
+                    parts == NoteParts::Template ? QString()
+                                                 : fillTemplate(found->pattern, arguments),
                     sources,
-                    cutOffId(*item, cut.row, where, shown),
+                    found->id,
                     arguments,
-                    pattern,
+                    found->pattern,
                     {}};
     }
     return std::nullopt;
@@ -510,12 +618,11 @@ std::optional<Note> cutOffNote(const ItemDescriptor* item, const ItemNotes& tabl
 QString intervalRange(const ConvertedInput& input, double low, double high, bool highIncluded,
                       const QString& unit, const QLocale& locale)
 {
-    const QString field = QString::fromLatin1(analyte(input.id).field);
     // "below 5.18" counts from the shown number on; "up to" and "–" up to it.
     const QString top =
-        shownLimitText(field, input.unitText, high, !highIncluded, locale) + u' ' + unit;
+        shownLimitText(input.id, input.unitText, high, !highIncluded, locale) + u' ' + unit;
     if (low > 0.0)
-        return shownLimitText(field, input.unitText, low, true, locale) + QChar(0x2013) + top;
+        return shownLimitText(input.id, input.unitText, low, true, locale) + QChar(0x2013) + top;
     return (highIncluded ? QStringLiteral("up to ") : QStringLiteral("below ")) + top;
 }
 
@@ -564,26 +671,20 @@ std::optional<AdultLimits> adultLimits(const ConvertedInput& input, const QStrin
 {
     if (!std::isfinite(input.typed))
         return std::nullopt;
-    const int sex = gender == QLatin1StringView(GenderMale)     ? 1
-                    : gender == QLatin1StringView(GenderFemale) ? 2
-                                                                : 0;
+    const int slot = limitSlot(input, sexOf(gender));
+    if (slot < 0)
+        return readAdultLimits(input, gender, locale);
     struct Kept {
-        AnalyteId analyte;
-        QString unit;
-        int sex;
         QLocale locale;
-        std::optional<AdultLimits> limits;
+        std::array<std::optional<std::optional<AdultLimits>>, LimitSlots> limits;
     };
-    thread_local std::vector<Kept> kept;
-    for (const Kept& k : kept) {
-        if (k.analyte == input.id && k.sex == sex && k.unit == input.unitText && k.locale == locale)
-            return k.limits;
-    }
-    std::optional<AdultLimits> limits = readAdultLimits(input, gender, locale);
-    // A bound on what is kept: unit texts that are no unit are not worth it.
-    if (kept.size() < 512)
-        kept.push_back({input.id, input.unitText, sex, locale, limits});
-    return limits;
+    thread_local std::unique_ptr<Kept> kept;
+    if (!kept || kept->locale != locale)
+        kept.reset(new Kept{locale, {}});
+    std::optional<std::optional<AdultLimits>>& limits = kept->limits[size_t(slot)];
+    if (!limits)
+        limits = readAdultLimits(input, gender, locale);
+    return *limits;
 }
 
 namespace {
@@ -592,8 +693,7 @@ namespace {
 std::optional<AdultLimits> readAdultLimits(const ConvertedInput& input, const QString& gender,
                                            const QLocale& locale)
 {
-    const std::optional<Plausibility> p =
-        plausibility(QString::fromLatin1(analyte(input.id).field), input.unitText);
+    const std::optional<Plausibility> p = plausibility(input.id, input.unitText);
     if (!p)
         return std::nullopt;
     Sex sex = Sex::Any;
@@ -723,7 +823,7 @@ QList<NoteTemplate> noteTemplates(const QLocale& locale)
     for (const ItemDescriptor& item : overviewItems()) {
         for (size_t r = 0; r < item.notes.context.size(); ++r) {
             for (const QString& sentence : contextTemplates(item.notes.context[r], locale))
-                out << NoteTemplate{contextId(item, r), sentence};
+                out << NoteTemplate{contextId(item.notes.context[r]), sentence};
         }
         for (const CutOffNote& cut : item.notes.cutOffs) {
             for (int where = 0; where < 5; ++where) {
@@ -741,21 +841,21 @@ QList<NoteTemplate> noteTemplates(const QLocale& locale)
 }
 
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
-                      const QLocale& locale, bool details)
+                      const QLocale& locale, NoteParts parts)
 {
     const ItemNotes none;
     const ItemNotes& tables =
         int(item) >= 0 && int(item) < ItemCount ? quarvex::item(item).notes : none;
     const ItemDescriptor* described =
         int(item) >= 0 && int(item) < ItemCount ? &quarvex::item(item) : nullptr;
-    QList<Note> notes = contextNotes(described, tables, row, inputs, outcome, locale, details);
+    QList<Note> notes = contextNotes(tables, row, inputs, outcome, locale, parts);
     // An item's screen form may write other results than its formulas do.
     const bool fromFormula = described && !described->screenForm;
     if (std::optional<Note> note = bandRoundingNote(row, inputs, outcome, locale, fromFormula))
         notes << *note;
     if (described) {
         if (std::optional<Note> note =
-                cutOffNote(described, tables, row, inputs, outcome, locale, details))
+                cutOffNote(described, tables, row, inputs, outcome, locale, parts))
             notes << *note;
     }
     return notes;

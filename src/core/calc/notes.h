@@ -49,12 +49,16 @@ QString noteTag(NoteKind kind);
 QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                      const QLocale& locale);
 
+// What of a note an output writes: everything; the text without the
+// sources (the batch CSV); or only its id, template and arguments, no text
+// and no sources (a lean JSON line).
+enum class NoteParts { All, Text, Template };
+
 // The notes of the row that belong to this case alone: its context notes,
 // then rounding; rowNotes without the dated and unsourced notes, which are
-// the row's in every case. Without details, the notes have no sources, for
-// an output that does not write them.
+// the row's in every case, with the parts an output writes.
 QList<Note> caseNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
-                      const QLocale& locale, bool details = true);
+                      const QLocale& locale, NoteParts parts = NoteParts::All);
 
 // The notes of a case's rows (parallel to rowNames) with each context note
 // that several rows carry shown once: on the first of them, its text (and
@@ -68,8 +72,8 @@ void showSharedOnce(QList<QList<Note>>& notes, const QStringList& rowNames);
 QString fillTemplate(const QString& sentence, const QStringList& arguments);
 
 // The templates of every note a case can carry (context and rounding notes),
-// each with its note's stable id: "<item key>.context.<n>", "<item
-// key>.cut-off.<row>.<place>" with ".shown" when the result shows a number,
+// each with its note's stable id: the context rule's own ("egfr.steady-state"),
+// "<item key>.cut-off.<row>.<place>" with ".shown" when the result shows a number,
 // "rounding.<side>" with ".none" when the row gives no interpretation. What
 // a case cannot change is written in (numbers as the locale writes them): a
 // context note has one template for each gender and unit whose reference

@@ -243,7 +243,7 @@ constexpr ContextRule CreatinineClearanceContext[] = {
     {0, {when::below(A::Age, 18.0)},
      "%1: Cockcroft and Gault derived the formula in adults aged 18 to 92 years; it is not valid "
      "below 18.",
-     "R1 R69"},
+     "R1 R69", "cockcroft-gault.under-18"},
 };
 constexpr EvidenceNote CreatinineClearanceEvidence[] = {
     {-1, NoteKind::Dated,
@@ -259,7 +259,7 @@ constexpr ContextRule FractionalPotassiumExcretionContext[] = {
      "%1 is not low. The fractional potassium excretion is read in a patient with a low serum "
      "potassium: below about 0.10 (10 %; it is shown here as a fraction) the kidneys are "
      "conserving potassium.",
-     "R70"},
+     "R70", "fek.potassium-not-low"},
 };
 constexpr EvidenceNote FractionalPotassiumExcretionEvidence[] = {
     {-1, NoteKind::Dated,
@@ -273,7 +273,8 @@ constexpr CutOffNote RenalCalciumClearanceCutOffs[] = {
      "R17 R72"},
 };
 constexpr ContextRule RenalFailureIndexContext[] = {
-    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources,
+     "renal-failure-index.creatinine-not-raised"},
 };
 constexpr EvidenceNote RenalFailureIndexEvidence[] = {
     {-1, NoteKind::Dated,
@@ -281,7 +282,8 @@ constexpr EvidenceNote RenalFailureIndexEvidence[] = {
      "diuretics the fractional urea excretion (below 35 % prerenal) is preferred.", "R13 R12"},
 };
 constexpr ContextRule FractionalSodiumExcretionContext[] = {
-    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R2 R3 R73 R13"},
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, "R2 R3 R73 R13",
+     "fena.creatinine-not-raised"},
 };
 constexpr EvidenceNote FractionalSodiumExcretionEvidence[] = {
     {-1, NoteKind::Dated,
@@ -316,7 +318,8 @@ constexpr const char* UreaFractionStepNotes[] = {
     "Added beside the fractional sodium excretion: urea is reabsorbed in the proximal tubule, where loop and thiazide diuretics do not act, so the index keeps its meaning in a patient on diuretics.",
 };
 constexpr ContextRule UreaFractionContext[] = {
-    {0, {when::notAboveUpper(A::SerumCreatinine)}, UreaFractionIndexNote, "R12 R73 R13"},
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, UreaFractionIndexNote, "R12 R73 R13",
+     "feurea.creatinine-not-raised"},
 };
 // The eGFR is read as a stage of chronic kidney disease only from a steady
 // creatinine and a lasting decrease; from 60 on only with markers of damage.

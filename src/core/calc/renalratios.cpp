@@ -195,12 +195,13 @@ constexpr const char* UrateNotFailing =
     "failure it says nothing about the kidneys (healthy adults have a ratio below 0.60).";
 
 constexpr ContextRule UrateCreatinineRatioContext[] = {
-    {0, {when::notAboveUpper(A::SerumCreatinine)}, UrateNotFailing, "R4 R75 R48"},
+    {0, {when::notAboveUpper(A::SerumCreatinine)}, UrateNotFailing, "R4 R75 R48",
+     "urate-ratio.creatinine-not-raised"},
     {0, {when::notGiven(A::SerumCreatinine)},
      "Serum creatinine is not known. The urine uric acid to creatinine ratio is read only in "
      "acute renal failure, to separate acute uric acid nephropathy from other causes; healthy "
      "adults have a ratio below 0.60.",
-     "R4 R75 R48"},
+     "R4 R75 R48", "urate-ratio.creatinine-unknown"},
     // Kelton's series between its two cut-offs, in acute renal failure.
     {0, {when::rowFromTo(0.75, 1.0), when::aboveUpper(A::SerumCreatinine)},
      QT_TRANSLATE_NOOP("quarvex::ClinicalProse",
@@ -219,12 +220,12 @@ constexpr ContextRule UrinaryPotassiumExcretionContext[] = {
     {0, {when::notBelowLower(A::SerumPotassium)},
      "%1 is not low. An excretion above 20 mEq/24 hours means renal potassium wasting only in a "
      "patient with a low serum potassium (hypokalaemia).",
-     "R76 R71"},
+     "R76 R71", "urinary-potassium.potassium-not-low"},
     {0, {when::notGiven(A::SerumPotassium)},
      "Serum potassium is not known. An excretion above 20 mEq/24 hours means renal potassium "
      "wasting only in a patient with a low serum potassium (hypokalaemia); the rate needs that "
      "value, and a complete 24-hour collection, to be read.",
-     "R76 R71"},
+     "R76 R71", "urinary-potassium.potassium-unknown"},
 };
 constexpr EvidenceNote UrinaryPotassiumExcretionEvidence[] = {
     {-1, NoteKind::Dated,
@@ -234,8 +235,10 @@ constexpr EvidenceNote UrinaryPotassiumExcretionEvidence[] = {
 constexpr ContextRule UreaCreatinineRatiosContext[] = {
     // The urine-to-serum creatinine and urea ratios; the BUN to creatinine ratio
     // (row 0) also reads states other than kidney injury.
-    {1, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
-    {2, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources},
+    {1, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources,
+     "urine-creatinine-ratio.creatinine-not-raised"},
+    {2, {when::notAboveUpper(A::SerumCreatinine)}, KidneyIndicesNote, KidneyIndicesSources,
+     "urine-urea-ratio.creatinine-not-raised"},
 };
 constexpr EvidenceNote UreaCreatinineRatiosEvidence[] = {
     {0, NoteKind::Dated,

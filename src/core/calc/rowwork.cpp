@@ -130,6 +130,8 @@ Outcome ItemDescriptor::compute(const Inputs& inputs) const
     std::array<QString, 3> bandTexts;
     const std::span<const ItemRow> all = rows();
     outcome.rows.reserve(qsizetype(all.size()));
+    outcome.values.reserve(qsizetype(all.size()));
+    outcome.working.reserve(qsizetype(all.size()));
     for (size_t i = 0; i < all.size(); ++i) {
         const ItemRow& row = all[i];
         const RowWorking chosen = row.workingFor(inputs);
@@ -151,6 +153,7 @@ Outcome ItemDescriptor::compute(const Inputs& inputs) const
         screenForm(outcome, std::span<const QString>(bandTexts.data(), all.size()));
 
     QList<AnalyteId> order;
+    order.reserve(AnalyteCount);
     if (inputOrder == InputOrder::Formulas) {
         for (const RowWorking& row : outcome.working) {
             for (const FormulaOp& op :

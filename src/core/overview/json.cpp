@@ -874,8 +874,8 @@ void appendCaseLine(QByteArray& out, QStringView caseId, const Inputs& inputs,
                 appendWhole(out, unit);
             }
             out.append(']');
-            for (const Note& note :
-                 caseNotes(item.id, int(r), inputs, outcome, inputs.locale(), false)) {
+            for (const Note& note : caseNotes(item.id, int(r), inputs, outcome, inputs.locale(),
+                                              NoteParts::Template)) {
                 notes.append(notes.isEmpty() ? "[" : ",[");
                 appendWhole(notes, qsizetype(at));
                 notes.append(',');
