@@ -2462,11 +2462,11 @@ von --locale.
     </message>
     <message>
         <source>Total Cholesterol-to-HDL Cholesterol Ratio</source>
-        <translation>Quotient Gesamtcholesterin/HDL-Cholesterin</translation>
+        <translation>Quotient Gesamt-/HDL-Cholesterin</translation>
     </message>
     <message>
         <source>LDL Cholesterol-to-HDL Cholesterol Ratio</source>
-        <translation>Quotient LDL-Cholesterin/HDL-Cholesterin</translation>
+        <translation>Quotient LDL-/HDL-Cholesterin</translation>
     </message>
     <message>
         <source>LDL to HDL ratio</source>
@@ -2474,7 +2474,7 @@ von --locale.
     </message>
     <message>
         <source>Adult Treatment Panel III Classification</source>
-        <translation>Klassifikation nach Adult Treatment Panel III</translation>
+        <translation>Klassifikation nach ATP III</translation>
     </message>
     <message>
         <source>ATP3: Total Cholesterol</source>
@@ -2502,7 +2502,7 @@ von --locale.
     </message>
     <message>
         <source>AST-to-ALT (SGOT-to-SGPT) Ratio</source>
-        <translation>Quotient AST/ALT (GOT/GPT, De-Ritis-Quotient)</translation>
+        <translation>Quotient AST/ALT (GOT/GPT)</translation>
     </message>
     <message>
         <source>AST to ALT ratio</source>
@@ -2510,7 +2510,7 @@ von --locale.
     </message>
     <message>
         <source>Serum Albumin-to-Globulin Ratio</source>
-        <translation>Quotient Albumin/Globulin im Serum</translation>
+        <translation>Quotient Albumin/Globulin (Serum)</translation>
     </message>
     <message>
         <source>Albumin to Globulin ratio</source>
@@ -2518,7 +2518,7 @@ von --locale.
     </message>
     <message>
         <source>Serum Direct -to- Total Bilirubin Ratio</source>
-        <translation>Quotient direktes Bilirubin/Gesamtbilirubin im Serum</translation>
+        <translation>Quotient direktes/Gesamtbilirubin</translation>
     </message>
     <message>
         <source>Bilirubin to Bilirubin ratio</source>
@@ -2526,7 +2526,7 @@ von --locale.
     </message>
     <message>
         <source>Serum Ferritin and Estimate of Iron Stores</source>
-        <translation>Serum-Ferritin und geschätzte Körpereisenspeicher</translation>
+        <translation>Serum-Ferritin und Eisenspeicher</translation>
     </message>
     <message>
         <source>Ferritin Stores</source>
@@ -2542,7 +2542,7 @@ von --locale.
     </message>
     <message>
         <source>Total Iron Binding Capacity (TIBC)</source>
-        <translation>Totale Eisenbindungskapazität (TEBK)</translation>
+        <translation>Eisenbindungskapazität (TEBK)</translation>
     </message>
     <message>
         <source>Total Iron Binding Capacity</source>
@@ -2558,7 +2558,7 @@ von --locale.
     </message>
     <message>
         <source>Amylase Clearance to Creatinine Clearance</source>
-        <translation>Amylase-Clearance zu Kreatinin-Clearance</translation>
+        <translation>Amylase-/Kreatinin-Clearance</translation>
     </message>
     <message>
         <source>Amylase Clearance</source>
@@ -2566,7 +2566,7 @@ von --locale.
     </message>
     <message>
         <source>Creatinine Clearance Estimated (GFR)</source>
-        <translation>Geschätzte Kreatinin-Clearance (GFR)</translation>
+        <translation>Kreatinin-Clearance (GFR)</translation>
     </message>
     <message>
         <source>Creatinine Clearance (GFR)</source>
@@ -2578,11 +2578,11 @@ von --locale.
     </message>
     <message>
         <source>Renal Calcium Clearance to Creatinine Clearance</source>
-        <translation>Renale Calcium-Clearance zu Kreatinin-Clearance</translation>
+        <translation>Calcium-/Kreatinin-Clearance</translation>
     </message>
     <message>
         <source>Renal Calcium Clearance</source>
-        <translation>Renale Calcium-Clearance</translation>
+        <translation>Calcium-Clearance</translation>
     </message>
     <message>
         <source>Renal Failure Index (RFI)</source>
@@ -2622,7 +2622,7 @@ von --locale.
     </message>
     <message>
         <source>Urinary Potassium Excretion Rate</source>
-        <translation>Kaliumausscheidungsrate im Urin</translation>
+        <translation>Kaliumausscheidungsrate (Urin)</translation>
     </message>
     <message>
         <source>Urinary Potassium Excretion</source>
@@ -2630,7 +2630,7 @@ von --locale.
     </message>
     <message>
         <source>Urea Nitrogen and Creatinine Ratios</source>
-        <translation>Quotienten Harnstoff-Stickstoff und Kreatinin</translation>
+        <translation>Harnstoff-Stickstoff/Kreatinin</translation>
     </message>
     <message>
         <source>Urea to Creatinine Ratio</source>
@@ -2646,7 +2646,7 @@ von --locale.
     </message>
     <message>
         <source>Urine Protein to Urine Creatinine Ratio</source>
-        <translation>Quotient Urin-Protein/Urin-Kreatinin</translation>
+        <translation>Quotient Urin-Protein/-Kreatinin</translation>
     </message>
     <message>
         <source>Urine Protein to Creatinine Ratio</source>
@@ -3769,7 +3769,7 @@ von --locale.
     </message>
     <message>
         <source>&amp;Versions (one per student):</source>
-        <translation>&amp;Versionen (eine je Studierendem):</translation>
+        <translation>&amp;Versionen (je Person):</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
@@ -3825,7 +3825,7 @@ von --locale.
     </message>
     <message>
         <source>Save as P&amp;DF…</source>
-        <translation>Als P&amp;DF speichern…</translation>
+        <translation>P&amp;DF…</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -3837,7 +3837,7 @@ von --locale.
     </message>
     <message>
         <source>Sa&amp;ve sheet…</source>
-        <translation>Blatt spei&amp;chern…</translation>
+        <translation>Spei&amp;chern…</translation>
     </message>
     <message>
         <source>Save sheet</source>
@@ -3845,7 +3845,7 @@ von --locale.
     </message>
     <message>
         <source>&amp;Open sheet…</source>
-        <translation>Blatt ö&amp;ffnen…</translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open sheet</source>
@@ -3853,7 +3853,7 @@ von --locale.
     </message>
     <message>
         <source>Save class &amp;CSV…</source>
-        <translation>Klassendatei (&amp;CSV) speichern…</translation>
+        <translation>Klassen-&amp;CSV…</translation>
     </message>
     <message>
         <source>Save class CSV</source>
