@@ -320,6 +320,47 @@
     </message>
 </context>
 <context>
+    <name>quarvex::BandPicture</name>
+    <message>
+        <source>No value to place on the bands.</source>
+        <translation>Kein Wert, der auf den Bereichen einzutragen wäre.</translation>
+    </message>
+    <message>
+        <source>%1 has no bands to lie in.</source>
+        <translation>Für %1 gibt es keine Bereiche.</translation>
+    </message>
+    <message>
+        <source>%1 lies in no band.</source>
+        <translation>%1 liegt in keinem Bereich.</translation>
+    </message>
+    <message>
+        <source>%1 (beyond the left end of the picture)</source>
+        <translation>%1 (jenseits des linken Bildrands)</translation>
+    </message>
+    <message>
+        <source>%1 (beyond the right end of the picture)</source>
+        <translation>%1 (jenseits des rechten Bildrands)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A band&apos;s letter and its range: &quot;A, below 200 mg/dL&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1. Bands from left to right: %2.</source>
+        <extracomment>%1 is the sentence on the value&apos;s band, %2 the bands, separated by &quot;; &quot;.</extracomment>
+        <translation>%1. Bereiche von links nach rechts: %2.</translation>
+    </message>
+    <message>
+        <source>Band picture</source>
+        <translation>Bereichsbild</translation>
+    </message>
+    <message>
+        <source>Band picture: %1</source>
+        <translation>Bereichsbild: %1</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::CalculatorScreen</name>
     <message>
         <source>Clinical scenarios</source>
@@ -384,6 +425,16 @@
     <message>
         <source>Check: %1</source>
         <translation>Prüfen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s tag (&quot;Dated&quot;) and its sentence, in a tooltip.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>A note&apos;s label and sentence, for a screen reader.</extracomment>
+        <translation>Hinweis: %1</translation>
     </message>
 </context>
 <context>
@@ -827,6 +878,755 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Cli</name>
+    <message>
+        <source>Batch mode: quarvex-cli --batch [-o PATH] [--json [--full]] [--locale NAME]
+                        [--threads N] [--] [FILE]
+
+Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a
+byte order mark). Its header row names the columns: the field names below,
+and optionally Case, an identifier for each case. The delimiter, comma,
+semicolon or tab, is taken from the header row. Each further row is one
+case. The output is CSV with the same delimiter: Case (the identifier, or
+the data row&apos;s number from 1), a result and an interpretation column for
+every row of the results grid, then findings (why items could not be
+computed) and hints. Numbers are read and written in the C locale (1.5)
+unless --locale names another (--locale de_DE reads and writes 1,5).
+Unit and Gender cells lose blanks and tabs at their end, as above.
+  --json       write JSON Lines instead: for each case one line with what
+               belongs to the case alone, in the order of --items-json:
+               {&quot;case&quot;, &quot;inputs&quot;: [[text, unit, value] or null],
+               &quot;findings&quot;: [[item, field, kind, text]], &quot;hints&quot;:
+               [[field, text]], &quot;rows&quot;: [[result, value, band] or
+               null], &quot;notes&quot;: [[row, note id, argument...]]}; unit,
+               item, field, band, row and note id refer to --items-json,
+               which holds the texts every case shares (see docs/guide.md)
+  --full       with --json: every text written out, lines that stand
+               alone: inputs and rows by name, interpretations,
+               substituted formulas, reference intervals and notes
+  --threads N  evaluate on N threads (default: one per core)
+A row with the wrong number of fields, a misplaced quote or a cell that is
+not UTF-8 is reported with its line and skipped, and so is a last row
+without its line end (the input may have been cut inside it) unless a
+closing quote ends it, and so is a record of over 1 MB; a quote left open
+is reported with the line where it opened and ends the input. Each gives
+exit status 3; the other cases are written. An empty input has no header
+row: exit status 2.
+</source>
+        <translation>Stapelbetrieb: quarvex-cli --batch [-o PFAD] [--json [--full]] [--locale NAME]
+                           [--threads N] [--] [DATEI]
+
+Wertet viele Fälle aus einer CSV-Datei aus (RFC 4180; UTF-8, mit oder ohne
+Byte-Order-Mark). Ihre Kopfzeile benennt die Spalten: die Feldnamen unten und
+wahlweise Case, eine Kennung je Fall. Das Trennzeichen, Komma, Semikolon oder
+Tabulator, wird der Kopfzeile entnommen. Jede weitere Zeile ist ein Fall. Die
+Ausgabe ist CSV mit demselben Trennzeichen: Case (die Kennung oder die Nummer
+der Datenzeile ab 1), je eine Ergebnis- und eine Bewertungsspalte für jede
+Zeile der Ergebnistabelle, dann Befunde (warum Tests nicht berechnet werden
+konnten) und Hinweise. Zahlen werden im Gebietsschema C gelesen und
+geschrieben (1.5), wenn --locale kein anderes nennt (--locale de_DE liest und
+schreibt 1,5). Einheiten- und Gender-Zellen verlieren Leerzeichen und
+Tabulatoren am Ende, wie oben.
+  --json       stattdessen JSON Lines schreiben: je Fall eine Zeile mit dem,
+               was nur zum Fall gehört, in der Reihenfolge von --items-json:
+               {&quot;case&quot;, &quot;inputs&quot;: [[text, unit, value] or null],
+               &quot;findings&quot;: [[item, field, kind, text]], &quot;hints&quot;:
+               [[field, text]], &quot;rows&quot;: [[result, value, band] or
+               null], &quot;notes&quot;: [[row, note id, argument...]]}; unit,
+               item, field, band, row und note id verweisen auf --items-json,
+               das die Texte enthält, die alle Fälle teilen (siehe
+               docs/guide.md)
+  --full       mit --json: jeder Text ausgeschrieben, Zeilen, die für sich
+               stehen: Eingaben und Zeilen mit Namen, Bewertungen, eingesetzte
+               Formeln, Referenzbereiche und Hinweise
+  --threads N  auf N Threads auswerten (Vorgabe: einer je Kern)
+Eine Zeile mit falscher Feldzahl, einem falsch gesetzten Anführungszeichen oder
+einer Zelle, die kein UTF-8 ist, wird mit ihrer Zeile gemeldet und
+übersprungen, ebenso eine letzte Zeile ohne Zeilenende (die Eingabe kann darin
+abgeschnitten sein), es sei denn, ein schließendes Anführungszeichen beendet
+sie, und ebenso ein Datensatz über 1 MB; ein offen gebliebenes
+Anführungszeichen wird mit der Zeile gemeldet, in der es geöffnet wurde, und
+beendet die Eingabe. Jedes davon ergibt Exit-Status 3; die übrigen Fälle
+werden geschrieben. Eine leere Eingabe hat keine Kopfzeile: Exit-Status 2.
+</translation>
+    </message>
+    <message>
+        <source>the header row names the columns: Case and the field names of --help</source>
+        <translation>die Kopfzeile benennt die Spalten: Case und die Feldnamen von --help</translation>
+    </message>
+    <message>
+        <source>Case and the field names of --help</source>
+        <translation>Case und die Feldnamen von --help</translation>
+    </message>
+    <message>
+        <source>%1: no header row; the first row names the columns: %2</source>
+        <translation>%1: keine Kopfzeile; die erste Zeile benennt die Spalten: %2</translation>
+    </message>
+    <message>
+        <source>out of memory; the output was not written</source>
+        <translation>Speicher erschöpft; die Ausgabe wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>After a message of the command line; %1 is the message.</extracomment>
+        <translation>%1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--lang takes de or en, not %1</source>
+        <translation>--lang nimmt de oder en, nicht %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from 1 to %2</source>
+        <translation>%1 braucht eine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <extracomment>%1 is an option, %2 what it needs (&quot;a file name&quot;).</extracomment>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>only one input file can be given</source>
+        <translation>nur eine Eingabedatei kann angegeben werden</translation>
+    </message>
+    <message>
+        <source>an item id (see --list-items)</source>
+        <translation>die ID eines Tests (siehe --list-items)</translation>
+    </message>
+    <message>
+        <source>a scenario id (see --list-scenarios)</source>
+        <translation>die ID eines Szenarios (siehe --list-scenarios)</translation>
+    </message>
+    <message>
+        <source>scenario ids separated by commas (see --list-scenarios)</source>
+        <translation>durch Kommas getrennte Szenario-IDs (siehe --list-scenarios)</translation>
+    </message>
+    <message>
+        <source>item ids separated by commas (see --list-items)</source>
+        <translation>durch Kommas getrennte Test-IDs (siehe --list-items)</translation>
+    </message>
+    <message>
+        <source>a number of exercises per item</source>
+        <translation>eine Zahl von Aufgaben je Test</translation>
+    </message>
+    <message>
+        <source>a number of versions</source>
+        <translation>eine Zahl von Versionen</translation>
+    </message>
+    <message>
+        <source>a title</source>
+        <translation>einen Titel</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to %1</source>
+        <translation>--seed braucht eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>1, 2 or 3</source>
+        <translation>1, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>--level needs 1, 2 or 3</source>
+        <translation>--level braucht 1, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>only one -o can be given</source>
+        <translation>nur ein -o kann angegeben werden</translation>
+    </message>
+    <message>
+        <source>a locale name such as de_DE</source>
+        <translation>den Namen eines Gebietsschemas wie de_DE</translation>
+    </message>
+    <message>
+        <source>unknown locale %1 (a name such as en_US or de_DE)</source>
+        <translation>unbekanntes Gebietsschema %1 (ein Name wie en_US oder de_DE)</translation>
+    </message>
+    <message>
+        <source>de or en</source>
+        <translation>de oder en</translation>
+    </message>
+    <message>
+        <source>a number of threads</source>
+        <translation>eine Zahl von Threads</translation>
+    </message>
+    <message>
+        <source>--threads needs a number from 1 to 256</source>
+        <translation>--threads braucht eine Zahl von 1 bis 256</translation>
+    </message>
+    <message>
+        <source>--steps and --json cannot be used together</source>
+        <translation>--steps und --json können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--full can only be used with --batch --json</source>
+        <translation>--full kann nur mit --batch --json verwendet werden</translation>
+    </message>
+    <message>
+        <source>--no-carry can only be used with --grade</source>
+        <translation>--no-carry kann nur mit --grade verwendet werden</translation>
+    </message>
+    <message>
+        <source>--grade --batch reads one CSV file and takes no option but -o, --sheet, --gradebook, --locale, --lang and --no-carry</source>
+        <translation>--grade --batch liest eine CSV-Datei und nimmt keine Option außer -o, --sheet, --gradebook, --locale, --lang und --no-carry</translation>
+    </message>
+    <message>
+        <source>--gradebook and -o name the same file</source>
+        <translation>--gradebook und -o nennen dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>--sheet and --gradebook can only be used with --grade --batch</source>
+        <translation>--sheet und --gradebook können nur mit --grade --batch verwendet werden</translation>
+    </message>
+    <message>
+        <source>--batch, --items-json, --practice, --grade, --list-items and --worksheet cannot be used together</source>
+        <translation>--batch, --items-json, --practice, --grade, --list-items und --worksheet können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--worksheet reads no input and takes no option but --items, --count, --versions, --seed, --level, --title, --scenarios, --locale, --lang, --class-csv, --moodle-xml, --pdf, --key-pdf, --key-without-steps and -o</source>
+        <translation>--worksheet liest keine Eingabe und nimmt keine Option außer --items, --count, --versions, --seed, --level, --title, --scenarios, --locale, --lang, --class-csv, --moodle-xml, --pdf, --key-pdf, --key-without-steps und -o</translation>
+    </message>
+    <message>
+        <source>%1: --worksheet writes the sheet file (JSON) with -o and the class file (CSV) with --class-csv; name them .json and .csv (the sheets as PDF: --pdf PATH, the key apart: --key-pdf PATH)</source>
+        <translation>%1: --worksheet schreibt die Blattdatei (JSON) mit -o und die Klassendatei (CSV) mit --class-csv; benennen Sie sie .json und .csv (die Blätter als PDF: --pdf PFAD, den Schlüssel getrennt: --key-pdf PFAD)</translation>
+    </message>
+    <message>
+        <source>--class-csv and -o name the same file</source>
+        <translation>--class-csv und -o nennen dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>--moodle-xml and -o name the same file</source>
+        <translation>--moodle-xml und -o nennen dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>--key-without-steps can only be used with --pdf or --key-pdf</source>
+        <translation>--key-without-steps kann nur mit --pdf oder --key-pdf verwendet werden</translation>
+    </message>
+    <message>
+        <source>%1 - and the sheet file would both go to standard output; give -o PATH for the sheet file</source>
+        <translation>%1 - und die Blattdatei gingen beide auf die Standardausgabe; geben Sie -o PFAD für die Blattdatei an</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file</source>
+        <translation>%1 und %2 nennen dieselbe Datei</translation>
+    </message>
+    <message>
+        <source>--worksheet needs --items</source>
+        <translation>--worksheet braucht --items</translation>
+    </message>
+    <message>
+        <source>--items, --count, --versions, --title, --scenarios, --class-csv, --moodle-xml, --pdf, --key-pdf and --key-without-steps can only be used with --worksheet</source>
+        <translation>--items, --count, --versions, --title, --scenarios, --class-csv, --moodle-xml, --pdf, --key-pdf und --key-without-steps können nur mit --worksheet verwendet werden</translation>
+    </message>
+    <message>
+        <source>--scenario can only be used with --practice (--scenarios with --worksheet)</source>
+        <translation>--scenario kann nur mit --practice verwendet werden (--scenarios mit --worksheet)</translation>
+    </message>
+    <message>
+        <source>--seed, --level and --answers can only be used with --practice (--seed and --level with --worksheet too)</source>
+        <translation>--seed, --level und --answers können nur mit --practice verwendet werden (--seed und --level auch mit --worksheet)</translation>
+    </message>
+    <message>
+        <source>%1 reads one file and takes no option but -o, --locale, --lang and --no-carry</source>
+        <extracomment>%1 is the option (--practice, --grade, --list-items, --list-scenarios).</extracomment>
+        <translation>%1 liest eine Datei und nimmt keine Option außer -o, --locale, --lang und --no-carry</translation>
+    </message>
+    <message>
+        <source>%1 reads no input and takes no option but -o, --locale, --lang, --seed, --level, --scenario and --answers</source>
+        <translation>%1 liest keine Eingabe und nimmt keine Option außer -o, --locale, --lang, --seed, --level, --scenario und --answers</translation>
+    </message>
+    <message>
+        <source>%1 reads no input and takes no option but -o, --locale, --lang and --json</source>
+        <translation>%1 liest keine Eingabe und nimmt keine Option außer -o, --locale, --lang und --json</translation>
+    </message>
+    <message>
+        <source>--items-json reads no input and takes no option but -o, --locale and --lang</source>
+        <translation>--items-json liest keine Eingabe und nimmt keine Option außer -o, --locale und --lang</translation>
+    </message>
+    <message>
+        <source>--steps cannot be used with --batch</source>
+        <translation>--steps kann nicht mit --batch verwendet werden</translation>
+    </message>
+    <message>
+        <source>--threads can only be used with --batch</source>
+        <translation>--threads kann nur mit --batch verwendet werden</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Usage: quarvex-cli [-o PATH] [--steps | --json] [--locale NAME] [--] [FILE]
+       quarvex-cli --batch [-o PATH] [--json] [--locale NAME] [--threads N]
+                           [--] [FILE]
+       quarvex-cli --items-json [-o PATH] [--locale NAME]
+
+Computes every test item of the Comprehensive Overview that the given values
+allow and writes the results in the tab-delimited export format.
+
+Input (FILE, or standard input when no FILE or &quot;-&quot; is given): one field a
+line as Name=text, with the field names of the Data Entry screen. The text
+after &quot;=&quot; is taken as typed, exactly as if it were typed into the field:
+numbers in the number format of the locale (--locale, else LC_ALL,
+LC_NUMERIC, LANG), units exactly as in the unit lists (&quot;mg/dL&quot;, not
+&quot;MG/DL&quot;), Gender as Male or Female; blanks and tabs at the end of a unit
+or Gender are dropped. Lines end in LF, CR LF or CR. Blank lines and lines
+starting with # are ignored; a field not given is empty. An unknown name,
+a line without &quot;=&quot;, a name given twice, a line over 4096 bytes or an input
+over 1 MiB stops the program with an error naming the line, before anything
+is computed, and so does a line that is not UTF-8. A line Locale=NAME
+(&quot;en_US&quot;, &quot;de_DE&quot;, &quot;C&quot;) says which number format the file&apos;s values are
+written in: they are then read in it, whatever the environment&apos;s. A case
+saved by Quarvex is such a file.
+
+Example:
+  Age=40
+  Weight=70
+  UnitWeight=kg
+  Gender=Male
+  SerumCreatinine=1.0
+  UnitSerumCreatinine=mg/dL
+
+Options:
+  -o PATH    write the results to PATH instead of standard output (in every
+             mode, once at most); a regular file is replaced only once fully
+             written, a device or pipe is written in place, and the
+             program&apos;s own standard output or error (/dev/stdout,
+             /dev/fd/1, ...) is written as it was opened, so &quot;&gt;&gt;&quot; appends.
+             &quot;-o -&quot; is standard output. A PATH naming the input is refused.
+  --locale NAME  read and write numbers as that locale does (de_DE: 1,5)
+  --lang de|en  the language of the messages and of this help (default:
+             English, whatever the environment&apos;s); the results, the export,
+             JSON and worked steps stay in English in every language
+  --         ends the options: a FILE starting with &quot;-&quot; follows
+  --steps    write the worked steps of every computed item as plain text
+             instead of the results
+  --json     write one JSON document with the inputs, every item&apos;s rows,
+             bands and sources instead of the results
+  --items-json  write what every case shares, once: the fields with their
+             units and reference intervals (numbers as --locale writes
+             them), each item&apos;s rows with their formulas, band tables and
+             interpretations, its sources, and the note templates (the
+             lines of --batch --json refer to it by position and id)
+  --help     show this text
+
+A value that is not a number is reported on standard error, naming the
+field; items that need it are left out, as on the screen. A unit or Gender
+text that is none of its choices, an item whose result is not a finite
+number and an input without fields are reported as warnings. A value that
+looks like a typing or unit slip (outside the values seen in patients,
+or a part above its whole, such as HDL above total cholesterol) gets a
+line &quot;quarvex-cli: warning: &lt;field&gt;: &lt;text&gt;&quot; on standard error; the
+results and the exit status stay as they are.
+
+Exit status, in every mode:
+  0  the results were written
+  1  the output could not be written, or memory ran out (an existing
+     file is left as it was)
+  2  bad command line, or input that cannot be used (nothing is written)
+  3  batch mode: rows skipped or the input ended inside a row; the other
+     cases were written
+
+</source>
+        <translation>Aufruf: quarvex-cli [-o PFAD] [--steps | --json] [--locale NAME] [--] [DATEI]
+        quarvex-cli --batch [-o PFAD] [--json] [--locale NAME] [--threads N]
+                            [--] [DATEI]
+        quarvex-cli --items-json [-o PFAD] [--locale NAME]
+
+Berechnet jeden Test der Gesamtübersicht, den die angegebenen Werte erlauben,
+und schreibt die Ergebnisse im tabulatorgetrennten Exportformat.
+
+Eingabe (DATEI, oder die Standardeingabe, wenn keine DATEI oder &quot;-&quot; angegeben
+ist): ein Feld je Zeile als Name=Text, mit den Feldnamen der Dateneingabe. Der
+Text nach &quot;=&quot; wird genau so gelesen, als wäre er in das Feld getippt worden:
+Zahlen im Zahlenformat des Gebietsschemas (--locale, sonst LC_ALL,
+LC_NUMERIC, LANG), Einheiten genau wie in den Einheitenlisten (&quot;mg/dL&quot;, nicht
+&quot;MG/DL&quot;), Gender als Male oder Female; Leerzeichen und Tabulatoren am Ende
+einer Einheit oder von Gender entfallen. Zeilen enden mit LF, CR LF oder CR.
+Leere Zeilen und Zeilen, die mit # beginnen, werden übergangen; ein nicht
+angegebenes Feld ist leer. Ein unbekannter Name, eine Zeile ohne &quot;=&quot;, ein
+doppelt angegebener Name, eine Zeile über 4096 Byte oder eine Eingabe über
+1 MiB beendet das Programm mit einem Fehler, der die Zeile nennt, bevor etwas
+berechnet wird, ebenso eine Zeile, die kein UTF-8 ist. Eine Zeile Locale=NAME
+(&quot;en_US&quot;, &quot;de_DE&quot;, &quot;C&quot;) sagt, in welchem Zahlenformat die Werte der Datei
+geschrieben sind: Sie werden dann darin gelesen, gleich was die Umgebung sagt.
+Ein von Quarvex gespeicherter Fall ist eine solche Datei.
+
+Beispiel:
+  Age=40
+  Weight=70
+  UnitWeight=kg
+  Gender=Male
+  SerumCreatinine=1.0
+  UnitSerumCreatinine=mg/dL
+
+Optionen:
+  -o PFAD    die Ergebnisse nach PFAD statt auf die Standardausgabe schreiben
+             (in jeder Betriebsart, höchstens einmal); eine gewöhnliche Datei
+             wird erst ersetzt, wenn sie ganz geschrieben ist, ein Gerät oder
+             eine Pipe wird an Ort und Stelle beschrieben, und die eigene
+             Standardausgabe oder -fehlerausgabe des Programms (/dev/stdout,
+             /dev/fd/1, ...) so, wie sie geöffnet wurde, sodass &quot;&gt;&gt;&quot; anhängt.
+             &quot;-o -&quot; ist die Standardausgabe. Ein PFAD, der die Eingabe nennt,
+             wird abgelehnt.
+  --locale NAME  Zahlen so lesen und schreiben wie dieses Gebietsschema
+             (de_DE: 1,5)
+  --lang de|en  die Sprache der Meldungen und dieser Hilfe (Vorgabe: Englisch,
+             gleich welche Sprache die Umgebung nennt); Ergebnisse, Export,
+             JSON und Rechenweg bleiben in jeder Sprache englisch
+  --         beendet die Optionen: eine DATEI, die mit &quot;-&quot; beginnt, folgt
+  --steps    statt der Ergebnisse den Rechenweg jedes berechneten Tests als
+             Text schreiben
+  --json     statt der Ergebnisse ein JSON-Dokument mit den Eingaben und den
+             Zeilen, Bereichen und Quellen jedes Tests schreiben
+  --items-json  einmal schreiben, was alle Fälle gemeinsam haben: die Felder
+             mit ihren Einheiten und Referenzbereichen (Zahlen, wie --locale
+             sie schreibt), die Zeilen jedes Tests mit Formeln, Bereichstabellen
+             und Bewertungen, seine Quellen und die Vorlagen der Hinweise (die
+             Zeilen von --batch --json verweisen darauf nach Position und ID)
+  --help     diesen Text zeigen
+
+Ein Wert, der keine Zahl ist, wird auf der Standardfehlerausgabe gemeldet, mit
+dem Namen des Feldes; Tests, die ihn brauchen, entfallen wie auf dem
+Bildschirm. Ein Einheiten- oder Gender-Text, der keiner seiner Auswahlen
+entspricht, ein Test, dessen Ergebnis keine endliche Zahl ist, und eine
+Eingabe ohne Felder werden als Warnungen gemeldet. Ein Wert, der wie ein
+Tipp- oder Einheitenfehler aussieht (außerhalb der bei Patienten gesehenen
+Werte, oder ein Teil über seinem Ganzen, etwa HDL über dem Gesamtcholesterin),
+erhält eine Zeile &quot;quarvex-cli: Warnung: &lt;Feld&gt;: &lt;Text&gt;&quot; auf der
+Standardfehlerausgabe; Ergebnisse und Exit-Status bleiben, wie sie sind.
+
+Exit-Status, in jeder Betriebsart:
+  0  die Ergebnisse wurden geschrieben
+  1  die Ausgabe konnte nicht geschrieben werden, oder der Speicher reichte
+     nicht (eine vorhandene Datei bleibt, wie sie war)
+  2  fehlerhafte Befehlszeile oder unbrauchbare Eingabe (nichts wird
+     geschrieben)
+  3  Stapelbetrieb: Zeilen übersprungen, oder die Eingabe endete mitten in
+     einer Zeile; die übrigen Fälle wurden geschrieben
+
+</translation>
+    </message>
+    <message>
+        <source>
+Field names:
+</source>
+        <translation>
+Feldnamen:
+</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1: %2</source>
+        <translation>Warnung: %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <extracomment>%1 is a line number, %2 a field name, %3 what is wrong with its value.</extracomment>
+        <translation>Zeile %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>warning: no fields given</source>
+        <translation>Warnung: keine Felder angegeben</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>-o %1 names the input; writing it would destroy what is read (see --help)</source>
+        <translation>-o %1 nennt die Eingabe; sie zu schreiben würde zerstören, was gelesen wird (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--practice: no item &quot;%1&quot; (see --list-items)</source>
+        <translation>--practice: kein Test „%1“ (siehe --list-items)</translation>
+    </message>
+    <message>
+        <source>%1: the input is over 1 MiB</source>
+        <translation>%1: die Eingabe ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>--items: no item &quot;%1&quot; (see --list-items)</source>
+        <translation>--items: kein Test „%1“ (siehe --list-items)</translation>
+    </message>
+    <message>
+        <source>--worksheet: %1 (see --help)</source>
+        <translation>--worksheet: %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--gradebook %1 names a file that is read; writing it would destroy it (see --help)</source>
+        <translation>--gradebook %1 nennt eine Datei, die gelesen wird; sie zu schreiben würde sie zerstören (siehe --help)</translation>
+    </message>
+    <message>
+        <source>-o %1 names the sheet file; writing it would destroy it (see --help)</source>
+        <translation>-o %1 nennt die Blattdatei; sie zu schreiben würde sie zerstören (siehe --help)</translation>
+    </message>
+    <message>
+        <source>Student, Code and the step ids</source>
+        <translation>Student, Code und die Schritt-IDs</translation>
+    </message>
+    <message>
+        <source>Student, Item, Seed, Level, Generator and the step ids</source>
+        <translation>Student, Item, Seed, Level, Generator und die Schritt-IDs</translation>
+    </message>
+    <message>
+        <source>Practice:
+  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--scenario ID]
+             [--answers] [--locale NAME] [-o PATH]
+  quarvex-cli --grade [--no-carry] [--locale NAME] [-o PATH] [--] [FILE]
+  quarvex-cli --list-items [--json] [-o PATH]
+  quarvex-cli --list-scenarios [--json] [-o PATH]
+
+--practice writes one exercise as JSON: a case generated from the seed (a
+whole number from 0 to 9007199254740991; drawn when not given, and named in
+the output), a patient of one of the clinical scenarios that report the
+item&apos;s values (--scenario ID: of that one; --list-scenarios lists them), and
+the version of the generator (&quot;generator&quot;), and the steps that
+work it out, each with its id, prompt, unit, kind (number or choice),
+choices, tolerance and whether it is given. Level 1 gives the conversions,
+2 asks them too, 3 asks only each result and interpretation (default 1).
+--answers adds each step&apos;s expected answer. ITEM is an item&apos;s id or its
+list text; --list-items prints the ids and names (--json: as JSON).
+The same item, seed, level, scenario and generator version give the same
+exercise everywhere.
+
+--grade reads {&quot;item&quot;, &quot;seed&quot;, &quot;level&quot;, &quot;generator&quot;, &quot;scenarios&quot; (where
+one was chosen), &quot;answers&quot;: {step id: answer}} (FILE, or standard input);
+input without &quot;generator&quot; or of another version was made by another
+generator and is refused: make the exercise again. It writes {&quot;steps&quot;:
+[{&quot;id&quot;, &quot;correct&quot;, &quot;carried&quot;, &quot;expected&quot;, &quot;feedback&quot;, &quot;slip&quot;}],
+&quot;correct&quot;, &quot;right&quot;, &quot;carried&quot;, &quot;asked&quot;, &quot;score&quot;}. An answer is a JSON
+number, or a text: a number with a decimal point or in the --locale&apos;s
+format, or a choice&apos;s text or number (1 for the first). &quot;slip&quot; names the
+slip a wrong answer matches, or is null. A step wrong from the case but
+right when worked from the learner&apos;s own earlier answers is &quot;carried&quot;
+(right from your earlier answer) and counts in &quot;correct&quot; and &quot;score&quot;;
+&quot;right&quot; counts the steps right from the case itself. --no-carry counts
+carried steps wrong.
+
+Worksheets and grading a class:
+  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]
+             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]
+             [--locale NAME] [--class-csv PATH] [--moodle-xml PATH]
+             [--pdf PATH] [--key-pdf PATH] [--key-without-steps] [-o PATH]
+  quarvex-cli --grade --batch [--sheet SHEET] [--gradebook PATH] [--no-carry]
+             [--locale NAME] [-o PATH] [--] [FILE]
+
+--worksheet writes a worksheet as JSON: for each of V versions (one per
+student, numbered from 1; 1 to 200, default 1) N exercises of each item
+(1 to 20, default 1), each with its own seed made from S, the version, the
+item and the exercise&apos;s place, written as --practice writes an exercise
+(--scenarios: the cases drawn from those scenarios only; an item none of
+them supports is refused); under &quot;answers&quot; each exercise&apos;s item, seed,
+level, generator, scenarios and the expected value
+of every step asked. The window&apos;s worksheet makes the same exercises from
+the same settings. It is the sheet file: its &quot;sheet&quot; is the sheet&apos;s id, a
+hash of the settings, and every exercise has a code printed beside it, the
+sheet id, version, exercise number and a check character (K7Q4-12-1C).
+--class-csv writes the class file to fill in: Student (empty), Code and one
+column per step asked, headed by the step id; a row per version and exercise.
+--moodle-xml writes the exercises as Moodle XML besides: a category named
+by the title, then one embedded-answers (cloze) question per version and
+exercise, each asked step a gap with the step&apos;s tolerance, each slip&apos;s
+answer at 0 % with its feedback, the worked steps as general feedback.
+--pdf writes the students&apos; sheets as PDF, as the window&apos;s worksheet dialog
+saves them: each version from a new page with a Name and Date line, the
+answer key after all versions (its answer tables, then the worked steps).
+--key-pdf writes the key as a document of its own instead (alone when
+--pdf is not given); --key-without-steps leaves the worked steps out of
+the key. Numbers as --locale writes them, on Letter paper for a US locale,
+A4 otherwise. The sheet file still goes to -o (standard output when not
+given). No display is needed.
+
+--grade --batch grades a class&apos;s answers from CSV, with batch mode&apos;s CSV
+rules and exit statuses: one row per student and exercise, with the
+columns Student, Item (id or list text), Seed, Level, Generator (the
+generator version; a sheet without it was made by an earlier generator
+and is refused), optionally Scenario (ids separated by blanks) and one column per
+step id (as --practice names them; a column absent or empty is a blank
+answer). The output is CSV with the same delimiter: Student, Item, Seed,
+Level, Generator, Scenario (where given), Score (0 to 1), Right (carried
+steps counted unless --no-carry),
+Fully right, Asked, and for each step asked &quot;&lt;id&gt;: mark&quot; (right, carried,
+wrong or blank), &quot;&lt;id&gt;: slip&quot; (the slip&apos;s id or empty) and
+&quot;&lt;id&gt;: feedback&quot;, then any other column of the input (Email, ID number:
+a name that is no step id&apos;s) as it was, named once in a warning. Cells
+from the input that start with =, +, -, @, a tab or a carriage return get
+a leading apostrophe, so that a spreadsheet shows them as text. A summary
+goes to standard error: students, exercises and mean score; each slip named
+with the number of students who made it; item by item, how many of the
+exercises that asked each step had it right. A row with an unknown item, a
+seed or level out of range or an answer to a step its exercise does not
+have is reported with its line and skipped (exit status 3), as is a row
+batch mode would skip and a row with answers but an empty Student; a row
+with neither (a version nobody got) is left out.
+A file of more than 20000 rows is refused before anything is written
+(exit status 2).
+
+--sheet SHEET reads the sheet file (--worksheet -o) the class file belongs to;
+the class file may then name each exercise by its Code column (as
+--class-csv writes it) instead of Item, Seed, Level and Generator. A code
+mistyped, of another sheet or of an exercise the sheet lacks is reported
+with its line and the row skipped (exit status 3); small letters and
+spaces around a code are read. The output then has Code after Student and
+the Item, Seed, Level and Generator of the code&apos;s exercise. A Code column
+without --sheet is refused.
+
+--gradebook PATH writes one row per student (in the order first met) as
+CSV with the class file&apos;s delimiter: Student, the class file&apos;s Email, Email
+address, ID number, Username, ID, SIS User ID, SIS Login ID and Section
+columns where it has them (a grade import matches students on them), Total
+and one column per item, headed by the item&apos;s id: Total is the mean of the
+student&apos;s exercise scores times 100, an item&apos;s column the same over that
+item&apos;s exercises (empty when the student has none), with two decimals and
+the --locale&apos;s decimal separator.
+</source>
+        <translation>Üben:
+  quarvex-cli --practice TEST [--seed N] [--level 1|2|3] [--scenario ID]
+             [--answers] [--locale NAME] [-o PFAD]
+  quarvex-cli --grade [--no-carry] [--locale NAME] [-o PFAD] [--] [DATEI]
+  quarvex-cli --list-items [--json] [-o PFAD]
+  quarvex-cli --list-scenarios [--json] [-o PFAD]
+
+--practice schreibt eine Aufgabe als JSON: einen Fall, aus dem Startwert erzeugt
+(eine ganze Zahl von 0 bis 9007199254740991; gezogen, wenn keiner angegeben ist,
+und in der Ausgabe genannt), einen Patienten eines der klinischen Szenarien, die
+die Werte des Tests berichten (--scenario ID: dieses einen; --list-scenarios
+listet sie), die Version des Generators (&quot;generator&quot;) und die Schritte, die ihn
+lösen, jeder mit ID, Aufforderung, Einheit, Art (Zahl oder Auswahl),
+Auswahlen, Toleranz und ob er vorgegeben ist. Stufe 1 gibt die Umrechnungen vor,
+2 fragt auch sie, 3 fragt nur jedes Ergebnis und jede Bewertung (Vorgabe 1).
+--answers fügt die erwartete Antwort jedes Schritts hinzu. TEST ist die ID eines
+Tests oder sein Listentext; --list-items druckt die IDs und Namen (--json: als
+JSON). Gleicher Test, Startwert, Stufe, Szenario und Generatorversion ergeben
+überall dieselbe Aufgabe.
+
+--grade liest {&quot;item&quot;, &quot;seed&quot;, &quot;level&quot;, &quot;generator&quot;, &quot;scenarios&quot; (wo eines
+gewählt war), &quot;answers&quot;: {Schritt-ID: Antwort}} (DATEI oder Standardeingabe);
+eine Eingabe ohne &quot;generator&quot; oder mit einer anderen Version stammt von einem
+anderen Generator und wird abgelehnt: Erstellen Sie die Aufgabe neu. Geschrieben
+wird {&quot;steps&quot;: [{&quot;id&quot;, &quot;correct&quot;, &quot;carried&quot;, &quot;expected&quot;, &quot;feedback&quot;,
+&quot;slip&quot;}], &quot;correct&quot;, &quot;right&quot;, &quot;carried&quot;, &quot;asked&quot;, &quot;score&quot;}. Eine Antwort ist
+eine JSON-Zahl oder ein Text: eine Zahl mit Dezimalpunkt oder im Format von
+--locale, oder Text oder Nummer einer Auswahl (1 für die erste). &quot;slip&quot; nennt
+den Fehler, dem eine falsche Antwort entspricht, oder ist null. Ein Schritt, der
+vom Fall aus falsch, aber aus den eigenen früheren Antworten gerechnet richtig
+ist, ist &quot;carried&quot; (richtig aus Ihrer früheren Antwort) und zählt in &quot;correct&quot;
+und &quot;score&quot;; &quot;right&quot; zählt die Schritte, die vom Fall selbst aus richtig sind.
+--no-carry zählt übernommene Schritte als falsch.
+
+Arbeitsblätter und das Bewerten einer Klasse:
+  quarvex-cli --worksheet --items ID[,ID...] [--count N] [--versions V]
+             [--seed S] [--level 1|2|3] [--title T] [--scenarios ID[,ID...]]
+             [--locale NAME] [--class-csv PFAD] [--moodle-xml PFAD]
+             [--pdf PFAD] [--key-pdf PFAD] [--key-without-steps] [-o PFAD]
+  quarvex-cli --grade --batch [--sheet BLATT] [--gradebook PFAD] [--no-carry]
+             [--locale NAME] [-o PFAD] [--] [DATEI]
+
+--worksheet schreibt ein Arbeitsblatt als JSON: für jede von V Versionen (eine
+je Studierendem, ab 1 nummeriert; 1 bis 200, Vorgabe 1) N Aufgaben jedes Tests
+(1 bis 20, Vorgabe 1), jede mit eigenem Startwert aus S, der Version, dem Test
+und dem Platz der Aufgabe, geschrieben wie --practice eine Aufgabe schreibt
+(--scenarios: die Fälle nur aus diesen Szenarien gezogen; ein Test, den keines
+davon unterstützt, wird abgelehnt); unter &quot;answers&quot; Test, Startwert, Stufe,
+Generator, Szenarien und der erwartete Wert
+jedes gefragten Schritts jeder Aufgabe. Das Arbeitsblatt des Fensters erstellt
+aus denselben Einstellungen dieselben Aufgaben. Es ist die Blattdatei: ihr
+&quot;sheet&quot; ist die ID des Blatts, ein Hash der Einstellungen, und jede Aufgabe hat
+einen daneben gedruckten Code aus Blatt-ID, Version, Aufgabennummer und einem
+Prüfzeichen (K7Q4-12-1C).
+--class-csv schreibt die auszufüllende Klassendatei: Student (leer), Code und eine
+Spalte je gefragtem Schritt, überschrieben mit der Schritt-ID; eine Zeile je
+Version und Aufgabe.
+--moodle-xml schreibt die Aufgaben zusätzlich als Moodle-XML: eine nach dem Titel
+benannte Kategorie, dann eine Lückentextfrage (Cloze) je Version und Aufgabe,
+jeder gefragte Schritt eine Lücke mit der Toleranz des Schritts, die Antwort
+jedes Fehlers mit 0 % und seiner Rückmeldung, der Rechenweg als allgemeine
+Rückmeldung.
+--pdf schreibt die Blätter der Studierenden als PDF, wie der Arbeitsblatt-Dialog
+des Fensters sie speichert: jede Version auf einer neuen Seite mit einer Zeile
+für Name und Datum, der Lösungsschlüssel nach allen Versionen (seine
+Antworttabellen, dann der Rechenweg).
+--key-pdf schreibt den Lösungsschlüssel stattdessen als eigenes Dokument (allein,
+wenn --pdf fehlt); --key-without-steps lässt den Rechenweg aus dem Schlüssel weg.
+Zahlen, wie --locale sie schreibt, auf Letter-Papier für ein US-Gebietsschema,
+sonst A4. Die Blattdatei geht weiter nach -o (auf die Standardausgabe, wenn
+nicht angegeben). Eine Anzeige wird nicht gebraucht.
+
+--grade --batch bewertet die Antworten einer Klasse aus CSV, mit den CSV-Regeln
+und Exit-Status des Stapelbetriebs: eine Zeile je Studierendem und Aufgabe, mit
+den Spalten Student, Item (ID oder Listentext), Seed, Level, Generator (die
+Generatorversion; ein Blatt ohne sie stammt von einem früheren Generator und
+wird abgelehnt), wahlweise Scenario (IDs, durch Leerzeichen getrennt) und einer
+Spalte je Schritt-ID (wie --practice sie nennt; eine fehlende oder leere Spalte
+ist eine leere Antwort). Die Ausgabe ist CSV mit demselben Trennzeichen:
+Student, Item, Seed, Level, Generator, Scenario (wo angegeben), Score (0 bis 1),
+Right (übernommene Schritte mitgezählt, außer mit --no-carry),
+Fully right, Asked und für jeden gefragten Schritt &quot;&lt;id&gt;: mark&quot; (right,
+carried, wrong oder blank), &quot;&lt;id&gt;: slip&quot; (die ID des Fehlers oder leer) und
+&quot;&lt;id&gt;: feedback&quot;, dann jede andere Spalte der Eingabe (Email, ID number: ein
+Name, der keine Schritt-ID ist) unverändert, einmal in einer Warnung genannt.
+Zellen der Eingabe, die mit =, +, -, @, einem Tabulator oder Wagenrücklauf
+beginnen, erhalten einen führenden Apostroph, damit eine Tabellenkalkulation
+sie als Text zeigt. Eine Zusammenfassung geht auf die Standardfehlerausgabe:
+Studierende, Aufgaben und mittlere Punktzahl; jeder Fehler mit der Zahl der
+Studierenden, die ihn gemacht haben; Test für Test, wie viele der Aufgaben, die
+einen Schritt fragten, ihn richtig hatten. Eine Zeile mit unbekanntem Test,
+Startwert oder Stufe außerhalb des Bereichs oder einer Antwort auf einen
+Schritt, den ihre Aufgabe nicht hat, wird mit ihrer Zeile gemeldet und
+übersprungen (Exit-Status 3), ebenso eine Zeile, die der Stapelbetrieb
+überspringen würde, und eine Zeile mit Antworten, aber leerem Student; eine
+Zeile mit keinem von beiden (eine Version, die niemand bekam) entfällt.
+Eine Datei mit mehr als 20000 Zeilen wird abgelehnt, bevor etwas geschrieben
+wird (Exit-Status 2).
+
+--sheet BLATT liest die Blattdatei (--worksheet -o), zu der die Klassendatei
+gehört; die Klassendatei darf dann jede Aufgabe mit ihrer Spalte Code nennen
+(wie --class-csv sie schreibt) statt mit Item, Seed, Level und Generator. Ein
+vertippter Code, einer eines anderen Blatts oder einer Aufgabe, die das Blatt
+nicht hat, wird mit seiner Zeile gemeldet und die Zeile übersprungen
+(Exit-Status 3); Kleinbuchstaben und Leerzeichen um einen Code werden gelesen.
+Die Ausgabe hat dann Code nach Student und Item, Seed, Level und Generator der
+Aufgabe des Codes. Eine Spalte Code ohne --sheet wird abgelehnt.
+
+--gradebook PFAD schreibt eine Zeile je Studierendem (in der Reihenfolge des
+ersten Auftretens) als CSV mit dem Trennzeichen der Klassendatei: Student, die
+Spalten Email, Email address, ID number, Username, ID, SIS User ID, SIS Login
+ID und Section der Klassendatei, soweit sie sie hat (ein Notenimport ordnet die
+Studierenden danach zu), Total und eine Spalte je Test, überschrieben mit der
+ID des Tests: Total ist das Mittel der Aufgabenpunktzahlen der oder des
+Studierenden mal 100, die Spalte eines Tests dasselbe über dessen Aufgaben
+(leer, wenn es keine gibt), mit zwei Dezimalstellen und dem Dezimaltrennzeichen
+von --locale.
+</translation>
+    </message>
+    <message>
+        <source>%1: the pages could not be drawn</source>
+        <translation>%1: die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::ClinicalProse</name>
     <message>
         <source>The two differ: the Cockcroft–Gault clearance is a creatinine clearance in mL/min that grows with body weight, while the eGFR estimates the glomerular filtration rate normalised to 1.73 m² of body surface and takes no weight. Cockcroft and Gault derived their formula in 1976 in 249 mostly male adults; the CKD-EPI 2021 equation was derived against measured GFR in adults and has no race term. Chronic kidney disease is staged by the eGFR; the Cockcroft–Gault clearance is still used for drug dosing.</source>
@@ -1056,6 +1856,206 @@
         <source>urine protein in mg/dL</source>
         <translation>Urinprotein in mg/dL</translation>
     </message>
+    <message>
+        <source>Cockcroft–Gault was derived in adults aged 18–92 years and is not valid below 18 [R1][R69].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The heaviest recorded human weighed about 635 kg [U6].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age and sex tables, e.g. 18–29 years: men 0.60–1.24, women 0.50–0.96 mg/dL [R48]; highest recorded 73.8 mg/dL [R53]; mean critical high 7.4 mg/dL [R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depends on hydration, typically about 20–320 mg/dL (estimate); daily excretion 20–25 mg/kg (men), 15–20 mg/kg (women) [R89].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survivors reported at 92–99 and up to 228 mmol/L after salt ingestion [R55]; critical limits 120/158 [R45].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>40–140 mmol/L in 24-hour urine [R62]; below 20 suggests sodium avidity [R73].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 10 is rare: consider pseudohyperkalaemia (haemolysis) [R54]; critical limits 2.8/6.2 [R45].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>40–120 mmol/L in 24-hour urine [R62]; below 15–20 means conservation [R71][R76].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 10.4 mg/dL is hypercalcaemia [R61]; crisis above 14 [R59]; critical limits 6.6/12.9 [R45][R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour urine below 7.5 mmol (about 300 mg) a day [R62]; a random sample typically about 0.5–7 mmol/L (estimate).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical limits 1.2/8.9 [R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour urine about 0.4–1.3 g a day [U10].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As urea nitrogen (BUN): if the laboratory reports urea in mg/dL, divide by 2.14 first [R52]; critical high 104 mg/dL, 37.1 mmol/L [R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour urine urea 20–35 g a day [R62]; a random sample typically about 70–530 mmol/L (estimate).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tumour lysis can raise it to 50 mg/dL [R57]; critical 13 [R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour urine up to 800 mg a day [R63]; random urine uric acid/creatinine below 0.60 mg/mg [R48]; 150–200 mg/dL in acute uric acid nephropathy [R57].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method-dependent; values above 32767 cannot be entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32–641 U/L in a 2-hour collection, 40–330 U in 24 hours [R93]; values above 32767 cannot be entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour urine below 150 mg a day [R62][R94].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oliguria below about 500 mL a day [R95]; polyuria above 3000 mL a day [R96]; diabetes insipidus 5–20 L a day [R96].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 500 mg/dL is rare (homozygous familial hypercholesterolaemia, lipoprotein X) [R97].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Values of 116 mg/dL and more are seen in population cohorts [R30].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For a fasting sample; 150 mg/dL is 1.7 mmol/L [U15].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method-dependent; above 5000 usually ischaemic or toxic injury [R98]; values above 32767 cannot be entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Healthy upper limits 29–33 IU/L (men), 19–25 IU/L (women) [R35].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jaundice is visible above 2.5–3 mg/dL [R37]; critical 15 [R46].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From agammaglobulinaemia to paraproteinaemia.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above 50,000 ug/L in 113 adults [R56]; values above 32767 ug/L (32767 pmol/L is 14,583 ug/L) cannot be entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congenital atransferrinaemia gives values near 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seen in the kidney clinic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>admitted after three days of vomiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the ward after a week of septic shock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with swollen ankles for a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>admitted with confusion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>taking a diuretic for high blood pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a week of diarrhoea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two days after starting chemotherapy for lymphoma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with poorly controlled type 2 diabetes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whose father had a heart attack at 45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with central obesity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on a statin and a PCSK9 inhibitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with itching for two weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a week of nausea and dark urine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>who drinks a bottle of wine a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with tiredness and yellow eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>who has felt tired for months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with long-standing rheumatoid arthritis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with joint pains and tiredness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with severe upper abdominal pain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with a raised amylase found at a routine check</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarvex::DataEntryWindow</name>
@@ -1215,6 +2215,50 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Exercise</name>
+    <message>
+        <source>A woman</source>
+        <translation>Eine Frau</translation>
+    </message>
+    <message>
+        <source>A man</source>
+        <translation>Ein Mann</translation>
+    </message>
+    <message>
+        <source>A patient</source>
+        <translation>Eine Person</translation>
+    </message>
+    <message>
+        <source>An %1-year-old woman</source>
+        <translation>Eine %1-jährige Frau</translation>
+    </message>
+    <message>
+        <source>An %1-year-old man</source>
+        <translation>Ein %1-jähriger Mann</translation>
+    </message>
+    <message>
+        <source>An %1-year-old patient</source>
+        <translation>Eine Person von %1 Jahren</translation>
+    </message>
+    <message>
+        <source>A %1-year-old woman</source>
+        <translation>Eine %1-jährige Frau</translation>
+    </message>
+    <message>
+        <source>A %1-year-old man</source>
+        <translation>Ein %1-jähriger Mann</translation>
+    </message>
+    <message>
+        <source>A %1-year-old patient</source>
+        <translation>Eine Person von %1 Jahren</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The person and the clause of presenting context after it (&quot;admitted with confusion&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::ExplainWindow</name>
     <message>
         <source>Explanation</source>
@@ -1283,6 +2327,377 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Hint</name>
+    <message>
+        <source>no adult reference interval for a random urine sample</source>
+        <translation>kein Referenzbereich für Erwachsene bei Spontanurin</translation>
+    </message>
+    <message>
+        <source>most patients have about</source>
+        <translation>die meisten Patienten haben etwa</translation>
+    </message>
+    <message>
+        <source>adults are</source>
+        <translation>Erwachsene sind</translation>
+    </message>
+    <message>
+        <source>most adults weigh about</source>
+        <translation>die meisten Erwachsenen wiegen etwa</translation>
+    </message>
+    <message>
+        <source>24-hour urine</source>
+        <translation>24-Stunden-Urin</translation>
+    </message>
+    <message>
+        <source>litres</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>desirable</source>
+        <translation>wünschenswert</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>optimal</source>
+        <translation>optimal</translation>
+    </message>
+    <message>
+        <source>fasting</source>
+        <translation>nüchtern</translation>
+    </message>
+    <message>
+        <source>Direct bilirubin</source>
+        <translation>Direktes Bilirubin</translation>
+    </message>
+    <message>
+        <source>total bilirubin</source>
+        <translation>Gesamtbilirubin</translation>
+    </message>
+    <message>
+        <source>HDL cholesterol</source>
+        <translation>HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>total cholesterol</source>
+        <translation>Gesamtcholesterin</translation>
+    </message>
+    <message>
+        <source>LDL cholesterol</source>
+        <translation>LDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>HDL plus LDL cholesterol</source>
+        <translation>HDL- plus LDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>TIBC</source>
+        <translation>TEBK</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>bis %1</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 oder mehr</translation>
+    </message>
+    <message>
+        <source>men</source>
+        <translation>Männer</translation>
+    </message>
+    <message>
+        <source>women</source>
+        <translation>Frauen</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>Schätzung</translation>
+    </message>
+    <message>
+        <source>Did you mean %1 (%2)?</source>
+        <extracomment>A typed number read in another unit, and its value in the typed unit.</extracomment>
+        <translation>Meinten Sie %1 (%2)?</translation>
+    </message>
+    <message>
+        <source>Did you mean %1?</source>
+        <translation>Meinten Sie %1?</translation>
+    </message>
+    <message>
+        <source>Adult reference: none (%1)</source>
+        <extracomment>%1 says why there is none (&quot;no adult reference interval for a random urine sample&quot;).</extracomment>
+        <translation>Referenzbereich Erwachsene: keiner (%1)</translation>
+    </message>
+    <message>
+        <source>Adult reference: %1</source>
+        <extracomment>%1 is one interval or more, separated by &quot;; &quot;: &quot;0.7–1.3 mg/dL (men)&quot;.</extracomment>
+        <translation>Referenzbereich Erwachsene: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 is below any value seen in patients (down to %3).</source>
+        <translation>%1 %2 liegt unter jedem bei Patienten gesehenen Wert (bis hinab zu %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 is below any value expected in patients (down to about %3).</source>
+        <translation>%1 %2 liegt unter jedem bei Patienten zu erwartenden Wert (bis hinab zu etwa %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 is above any value seen in patients (up to %3).</source>
+        <translation>%1 %2 liegt über jedem bei Patienten gesehenen Wert (bis %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 is above any value expected in patients (up to about %3).</source>
+        <translation>%1 %2 liegt über jedem bei Patienten zu erwartenden Wert (bis etwa %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 is far above the values seen in patients.</source>
+        <translation>%1 %2 liegt weit über den bei Patienten gesehenen Werten.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is far below the values seen in patients.</source>
+        <translation>%1 %2 liegt weit unter den bei Patienten gesehenen Werten.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is rare: %3 %4.</source>
+        <extracomment>%3 names the typical range (&quot;most patients have about&quot;), %4 is the range.</extracomment>
+        <translation>%1 %2 ist selten: %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is above %3 %4. A value may be mistyped or in the wrong unit.</source>
+        <extracomment>A part (HDL cholesterol) above its whole (total cholesterol), each with its value.</extracomment>
+        <translation>%1 %2 liegt über %3 %4. Ein Wert ist vielleicht vertippt oder in der falschen Einheit.</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Item</name>
+    <message>
+        <source>Cholesterol Level Interpretation</source>
+        <translation>Bewertung der Cholesterinwerte</translation>
+    </message>
+    <message>
+        <source>Total Cholesterol</source>
+        <translation>Gesamtcholesterin</translation>
+    </message>
+    <message>
+        <source>HDL Cholesterol</source>
+        <translation>HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>LDL Cholesterol</source>
+        <translation>LDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>Total Cholesterol-to-HDL Cholesterol Ratio</source>
+        <translation>Quotient Gesamt-/HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>LDL Cholesterol-to-HDL Cholesterol Ratio</source>
+        <translation>Quotient LDL-/HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>LDL to HDL ratio</source>
+        <translation>Quotient LDL/HDL</translation>
+    </message>
+    <message>
+        <source>Adult Treatment Panel III Classification</source>
+        <translation>Klassifikation nach ATP III</translation>
+    </message>
+    <message>
+        <source>ATP3: Total Cholesterol</source>
+        <translation>ATP III: Gesamtcholesterin</translation>
+    </message>
+    <message>
+        <source>ATP3 :HDL Cholesterol</source>
+        <translation>ATP III: HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>ATP3: LDL Cholesterol</source>
+        <translation>ATP III: LDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>Non-HDL Cholesterol</source>
+        <translation>Non-HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <source>LDL Cholesterol (Friedewald)</source>
+        <translation>LDL-Cholesterin (Friedewald)</translation>
+    </message>
+    <message>
+        <source>LDL Cholesterol (Sampson)</source>
+        <translation>LDL-Cholesterin (Sampson)</translation>
+    </message>
+    <message>
+        <source>AST-to-ALT (SGOT-to-SGPT) Ratio</source>
+        <translation>Quotient AST/ALT (GOT/GPT)</translation>
+    </message>
+    <message>
+        <source>AST to ALT ratio</source>
+        <translation>Quotient AST/ALT</translation>
+    </message>
+    <message>
+        <source>Serum Albumin-to-Globulin Ratio</source>
+        <translation>Quotient Albumin/Globulin (Serum)</translation>
+    </message>
+    <message>
+        <source>Albumin to Globulin ratio</source>
+        <translation>Quotient Albumin/Globulin</translation>
+    </message>
+    <message>
+        <source>Serum Direct -to- Total Bilirubin Ratio</source>
+        <translation>Quotient direktes/Gesamtbilirubin</translation>
+    </message>
+    <message>
+        <source>Bilirubin to Bilirubin ratio</source>
+        <translation>Quotient direktes Bilirubin/Gesamtbilirubin</translation>
+    </message>
+    <message>
+        <source>Serum Ferritin and Estimate of Iron Stores</source>
+        <translation>Serum-Ferritin und Eisenspeicher</translation>
+    </message>
+    <message>
+        <source>Ferritin Stores</source>
+        <translation>Ferritin, Körpereisenspeicher</translation>
+    </message>
+    <message>
+        <source>Serum Transferrin Saturation</source>
+        <translation>Transferrinsättigung im Serum</translation>
+    </message>
+    <message>
+        <source>Transferrin Saturation</source>
+        <translation>Transferrinsättigung</translation>
+    </message>
+    <message>
+        <source>Total Iron Binding Capacity (TIBC)</source>
+        <translation>Eisenbindungskapazität (TEBK)</translation>
+    </message>
+    <message>
+        <source>Total Iron Binding Capacity</source>
+        <translation>Totale Eisenbindungskapazität</translation>
+    </message>
+    <message>
+        <source>Transferrin</source>
+        <translation>Transferrin</translation>
+    </message>
+    <message>
+        <source>Transferrin Calculated</source>
+        <translation>Transferrin, berechnet</translation>
+    </message>
+    <message>
+        <source>Amylase Clearance to Creatinine Clearance</source>
+        <translation>Amylase-/Kreatinin-Clearance</translation>
+    </message>
+    <message>
+        <source>Amylase Clearance</source>
+        <translation>Amylase-Clearance</translation>
+    </message>
+    <message>
+        <source>Creatinine Clearance Estimated (GFR)</source>
+        <translation>Kreatinin-Clearance (GFR)</translation>
+    </message>
+    <message>
+        <source>Creatinine Clearance (GFR)</source>
+        <translation>Kreatinin-Clearance (GFR)</translation>
+    </message>
+    <message>
+        <source>Fractional Potassium Excretion</source>
+        <translation>Fraktionelle Kaliumausscheidung</translation>
+    </message>
+    <message>
+        <source>Renal Calcium Clearance to Creatinine Clearance</source>
+        <translation>Calcium-/Kreatinin-Clearance</translation>
+    </message>
+    <message>
+        <source>Renal Calcium Clearance</source>
+        <translation>Calcium-Clearance</translation>
+    </message>
+    <message>
+        <source>Renal Failure Index (RFI)</source>
+        <translation>Renal Failure Index (RFI)</translation>
+    </message>
+    <message>
+        <source>Renal Failure Index</source>
+        <translation>Renal Failure Index</translation>
+    </message>
+    <message>
+        <source>Fractional Sodium Excretion</source>
+        <translation>Fraktionelle Natriumausscheidung</translation>
+    </message>
+    <message>
+        <source>Phosphorus Clearance Estimated</source>
+        <translation>Geschätzte Phosphat-Clearance</translation>
+    </message>
+    <message>
+        <source>Phosphorus Clearance</source>
+        <translation>Phosphat-Clearance</translation>
+    </message>
+    <message>
+        <source>eGFR (CKD-EPI 2021)</source>
+        <translation>eGFR (CKD-EPI 2021)</translation>
+    </message>
+    <message>
+        <source>Fractional Urea Excretion</source>
+        <translation>Fraktionelle Harnstoffausscheidung</translation>
+    </message>
+    <message>
+        <source>Uric Acid-to-Creatinine Ratio</source>
+        <translation>Quotient Harnsäure/Kreatinin</translation>
+    </message>
+    <message>
+        <source>Urate to Creatinine Ratio</source>
+        <translation>Quotient Harnsäure/Kreatinin</translation>
+    </message>
+    <message>
+        <source>Urinary Potassium Excretion Rate</source>
+        <translation>Kaliumausscheidungsrate (Urin)</translation>
+    </message>
+    <message>
+        <source>Urinary Potassium Excretion</source>
+        <translation>Kaliumausscheidung im Urin</translation>
+    </message>
+    <message>
+        <source>Urea Nitrogen and Creatinine Ratios</source>
+        <translation>Harnstoff-Stickstoff/Kreatinin</translation>
+    </message>
+    <message>
+        <source>Urea to Creatinine Ratio</source>
+        <translation>Quotient Harnstoff-Stickstoff/Kreatinin</translation>
+    </message>
+    <message>
+        <source>Creatinine to Creatinine Ratio</source>
+        <translation>Quotient Urin-Kreatinin/Serum-Kreatinin</translation>
+    </message>
+    <message>
+        <source>Urea to Urea Ratio</source>
+        <translation>Quotient Urin-Harnstoff/Serum-Harnstoff</translation>
+    </message>
+    <message>
+        <source>Urine Protein to Urine Creatinine Ratio</source>
+        <translation>Quotient Urin-Protein/-Kreatinin</translation>
+    </message>
+    <message>
+        <source>Urine Protein to Creatinine Ratio</source>
+        <translation>Quotient Urin-Protein/Kreatinin</translation>
+    </message>
+    <message>
+        <source>Proteinuria Category (KDIGO)</source>
+        <translation>Proteinurie-Kategorie (KDIGO)</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::ItemListWindow</name>
     <message>
         <source>Test Results</source>
@@ -1337,6 +2752,19 @@
     <message>
         <source>Serum Values</source>
         <translation>Serumwerte</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Note</name>
+    <message>
+        <source>dated</source>
+        <extracomment>The tag of a note whose evidence is old, shown in its place.</extracomment>
+        <translation>veraltet</translation>
+    </message>
+    <message>
+        <source>no source</source>
+        <extracomment>The tag of a note on a value without a published source.</extracomment>
+        <translation>ohne Quelle</translation>
     </message>
 </context>
 <context>
@@ -2349,6 +3777,247 @@
     <message>
         <source>Graded %1 against sheet %2.</source>
         <translation>%1 nach Blatt %2 bewertet.</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Worksheet as PDF</source>
+        <translation>Arbeitsblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save Answer Key as PDF</source>
+        <translation>Lösungsschlüssel als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Worksheet files (*.json)</source>
+        <translation>Arbeitsblattdateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Save Sheet</source>
+        <translation>Blatt speichern</translation>
+    </message>
+    <message>
+        <source>Open Sheet</source>
+        <translation>Blatt öffnen</translation>
+    </message>
+    <message>
+        <source>Save Class CSV</source>
+        <translation>Klassendatei (CSV) speichern</translation>
+    </message>
+    <message>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Moodle-XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>&amp;Items:</source>
+        <translation>&amp;Tests:</translation>
+    </message>
+    <message>
+        <source>Exercises per item</source>
+        <translation>Aufgaben je Test</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>1: conversions given</source>
+        <translation>1: Umrechnungen vorgegeben</translation>
+    </message>
+    <message>
+        <source>2: conversions asked too</source>
+        <translation>2: auch Umrechnungen gefragt</translation>
+    </message>
+    <message>
+        <source>3: only results and interpretations</source>
+        <translation>3: nur Ergebnisse und Bewertungen</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versionen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>&amp;Exercises per item:</source>
+        <translation>&amp;Aufgaben je Test:</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation>&amp;Stufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Versions (one per student):</source>
+        <translation>&amp;Versionen (je Person):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>T&amp;itel:</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>Start&amp;wert:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>After all ve&amp;rsions</source>
+        <translation>Nach allen Ve&amp;rsionen</translation>
+    </message>
+    <message>
+        <source>Answer key after all versions</source>
+        <translation>Lösungsschlüssel nach allen Versionen</translation>
+    </message>
+    <message>
+        <source>As a se&amp;parate document</source>
+        <translation>Als ge&amp;trenntes Dokument</translation>
+    </message>
+    <message>
+        <source>Answer key as a separate document</source>
+        <translation>Lösungsschlüssel als getrenntes Dokument</translation>
+    </message>
+    <message>
+        <source>With &amp;worked steps</source>
+        <translation>Mit &amp;Rechenweg</translation>
+    </message>
+    <message>
+        <source>Answer key with worked steps</source>
+        <translation>Lösungsschlüssel mit Rechenweg</translation>
+    </message>
+    <message>
+        <source>Items checked</source>
+        <translation>Angekreuzte Tests</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve sheet…</source>
+        <translation>Spei&amp;chern…</translation>
+    </message>
+    <message>
+        <source>Save sheet</source>
+        <translation>Blatt speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Open sheet…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open sheet</source>
+        <translation>Blatt öffnen</translation>
+    </message>
+    <message>
+        <source>Save class &amp;CSV…</source>
+        <translation>Klassen-&amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Save class CSV</source>
+        <translation>Klassendatei (CSV) speichern</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items checked</source>
+        <translation>%1 von %2 Tests angekreuzt</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to %1.</source>
+        <translation>Der Startwert muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>Choose at least one item for the worksheet.</source>
+        <translation>Wählen Sie mindestens einen Test für das Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed.</source>
+        <translation>Das Arbeitsblatt konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved to %1.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>Das Arbeitsblatt konnte nicht unter %1 gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n pages)</source>
+        <extracomment>A file saved and the number of its pages.</extracomment>
+        <translation>
+            <numerusform>%1 (%n Seite)</numerusform>
+            <numerusform>%1 (%n Seiten)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2.</source>
+        <extracomment>The sheets and the key apart, each with its pages.</extracomment>
+        <translation>%1 und %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>%1 konnte nicht gespeichert werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Saved sheet %1 to %2.</source>
+        <translation>Blatt %1 unter %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a sheet file.</source>
+        <translation>Die Datei ist zu groß für eine Blattdatei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a sheet.<byte value="xd"/><byte value="xd"/>%2</source>
+        <translation>%1 konnte nicht als Blatt geöffnet werden.<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Opened sheet %1 from %2.</source>
+        <translation>Blatt %1 aus %2 geöffnet.</translation>
+    </message>
+    <message>
+        <source>Saved the class file of sheet %1 (%2 rows) to %3.</source>
+        <translation>Klassendatei von Blatt %1 (%2 Zeilen) unter %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>Die Seiten konnten nicht gezeichnet werden.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "batchcommand.h"
 
 #include "batch/batchrun.h"
+#include "climessages.h"
 #include "clioutput.h"
 
 #include <QFile>
@@ -14,39 +15,38 @@ namespace quarvex {
 
 QString batchHelpText()
 {
-    return QStringLiteral(
-        "Batch mode: quarvex-cli --batch [-o PATH] [--json [--full]] [--locale NAME]\n"
-        "                        [--threads N] [--] [FILE]\n"
-        "\n"
-        "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
-        "byte order mark). Its header row names the columns: the field names below,\n"
-        "and optionally Case, an identifier for each case. The delimiter, comma,\n"
-        "semicolon or tab, is taken from the header row. Each further row is one\n"
-        "case. The output is CSV with the same delimiter: Case (the identifier, or\n"
-        "the data row's number from 1), a result and an interpretation column for\n"
-        "every row of the results grid, then findings (why items could not be\n"
-        "computed) and hints. Numbers are read and written in the C locale (1.5)\n"
-        "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
-        "Unit and Gender cells lose blanks and tabs at their end, as above.\n"
-        "  --json       write JSON Lines instead: for each case one line with what\n"
-        "               belongs to the case alone, in the order of --items-json:\n"
-        "               {\"case\", \"inputs\": [[text, unit, value] or null],\n"
-        "               \"findings\": [[item, field, kind, text]], \"hints\":\n"
-        "               [[field, text]], \"rows\": [[result, value, band] or\n"
-        "               null], \"notes\": [[row, note id, argument...]]}; unit,\n"
-        "               item, field, band, row and note id refer to --items-json,\n"
-        "               which holds the texts every case shares (see docs/guide.md)\n"
-        "  --full       with --json: every text written out, lines that stand\n"
-        "               alone: inputs and rows by name, interpretations,\n"
-        "               substituted formulas, reference intervals and notes\n"
-        "  --threads N  evaluate on N threads (default: one per core)\n"
-        "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
-        "not UTF-8 is reported with its line and skipped, and so is a last row\n"
-        "without its line end (the input may have been cut inside it) unless a\n"
-        "closing quote ends it, and so is a record of over 1 MB; a quote left open\n"
-        "is reported with the line where it opened and ends the input. Each gives\n"
-        "exit status 3; the other cases are written. An empty input has no header\n"
-        "row: exit status 2.\n");
+    return Cli::tr("Batch mode: quarvex-cli --batch [-o PATH] [--json [--full]] [--locale NAME]\n"
+                   "                        [--threads N] [--] [FILE]\n"
+                   "\n"
+                   "Evaluates many cases from one CSV file (RFC 4180; UTF-8, with or without a\n"
+                   "byte order mark). Its header row names the columns: the field names below,\n"
+                   "and optionally Case, an identifier for each case. The delimiter, comma,\n"
+                   "semicolon or tab, is taken from the header row. Each further row is one\n"
+                   "case. The output is CSV with the same delimiter: Case (the identifier, or\n"
+                   "the data row's number from 1), a result and an interpretation column for\n"
+                   "every row of the results grid, then findings (why items could not be\n"
+                   "computed) and hints. Numbers are read and written in the C locale (1.5)\n"
+                   "unless --locale names another (--locale de_DE reads and writes 1,5).\n"
+                   "Unit and Gender cells lose blanks and tabs at their end, as above.\n"
+                   "  --json       write JSON Lines instead: for each case one line with what\n"
+                   "               belongs to the case alone, in the order of --items-json:\n"
+                   "               {\"case\", \"inputs\": [[text, unit, value] or null],\n"
+                   "               \"findings\": [[item, field, kind, text]], \"hints\":\n"
+                   "               [[field, text]], \"rows\": [[result, value, band] or\n"
+                   "               null], \"notes\": [[row, note id, argument...]]}; unit,\n"
+                   "               item, field, band, row and note id refer to --items-json,\n"
+                   "               which holds the texts every case shares (see docs/guide.md)\n"
+                   "  --full       with --json: every text written out, lines that stand\n"
+                   "               alone: inputs and rows by name, interpretations,\n"
+                   "               substituted formulas, reference intervals and notes\n"
+                   "  --threads N  evaluate on N threads (default: one per core)\n"
+                   "A row with the wrong number of fields, a misplaced quote or a cell that is\n"
+                   "not UTF-8 is reported with its line and skipped, and so is a last row\n"
+                   "without its line end (the input may have been cut inside it) unless a\n"
+                   "closing quote ends it, and so is a record of over 1 MB; a quote left open\n"
+                   "is reported with the line where it opened and ends the input. Each gives\n"
+                   "exit status 3; the other cases are written. An empty input has no header\n"
+                   "row: exit status 2.\n");
 }
 
 namespace {
@@ -118,9 +118,9 @@ Exit runBatchCommand(const CliOptions& arguments)
 
     const BatchSummary summary = runBatch(input, output.device(), options);
     return finishRowsRun(summary.status, summary.error, where,
-                         QStringLiteral("the header row names the columns: Case and the field "
-                                        "names of --help"),
-                         QStringLiteral("Case and the field names of --help"), output);
+                         Cli::tr("the header row names the columns: Case and the field "
+                                 "names of --help"),
+                         Cli::tr("Case and the field names of --help"), output);
 }
 
 bool openRowsInput(const QString& path, const QString& where, QFile& input)
@@ -146,8 +146,8 @@ Exit finishRowsRun(BatchSummary::Status status, const QString& error, const QStr
             printErr(where + QStringLiteral(": ") + *badHeader);
         break;
     case Status::NoHeader:
-        printErr(where + QStringLiteral(": no header row; the first row names the columns: ") +
-                 columns);
+        printErr(
+            Cli::tr("%1: no header row; the first row names the columns: %2").arg(where, columns));
         break;
     case Status::ReadFailed:
         printErr(where + QStringLiteral(": ") + error);
@@ -156,7 +156,7 @@ Exit finishRowsRun(BatchSummary::Status status, const QString& error, const QStr
         printErr(output.name() + QStringLiteral(": ") + error);
         break;
     case Status::OutOfMemory:
-        printErr(QStringLiteral("out of memory; the output was not written"));
+        printErr(Cli::tr("out of memory; the output was not written"));
         break;
     case Status::Done:
     case Status::BadRows:

@@ -31,7 +31,7 @@ QString shownPath(const QString& path)
 
 QString inputName(const QString& path)
 {
-    return path == QLatin1String("-") ? QStringLiteral("standard input") : shownPath(path);
+    return path == QLatin1String("-") ? Cli::tr("standard input") : shownPath(path);
 }
 
 } // namespace quarvex

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quarvex {
+
+// The translation context of quarvex-cli's own texts: its help and
+// messages, English unless --lang asks for another language.
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(quarvex::Cli)
+};
 
 // quarvex-cli's exit statuses, the same in every mode.
 enum class Exit : int {

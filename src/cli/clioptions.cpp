@@ -2,6 +2,8 @@
 
 #include "analytes/findings.h"
 #include "cases/casefile.h"
+#include "climessages.h"
+#include "i18n/language.h"
 #include "practice/practicejson.h"
 #include "practice/worksheet.h"
 
@@ -9,9 +11,39 @@ namespace quarvex {
 
 namespace {
 
-const QString SeeHelp = QStringLiteral(" (see --help)");
+// " (see --help)" after a message.
+QString seeHelp(const QString& message)
+{
+    //: After a message of the command line; %1 is the message.
+    return Cli::tr("%1 (see --help)").arg(message);
+}
+
+// The language --lang names; an empty text with the error set for one
+// Quarvex does not speak.
+QString languageValue(const QString& text, QString& error)
+{
+    const QString language = parseLanguage(text);
+    if (language.isEmpty())
+        error = seeHelp(Cli::tr("--lang takes de or en, not %1").arg(shownText(text)));
+    return language;
+}
 
 } // namespace
+
+std::optional<QString> commandLineLanguage(const QStringList& args, QString& error)
+{
+    QString language = QStringLiteral("en");
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--"))
+            break;
+        if (args.at(i) != QLatin1String("--lang") || i + 1 >= args.size())
+            continue;
+        language = languageValue(args.at(++i), error);
+        if (language.isEmpty())
+            return std::nullopt;
+    }
+    return language;
+}
 
 bool writesPages(const CliOptions& options)
 {
@@ -34,7 +66,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         bool ok = false;
         out = text.toInt(&ok);
         if (!ok || out < 1 || out > most || !text.front().isDigit()) {
-            error = arg + QStringLiteral(" needs a whole number from 1 to %1").arg(most);
+            error = Cli::tr("%1 needs a whole number from 1 to %2").arg(arg).arg(most);
             return false;
         }
         return true;
@@ -46,7 +78,8 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         // The value after an option; false (with the error set) when there is none.
         const auto value = [&](const QString& what) {
             if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) {
-                error = arg + QStringLiteral(" needs ") + what + SeeHelp;
+                //: %1 is an option, %2 what it needs ("a file name").
+                error = seeHelp(Cli::tr("%1 needs %2").arg(arg, what));
                 return false;
             }
             ++i;
@@ -54,7 +87,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         };
         if (!option) {
             if (haveInput) {
-                error = QStringLiteral("only one input file can be given") + SeeHelp;
+                error = seeHelp(Cli::tr("only one input file can be given"));
                 return std::nullopt;
             }
             options.inputPath = arg;
@@ -69,7 +102,7 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         } else if (arg == QLatin1String("--items-json")) {
             itemsJson = true;
         } else if (arg == QLatin1String("--practice")) {
-            if (!value(QStringLiteral("an item id (see --list-items)")))
+            if (!value(Cli::tr("an item id (see --list-items)")))
                 return std::nullopt;
             practice = true;
             options.practiceItem = args.at(i);
@@ -81,12 +114,12 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             listItems = true;
             options.listScenarios = true;
         } else if (arg == QLatin1String("--scenario")) {
-            if (!value(QStringLiteral("a scenario id (see --list-scenarios)")))
+            if (!value(Cli::tr("a scenario id (see --list-scenarios)")))
                 return std::nullopt;
             options.scenarios = QStringList{args.at(i).trimmed()};
             scenarioOption = true;
         } else if (arg == QLatin1String("--scenarios")) {
-            if (!value(QStringLiteral("scenario ids separated by commas (see --list-scenarios)")))
+            if (!value(Cli::tr("scenario ids separated by commas (see --list-scenarios)")))
                 return std::nullopt;
             options.scenarios.clear();
             for (const QString& id : args.at(i).split(QLatin1Char(',')))
@@ -95,37 +128,37 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         } else if (arg == QLatin1String("--worksheet")) {
             worksheet = true;
         } else if (arg == QLatin1String("--items")) {
-            if (!value(QStringLiteral("item ids separated by commas (see --list-items)")))
+            if (!value(Cli::tr("item ids separated by commas (see --list-items)")))
                 return std::nullopt;
             options.worksheetItems = args.at(i);
             worksheetOptions = true;
         } else if (arg == QLatin1String("--count")) {
-            if (!value(QStringLiteral("a number of exercises per item")) ||
+            if (!value(Cli::tr("a number of exercises per item")) ||
                 !wholeValue(arg, args.at(i), MaxWorksheetCount, options.count))
                 return std::nullopt;
             worksheetOptions = true;
         } else if (arg == QLatin1String("--versions")) {
-            if (!value(QStringLiteral("a number of versions")) ||
+            if (!value(Cli::tr("a number of versions")) ||
                 !wholeValue(arg, args.at(i), MaxWorksheetVersions, options.versions))
                 return std::nullopt;
             worksheetOptions = true;
         } else if (arg == QLatin1String("--title")) {
-            if (!value(QStringLiteral("a title")))
+            if (!value(Cli::tr("a title")))
                 return std::nullopt;
             options.title = args.at(i);
             worksheetOptions = true;
         } else if (arg == QLatin1String("--moodle-xml")) {
-            if (!value(QStringLiteral("a file name")))
+            if (!value(Cli::tr("a file name")))
                 return std::nullopt;
             options.moodleXmlPath = args.at(i);
             worksheetOptions = true;
         } else if (arg == QLatin1String("--class-csv")) {
-            if (!value(QStringLiteral("a file name")))
+            if (!value(Cli::tr("a file name")))
                 return std::nullopt;
             options.classCsvPath = args.at(i);
             worksheetOptions = true;
         } else if (arg == QLatin1String("--pdf") || arg == QLatin1String("--key-pdf")) {
-            if (!value(QStringLiteral("a file name")))
+            if (!value(Cli::tr("a file name")))
                 return std::nullopt;
             (arg == QLatin1String("--pdf") ? options.pdfPath : options.keyPdfPath) = args.at(i);
             worksheetOptions = true;
@@ -133,30 +166,29 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             options.keyWorkedSteps = false;
             worksheetOptions = true;
         } else if (arg == QLatin1String("--sheet") || arg == QLatin1String("--gradebook")) {
-            if (!value(QStringLiteral("a file name")))
+            if (!value(Cli::tr("a file name")))
                 return std::nullopt;
             (arg == QLatin1String("--sheet") ? options.sheetPath : options.gradebookPath) =
                 args.at(i);
             classOptions = true;
         } else if (arg == QLatin1String("--seed")) {
-            if (!value(QStringLiteral("a whole number")))
+            if (!value(Cli::tr("a whole number")))
                 return std::nullopt;
             bool ok = false;
             const quint64 seed = args.at(i).toULongLong(&ok);
             if (!ok || seed > MaxPracticeSeed || !args.at(i).front().isDigit()) {
-                error =
-                    QStringLiteral("--seed needs a whole number from 0 to %1").arg(MaxPracticeSeed);
+                error = Cli::tr("--seed needs a whole number from 0 to %1").arg(MaxPracticeSeed);
                 return std::nullopt;
             }
             options.seed = seed;
             practiceOptions = true;
         } else if (arg == QLatin1String("--level")) {
-            if (!value(QStringLiteral("1, 2 or 3")))
+            if (!value(Cli::tr("1, 2 or 3")))
                 return std::nullopt;
             bool ok = false;
             options.level = args.at(i).toInt(&ok);
             if (!ok || options.level < 1 || options.level > PracticeLevels) {
-                error = QStringLiteral("--level needs 1, 2 or 3");
+                error = Cli::tr("--level needs 1, 2 or 3");
                 return std::nullopt;
             }
             practiceOptions = true;
@@ -166,30 +198,36 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
             options.answers = true;
             practiceOptions = true;
         } else if (arg == QLatin1String("-o")) {
-            if (!value(QStringLiteral("a file name")))
+            if (!value(Cli::tr("a file name")))
                 return std::nullopt;
             if (haveOutput) {
-                error = QStringLiteral("only one -o can be given") + SeeHelp;
+                error = seeHelp(Cli::tr("only one -o can be given"));
                 return std::nullopt;
             }
             options.outputPath = args.at(i);
             haveOutput = true;
         } else if (arg == QLatin1String("--locale")) {
-            if (!value(QStringLiteral("a locale name such as de_DE")))
+            if (!value(Cli::tr("a locale name such as de_DE")))
                 return std::nullopt;
             options.locale = localeNamed(args.at(i));
             if (!options.locale) {
-                error = QStringLiteral("unknown locale ") + shownText(args.at(i)) +
-                        QStringLiteral(" (a name such as en_US or de_DE)");
+                error = Cli::tr("unknown locale %1 (a name such as en_US or de_DE)")
+                            .arg(shownText(args.at(i)));
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--lang")) {
+            if (!value(Cli::tr("de or en")))
+                return std::nullopt;
+            options.language = languageValue(args.at(i), error);
+            if (options.language.isEmpty())
+                return std::nullopt;
         } else if (arg == QLatin1String("--threads")) {
-            if (!value(QStringLiteral("a number of threads")))
+            if (!value(Cli::tr("a number of threads")))
                 return std::nullopt;
             bool ok = false;
             options.threads = args.at(i).toInt(&ok);
             if (!ok || options.threads < 1 || options.threads > 256) {
-                error = QStringLiteral("--threads needs a number from 1 to 256");
+                error = Cli::tr("--threads needs a number from 1 to 256");
                 return std::nullopt;
             }
             haveThreads = true;
@@ -198,21 +236,21 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
         } else if (arg == QLatin1String("--steps") || arg == QLatin1String("--json")) {
             const Format wanted = arg == QLatin1String("--json") ? Format::Json : Format::Steps;
             if (options.format != Format::Export && options.format != wanted) {
-                error = QStringLiteral("--steps and --json cannot be used together") + SeeHelp;
+                error = seeHelp(Cli::tr("--steps and --json cannot be used together"));
                 return std::nullopt;
             }
             options.format = wanted;
         } else {
-            error = QStringLiteral("unknown option ") + shownText(arg) + SeeHelp;
+            error = seeHelp(Cli::tr("unknown option %1").arg(shownText(arg)));
             return std::nullopt;
         }
     }
     if (options.full && !(batch && options.format == Format::Json && !grade)) {
-        error = QStringLiteral("--full can only be used with --batch --json") + SeeHelp;
+        error = seeHelp(Cli::tr("--full can only be used with --batch --json"));
         return std::nullopt;
     }
     if (!options.countCarried && !grade) {
-        error = QStringLiteral("--no-carry can only be used with --grade") + SeeHelp;
+        error = seeHelp(Cli::tr("--no-carry can only be used with --grade"));
         return std::nullopt;
     }
     // --grade --batch grades a class's answers from CSV.
@@ -220,61 +258,58 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     if (gradeClass) {
         if (itemsJson || practice || listItems || worksheet || practiceOptions || scenarioOption ||
             worksheetOptions || haveThreads || options.format != Format::Export) {
-            error = QStringLiteral("--grade --batch reads one CSV file and takes no option but -o, "
-                                   "--sheet, --gradebook, --locale and --no-carry") +
-                    SeeHelp;
+            error =
+                seeHelp(Cli::tr("--grade --batch reads one CSV file and takes no option but -o, "
+                                "--sheet, --gradebook, --locale, --lang and --no-carry"));
             return std::nullopt;
         }
         if (!options.gradebookPath.isEmpty() && options.gradebookPath == options.outputPath) {
-            error = QStringLiteral("--gradebook and -o name the same file") + SeeHelp;
+            error = seeHelp(Cli::tr("--gradebook and -o name the same file"));
             return std::nullopt;
         }
         options.mode = Mode::GradeClass;
         return options;
     }
     if (classOptions) {
-        error = QStringLiteral("--sheet and --gradebook can only be used with --grade --batch") +
-                SeeHelp;
+        error = seeHelp(Cli::tr("--sheet and --gradebook can only be used with --grade --batch"));
         return std::nullopt;
     }
     if (int(batch) + int(itemsJson) + int(practice) + int(grade) + int(listItems) + int(worksheet) >
         1) {
-        error = QStringLiteral("--batch, --items-json, --practice, --grade, --list-items and "
-                               "--worksheet cannot be used together") +
-                SeeHelp;
+        error = seeHelp(Cli::tr("--batch, --items-json, --practice, --grade, --list-items and "
+                                "--worksheet cannot be used together"));
         return std::nullopt;
     }
     if (worksheet) {
         if (options.answers || haveThreads || haveInput || options.format != Format::Export) {
-            error = QStringLiteral("--worksheet reads no input and takes no option but --items, "
-                                   "--count, --versions, --seed, --level, --title, --scenarios, "
-                                   "--locale, --class-csv, --moodle-xml, --pdf, --key-pdf, "
-                                   "--key-without-steps and -o") +
-                    SeeHelp;
+            error = seeHelp(Cli::tr("--worksheet reads no input and takes no option but --items, "
+                                    "--count, --versions, --seed, --level, --title, --scenarios, "
+                                    "--locale, --lang, --class-csv, --moodle-xml, --pdf, "
+                                    "--key-pdf, --key-without-steps and -o"));
             return std::nullopt;
         }
         // -o writes the sheet file, JSON; a name ending in .pdf means a PDF was wanted.
         for (const QString& path : {options.outputPath, options.classCsvPath}) {
             if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-                error = shownText(path) +
-                        QStringLiteral(": --worksheet writes the sheet file (JSON) with -o and the "
-                                       "class file (CSV) with --class-csv; name them .json and "
-                                       ".csv (the sheets as PDF: --pdf PATH, the key apart: "
-                                       "--key-pdf PATH)");
+                error = Cli::tr("%1: --worksheet writes the sheet file (JSON) with -o and the "
+                                "class file (CSV) with --class-csv; name them .json and "
+                                ".csv (the sheets as PDF: --pdf PATH, the key apart: "
+                                "--key-pdf PATH)")
+                            .arg(shownText(path));
                 return std::nullopt;
             }
         }
         if (!options.classCsvPath.isEmpty() && options.classCsvPath == options.outputPath) {
-            error = QStringLiteral("--class-csv and -o name the same file") + SeeHelp;
+            error = seeHelp(Cli::tr("--class-csv and -o name the same file"));
             return std::nullopt;
         }
         if (!options.moodleXmlPath.isEmpty() && options.moodleXmlPath == options.outputPath) {
-            error = QStringLiteral("--moodle-xml and -o name the same file") + SeeHelp;
+            error = seeHelp(Cli::tr("--moodle-xml and -o name the same file"));
             return std::nullopt;
         }
         if (!options.keyWorkedSteps && options.pdfPath.isEmpty() && options.keyPdfPath.isEmpty()) {
-            error = QStringLiteral("--key-without-steps can only be used with --pdf or --key-pdf") +
-                    SeeHelp;
+            error =
+                seeHelp(Cli::tr("--key-without-steps can only be used with --pdf or --key-pdf"));
             return std::nullopt;
         }
         // Each file written once: a PDF never takes the place of another output.
@@ -286,45 +321,42 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                                              {QStringLiteral("--key-pdf"), options.keyPdfPath}}) {
             for (const auto& [other, path] : outputs) {
                 if (!document.isEmpty() && document == path) {
-                    error = document == QLatin1String("-")
-                                ? QStringLiteral("%1 - and the sheet file would both go to "
-                                                 "standard output; give -o PATH for the sheet "
-                                                 "file")
-                                      .arg(name)
-                                : QStringLiteral("%1 and %2 name the same file").arg(name, other);
-                    error += SeeHelp;
+                    error = seeHelp(document == QLatin1String("-")
+                                        ? Cli::tr("%1 - and the sheet file would both go to "
+                                                  "standard output; give -o PATH for the sheet "
+                                                  "file")
+                                              .arg(name)
+                                        : Cli::tr("%1 and %2 name the same file").arg(name, other));
                     return std::nullopt;
                 }
             }
         }
         if (!options.pdfPath.isEmpty() && options.pdfPath == options.keyPdfPath) {
-            error = QStringLiteral("--pdf and --key-pdf name the same file") + SeeHelp;
+            error = seeHelp(Cli::tr("%1 and %2 name the same file")
+                                .arg(QStringLiteral("--pdf"), QStringLiteral("--key-pdf")));
             return std::nullopt;
         }
         if (options.worksheetItems.isEmpty()) {
-            error = QStringLiteral("--worksheet needs --items") + SeeHelp;
+            error = seeHelp(Cli::tr("--worksheet needs --items"));
             return std::nullopt;
         }
         options.mode = Mode::Worksheet;
         return options;
     }
     if (worksheetOptions) {
-        error = QStringLiteral("--items, --count, --versions, --title, --scenarios, --class-csv, "
-                               "--moodle-xml, --pdf, --key-pdf and --key-without-steps can only be "
-                               "used with --worksheet") +
-                SeeHelp;
+        error = seeHelp(Cli::tr("--items, --count, --versions, --title, --scenarios, --class-csv, "
+                                "--moodle-xml, --pdf, --key-pdf and --key-without-steps can only "
+                                "be used with --worksheet"));
         return std::nullopt;
     }
     if (scenarioOption && !practice) {
-        error = QStringLiteral("--scenario can only be used with --practice (--scenarios with "
-                               "--worksheet)") +
-                SeeHelp;
+        error = seeHelp(Cli::tr("--scenario can only be used with --practice (--scenarios with "
+                                "--worksheet)"));
         return std::nullopt;
     }
     if (practiceOptions && !practice) {
-        error = QStringLiteral("--seed, --level and --answers can only be used with --practice "
-                               "(--seed and --level with --worksheet too)") +
-                SeeHelp;
+        error = seeHelp(Cli::tr("--seed, --level and --answers can only be used with --practice "
+                                "(--seed and --level with --worksheet too)"));
         return std::nullopt;
     }
     if (practice || grade || listItems) {
@@ -334,15 +366,15 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
                                                      : QStringLiteral("--list-items");
         if (haveThreads || options.format == Format::Steps ||
             (options.format == Format::Json && !listItems) || (haveInput && !grade)) {
-            error =
-                name +
-                (grade ? QStringLiteral(" reads one file and takes no option but -o, --locale and "
-                                        "--no-carry")
-                       : QStringLiteral(" reads no input and takes no option but -o, --locale") +
-                             (practice ? QStringLiteral(", --seed, --level, --scenario and "
-                                                        "--answers")
-                                       : QStringLiteral(" and --json"))) +
-                SeeHelp;
+            //: %1 is the option (--practice, --grade, --list-items, --list-scenarios).
+            error = seeHelp(
+                (grade      ? Cli::tr("%1 reads one file and takes no option but -o, --locale, "
+                                           "--lang and --no-carry")
+                 : practice ? Cli::tr("%1 reads no input and takes no option but -o, --locale, "
+                                      "--lang, --seed, --level, --scenario and --answers")
+                            : Cli::tr("%1 reads no input and takes no option but -o, --locale, "
+                                      "--lang and --json"))
+                    .arg(name));
             return std::nullopt;
         }
         options.mode = practice ? Mode::Practice : grade ? Mode::Grade : Mode::ListItems;
@@ -350,20 +382,19 @@ std::optional<CliOptions> parseCommandLine(const QStringList& args, QString& err
     }
     if (itemsJson) {
         if (batch || haveInput || haveThreads || options.format != Format::Export) {
-            error = QStringLiteral("--items-json reads no input and takes no option but -o and "
-                                   "--locale") +
-                    SeeHelp;
+            error = seeHelp(Cli::tr("--items-json reads no input and takes no option but -o, "
+                                    "--locale and --lang"));
             return std::nullopt;
         }
         options.mode = Mode::ItemsJson;
     } else if (batch) {
         if (options.format == Format::Steps) {
-            error = QStringLiteral("--steps cannot be used with --batch") + SeeHelp;
+            error = seeHelp(Cli::tr("--steps cannot be used with --batch"));
             return std::nullopt;
         }
         options.mode = Mode::Batch;
     } else if (haveThreads) {
-        error = QStringLiteral("--threads can only be used with --batch") + SeeHelp;
+        error = seeHelp(Cli::tr("--threads can only be used with --batch"));
         return std::nullopt;
     }
     return options;

@@ -29,6 +29,7 @@ struct CliOptions {
     QString inputPath = QStringLiteral("-");  // "-": standard input
     QString outputPath = QStringLiteral("-"); // "-": standard output
     std::optional<QLocale> locale;            // --locale: numbers are read and written so
+    QString language = QStringLiteral("en");  // --lang: the language of messages and help
     int threads = 0;                          // --threads; 0: one per core
     bool full = false;                        // --full: --batch --json lines with every text
     QString practiceItem;                     // --practice: an item's id or list text
@@ -54,6 +55,12 @@ struct CliOptions {
 // True when the options ask for pages (--pdf, --key-pdf): only then does
 // quarvex-cli need Qt Gui.
 bool writesPages(const CliOptions& options);
+
+// The language --lang asks for ("en" without it: the command line keeps its
+// English whatever the environment's language), read before anything else so
+// that every message after it is in that language. Nothing, with error set,
+// for a language Quarvex does not speak.
+std::optional<QString> commandLineLanguage(const QStringList& args, QString& error);
 
 // Parses the arguments after the program name. On an error, sets error to a
 // message ending in "(see --help)" where that helps, and returns nothing.

@@ -55,7 +55,7 @@ QString describe(const QFileDevice& file)
 {
     const QString text = file.errorString();
     return text.isEmpty() || text == QLatin1String("Unknown error")
-               ? QStringLiteral("The file could not be written.")
+               ? Cli::tr("The file could not be written.")
                : text;
 }
 
@@ -72,7 +72,7 @@ CliOutput::~CliOutput()
 
 QString CliOutput::name() const
 {
-    return m_path == QLatin1String("-") ? QStringLiteral("standard output") : shownPath(m_path);
+    return m_path == QLatin1String("-") ? Cli::tr("standard output") : shownPath(m_path);
 }
 
 std::optional<QString> CliOutput::open()

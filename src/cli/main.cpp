@@ -9,6 +9,7 @@
 #include "climessages.h"
 #include "clioptions.h"
 #include "clioutput.h"
+#include "i18n/language.h"
 #include "overview/export.h"
 #include "overview/json.h"
 #include "overview/overview.h"
@@ -41,77 +42,79 @@ namespace {
 
 QString helpText()
 {
-    QString text = QStringLiteral(
-        "Usage: quarvex-cli [-o PATH] [--steps | --json] [--locale NAME] [--] [FILE]\n"
-        "       quarvex-cli --batch [-o PATH] [--json] [--locale NAME] [--threads N]\n"
-        "                           [--] [FILE]\n"
-        "       quarvex-cli --items-json [-o PATH] [--locale NAME]\n"
-        "\n"
-        "Computes every test item of the Comprehensive Overview that the given values\n"
-        "allow and writes the results in the tab-delimited export format.\n"
-        "\n"
-        "Input (FILE, or standard input when no FILE or \"-\" is given): one field a\n"
-        "line as Name=text, with the field names of the Data Entry screen. The text\n"
-        "after \"=\" is taken as typed, exactly as if it were typed into the field:\n"
-        "numbers in the number format of the locale (--locale, else LC_ALL,\n"
-        "LC_NUMERIC, LANG), units exactly as in the unit lists (\"mg/dL\", not\n"
-        "\"MG/DL\"), Gender as Male or Female; blanks and tabs at the end of a unit\n"
-        "or Gender are dropped. Lines end in LF, CR LF or CR. Blank lines and lines\n"
-        "starting with # are ignored; a field not given is empty. An unknown name,\n"
-        "a line without \"=\", a name given twice, a line over 4096 bytes or an input\n"
-        "over 1 MiB stops the program with an error naming the line, before anything\n"
-        "is computed, and so does a line that is not UTF-8. A line Locale=NAME\n"
-        "(\"en_US\", \"de_DE\", \"C\") says which number format the file's values are\n"
-        "written in: they are then read in it, whatever the environment's. A case\n"
-        "saved by Quarvex is such a file.\n"
-        "\n"
-        "Example:\n"
-        "  Age=40\n"
-        "  Weight=70\n"
-        "  UnitWeight=kg\n"
-        "  Gender=Male\n"
-        "  SerumCreatinine=1.0\n"
-        "  UnitSerumCreatinine=mg/dL\n"
-        "\n"
-        "Options:\n"
-        "  -o PATH    write the results to PATH instead of standard output (in every\n"
-        "             mode, once at most); a regular file is replaced only once fully\n"
-        "             written, a device or pipe is written in place, and the\n"
-        "             program's own standard output or error (/dev/stdout,\n"
-        "             /dev/fd/1, ...) is written as it was opened, so \">>\" appends.\n"
-        "             \"-o -\" is standard output. A PATH naming the input is refused.\n"
-        "  --locale NAME  read and write numbers as that locale does (de_DE: 1,5)\n"
-        "  --         ends the options: a FILE starting with \"-\" follows\n"
-        "  --steps    write the worked steps of every computed item as plain text\n"
-        "             instead of the results\n"
-        "  --json     write one JSON document with the inputs, every item's rows,\n"
-        "             bands and sources instead of the results\n"
-        "  --items-json  write what every case shares, once: the fields with their\n"
-        "             units and reference intervals (numbers as --locale writes\n"
-        "             them), each item's rows with their formulas, band tables and\n"
-        "             interpretations, its sources, and the note templates (the\n"
-        "             lines of --batch --json refer to it by position and id)\n"
-        "  --help     show this text\n"
-        "\n"
-        "A value that is not a number is reported on standard error, naming the\n"
-        "field; items that need it are left out, as on the screen. A unit or Gender\n"
-        "text that is none of its choices, an item whose result is not a finite\n"
-        "number and an input without fields are reported as warnings. A value that\n"
-        "looks like a typing or unit slip (outside the values seen in patients,\n"
-        "or a part above its whole, such as HDL above total cholesterol) gets a\n"
-        "line \"quarvex-cli: warning: <field>: <text>\" on standard error; the\n"
-        "results and the exit status stay as they are.\n"
-        "\n"
-        "Exit status, in every mode:\n"
-        "  0  the results were written\n"
-        "  1  the output could not be written, or memory ran out (an existing\n"
-        "     file is left as it was)\n"
-        "  2  bad command line, or input that cannot be used (nothing is written)\n"
-        "  3  batch mode: rows skipped or the input ended inside a row; the other\n"
-        "     cases were written\n"
-        "\n");
-    text += batchHelpText() + QLatin1Char('\n') + practiceHelpText() +
-            QStringLiteral("\nField names:\n");
+    QString text =
+        Cli::tr("Usage: quarvex-cli [-o PATH] [--steps | --json] [--locale NAME] [--] [FILE]\n"
+                "       quarvex-cli --batch [-o PATH] [--json] [--locale NAME] [--threads N]\n"
+                "                           [--] [FILE]\n"
+                "       quarvex-cli --items-json [-o PATH] [--locale NAME]\n"
+                "\n"
+                "Computes every test item of the Comprehensive Overview that the given values\n"
+                "allow and writes the results in the tab-delimited export format.\n"
+                "\n"
+                "Input (FILE, or standard input when no FILE or \"-\" is given): one field a\n"
+                "line as Name=text, with the field names of the Data Entry screen. The text\n"
+                "after \"=\" is taken as typed, exactly as if it were typed into the field:\n"
+                "numbers in the number format of the locale (--locale, else LC_ALL,\n"
+                "LC_NUMERIC, LANG), units exactly as in the unit lists (\"mg/dL\", not\n"
+                "\"MG/DL\"), Gender as Male or Female; blanks and tabs at the end of a unit\n"
+                "or Gender are dropped. Lines end in LF, CR LF or CR. Blank lines and lines\n"
+                "starting with # are ignored; a field not given is empty. An unknown name,\n"
+                "a line without \"=\", a name given twice, a line over 4096 bytes or an input\n"
+                "over 1 MiB stops the program with an error naming the line, before anything\n"
+                "is computed, and so does a line that is not UTF-8. A line Locale=NAME\n"
+                "(\"en_US\", \"de_DE\", \"C\") says which number format the file's values are\n"
+                "written in: they are then read in it, whatever the environment's. A case\n"
+                "saved by Quarvex is such a file.\n"
+                "\n"
+                "Example:\n"
+                "  Age=40\n"
+                "  Weight=70\n"
+                "  UnitWeight=kg\n"
+                "  Gender=Male\n"
+                "  SerumCreatinine=1.0\n"
+                "  UnitSerumCreatinine=mg/dL\n"
+                "\n"
+                "Options:\n"
+                "  -o PATH    write the results to PATH instead of standard output (in every\n"
+                "             mode, once at most); a regular file is replaced only once fully\n"
+                "             written, a device or pipe is written in place, and the\n"
+                "             program's own standard output or error (/dev/stdout,\n"
+                "             /dev/fd/1, ...) is written as it was opened, so \">>\" appends.\n"
+                "             \"-o -\" is standard output. A PATH naming the input is refused.\n"
+                "  --locale NAME  read and write numbers as that locale does (de_DE: 1,5)\n"
+                "  --lang de|en  the language of the messages and of this help (default:\n"
+                "             English, whatever the environment's); the results, the export,\n"
+                "             JSON and worked steps stay in English in every language\n"
+                "  --         ends the options: a FILE starting with \"-\" follows\n"
+                "  --steps    write the worked steps of every computed item as plain text\n"
+                "             instead of the results\n"
+                "  --json     write one JSON document with the inputs, every item's rows,\n"
+                "             bands and sources instead of the results\n"
+                "  --items-json  write what every case shares, once: the fields with their\n"
+                "             units and reference intervals (numbers as --locale writes\n"
+                "             them), each item's rows with their formulas, band tables and\n"
+                "             interpretations, its sources, and the note templates (the\n"
+                "             lines of --batch --json refer to it by position and id)\n"
+                "  --help     show this text\n"
+                "\n"
+                "A value that is not a number is reported on standard error, naming the\n"
+                "field; items that need it are left out, as on the screen. A unit or Gender\n"
+                "text that is none of its choices, an item whose result is not a finite\n"
+                "number and an input without fields are reported as warnings. A value that\n"
+                "looks like a typing or unit slip (outside the values seen in patients,\n"
+                "or a part above its whole, such as HDL above total cholesterol) gets a\n"
+                "line \"quarvex-cli: warning: <field>: <text>\" on standard error; the\n"
+                "results and the exit status stay as they are.\n"
+                "\n"
+                "Exit status, in every mode:\n"
+                "  0  the results were written\n"
+                "  1  the output could not be written, or memory ran out (an existing\n"
+                "     file is left as it was)\n"
+                "  2  bad command line, or input that cannot be used (nothing is written)\n"
+                "  3  batch mode: rows skipped or the input ended inside a row; the other\n"
+                "     cases were written\n"
+                "\n");
+    text += batchHelpText() + QLatin1Char('\n') + practiceHelpText() + Cli::tr("\nField names:\n");
     QString line = QStringLiteral(" ");
     for (const QString& name : inputFieldNames()) {
         if (line.size() + 1 + name.size() > 78) {
@@ -134,7 +137,7 @@ void reportFindings(const QList<ItemEvaluation>& evaluations, const CaseInput& i
     for (const ItemEvaluation& evaluation : evaluations) {
         for (const Finding& finding : evaluation.findings) {
             if (!finding.analyte) {
-                printErr(QStringLiteral("warning: ") + finding.text);
+                printErr(Cli::tr("warning: %1").arg(finding.shownText()));
                 continue;
             }
             const AnalyteId id = *finding.analyte;
@@ -143,22 +146,26 @@ void reportFindings(const QList<ItemEvaluation>& evaluations, const CaseInput& i
             const Analyte& a = analyte(id);
             if (finding.kind == FindingKind::UnknownUnit) {
                 reported.insert(int(id));
-                printErr(QStringLiteral("warning: ") + a.unitFieldName() + QStringLiteral(": ") +
-                         notOneOfText(input.fields.unit(id), a.listItems()));
+                printErr(Cli::tr("warning: %1: %2")
+                             .arg(a.unitFieldName(),
+                                  shownNotOneOfText(input.fields.unit(id), a.listItems())));
             } else if (finding.kind == FindingKind::NoGender && !input.fields.value(id).isEmpty()) {
                 reported.insert(int(id));
-                printErr(QStringLiteral("warning: ") + a.fieldName() + QStringLiteral(": ") +
-                         notOneOfText(input.fields.value(id), a.listItems()));
+                printErr(Cli::tr("warning: %1: %2")
+                             .arg(a.fieldName(),
+                                  shownNotOneOfText(input.fields.value(id), a.listItems())));
             } else if (alertFor(finding).box) {
                 reported.insert(int(id));
                 const QString field = a.fieldName();
-                printErr(QStringLiteral("line ") + QString::number(input.lines.value(field)) +
-                         QStringLiteral(": ") + field + QStringLiteral(": ") + finding.text);
+                //: %1 is a line number, %2 a field name, %3 what is wrong with its value.
+                printErr(Cli::tr("line %1: %2: %3")
+                             .arg(QString::number(input.lines.value(field)), field,
+                                  finding.shownText()));
             }
         }
     }
     if (input.lines.isEmpty())
-        printErr(QStringLiteral("warning: no fields given"));
+        printErr(Cli::tr("warning: no fields given"));
 }
 
 // The hints of the case, one warning line on standard error for each field
@@ -166,8 +173,8 @@ void reportFindings(const QList<ItemEvaluation>& evaluations, const CaseInput& i
 void reportHints(const Inputs& inputs)
 {
     for (const FieldHint& hint : caseHints(inputs))
-        printErr(QStringLiteral("warning: ") + analyte(hint.analyte).fieldName() +
-                 QStringLiteral(": ") + hint.text);
+        printErr(
+            Cli::tr("warning: %1: %2").arg(analyte(hint.analyte).fieldName(), hint.shownText()));
 }
 
 // Reads and parses the input; on an error, says why on standard error.
@@ -183,10 +190,10 @@ bool readInput(const QString& path, CaseInput& input)
         return false;
     }
     if (const auto bad = readCaseInput(file, input)) {
-        printErr(
-            inputName(path) +
-            (bad->line > 0 ? QStringLiteral(": line ") + QString::number(bad->line) : QString()) +
-            QStringLiteral(": ") + bad->message);
+        printErr(bad->line > 0
+                     ? Cli::tr("%1: line %2: %3")
+                           .arg(inputName(path), QString::number(bad->line), bad->shownMessage())
+                     : QStringLiteral("%1: %2").arg(inputName(path), bad->shownMessage()));
         return false;
     }
     return true;
@@ -238,6 +245,13 @@ Exit runSingle(const CliOptions& options)
 Exit run(const QStringList& args)
 {
     QString error;
+    // The language first, so that every message is in it.
+    const std::optional<QString> language = commandLineLanguage(args, error);
+    if (!language) {
+        printErr(error);
+        return Exit::BadInput;
+    }
+    installLanguage(*language);
     const std::optional<CliOptions> options = parseCommandLine(args, error);
     if (!options) {
         printErr(error);
@@ -254,9 +268,9 @@ Exit run(const QStringList& args)
         options->mode == CliOptions::Mode::Worksheet)
         return runPracticeCommand(*options);
     if (outputIsInput(options->outputPath, options->inputPath)) {
-        printErr(QStringLiteral("-o ") + shownPath(options->outputPath) +
-                 QStringLiteral(" names the input; writing it would destroy what is read "
-                                "(see --help)"));
+        printErr(Cli::tr("-o %1 names the input; writing it would destroy what is read "
+                         "(see --help)")
+                     .arg(shownPath(options->outputPath)));
         return Exit::BadInput;
     }
     if (options->mode == CliOptions::Mode::Batch)

@@ -3,6 +3,7 @@
 #include "batchcommand.h"
 #include "calc/items.h"
 #include "cases/casefile.h"
+#include "climessages.h"
 #include "clioutput.h"
 #include "practice/classgrade.h"
 #include "practice/grade.h"
@@ -34,7 +35,7 @@ Exit practice(const CliOptions& options, const QLocale& locale)
 {
     const std::optional<ItemId> id = findItem(options.practiceItem);
     if (!id) {
-        printErr(QStringLiteral("--practice: no item \"%1\" (see --list-items)")
+        printErr(Cli::tr("--practice: no item \"%1\" (see --list-items)")
                      .arg(shownPath(options.practiceItem)));
         return Exit::BadInput;
     }
@@ -74,7 +75,7 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
         return Exit::BadInput;
     }
     if (bytes.size() > MaxInputBytes) {
-        printErr(inputName(path) + QStringLiteral(": the input is over 1 MiB"));
+        printErr(Cli::tr("%1: the input is over 1 MiB").arg(inputName(path)));
         return Exit::BadInput;
     }
     QString error;
@@ -95,7 +96,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     for (const QString& name : options.worksheetItems.split(QLatin1Char(','))) {
         const std::optional<ItemId> id = findItem(name);
         if (!id) {
-            printErr(QStringLiteral("--items: no item \"%1\" (see --list-items)")
+            printErr(Cli::tr("--items: no item \"%1\" (see --list-items)")
                          .arg(shownPath(name.trimmed())));
             return Exit::BadInput;
         }
@@ -110,7 +111,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     settings.seed =
         options.seed.value_or(QRandomGenerator::system()->generate64() & MaxPracticeSeed);
     if (const QString problem = worksheetSettingsProblem(settings); !problem.isEmpty()) {
-        printErr(QStringLiteral("--worksheet: ") + problem + QStringLiteral(" (see --help)"));
+        printErr(Cli::tr("--worksheet: %1 (see --help)").arg(problem));
         return Exit::BadInput;
     }
     if (!options.moodleXmlPath.isEmpty() || !options.classCsvPath.isEmpty() ||
@@ -177,15 +178,15 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
         (outputIsInput(arguments.gradebookPath, arguments.inputPath) ||
          (!arguments.sheetPath.isEmpty() &&
           outputIsInput(arguments.gradebookPath, arguments.sheetPath)))) {
-        printErr(QStringLiteral("--gradebook ") + shownPath(arguments.gradebookPath) +
-                 QStringLiteral(" names a file that is read; writing it would destroy it "
-                                "(see --help)"));
+        printErr(Cli::tr("--gradebook %1 names a file that is read; writing it would destroy it "
+                         "(see --help)")
+                     .arg(shownPath(arguments.gradebookPath)));
         return Exit::BadInput;
     }
     if (!arguments.sheetPath.isEmpty() &&
         outputIsInput(arguments.outputPath, arguments.sheetPath)) {
-        printErr(QStringLiteral("-o ") + shownPath(arguments.outputPath) +
-                 QStringLiteral(" names the sheet file; writing it would destroy it (see --help)"));
+        printErr(Cli::tr("-o %1 names the sheet file; writing it would destroy it (see --help)")
+                     .arg(shownPath(arguments.outputPath)));
         return Exit::BadInput;
     }
     QFile input;
@@ -206,8 +207,8 @@ Exit gradeClassAnswers(const CliOptions& arguments, const QLocale& locale)
     // A bad header was said as it was read.
     const Exit exit = finishRowsRun(
         summary.status, summary.error, where, std::nullopt,
-        options.sheet ? QStringLiteral("Student, Code and the step ids")
-                      : QStringLiteral("Student, Item, Seed, Level, Generator and the step ids"),
+        options.sheet ? Cli::tr("Student, Code and the step ids")
+                      : Cli::tr("Student, Item, Seed, Level, Generator and the step ids"),
         output, [&] {
             for (const QString& line : classSummaryText(summary, locale).split(QLatin1Char('\n')))
                 printErr(line);
@@ -276,7 +277,7 @@ Exit runPracticeCommand(const CliOptions& options)
 
 QString practiceHelpText()
 {
-    return QStringLiteral(
+    return Cli::tr(
         "Practice:\n"
         "  quarvex-cli --practice ITEM [--seed N] [--level 1|2|3] [--scenario ID]\n"
         "             [--answers] [--locale NAME] [-o PATH]\n"

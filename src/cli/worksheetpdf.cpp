@@ -25,7 +25,7 @@ Exit writeWorksheetPdfs(const CliOptions& options, const Worksheet& sheet, const
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         if (writeWorksheetPdf(*document, pdf) == 0) {
-            printErr(shownPath(path) + QStringLiteral(": the pages could not be drawn"));
+            printErr(Cli::tr("%1: the pages could not be drawn").arg(shownPath(path)));
             return Exit::NotWritten;
         }
         if (const Exit exit = writeBytes(path, pdf.data()); exit != Exit::Written)

@@ -57,6 +57,9 @@ private Q_SLOTS:
     void notUtf8NamesTheLine();
     void localeLine_data();
     void localeLine();
+    void language_data();
+    void language();
+    void languageLeavesTheDataEnglish();
 };
 
 void TestCli::golden_data()
@@ -231,6 +234,83 @@ void TestCli::localeLine()
     const Run unknown = runCli({u"-"_s}, "Age=40\nLocale=Klingon\n");
     QCOMPARE(unknown.code, 2);
     QVERIFY2(unknown.err.contains(": line 2: unknown locale \"Klingon\""), unknown.err.constData());
+}
+
+// --lang: English unless asked, whatever the environment; German help and
+// messages when asked; a language Quarvex does not speak refused.
+void TestCli::language_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("outStart");
+    QTest::addColumn<QByteArray>("err");
+
+    const QByteArray high = "SerumCreatinine=88,5\nUnitSerumCreatinine=mg/dL\n";
+    QTest::addRow("help: English under a German environment")
+        << QStringList{u"--help"_s} << QByteArray() << 0 << QByteArray("Usage: quarvex-cli ")
+        << QByteArray();
+    QTest::addRow("help: German asked for")
+        << QStringList{u"--lang"_s, u"de"_s, u"--help"_s} << QByteArray() << 0
+        << QByteArray("Aufruf: quarvex-cli ") << QByteArray();
+    QTest::addRow("help: English asked for")
+        << QStringList{u"--help"_s, u"--lang"_s, u"EN"_s} << QByteArray() << 0
+        << QByteArray("Usage: quarvex-cli ") << QByteArray();
+    QTest::addRow("a language not spoken")
+        << QStringList{u"--lang"_s, u"fr"_s, u"--help"_s} << QByteArray() << 2 << QByteArray()
+        << QByteArray("quarvex-cli: --lang takes de or en, not fr (see --help)\n");
+    QTest::addRow("no language after --lang")
+        << QStringList{u"--lang"_s} << QByteArray() << 2 << QByteArray()
+        << QByteArray("quarvex-cli: --lang needs de or en (see --help)\n");
+    QTest::addRow("a bad option, in German")
+        << QStringList{u"--lang"_s, u"de"_s, u"--bogus"_s} << QByteArray() << 2 << QByteArray()
+        << QByteArray("quarvex-cli: unbekannte Option --bogus (siehe --help)\n");
+    QTest::addRow("a hint: English by default")
+        << QStringList{u"-"_s} << high << 0 << QByteArray("Quarvex Test Results\r\n")
+        << QByteArray("quarvex-cli: warning: SerumCreatinine: Serum creatinine 88,5 mg/dL is "
+                      "above any value seen in patients (up to 75 mg/dL). Did you mean 88,5 "
+                      "umol/L (1,0 mg/dL)?\n");
+    QTest::addRow("a hint in German")
+        << QStringList{u"--lang"_s, u"de_DE"_s, u"-"_s} << high << 0
+        << QByteArray("Quarvex Test Results\r\n")
+        << QByteArray("quarvex-cli: Warnung: SerumCreatinine: Serum-Kreatinin 88,5 mg/dL liegt "
+                      "über jedem bei Patienten gesehenen Wert (bis 75 mg/dL). Meinten Sie 88,5 "
+                      "umol/L (1,0 mg/dL)?\n");
+}
+
+void TestCli::language()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(int, code);
+    QFETCH(QByteArray, outStart);
+    QFETCH(QByteArray, err);
+    const Run run = runCli(args, input, u"de_DE.UTF-8"_s);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.code, code);
+    QVERIFY2(outStart.isEmpty() ? run.out.isEmpty() : run.out.startsWith(outStart),
+             run.out.left(80).constData());
+}
+
+// What is written as data keeps its English under --lang de: the example's
+// export, JSON and worked steps are those of the run without it, to the byte.
+void TestCli::languageLeavesTheDataEnglish()
+{
+    QFile file(Example);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray input = file.readAll();
+    for (const QStringList& mode : {QStringList{}, QStringList{u"--json"_s},
+                                    QStringList{u"--steps"_s}, QStringList{u"--items-json"_s}}) {
+        const QStringList args = mode + QStringList{u"-"_s};
+        const Run english =
+            runCli(mode == QStringList{u"--items-json"_s} ? mode : args, input, u"de_DE.UTF-8"_s);
+        const Run german = runCli(QStringList{u"--lang"_s, u"de"_s} +
+                                      (mode == QStringList{u"--items-json"_s} ? mode : args),
+                                  input, u"de_DE.UTF-8"_s);
+        QCOMPARE(english.code, 0);
+        QVERIFY(!english.out.isEmpty());
+        QCOMPARE(german.out, english.out);
+    }
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

@@ -211,8 +211,8 @@ void TestCliBatch::exitStatus_data()
         << QStringList{u"quarvex-cli: --threads can only be used with --batch (see --help)"_s} << 0;
     QTest::addRow("--items-json with an input")
         << QStringList{u"--items-json"_s, u"-"_s} << QByteArray() << 2
-        << QStringList{u"quarvex-cli: --items-json reads no input and takes no option but -o "
-                       "and --locale (see --help)"_s}
+        << QStringList{u"quarvex-cli: --items-json reads no input and takes no option but -o"
+                       ", --locale and --lang (see --help)"_s}
         << 0;
     for (const QStringList& args :
          {QStringList{u"--full"_s}, QStringList{u"--batch"_s, u"--full"_s},

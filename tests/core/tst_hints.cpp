@@ -108,7 +108,8 @@ void TestHints::caseHints()
 
 void TestHints::distinctHints()
 {
-    const QList<FieldHint> hints{{A::Iron, u"cross"_s}, {A::Age, u"age"_s}, {A::TIBC, u"cross"_s}};
+    const QList<FieldHint> hints{
+        {A::Iron, u"cross"_s, {}}, {A::Age, u"age"_s, {}}, {A::TIBC, u"cross"_s, {}}};
     const QList<CaseHint> distinct = quarvex::distinctHints(hints);
     QCOMPARE(distinct.size(), 2);
     QCOMPARE(distinct.at(0).text, u"cross"_s);

@@ -228,7 +228,8 @@ void TestOverview::noteColumn()
                 ++full;
             } else {
                 QVERIFY(!shown.contains(note.text));
-                QVERIFY(shown.contains(QLatin1Char('[') + noteTag(note.kind) + QLatin1Char(']')));
+                QVERIFY(
+                    shown.contains(QLatin1Char('[') + shownNoteTag(note.kind) + QLatin1Char(']')));
                 ++tags;
             }
         }

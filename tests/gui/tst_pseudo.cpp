@@ -19,6 +19,8 @@
 #include "practice/frmpractice.h"
 #include "quickdriver.h"
 #include "testmain.h"
+#include "worksheet/frmworksheet.h"
+#include "worksheet/worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,24 +60,17 @@ struct Exemption {
 
 // clang-format off
 constexpr Exemption Exempt[] = {
-    {"frmList", "List1", "item names, defined beside each item's formulas (translated with the item files)"},
-    {"frmList", "MissingItems", "the item names, the lines not indented (translated with the item files)", "^\\S"},
-    {"frmResult", "FlexGrid", "item and row names, results and interpretations: item files and clinical prose"},
-    {"frmResult", "HintsLabel", "the hints' texts come from the plausibility checks (translated with hints)"},
+    {"frmResult", "FlexGrid", "results and interpretations: the items' result texts and clinical prose"},
     {"frmResult", "StepsPane", "the worked steps: derivation wording and clinical prose"},
     {"*", "NoteLine", "the notes on a result and their tags come from the core's notes: clinical prose"},
     {"*", "MoreInfo", "the interpretations: clinical prose"},
     {"*", "Result", "the result as the item's row shows it (item files)"},
-    {"*", "TitleLabel", "the item's name (translated with the item files)"},
-    {"*", "*", "a field's reference line comes from the hints (translated with hints)", "^Adult reference: "},
     {"frmSteps", "StepsText", "the worked steps: derivation wording and clinical prose"},
     {"frmSteps", "BandPictures", "band captions, sentences and keys: derivation wording and clinical prose"},
-    {"frmPractice", "ItemChooser", "item names, defined beside each item's formulas (translated with the item files)"},
     {"frmPractice", "Prompt_*", "the exercise's prompts come from the core's practice (translated with the practice texts)"},
     {"frmPractice", "Answer_*", "an answer's tooltip and description repeat its prompt and feedback; its mark is checked on its Mark_ label"},
     {"frmPractice", "Unit_*", "a step's unit: unit symbols and the practice texts' unit words"},
     {"frmPractice", "Feedback_*", "the grading's feedback comes from the core's practice (translated with the practice texts)"},
-    {"frmPractice", "CaseText", "the case as the core's practice writes it (translated with the practice texts)"},
 };
 // clang-format on
 
@@ -353,6 +348,8 @@ private Q_SLOTS:
             press(screen, "StepsButton");
             return topLevel("frmSteps");
         });
+        add("worksheet dialog", "frmWorksheet",
+            []() -> QWidget* { return showWorksheetDialog(nullptr, ItemId::CreatinineClearance); });
         add("practice, checked", "frmPractice",
             [] { return practiceChecked(ItemId::CreatinineClearance); });
         add("list of computable items", "frmList", [] {

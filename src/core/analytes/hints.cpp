@@ -79,12 +79,14 @@ QList<FieldHint> caseHints(const Inputs& inputs)
             formulaValues.insert(field, input.converted);
         const QString text = rangeHint(a.id, plausibilityUnit(input), input.typed, inputs.locale());
         if (!text.isEmpty())
-            hints.append({a.id, text});
+            hints.append({a.id, text,
+                          rangeHint(a.id, plausibilityUnit(input), input.typed, inputs.locale(),
+                                    HintLanguage::Shown)});
     }
     for (const CrossFieldHint& cross : crossFieldHints(formulaValues, inputs.locale())) {
         for (const QString& field : cross.fields) {
             if (const std::optional<AnalyteId> id = analyteOfField(field))
-                hints.append({*id, cross.text});
+                hints.append({*id, cross.text, cross.shown});
         }
     }
     return hints;
@@ -100,6 +102,16 @@ QStringList hintsOn(const QList<FieldHint>& hints, AnalyteId id)
     return texts;
 }
 
+QStringList shownHintsOn(const QList<FieldHint>& hints, AnalyteId id)
+{
+    QStringList texts;
+    for (const FieldHint& hint : hints) {
+        if (hint.analyte == id)
+            texts << hint.shownText();
+    }
+    return texts;
+}
+
 QList<CaseHint> distinctHints(const QList<FieldHint>& hints)
 {
     QList<CaseHint> out;
@@ -107,20 +119,20 @@ QList<CaseHint> distinctHints(const QList<FieldHint>& hints)
         auto it = std::find_if(out.begin(), out.end(),
                                [&](const CaseHint& h) { return h.text == hint.text; });
         if (it == out.end())
-            out.append({{hint.analyte}, hint.text});
+            out.append({{hint.analyte}, hint.text, hint.shownText()});
         else if (!it->analytes.contains(hint.analyte))
             it->analytes.append(hint.analyte);
     }
     return out;
 }
 
-QString referenceText(const Inputs& inputs, AnalyteId id)
+QString referenceText(const Inputs& inputs, AnalyteId id, HintLanguage language)
 {
     if (id == AnalyteId::Gender)
         return {};
     const ConvertedInput& input = inputs[id];
     return referenceIntervalText(analyte(id).fieldName(), plausibilityUnit(input),
-                                 inputs[AnalyteId::Gender].valueText, inputs.locale());
+                                 inputs[AnalyteId::Gender].valueText, inputs.locale(), language);
 }
 
 } // namespace quarvex

@@ -2,6 +2,7 @@
 
 #include "analytes/analyte.h"
 #include "analytes/inputs.h"
+#include "analytes/plausibility.h"
 
 #include <QList>
 #include <QString>
@@ -13,7 +14,10 @@ namespace quarvex {
 // never blocks anything and never changes a value or a result.
 struct FieldHint {
     AnalyteId analyte;
-    QString text;
+    QString text;  // English: files, JSON, the command line
+    QString shown; // in the language installed: the windows
+
+    QString shownText() const { return shown.isEmpty() ? text : shown; }
 
     bool operator==(const FieldHint&) const = default;
 };
@@ -25,19 +29,24 @@ struct FieldHint {
 // the texts follow the inputs' locale.
 QList<FieldHint> caseHints(const Inputs& inputs);
 
-// The texts of the hints on one field, in order.
+// The texts of the hints on one field, in order (English).
 QStringList hintsOn(const QList<FieldHint>& hints, AnalyteId id);
+// The same in the language installed, for the windows.
+QStringList shownHintsOn(const QList<FieldHint>& hints, AnalyteId id);
 
 // Each hint once per text, in order, with the fields it is on; for lists that
 // show a cross-field hint once rather than on each of its fields.
 struct CaseHint {
     QList<AnalyteId> analytes;
     QString text;
+    QString shown; // the text in the language installed
 };
 QList<CaseHint> distinctHints(const QList<FieldHint>& hints);
 
 // The tooltip line of a value field: the adult reference interval for the
 // unit chosen in the inputs and the gender chosen there (both, if none).
-QString referenceText(const Inputs& inputs, AnalyteId id);
+// English unless the language asked for is the one installed.
+QString referenceText(const Inputs& inputs, AnalyteId id,
+                      HintLanguage language = HintLanguage::English);
 
 } // namespace quarvex

@@ -15,6 +15,13 @@
 
 namespace quarvex {
 
+// The language a hint or reference line is written in: English, for files
+// and the command line's data, or the language installed, for the windows.
+enum class HintLanguage { English, Shown };
+
+// The translation context of the hints' and reference lines' texts.
+inline constexpr const char* HintContext = "quarvex::Hint";
+
 // Which adults a reference interval is for.
 enum class Sex { Any, Men, Women };
 
@@ -89,7 +96,7 @@ QList<std::pair<QString, QString>> plausibilityKeys();
 // it takes for a value typed at the shown edge to count on the side the
 // interval says.
 QString referenceIntervalText(QStringView field, QStringView unit, QStringView gender,
-                              const QLocale& locale);
+                              const QLocale& locale, HintLanguage language = HintLanguage::English);
 
 // A question about one typed value (in the typed unit), decided on the
 // exact limits in the formula unit; empty when the value is typical, not a
@@ -110,8 +117,10 @@ QString referenceIntervalText(QStringView field, QStringView unit, QStringView g
 //    mEq/L. Survivors reported at 92–99 …".
 // The typical ranges hold every value that occurs in disease in the unit, so
 // that a sick patient's value is never questioned.
-QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale);
-QString rangeHint(AnalyteId id, QStringView unit, double value, const QLocale& locale);
+QString rangeHint(QStringView field, QStringView unit, double value, const QLocale& locale,
+                  HintLanguage language = HintLanguage::English);
+QString rangeHint(AnalyteId id, QStringView unit, double value, const QLocale& locale,
+                  HintLanguage language = HintLanguage::English);
 
 // A rule between fields: the sum of the part fields must not exceed the whole
 // field, compared in the formula unit. A rule marked skipWhenAPartAlone stays
@@ -130,6 +139,7 @@ std::span<const CrossFieldRule> crossFieldRules();
 struct CrossFieldHint {
     QStringList fields; // every field the rule involves, parts first
     QString text;
+    QString shown; // the text in the language installed
 };
 
 // The cross-field hints for values already converted to the formula unit,

@@ -1,5 +1,7 @@
 #include "calc/items.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -81,6 +83,21 @@ const std::array<ItemDescriptor, ItemCount>& table()
 std::span<const ItemDescriptor> overviewItems()
 {
     return table();
+}
+
+QString shownItemText(const QString& english)
+{
+    return QCoreApplication::translate(ItemContext, english.toUtf8().constData());
+}
+
+QString ItemRow::shownName() const
+{
+    return QCoreApplication::translate(ItemContext, name);
+}
+
+QString ItemDescriptor::shownListText() const
+{
+    return QCoreApplication::translate(ItemContext, listText);
 }
 
 const ItemDescriptor& item(ItemId id)

@@ -52,7 +52,18 @@ struct ItemRow {
     // The formula and band table the reading takes: a unit variant's when
     // its input is typed in its unit, else the row's own.
     RowWorking workingFor(const Inputs& inputs) const;
+    // The name in the language installed, for the windows.
+    QString shownName() const;
 };
+
+// The translation context of the items' list texts and row names. The plain
+// texts stay English for everything written or read back (the export, case
+// files, JSON, the command line); the windows show them translated.
+inline constexpr const char* ItemContext = "quarvex::Item";
+
+// An item's list text or a row's name, given in English, in the language
+// installed.
+QString shownItemText(const QString& english);
 
 // The screen form of an item whose screen shows more or other than its one
 // row (the result and interpretation of the screen, the urea ratios' message):
@@ -154,6 +165,8 @@ struct ItemDescriptor {
     std::span<const ItemRow> rows() const { return rowList.view(); }
     // The names of the item's rows, in order.
     RowNames rowNames() const { return RowNames{rows()}; }
+    // The list text in the language installed, for the windows.
+    QString shownListText() const;
     std::span<const FormulaLimit> limits() const { return limitList.view(); }
 
     // The findings of the item's checks against the reading, in check order;

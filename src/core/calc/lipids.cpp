@@ -301,13 +301,13 @@ constexpr EvidenceNote LdlCalculatedEvidence[] = {
 // clang-format off
 extern constexpr ItemDescriptor CholesterolLevelsItem{
     .id = ItemId::CholesterolLevels,
-    .listText = "Cholesterol Level Interpretation",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Cholesterol Level Interpretation"),
     .key = "cholesterol-levels",
     .checkList = {A::Gender, A::Chol, A::HDL, A::LDL},
     .rowList = {
-        {.name = "Total Cholesterol", .formula = &CholClass, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
-        {.name = "HDL Cholesterol", .formula = &HdlClass, .bands = HdlRiskMale, .femaleBands = HdlRiskFemale, .prefix = "HDL Cholesterol: "},
-        {.name = "LDL Cholesterol", .formula = &LdlClass, .bands = LdlBands, .prefix = "LDL Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "Total Cholesterol"), .formula = &CholClass, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "HDL Cholesterol"), .formula = &HdlClass, .bands = HdlRiskMale, .femaleBands = HdlRiskFemale, .prefix = "HDL Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol"), .formula = &LdlClass, .bands = LdlBands, .prefix = "LDL Cholesterol: "},
     },
     .inputOrder = InputOrder::Formulas,
     .screenForm = cholesterolClassesScreen,
@@ -323,11 +323,11 @@ extern constexpr ItemDescriptor CholesterolLevelsItem{
 
 extern constexpr ItemDescriptor CholesterolHdlRatioItem{
     .id = ItemId::CholesterolHdlRatio,
-    .listText = "Total Cholesterol-to-HDL Cholesterol Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Total Cholesterol-to-HDL Cholesterol Ratio"),
     .key = "cholesterol-hdl-ratio",
     .checkList = {A::Gender, A::Chol, A::HDL},
     .rowList = {
-        {.name = "Total Cholesterol-to-HDL Cholesterol Ratio", .formula = &CholHdlFormula, .bands = CholHdlMale, .femaleBands = CholHdlFemale,
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "Total Cholesterol-to-HDL Cholesterol Ratio"), .formula = &CholHdlFormula, .bands = CholHdlMale, .femaleBands = CholHdlFemale,
          .prefix = "The risk of coronary artery disease is ", .suffix = " the 'average American'."},
     },
     .inputOrder = InputOrder::Formulas,
@@ -344,11 +344,11 @@ extern constexpr ItemDescriptor CholesterolHdlRatioItem{
 
 extern constexpr ItemDescriptor LdlHdlRatioItem{
     .id = ItemId::LdlHdlRatio,
-    .listText = "LDL Cholesterol-to-HDL Cholesterol Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol-to-HDL Cholesterol Ratio"),
     .key = "ldl-hdl-ratio",
     .checkList = {A::HDL, A::LDL},
     .rowList = {
-        {.name = "LDL to HDL ratio", .formula = &LdlHdlFormula, .bands = LdlHdlBands, .prefix = "Risk of cardiovascular disease: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "LDL to HDL ratio"), .formula = &LdlHdlFormula, .bands = LdlHdlBands, .prefix = "Risk of cardiovascular disease: "},
     },
     .inputOrder = InputOrder::Formulas,
     .origins = {
@@ -363,13 +363,13 @@ extern constexpr ItemDescriptor LdlHdlRatioItem{
 
 extern constexpr ItemDescriptor Adult3Item{
     .id = ItemId::Adult3,
-    .listText = "Adult Treatment Panel III Classification",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Adult Treatment Panel III Classification"),
     .key = "atp3-classification",
     .checkList = {A::Chol, A::HDL, A::LDL},
     .rowList = {
-        {.name = "ATP3: Total Cholesterol", .formula = &CholValue, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
-        {.name = "ATP3 :HDL Cholesterol", .formula = &HdlValue, .bands = Atp3HdlBands, .prefix = "HDL Cholesterol: "},
-        {.name = "ATP3: LDL Cholesterol", .formula = &LdlValue, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "ATP3: Total Cholesterol"), .formula = &CholValue, .bands = CholesterolBands, .prefix = "Total Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "ATP3 :HDL Cholesterol"), .formula = &HdlValue, .bands = Atp3HdlBands, .prefix = "HDL Cholesterol: "},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "ATP3: LDL Cholesterol"), .formula = &LdlValue, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "},
     },
     .inputOrder = InputOrder::Formulas,
     .screenForm = adult3Screen,
@@ -387,10 +387,10 @@ extern constexpr ItemDescriptor Adult3Item{
 // clang-format off
 extern constexpr ItemDescriptor NonHdlCholesterolItem{
     .id = ItemId::NonHdlCholesterol,
-    .listText = "Non-HDL Cholesterol",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Non-HDL Cholesterol"),
     .key = "non-hdl-cholesterol",
     .checkList = {A::Chol, A::HDL},
-    .rowList = {{.name = "Non-HDL Cholesterol", .formula = &NonHdlFormula, .bands = NonHdlBands, .prefix = "Non-HDL cholesterol: "}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Non-HDL Cholesterol"), .formula = &NonHdlFormula, .bands = NonHdlBands, .prefix = "Non-HDL cholesterol: "}},
     .inputOrder = InputOrder::Formulas,
     .positiveList = {{0, A::HDL, "HDL cholesterol: the formula needs HDL cholesterol below total cholesterol"}},
     .origins = {
@@ -405,10 +405,10 @@ static_assert(limitsOnChecks(NonHdlCholesterolItem), "a positive row must be on 
 
 extern constexpr ItemDescriptor LdlFriedewaldItem{
     .id = ItemId::LdlFriedewald,
-    .listText = "LDL Cholesterol (Friedewald)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol (Friedewald)"),
     .key = "ldl-friedewald",
     .checkList = {A::Chol, A::HDL, A::Triglycerides},
-    .rowList = {{.name = "LDL Cholesterol (Friedewald)", .formula = &FriedewaldFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol (Friedewald)"), .formula = &FriedewaldFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
     .inputOrder = InputOrder::Formulas,
     .limitList = {{.analyte = A::Triglycerides, .text = "Triglycerides: the formula needs triglycerides of 400 mg/dL or less", .atMost = FriedewaldTriglycerides}},
     .positiveList = {{0, A::HDL, "HDL cholesterol: the calculated LDL cholesterol would be zero or less"}},
@@ -426,10 +426,10 @@ static_assert(limitsOnChecks(LdlFriedewaldItem), "a formula limit must be on one
 
 extern constexpr ItemDescriptor LdlSampsonItem{
     .id = ItemId::LdlSampson,
-    .listText = "LDL Cholesterol (Sampson)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol (Sampson)"),
     .key = "ldl-sampson",
     .checkList = {A::Chol, A::HDL, A::Triglycerides},
-    .rowList = {{.name = "LDL Cholesterol (Sampson)", .formula = &SampsonFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "LDL Cholesterol (Sampson)"), .formula = &SampsonFormula, .bands = Atp3LdlBands, .prefix = "LDL Cholesterol: "}},
     .inputOrder = InputOrder::Formulas,
     .limitList = {{.analyte = A::Triglycerides, .text = "Triglycerides: the formula needs triglycerides of 800 mg/dL or less", .atMost = SampsonTriglycerides}},
     .positiveList = {{0, A::HDL, "HDL cholesterol: the calculated LDL cholesterol would be zero or less"}},

@@ -295,10 +295,10 @@ constexpr EvidenceNote TransferrinCalculatedEvidence[] = {
 // clang-format off
 extern constexpr ItemDescriptor AstAltRatioItem{
     .id = ItemId::AstAltRatio,
-    .listText = "AST-to-ALT (SGOT-to-SGPT) Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "AST-to-ALT (SGOT-to-SGPT) Ratio"),
     .key = "ast-alt-ratio",
     .checkList = {A::AST, A::ALT},
-    .rowList = {{.name = "AST to ALT ratio", .formula = &AstAltFormula, .bands = AstAltBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "AST to ALT ratio"), .formula = &AstAltFormula, .bands = AstAltBands}},
     .origins = {
         .formulaOrigin = "De Ritis, Coltorti & Giusti 1957.",
         .bandsOrigin = "Group means in Cohen & Kaplan 1979 (>2 suggests alcoholic disease); sources for \">3 = acute MI\" and \"2–3 = drugs\" were not found.",
@@ -312,10 +312,10 @@ extern constexpr ItemDescriptor AstAltRatioItem{
 
 extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
     .id = ItemId::AlbuminGlobulinRatio,
-    .listText = "Serum Albumin-to-Globulin Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Serum Albumin-to-Globulin Ratio"),
     .key = "albumin-globulin-ratio",
     .checkList = {A::Albumin, A::Globulin},
-    .rowList = {{.name = "Albumin to Globulin ratio", .formula = &AlbuminGlobulinFormula, .bands = AlbuminGlobulinBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Albumin to Globulin ratio"), .formula = &AlbuminGlobulinFormula, .bands = AlbuminGlobulinBands}},
     .origins = {
         .formulaOrigin = "The A/G ratio, in use since Epstein 1912.",
         .bandsOrigin = "<1 low, as in public calculator documentation; reference ≥1; 1.5–2.5 in textbooks.",
@@ -327,10 +327,10 @@ extern constexpr ItemDescriptor AlbuminGlobulinRatioItem{
 
 extern constexpr ItemDescriptor BilirubinRatioItem{
     .id = ItemId::BilirubinRatio,
-    .listText = "Serum Direct -to- Total Bilirubin Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Serum Direct -to- Total Bilirubin Ratio"),
     .key = "direct-total-bilirubin-ratio",
     .checkList = {A::BilirubinDirect, A::BilirubinTotal},
-    .rowList = {{.name = "Bilirubin to Bilirubin ratio", .formula = &BilirubinFormula, .bands = BilirubinBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Bilirubin to Bilirubin ratio"), .formula = &BilirubinFormula, .bands = BilirubinBands}},
     .origins = {
         .formulaOrigin = "Bilirubin fractionation (van den Bergh); no single origin.",
         .bandsOrigin = "<20 % constitutional (Gilbert, Crigler-Najjar), 20–40 hepatocellular, 40–60 either, >50–60 obstruction (Wallach's).",
@@ -342,10 +342,10 @@ extern constexpr ItemDescriptor BilirubinRatioItem{
 
 extern constexpr ItemDescriptor FerritinStoresItem{
     .id = ItemId::FerritinStores,
-    .listText = "Serum Ferritin and Estimate of Iron Stores",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Serum Ferritin and Estimate of Iron Stores"),
     .key = "ferritin-iron-stores",
     .checkList = {A::Ferritin},
-    .rowList = {{.name = "Ferritin Stores", .formula = &FerritinFormula, .bands = FerritinBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Ferritin Stores"), .formula = &FerritinFormula, .bands = FerritinBands}},
     .screenForm = ferritinScreen,
     .origins = {
         .formulaOrigin = "Ferritin reflects iron stores (Jacobs 1972, Cook 1974); 1 ug/L ≈ 8–10 mg stored iron.",
@@ -359,10 +359,10 @@ extern constexpr ItemDescriptor FerritinStoresItem{
 
 extern constexpr ItemDescriptor TransferrinSaturationItem{
     .id = ItemId::TransferrinSaturation,
-    .listText = "Serum Transferrin Saturation",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Serum Transferrin Saturation"),
     .key = "transferrin-saturation",
     .checkList = {A::Iron, A::TIBC},
-    .rowList = {{.name = "Transferrin Saturation", .formula = &SaturationFormula, .bands = SaturationBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Transferrin Saturation"), .formula = &SaturationFormula, .bands = SaturationBands}},
     .origins = {
         .formulaOrigin = "The standard iron ÷ TIBC × 100.",
         .bandsOrigin = "<16 % low, 16–55 normal, >55 high; no source was found for 55.",
@@ -375,10 +375,10 @@ extern constexpr ItemDescriptor TransferrinSaturationItem{
 
 extern constexpr ItemDescriptor TibcCalculatedItem{
     .id = ItemId::TibcCalculated,
-    .listText = "Total Iron Binding Capacity (TIBC)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Total Iron Binding Capacity (TIBC)"),
     .key = "tibc-calculated",
     .checkList = {A::Transferrin},
-    .rowList = {{.name = "Total Iron Binding Capacity", .formula = &TibcFormula, .bands = TibcBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Total Iron Binding Capacity"), .formula = &TibcFormula, .bands = TibcBands}},
     .origins = {
         .formulaOrigin = "Two iron atoms per transferrin give TIBC (umol/L) ≈ 25 × transferrin (g/L), ×1.40 in ug/dL per mg/dL (Gambino 1997); regression factors vary, and some calculators use ×1.25.",
         .bandsOrigin = "250–450 ug/dL, close to the common reference interval 240–450.",
@@ -392,10 +392,10 @@ extern constexpr ItemDescriptor TibcCalculatedItem{
 
 extern constexpr ItemDescriptor TransferrinCalculatedItem{
     .id = ItemId::TransferrinCalculated,
-    .listText = "Transferrin",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Transferrin"),
     .key = "transferrin-calculated",
     .checkList = {A::TIBC},
-    .rowList = {{.name = "Transferrin Calculated", .formula = &TransferrinFormula, .bands = TransferrinBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Transferrin Calculated"), .formula = &TransferrinFormula, .bands = TransferrinBands}},
     .origins = {
         .formulaOrigin = "The inverse of the TIBC factor (0.7 × 1.43 ≈ 1.00; theory 0.716).",
         .bandsOrigin = "200–360 mg/dL, equal to the common reference interval 2.0–3.6 g/L.",

@@ -4,6 +4,7 @@
 #include "analytes/plausibility.h"
 #include "calc/formula.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -643,18 +644,39 @@ QString noteKindName(NoteKind kind)
     return {};
 }
 
-QString noteTag(NoteKind kind)
+namespace {
+
+//: The tag of a note whose evidence is old, shown in its place.
+constexpr const char* DatedTag = QT_TRANSLATE_NOOP("quarvex::Note", "dated");
+//: The tag of a note on a value without a published source.
+constexpr const char* UnsourcedTag = QT_TRANSLATE_NOOP("quarvex::Note", "no source");
+
+const char* tagOf(NoteKind kind)
 {
     switch (kind) {
     case NoteKind::Dated:
-        return QStringLiteral("dated");
+        return DatedTag;
     case NoteKind::Unsourced:
-        return QStringLiteral("no source");
+        return UnsourcedTag;
     case NoteKind::Context:
     case NoteKind::Rounding:
         break;
     }
-    return {};
+    return nullptr;
+}
+
+} // namespace
+
+QString noteTag(NoteKind kind)
+{
+    const char* tag = tagOf(kind);
+    return tag ? QString::fromLatin1(tag) : QString();
+}
+
+QString shownNoteTag(NoteKind kind)
+{
+    const char* tag = tagOf(kind);
+    return tag ? QCoreApplication::translate("quarvex::Note", tag) : QString();
 }
 
 namespace {

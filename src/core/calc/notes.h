@@ -42,6 +42,8 @@ QString noteKindName(NoteKind kind);
 // The short tag a window shows in place of an evidence note ("dated",
 // "no source"); empty for the kinds that are always shown in full.
 QString noteTag(NoteKind kind);
+// The same tag in the language installed, for the windows.
+QString shownNoteTag(NoteKind kind);
 
 // The notes of one result row of an item, computed from the one reading the
 // row was computed from and its outcome: context notes first, then rounding,

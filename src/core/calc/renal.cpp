@@ -360,10 +360,10 @@ constexpr EvidenceNote UreaFractionEvidence[] = {
 // clang-format off
 extern constexpr ItemDescriptor AmylaseClearanceItem{
     .id = ItemId::AmylaseClearance,
-    .listText = "Amylase Clearance to Creatinine Clearance",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Amylase Clearance to Creatinine Clearance"),
     .key = "amylase-creatinine-clearance-ratio",
     .checkList = {A::SerumAmylase, A::UrineAmylase, A::SerumCreatinine, A::UrineCreatinine},
-    .rowList = {{.name = "Amylase Clearance", .formula = &AmylaseFormula, .bands = AmylaseBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Amylase Clearance"), .formula = &AmylaseFormula, .bands = AmylaseBands}},
     .origins = {
         .formulaOrigin = "The clearance-ratio concept (Levitt 1969); diagnostic use by Warshaw & Fuller 1975.",
         .bandsOrigin = "1–5 % normal, <1 % macroamylasaemia, >5 % pancreatitis (Wallach's).",
@@ -379,10 +379,10 @@ extern constexpr ItemDescriptor AmylaseClearanceItem{
 // CockcroftGaultAgeLimit, so the clearance stays positive.
 extern constexpr ItemDescriptor CreatinineClearanceItem{
     .id = ItemId::CreatinineClearance,
-    .listText = "Creatinine Clearance Estimated (GFR)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Creatinine Clearance Estimated (GFR)"),
     .key = "creatinine-clearance",
     .checkList = {A::Age, A::Weight, A::Gender, A::SerumCreatinine},
-    .rowList = {{.name = "Creatinine Clearance (GFR)", .formula = &ClearanceFormula, .bands = ClearanceBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Creatinine Clearance (GFR)"), .formula = &ClearanceFormula, .bands = ClearanceBands}},
     .limitList = {{A::Age, CockcroftGaultAgeLimit, "Age: the formula needs an age below 140"}},
     .origins = {
         .formulaOrigin = "Cockcroft & Gault 1976; women 15 % less (÷85 ≈ ×0.847; exactly ÷84.7).",
@@ -397,10 +397,10 @@ static_assert(limitsOnChecks(CreatinineClearanceItem), "a formula limit must be 
 
 extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
     .id = ItemId::FractionalPotassiumExcretion,
-    .listText = "Fractional Potassium Excretion",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Potassium Excretion"),
     .key = "fractional-potassium-excretion",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumPotassium, A::UrinePotassium},
-    .rowList = {{.name = "Fractional Potassium Excretion", .formula = &PotassiumFormula}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Potassium Excretion"), .formula = &PotassiumFormula}},
     .origins = {
         .formulaOrigin = "The standard fractional-excretion formula (×100 gives per cent).",
         .bandsOrigin = "None: the program gives no interpretation.",
@@ -413,10 +413,10 @@ extern constexpr ItemDescriptor FractionalPotassiumExcretionItem{
 
 extern constexpr ItemDescriptor RenalCalciumClearanceItem{
     .id = ItemId::RenalCalciumClearance,
-    .listText = "Renal Calcium Clearance to Creatinine Clearance",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Renal Calcium Clearance to Creatinine Clearance"),
     .key = "calcium-creatinine-clearance-ratio",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumCalcium, A::UrineCalcium},
-    .rowList = {{.name = "Renal Calcium Clearance", .formula = &CalciumFormula}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Renal Calcium Clearance"), .formula = &CalciumFormula}},
     .origins = {
         .formulaOrigin = "The calcium/creatinine clearance ratio used to tell familial hypocalciuric hypercalcaemia (FHH) from primary hyperparathyroidism (PHPT).",
         .bandsOrigin = "None: the program gives no interpretation; in the literature <0.01 suggests FHH, >0.02 favours PHPT, with overlap between 0.01 and 0.02.",
@@ -428,10 +428,10 @@ extern constexpr ItemDescriptor RenalCalciumClearanceItem{
 
 extern constexpr ItemDescriptor RenalFailureIndexItem{
     .id = ItemId::RenalFailureIndex,
-    .listText = "Renal Failure Index (RFI)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Renal Failure Index (RFI)"),
     .key = "renal-failure-index",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::UrineSodium},
-    .rowList = {{.name = "Renal Failure Index", .formula = &RfiFormula}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Renal Failure Index"), .formula = &RfiFormula}},
     .origins = {
         .formulaOrigin = "Miller et al. 1978.",
         .bandsOrigin = "None: the program gives no interpretation; in the literature RFI ≤1 suggests prerenal failure and >1 (≥3 definite) acute tubular necrosis.",
@@ -444,10 +444,10 @@ extern constexpr ItemDescriptor RenalFailureIndexItem{
 
 extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
     .id = ItemId::FractionalSodiumExcretion,
-    .listText = "Fractional Sodium Excretion",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Sodium Excretion"),
     .key = "fractional-sodium-excretion",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumSodium, A::UrineSodium},
-    .rowList = {{.name = "Fractional Sodium Excretion", .formula = &SodiumFormula}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Sodium Excretion"), .formula = &SodiumFormula}},
     .origins = {
         .formulaOrigin = "Espinel 1976 (FENa <1 prerenal, >3 ATN); Miller 1978.",
         .bandsOrigin = "None: the program gives no interpretation; in the literature FENa <1 % suggests prerenal failure and >2 % acute tubular necrosis.",
@@ -463,10 +463,10 @@ extern constexpr ItemDescriptor FractionalSodiumExcretionItem{
 // phosphorus values in mg/dL and the volume in mL.
 extern constexpr ItemDescriptor PhosphorusClearanceItem{
     .id = ItemId::PhosphorusClearance,
-    .listText = "Phosphorus Clearance Estimated",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Phosphorus Clearance Estimated"),
     .key = "phosphorus-clearance",
     .checkList = {A::SerumPhosphorus, A::UrinePhosphorus, A::UrineVolume},
-    .rowList = {{.name = "Phosphorus Clearance", .formula = &PhosphorusFormula}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Phosphorus Clearance"), .formula = &PhosphorusFormula}},
     .origins = {
         .formulaOrigin = "The renal clearance C = U × V ÷ P that the creatinine clearance also uses, here (urine phosphorus × urine volume) ÷ (serum phosphorus × 1440); a textbook definition with no single paper behind it. An older form put serum phosphorus into the Cockcroft–Gault formula, which measures nothing.",
         .bandsOrigin = "None.",
@@ -484,10 +484,10 @@ extern constexpr ItemDescriptor PhosphorusClearanceItem{
 // takes the age below 140, where the clearance of item 6 would end.
 extern constexpr ItemDescriptor EgfrCkdEpiItem{
     .id = ItemId::EgfrCkdEpi,
-    .listText = "eGFR (CKD-EPI 2021)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "eGFR (CKD-EPI 2021)"),
     .key = "egfr-ckd-epi-2021",
     .checkList = {A::Age, A::Gender, A::SerumCreatinine},
-    .rowList = {{.name = "eGFR (CKD-EPI 2021)", .formula = &EgfrFormula, .bands = KdigoGfrBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "eGFR (CKD-EPI 2021)"), .formula = &EgfrFormula, .bands = KdigoGfrBands}},
     .limitList = {{.analyte = A::Age, .below = CockcroftGaultAgeLimit, .text = "Age: the formula needs an age below 140"},
                   {.analyte = A::Age, .text = "Age: the equation is for adults", .atLeast = AdultAge}},
     .origins = {
@@ -504,10 +504,10 @@ static_assert(limitsOnChecks(EgfrCkdEpiItem), "a formula limit must be on one of
 
 extern constexpr ItemDescriptor FractionalUreaExcretionItem{
     .id = ItemId::FractionalUreaExcretion,
-    .listText = "Fractional Urea Excretion",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Urea Excretion"),
     .key = "fractional-urea-excretion",
     .checkList = {A::SerumUrea, A::UrineUrea, A::SerumCreatinine, A::UrineCreatinine},
-    .rowList = {{.name = "Fractional Urea Excretion", .formula = &UreaFractionFormula, .bands = UreaFractionBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Fractional Urea Excretion"), .formula = &UreaFractionFormula, .bands = UreaFractionBands}},
     .inputOrder = InputOrder::Formulas,
     .origins = {
         .formulaOrigin = "Carvounis, Nisar & Guro-Razuman 2002: (urine urea × serum creatinine) ÷ (serum urea × urine creatinine) × 100.",

@@ -272,10 +272,10 @@ constexpr const char* ProteinCategoryStepNotes[] = {
 // mg/dL; the 1.0 cut-off belongs to this urine ratio only.
 extern constexpr ItemDescriptor UrateCreatinineRatioItem{
     .id = ItemId::UrateCreatinineRatio,
-    .listText = "Uric Acid-to-Creatinine Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Uric Acid-to-Creatinine Ratio"),
     .key = "urate-creatinine-ratio",
     .checkList = {A::UrineCreatinine, A::UrineUrate},
-    .rowList = {{.name = "Urate to Creatinine Ratio", .formula = &UrateFormula, .bands = UrateBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Urate to Creatinine Ratio"), .formula = &UrateFormula, .bands = UrateBands}},
     .origins = {
         .formulaOrigin = "Kelton, Kelley & Holmes 1978: random urine uric acid ÷ urine creatinine (mg/mg). An older form divided serum urate by serum creatinine, to which the cut-off does not apply.",
         .bandsOrigin = ">1.0 acute uric acid nephropathy, <0.75 other causes of acute renal failure, 0.75–1.0 indeterminate (Mayo catalogue quoting Kelton); the urine ratio of healthy adults is below 0.60.",
@@ -289,10 +289,10 @@ extern constexpr ItemDescriptor UrateCreatinineRatioItem{
 
 extern constexpr ItemDescriptor UrinaryPotassiumExcretionItem{
     .id = ItemId::UrinaryPotassiumExcretion,
-    .listText = "Urinary Potassium Excretion Rate",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Urinary Potassium Excretion Rate"),
     .key = "urinary-potassium-excretion",
     .checkList = {A::UrineVolume, A::UrinePotassium},
-    .rowList = {{.name = "Urinary Potassium Excretion", .formula = &ExcretionFormula,
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Urinary Potassium Excretion"), .formula = &ExcretionFormula,
                  .prefix = "An excretion rate more than 20 mEq/24 hours implies potassium 'wastage'."}},
     .screenForm = potassiumExcretionScreen,
     .origins = {
@@ -307,13 +307,13 @@ extern constexpr ItemDescriptor UrinaryPotassiumExcretionItem{
 
 extern constexpr ItemDescriptor UreaCreatinineRatiosItem{
     .id = ItemId::UreaCreatinineRatios,
-    .listText = "Urea Nitrogen and Creatinine Ratios",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Urea Nitrogen and Creatinine Ratios"),
     .key = "urea-creatinine-ratios",
     .checkList = {A::SerumCreatinine, A::UrineCreatinine, A::SerumUrea, A::UrineUrea},
     .rowList = {
-        {.name = "Urea to Creatinine Ratio", .formula = &BunCreatinineFormula, .bands = BunCreatinineBands},
-        {.name = "Creatinine to Creatinine Ratio", .formula = &CreatinineCreatinineFormula, .bands = CreatinineCreatinineBands},
-        {.name = "Urea to Urea Ratio", .formula = &UreaUreaFormula, .bands = UreaUreaBands},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "Urea to Creatinine Ratio"), .formula = &BunCreatinineFormula, .bands = BunCreatinineBands},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "Creatinine to Creatinine Ratio"), .formula = &CreatinineCreatinineFormula, .bands = CreatinineCreatinineBands},
+        {.name = QT_TRANSLATE_NOOP("quarvex::Item", "Urea to Urea Ratio"), .formula = &UreaUreaFormula, .bands = UreaUreaBands},
     },
     .screenForm = ureaRatiosScreen,
     .origins = {
@@ -328,10 +328,10 @@ extern constexpr ItemDescriptor UreaCreatinineRatiosItem{
 
 extern constexpr ItemDescriptor UrineProteinCreatinineRatioItem{
     .id = ItemId::UrineProteinCreatinineRatio,
-    .listText = "Urine Protein to Urine Creatinine Ratio",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Urine Protein to Urine Creatinine Ratio"),
     .key = "protein-creatinine-ratio",
     .checkList = {A::UrineCreatinine, A::UrineProtein},
-    .rowList = {{.name = "Urine Protein to Creatinine Ratio", .formula = &ProteinFormula, .bands = ProteinBands}},
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Urine Protein to Creatinine Ratio"), .formula = &ProteinFormula, .bands = ProteinBands}},
     .origins = {
         .formulaOrigin = "Ginsberg et al. 1983.",
         .bandsOrigin = "<0.2 normal and >3.5 nephrotic range (Ginsberg 1983); the origin of the intermediate 0.1 and 1.0 bands was not found.",
@@ -346,10 +346,10 @@ extern constexpr ItemDescriptor UrineProteinCreatinineRatioItem{
 // clang-format off
 extern constexpr ItemDescriptor ProteinuriaCategoryItem{
     .id = ItemId::ProteinuriaCategory,
-    .listText = "Proteinuria Category (KDIGO)",
+    .listText = QT_TRANSLATE_NOOP("quarvex::Item", "Proteinuria Category (KDIGO)"),
     .key = "proteinuria-category",
     .checkList = {A::UrineCreatinine, A::UrineProtein},
-    .rowList = {{.name = "Proteinuria Category (KDIGO)", .formula = &ProteinGramFormula, .bands = KdigoProteinBands,
+    .rowList = {{.name = QT_TRANSLATE_NOOP("quarvex::Item", "Proteinuria Category (KDIGO)"), .formula = &ProteinGramFormula, .bands = KdigoProteinBands,
                  .unitVariants = ProteinMmolRow}},
     .inputOrder = InputOrder::Formulas,
     .origins = {

@@ -33,7 +33,7 @@ QStringList computableListTexts(const QList<ItemEvaluation>& evaluations)
     QStringList texts;
     for (const ItemEvaluation& evaluation : evaluations) {
         if (evaluation.computable())
-            texts << QString::fromLatin1(evaluation.item->listText);
+            texts << evaluation.item->shownListText();
     }
     return texts;
 }
@@ -44,7 +44,7 @@ QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations)
     for (const ItemEvaluation& evaluation : evaluations) {
         if (evaluation.computable())
             continue;
-        lines << QString::fromLatin1(evaluation.item->listText);
+        lines << evaluation.item->shownListText();
         for (const Finding& finding : evaluation.findings)
             lines << QStringLiteral("    ") + finding.shownText();
     }

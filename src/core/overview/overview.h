@@ -34,11 +34,12 @@ ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs);
 // Every overview item, in item order, against one reading of the inputs.
 QList<ItemEvaluation> evaluateItems(const Inputs& inputs);
 
-// The list texts of the computable items, in item order.
+// The list texts of the computable items, in item order, in the language
+// installed (for the list window).
 QStringList computableListTexts(const QList<ItemEvaluation>& evaluations);
 
 // Why the other items cannot be computed, for the list window: for each item
-// that is not computable, in item order, its list text and below it each of
+// that is not computable, in item order, its shown list text and below it each of
 // its findings' shown texts on a line of its own, indented by four blanks.
 QStringList cannotComputeLines(const QList<ItemEvaluation>& evaluations);
 

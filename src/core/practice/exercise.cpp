@@ -5,11 +5,14 @@
 #include "analytes/hints.h"
 #include "analytes/plausibility.h"
 #include "calc/items.h"
+#include "i18n/language.h"
 #include "overview/overview.h"
 #include "practice/itemkeys.h"
 #include "practice/prng.h"
 #include "practice/scenarios.h"
 #include "practice/working.h"
+
+#include <QCoreApplication>
 
 #include <QHash>
 #include <QMutex>
@@ -332,31 +335,85 @@ QList<std::pair<QString, QString>> Exercise::caseLines(const QLocale& numbers) c
     return lines;
 }
 
-QString Exercise::caseText() const
+namespace {
+
+// The person of a case text, in English or in the language installed: one
+// template for each gender, with and without the age, so that a translation
+// can inflect article and adjective ("Eine 67-jährige Frau", "Ein
+// 67-jähriger Mann").
+QString personText(const QString& gender, const QString& age, bool shown)
 {
-    const QString who = gender == QLatin1String(GenderFemale) ? QStringLiteral("woman")
-                        : gender == QLatin1String(GenderMale) ? QStringLiteral("man")
-                                                              : QStringLiteral("patient");
-    QString text = QStringLiteral("A ") + who;
+    const bool woman = gender == QLatin1String(GenderFemale);
+    const bool man = gender == QLatin1String(GenderMale);
+    // English: "An 18-year-old", "An 81-year-old": the article follows the sound.
+    const bool vowel = age.startsWith(QLatin1Char('8')) || age == QLatin1String("11") ||
+                       age == QLatin1String("18");
+    const char* text = nullptr;
+    if (age.isEmpty())
+        text = woman ? QT_TRANSLATE_NOOP("quarvex::Exercise", "A woman")
+               : man ? QT_TRANSLATE_NOOP("quarvex::Exercise", "A man")
+                     : QT_TRANSLATE_NOOP("quarvex::Exercise", "A patient");
+    else if (vowel)
+        text = woman ? QT_TRANSLATE_NOOP("quarvex::Exercise", "An %1-year-old woman")
+               : man ? QT_TRANSLATE_NOOP("quarvex::Exercise", "An %1-year-old man")
+                     : QT_TRANSLATE_NOOP("quarvex::Exercise", "An %1-year-old patient");
+    else
+        text = woman ? QT_TRANSLATE_NOOP("quarvex::Exercise", "A %1-year-old woman")
+               : man ? QT_TRANSLATE_NOOP("quarvex::Exercise", "A %1-year-old man")
+                     : QT_TRANSLATE_NOOP("quarvex::Exercise", "A %1-year-old patient");
+    const QString format =
+        shown ? QCoreApplication::translate("quarvex::Exercise", text) : QString::fromLatin1(text);
+    return age.isEmpty() ? format : format.arg(age);
+}
+
+// The case text of an exercise, in English or in the language installed.
+QString caseTextOf(const Exercise& ex, bool shown)
+{
+    const QList<CaseValue>& values = ex.values;
+    const QLocale& locale = ex.locale;
+    const QString& context = ex.context;
+    QString age;
     QStringList parts;
     for (const CaseValue& v : values) {
         const QString number = v.text(locale);
         if (v.id == A::Age) {
-            // "An 18-year-old", "An 81-year-old": the article follows the sound.
-            const bool vowel = number.startsWith(QLatin1Char('8')) ||
-                               number == QLatin1String("11") || number == QLatin1String("18");
-            text = (vowel ? QStringLiteral("An ") : QStringLiteral("A ")) + number +
-                   QStringLiteral("-year-old ") + who;
+            age = number;
         } else if (v.id == A::Weight) {
-            parts << number + QLatin1Char(' ') + shownUnit(v);
+            parts << QStringLiteral("%1 %2").arg(number, shownUnit(v));
         } else {
-            parts << personName(v.id) + QLatin1Char(' ') + number + QLatin1Char(' ') + shownUnit(v);
+            // English writes the name in a sentence lower case ("iron"); a
+            // translation as it gives it (German nouns keep their capital).
+            const QString translated = analyte(v.id).shownName();
+            const QString name = shown && translated != analyte(v.id).accessibleName()
+                                     ? translated
+                                     : personName(v.id);
+            parts << QStringLiteral("%1 %2 %3").arg(name, number, shownUnit(v));
         }
     }
-    if (!context.isEmpty())
-        text += QLatin1Char(' ') + context;
+    QString text = personText(ex.gender, age, shown);
+    if (!context.isEmpty()) {
+        //: The person and the clause of presenting context after it ("admitted with confusion").
+        const QString format = shown ? QCoreApplication::translate("quarvex::Exercise", "%1 %2")
+                                     : QStringLiteral("%1 %2");
+        const QString clause =
+            shown ? QCoreApplication::translate(ClinicalProseContext, context.toUtf8().constData())
+                  : context;
+        text = format.arg(text, clause);
+    }
     parts.prepend(text);
     return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString Exercise::caseText() const
+{
+    return caseTextOf(*this, false);
+}
+
+QString Exercise::shownCaseText() const
+{
+    return caseTextOf(*this, true);
 }
 
 int Exercise::stepIndex(const QString& id) const

@@ -113,6 +113,8 @@ struct Exercise {
     // "A 67-year-old woman, 58 kg, serum creatinine 124 umol/L", with the
     // context after the person ("A 67-year-old woman admitted after …, 58 kg, …").
     QString caseText() const;
+    // The same in the language installed, for the windows.
+    QString shownCaseText() const;
     // The step with this id, or -1.
     int stepIndex(const QString& id) const;
     // The steps the learner answers.

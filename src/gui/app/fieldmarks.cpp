@@ -125,8 +125,8 @@ void FieldMarks::refresh()
         auto it = m_targets.find(w.valueWidget());
         if (it == m_targets.end())
             continue;
-        const QString reference = referenceText(inputs, id);
-        const QStringList texts = hintsOn(hints, id);
+        const QString reference = referenceText(inputs, id, HintLanguage::Shown);
+        const QStringList texts = shownHintsOn(hints, id);
         if (reference != it->reference || texts != it->hints) {
             it->reference = reference;
             it->hints = texts;

@@ -476,7 +476,7 @@ QList<ItemEvaluation> OverviewWindows::evaluatePass(const Inputs& inputs, QStrin
     QList<ItemEvaluation> evaluations = evaluateItems(inputs);
     if (hints) {
         for (const CaseHint& hint : distinctHints(caseHints(inputs)))
-            *hints << hint.text;
+            *hints << hint.shown;
     }
     // The fields at fault are marked on the data entry screen; an empty field
     // is not at fault there, as most items need only some of the fields.

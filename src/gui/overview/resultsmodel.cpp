@@ -1,5 +1,7 @@
 #include "overview/resultsmodel.h"
 
+#include "calc/items.h"
+
 #include <algorithm>
 
 namespace quarvex {
@@ -44,7 +46,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         const ResultRow& row = m_rows.at(index.row());
         switch (index.column()) {
         case ItemColumn:
-            return row.name;
+            return shownItemText(row.name);
         case ResultColumn:
             return row.result;
         case InterpretationColumn:
@@ -60,7 +62,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             return {};
         QStringList tips;
         for (const Note& note : notesOf(index.row())) {
-            const QString tag = noteTag(note.kind);
+            const QString tag = shownNoteTag(note.kind);
             tips << (tag.isEmpty() ? note.text : tag + QStringLiteral(": ") + note.text);
         }
         return tips.isEmpty() ? QVariant() : QVariant(tips.join(QLatin1Char('\n')));
@@ -150,7 +152,7 @@ QString ResultsModel::noteText(int row) const
 {
     QStringList lines;
     for (const Note& note : notesOf(row)) {
-        const QString tag = noteTag(note.kind);
+        const QString tag = shownNoteTag(note.kind);
         const QString line = tag.isEmpty() ? note.text : QLatin1Char('[') + tag + QLatin1Char(']');
         if (!lines.contains(line))
             lines << line;

@@ -186,7 +186,7 @@ PracticeWindow::PracticeWindow()
     m_item->setObjectName(QStringLiteral("ItemChooser"));
     m_item->setAccessibleName(tr("Item"));
     for (const ItemDescriptor& item : overviewItems())
-        m_item->addItem(QString::fromUtf8(item.listText), int(item.id));
+        m_item->addItem(item.shownListText(), int(item.id));
     m_item->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_item->setMinimumContentsLength(24);
     auto* itemLabel = new QLabel(tr("&Item:"), this);
@@ -402,7 +402,7 @@ void PracticeWindow::start(ItemId item, quint64 seed, int level)
     m_level->setCurrentIndex(m_level->findData(level));
     m_updating = false;
     m_caseNumber->setText(QString::number(seed));
-    const QString caseText = tr("Case %1: %2").arg(seed).arg(m_exercise.caseText());
+    const QString caseText = tr("Case %1: %2").arg(seed).arg(m_exercise.shownCaseText());
     setLabelText(m_caseText, caseText);
     m_caseText->setAccessibleName(caseText);
     buildRows();

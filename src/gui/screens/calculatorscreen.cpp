@@ -394,7 +394,7 @@ void CalculatorScreen::showCheckLine()
     if (m_derivation) {
         for (const DerivedRow& row : m_derivation->rows) {
             for (const Note& note : row.notes) {
-                const QString tag = noteTag(note.kind);
+                const QString tag = shownNoteTag(note.kind);
                 if (tag.isEmpty()) {
                     if (!notes.contains(note.text))
                         notes << note.text;
@@ -403,7 +403,9 @@ void CalculatorScreen::showCheckLine()
                 const QString mark = QLatin1Char('[') + tag + QLatin1Char(']');
                 if (!tags.contains(mark))
                     tags << mark;
-                const QString sentence = noteLabel(note) + QLatin1Char(' ') + note.text;
+                //: A note's tag ("Dated") and its sentence, in a tooltip.
+                const QString sentence =
+                    tr("%1: %2").arg(tag.left(1).toUpper() + tag.mid(1), note.text);
                 if (!evidence.contains(sentence))
                     evidence << sentence;
             }
@@ -425,7 +427,11 @@ QString CalculatorScreen::notesText() const
     if (m_derivation) {
         for (const DerivedRow& row : m_derivation->rows) {
             for (const Note& note : row.notes) {
-                const QString line = noteLabel(note) + QLatin1Char(' ') + note.text;
+                const QString tag = shownNoteTag(note.kind);
+                //: A note's label and sentence, for a screen reader.
+                const QString line =
+                    tag.isEmpty() ? tr("Note: %1").arg(note.text)
+                                  : tr("%1: %2").arg(tag.left(1).toUpper() + tag.mid(1), note.text);
                 if (!lines.contains(line))
                     lines << line;
             }

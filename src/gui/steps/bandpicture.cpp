@@ -2,7 +2,9 @@
 
 #include "calc/derivation.h"
 #include "calc/formula.h"
+#include "calc/items.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
 #include <QPaintEvent>
@@ -15,12 +17,15 @@ namespace quarvex {
 QString bandDescription(const BandScale& scale, const QLocale& locale)
 {
     if (!scale.value || !std::isfinite(*scale.value))
-        return QStringLiteral("No value to place on the bands.");
+        return QCoreApplication::translate("quarvex::BandPicture",
+                                           "No value to place on the bands.");
     const QString value = sixDigits(*scale.value, locale);
     if (scale.bands.isEmpty())
-        return QStringLiteral("%1 has no bands to lie in.").arg(value);
+        return QCoreApplication::translate("quarvex::BandPicture", "%1 has no bands to lie in.")
+            .arg(value);
     if (scale.chosen < 0 || scale.chosen >= scale.bands.size())
-        return QStringLiteral("%1 lies in no band.").arg(value);
+        return QCoreApplication::translate("quarvex::BandPicture", "%1 lies in no band.")
+            .arg(value);
 
     const PictureBand& chosen = scale.bands.at(scale.chosen);
     const DerivedBand band{
@@ -28,26 +33,32 @@ QString bandDescription(const BandScale& scale, const QLocale& locale)
         chosen.text,  true};
     QString sentence = bandSentence(*scale.value, band, locale);
     if (const auto place = markerPlaceOf(scale); place && place->beyond)
-        sentence += place->fraction < 0.5
-                        ? QStringLiteral(" (beyond the left end of the picture)")
-                        : QStringLiteral(" (beyond the right end of the picture)");
+        sentence = (place->fraction < 0.5
+                        ? QCoreApplication::translate("quarvex::BandPicture",
+                                                      "%1 (beyond the left end of the picture)")
+                        : QCoreApplication::translate("quarvex::BandPicture",
+                                                      "%1 (beyond the right end of the picture)"))
+                       .arg(sentence);
     // Then the whole picture, band by band, as the eye reads it left to right.
     QStringList bands;
     for (qsizetype i = 0; i < scale.bands.size(); ++i) {
         const PictureBand& b = scale.bands[i];
         const DerivedBand bounds{b.lower,      b.upper, b.lowerIncluded, b.upperIncluded, b.text,
                                  std::nullopt, false};
-        bands << bandShortName(b) + QStringLiteral(", ") + bandRangeText(bounds, locale);
+        //: A band's letter and its range: "A, below 200 mg/dL".
+        bands << QCoreApplication::translate("quarvex::BandPicture", "%1, %2")
+                     .arg(bandShortName(b), bandRangeText(bounds, locale));
     }
-    return sentence + QStringLiteral(". Bands from left to right: ") +
-           bands.join(QStringLiteral("; ")) + QLatin1Char('.');
+    //: %1 is the sentence on the value's band, %2 the bands, separated by "; ".
+    return QCoreApplication::translate("quarvex::BandPicture", "%1. Bands from left to right: %2.")
+        .arg(sentence, bands.join(QStringLiteral("; ")));
 }
 
 BandPicture::BandPicture(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("BandPicture"));
-    setAccessibleName(QStringLiteral("Band picture"));
+    setAccessibleName(tr("Band picture"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -55,8 +66,9 @@ BandPicture::BandPicture(QWidget* parent)
 void BandPicture::setScale(const BandScale& scale)
 {
     m_scale = scale;
-    setAccessibleName(scale.title.isEmpty() ? QStringLiteral("Band picture")
-                                            : QStringLiteral("Band picture: %1").arg(scale.title));
+    setAccessibleName(scale.title.isEmpty()
+                          ? tr("Band picture")
+                          : tr("Band picture: %1").arg(shownItemText(scale.title)));
     setAccessibleDescription(description());
     setToolTip(description());
     updateGeometry();

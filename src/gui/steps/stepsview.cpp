@@ -1,5 +1,7 @@
 #include "steps/stepsview.h"
 
+#include "calc/items.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -206,7 +208,7 @@ void StepsView::setDerivation(const Derivation& derivation)
         // Every band in the legend, wrapped to the width there is.
         auto* legend = new QLabel(bandLegend(row, locale()), m_pictureBox);
         legend->setObjectName(QStringLiteral("BandKey%1").arg(number));
-        legend->setAccessibleName(tr("Key to the bands of %1").arg(row.name));
+        legend->setAccessibleName(tr("Key to the bands of %1").arg(shownItemText(row.name)));
         legend->setTextFormat(Qt::RichText);
         legend->setWordWrap(true);
         legend->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -90,7 +90,7 @@ QVariant ClassGradeModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Total (%)");
     // The item's id, as the gradebook heads its column; its name as the tip.
     const ItemId id = m_gradebook.items[section - firstItemColumn()];
-    return role == Qt::ToolTipRole ? QString::fromLatin1(item(id).listText) : itemKey(id);
+    return role == Qt::ToolTipRole ? item(id).shownListText() : itemKey(id);
 }
 
 ClassGradeWindow::ClassGradeWindow(Dialogs& dialogs, const ClassGradeSummary& summary,
@@ -156,7 +156,7 @@ ClassGradeWindow::ClassGradeWindow(Dialogs& dialogs, const ClassGradeSummary& su
         if (i == 0 || share.item != summary.steps[i - 1].item) {
             if (!steps.isEmpty())
                 lines << steps;
-            steps = tr("Right, %1:").arg(QString::fromLatin1(item(share.item).listText));
+            steps = tr("Right, %1:").arg(item(share.item).shownListText());
         } else {
             steps += QLatin1Char(',');
         }

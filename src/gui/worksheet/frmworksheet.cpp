@@ -40,16 +40,24 @@ namespace quarvex {
 
 namespace {
 
-constexpr const char* PdfFilter = "PDF documents (*.pdf)";
-constexpr const char* PdfTitle = "Save Worksheet as PDF";
-constexpr const char* KeyPdfTitle = "Save Answer Key as PDF";
-constexpr const char* SheetFilter = "Worksheet files (*.json)";
-constexpr const char* SaveSheetTitle = "Save Sheet";
-constexpr const char* OpenSheetTitle = "Open Sheet";
-constexpr const char* CsvFilter = "CSV files (*.csv)";
-constexpr const char* ClassCsvTitle = "Save Class CSV";
-constexpr const char* MoodleFilter = "Moodle XML files (*.xml)";
-constexpr const char* MoodleTitle = "Save for Moodle";
+constexpr const char* PdfFilter =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "PDF documents (*.pdf)");
+constexpr const char* PdfTitle =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Save Worksheet as PDF");
+constexpr const char* KeyPdfTitle =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Save Answer Key as PDF");
+constexpr const char* SheetFilter =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Worksheet files (*.json)");
+constexpr const char* SaveSheetTitle = QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Save Sheet");
+constexpr const char* OpenSheetTitle = QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Open Sheet");
+constexpr const char* CsvFilter =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "CSV files (*.csv)");
+constexpr const char* ClassCsvTitle =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Save Class CSV");
+constexpr const char* MoodleFilter =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Moodle XML files (*.xml)");
+constexpr const char* MoodleTitle =
+    QT_TRANSLATE_NOOP("quarvex::WorksheetDialog", "Save for Moodle");
 
 // What the dialog was left with, kept while the program runs.
 struct Remembered {
@@ -72,12 +80,12 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmWorksheet"));
-    setWindowTitle(QStringLiteral("Worksheet"));
-    setAccessibleName(QStringLiteral("Worksheet"));
+    setWindowTitle(tr("Worksheet"));
+    setAccessibleName(tr("Worksheet"));
 
-    m_items = named(new QListWidget(this), "ItemList", QStringLiteral("Items"));
+    m_items = named(new QListWidget(this), "ItemList", tr("Items"));
     for (const ItemDescriptor& d : overviewItems()) {
-        auto* entry = new QListWidgetItem(QString::fromLatin1(d.listText), m_items);
+        auto* entry = new QListWidgetItem(d.shownListText(), m_items);
         entry->setData(Qt::UserRole, int(d.id));
         entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         entry->setCheckState(preselected == d.id ? Qt::Checked : Qt::Unchecked);
@@ -90,23 +98,22 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     m_items->setMinimumWidth(m_items->sizeHintForColumn(0) + 2 * m_items->frameWidth() +
                              m_items->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                              m_items->fontMetrics().averageCharWidth() * 2);
-    auto* itemsLabel = new QLabel(QStringLiteral("&Items:"), this);
+    auto* itemsLabel = new QLabel(tr("&Items:"), this);
     itemsLabel->setObjectName(QStringLiteral("ItemsLabel"));
     itemsLabel->setBuddy(m_items);
 
-    m_count = named(new QSpinBox(this), "CountSpin", QStringLiteral("Exercises per item"));
+    m_count = named(new QSpinBox(this), "CountSpin", tr("Exercises per item"));
     m_count->setRange(1, MaxWorksheetCount);
     m_count->setValue(2);
-    m_level = named(new QComboBox(this), "LevelCombo", QStringLiteral("Level"));
-    m_level->addItems({QStringLiteral("1: conversions given"),
-                       QStringLiteral("2: conversions asked too"),
-                       QStringLiteral("3: only results and interpretations")});
-    m_versions = named(new QSpinBox(this), "VersionsSpin", QStringLiteral("Versions"));
+    m_level = named(new QComboBox(this), "LevelCombo", tr("Level"));
+    m_level->addItems({tr("1: conversions given"), tr("2: conversions asked too"),
+                       tr("3: only results and interpretations")});
+    m_versions = named(new QSpinBox(this), "VersionsSpin", tr("Versions"));
     m_versions->setRange(1, MaxWorksheetVersions);
     m_versions->setValue(30);
-    m_title = named(new QLineEdit(this), "TitleEdit", QStringLiteral("Title"));
+    m_title = named(new QLineEdit(this), "TitleEdit", tr("Title"));
     m_title->setText(QString::fromLatin1(DefaultWorksheetTitle));
-    m_seed = named(new QLineEdit(this), "SeedEdit", QStringLiteral("Seed"));
+    m_seed = named(new QLineEdit(this), "SeedEdit", tr("Seed"));
     m_seed->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,16}")), m_seed));
     // A short seed, easy to note down with the sheets.
@@ -114,51 +121,49 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
 
     auto* form = new QFormLayout;
     form->setObjectName(QStringLiteral("SettingsForm"));
-    form->addRow(QStringLiteral("&Exercises per item:"), m_count);
-    form->addRow(QStringLiteral("&Level:"), m_level);
-    form->addRow(QStringLiteral("&Versions (one per student):"), m_versions);
-    form->addRow(QStringLiteral("&Title:"), m_title);
-    form->addRow(QStringLiteral("&Seed:"), m_seed);
+    form->addRow(tr("&Exercises per item:"), m_count);
+    form->addRow(tr("&Level:"), m_level);
+    form->addRow(tr("&Versions (one per student):"), m_versions);
+    form->addRow(tr("&Title:"), m_title);
+    form->addRow(tr("&Seed:"), m_seed);
 
-    auto* key = new QGroupBox(QStringLiteral("Answer key"), this);
+    auto* key = new QGroupBox(tr("Answer key"), this);
     key->setObjectName(QStringLiteral("KeyGroup"));
     key->setAccessibleName(key->title());
-    m_keyAfter = named(new QRadioButton(QStringLiteral("After all ve&rsions"), key),
-                       "KeyAfterRadio", QStringLiteral("Answer key after all versions"));
-    m_keyApart = named(new QRadioButton(QStringLiteral("As a se&parate document"), key),
-                       "KeyApartRadio", QStringLiteral("Answer key as a separate document"));
+    m_keyAfter = named(new QRadioButton(tr("After all ve&rsions"), key), "KeyAfterRadio",
+                       tr("Answer key after all versions"));
+    m_keyApart = named(new QRadioButton(tr("As a se&parate document"), key), "KeyApartRadio",
+                       tr("Answer key as a separate document"));
     m_keyAfter->setChecked(true);
-    m_workedSteps = named(new QCheckBox(QStringLiteral("With &worked steps"), key),
-                          "WorkedStepsCheck", QStringLiteral("Answer key with worked steps"));
+    m_workedSteps = named(new QCheckBox(tr("With &worked steps"), key), "WorkedStepsCheck",
+                          tr("Answer key with worked steps"));
     m_workedSteps->setChecked(true);
     auto* keyLayout = new QVBoxLayout(key);
     keyLayout->addWidget(m_keyAfter);
     keyLayout->addWidget(m_keyApart);
     keyLayout->addWidget(m_workedSteps);
 
-    m_checkedCount = named(new QLabel(this), "CheckedCountLabel", QStringLiteral("Items checked"));
-    m_status = named(new QLabel(this), "StatusLabel", QStringLiteral("Status"));
+    m_checkedCount = named(new QLabel(this), "CheckedCountLabel", tr("Items checked"));
+    m_status = named(new QLabel(this), "StatusLabel", tr("Status"));
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* print = named(new QPushButton(QStringLiteral("Print\u2026"), this), "PrintButton",
-                        QStringLiteral("Print"));
+    auto* print = named(new QPushButton(tr("Print\u2026"), this), "PrintButton", tr("Print"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print->setAutoDefault(false);
-    auto* pdf = named(new QPushButton(QStringLiteral("Save as P&DF\u2026"), this), "PdfButton",
-                      QStringLiteral("Save as PDF"));
+    auto* pdf =
+        named(new QPushButton(tr("Save as P&DF\u2026"), this), "PdfButton", tr("Save as PDF"));
     pdf->setAutoDefault(false);
-    auto* close = named(new QPushButton(QStringLiteral("Close"), this), "CloseButton",
-                        QStringLiteral("Close"));
+    auto* close = named(new QPushButton(tr("Close"), this), "CloseButton", tr("Close"));
     close->setAutoDefault(false);
-    auto* saveSheet = named(new QPushButton(QStringLiteral("Sa&ve sheet\u2026"), this),
-                            "SaveSheetButton", QStringLiteral("Save sheet"));
+    auto* saveSheet =
+        named(new QPushButton(tr("Sa&ve sheet\u2026"), this), "SaveSheetButton", tr("Save sheet"));
     saveSheet->setAutoDefault(false);
-    auto* openSheet = named(new QPushButton(QStringLiteral("&Open sheet\u2026"), this),
-                            "OpenSheetButton", QStringLiteral("Open sheet"));
+    auto* openSheet =
+        named(new QPushButton(tr("&Open sheet\u2026"), this), "OpenSheetButton", tr("Open sheet"));
     openSheet->setAutoDefault(false);
-    auto* classCsv = named(new QPushButton(QStringLiteral("Save class &CSV\u2026"), this),
-                           "ClassCsvButton", QStringLiteral("Save class CSV"));
+    auto* classCsv = named(new QPushButton(tr("Save class &CSV\u2026"), this), "ClassCsvButton",
+                           tr("Save class CSV"));
     classCsv->setAutoDefault(false);
     auto* moodle = named(new QPushButton(tr("Save for &Moodle\u2026"), this), "MoodleButton",
                          tr("Save for Moodle"));
@@ -256,8 +261,7 @@ void WorksheetDialog::updateCount()
     int checked = 0;
     for (int i = 0; i < m_items->count(); ++i)
         checked += m_items->item(i)->checkState() == Qt::Checked ? 1 : 0;
-    m_checkedCount->setText(
-        QStringLiteral("%1 of %2 items checked").arg(checked).arg(m_items->count()));
+    m_checkedCount->setText(tr("%1 of %2 items checked").arg(checked).arg(m_items->count()));
 }
 
 bool WorksheetDialog::workedSteps() const
@@ -323,10 +327,9 @@ std::optional<WorksheetSettings> WorksheetDialog::checkedSettings()
     const quint64 seed = m_seed->text().toULongLong(&ok);
     QString problem;
     if (!ok || seed > MaxPracticeSeed)
-        problem =
-            QStringLiteral("The seed must be a whole number from 0 to %1.").arg(MaxPracticeSeed);
+        problem = tr("The seed must be a whole number from 0 to %1.").arg(MaxPracticeSeed);
     else if (s.items.isEmpty())
-        problem = QStringLiteral("Choose at least one item for the worksheet.");
+        problem = tr("Choose at least one item for the worksheet.");
     if (!problem.isEmpty()) {
         m_dialogs.beep();
         m_dialogs.message(problem, MessageIcon::Warning, windowTitle());
@@ -353,8 +356,8 @@ void WorksheetDialog::print()
     // A key apart is a print job of its own, on the printer chosen.
     if (printWorksheet(pages, printer) == 0 || (keyApart() && printWorksheet(key, printer) == 0)) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("The worksheet could not be printed."),
-                          MessageIcon::Critical, windowTitle());
+        m_dialogs.message(tr("The worksheet could not be printed."), MessageIcon::Critical,
+                          windowTitle());
     }
 }
 
@@ -365,8 +368,7 @@ void WorksheetDialog::saveAsPdf()
         return;
     const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
     const auto ask = [this](const char* title, const QString& proposed) {
-        QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(title),
-                                          proposed, QString::fromLatin1(PdfFilter));
+        QString path = m_dialogs.fileName(FileDialogMode::Save, tr(title), proposed, tr(PdfFilter));
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".pdf");
         return path;
@@ -395,23 +397,26 @@ void WorksheetDialog::saveAsPdf()
         int count = 0;
         if (const std::optional<QString> failure = writePdf(*document, target, &count)) {
             m_dialogs.beep();
-            m_dialogs.message(QStringLiteral("The worksheet could not be saved to %1.\r\r%2")
+            m_dialogs.message(tr("The worksheet could not be saved to %1.\r\r%2")
                                   .arg(QDir::toNativeSeparators(target), *failure),
-                              MessageIcon::Critical, QString::fromLatin1(PdfTitle));
+                              MessageIcon::Critical, tr(PdfTitle));
             return;
         }
-        saved << QStringLiteral("%1 (%2 pages)").arg(QDir::toNativeSeparators(target)).arg(count);
+        //: A file saved and the number of its pages.
+        saved << tr("%1 (%n pages)", nullptr, count).arg(QDir::toNativeSeparators(target));
     }
     m_folder = QFileInfo(path).absolutePath();
-    m_status->setText(QStringLiteral("Saved %1.").arg(saved.join(QStringLiteral(" and "))));
+    //: The sheets and the key apart, each with its pages.
+    m_status->setText(saved.size() == 2 ? tr("Saved %1 and %2.").arg(saved.at(0), saved.at(1))
+                                        : tr("Saved %1.").arg(saved.value(0)));
 }
 
 QString WorksheetDialog::askSavePath(const char* title, const QString& name, const char* filter,
                                      const QString& suffix)
 {
     const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
-    QString path = m_dialogs.fileName(FileDialogMode::Save, QString::fromLatin1(title),
-                                      QDir(folder).filePath(name), QString::fromLatin1(filter));
+    QString path = m_dialogs.fileName(FileDialogMode::Save, tr(title), QDir(folder).filePath(name),
+                                      tr(filter));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += suffix;
     return path;
@@ -421,9 +426,9 @@ bool WorksheetDialog::saveFile(const QString& path, const QByteArray& bytes, con
 {
     if (const std::optional<QString> failure = saveBytes(path, bytes)) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("%1 could not be saved.\r\r%2")
-                              .arg(QDir::toNativeSeparators(path), *failure),
-                          MessageIcon::Critical, QString::fromLatin1(title));
+        m_dialogs.message(
+            tr("%1 could not be saved.\r\r%2").arg(QDir::toNativeSeparators(path), *failure),
+            MessageIcon::Critical, tr(title));
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
@@ -443,16 +448,14 @@ void WorksheetDialog::saveSheet()
     const QByteArray bytes =
         QJsonDocument(worksheetJson(makeWorksheet(*s, QLocale()))).toJson(QJsonDocument::Indented);
     if (saveFile(path, bytes, SaveSheetTitle))
-        m_status->setText(
-            QStringLiteral("Saved sheet %1 to %2.").arg(id, QDir::toNativeSeparators(path)));
+        m_status->setText(tr("Saved sheet %1 to %2.").arg(id, QDir::toNativeSeparators(path)));
 }
 
 void WorksheetDialog::openSheet()
 {
     const QString folder = m_folder.isEmpty() ? QDir::homePath() : m_folder;
     const QString path =
-        m_dialogs.fileName(FileDialogMode::Open, QString::fromLatin1(OpenSheetTitle), folder,
-                           QString::fromLatin1(SheetFilter));
+        m_dialogs.fileName(FileDialogMode::Open, tr(OpenSheetTitle), folder, tr(SheetFilter));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -461,21 +464,21 @@ void WorksheetDialog::openSheet()
     if (!file.open(QIODevice::ReadOnly))
         error = file.errorString();
     else if (file.size() > MaxSheetFileBytes)
-        error = QStringLiteral("The file is too large to be a sheet file.");
+        error = tr("The file is too large to be a sheet file.");
     else
         s = readWorksheetSettings(file.readAll(), error);
     if (!s) {
         m_dialogs.beep();
-        m_dialogs.message(QStringLiteral("%1 could not be opened as a sheet.\r\r%2")
+        m_dialogs.message(tr("%1 could not be opened as a sheet.\r\r%2")
                               .arg(QDir::toNativeSeparators(path), error),
-                          MessageIcon::Critical, QString::fromLatin1(OpenSheetTitle));
+                          MessageIcon::Critical, tr(OpenSheetTitle));
         return;
     }
     setSettings(*s);
     m_opened = s;
     m_folder = QFileInfo(path).absolutePath();
-    m_status->setText(QStringLiteral("Opened sheet %1 from %2.")
-                          .arg(worksheetId(*s), QDir::toNativeSeparators(path)));
+    m_status->setText(
+        tr("Opened sheet %1 from %2.").arg(worksheetId(*s), QDir::toNativeSeparators(path)));
 }
 
 void WorksheetDialog::saveClassCsv()
@@ -490,7 +493,7 @@ void WorksheetDialog::saveClassCsv()
         return;
     const Worksheet sheet = makeWorksheet(*s, QLocale());
     if (saveFile(path, worksheetClassCsv(sheet), ClassCsvTitle))
-        m_status->setText(QStringLiteral("Saved the class file of sheet %1 (%2 rows) to %3.")
+        m_status->setText(tr("Saved the class file of sheet %1 (%2 rows) to %3.")
                               .arg(id)
                               .arg(s->versions * s->items.size() * s->count)
                               .arg(QDir::toNativeSeparators(path)));
@@ -585,7 +588,7 @@ std::optional<QString> WorksheetDialog::writePdf(const PrintedWorksheet& pages, 
     const int count = writeWorksheetPdf(pages, file);
     if (count == 0) {
         file.cancelWriting();
-        return QStringLiteral("The pages could not be drawn.");
+        return tr("The pages could not be drawn.");
     }
     if (!file.commit())
         return file.errorString();
