@@ -2056,6 +2056,10 @@ von --locale.
         <source>with a raised amylase found at a routine check</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>urine protein in mg/L</source>
+        <translation>Urinprotein in mg/L</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::DataEntryWindow</name>

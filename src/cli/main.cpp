@@ -202,6 +202,7 @@ bool readInput(const QString& path, CaseInput& input)
 // The worked steps of every computed item, one after another.
 QByteArray stepsOutput(const Inputs& inputs, const QList<ItemEvaluation>& evaluations)
 {
+    const EnglishTexts english;
     QString text;
     const QList<FieldHint> hints = caseHints(inputs);
     for (const ItemEvaluation& evaluation : evaluations) {

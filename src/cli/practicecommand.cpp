@@ -5,6 +5,7 @@
 #include "cases/casefile.h"
 #include "climessages.h"
 #include "clioutput.h"
+#include "i18n/language.h"
 #include "practice/classgrade.h"
 #include "practice/grade.h"
 #include "practice/itemkeys.h"
@@ -46,6 +47,7 @@ Exit practice(const CliOptions& options, const QLocale& locale)
         printErr(QStringLiteral("--scenario: ") + problem);
         return Exit::BadInput;
     }
+    const EnglishTexts english;
     const Exercise ex =
         makeExercise(*id, seed, options.level, std::nullopt, locale, options.scenarios);
     return writeBytes(options.outputPath, indented(exerciseJson(ex, options.answers)));
@@ -84,6 +86,7 @@ Exit gradeAnswers(const CliOptions& options, const QLocale& locale)
         printErr(inputName(path) + QStringLiteral(": ") + error);
         return Exit::BadInput;
     }
+    const EnglishTexts english;
     const Exercise ex = makeExercise(request->item, request->seed, request->level, std::nullopt,
                                      locale, request->scenarios);
     const Grade g = grade(ex, request->answers, locale, {options.countCarried});
@@ -117,6 +120,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
     if (!options.moodleXmlPath.isEmpty() || !options.classCsvPath.isEmpty() ||
         writesPages(options)) {
         // These need the whole sheet at once; the JSON below is written as it is made.
+        const EnglishTexts english;
         const Worksheet sheet = makeWorksheet(settings, locale);
         if (!options.classCsvPath.isEmpty()) {
             if (const Exit exit = writeBytes(options.classCsvPath, worksheetClassCsv(sheet));
@@ -142,6 +146,7 @@ Exit worksheet(const CliOptions& options, const QLocale& locale)
         }
     }
     // Written as it is made, so that a large sheet needs the memory of one version.
+    const EnglishTexts english;
     return writeOutput(options.outputPath, [&](CliOutput& output) -> std::optional<QString> {
         if (!writeWorksheetJson(settings, locale, output.device()))
             return output.device().errorString();

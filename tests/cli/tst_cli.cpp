@@ -311,6 +311,13 @@ void TestCli::languageLeavesTheDataEnglish()
         QVERIFY(!english.out.isEmpty());
         QCOMPARE(german.out, english.out);
     }
+    // An exercise as JSON: its prompts and case text are data too.
+    const QStringList practice{u"--practice"_s, u"egfr-ckd-epi-2021"_s, u"--seed"_s, u"3"_s};
+    const Run english = runCli(practice, {}, u"de_DE.UTF-8"_s);
+    const Run german = runCli(QStringList{u"--lang"_s, u"de"_s} + practice, {}, u"de_DE.UTF-8"_s);
+    QCOMPARE(english.code, 0);
+    QVERIFY(english.out.contains("\"prompt\""));
+    QCOMPARE(german.out, english.out);
 }
 
 QUARVEX_CORE_TEST_MAIN(TestCli)

@@ -320,7 +320,9 @@ void TestCurrentItems::proteinuriaWorkedInMgPerMmol()
     const Derivation derived = derive(d, inputs, outcome);
     const DerivedRow& row = derived.rows.front();
     QCOMPARE(row.steps.size(), 2);
-    QCOMPARE(stepText(row.steps[1], English), u"160 ÷ 10 mmol/L = 16 mg/mmol"_s);
+    QCOMPARE(stepText(row.steps[0], English),
+             u"urine protein in mg/L = 0.16 g/L × 1000 = 160 mg/L"_s);
+    QCOMPARE(stepText(row.steps[1], English), u"160 mg/L ÷ 10 mmol/L = 16 mg/mmol"_s);
     QCOMPARE(row.substituted, u"(0.16 × 1000) ÷ 10"_s);
     QCOMPARE(row.expression, u"(UrineProtein * 1000) / (UrineCreatinine * 88.4 / 1000)"_s);
     QCOMPARE(row.bands[1].lower, std::optional<double>(15.0));

@@ -117,8 +117,11 @@ constexpr FormulaOp ProteinGramOps[] = {
 constexpr Formula ProteinGramFormula{"UPCR", ProteinGramOps, Shown::Whole, " mg/g"};
 // With urine creatinine typed in mmol/L: mg of protein per mmol of creatinine,
 // urine protein in mg/L (g/L times 1000) over urine creatinine as typed.
-constexpr FormulaOp ProteinMmolOps[] = {in(A::UrineProtein), num(1000.0), mul,
-                                        in(A::UrineCreatinine, "mmol/L"), div};
+constexpr FormulaOp ProteinMmolOps[] = {
+    in(A::UrineProtein), num(1000.0),
+    named(mul, QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "urine protein in mg/L"), nullptr,
+          "mg/L"),
+    in(A::UrineCreatinine, "mmol/L"), div};
 constexpr Formula ProteinMmolFormula{"UPCR", ProteinMmolOps, Shown::Whole, " mg/mmol"};
 constexpr UnitVariant ProteinMmolRow[] = {
     {A::UrineCreatinine, "mmol/L", &ProteinMmolFormula, KdigoProteinMmolBands},

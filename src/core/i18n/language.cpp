@@ -135,4 +135,17 @@ QString installedLanguage()
     return installed().language;
 }
 
+EnglishTexts::EnglishTexts()
+    : m_language(installedLanguage())
+{
+    if (m_language != QLatin1String("en"))
+        installLanguage(QStringLiteral("en"));
+}
+
+EnglishTexts::~EnglishTexts()
+{
+    if (m_language != QLatin1String("en"))
+        installLanguage(m_language);
+}
+
 } // namespace quarvex

@@ -42,4 +42,20 @@ bool installTranslationFile(const QString& path);
 // The language whose translation is installed ("en" when none is).
 QString installedLanguage();
 
+// Puts the English texts in place while it lives and the translation
+// installed before back after: for what the command line writes as data
+// (worked steps, exercises and grades as JSON, worksheets), which reads the
+// same in every language.
+class EnglishTexts
+{
+public:
+    EnglishTexts();
+    ~EnglishTexts();
+    EnglishTexts(const EnglishTexts&) = delete;
+    EnglishTexts& operator=(const EnglishTexts&) = delete;
+
+private:
+    QString m_language;
+};
+
 } // namespace quarvex
