@@ -4,6 +4,7 @@
 
 #include "app/frmswitchboard.h"
 #include "fakedialogs.h"
+#include "i18n/language.h"
 #include "overview/frmresult.h"
 #include "overview/overviewwindows.h"
 #include "overview/resultsmodel.h"
@@ -130,7 +131,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s <folder> <overview example input> [suffix]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder> <overview example input> [suffix | de]\n",
+                     argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -139,8 +141,29 @@ int main(int argc, char** argv)
     setDialogs(&dialogs);
     bool ok = true;
 
-    // With a suffix (a run at another scale factor): only the worked steps
-    // and the results with their steps pane, named e.g. "worked-steps-scale2".
+    // In German ("de"): the switchboard, a calculator screen and a checked
+    // Practice exercise, named e.g. "switchboard-de".
+    if (argc == 4 && qstrcmp(argv[3], "de") == 0) {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        if (!installLanguage(QStringLiteral("de"))) {
+            std::fprintf(stderr, "the German translation could not be loaded\n");
+            return 1;
+        }
+        ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard-de");
+        closeEverything();
+        CalculatorScreen* screen = proceedTo(2, 1);
+        typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
+                                       "SerumCreatinine=1,1 UnitSerumCreatinine=mg/dL"));
+        press(screen, "Calculate");
+        ok &= save(screen, folder, "renal-screen-de");
+        closeEverything();
+        ok &= practiceWindow(folder, "practice-de");
+        closeEverything();
+        setDialogs(nullptr);
+        return ok ? 0 : 1;
+    }
+    // With another suffix (a run at another scale factor): only the worked
+    // steps and the results with their steps pane, named e.g. "worked-steps-scale2".
     if (argc == 4) {
         const QByteArray suffix = QByteArray("-") + argv[3];
         ok &= stepsAndResults(folder, example, suffix);
