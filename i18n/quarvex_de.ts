@@ -3729,6 +3729,79 @@ von --locale.
     </message>
 </context>
 <context>
+    <name>quarvex::Worksheet</name>
+    <message>
+        <source>The conversions are given: work out each step of the formula, the result and its interpretation.</source>
+        <translation>Die Umrechnungen sind vorgegeben: Berechnen Sie jeden Schritt der Formel, das Ergebnis und seine Bewertung.</translation>
+    </message>
+    <message>
+        <source>Convert each value into the formula&apos;s unit, then work out each step, the result and its interpretation.</source>
+        <translation>Rechnen Sie jeden Wert in die Einheit der Formel um, dann berechnen Sie jeden Schritt, das Ergebnis und seine Bewertung.</translation>
+    </message>
+    <message>
+        <source>Work out each result and its interpretation.</source>
+        <translation>Berechnen Sie jedes Ergebnis und seine Bewertung.</translation>
+    </message>
+    <message>
+        <source>For an interpretation, write the number of the one you choose.</source>
+        <translation>Schreiben Sie bei einer Bewertung die Nummer der gewählten auf.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 says what to work out at the sheet&apos;s level, %2 how to answer an interpretation.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 · Version %2</source>
+        <extracomment>The running header: the sheet&apos;s title and the version.</extracomment>
+        <translation>%1 · Version %2</translation>
+    </message>
+    <message>
+        <source>Exercise %1: %2</source>
+        <translation>Aufgabe %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: answer key</source>
+        <translation>%1: Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>%1 · Answer key</source>
+        <translation>%1 · Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>Answer key: answers</source>
+        <translation>Lösungsschlüssel: Antworten</translation>
+    </message>
+    <message>
+        <source>Sheet %1, level %2. An interpretation is given by the number of its choice.</source>
+        <translation>Blatt %1, Stufe %2. Eine Bewertung steht mit der Nummer ihrer Auswahl.</translation>
+    </message>
+    <message>
+        <source>Answer key: version %1</source>
+        <translation>Lösungsschlüssel: Version %1</translation>
+    </message>
+    <message>
+        <source>Level %1; each exercise&apos;s seed makes it again in Practice and in quarvex-cli --practice.</source>
+        <translation>Stufe %1; die Fallnummer jeder Aufgabe erzeugt sie wieder in „Üben“ und mit quarvex-cli --practice.</translation>
+    </message>
+    <message>
+        <source>Exercise %1: %2 (seed %3)</source>
+        <translation>Aufgabe %1: %2 (Fallnummer %3)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::WorksheetDialog</name>
     <message>
         <source>Save for &amp;Moodle…</source>

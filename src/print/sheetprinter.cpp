@@ -5,6 +5,7 @@
 #include "overview/resultsheet.h"
 #include "practice/worksheetpages.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>
@@ -352,7 +353,8 @@ private:
     // "Name: ____   Date: ____" to fill in.
     void nameLine()
     {
-        const QString name = QStringLiteral("Name:"), date = QStringLiteral("Date:");
+        const QString name = QCoreApplication::translate("quarvex::Worksheet", "Name:");
+        const QString date = QCoreApplication::translate("quarvex::Worksheet", "Date:");
         const QFontMetricsF fm = metrics(m_fonts.body);
         add({2 * m_line, 0.6 * m_line, true, nullptr,
              [this, name, date, fm](QPainter& p, double y) {

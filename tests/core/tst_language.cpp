@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "coretestmain.h"
 #include "i18n/language.h"
+#include "practice/worksheetpages.h"
 
 #include <QtTest>
 
@@ -117,6 +118,41 @@ private Q_SLOTS:
                 QCOMPARE(unitNote(a.id, QLatin1String(u.text)).isEmpty(), false);
         }
         QCOMPARE(unitNote(AnalyteId::SerumUrea, u"mg/dL"_s), u"mg/dL of urea nitrogen (BUN)"_s);
+    }
+
+    // A printed worksheet speaks the language installed: German for the
+    // dialog's pages; the English texts the command line puts in place for
+    // its data come back to German when that scope ends.
+    void printedWorksheetSpeaksTheLanguage()
+    {
+        WorksheetSettings settings;
+        settings.items = {ItemId::CreatinineClearance};
+        settings.level = 2;
+        settings.seed = 7;
+        QVERIFY(installLanguage(u"de"_s));
+        const Worksheet german = makeWorksheet(settings, QLocale(QLocale::German));
+        const PrintedSection sheet = worksheetSheets(german, {}, {}).sections.front();
+        QCOMPARE(sheet.header, u"Worksheet \u00b7 Version 1"_s);
+        QCOMPARE(sheet.note, u"Rechnen Sie jeden Wert in die Einheit der Formel um, dann "
+                             "berechnen Sie jeden Schritt, das Ergebnis und seine Bewertung. "
+                             "Schreiben Sie bei einer Bewertung die Nummer der gewählten auf."_s);
+        QVERIFY2(sheet.exercises.front().heading.startsWith(u"Aufgabe 1: "_s),
+                 qPrintable(sheet.exercises.front().heading));
+        QCOMPARE(worksheetKey(german, {}, {}, false).documentTitle,
+                 u"Worksheet: Lösungsschlüssel"_s);
+        {
+            const EnglishTexts english;
+            QCOMPARE(installedLanguage(), u"en"_s);
+            const Worksheet sheetInEnglish = makeWorksheet(settings, QLocale::c());
+            const PrintedWorksheet pages = worksheetSheets(sheetInEnglish, {}, {});
+            QCOMPARE(pages.sections.front().exercises.front().heading,
+                     u"Exercise 1: Creatinine Clearance Estimated (GFR)"_s);
+            QCOMPARE(pages.sections.front().note,
+                     u"Convert each value into the formula's unit, then work out each step, "
+                     "the result and its interpretation. For an interpretation, write the "
+                     "number of the one you choose."_s);
+        }
+        QCOMPARE(installedLanguage(), u"de"_s);
     }
 
     // Every shown text of the catalogue and the analytes has its German form

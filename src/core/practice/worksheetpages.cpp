@@ -3,9 +3,17 @@
 #include "analytes/format.h"
 #include "calc/items.h"
 
+#include <QCoreApplication>
+
 namespace quarvex {
 
 namespace {
+
+// A printed sheet's own words, in the language installed.
+QString sheetText(const char* text)
+{
+    return QCoreApplication::translate("quarvex::Worksheet", text);
+}
 
 QString titleOf(const Worksheet& sheet)
 {
@@ -15,7 +23,7 @@ QString titleOf(const Worksheet& sheet)
 
 QString itemName(const Exercise& ex)
 {
-    return QString::fromLatin1(item(ex.item).listText);
+    return item(ex.item).shownListText();
 }
 
 // The expected answer as the key prints it: the number as the steps show it
@@ -46,18 +54,22 @@ QString levelNote(int level)
 {
     switch (level) {
     case 1:
-        return QStringLiteral("The conversions are given: work out each step of the formula, "
-                              "the result and its interpretation.");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "The conversions are given: work out each step of "
+                                           "the formula, the result and its interpretation."));
     case 2:
-        return QStringLiteral("Convert each value into the formula's unit, then work out each "
-                              "step, the result and its interpretation.");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "Convert each value into the formula's unit, then "
+                                           "work out each step, the result and its "
+                                           "interpretation."));
     default:
-        return QStringLiteral("Work out each result and its interpretation.");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "Work out each result and its interpretation."));
     }
 }
 
-const QString ChoiceNote =
-    QStringLiteral(" For an interpretation, write the number of the one you choose.");
+constexpr const char* ChoiceNote = QT_TRANSLATE_NOOP(
+    "quarvex::Worksheet", "For an interpretation, write the number of the one you choose.");
 
 } // namespace
 
@@ -73,17 +85,26 @@ PrintedWorksheet worksheetSheets(const Worksheet& sheet, const QString& footer,
     for (const WorksheetVersion& v : sheet.versions) {
         PrintedSection section;
         section.title = titleOf(sheet);
-        section.subtitle = QStringLiteral("Version %1").arg(v.number);
-        section.note = levelNote(sheet.settings.level) + ChoiceNote;
-        section.header = titleOf(sheet) + QStringLiteral(" \u00b7 Version %1").arg(v.number);
+        section.subtitle =
+            sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Version %1")).arg(v.number);
+        //: %1 says what to work out at the sheet's level, %2 how to answer an interpretation.
+        section.note = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "%1 %2"))
+                           .arg(levelNote(sheet.settings.level), sheetText(ChoiceNote));
+        //: The running header: the sheet's title and the version.
+        section.header = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "%1 \u00b7 Version %2"))
+                             .arg(titleOf(sheet))
+                             .arg(v.number);
         section.nameLine = true;
         for (qsizetype e = 0; e < v.exercises.size(); ++e) {
             const Exercise& ex = v.exercises[e];
-            PrintedExercise printed{QStringLiteral("Exercise %1: ").arg(e + 1) + itemName(ex),
-                                    worksheetExerciseCode(id, v.number, int(e)),
-                                    ex.caseText(),
-                                    {},
-                                    {}};
+            PrintedExercise printed{
+                sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Exercise %1: %2"))
+                    .arg(e + 1)
+                    .arg(itemName(ex)),
+                worksheetExerciseCode(id, v.number, int(e)),
+                ex.caseText(),
+                {},
+                {}};
             for (const ExerciseStep& s : ex.steps)
                 printed.steps << printedStep(s, false);
             section.exercises << printed;
@@ -97,24 +118,29 @@ PrintedWorksheet worksheetKey(const Worksheet& sheet, const QString& footer,
                               const QString& shortFooter, bool workedSteps)
 {
     PrintedWorksheet out;
-    out.documentTitle = titleOf(sheet) + QStringLiteral(": answer key");
+    out.documentTitle =
+        sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "%1: answer key")).arg(titleOf(sheet));
     out.footer = footer;
     out.shortFooter = shortFooter;
     out.footerPerSection = false;
     const QString id = worksheetId(sheet.settings);
-    const QString keyHeader = titleOf(sheet) + QStringLiteral(" \u00b7 Answer key");
+    const QString keyHeader =
+        sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "%1 \u00b7 Answer key"))
+            .arg(titleOf(sheet));
 
     // The answer tables: every version's expected answers, a row per exercise.
     PrintedSection tables;
     tables.title = titleOf(sheet);
-    tables.subtitle = QStringLiteral("Answer key: answers");
-    tables.note = QStringLiteral("Sheet %1, level %2. An interpretation is given by the number "
-                                 "of its choice.")
+    tables.subtitle = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Answer key: answers"));
+    tables.note = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                              "Sheet %1, level %2. An interpretation is given by "
+                                              "the number of its choice."))
                       .arg(id)
                       .arg(sheet.settings.level);
     tables.header = keyHeader;
     for (const WorksheetVersion& v : sheet.versions) {
-        AnswerTable table{QStringLiteral("Version %1").arg(v.number), {}};
+        AnswerTable table{
+            sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Version %1")).arg(v.number), {}};
         for (qsizetype e = 0; e < v.exercises.size(); ++e) {
             const Exercise& ex = v.exercises[e];
             QStringList answers;
@@ -140,21 +166,27 @@ PrintedWorksheet worksheetKey(const Worksheet& sheet, const QString& footer,
     for (const WorksheetVersion& v : sheet.versions) {
         PrintedSection section;
         section.title = titleOf(sheet);
-        section.subtitle = QStringLiteral("Answer key: version %1").arg(v.number);
-        section.note = QStringLiteral("Level %1; each exercise's seed makes it again in Practice "
-                                      "and in quarvex-cli --practice.")
+        section.subtitle =
+            sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Answer key: version %1"))
+                .arg(v.number);
+        section.note = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                                   "Level %1; each exercise's seed makes it again "
+                                                   "in Practice and in quarvex-cli --practice."))
                            .arg(sheet.settings.level);
-        section.header = keyHeader + QStringLiteral(" \u00b7 Version %1").arg(v.number);
+        section.header = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "%1 \u00b7 Version %2"))
+                             .arg(keyHeader)
+                             .arg(v.number);
         for (qsizetype e = 0; e < v.exercises.size(); ++e) {
             const Exercise& ex = v.exercises[e];
-            PrintedExercise printed{QStringLiteral("Exercise %1: %2 (seed %3)")
-                                        .arg(e + 1)
-                                        .arg(itemName(ex))
-                                        .arg(ex.seed),
-                                    worksheetExerciseCode(id, v.number, int(e)),
-                                    ex.caseText(),
-                                    {},
-                                    {SheetSteps{itemName(ex), ex.derivation}}};
+            PrintedExercise printed{
+                sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "Exercise %1: %2 (seed %3)"))
+                    .arg(e + 1)
+                    .arg(itemName(ex))
+                    .arg(ex.seed),
+                worksheetExerciseCode(id, v.number, int(e)),
+                ex.caseText(),
+                {},
+                {SheetSteps{itemName(ex), ex.derivation}}};
             for (const ExerciseStep& s : ex.steps)
                 printed.steps << printedStep(s, true);
             section.exercises << printed;
