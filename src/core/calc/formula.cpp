@@ -490,7 +490,8 @@ QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
                 genderConstant(op, inputs), QString::fromUtf8(op.unit), -1, AnalyteId::Gender, {}};
             continue;
         case FormulaOp::Input:
-            stack[top++] = Operand{inputValue(op, inputs[op.input]), inputUnit(op), -1, op.input, {}};
+            stack[top++] =
+                Operand{inputValue(op, inputs[op.input]), inputUnit(op), -1, op.input, {}};
             continue;
         case FormulaOp::Recall:
             stack[top++] = done.value(op.from);
