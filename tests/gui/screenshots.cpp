@@ -123,6 +123,20 @@ bool practiceWindow(const QDir& folder, const QByteArray& name)
     return false;
 }
 
+// The renal screen with an estimated creatinine clearance worked out, the
+// serum creatinine typed as given (with the language's decimal separator).
+bool renalScreen(const QDir& folder, const QByteArray& name, const QString& creatinine)
+{
+    CalculatorScreen* screen = proceedTo(2, 1);
+    typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
+                                   "SerumCreatinine=%1 UnitSerumCreatinine=mg/dL")
+                        .arg(creatinine));
+    press(screen, "Calculate");
+    const bool saved = save(screen, folder, name);
+    closeEverything();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -151,12 +165,7 @@ int main(int argc, char** argv)
         }
         ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard-de");
         closeEverything();
-        CalculatorScreen* screen = proceedTo(2, 1);
-        typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
-                                       "SerumCreatinine=1,1 UnitSerumCreatinine=mg/dL"));
-        press(screen, "Calculate");
-        ok &= save(screen, folder, "renal-screen-de");
-        closeEverything();
+        ok &= renalScreen(folder, "renal-screen-de", QStringLiteral("1,1"));
         ok &= practiceWindow(folder, "practice-de");
         closeEverything();
         setDialogs(nullptr);
@@ -176,14 +185,9 @@ int main(int argc, char** argv)
     ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard");
     closeEverything();
 
-    CalculatorScreen* screen = proceedTo(2, 1);
-    typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
-                                   "SerumCreatinine=1.1 UnitSerumCreatinine=mg/dL"));
-    press(screen, "Calculate");
-    ok &= save(screen, folder, "renal-screen");
-    closeEverything();
+    ok &= renalScreen(folder, "renal-screen", QStringLiteral("1.1"));
 
-    screen = proceedTo(0, 0);
+    CalculatorScreen* screen = proceedTo(0, 0);
     typeAll(screen, QStringLiteral("Gender=Male Chol=215 UnitChol=mg/dL HDL=42 UnitHDL=mg/dL "
                                    "LDL=138 UnitLDL=mg/dL"));
     press(screen, "Calculate");
