@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace quarvex {
@@ -14,11 +15,15 @@ namespace {
 
 // A finite value as a decimal of at most 15 significant digits:
 // 0.d1d2d3... times 10^pointPosition, with no trailing zeros in the digits
-// (digits is empty for zero).
+// (size is 0 for zero).
 struct Decimal {
     bool negative = false;
-    std::string digits;
+    char digits[16] = {};
+    int size = 0;
     int pointPosition = 0; // number of digits before the decimal point
+
+    char at(int i) const { return i >= 0 && i < size ? digits[i] : '0'; }
+    std::string_view view() const { return {digits, size_t(size)}; }
 };
 
 Decimal decimalOf(double value)
@@ -33,20 +38,21 @@ Decimal decimalOf(double value)
     char buffer[64];
     const std::to_chars_result written =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
-    const std::string_view text(buffer, size_t(written.ptr - buffer));
-    const size_t e = text.find('e');
-    d.digits.reserve(15);
-    for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            d.digits.push_back(text[i]);
+    const char* end = written.ptr;
+    const char* e = buffer;
+    while (e < end && *e != 'e')
+        ++e;
+    for (const char* c = buffer; c < e; ++c) {
+        if (*c != '.')
+            d.digits[d.size++] = *c;
     }
+    const char* exponentText = e + 1;
+    if (exponentText < end && *exponentText == '+')
+        ++exponentText;
     int exponent = 0;
-    std::string_view exponentText = text.substr(e + 1);
-    if (!exponentText.empty() && exponentText.front() == '+')
-        exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
+    std::from_chars(exponentText, end, exponent);
+    while (d.size > 0 && d.digits[d.size - 1] == '0')
+        --d.size;
     d.pointPosition = exponent + 1;
     return d;
 }
@@ -58,13 +64,20 @@ QString nonFiniteText(double value)
     return value < 0 ? QStringLiteral("-infinity") : QStringLiteral("infinity");
 }
 
-QString assemble(bool negative, const std::string& integerDigits, const std::string& fraction,
-                 const QLocale& locale)
+// The number's text: a minus sign, the integer digits, the locale's decimal
+// point and the fraction (none when empty), then the suffix (UTF-8).
+QString assemble(bool negative, std::string_view integerDigits, std::string_view fraction,
+                 const QLocale& locale, std::string_view suffix = {})
 {
+    bool asciiSuffix = true;
+    for (char c : suffix)
+        asciiSuffix = asciiSuffix && static_cast<unsigned char>(c) < 0x80;
     // A positive number in a locale of ASCII digits and a one-character
-    // decimal point is written in one piece.
-    if (const char16_t point = plainDecimalPoint(locale); !negative && point != u'\0') {
-        const size_t size = integerDigits.size() + (fraction.empty() ? 0 : 1 + fraction.size());
+    // decimal point is written in one piece, with an ASCII suffix.
+    if (const char16_t point = plainDecimalPoint(locale);
+        !negative && point != u'\0' && asciiSuffix) {
+        const size_t size =
+            integerDigits.size() + (fraction.empty() ? 0 : 1 + fraction.size()) + suffix.size();
         QString text(qsizetype(size), Qt::Uninitialized);
         QChar* to = text.data();
         for (char c : integerDigits)
@@ -74,6 +87,8 @@ QString assemble(bool negative, const std::string& integerDigits, const std::str
             for (char c : fraction)
                 *to++ = QLatin1Char(c);
         }
+        for (char c : suffix)
+            *to++ = QLatin1Char(c);
         return text;
     }
     QString text;
@@ -84,6 +99,8 @@ QString assemble(bool negative, const std::string& integerDigits, const std::str
         text += locale.decimalPoint();
         text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
     }
+    if (!suffix.empty())
+        text += QString::fromUtf8(suffix.data(), qsizetype(suffix.size()));
     return text;
 }
 
@@ -101,31 +118,49 @@ namespace {
 // fraction; whether it is negative (never for a value that rounds to zero).
 struct FixedDigits {
     bool negative = false;
-    std::string integer;
-    std::string fraction;
+    std::string digits; // integer part, then the fraction
+    size_t integerSize = 0;
+
+    std::string_view integer() const { return std::string_view(digits).substr(0, integerSize); }
+    std::string_view fraction() const { return std::string_view(digits).substr(integerSize); }
+    // The number the digits write, as a double (correctly rounded).
+    double value() const
+    {
+        char buffer[64];
+        std::string text;
+        const size_t size = digits.size() + 2;
+        char* to = size <= sizeof buffer ? buffer : (text.resize(size), text.data());
+        char* c = to;
+        if (negative)
+            *c++ = '-';
+        c = std::copy(digits.begin(), digits.begin() + std::ptrdiff_t(integerSize), c);
+        if (integerSize < digits.size()) {
+            *c++ = '.';
+            c = std::copy(digits.begin() + std::ptrdiff_t(integerSize), digits.end(), c);
+        }
+        double read = 0.0;
+        std::from_chars(to, c, read);
+        return read;
+    }
 };
 
 FixedDigits fixedDigits(double value, int decimals)
 {
     const Decimal d = decimalOf(value);
-    const int size = int(d.digits.size());
 
-    // The digits up to the last decimal, integer part included, and the
-    // first digit after them (the one that decides the rounding).
+    // The digits up to the last decimal, integer part included (at least
+    // one integer digit), and the first digit after them (the one that
+    // decides the rounding).
     const int kept = d.pointPosition + decimals;
-    std::string digits;
-    if (kept > 0) {
-        digits.reserve(size_t(kept) + 1);
-        for (int i = 0; i < kept; ++i)
-            digits.push_back(i < size ? d.digits[size_t(i)] : '0');
-    }
-    // Position of the deciding digit in d.digits (may be before the first digit).
-    const int decidingIndex = kept;
-    const bool roundUp =
-        decidingIndex >= 0 && decidingIndex < size && d.digits[size_t(decidingIndex)] >= '5';
-    const size_t least = size_t(decimals) + 1;
-    if (digits.size() < least)
-        digits.insert(0, least - digits.size(), '0');
+    const int least = decimals + 1;
+    FixedDigits out;
+    std::string& digits = out.digits;
+    digits.reserve(size_t(std::max(kept, least)) + 1);
+    if (kept < least)
+        digits.append(size_t(least - std::max(kept, 0)), '0');
+    for (int i = 0; i < kept; ++i)
+        digits.push_back(d.at(i));
+    const bool roundUp = kept >= 0 && kept < d.size && d.digits[kept] >= '5';
     if (roundUp) {
         int i = int(digits.size()) - 1;
         while (i >= 0 && digits[size_t(i)] == '9') {
@@ -137,13 +172,15 @@ FixedDigits fixedDigits(double value, int decimals)
         else
             digits.insert(digits.begin(), '1');
     }
-    FixedDigits out;
-    out.integer = digits.substr(0, digits.size() - size_t(decimals));
-    out.fraction = digits.substr(digits.size() - size_t(decimals));
-    const size_t firstNonZero = out.integer.find_first_not_of('0');
-    out.integer.erase(0, std::min(firstNonZero, out.integer.size() - 1));
-    const bool zero =
-        out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
+    // No leading zeros in the integer part but its last digit.
+    size_t integerSize = digits.size() - size_t(decimals);
+    size_t leading = 0;
+    while (leading + 1 < integerSize && digits[leading] == '0')
+        ++leading;
+    digits.erase(0, leading);
+    integerSize -= leading;
+    out.integerSize = integerSize;
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
     out.negative = d.negative && !zero;
     return out;
 }
@@ -155,26 +192,29 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const FixedDigits digits = fixedDigits(value, decimals);
-    return assemble(digits.negative, digits.integer, digits.fraction, locale);
+    return assemble(digits.negative, digits.integer(), digits.fraction(), locale);
+}
+
+QString formatFixed(double value, int decimals, const QLocale& locale, const char* suffix,
+                    double* shown)
+{
+    const std::string_view after = suffix ? std::string_view(suffix) : std::string_view();
+    if (!std::isfinite(value)) {
+        if (shown)
+            *shown = value;
+        return nonFiniteText(value) + QString::fromUtf8(after.data(), qsizetype(after.size()));
+    }
+    const FixedDigits digits = fixedDigits(value, decimals);
+    if (shown)
+        *shown = digits.value();
+    return assemble(digits.negative, digits.integer(), digits.fraction(), locale, after);
 }
 
 double fixedValue(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const FixedDigits digits = fixedDigits(value, decimals);
-    std::string text;
-    text.reserve(digits.integer.size() + digits.fraction.size() + 2);
-    if (digits.negative)
-        text += '-';
-    text += digits.integer;
-    if (!digits.fraction.empty()) {
-        text += '.';
-        text += digits.fraction;
-    }
-    double read = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), read);
-    return read;
+    return fixedDigits(value, decimals).value();
 }
 
 QString formatPlain(double value, const QLocale& locale)
@@ -182,12 +222,13 @@ QString formatPlain(double value, const QLocale& locale)
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const Decimal d = decimalOf(value);
-    if (d.digits.empty())
+    if (d.size == 0)
         return QStringLiteral("0");
-    const int size = int(d.digits.size());
+    const int size = d.size;
+    const std::string_view digits = d.view();
     if (d.pointPosition > 21 || d.pointPosition < -6) {
         // Scientific: d[.ddd]e+XX.
-        QString text = assemble(d.negative, d.digits.substr(0, 1), d.digits.substr(1), locale);
+        QString text = assemble(d.negative, digits.substr(0, 1), digits.substr(1), locale);
         const int exponent = d.pointPosition - 1;
         text += QLatin1Char('e');
         text += exponent < 0 ? QLatin1Char('-') : QLatin1Char('+');
@@ -195,14 +236,15 @@ QString formatPlain(double value, const QLocale& locale)
         return text;
     }
     if (d.pointPosition <= 0) {
-        const std::string fraction = std::string(size_t(-d.pointPosition), '0') + d.digits;
+        const std::string fraction =
+            std::string(size_t(-d.pointPosition), '0') + std::string(digits);
         return assemble(d.negative, "0", fraction, locale);
     }
-    std::string integerDigits = d.digits.substr(0, size_t(std::min(size, d.pointPosition)));
+    std::string integerDigits(digits.substr(0, size_t(std::min(size, d.pointPosition))));
     if (d.pointPosition > size)
         integerDigits.append(size_t(d.pointPosition - size), '0');
-    const std::string fraction =
-        d.pointPosition < size ? d.digits.substr(size_t(d.pointPosition)) : std::string();
+    const std::string_view fraction =
+        d.pointPosition < size ? digits.substr(size_t(d.pointPosition)) : std::string_view();
     return assemble(d.negative, integerDigits, fraction, locale);
 }
 

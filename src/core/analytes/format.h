@@ -18,6 +18,11 @@ QString formatFixed2(double value, const QLocale& locale = QLocale());
 // The same with 0 to 2 decimals: "###0" (89.5 gives "90", -0.4 gives "0")
 // and "###0.0".
 QString formatFixed(double value, int decimals, const QLocale& locale = QLocale());
+// formatFixed with a suffix (UTF-8, may be null) written after the number in
+// the same text; with `shown`, also the number the text shows (fixedValue),
+// from the same rounding.
+QString formatFixed(double value, int decimals, const QLocale& locale, const char* suffix,
+                    double* shown = nullptr);
 // The number formatFixed writes, read back: the value rounded to `decimals`
 // places as the text shows it (not finite: the value itself).
 double fixedValue(double value, int decimals);

@@ -98,11 +98,11 @@ void appendBatchRecord(QByteArray& out, QByteArrayView caseId, const CaseEvaluat
         appendCsvField(out, cells.interpretation, delimiter);
     }
     out.append(delimiter);
-    appendCsvField(out, evaluation.findings.join(Joiner), delimiter);
+    appendCsvField(out, evaluation.findings, Joiner, delimiter);
     out.append(delimiter);
-    appendCsvField(out, evaluation.hints.join(Joiner), delimiter);
+    appendCsvField(out, evaluation.hints, Joiner, delimiter);
     out.append(delimiter);
-    appendCsvField(out, evaluation.notes.join(Joiner), delimiter);
+    appendCsvField(out, evaluation.notes, Joiner, delimiter);
     out.append(CsvLineEnd);
 }
 

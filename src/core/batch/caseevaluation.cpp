@@ -62,16 +62,19 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     // The notes of every row of the case, a note of several rows once.
     QList<QList<Note>> rowNoteLists;
     QStringList rowNames;
+    rowNoteLists.reserve(qsizetype(gridRowNames().size()));
+    rowNames.reserve(qsizetype(gridRowNames().size()));
     for (ItemEvaluation& evaluation : evaluations) {
         const ItemDescriptor& item = *evaluation.item;
         const size_t count = item.rowNames().size();
         QList<ResultRow> rows;
         if (evaluation.computable()) {
-            const auto names = item.rowNames();
             for (size_t r = 0; r < count; ++r) {
                 rowNoteLists << caseNotes(item.id, int(r), inputs, *evaluation.outcome, locale,
                                           NoteParts::Text);
-                rowNames << QLatin1String(names[r]);
+                const QList<ResultRow>& made = evaluation.outcome->rows;
+                rowNames << (qsizetype(r) < made.size() ? made[qsizetype(r)].name
+                                                        : gridRowNames()[first + r]);
             }
             rows.swap(evaluation.outcome->rows);
         }

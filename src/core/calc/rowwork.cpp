@@ -2,14 +2,36 @@
 
 #include "calc/items.h"
 
+#include <QHash>
+
 #include <array>
 
 namespace quarvex::rowwork {
+
+namespace {
+
+// A band's text as a string, made once per thread: the same few texts are
+// shown case after case.
+QString bandString(const char* fixed)
+{
+    if (!fixed)
+        return QString();
+    thread_local QHash<const char*, QString> made;
+    auto found = made.constFind(fixed);
+    if (found == made.constEnd())
+        found = made.insert(fixed, QString::fromLatin1(fixed));
+    return *found;
+}
+
+} // namespace
 
 Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& inputs)
 {
     const double value = evaluate(formula, inputs);
     QString result;
+    // The number the bands are decided on (bandValue), from the rounding
+    // the result text shows where the row decides on it.
+    double decided = value;
     switch (formula.shown) {
     case Shown::Fixed2:
         result = resultText(value, formula.suffix, inputs.locale());
@@ -19,14 +41,15 @@ Worked work(const Formula& formula, std::span<const Band> bands, const Inputs& i
         break;
     case Shown::Whole:
     case Shown::Fixed1:
-        result = formatFixed(value, shownDecimals(formula.shown), inputs.locale()) +
-                 QString::fromUtf8(formula.suffix);
+        result = formatFixed(value, shownDecimals(formula.shown), inputs.locale(), formula.suffix,
+                             &decided);
         break;
     case Shown::Text:
         break;
     }
-    return Worked{value, result, text(bandText(bandValue(formula.shown, value), bands)),
-                  RowWorking{&formula, bands}};
+    if (!decidesOnShown(formula.shown))
+        decided = value;
+    return Worked{value, result, bandString(bandText(decided, bands)), RowWorking{&formula, bands}};
 }
 
 } // namespace quarvex::rowwork
@@ -152,24 +175,30 @@ Outcome ItemDescriptor::compute(const Inputs& inputs) const
     if (screenForm)
         screenForm(outcome, std::span<const QString>(bandTexts.data(), all.size()));
 
-    QList<AnalyteId> order;
-    order.reserve(AnalyteCount);
+    // The inputs in order, each once.
+    std::array<AnalyteId, AnalyteCount> order;
+    std::array<bool, AnalyteCount> listed{};
+    size_t count = 0;
+    const auto list = [&](AnalyteId input) {
+        if (!listed[size_t(input)]) {
+            listed[size_t(input)] = true;
+            order[count++] = input;
+        }
+    };
     if (inputOrder == InputOrder::Formulas) {
         for (const RowWorking& row : outcome.working) {
             for (const FormulaOp& op :
                  row.formula ? row.formula->ops : std::span<const FormulaOp>()) {
-                if (op.kind == FormulaOp::Input && !order.contains(op.input))
-                    order << op.input;
+                if (op.kind == FormulaOp::Input)
+                    list(op.input);
             }
         }
     }
-    for (AnalyteId input : checks()) {
-        if (!order.contains(input))
-            order << input;
-    }
-    outcome.inputs.reserve(order.size());
-    for (AnalyteId input : order)
-        outcome.inputs << inputs[input];
+    for (AnalyteId input : checks())
+        list(input);
+    outcome.inputs.reserve(qsizetype(count));
+    for (size_t i = 0; i < count; ++i)
+        outcome.inputs << inputs[order[i]];
     return outcome;
 }
 

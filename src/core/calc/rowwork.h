@@ -28,7 +28,7 @@ inline QString text(const char* fixed)
 // The "###0.00" result text with its unit suffix.
 inline QString resultText(double value, const char* suffix, const QLocale& locale)
 {
-    return formatFixed2(value, locale) + QLatin1String(suffix);
+    return formatFixed(value, 2, locale, suffix);
 }
 
 // One row worked out from its formula: the value, the result as the formula

@@ -1,5 +1,7 @@
 #include "csvio/csvwriter.h"
 
+#include <QStringEncoder>
+
 namespace quarvex {
 
 namespace {
@@ -49,31 +51,120 @@ void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter)
     appendQuoted(out, field);
 }
 
+namespace {
+
+// What a text holds, as far as writing it as a field goes. One pass with no
+// early exit, so that it vectorises.
+struct Scan {
+    unsigned all = 0;    // every character or-ed: 0x80 or more is beyond ASCII
+    unsigned quotes = 0; // a double quote
+    unsigned breaks = 0; // the delimiter or a line break: the field is quoted
+
+    void add(QStringView text, char16_t separator)
+    {
+        const char16_t* c = text.utf16();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const unsigned u = c[i];
+            all |= u;
+            quotes |= unsigned(u == u'"');
+            breaks |= unsigned(u == separator) | unsigned(u == u'\n') | unsigned(u == u'\r');
+        }
+    }
+    // Copied character by character, no UTF-8 and no doubled quotes needed.
+    bool plain() const { return all < 0x80 && quotes == 0; }
+};
+
+char16_t separatorOf(char delimiter)
+{
+    return char16_t(static_cast<unsigned char>(delimiter));
+}
+
+char* narrow(char* to, QStringView text)
+{
+    const char16_t* c = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        to[i] = char(c[i]);
+    return to + text.size();
+}
+
+// Writes the parts, joined by the joiner, as one field beyond ASCII without
+// quotes of its own: encoded straight into the output.
+void appendEncoded(QByteArray& out, const QString* single, const QStringList* parts,
+                   QStringView joiner, bool quoted)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    const auto add = [&out, &encoder](QStringView text) {
+        const qsizetype start = out.size();
+        out.resize(start + encoder.requiredSpace(text.size()));
+        char* end = encoder.appendToBuffer(out.data() + start, text);
+        out.truncate(end - out.constData());
+    };
+    if (quoted)
+        out.append('"');
+    if (single)
+        add(*single);
+    if (parts) {
+        for (qsizetype i = 0; i < parts->size(); ++i) {
+            if (i > 0)
+                add(joiner);
+            add((*parts)[i]);
+        }
+    }
+    if (quoted)
+        out.append('"');
+}
+
+} // namespace
+
 void appendCsvField(QByteArray& out, const QString& field, char delimiter)
 {
     // Nearly every text is ASCII without quotes: it is copied straight into
-    // the output, without a UTF-8 copy of its own. One pass notes what the
-    // text holds and another copies it, both without an early exit, so that
-    // they vectorise. Only text beyond ASCII or with quotes of its own takes
-    // the way over UTF-8.
-    const qsizetype size = field.size();
-    const char16_t* text = reinterpret_cast<const char16_t*>(field.constData());
-    const char16_t separator = char16_t(static_cast<unsigned char>(delimiter));
-    unsigned all = 0;
-    unsigned quotes = 0;
-    unsigned breaks = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const unsigned c = text[i];
-        all |= c;
-        quotes |= unsigned(c == u'"');
-        breaks |= unsigned(c == separator) | unsigned(c == u'\n') | unsigned(c == u'\r');
-    }
-    if (all >= 0x80 || quotes != 0) {
+    // the output, without a UTF-8 copy of its own. Only text beyond ASCII or
+    // with quotes of its own takes the way over UTF-8.
+    Scan scan;
+    scan.add(field, separatorOf(delimiter));
+    if (scan.quotes != 0) {
         appendCsvField(out, QByteArrayView(field.toUtf8()), delimiter);
         return;
     }
+    if (!scan.plain()) {
+        appendEncoded(out, &field, nullptr, {}, scan.breaks != 0);
+        return;
+    }
+    const qsizetype size = field.size();
     const qsizetype start = out.size();
-    const qsizetype quote = breaks != 0 ? 1 : 0;
+    const qsizetype quote = scan.breaks != 0 ? 1 : 0;
+    out.resize(start + size + 2 * quote);
+    char* to = out.data() + start;
+    if (quote != 0) {
+        to[0] = '"';
+        to[size + 1] = '"';
+    }
+    narrow(to + quote, field);
+}
+
+void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joiner, char delimiter)
+{
+    Scan scan;
+    qsizetype size = 0;
+    for (const QString& part : parts) {
+        scan.add(part, separatorOf(delimiter));
+        size += part.size();
+    }
+    if (parts.size() > 1) {
+        scan.add(joiner, separatorOf(delimiter));
+        size += joiner.size() * (parts.size() - 1);
+    }
+    if (scan.quotes != 0) {
+        appendCsvField(out, QByteArrayView(parts.join(joiner).toUtf8()), delimiter);
+        return;
+    }
+    if (!scan.plain()) {
+        appendEncoded(out, nullptr, &parts, joiner, scan.breaks != 0);
+        return;
+    }
+    const qsizetype start = out.size();
+    const qsizetype quote = scan.breaks != 0 ? 1 : 0;
     out.resize(start + size + 2 * quote);
     char* to = out.data() + start;
     if (quote != 0) {
@@ -81,8 +172,11 @@ void appendCsvField(QByteArray& out, const QString& field, char delimiter)
         to[size + 1] = '"';
     }
     to += quote;
-    for (qsizetype i = 0; i < size; ++i)
-        to[i] = char(text[i]);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            to = narrow(to, joiner);
+        to = narrow(to, parts[i]);
+    }
 }
 
 void appendCsvText(QByteArray& out, QByteArrayView utf8, char delimiter)

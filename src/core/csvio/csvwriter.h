@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 namespace quarvex {
 
@@ -14,6 +16,9 @@ inline constexpr char CsvLineEnd[] = "\r\n";
 // line break; as it is otherwise.
 void appendCsvField(QByteArray& out, QByteArrayView field, char delimiter);
 void appendCsvField(QByteArray& out, const QString& field, char delimiter);
+// The texts joined by the joiner as one field: the same bytes as the joined
+// text would give, without making it.
+void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joiner, char delimiter);
 
 // Appends a field whose text came from the input (a case or student name, a
 // column passed through), guarded for spreadsheets, which take a cell that
