@@ -40,6 +40,8 @@ private Q_SLOTS:
     void exitStatusOfEveryStatus();
     void cellsFromTheInputAreGuarded_data();
     void cellsFromTheInputAreGuarded();
+    void joinedFieldsAsTheJoinedText_data();
+    void joinedFieldsAsTheJoinedText();
     void recordsOverTheLimitAreSkipped();
     void blanksAfterUnitAndGenderAsInACaseFile();
     void everyGridRowHasItsVariantsInItemsJson();
@@ -595,6 +597,38 @@ void TestBatch::cellsFromTheInputAreGuarded()
     QByteArray number;
     appendCsvField(number, u"-1.5"_s, ',');
     QCOMPARE(number, "-1.5"_ba);
+}
+
+void TestBatch::joinedFieldsAsTheJoinedText_data()
+{
+    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<char>("delimiter");
+
+    QTest::addRow("none") << QStringList() << ',';
+    QTest::addRow("one empty") << QStringList{QString()} << ',';
+    QTest::addRow("ASCII") << QStringList{u"eGFR: a"_s, u"b"_s} << ',';
+    QTest::addRow("delimiter inside") << QStringList{u"a, b"_s, u"c"_s} << ',';
+    QTest::addRow("delimiter only in the joiner") << QStringList{u"a"_s, u"b"_s} << '|';
+    QTest::addRow("line break") << QStringList{u"a\nb"_s, u"c\r"_s} << ';';
+    QTest::addRow("quotes") << QStringList{u"say \"x\""_s, u"\u2265 5"_s} << ',';
+    QTest::addRow("beyond ASCII") << QStringList{u"0.7\u20131.3 mg/dL"_s, u"\u00b5mol/L, \u2265"_s}
+                                  << ',';
+    QTest::addRow("beyond ASCII, quoted") << QStringList{u"M\u00fcller; x"_s, u"y"_s} << ';';
+    QTest::addRow("surrogate pair") << QStringList{u"\U0001F600 ok"_s, u"z"_s} << ',';
+    QTest::addRow("lone surrogate") << QStringList{QString(QChar(0xd800)), u"z"_s} << ',';
+}
+
+void TestBatch::joinedFieldsAsTheJoinedText()
+{
+    QFETCH(QStringList, parts);
+    QFETCH(char, delimiter);
+    for (const QString& joiner : {u" | "_s, u", "_s}) {
+        QByteArray joined = "x";
+        QByteArray written = "x";
+        appendCsvField(joined, parts.join(joiner), delimiter);
+        appendCsvField(written, parts, joiner, delimiter);
+        QCOMPARE(written, joined);
+    }
 }
 
 void TestBatch::recordsOverTheLimitAreSkipped()

@@ -1,9 +1,12 @@
 #include "analytes/format.h"
+#include "calc/formula.h"
 #include "calc/items.h"
 #include "coretestmain.h"
 #include "testfields.h"
 
+#include <cmath>
 #include <limits>
+#include <random>
 
 using namespace quarvex;
 using namespace quarvex::test;
@@ -18,6 +21,8 @@ class TestCalculations : public QObject
 private Q_SLOTS:
     void fixed2_data();
     void fixed2();
+    void sixDigitsAsTheLocaleWritesThem_data();
+    void sixDigitsAsTheLocaleWritesThem();
     void bands_data();
     void bands();
     void bandEdges_data();
@@ -85,6 +90,45 @@ void TestCalculations::fixed2()
     QFETCH(QString, german);
     QCOMPARE(formatFixed2(value, English), english);
     QCOMPARE(formatFixed2(value, German), german);
+    // A row's result: the same number with its unit, and the number it
+    // shows read back.
+    double shown = 0.0;
+    QCOMPARE(formatFixed(value, 2, German, " \xc2\xb5mol/L", &shown), german + u" \u00b5mol/L"_s);
+    QCOMPARE(formatFixed(value, 2, English, " mg/dL"), english + u" mg/dL"_s);
+    if (std::isnan(value))
+        QVERIFY(std::isnan(shown));
+    else
+        QCOMPARE(shown, fixedValue(value, 2));
+}
+
+// Numbers quoted in notes: six significant digits exactly as the locale
+// writes them, over values of every magnitude a case can hold, short and
+// long, ties at the seventh digit included.
+void TestCalculations::sixDigitsAsTheLocaleWritesThem_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addRow("English") << English;
+    QTest::addRow("German") << German;
+    QTest::addRow("Arabic digits") << QLocale(QLocale::Arabic, QLocale::Egypt);
+}
+
+void TestCalculations::sixDigitsAsTheLocaleWritesThem()
+{
+    QFETCH(QLocale, locale);
+    QLocale plain = locale;
+    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    QList<double> values{0.0, -0.0,     -1.5,     0.0001,   0.00001,   999999.0,  999999.5,
+                         1e6, 100000.0, 15351.25, 430954.5, 0.1234565, 1.0 / 3.0, 2.0 / 3.0 * 1e-5};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double magnitude = std::pow(10.0, std::uniform_real_distribution(-7.0, 8.0)(random));
+        const double step = std::pow(10.0, std::floor(std::log10(magnitude)) - int(random() % 8));
+        values << magnitude << std::round(magnitude / step) * step;
+    }
+    for (double value : values) {
+        QCOMPARE(sixDigits(value, locale), plain.toString(value, 'g', 6));
+        QCOMPARE(sixDigits(-value, locale), plain.toString(-value, 'g', 6));
+    }
 }
 
 // Single-row items: the screen's result text exactly, the interpretation by a

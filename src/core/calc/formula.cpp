@@ -1,13 +1,17 @@
 #include "calc/formula.h"
 
 #include "analytes/format.h"
+#include "analytes/number.h"
 #include "i18n/language.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace quarvex {
 
@@ -187,8 +191,79 @@ QString withoutGroups(double value, const QLocale& locale, int precision)
 
 } // namespace
 
+namespace {
+
+// A positive value of at most six significant digits written as the locale
+// writes it with six ('g': no exponent from 1e-4 to below 1e6, no trailing
+// zeros), from its shortest round-trip form; nothing for any other value or
+// a locale without ASCII digits and a one-character decimal point. The
+// shortest form of such a value is its exact six-digit rounding, so no
+// rounding is needed.
+std::optional<QString> shortSixDigits(double value, const QLocale& locale)
+{
+    const char16_t point = plainDecimalPoint(locale);
+    if (point == u'\0' || !(value > 0.0) || !std::isfinite(value))
+        return std::nullopt;
+    char buffer[64];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const std::string_view text(buffer, size_t(written.ptr - buffer));
+    char digits[8];
+    int size = 0;
+    int pointPosition = 0; // digits before the decimal point
+    bool afterPoint = false;
+    bool leading = true;
+    size_t i = 0;
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (leading && c == '0') {
+            pointPosition -= afterPoint ? 1 : 0;
+            continue;
+        }
+        leading = false;
+        if (size == int(sizeof digits))
+            return std::nullopt;
+        digits[size++] = c;
+        pointPosition += afterPoint ? 0 : 1;
+    }
+    if (i + 1 < text.size()) {
+        int exponent = 0;
+        const char* from = text.data() + i + 1 + (text[i + 1] == '+' ? 1 : 0);
+        std::from_chars(from, text.data() + text.size(), exponent);
+        pointPosition += exponent;
+    }
+    while (size > 0 && digits[size - 1] == '0')
+        --size;
+    const int exponent = pointPosition - 1;
+    if (size == 0 || size > 6 || exponent < -4 || exponent >= 6)
+        return std::nullopt;
+    QString out;
+    out.reserve(size + 8);
+    if (pointPosition <= 0) {
+        out += QLatin1Char('0');
+        out += QChar(point);
+        out += QString(-pointPosition, QLatin1Char('0'));
+        out += QLatin1StringView(digits, size);
+        return out;
+    }
+    for (int k = 0; k < std::max(size, pointPosition); ++k) {
+        if (k == pointPosition)
+            out += QChar(point);
+        out += QLatin1Char(k < size ? digits[k] : '0');
+    }
+    return out;
+}
+
+} // namespace
+
 QString sixDigits(double value, const QLocale& locale)
 {
+    // Most numbers quoted are values as typed, of a few digits.
+    if (std::optional<QString> text = shortSixDigits(value, locale))
+        return *std::move(text);
     return withoutGroups(value, locale, 6);
 }
 

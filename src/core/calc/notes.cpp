@@ -777,8 +777,12 @@ QString fillTemplate(const QString& sentence, const QStringList& arguments)
         const char16_t digit = sentence[at + 1].unicode();
         if (digit < u'1' || digit > u'9' || qsizetype(digit - u'1') >= arguments.size())
             continue;
-        if (done == 0)
-            out.reserve(sentence.size() + 32);
+        if (done == 0) {
+            qsizetype size = sentence.size();
+            for (const QString& argument : arguments)
+                size += argument.size();
+            out.reserve(size);
+        }
         out += QStringView(sentence).sliced(done, at - done);
         out += arguments[qsizetype(digit - u'1')];
         done = at + 2;
