@@ -464,6 +464,10 @@ QList<Note> contextNotes(const ItemNotes& tables, int row, const Inputs& inputs,
         }
         QString filled =
             parts == NoteParts::Template ? QString() : fillTemplate(pattern, arguments);
+        if (parts == NoteParts::Text) {
+            notes << Note{NoteKind::Context, std::move(filled), {}, {}, {}, {}, {}};
+            continue;
+        }
         notes << Note{NoteKind::Context,
                       std::move(filled),
                       std::move(sources),

@@ -51,9 +51,9 @@ QString shownNoteTag(NoteKind kind);
 QList<Note> rowNotes(ItemId item, int row, const Inputs& inputs, const Outcome& outcome,
                      const QLocale& locale);
 
-// What of a note an output writes: everything; the text without the
-// sources (the batch CSV); or only its id, template and arguments, no text
-// and no sources (a lean JSON line).
+// What of a note an output writes: everything; only its text, for a note
+// of a context rule (the batch CSV); or only its id, template and arguments,
+// no text and no sources (a lean JSON line).
 enum class NoteParts { All, Text, Template };
 
 // The notes of the row that belong to this case alone: its context notes,
