@@ -58,7 +58,8 @@ void evaluateCase(const Fields& fields, const QLocale& locale, CaseEvaluation& o
     out.notes.clear();
     size_t first = 0;
     const Inputs inputs(fields, locale);
-    QList<ItemEvaluation> evaluations = evaluateItems(inputs);
+    // The CSV writes no derivation: the outcomes need not list their inputs.
+    QList<ItemEvaluation> evaluations = evaluateItems(inputs, false);
     // The notes of every row of the case, a note of several rows once.
     QList<QList<Note>> rowNoteLists;
     QStringList rowNames;

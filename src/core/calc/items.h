@@ -177,8 +177,9 @@ struct ItemDescriptor {
     QList<Finding> findings(const Inputs& inputs) const;
     // Computes the item (call only when it has no findings): each row's
     // formula, value, result text, band and interpretation, then the screen
-    // form; lists its inputs in the item's input order.
-    Outcome compute(const Inputs& inputs) const;
+    // form; lists its inputs in the item's input order, unless asked not
+    // to (Outcome::inputs is the derivation's; a batch writes no derivation).
+    Outcome compute(const Inputs& inputs, bool listInputs = true) const;
 };
 
 // The 28 descriptors, in ItemId order: the order of the overview.

@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace quarvex {
@@ -822,24 +824,35 @@ void showSharedOnce(QList<QList<Note>>& notes, const QStringList& rowNames)
         for (qsizetype n = 0; n < notes[r].size(); ++n) {
             if (notes[r][n].kind != NoteKind::Context)
                 continue;
-            const QString own = ownText(notes[r][n]).toString();
-            QStringList names =
-                notes[r][n].rows.isEmpty() ? QStringList{rowNames.value(r)} : notes[r][n].rows;
-            const qsizetype before = names.size();
+            // Read in place: the other rows' lists change, never this one.
+            const QStringView own = ownText(std::as_const(notes[r][n]));
+            QStringList names; // made once another row carries the note too
             for (qsizetype other = r + 1; other < notes.size(); ++other) {
+                const auto shared = [&](const Note& note) {
+                    return note.kind == NoteKind::Context && ownText(note) == own;
+                };
+                const QList<Note>& theirs = std::as_const(notes)[other];
+                if (std::none_of(theirs.cbegin(), theirs.cend(), shared))
+                    continue;
+                if (names.isEmpty()) {
+                    const Note& first = std::as_const(notes)[r][n];
+                    names = first.rows.isEmpty() ? QStringList{rowNames.value(r)} : first.rows;
+                }
                 notes[other].removeIf([&](const Note& note) {
-                    if (note.kind != NoteKind::Context || ownText(note) != own)
+                    if (!shared(note))
                         return false;
                     names << (note.rows.isEmpty() ? QStringList{rowNames.value(other)} : note.rows);
                     return true;
                 });
             }
-            if (names.size() == before)
+            if (names.isEmpty())
                 continue;
             Note& note = notes[r][n];
             const qsizetype oldLead = note.rows.isEmpty() ? 0 : sharedLead(note.rows).size();
             const QString lead = sharedLead(names);
-            note.text = lead + own;
+            QString text = lead;
+            text += own;
+            note.text = std::move(text);
             if (!note.pattern.isEmpty())
                 note.pattern = lead + note.pattern.sliced(oldLead);
             note.rows = names;

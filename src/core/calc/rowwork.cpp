@@ -146,7 +146,7 @@ QList<Finding> ItemDescriptor::findings(const Inputs& inputs) const
     return out;
 }
 
-Outcome ItemDescriptor::compute(const Inputs& inputs) const
+Outcome ItemDescriptor::compute(const Inputs& inputs, bool listInputs) const
 {
     Outcome outcome;
     const QStringList& names = rowNameTexts(id);
@@ -174,6 +174,8 @@ Outcome ItemDescriptor::compute(const Inputs& inputs) const
     }
     if (screenForm)
         screenForm(outcome, std::span<const QString>(bandTexts.data(), all.size()));
+    if (!listInputs)
+        return outcome;
 
     // The inputs in order, each once.
     std::array<AnalyteId, AnalyteCount> order;

@@ -5,12 +5,12 @@
 
 namespace quarvex {
 
-ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs)
+ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs, bool listInputs)
 {
     ItemEvaluation evaluation{&item, item.findings(inputs), std::nullopt};
     if (!evaluation.findings.isEmpty())
         return evaluation;
-    Outcome outcome = item.compute(inputs);
+    Outcome outcome = item.compute(inputs, listInputs);
     const auto finite = [](double value) { return std::isfinite(value); };
     if (std::all_of(outcome.values.cbegin(), outcome.values.cend(), finite))
         evaluation.outcome = std::move(outcome);
@@ -19,12 +19,12 @@ ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs)
     return evaluation;
 }
 
-QList<ItemEvaluation> evaluateItems(const Inputs& inputs)
+QList<ItemEvaluation> evaluateItems(const Inputs& inputs, bool listInputs)
 {
     QList<ItemEvaluation> evaluations;
     evaluations.reserve(ItemCount);
     for (const ItemDescriptor& item : overviewItems())
-        evaluations << evaluateItem(item, inputs);
+        evaluations << evaluateItem(item, inputs, listInputs);
     return evaluations;
 }
 

@@ -29,10 +29,13 @@ struct ItemEvaluation {
 // numbers (a ratio over a value next to zero) gives no outcome but a
 // result-not-finite finding naming the item, so no band or interpretation is
 // ever shown for infinity or NaN.
-ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs);
+// Without listInputs, the outcome's list of inputs (for a derivation) is
+// left empty.
+ItemEvaluation evaluateItem(const ItemDescriptor& item, const Inputs& inputs,
+                            bool listInputs = true);
 
 // Every overview item, in item order, against one reading of the inputs.
-QList<ItemEvaluation> evaluateItems(const Inputs& inputs);
+QList<ItemEvaluation> evaluateItems(const Inputs& inputs, bool listInputs = true);
 
 // The list texts of the computable items, in item order, in the language
 // installed (for the list window).
