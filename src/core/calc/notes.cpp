@@ -279,7 +279,7 @@ std::optional<QStringList> check(const NoteCondition& condition, int row, const 
         const ItemDescriptor& other = item(condition.item);
         if (!other.findings(inputs).isEmpty())
             return std::nullopt;
-        const Outcome worked = other.compute(inputs);
+        const Outcome worked = other.compute(inputs, false);
         if (condition.otherRow < 0 || condition.otherRow >= worked.values.size() ||
             condition.otherRow >= worked.rows.size())
             return std::nullopt;
