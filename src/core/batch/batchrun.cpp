@@ -12,6 +12,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -116,7 +117,7 @@ QString progressText(const BatchProgress& progress)
         progress.bytesRead <= progress.inputSize) {
         const double left = progress.seconds * double(progress.inputSize - progress.bytesRead) /
                             double(progress.bytesRead);
-        const qint64 secs = qint64(left + 0.5);
+        const qint64 secs = std::llround(left);
         const QString mmss = QString::number(secs % 3600 / 60) + QLatin1Char(':') +
                              QString::number(secs % 60).rightJustified(2, QLatin1Char('0'));
         text += QStringLiteral(", ") +
@@ -248,7 +249,7 @@ public:
         m_progress.inputSize = input.isSequential() ? -1 : input.size();
     }
 
-    ~BatchRun() { stopWorkers(); }
+    ~BatchRun() override { stopWorkers(); }
 
     BatchSummary run();
 

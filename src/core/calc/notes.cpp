@@ -166,8 +166,8 @@ bool holds(double value, double low, double high)
 // mg/dL, men)", the unit and interval those of the limits read for the case.
 QString conditionTemplate(const NoteCondition& condition, int first, const AdultLimits* limits)
 {
-    const QString name = QString::fromLatin1(analyte(condition.analyte).name);
-    const QString arg = u'%' + QString::number(first);
+    QString name = QString::fromLatin1(analyte(condition.analyte).name);
+    QString arg = u'%' + QString::number(first);
     switch (condition.test) {
     case T::NotAboveUpper:
     case T::NotBelowLower:
@@ -864,9 +864,9 @@ QList<NoteTemplate> noteTemplates(const QLocale& locale)
 {
     QList<NoteTemplate> out;
     for (const ItemDescriptor& item : overviewItems()) {
-        for (size_t r = 0; r < item.notes.context.size(); ++r) {
-            for (const QString& sentence : contextTemplates(item.notes.context[r], locale))
-                out << NoteTemplate{contextId(item.notes.context[r]), sentence};
+        for (const ContextRule& rule : item.notes.context) {
+            for (const QString& sentence : contextTemplates(rule, locale))
+                out << NoteTemplate{contextId(rule), sentence};
         }
         for (const CutOffNote& cut : item.notes.cutOffs) {
             for (int where = 0; where < 5; ++where) {
