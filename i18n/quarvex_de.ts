@@ -369,6 +369,42 @@
     </message>
 </context>
 <context>
+    <name>quarvex::Batch</name>
+    <message>
+        <source>%1 cases, %2 cases/s</source>
+        <translation>%1 Fälle, %2 Fälle/s</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <extracomment>The progress of a batch run and the time left (&quot;1200 cases, 400 cases/s, 0:07 left&quot;).</extracomment>
+        <translation>%1, noch %2</translation>
+    </message>
+    <message>
+        <source>The device refused a write.</source>
+        <translation>Das Gerät hat das Schreiben verweigert.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>line %1: unknown column %2</source>
+        <translation>Zeile %1: unbekannte Spalte %2</translation>
+    </message>
+    <message>
+        <source>line %1: unknown columns %2</source>
+        <translation>Zeile %1: unbekannte Spalten %2</translation>
+    </message>
+    <message>
+        <source>line %1: repeated column %2</source>
+        <translation>Zeile %1: doppelte Spalte %2</translation>
+    </message>
+    <message>
+        <source>line %1: repeated columns %2</source>
+        <translation>Zeile %1: doppelte Spalten %2</translation>
+    </message>
+</context>
+<context>
     <name>quarvex::CalculatorScreen</name>
     <message>
         <source>Clinical scenarios</source>
@@ -1632,6 +1668,10 @@ von --locale.
     <message>
         <source>%1: the pages could not be drawn</source>
         <translation>%1: die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>--sheet %1: %2</source>
+        <translation>--sheet %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4274,6 +4314,54 @@ von --locale.
     <message>
         <source>Date:</source>
         <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>choose at least one item</source>
+        <translation>wählen Sie mindestens einen Test</translation>
+    </message>
+    <message>
+        <source>each item can be chosen once</source>
+        <translation>jeder Test kann nur einmal gewählt werden</translation>
+    </message>
+    <message>
+        <source>the number of exercises per item must be from 1 to %1</source>
+        <translation>die Zahl der Aufgaben je Test muss von 1 bis %1 reichen</translation>
+    </message>
+    <message>
+        <source>the number of versions must be from 1 to %1</source>
+        <translation>die Zahl der Versionen muss von 1 bis %1 reichen</translation>
+    </message>
+    <message>
+        <source>the level must be 1, 2 or 3</source>
+        <translation>die Stufe muss 1, 2 oder 3 sein</translation>
+    </message>
+    <message>
+        <source>the seed must be a whole number from 0 to %1</source>
+        <translation>der Startwert muss eine ganze Zahl von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>kein JSON: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>not a sheet file (it has no &quot;sheet&quot;, &quot;items&quot; and &quot;versions&quot;; save the worksheet again)</source>
+        <translation>keine Arbeitsblatt-Datei (es fehlen &quot;sheet&quot;, &quot;items&quot; und &quot;versions&quot;; speichern Sie das Arbeitsblatt erneut)</translation>
+    </message>
+    <message>
+        <source>the sheet names an item this program does not have: %1</source>
+        <translation>das Arbeitsblatt nennt einen Test, den dieses Programm nicht hat: %1</translation>
+    </message>
+    <message>
+        <source>the sheet was made by an earlier version of the exercise generator (this program&apos;s is %1): make the sheet again</source>
+        <translation>das Arbeitsblatt stammt von einer früheren Version des Aufgabengenerators (die dieses Programms ist %1): erstellen Sie das Arbeitsblatt neu</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s seed is not a whole number from 0 to %1</source>
+        <translation>der Startwert des Arbeitsblatts ist keine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s settings are out of range: %1</source>
+        <translation>die Einstellungen des Arbeitsblatts liegen außerhalb ihres Bereichs: %1</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,19 @@ private Q_SLOTS:
         QCOMPARE(installedLanguage(), u"de"_s);
     }
 
+    // What is wrong with a sheet's settings or file is said in the language
+    // installed (the command line's standard error, the worksheet dialog).
+    void sheetProblemsSpeakTheLanguage()
+    {
+        QString error;
+        QVERIFY(installLanguage(u"de"_s));
+        QCOMPARE(worksheetSettingsProblem({}), u"wählen Sie mindestens einen Test"_s);
+        QVERIFY(!readWorksheetSettings("{}", error));
+        QVERIFY2(error.startsWith(u"keine Arbeitsblatt-Datei"_s), qPrintable(error));
+        QVERIFY(installLanguage(u"en"_s));
+        QCOMPARE(worksheetSettingsProblem({}), u"choose at least one item"_s);
+    }
+
     // Every shown text of the catalogue and the analytes has its German form
     // (a text missing from the translation would show in English).
     void everyShownTextTranslated()
