@@ -257,7 +257,8 @@ private Q_SLOTS:
                                            [](const StepGrade& s) { return s.id == u"result"_s; });
         QVERIFY2(answered->feedback.contains(inSentence), qPrintable(answered->feedback));
 
-        // No German label comes out lower case inside a sentence, in any item.
+        // No German label comes out lower case inside a sentence, in any item,
+        // and no unit says "years".
         if (language != u"de"_s)
             return;
         for (const ItemDescriptor& d : overviewItems()) {
@@ -265,6 +266,7 @@ private Q_SLOTS:
                 for (const ExerciseStep& s :
                      makeExercise(d.id, 3, level, std::nullopt, locale).steps) {
                     QCOMPARE(s.sentenceLabel, s.label);
+                    QVERIFY2(!s.unit.contains(u"years"_s), qPrintable(s.unit));
                     for (const QString& word : {u"schritt"_s, u"ergebnis"_s, u"bewertung"_s})
                         QVERIFY2(!s.prompt.contains(word), qPrintable(s.prompt));
                 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace quarvex::practice {
 
@@ -18,6 +19,14 @@ using A = AnalyteId;
 QString practiceText(const char* text)
 {
     return QCoreApplication::translate("quarvex::Practice", text);
+}
+
+// A unit of a step with its words in the language installed: an age in a
+// formula is in "years" ("years·kg").
+QString shownUnitWords(QString unit)
+{
+    static const QRegularExpression years(QStringLiteral("\\byears\\b"));
+    return unit.replace(years, practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "years")));
 }
 
 QString upperFirst(QString text)
@@ -205,7 +214,7 @@ private:
             s.label = rowLabel(
                 practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "Step %1")).arg(k + 1));
             s.prompt = prompt(k);
-            s.unit = row.steps[k].resultUnit;
+            s.unit = shownUnitWords(row.steps[k].resultUnit);
             s.role = StepRole::Operation;
             s.tolerance = {StepTolerance::Within, IntermediateTolerance};
             s.expected = row.steps[k].result;
@@ -243,7 +252,7 @@ private:
                 const AnalyteId id = w.formula->ops[0].input;
                 s.prompt = asShown(practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 in %2"))
                                        .arg(analyte(id).shownName(), row.valueUnit));
-                s.unit = row.valueUnit;
+                s.unit = shownUnitWords(row.valueUnit);
                 if (m_conversion.contains(id))
                     s.dependsOn << m_conversion[id];
             } else {
@@ -258,7 +267,7 @@ private:
                         : practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 with %2"))
                               .arg(row.symbols, row.constant);
                 s.prompt = asShown(question);
-                s.unit = row.steps[k].resultUnit;
+                s.unit = shownUnitWords(row.steps[k].resultUnit);
                 s.operation = k;
                 if (opsAsked) {
                     addDependency(s.dependsOn, ops[k].left, stepOf);
