@@ -304,7 +304,7 @@
     <name>quarvex::AnalyteForm</name>
     <message>
         <source>%1, Male or Female</source>
-        <translation>%1: „Male“ (männlich) oder „Female“ (weiblich)</translation>
+        <translation>%1: Männlich oder Weiblich</translation>
     </message>
     <message>
         <source>%1, in years</source>
@@ -317,6 +317,14 @@
     <message>
         <source>%1, in the unit picked beside it</source>
         <translation>%1, in der daneben gewählten Einheit</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
     </message>
 </context>
 <context>
@@ -358,6 +366,42 @@
     <message>
         <source>Band picture: %1</source>
         <translation>Bereichsbild: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Batch</name>
+    <message>
+        <source>%1 cases, %2 cases/s</source>
+        <translation>%1 Fälle, %2 Fälle/s</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <extracomment>The progress of a batch run and the time left (&quot;1200 cases, 400 cases/s, 0:07 left&quot;).</extracomment>
+        <translation>%1, noch %2</translation>
+    </message>
+    <message>
+        <source>The device refused a write.</source>
+        <translation>Das Gerät hat das Schreiben verweigert.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>line %1: unknown column %2</source>
+        <translation>Zeile %1: unbekannte Spalte %2</translation>
+    </message>
+    <message>
+        <source>line %1: unknown columns %2</source>
+        <translation>Zeile %1: unbekannte Spalten %2</translation>
+    </message>
+    <message>
+        <source>line %1: repeated column %2</source>
+        <translation>Zeile %1: doppelte Spalte %2</translation>
+    </message>
+    <message>
+        <source>line %1: repeated columns %2</source>
+        <translation>Zeile %1: doppelte Spalten %2</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1669,10 @@ von --locale.
         <source>%1: the pages could not be drawn</source>
         <translation>%1: die Seiten konnten nicht gezeichnet werden</translation>
     </message>
+    <message>
+        <source>--sheet %1: %2</source>
+        <translation>--sheet %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::ClinicalProse</name>
@@ -1973,90 +2021,6 @@ von --locale.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>seen in the kidney clinic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>admitted after three days of vomiting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>on the ward after a week of septic shock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with swollen ankles for a month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>admitted with confusion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>taking a diuretic for high blood pressure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>after a week of diarrhoea</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>two days after starting chemotherapy for lymphoma</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with poorly controlled type 2 diabetes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>whose father had a heart attack at 45</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with central obesity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>on a statin and a PCSK9 inhibitor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with itching for two weeks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>after a week of nausea and dark urine</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>who drinks a bottle of wine a day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with tiredness and yellow eyes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>who has felt tired for months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with long-standing rheumatoid arthritis</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with joint pains and tiredness</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with severe upper abdominal pain</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with a raised amylase found at a routine check</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>urine protein in mg/L</source>
         <translation>Urinprotein in mg/L</translation>
     </message>
@@ -2255,11 +2219,6 @@ von --locale.
     <message>
         <source>A %1-year-old patient</source>
         <translation>Eine Person von %1 Jahren</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <extracomment>The person and the clause of presenting context after it (&quot;admitted with confusion&quot;).</extracomment>
-        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2920,6 +2879,32 @@ von --locale.
         <source>Which interpretation does %1 give?</source>
         <translation>Welche Bewertung ergibt %1?</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A step of one result row among several: the row&apos;s symbol and the step (&quot;CrCl: Step 1&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>%1 = %2 for Male, %3 for Female</source>
+        <extracomment>A gender constant of a formula: its symbol, the men&apos;s and the women&apos;s value.</extracomment>
+        <translation>%1 = %2 für Männer, %3 für Frauen</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::PracticeStepsArea</name>
@@ -3170,6 +3155,10 @@ von --locale.
         <source>%1 of %2 exercises right first time</source>
         <translation>%1 von %2 Aufgaben beim ersten Mal richtig</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::QtDialogs</name>
@@ -3293,6 +3282,532 @@ von --locale.
     <message>
         <source>Check: %1</source>
         <translation>Prüfen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quarvex::Scenario</name>
+    <message>
+        <source>Healthy adult</source>
+        <translation>Gesunde erwachsene Person</translation>
+    </message>
+    <message>
+        <source>an adult without known disease</source>
+        <translation>eine erwachsene Person ohne bekannte Erkrankung</translation>
+    </message>
+    <message>
+        <source>CKD G2</source>
+        <translation>CKD G2</translation>
+    </message>
+    <message>
+        <source>chronic kidney disease, eGFR 60-89</source>
+        <translation>chronische Nierenerkrankung, eGFR 60-89</translation>
+    </message>
+    <message>
+        <source>CKD G3a</source>
+        <translation>CKD G3a</translation>
+    </message>
+    <message>
+        <source>chronic kidney disease, eGFR 45-59</source>
+        <translation>chronische Nierenerkrankung, eGFR 45-59</translation>
+    </message>
+    <message>
+        <source>CKD G3b</source>
+        <translation>CKD G3b</translation>
+    </message>
+    <message>
+        <source>chronic kidney disease, eGFR 30-44</source>
+        <translation>chronische Nierenerkrankung, eGFR 30-44</translation>
+    </message>
+    <message>
+        <source>CKD G4</source>
+        <translation>CKD G4</translation>
+    </message>
+    <message>
+        <source>chronic kidney disease, eGFR 15-29</source>
+        <translation>chronische Nierenerkrankung, eGFR 15-29</translation>
+    </message>
+    <message>
+        <source>CKD G5</source>
+        <translation>CKD G5</translation>
+    </message>
+    <message>
+        <source>kidney failure, eGFR below 15</source>
+        <translation>Nierenversagen, eGFR unter 15</translation>
+    </message>
+    <message>
+        <source>Prerenal acute kidney injury</source>
+        <translation>Prärenale akute Nierenschädigung</translation>
+    </message>
+    <message>
+        <source>BUN/creatinine above 20, FENa below 1 %, FEUrea below 35 %, concentrated urine</source>
+        <translation>BUN/Kreatinin über 20, FENa unter 1 %, FEUrea unter 35 %, konzentrierter Urin</translation>
+    </message>
+    <message>
+        <source>Acute tubular necrosis</source>
+        <translation>Akute Tubulusnekrose</translation>
+    </message>
+    <message>
+        <source>FENa above 2 %, FEUrea above 50 %, dilute urine</source>
+        <translation>FENa über 2 %, FEUrea über 50 %, verdünnter Urin</translation>
+    </message>
+    <message>
+        <source>Nephrotic syndrome</source>
+        <translation>Nephrotisches Syndrom</translation>
+    </message>
+    <message>
+        <source>heavy proteinuria, low albumin, raised LDL</source>
+        <translation>große Proteinurie, niedriges Albumin, erhöhtes LDL</translation>
+    </message>
+    <message>
+        <source>SIADH-like hyponatraemia</source>
+        <translation>SIADH-artige Hyponatriämie</translation>
+    </message>
+    <message>
+        <source>low sodium, low urate and urea, urine sodium not low</source>
+        <translation>niedriges Natrium, niedrige Harnsäure und niedriger Harnstoff, Urin-Natrium nicht niedrig</translation>
+    </message>
+    <message>
+        <source>Hypokalaemia, renal loss</source>
+        <translation>Hypokaliämie, renaler Verlust</translation>
+    </message>
+    <message>
+        <source>low potassium with potassium still in the urine</source>
+        <translation>niedriges Kalium, dennoch Kalium im Urin</translation>
+    </message>
+    <message>
+        <source>Hypokalaemia, extrarenal loss</source>
+        <translation>Hypokaliämie, extrarenaler Verlust</translation>
+    </message>
+    <message>
+        <source>low potassium with little potassium in the urine</source>
+        <translation>niedriges Kalium mit wenig Kalium im Urin</translation>
+    </message>
+    <message>
+        <source>Tumour lysis</source>
+        <translation>Tumorlyse</translation>
+    </message>
+    <message>
+        <source>very high urate, urine urate above urine creatinine</source>
+        <translation>sehr hohe Harnsäure, Urin-Harnsäure über Urin-Kreatinin</translation>
+    </message>
+    <message>
+        <source>Hypertriglyceridaemia</source>
+        <translation>Hypertriglyceridämie</translation>
+    </message>
+    <message>
+        <source>triglycerides 250-1500 mg/dL, low HDL</source>
+        <translation>Triglyceride 250-1500 mg/dL, niedriges HDL</translation>
+    </message>
+    <message>
+        <source>Familial hypercholesterolaemia</source>
+        <translation>Familiäre Hypercholesterinämie</translation>
+    </message>
+    <message>
+        <source>LDL 190-400 mg/dL</source>
+        <translation>LDL 190-400 mg/dL</translation>
+    </message>
+    <message>
+        <source>Low HDL, metabolic syndrome</source>
+        <translation>Niedriges HDL, metabolisches Syndrom</translation>
+    </message>
+    <message>
+        <source>low HDL, raised triglycerides, high BMI</source>
+        <translation>niedriges HDL, erhöhte Triglyceride, hoher BMI</translation>
+    </message>
+    <message>
+        <source>On lipid-lowering treatment</source>
+        <translation>Unter lipidsenkender Therapie</translation>
+    </message>
+    <message>
+        <source>very low LDL on a statin and a PCSK9 inhibitor</source>
+        <translation>sehr niedriges LDL unter einem Statin und einem PCSK9-Hemmer</translation>
+    </message>
+    <message>
+        <source>Cholestasis</source>
+        <translation>Cholestase</translation>
+    </message>
+    <message>
+        <source>raised bilirubin, mostly direct</source>
+        <translation>erhöhtes Bilirubin, überwiegend direkt</translation>
+    </message>
+    <message>
+        <source>Acute viral hepatitis</source>
+        <translation>Akute Virushepatitis</translation>
+    </message>
+    <message>
+        <source>ALT in the hundreds or thousands, AST/ALT below 0.8</source>
+        <translation>ALT im Hunderter- bis Tausenderbereich, AST/ALT unter 0,8</translation>
+    </message>
+    <message>
+        <source>Alcoholic liver disease</source>
+        <translation>Alkoholische Lebererkrankung</translation>
+    </message>
+    <message>
+        <source>AST/ALT above 1.5, low albumin</source>
+        <translation>AST/ALT über 1,5, niedriges Albumin</translation>
+    </message>
+    <message>
+        <source>Haemolysis</source>
+        <translation>Hämolyse</translation>
+    </message>
+    <message>
+        <source>raised bilirubin, mostly indirect</source>
+        <translation>erhöhtes Bilirubin, überwiegend indirekt</translation>
+    </message>
+    <message>
+        <source>Iron deficiency</source>
+        <translation>Eisenmangel</translation>
+    </message>
+    <message>
+        <source>low ferritin, low saturation, high TIBC</source>
+        <translation>niedriges Ferritin, niedrige Sättigung, hohe TEBK</translation>
+    </message>
+    <message>
+        <source>Anaemia of chronic disease</source>
+        <translation>Anämie bei chronischer Erkrankung</translation>
+    </message>
+    <message>
+        <source>low saturation and TIBC, normal or high ferritin</source>
+        <translation>niedrige Sättigung und TEBK, normales oder hohes Ferritin</translation>
+    </message>
+    <message>
+        <source>Haemochromatosis</source>
+        <translation>Hämochromatose</translation>
+    </message>
+    <message>
+        <source>saturation above 55 %, high ferritin</source>
+        <translation>Sättigung über 55 %, hohes Ferritin</translation>
+    </message>
+    <message>
+        <source>Acute pancreatitis</source>
+        <translation>Akute Pankreatitis</translation>
+    </message>
+    <message>
+        <source>serum amylase 300-3000 U/L, clearance ratio above 5 %</source>
+        <translation>Serum-Amylase 300-3000 U/L, Clearance-Quotient über 5 %</translation>
+    </message>
+    <message>
+        <source>Macroamylasaemia</source>
+        <translation>Makroamylasämie</translation>
+    </message>
+    <message>
+        <source>raised serum amylase, clearance ratio below 1 %</source>
+        <translation>erhöhte Serum-Amylase, Clearance-Quotient unter 1 %</translation>
+    </message>
+    <message>
+        <source>%1 seen in the kidney clinic</source>
+        <comment>a woman</comment>
+        <translation>%1, die in der Nierenambulanz betreut wird</translation>
+    </message>
+    <message>
+        <source>%1 seen in the kidney clinic</source>
+        <comment>a man</comment>
+        <translation>%1, der in der Nierenambulanz betreut wird</translation>
+    </message>
+    <message>
+        <source>%1 seen in the kidney clinic</source>
+        <comment>a patient</comment>
+        <translation>%1, die in der Nierenambulanz betreut wird</translation>
+    </message>
+    <message>
+        <source>%1 admitted after three days of vomiting</source>
+        <comment>a woman</comment>
+        <translation>%1, die nach drei Tagen Erbrechen aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 admitted after three days of vomiting</source>
+        <comment>a man</comment>
+        <translation>%1, der nach drei Tagen Erbrechen aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 admitted after three days of vomiting</source>
+        <comment>a patient</comment>
+        <translation>%1, die nach drei Tagen Erbrechen aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 on the ward after a week of septic shock</source>
+        <comment>a woman</comment>
+        <translation>%1, die nach einer Woche im septischen Schock auf der Station liegt</translation>
+    </message>
+    <message>
+        <source>%1 on the ward after a week of septic shock</source>
+        <comment>a man</comment>
+        <translation>%1, der nach einer Woche im septischen Schock auf der Station liegt</translation>
+    </message>
+    <message>
+        <source>%1 on the ward after a week of septic shock</source>
+        <comment>a patient</comment>
+        <translation>%1, die nach einer Woche im septischen Schock auf der Station liegt</translation>
+    </message>
+    <message>
+        <source>%1 with swollen ankles for a month</source>
+        <comment>a woman</comment>
+        <translation>%1, die seit einem Monat geschwollene Knöchel hat</translation>
+    </message>
+    <message>
+        <source>%1 with swollen ankles for a month</source>
+        <comment>a man</comment>
+        <translation>%1, der seit einem Monat geschwollene Knöchel hat</translation>
+    </message>
+    <message>
+        <source>%1 with swollen ankles for a month</source>
+        <comment>a patient</comment>
+        <translation>%1, die seit einem Monat geschwollene Knöchel hat</translation>
+    </message>
+    <message>
+        <source>%1 admitted with confusion</source>
+        <comment>a woman</comment>
+        <translation>%1, die mit Verwirrtheit aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 admitted with confusion</source>
+        <comment>a man</comment>
+        <translation>%1, der mit Verwirrtheit aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 admitted with confusion</source>
+        <comment>a patient</comment>
+        <translation>%1, die mit Verwirrtheit aufgenommen wurde</translation>
+    </message>
+    <message>
+        <source>%1 taking a diuretic for high blood pressure</source>
+        <comment>a woman</comment>
+        <translation>%1, die wegen Bluthochdrucks ein Diuretikum nimmt</translation>
+    </message>
+    <message>
+        <source>%1 taking a diuretic for high blood pressure</source>
+        <comment>a man</comment>
+        <translation>%1, der wegen Bluthochdrucks ein Diuretikum nimmt</translation>
+    </message>
+    <message>
+        <source>%1 taking a diuretic for high blood pressure</source>
+        <comment>a patient</comment>
+        <translation>%1, die wegen Bluthochdrucks ein Diuretikum nimmt</translation>
+    </message>
+    <message>
+        <source>%1 after a week of diarrhoea</source>
+        <comment>a woman</comment>
+        <translation>%1, die eine Woche lang Durchfall hatte</translation>
+    </message>
+    <message>
+        <source>%1 after a week of diarrhoea</source>
+        <comment>a man</comment>
+        <translation>%1, der eine Woche lang Durchfall hatte</translation>
+    </message>
+    <message>
+        <source>%1 after a week of diarrhoea</source>
+        <comment>a patient</comment>
+        <translation>%1, die eine Woche lang Durchfall hatte</translation>
+    </message>
+    <message>
+        <source>%1 two days after starting chemotherapy for lymphoma</source>
+        <comment>a woman</comment>
+        <translation>%1, die vor zwei Tagen eine Chemotherapie gegen ein Lymphom begonnen hat</translation>
+    </message>
+    <message>
+        <source>%1 two days after starting chemotherapy for lymphoma</source>
+        <comment>a man</comment>
+        <translation>%1, der vor zwei Tagen eine Chemotherapie gegen ein Lymphom begonnen hat</translation>
+    </message>
+    <message>
+        <source>%1 two days after starting chemotherapy for lymphoma</source>
+        <comment>a patient</comment>
+        <translation>%1, die vor zwei Tagen eine Chemotherapie gegen ein Lymphom begonnen hat</translation>
+    </message>
+    <message>
+        <source>%1 with poorly controlled type 2 diabetes</source>
+        <comment>a woman</comment>
+        <translation>%1, die einen schlecht eingestellten Typ-2-Diabetes hat</translation>
+    </message>
+    <message>
+        <source>%1 with poorly controlled type 2 diabetes</source>
+        <comment>a man</comment>
+        <translation>%1, der einen schlecht eingestellten Typ-2-Diabetes hat</translation>
+    </message>
+    <message>
+        <source>%1 with poorly controlled type 2 diabetes</source>
+        <comment>a patient</comment>
+        <translation>%1, die einen schlecht eingestellten Typ-2-Diabetes hat</translation>
+    </message>
+    <message>
+        <source>%1 whose father had a heart attack at 45</source>
+        <comment>a woman</comment>
+        <translation>%1, deren Vater mit 45 einen Herzinfarkt hatte</translation>
+    </message>
+    <message>
+        <source>%1 whose father had a heart attack at 45</source>
+        <comment>a man</comment>
+        <translation>%1, dessen Vater mit 45 einen Herzinfarkt hatte</translation>
+    </message>
+    <message>
+        <source>%1 whose father had a heart attack at 45</source>
+        <comment>a patient</comment>
+        <translation>%1, deren Vater mit 45 einen Herzinfarkt hatte</translation>
+    </message>
+    <message>
+        <source>%1 with central obesity</source>
+        <comment>a woman</comment>
+        <translation>%1, die eine stammbetonte Adipositas hat</translation>
+    </message>
+    <message>
+        <source>%1 with central obesity</source>
+        <comment>a man</comment>
+        <translation>%1, der eine stammbetonte Adipositas hat</translation>
+    </message>
+    <message>
+        <source>%1 with central obesity</source>
+        <comment>a patient</comment>
+        <translation>%1, die eine stammbetonte Adipositas hat</translation>
+    </message>
+    <message>
+        <source>%1 on a statin and a PCSK9 inhibitor</source>
+        <comment>a woman</comment>
+        <translation>%1, die ein Statin und einen PCSK9-Hemmer nimmt</translation>
+    </message>
+    <message>
+        <source>%1 on a statin and a PCSK9 inhibitor</source>
+        <comment>a man</comment>
+        <translation>%1, der ein Statin und einen PCSK9-Hemmer nimmt</translation>
+    </message>
+    <message>
+        <source>%1 on a statin and a PCSK9 inhibitor</source>
+        <comment>a patient</comment>
+        <translation>%1, die ein Statin und einen PCSK9-Hemmer nimmt</translation>
+    </message>
+    <message>
+        <source>%1 with itching for two weeks</source>
+        <comment>a woman</comment>
+        <translation>%1, die seit zwei Wochen Juckreiz hat</translation>
+    </message>
+    <message>
+        <source>%1 with itching for two weeks</source>
+        <comment>a man</comment>
+        <translation>%1, der seit zwei Wochen Juckreiz hat</translation>
+    </message>
+    <message>
+        <source>%1 with itching for two weeks</source>
+        <comment>a patient</comment>
+        <translation>%1, die seit zwei Wochen Juckreiz hat</translation>
+    </message>
+    <message>
+        <source>%1 after a week of nausea and dark urine</source>
+        <comment>a woman</comment>
+        <translation>%1, die eine Woche lang Übelkeit und dunklen Urin hatte</translation>
+    </message>
+    <message>
+        <source>%1 after a week of nausea and dark urine</source>
+        <comment>a man</comment>
+        <translation>%1, der eine Woche lang Übelkeit und dunklen Urin hatte</translation>
+    </message>
+    <message>
+        <source>%1 after a week of nausea and dark urine</source>
+        <comment>a patient</comment>
+        <translation>%1, die eine Woche lang Übelkeit und dunklen Urin hatte</translation>
+    </message>
+    <message>
+        <source>%1 who drinks a bottle of wine a day</source>
+        <comment>a woman</comment>
+        <translation>%1, die täglich eine Flasche Wein trinkt</translation>
+    </message>
+    <message>
+        <source>%1 who drinks a bottle of wine a day</source>
+        <comment>a man</comment>
+        <translation>%1, der täglich eine Flasche Wein trinkt</translation>
+    </message>
+    <message>
+        <source>%1 who drinks a bottle of wine a day</source>
+        <comment>a patient</comment>
+        <translation>%1, die täglich eine Flasche Wein trinkt</translation>
+    </message>
+    <message>
+        <source>%1 with tiredness and yellow eyes</source>
+        <comment>a woman</comment>
+        <translation>%1, die müde ist und gelbe Augen hat</translation>
+    </message>
+    <message>
+        <source>%1 with tiredness and yellow eyes</source>
+        <comment>a man</comment>
+        <translation>%1, der müde ist und gelbe Augen hat</translation>
+    </message>
+    <message>
+        <source>%1 with tiredness and yellow eyes</source>
+        <comment>a patient</comment>
+        <translation>%1, die müde ist und gelbe Augen hat</translation>
+    </message>
+    <message>
+        <source>%1 who has felt tired for months</source>
+        <comment>a woman</comment>
+        <translation>%1, die sich seit Monaten müde fühlt</translation>
+    </message>
+    <message>
+        <source>%1 who has felt tired for months</source>
+        <comment>a man</comment>
+        <translation>%1, der sich seit Monaten müde fühlt</translation>
+    </message>
+    <message>
+        <source>%1 who has felt tired for months</source>
+        <comment>a patient</comment>
+        <translation>%1, die sich seit Monaten müde fühlt</translation>
+    </message>
+    <message>
+        <source>%1 with long-standing rheumatoid arthritis</source>
+        <comment>a woman</comment>
+        <translation>%1, die seit Langem eine rheumatoide Arthritis hat</translation>
+    </message>
+    <message>
+        <source>%1 with long-standing rheumatoid arthritis</source>
+        <comment>a man</comment>
+        <translation>%1, der seit Langem eine rheumatoide Arthritis hat</translation>
+    </message>
+    <message>
+        <source>%1 with long-standing rheumatoid arthritis</source>
+        <comment>a patient</comment>
+        <translation>%1, die seit Langem eine rheumatoide Arthritis hat</translation>
+    </message>
+    <message>
+        <source>%1 with joint pains and tiredness</source>
+        <comment>a woman</comment>
+        <translation>%1, die Gelenkschmerzen hat und müde ist</translation>
+    </message>
+    <message>
+        <source>%1 with joint pains and tiredness</source>
+        <comment>a man</comment>
+        <translation>%1, der Gelenkschmerzen hat und müde ist</translation>
+    </message>
+    <message>
+        <source>%1 with joint pains and tiredness</source>
+        <comment>a patient</comment>
+        <translation>%1, die Gelenkschmerzen hat und müde ist</translation>
+    </message>
+    <message>
+        <source>%1 with severe upper abdominal pain</source>
+        <comment>a woman</comment>
+        <translation>%1, die starke Oberbauchschmerzen hat</translation>
+    </message>
+    <message>
+        <source>%1 with severe upper abdominal pain</source>
+        <comment>a man</comment>
+        <translation>%1, der starke Oberbauchschmerzen hat</translation>
+    </message>
+    <message>
+        <source>%1 with severe upper abdominal pain</source>
+        <comment>a patient</comment>
+        <translation>%1, die starke Oberbauchschmerzen hat</translation>
+    </message>
+    <message>
+        <source>%1 with a raised amylase found at a routine check</source>
+        <comment>a woman</comment>
+        <translation>%1, bei der eine Routinekontrolle eine erhöhte Amylase ergab</translation>
+    </message>
+    <message>
+        <source>%1 with a raised amylase found at a routine check</source>
+        <comment>a man</comment>
+        <translation>%1, bei dem eine Routinekontrolle eine erhöhte Amylase ergab</translation>
+    </message>
+    <message>
+        <source>%1 with a raised amylase found at a routine check</source>
+        <comment>a patient</comment>
+        <translation>%1, bei der eine Routinekontrolle eine erhöhte Amylase ergab</translation>
     </message>
 </context>
 <context>
@@ -3799,6 +4314,54 @@ von --locale.
     <message>
         <source>Date:</source>
         <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>choose at least one item</source>
+        <translation>wählen Sie mindestens einen Test</translation>
+    </message>
+    <message>
+        <source>each item can be chosen once</source>
+        <translation>jeder Test kann nur einmal gewählt werden</translation>
+    </message>
+    <message>
+        <source>the number of exercises per item must be from 1 to %1</source>
+        <translation>die Zahl der Aufgaben je Test muss von 1 bis %1 reichen</translation>
+    </message>
+    <message>
+        <source>the number of versions must be from 1 to %1</source>
+        <translation>die Zahl der Versionen muss von 1 bis %1 reichen</translation>
+    </message>
+    <message>
+        <source>the level must be 1, 2 or 3</source>
+        <translation>die Stufe muss 1, 2 oder 3 sein</translation>
+    </message>
+    <message>
+        <source>the seed must be a whole number from 0 to %1</source>
+        <translation>der Startwert muss eine ganze Zahl von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>kein JSON: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>not a sheet file (it has no &quot;sheet&quot;, &quot;items&quot; and &quot;versions&quot;; save the worksheet again)</source>
+        <translation>keine Arbeitsblatt-Datei (es fehlen &quot;sheet&quot;, &quot;items&quot; und &quot;versions&quot;; speichern Sie das Arbeitsblatt erneut)</translation>
+    </message>
+    <message>
+        <source>the sheet names an item this program does not have: %1</source>
+        <translation>das Arbeitsblatt nennt einen Test, den dieses Programm nicht hat: %1</translation>
+    </message>
+    <message>
+        <source>the sheet was made by an earlier version of the exercise generator (this program&apos;s is %1): make the sheet again</source>
+        <translation>das Arbeitsblatt stammt von einer früheren Version des Aufgabengenerators (die dieses Programms ist %1): erstellen Sie das Arbeitsblatt neu</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s seed is not a whole number from 0 to %1</source>
+        <translation>der Startwert des Arbeitsblatts ist keine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s settings are out of range: %1</source>
+        <translation>die Einstellungen des Arbeitsblatts liegen außerhalb ihres Bereichs: %1</translation>
     </message>
 </context>
 <context>

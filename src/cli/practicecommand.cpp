@@ -165,7 +165,7 @@ std::optional<WorksheetSettings> readSheetFile(const QString& path)
     else
         settings = readWorksheetFile(file, error);
     if (!settings)
-        printErr(QStringLiteral("--sheet ") + shownPath(path) + QStringLiteral(": ") + error);
+        printErr(Cli::tr("--sheet %1: %2").arg(shownPath(path), error));
     return settings;
 }
 

@@ -4,9 +4,12 @@
 
 #include "analytes/analyte.h"
 #include "analytes/unitnotes.h"
+#include "calc/items.h"
 #include "catalogue/catalogue.h"
 #include "coretestmain.h"
 #include "i18n/language.h"
+#include "practice/grade.h"
+#include "practice/scenarios.h"
 #include "practice/worksheetpages.h"
 
 #include <QtTest>
@@ -155,6 +158,19 @@ private Q_SLOTS:
         QCOMPARE(installedLanguage(), u"de"_s);
     }
 
+    // What is wrong with a sheet's settings or file is said in the language
+    // installed (the command line's standard error, the worksheet dialog).
+    void sheetProblemsSpeakTheLanguage()
+    {
+        QString error;
+        QVERIFY(installLanguage(u"de"_s));
+        QCOMPARE(worksheetSettingsProblem({}), u"wählen Sie mindestens einen Test"_s);
+        QVERIFY(!readWorksheetSettings("{}", error));
+        QVERIFY2(error.startsWith(u"keine Arbeitsblatt-Datei"_s), qPrintable(error));
+        QVERIFY(installLanguage(u"en"_s));
+        QCOMPARE(worksheetSettingsProblem({}), u"choose at least one item"_s);
+    }
+
     // Every shown text of the catalogue and the analytes has its German form
     // (a text missing from the translation would show in English).
     void everyShownTextTranslated()
@@ -180,7 +196,13 @@ private Q_SLOTS:
                                u"HDL:"_s,
                                u"LDL: "_s,
                                u"Protein:"_s,
-                               u"Calcium:"_s};
+                               u"Calcium:"_s,
+                               u"CKD G2"_s,
+                               u"CKD G3a"_s,
+                               u"CKD G3b"_s,
+                               u"CKD G4"_s,
+                               u"CKD G5"_s,
+                               u"LDL 190-400 mg/dL"_s};
         const auto check = [&](const char* source, const QString& shown) {
             if (shown == QLatin1String(source) && !same.contains(shown))
                 english << shown;
@@ -199,7 +221,81 @@ private Q_SLOTS:
         }
         for (const UnitNote& note : unitNotes())
             check(note.note, shownUnitNote(note.analyte, QLatin1String(note.unit)));
+        for (const Scenario& s : scenarios()) {
+            check(s.title, QCoreApplication::translate("quarvex::Scenario", s.title));
+            check(s.line, QCoreApplication::translate("quarvex::Scenario", s.line));
+        }
         QVERIFY2(english.isEmpty(), qPrintable(english.join(u"\n"_s)));
+    }
+
+    // A step's label inside a sentence (another step's prompt, feedback):
+    // English writes it lower case, German keeps the noun's capital.
+    void labelsInSentences_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("label");      // of step 2
+        QTest::addColumn<QString>("inSentence"); // as the result's prompt and feedback name it
+        QTest::newRow("English") << u"en"_s << u"Step 2"_s << u"step 2"_s;
+        QTest::newRow("German") << u"de"_s << u"Schritt 2"_s << u"Schritt 2"_s;
+    }
+
+    void labelsInSentences()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, label);
+        QFETCH(QString, inSentence);
+        QVERIFY(installLanguage(language));
+        const QLocale locale(language);
+        const Exercise ex = makeExercise(ItemId::CreatinineClearance, 7, 2, std::nullopt, locale);
+        const ExerciseStep& step = ex.steps[ex.stepIndex(u"step-2"_s)];
+        QCOMPARE(step.label, label);
+        QCOMPARE(step.sentenceLabel, inSentence);
+        const ExerciseStep& result = ex.steps[ex.stepIndex(u"result"_s)];
+        QVERIFY2(result.prompt.contains(inSentence), qPrintable(result.prompt));
+        const Grade g = grade(ex, {{u"result"_s, u"-1"_s}}, locale);
+        const auto answered = std::find_if(g.steps.begin(), g.steps.end(),
+                                           [](const StepGrade& s) { return s.id == u"result"_s; });
+        QVERIFY2(answered->feedback.contains(inSentence), qPrintable(answered->feedback));
+
+        // No German label comes out lower case inside a sentence, in any item,
+        // and no unit says "years".
+        if (language != u"de"_s)
+            return;
+        for (const ItemDescriptor& d : overviewItems()) {
+            for (int level = 1; level <= PracticeLevels; ++level) {
+                for (const ExerciseStep& s :
+                     makeExercise(d.id, 3, level, std::nullopt, locale).steps) {
+                    QCOMPARE(s.sentenceLabel, s.label);
+                    QVERIFY2(!s.unit.contains(u"years"_s), qPrintable(s.unit));
+                    for (const QString& word : {u"schritt"_s, u"ergebnis"_s, u"bewertung"_s})
+                        QVERIFY2(!s.prompt.contains(word), qPrintable(s.prompt));
+                }
+            }
+        }
+    }
+
+    // A scenario's clause of presenting context follows the person: as the
+    // case text writes it in English, agreeing with the sex in German.
+    void scenarioClauses()
+    {
+        for (const Scenario& s : scenarios()) {
+            const QString clause = QString::fromUtf8(s.context);
+            for (const QString& gender : {u"Male"_s, u"Female"_s, QString()}) {
+                QVERIFY(installLanguage(u"en"_s));
+                QCOMPARE(shownPersonWithContext(u"P"_s, clause, gender),
+                         clause.isEmpty() ? u"P"_s : u"P "_s + clause);
+                QVERIFY(installLanguage(u"de"_s));
+                const QString german = shownPersonWithContext(u"P"_s, clause, gender);
+                QVERIFY2(clause.isEmpty() ||
+                             (german.startsWith(u"P, "_s) && !german.contains(clause)),
+                         qPrintable(german));
+            }
+        }
+        const QString confusion = u"admitted with confusion"_s;
+        QCOMPARE(shownPersonWithContext(u"Ein Mann"_s, confusion, u"Male"_s),
+                 u"Ein Mann, der mit Verwirrtheit aufgenommen wurde"_s);
+        QCOMPARE(shownPersonWithContext(u"Eine Frau"_s, confusion, u"Female"_s),
+                 u"Eine Frau, die mit Verwirrtheit aufgenommen wurde"_s);
     }
 };
 

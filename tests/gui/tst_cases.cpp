@@ -9,6 +9,7 @@
 #include "calc/items.h"
 #include "cases/casefile.h"
 #include "fakedialogs.h"
+#include "i18n/language.h"
 #include "modalguard.h"
 #include "overview/frmdata.h"
 #include "overview/frmresult.h"
@@ -23,6 +24,7 @@
 #include "testmain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +143,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
+        installLanguage(u"en"_s);
         m_overview.reset();
         m_fake.clear();
         QApplication::closeAllWindows();
@@ -155,6 +158,7 @@ private Q_SLOTS:
     void roundTrip();
     void travelsBetweenLocales_data();
     void travelsBetweenLocales();
+    void genderUnderGerman();
     void badCaseChangesNothing_data();
     void badCaseChangesNothing();
     void failedSaveKeepsTheOldFile();
@@ -266,6 +270,32 @@ void TestCases::travelsBetweenLocales()
         QCOMPARE(data->form().value(a.id), typedInGerman.value(a.id));
     QCOMPARE(overview().results()->rows()->rows(), germanRows);
     QLocale::setDefault(english);
+}
+
+// Under German the Gender list shows its entries in German, while the fields
+// and the case file keep the values "Male" and "Female"; an entry typed in
+// German reads as its value too.
+void TestCases::genderUnderGerman()
+{
+    QVERIFY(installLanguage(u"de"_s));
+    m_overview.emplace(m_fake);
+    MapFields fields = exampleFields();
+    fields.setValue(AnalyteId::Gender, u"Female"_s);
+    DataEntryWindow* data = typeIntoDataEntry(overview(), fields);
+    auto* gender = data->findChild<QComboBox*>(u"Gender"_s);
+    QCOMPARE(gender->currentText(), u"Weiblich"_s);
+    QCOMPARE(data->form().value(AnalyteId::Gender), u"Female"_s);
+
+    m_fake.answerFileWith(file(u"fall"_s));
+    click(data, u"SaveCaseButton"_s);
+    const QString path = file(u"fall.quarvex"_s);
+    QVERIFY(readFile(path).contains("\nGender=Female\n"));
+
+    click(data, u"ClearButton"_s);
+    QVERIFY(overview().openCaseFile(path));
+    QCOMPARE(gender->currentText(), u"Weiblich"_s);
+    gender->setEditText(u"Männlich"_s);
+    QCOMPARE(data->form().value(AnalyteId::Gender), u"Male"_s);
 }
 
 void TestCases::badCaseChangesNothing_data()

@@ -67,10 +67,9 @@ constexpr Exemption Exempt[] = {
     {"*", "Result", "the result as the item's row shows it (item files)"},
     {"frmSteps", "StepsText", "the worked steps: derivation wording and clinical prose"},
     {"frmSteps", "BandPictures", "band captions, sentences and keys: derivation wording and clinical prose"},
-    {"frmPractice", "Prompt_*", "the exercise's prompts come from the core's practice (translated with the practice texts)"},
     {"frmPractice", "Answer_*", "an answer's tooltip and description repeat its prompt and feedback; its mark is checked on its Mark_ label"},
     {"frmPractice", "Unit_*", "a step's unit: unit symbols and the practice texts' unit words"},
-    {"frmPractice", "Feedback_*", "the grading's feedback comes from the core's practice (translated with the practice texts)"},
+    {"frmPractice", "Feedback_*", "a named slip's sentence: clinical prose the core still writes in English", "^This is (what you get|the band)"},
 };
 // clang-format on
 

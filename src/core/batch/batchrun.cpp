@@ -7,6 +7,7 @@
 #include "csvio/csvinput.h"
 #include "csvio/csvwriter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QSet>
@@ -28,6 +29,13 @@ namespace {
 
 const QString Joiner = QStringLiteral(" | ");
 const QString InterpretationSuffix = QStringLiteral(": interpretation");
+
+// A message of a run (problems, progress) in the language installed; the
+// output itself stays English.
+QString batchText(const char* text)
+{
+    return QCoreApplication::translate("quarvex::Batch", text);
+}
 
 // A CSV record is about 2 KB, a JSON line of a complete case about as much:
 // a batch stays within a megabyte.
@@ -111,8 +119,9 @@ QString progressText(const BatchProgress& progress)
 {
     const qint64 rate =
         progress.seconds > 0 ? qint64(double(progress.cases) / progress.seconds) : 0;
-    QString text = QString::number(progress.cases) + QStringLiteral(" cases, ") +
-                   QString::number(rate) + QStringLiteral(" cases/s");
+    QString text = batchText(QT_TRANSLATE_NOOP("quarvex::Batch", "%1 cases, %2 cases/s"))
+                       .arg(progress.cases)
+                       .arg(rate);
     if (progress.inputSize > 0 && progress.bytesRead > 0 &&
         progress.bytesRead <= progress.inputSize) {
         const double left = progress.seconds * double(progress.inputSize - progress.bytesRead) /
@@ -120,11 +129,11 @@ QString progressText(const BatchProgress& progress)
         const qint64 secs = std::llround(left);
         const QString mmss = QString::number(secs % 3600 / 60) + QLatin1Char(':') +
                              QString::number(secs % 60).rightJustified(2, QLatin1Char('0'));
-        text += QStringLiteral(", ") +
-                (secs >= 3600 ? QString::number(secs / 3600) + QLatin1Char(':') +
-                                    mmss.rightJustified(5, QLatin1Char('0'))
-                              : mmss) +
-                QStringLiteral(" left");
+        //: The progress of a batch run and the time left ("1200 cases, 400 cases/s, 0:07 left").
+        text = batchText(QT_TRANSLATE_NOOP("quarvex::Batch", "%1, %2 left"))
+                   .arg(text, secs >= 3600 ? QString::number(secs / 3600) + QLatin1Char(':') +
+                                                 mmss.rightJustified(5, QLatin1Char('0'))
+                                           : mmss);
     }
     return text;
 }
@@ -223,7 +232,7 @@ QString describe(const QIODevice& device)
 {
     const QString text = device.errorString();
     return text.isEmpty() || text == QLatin1String("Unknown error")
-               ? QStringLiteral("The device refused a write.")
+               ? batchText(QT_TRANSLATE_NOOP("quarvex::Batch", "The device refused a write."))
                : text;
 }
 
@@ -233,8 +242,8 @@ QString namesList(const QStringList& names)
     for (const QString& name : names.first(std::min(names.size(), NamesShown)))
         parts << quotedText(name);
     if (names.size() > NamesShown)
-        parts << QStringLiteral("and ") + QString::number(names.size() - NamesShown) +
-                     QStringLiteral(" more");
+        parts << batchText(QT_TRANSLATE_NOOP("quarvex::Batch", "and %1 more"))
+                     .arg(names.size() - NamesShown);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -258,10 +267,6 @@ private:
     {
         if (m_options.report)
             m_options.report(problem);
-    }
-    static QString at(int line)
-    {
-        return QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ");
     }
 
     bool header(const CsvRecord& record, char delimiter) override;
@@ -350,15 +355,19 @@ bool BatchRun::header(const CsvRecord& record, char delimiter)
     m_columns = mapBatchHeader(record.fields);
     if (!m_columns.valid()) {
         if (!m_columns.unknown.isEmpty())
-            report(at(record.line) +
-                   (m_columns.unknown.size() == 1 ? QStringLiteral("unknown column ")
-                                                  : QStringLiteral("unknown columns ")) +
-                   namesList(m_columns.unknown));
+            report(
+                batchText(m_columns.unknown.size() == 1
+                              ? QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown column %2")
+                              : QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown columns %2"))
+                    .arg(record.line)
+                    .arg(namesList(m_columns.unknown)));
         if (!m_columns.repeated.isEmpty())
-            report(at(record.line) +
-                   (m_columns.repeated.size() == 1 ? QStringLiteral("repeated column ")
-                                                   : QStringLiteral("repeated columns ")) +
-                   namesList(m_columns.repeated));
+            report(
+                batchText(m_columns.repeated.size() == 1
+                              ? QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated column %2")
+                              : QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated columns %2"))
+                    .arg(record.line)
+                    .arg(namesList(m_columns.repeated)));
         m_stop = true;
         m_summary.status = BatchSummary::Status::BadHeader;
         return false;

@@ -468,13 +468,6 @@ QString powerUnit(const QString& base, double exponent)
     return unitPower(base, int(exponent));
 }
 
-QString lowerFirst(QString text)
-{
-    if (text.size() > 1 && text[1].isLower())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 struct QuantityName {
     AnalyteId id;
     const char* unit;
@@ -533,11 +526,7 @@ QString quantityName(AnalyteId id, const QString& unit)
         if (q.id == id && unit == QLatin1String(q.unit))
             return prose(q.name);
     }
-    const Analyte& a = analyte(id);
-    const QString shown = a.shownName();
-    // The English names read in lower case inside a sentence; a translation
-    // keeps its own capitals.
-    return shown == QLatin1String(a.name) ? lowerFirst(shown) : shown;
+    return inSentence(analyte(id).shownName());
 }
 
 QList<FormulaStep> formulaSteps(const Formula& formula, const Inputs& inputs)
@@ -717,7 +706,7 @@ QString stepText(const FormulaStep& step, const QLocale& locale)
     return text;
 }
 
-QString genderConstantNote(const Formula& formula, const QLocale& locale)
+QString genderConstantNote(const Formula& formula, const QLocale& locale, const QString& format)
 {
     QStringList notes;
     for (const FormulaOp& op : formula.ops) {
@@ -725,10 +714,9 @@ QString genderConstantNote(const Formula& formula, const QLocale& locale)
             continue;
         const QString symbol = op.symbol ? QString::fromUtf8(op.symbol) : QStringLiteral("K");
         const QString note =
-            symbol + QStringLiteral(" = ") + withMinusSign(shortestNumber(op.number, locale)) +
-            QStringLiteral(" for ") + QLatin1String(GenderMale) + QStringLiteral(", ") +
-            withMinusSign(shortestNumber(op.female, locale)) + QStringLiteral(" for ") +
-            QLatin1String(GenderFemale);
+            (format.isEmpty() ? QStringLiteral("%1 = %2 for Male, %3 for Female") : format)
+                .arg(symbol, withMinusSign(shortestNumber(op.number, locale)),
+                     withMinusSign(shortestNumber(op.female, locale)));
         if (!notes.contains(note))
             notes << note;
     }

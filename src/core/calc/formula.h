@@ -249,6 +249,9 @@ QString shortestNumber(double value, const QLocale& locale);
 // The notes on a formula's gender constants, each constant once with its
 // symbol, joined by "; ": "K = 72 for Male, 85 for Female", or
 // "κ = 0.9 for Male, 0.7 for Female; α = …"; empty for a formula without one.
-QString genderConstantNote(const Formula& formula, const QLocale& locale = QLocale::c());
+// `format` words each note in another language: the symbol, the men's and
+// the women's constant ("%1 = %2 for Male, %3 for Female" when empty).
+QString genderConstantNote(const Formula& formula, const QLocale& locale = QLocale::c(),
+                           const QString& format = {});
 
 } // namespace quarvex

@@ -135,6 +135,15 @@ QString installedLanguage()
     return installed().language;
 }
 
+QString inSentence(const QString& text)
+{
+    if (installedLanguage() != QLatin1String("en") || text.size() < 2 || !text[1].isLower())
+        return text;
+    QString out = text;
+    out[0] = out[0].toLower();
+    return out;
+}
+
 EnglishTexts::EnglishTexts()
     : m_language(installedLanguage())
 {

@@ -42,6 +42,12 @@ bool installTranslationFile(const QString& path);
 // The language whose translation is installed ("en" when none is).
 QString installedLanguage();
 
+// A name or label that starts a text ("Serum creatinine", "Step 2") as it
+// reads inside a sentence of the language installed: English writes a word
+// lower case there ("step 2"), but not an abbreviation ("LDL", "eGFR"); a
+// translation keeps its own capitals (German nouns: "Schritt 2").
+QString inSentence(const QString& text);
+
 // Puts the English texts in place while it lives and the translation
 // installed before back after: for what the command line writes as data
 // (worked steps, exercises and grades as JSON, worksheets), which reads the

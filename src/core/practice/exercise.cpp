@@ -383,23 +383,14 @@ QString caseTextOf(const Exercise& ex, bool shown)
         } else {
             // English writes the name in a sentence lower case ("iron"); a
             // translation as it gives it (German nouns keep their capital).
-            const QString translated = analyte(v.id).shownName();
-            const QString name = shown && translated != analyte(v.id).accessibleName()
-                                     ? translated
-                                     : personName(v.id);
+            const QString name = shown ? inSentence(analyte(v.id).shownName()) : personName(v.id);
             parts << QStringLiteral("%1 %2 %3").arg(name, number, shownUnit(v));
         }
     }
     QString text = personText(ex.gender, age, shown);
-    if (!context.isEmpty()) {
-        //: The person and the clause of presenting context after it ("admitted with confusion").
-        const QString format = shown ? QCoreApplication::translate("quarvex::Exercise", "%1 %2")
-                                     : QStringLiteral("%1 %2");
-        const QString clause =
-            shown ? QCoreApplication::translate(ClinicalProseContext, context.toUtf8().constData())
-                  : context;
-        text = format.arg(text, clause);
-    }
+    if (!context.isEmpty())
+        text = shown ? shownPersonWithContext(text, context, ex.gender)
+                     : QStringLiteral("%1 %2").arg(text, context);
     parts.prepend(text);
     return parts.join(QStringLiteral(", "));
 }
@@ -462,7 +453,11 @@ Exercise exerciseForCase(ItemId id, const QString& gender, const QList<CaseValue
         row.words = inLocaleNumbers(row.words, locale);
         row.symbols = inLocaleNumbers(row.symbols, locale);
         if (const Formula* f = ex.outcome.working[r].formula)
-            row.constant = genderConstantNote(*f, locale);
+            row.constant = genderConstantNote(
+                *f, locale,
+                //: A gender constant of a formula: its symbol, the men's and the women's value.
+                QCoreApplication::translate("quarvex::Practice",
+                                            "%1 = %2 for Male, %3 for Female"));
     }
     practice::buildSteps(ex);
     return ex;

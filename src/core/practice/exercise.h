@@ -60,9 +60,10 @@ inline constexpr double IntermediateTolerance = 0.005;
 // One step of an exercise.
 struct ExerciseStep {
     QString id; // stable for the item and level: "convert-SerumCreatinine", "step-2", "row1-band"
-    QString label;  // how other steps and feedback name it: "Step 2", "Serum creatinine in mg/dL"
-    QString prompt; // what the learner works out: "step 1 × 58 kg"
-    QString unit;   // of the answer; empty for a choice or a number without one
+    QString label; // how other steps and feedback name it: "Step 2", "Serum creatinine in mg/dL"
+    QString sentenceLabel; // the label inside a sentence: "step 2" (English), "Schritt 2" (German)
+    QString prompt;        // what the learner works out: "step 1 × 58 kg"
+    QString unit;          // of the answer; empty for a choice or a number without one
     StepKind kind = StepKind::Number;
     StepRole role = StepRole::Operation;
     QStringList choices; // for a choice, in band order, each text once

@@ -2,10 +2,12 @@
 
 #include "analytes/format.h"
 #include "analytes/plausibility.h"
+#include "i18n/language.h"
 #include "practice/working.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace quarvex::practice {
 
@@ -19,17 +21,18 @@ QString practiceText(const char* text)
     return QCoreApplication::translate("quarvex::Practice", text);
 }
 
+// A unit of a step with its words in the language installed: an age in a
+// formula is in "years" ("years·kg").
+QString shownUnitWords(QString unit)
+{
+    static const QRegularExpression years(QStringLiteral("\\byears\\b"));
+    return unit.replace(years, practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "years")));
+}
+
 QString upperFirst(QString text)
 {
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
-    return text;
-}
-
-QString lowerFirst(QString text)
-{
-    if (text.size() > 1 && text[1].isLower())
-        text[0] = text[0].toLower();
     return text;
 }
 
@@ -59,14 +62,15 @@ private:
                 (in.unit->multiply == 1.0 && in.unit->divide == 1.0) || !convertedInFormulas(in.id))
                 continue;
             const QString unit = formulaUnit(in.id);
-            const QString name = analyte(in.id).accessibleName();
+            const QString name = analyte(in.id).shownName();
             // What the formula unit measures, where the name does not say it:
             // urea in mg/dL is urea nitrogen.
             const QString quantity = quantityName(in.id, unit);
             const bool renamed = quantity != quantityName(in.id, QString());
             ExerciseStep s;
             s.id = QStringLiteral("convert-") + analyte(in.id).fieldName();
-            s.label = (renamed ? upperFirst(quantity) : name) + QStringLiteral(" in ") + unit;
+            s.label = practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 in %2"))
+                          .arg(renamed ? upperFirst(quantity) : name, unit);
             const QString value = caseValue(in.id).text(m_ex.locale);
             s.prompt =
                 renamed
@@ -82,7 +86,7 @@ private:
             s.given = m_ex.level == 1;
             s.input = in.id;
             m_conversion[in.id] = int(m_ex.steps.size());
-            m_ex.steps << s;
+            append(s);
         }
     }
 
@@ -143,7 +147,7 @@ private:
             return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 %2")).arg(name, typed);
         }
         case Operand::Step: {
-            const QString label = lowerFirst(m_ex.steps[stepOf[o.step]].label);
+            const QString& label = m_ex.steps[stepOf[o.step]].sentenceLabel;
             if (name.isEmpty())
                 return label;
             return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 (%2)")).arg(name, label);
@@ -170,7 +174,14 @@ private:
         if (!w.formula)
             return;
         const QString prefix = several ? QStringLiteral("row%1-").arg(r + 1) : QString();
-        const QString labelPrefix = several ? row.symbol + QStringLiteral(": ") : QString();
+        // With several rows, a step's label names its row: "CrCl: Step 1".
+        const auto rowLabel = [&](const QString& label) {
+            //: A step of one result row among several: the row's symbol and the step ("CrCl: Step
+            //: 1").
+            return several ? practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1: %2"))
+                                 .arg(row.symbol, label)
+                           : label;
+        };
         const QList<Operation> ops = practice::operations(*w.formula);
         const bool numberShown = row.shown != Shown::Text;
         QList<int> stepOf(ops.size(), -1);
@@ -200,9 +211,10 @@ private:
                 continue;
             ExerciseStep s;
             s.id = prefix + QStringLiteral("step-%1").arg(k + 1);
-            s.label = labelPrefix + QStringLiteral("Step %1").arg(k + 1);
+            s.label = rowLabel(
+                practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "Step %1")).arg(k + 1));
             s.prompt = prompt(k);
-            s.unit = row.steps[k].resultUnit;
+            s.unit = shownUnitWords(row.steps[k].resultUnit);
             s.role = StepRole::Operation;
             s.tolerance = {StepTolerance::Within, IntermediateTolerance};
             s.expected = row.steps[k].result;
@@ -212,13 +224,13 @@ private:
             addDependency(s.dependsOn, ops[k].left, stepOf);
             addDependency(s.dependsOn, ops[k].right, stepOf);
             stepOf[k] = int(m_ex.steps.size());
-            m_ex.steps << s;
+            append(s);
         }
         int valueStep = ops.isEmpty() ? -1 : stepOf.last();
         if (numberShown) {
             ExerciseStep s;
             s.id = prefix + QStringLiteral("result");
-            s.label = labelPrefix + QStringLiteral("Result");
+            s.label = rowLabel(practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "Result")));
             const bool fixed = row.shown != Shown::Plain;
             const int decimals = fixed ? shownDecimals(row.shown) : 0;
             // "%1, as the result shows it": the prompt's question with how the
@@ -239,8 +251,8 @@ private:
             if (ops.isEmpty()) {
                 const AnalyteId id = w.formula->ops[0].input;
                 s.prompt = asShown(practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 in %2"))
-                                       .arg(analyte(id).accessibleName(), row.valueUnit));
-                s.unit = row.valueUnit;
+                                       .arg(analyte(id).shownName(), row.valueUnit));
+                s.unit = shownUnitWords(row.valueUnit);
                 if (m_conversion.contains(id))
                     s.dependsOn << m_conversion[id];
             } else {
@@ -255,7 +267,7 @@ private:
                         : practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "%1 with %2"))
                               .arg(row.symbols, row.constant);
                 s.prompt = asShown(question);
-                s.unit = row.steps[k].resultUnit;
+                s.unit = shownUnitWords(row.steps[k].resultUnit);
                 s.operation = k;
                 if (opsAsked) {
                     addDependency(s.dependsOn, ops[k].left, stepOf);
@@ -274,12 +286,13 @@ private:
                 s.expectedText = formatPlain(row.value, m_ex.locale);
             }
             valueStep = int(m_ex.steps.size());
-            m_ex.steps << s;
+            append(s);
         }
         if (!w.bands.empty() && row.band()) {
             ExerciseStep s;
             s.id = prefix + QStringLiteral("band");
-            s.label = labelPrefix + QStringLiteral("Interpretation");
+            s.label =
+                rowLabel(practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "Interpretation")));
             s.prompt = practiceText(QT_TRANSLATE_NOOP("quarvex::Practice",
                                                       "Which interpretation does %1 give?"))
                            .arg(row.symbol);
@@ -296,8 +309,15 @@ private:
                 valueStep = m_conversion.value(w.formula->ops[0].input, -1);
             if (valueStep >= 0)
                 s.dependsOn << valueStep;
-            m_ex.steps << s;
+            append(s);
         }
+    }
+
+    // Adds a step, with its label as a sentence names it.
+    void append(ExerciseStep& s)
+    {
+        s.sentenceLabel = inSentence(s.label);
+        m_ex.steps << s;
     }
 
     Exercise& m_ex;
@@ -319,7 +339,7 @@ QString shownUnit(const CaseValue& value)
     if (!value.unit.isEmpty())
         return value.unit;
     if (value.id == A::Age)
-        return QStringLiteral("years");
+        return practiceText(QT_TRANSLATE_NOOP("quarvex::Practice", "years"));
     if (const std::optional<Plausibility> p = plausibility(analyte(value.id).fieldName(), {}))
         return p->shownUnit;
     const char* fixed = analyte(value.id).fixedUnit;

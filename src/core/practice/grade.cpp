@@ -21,13 +21,6 @@ QString prose(const char* text)
     return QCoreApplication::translate("quarvex::ClinicalProse", text);
 }
 
-QString lowerFirst(QString text)
-{
-    if (text.size() > 1 && text[1].isLower())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 // "12 % too high", "about 10 times too small".
 QString howFarOff(double answer, double expected, const QLocale& locale)
 {
@@ -71,7 +64,7 @@ QString labelList(const Exercise& ex, const QList<int>& indices)
 {
     QStringList labels;
     for (int i : indices)
-        labels << lowerFirst(ex.steps[i].label);
+        labels << ex.steps[i].sentenceLabel;
     if (labels.size() < 2)
         return labels.join(QString());
     const QString last = labels.takeLast();

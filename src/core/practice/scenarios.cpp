@@ -2,6 +2,8 @@
 
 #include "calc/items.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -280,32 +282,134 @@ constexpr unsigned Renal = KidneyPanel | MineralPanel;
 
 // clang-format off
 constexpr Scenario Table[] = {
-    {"healthy", "Healthy adult", "an adult without known disease", "", 18, 80, Sexes::Both, AllPanels, Healthy},
-    {"ckd-g2", "CKD G2", "chronic kidney disease, eGFR 60-89", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "seen in the kidney clinic"), 35, 90, Sexes::Both, Renal | LipidPanel, CkdG2},
-    {"ckd-g3a", "CKD G3a", "chronic kidney disease, eGFR 45-59", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "seen in the kidney clinic"), 40, 90, Sexes::Both, Renal | LipidPanel, CkdG3a},
-    {"ckd-g3b", "CKD G3b", "chronic kidney disease, eGFR 30-44", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "seen in the kidney clinic"), 40, 90, Sexes::Both, Renal | LipidPanel, CkdG3b},
-    {"ckd-g4", "CKD G4", "chronic kidney disease, eGFR 15-29", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "seen in the kidney clinic"), 40, 90, Sexes::Both, Renal, CkdG4},
-    {"ckd-g5", "CKD G5", "kidney failure, eGFR below 15", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "seen in the kidney clinic"), 25, 85, Sexes::Both, Renal, CkdG5},
-    {"prerenal-aki", "Prerenal acute kidney injury", "BUN/creatinine above 20, FENa below 1 %, FEUrea below 35 %, concentrated urine", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "admitted after three days of vomiting"), 25, 95, Sexes::Both, KidneyPanel | PancreasPanel, PrerenalAki, true},
-    {"acute-tubular-necrosis", "Acute tubular necrosis", "FENa above 2 %, FEUrea above 50 %, dilute urine", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "on the ward after a week of septic shock"), 25, 90, Sexes::Both, KidneyPanel, TubularNecrosis, true},
-    {"nephrotic-syndrome", "Nephrotic syndrome", "heavy proteinuria, low albumin, raised LDL", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with swollen ankles for a month"), 18, 80, Sexes::Both, KidneyPanel | LipidPanel | LiverPanel, Nephrotic},
-    {"siadh-low-urate", "SIADH-like hyponatraemia", "low sodium, low urate and urea, urine sodium not low", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "admitted with confusion"), 40, 90, Sexes::Both, Renal, SiadhLowUrate},
-    {"hypokalaemia-renal", "Hypokalaemia, renal loss", "low potassium with potassium still in the urine", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "taking a diuretic for high blood pressure"), 30, 85, Sexes::Both, KidneyPanel, HypokalaemiaRenal},
-    {"hypokalaemia-extrarenal", "Hypokalaemia, extrarenal loss", "low potassium with little potassium in the urine", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "after a week of diarrhoea"), 18, 85, Sexes::Both, KidneyPanel, HypokalaemiaExtrarenal},
-    {"tumour-lysis", "Tumour lysis", "very high urate, urine urate above urine creatinine", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "two days after starting chemotherapy for lymphoma"), 18, 80, Sexes::Both, Renal, TumourLysis, true},
-    {"hypertriglyceridaemia", "Hypertriglyceridaemia", "triglycerides 250-1500 mg/dL, low HDL", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with poorly controlled type 2 diabetes"), 25, 75, Sexes::Both, LipidPanel, Hypertriglyceridaemia},
-    {"familial-hypercholesterolaemia", "Familial hypercholesterolaemia", "LDL 190-400 mg/dL", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "whose father had a heart attack at 45"), 18, 70, Sexes::Both, LipidPanel, FamilialHypercholesterolaemia},
-    {"low-hdl-metabolic", "Low HDL, metabolic syndrome", "low HDL, raised triglycerides, high BMI", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with central obesity"), 30, 80, Sexes::Both, LipidPanel, LowHdlMetabolic},
-    {"lipid-lowering", "On lipid-lowering treatment", "very low LDL on a statin and a PCSK9 inhibitor", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "on a statin and a PCSK9 inhibitor"), 35, 85, Sexes::Both, LipidPanel, LipidLowering},
-    {"cholestasis", "Cholestasis", "raised bilirubin, mostly direct", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with itching for two weeks"), 25, 90, Sexes::Both, LiverPanel, Cholestasis},
-    {"viral-hepatitis", "Acute viral hepatitis", "ALT in the hundreds or thousands, AST/ALT below 0.8", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "after a week of nausea and dark urine"), 18, 70, Sexes::Both, LiverPanel, ViralHepatitis},
-    {"alcoholic-liver-disease", "Alcoholic liver disease", "AST/ALT above 1.5, low albumin", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "who drinks a bottle of wine a day"), 30, 80, Sexes::Both, LiverPanel | LipidPanel, AlcoholicLiver},
-    {"haemolysis", "Haemolysis", "raised bilirubin, mostly indirect", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with tiredness and yellow eyes"), 18, 80, Sexes::Both, LiverPanel | IronPanel, Haemolysis},
-    {"iron-deficiency", "Iron deficiency", "low ferritin, low saturation, high TIBC", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "who has felt tired for months"), 18, 85, Sexes::Both, IronPanel, IronDeficiency},
-    {"chronic-disease-anaemia", "Anaemia of chronic disease", "low saturation and TIBC, normal or high ferritin", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with long-standing rheumatoid arthritis"), 30, 90, Sexes::Both, IronPanel | LiverPanel, ChronicDiseaseAnaemia},
-    {"haemochromatosis", "Haemochromatosis", "saturation above 55 %, high ferritin", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with joint pains and tiredness"), 30, 75, Sexes::Both, IronPanel | LiverPanel, Haemochromatosis},
-    {"acute-pancreatitis", "Acute pancreatitis", "serum amylase 300-3000 U/L, clearance ratio above 5 %", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with severe upper abdominal pain"), 25, 85, Sexes::Both, PancreasPanel | KidneyPanel, Pancreatitis},
-    {"macroamylasaemia", "Macroamylasaemia", "raised serum amylase, clearance ratio below 1 %", QT_TRANSLATE_NOOP("quarvex::ClinicalProse", "with a raised amylase found at a routine check"), 25, 85, Sexes::Both, PancreasPanel | KidneyPanel, Macroamylasaemia},
+    {"healthy", QT_TRANSLATE_NOOP("quarvex::Scenario", "Healthy adult"), QT_TRANSLATE_NOOP("quarvex::Scenario", "an adult without known disease"), "", 18, 80, Sexes::Both, AllPanels, Healthy},
+    {"ckd-g2", QT_TRANSLATE_NOOP("quarvex::Scenario", "CKD G2"), QT_TRANSLATE_NOOP("quarvex::Scenario", "chronic kidney disease, eGFR 60-89"), "seen in the kidney clinic", 35, 90, Sexes::Both, Renal | LipidPanel, CkdG2},
+    {"ckd-g3a", QT_TRANSLATE_NOOP("quarvex::Scenario", "CKD G3a"), QT_TRANSLATE_NOOP("quarvex::Scenario", "chronic kidney disease, eGFR 45-59"), "seen in the kidney clinic", 40, 90, Sexes::Both, Renal | LipidPanel, CkdG3a},
+    {"ckd-g3b", QT_TRANSLATE_NOOP("quarvex::Scenario", "CKD G3b"), QT_TRANSLATE_NOOP("quarvex::Scenario", "chronic kidney disease, eGFR 30-44"), "seen in the kidney clinic", 40, 90, Sexes::Both, Renal | LipidPanel, CkdG3b},
+    {"ckd-g4", QT_TRANSLATE_NOOP("quarvex::Scenario", "CKD G4"), QT_TRANSLATE_NOOP("quarvex::Scenario", "chronic kidney disease, eGFR 15-29"), "seen in the kidney clinic", 40, 90, Sexes::Both, Renal, CkdG4},
+    {"ckd-g5", QT_TRANSLATE_NOOP("quarvex::Scenario", "CKD G5"), QT_TRANSLATE_NOOP("quarvex::Scenario", "kidney failure, eGFR below 15"), "seen in the kidney clinic", 25, 85, Sexes::Both, Renal, CkdG5},
+    {"prerenal-aki", QT_TRANSLATE_NOOP("quarvex::Scenario", "Prerenal acute kidney injury"), QT_TRANSLATE_NOOP("quarvex::Scenario", "BUN/creatinine above 20, FENa below 1 %, FEUrea below 35 %, concentrated urine"), "admitted after three days of vomiting", 25, 95, Sexes::Both, KidneyPanel | PancreasPanel, PrerenalAki, true},
+    {"acute-tubular-necrosis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Acute tubular necrosis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "FENa above 2 %, FEUrea above 50 %, dilute urine"), "on the ward after a week of septic shock", 25, 90, Sexes::Both, KidneyPanel, TubularNecrosis, true},
+    {"nephrotic-syndrome", QT_TRANSLATE_NOOP("quarvex::Scenario", "Nephrotic syndrome"), QT_TRANSLATE_NOOP("quarvex::Scenario", "heavy proteinuria, low albumin, raised LDL"), "with swollen ankles for a month", 18, 80, Sexes::Both, KidneyPanel | LipidPanel | LiverPanel, Nephrotic},
+    {"siadh-low-urate", QT_TRANSLATE_NOOP("quarvex::Scenario", "SIADH-like hyponatraemia"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low sodium, low urate and urea, urine sodium not low"), "admitted with confusion", 40, 90, Sexes::Both, Renal, SiadhLowUrate},
+    {"hypokalaemia-renal", QT_TRANSLATE_NOOP("quarvex::Scenario", "Hypokalaemia, renal loss"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low potassium with potassium still in the urine"), "taking a diuretic for high blood pressure", 30, 85, Sexes::Both, KidneyPanel, HypokalaemiaRenal},
+    {"hypokalaemia-extrarenal", QT_TRANSLATE_NOOP("quarvex::Scenario", "Hypokalaemia, extrarenal loss"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low potassium with little potassium in the urine"), "after a week of diarrhoea", 18, 85, Sexes::Both, KidneyPanel, HypokalaemiaExtrarenal},
+    {"tumour-lysis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Tumour lysis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "very high urate, urine urate above urine creatinine"), "two days after starting chemotherapy for lymphoma", 18, 80, Sexes::Both, Renal, TumourLysis, true},
+    {"hypertriglyceridaemia", QT_TRANSLATE_NOOP("quarvex::Scenario", "Hypertriglyceridaemia"), QT_TRANSLATE_NOOP("quarvex::Scenario", "triglycerides 250-1500 mg/dL, low HDL"), "with poorly controlled type 2 diabetes", 25, 75, Sexes::Both, LipidPanel, Hypertriglyceridaemia},
+    {"familial-hypercholesterolaemia", QT_TRANSLATE_NOOP("quarvex::Scenario", "Familial hypercholesterolaemia"), QT_TRANSLATE_NOOP("quarvex::Scenario", "LDL 190-400 mg/dL"), "whose father had a heart attack at 45", 18, 70, Sexes::Both, LipidPanel, FamilialHypercholesterolaemia},
+    {"low-hdl-metabolic", QT_TRANSLATE_NOOP("quarvex::Scenario", "Low HDL, metabolic syndrome"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low HDL, raised triglycerides, high BMI"), "with central obesity", 30, 80, Sexes::Both, LipidPanel, LowHdlMetabolic},
+    {"lipid-lowering", QT_TRANSLATE_NOOP("quarvex::Scenario", "On lipid-lowering treatment"), QT_TRANSLATE_NOOP("quarvex::Scenario", "very low LDL on a statin and a PCSK9 inhibitor"), "on a statin and a PCSK9 inhibitor", 35, 85, Sexes::Both, LipidPanel, LipidLowering},
+    {"cholestasis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Cholestasis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "raised bilirubin, mostly direct"), "with itching for two weeks", 25, 90, Sexes::Both, LiverPanel, Cholestasis},
+    {"viral-hepatitis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Acute viral hepatitis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "ALT in the hundreds or thousands, AST/ALT below 0.8"), "after a week of nausea and dark urine", 18, 70, Sexes::Both, LiverPanel, ViralHepatitis},
+    {"alcoholic-liver-disease", QT_TRANSLATE_NOOP("quarvex::Scenario", "Alcoholic liver disease"), QT_TRANSLATE_NOOP("quarvex::Scenario", "AST/ALT above 1.5, low albumin"), "who drinks a bottle of wine a day", 30, 80, Sexes::Both, LiverPanel | LipidPanel, AlcoholicLiver},
+    {"haemolysis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Haemolysis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "raised bilirubin, mostly indirect"), "with tiredness and yellow eyes", 18, 80, Sexes::Both, LiverPanel | IronPanel, Haemolysis},
+    {"iron-deficiency", QT_TRANSLATE_NOOP("quarvex::Scenario", "Iron deficiency"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low ferritin, low saturation, high TIBC"), "who has felt tired for months", 18, 85, Sexes::Both, IronPanel, IronDeficiency},
+    {"chronic-disease-anaemia", QT_TRANSLATE_NOOP("quarvex::Scenario", "Anaemia of chronic disease"), QT_TRANSLATE_NOOP("quarvex::Scenario", "low saturation and TIBC, normal or high ferritin"), "with long-standing rheumatoid arthritis", 30, 90, Sexes::Both, IronPanel | LiverPanel, ChronicDiseaseAnaemia},
+    {"haemochromatosis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Haemochromatosis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "saturation above 55 %, high ferritin"), "with joint pains and tiredness", 30, 75, Sexes::Both, IronPanel | LiverPanel, Haemochromatosis},
+    {"acute-pancreatitis", QT_TRANSLATE_NOOP("quarvex::Scenario", "Acute pancreatitis"), QT_TRANSLATE_NOOP("quarvex::Scenario", "serum amylase 300-3000 U/L, clearance ratio above 5 %"), "with severe upper abdominal pain", 25, 85, Sexes::Both, PancreasPanel | KidneyPanel, Pancreatitis},
+    {"macroamylasaemia", QT_TRANSLATE_NOOP("quarvex::Scenario", "Macroamylasaemia"), QT_TRANSLATE_NOOP("quarvex::Scenario", "raised serum amylase, clearance ratio below 1 %"), "with a raised amylase found at a routine check", 25, 85, Sexes::Both, PancreasPanel | KidneyPanel, Macroamylasaemia},
+};
+// clang-format on
+
+// The person of a case text and a clause of presenting context after it, a
+// template for each sex of the person, so that a translation can make the
+// clause agree with the person ("…, der mit Verwirrtheit aufgenommen wurde").
+struct ClauseTemplate {
+    const char* source;
+    const char* comment;
+};
+struct ContextTemplates {
+    const char* clause;
+    ClauseTemplate woman;
+    ClauseTemplate man;
+    ClauseTemplate patient;
+};
+// clang-format off
+constexpr ContextTemplates Contexts[] = {
+    {"seen in the kidney clinic",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 seen in the kidney clinic", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 seen in the kidney clinic", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 seen in the kidney clinic", "a patient")},
+    {"admitted after three days of vomiting",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted after three days of vomiting", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted after three days of vomiting", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted after three days of vomiting", "a patient")},
+    {"on the ward after a week of septic shock",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on the ward after a week of septic shock", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on the ward after a week of septic shock", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on the ward after a week of septic shock", "a patient")},
+    {"with swollen ankles for a month",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with swollen ankles for a month", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with swollen ankles for a month", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with swollen ankles for a month", "a patient")},
+    {"admitted with confusion",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted with confusion", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted with confusion", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 admitted with confusion", "a patient")},
+    {"taking a diuretic for high blood pressure",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 taking a diuretic for high blood pressure", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 taking a diuretic for high blood pressure", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 taking a diuretic for high blood pressure", "a patient")},
+    {"after a week of diarrhoea",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of diarrhoea", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of diarrhoea", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of diarrhoea", "a patient")},
+    {"two days after starting chemotherapy for lymphoma",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 two days after starting chemotherapy for lymphoma", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 two days after starting chemotherapy for lymphoma", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 two days after starting chemotherapy for lymphoma", "a patient")},
+    {"with poorly controlled type 2 diabetes",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with poorly controlled type 2 diabetes", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with poorly controlled type 2 diabetes", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with poorly controlled type 2 diabetes", "a patient")},
+    {"whose father had a heart attack at 45",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 whose father had a heart attack at 45", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 whose father had a heart attack at 45", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 whose father had a heart attack at 45", "a patient")},
+    {"with central obesity",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with central obesity", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with central obesity", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with central obesity", "a patient")},
+    {"on a statin and a PCSK9 inhibitor",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on a statin and a PCSK9 inhibitor", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on a statin and a PCSK9 inhibitor", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 on a statin and a PCSK9 inhibitor", "a patient")},
+    {"with itching for two weeks",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with itching for two weeks", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with itching for two weeks", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with itching for two weeks", "a patient")},
+    {"after a week of nausea and dark urine",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of nausea and dark urine", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of nausea and dark urine", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 after a week of nausea and dark urine", "a patient")},
+    {"who drinks a bottle of wine a day",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who drinks a bottle of wine a day", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who drinks a bottle of wine a day", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who drinks a bottle of wine a day", "a patient")},
+    {"with tiredness and yellow eyes",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with tiredness and yellow eyes", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with tiredness and yellow eyes", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with tiredness and yellow eyes", "a patient")},
+    {"who has felt tired for months",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who has felt tired for months", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who has felt tired for months", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 who has felt tired for months", "a patient")},
+    {"with long-standing rheumatoid arthritis",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with long-standing rheumatoid arthritis", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with long-standing rheumatoid arthritis", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with long-standing rheumatoid arthritis", "a patient")},
+    {"with joint pains and tiredness",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with joint pains and tiredness", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with joint pains and tiredness", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with joint pains and tiredness", "a patient")},
+    {"with severe upper abdominal pain",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with severe upper abdominal pain", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with severe upper abdominal pain", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with severe upper abdominal pain", "a patient")},
+    {"with a raised amylase found at a routine check",
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with a raised amylase found at a routine check", "a woman"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with a raised amylase found at a routine check", "a man"),
+     QT_TRANSLATE_NOOP3("quarvex::Scenario", "%1 with a raised amylase found at a routine check", "a patient")},
 };
 // clang-format on
 
@@ -465,6 +569,19 @@ bool supports(const Scenario& scenario, ItemId id)
         inputs << a;
     const bool gfrEstimate = id == ItemId::CreatinineClearance || id == ItemId::EgfrCkdEpi;
     return reportsAll(scenario, inputs) && !(gfrEstimate && scenario.acute);
+}
+
+QString shownPersonWithContext(const QString& person, const QString& clause, const QString& gender)
+{
+    for (const ContextTemplates& c : Contexts) {
+        if (clause != QLatin1String(c.clause))
+            continue;
+        const ClauseTemplate& t = gender == QLatin1String(GenderFemale) ? c.woman
+                                  : gender == QLatin1String(GenderMale) ? c.man
+                                                                        : c.patient;
+        return QCoreApplication::translate("quarvex::Scenario", t.source, t.comment).arg(person);
+    }
+    return clause.isEmpty() ? person : person + QLatin1Char(' ') + clause;
 }
 
 std::span<const AnalyteId> drawOrder()

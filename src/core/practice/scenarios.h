@@ -81,6 +81,13 @@ const Scenario* findScenario(QStringView id);
 // The scenario ids, in list order.
 QStringList scenarioIds();
 
+// The person of a case text ("A 67-year-old woman") with a scenario's clause
+// of presenting context after it, in the language installed: "A 67-year-old
+// woman admitted with confusion". Each sex ("Male", "Female", or empty for a
+// patient) has its own template, so that a translation can make the clause
+// agree with the person.
+QString shownPersonWithContext(const QString& person, const QString& clause, const QString& gender);
+
 // The rule for an analyte in a scenario: its own, else the healthy one when
 // the analyte belongs to one of its panels; none when it does not report it.
 const ValueRule* scenarioRule(const Scenario& scenario, AnalyteId id);

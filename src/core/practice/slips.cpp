@@ -71,13 +71,6 @@ QString prose(const char* text)
     return QCoreApplication::translate("quarvex::ClinicalProse", text);
 }
 
-QString lowerFirst(QString text)
-{
-    if (text.size() > 1 && text[1].isLower())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 // "divide 124 by 88.4", "multiply 5.2 by 1000 and divide by 88.4"; without a
 // value: "divide by 88.4".
 QString conversionWords(double multiply, double divide, const QString& value, const QLocale& l)
@@ -133,7 +126,7 @@ QString operationLabel(const Exercise& ex, int row, int operation)
 {
     for (const ExerciseStep& s : ex.steps) {
         if (s.row == row && s.operation == operation)
-            return lowerFirst(s.label);
+            return s.sentenceLabel;
     }
     return QStringLiteral("the formula of ") + ex.derivation.rows[row].symbol;
 }

@@ -6,6 +6,7 @@
 #include "practice/practicejson.h"
 #include "practice/prng.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QJsonArray>
@@ -21,6 +22,12 @@
 namespace quarvex {
 
 namespace {
+
+// A problem with a sheet's settings or file, in the language installed.
+QString sheetText(const char* text)
+{
+    return QCoreApplication::translate("quarvex::Worksheet", text);
+}
 
 // FNV-1a of the item's stable id: the same number whatever order the items
 // are declared in.
@@ -55,19 +62,23 @@ quint64 worksheetExerciseSeed(quint64 seed, int version, ItemId item, int index)
 QString worksheetSettingsProblem(const WorksheetSettings& s)
 {
     if (s.items.isEmpty())
-        return QStringLiteral("choose at least one item");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "choose at least one item"));
     if (QSet<ItemId>(s.items.begin(), s.items.end()).size() != s.items.size())
-        return QStringLiteral("each item can be chosen once");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "each item can be chosen once"));
     if (s.count < 1 || s.count > MaxWorksheetCount)
-        return QStringLiteral("the number of exercises per item must be from 1 to %1")
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "the number of exercises per item must be from 1 to %1"))
             .arg(MaxWorksheetCount);
     if (s.versions < 1 || s.versions > MaxWorksheetVersions)
-        return QStringLiteral("the number of versions must be from 1 to %1")
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "the number of versions must be from 1 to %1"))
             .arg(MaxWorksheetVersions);
     if (s.level < 1 || s.level > PracticeLevels)
-        return QStringLiteral("the level must be 1, 2 or 3");
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "the level must be 1, 2 or 3"));
     if (s.seed > MaxPracticeSeed)
-        return QStringLiteral("the seed must be a whole number from 0 to %1").arg(MaxPracticeSeed);
+        return sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                           "the seed must be a whole number from 0 to %1"))
+            .arg(MaxPracticeSeed);
     for (ItemId item : s.items) {
         if (const QString problem = scenarioProblem(item, s.scenarios); !problem.isEmpty())
             return problem;
@@ -306,7 +317,7 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (doc.isNull()) {
-        error = QStringLiteral("not JSON: %1 at byte %2")
+        error = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet", "not JSON: %1 at byte %2"))
                     .arg(parseError.errorString())
                     .arg(parseError.offset);
         return std::nullopt;
@@ -315,8 +326,9 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
     const QString id = o[QStringLiteral("sheet")].toString();
     if (!doc.isObject() || !o[QStringLiteral("sheet")].isString() ||
         !o[QStringLiteral("items")].isArray() || !o[QStringLiteral("versions")].isArray()) {
-        error = QStringLiteral("not a sheet file (it has no \"sheet\", \"items\" and "
-                               "\"versions\"; save the worksheet again)");
+        error = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                            "not a sheet file (it has no \"sheet\", \"items\" and "
+                                            "\"versions\"; save the worksheet again)"));
         return std::nullopt;
     }
     // A whole number from 0 to MaxPracticeSeed, or -1.
@@ -331,7 +343,9 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
     for (const QJsonValue& v : o[QStringLiteral("items")].toArray()) {
         const std::optional<ItemId> item = findItem(v.toString());
         if (!v.isString() || !item || itemKey(*item) != v.toString()) {
-            error = QStringLiteral("the sheet names an item this program does not have: %1")
+            error = sheetText(
+                        QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                          "the sheet names an item this program does not have: %1"))
                         .arg(v.toString().left(40));
             return std::nullopt;
         }
@@ -343,20 +357,25 @@ std::optional<WorksheetSettings> readWorksheetSettings(const QByteArray& json, Q
     s.seed = quint64(whole("seed"));
     s.title = o[QStringLiteral("title")].toString();
     if (o[QStringLiteral("generator")].toInt(-1) != GeneratorVersion) {
-        error = QStringLiteral("the sheet was made by an earlier version of the exercise "
-                               "generator (this program's is %1): make the sheet again")
+        error = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                            "the sheet was made by an earlier version of the "
+                                            "exercise generator (this program's is %1): make the "
+                                            "sheet again"))
                     .arg(GeneratorVersion);
         return std::nullopt;
     }
     for (const QJsonValue& v : o[QStringLiteral("scenarios")].toArray())
         s.scenarios << v.toString();
     if (whole("seed") < 0) {
-        error = QStringLiteral("the sheet's seed is not a whole number from 0 to %1")
+        error = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                            "the sheet's seed is not a whole number from 0 to %1"))
                     .arg(MaxPracticeSeed);
         return std::nullopt;
     }
     if (const QString problem = worksheetSettingsProblem(s); !problem.isEmpty()) {
-        error = QStringLiteral("the sheet's settings are out of range: ") + problem;
+        error = sheetText(QT_TRANSLATE_NOOP("quarvex::Worksheet",
+                                            "the sheet's settings are out of range: %1"))
+                    .arg(problem);
         return std::nullopt;
     }
     if (worksheetId(s) != id) {

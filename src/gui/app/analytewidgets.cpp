@@ -96,7 +96,15 @@ const AnalyteWidgets& AnalyteForm::add(AnalyteId id, QWidget* parent)
     w.caption->setObjectName(a.labelName());
 
     if (id == AnalyteId::Gender) {
-        w.choice = makeChoiceList(a.listItems(), parent);
+        // Each entry shows its value in the language installed and holds the
+        // value itself, which is what the form reads ("Male", "Female").
+        const QStringList values = a.listItems();
+        QStringList shown;
+        for (const QString& v : values)
+            shown << (v == QLatin1String(GenderMale) ? tr("Male") : tr("Female"));
+        w.choice = makeChoiceList(shown, parent);
+        for (int row = 0; row < values.size(); ++row)
+            w.choice->setItemData(row, values[row]);
         w.choice->setObjectName(a.fieldName());
         setChoiceListName(w.choice, a.shownName());
         w.choice->setToolTip(tr("%1, Male or Female").arg(a.shownName()));
@@ -169,7 +177,12 @@ QString AnalyteForm::value(AnalyteId id) const
     auto it = m_widgets.constFind(id);
     if (it == m_widgets.constEnd())
         return {};
-    return it->value ? it->value->text() : it->choice->currentText();
+    if (it->value)
+        return it->value->text();
+    // An entry's text gives its value; anything else typed is read as typed.
+    const QString text = it->choice->currentText();
+    const int row = it->choice->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return row >= 0 ? it->choice->itemData(row).toString() : text;
 }
 
 QString AnalyteForm::unit(AnalyteId id) const
@@ -185,6 +198,8 @@ void AnalyteForm::setValue(AnalyteId id, const QString& text)
     const AnalyteWidgets& w = widgets(id);
     if (w.value)
         w.value->setText(text);
+    else if (const int row = w.choice->findData(text); row >= 0)
+        w.choice->setEditText(w.choice->itemText(row));
     else
         w.choice->setEditText(text);
 }

@@ -21,7 +21,7 @@ struct AnalyteWidgets {
     AnalyteId id;
     QLabel* caption = nullptr;
     QLineEdit* value = nullptr;  // every analyte but Gender
-    QComboBox* choice = nullptr; // Gender's list of "Male", "Female"
+    QComboBox* choice = nullptr; // Gender's list: "Male", "Female" shown translated, as item data
     QComboBox* unitList = nullptr;
     QLabel* fixedUnit = nullptr;
 
@@ -60,7 +60,8 @@ public:
     QString value(AnalyteId id) const override;
     QString unit(AnalyteId id) const override;
 
-    // For tests and tools: type a value text or a unit text into the fields.
+    // For tests and tools: type a value text or a unit text into the fields
+    // (Gender's "Male" or "Female" shows as its entry does).
     void setValue(AnalyteId id, const QString& text);
     void setUnit(AnalyteId id, const QString& text);
 

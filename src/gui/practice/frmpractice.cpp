@@ -432,7 +432,8 @@ void PracticeWindow::buildRows()
         // ("Step 2", "Result") before what they work out.
         const QString label = step.role == StepRole::Conversion
                                   ? step.prompt
-                                  : step.label + QStringLiteral(": ") + step.prompt;
+                                  //: A step's label and what it asks ("Step 2: step 1 × 58 kg").
+                                  : tr("%1: %2").arg(step.label, step.prompt);
         row.prompt = wrappedLabel(QStringLiteral("Prompt_") + step.id, m_stepsBox);
         setLabelText(row.prompt, label);
         row.prompt->setAccessibleName(label);
@@ -782,6 +783,16 @@ void PracticeWindow::announceVerdict()
 
 void PracticeWindow::fitToContent()
 {
+    // At the window's narrowest the case text and the verdict wrap onto more
+    // lines than a label's own minimum counts: their minimum heights keep room
+    // for those lines, so that the window's minimum never squeezes the rest.
+    const QList<QLabel*> wrapped{m_caseText, m_verdict};
+    for (QLabel* label : wrapped)
+        label->setMinimumHeight(0);
+    const QMargins margins = layout()->contentsMargins();
+    const int narrowest = layout()->totalMinimumSize().width() - margins.left() - margins.right();
+    for (QLabel* label : wrapped)
+        label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(narrowest));
     if (!isVisible())
         return;
     // Taller rows (a longer case, feedback under the steps) grow the window
