@@ -2,6 +2,7 @@
 // meets, in the state worth showing, each saved as <folder>/<name>.png. Run by
 // scripts/screenshots on a virtual X display.
 
+#include "app/frmdisclaimer.h"
 #include "app/frmswitchboard.h"
 #include "fakedialogs.h"
 #include "i18n/language.h"
@@ -12,6 +13,8 @@
 #include "practice/slips.h"
 #include "quickdriver.h"
 #include "steps/stepsview.h"
+#include "worksheet/frmworksheet.h"
+#include "worksheet/worksheetdialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +39,9 @@ bool save(QWidget* window, const QDir& folder, const QByteArray& name)
     return saved;
 }
 
-QWidget* dataEntry(const QString& example)
+// The example typed into the data entry screen; with a decimal comma, each
+// number written with the comma a German user types.
+QWidget* dataEntry(const QString& example, bool decimalComma = false)
 {
     // One overview for the whole run, as the switchboard keeps it.
     static auto* overview = new OverviewWindows(dialogs(), qApp);
@@ -46,9 +51,14 @@ QWidget* dataEntry(const QString& example)
     if (!window || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return nullptr;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.isEmpty() && !line.startsWith(u'#') &&
-            !line.startsWith(QStringLiteral("Locale=")))
-            type(window, line.section(u'=', 0, 0), line.section(u'=', 1));
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(QStringLiteral("Locale=")))
+            continue;
+        QString value = line.section(u'=', 1);
+        bool number = false;
+        value.toDouble(&number);
+        if (number && decimalComma)
+            value.replace(u'.', u',');
+        type(window, line.section(u'=', 0, 0), value);
     }
     return window;
 }
@@ -85,6 +95,22 @@ bool stepsAndResults(const QDir& folder, const QString& example, const QByteArra
     ok &= save(results, folder, "results" + suffix);
     closeEverything();
     return ok;
+}
+
+// The results of the example in German: the grid and the steps pane of its
+// first row.
+bool germanResults(const QDir& folder, const QString& example)
+{
+    dataEntry(example, true);
+    press(topLevel("frmData"), "OKbutton");
+    press(topLevel("frmList"), "OKButton");
+    auto* results = qobject_cast<ResultsWindow*>(topLevel("frmResult"));
+    if (!results)
+        return false;
+    results->grid()->selectRow(0);
+    const bool saved = save(results, folder, "results-de");
+    closeEverything();
+    return saved;
 }
 
 // The Practice window on a clearance case at level 2, every step answered
@@ -125,12 +151,13 @@ bool practiceWindow(const QDir& folder, const QByteArray& name)
 
 // The renal screen with an estimated creatinine clearance worked out, the
 // serum creatinine typed as given (with the language's decimal separator).
-bool renalScreen(const QDir& folder, const QByteArray& name, const QString& creatinine)
+bool renalScreen(const QDir& folder, const QByteArray& name, const QString& creatinine,
+                 const QString& male)
 {
     CalculatorScreen* screen = proceedTo(2, 1);
-    typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=Male "
+    typeAll(screen, QStringLiteral("Age=58 Weight=82 UnitWeight=kg Gender=%2 "
                                    "SerumCreatinine=%1 UnitSerumCreatinine=mg/dL")
-                        .arg(creatinine));
+                        .arg(creatinine, male));
     press(screen, "Calculate");
     const bool saved = save(screen, folder, name);
     closeEverything();
@@ -155,8 +182,9 @@ int main(int argc, char** argv)
     setDialogs(&dialogs);
     bool ok = true;
 
-    // In German ("de"): the switchboard, a calculator screen and a checked
-    // Practice exercise, named e.g. "switchboard-de".
+    // In German ("de"): the switchboard, the disclaimer, the selector, a
+    // calculator screen, the results of the example, the worksheet dialog and
+    // a checked Practice exercise, named e.g. "switchboard-de".
     if (argc == 4 && qstrcmp(argv[3], "de") == 0) {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         if (!installLanguage(QStringLiteral("de"))) {
@@ -165,7 +193,19 @@ int main(int argc, char** argv)
         }
         ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard-de");
         closeEverything();
-        ok &= renalScreen(folder, "renal-screen-de", QStringLiteral("1,1"));
+        ok &= save(showWindow<DisclaimerWindow>(), folder, "disclaimer-de");
+        closeEverything();
+        SelectorWindow* selector = openSelector();
+        pickCategory(selector, 2);
+        clickItem(selector, 0);
+        ok &= save(selector, folder, "selector-de");
+        closeEverything();
+        ok &= germanResults(folder, example);
+        ok &=
+            save(showWorksheetDialog(nullptr, ItemId::CreatinineClearance), folder, "worksheet-de");
+        closeEverything();
+        ok &= renalScreen(folder, "renal-screen-de", QStringLiteral("1,1"),
+                          QCoreApplication::translate("quarvex::AnalyteForm", "Male"));
         ok &= practiceWindow(folder, "practice-de");
         closeEverything();
         setDialogs(nullptr);
@@ -185,7 +225,7 @@ int main(int argc, char** argv)
     ok &= save(showWindow<SwitchboardWindow>(), folder, "switchboard");
     closeEverything();
 
-    ok &= renalScreen(folder, "renal-screen", QStringLiteral("1.1"));
+    ok &= renalScreen(folder, "renal-screen", QStringLiteral("1.1"), QStringLiteral("Male"));
 
     CalculatorScreen* screen = proceedTo(0, 0);
     typeAll(screen, QStringLiteral("Gender=Male Chol=215 UnitChol=mg/dL HDL=42 UnitHDL=mg/dL "
