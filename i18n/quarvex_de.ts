@@ -4363,6 +4363,10 @@ von --locale.
         <source>the sheet&apos;s settings are out of range: %1</source>
         <translation>die Einstellungen des Arbeitsblatts liegen außerhalb ihres Bereichs: %1</translation>
     </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
 </context>
 <context>
     <name>quarvex::WorksheetDialog</name>

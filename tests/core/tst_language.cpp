@@ -135,14 +135,15 @@ private Q_SLOTS:
         QVERIFY(installLanguage(u"de"_s));
         const Worksheet german = makeWorksheet(settings, QLocale(QLocale::German));
         const PrintedSection sheet = worksheetSheets(german, {}, {}).sections.front();
-        QCOMPARE(sheet.header, u"Worksheet \u00b7 Version 1"_s);
+        // With no title given, the default one in the language too.
+        QCOMPARE(sheet.header, u"Arbeitsblatt \u00b7 Version 1"_s);
         QCOMPARE(sheet.note, u"Rechnen Sie jeden Wert in die Einheit der Formel um, dann "
                              "berechnen Sie jeden Schritt, das Ergebnis und seine Bewertung. "
                              "Schreiben Sie bei einer Bewertung die Nummer der gewählten auf."_s);
         QVERIFY2(sheet.exercises.front().heading.startsWith(u"Aufgabe 1: "_s),
                  qPrintable(sheet.exercises.front().heading));
         QCOMPARE(worksheetKey(german, {}, {}, false).documentTitle,
-                 u"Worksheet: Lösungsschlüssel"_s);
+                 u"Arbeitsblatt: Lösungsschlüssel"_s);
         {
             const EnglishTexts english;
             QCOMPARE(installedLanguage(), u"en"_s);

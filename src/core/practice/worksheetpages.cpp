@@ -18,7 +18,7 @@ QString sheetText(const char* text)
 QString titleOf(const Worksheet& sheet)
 {
     const QString title = sheet.settings.title.trimmed();
-    return title.isEmpty() ? QString::fromLatin1(DefaultWorksheetTitle) : title;
+    return title.isEmpty() ? sheetText(DefaultWorksheetTitle) : title;
 }
 
 QString itemName(const Exercise& ex)

@@ -73,7 +73,9 @@ PrintedWorksheet worksheetSheets(const Worksheet& worksheet, const QString& foot
 PrintedWorksheet worksheetKey(const Worksheet& worksheet, const QString& footer,
                               const QString& shortFooter, bool workedSteps = true);
 
-// The title printed when the teacher gave none.
-inline constexpr char DefaultWorksheetTitle[] = "Worksheet";
+// The title printed when the teacher gave none (the English; printed in the
+// language installed).
+inline constexpr char DefaultWorksheetTitle[] =
+    QT_TRANSLATE_NOOP("quarvex::Worksheet", "Worksheet");
 
 } // namespace quarvex

@@ -16,6 +16,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,7 @@ WorksheetDialog::WorksheetDialog(Dialogs& dialogs, std::optional<ItemId> presele
     m_versions->setRange(1, MaxWorksheetVersions);
     m_versions->setValue(30);
     m_title = named(new QLineEdit(this), "TitleEdit", tr("Title"));
-    m_title->setText(QString::fromLatin1(DefaultWorksheetTitle));
+    m_title->setText(QCoreApplication::translate("quarvex::Worksheet", DefaultWorksheetTitle));
     m_seed = named(new QLineEdit(this), "SeedEdit", tr("Seed"));
     m_seed->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,16}")), m_seed));
