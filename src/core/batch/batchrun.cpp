@@ -354,20 +354,20 @@ bool BatchRun::header(const CsvRecord& record, char delimiter)
     m_delimiter = delimiter;
     m_columns = mapBatchHeader(record.fields);
     if (!m_columns.valid()) {
-        if (!m_columns.unknown.isEmpty())
-            report(
-                batchText(m_columns.unknown.size() == 1
-                              ? QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown column %2")
-                              : QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown columns %2"))
-                    .arg(record.line)
-                    .arg(namesList(m_columns.unknown)));
-        if (!m_columns.repeated.isEmpty())
-            report(
-                batchText(m_columns.repeated.size() == 1
-                              ? QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated column %2")
-                              : QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated columns %2"))
-                    .arg(record.line)
-                    .arg(namesList(m_columns.repeated)));
+        // The bad columns of one kind, named in one line.
+        const auto reportNames = [&](const QStringList& names, const char* one,
+                                     const char* several) {
+            if (!names.isEmpty())
+                report(batchText(names.size() == 1 ? one : several)
+                           .arg(record.line)
+                           .arg(namesList(names)));
+        };
+        reportNames(m_columns.unknown,
+                    QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown column %2"),
+                    QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: unknown columns %2"));
+        reportNames(m_columns.repeated,
+                    QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated column %2"),
+                    QT_TRANSLATE_NOOP("quarvex::Batch", "line %1: repeated columns %2"));
         m_stop = true;
         m_summary.status = BatchSummary::Status::BadHeader;
         return false;

@@ -2,6 +2,8 @@
 
 #include <QStringEncoder>
 
+#include <span>
+
 namespace quarvex {
 
 namespace {
@@ -99,8 +101,7 @@ char* narrow(char* to, QStringView text)
 
 // Writes the parts, joined by the joiner, as one field beyond ASCII without
 // quotes of its own: encoded straight into the output.
-void appendEncoded(QByteArray& out, const QString* single, const QStringList* parts,
-                   QStringView joiner, bool quoted)
+void appendEncoded(QByteArray& out, std::span<const QString> parts, QStringView joiner, bool quoted)
 {
     QStringEncoder encoder(QStringEncoder::Utf8);
     const auto add = [&out, &encoder](QStringView text) {
@@ -111,49 +112,21 @@ void appendEncoded(QByteArray& out, const QString* single, const QStringList* pa
     };
     if (quoted)
         out.append('"');
-    if (single)
-        add(*single);
-    if (parts) {
-        for (qsizetype i = 0; i < parts->size(); ++i) {
-            if (i > 0)
-                add(joiner);
-            add((*parts)[i]);
-        }
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            add(joiner);
+        add(parts[i]);
     }
     if (quoted)
         out.append('"');
 }
 
-} // namespace
-
-void appendCsvField(QByteArray& out, const QString& field, char delimiter)
-{
-    // Nearly every text is ASCII without quotes: it is copied straight into
-    // the output, without a UTF-8 copy of its own. Only text beyond ASCII or
-    // with quotes of its own takes the way over UTF-8.
-    Scan scan;
-    scan.add(field, separatorOf(delimiter));
-    if (scan.quotes != 0) {
-        appendCsvField(out, QByteArrayView(field.toUtf8()), delimiter);
-        return;
-    }
-    if (!scan.plain()) {
-        appendEncoded(out, &field, nullptr, {}, scan.breaks != 0);
-        return;
-    }
-    const qsizetype size = field.size();
-    const qsizetype start = out.size();
-    const qsizetype quote = scan.breaks != 0 ? 1 : 0;
-    out.resize(start + size + 2 * quote);
-    char* to = out.data() + start;
-    if (quote != 0) {
-        to[0] = '"';
-        to[size + 1] = '"';
-    }
-    narrow(to + quote, field);
-}
-
-void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joiner, char delimiter)
+// The parts joined by the joiner as one field. Nearly every text is ASCII
+// without quotes: it is copied straight into the output, without a joined
+// or UTF-8 copy of its own. Only text beyond ASCII or with quotes of its own
+// takes the way over UTF-8.
+void appendJoined(QByteArray& out, std::span<const QString> parts, QStringView joiner,
+                  char delimiter)
 {
     Scan scan;
     qsizetype size = 0;
@@ -163,14 +136,17 @@ void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joine
     }
     if (parts.size() > 1) {
         scan.add(joiner, separatorOf(delimiter));
-        size += joiner.size() * (parts.size() - 1);
+        size += joiner.size() * qsizetype(parts.size() - 1);
     }
     if (scan.quotes != 0) {
-        appendCsvField(out, QByteArrayView(parts.join(joiner).toUtf8()), delimiter);
+        QString joined;
+        for (size_t i = 0; i < parts.size(); ++i)
+            joined += i > 0 ? joiner.toString() + parts[i] : parts[i];
+        appendCsvField(out, QByteArrayView(joined.toUtf8()), delimiter);
         return;
     }
     if (!scan.plain()) {
-        appendEncoded(out, nullptr, &parts, joiner, scan.breaks != 0);
+        appendEncoded(out, parts, joiner, scan.breaks != 0);
         return;
     }
     const qsizetype start = out.size();
@@ -182,11 +158,24 @@ void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joine
         to[size + 1] = '"';
     }
     to += quote;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
+    for (size_t i = 0; i < parts.size(); ++i) {
         if (i > 0)
             to = narrow(to, joiner);
         to = narrow(to, parts[i]);
     }
+}
+
+} // namespace
+
+void appendCsvField(QByteArray& out, const QString& field, char delimiter)
+{
+    appendJoined(out, std::span<const QString>(&field, 1), {}, delimiter);
+}
+
+void appendCsvField(QByteArray& out, const QStringList& parts, QStringView joiner, char delimiter)
+{
+    appendJoined(out, std::span<const QString>(parts.constData(), size_t(parts.size())), joiner,
+                 delimiter);
 }
 
 void appendCsvText(QByteArray& out, QByteArrayView utf8, char delimiter)
